@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release and runs them. Arguments go to every benchmark program
+# (e.g. --benchmark_filter=Caption).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build/bench"
+"$root/scripts/deps.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQK_BUILD_TESTS=OFF -DQK_BUILD_BENCH=ON >/dev/null
+cmake --build "$build"
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+for b in "$build"/bench/bench_*; do
+  [[ -x "$b" ]] || continue
+  echo "== $(basename "$b")"
+  "$b" "$@"
+done

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs whichever Debian package the build, the program or the tests need and is missing.
+set -euo pipefail
+
+packages=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libbenchmark-dev
+          xvfb xauth xclip xdotool x11-utils imagemagick fonts-noto-cjk clang)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

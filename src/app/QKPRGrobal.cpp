@@ -1,0 +1,96 @@
+#include "app/QKPRGrobal.h"
+
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "storage/UtilityFirstList.h"
+#include "storage/UtilityGrobal.h"
+
+#include <set>
+#include <stdexcept>
+
+QKPRGrobal::QKPRGrobal() = default;
+
+// Members are released in reverse order: the lists go after the panes that show them.
+QKPRGrobal::~QKPRGrobal() = default;
+
+QKPRGrobal &QKPRGrobal::instance()
+{
+    static QKPRGrobal grobal;
+    return grobal;
+}
+
+ListControl &QKPRGrobal::listControl()
+{
+    if (!m_listControl)
+        m_listControl = std::make_unique<ListControl>(*this);
+    return *m_listControl;
+}
+
+ListExControl &QKPRGrobal::listExControl()
+{
+    if (!m_listExControl)
+        m_listExControl = std::make_unique<ListExControl>(*this);
+    return *m_listExControl;
+}
+
+UtilityGrobal &QKPRGrobal::utilityGrobal()
+{
+    if (!m_utilityGrobal)
+        m_utilityGrobal = std::make_unique<UtilityGrobal>(*this);
+    return *m_utilityGrobal;
+}
+
+UtilityFirstList &QKPRGrobal::utilityFirstList()
+{
+    if (!m_utilityFirstList)
+        m_utilityFirstList = std::make_unique<UtilityFirstList>();
+    return *m_utilityFirstList;
+}
+
+PaneHost &QKPRGrobal::paneHost() const
+{
+    if (!m_paneHost)
+        throw std::logic_error("no main window to show panes in");
+    return *m_paneHost;
+}
+
+qint16 QKPRGrobal::getOLx(qint16 pane)
+{
+    return listExControl().lecListOb(pane).leoListOb;
+}
+
+qint16 QKPRGrobal::getOIx(qint16 pane, qint16 row)
+{
+    return listControl().lcListOb(getOLx(pane)).loItemControl().prooIx(row);
+}
+
+void QKPRGrobal::NumberSameName(qint16 list)
+{
+    ListControl &lists = listControl();
+    if (lists.UB() <= 1)
+        return;
+    ListOb &named = lists.lcListOb(list);
+    std::set<qint16> taken;
+    bool first = true;
+    for (qint16 other = 0; other < lists.UB(); ++other) {
+        if (other == list)
+            continue;
+        ListOb &namesake = lists.lcListOb(other);
+        if (namesake.loName != named.loName)
+            continue;
+        if (first && namesake.loNameEx == 0)
+            namesake.loNameEx = 1;
+        first = false;
+        taken.insert(namesake.loNameEx);
+    }
+    if (taken.empty()) {
+        named.loNameEx = 0;
+        return;
+    }
+    qint16 number = 1;
+    while (taken.count(number))
+        ++number;
+    named.loNameEx = number;
+}

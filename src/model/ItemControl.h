@@ -1,0 +1,66 @@
+#pragma once
+
+#include "model/ItemOb.h"
+
+#include <QString>
+#include <vector>
+
+class ClipListBox;
+class ListOb;
+class QKPRGrobal;
+
+// The items of one list together with the rows of the pane that shows it. Items are stored in
+// creation order (item numbers); the row map gives the item number shown in each row. Every
+// change to the items is made together with the matching change to the list box.
+//
+// Operations that take a pane need the list to be shown there. A row or item number outside its
+// range changes nothing and logs a warning, so store, row map and list box stay in step.
+class ItemControl {
+public:
+    ItemControl(QKPRGrobal &grobal, ListOb &list);
+
+    qint16 UB() const { return qint16(m_items.size()); }
+    qint16 UBic() const { return qint16(m_rows.size()); }
+
+    // Both throw std::out_of_range outside their ranges.
+    ItemOb &icItemOb(qint16 item);
+    qint16 prooIx(qint16 row) const;
+
+    // New item at the top or the bottom row by WayAdd; returns its row (-1 when refused).
+    qint16 icMakeItem(qint16 pane, const QString &text);
+    // Appends a row showing the caption of the text; the items and the row map stay as they are.
+    void icAddItemNonItemCpInc(qint16 pane, qint16 list, const QString &text);
+    // New item inserted at row; row is lowered by one when the top row had to go to make room.
+    void icMakePinItem(qint16 pane, const QString &text, qint16 &row);
+    // Inserts a row for item (in the store, or the one about to be appended) at row (-1 = bottom),
+    // after dropping a row when makeRoom is set and the list is full.
+    // Returns whether the row was inserted.
+    bool icAddPinItem(qint16 pane, const QString &text, qint16 &row, qint16 item, bool makeRoom);
+    void icNameItem(qint16 pane, qint16 row, const QString &name);
+    void icDelNameItem(qint16 pane, qint16 row);
+    void icClearItem(qint16 pane);
+    void icDelItem(qint16 pane, qint16 row);
+    // Shows the row's item again after its text or name changed.
+    void icReNewItem(qint16 pane, qint16 list, qint16 row, qint16 item);
+    // Removes the row and its row-map entry; the item stays in the store.
+    void icRemoveItemEx(qint16 pane, qint16 row);
+
+    // The row text of an item of this list: its name, or the caption of its text.
+    QString rowText(const ItemOb &item) const;
+    QString icCaption(const QString &text) const;
+
+private:
+    QString captionFor(qint16 list, const QString &text) const;
+    void icMakeRoom(qint16 pane, qint16 &position);
+    void icInsertRow(qint16 pane, const QString &caption, qint16 row, qint16 item);
+    void icDropItemOb(qint16 item);
+    void icShiftIx(qint16 item);
+    void icReplaceRow(qint16 pane, const QString &text, qint16 row);
+    bool rowInRange(qint16 row, const char *operation) const;
+    ClipListBox &box(qint16 pane) const;
+
+    QKPRGrobal &m_grobal;
+    ListOb &m_list;
+    std::vector<ItemOb> m_items;
+    std::vector<qint16> m_rows;
+};

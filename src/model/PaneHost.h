@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/ModelTypes.h"
+#include "model/TextWidth.h"
+
+class ClipListBox;
+
+// What the display state needs from the main window: its list boxes and divider bars, its layout,
+// its measuring font and the watcher timer rule.
+class PaneHost : public TextWidth {
+public:
+    // Pointer values of a divider bar.
+    static constexpr int DefaultPointer = 0;
+    static constexpr int DraggablePointer = 99;
+
+    virtual ClipListBox &clipList(qint16 pane) = 0;
+    virtual void loadClipList(qint16 pane) = 0;
+    virtual void unloadClipList(qint16 pane) = 0;
+    virtual void loadBar(qint16 index) = 0;
+    virtual void unloadBar(qint16 index) = 0;
+    virtual void setBarPointer(qint16 index, int pointer) = 0;
+    virtual void whenResize() = 0;
+    // Font size of the main window, which measures captions in width mode.
+    virtual void setFontSize(float points) = 0;
+    virtual void ListClipActive(qint16 movAdd) = 0;
+};

@@ -1,0 +1,125 @@
+#include "platform/ClipList.h"
+
+#include "platform/WinColour.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <algorithm>
+#include <memory>
+
+ClipList::ClipList(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every row is one line of the same font, which keeps filling and scrolling large lists cheap.
+    setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideNone);
+    setFrameShape(QFrame::NoFrame);
+}
+
+void ClipList::addItem(const QString &text, int index)
+{
+    if (index < 0 || index > count())
+        index = count();
+    insertItem(index, text);
+    m_newIndex = index;
+}
+
+void ClipList::removeItem(int index)
+{
+    std::unique_ptr<QListWidgetItem> taken(takeItem(index));
+}
+
+void ClipList::clear()
+{
+    QListWidget::clear();
+    m_newIndex = -1;
+}
+
+QString ClipList::rowText(int row) const
+{
+    const QListWidgetItem *shown = item(row);
+    return shown ? shown->text() : QString();
+}
+
+void ClipList::setListIndex(int row)
+{
+    selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+bool ClipList::selected(int row) const
+{
+    return selectionModel()->isRowSelected(row, QModelIndex());
+}
+
+void ClipList::setSelected(int row, bool on)
+{
+    selectionModel()->select(model()->index(row, 0),
+                             on ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
+
+int ClipList::selCount() const
+{
+    return int(selectionModel()->selectedRows().size());
+}
+
+QList<int> ClipList::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int ClipList::topIndex() const
+{
+    const QModelIndex top = indexAt(QPoint(1, 1));
+    return top.isValid() ? top.row() : 0;
+}
+
+void ClipList::setTopIndex(int row)
+{
+    if (QListWidgetItem *shown = item(row))
+        scrollToItem(shown, QAbstractItemView::PositionAtTop);
+}
+
+void ClipList::setColours(Colour back, Colour fore)
+{
+    m_back = back;
+    m_fore = fore;
+    applyColours();
+}
+
+void ClipList::applyColours()
+{
+    // System colours are looked up in the application's palette, not in our own altered one.
+    const QPalette system = QApplication::palette(this);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, WinColour::toQColor(m_back, system));
+    p.setColor(QPalette::Text, WinColour::toQColor(m_fore, system));
+    setPalette(p);
+}
+
+void ClipList::setListFont(const QString &family, float pointSize)
+{
+    QFont f(family);
+    if (pointSize > 0)
+        f.setPointSizeF(pointSize);
+    m_fontSize = pointSize;
+    setFont(f);
+}
+
+void ClipList::mouseReleaseEvent(QMouseEvent *event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        emit mouseReleased(event->button());
+}
+
+void ClipList::changeEvent(QEvent *event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyColours();
+}

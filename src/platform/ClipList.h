@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/ClipListBox.h"
+
+#include <QListWidget>
+
+// A pane's list box: a QListWidget whose rows can be highlighted several at a time.
+class ClipList : public QListWidget, public ClipListBox {
+    Q_OBJECT
+public:
+    explicit ClipList(QWidget *parent = nullptr);
+
+    void addItem(const QString &text, int index = -1) override;
+    void removeItem(int index) override;
+    void clear() override;
+    int newIndex() const override { return m_newIndex; }
+    int listCount() const override { return count(); }
+    QString rowText(int row) const override;
+
+    int listIndex() const override { return currentRow(); }
+    void setListIndex(int row) override;
+
+    bool selected(int row) const override;
+    void setSelected(int row, bool on) override;
+    int selCount() const override;
+    QList<int> selectedRows() const override;
+
+    int topIndex() const override;
+    void setTopIndex(int row) override;
+
+    void setColours(Colour back, Colour fore) override;
+    Colour backColour() const override { return m_back; }
+    Colour foreColour() const override { return m_fore; }
+    void setListFont(const QString &family, float pointSize) override;
+    float fontSize() const override { return m_fontSize; }
+
+    void showBox(bool shown) override { setVisible(shown); }
+
+signals:
+    // A mouse button was released over the list (left or right).
+    void mouseReleased(Qt::MouseButton button);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void applyColours();
+
+    int m_newIndex = -1;
+    Colour m_back = 0xFFFFFF;
+    Colour m_fore = 0;
+    float m_fontSize = 9;
+};

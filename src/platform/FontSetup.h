@@ -1,0 +1,6 @@
+#pragma once
+
+// Maps the Windows font names the program stores (and files carry) to installed fonts.
+namespace FontSetup {
+void mapStoredFontNames();
+}
