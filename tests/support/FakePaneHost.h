@@ -1,0 +1,63 @@
+#pragma once
+
+#include "FakeClipListBox.h"
+#include "model/PaneHost.h"
+#include "storage/GrobalTarget.h"
+
+#include <QList>
+#include <map>
+#include <memory>
+
+class QKPRGrobal;
+
+// Stands in for the main window in unit tests: keeps list boxes and bars in memory and
+// measures text as 10 units per character (so width-mode captions are easy to predict).
+class FakePaneHost : public PaneHost, public GrobalTarget {
+public:
+    explicit FakePaneHost(QKPRGrobal &grobal);
+    ~FakePaneHost() override;
+
+    ClipListBox &clipList(qint16 pane) override;
+    void loadClipList(qint16 pane) override;
+    void unloadClipList(qint16 pane) override;
+    void loadBar(qint16 index) override;
+    void unloadBar(qint16 index) override;
+    void setBarPointer(qint16 index, int pointer) override;
+    void whenResize() override { ++resizes; }
+    void setFontSize(float points) override { fontSize = points; }
+    void ListClipActive(qint16 movAdd) override { lastMovAdd = movAdd; ++activations; }
+    double textWidth(QStringView text) const override { return 10.0 * double(text.size()); }
+
+    void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
+    void setBarColour(qint16 bar, Colour colour) override { barColours[bar] = colour; }
+
+    FakeClipListBox &box(qint16 pane) { return static_cast<FakeClipListBox &>(clipList(pane)); }
+    bool isLoaded(qint16 pane) const { return boxes.count(pane) > 0; }
+
+    std::map<qint16, std::unique_ptr<FakeClipListBox>> boxes;
+    QList<int> barPointers; // by bar index; its size is the number of bars loaded
+    std::map<qint16, Colour> barColours;
+    int resizes = 0;
+    float fontSize = 0;
+    int lastMovAdd = -1;
+    int activations = 0;
+    int timerInterval = 0;
+
+private:
+    QKPRGrobal &m_grobal;
+};
+
+// A fresh, isolated set of lists, panes and settings with factory values and a fake main window.
+struct ModelFixture {
+    ModelFixture();
+    ~ModelFixture();
+    std::unique_ptr<QKPRGrobal> grobal;
+    std::unique_ptr<FakePaneHost> host;
+
+    // Makes a list and shows it in a new pane; returns the list number.
+    qint16 showNewList();
+    // The rows of a pane as its list box shows them.
+    QStringList rows(qint16 pane) { return host->box(pane).rows; }
+    // The texts of a pane's items in row order, read through the row map.
+    QStringList rowWords(qint16 pane);
+};

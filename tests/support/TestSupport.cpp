@@ -1,1 +1,0 @@
-// Shared helpers for the test executables live beside this file.

@@ -1,0 +1,314 @@
+// Items and rows: the item limit, pinned inserts, names, deletion, captions in both modes.
+#include "FakePaneHost.h"
+#include "app/QKPRGrobal.h"
+#include "model/CaptionBuilder.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+// A list in pane 0 whose captions are the texts themselves, so rows read plainly.
+struct PlainList : ModelFixture {
+    explicit PlainList(qint16 upperCount = 32, bool wayAdd = false)
+    {
+        list = showNewList();
+        ListOb &options = grobal->listControl().lcListOb(list);
+        options.ioSFLG = false;
+        options.ioSLength = 1000;
+        options.LenNum = false;
+        options.UpperCount = upperCount;
+        options.WayAdd = wayAdd;
+    }
+    ItemControl &items() { return grobal->listControl().lcListOb(list).loItemControl(); }
+    void add(const QStringList &texts)
+    {
+        for (const QString &t : texts)
+            items().icMakeItem(0, t);
+    }
+    // Store, row map and list box agree: every row shows its item, every item has one row.
+    void checkInStep()
+    {
+        QCOMPARE(rows(0), rowWords(0));
+        QCOMPARE(items().UBic(), items().UB());
+        QList<qint16> shown;
+        for (qint16 r = 0; r < items().UBic(); ++r)
+            shown << items().prooIx(r);
+        std::sort(shown.begin(), shown.end());
+        for (qint16 i = 0; i < shown.size(); ++i)
+            QCOMPARE(shown[i], i);
+    }
+    QStringList storeOrder()
+    {
+        QStringList words;
+        for (qint16 i = 0; i < items().UB(); ++i)
+            words << items().icItemOb(i).ioWords;
+        return words;
+    }
+    qint16 list = 0;
+};
+
+// Widths that differ per character, to catch a caption that measures the wrong prefix.
+class UnevenWidth : public TextWidth {
+public:
+    double textWidth(QStringView text) const override
+    {
+        double w = 0;
+        for (QChar c : text)
+            w += 3 + c.unicode() % 7;
+        return w;
+    }
+};
+
+// The caption rule written the slow, obvious way: measure the whole growing caption each time.
+QString referenceFit(const QString &text, int width, const QString &s, const TextWidth &meter)
+{
+    QString b;
+    for (qsizetype i = 1; i <= text.size(); ++i) {
+        b += text.at(i - 1);
+        if (b.endsWith(QStringLiteral("\r\n"))) {
+            b.chop(2);
+            b += s;
+        }
+        if (meter.textWidth(QString(b + QStringLiteral("..."))) > width)
+            return b.left(i - 1) + QStringLiteral("...");
+    }
+    return b;
+}
+
+} // namespace
+
+class TestItemControl : public QObject {
+    Q_OBJECT
+private slots:
+    void limitDropsFarEnd_data();
+    void limitDropsFarEnd();
+    void pinnedInsertIntoFullList();
+    void pinnedInsertAtBottomOfFullList();
+    void overfullListKeepsItsSize();
+    void deleteKeepsStoreAndRowsInStep();
+    void outOfRangeChangesNothing();
+    void namesReplaceCaptions();
+    void reNewAndClear();
+    void lengthCaptions_data();
+    void lengthCaptions();
+    void widthCaptions_data();
+    void widthCaptions();
+    void widthCaptionMatchesTheRuleOnRandomTexts();
+};
+
+void TestItemControl::limitDropsFarEnd_data()
+{
+    QTest::addColumn<bool>("wayAdd");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("new items on top: bottom row goes") << false << QStringList{"D", "A", "B"};
+    QTest::newRow("new items at bottom: top row goes") << true << QStringList{"B", "C", "D"};
+}
+
+void TestItemControl::limitDropsFarEnd()
+{
+    QFETCH(bool, wayAdd);
+    QFETCH(QStringList, expected);
+    PlainList f(3, wayAdd);
+    f.add(wayAdd ? QStringList{"A", "B", "C"} : QStringList{"C", "B", "A"});
+    QCOMPARE(f.rows(0), (QStringList{"A", "B", "C"}));
+    const qint16 row = f.items().icMakeItem(0, QStringLiteral("D"));
+    QCOMPARE(f.rows(0), expected);
+    QCOMPARE(row, wayAdd ? 2 : 0);
+    f.checkInStep();
+    // The store keeps creation order: the dropped item is gone, D is last.
+    QCOMPARE(f.storeOrder().last(), QStringLiteral("D"));
+    QCOMPARE(f.storeOrder().size(), 3);
+}
+
+void TestItemControl::pinnedInsertIntoFullList()
+{
+    PlainList f(3, true);
+    f.add({"A", "B", "C"});
+    qint16 row = 2;
+    f.items().icMakePinItem(0, QStringLiteral("X"), row);
+    QCOMPARE(row, 1);
+    QCOMPARE(f.rows(0), (QStringList{"B", "X", "C"}));
+    QCOMPARE(f.storeOrder(), (QStringList{"B", "C", "X"}));
+    f.checkInStep();
+}
+
+void TestItemControl::pinnedInsertAtBottomOfFullList()
+{
+    // The bottom (-1) of a full list that drops its top row stays the bottom.
+    PlainList f(3, true);
+    f.add({"A", "B", "C"});
+    qint16 row = -1;
+    f.items().icMakePinItem(0, QStringLiteral("X"), row);
+    QCOMPARE(f.rows(0), (QStringList{"B", "C", "X"}));
+    QCOMPARE(f.storeOrder(), (QStringList{"B", "C", "X"}));
+    f.checkInStep();
+}
+
+void TestItemControl::overfullListKeepsItsSize()
+{
+    PlainList f(5, false);
+    f.add({"1", "2", "3", "4", "5"});
+    f.grobal->listControl().lcListOb(f.list).UpperCount = 2;
+    f.add({"6", "7"});
+    QCOMPARE(f.rows(0), (QStringList{"7", "6", "5", "4", "3"}));
+    f.checkInStep();
+}
+
+void TestItemControl::deleteKeepsStoreAndRowsInStep()
+{
+    PlainList f;
+    f.add({"A", "B", "C", "D"}); // rows D C B A, items A B C D
+    f.items().icDelItem(0, 2);   // row 2 shows B
+    QCOMPARE(f.rows(0), (QStringList{"D", "C", "A"}));
+    QCOMPARE(f.storeOrder(), (QStringList{"A", "C", "D"}));
+    f.checkInStep();
+    f.items().icRemoveItemEx(0, 0); // row only: D stays in the store
+    QCOMPARE(f.rows(0), (QStringList{"C", "A"}));
+    QCOMPARE(f.items().UB(), 3);
+    QCOMPARE(f.items().UBic(), 2);
+
+    PlainList empty;
+    empty.items().icDelItem(0, 0); // nothing to delete
+    QCOMPARE(empty.items().UB(), 0);
+}
+
+void TestItemControl::outOfRangeChangesNothing()
+{
+    PlainList f;
+    f.add({"A", "B"});
+    const QStringList before = f.rows(0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("icDelItem: row 5"));
+    f.items().icDelItem(0, 5);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("icNameItem: row -1"));
+    f.items().icNameItem(0, -1, QStringLiteral("n"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("icRemoveItemEx"));
+    f.items().icRemoveItemEx(0, 2);
+    qint16 row = 7;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("icAddPinItem: row 7"));
+    f.items().icMakePinItem(0, QStringLiteral("X"), row);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("icAddPinItem: item 9"));
+    row = 0;
+    QVERIFY(!f.items().icAddPinItem(0, QStringLiteral("X"), row, 9, false));
+    QCOMPARE(f.rows(0), before);
+    f.checkInStep();
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().icItemOb(2));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().prooIx(-1));
+}
+
+void TestItemControl::namesReplaceCaptions()
+{
+    PlainList f;
+    ListOb &options = f.grobal->listControl().lcListOb(f.list);
+    options.ioSLength = 3;
+    f.add({"first text", "second text"});
+    QCOMPARE(f.rows(0), (QStringList{"sec...", "fir..."}));
+    // A name is shown whole, however long.
+    f.items().icNameItem(0, 1, QStringLiteral("a long name"));
+    QCOMPARE(f.rows(0), (QStringList{"sec...", "a long name"}));
+    QCOMPARE(f.items().icItemOb(0).ioName, QStringLiteral("a long name"));
+    QCOMPARE(f.items().icItemOb(0).ioWords, QStringLiteral("first text"));
+    f.items().icDelNameItem(0, 1);
+    QCOMPARE(f.rows(0), (QStringList{"sec...", "fir..."}));
+    QVERIFY(f.items().icItemOb(0).ioName.isEmpty());
+}
+
+void TestItemControl::reNewAndClear()
+{
+    PlainList f;
+    f.add({"A", "B"});
+    f.items().icItemOb(0).ioWords = QStringLiteral("edited");
+    f.items().icReNewItem(0, f.list, 1, 0);
+    QCOMPARE(f.rows(0), (QStringList{"B", "edited"}));
+    f.items().icReNewItem(0, f.list, -1, 0); // no row: nothing
+    f.items().icItemOb(1).ioName = QStringLiteral("named");
+    f.items().icReNewItem(0, f.list, 0, 1);
+    QCOMPARE(f.rows(0), (QStringList{"named", "edited"}));
+    f.items().icClearItem(0);
+    QVERIFY(f.rows(0).isEmpty());
+    QCOMPARE(f.items().UB(), 0);
+    QCOMPARE(f.items().UBic(), 0);
+    f.add({"again"});
+    f.checkInStep();
+}
+
+void TestItemControl::lengthCaptions_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("lenNum");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("cut with count") << "abcdef" << 5 << true << "abcde... [6]";
+    QTest::newRow("fits exactly") << "abcde" << 5 << false << "abcde";
+    QTest::newRow("line break shown") << "ab\r\ncd" << 48 << true << "ab  cd [6]";
+    QTest::newRow("half line break kept") << "ab\r\ncd" << 3 << false << "ab\r...";
+    QTest::newRow("lone breaks kept") << "a\nb\rc" << 48 << false << "a\nb\rc";
+    QTest::newRow("zero length") << "abc" << 0 << true << "... [3]";
+    QTest::newRow("empty text") << "" << 48 << true << " [0]";
+}
+
+void TestItemControl::lengthCaptions()
+{
+    QFETCH(QString, text);
+    QFETCH(int, length);
+    QFETCH(bool, lenNum);
+    QFETCH(QString, caption);
+    PlainList f;
+    ListOb &options = f.grobal->listControl().lcListOb(f.list);
+    options.ioSLength = qint16(length);
+    options.LenNum = lenNum;
+    QCOMPARE(f.items().icCaption(text), caption);
+}
+
+void TestItemControl::widthCaptions_data()
+{
+    // The fake main window measures 10 per character; "..." is 30.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("cut") << "abcdefgh" << 50 << "ab...";
+    QTest::newRow("fits whole") << "abc" << 60 << "abc";
+    QTest::newRow("line break replaced before cut") << "a\r\nbcdef" << 60 << "a  ...";
+    QTest::newRow("nothing fits") << "abc" << 10 << "...";
+    QTest::newRow("empty") << "" << 10 << "";
+}
+
+void TestItemControl::widthCaptions()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QString, caption);
+    PlainList f;
+    ListOb &options = f.grobal->listControl().lcListOb(f.list);
+    options.ioSFLG = true;
+    options.ioSWidth = width;
+    QCOMPARE(f.items().icCaption(text), caption);
+    options.LenNum = true;
+    QCOMPARE(f.items().icCaption(text), caption + QStringLiteral(" [%1]").arg(text.size()));
+}
+
+void TestItemControl::widthCaptionMatchesTheRuleOnRandomTexts()
+{
+    const QString crLf = QStringLiteral("\r\n");
+    UnevenWidth meter;
+    CaptionBuilder builder(crLf, meter);
+    QRandomGenerator rng(20261207);
+    const QString alphabet = QStringLiteral("ab\r\n\r\n あ漢ｸ.");
+    const QStringList breaks = {QStringLiteral("  "), QStringLiteral(""), QStringLiteral("\r"), QStringLiteral("⏎")};
+    for (int round = 0; round < 2000; ++round) {
+        QString text;
+        const int n = rng.bounded(40);
+        for (int i = 0; i < n; ++i)
+            text += alphabet.at(rng.bounded(alphabet.size()));
+        const int width = rng.bounded(120);
+        const QString &s = breaks.at(rng.bounded(breaks.size()));
+        QCOMPARE(builder.fitCaption(text, width, s), referenceFit(text, width, s, meter));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestItemControl)
+#include "tst_itemcontrol.moc"
