@@ -9,7 +9,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQK_BUILD_TEST
 cmake --build "$build"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 for b in "$build"/bench/bench_*; do
-  [[ -x "$b" ]] || continue
+  [[ -f "$b" && -x "$b" ]] || continue
   echo "== $(basename "$b")"
   "$b" "$@"
 done

@@ -1,0 +1,106 @@
+// Caption building and filling a pane on the real list widget (run with QT_QPA_PLATFORM=offscreen).
+#include "app/QKPRGrobal.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/CaptionBuilder.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "platform/ClipList.h"
+#include "platform/FontSetup.h"
+#include "platform/FontTextWidth.h"
+#include "storage/UtilityFirstList.h"
+#include "storage/UtilityGrobal.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Mixed Japanese and ASCII text; with lineEvery > 0 a line break follows every lineEvery characters.
+QString mixedText(qsizetype length, int lineEvery)
+{
+    const QString pattern = QStringLiteral("クリップボードの履歴 clipboard history テキスト 0123456789 ");
+    QString text;
+    text.reserve(length);
+    for (qsizetype i = 0; text.size() < length; ++i) {
+        text += pattern.at(i % pattern.size());
+        if (lineEvery > 0 && (i + 1) % lineEvery == 0)
+            text += QStringLiteral("\r\n");
+    }
+    text.truncate(length);
+    return text;
+}
+
+void Caption(benchmark::State &state)
+{
+    const qsizetype length = state.range(0);
+    const int lineEvery = int(state.range(1));
+    QKPRGrobal grobal;
+    grobal.utilityFirstList().SetFirstFactory();
+    ListOb options(grobal);
+    options.ioSFLG = true;
+    options.ioSWidth = 192;
+    options.ReturnLetter = QStringLiteral("  ");
+    options.LenNum = true;
+    FontTextWidth meter;
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSizeF(9);
+    meter.setFont(font);
+    const QString crLf = QStringLiteral("\r\n");
+    CaptionBuilder builder(crLf, meter);
+    const QString text = mixedText(length, lineEvery);
+    qsizetype captionLength = 0;
+    for (auto _ : state) {
+        QString caption = builder.caption(options, text);
+        captionLength = caption.size();
+        benchmark::DoNotOptimize(caption);
+    }
+    state.counters["caption_chars"] = double(captionLength);
+}
+// Text length, then a line break every n characters (0 = none).
+BENCHMARK(Caption)->Args({100, 0})->Args({1 << 20, 0})->Args({1 << 20, 3})->Args({100, 3});
+
+void FillPane(benchmark::State &state)
+{
+    const int items = int(state.range(0));
+    QKPRGrobal grobal;
+    QKPRbase window(grobal);
+    window.loadForm();
+    window.resize(400, 600);
+    window.show();
+    ListControl &lists = grobal.listControl();
+    ListExControl &panes = grobal.listExControl();
+    const qint16 list = lists.lcMakeList();
+    lists.lcListOb(list).UpperCount = 32767;
+    lists.lcExList(list);
+    const qint16 pane = panes.lecListFocus();
+    ItemControl &store = lists.lcListOb(list).loItemControl();
+    for (int i = 0; i < items; ++i)
+        store.icMakeItem(pane, QString::number(i) + mixedText(200, 0));
+    panes.lecUnExList(pane);
+    for (auto _ : state) {
+        lists.lcExList(list);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        if (window.clipListWidget(panes.lecListFocus())->count() != items)
+            state.SkipWithError("pane not filled");
+        panes.lecUnExList(panes.lecListFocus());
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = items;
+}
+BENCHMARK(FillPane)->Arg(32767)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    FontSetup::mapStoredFontNames();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
