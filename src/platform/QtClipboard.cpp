@@ -1,0 +1,162 @@
+#include "platform/QtClipboard.h"
+
+#include "platform/ClipboardTextMime.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QStringDecoder>
+#include <memory>
+
+namespace {
+
+// Password managers put this beside a password so that clipboard histories leave it alone.
+const QString SecretHintFormat = QStringLiteral("x-kde-passwordManagerHint");
+const QByteArray SecretHintValue = QByteArrayLiteral("secret");
+
+const QString PlainWriteFormat = QStringLiteral("text/plain");
+const QString RichWriteFormat = QStringLiteral("text/rtf");
+// Qt's name for the registered Windows rich-text clipboard format.
+const QString WindowsRichFormat = QStringLiteral("application/x-qt-windows-mime;value=\"Rich Text Format\"");
+
+bool platformReportsChanges()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("xcb") || platform == QLatin1String("windows");
+}
+
+QString firstOffered(const QStringList &offered, const QStringList &wanted)
+{
+    for (const QString &format : wanted) {
+        if (offered.contains(format, Qt::CaseInsensitive))
+            return format;
+    }
+    return {};
+}
+
+QString richWriteFormat()
+{
+    return QGuiApplication::platformName() == QLatin1String("windows") ? WindowsRichFormat : RichWriteFormat;
+}
+
+} // namespace
+
+QtClipboard::QtClipboard(ChangeGating gating, QObject *parent)
+    : QObject(parent),
+      m_clipboard(QGuiApplication::clipboard()),
+      m_gating(gating == ChangeGating::WhereReliable && platformReportsChanges())
+{
+    connect(m_clipboard, &QClipboard::changed, this, [this](QClipboard::Mode mode) {
+        if (mode == QClipboard::Clipboard)
+            forgetContent();
+    });
+}
+
+const QStringList &QtClipboard::plainFormats()
+{
+    static const QStringList formats{QStringLiteral("text/plain;charset=utf-8"), QStringLiteral("text/plain")};
+    return formats;
+}
+
+const QStringList &QtClipboard::richFormats()
+{
+    static const QStringList formats{RichWriteFormat, QStringLiteral("application/rtf"),
+                                     QStringLiteral("text/richtext"), WindowsRichFormat};
+    return formats;
+}
+
+QString QtClipboard::decodeText(QByteArray bytes)
+{
+    // Some owners end their text with a terminating NUL; it is not part of the text.
+    while (bytes.endsWith('\0'))
+        bytes.chop(1);
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes);
+    return text;
+}
+
+void QtClipboard::forgetContent()
+{
+    m_offer.reset();
+    m_plain.reset();
+    m_rich.reset();
+}
+
+std::optional<QtClipboard::Offer> QtClipboard::currentOffer(const QMimeData *mime)
+{
+    if (m_gating && m_offer)
+        return m_offer;
+    if (!mime)
+        mime = m_clipboard->mimeData(QClipboard::Clipboard);
+    if (!mime)
+        return std::nullopt;
+    Offer offer{mime->formats(), false};
+    // No formats: nobody owns the clipboard, or the owner did not answer in time. Ask again later.
+    if (offer.formats.isEmpty())
+        return std::nullopt;
+    if (offer.formats.contains(SecretHintFormat)) {
+        QByteArray hint = mime->data(SecretHintFormat);
+        while (hint.endsWith('\0'))
+            hint.chop(1);
+        hint = hint.trimmed();
+        // An unreadable hint may be guarding a password: read nothing and try again later.
+        if (hint.isEmpty())
+            return std::nullopt;
+        offer.secret = hint == SecretHintValue;
+    }
+    if (m_gating)
+        m_offer = offer;
+    return offer;
+}
+
+bool QtClipboard::hasPlainText()
+{
+    const std::optional<Offer> offer = currentOffer(nullptr);
+    return offer && !offer->secret && !firstOffered(offer->formats, plainFormats()).isEmpty();
+}
+
+QString QtClipboard::readText(bool rich)
+{
+    std::optional<QString> &kept = rich ? m_rich : m_plain;
+    if (m_gating && kept)
+        return *kept;
+    QString text = fetchText(rich);
+    // An empty text is not kept: it may stand for a failed transfer.
+    if (m_gating && !text.isEmpty())
+        kept = text;
+    return text;
+}
+
+QString QtClipboard::fetchText(bool rich)
+{
+    const QMimeData *mime = m_clipboard->mimeData(QClipboard::Clipboard);
+    if (!mime)
+        return {};
+    // Our own content: hand back the string we put there rather than a decoded copy of it.
+    if (const auto *own = qobject_cast<const ClipboardTextMime *>(mime)) {
+        const bool ownIsRich = own->format() != PlainWriteFormat;
+        return ownIsRich == rich ? own->storedText() : QString();
+    }
+    const std::optional<Offer> offer = currentOffer(mime);
+    if (!offer || offer->secret)
+        return {};
+    const QString format = firstOffered(offer->formats, rich ? richFormats() : plainFormats());
+    if (format.isEmpty())
+        return {};
+    return decodeText(mime->data(format));
+}
+
+void QtClipboard::writeText(const QString &text, bool rich)
+{
+    // Qt takes ownership of the content; the whole clipboard is replaced by this one format.
+    auto content = std::make_unique<ClipboardTextMime>(rich ? richWriteFormat() : PlainWriteFormat, text);
+    m_clipboard->setMimeData(content.release(), QClipboard::Clipboard);
+}
+
+bool QtClipboard::changedSinceLastRead() const
+{
+    return !m_gating || !(m_plain || m_rich);
+}

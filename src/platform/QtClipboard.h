@@ -1,0 +1,58 @@
+#pragma once
+
+#include "capture/ClipboardPort.h"
+
+#include <QObject>
+#include <QStringList>
+#include <optional>
+
+class QClipboard;
+class QMimeData;
+
+// The system clipboard (never the X primary selection) through QClipboard.
+//
+// Where the platform reports every change of the clipboard (xcb with XFixes, Windows), what was
+// learned about the current content is kept until the next change, so a watcher polling an
+// unchanged clipboard costs nothing and the owner is never asked twice. Failed or empty reads are
+// not kept and are retried on the next call. Elsewhere every call asks the clipboard.
+class QtClipboard : public QObject, public ClipboardPort {
+    Q_OBJECT
+public:
+    enum class ChangeGating {
+        WhereReliable, // keep results between reported changes where the platform reports them
+        Off,           // ask the clipboard on every call
+    };
+
+    explicit QtClipboard(ChangeGating gating = ChangeGating::WhereReliable, QObject *parent = nullptr);
+
+    bool hasPlainText() override;
+    QString readText(bool rich) override;
+    void writeText(const QString &text, bool rich) override;
+    bool changedSinceLastRead() const override;
+
+    // Results are being kept between changes.
+    bool gatingActive() const { return m_gating; }
+
+    // The MIME types read, in order of preference.
+    static const QStringList &plainFormats();
+    static const QStringList &richFormats();
+    // Clipboard bytes as text: UTF-8 when they are valid UTF-8, else Latin-1.
+    static QString decodeText(QByteArray bytes);
+
+private:
+    // What the current content offers; learned once per change when gating.
+    struct Offer {
+        QStringList formats;
+        bool secret = false;
+    };
+
+    std::optional<Offer> currentOffer(const QMimeData *mime);
+    QString fetchText(bool rich);
+    void forgetContent();
+
+    QClipboard *m_clipboard;
+    bool m_gating;
+    std::optional<Offer> m_offer;
+    std::optional<QString> m_plain;
+    std::optional<QString> m_rich;
+};
