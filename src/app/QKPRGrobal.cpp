@@ -94,3 +94,9 @@ void QKPRGrobal::NumberSameName(qint16 list)
         ++number;
     named.loNameEx = number;
 }
+
+void QKPRGrobal::ClearTextSave(qint16 pane)
+{
+    if (text.textSave && text.cLx == pane)
+        text.textSave = false;
+}

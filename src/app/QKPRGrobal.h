@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/TextHandOff.h"
+
 #include <QString>
 #include <memory>
 
@@ -27,6 +29,12 @@ public:
     bool GoState = false;
     // Set by the end sequence.
     bool ProgramEnding = false;
+    // The text window's hand-off fields.
+    TextHandOff text;
+
+    // Clears the text window's permission to save when it shows an item of the pane, whose
+    // rows have just changed.
+    void ClearTextSave(qint16 pane);
 
     // Singletons, created on first use.
     ListControl &listControl();

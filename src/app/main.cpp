@@ -5,8 +5,23 @@
 
 #include <QApplication>
 
+namespace {
+// Watching the clipboard in the background and placing windows need X11; under a Wayland
+// session XWayland provides it, unless the user picked a platform.
+void preferX11UnderWayland()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
+                         || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (wayland && qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    preferX11UnderWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuillKeeper"));
     QApplication::setOrganizationName(QStringLiteral("QuillKeeper"));

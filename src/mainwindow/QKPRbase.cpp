@@ -1,28 +1,16 @@
 #include "mainwindow/QKPRbase.h"
 
-#include "app/ProgramTexts.h"
 #include "app/QKPRGrobal.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
+#include "mainwindow/MainMenus.h"
 #include "platform/ClipList.h"
 #include "platform/WinColour.h"
-#include "storage/UtilityFirstList.h"
-#include "storage/UtilityGrobal.h"
 
 #include <QApplication>
 #include <QFrame>
-#include <QResizeEvent>
-#include <QScreen>
+#include <QMenuBar>
 #include <QTimer>
-#include <cmath>
+#include <memory>
 #include <stdexcept>
-
-namespace {
-int roundHalfEven(double value)
-{
-    return int(std::nearbyint(value));
-}
-} // namespace
 
 QKPRbase::QKPRbase(QKPRGrobal &grobal, QWidget *parent) : QMainWindow(parent), m_grobal(grobal)
 {
@@ -39,6 +27,7 @@ QKPRbase::QKPRbase(QKPRGrobal &grobal, QWidget *parent) : QMainWindow(parent), m
     m_meter.setFont(font());
     m_grobal.setPaneHost(this);
     m_grobal.setGrobalTarget(this);
+    m_menus = new MainMenus(grobal, *this, menuBar());
 }
 
 QKPRbase::~QKPRbase()
@@ -50,47 +39,8 @@ QKPRbase::~QKPRbase()
 ClipList *QKPRbase::makeClipList()
 {
     auto *list = new ClipList(m_client);
+    list->installEventFilter(this);
     return list;
-}
-
-void QKPRbase::loadForm()
-{
-    m_loading = true;
-    setWindowTitle(ProgramTexts::title());
-    m_bars[0]->setFixedHeight(BarHeight);
-
-    // Until the settings file is read here, every section takes its factory values.
-    m_grobal.utilityGrobal().SetGrobalFactory();
-    m_grobal.utilityFirstList().SetFirstFactory();
-    m_grobal.utilityGrobal().ApplyGrobal();
-    resize(307, 215);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect desktop = screen->geometry();
-        move(desktop.left() + (desktop.width() - 307) / 2, desktop.top() + (desktop.height() - 215) / 2);
-    }
-
-    ListControl &lists = m_grobal.listControl();
-    lists.lcExList(lists.lcMakeList());
-
-    setToolControl(m_toolControl);
-
-    m_loading = false;
-    whenResize();
-}
-
-void QKPRbase::setToolControl(bool shown)
-{
-    m_toolControl = shown;
-    whenResize();
-}
-
-int QKPRbase::windowStateNumber() const
-{
-    if (windowState() & Qt::WindowMinimized)
-        return 1;
-    if (windowState() & Qt::WindowMaximized)
-        return 2;
-    return 0;
 }
 
 ClipList *QKPRbase::clipListWidget(qint16 pane) const
@@ -138,16 +88,23 @@ void QKPRbase::unloadClipList(qint16 pane)
         m_clipLists.pop_back();
 }
 
+void QKPRbase::applyBarColour(QFrame *bar)
+{
+    QPalette p = bar->palette();
+    // Until the settings are applied the bars keep their light grey.
+    p.setColor(QPalette::Window, m_barColourSet ? WinColour::toQColor(m_barColour, QApplication::palette())
+                                                : QColor(192, 192, 192));
+    bar->setPalette(p);
+}
+
 void QKPRbase::loadBar(qint16 index)
 {
     while (m_bars.size() <= size_t(index)) {
         auto *bar = new QFrame(m_client);
         bar->setAutoFillBackground(true);
-        QPalette p = bar->palette();
-        p.setColor(QPalette::Window, m_barColour ? WinColour::toQColor(m_barColour, QApplication::palette())
-                                                 : QColor(192, 192, 192));
-        bar->setPalette(p);
+        applyBarColour(bar);
         bar->setGeometry(0, 0, m_client->width(), BarHeight);
+        bar->installEventFilter(this);
         m_bars.push_back(bar);
         m_barPointers.push_back(DefaultPointer);
     }
@@ -175,12 +132,11 @@ void QKPRbase::setBarPointer(qint16 index, int pointer)
 
 void QKPRbase::setBarColour(qint16 bar, Colour colour)
 {
+    // Bars loaded later take the same colour.
     m_barColour = colour;
-    if (QFrame *shown = barWidget(bar)) {
-        QPalette p = shown->palette();
-        p.setColor(QPalette::Window, WinColour::toQColor(colour, QApplication::palette()));
-        shown->setPalette(p);
-    }
+    m_barColourSet = true;
+    if (QFrame *shown = barWidget(bar))
+        applyBarColour(shown);
 }
 
 void QKPRbase::setTimerInterval(int milliseconds)
@@ -200,74 +156,4 @@ void QKPRbase::setFontSize(float points)
 void QKPRbase::ListClipActive(qint16 /*movAdd*/)
 {
     // The watcher timer rule comes with clipboard capture.
-}
-
-double QKPRbase::pixelsPerPoint() const
-{
-    return logicalDpiY() / 72.0;
-}
-
-void QKPRbase::whenResize()
-{
-    if (m_loading || m_inLayout || windowStateNumber() == 1)
-        return;
-    m_inLayout = true;
-    ListExControl &panes = m_grobal.listExControl();
-    const int innerHeight = m_client->height();
-    const int width = m_client->width();
-    int available = innerHeight;
-    int top = BarHeight;
-    if (m_toolControl) {
-        available = innerHeight - ToolStripHeight;
-        top = ToolStripHeight + BarHeight;
-    }
-    m_bars[0]->hide();
-    m_bars[0]->setGeometry(0, top - BarHeight, width, BarHeight);
-
-    const int n = panes.UBEx();
-    const float ppp = float(pixelsPerPoint());
-    std::vector<float> minimum(static_cast<size_t>(n));
-    float minimumSum = 0;
-    for (int i = 0; i < n; ++i) {
-        minimum[size_t(i)] = ppp * clipList(panes.lecEx(qint16(i))).fontSize() + 4.0f;
-        minimumSum += minimum[size_t(i)];
-    }
-    int spare = roundHalfEven(double(available) - BarHeight * (n + 1) - double(minimumSum));
-    if (spare < 0) {
-        resize(this->width(), height() - spare);
-        spare = 0;
-    }
-
-    for (int i = 0; i < n; ++i) {
-        const qint16 pane = panes.lecEx(qint16(i));
-        ClipList *list = m_clipLists[size_t(pane)];
-        QFrame *bar = m_bars[size_t(i + 1)];
-        list->hide();
-        bar->hide();
-        const int h = roundHalfEven(double(minimum[size_t(i)]) + roundHalfEven(double(panes.lecListOb(pane).Hper) * spare));
-        list->setGeometry(0, top, width, h);
-        top += h;
-        bar->setGeometry(0, top, width, BarHeight);
-        top += BarHeight;
-    }
-    for (int i = 0; i < n; ++i)
-        m_clipLists[size_t(panes.lecEx(qint16(i)))]->show();
-    for (QFrame *bar : m_bars) {
-        bar->resize(width, BarHeight);
-        bar->show();
-    }
-    m_inLayout = false;
-}
-
-void QKPRbase::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    whenResize();
-}
-
-void QKPRbase::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        whenResize();
 }

@@ -6,9 +6,11 @@
 
 #include <QMainWindow>
 #include <QRect>
+#include <functional>
 #include <vector>
 
 class ClipList;
+class MainMenus;
 class QFrame;
 class QKPRGrobal;
 class QTimer;
@@ -20,6 +22,8 @@ class QKPRbase : public QMainWindow, public PaneHost, public GrobalTarget {
 public:
     static constexpr int BarHeight = 3;
     static constexpr int ToolStripHeight = 19;
+    static constexpr int FactoryWidth = 307;
+    static constexpr int FactoryHeight = 215;
 
     explicit QKPRbase(QKPRGrobal &grobal, QWidget *parent = nullptr);
     ~QKPRbase() override;
@@ -27,12 +31,36 @@ public:
     // The start-up sequence; runs once before the window is first shown.
     void loadForm();
 
-    // Window switches kept in the settings file.
+    // Window switches kept in the settings file. Assigning runs each switch's effect.
+    bool MenuExpress() const { return m_menuExpress; }
+    void setMenuExpress(bool shown);
+    bool TopZOrder() const { return m_topZOrder; }
+    void setTopZOrder(bool onTop);
+    bool StopGo() const { return m_stopGo; }
+    void setStopGo(bool capturing);
     bool ToolControl() const { return m_toolControl; }
     void setToolControl(bool shown);
 
     // 0 normal, 1 minimised (no layout), 2 maximised.
-    int windowStateNumber() const;
+    int windowStateNumber() const { return m_windowState; }
+    void setWindowStateNumber(int state) { m_windowState = state; }
+
+    // Outer frame position and size in pixels.
+    int PixLeft() const;
+    int PixTop() const;
+    int PixWidth() const;
+    int PixHeight() const;
+    void setPixBounds(const QRect &outer);
+
+    // Commands.
+    void MakeNewList();
+    void DeleteList();
+    void ListWinChange(int index);
+    // Handles a key the menus do not: Delete always, the Ctrl shortcuts while the menu bar is hidden.
+    bool KeyCommand(int key, Qt::KeyboardModifiers modifiers);
+
+    // Runs first in the end sequence (the settings file write plugs in here).
+    void setEndedHook(std::function<void()> hook) { m_endedHook = std::move(hook); }
 
     // PaneHost
     ClipListBox &clipList(qint16 pane) override;
@@ -50,29 +78,45 @@ public:
     void setTimerInterval(int milliseconds) override;
     void setBarColour(qint16 bar, Colour colour) override;
 
-    // For layout checks: the list box of a pane and a bar, as placed by whenResize.
+    // The list box of a pane and a bar as whenResize placed them, for the menus and checks.
     ClipList *clipListWidget(qint16 pane) const;
     QFrame *barWidget(qint16 index) const;
-    QWidget *clientArea() const { return m_client; }
+    int barCount() const { return int(m_bars.size()); }
     int barPointer(qint16 index) const;
+    QWidget *clientArea() const { return m_client; }
+    MainMenus &menus() const { return *m_menus; }
+    QTimer &looker() const { return *m_looker; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     ClipList *makeClipList();
+    void EndProgram();
+    void applyBarColour(QFrame *bar);
     double pixelsPerPoint() const;
 
     QKPRGrobal &m_grobal;
     QWidget *m_client = nullptr;
+    MainMenus *m_menus = nullptr;
     std::vector<ClipList *> m_clipLists; // by pane number; null where no pane is loaded
     std::vector<QFrame *> m_bars;        // bar 0 is the top edge
     std::vector<int> m_barPointers;
     Colour m_barColour = 0;
+    bool m_barColourSet = false;
     FontTextWidth m_meter;
     QTimer *m_looker = nullptr;
+    std::function<void()> m_endedHook;
     bool m_loading = false;
     bool m_inLayout = false;
+    bool m_ending = false;
+    bool m_menuExpress = true;
+    bool m_topZOrder = false;
+    bool m_stopGo = true;
     bool m_toolControl = true;
+    int m_windowState = 0;
 };

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <functional>
+
+class QAction;
+class QKPRGrobal;
+class QMenu;
+class ListOb;
+
+// The entries of a list display menu: one per clip list, the shown lists first (checked, in
+// display order), then the hidden ones; the focused list's entry in square brackets.
+class ListDisplayMenu : public QObject {
+    Q_OBJECT
+public:
+    ListDisplayMenu(QKPRGrobal &grobal, QMenu *menu, std::function<void(int index)> onChosen);
+
+    // One more entry at the end, or one fewer.
+    void AddListMenu();
+    void DelListMenu();
+    // Rebuilds every entry's caption, check mark and list number.
+    void SetListMenuCaptions();
+
+    int entryCount() const { return int(m_entries.size()); }
+    QAction *entry(int index) const { return m_entries.at(index); }
+    // The list number the entry at index stands for since the captions were last built.
+    qint16 listAt(int index) const { return m_listMap.value(index, -1); }
+
+    // The display position of the pane, 0 when no shown pane matches.
+    static qint16 ListMenuPos(QKPRGrobal &grobal, qint16 pane);
+    // Whether list is among lists[0 .. last].
+    static bool ListExSearch(const QList<qint16> &lists, int last, qint16 list);
+    // A list's name as menus show it: "name(n)" for a duplicate.
+    static QString listCaption(const ListOb &list);
+
+private:
+    QKPRGrobal &m_grobal;
+    QMenu *m_menu;
+    std::function<void(int)> m_onChosen;
+    QList<QAction *> m_entries;
+    QList<qint16> m_listMap;
+};
