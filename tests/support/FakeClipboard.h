@@ -1,0 +1,41 @@
+#pragma once
+
+#include "capture/ClipboardPort.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// An in-memory clipboard for unit tests. Like the real one, a write replaces everything with one
+// format, secret content offers no text, and an offered text may be empty.
+class FakeClipboard : public ClipboardPort {
+public:
+    struct Write {
+        QString text;
+        bool rich = false;
+        bool operator==(const Write &) const = default;
+    };
+
+    // What another program puts on the clipboard.
+    void setPlainText(const QString &text);
+    void setRichText(const QString &text);
+    void setSecret(bool secret);
+    // Another program leaves the clipboard empty (or holding only an image).
+    void clear();
+
+    bool hasPlainText() override;
+    QString readText(bool rich) override;
+    void writeText(const QString &text, bool rich) override;
+    bool changedSinceLastRead() const override { return m_changed; }
+
+    const QList<Write> &writes() const { return m_writes; }
+    int readCount() const { return m_reads; }
+
+private:
+    std::optional<QString> m_plain;
+    std::optional<QString> m_rich;
+    bool m_secret = false;
+    bool m_changed = true;
+    int m_reads = 0;
+    QList<Write> m_writes;
+};

@@ -1,0 +1,371 @@
+// The real clipboard on a real X server, with other processes as the other applications: xclip,
+// and the helper program clipowner, which offers several formats at once and reports every time
+// it is asked for them. The helper is looked up in helpers/ beside this test, or at $QK_CLIPOWNER.
+#include "platform/QtClipboard.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QtTest>
+#include <memory>
+
+using Gating = QtClipboard::ChangeGating;
+Q_DECLARE_METATYPE(QtClipboard::ChangeGating)
+
+namespace {
+
+constexpr int OwnerTimeoutMs = 15000;
+
+QString helperPath()
+{
+    const QString fromEnv = qEnvironmentVariable("QK_CLIPOWNER");
+    return fromEnv.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/helpers/clipowner") : fromEnv;
+}
+
+const QByteArray JapaneseUtf8 = QStringLiteral("日本語のテキスト　ｶﾀｶﾅ\r\n二行目 ～ ＼").toUtf8();
+
+} // namespace
+
+class TestQtClipboard : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void readsWhatAnotherProgramOffers_data();
+    void readsWhatAnotherProgramOffers();
+    void secretContentIsNeverRead_data();
+    void secretContentIsNeverRead();
+    void writeReplacesTheWholeClipboard_data();
+    void writeReplacesTheWholeClipboard();
+    void unchangedClipboardIsNotAskedAgain_data();
+    void unchangedClipboardIsNotAskedAgain();
+    void changedContentIsReadAgain();
+    void hugeTextIsTransferredOnceAndShared();
+
+private:
+    // Makes another program the clipboard's owner and waits until this process has been told.
+    // owner[0] is "xclip" (its further arguments follow; input is its standard input) or
+    // "helper" (clipowner's arguments follow).
+    bool takeClipboard(const QStringList &owner, const QByteArray &input = {});
+    // The helper's reports so far, after letting any late ones arrive.
+    QList<QByteArray> helperReports(int settleMs = 150);
+    QByteArray readWithXclip(const QString &target);
+
+    std::unique_ptr<QProcess> m_owner;
+    QList<QByteArray> m_reports;
+};
+
+void TestQtClipboard::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty(), "xclip is not installed");
+    QVERIFY2(QFileInfo(helperPath()).isExecutable(), qPrintable(helperPath() + " is missing"));
+}
+
+void TestQtClipboard::cleanup()
+{
+    if (m_owner) {
+        m_owner->kill();
+        m_owner->waitForFinished();
+        m_owner.reset();
+    }
+    m_reports.clear();
+}
+
+bool TestQtClipboard::takeClipboard(const QStringList &owner, const QByteArray &input)
+{
+    cleanup();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    bool changed = false;
+    const auto connection = connect(clipboard, &QClipboard::changed, this, [&](QClipboard::Mode mode) {
+        if (mode == QClipboard::Clipboard)
+            changed = true;
+    });
+    m_owner = std::make_unique<QProcess>();
+    m_owner->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const bool xclip = owner.first() == QLatin1String("xclip");
+    if (xclip) {
+        m_owner->setStandardErrorFile(QProcess::nullDevice()); // "-quiet" still chats on stderr
+        m_owner->start(QStringLiteral("xclip"),
+                       QStringList{QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-quiet")} +
+                           owner.mid(1));
+    } else {
+        m_owner->start(helperPath(), owner.mid(1));
+    }
+    if (!m_owner->waitForStarted())
+        return false;
+    if (xclip) {
+        m_owner->write(input);
+        m_owner->closeWriteChannel();
+    }
+    const bool ok = QTest::qWaitFor([&] { return changed; }, OwnerTimeoutMs);
+    disconnect(connection);
+    // Let a second notice of the same change (selection clear plus XFixes) arrive now, not later.
+    QTest::qWait(100);
+    if (!xclip)
+        helperReports(0);
+    return ok;
+}
+
+QList<QByteArray> TestQtClipboard::helperReports(int settleMs)
+{
+    if (settleMs > 0)
+        QTest::qWait(settleMs);
+    while (m_owner->canReadLine() || m_owner->waitForReadyRead(10)) {
+        while (m_owner->canReadLine())
+            m_reports.append(m_owner->readLine().trimmed());
+    }
+    return m_reports;
+}
+
+QByteArray TestQtClipboard::readWithXclip(const QString &target)
+{
+    QProcess reader;
+    QSignalSpy finished(&reader, &QProcess::finished);
+    reader.start(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"), target});
+    // Keep the event loop running: when we own the clipboard, we are the one who answers.
+    if (!finished.wait(60000))
+        return "(xclip -o did not finish)";
+    return reader.readAllStandardOutput();
+}
+
+void TestQtClipboard::readsWhatAnotherProgramOffers_data()
+{
+    QTest::addColumn<QStringList>("owner");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("hasPlain");
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("rich");
+
+    const QString rtf = QStringLiteral("{\\rtf1\\ansi {\\b bold} text}");
+    QTest::newRow("xclip text") << QStringList{"xclip"} << QByteArray("hello, world") << true
+                                << QStringLiteral("hello, world") << QString();
+    QTest::newRow("xclip Japanese UTF-8") << QStringList{"xclip"} << JapaneseUtf8 << true
+                                          << QString::fromUtf8(JapaneseUtf8) << QString();
+    QTest::newRow("text/plain bytes that are not UTF-8 read as Latin-1")
+        << QStringList{"xclip", "-t", "text/plain"} << QByteArray("caf\xe9 cr\xe8me") << true
+        << QStringLiteral("café crème") << QString();
+    QTest::newRow("text/plain;charset=utf-8 alone")
+        << QStringList{"xclip", "-t", "text/plain;charset=utf-8"} << JapaneseUtf8 << true
+        << QString::fromUtf8(JapaneseUtf8) << QString();
+    for (const char *type : {"text/rtf", "application/rtf", "text/richtext"}) {
+        QTest::addRow("only %s", type) << QStringList{"xclip", "-t", type} << rtf.toUtf8() << false << QString() << rtf;
+    }
+    QTest::newRow("only an image") << QStringList{"xclip", "-t", "image/png"} << QByteArray("\x89PNG\r\n\x1a\n....")
+                                   << false << QString() << QString();
+    QTest::newRow("plain and rich text at once")
+        << QStringList{"helper", "--format", "text/plain", "平文", "--format", "text/rtf", rtf} << QByteArray()
+        << true << QStringLiteral("平文") << rtf;
+    QTest::newRow("UTF-8 plain text preferred over text/plain")
+        << QStringList{"helper", "--format", "text/plain", "other", "--format", "text/plain;charset=utf-8", "preferred"}
+        << QByteArray() << true << QStringLiteral("preferred") << QString();
+}
+
+void TestQtClipboard::readsWhatAnotherProgramOffers()
+{
+    QFETCH(QStringList, owner);
+    QFETCH(QByteArray, input);
+    QFETCH(bool, hasPlain);
+    QFETCH(QString, plain);
+    QFETCH(QString, rich);
+
+    QVERIFY(takeClipboard(owner, input));
+    for (Gating gating : {Gating::WhereReliable, Gating::Off}) {
+        QtClipboard clipboard(gating);
+        // Twice: the second round is served from what the first learned where gating is on.
+        for (int round = 0; round < 2; ++round) {
+            QCOMPARE(clipboard.hasPlainText(), hasPlain);
+            QCOMPARE(clipboard.readText(false), plain);
+            QCOMPARE(clipboard.readText(true), rich);
+        }
+    }
+}
+
+void TestQtClipboard::secretContentIsNeverRead_data()
+{
+    QTest::addColumn<QByteArray>("hint"); // the value of x-kde-passwordManagerHint; null: not offered
+    QTest::addColumn<bool>("secret");
+
+    QTest::newRow("marked secret") << QByteArray("secret") << true;
+    QTest::newRow("marked secret, NUL-terminated") << QByteArray("secret\0", 7) << true;
+    QTest::newRow("another hint value") << QByteArray("public") << false;
+    QTest::newRow("no hint") << QByteArray() << false;
+}
+
+void TestQtClipboard::secretContentIsNeverRead()
+{
+    QFETCH(QByteArray, hint);
+    QFETCH(bool, secret);
+
+    QStringList owner{"helper", "--format", "text/plain", "hunter2", "--format", "text/rtf", "{\\rtf1 hunter2}"};
+    QTemporaryFile hintFile;
+    if (!hint.isNull()) {
+        QVERIFY(hintFile.open());
+        hintFile.write(hint);
+        hintFile.close();
+        owner << "--format-file" << "x-kde-passwordManagerHint" << hintFile.fileName();
+    }
+    QVERIFY(takeClipboard(owner));
+    for (Gating gating : {Gating::WhereReliable, Gating::Off}) {
+        QtClipboard clipboard(gating);
+        for (int round = 0; round < 2; ++round) {
+            QCOMPARE(clipboard.hasPlainText(), !secret);
+            QCOMPARE(clipboard.readText(false), secret ? QString() : QStringLiteral("hunter2"));
+            QCOMPARE(clipboard.readText(true), secret ? QString() : QStringLiteral("{\\rtf1 hunter2}"));
+        }
+    }
+    // The owner itself must never have handed the text over.
+    const QList<QByteArray> reports = helperReports();
+    const bool textServed = reports.contains("served text/plain") || reports.contains("served text/rtf");
+    QCOMPARE(textServed, !secret);
+}
+
+void TestQtClipboard::writeReplacesTheWholeClipboard_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("rich");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QStringList>("absentTargets");
+
+    const QString japanese = QString::fromUtf8(JapaneseUtf8);
+    QTest::newRow("plain, as UTF8_STRING") << japanese << false << "UTF8_STRING" << QStringList{"text/rtf"};
+    QTest::newRow("plain, as text/plain") << japanese << false << "text/plain" << QStringList{"text/rtf"};
+    QTest::newRow("rich") << QStringLiteral("{\\rtf1\\ansi 太字}") << true << "text/rtf"
+                          << QStringList{"UTF8_STRING", "STRING", "TEXT", "text/plain"};
+}
+
+void TestQtClipboard::writeReplacesTheWholeClipboard()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, rich);
+    QFETCH(QString, target);
+    QFETCH(QStringList, absentTargets);
+
+    QtClipboard clipboard;
+    // Something of the other kind first: a write must not keep any of it.
+    clipboard.writeText(QStringLiteral("{\\rtf1 previous}"), !rich);
+    clipboard.writeText(text, rich);
+
+    QCOMPARE(readWithXclip(target), text.toUtf8());
+    const QList<QByteArray> targets = readWithXclip(QStringLiteral("TARGETS")).split('\n');
+    QVERIFY2(targets.contains(target.toUtf8()), targets.join(' ').constData());
+    for (const QString &absent : absentTargets)
+        QVERIFY2(!targets.contains(absent.toUtf8()), qPrintable(absent + " is still offered"));
+    QCOMPARE(clipboard.readText(rich), text);
+    QCOMPARE(clipboard.readText(!rich), QString());
+    QCOMPARE(clipboard.hasPlainText(), !rich);
+}
+
+void TestQtClipboard::unchangedClipboardIsNotAskedAgain_data()
+{
+    QTest::addColumn<Gating>("gating");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<bool>("rich");
+    QTest::addColumn<bool>("askedAgain");
+
+    QTest::newRow("gated text") << Gating::WhereReliable << QStringLiteral("steady") << false << false;
+    QTest::newRow("gated, rich text not offered") << Gating::WhereReliable << QStringLiteral("steady") << true
+                                                  << false;
+    QTest::newRow("ungated text") << Gating::Off << QStringLiteral("steady") << false << true;
+    // An empty text may be a failed transfer, so it is always asked for again.
+    QTest::newRow("gated empty text") << Gating::WhereReliable << QString() << false << true;
+}
+
+void TestQtClipboard::unchangedClipboardIsNotAskedAgain()
+{
+    QFETCH(Gating, gating);
+    QFETCH(QString, offered);
+    QFETCH(bool, rich);
+    QFETCH(bool, askedAgain);
+
+    QVERIFY(takeClipboard({"helper", "--format", "text/plain", offered}));
+    QtClipboard clipboard(gating);
+    QCOMPARE(clipboard.gatingActive(), gating == Gating::WhereReliable);
+
+    // The watcher's tick: is there plain text, and what is it.
+    const auto tick = [&] {
+        QVERIFY(clipboard.hasPlainText());
+        QCOMPARE(clipboard.readText(rich), rich ? QString() : offered);
+    };
+    tick();
+    QCOMPARE(clipboard.changedSinceLastRead(), askedAgain || rich);
+    const qsizetype asksAfterFirstTick = helperReports().size();
+    QVERIFY(asksAfterFirstTick > 0);
+    for (int i = 0; i < 5; ++i) {
+        tick();
+        QTest::qWait(50);
+    }
+    const qsizetype asks = helperReports().size();
+    if (askedAgain)
+        QVERIFY2(asks > asksAfterFirstTick, "the owner was not asked again");
+    else
+        QCOMPARE(asks, asksAfterFirstTick);
+}
+
+void TestQtClipboard::changedContentIsReadAgain()
+{
+    QVERIFY(takeClipboard({"helper", "--format", "text/plain", "first"}));
+    QtClipboard clipboard;
+    QVERIFY(clipboard.gatingActive());
+    QCOMPARE(clipboard.readText(false), QStringLiteral("first"));
+    QVERIFY(!clipboard.changedSinceLastRead());
+
+    QVERIFY(takeClipboard({"xclip"}, "second"));
+    QVERIFY(clipboard.changedSinceLastRead());
+    QCOMPARE(clipboard.readText(false), QStringLiteral("second"));
+
+    // Our own writes are changes too; the text read back is the very string written.
+    const QString third = QString::fromUtf8("third"); // a literal would have no buffer to share
+    clipboard.writeText(third, false);
+    const QString readBack = clipboard.readText(false);
+    QCOMPARE(readBack, third);
+    QVERIFY(readBack.isSharedWith(third));
+
+    clipboard.writeText(QStringLiteral("{\\rtf1 fourth}"), true);
+    QVERIFY(!clipboard.hasPlainText());
+    QCOMPARE(clipboard.readText(false), QString());
+    QCOMPARE(clipboard.readText(true), QStringLiteral("{\\rtf1 fourth}"));
+
+    // Another program taking the clipboard back from us.
+    QVERIFY(takeClipboard({"xclip"}, "fifth"));
+    QVERIFY(clipboard.hasPlainText());
+    QCOMPARE(clipboard.readText(false), QStringLiteral("fifth"));
+}
+
+void TestQtClipboard::hugeTextIsTransferredOnceAndShared()
+{
+    // 100 MB of mixed Japanese and ASCII text: large enough that X transfers it incrementally.
+    const QByteArray line = QStringLiteral("クリップボードの巨大なテキスト line of text\n").toUtf8();
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    qint64 written = 0;
+    while (written < 100'000'000)
+        written += file.write(line);
+    file.close();
+    QVERIFY(takeClipboard({"xclip", file.fileName()}));
+
+    QtClipboard clipboard;
+    const QString text = clipboard.readText(false);
+    QVERIFY(file.open());
+    const QByteArray bytes = file.readAll();
+    file.close();
+    QCOMPARE(text.size(), QString::fromUtf8(bytes).size());
+    QVERIFY(text == QString::fromUtf8(bytes));
+
+    // Unchanged: the same buffer again, nothing transferred or decoded.
+    QVERIFY(clipboard.hasPlainText());
+    QVERIFY(clipboard.readText(false).isSharedWith(text));
+
+    // Copied back: our clipboard holds the caller's buffer, and other programs get all of it.
+    clipboard.writeText(text, false);
+    QVERIFY(clipboard.readText(false).isSharedWith(text));
+    QCOMPARE(readWithXclip(QStringLiteral("UTF8_STRING")).size(), bytes.size());
+}
+
+QTEST_MAIN(TestQtClipboard)
+#include "tst_qtclipboard.moc"
