@@ -5,6 +5,7 @@
 #include <functional>
 
 class QKPRGrobal;
+class spgFileCon;
 struct UtilGrobal;
 
 // The live global settings. Fields hold zeros until the settings file is read or the factory
@@ -23,6 +24,13 @@ public:
     void SetGrobalFactory();
     // Pushes the polling interval and the bar colour to the main window.
     void ApplyGrobal();
+
+    // The global settings' section of the settings file. With Version false, or when the section
+    // turns out damaged or cut short, every field takes its factory value; a value outside the
+    // settings dialog's range takes its own factory value. The toolbar mouse option is assigned
+    // through its property. ApplyGrobal follows in every case.
+    void LoadUtilGrobal(spgFileCon &Fee, bool Version);
+    void UGrobalOutofUtility(spgFileCon &Fee) const;
 
     UtilGrobal copyOut() const;
     void copyIn(const UtilGrobal &from);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QRect>
+#include <QtGlobal>
+
+class spgFileCon;
+
+// What the main window remembers between runs: its four switches, whether it was maximised, and
+// its normal-size rectangle in pixels. The window reads these at start-up and fills them in
+// before the settings are written at the end.
+struct MainWindowSettings {
+    static constexpr qint32 FactoryWidth = 307;
+    static constexpr qint32 FactoryHeight = 215;
+    static constexpr qint16 Normal = 0;
+    static constexpr qint16 Maximised = 2;
+
+    bool MenuExpress = true;
+    bool TopZOrder = false;
+    bool StopGo = true;
+    bool ToolControl = true;
+    qint16 WindowState = Normal;
+    // The normal-size rectangle: the window's own while it is normal; while it is maximised, the
+    // rectangle it had before.
+    qint32 Left = 0;
+    qint32 Top = 0;
+    qint32 Width = FactoryWidth;
+    qint32 Height = FactoryHeight;
+
+    // The first-run values: every switch on except TopZOrder, normal, 307 x 215 centred on the desktop.
+    void setFactory(const QRect &desktop);
+    // Reads the section when Version is true and keeps the rectangle on the desktop; otherwise, or
+    // when the section is damaged or cut short, takes the factory values. A state other than
+    // normal or maximised, or a size that is not positive, takes its factory value.
+    void LoadUtilQKPRBase(spgFileCon &Fee, bool Version, const QRect &desktop);
+    void UQKPRbaseOutofUtility(spgFileCon &Fee) const;
+
+    bool operator==(const MainWindowSettings &) const = default;
+};

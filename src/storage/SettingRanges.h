@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <cmath>
+
+// The ranges the settings dialog keeps each value in. A value read from the settings file outside
+// them is damage and gives way to the factory value.
+namespace SettingRanges {
+
+constexpr qint16 TimerIntervalMin = 100;
+constexpr qint16 TimerIntervalMax = 2000;
+constexpr qint16 EdgeActionMin = 0; // move the focus up
+constexpr qint16 EdgeActionMax = 2; // do nothing
+constexpr qint32 EdgeZoneMin = 1;
+constexpr qint32 EdgeZoneMax = 300;
+constexpr qint16 CaptionLengthMin = 0;
+constexpr qint16 CaptionLengthMax = 400;
+constexpr qint32 CaptionWidthMin = 0;
+constexpr qint32 CaptionWidthMax = 12000;
+constexpr qint16 ItemLimitMin = 1;
+constexpr qint16 ItemLimitMax = 32767;
+constexpr qint16 MoveModeMin = 0;
+constexpr qint16 MoveModeMax = 1;
+
+template <typename T>
+constexpr bool within(T value, T low, T high)
+{
+    return value >= low && value <= high;
+}
+
+// Takes `value` into `field` when it lies in the range; otherwise `field` keeps what it has.
+template <typename T>
+constexpr void keepWithin(T &field, T value, T low, T high)
+{
+    if (within(value, low, high))
+        field = value;
+}
+
+inline bool isFontSize(float points) { return std::isfinite(points) && points > 0; }
+// Names that come from the font dialog are never empty.
+inline bool isFontName(const QString &name) { return !name.isEmpty(); }
+
+} // namespace SettingRanges

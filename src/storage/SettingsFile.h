@@ -1,0 +1,55 @@
+#pragma once
+
+#include "storage/RecordFileHeader.h"
+
+#include <QRect>
+#include <QString>
+
+class QIODevice;
+class UtilityFirstList;
+class UtilityGrobal;
+class spgFileCon;
+struct WindowSettings;
+
+// The settings file QKPRUtil.dat: a header, then the global settings, the new-list defaults, the
+// naming dialog, the text window, the list information dialog, the mini window and the main window,
+// in that order. Read once at start-up (Started) and written anew once at the end (Ended).
+class SettingsFile {
+public:
+    static constexpr qint16 FormatVersion = 11;
+    static QString fileName() { return QStringLiteral("QKPRUtil.dat"); }
+    static QString titleText() { return QStringLiteral("Arlen.T.K. QuillKeeper Utility Values"); }
+
+    // The settings file inside `folder`.
+    static QString pathIn(const QString &folder);
+    // Where the settings file belongs: the program's folder when files can be made there,
+    // otherwise the per-user configuration folder (created when missing).
+    static QString location(const QString &programFolder);
+
+    SettingsFile(UtilityGrobal &grobal, UtilityFirstList &firstList, WindowSettings &windows);
+
+    // Reads the file and hands every section to its owner. A missing, empty, cut-short, damaged,
+    // older, newer or foreign file gives factory values everywhere; nothing is reported. Returns
+    // the header's status. `desktop` is the primary screen's rectangle in pixels.
+    RecordFileHeader::Status Started(const QString &path, const QRect &desktop);
+    RecordFileHeader::Status Started(QIODevice &device, const QRect &desktop);
+
+    // Writes the whole file anew from the live settings and the window records. The old file is
+    // replaced only when the new one was written completely. False when that failed; then
+    // errorString() tells why and the old file is as it was.
+    bool Ended(const QString &path);
+    bool Ended(QIODevice &device);
+    QString errorString() const { return m_error; }
+
+    static RecordFileHeader::Status ReadUtilHeader(spgFileCon &Fee);
+    static void WriteUtilHeader(spgFileCon &Fee);
+
+private:
+    RecordFileHeader::Status load(spgFileCon &Fee, bool opened, const QRect &desktop);
+    bool write(spgFileCon &Fee, bool opened);
+
+    UtilityGrobal &m_grobal;
+    UtilityFirstList &m_firstList;
+    WindowSettings &m_windows;
+    QString m_error;
+};

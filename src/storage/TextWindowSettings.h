@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QtGlobal>
+
+class spgFileCon;
+
+// What the text window remembers between runs: its place as an offset from the main window's
+// top-left corner and its size, in pixels; the display lock; and which text box is in use.
+struct TextWindowSettings {
+    static constexpr qint32 BothScrollBars = 0; // no wrapping
+    static constexpr qint32 VerticalOnly = 1;   // wrapping
+
+    qint32 NowPosX = 66;
+    qint32 NowPosY = 66;
+    qint32 nowPosH = 186;
+    qint32 nowPosW = 240;
+    bool textLock = false;
+    qint32 textVBoth = BothScrollBars;
+
+    // Reads the section when Version is true; otherwise, or when the section is damaged or cut
+    // short, takes the factory values. A size that is not positive or an unknown text box takes
+    // its factory value.
+    void LoadUtilQKPRtext(spgFileCon &Fee, bool Version);
+    void UQKPRtextOutofUtility(spgFileCon &Fee) const;
+
+    bool operator==(const TextWindowSettings &) const = default;
+};

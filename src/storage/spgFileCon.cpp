@@ -1,0 +1,300 @@
+#include "storage/spgFileCon.h"
+
+#include "storage/Cp932Codec.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <bit>
+#include <cstring>
+
+spgFileCon::spgFileCon() = default;
+
+spgFileCon::~spgFileCon()
+{
+    if (m_saveFile)
+        m_saveFile->cancelWriting();
+}
+
+void spgFileCon::reset(Mode mode)
+{
+    m_mode = mode;
+    m_data.clear();
+    m_offset = 0;
+    m_saveFile.reset();
+    m_saveDevice = nullptr;
+    m_failed = false;
+    m_pastEnd = false;
+    m_error.clear();
+}
+
+void spgFileCon::fail(const QString &why)
+{
+    if (!m_failed)
+        m_error = why;
+    m_failed = true;
+}
+
+bool spgFileCon::openByForSave(const QString &Pas)
+{
+    if (m_mode != Mode::Closed)
+        closeBy();
+    reset(Mode::Closed);
+    auto file = std::make_unique<QSaveFile>(Pas);
+    if (!file->open(QIODevice::WriteOnly)) {
+        m_error = file->errorString();
+        return false;
+    }
+    reset(Mode::Save);
+    m_saveFile = std::move(file);
+    return true;
+}
+
+bool spgFileCon::openByForOpen(const QString &Pas)
+{
+    if (m_mode != Mode::Closed)
+        closeBy();
+    reset(Mode::Closed);
+    QFile file(Pas);
+    if (!file.exists()) {
+        // A missing file is created empty, as a read-write open would; it then reads as empty.
+        QFile create(Pas);
+        if (create.open(QIODevice::WriteOnly))
+            create.close();
+        reset(Mode::Open);
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = file.errorString();
+        return false;
+    }
+    reset(Mode::Open);
+    m_data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reset(Mode::Closed);
+        m_error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool spgFileCon::openDeviceForSave(QIODevice &device)
+{
+    if (m_mode != Mode::Closed)
+        closeBy();
+    reset(Mode::Closed);
+    if (!device.isOpen() && !device.open(QIODevice::WriteOnly)) {
+        m_error = device.errorString();
+        return false;
+    }
+    if (!device.isWritable()) {
+        m_error = QStringLiteral("the device cannot be written");
+        return false;
+    }
+    reset(Mode::Save);
+    m_saveDevice = &device;
+    return true;
+}
+
+bool spgFileCon::openDeviceForOpen(QIODevice &device)
+{
+    if (m_mode != Mode::Closed)
+        closeBy();
+    reset(Mode::Closed);
+    if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) {
+        m_error = device.errorString();
+        return false;
+    }
+    if (!device.isReadable()) {
+        m_error = QStringLiteral("the device cannot be read");
+        return false;
+    }
+    reset(Mode::Open);
+    m_data = device.readAll();
+    return true;
+}
+
+bool spgFileCon::writeOut(QIODevice &device)
+{
+    if (!device.isSequential() && !device.seek(0)) {
+        m_error = device.errorString();
+        return false;
+    }
+    constexpr qint64 Chunk = 1 << 16;
+    for (qint64 at = 0; at < m_data.size(); at += Chunk) {
+        const qint64 length = std::min(Chunk, m_data.size() - at);
+        if (device.write(m_data.constData() + at, length) != length) {
+            m_error = device.errorString();
+            if (m_error.isEmpty())
+                m_error = QStringLiteral("the file could not be written completely");
+            return false;
+        }
+    }
+    return true;
+}
+
+bool spgFileCon::closeBy()
+{
+    bool ok = true;
+    if (m_mode == Mode::Save) {
+        if (m_failed) {
+            ok = false;
+        } else if (m_saveFile) {
+            ok = writeOut(*m_saveFile);
+            if (!ok)
+                m_saveFile->cancelWriting();
+            if (!m_saveFile->commit()) {
+                if (ok)
+                    m_error = m_saveFile->errorString();
+                ok = false;
+            }
+        } else if (m_saveDevice) {
+            ok = writeOut(*m_saveDevice);
+        }
+    }
+    const QString error = ok ? QString() : m_error;
+    m_saveFile.reset();
+    m_saveDevice = nullptr;
+    m_data.clear();
+    m_offset = 0;
+    m_mode = Mode::Closed;
+    m_error = error;
+    return ok;
+}
+
+void spgFileCon::setPosition(qint64 position)
+{
+    if (position < 1) {
+        fail(QStringLiteral("position %1 lies before the start of the file").arg(position));
+        return;
+    }
+    m_offset = position - 1;
+}
+
+void spgFileCon::readBytes(char *into, qint64 count)
+{
+    const qint64 have = std::min(count, bytesLeft());
+    if (have > 0)
+        std::memcpy(into, m_data.constData() + m_offset, size_t(have));
+    if (have < count) {
+        std::memset(into + have, 0, size_t(count - have));
+        m_pastEnd = true;
+    }
+    m_offset += count;
+}
+
+void spgFileCon::writeBytes(const char *from, qint64 count)
+{
+    if (m_mode != Mode::Save) {
+        fail(QStringLiteral("the file is not open for saving"));
+        return;
+    }
+    if (m_offset + count > m_data.size())
+        m_data.resize(m_offset + count, '\0');
+    std::memcpy(m_data.data() + m_offset, from, size_t(count));
+    m_offset += count;
+}
+
+qint16 spgFileCon::getIntB()
+{
+    char bytes[2];
+    readBytes(bytes, 2);
+    return qFromLittleEndian<qint16>(bytes);
+}
+
+qint32 spgFileCon::getLonB()
+{
+    char bytes[4];
+    readBytes(bytes, 4);
+    return qFromLittleEndian<qint32>(bytes);
+}
+
+float spgFileCon::getSinB()
+{
+    char bytes[4];
+    readBytes(bytes, 4);
+    return std::bit_cast<float>(qFromLittleEndian<quint32>(bytes));
+}
+
+bool spgFileCon::getBooB()
+{
+    return getIntB() != 0;
+}
+
+QString spgFileCon::getSenBLen(qint32 n)
+{
+    // Callers have made sure n <= bytesLeft(), so a damaged count cannot ask for a huge string.
+    QString text;
+    const qint64 have = bytesLeft();
+    const qint64 used = Cp932Codec::instance().decode(m_data.constData() + std::min(m_offset, qint64(m_data.size())),
+                                                      have, n, text);
+    if (used > have)
+        m_pastEnd = true;
+    m_offset += used;
+    return text;
+}
+
+QString spgFileCon::getSenBEx()
+{
+    const qint64 countAt = position();
+    const qint32 n = getLonB();
+    if (n < 0 || n > bytesLeft()) {
+        fail(QStringLiteral("string count %1 at position %2 does not fit the file").arg(n).arg(countAt));
+        return {};
+    }
+    return getSenBLen(n);
+}
+
+bool spgFileCon::getSenBCk(qint32 uplx, QString &Sv)
+{
+    const qint64 countAt = position();
+    const qint32 n = getLonB();
+    if (n < 0 || n > uplx)
+        return false;
+    if (n > bytesLeft()) {
+        fail(QStringLiteral("string count %1 at position %2 does not fit the file").arg(n).arg(countAt));
+        return false;
+    }
+    Sv = getSenBLen(n);
+    return true;
+}
+
+void spgFileCon::setIntB(qint16 value)
+{
+    char bytes[2];
+    qToLittleEndian(value, bytes);
+    writeBytes(bytes, 2);
+}
+
+void spgFileCon::setLonB(qint32 value)
+{
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    writeBytes(bytes, 4);
+}
+
+void spgFileCon::setSinB(float value)
+{
+    char bytes[4];
+    qToLittleEndian(std::bit_cast<quint32>(value), bytes);
+    writeBytes(bytes, 4);
+}
+
+void spgFileCon::setBooB(bool value)
+{
+    setIntB(value ? -1 : 0);
+}
+
+void spgFileCon::setSenBEx(QStringView Sx)
+{
+    setLonB(qint32(Sx.size()));
+    if (m_mode == Mode::Save && m_offset == m_data.size()) {
+        // The usual case, writing at the end: encode straight into the file's bytes.
+        Cp932Codec::instance().encode(Sx, m_data);
+        m_offset = m_data.size();
+        return;
+    }
+    const QByteArray bytes = Cp932Codec::instance().encode(Sx);
+    writeBytes(bytes.constData(), bytes.size());
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+
+class QIODevice;
+class QSaveFile;
+
+// One record file, read or written one typed little-endian value at a time at a 1-based position.
+// A file opened for reading is taken into memory whole; reads beyond its end yield zeros. A file
+// opened for saving is collected in memory and reaches the disk only in closeBy(), through a
+// temporary file that replaces the old one when everything was written (QSaveFile), so a failed
+// save leaves the previous file as it was.
+class spgFileCon {
+public:
+    spgFileCon();
+    // An open file is closed; a save that was not closed with closeBy() is discarded.
+    ~spgFileCon();
+    spgFileCon(const spgFileCon &) = delete;
+    spgFileCon &operator=(const spgFileCon &) = delete;
+
+    // The open file's handle, -1 while none is open.
+    qint16 FileNum() const { return m_mode == Mode::Closed ? -1 : 1; }
+
+    // Start a new file at Pas, replacing whatever is there when closeBy() succeeds.
+    bool openByForSave(const QString &Pas);
+    // Read the file at Pas; a missing file is created empty first and reads as empty.
+    bool openByForOpen(const QString &Pas);
+    // The same on a device the caller owns (tests, fuzzing). A save device must allow seeking
+    // back to its start unless it is sequential; it is written in closeBy().
+    bool openDeviceForSave(QIODevice &device);
+    bool openDeviceForOpen(QIODevice &device);
+    // Ends the file. For a save, true only when every byte reached the file and it replaced the
+    // old one; otherwise the old file is left untouched and errorString() tells why.
+    bool closeBy();
+
+    qint16 getIntB();
+    qint32 getLonB();
+    float getSinB();
+    bool getBooB();
+    // A count, then that many characters. A count below zero or beyond the bytes left is damage:
+    // nothing more is read, failed() turns true and the result is empty.
+    QString getSenBEx();
+    // The same with a limit: a count outside 0 ... uplx returns false with Sv unchanged and the
+    // position just after the count (damage as above also returns false).
+    bool getSenBCk(qint32 uplx, QString &Sv);
+
+    void setIntB(qint16 value);
+    void setLonB(qint32 value);
+    void setSinB(float value);
+    void setBooB(bool value);
+    void setSenBEx(QStringView Sx);
+
+    // 1-based: the first byte of the file is position 1.
+    qint64 position() const { return m_offset + 1; }
+    void setPosition(qint64 position);
+    qint64 size() const { return m_data.size(); }
+
+    // A damaged string count was met, or a write could not be made.
+    bool failed() const { return m_failed; }
+    // A read reached beyond the end of the file (the missing bytes read as zero).
+    bool readPastEnd() const { return m_pastEnd; }
+    // Everything read so far was really in the file.
+    bool intact() const { return !m_failed && !m_pastEnd; }
+    QString errorString() const { return m_error; }
+
+private:
+    enum class Mode { Closed, Open, Save };
+
+    void reset(Mode mode);
+    void fail(const QString &why);
+    void readBytes(char *into, qint64 count);
+    void writeBytes(const char *from, qint64 count);
+    qint64 bytesLeft() const { return m_offset < m_data.size() ? m_data.size() - m_offset : 0; }
+    QString getSenBLen(qint32 n);
+    bool writeOut(QIODevice &device);
+
+    Mode m_mode = Mode::Closed;
+    QByteArray m_data;
+    qint64 m_offset = 0;
+    std::unique_ptr<QSaveFile> m_saveFile;
+    QIODevice *m_saveDevice = nullptr; // not owned
+    bool m_failed = false;
+    bool m_pastEnd = false;
+    QString m_error;
+};
