@@ -1,0 +1,244 @@
+// The main window on real widgets: pane layout, the list display menu, list commands and keys.
+#include "app/QKPRGrobal.h"
+#include "mainwindow/ListDisplayMenu.h"
+#include "mainwindow/MainMenus.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "platform/ClipList.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+struct Window {
+    Window()
+    {
+        window = std::make_unique<QKPRbase>(grobal);
+        window->loadForm();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    ~Window() { window.reset(); }
+    ListExControl &panes() { return grobal.listExControl(); }
+    ClipList *listAt(int position) { return window->clipListWidget(panes().lecEx(qint16(position))); }
+    int inner() { return window->clientArea()->height(); }
+    int minimumHeight()
+    {
+        return int(std::nearbyint(float(window->logicalDpiY() / 72.0) * 9.0f + 4.0f));
+    }
+    QStringList menuCaptions()
+    {
+        ListDisplayMenu &menu = *window->menus().Windowsnu;
+        emit window->menus().Menunu[1]->aboutToShow();
+        QStringList captions;
+        for (int j = 0; j < menu.entryCount(); ++j)
+            captions << menu.entry(j)->text() + (menu.entry(j)->isChecked() ? "*" : "");
+        return captions;
+    }
+    QKPRGrobal grobal;
+    std::unique_ptr<QKPRbase> window;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithOneEmptyPane();
+    void oneListFillsTheAreaBelowTheToolStrip();
+    void toolbarOffGivesTheListsItsStrip();
+    void tooLowWindowGrowsByTheShortfall();
+    void minimisedStateDoesNoLayout();
+    void listMenuCaptionsNumberDuplicatesAndBracketTheFocus();
+    void hidingAndShowingListsKeepsShares();
+    void onlyShownListCannotBeHiddenOrDeleted();
+    void deleteListRenumbersTheMenu();
+    void keysActOnlyWhileTheMenuBarIsHidden();
+    void endRunsTheEndSequence();
+};
+
+void TestMainWindow::startsWithOneEmptyPane()
+{
+    Window w;
+    QCOMPARE(w.window->windowTitle(), QStringLiteral("Arlen.T.K. QuillKeeper"));
+    QCOMPARE(w.panes().UBEx(), 1);
+    QCOMPARE(w.grobal.listControl().UB(), 1);
+    QCOMPARE(w.listAt(0)->count(), 0);
+    QVERIFY(w.listAt(0)->isVisible());
+    QCOMPARE(w.window->barCount(), 2);
+    QCOMPARE(w.window->menus().Windowsnu->entryCount(), 1);
+    QCOMPARE(w.window->looker().interval(), 500);
+}
+
+void TestMainWindow::oneListFillsTheAreaBelowTheToolStrip()
+{
+    Window w;
+    w.window->resize(320, 300);
+    const int h = w.inner();
+    QCOMPARE(w.listAt(0)->geometry().top(), 22);
+    QCOMPARE(w.listAt(0)->height(), h - 19 - 6);
+    QCOMPARE(w.window->barWidget(1)->geometry().top(), h - 3);
+    QCOMPARE(w.window->barWidget(1)->height(), 3);
+    QCOMPARE(w.window->barWidget(1)->width(), w.window->clientArea()->width());
+    QCOMPARE(w.window->barWidget(0)->geometry().top(), 19);
+}
+
+void TestMainWindow::toolbarOffGivesTheListsItsStrip()
+{
+    Window w;
+    w.window->MakeNewList();
+    w.window->resize(320, 400);
+    const int first = w.listAt(0)->height();
+    const int second = w.listAt(1)->height();
+    w.window->setToolControl(false);
+    QCOMPARE(w.window->barWidget(0)->geometry().top(), 0);
+    QCOMPARE(w.listAt(0)->geometry().top(), 3);
+    // The 19 pixels are shared out as spare height, half each (rounded).
+    QVERIFY(std::abs(w.listAt(0)->height() - first - 9.5) <= 0.5);
+    // Each list rounds its own part of the spare height, so the sum may be off by one.
+    QVERIFY(std::abs(w.listAt(0)->height() + w.listAt(1)->height() - (first + second + 19)) <= 1);
+    w.window->setToolControl(true);
+    QCOMPARE(w.listAt(0)->height(), first);
+    QCOMPARE(w.listAt(1)->height(), second);
+}
+
+void TestMainWindow::tooLowWindowGrowsByTheShortfall()
+{
+    Window w;
+    w.window->MakeNewList();
+    w.window->MakeNewList();
+    w.window->resize(320, 300);
+    const int menuAndFrame = w.window->height() - w.inner();
+    w.window->resize(320, menuAndFrame + 40);
+    const int needed = 19 + 3 * 4 + 3 * w.minimumHeight();
+    // Rounding the summed minimums can differ from summing rounded ones by a pixel.
+    QVERIFY2(std::abs(w.inner() - needed) <= 1, qPrintable(QString("%1 vs %2").arg(w.inner()).arg(needed)));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(w.listAt(i)->height(), w.minimumHeight());
+}
+
+void TestMainWindow::minimisedStateDoesNoLayout()
+{
+    Window w;
+    w.window->resize(320, 300);
+    const QRect before = w.listAt(0)->geometry();
+    w.window->setWindowStateNumber(1);
+    w.window->resize(320, 500);
+    QCOMPARE(w.listAt(0)->geometry(), before);
+    w.window->setWindowStateNumber(0);
+    w.window->whenResize();
+    QVERIFY(w.listAt(0)->height() > before.height());
+}
+
+void TestMainWindow::listMenuCaptionsNumberDuplicatesAndBracketTheFocus()
+{
+    Window w;
+    QCOMPARE(w.menuCaptions(), QStringList{"[ｸﾘｯﾌﾟ]*"});
+    w.window->MakeNewList();
+    QCOMPARE(w.menuCaptions(), (QStringList{"ｸﾘｯﾌﾟ(1)*", "[ｸﾘｯﾌﾟ(2)]*"}));
+    w.grobal.listControl().lcListOb(0).loName = QStringLiteral("A&B");
+    w.grobal.listControl().lcListOb(0).loNameEx = 0;
+    // Hide the first list: it moves behind the shown ones, unchecked.
+    w.window->ListWinChange(0);
+    QCOMPARE(w.menuCaptions(), (QStringList{"[ｸﾘｯﾌﾟ(2)]*", "A&&B"}));
+    QCOMPARE(w.window->menus().Windowsnu->listAt(1), 0);
+}
+
+void TestMainWindow::hidingAndShowingListsKeepsShares()
+{
+    Window w;
+    w.window->MakeNewList();
+    w.window->MakeNewList();
+    w.menuCaptions();
+    w.window->ListWinChange(1); // hide the middle list
+    QCOMPARE(w.panes().UBEx(), 2);
+    QCOMPARE(w.grobal.getOLx(w.panes().lecListFocus()), 2);
+    QVERIFY(std::abs(w.grobal.listControl().lcListOb(1).Hper - 1 / 3.0f) < 1e-5f);
+    w.menuCaptions();
+    w.window->ListWinChange(2); // show it again, at the bottom, with its third
+    QCOMPARE(w.panes().UBEx(), 3);
+    QCOMPARE(w.grobal.getOLx(w.panes().lecEx(2)), 1);
+    QCOMPARE(w.grobal.getOLx(w.panes().lecListFocus()), 1);
+    float sum = 0;
+    for (qint16 p = 0; p < 3; ++p)
+        sum += w.panes().lecListOb(w.panes().lecEx(p)).Hper;
+    QVERIFY(std::abs(sum - 1.0f) < 1e-5f);
+}
+
+void TestMainWindow::onlyShownListCannotBeHiddenOrDeleted()
+{
+    Window w;
+    w.window->MakeNewList();
+    w.menuCaptions();
+    w.window->ListWinChange(0);
+    QCOMPARE(w.menuCaptions().size(), 2);
+    w.window->ListWinChange(0); // the only shown list now
+    QCOMPARE(w.panes().UBEx(), 1);
+
+    emit w.window->menus().Menunu[0]->aboutToShow();
+    QVERIFY(!w.window->menus().Delenu->isEnabled());
+    w.window->DeleteList();
+    QCOMPARE(w.grobal.listControl().UB(), 2);
+
+    w.window->setMenuExpress(false);
+    QTest::keyClick(w.listAt(0), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(w.grobal.listControl().UB(), 2);
+}
+
+void TestMainWindow::deleteListRenumbersTheMenu()
+{
+    Window w;
+    w.window->MakeNewList();
+    w.window->MakeNewList();
+    w.grobal.listControl().lcNameList(2, QStringLiteral("last"));
+    w.grobal.NumberSameName(2);
+    w.panes().lecChaFocus(w.panes().lecEx(1));
+    emit w.window->menus().Menunu[0]->aboutToShow();
+    QVERIFY(w.window->menus().Delenu->isEnabled());
+    w.window->menus().Delenu->trigger();
+    QCOMPARE(w.grobal.listControl().UB(), 2);
+    QCOMPARE(w.window->menus().Windowsnu->entryCount(), 2);
+    QCOMPARE(w.menuCaptions(), (QStringList{"ｸﾘｯﾌﾟ(1)*", "[last]*"}));
+}
+
+void TestMainWindow::keysActOnlyWhileTheMenuBarIsHidden()
+{
+    Window w;
+    QVERIFY(!w.window->KeyCommand(Qt::Key_N, Qt::ControlModifier));
+    QCOMPARE(w.grobal.listControl().UB(), 1);
+    w.window->setMenuExpress(false);
+    QVERIFY(!w.window->menuBar()->isVisible());
+    QTest::keyClick(w.listAt(0), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(w.grobal.listControl().UB(), 2);
+    QCOMPARE(w.window->menus().Windowsnu->entryCount(), 2);
+    QTest::keyClick(w.listAt(0), Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(!w.window->StopGo());
+    QVERIFY(!w.grobal.GoState);
+    QTest::keyClick(w.listAt(0), Qt::Key_N, Qt::ShiftModifier | Qt::ControlModifier);
+    QCOMPARE(w.grobal.listControl().UB(), 2);
+}
+
+void TestMainWindow::endRunsTheEndSequence()
+{
+    Window w;
+    int ended = 0;
+    w.window->setEndedHook([&] {
+        ++ended;
+        QVERIFY(!w.grobal.ProgramEnding); // the settings are written before anything closes
+    });
+    w.window->menus().Endnu->trigger();
+    QCOMPARE(ended, 1);
+    QVERIFY(w.grobal.ProgramEnding);
+    QVERIFY(!w.window->isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
