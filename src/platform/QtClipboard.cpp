@@ -85,12 +85,15 @@ void QtClipboard::forgetContent()
     m_rich.reset();
 }
 
-std::optional<QtClipboard::Offer> QtClipboard::currentOffer(const QMimeData *mime)
+std::optional<QtClipboard::Offer> QtClipboard::currentOffer()
 {
     if (m_gating && m_offer)
         return m_offer;
-    if (!mime)
-        mime = m_clipboard->mimeData(QClipboard::Clipboard);
+    return learnOffer(m_clipboard->mimeData(QClipboard::Clipboard));
+}
+
+std::optional<QtClipboard::Offer> QtClipboard::learnOffer(const QMimeData *mime)
+{
     if (!mime)
         return std::nullopt;
     Offer offer{mime->formats(), false};
@@ -114,7 +117,7 @@ std::optional<QtClipboard::Offer> QtClipboard::currentOffer(const QMimeData *mim
 
 bool QtClipboard::hasPlainText()
 {
-    const std::optional<Offer> offer = currentOffer(nullptr);
+    const std::optional<Offer> offer = currentOffer();
     return offer && !offer->secret && !firstOffered(offer->formats, plainFormats()).isEmpty();
 }
 
@@ -140,7 +143,10 @@ QString QtClipboard::fetchText(bool rich)
         const bool ownIsRich = own->format() != PlainWriteFormat;
         return ownIsRich == rich ? own->storedText() : QString();
     }
-    const std::optional<Offer> offer = currentOffer(mime);
+    // Asked again right before the transfer: content that has just replaced what we learned, its
+    // change not yet reported, is then still recognised as secret wherever the platform asks the
+    // owner afresh (xcb keeps the owner's format list until it reports the change).
+    const std::optional<Offer> offer = learnOffer(mime);
     if (!offer || offer->secret)
         return {};
     const QString format = firstOffered(offer->formats, rich ? richFormats() : plainFormats());
@@ -154,6 +160,9 @@ void QtClipboard::writeText(const QString &text, bool rich)
     // Qt takes ownership of the content; the whole clipboard is replaced by this one format.
     auto content = std::make_unique<ClipboardTextMime>(rich ? richWriteFormat() : PlainWriteFormat, text);
     m_clipboard->setMimeData(content.release(), QClipboard::Clipboard);
+    // Some platforms report our own change only later, from their event queue; until then a kept
+    // text would be the previous content and would look new to the watcher.
+    forgetContent();
 }
 
 bool QtClipboard::changedSinceLastRead() const

@@ -15,6 +15,7 @@ class QMimeData;
 // learned about the current content is kept until the next change, so a watcher polling an
 // unchanged clipboard costs nothing and the owner is never asked twice. Failed or empty reads are
 // not kept and are retried on the next call. Elsewhere every call asks the clipboard.
+// Needs a QGuiApplication; everything happens on its thread.
 class QtClipboard : public QObject, public ClipboardPort {
     Q_OBJECT
 public:
@@ -46,7 +47,8 @@ private:
         bool secret = false;
     };
 
-    std::optional<Offer> currentOffer(const QMimeData *mime);
+    std::optional<Offer> currentOffer();
+    std::optional<Offer> learnOffer(const QMimeData *mime);
     QString fetchText(bool rich);
     void forgetContent();
 
