@@ -1,23 +1,33 @@
 #include "mainwindow/QKPRbase.h"
 
 #include "app/QKPRGrobal.h"
+#include "capture/ClipboardWatcher.h"
 #include "mainwindow/MainMenus.h"
 #include "platform/ClipList.h"
+#include "platform/QtClipboard.h"
 #include "platform/WinColour.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QMenuBar>
 #include <QTimer>
+#include "model/ListExControl.h"
 #include <memory>
 #include <stdexcept>
 
-QKPRbase::QKPRbase(QKPRGrobal &grobal, QWidget *parent) : QMainWindow(parent), m_grobal(grobal)
+QKPRbase::QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard, QWidget *parent)
+    : QMainWindow(parent), m_grobal(grobal)
 {
     m_client = new QWidget(this);
     setCentralWidget(m_client);
     m_looker = new QTimer(this);
     m_looker->setObjectName(QStringLiteral("Looker"));
+    if (!clipboard) {
+        m_ownClipboard = std::make_unique<QtClipboard>();
+        clipboard = m_ownClipboard.get();
+    }
+    m_watcher = std::make_unique<ClipboardWatcher>(grobal, *clipboard, *this);
+    connect(m_looker, &QTimer::timeout, this, [this] { m_watcher->Looker_Timer(); });
 
     // Pane 0's list box exists from the start and is never unloaded.
     m_clipLists.push_back(makeClipList());
@@ -40,7 +50,21 @@ ClipList *QKPRbase::makeClipList()
 {
     auto *list = new ClipList(m_client);
     list->installEventFilter(this);
+    connect(list, &ClipList::mouseReleased, this, [this, list] {
+        const qint16 pane = paneOf(list);
+        if (pane >= 0 && m_grobal.listExControl().geteLx(pane) >= 0)
+            m_watcher->ClickItem(pane);
+    });
     return list;
+}
+
+qint16 QKPRbase::paneOf(const ClipList *list) const
+{
+    for (size_t pane = 0; pane < m_clipLists.size(); ++pane) {
+        if (m_clipLists[pane] == list)
+            return qint16(pane);
+    }
+    return -1;
 }
 
 ClipList *QKPRbase::clipListWidget(qint16 pane) const
@@ -153,7 +177,20 @@ void QKPRbase::setFontSize(float points)
     m_meter.setFont(f);
 }
 
-void QKPRbase::ListClipActive(qint16 /*movAdd*/)
+void QKPRbase::ListClipActive(qint16 movAdd)
 {
-    // The watcher timer rule comes with clipboard capture.
+    m_watcher->ListClipActive(movAdd);
+}
+
+bool QKPRbase::timerRunning() const
+{
+    return m_looker->isActive();
+}
+
+void QKPRbase::setTimerRunning(bool running)
+{
+    if (running)
+        m_looker->start();
+    else
+        m_looker->stop();
 }

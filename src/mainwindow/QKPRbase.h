@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capture/WatcherTimer.h"
 #include "model/PaneHost.h"
 #include "platform/FontTextWidth.h"
 #include "storage/GrobalTarget.h"
@@ -7,9 +8,12 @@
 #include <QMainWindow>
 #include <QRect>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class ClipList;
+class ClipboardPort;
+class ClipboardWatcher;
 class MainMenus;
 class QFrame;
 class QKPRGrobal;
@@ -17,7 +21,7 @@ class QTimer;
 
 // The main window: the shown clip lists stacked one above the other, each in its own list box,
 // with 3-pixel bars between them, below an optional toolbar strip.
-class QKPRbase : public QMainWindow, public PaneHost, public GrobalTarget {
+class QKPRbase : public QMainWindow, public PaneHost, public GrobalTarget, public WatcherTimer {
     Q_OBJECT
 public:
     static constexpr int BarHeight = 3;
@@ -25,7 +29,8 @@ public:
     static constexpr int FactoryWidth = 307;
     static constexpr int FactoryHeight = 215;
 
-    explicit QKPRbase(QKPRGrobal &grobal, QWidget *parent = nullptr);
+    // Watches the system clipboard, or the given one (tests).
+    explicit QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard = nullptr, QWidget *parent = nullptr);
     ~QKPRbase() override;
 
     // The start-up sequence; runs once before the window is first shown.
@@ -36,7 +41,7 @@ public:
     void setMenuExpress(bool shown);
     bool TopZOrder() const { return m_topZOrder; }
     void setTopZOrder(bool onTop);
-    bool StopGo() const { return m_stopGo; }
+    bool StopGo() const;
     void setStopGo(bool capturing);
     bool ToolControl() const { return m_toolControl; }
     void setToolControl(bool shown);
@@ -74,6 +79,10 @@ public:
     void ListClipActive(qint16 movAdd) override;
     double textWidth(QStringView text) const override { return m_meter.textWidth(text); }
 
+    // WatcherTimer
+    bool timerRunning() const override;
+    void setTimerRunning(bool running) override;
+
     // GrobalTarget
     void setTimerInterval(int milliseconds) override;
     void setBarColour(qint16 bar, Colour colour) override;
@@ -86,6 +95,7 @@ public:
     QWidget *clientArea() const { return m_client; }
     MainMenus &menus() const { return *m_menus; }
     QTimer &looker() const { return *m_looker; }
+    ClipboardWatcher &watcher() const { return *m_watcher; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -96,6 +106,7 @@ protected:
 
 private:
     ClipList *makeClipList();
+    qint16 paneOf(const ClipList *list) const;
     void EndProgram();
     void applyBarColour(QFrame *bar);
     double pixelsPerPoint() const;
@@ -110,13 +121,14 @@ private:
     bool m_barColourSet = false;
     FontTextWidth m_meter;
     QTimer *m_looker = nullptr;
+    std::unique_ptr<ClipboardPort> m_ownClipboard;
+    std::unique_ptr<ClipboardWatcher> m_watcher;
     std::function<void()> m_endedHook;
     bool m_loading = false;
     bool m_inLayout = false;
     bool m_ending = false;
     bool m_menuExpress = true;
     bool m_topZOrder = false;
-    bool m_stopGo = true;
     bool m_toolControl = true;
     int m_windowState = 0;
 };

@@ -2,6 +2,7 @@
 #include "mainwindow/QKPRbase.h"
 
 #include "app/QKPRGrobal.h"
+#include "capture/ClipboardWatcher.h"
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/MainMenus.h"
 #include "model/ListControl.h"
@@ -76,10 +77,14 @@ void QKPRbase::setTopZOrder(bool onTop)
     m_topZOrder = onTop;
 }
 
+bool QKPRbase::StopGo() const
+{
+    return m_watcher->StopGo();
+}
+
 void QKPRbase::setStopGo(bool capturing)
 {
-    m_stopGo = capturing;
-    m_grobal.GoState = capturing;
+    m_watcher->setStopGo(capturing);
 }
 
 void QKPRbase::setToolControl(bool shown)
@@ -94,7 +99,7 @@ bool QKPRbase::KeyCommand(int key, Qt::KeyboardModifiers modifiers)
         return false;
     if (modifiers == Qt::ControlModifier) {
         switch (key) {
-        case Qt::Key_A: setStopGo(!m_stopGo); return true;
+        case Qt::Key_A: setStopGo(!StopGo()); return true;
         case Qt::Key_D: DeleteList(); return true;
         case Qt::Key_E: setTopZOrder(!m_topZOrder); return true;
         case Qt::Key_N: MakeNewList(); return true;

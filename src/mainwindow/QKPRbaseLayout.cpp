@@ -47,7 +47,7 @@ void QKPRbase::loadForm()
 
     setMenuExpress(m_menuExpress);
     setTopZOrder(m_topZOrder);
-    setStopGo(m_stopGo);
+    setStopGo(StopGo());
     setToolControl(m_toolControl);
 
     m_loading = false;

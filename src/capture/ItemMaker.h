@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QKPRGrobal;
+
+// Turns a captured text into items of the focused list: split by the global settings, placed by
+// the list's own add options, the new item focused and highlighted.
+class ItemMaker {
+public:
+    explicit ItemMaker(QKPRGrobal &grobal) : m_grobal(grobal) {}
+
+    void MakeItems(qint16 pane, qint16 list, const QString &text);
+    void AddOneItem(qint16 pane, qint16 list, const QString &text);
+
+private:
+    QKPRGrobal &m_grobal;
+};
