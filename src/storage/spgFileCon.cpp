@@ -42,7 +42,10 @@ bool spgFileCon::openByForSave(const QString &Pas)
         closeBy();
     reset(Mode::Closed);
     auto file = std::make_unique<QSaveFile>(Pas);
-    if (!file->open(QIODevice::WriteOnly)) {
+    // Unbuffered: every write reports what really reached the disk. Buffered, Qt 6.4 lets a
+    // final flush that the disk took only in part pass as success, and commit() would then put a
+    // cut-off file in place of the old one.
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_error = file->errorString();
         return false;
     }
@@ -124,10 +127,12 @@ bool spgFileCon::writeOut(QIODevice &device)
     constexpr qint64 Chunk = 1 << 16;
     for (qint64 at = 0; at < m_data.size(); at += Chunk) {
         const qint64 length = std::min(Chunk, m_data.size() - at);
-        if (device.write(m_data.constData() + at, length) != length) {
-            m_error = device.errorString();
-            if (m_error.isEmpty())
-                m_error = QStringLiteral("the file could not be written completely");
+        const qint64 done = device.write(m_data.constData() + at, length);
+        if (done != length) {
+            // A short write without an error is a full disk or a size limit.
+            m_error = done < 0 && !device.errorString().isEmpty()
+                          ? device.errorString()
+                          : QStringLiteral("only %1 of %2 bytes could be written").arg(at + std::max<qint64>(done, 0)).arg(m_data.size());
             return false;
         }
     }

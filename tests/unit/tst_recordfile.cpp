@@ -1,0 +1,489 @@
+// Typed values, strings, check-framed blocks and safe saving of spgFileCon.
+#include "storage/spgFileCon.h"
+#include "storage/spgGetCheck.h"
+#include "storage/spgSetCheck.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <functional>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// Collects what a writer produces.
+QByteArray written(const std::function<void(spgFileCon &)> &write)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    spgFileCon file;
+    if (!file.openDeviceForSave(buffer))
+        return {};
+    write(file);
+    if (!file.closeBy())
+        return {};
+    return buffer.data();
+}
+
+// A random-access device that takes `limit` bytes and then refuses, like a full disk.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(qint64 limit) : m_limit(limit) { open(QIODevice::ReadWrite); }
+    QByteArray bytes;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        const qint64 room = m_limit - bytes.size();
+        if (room <= 0) {
+            setErrorString(QStringLiteral("no space left"));
+            return -1;
+        }
+        const qint64 taken = std::min(room, length);
+        bytes.append(data, taken);
+        return taken;
+    }
+
+private:
+    qint64 m_limit;
+};
+
+} // namespace
+
+class TestRecordFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void stringBytes_data();
+    void stringBytes();
+    void numberBytes_data();
+    void numberBytes();
+    void valuesReadBack();
+    void readsPastTheEndAreZero();
+    void truthValueReadsAnyNonZeroAsTrue();
+    void guardedStringRead_data();
+    void guardedStringRead();
+    void damagedCountEndsInOrderlyFailure_data();
+    void damagedCountEndsInOrderlyFailure();
+    void stringCutShortEndsInNuls();
+    void positionsAreOneBased();
+    void checkBlockWithContent();
+    void emptyCheckBlock();
+    void damagedCheckBlocks_data();
+    void damagedCheckBlocks();
+    void saveReplacesLongerFile();
+    void openOfMissingFileCreatesItEmpty();
+    void failingDeviceReportsTheSave();
+    void unfinishedSaveLeavesOldFile();
+    void saveFailingHalfWayLeavesOldFile();
+    void saveIntoMissingFolderFails();
+};
+
+void TestRecordFile::stringBytes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QString() << hex("00000000");
+    QTest::newRow("abc") << QStringLiteral("abc") << hex("03000000616263");
+    QTest::newRow("two full-width") << QStringLiteral("あい") << hex("0200000082a082a2");
+    QTest::newRow("half-width katakana") << QStringLiteral("ｸﾘｯﾌﾟ") << hex("05000000b8d8afccdf");
+    QTest::newRow("wave dash and backslash") << QStringLiteral("～＼") << hex("020000008160815f");
+    // Units with no CP932 form are one "?" each, so the count still equals the characters written.
+    QTest::newRow("euro sign") << QStringLiteral("a€b") << hex("03000000613f62");
+    QTest::newRow("surrogate pair") << QStringLiteral("x😀") << hex("03000000783f3f");
+}
+
+void TestRecordFile::stringBytes()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(written([&](spgFileCon &f) { f.setSenBEx(text); }), bytes);
+}
+
+void TestRecordFile::numberBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("IntB -2") << written([](spgFileCon &f) { f.setIntB(-2); }) << hex("feff");
+    QTest::newRow("LonB") << written([](spgFileCon &f) { f.setLonB(0x12345678); }) << hex("78563412");
+    QTest::newRow("LonB system colour") << written([](spgFileCon &f) { f.setLonB(qint32(0x80000008u)); })
+                                        << hex("08000080");
+    QTest::newRow("SinB 1.5") << written([](spgFileCon &f) { f.setSinB(1.5f); }) << hex("0000c03f");
+    QTest::newRow("BooB true") << written([](spgFileCon &f) { f.setBooB(true); }) << hex("ffff");
+    QTest::newRow("BooB false") << written([](spgFileCon &f) { f.setBooB(false); }) << hex("0000");
+}
+
+void TestRecordFile::numberBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(bytes, expected);
+}
+
+void TestRecordFile::valuesReadBack()
+{
+    QByteArray bytes = written([](spgFileCon &f) {
+        f.setIntB(-32768);
+        f.setLonB(-2147483647 - 1);
+        f.setSinB(-0.1f);
+        f.setBooB(true);
+        f.setSenBEx(u"ＭＳ Ｐゴシック");
+        f.setSenBEx(u"");
+        f.setIntB(32767);
+    });
+    QBuffer buffer(&bytes);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForOpen(buffer));
+    QCOMPARE(file.getIntB(), qint16(-32768));
+    QCOMPARE(file.getLonB(), -2147483647 - 1);
+    QCOMPARE(file.getSinB(), -0.1f);
+    QCOMPARE(file.getBooB(), true);
+    QCOMPARE(file.getSenBEx(), QStringLiteral("ＭＳ Ｐゴシック"));
+    QCOMPARE(file.getSenBEx(), QString());
+    QCOMPARE(file.getIntB(), qint16(32767));
+    QVERIFY(file.intact());
+}
+
+void TestRecordFile::readsPastTheEndAreZero()
+{
+    QByteArray bytes = hex("0100");
+    QBuffer buffer(&bytes);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForOpen(buffer));
+    QCOMPARE(file.getIntB(), qint16(1));
+    QVERIFY(file.intact());
+    QCOMPARE(file.getIntB(), qint16(0));
+    QCOMPARE(file.getLonB(), 0);
+    QCOMPARE(file.getSinB(), 0.0f);
+    QCOMPARE(file.getBooB(), false);
+    QCOMPARE(file.getSenBEx(), QString());
+    QVERIFY(file.readPastEnd());
+    QVERIFY(!file.failed());
+}
+
+void TestRecordFile::truthValueReadsAnyNonZeroAsTrue()
+{
+    QByteArray bytes = hex("010000000080");
+    QBuffer buffer(&bytes);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForOpen(buffer));
+    QCOMPARE(file.getBooB(), true);
+    QCOMPARE(file.getBooB(), false);
+    QCOMPARE(file.getBooB(), true);
+}
+
+void TestRecordFile::guardedStringRead_data()
+{
+    QTest::addColumn<qint32>("count");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("at the limit") << 64 << true;
+    QTest::newRow("one past the limit") << 65 << false;
+    QTest::newRow("zero") << 0 << true;
+    QTest::newRow("negative") << -1 << false;
+}
+
+void TestRecordFile::guardedStringRead()
+{
+    QFETCH(qint32, count);
+    QFETCH(bool, accepted);
+    QByteArray bytes = written([&](spgFileCon &f) {
+        f.setLonB(count);
+        for (int i = 0; i < 70; ++i)
+            f.setIntB(0x6161);
+    });
+    QBuffer buffer(&bytes);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForOpen(buffer));
+    QString text = QStringLiteral("unchanged");
+    QCOMPARE(file.getSenBCk(64, text), accepted);
+    if (accepted) {
+        QCOMPARE(text, QString(count, u'a'));
+        QCOMPARE(file.position(), 5 + count);
+    } else {
+        QCOMPARE(text, QStringLiteral("unchanged"));
+        QCOMPARE(file.position(), 5);
+    }
+    QVERIFY(!file.failed());
+}
+
+void TestRecordFile::damagedCountEndsInOrderlyFailure_data()
+{
+    QTest::addColumn<qint32>("count");
+    QTest::newRow("negative") << -5;
+    QTest::newRow("most negative") << qint32(0x80000000u);
+    QTest::newRow("one more than the bytes left") << 5;
+    QTest::newRow("largest") << 0x7fffffff;
+}
+
+void TestRecordFile::damagedCountEndsInOrderlyFailure()
+{
+    QFETCH(qint32, count);
+    QByteArray bytes = written([&](spgFileCon &f) {
+        f.setLonB(count);
+        f.setLonB(0x41414141);
+    });
+    QBuffer buffer(&bytes);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForOpen(buffer));
+    QCOMPARE(file.getSenBEx(), QString());
+    QVERIFY(file.failed());
+    QVERIFY(!file.intact());
+    QVERIFY(!file.errorString().isEmpty());
+    // Nothing past the count was taken.
+    QCOMPARE(file.position(), 5);
+
+    QBuffer again(&bytes);
+    spgFileCon guarded;
+    QVERIFY(guarded.openDeviceForOpen(again));
+    QString text = QStringLiteral("unchanged");
+    QVERIFY(!guarded.getSenBCk(0x7fffffff, text));
+    QCOMPARE(text, QStringLiteral("unchanged"));
+}
+
+void TestRecordFile::stringCutShortEndsInNuls()
+{
+    // Two characters promised, two bytes there, but the first is a double-byte one.
+    QByteArray bytes = hex("0200000082a0");
+    QBuffer buffer(&bytes);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForOpen(buffer));
+    QCOMPARE(file.getSenBEx(), QStringLiteral("あ") + QChar(u'\0'));
+    QVERIFY(file.readPastEnd());
+    QVERIFY(!file.failed());
+
+    // A lead byte as the last byte pairs with a zero: an undefined character, not a crash.
+    QByteArray lone = hex("0100000082");
+    QBuffer loneBuffer(&lone);
+    spgFileCon loneFile;
+    QVERIFY(loneFile.openDeviceForOpen(loneBuffer));
+    QCOMPARE(loneFile.getSenBEx(), QString(QChar(0xFFFD)));
+    QVERIFY(loneFile.readPastEnd());
+}
+
+void TestRecordFile::positionsAreOneBased()
+{
+    QByteArray bytes = written([](spgFileCon &f) {
+        QCOMPARE(f.position(), 1);
+        f.setIntB(1);
+        QCOMPARE(f.position(), 3);
+        f.setSenBEx(u"あa");
+        QCOMPARE(f.position(), 10);
+        f.setPosition(1);
+        f.setIntB(7);
+        QCOMPARE(f.position(), 3);
+    });
+    QCOMPARE(bytes, hex("0700020000" "0082a061"));
+}
+
+void TestRecordFile::checkBlockWithContent()
+{
+    QByteArray bytes = written([](spgFileCon &f) {
+        spgSetCheck check;
+        check.setUBData(f, 5);
+        for (qint16 word = 1; word <= 5; ++word) // ten bytes of content
+            f.setIntB(word);
+        check.setUBDataCheck(f);
+        QCOMPARE(f.position(), 19);
+    });
+    QCOMPARE(bytes.size(), 18);
+    QCOMPARE(bytes.left(6), hex("050011000000"));
+    QCOMPARE(bytes.right(2), hex("0500"));
+
+    QBuffer buffer(&bytes);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForOpen(buffer));
+    qint16 value = 0;
+    QVERIFY(spgGetCheck::getUBData(file, value));
+    QCOMPARE(value, qint16(5));
+    QCOMPARE(file.position(), 7);
+    file.setPosition(17);
+    spgGetCheck::getUBDataCheck(file);
+    QCOMPARE(file.position(), 19);
+}
+
+void TestRecordFile::emptyCheckBlock()
+{
+    QByteArray bytes = written([](spgFileCon &f) {
+        f.setIntB(99); // the block starts at position 3
+        spgSetCheck check;
+        check.setUBData(f, -1);
+        check.setUBDataCheck(f);
+    });
+    QCOMPARE(bytes, hex("6300" "ffff" "09000000" "ffff"));
+    QBuffer buffer(&bytes);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForOpen(buffer));
+    file.getIntB();
+    qint16 value = 0;
+    QVERIFY(spgGetCheck::getUBData(file, value));
+    QCOMPARE(value, qint16(-1));
+    spgGetCheck::getUBDataCheck(file);
+    QCOMPARE(file.position(), 11);
+}
+
+void TestRecordFile::damagedCheckBlocks_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint16>("value");
+    QTest::newRow("closing value differs") << hex("0500" "09000000" "aaaa" "0600") << qint16(5);
+    QTest::newRow("pointer zero") << hex("0500" "00000000" "aaaa" "0500") << qint16(5);
+    QTest::newRow("pointer negative") << hex("0500" "ffffffff" "aaaa" "0500") << qint16(5);
+    // A zero check value must not be matched by the zeros read beyond the end of a cut file.
+    QTest::newRow("closing value cut off") << hex("0000" "09000000" "aaaa") << qint16(0);
+    QTest::newRow("pointer far past the end") << hex("0000" "ffffff7f" "aaaa") << qint16(0);
+}
+
+void TestRecordFile::damagedCheckBlocks()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint16, value);
+    QBuffer buffer(&bytes);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForOpen(buffer));
+    qint16 read = 42;
+    QVERIFY(!spgGetCheck::getUBData(file, read));
+    QCOMPARE(read, value);
+    QCOMPARE(file.position(), 7);
+}
+
+void TestRecordFile::saveReplacesLongerFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("list.qkp"));
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(100, 'x'));
+    }
+    spgFileCon file;
+    QVERIFY(file.openByForSave(path));
+    QCOMPARE(file.FileNum() != -1, true);
+    file.setSenBEx(u"abc");
+    QVERIFY(file.closeBy());
+    QCOMPARE(file.FileNum(), qint16(-1));
+    QFile result(path);
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    QCOMPARE(result.readAll(), hex("03000000616263"));
+}
+
+void TestRecordFile::openOfMissingFileCreatesItEmpty()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("missing.dat"));
+    spgFileCon file;
+    QVERIFY(file.openByForOpen(path));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(QFileInfo(path).size(), 0);
+    QCOMPARE(file.getLonB(), 0);
+    QCOMPARE(file.getSenBEx(), QString());
+    QVERIFY(file.closeBy());
+}
+
+void TestRecordFile::failingDeviceReportsTheSave()
+{
+    FailingDevice device(10);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForSave(device));
+    file.setSenBEx(u"twenty characters...");
+    QVERIFY(!file.closeBy());
+    QVERIFY(!file.errorString().isEmpty());
+    QCOMPARE(device.bytes.size(), 10);
+}
+
+void TestRecordFile::unfinishedSaveLeavesOldFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("QKPRUtil.dat"));
+    const QByteArray old = "the previous settings";
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(old);
+    }
+    {
+        spgFileCon file;
+        QVERIFY(file.openByForSave(path));
+        file.setSenBEx(u"never finished");
+        // Released without closeBy(), as when a writer gives up.
+    }
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("QKPRUtil.dat")});
+}
+
+void TestRecordFile::saveFailingHalfWayLeavesOldFile()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("needs a file size limit to make the file system refuse a write");
+#else
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("list.qkp"));
+    QByteArray old;
+    for (int i = 0; i < 300; ++i)
+        old.append(char(i));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(old);
+    }
+
+    // The kernel refuses every byte past 1000 in any file this process writes, as a full disk would.
+    struct rlimit saved {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limited = saved;
+    limited.rlim_cur = 1000;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+
+    spgFileCon file;
+    const bool opened = file.openByForSave(path);
+    for (int i = 0; i < 100; ++i)
+        file.setSenBEx(u"a string of some forty characters, or so");
+    const bool closed = file.closeBy();
+
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(opened);
+    QVERIFY(!closed);
+    QVERIFY(!file.errorString().isEmpty());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("list.qkp")});
+#endif
+}
+
+void TestRecordFile::saveIntoMissingFolderFails()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    spgFileCon file;
+    QVERIFY(!file.openByForSave(dir.filePath(QStringLiteral("no/such/folder/list.qkp"))));
+    QVERIFY(!file.errorString().isEmpty());
+    QCOMPARE(file.FileNum(), qint16(-1));
+}
+
+QTEST_GUILESS_MAIN(TestRecordFile)
+#include "tst_recordfile.moc"

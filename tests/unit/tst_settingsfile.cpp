@@ -1,0 +1,617 @@
+// The settings file: header and version rule, every section's round trip, damaged and foreign
+// files, window placement on the desktop, and saving that fails.
+#include "app/ProgramTexts.h"
+#include "app/QKPRGrobal.h"
+#include "storage/GrobalTarget.h"
+#include "storage/SettingsFile.h"
+#include "storage/UtilGrobal.h"
+#include "storage/UtilityFirstList.h"
+#include "storage/UtilityGrobal.h"
+#include "storage/WindowPlacement.h"
+#include "storage/WindowSettings.h"
+#include "storage/spgFileCon.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+namespace {
+
+const QRect Desktop(0, 0, 1024, 768);
+
+class RecordingTarget : public GrobalTarget {
+public:
+    void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
+    void setBarColour(qint16, Colour colour) override { barColour = colour; }
+    int timerInterval = -1;
+    Colour barColour = 0;
+};
+
+// One program's worth of settings: the live objects and the window records.
+struct Program {
+    QKPRGrobal grobal;
+    WindowSettings windows;
+    RecordingTarget target;
+    QList<bool> pointerChanges;
+
+    Program()
+    {
+        grobal.setGrobalTarget(&target);
+        grobal.utilityGrobal().setToolPointerHook([this](bool hover) { pointerChanges.append(hover); });
+    }
+    UtilityGrobal &utility() { return grobal.utilityGrobal(); }
+    UtilityFirstList &firstList() { return grobal.utilityFirstList(); }
+    SettingsFile file() { return SettingsFile(grobal.utilityGrobal(), grobal.utilityFirstList(), windows); }
+
+    RecordFileHeader::Status start(QByteArray bytes)
+    {
+        QBuffer buffer(&bytes);
+        return file().Started(buffer, Desktop);
+    }
+    QByteArray end()
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::ReadWrite);
+        if (!file().Ended(buffer))
+            return {};
+        return buffer.data();
+    }
+    UtilGrobal global() { return grobal.utilityGrobal().copyOut(); }
+    FirstListFields defaults() { return firstList(); }
+};
+
+// Every stored value away from its factory value, with the awkward ones the file must keep.
+void fillWithOwnValues(Program &p)
+{
+    UtilGrobal g;
+    g.TimerInterval = 1500;
+    g.BarClr = systemColour(8);
+    g.AddMode = true;
+    g.AddSave = false;
+    g.AddDelete = true;
+    g.AddDeleteError = false;
+    g.ReturnIm = true;
+    g.ReturnOrLetter = false;
+    g.LetterIm = QStringLiteral("、。");
+    g.HTMLReco = true;
+    g.ToolOvOrCk = true;
+    g.TextExpTimer = false;
+    g.TextFName = QStringLiteral("IPAPGothic");
+    g.TextFSize = 10.5f;
+    g.HowLAddMove = 2;
+    g.HowRAddMove = 0;
+    g.HowTAddMove = 1;
+    g.HowBAddMove = 2;
+    g.HowAddMoveHIval = 300;
+    g.HowAddMoveVIval = 1;
+    p.utility().copyIn(g);
+
+    UtilityFirstList &f = p.firstList();
+    f.ioSFLGDef = false;
+    f.ioSLengthDef = 400;
+    f.ioSWidthDef = 0;
+    f.returnLetterDef = QString(); // empty strings are kept as empty
+    f.LenNumDef = false;
+    f.UpperCountDef = 32767;
+    f.WayAddDef = true;
+    f.PosAddDef = true;
+    f.MovAddDef = 1;
+    f.fiNameDef = QString();
+    f.loNameDef = QStringLiteral("ﾒﾓ～");
+    f.FontNameDef = QStringLiteral("Noto Sans CJK JP");
+    f.FontSizeDef = 12.25f;
+    f.BackClrDef = 0x00123456;
+    f.ForeClrDef = systemColour(5);
+    f.BackClrFcsDef = 0;
+    f.ForeClrFcsDef = qint32(0xFFFFFFFFu);
+
+    WindowSettings &w = p.windows;
+    w.name = {-10, 400};
+    w.text = {-300, -20, 500, 700, true, TextWindowSettings::VerticalOnly};
+    w.listData = {0, 0};
+    w.mini = {12, 34};
+    w.main.MenuExpress = false;
+    w.main.TopZOrder = true;
+    w.main.StopGo = false;
+    w.main.ToolControl = false;
+    w.main.WindowState = MainWindowSettings::Maximised;
+    w.main.Left = 20;
+    w.main.Top = 30;
+    w.main.Width = 640;
+    w.main.Height = 480;
+}
+
+void expectFactory(Program &p)
+{
+    const UtilGrobal g = p.global();
+    QCOMPARE(g.TimerInterval, qint16(500));
+    QCOMPARE(g.BarClr, systemColour(15));
+    QCOMPARE(g.LetterIm, QStringLiteral("."));
+    QCOMPARE(g.TextFName, ProgramTexts::defaultFontName());
+    QCOMPARE(g.TextFSize, 9.0f);
+    QCOMPARE(g.HowRAddMove, qint16(1));
+    QCOMPARE(g.HowBAddMove, qint16(1));
+    QCOMPARE(g.ToolOvOrCk, false);
+    QCOMPARE(g.AddSave, true);
+    QCOMPARE(p.firstList().loNameDef, QStringLiteral("ｸﾘｯﾌﾟ"));
+    QCOMPARE(p.firstList().UpperCountDef, qint16(32));
+    QCOMPARE(p.firstList().ioSLengthDef, qint16(48));
+    QCOMPARE(p.firstList().ioSWidthDef, 192);
+    QCOMPARE(p.firstList().ForeClrDef, systemColour(8));
+    QCOMPARE(p.windows.name, NameDialogSettings());
+    QCOMPARE(p.windows.text, TextWindowSettings());
+    QCOMPARE(p.windows.listData, ListDataDialogSettings());
+    QCOMPARE(p.windows.mini, MiniWindowSettings());
+    MainWindowSettings main;
+    main.Left = 358; // (1024 - 307) / 2 = 358.5, halves to even
+    main.Top = 276;  // (768 - 215) / 2 = 276.5
+    QCOMPARE(p.windows.main, main);
+}
+
+// Byte offset of each section's end in a file written by `p`: header, then the seven sections.
+QList<qint64> sectionEnds(Program &p)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    spgFileCon fee;
+    fee.openDeviceForSave(buffer);
+    QList<qint64> ends;
+    SettingsFile::WriteUtilHeader(fee);
+    ends << fee.position() - 1;
+    p.utility().UGrobalOutofUtility(fee);
+    ends << fee.position() - 1;
+    p.firstList().UFirstOutofUtility(fee);
+    ends << fee.position() - 1;
+    p.windows.name.UQKPRnameOutofUtility(fee);
+    ends << fee.position() - 1;
+    p.windows.text.UQKPRtextOutofUtility(fee);
+    ends << fee.position() - 1;
+    p.windows.listData.UQKPRldataOutofUtility(fee);
+    ends << fee.position() - 1;
+    p.windows.mini.UQKPRminOutofUtility(fee);
+    ends << fee.position() - 1;
+    p.windows.main.UQKPRbaseOutofUtility(fee);
+    ends << fee.position() - 1;
+    fee.closeBy();
+    return ends;
+}
+
+QByteArray withVersion(QByteArray bytes, qint16 version)
+{
+    bytes[74] = char(version & 0xFF);
+    bytes[75] = char(version >> 8);
+    return bytes;
+}
+
+} // namespace
+
+using Alteration = std::function<void(Program &)>;
+Q_DECLARE_METATYPE(Alteration)
+
+class TestSettingsFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void firstRunWithoutFile();
+    void headerLayout();
+    void headerStatus_data();
+    void headerStatus();
+    void otherVersionsAreReplaced_data();
+    void otherVersionsAreReplaced();
+    void everyFieldRoundTrips();
+    void toolbarPointerFollowsLoadedValue();
+    void globalSettingsReachTheMainWindow();
+    void damagedValuesTakeFactoryValues_data();
+    void damagedValuesTakeFactoryValues();
+    void damagedStringCountFallsBack();
+    void cutShortFileKeepsOnlyWholeSections();
+    void storedRectangleIsKeptOnTheDesktop();
+    void fitOnScreen_data();
+    void fitOnScreen();
+    void fitOnScreenWithoutDesktop();
+    void endedReportsAFileThatCannotBeWritten();
+    void endedReportsAFailedDevice();
+    void location();
+};
+
+void TestSettingsFile::firstRunWithoutFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = SettingsFile::pathIn(dir.path());
+    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("QKPRUtil.dat"));
+
+    Program p;
+    SettingsFile file = p.file();
+    QCOMPARE(file.Started(path, Desktop), RecordFileHeader::Broken);
+    expectFactory(p);
+    QVERIFY(p.pointerChanges.isEmpty());
+
+    QVERIFY(file.Ended(path));
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), p.end());
+
+    Program next;
+    QCOMPARE(next.file().Started(path, Desktop), RecordFileHeader::Accepted);
+    expectFactory(next);
+}
+
+void TestSettingsFile::headerLayout()
+{
+    Program p;
+    p.start({});
+    const QByteArray bytes = p.end();
+    QCOMPARE(bytes.left(6), QByteArray::fromHex("010000008500")); // program 1.0.133
+    QCOMPARE(bytes.mid(6, 4), QByteArray::fromHex("17000000"));
+    QCOMPARE(bytes.mid(10, 23), QByteArray("Arlen.T.K. Wrenfold Ltd"));
+    QCOMPARE(bytes.mid(33, 4), QByteArray::fromHex("25000000"));
+    QCOMPARE(bytes.mid(37, 37), QByteArray("Arlen.T.K. QuillKeeper Utility Values"));
+    QCOMPARE(bytes.mid(74, 2), QByteArray::fromHex("0b00"));
+    QCOMPARE(bytes.mid(76, 2), QByteArray::fromHex("f401")); // the first section: polling interval 500
+    QCOMPARE(sectionEnds(p).first(), 76);
+}
+
+void TestSettingsFile::headerStatus_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("status");
+    Program p;
+    p.start({});
+    const QByteArray good = p.end();
+    QTest::newRow("accepted") << good << 0;
+    QTest::newRow("version 10") << withVersion(good, 10) << 1;
+    QTest::newRow("version 0") << withVersion(good, 0) << 1;
+    QTest::newRow("version 12") << withVersion(good, 12) << 3;
+    QTest::newRow("empty") << QByteArray() << 2;
+    QTest::newRow("header cut before the version") << good.left(74) << 2;
+    QTest::newRow("other maker") << QByteArray(good).replace("Wrenfold", "Wrenfald") << 2;
+    QTest::newRow("clip-list file") << QByteArray(good).replace("Utility Values", "User ClipLists") << 2;
+    QByteArray tooLong = good;
+    tooLong[6] = 65;
+    QTest::newRow("string count 65") << tooLong << 2;
+    QByteArray negative = good;
+    negative[9] = char(0x80);
+    QTest::newRow("negative string count") << negative << 2;
+    QTest::newRow("foreign") << QByteArray("PK\x03\x04 not a settings file at all") << 2;
+}
+
+void TestSettingsFile::headerStatus()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    QBuffer buffer(&bytes);
+    spgFileCon fee;
+    QVERIFY(fee.openDeviceForOpen(buffer));
+    QCOMPARE(int(SettingsFile::ReadUtilHeader(fee)), status);
+}
+
+void TestSettingsFile::otherVersionsAreReplaced_data()
+{
+    QTest::addColumn<qint16>("version");
+    QTest::newRow("10") << qint16(10);
+    QTest::newRow("12") << qint16(12);
+}
+
+void TestSettingsFile::otherVersionsAreReplaced()
+{
+    QFETCH(qint16, version);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = SettingsFile::pathIn(dir.path());
+    {
+        Program old;
+        old.start({});
+        fillWithOwnValues(old);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(withVersion(old.end(), version));
+    }
+    Program p;
+    SettingsFile file = p.file();
+    QVERIFY(file.Started(path, Desktop) != RecordFileHeader::Accepted);
+    expectFactory(p);
+    QVERIFY(file.Ended(path));
+
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll().mid(74, 2), QByteArray::fromHex("0b00"));
+}
+
+void TestSettingsFile::everyFieldRoundTrips()
+{
+    Program first;
+    first.start({});
+    fillWithOwnValues(first);
+    const QByteArray bytes = first.end();
+
+    Program second;
+    QCOMPARE(second.start(bytes), RecordFileHeader::Accepted);
+    QCOMPARE(second.global(), first.global());
+    QCOMPARE(second.global().ToolOvOrCk, true);
+    QCOMPARE(second.defaults(), first.defaults());
+    QCOMPARE(second.windows, first.windows);
+    QCOMPARE(second.end(), bytes);
+}
+
+void TestSettingsFile::toolbarPointerFollowsLoadedValue()
+{
+    Program first;
+    first.start({});
+    first.utility().setToolOvOrCk(true);
+    Program second;
+    second.start(first.end());
+    QCOMPARE(second.pointerChanges, QList<bool>{true});
+}
+
+void TestSettingsFile::globalSettingsReachTheMainWindow()
+{
+    Program first;
+    first.start({});
+    fillWithOwnValues(first);
+    Program second;
+    second.start(first.end());
+    QCOMPARE(second.target.timerInterval, 1500);
+    QCOMPARE(second.target.barColour, systemColour(8));
+
+    Program factory;
+    factory.start({});
+    QCOMPARE(factory.target.timerInterval, 500);
+}
+
+void TestSettingsFile::damagedValuesTakeFactoryValues_data()
+{
+    using Damage = Alteration;
+    using Check = Alteration;
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<Check>("check");
+
+    auto global = [](std::function<void(UtilGrobal &)> change) {
+        return Damage([change](Program &p) {
+            UtilGrobal g = p.utility().copyOut();
+            change(g);
+            p.utility().copyIn(g);
+        });
+    };
+    QTest::newRow("timer interval 0") << global([](UtilGrobal &g) { g.TimerInterval = 0; })
+                                      << Check([](Program &p) { QCOMPARE(p.global().TimerInterval, qint16(500)); });
+    QTest::newRow("timer interval 2001") << global([](UtilGrobal &g) { g.TimerInterval = 2001; })
+                                         << Check([](Program &p) { QCOMPARE(p.global().TimerInterval, qint16(500)); });
+    QTest::newRow("empty split string") << global([](UtilGrobal &g) { g.LetterIm.clear(); })
+                                        << Check([](Program &p) { QCOMPARE(p.global().LetterIm, QStringLiteral(".")); });
+    QTest::newRow("empty font name") << global([](UtilGrobal &g) { g.TextFName.clear(); })
+                                     << Check([](Program &p) { QCOMPARE(p.global().TextFName, ProgramTexts::defaultFontName()); });
+    QTest::newRow("font size 0") << global([](UtilGrobal &g) { g.TextFSize = 0; })
+                                 << Check([](Program &p) { QCOMPARE(p.global().TextFSize, 9.0f); });
+    QTest::newRow("font size NaN") << global([](UtilGrobal &g) { g.TextFSize = std::nanf(""); })
+                                   << Check([](Program &p) { QCOMPARE(p.global().TextFSize, 9.0f); });
+    QTest::newRow("font size infinite") << global([](UtilGrobal &g) { g.TextFSize = std::numeric_limits<float>::infinity(); })
+                                        << Check([](Program &p) { QCOMPARE(p.global().TextFSize, 9.0f); });
+    QTest::newRow("edge action 7") << global([](UtilGrobal &g) { g.HowRAddMove = 7; })
+                                   << Check([](Program &p) { QCOMPARE(p.global().HowRAddMove, qint16(1)); });
+    QTest::newRow("edge action -1") << global([](UtilGrobal &g) { g.HowTAddMove = -1; })
+                                    << Check([](Program &p) { QCOMPARE(p.global().HowTAddMove, qint16(0)); });
+    QTest::newRow("edge zone 0") << global([](UtilGrobal &g) { g.HowAddMoveHIval = 0; })
+                                 << Check([](Program &p) { QCOMPARE(p.global().HowAddMoveHIval, 8); });
+    QTest::newRow("edge zone 301") << global([](UtilGrobal &g) { g.HowAddMoveVIval = 301; })
+                                   << Check([](Program &p) { QCOMPARE(p.global().HowAddMoveVIval, 8); });
+
+    QTest::newRow("item limit -5") << Damage([](Program &p) { p.firstList().UpperCountDef = -5; })
+                                   << Check([](Program &p) { QCOMPARE(p.firstList().UpperCountDef, qint16(32)); });
+    QTest::newRow("item limit 0") << Damage([](Program &p) { p.firstList().UpperCountDef = 0; })
+                                  << Check([](Program &p) { QCOMPARE(p.firstList().UpperCountDef, qint16(32)); });
+    QTest::newRow("caption length 401") << Damage([](Program &p) { p.firstList().ioSLengthDef = 401; })
+                                        << Check([](Program &p) { QCOMPARE(p.firstList().ioSLengthDef, qint16(48)); });
+    QTest::newRow("caption width -1") << Damage([](Program &p) { p.firstList().ioSWidthDef = -1; })
+                                      << Check([](Program &p) { QCOMPARE(p.firstList().ioSWidthDef, 192); });
+    QTest::newRow("move mode 2") << Damage([](Program &p) { p.firstList().MovAddDef = 2; })
+                                 << Check([](Program &p) { QCOMPARE(p.firstList().MovAddDef, qint16(0)); });
+    QTest::newRow("list font size negative") << Damage([](Program &p) { p.firstList().FontSizeDef = -9; })
+                                             << Check([](Program &p) { QCOMPARE(p.firstList().FontSizeDef, 9.0f); });
+    QTest::newRow("list font name empty") << Damage([](Program &p) { p.firstList().FontNameDef.clear(); })
+                                          << Check([](Program &p) { QCOMPARE(p.firstList().FontNameDef, ProgramTexts::defaultFontName()); });
+
+    QTest::newRow("text window height 0") << Damage([](Program &p) { p.windows.text.nowPosH = 0; })
+                                          << Check([](Program &p) { QCOMPARE(p.windows.text.nowPosH, 186); });
+    QTest::newRow("text window width negative") << Damage([](Program &p) { p.windows.text.nowPosW = -240; })
+                                                << Check([](Program &p) { QCOMPARE(p.windows.text.nowPosW, 240); });
+    QTest::newRow("text box 2") << Damage([](Program &p) { p.windows.text.textVBoth = 2; })
+                                << Check([](Program &p) { QCOMPARE(p.windows.text.textVBoth, 0); });
+    QTest::newRow("main window state 1") << Damage([](Program &p) { p.windows.main.WindowState = 1; })
+                                         << Check([](Program &p) { QCOMPARE(p.windows.main.WindowState, qint16(0)); });
+    QTest::newRow("main window width 0") << Damage([](Program &p) { p.windows.main.Width = 0; })
+                                         << Check([](Program &p) { QCOMPARE(p.windows.main.Width, 307); });
+    QTest::newRow("main window height negative") << Damage([](Program &p) { p.windows.main.Height = -1; })
+                                                 << Check([](Program &p) { QCOMPARE(p.windows.main.Height, 215); });
+}
+
+void TestSettingsFile::damagedValuesTakeFactoryValues()
+{
+    QFETCH(Alteration, damage);
+    QFETCH(Alteration, check);
+    Program writer;
+    writer.start({});
+    fillWithOwnValues(writer);
+    writer.windows.main.Left = writer.windows.main.Top = 0;
+    damage(writer);
+
+    Program reader;
+    QCOMPARE(reader.start(writer.end()), RecordFileHeader::Accepted);
+    check(reader);
+    // Only the damaged value gave way: the rest of the file was taken.
+    QCOMPARE(reader.global().AddMode, true);
+    QCOMPARE(reader.firstList().loNameDef, QStringLiteral("ﾒﾓ～"));
+    QCOMPARE(reader.windows.mini, writer.windows.mini);
+    QCOMPARE(reader.windows.main.TopZOrder, true);
+}
+
+void TestSettingsFile::damagedStringCountFallsBack()
+{
+    Program writer;
+    writer.start({});
+    fillWithOwnValues(writer);
+    QByteArray bytes = writer.end();
+    const QList<qint64> ends = sectionEnds(writer);
+    // The new-list defaults' first string count sits after a BooB, an IntB and a LonB.
+    const qint64 countAt = ends[1] + 8;
+    QCOMPARE(bytes.mid(countAt, 4), QByteArray(4, '\0')); // the empty returnLetterDef
+    for (const QByteArray &count : {QByteArray::fromHex("ffffffff"), QByteArray::fromHex("ffffff7f"), QByteArray::fromHex("00000100")}) {
+        bytes.replace(countAt, 4, count);
+        Program reader;
+        QCOMPARE(reader.start(bytes), RecordFileHeader::Accepted);
+        // The global section before the damage is kept; the damaged section and all after it are not.
+        QCOMPARE(reader.global(), writer.global());
+        QCOMPARE(reader.firstList().loNameDef, QStringLiteral("ｸﾘｯﾌﾟ"));
+        QCOMPARE(reader.windows.mini, MiniWindowSettings());
+        QCOMPARE(reader.windows.main.Width, 307);
+    }
+}
+
+void TestSettingsFile::cutShortFileKeepsOnlyWholeSections()
+{
+    Program writer;
+    writer.start({});
+    fillWithOwnValues(writer);
+    writer.windows.main.Left = writer.windows.main.Top = 0;
+    const QByteArray bytes = writer.end();
+    const QList<qint64> ends = sectionEnds(writer);
+    QCOMPARE(ends.last(), bytes.size());
+
+    Program factory;
+    factory.start({});
+    for (qint64 cut = 0; cut < bytes.size(); ++cut) {
+        Program reader;
+        reader.start(bytes.left(cut));
+        auto whole = [&](int section) { return cut >= ends[section]; };
+        const QByteArray where = "cut at " + QByteArray::number(cut);
+        QVERIFY2((reader.global() == (whole(1) ? writer.global() : factory.global())), where);
+        QVERIFY2((reader.defaults() == (whole(2) ? writer.defaults() : factory.defaults())), where);
+        QVERIFY2((reader.windows.name == (whole(3) ? writer.windows.name : factory.windows.name)), where);
+        QVERIFY2((reader.windows.text == (whole(4) ? writer.windows.text : factory.windows.text)), where);
+        QVERIFY2((reader.windows.listData == (whole(5) ? writer.windows.listData : factory.windows.listData)), where);
+        QVERIFY2((reader.windows.mini == (whole(6) ? writer.windows.mini : factory.windows.mini)), where);
+        QVERIFY2(reader.windows.main == factory.windows.main, where);
+    }
+}
+
+void TestSettingsFile::storedRectangleIsKeptOnTheDesktop()
+{
+    Program writer;
+    writer.start({});
+    writer.windows.main.Left = -50;
+    writer.windows.main.Top = -20;
+    Program reader;
+    reader.start(writer.end());
+    QCOMPARE(reader.windows.main.Left, 0);
+    QCOMPARE(reader.windows.main.Top, 0);
+
+    writer.windows.main.Left = 900;
+    writer.windows.main.Top = 700;
+    reader.start(writer.end());
+    QCOMPARE(reader.windows.main.Left, 1024 - 307);
+    QCOMPARE(reader.windows.main.Top, 768 - 215);
+    QCOMPARE(reader.windows.main.Width, 307);
+}
+
+void TestSettingsFile::fitOnScreen_data()
+{
+    QTest::addColumn<qint32>("left");
+    QTest::addColumn<qint32>("top");
+    QTest::addColumn<qint32>("width");
+    QTest::addColumn<qint32>("height");
+    QTest::addColumn<QPoint>("placed");
+    QTest::addColumn<bool>("moved");
+    QTest::newRow("inside") << 100 << 100 << 307 << 215 << QPoint(100, 100) << false;
+    QTest::newRow("left and top negative") << -50 << -20 << 307 << 215 << QPoint(0, 0) << true;
+    QTest::newRow("touching the right and bottom edges") << 717 << 553 << 307 << 215 << QPoint(717, 553) << false;
+    QTest::newRow("one past the right edge") << 718 << 100 << 307 << 215 << QPoint(717, 100) << true;
+    QTest::newRow("one past the bottom edge") << 100 << 554 << 307 << 215 << QPoint(100, 553) << true;
+    QTest::newRow("wider than the desktop") << 0 << 0 << 2000 << 215 << QPoint(-976, 0) << true;
+    QTest::newRow("far off both ways") << -5000 << 9000 << 307 << 215 << QPoint(0, 553) << true;
+    const qint32 most = std::numeric_limits<qint32>::max();
+    QTest::newRow("near the 32-bit limits") << most - 10 << most << most << most << QPoint(1024 - most, 768 - most) << true;
+}
+
+void TestSettingsFile::fitOnScreen()
+{
+    QFETCH(qint32, left);
+    QFETCH(qint32, top);
+    QFETCH(qint32, width);
+    QFETCH(qint32, height);
+    QFETCH(QPoint, placed);
+    QFETCH(bool, moved);
+    QCOMPARE(WindowPlacement::FitOnScreen(left, top, width, height, Desktop), moved);
+    QCOMPARE(QPoint(left, top), placed);
+}
+
+void TestSettingsFile::fitOnScreenWithoutDesktop()
+{
+    // With no desktop to measure, a window is not thrown out of sight.
+    qint32 left = 40, top = -3;
+    QVERIFY(WindowPlacement::FitOnScreen(left, top, 307, 215, QRect()));
+    QCOMPARE(QPoint(left, top), QPoint(40, 0));
+    const WindowPlacement::DesktopEdges edges = WindowPlacement::GetDesktopSize(QRect());
+    QCOMPARE(edges.right, 0);
+    QCOMPARE(edges.bottom, 0);
+    QCOMPARE(WindowPlacement::GetDesktopSize(Desktop).right, 1024);
+    QCOMPARE(WindowPlacement::GetDesktopSize(Desktop).bottom, 768);
+}
+
+void TestSettingsFile::endedReportsAFileThatCannotBeWritten()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    Program p;
+    p.start({});
+    SettingsFile file = p.file();
+    QVERIFY(!file.Ended(dir.filePath(QStringLiteral("gone/QKPRUtil.dat"))));
+    QVERIFY(!file.errorString().isEmpty());
+}
+
+void TestSettingsFile::endedReportsAFailedDevice()
+{
+    // A device that takes 100 bytes and then fails, as a full disk does.
+    class FullDisk : public QBuffer {
+    protected:
+        qint64 writeData(const char *data, qint64 length) override
+        {
+            const qint64 room = 100 - size();
+            return room <= 0 ? -1 : QBuffer::writeData(data, std::min(room, length));
+        }
+    } device;
+    device.open(QIODevice::ReadWrite);
+    Program p;
+    p.start({});
+    SettingsFile file = p.file();
+    QVERIFY(!file.Ended(device));
+    QVERIFY(!file.errorString().isEmpty());
+}
+
+void TestSettingsFile::location()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QCOMPARE(SettingsFile::location(dir.path()), QDir(dir.path()).filePath(QStringLiteral("QKPRUtil.dat")));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList()); // the probe is gone
+
+    // A program folder where no file can be made (here: a path below a plain file).
+    const QString plainFile = dir.filePath(QStringLiteral("plain"));
+    {
+        QFile f(plainFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QCOMPARE(SettingsFile::location(plainFile + QStringLiteral("/bin")), QDir(config).filePath(QStringLiteral("QKPRUtil.dat")));
+    QVERIFY(QFileInfo(config).isDir());
+}
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "tst_settingsfile.moc"
