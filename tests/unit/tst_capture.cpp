@@ -1,0 +1,378 @@
+// Capture and copy-back against an in-memory clipboard: what counts as new, splitting, placement,
+// the lamp, the capture switch and the timer rule.
+#include "FakeClipboard.h"
+#include "FakePaneHost.h"
+#include "app/QKPRGrobal.h"
+#include "capture/CaptureLamp.h"
+#include "capture/ClipboardWatcher.h"
+#include "capture/WatcherTimer.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "storage/UtilityGrobal.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+struct FakeTimer : WatcherTimer {
+    bool timerRunning() const override { return running; }
+    void setTimerRunning(bool on) override { running = on; ++switches; }
+    bool running = false;
+    int switches = 0;
+};
+
+struct FakeLamp : CaptureLamp {
+    bool MinVis() const override { return shown; }
+    bool AccClLump() const override { return lit; }
+    void AccClChangeOn() override { lit = true; }
+    void AccClChangeOff() override { lit = false; }
+    bool shown = true;
+    bool lit = false;
+};
+
+struct Capture : ModelFixture {
+    Capture()
+    {
+        list = showNewList();
+        options().ioSFLG = false;
+        options().ioSLength = 1000;
+        options().LenNum = false;
+        watcher.setLamp(&lamp);
+        watcher.setStopGo(true);
+    }
+    ListOb &options() { return grobal->listControl().lcListOb(list); }
+    ItemControl &items() { return options().loItemControl(); }
+    ListExControl &panes() { return grobal->listExControl(); }
+    void copy(const QString &text)
+    {
+        clipboard.setPlainText(text);
+        watcher.Looker_Timer();
+    }
+    QList<int> highlighted() { return host->box(0).selectedRows(); }
+
+    FakeClipboard clipboard;
+    FakeTimer timer;
+    FakeLamp lamp;
+    ClipboardWatcher watcher{*grobal, clipboard, timer};
+    qint16 list = 0;
+};
+
+} // namespace
+
+class TestCapture : public QObject {
+    Q_OBJECT
+private slots:
+    void newTextsBecomeItems();
+    void emptyAndMissingTextAndTheLamp();
+    void secretContentIsNeverCaptured();
+    void richTextFollowsTheSetting();
+    void splitting_data();
+    void splitting();
+    void splitIntoAFullListKeepsTheLastPieces();
+    void skippingPiecesMatchesAddingThemAll();
+    void placementAndHighlight_data();
+    void placementAndHighlight();
+    void copyBackIsNeverCapturedAgain();
+    void clickHonoursTheTextWindow();
+    void timerRule();
+};
+
+void TestCapture::newTextsBecomeItems()
+{
+    Capture c;
+    c.clipboard.setPlainText(QStringLiteral("already there"));
+    c.watcher.Looker_Timer(); // the first tick takes what is on the clipboard
+    c.copy(QStringLiteral("A"));
+    c.copy(QStringLiteral("B"));
+    c.copy(QStringLiteral("A"));
+    c.copy(QStringLiteral("A"));
+    c.watcher.Looker_Timer();
+    QCOMPARE(c.rows(0), (QStringList{"A", "B", "A", "already there"}));
+    QCOMPARE(c.highlighted(), QList<int>{0});
+    QCOMPARE(c.panes().lecItemGetFocus(0), 0);
+    QCOMPARE(c.watcher.LastClipText(), QStringLiteral("A"));
+
+    // Stopped, nothing is taken; on again, the text waiting is.
+    c.watcher.setStopGo(false);
+    c.copy(QStringLiteral("while stopped"));
+    QCOMPARE(c.items().UB(), 4);
+    c.watcher.setStopGo(true);
+    c.watcher.Looker_Timer();
+    QCOMPARE(c.rows(0).first(), QStringLiteral("while stopped"));
+}
+
+void TestCapture::emptyAndMissingTextAndTheLamp()
+{
+    Capture c;
+    c.copy(QStringLiteral("lit"));
+    QVERIFY(c.lamp.lit);
+    c.copy(QString()); // text that reads as empty: nothing, lamp as it was
+    QVERIFY(c.lamp.lit);
+    QCOMPARE(c.items().UB(), 1);
+    c.clipboard.clear(); // only an image, say
+    c.watcher.Looker_Timer();
+    QVERIFY(!c.lamp.lit);
+    c.copy(QStringLiteral("again"));
+    QVERIFY(c.lamp.lit);
+    c.watcher.Looker_Timer(); // nothing new
+    QVERIFY(!c.lamp.lit);
+
+    // No mini window: the lamp is left alone.
+    c.lamp.shown = false;
+    c.copy(QStringLiteral("unseen"));
+    QVERIFY(!c.lamp.lit);
+    QCOMPARE(c.items().UB(), 3);
+}
+
+void TestCapture::secretContentIsNeverCaptured()
+{
+    Capture c;
+    c.copy(QStringLiteral("before"));
+    c.clipboard.setPlainText(QStringLiteral("hunter2"));
+    c.clipboard.setSecret(true);
+    c.watcher.Looker_Timer();
+    c.watcher.Looker_Timer();
+    QCOMPARE(c.rows(0), QStringList{"before"});
+    QVERIFY(!c.watcher.LastClipText().contains(QStringLiteral("hunter2")));
+    QVERIFY(!c.lamp.lit);
+}
+
+void TestCapture::richTextFollowsTheSetting()
+{
+    Capture c;
+    c.grobal->utilityGrobal().HTMLReco = true;
+    c.copy(QStringLiteral("plain only"));
+    QCOMPARE(c.items().UB(), 0);
+    const QString rtf = QStringLiteral("{\\rtf1 bold}");
+    c.clipboard.setPlainText(QStringLiteral("bold"));
+    c.clipboard.setRichText(rtf);
+    c.watcher.Looker_Timer();
+    QCOMPARE(c.rows(0), QStringList{rtf});
+
+    // Copied back, it goes out as rich text.
+    c.panes().lecItemSetBlue(0, 0);
+    c.watcher.ClickItem(0);
+    QCOMPARE(c.clipboard.writes().last(), (FakeClipboard::Write{rtf, true}));
+}
+
+void TestCapture::splitting_data()
+{
+    QTest::addColumn<bool>("atLineBreaks");
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("rows"); // top first, new items on top
+    QTest::newRow("two lines") << true << "." << "one\r\ntwo\r\n" << QStringList{"", "two\r\n", "one\r\n"};
+    QTest::newRow("no letter in text") << false << "." << "no dot here" << QStringList{"no dot here"};
+    QTest::newRow("at a letter") << false << "." << "a.b.c" << QStringList{"c", "b.", "a."};
+    QTest::newRow("empty letter splits at line breaks") << false << "" << "x\r\ny" << QStringList{"y", "x\r\n"};
+    QTest::newRow("lone line feeds stay") << true << "." << "x\ny" << QStringList{"x\ny"};
+    QTest::newRow("longer letter") << false << "--" << "a--b-c" << QStringList{"b-c", "a--"};
+}
+
+void TestCapture::splitting()
+{
+    QFETCH(bool, atLineBreaks);
+    QFETCH(QString, letter);
+    QFETCH(QString, text);
+    QFETCH(QStringList, rows);
+    Capture c;
+    UtilityGrobal &settings = c.grobal->utilityGrobal();
+    settings.ReturnIm = true;
+    settings.ReturnOrLetter = atLineBreaks;
+    settings.LetterIm = letter;
+    c.copy(text);
+    QCOMPARE(c.rowWords(0), rows);
+    QCOMPARE(c.highlighted(), QList<int>{0});
+}
+
+void TestCapture::splitIntoAFullListKeepsTheLastPieces()
+{
+    Capture c;
+    c.grobal->utilityGrobal().ReturnIm = true;
+    c.options().UpperCount = 3;
+    c.copy(QStringLiteral("old"));
+    c.copy(QStringLiteral("1\r\n2\r\n3\r\n4\r\n5"));
+    QCOMPARE(c.rowWords(0), (QStringList{"5", "4\r\n", "3\r\n"}));
+    QCOMPARE(c.items().UB(), 3);
+}
+
+void TestCapture::skippingPiecesMatchesAddingThemAll()
+{
+    // A split adds only the pieces that can stay; the result must be that of adding every piece.
+    QRandomGenerator rng(7);
+    for (int round = 0; round < 200; ++round) {
+        const bool wayAdd = rng.bounded(2);
+        const int limit = 1 + rng.bounded(6);
+        const int held = rng.bounded(9);
+        const int pieces = 1 + rng.bounded(12);
+        QStringList lines;
+        for (int i = 0; i < pieces; ++i)
+            lines << QStringLiteral("p%1").arg(i);
+        const QString text = lines.join(QStringLiteral("\r\n"));
+
+        Capture split, oneByOne;
+        for (Capture *c : {&split, &oneByOne}) {
+            c->options().WayAdd = wayAdd;
+            c->options().UpperCount = 32767;
+            for (int i = 0; i < held; ++i)
+                c->items().icMakeItem(0, QStringLiteral("old%1").arg(i));
+            c->options().UpperCount = qint16(limit); // may leave the list over its limit
+        }
+        split.grobal->utilityGrobal().ReturnIm = true;
+        split.watcher.itemMaker().MakeItems(0, split.list, text);
+        for (int i = 0; i < pieces; ++i)
+            oneByOne.watcher.itemMaker().AddOneItem(0, oneByOne.list,
+                                                      lines[i] + (i + 1 < pieces ? QStringLiteral("\r\n") : QString()));
+        QCOMPARE(split.rowWords(0), oneByOne.rowWords(0));
+        QCOMPARE(split.rows(0), oneByOne.rows(0));
+        QCOMPARE(split.highlighted(), oneByOne.highlighted());
+        QCOMPARE(split.panes().lecItemGetFocus(0), oneByOne.panes().lecItemGetFocus(0));
+        for (qint16 i = 0; i < split.items().UB(); ++i)
+            QCOMPARE(split.items().icItemOb(i).ioWords, oneByOne.items().icItemOb(i).ioWords);
+    }
+}
+
+void TestCapture::placementAndHighlight_data()
+{
+    QTest::addColumn<bool>("posAdd");
+    QTest::addColumn<bool>("wayAdd");
+    QTest::addColumn<int>("focus");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<int>("highlighted");
+    // Rows before: C B A (top first), then "X" and "Y" are captured in that order.
+    QTest::newRow("top") << false << false << 1 << QStringList{"Y", "X", "C", "B", "A"} << 0;
+    QTest::newRow("bottom") << false << true << 1 << QStringList{"C", "B", "A", "X", "Y"} << 4;
+    QTest::newRow("at focus, keeping it") << true << true << 1 << QStringList{"C", "X", "Y", "B", "A"} << 3;
+    QTest::newRow("at focus, following the new") << true << false << 1 << QStringList{"C", "Y", "X", "B", "A"} << 1;
+    QTest::newRow("at focus but none") << true << false << -1 << QStringList{"Y", "X", "C", "B", "A"} << 0;
+}
+
+void TestCapture::placementAndHighlight()
+{
+    QFETCH(bool, posAdd);
+    QFETCH(bool, wayAdd);
+    QFETCH(int, focus);
+    QFETCH(QStringList, rows);
+    QFETCH(int, highlighted);
+    Capture c;
+    for (const char *t : {"A", "B", "C"})
+        c.items().icMakeItem(0, QString::fromLatin1(t));
+    c.options().PosAdd = posAdd;
+    c.options().WayAdd = wayAdd;
+    c.host->box(0).setListIndex(focus);
+    c.copy(QStringLiteral("X"));
+    c.copy(QStringLiteral("Y"));
+    QCOMPARE(c.rowWords(0), rows);
+    QCOMPARE(c.highlighted(), QList<int>{highlighted});
+    QCOMPARE(c.panes().lecItemGetFocus(0), highlighted);
+}
+
+void TestCapture::copyBackIsNeverCapturedAgain()
+{
+    Capture c;
+    c.copy(QStringLiteral("first"));
+    c.copy(QStringLiteral("second"));
+    c.items().icNameItem(0, 1, QStringLiteral("a name"));
+    c.panes().lecItemSetBlue(0, 1);
+    c.watcher.ClickItem(0);
+    // The text goes back, never the name.
+    QCOMPARE(c.clipboard.writes().last(), (FakeClipboard::Write{"first", false}));
+    QCOMPARE(c.watcher.LastClipText(), QStringLiteral("first"));
+    for (int tick = 0; tick < 5; ++tick)
+        c.watcher.Looker_Timer();
+    QCOMPARE(c.items().UB(), 2);
+    QVERIFY(c.grobal->text.textSave);
+
+    // Text put there by another program while ours is on the clipboard is seen as new.
+    c.copy(QStringLiteral("elsewhere"));
+    QCOMPARE(c.items().UB(), 3);
+
+    // Marking the clipboard as seen skips what is there now.
+    c.clipboard.setPlainText(QStringLiteral("skip me"));
+    c.watcher.SynchronizeClipBoardSaved();
+    c.watcher.Looker_Timer();
+    QCOMPARE(c.items().UB(), 3);
+}
+
+void TestCapture::clickHonoursTheTextWindow()
+{
+    Capture c;
+    c.watcher.ClickItem(0); // empty list: nothing
+    QVERIFY(c.clipboard.writes().isEmpty());
+    c.copy(QStringLiteral("one"));
+    c.copy(QStringLiteral("two"));
+    c.items().icNameItem(0, 1, QStringLiteral("named"));
+    int reNewed = 0;
+    c.watcher.setTextWindowReNewHook([&] { ++reNewed; });
+
+    c.grobal->text.textDel = true; // unsaved edits: the click does nothing
+    c.panes().lecItemSetBlue(0, 1);
+    c.watcher.ClickItem(0);
+    QVERIFY(c.clipboard.writes().isEmpty());
+
+    c.grobal->text.textDel = false;
+    c.grobal->text.textVis = true;
+    c.watcher.ClickItem(0);
+    const TextHandOff &t = c.grobal->text;
+    QCOMPARE(t.cLx, 0);
+    QCOMPARE(t.cIx, 1);
+    QCOMPARE(t.oIx, 0);
+    QCOMPARE(t.Texts, QStringLiteral("one"));
+    QCOMPARE(t.HeadTitle, QStringLiteral("named"));
+    QCOMPARE(reNewed, 1);
+    QVERIFY(t.textSave);
+
+    // A capture into the text window's pane means its item may have moved.
+    c.copy(QStringLiteral("three"));
+    QVERIFY(!t.textSave);
+}
+
+void TestCapture::timerRule()
+{
+    Capture c;
+    QVERIFY(c.timer.running);
+    QList<bool> toolbar;
+    c.watcher.setToolbarHook([&](bool on) { toolbar << on; });
+    c.options().MovAdd = 1;
+    c.watcher.setStopGo(false);
+    QVERIFY(!c.timer.running);
+    QVERIFY(!c.grobal->GoState);
+    QCOMPARE(toolbar, QList<bool>{false});
+
+    // A list that steps at screen edges needs the timer even while capture is off.
+    const qint16 second = c.grobal->listControl().lcMakeList();
+    c.grobal->listControl().lcListOb(second).MovAdd = 0;
+    c.grobal->listControl().lcExList(second);
+    c.watcher.ListClipActive(0);
+    QVERIFY(c.timer.running);
+    c.watcher.ListClipActive(1);
+    QVERIFY(!c.timer.running);
+
+    int stepped = 0;
+    c.watcher.setEdgeActionHook([&](qint16, qint16) { ++stepped; });
+    c.watcher.ListClipActive(0);
+    c.copy(QStringLiteral("not captured"));
+    QCOMPARE(stepped, 1);
+    QCOMPARE(c.grobal->listControl().lcListOb(second).loItemControl().UB(), 0);
+
+    // Remote switching leaves the toolbar alone until it is re-applied.
+    c.watcher.setStopGoRemote(true);
+    QVERIFY(c.timer.running && c.grobal->GoState);
+    QCOMPARE(toolbar, QList<bool>{false});
+    c.watcher.StopGoBack();
+    QCOMPARE(toolbar, (QList<bool>{false, true}));
+
+    // The text window's menu caption follows the switch while it is shown.
+    QList<bool> caption;
+    c.watcher.setTextWindowCaptionHook([&](bool on) { caption << on; });
+    c.watcher.setStopGo(false);
+    c.grobal->text.textVis = true;
+    c.watcher.setStopGo(true);
+    QCOMPARE(caption, QList<bool>{true});
+}
+
+QTEST_GUILESS_MAIN(TestCapture)
+#include "tst_capture.moc"
