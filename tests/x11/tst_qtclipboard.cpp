@@ -33,7 +33,7 @@ class TestQtClipboard : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanup();
+    void cleanupTestCase();
 
     void readsWhatAnotherProgramOffers_data();
     void readsWhatAnotherProgramOffers();
@@ -66,19 +66,20 @@ void TestQtClipboard::initTestCase()
     QVERIFY2(QFileInfo(helperPath()).isExecutable(), qPrintable(helperPath() + " is missing"));
 }
 
-void TestQtClipboard::cleanup()
+void TestQtClipboard::cleanupTestCase()
 {
     if (m_owner) {
         m_owner->kill();
         m_owner->waitForFinished();
-        m_owner.reset();
     }
-    m_reports.clear();
 }
 
 bool TestQtClipboard::takeClipboard(const QStringList &owner, const QByteArray &input)
 {
-    cleanup();
+    // The previous owner stays until the new one has taken over: an owner that dies while it
+    // still owns the clipboard is reported as a change too, which could be taken for this one.
+    const std::unique_ptr<QProcess> previous = std::move(m_owner);
+    m_reports.clear();
     QClipboard *clipboard = QGuiApplication::clipboard();
     bool changed = false;
     const auto connection = connect(clipboard, &QClipboard::changed, this, [&](QClipboard::Mode mode) {
@@ -86,7 +87,6 @@ bool TestQtClipboard::takeClipboard(const QStringList &owner, const QByteArray &
             changed = true;
     });
     m_owner = std::make_unique<QProcess>();
-    m_owner->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const bool xclip = owner.first() == QLatin1String("xclip");
     if (xclip) {
         m_owner->setStandardErrorFile(QProcess::nullDevice()); // "-quiet" still chats on stderr
@@ -94,6 +94,7 @@ bool TestQtClipboard::takeClipboard(const QStringList &owner, const QByteArray &
                        QStringList{QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-quiet")} +
                            owner.mid(1));
     } else {
+        m_owner->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_owner->start(helperPath(), owner.mid(1));
     }
     if (!m_owner->waitForStarted())
@@ -106,6 +107,10 @@ bool TestQtClipboard::takeClipboard(const QStringList &owner, const QByteArray &
     disconnect(connection);
     // Let a second notice of the same change (selection clear plus XFixes) arrive now, not later.
     QTest::qWait(100);
+    if (previous) {
+        previous->kill();
+        previous->waitForFinished();
+    }
     if (!xclip)
         helperReports(0);
     return ok;
