@@ -65,11 +65,14 @@ QByteArray Cp932Codec::encode(QStringView text) const
     return out;
 }
 
-qsizetype Cp932Codec::decodeAvailable(const uchar *read, qsizetype size, qsizetype count, char16_t *write,
-                                       qsizetype &made) const
+qsizetype Cp932Codec::decode(const char *bytes, qsizetype size, qsizetype count, QString &out) const
 {
+    const qsizetype start = out.size();
+    out.resize(start + count);
+    char16_t *write = reinterpret_cast<char16_t *>(out.data()) + start;
+    const auto *read = reinterpret_cast<const uchar *>(bytes);
     qsizetype used = 0;
-    made = 0;
+    qsizetype made = 0;
     while (made < count && used < size) {
         const uchar byte = read[used];
         if (isLeadByte(byte)) {
@@ -82,27 +85,7 @@ qsizetype Cp932Codec::decodeAvailable(const uchar *read, qsizetype size, qsizety
             ++used;
         }
     }
-    return used;
-}
-
-qsizetype Cp932Codec::decode(const char *bytes, qsizetype size, qsizetype count, QString &out) const
-{
-    const qsizetype start = out.size();
-    out.resize(start + count);
-    char16_t *write = reinterpret_cast<char16_t *>(out.data()) + start;
-    qsizetype made = 0;
-    const qsizetype used = decodeAvailable(reinterpret_cast<const uchar *>(bytes), size, count, write, made);
     // Past the end every byte reads as zero: one NUL character each.
     std::fill(write + made, write + count, u'\0');
     return used + (count - made);
-}
-
-QString Cp932Codec::decode(QByteArrayView bytes) const
-{
-    QString out(bytes.size(), Qt::Uninitialized);
-    qsizetype made = 0;
-    decodeAvailable(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(), bytes.size(),
-                    reinterpret_cast<char16_t *>(out.data()), made);
-    out.truncate(made);
-    return out;
 }

@@ -5,7 +5,6 @@
 #include <QStringView>
 
 #include <array>
-#include <memory>
 
 // Strings in code page 932 as the record files keep them: Microsoft's mapping, one CP932 character
 // (one or two bytes) per UTF-16 code unit. Lookup tables are built once from the generated table.
@@ -26,8 +25,6 @@ public:
     // zero, so a cut-off string ends in NULs. Undefined codes become U+FFFD. Appends to `out` and
     // returns the bytes the characters take, counting the missing ones.
     qsizetype decode(const char *bytes, qsizetype size, qsizetype count, QString &out) const;
-    // Every character of `bytes`.
-    QString decode(QByteArrayView bytes) const;
 
     // The unit one byte or one byte pair (0xLLTT) stands for; U+FFFD when undefined.
     char16_t toUnicode(quint16 code) const;
@@ -36,10 +33,6 @@ public:
 
 private:
     Cp932Codec();
-    // Decodes up to `count` characters while bytes last; returns the bytes used (one more than
-    // `size` when the last byte was a lead byte) and sets `made` to the characters written.
-    qsizetype decodeAvailable(const uchar *read, qsizetype size, qsizetype count, char16_t *write,
-                              qsizetype &made) const;
 
     std::array<char16_t, 256> m_single{};
     std::array<char16_t, 0x10000> m_double{}; // indexed by lead << 8 | trail

@@ -158,13 +158,12 @@ bool spgFileCon::closeBy()
             ok = writeOut(*m_saveDevice);
         }
     }
-    const QString error = ok ? QString() : m_error;
+    // What was met while reading (failed(), readPastEnd(), errorString()) stays to be asked.
     m_saveFile.reset();
     m_saveDevice = nullptr;
     m_data.clear();
     m_offset = 0;
     m_mode = Mode::Closed;
-    m_error = error;
     return ok;
 }
 
