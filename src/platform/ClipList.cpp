@@ -123,3 +123,34 @@ void ClipList::changeEvent(QEvent *event)
     if (event->type() == QEvent::ApplicationPaletteChange)
         applyColours();
 }
+
+// Showing a new focus or highlight makes the view lay out every row again when rows were added
+// or removed since its last layout. A capture of many pieces moves the focus once per piece, so
+// the repaint and the scroll to the focused row are made once, when control returns to the event
+// loop, instead of once per change.
+void ClipList::currentChanged(const QModelIndex &, const QModelIndex &)
+{
+    scheduleVisualUpdate();
+}
+
+void ClipList::selectionChanged(const QItemSelection &, const QItemSelection &)
+{
+    scheduleVisualUpdate();
+}
+
+void ClipList::scheduleVisualUpdate()
+{
+    if (m_visualUpdatePending)
+        return;
+    m_visualUpdatePending = true;
+    QMetaObject::invokeMethod(this, &ClipList::applyVisualUpdate, Qt::QueuedConnection);
+}
+
+void ClipList::applyVisualUpdate()
+{
+    m_visualUpdatePending = false;
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && isVisible())
+        scrollTo(current);
+    viewport()->update();
+}

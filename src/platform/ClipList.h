@@ -43,9 +43,15 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
 private:
     void applyColours();
+    void scheduleVisualUpdate();
+    void applyVisualUpdate();
+
+    bool m_visualUpdatePending = false;
 
     int m_newIndex = -1;
     Colour m_back = 0xFFFFFF;
