@@ -8,31 +8,19 @@
 
 namespace {
 
-// Runs iconv -c over `input` and splits its output at the line feeds that separate the samples.
-// With -c iconv drops what it cannot convert, so an undefined sample leaves an empty line.
-QList<QByteArray> iconvLines(const QString &from, const QString &to, const QByteArray &input, const QByteArray &separator)
+// Runs iconv -c over `input`, one sample per line. With -c iconv drops what it cannot convert, so
+// an undefined sample leaves its line empty.
+QByteArray iconv(const char *from, const char *to, const QByteArray &input)
 {
-    QProcess iconv;
-    iconv.start(QStringLiteral("iconv"), {QStringLiteral("-c"), QStringLiteral("-f"), from, QStringLiteral("-t"), to});
-    if (!iconv.waitForStarted())
+    QProcess process;
+    process.start(QStringLiteral("iconv"), {QStringLiteral("-c"), QStringLiteral("-f"), QString::fromLatin1(from),
+                                            QStringLiteral("-t"), QString::fromLatin1(to)});
+    if (!process.waitForStarted())
         return {};
-    iconv.write(input);
-    iconv.closeWriteChannel();
-    if (!iconv.waitForFinished(60000))
-        return {};
-    const QByteArray output = iconv.readAllStandardOutput();
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype at = 0; at + separator.size() <= output.size();) {
-        if (output.mid(at, separator.size()) == separator) {
-            lines.append(output.mid(start, at - start));
-            at += separator.size();
-            start = at;
-        } else {
-            at += separator.size(); // samples are whole units of the separator's width
-        }
-    }
-    return lines;
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    return process.readAllStandardOutput();
 }
 
 } // namespace
@@ -78,7 +66,16 @@ void TestCp932::decodesLikeIconv()
             input.append(char(lead)).append(char(trail)).append('\n');
         }
     }
-    const QList<QByteArray> lines = iconvLines(QStringLiteral("CP932"), QStringLiteral("UTF-16LE"), input, QByteArray("\n\0", 2));
+    // UTF-16LE output: split at the line feed units.
+    const QByteArray output = iconv("CP932", "UTF-16LE", input);
+    QList<QByteArray> lines(1);
+    for (qsizetype at = 0; at + 1 < output.size(); at += 2) {
+        if (output[at] == '\n' && output[at + 1] == '\0')
+            lines.append(QByteArray());
+        else
+            lines.last().append(output.mid(at, 2));
+    }
+    lines.removeLast(); // after the last line feed
     QCOMPARE(lines.size(), codes.size());
 
     int compared = 0;
@@ -120,14 +117,7 @@ void TestCp932::encodesLikeIconv()
         input.append(char(unit & 0xFF)).append(char(unit >> 8)).append('\n').append('\0');
     }
     // CP932 output: a line feed byte never occurs inside a double-byte character (trail >= 0x40).
-    QProcess iconv;
-    iconv.start(QStringLiteral("iconv"), {QStringLiteral("-c"), QStringLiteral("-f"), QStringLiteral("UTF-16LE"),
-                                          QStringLiteral("-t"), QStringLiteral("CP932")});
-    QVERIFY(iconv.waitForStarted());
-    iconv.write(input);
-    iconv.closeWriteChannel();
-    QVERIFY(iconv.waitForFinished(60000));
-    QList<QByteArray> lines = iconv.readAllStandardOutput().split('\n');
+    QList<QByteArray> lines = iconv("UTF-16LE", "CP932", input).split('\n');
     QCOMPARE(lines.size(), units.size() + 1); // the text ends in a line feed
     lines.removeLast();
 

@@ -92,7 +92,6 @@ private slots:
     void failingDeviceReportsTheSave();
     void unfinishedSaveLeavesOldFile();
     void saveFailingHalfWayLeavesOldFile();
-    void saveIntoMissingFolderFails();
 };
 
 void TestRecordFile::stringBytes_data()
@@ -473,16 +472,6 @@ void TestRecordFile::saveFailingHalfWayLeavesOldFile()
     QCOMPARE(f.readAll(), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("list.qkp")});
 #endif
-}
-
-void TestRecordFile::saveIntoMissingFolderFails()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    spgFileCon file;
-    QVERIFY(!file.openByForSave(dir.filePath(QStringLiteral("no/such/folder/list.qkp"))));
-    QVERIFY(!file.errorString().isEmpty());
-    QCOMPARE(file.FileNum(), qint16(-1));
 }
 
 QTEST_GUILESS_MAIN(TestRecordFile)

@@ -218,7 +218,6 @@ private slots:
     void fitOnScreen();
     void fitOnScreenWithoutDesktop();
     void endedReportsAFileThatCannotBeWritten();
-    void endedReportsAFailedDevice();
     void location();
 };
 
@@ -573,25 +572,6 @@ void TestSettingsFile::endedReportsAFileThatCannotBeWritten()
     p.start({});
     SettingsFile file = p.file();
     QVERIFY(!file.Ended(dir.filePath(QStringLiteral("gone/QKPRUtil.dat"))));
-    QVERIFY(!file.errorString().isEmpty());
-}
-
-void TestSettingsFile::endedReportsAFailedDevice()
-{
-    // A device that takes 100 bytes and then fails, as a full disk does.
-    class FullDisk : public QBuffer {
-    protected:
-        qint64 writeData(const char *data, qint64 length) override
-        {
-            const qint64 room = 100 - size();
-            return room <= 0 ? -1 : QBuffer::writeData(data, std::min(room, length));
-        }
-    } device;
-    device.open(QIODevice::ReadWrite);
-    Program p;
-    p.start({});
-    SettingsFile file = p.file();
-    QVERIFY(!file.Ended(device));
     QVERIFY(!file.errorString().isEmpty());
 }
 
