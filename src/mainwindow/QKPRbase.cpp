@@ -2,9 +2,11 @@
 
 #include "app/QKPRGrobal.h"
 #include "capture/ClipboardWatcher.h"
+#include "capture/ItemCommands.h"
 #include "mainwindow/MainMenus.h"
 #include "platform/ClipList.h"
 #include "platform/QtClipboard.h"
+#include "platform/QtMessageBoxes.h"
 #include "platform/WinColour.h"
 
 #include <QApplication>
@@ -15,7 +17,7 @@
 #include <memory>
 #include <stdexcept>
 
-QKPRbase::QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard, QWidget *parent)
+QKPRbase::QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard, MessageBoxPort *messages, QWidget *parent)
     : QMainWindow(parent), m_grobal(grobal)
 {
     m_client = new QWidget(this);
@@ -27,6 +29,11 @@ QKPRbase::QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard, QWidget *parent
         clipboard = m_ownClipboard.get();
     }
     m_watcher = std::make_unique<ClipboardWatcher>(grobal, *clipboard, *this);
+    if (!messages) {
+        m_ownMessages = std::make_unique<QtMessageBoxes>(this);
+        messages = m_ownMessages.get();
+    }
+    m_itemCommands = std::make_unique<ItemCommands>(grobal, *messages);
     connect(m_looker, &QTimer::timeout, this, [this] { m_watcher->Looker_Timer(); });
 
     // Pane 0's list box exists from the start and is never unloaded.

@@ -14,6 +14,8 @@
 class ClipList;
 class ClipboardPort;
 class ClipboardWatcher;
+class ItemCommands;
+class MessageBoxPort;
 class MainMenus;
 class QFrame;
 class QKPRGrobal;
@@ -29,8 +31,9 @@ public:
     static constexpr int FactoryWidth = 307;
     static constexpr int FactoryHeight = 215;
 
-    // Watches the system clipboard, or the given one (tests).
-    explicit QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard = nullptr, QWidget *parent = nullptr);
+    // Watches the system clipboard and asks in message boxes, or uses the given ones (tests).
+    explicit QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard = nullptr, MessageBoxPort *messages = nullptr,
+                      QWidget *parent = nullptr);
     ~QKPRbase() override;
 
     // The start-up sequence; runs once before the window is first shown.
@@ -96,6 +99,7 @@ public:
     MainMenus &menus() const { return *m_menus; }
     QTimer &looker() const { return *m_looker; }
     ClipboardWatcher &watcher() const { return *m_watcher; }
+    ItemCommands &itemCommands() const { return *m_itemCommands; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -123,6 +127,8 @@ private:
     QTimer *m_looker = nullptr;
     std::unique_ptr<ClipboardPort> m_ownClipboard;
     std::unique_ptr<ClipboardWatcher> m_watcher;
+    std::unique_ptr<MessageBoxPort> m_ownMessages;
+    std::unique_ptr<ItemCommands> m_itemCommands;
     std::function<void()> m_endedHook;
     bool m_loading = false;
     bool m_inLayout = false;

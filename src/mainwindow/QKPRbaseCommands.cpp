@@ -3,6 +3,7 @@
 
 #include "app/QKPRGrobal.h"
 #include "capture/ClipboardWatcher.h"
+#include "capture/ItemCommands.h"
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/MainMenus.h"
 #include "model/ListControl.h"
@@ -95,6 +96,10 @@ void QKPRbase::setToolControl(bool shown)
 
 bool QKPRbase::KeyCommand(int key, Qt::KeyboardModifiers modifiers)
 {
+    if (key == Qt::Key_Delete) {
+        m_itemCommands->DeleteItems();
+        return true;
+    }
     if (m_menuExpress)
         return false;
     if (modifiers == Qt::ControlModifier) {

@@ -3,6 +3,7 @@
 #include "model/ItemOb.h"
 
 #include <QString>
+#include <deque>
 #include <vector>
 
 class ClipListBox;
@@ -61,6 +62,6 @@ private:
 
     QKPRGrobal &m_grobal;
     ListOb &m_list;
-    std::vector<ItemOb> m_items;
+    std::deque<ItemOb> m_items; // a deque: the oldest item, dropped most often, goes in constant time
     std::vector<qint16> m_rows;
 };

@@ -3,6 +3,7 @@
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/QKPRbase.h"
+#include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
@@ -63,6 +64,7 @@ private slots:
     void deleteListRenumbersTheMenu();
     void keysActOnlyWhileTheMenuBarIsHidden();
     void endRunsTheEndSequence();
+    void deleteKeyDeletesHighlightedRows();
 };
 
 void TestMainWindow::startsWithOneEmptyPane()
@@ -238,6 +240,31 @@ void TestMainWindow::endRunsTheEndSequence()
     QCOMPARE(ended, 1);
     QVERIFY(w.grobal.ProgramEnding);
     QVERIFY(!w.window->isVisible());
+}
+
+void TestMainWindow::deleteKeyDeletesHighlightedRows()
+{
+    Window w;
+    ItemControl &items = w.grobal.listControl().lcListOb(0).loItemControl();
+    for (const char *t : {"a", "b", "c", "d"})
+        items.icMakeItem(0, QString::fromLatin1(t));
+    ClipList *list = w.listAt(0);
+    list->setFocus();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(list->item(3)).center());
+    QCOMPARE(list->selectedItems().size(), 2);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(items.UB(), 2);
+    QCOMPARE(list->item(0)->text().left(1), QStringLiteral("d"));
+    QCOMPARE(list->item(1)->text().left(1), QStringLiteral("b"));
+
+    // Whatever the menu bar's state.
+    w.window->setMenuExpress(false);
+    list->clearSelection();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::keyClick(w.window.get(), Qt::Key_Delete);
+    QCOMPARE(list->count(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,97 @@
+// Deleting and moving large selections on the real list widget (run with QT_QPA_PLATFORM=offscreen).
+#include "app/QKPRGrobal.h"
+#include "capture/ItemCommands.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ClipListBox.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "platform/ClipList.h"
+#include "platform/FontSetup.h"
+#include "storage/UtilityGrobal.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Window {
+    Window()
+    {
+        window.loadForm();
+        window.show();
+        grobal.listControl().lcListOb(0).UpperCount = 32767;
+    }
+    void fill(qint16 pane, int count)
+    {
+        ItemControl &items = grobal.listControl().lcListOb(grobal.getOLx(pane)).loItemControl();
+        for (int i = 0; i < count; ++i)
+            items.icMakeItem(pane, QStringLiteral("item %1 クリップの本文 with some text").arg(i));
+        QCoreApplication::processEvents();
+    }
+    void highlightFirst(qint16 pane, int count)
+    {
+        ClipList *list = window.clipListWidget(pane);
+        list->clearSelection();
+        list->selectionModel()->select(QItemSelection(list->model()->index(0, 0), list->model()->index(count - 1, 0)),
+                                       QItemSelectionModel::Select);
+        static_cast<ClipListBox *>(list)->setListIndex(0);
+    }
+    QKPRGrobal grobal;
+    QKPRbase window{grobal};
+};
+
+void DeleteAllOfAFullList(benchmark::State &state)
+{
+    Window w;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.fill(0, 32767);
+        w.highlightFirst(0, 32767);
+        state.ResumeTiming();
+        w.window.itemCommands().DeleteItems();
+        QCoreApplication::processEvents();
+        if (w.window.clipListWidget(0)->count() != 0)
+            state.SkipWithError("rows left");
+    }
+}
+BENCHMARK(DeleteAllOfAFullList)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void DropIntoAnotherList(benchmark::State &state)
+{
+    const int moved = int(state.range(0));
+    Window w;
+    w.window.MakeNewList();
+    w.grobal.listControl().lcListOb(1).UpperCount = 32767;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.fill(0, moved);
+        w.fill(1, 1000);
+        w.highlightFirst(0, moved);
+        w.window.itemCommands().drag().source = 0;
+        w.window.itemCommands().drag().dropRow = 500;
+        state.ResumeTiming();
+        w.window.itemCommands().DropItems(1);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        if (w.window.clipListWidget(1)->count() != 1000 + moved)
+            state.SkipWithError("not moved");
+        w.grobal.listControl().lcListOb(0).loItemControl().icClearItem(0);
+        w.grobal.listControl().lcListOb(1).loItemControl().icClearItem(1);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(DropIntoAnotherList)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    FontSetup::mapStoredFontNames();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "capture/DragState.h"
+
+#include <QList>
+#include <QString>
+
+class MessageBoxPort;
+class QKPRGrobal;
+
+// Commands on the highlighted rows and the focused row of a pane: delete, join, and move
+// (drop) within a list or into another one.
+class ItemCommands {
+public:
+    ItemCommands(QKPRGrobal &grobal, MessageBoxPort &messages);
+
+    // On the focused pane.
+    void DeleteItems();
+    void JoinItems();
+    // Moves the highlighted rows of the drag source to the drop row of the target pane.
+    void DropItems(qint16 targetPane);
+
+    DragState &drag() { return m_drag; }
+
+    // Lowers row by one when the deleted row was above it.
+    static void AdjustFocusRow(qint16 &row, qint16 deletedRow);
+
+    static QString overLimitDeleteQuestion(const QString &crLf);
+    static QString overLimitKeepQuestion(const QString &crLf);
+
+private:
+    QList<qint16> highlightedRows(qint16 pane) const;
+    // How many of count items moving into the list of the pane may go; -1 when the user cancels.
+    int itemsToMove(qint16 targetPane, int count);
+    void moveWithinList(qint16 pane, const QList<qint16> &rows);
+    void moveToOtherList(qint16 sourcePane, qint16 targetPane, const QList<qint16> &rows);
+
+    QKPRGrobal &m_grobal;
+    MessageBoxPort &m_messages;
+    DragState m_drag;
+};

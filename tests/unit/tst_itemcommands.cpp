@@ -1,0 +1,294 @@
+// Deleting, joining and moving the highlighted rows, with the item limit questions.
+#include "FakePaneHost.h"
+#include "ScriptedMessageBoxes.h"
+#include "app/QKPRGrobal.h"
+#include "capture/ItemCommands.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "storage/UtilityGrobal.h"
+
+#include <QtTest>
+
+namespace {
+
+using Answer = MessageBoxPort::Answer;
+
+// Two lists shown in panes 0 and 1, captions equal to the texts.
+struct Commands : ModelFixture {
+    Commands()
+    {
+        for (int i = 0; i < 2; ++i) {
+            const qint16 list = showNewList();
+            ListOb &o = grobal->listControl().lcListOb(list);
+            o.ioSFLG = false;
+            o.ioSLength = 1000;
+            o.LenNum = false;
+        }
+    }
+    ListOb &list(qint16 pane) { return grobal->listControl().lcListOb(grobal->getOLx(pane)); }
+    ItemControl &items(qint16 pane) { return list(pane).loItemControl(); }
+    // Fills a pane so that its rows read as given, top first.
+    void fill(qint16 pane, const QStringList &rowsTopFirst)
+    {
+        list(pane).UpperCount = 32767;
+        for (auto t = rowsTopFirst.crbegin(); t != rowsTopFirst.crend(); ++t)
+            items(pane).icMakeItem(pane, *t);
+    }
+    void highlight(qint16 pane, const QList<int> &rows, int focus)
+    {
+        FakeClipListBox &b = host->box(pane);
+        for (int r : b.selectedRows())
+            b.setSelected(r, false);
+        for (int r : rows)
+            b.setSelected(r, true);
+        b.setListIndex(focus);
+    }
+    void focusPane(qint16 pane) { grobal->listExControl().lecChaFocus(pane); }
+    QStringList store(qint16 pane)
+    {
+        QStringList words;
+        for (qint16 i = 0; i < items(pane).UB(); ++i)
+            words << items(pane).icItemOb(i).ioWords;
+        return words;
+    }
+    void checkInStep(qint16 pane)
+    {
+        QStringList captions;
+        for (const QString &w : rowWords(pane))
+            captions << QString(w).replace(QStringLiteral("\r\n"), QStringLiteral("  "));
+        for (qint16 r = 0; r < items(pane).UBic(); ++r) {
+            const ItemOb &shown = items(pane).icItemOb(items(pane).prooIx(r));
+            if (!shown.ioName.isEmpty())
+                captions[r] = shown.ioName;
+        }
+        QCOMPARE(rows(pane), captions);
+        QCOMPARE(items(pane).UBic(), items(pane).UB());
+    }
+    ScriptedMessageBoxes boxes;
+    ItemCommands commands{*grobal, boxes};
+};
+
+} // namespace
+
+class TestItemCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void deleteKeepsTheFocusOnItsItem();
+    void deleteOfTheFocusedItemFocusesTheNext();
+    void nothingHighlightedOrNoFocusChangesNothing();
+    void joinInsertsAtTheFocusAndLosesNames();
+    void dragWithinAListKeepsOrder_data();
+    void dragWithinAListKeepsOrder();
+    void moveBetweenListsKeepsNames();
+    void moveOverTheLimit_data();
+    void moveOverTheLimit();
+};
+
+void TestItemCommands::deleteKeepsTheFocusOnItsItem()
+{
+    Commands c;
+    c.fill(0, {"a", "b", "c", "d", "e"});
+    c.focusPane(0);
+    c.grobal->text.textSave = true;
+    c.grobal->text.cLx = 0;
+    c.highlight(0, {0, 2}, 3);
+    c.commands.DeleteItems();
+    QCOMPARE(c.rows(0), (QStringList{"b", "d", "e"}));
+    QCOMPARE(c.host->box(0).listIndex(), 1); // still on "d"
+    QCOMPARE(c.host->box(0).selectedRows(), QList<int>{1});
+    QCOMPARE(c.store(0), (QStringList{"e", "d", "b"}));
+    c.checkInStep(0);
+    QVERIFY(!c.grobal->text.textSave);
+}
+
+void TestItemCommands::deleteOfTheFocusedItemFocusesTheNext()
+{
+    Commands c;
+    c.fill(0, {"a", "b", "c"});
+    c.focusPane(0);
+    c.highlight(0, {1, 2}, 2);
+    c.commands.DeleteItems();
+    QCOMPARE(c.rows(0), QStringList{"a"});
+    QCOMPARE(c.host->box(0).selectedRows(), QList<int>{0});
+    c.highlight(0, {0}, 0);
+    c.commands.DeleteItems();
+    QVERIFY(c.rows(0).isEmpty());
+    QCOMPARE(c.items(0).UB(), 0);
+}
+
+void TestItemCommands::nothingHighlightedOrNoFocusChangesNothing()
+{
+    Commands c;
+    c.fill(0, {"a", "b"});
+    c.fill(1, {"x"});
+    c.focusPane(0);
+    c.highlight(0, {}, 1);
+    c.commands.DeleteItems();
+    c.commands.JoinItems();
+    c.commands.drag().source = 0;
+    c.commands.drag().dropRow = 0;
+    c.commands.DropItems(1);
+    c.highlight(0, {0}, -1);
+    c.commands.DeleteItems();
+    c.commands.JoinItems();
+    QCOMPARE(c.rows(0), (QStringList{"a", "b"}));
+    QCOMPARE(c.rows(1), QStringList{"x"});
+}
+
+void TestItemCommands::joinInsertsAtTheFocusAndLosesNames()
+{
+    Commands c;
+    c.fill(0, {"r0", "r1\r\n", "r2", "r3", "r4"});
+    c.items(0).icNameItem(0, 3, QStringLiteral("named"));
+    c.focusPane(0);
+    c.highlight(0, {1, 3}, 2);
+    c.commands.JoinItems();
+    QCOMPARE(c.rowWords(0), (QStringList{"r0", "r1\r\nr3", "r2", "r4"}));
+    QCOMPARE(c.rows(0).at(1), QStringLiteral("r1  r3"));
+    QCOMPARE(c.host->box(0).selectedRows(), QList<int>{1});
+    QCOMPARE(c.host->box(0).listIndex(), 1);
+    QVERIFY(c.items(0).icItemOb(c.items(0).prooIx(1)).ioName.isEmpty());
+    QCOMPARE(c.store(0).last(), QStringLiteral("r1\r\nr3"));
+    c.checkInStep(0);
+
+    // Joining the last rows with the focus on the last one.
+    c.highlight(0, {2, 3}, 3);
+    c.commands.JoinItems();
+    QCOMPARE(c.rowWords(0), (QStringList{"r0", "r1\r\nr3", "r2r4"}));
+    c.checkInStep(0);
+}
+
+void TestItemCommands::dragWithinAListKeepsOrder_data()
+{
+    QTest::addColumn<QList<int>>("dragged");
+    QTest::addColumn<int>("dropRow");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("down onto row 4") << QList<int>{0, 1} << 4 << QStringList{"c", "d", "a", "b", "e"};
+    QTest::newRow("up onto row 0") << QList<int>{2, 4} << 0 << QStringList{"c", "e", "a", "b", "d"};
+    QTest::newRow("onto a dragged row") << QList<int>{1, 2} << 2 << QStringList{"a", "b", "c", "d", "e"};
+    QTest::newRow("below the last row") << QList<int>{0} << 9 << QStringList{"b", "c", "d", "e", "a"};
+}
+
+void TestItemCommands::dragWithinAListKeepsOrder()
+{
+    QFETCH(QList<int>, dragged);
+    QFETCH(int, dropRow);
+    QFETCH(QStringList, rows);
+    Commands c;
+    c.fill(0, {"a", "b", "c", "d", "e"});
+    c.items(0).icNameItem(0, 0, QStringLiteral("A"));
+    const QStringList storeBefore = c.store(0);
+    c.highlight(0, dragged, dragged.first());
+    c.commands.drag().source = 0;
+    c.commands.drag().dropRow = qint16(dropRow);
+    c.commands.drag().mouseMode = 3;
+    c.commands.DropItems(0);
+    QCOMPARE(c.rowWords(0), rows);
+    QCOMPARE(c.store(0), storeBefore); // items stay where they were in the store
+    QCOMPARE(c.items(0).UBic(), 5);
+    QCOMPARE(c.commands.drag().mouseMode, 0);
+    QCOMPARE(c.host->box(0).selectedRows().size(), 1);
+    // A named item keeps showing its name wherever it goes.
+    QVERIFY(c.rows(0).contains(QStringLiteral("A")));
+}
+
+void TestItemCommands::moveBetweenListsKeepsNames()
+{
+    Commands c;
+    c.fill(0, {"a", "b", "c"});
+    c.fill(1, {"x", "y"});
+    c.items(0).icNameItem(0, 1, QStringLiteral("bee"));
+    c.highlight(0, {0, 1}, 1);
+    c.commands.drag().source = 0;
+    c.commands.drag().dropRow = 1;
+    c.commands.DropItems(1);
+    QCOMPARE(c.rowWords(1), (QStringList{"x", "a", "b", "y"}));
+    QCOMPARE(c.rows(1), (QStringList{"x", "a", "bee", "y"}));
+    QCOMPARE(c.rows(0), QStringList{"c"});
+    QCOMPARE(c.host->box(0).listIndex(), 0);
+    // Moved items are new in the target: appended to its store last to first.
+    QCOMPARE(c.store(1), (QStringList{"y", "x", "b", "a"}));
+    QCOMPARE(c.commands.drag().source, 1);
+    QCOMPARE(c.host->box(1).selectedRows(), QList<int>{1});
+    c.checkInStep(0);
+    QCOMPARE(c.items(1).UBic(), c.items(1).UB());
+}
+
+void TestItemCommands::moveOverTheLimit_data()
+{
+    QTest::addColumn<bool>("addDelete");
+    QTest::addColumn<bool>("ask");
+    QTest::addColumn<int>("answer"); // -1: no question expected
+    QTest::addColumn<int>("targetCount");
+    QTest::addColumn<int>("sourceCount");
+    QTest::addColumn<int>("targetFromSource");
+    QTest::newRow("keep, no question") << false << false << -1 << 10 << 3 << 2;
+    QTest::newRow("keep, asked, OK") << false << true << int(Answer::Ok) << 10 << 3 << 2;
+    QTest::newRow("keep, asked, cancel") << false << true << int(Answer::Cancel) << 8 << 5 << 0;
+    QTest::newRow("delete, no question") << true << false << -1 << 10 << 0 << 5;
+    QTest::newRow("delete, asked, yes") << true << true << int(Answer::Yes) << 10 << 0 << 5;
+    QTest::newRow("delete, asked, no") << true << true << int(Answer::No) << 8 << 5 << 0;
+}
+
+void TestItemCommands::moveOverTheLimit()
+{
+    QFETCH(bool, addDelete);
+    QFETCH(bool, ask);
+    QFETCH(int, answer);
+    QFETCH(int, targetCount);
+    QFETCH(int, sourceCount);
+    QFETCH(int, targetFromSource);
+    Commands c;
+    c.fill(0, {"s0", "s1", "s2", "s3", "s4"});
+    c.fill(1, {"t0", "t1", "t2", "t3", "t4", "t5", "t6", "t7"});
+    c.list(1).UpperCount = 10;
+    UtilityGrobal &settings = c.grobal->utilityGrobal();
+    settings.AddDelete = addDelete;
+    settings.AddDeleteError = ask;
+    if (answer >= 0)
+        c.boxes.willAnswer(Answer(answer));
+    c.highlight(0, {0, 1, 2, 3, 4}, 0);
+    c.commands.drag().source = 0;
+    c.commands.drag().dropRow = 0;
+    const QStringList sourceBefore = c.rows(0), targetBefore = c.rows(1);
+    c.commands.DropItems(1);
+
+    QCOMPARE(c.items(1).UB(), targetCount);
+    QCOMPARE(c.items(0).UB(), sourceCount);
+    int fromSource = 0;
+    for (const QString &w : c.rowWords(1))
+        fromSource += w.startsWith('s');
+    QCOMPARE(fromSource, targetFromSource);
+    QVERIFY(c.boxes.allAnswered());
+    if (answer < 0) {
+        QVERIFY(c.boxes.asked.isEmpty());
+    } else {
+        QCOMPARE(c.boxes.asked.size(), 1);
+        const auto &q = c.boxes.asked.first();
+        QCOMPARE(q.title, QStringLiteral("Arlen.T.K. QuillKeeper"));
+        QCOMPARE(q.icon, MessageBoxPort::Icon::Question);
+        QCOMPARE(q.buttons, addDelete ? MessageBoxPort::Buttons::YesNo : MessageBoxPort::Buttons::OkCancel);
+        QCOMPARE(q.text, addDelete ? QStringLiteral("移動させると、上限項目数を超えます。\r\nあふれた項目を削除しますか?")
+                                   : QStringLiteral("移動させると、上限項目数を超えるため、\r\nあふれた項目は移動しません。\r\nよろしいですか?"));
+    }
+    if (targetFromSource == 0) {
+        // Cancelled: both lists as they were, the target focused at the drop row all the same.
+        QCOMPARE(c.rows(0), sourceBefore);
+        QCOMPARE(c.rows(1), targetBefore);
+        QCOMPARE(c.host->box(1).selectedRows(), QList<int>{0});
+    } else if (!addDelete) {
+        // The first ones in row order went; the rest stayed.
+        QCOMPARE(c.rowWords(1).mid(0, 2), (QStringList{"s0", "s1"}));
+        QCOMPARE(c.rowWords(0), (QStringList{"s2", "s3", "s4"}));
+    } else {
+        // All went; the target dropped three of its own rows from its far end (new items on top).
+        QCOMPARE(c.rowWords(1), (QStringList{"s0", "s1", "s2", "s3", "s4", "t0", "t1", "t2", "t3", "t4"}));
+    }
+    c.checkInStep(0);
+    c.checkInStep(1);
+}
+
+QTEST_GUILESS_MAIN(TestItemCommands)
+#include "tst_itemcommands.moc"
