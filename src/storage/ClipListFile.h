@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/ItemOb.h"
+#include "model/ModelTypes.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+class QIODevice;
+class ListOb;
+class spgFileCon;
+
+// The stored options of one clip list (the others stay as they are when a file is opened).
+struct ClipListOptions {
+    qint16 ioSLength = 0;
+    qint16 UpperCount = 0;
+    float Hper = 0;
+    float FontSize = 0;
+    bool PosAdd = false;
+    bool WayAdd = false;
+    qint16 MovAdd = 0;
+    Colour BackClr = 0;
+    Colour ForeClr = 0;
+    Colour BackClrFcs = 0;
+    Colour ForeClrFcs = 0;
+    QString loName;
+    QString ReturnLetter;
+    QString fiName;
+    QString FontName;
+
+    static ClipListOptions of(const ListOb &list);
+    void applyTo(ListOb &list) const;
+    bool operator==(const ClipListOptions &) const = default;
+};
+
+// A whole clip list as a file holds it: its options and its items in item-number order.
+struct ClipListContent {
+    ClipListOptions options;
+    std::vector<ItemOb> items;
+};
+
+// The clip-list file (.qkp). A file is read and checked completely before anyone uses what it
+// holds, so a damaged file can never cost a list its items.
+//
+// Code page 932 cannot hold every character (accents, most Chinese and Korean characters,
+// emoji). When a stored string lost characters, the exact texts follow the item block in a
+// supplement that readers of the plain format ignore:
+//   "QKU1", LonB entries, per entry IntB field, IntB item (-1 for a list field), LonB units and
+//   the UTF-16LE units, then LonB the supplement's own length in bytes.
+class ClipListFile {
+public:
+    enum class Status { Loaded, OlderFormat, Broken, NewerFormat, DamagedItems };
+    // Supplement fields.
+    enum Field : qint16 { ListName = 0, LineBreakText = 1, FilePath = 2, Font = 3, ItemText = 4, ItemName = 5 };
+
+    static constexpr qint16 FormatVersion = 6;
+    static QString titleText() { return QStringLiteral("Arlen.T.K. QuillKeeper User ClipLists"); }
+    static QString extension() { return QStringLiteral("qkp"); }
+
+    struct ReadResult {
+        Status status = Status::Broken;
+        ClipListContent content;
+    };
+
+    static ReadResult read(const QString &path);
+    static ReadResult read(QIODevice &device);
+    // Writes atomically: a failure leaves any previous file as it was and gives the reason.
+    static bool write(const QString &path, const ClipListContent &content, QString *error = nullptr);
+    static bool write(QIODevice &device, const ClipListContent &content, QString *error = nullptr);
+
+    // The message for a file that could not be opened (title and text).
+    static QString readErrorTitle();
+    static QString readErrorText(Status status, const QString &path, const QString &crLf);
+    static QString writeErrorTitle();
+    static QString writeErrorText(const QString &path, const QString &reason, const QString &crLf);
+
+private:
+    static ReadResult readFrom(spgFileCon &Fee);
+    static void writeTo(spgFileCon &Fee, const ClipListContent &content);
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class MessageBoxPort;
+class QKPRGrobal;
+
+// Opens clip-list files into lists and saves lists into files, telling the user when that fails.
+// A file that cannot be read completely leaves the list, its options and its rows as they were;
+// a save that fails leaves the previous file and the list's file name as they were.
+class ClipListStore {
+public:
+    ClipListStore(QKPRGrobal &grobal, MessageBoxPort &messages) : m_grobal(grobal), m_messages(messages) {}
+
+    // Into the focused pane's list; true when loaded.
+    bool OpenListFile(const QString &path);
+    bool ReadListFile(const QString &path, qint16 pane, qint16 list);
+    // True when the file was written; the list then remembers the path.
+    bool WriteListFile(const QString &path, qint16 list);
+
+private:
+    QKPRGrobal &m_grobal;
+    MessageBoxPort &m_messages;
+};
