@@ -2,6 +2,7 @@
 #include "app/QKPRGrobal.h"
 #include "mainwindow/QKPRbase.h"
 #include "platform/FontSetup.h"
+#include "storage/SettingsFile.h"
 
 #include <QApplication>
 
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     grobal.CrLf = QStringLiteral("\r\n");
 
     QKPRbase window(grobal);
+    window.setSettingsPath(SettingsFile::location(QCoreApplication::applicationDirPath()));
     window.loadForm();
     window.show();
     return app.exec();

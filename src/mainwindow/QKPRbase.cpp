@@ -33,6 +33,7 @@ QKPRbase::QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard, MessageBoxPort 
         m_ownMessages = std::make_unique<QtMessageBoxes>(this);
         messages = m_ownMessages.get();
     }
+    m_messages = messages;
     m_itemCommands = std::make_unique<ItemCommands>(grobal, *messages);
     connect(m_looker, &QTimer::timeout, this, [this] { m_watcher->Looker_Timer(); });
 

@@ -4,6 +4,7 @@
 #include "model/PaneHost.h"
 #include "platform/FontTextWidth.h"
 #include "storage/GrobalTarget.h"
+#include "storage/WindowSettings.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -36,6 +37,12 @@ public:
                       QWidget *parent = nullptr);
     ~QKPRbase() override;
 
+    // Where the settings are read at start-up and written at the end. Without a path (tests)
+    // every setting takes its factory value and nothing is written.
+    void setSettingsPath(const QString &path) { m_settingsPath = path; }
+    // Every window's remembered values, as read at start-up.
+    WindowSettings &windowSettings() { return m_windows; }
+
     // The start-up sequence; runs once before the window is first shown.
     void loadForm();
 
@@ -67,7 +74,7 @@ public:
     // Handles a key the menus do not: Delete always, the Ctrl shortcuts while the menu bar is hidden.
     bool KeyCommand(int key, Qt::KeyboardModifiers modifiers);
 
-    // Runs first in the end sequence (the settings file write plugs in here).
+    // Runs first in the end sequence, before the settings are written.
     void setEndedHook(std::function<void()> hook) { m_endedHook = std::move(hook); }
 
     // PaneHost
@@ -112,6 +119,9 @@ private:
     ClipList *makeClipList();
     qint16 paneOf(const ClipList *list) const;
     void EndProgram();
+    void Started();
+    void Ended();
+    QRect desktopRect() const;
     void applyBarColour(QFrame *bar);
     double pixelsPerPoint() const;
 
@@ -130,6 +140,10 @@ private:
     std::unique_ptr<MessageBoxPort> m_ownMessages;
     std::unique_ptr<ItemCommands> m_itemCommands;
     std::function<void()> m_endedHook;
+    QString m_settingsPath;
+    WindowSettings m_windows;
+    QRect m_normalBounds;
+    MessageBoxPort *m_messages = nullptr;
     bool m_loading = false;
     bool m_inLayout = false;
     bool m_ending = false;

@@ -145,6 +145,7 @@ void QKPRbase::EndProgram()
     m_ending = true;
     if (m_endedHook)
         m_endedHook();
+    Ended();
     m_grobal.ProgramEnding = true;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != this)

@@ -8,6 +8,9 @@
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "platform/ClipList.h"
+#include "app/MessageBoxPort.h"
+#include "capture/ClipboardWatcher.h"
+#include "storage/SettingsFile.h"
 #include "storage/UtilityFirstList.h"
 #include "storage/UtilityGrobal.h"
 
@@ -31,15 +34,7 @@ void QKPRbase::loadForm()
     setWindowTitle(ProgramTexts::title());
     m_bars[0]->setFixedHeight(BarHeight);
 
-    // Until the settings file is read here, every section takes its factory values.
-    m_grobal.utilityGrobal().SetGrobalFactory();
-    m_grobal.utilityGrobal().ApplyGrobal();
-    m_grobal.utilityFirstList().SetFirstFactory();
-    QRect desktop(0, 0, 0, 0);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        desktop = screen->geometry();
-    setPixBounds(QRect(roundHalfEven((desktop.right() + 1 - FactoryWidth) / 2.0),
-                       roundHalfEven((desktop.bottom() + 1 - FactoryHeight) / 2.0), FactoryWidth, FactoryHeight));
+    Started();
 
     ListControl &lists = m_grobal.listControl();
     lists.lcExList(lists.lcMakeList());
@@ -52,6 +47,62 @@ void QKPRbase::loadForm()
 
     m_loading = false;
     whenResize();
+}
+
+QRect QKPRbase::desktopRect() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+void QKPRbase::Started()
+{
+    const QRect desktop = desktopRect();
+    if (m_settingsPath.isEmpty()) {
+        m_grobal.utilityGrobal().SetGrobalFactory();
+        m_grobal.utilityGrobal().ApplyGrobal();
+        m_grobal.utilityFirstList().SetFirstFactory();
+        m_windows = WindowSettings();
+        m_windows.main.setFactory(desktop);
+    } else {
+        SettingsFile(m_grobal.utilityGrobal(), m_grobal.utilityFirstList(), m_windows).Started(m_settingsPath, desktop);
+    }
+    const MainWindowSettings &main = m_windows.main;
+    // The switches are stored now and take effect when the start-up assigns them their values.
+    m_menuExpress = main.MenuExpress;
+    m_topZOrder = main.TopZOrder;
+    m_watcher->restoreStopGo(main.StopGo);
+    m_toolControl = main.ToolControl;
+    m_normalBounds = QRect(main.Left, main.Top, main.Width, main.Height);
+    setPixBounds(m_normalBounds);
+    m_windowState = main.WindowState;
+    if (m_windowState == MainWindowSettings::Maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void QKPRbase::Ended()
+{
+    MainWindowSettings &main = m_windows.main;
+    main.MenuExpress = m_menuExpress;
+    main.TopZOrder = m_topZOrder;
+    main.StopGo = StopGo();
+    main.ToolControl = m_toolControl;
+    main.WindowState = qint16(m_windowState == MainWindowSettings::Maximised ? m_windowState : MainWindowSettings::Normal);
+    const QRect bounds = m_windowState == MainWindowSettings::Normal ? QRect(PixLeft(), PixTop(), PixWidth(), PixHeight())
+                                                                     : m_normalBounds;
+    main.Left = bounds.left();
+    main.Top = bounds.top();
+    main.Width = bounds.width();
+    main.Height = bounds.height();
+    if (m_settingsPath.isEmpty())
+        return;
+    SettingsFile file(m_grobal.utilityGrobal(), m_grobal.utilityFirstList(), m_windows);
+    if (!file.Ended(m_settingsPath)) {
+        m_messages->show(ProgramTexts::title(),
+                         QStringLiteral("設定ﾌｧｲﾙ：") + m_settingsPath + m_grobal.CrLf + m_grobal.CrLf +
+                             QStringLiteral("設定を保存できませんでした。") + m_grobal.CrLf + file.errorString(),
+                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
+    }
 }
 
 int QKPRbase::PixLeft() const { return frameGeometry().left(); }
@@ -141,6 +192,17 @@ void QKPRbase::resizeEvent(QResizeEvent *event)
 void QKPRbase::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
+        // Maximised from the window frame: remember the normal bounds as the toggle command does.
+        if (isMaximized() && m_windowState == MainWindowSettings::Normal) {
+            const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                                 frameGeometry().right() - geometry().right(),
+                                 frameGeometry().bottom() - geometry().bottom());
+            m_normalBounds = normalGeometry().marginsAdded(frame);
+            m_windowState = MainWindowSettings::Maximised;
+        } else if (!isMaximized() && !isMinimized() && m_windowState == MainWindowSettings::Maximised) {
+            m_windowState = MainWindowSettings::Normal;
+        }
         whenResize();
+    }
 }

@@ -8,11 +8,15 @@
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
 #include "platform/ClipList.h"
+#include "storage/SettingsFile.h"
+#include "storage/UtilityFirstList.h"
+#include "storage/UtilityGrobal.h"
 
 #include <QAction>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 #include <memory>
@@ -65,6 +69,7 @@ private slots:
     void keysActOnlyWhileTheMenuBarIsHidden();
     void endRunsTheEndSequence();
     void deleteKeyDeletesHighlightedRows();
+    void maximisedStateAndNormalBoundsRoundTrip();
 };
 
 void TestMainWindow::startsWithOneEmptyPane()
@@ -265,6 +270,43 @@ void TestMainWindow::deleteKeyDeletesHighlightedRows()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
     QTest::keyClick(w.window.get(), Qt::Key_Delete);
     QCOMPARE(list->count(), 1);
+}
+
+void TestMainWindow::maximisedStateAndNormalBoundsRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString path = SettingsFile::pathIn(dir.path());
+    {
+        QKPRGrobal grobal;
+        grobal.utilityGrobal().SetGrobalFactory();
+        grobal.utilityFirstList().SetFirstFactory();
+        WindowSettings windows;
+        windows.main.WindowState = MainWindowSettings::Maximised;
+        windows.main.Left = 40;
+        windows.main.Top = 50;
+        windows.main.Width = 350;
+        windows.main.Height = 260;
+        windows.main.ToolControl = false;
+        QVERIFY(SettingsFile(grobal.utilityGrobal(), grobal.utilityFirstList(), windows).Ended(path));
+    }
+    QKPRGrobal grobal;
+    auto window = std::make_unique<QKPRbase>(grobal);
+    window->setSettingsPath(path);
+    window->loadForm();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(window->isMaximized());
+    QCOMPARE(window->windowStateNumber(), 2);
+    QVERIFY(!window->ToolControl());
+    window->close();
+    window.reset();
+
+    QKPRGrobal reread;
+    WindowSettings windows;
+    SettingsFile(reread.utilityGrobal(), reread.utilityFirstList(), windows).Started(path, QRect(0, 0, 1024, 768));
+    QCOMPARE(windows.main.WindowState, MainWindowSettings::Maximised);
+    QCOMPARE(QRect(windows.main.Left, windows.main.Top, windows.main.Width, windows.main.Height), QRect(40, 50, 350, 260));
+    QVERIFY(!windows.main.ToolControl);
 }
 
 QTEST_MAIN(TestMainWindow)

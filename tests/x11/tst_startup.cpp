@@ -2,6 +2,7 @@
 #include "X11Program.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtTest>
@@ -10,6 +11,8 @@ class TestStartup : public QObject {
     Q_OBJECT
 private slots:
     void firstRunWindowIsCentredAndEndsCleanly();
+    void placementAndSwitchesSurviveARestart();
+    void damagedSettingsFileGivesFactoryValues();
 };
 
 void TestStartup::firstRunWindowIsCentredAndEndsCleanly()
@@ -29,6 +32,55 @@ void TestStartup::firstRunWindowIsCentredAndEndsCleanly()
 
     QVERIFY(program.screenshot(QDir::current().filePath(QStringLiteral("x11-startup.png"))));
     QCOMPARE(program.closeAndWait(id), 0);
+    // The settings are written beside the program at the end of the first run.
+    QVERIFY(QFileInfo::exists(program.folder() + QStringLiteral("/QKPRUtil.dat")));
+}
+
+void TestStartup::placementAndSwitchesSurviveARestart()
+{
+    X11Program program;
+    QVERIFY(program.start());
+    QString id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
+    QVERIFY(!id.isEmpty());
+    X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QStringLiteral("--sync"), id,
+                                                QStringLiteral("100"), QStringLiteral("120")});
+    X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), QStringLiteral("--sync"), id,
+                                                QStringLiteral("400"), QStringLiteral("300")});
+    QTRY_COMPARE(program.geometry(id), QRect(100, 120, 400, 300));
+    // Stop capturing with Ctrl+A before ending: the switch is remembered too.
+    X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
+    X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+a")});
+    QCOMPARE(program.closeAndWait(id), 0);
+
+    QProcess &again = program.process();
+    again.start(again.program(), {});
+    QVERIFY(again.waitForStarted());
+    id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
+    QVERIFY(!id.isEmpty());
+    QTRY_COMPARE(program.geometry(id), QRect(100, 120, 400, 300));
+    QCOMPARE(program.closeAndWait(id), 0);
+
+    QFile settings(program.folder() + QStringLiteral("/QKPRUtil.dat"));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray bytes = settings.readAll();
+    // The main window's section ends the file: four switches, the state, then the rectangle.
+    const QByteArray tail = bytes.right(2 * 4 + 2 + 4 * 4);
+    QCOMPARE(tail.mid(4, 2), QByteArray("\0\0", 2)); // capture stopped
+}
+
+void TestStartup::damagedSettingsFileGivesFactoryValues()
+{
+    X11Program program;
+    QFile damaged(program.folder() + QStringLiteral("/QKPRUtil.dat"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(50, '\xff'));
+    damaged.close();
+    QVERIFY(program.start());
+    const QString id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
+    QVERIFY(!id.isEmpty());
+    QTRY_COMPARE(program.geometry(id).size(), QSize(307, 215));
+    QCOMPARE(program.closeAndWait(id), 0);
+    QVERIFY(QFileInfo(damaged.fileName()).size() > 76);
 }
 
 QTEST_MAIN(TestStartup)
