@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
 
     QKPRbase window(grobal);
     window.setSettingsPath(SettingsFile::location(QCoreApplication::applicationDirPath()));
-    window.loadForm();
+    window.loadForm(QCoreApplication::arguments().mid(1));
     window.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "app/QKPRGrobal.h"
 #include "mainwindow/ListDisplayMenu.h"
+#include "mainwindow/ListFileCommands.h"
 #include "mainwindow/QKPRbase.h"
 #include "model/ListExControl.h"
 
@@ -22,6 +23,13 @@ MainMenus::MainMenus(QKPRGrobal &grobal, QKPRbase &window, QMenuBar *bar)
                              &window, &QKPRbase::MakeNewList);
     Delenu = lists->addAction(QStringLiteral("ﾘｽﾄ消去(&D)"), QKeySequence(Qt::CTRL | Qt::Key_D),
                               &window, &QKPRbase::DeleteList);
+    lists->addSeparator();
+    Opennu = lists->addAction(QStringLiteral("開く(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O), &window,
+                              [&window] { window.listFiles().OpenListDialog(); });
+    OvSavenu = lists->addAction(QStringLiteral("上書き保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S), &window,
+                                [&window] { window.listFiles().OverSave(); });
+    Savenu = lists->addAction(QStringLiteral("名前をつけて保存(&A)..."), &window,
+                              [&window] { window.listFiles().SaveListDialog(); });
     lists->addSeparator();
     Endnu = lists->addAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                              &window, &QKPRbase::close);

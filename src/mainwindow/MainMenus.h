@@ -20,6 +20,9 @@ public:
     std::array<QMenu *, 4> Menunu{};
     QAction *Newnu = nullptr;
     QAction *Delenu = nullptr;
+    QAction *Opennu = nullptr;
+    QAction *OvSavenu = nullptr;
+    QAction *Savenu = nullptr;
     QAction *Endnu = nullptr;
     QAction *Stopnu = nullptr;
     ListDisplayMenu *Windowsnu = nullptr;

@@ -3,9 +3,11 @@
 #include "app/QKPRGrobal.h"
 #include "capture/ClipboardWatcher.h"
 #include "capture/ItemCommands.h"
+#include "mainwindow/ListFileCommands.h"
 #include "mainwindow/MainMenus.h"
 #include "platform/ClipList.h"
 #include "platform/QtClipboard.h"
+#include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/WinColour.h"
 
@@ -17,7 +19,8 @@
 #include <memory>
 #include <stdexcept>
 
-QKPRbase::QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard, MessageBoxPort *messages, QWidget *parent)
+QKPRbase::QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard, MessageBoxPort *messages,
+                   FileDialogPort *fileDialogs, QWidget *parent)
     : QMainWindow(parent), m_grobal(grobal)
 {
     m_client = new QWidget(this);
@@ -35,6 +38,11 @@ QKPRbase::QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard, MessageBoxPort 
     }
     m_messages = messages;
     m_itemCommands = std::make_unique<ItemCommands>(grobal, *messages);
+    if (!fileDialogs) {
+        m_ownFileDialogs = std::make_unique<QtFileDialogs>(this);
+        fileDialogs = m_ownFileDialogs.get();
+    }
+    m_listFiles = std::make_unique<ListFileCommands>(grobal, *this, *messages, *fileDialogs);
     connect(m_looker, &QTimer::timeout, this, [this] { m_watcher->Looker_Timer(); });
 
     // Pane 0's list box exists from the start and is never unloaded.

@@ -16,6 +16,8 @@ class ClipList;
 class ClipboardPort;
 class ClipboardWatcher;
 class ItemCommands;
+class ListFileCommands;
+class FileDialogPort;
 class MessageBoxPort;
 class MainMenus;
 class QFrame;
@@ -32,9 +34,10 @@ public:
     static constexpr int FactoryWidth = 307;
     static constexpr int FactoryHeight = 215;
 
-    // Watches the system clipboard and asks in message boxes, or uses the given ones (tests).
+    // Watches the system clipboard, asks in message boxes and file dialogs, or uses the given
+    // ones (tests).
     explicit QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard = nullptr, MessageBoxPort *messages = nullptr,
-                      QWidget *parent = nullptr);
+                      FileDialogPort *fileDialogs = nullptr, QWidget *parent = nullptr);
     ~QKPRbase() override;
 
     // Where the settings are read at start-up and written at the end. Without a path (tests)
@@ -43,8 +46,9 @@ public:
     // Every window's remembered values, as read at start-up.
     WindowSettings &windowSettings() { return m_windows; }
 
-    // The start-up sequence; runs once before the window is first shown.
-    void loadForm();
+    // The start-up sequence; runs once before the window is first shown. The arguments are
+    // clip-list files to open.
+    void loadForm(const QStringList &files = {});
 
     // Window switches kept in the settings file. Assigning runs each switch's effect.
     bool MenuExpress() const { return m_menuExpress; }
@@ -107,6 +111,7 @@ public:
     QTimer &looker() const { return *m_looker; }
     ClipboardWatcher &watcher() const { return *m_watcher; }
     ItemCommands &itemCommands() const { return *m_itemCommands; }
+    ListFileCommands &listFiles() const { return *m_listFiles; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -139,6 +144,8 @@ private:
     std::unique_ptr<ClipboardWatcher> m_watcher;
     std::unique_ptr<MessageBoxPort> m_ownMessages;
     std::unique_ptr<ItemCommands> m_itemCommands;
+    std::unique_ptr<FileDialogPort> m_ownFileDialogs;
+    std::unique_ptr<ListFileCommands> m_listFiles;
     std::function<void()> m_endedHook;
     QString m_settingsPath;
     WindowSettings m_windows;

@@ -5,6 +5,7 @@
 #include "capture/ClipboardWatcher.h"
 #include "capture/ItemCommands.h"
 #include "mainwindow/ListDisplayMenu.h"
+#include "mainwindow/ListFileCommands.h"
 #include "mainwindow/MainMenus.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
@@ -108,6 +109,8 @@ bool QKPRbase::KeyCommand(int key, Qt::KeyboardModifiers modifiers)
         case Qt::Key_D: DeleteList(); return true;
         case Qt::Key_E: setTopZOrder(!m_topZOrder); return true;
         case Qt::Key_N: MakeNewList(); return true;
+        case Qt::Key_O: m_listFiles->OpenListDialog(); return true;
+        case Qt::Key_S: m_listFiles->OverSave(); return true;
         case Qt::Key_Q: close(); return true;
         default: return false;
         }

@@ -4,6 +4,7 @@
 #include "app/ProgramTexts.h"
 #include "app/QKPRGrobal.h"
 #include "mainwindow/ListDisplayMenu.h"
+#include "mainwindow/ListFileCommands.h"
 #include "mainwindow/MainMenus.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
@@ -28,7 +29,7 @@ int roundHalfEven(double value)
 }
 } // namespace
 
-void QKPRbase::loadForm()
+void QKPRbase::loadForm(const QStringList &files)
 {
     m_loading = true;
     setWindowTitle(ProgramTexts::title());
@@ -47,6 +48,7 @@ void QKPRbase::loadForm()
 
     m_loading = false;
     whenResize();
+    m_listFiles->OpenCommandFiles(files);
 }
 
 QRect QKPRbase::desktopRect() const

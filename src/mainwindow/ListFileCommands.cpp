@@ -1,0 +1,70 @@
+#include "mainwindow/ListFileCommands.h"
+
+#include "app/QKPRGrobal.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+ListFileCommands::ListFileCommands(QKPRGrobal &grobal, QKPRbase &window, MessageBoxPort &messages,
+                                   FileDialogPort &dialogs)
+    : m_grobal(grobal), m_window(window), m_store(grobal, messages), m_dialogs(dialogs)
+{
+}
+
+void ListFileCommands::OpenListDialog()
+{
+    const QString path = m_dialogs.ComDLFileOpen();
+    if (path.isEmpty())
+        return;
+    if (m_store.OpenListFile(path))
+        m_dialogs.KeepComDLFileDir();
+}
+
+void ListFileCommands::SaveListDialog()
+{
+    const QString path = m_dialogs.ComDLFileSave();
+    if (path.isEmpty())
+        return;
+    const qint16 list = m_grobal.getOLx(m_grobal.listExControl().lecListFocus());
+    m_store.WriteListFile(path, list);
+    m_dialogs.KeepComDLFileDir();
+}
+
+void ListFileCommands::OverSave()
+{
+    const qint16 list = m_grobal.getOLx(m_grobal.listExControl().lecListFocus());
+    const QString path = m_grobal.listControl().lcListOb(list).fiName;
+    if (!path.isEmpty() && QFileInfo(path).isFile())
+        m_store.WriteListFile(path, list);
+    else
+        SaveListDialog();
+}
+
+QString ListFileCommands::existingPath(const QString &argument)
+{
+    const QFileInfo info(argument);
+    if (argument.isEmpty() || !info.exists())
+        return QString();
+    // Where names ignore case, the folder's own listing tells how the name is really spelled.
+    const QStringList spelled = info.dir().entryList({info.fileName()}, QDir::AllEntries | QDir::Hidden | QDir::System);
+    const QString name = spelled.size() == 1 ? spelled.first() : info.fileName();
+    return QDir(info.path()).filePath(name);
+}
+
+void ListFileCommands::OpenCommandFiles(const QStringList &arguments)
+{
+    bool first = true;
+    for (const QString &argument : arguments) {
+        const QString path = existingPath(argument);
+        if (path.isEmpty())
+            continue;
+        if (!first)
+            m_window.MakeNewList();
+        first = false;
+        m_store.OpenListFile(path);
+    }
+}

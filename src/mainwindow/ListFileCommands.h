@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/spgComDLFile.h"
+#include "storage/ClipListStore.h"
+
+#include <QStringList>
+
+class QKPRbase;
+class QKPRGrobal;
+
+// Opening and saving clip-list files from the menus, the keys and the command line.
+class ListFileCommands {
+public:
+    ListFileCommands(QKPRGrobal &grobal, QKPRbase &window, MessageBoxPort &messages, FileDialogPort &dialogs);
+
+    void OpenListDialog();
+    void SaveListDialog();
+    // Saves into the list's own file when it still exists, else asks where.
+    void OverSave();
+    // Opens the existing files among the arguments: the first into the focused list, each
+    // further one into a new list.
+    void OpenCommandFiles(const QStringList &arguments);
+
+    ClipListStore &store() { return m_store; }
+    spgComDLFile &dialogs() { return m_dialogs; }
+
+    // A path as the file system spells it, when it names an existing file or folder; else empty.
+    static QString existingPath(const QString &argument);
+
+private:
+    QKPRGrobal &m_grobal;
+    QKPRbase &m_window;
+    ClipListStore m_store;
+    spgComDLFile m_dialogs;
+};

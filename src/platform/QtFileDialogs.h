@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/FileDialogPort.h"
+
+class QWidget;
+
+// The toolkit's file dialogs, modal over a parent window.
+class QtFileDialogs : public FileDialogPort {
+public:
+    explicit QtFileDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
+    QString openFile(const FileDialogRequest &request) override;
+    QString saveFile(const FileDialogRequest &request) override;
+
+private:
+    QString run(const FileDialogRequest &request, bool save);
+    QWidget *m_parent;
+};

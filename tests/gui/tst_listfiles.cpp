@@ -1,0 +1,225 @@
+// Opening and saving clip-list files from the main window: dialogs, remembered folder, overwrite
+// save, failures that leave the list alone, and files named on the command line.
+#include "FakeClipboard.h"
+#include "ScriptedFileDialogs.h"
+#include "ScriptedMessageBoxes.h"
+#include "app/QKPRGrobal.h"
+#include "mainwindow/ListFileCommands.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "platform/ClipList.h"
+#include "storage/ClipListFile.h"
+#include "storage/ClipListStore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+struct Window {
+    Window()
+    {
+        window = std::make_unique<QKPRbase>(grobal, &clipboard, &boxes, &dialogs);
+    }
+    void start(const QStringList &files = {})
+    {
+        window->loadForm(files);
+        window->show();
+    }
+    qint16 focusedList() { return grobal.getOLx(grobal.listExControl().lecListFocus()); }
+    ListOb &list(qint16 n) { return grobal.listControl().lcListOb(n); }
+    void add(qint16 list, const QStringList &texts)
+    {
+        const qint16 pane = grobal.listExControl().lecListFocus();
+        for (const QString &t : texts)
+            this->list(list).loItemControl().icMakeItem(pane, t);
+    }
+    QStringList rows(qint16 pane)
+    {
+        QStringList out;
+        ClipList *box = window->clipListWidget(pane);
+        for (int r = 0; r < box->count(); ++r)
+            out << box->item(r)->text();
+        return out;
+    }
+    QTemporaryDir dir;
+    QString path(const QString &name) { return dir.filePath(name); }
+    QKPRGrobal grobal;
+    FakeClipboard clipboard;
+    ScriptedMessageBoxes boxes;
+    ScriptedFileDialogs dialogs;
+    std::unique_ptr<QKPRbase> window;
+};
+
+} // namespace
+
+class TestListFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void saveAsThenOpenElsewhere();
+    void dialogsShareTheRememberedFolder();
+    void overwriteSaveUsesTheListsFile();
+    void failedOpenLeavesTheListAlone();
+    void failedSaveKeepsTheFileAndTheName();
+    void commandLineFilesOpenIntoListsOfTheirOwn();
+};
+
+void TestListFiles::saveAsThenOpenElsewhere()
+{
+    Window w;
+    w.start();
+    w.add(0, {"first", "second", "三番目"});
+    w.list(0).loName = QStringLiteral("saved list");
+    const QString saved = w.path("list.qkp");
+    w.dialogs.willChoose(saved);
+    w.window->listFiles().SaveListDialog();
+    QVERIFY(QFile::exists(saved));
+    QCOMPARE(w.list(0).fiName, saved);
+    const FileDialogRequest &request = w.dialogs.shown.last().request;
+    QCOMPARE(request.title, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを保存する"));
+    QCOMPARE(request.defaultExtension, QStringLiteral("qkp"));
+    QVERIFY(request.confirmOverwrite);
+    QCOMPARE(request.filters.first().first, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄﾌｧｲﾙ(*.qkp)"));
+    QCOMPARE(request.filters.last(), (QPair<QString, QString>("すべてのﾌｧｲﾙ(*.*)", "*.*")));
+
+    // A copy opened into a new list takes the rows, the name, and the path it was saved under.
+    const QString copy = w.path("copy.qkp");
+    QVERIFY(QFile::copy(saved, copy));
+    w.window->MakeNewList();
+    w.dialogs.willChoose(copy);
+    w.window->listFiles().OpenListDialog();
+    const qint16 opened = w.focusedList();
+    QCOMPARE(opened, 1);
+    QCOMPARE(w.list(opened).loName, QStringLiteral("saved list"));
+    QCOMPARE(w.list(opened).fiName, saved);
+    QCOMPARE(w.rows(1), w.rows(0));
+    QCOMPARE(w.dialogs.shown.last().request.title, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを開く"));
+    QVERIFY(w.boxes.asked.isEmpty());
+}
+
+void TestListFiles::dialogsShareTheRememberedFolder()
+{
+    Window w;
+    w.start();
+    w.window->listFiles().OpenListDialog(); // cancelled
+    QVERIFY(w.dialogs.shown.last().request.initialPath.isEmpty());
+
+    // A failed open does not move the start of the next dialog.
+    const QString broken = w.path("broken.qkp");
+    QFile f(broken);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    w.dialogs.willChoose(broken);
+    w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    w.window->listFiles().OpenListDialog();
+    w.window->listFiles().SaveListDialog(); // cancelled
+    QVERIFY(w.dialogs.shown.last().request.initialPath.isEmpty());
+
+    const QString saved = w.path("kept.qkp");
+    w.dialogs.willChoose(saved);
+    w.window->listFiles().SaveListDialog();
+    w.window->listFiles().OpenListDialog(); // cancelled
+    QCOMPARE(w.dialogs.shown.last().request.initialPath, saved);
+}
+
+void TestListFiles::overwriteSaveUsesTheListsFile()
+{
+    Window w;
+    w.start();
+    w.add(0, {"one"});
+    // Never saved: the dialog asks where.
+    const QString saved = w.path("over.qkp");
+    w.dialogs.willChoose(saved);
+    w.window->listFiles().OverSave();
+    QCOMPARE(w.dialogs.shown.size(), 1);
+    w.add(0, {"two"});
+    w.window->listFiles().OverSave();
+    QCOMPARE(w.dialogs.shown.size(), 1); // no dialog this time
+    QCOMPARE(ClipListFile::read(saved).content.items.size(), size_t(2));
+
+    // The file was deleted meanwhile: the dialog asks again.
+    QFile::remove(saved);
+    w.window->listFiles().OverSave();
+    QCOMPARE(w.dialogs.shown.size(), 2);
+}
+
+void TestListFiles::failedOpenLeavesTheListAlone()
+{
+    Window w;
+    w.start();
+    w.add(0, {"keep me", "and me"});
+    w.list(0).loName = QStringLiteral("mine");
+    const QString saved = w.path("good.qkp");
+    QVERIFY(w.window->listFiles().store().WriteListFile(saved, 0));
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    bytes[bytes.size() - 1] = char(0x7F); // the closing check value no longer matches
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+    const QStringList before = w.rows(0);
+    w.list(0).loName = QStringLiteral("renamed since");
+    w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    QVERIFY(!w.window->listFiles().store().OpenListFile(saved));
+    QCOMPARE(w.rows(0), before);
+    QCOMPARE(w.list(0).loItemControl().UB(), 2);
+    QCOMPARE(w.list(0).loName, QStringLiteral("renamed since"));
+    QCOMPARE(w.boxes.asked.last().title, QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ読み込みｴﾗｰ"));
+    QCOMPARE(w.boxes.asked.last().icon, MessageBoxPort::Icon::Critical);
+}
+
+void TestListFiles::failedSaveKeepsTheFileAndTheName()
+{
+    Window w;
+    w.start();
+    w.add(0, {"x"});
+    // A path under a regular file cannot be made, not even by an administrator.
+    const QString blocker = w.path("not-a-folder");
+    QFile f(blocker);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    const QString impossible = blocker + QStringLiteral("/list.qkp");
+    w.list(0).fiName = QStringLiteral("/earlier/name.qkp");
+    w.dialogs.willChoose(impossible);
+    w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    w.window->listFiles().SaveListDialog();
+    QCOMPARE(w.list(0).fiName, QStringLiteral("/earlier/name.qkp"));
+    QCOMPARE(w.boxes.asked.size(), 1);
+    QCOMPARE(w.boxes.asked.first().title, QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ書き込みｴﾗｰ"));
+    QVERIFY(w.boxes.asked.first().text.startsWith(QStringLiteral("ﾌｧｲﾙ名：") + impossible +
+                                                  QStringLiteral("\r\n\r\nこのﾌｧｲﾙに保存できませんでした。\r\n")));
+}
+
+void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first list.qkp"));
+    const QString second = dir.filePath(QStringLiteral("second.qkp"));
+    {
+        Window w;
+        w.start();
+        w.add(0, {"a1", "a2"});
+        QVERIFY(w.window->listFiles().store().WriteListFile(first, 0));
+        w.list(0).loItemControl().icClearItem(0);
+        w.add(0, {"b1"});
+        QVERIFY(w.window->listFiles().store().WriteListFile(second, 0));
+    }
+    Window w;
+    w.start({first, dir.filePath(QStringLiteral("missing.qkp")), second});
+    QCOMPARE(w.grobal.listControl().UB(), 2);
+    QCOMPARE(w.list(0).loItemControl().UB(), 2);
+    QCOMPARE(w.list(1).loItemControl().UB(), 1);
+    QCOMPARE(w.list(0).fiName, first);
+    QCOMPARE(w.focusedList(), 1);
+    QCOMPARE(ListFileCommands::existingPath(first), first);
+    QVERIFY(ListFileCommands::existingPath(dir.filePath(QStringLiteral("missing.qkp"))).isEmpty());
+}
+
+QTEST_MAIN(TestListFiles)
+#include "tst_listfiles.moc"
