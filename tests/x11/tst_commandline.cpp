@@ -1,0 +1,65 @@
+// The real program opens the clip-list files named on its command line: the rows it shows are
+// read back by clicking them, which puts each row's text on the clipboard for xclip to read.
+#include "X11Program.h"
+#include "storage/ClipListFile.h"
+
+#include <QtTest>
+
+namespace {
+ClipListContent listOf(const QStringList &texts)
+{
+    ClipListContent content;
+    ClipListOptions &o = content.options;
+    o.ioSLength = 48;
+    o.UpperCount = 32;
+    o.Hper = -1;
+    o.FontSize = 9;
+    o.BackClr = 0xE0E0E0;
+    o.ForeClr = Colour(0x80000008u);
+    o.BackClrFcs = 0xFFFFFF;
+    o.ForeClrFcs = Colour(0x80000008u);
+    o.loName = QStringLiteral("from the command line");
+    o.ReturnLetter = QStringLiteral("  ");
+    o.FontName = QStringLiteral("ＭＳ Ｐゴシック");
+    for (const QString &t : texts)
+        content.items.push_back(ItemOb{t, QString()});
+    return content;
+}
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void fileOnTheCommandLineFillsTheList();
+};
+
+void TestCommandLine::fileOnTheCommandLineFillsTheList()
+{
+    X11Program program;
+    // A name with a space: the platform hands it over as one argument.
+    const QString file = program.folder() + QStringLiteral("/my clips.qkp");
+    QVERIFY(ClipListFile::write(file, listOf({"oldest item", "middle item", "新しい項目"})));
+    QVERIFY(program.start({file}));
+    const QString id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
+    QVERIFY(!id.isEmpty());
+    QTRY_VERIFY(program.geometry(id).height() > 100);
+    const QRect g = program.geometry(id);
+
+    // Click down the list from below the menu bar and collect what each click copies.
+    QStringList copied;
+    for (int y = g.top() + 30; y < g.bottom() - 5 && copied.size() < 3; y += 4) {
+        X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(g.left() + 40),
+                                                    QString::number(y), QStringLiteral("click"), QStringLiteral("1")});
+        const QString text = X11Program::run(QStringLiteral("xclip"),
+                                              {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")},
+                                              3000);
+        if (!text.isEmpty() && (copied.isEmpty() || copied.last() != text))
+            copied << text;
+    }
+    // New items go on top: the last item of the file is the first row.
+    QCOMPARE(copied, (QStringList{"新しい項目", "middle item", "oldest item"}));
+    QCOMPARE(program.closeAndWait(id), 0);
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
