@@ -1,4 +1,5 @@
 // The main window on real widgets: pane layout, the list display menu, list commands and keys.
+#include "ScriptedMessageBoxes.h"
 #include "app/QKPRGrobal.h"
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/MainMenus.h"
@@ -70,6 +71,7 @@ private slots:
     void endRunsTheEndSequence();
     void deleteKeyDeletesHighlightedRows();
     void maximisedStateAndNormalBoundsRoundTrip();
+    void unwritableSettingsAreReportedOnceAndTheProgramEnds();
 };
 
 void TestMainWindow::startsWithOneEmptyPane()
@@ -307,6 +309,30 @@ void TestMainWindow::maximisedStateAndNormalBoundsRoundTrip()
     QCOMPARE(windows.main.WindowState, MainWindowSettings::Maximised);
     QCOMPARE(QRect(windows.main.Left, windows.main.Top, windows.main.Width, windows.main.Height), QRect(40, 50, 350, 260));
     QVERIFY(!windows.main.ToolControl);
+}
+
+void TestMainWindow::unwritableSettingsAreReportedOnceAndTheProgramEnds()
+{
+    QTemporaryDir dir;
+    // A folder that is really a file cannot hold the settings, not even for an administrator.
+    const QString blocker = dir.filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QKPRGrobal grobal;
+    ScriptedMessageBoxes boxes;
+    boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    QKPRbase window(grobal, nullptr, &boxes);
+    window.setSettingsPath(blocker + QStringLiteral("/QKPRUtil.dat"));
+    window.loadForm();
+    window.show();
+    window.close();
+    QVERIFY(grobal.ProgramEnding);
+    QCOMPARE(boxes.asked.size(), 1);
+    QCOMPARE(boxes.asked.first().title, QStringLiteral("Arlen.T.K. QuillKeeper"));
+    QCOMPARE(boxes.asked.first().icon, MessageBoxPort::Icon::Critical);
+    window.close(); // a second close does not ask again
+    QCOMPARE(boxes.asked.size(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)
