@@ -1,29 +1,18 @@
 // The real clipboard on a real X server, with other processes as the other applications: xclip,
 // and the helper program clipowner, which offers several formats at once and reports every time
-// it is asked for them. The helper is looked up in helpers/ beside this test, or at $QK_CLIPOWNER.
+// it is asked for them.
+#include "ClipboardOwner.h"
 #include "platform/QtClipboard.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QProcess>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QtTest>
-#include <memory>
 
 using Gating = QtClipboard::ChangeGating;
 Q_DECLARE_METATYPE(QtClipboard::ChangeGating)
 
 namespace {
-
-constexpr int OwnerTimeoutMs = 15000;
-
-QString helperPath()
-{
-    const QString fromEnv = qEnvironmentVariable("QK_CLIPOWNER");
-    return fromEnv.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/helpers/clipowner") : fromEnv;
-}
 
 const QByteArray JapaneseUtf8 = QStringLiteral("日本語のテキスト　ｶﾀｶﾅ\r\n二行目 ～ ＼").toUtf8();
 
@@ -33,7 +22,6 @@ class TestQtClipboard : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
 
     void readsWhatAnotherProgramOffers_data();
     void readsWhatAnotherProgramOffers();
@@ -47,96 +35,15 @@ private slots:
     void hugeTextIsTransferredOnceAndShared();
 
 private:
-    // Makes another program the clipboard's owner and waits until this process has been told.
-    // owner[0] is "xclip" (its further arguments follow; input is its standard input) or
-    // "helper" (clipowner's arguments follow).
-    bool takeClipboard(const QStringList &owner, const QByteArray &input = {});
-    // The helper's reports so far, after letting any late ones arrive.
-    QList<QByteArray> helperReports(int settleMs = 150);
-    QByteArray readWithXclip(const QString &target);
-
-    std::unique_ptr<QProcess> m_owner;
-    QList<QByteArray> m_reports;
+    ClipboardOwner m_owner;
 };
 
 void TestQtClipboard::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty(), "xclip is not installed");
-    QVERIFY2(QFileInfo(helperPath()).isExecutable(), qPrintable(helperPath() + " is missing"));
-}
-
-void TestQtClipboard::cleanupTestCase()
-{
-    if (m_owner) {
-        m_owner->kill();
-        m_owner->waitForFinished();
-    }
-}
-
-bool TestQtClipboard::takeClipboard(const QStringList &owner, const QByteArray &input)
-{
-    // The previous owner stays until the new one has taken over: an owner that dies while it
-    // still owns the clipboard is reported as a change too, which could be taken for this one.
-    const std::unique_ptr<QProcess> previous = std::move(m_owner);
-    m_reports.clear();
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    bool changed = false;
-    const auto connection = connect(clipboard, &QClipboard::changed, this, [&](QClipboard::Mode mode) {
-        if (mode == QClipboard::Clipboard)
-            changed = true;
-    });
-    m_owner = std::make_unique<QProcess>();
-    const bool xclip = owner.first() == QLatin1String("xclip");
-    if (xclip) {
-        m_owner->setStandardErrorFile(QProcess::nullDevice()); // "-quiet" still chats on stderr
-        m_owner->start(QStringLiteral("xclip"),
-                       QStringList{QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-quiet")} +
-                           owner.mid(1));
-    } else {
-        m_owner->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_owner->start(helperPath(), owner.mid(1));
-    }
-    if (!m_owner->waitForStarted())
-        return false;
-    if (xclip) {
-        m_owner->write(input);
-        m_owner->closeWriteChannel();
-    }
-    const bool ok = QTest::qWaitFor([&] { return changed; }, OwnerTimeoutMs);
-    disconnect(connection);
-    // Let a second notice of the same change (selection clear plus XFixes) arrive now, not later.
-    QTest::qWait(100);
-    if (previous) {
-        previous->kill();
-        previous->waitForFinished();
-    }
-    if (!xclip)
-        helperReports(0);
-    return ok;
-}
-
-QList<QByteArray> TestQtClipboard::helperReports(int settleMs)
-{
-    if (settleMs > 0)
-        QTest::qWait(settleMs);
-    while (m_owner->canReadLine() || m_owner->waitForReadyRead(10)) {
-        while (m_owner->canReadLine())
-            m_reports.append(m_owner->readLine().trimmed());
-    }
-    return m_reports;
-}
-
-QByteArray TestQtClipboard::readWithXclip(const QString &target)
-{
-    QProcess reader;
-    QSignalSpy finished(&reader, &QProcess::finished);
-    reader.start(QStringLiteral("xclip"),
-                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"), target});
-    // Keep the event loop running: when we own the clipboard, we are the one who answers.
-    if (!finished.wait(60000))
-        return "(xclip -o did not finish)";
-    return reader.readAllStandardOutput();
+    QVERIFY2(QFileInfo(ClipboardOwner::helperPath()).isExecutable(), 
+             qPrintable(ClipboardOwner::helperPath() + " is missing"));
 }
 
 void TestQtClipboard::readsWhatAnotherProgramOffers_data()
@@ -179,7 +86,7 @@ void TestQtClipboard::readsWhatAnotherProgramOffers()
     QFETCH(QString, plain);
     QFETCH(QString, rich);
 
-    QVERIFY(takeClipboard(owner, input));
+    QVERIFY(m_owner.take(owner, input));
     for (Gating gating : {Gating::WhereReliable, Gating::Off}) {
         QtClipboard clipboard(gating);
         // Twice: the second round is served from what the first learned where gating is on.
@@ -215,7 +122,7 @@ void TestQtClipboard::secretContentIsNeverRead()
         hintFile.close();
         owner << "--format-file" << "x-kde-passwordManagerHint" << hintFile.fileName();
     }
-    QVERIFY(takeClipboard(owner));
+    QVERIFY(m_owner.take(owner));
     for (Gating gating : {Gating::WhereReliable, Gating::Off}) {
         QtClipboard clipboard(gating);
         for (int round = 0; round < 2; ++round) {
@@ -225,7 +132,7 @@ void TestQtClipboard::secretContentIsNeverRead()
         }
     }
     // The owner itself must never have handed the text over.
-    const QList<QByteArray> reports = helperReports();
+    const QList<QByteArray> reports = m_owner.helperReports();
     const bool textServed = reports.contains("served text/plain") || reports.contains("served text/rtf");
     QCOMPARE(textServed, !secret);
 }
@@ -256,8 +163,8 @@ void TestQtClipboard::writeReplacesTheWholeClipboard()
     clipboard.writeText(QStringLiteral("{\\rtf1 previous}"), !rich);
     clipboard.writeText(text, rich);
 
-    QCOMPARE(readWithXclip(target), text.toUtf8());
-    const QList<QByteArray> targets = readWithXclip(QStringLiteral("TARGETS")).split('\n');
+    QCOMPARE(ClipboardOwner::readWithXclip(target), text.toUtf8());
+    const QList<QByteArray> targets = ClipboardOwner::readWithXclip(QStringLiteral("TARGETS")).split('\n');
     QVERIFY2(targets.contains(target.toUtf8()), targets.join(' ').constData());
     for (const QString &absent : absentTargets)
         QVERIFY2(!targets.contains(absent.toUtf8()), qPrintable(absent + " is still offered"));
@@ -288,7 +195,7 @@ void TestQtClipboard::unchangedClipboardIsNotAskedAgain()
     QFETCH(bool, rich);
     QFETCH(bool, askedAgain);
 
-    QVERIFY(takeClipboard({"helper", "--format", "text/plain", offered}));
+    QVERIFY(m_owner.take({"helper", "--format", "text/plain", offered}));
     QtClipboard clipboard(gating);
     QCOMPARE(clipboard.gatingActive(), gating == Gating::WhereReliable);
 
@@ -299,13 +206,13 @@ void TestQtClipboard::unchangedClipboardIsNotAskedAgain()
     };
     tick();
     QCOMPARE(clipboard.changedSinceLastRead(), askedAgain || rich);
-    const qsizetype asksAfterFirstTick = helperReports().size();
+    const qsizetype asksAfterFirstTick = m_owner.helperReports().size();
     QVERIFY(asksAfterFirstTick > 0);
     for (int i = 0; i < 5; ++i) {
         tick();
         QTest::qWait(50);
     }
-    const qsizetype asks = helperReports().size();
+    const qsizetype asks = m_owner.helperReports().size();
     if (askedAgain)
         QVERIFY2(asks > asksAfterFirstTick, "the owner was not asked again");
     else
@@ -314,13 +221,13 @@ void TestQtClipboard::unchangedClipboardIsNotAskedAgain()
 
 void TestQtClipboard::changedContentIsReadAgain()
 {
-    QVERIFY(takeClipboard({"helper", "--format", "text/plain", "first"}));
+    QVERIFY(m_owner.take({"helper", "--format", "text/plain", "first"}));
     QtClipboard clipboard;
     QVERIFY(clipboard.gatingActive());
     QCOMPARE(clipboard.readText(false), QStringLiteral("first"));
     QVERIFY(!clipboard.changedSinceLastRead());
 
-    QVERIFY(takeClipboard({"xclip"}, "second"));
+    QVERIFY(m_owner.take({"xclip"}, "second"));
     QVERIFY(clipboard.changedSinceLastRead());
     QCOMPARE(clipboard.readText(false), QStringLiteral("second"));
 
@@ -337,7 +244,7 @@ void TestQtClipboard::changedContentIsReadAgain()
     QCOMPARE(clipboard.readText(true), QStringLiteral("{\\rtf1 fourth}"));
 
     // Another program taking the clipboard back from us.
-    QVERIFY(takeClipboard({"xclip"}, "fifth"));
+    QVERIFY(m_owner.take({"xclip"}, "fifth"));
     QVERIFY(clipboard.hasPlainText());
     QCOMPARE(clipboard.readText(false), QStringLiteral("fifth"));
 }
@@ -352,7 +259,7 @@ void TestQtClipboard::hugeTextIsTransferredOnceAndShared()
     while (written < 100'000'000)
         written += file.write(line);
     file.close();
-    QVERIFY(takeClipboard({"xclip", file.fileName()}));
+    QVERIFY(m_owner.take({"xclip", file.fileName()}));
 
     QtClipboard clipboard;
     const QString text = clipboard.readText(false);
@@ -369,7 +276,7 @@ void TestQtClipboard::hugeTextIsTransferredOnceAndShared()
     // Copied back: our clipboard holds the caller's buffer, and other programs get all of it.
     clipboard.writeText(text, false);
     QVERIFY(clipboard.readText(false).isSharedWith(text));
-    QCOMPARE(readWithXclip(QStringLiteral("UTF8_STRING")).size(), bytes.size());
+    QCOMPARE(ClipboardOwner::readWithXclip(QStringLiteral("UTF8_STRING")).size(), bytes.size());
 }
 
 QTEST_MAIN(TestQtClipboard)

@@ -1,0 +1,344 @@
+// The main window on a real X server with the real clipboard: other programs copy texts, the
+// pointer and the keyboard are driven through the X server (xdotool), and other programs read
+// back what a click put on the clipboard (xclip -o).
+#include "ClipboardOwner.h"
+#include "app/QKPRGrobal.h"
+#include "capture/ClipboardWatcher.h"
+#include "mainwindow/MainMenus.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ItemControl.h"
+#include "model/ItemOb.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "platform/ClipList.h"
+#include "storage/SettingRanges.h"
+#include "storage/UtilityGrobal.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// The shortest interval the settings allow: a few ticks pass quickly.
+constexpr int TickMs = SettingRanges::TimerIntervalMin;
+// Ticks to wait for a text that must not be captured.
+constexpr int QuietTicks = 5;
+
+const QString Japanese = QStringLiteral("日本語のテキスト　ｶﾀｶﾅ\r\n二行目 ～ ＼");
+
+QString rtf(const QString &words)
+{
+    return QStringLiteral("{\\rtf1\\ansi {\\b %1} text}").arg(words);
+}
+
+// Runs an X tool to its end while the event loop keeps running.
+bool runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedChannels);
+    QSignalSpy finished(&tool, &QProcess::finished);
+    tool.start(program, arguments);
+    if (!tool.waitForStarted() || !finished.wait(10000)) {
+        tool.kill();
+        tool.waitForFinished();
+        return false;
+    }
+    return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+// The main window as the user sees it, on the real clipboard with a short timer.
+struct Window {
+    ~Window() { window.reset(); }
+
+    void open()
+    {
+        window = std::make_unique<QKPRbase>(grobal);
+        window->loadForm();
+        grobal.utilityGrobal().TimerInterval = TickMs;
+        grobal.utilityGrobal().ApplyGrobal();
+        // After the watcher's own connection, so a capturing tick finds the count of the ticks before it.
+        QObject::connect(&window->looker(), &QTimer::timeout, window.get(), [this] { ++ticks; });
+        QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, window.get(),
+                         [this](QClipboard::Mode mode) {
+                             if (mode == QClipboard::Clipboard && tickAtChange < 0)
+                                 tickAtChange = ticks;
+                         });
+        QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted, window.get(),
+                         [this] { tickAtCapture = ticks; });
+        window->show();
+    }
+
+    ClipList *list() { return window->clipListWidget(grobal.listExControl().lecListFocus()); }
+    const QString &lastClipText() const { return window->watcher().LastClipText(); }
+
+    // The item texts of the focused list, top row first.
+    QStringList words()
+    {
+        const qint16 pane = grobal.listExControl().lecListFocus();
+        ItemControl &items = grobal.listControl().lcListOb(grobal.getOLx(pane)).loItemControl();
+        QStringList texts;
+        for (qint16 row = 0; row < items.UBic(); ++row)
+            texts << items.icItemOb(items.prooIx(row)).ioWords;
+        return texts;
+    }
+
+    // The tick that captured the last text, counted from the change that brought it (1: the first
+    // tick after it); 0 when nothing was captured since the last call of expectChange.
+    int ticksToCapture() const { return tickAtCapture < 0 ? 0 : tickAtCapture - tickAtChange + 1; }
+    void expectChange()
+    {
+        tickAtChange = -1;
+        tickAtCapture = -1;
+    }
+
+    bool passTicks(int count)
+    {
+        const int until = ticks + count;
+        return QTest::qWaitFor([&] { return ticks >= until; }, count * TickMs * 10 + 2000);
+    }
+
+    QKPRGrobal grobal;
+    std::unique_ptr<QKPRbase> window;
+    int ticks = 0;
+    int tickAtChange = -1;
+    int tickAtCapture = -1;
+};
+
+} // namespace
+
+class TestClipboardCapture : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+
+    void capturesWhatOtherProgramsCopy_data();
+    void capturesWhatOtherProgramsCopy();
+    void capturesOnlyPlainOrRichTextThatIsNotSecret_data();
+    void capturesOnlyPlainOrRichTextThatIsNotSecret();
+    void clickedRowGoesBackToTheClipboard_data();
+    void clickedRowGoesBackToTheClipboard();
+    void ctrlAStopsAndResumesCapture_data();
+    void ctrlAStopsAndResumesCapture();
+
+private:
+    // Another program owns a first text, then the window starts and captures it on its first tick.
+    bool openWithBaseline(Window &w, const QString &baseline);
+    bool copyElsewhere(Window &w, const QStringList &owner, const QByteArray &input = {});
+
+    ClipboardOwner m_owner;
+};
+
+void TestClipboardCapture::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    for (const char *tool : {"xclip", "xdotool"})
+        QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(), tool);
+    QVERIFY2(QFileInfo(ClipboardOwner::helperPath()).isExecutable(),
+             qPrintable(ClipboardOwner::helperPath() + " is missing"));
+}
+
+bool TestClipboardCapture::openWithBaseline(Window &w, const QString &baseline)
+{
+    if (!m_owner.take({"xclip"}, baseline.toUtf8()))
+        return false;
+    w.open();
+    return QTest::qWaitForWindowExposed(w.window.get()) &&
+           QTest::qWaitFor([&] { return w.words() == QStringList{baseline}; }, 5000) &&
+           w.lastClipText() == baseline;
+}
+
+bool TestClipboardCapture::copyElsewhere(Window &w, const QStringList &owner, const QByteArray &input)
+{
+    w.expectChange();
+    return m_owner.take(owner, input);
+}
+
+void TestClipboardCapture::capturesWhatOtherProgramsCopy_data()
+{
+    QTest::addColumn<QStringList>("copies"); // copied by xclip one after the other
+    QTest::addColumn<QStringList>("items");  // the new items, top row first
+
+    QTest::newRow("text") << QStringList{"hello, world"} << QStringList{"hello, world"};
+    QTest::newRow("Japanese UTF-8 with a line break") << QStringList{Japanese} << QStringList{Japanese};
+    QTest::newRow("A, B, A") << QStringList{"A", "B", "A"} << QStringList{"A", "B", "A"};
+    QTest::newRow("the same text again") << QStringList{"same", "same"} << QStringList{"same"};
+    QTest::newRow("the text already seen at start-up") << QStringList{"baseline"} << QStringList{};
+    QTest::newRow("case matters") << QStringList{"Case", "case"} << QStringList{"case", "Case"};
+}
+
+void TestClipboardCapture::capturesWhatOtherProgramsCopy()
+{
+    QFETCH(QStringList, copies);
+    QFETCH(QStringList, items);
+
+    Window w;
+    QVERIFY(openWithBaseline(w, QStringLiteral("baseline")));
+    QString lastSeen = QStringLiteral("baseline");
+    for (const QString &text : copies) {
+        const qsizetype before = w.words().size();
+        QVERIFY(copyElsewhere(w, {"xclip"}, text.toUtf8()));
+        if (text != lastSeen) {
+            QTRY_COMPARE(w.words().size(), before + 1);
+            QCOMPARE(w.words().first(), text);
+            QVERIFY2(w.ticksToCapture() >= 1 && w.ticksToCapture() <= 2,
+                     qPrintable(QString("captured %1 ticks after the change").arg(w.ticksToCapture())));
+        } else {
+            QVERIFY(w.passTicks(QuietTicks));
+            QCOMPARE(w.words().size(), before);
+        }
+        lastSeen = text;
+        QCOMPARE(w.lastClipText(), text);
+    }
+    QCOMPARE(w.words(), items + QStringList{"baseline"});
+    // The list box follows the items; the newest is the focused and only highlighted row.
+    ClipList *list = w.list();
+    QCOMPARE(list->count(), items.size() + 1);
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(list->selectedRows(), QList<int>{0});
+}
+
+void TestClipboardCapture::capturesOnlyPlainOrRichTextThatIsNotSecret_data()
+{
+    QTest::addColumn<QStringList>("owner"); // clipowner's arguments
+    QTest::addColumn<bool>("htmlReco");
+    QTest::addColumn<QString>("captured"); // null: nothing
+
+    const QStringList both{"--format", "text/plain", "平文", "--format", "text/rtf", rtf("太字")};
+    const QStringList secret{"--format", "text/plain", "hunter2", "--format", "text/rtf", rtf("hunter2"),
+                             "--format", "x-kde-passwordManagerHint", "secret"};
+    QTest::newRow("plain and rich text") << both << false << QStringLiteral("平文");
+    QTest::newRow("plain and rich text, read as rich") << both << true << rtf("太字");
+    QTest::newRow("plain text only, read as rich") << QStringList{"--format", "text/plain", "平文"} << true << QString();
+    // Capture asks for plain text first, even when it reads rich text.
+    QTest::newRow("rich text only, read as rich") << QStringList{"--format", "text/rtf", rtf("太字")} << true
+                                                  << QString();
+    QTest::newRow("an image only") << QStringList{"--format", "image/png", "not really a PNG"} << false << QString();
+    QTest::newRow("marked secret") << secret << false << QString();
+    QTest::newRow("marked secret, read as rich") << secret << true << QString();
+}
+
+void TestClipboardCapture::capturesOnlyPlainOrRichTextThatIsNotSecret()
+{
+    QFETCH(QStringList, owner);
+    QFETCH(bool, htmlReco);
+    QFETCH(QString, captured);
+
+    Window w;
+    QVERIFY(openWithBaseline(w, QStringLiteral("baseline")));
+    w.grobal.utilityGrobal().HTMLReco = htmlReco;
+    QVERIFY(copyElsewhere(w, QStringList{"helper"} + owner));
+    if (captured.isNull()) {
+        QVERIFY(w.passTicks(QuietTicks));
+        QCOMPARE(w.words(), QStringList{"baseline"});
+        QCOMPARE(w.lastClipText(), QStringLiteral("baseline"));
+    } else {
+        QTRY_COMPARE(w.words(), (QStringList{captured, "baseline"}));
+        QCOMPARE(w.lastClipText(), captured);
+    }
+    if (owner.contains(QStringLiteral("x-kde-passwordManagerHint"))) {
+        // The owner must never have handed the secret over.
+        const QList<QByteArray> reports = m_owner.helperReports();
+        QVERIFY2(!reports.contains("served text/plain") && !reports.contains("served text/rtf"),
+                 reports.join(' ').constData());
+    }
+}
+
+void TestClipboardCapture::clickedRowGoesBackToTheClipboard_data()
+{
+    QTest::addColumn<bool>("htmlReco");
+    QTest::addColumn<QStringList>("copies");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("target"); // what xclip asks for; empty: its default, UTF-8 text
+
+    QTest::newRow("plain text") << false << QStringList{"first", Japanese, "third"} << 1 << QString();
+    QTest::newRow("the text captured at start-up") << false << QStringList{"first", "second"} << 2 << QString();
+    QTest::newRow("rich text") << true << QStringList{rtf("one"), rtf("二")} << 1 << QStringLiteral("text/rtf");
+}
+
+void TestClipboardCapture::clickedRowGoesBackToTheClipboard()
+{
+    QFETCH(bool, htmlReco);
+    QFETCH(QStringList, copies);
+    QFETCH(int, row);
+    QFETCH(QString, target);
+
+    Window w;
+    QVERIFY(openWithBaseline(w, QStringLiteral("baseline")));
+    w.grobal.utilityGrobal().HTMLReco = htmlReco;
+    for (const QString &text : copies) {
+        if (htmlReco)
+            QVERIFY(copyElsewhere(w, {"helper", "--format", "text/plain", "plain", "--format", "text/rtf", text}));
+        else
+            QVERIFY(copyElsewhere(w, {"xclip"}, text.toUtf8()));
+        QTRY_COMPARE(w.words().first(), text);
+    }
+    const QStringList before = w.words();
+    const QString clicked = before.at(row);
+
+    ClipList *list = w.list();
+    const QRect rect = list->visualItemRect(list->item(row));
+    QVERIFY(list->viewport()->rect().contains(rect.center()));
+    const QPoint at = list->viewport()->mapToGlobal(rect.center());
+    QVERIFY(runTool(QStringLiteral("xdotool"), {"mousemove", "--sync", QString::number(at.x()),
+                                                QString::number(at.y()), "click", "1"}));
+    QTRY_COMPARE(list->currentRow(), row);
+    QTRY_COMPARE(w.lastClipText(), clicked);
+
+    QCOMPARE(QString::fromUtf8(ClipboardOwner::readWithXclip(target)), clicked);
+    // What the click put on the clipboard was seen before it was written: never captured back.
+    w.expectChange();
+    QVERIFY(w.passTicks(QuietTicks));
+    QCOMPARE(w.words(), before);
+    QCOMPARE(w.lastClipText(), clicked);
+    QCOMPARE(w.ticksToCapture(), 0);
+}
+
+void TestClipboardCapture::ctrlAStopsAndResumesCapture_data()
+{
+    QTest::addColumn<bool>("menuBar");
+    QTest::newRow("menu shortcut") << true;
+    QTest::newRow("window key, menu bar hidden") << false;
+}
+
+void TestClipboardCapture::ctrlAStopsAndResumesCapture()
+{
+    QFETCH(bool, menuBar);
+
+    Window w;
+    QVERIFY(openWithBaseline(w, QStringLiteral("baseline")));
+    w.window->setMenuExpress(menuBar);
+    const QString id = QString::number(w.window->winId());
+    QVERIFY(runTool(QStringLiteral("xdotool"), {"windowfocus", "--sync", id}));
+    QTRY_VERIFY(w.window->isActiveWindow());
+
+    QVERIFY(runTool(QStringLiteral("xdotool"), {"key", "ctrl+a"}));
+    QTRY_VERIFY(!w.window->StopGo());
+    QVERIFY(!w.grobal.GoState);
+    emit w.window->menus().Menunu[2]->aboutToShow();
+    QVERIFY(w.window->menus().Stopnu->isChecked());
+
+    QVERIFY(copyElsewhere(w, {"xclip"}, "copied while stopped"));
+    // The timer keeps running for the screen-edge stepping of the list, but captures nothing.
+    QVERIFY(w.window->looker().isActive());
+    QVERIFY(w.passTicks(QuietTicks));
+    QCOMPARE(w.words(), QStringList{"baseline"});
+    QVERIFY(!w.window->StopGo());
+
+    QVERIFY(runTool(QStringLiteral("xdotool"), {"key", "ctrl+a"}));
+    QTRY_VERIFY(w.window->StopGo());
+    QTRY_COMPARE(w.words(), (QStringList{"copied while stopped", "baseline"}));
+    emit w.window->menus().Menunu[2]->aboutToShow();
+    QVERIFY(!w.window->menus().Stopnu->isChecked());
+}
+
+QTEST_MAIN(TestClipboardCapture)
+#include "tst_clipboardcapture.moc"
