@@ -5,6 +5,7 @@
 #include "model/ListOb.h"
 #include "storage/Cp932Codec.h"
 #include "storage/RecordFileHeader.h"
+#include "storage/SettingRanges.h"
 #include "storage/spgFileCon.h"
 #include "storage/spgGetCheck.h"
 #include "storage/spgSetCheck.h"
@@ -24,11 +25,14 @@ struct SupplementEntry {
     QString text;
 };
 
+// True when the text would not read back as it is. Besides the characters code page 932 lacks,
+// a few it writes by a look-alike ("¥" as "\\", "〜" U+301C as the code that reads as "～" U+FF5E).
 bool losesCharacters(QStringView text)
 {
     const Cp932Codec &codec = Cp932Codec::instance();
     for (QChar c : text) {
-        if (!codec.canEncode(c.unicode()))
+        const char16_t unit = c.unicode();
+        if (!codec.canEncode(unit) || codec.toUnicode(codec.fromUnicode(unit)) != unit)
             return true;
     }
     return false;
@@ -135,6 +139,16 @@ void applySupplement(spgFileCon &Fee, ClipListContent &content)
         *fieldOf(content, e.field, e.item) = e.text;
 }
 
+// Options this program can never have written are damage: taken into a list they would upset its
+// layout (a pane share that is not a number) or silently drop the file's items (a limit below 1).
+bool usable(const ClipListOptions &o)
+{
+    // A share is a fraction up to 1 (-1 when never shown); the slack allows for float rounding.
+    const bool shareUsable = o.Hper == -1.0f || (o.Hper >= 0.0f && o.Hper <= 1.001f);
+    return shareUsable && SettingRanges::isFontSize(o.FontSize) &&
+           SettingRanges::within(o.UpperCount, SettingRanges::ItemLimitMin, SettingRanges::ItemLimitMax);
+}
+
 } // namespace
 
 ClipListOptions ClipListOptions::of(const ListOb &list)
@@ -220,12 +234,17 @@ ClipListFile::ReadResult ClipListFile::readFrom(spgFileCon &Fee)
     o.ReturnLetter = Fee.getSenBEx();
     o.fiName = Fee.getSenBEx();
     o.FontName = Fee.getSenBEx();
-    if (!Fee.intact())
+    if (!Fee.intact() || !usable(o))
         return result;
 
     qint16 last = 0;
     if (!spgGetCheck::getUBData(Fee, last) || last < -1)
         return result;
+    // The items must end exactly where the block says it ends; a damaged string count that still
+    // fits the file shows here.
+    const qint64 itemsStart = Fee.position();
+    Fee.setPosition(itemsStart - 4);
+    const qint64 blockEnd = Fee.getLonB();
     // Every item takes at least eight bytes (two string counts): a count the file cannot hold is damage.
     if ((qint64(last) + 1) * 8 > Fee.size() - (Fee.position() - 1))
         return result;
@@ -238,6 +257,8 @@ ClipListFile::ReadResult ClipListFile::readFrom(spgFileCon &Fee)
             return result;
         result.content.items.push_back(std::move(item));
     }
+    if (Fee.position() != blockEnd)
+        return result;
     spgGetCheck::getUBDataCheck(Fee);
     if (!Fee.intact())
         return result;

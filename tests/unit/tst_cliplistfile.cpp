@@ -1,0 +1,755 @@
+// Clip-list files: the bytes written, the version rule and its messages, damaged files that must
+// leave the list alone, rows rebuilt on opening, the supplement for text beyond code page 932,
+// and saving that fails.
+#include "FakePaneHost.h"
+#include "ScriptedMessageBoxes.h"
+#include "app/QKPRGrobal.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "storage/ClipListFile.h"
+#include "storage/ClipListStore.h"
+#include "storage/Cp932Codec.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+using Icon = MessageBoxPort::Icon;
+using Buttons = MessageBoxPort::Buttons;
+
+const QString CrLf = QStringLiteral("\r\n");
+const QString ReadTitle = QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ読み込みｴﾗｰ");
+const QString WriteTitle = QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ書き込みｴﾗｰ");
+const QString DamagedText = QStringLiteral("このﾌｧｲﾙは、壊れています。") + CrLf + QStringLiteral("このﾌｧｲﾙを開くことは出来ません。");
+
+// The header takes 76 bytes; the options' numbers 34 more, then come the four option strings.
+constexpr int OptionsAt = 76;
+constexpr int OptionStringsAt = 110;
+
+qint32 lonAt(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<qint32>(bytes.constData() + at);
+}
+void putLon(QByteArray &bytes, qsizetype at, qint32 value)
+{
+    qToLittleEndian(value, bytes.data() + at);
+}
+void putInt(QByteArray &bytes, qsizetype at, qint16 value)
+{
+    qToLittleEndian(value, bytes.data() + at);
+}
+void putFloat(QByteArray &bytes, qsizetype at, float value)
+{
+    qToLittleEndian(std::bit_cast<quint32>(value), bytes.data() + at);
+}
+
+// Offset just after the string stored at `at`.
+qsizetype afterString(const QByteArray &bytes, qsizetype at)
+{
+    const qint32 count = lonAt(bytes, at);
+    QString text;
+    return at + 4 + Cp932Codec::instance().decode(bytes.constData() + at + 4, bytes.size() - at - 4, count, text);
+}
+
+// Where the parts of a written file lie (0-based offsets).
+struct Layout {
+    explicit Layout(const QByteArray &bytes)
+    {
+        qsizetype at = OptionStringsAt;
+        for (int i = 0; i < 4; ++i)
+            at = afterString(bytes, at);
+        block = at;
+        itemsAt = block + 6;
+        at = itemsAt;
+        const int count = qFromLittleEndian<qint16>(bytes.constData() + block) + 1;
+        for (int i = 0; i < 2 * count; ++i) {
+            strings.append(at);
+            at = afterString(bytes, at);
+        }
+        closing = at;
+        end = at + 2;
+    }
+    qsizetype block = 0;
+    qsizetype itemsAt = 0;
+    QList<qsizetype> strings; // text and name of each item, in turn
+    qsizetype closing = 0;
+    qsizetype end = 0; // just after the block: where a supplement starts
+};
+
+struct Entry {
+    qint16 field;
+    qint16 item;
+    QString text;
+};
+
+// The supplement's entries; empty when the file holds none that parses.
+QList<Entry> supplementOf(const QByteArray &bytes)
+{
+    const qsizetype start = Layout(bytes).end;
+    QList<Entry> entries;
+    if (bytes.mid(start, 4) != "QKU1")
+        return entries;
+    qsizetype at = start + 8;
+    for (qint32 n = 0; n < lonAt(bytes, start + 4); ++n) {
+        Entry e{qFromLittleEndian<qint16>(bytes.constData() + at), qFromLittleEndian<qint16>(bytes.constData() + at + 2), {}};
+        const qint32 units = lonAt(bytes, at + 4);
+        at += 8;
+        for (qint32 u = 0; u < units; ++u, at += 2)
+            e.text.append(QChar(qFromLittleEndian<quint16>(bytes.constData() + at)));
+        entries.append(e);
+    }
+    if (lonAt(bytes, at) != at + 4 - start || at + 4 != bytes.size())
+        return {};
+    return entries;
+}
+
+// Everything about a list that opening a file may change, and what it must not.
+struct ListState {
+    ClipListOptions options;
+    qint16 loNameEx = 0;
+    bool ioSFLG = false;
+    qint32 ioSWidth = 0;
+    bool LenNum = false;
+    QStringList words;
+    QStringList names;
+    QStringList rows;
+    QList<qint16> rowMap;
+    QString boxFont;
+    float boxFontSize = 0;
+    Colour boxBack = 0;
+    Colour boxFore = 0;
+    float hostFontSize = 0;
+};
+
+// List 0 in pane 0 is saved from; list 1 in pane 1 (focused) is opened into and already holds items.
+struct Lists : ModelFixture {
+    Lists()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        showNewList();
+        showNewList();
+        ListOb &from = list(0);
+        from.ioSFLG = false;
+        from.ioSLength = 1000;
+        from.UpperCount = 100;
+        from.Hper = 0.25f;
+        from.FontSize = 11.5f;
+        from.PosAdd = true;
+        from.WayAdd = true;
+        from.MovAdd = 1;
+        from.BackClr = 0x00112233;
+        from.ForeClr = systemColour(8);
+        from.BackClrFcs = 0x00445566;
+        from.ForeClrFcs = 0x00778899;
+        from.loName = QStringLiteral("作業ﾒﾓ");
+        from.ReturnLetter = QStringLiteral("／");
+        from.FontName = QStringLiteral("Noto Sans CJK JP");
+
+        ListOb &into = list(1);
+        into.ioSFLG = false;
+        into.ioSLength = 1000;
+        into.UpperCount = 50;
+        into.loName = QStringLiteral("前のﾘｽﾄ");
+        into.fiName = QStringLiteral("/earlier/place.qkp");
+        into.loNameEx = 2;
+        into.LenNum = true;
+        into.ioSWidth = 77;
+        for (const char *t : {"kept one", "kept two"})
+            items(1).icMakeItem(1, QString::fromLatin1(t));
+        items(1).icNameItem(1, 0, QStringLiteral("名札"));
+    }
+    ListOb &list(qint16 n) { return grobal->listControl().lcListOb(n); }
+    ItemControl &items(qint16 n) { return list(n).loItemControl(); }
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    // Saves list 0 with these items (text and name pairs) and returns the file's bytes.
+    QByteArray save(const QList<std::pair<QString, QString>> &content, const QString &name = QStringLiteral("list.qkp"))
+    {
+        items(0).icClearItem(0);
+        for (const auto &[text, itemName] : content) {
+            const qint16 row = items(0).icMakeItem(0, text);
+            if (!itemName.isEmpty())
+                items(0).icNameItem(0, row, itemName);
+        }
+        if (!store.WriteListFile(path(name), 0))
+            return {};
+        return bytesOf(path(name));
+    }
+    static QByteArray bytesOf(const QString &file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void put(const QString &file, const QByteArray &bytes)
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(f.write(bytes), bytes.size());
+    }
+    bool open(const QByteArray &bytes, const QString &name = QStringLiteral("open.qkp"))
+    {
+        put(path(name), bytes);
+        return store.OpenListFile(path(name));
+    }
+
+    ListState state(qint16 n)
+    {
+        ListState s;
+        ListOb &o = list(n);
+        s.options = ClipListOptions::of(o);
+        s.loNameEx = o.loNameEx;
+        s.ioSFLG = o.ioSFLG;
+        s.ioSWidth = o.ioSWidth;
+        s.LenNum = o.LenNum;
+        for (qint16 i = 0; i < items(n).UB(); ++i) {
+            s.words << items(n).icItemOb(i).ioWords;
+            s.names << items(n).icItemOb(i).ioName;
+        }
+        for (qint16 r = 0; r < items(n).UBic(); ++r)
+            s.rowMap << items(n).prooIx(r);
+        s.rows = rows(n);
+        FakeClipListBox &b = host->box(n);
+        s.boxFont = b.fontName;
+        s.boxFontSize = b.fontSize();
+        s.boxBack = b.backColour();
+        s.boxFore = b.foreColour();
+        s.hostFontSize = host->fontSize;
+        return s;
+    }
+
+    QTemporaryDir dir;
+    ScriptedMessageBoxes boxes;
+    ClipListStore store{*grobal, boxes};
+};
+
+void compareStates(const ListState &now, const ListState &before)
+{
+    QVERIFY(now.options == before.options);
+    QCOMPARE(now.loNameEx, before.loNameEx);
+    QCOMPARE(now.ioSFLG, before.ioSFLG);
+    QCOMPARE(now.ioSWidth, before.ioSWidth);
+    QCOMPARE(now.LenNum, before.LenNum);
+    QCOMPARE(now.words, before.words);
+    QCOMPARE(now.names, before.names);
+    QCOMPARE(now.rows, before.rows);
+    QCOMPARE(now.rowMap, before.rowMap);
+    QCOMPARE(now.boxFont, before.boxFont);
+    QCOMPARE(now.boxFontSize, before.boxFontSize);
+    QCOMPARE(now.boxBack, before.boxBack);
+    QCOMPARE(now.boxFore, before.boxFore);
+    QCOMPARE(now.hostFontSize, before.hostFontSize);
+}
+
+const QList<std::pair<QString, QString>> Three = {
+    {QStringLiteral("first\r\nline"), QString()},
+    {QStringLiteral("二番目のｸﾘｯﾌﾟ"), QStringLiteral("名前")},
+    {QStringLiteral("third"), QString()},
+};
+
+} // namespace
+
+class TestClipListFile : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyListWritesAnEmptyBlock();
+    void itemsAreStoredInItemNumberOrder();
+    void openingReplacesOptionsAndItems();
+    void headerRefusals_data();
+    void headerRefusals();
+    void damageAfterTheHeaderLeavesTheListAlone_data();
+    void damageAfterTheHeaderLeavesTheListAlone();
+    void countThatStillParsesIsDamage();
+    void fileNameIsTheOneStoredInTheFile();
+    void rowsFollowTheFilesAddDirectionAndLimit_data();
+    void rowsFollowTheFilesAddDirectionAndLimit();
+    void supplementOnlyWhenTextWouldChange_data();
+    void supplementOnlyWhenTextWouldChange();
+    void supplementCoversEveryField_data();
+    void supplementCoversEveryField();
+    void supplementThatDoesNotFitIsIgnored_data();
+    void supplementThatDoesNotFitIsIgnored();
+    void failedSaveKeepsFileAndName_data();
+    void failedSaveKeepsFileAndName();
+};
+
+void TestClipListFile::emptyListWritesAnEmptyBlock()
+{
+    Lists l;
+    const QByteArray bytes = l.save({});
+    QVERIFY(!bytes.isEmpty());
+    QCOMPARE(qFromLittleEndian<qint16>(bytes.constData() + 74), qint16(6));
+    QCOMPARE(qFromLittleEndian<qint16>(bytes.constData() + OptionsAt), qint16(1000)); // ioSLength comes first
+    const Layout at(bytes);
+    QCOMPARE(at.end, bytes.size());
+    QCOMPARE(bytes.mid(at.block, 2), QByteArray::fromHex("ffff"));
+    // The end pointer is 1-based: the block's own position + 6.
+    QCOMPARE(qint64(lonAt(bytes, at.block + 2)), qint64(at.block + 1) + 6);
+    QCOMPARE(bytes.mid(at.block + 6), QByteArray::fromHex("ffff"));
+
+    QVERIFY(l.open(bytes));
+    QCOMPARE(l.items(1).UB(), qint16(0));
+    QCOMPARE(l.rows(1), QStringList());
+    QVERIFY(l.boxes.asked.isEmpty());
+}
+
+void TestClipListFile::itemsAreStoredInItemNumberOrder()
+{
+    Lists l;
+    // Added at the bottom, then the last item moved to the top row: rows and item numbers differ.
+    QByteArray bytes = l.save(Three);
+    l.items(0).icRemoveItemEx(0, 2);
+    qint16 top = 0;
+    QVERIFY(l.items(0).icAddPinItem(0, Three[2].first, top, 2, false));
+    QCOMPARE(l.items(0).prooIx(0), qint16(2));
+    QVERIFY(l.store.WriteListFile(l.path(QStringLiteral("list.qkp")), 0));
+    QCOMPARE(Lists::bytesOf(l.path(QStringLiteral("list.qkp"))), bytes);
+
+    const Layout at(bytes);
+    QCOMPARE(qFromLittleEndian<qint16>(bytes.constData() + at.block), qint16(2));
+    QCOMPARE(qFromLittleEndian<qint16>(bytes.constData() + at.closing), qint16(2));
+    QCOMPARE(at.strings.size(), 6);
+    QCOMPARE(at.end, bytes.size());
+    const QStringList expected = {Three[0].first, QString(), Three[1].first, Three[1].second, Three[2].first, QString()};
+    for (int i = 0; i < 6; ++i) {
+        QString s;
+        Cp932Codec::instance().decode(bytes.constData() + at.strings[i] + 4, bytes.size(), lonAt(bytes, at.strings[i]), s);
+        QCOMPARE(s, expected[i]);
+    }
+}
+
+void TestClipListFile::openingReplacesOptionsAndItems()
+{
+    Lists l;
+    l.grobal->text.cLx = 1;
+    l.grobal->text.textSave = true;
+    const QByteArray bytes = l.save(Three);
+    const ListState before = l.state(1);
+    QVERIFY(l.open(bytes));
+
+    ClipListOptions expected = ClipListOptions::of(l.list(0));
+    QCOMPARE(expected.fiName, l.path(QStringLiteral("list.qkp")));
+    QVERIFY(ClipListOptions::of(l.list(1)) == expected);
+    // What the file does not hold stays as it was.
+    const ListState after = l.state(1);
+    QCOMPARE(after.loNameEx, before.loNameEx);
+    QCOMPARE(after.LenNum, before.LenNum);
+    QCOMPARE(after.ioSWidth, before.ioSWidth);
+    QCOMPARE(after.ioSFLG, before.ioSFLG);
+
+    QCOMPARE(after.words, QStringList({Three[0].first, Three[1].first, Three[2].first}));
+    QCOMPARE(after.names, QStringList({QString(), Three[1].second, QString()}));
+    // Bottom-added (the file's WayAdd); the named item shows its name; LenNum of the list still counts.
+    QCOMPARE(after.rows, QStringList({QStringLiteral("first／line [11]"), Three[1].second, QStringLiteral("third [5]")}));
+    QCOMPARE(after.boxFont, QStringLiteral("Noto Sans CJK JP"));
+    QCOMPARE(after.boxFontSize, 11.5f);
+    QCOMPARE(after.hostFontSize, 11.5f);
+    QCOMPARE(after.boxBack, Colour(0x00445566));
+    QCOMPARE(after.boxFore, Colour(0x00778899));
+    QCOMPARE(l.grobal->text.textSave, false);
+}
+
+void TestClipListFile::headerRefusals_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("message");
+    const QString older = QStringLiteral("このﾌｧｲﾙは以前のﾊﾞｰｼﾞｮﾝで作られたﾌｧｲﾙなので、") + CrLf + QStringLiteral("安全に開くことが出来ませんでした。");
+    const QString newer = QStringLiteral("このﾌｧｲﾙはこれ以降のﾊﾞｰｼﾞｮﾝで作られたﾌｧｲﾙなので、") + CrLf + QStringLiteral("安全に開くことが出来ませんでした。");
+    const QString broken = CrLf + CrLf + DamagedText;
+    QTest::newRow("version 5") << QStringLiteral("version5") << QStringLiteral("ﾌｧｲﾙ名：%1") + CrLf + CrLf + older;
+    QTest::newRow("version 7") << QStringLiteral("version7") << QStringLiteral("ﾌｧｲﾙ名：%1") + CrLf + CrLf + newer;
+    QTest::newRow("first string 65 long") << QStringLiteral("count65") << QStringLiteral("ﾌｧｲﾙ名%1") + broken;
+    QTest::newRow("first string negative") << QStringLiteral("countNegative") << QStringLiteral("ﾌｧｲﾙ名%1") + broken;
+    QTest::newRow("other title") << QStringLiteral("title") << QStringLiteral("ﾌｧｲﾙ名%1") + broken;
+    QTest::newRow("zero length") << QStringLiteral("empty") << QStringLiteral("ﾌｧｲﾙ名%1") + broken;
+    QTest::newRow("cut before the version") << QStringLiteral("cut") << QStringLiteral("ﾌｧｲﾙ名%1") + broken;
+}
+
+void TestClipListFile::headerRefusals()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, message);
+    Lists l;
+    l.grobal->text.cLx = 1;
+    l.grobal->text.textSave = true;
+    QByteArray bytes = l.save(Three);
+    if (damage == "version5")
+        putInt(bytes, 74, 5);
+    else if (damage == "version7")
+        putInt(bytes, 74, 7);
+    else if (damage == "count65")
+        putLon(bytes, 6, 65);
+    else if (damage == "countNegative")
+        putLon(bytes, 6, -1);
+    else if (damage == "title")
+        bytes[48] = 'q'; // "quillKeeper": the comparison minds the case
+    else if (damage == "empty")
+        bytes.clear();
+    else if (damage == "cut")
+        bytes.truncate(75);
+
+    const ListState before = l.state(1);
+    l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    QVERIFY(!l.open(bytes));
+    QCOMPARE(l.boxes.asked.size(), 1);
+    QCOMPARE(l.boxes.asked[0].title, ReadTitle);
+    QCOMPARE(l.boxes.asked[0].text, message.arg(l.path(QStringLiteral("open.qkp"))));
+    QCOMPARE(l.boxes.asked[0].icon, Icon::Critical);
+    QCOMPARE(l.boxes.asked[0].buttons, Buttons::Ok);
+    compareStates(l.state(1), before);
+    QCOMPARE(l.grobal->text.textSave, true);
+}
+
+void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("closing check value differs") << QStringLiteral("closing");
+    QTest::newRow("end pointer 0") << QStringLiteral("pointerZero");
+    QTest::newRow("end pointer beyond the file") << QStringLiteral("pointerBeyond");
+    QTest::newRow("cut inside the items") << QStringLiteral("cutItems");
+    QTest::newRow("cut inside the options") << QStringLiteral("cutOptions");
+    QTest::newRow("list name count negative") << QStringLiteral("optionCountNegative");
+    QTest::newRow("font name count past the end") << QStringLiteral("optionCountHuge");
+    QTest::newRow("item text count past the end") << QStringLiteral("itemCountHuge");
+    QTest::newRow("item name count negative") << QStringLiteral("itemCountNegative");
+    QTest::newRow("check value below -1") << QStringLiteral("checkBelow");
+    QTest::newRow("more items than the file holds") << QStringLiteral("checkTooMany");
+    QTest::newRow("pane share not a number") << QStringLiteral("shareNaN");
+    QTest::newRow("pane share huge") << QStringLiteral("shareHuge");
+    QTest::newRow("font size infinite") << QStringLiteral("fontInfinite");
+    QTest::newRow("font size zero") << QStringLiteral("fontZero");
+    QTest::newRow("item limit zero") << QStringLiteral("limitZero");
+}
+
+void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
+{
+    QFETCH(QString, damage);
+    Lists l;
+    l.grobal->text.cLx = 1;
+    l.grobal->text.textSave = true;
+    QByteArray bytes = l.save(Three);
+    const Layout at(bytes);
+    if (damage == "closing") {
+        putInt(bytes, at.closing, 3);
+    } else if (damage == "pointerZero") {
+        putLon(bytes, at.block + 2, 0);
+    } else if (damage == "pointerBeyond") {
+        putLon(bytes, at.block + 2, qint32(bytes.size()) + 10);
+    } else if (damage == "cutItems") {
+        bytes.truncate(at.strings[3] + 5);
+    } else if (damage == "cutOptions") {
+        bytes.truncate(OptionStringsAt + 2);
+    } else if (damage == "optionCountNegative") {
+        putLon(bytes, OptionStringsAt, -5);
+    } else if (damage == "optionCountHuge") {
+        putLon(bytes, at.block - 4 - 16, 0x7fffffff); // "Noto Sans CJK JP" is the last option
+    } else if (damage == "itemCountHuge") {
+        putLon(bytes, at.strings[2], 1 << 24);
+    } else if (damage == "itemCountNegative") {
+        putLon(bytes, at.strings[3], -1);
+    } else if (damage == "checkBelow") {
+        putInt(bytes, at.block, -3);
+        putInt(bytes, at.closing, -3);
+    } else if (damage == "checkTooMany") {
+        putInt(bytes, at.block, 32000);
+        putInt(bytes, at.closing, 32000);
+    } else if (damage == "shareNaN") {
+        putFloat(bytes, OptionsAt + 4, std::numeric_limits<float>::quiet_NaN());
+    } else if (damage == "shareHuge") {
+        putFloat(bytes, OptionsAt + 4, 1e30f);
+    } else if (damage == "fontInfinite") {
+        putFloat(bytes, OptionsAt + 8, std::numeric_limits<float>::infinity());
+    } else if (damage == "fontZero") {
+        putFloat(bytes, OptionsAt + 8, 0);
+    } else if (damage == "limitZero") {
+        putInt(bytes, OptionsAt + 2, 0);
+    }
+
+    const ListState before = l.state(1);
+    l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    QVERIFY(!l.open(bytes));
+    QCOMPARE(l.boxes.asked.size(), 1);
+    QCOMPARE(l.boxes.asked[0].title, ReadTitle);
+    QCOMPARE(l.boxes.asked[0].text, DamagedText);
+    QCOMPARE(l.boxes.asked[0].icon, Icon::Critical);
+    QCOMPARE(l.boxes.asked[0].buttons, Buttons::Ok);
+    compareStates(l.state(1), before);
+    QCOMPARE(l.grobal->text.textSave, true);
+}
+
+void TestClipListFile::countThatStillParsesIsDamage()
+{
+    // A text count cut from 5 to 1 leaves four NULs that read as an empty name: every string
+    // parses, but the items end short of the block's end, where the closing value really is.
+    Lists l;
+    QByteArray bytes = l.save({{QStringLiteral("zero"), QString()}, {QStringLiteral("x") + QString(4, QChar(0)), QString()}});
+    const Layout at(bytes);
+    QCOMPARE(lonAt(bytes, at.strings[2]), 5);
+    putLon(bytes, at.strings[2], 1);
+    const ListState before = l.state(1);
+    l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    QVERIFY(!l.open(bytes));
+    QCOMPARE(l.boxes.asked.size(), 1);
+    QCOMPARE(l.boxes.asked[0].text, DamagedText);
+    compareStates(l.state(1), before);
+}
+
+void TestClipListFile::fileNameIsTheOneStoredInTheFile()
+{
+    Lists l;
+    l.save(Three, QStringLiteral("saved.qkp"));
+    QCOMPARE(l.list(0).fiName, l.path(QStringLiteral("saved.qkp")));
+    QVERIFY(QDir(l.dir.path()).mkdir(QStringLiteral("moved")));
+    QVERIFY(QFile::rename(l.path(QStringLiteral("saved.qkp")), l.path(QStringLiteral("moved/copy.qkp"))));
+    QVERIFY(l.store.OpenListFile(l.path(QStringLiteral("moved/copy.qkp"))));
+    QCOMPARE(l.list(1).fiName, l.path(QStringLiteral("saved.qkp")));
+}
+
+void TestClipListFile::rowsFollowTheFilesAddDirectionAndLimit_data()
+{
+    QTest::addColumn<bool>("wayAdd");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("words");
+    const QStringList all = {"a", "b", "c", "d", "e"};
+    QTest::newRow("top, room for all") << false << 100 << QStringList{"e", "名d", "c", "b", "a"} << all;
+    QTest::newRow("bottom, room for all") << true << 100 << QStringList{"a", "b", "c", "名d", "e"} << all;
+    QTest::newRow("top, limit 3") << false << 3 << QStringList{"e", "名d", "c"} << QStringList{"c", "d", "e"};
+    QTest::newRow("bottom, limit 3") << true << 3 << QStringList{"c", "名d", "e"} << QStringList{"c", "d", "e"};
+    QTest::newRow("bottom, limit 1") << true << 1 << QStringList{"e"} << QStringList{"e"};
+}
+
+void TestClipListFile::rowsFollowTheFilesAddDirectionAndLimit()
+{
+    QFETCH(bool, wayAdd);
+    QFETCH(int, limit);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, words);
+    Lists l;
+    l.list(1).LenNum = false;
+    const QByteArray bytes = l.save({{"a", ""}, {"b", ""}, {"c", ""}, {"d", "名d"}, {"e", ""}});
+    l.list(0).WayAdd = wayAdd;
+    l.list(0).UpperCount = qint16(limit);
+    QVERIFY(l.store.WriteListFile(l.path(QStringLiteral("list.qkp")), 0));
+    QVERIFY(l.store.OpenListFile(l.path(QStringLiteral("list.qkp"))));
+    QCOMPARE(l.rows(1), rows);
+    QCOMPARE(l.state(1).words, words);
+    QCOMPARE(l.items(1).UBic(), l.items(1).UB());
+    for (qint16 r = 0; r < l.items(1).UBic(); ++r) {
+        const ItemOb &shown = l.items(1).icItemOb(l.items(1).prooIx(r));
+        QCOMPARE(shown.ioName.isEmpty() ? shown.ioWords : shown.ioName, rows[r]);
+    }
+}
+
+void TestClipListFile::supplementOnlyWhenTextWouldChange_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("supplement");
+    QTest::newRow("CP932 text") << QStringLiteral("ｸﾘｯﾌﾟ～＼①ⅰ∵ 髙 ascii") << false;
+    QTest::newRow("accents and emoji") << QStringLiteral("café 😀") << true;
+    QTest::newRow("hangul") << QStringLiteral("한국어") << true;
+    // These have a CP932 code, but one that reads back as another character.
+    QTest::newRow("yen sign") << QStringLiteral("¥100") << true;
+    QTest::newRow("wave dash") << QStringLiteral("10〜20") << true;
+    QTest::newRow("minus sign") << QStringLiteral("−1") << true;
+    QTest::newRow("replacement character") << QStringLiteral("\uFFFD") << true;
+}
+
+void TestClipListFile::supplementOnlyWhenTextWouldChange()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, supplement);
+    Lists l;
+    const QByteArray bytes = l.save({{QStringLiteral("plain"), QString()}, {text, QString()}});
+    const Layout at(bytes);
+    QCOMPARE(at.end < bytes.size(), supplement);
+    if (supplement) {
+        const QList<Entry> entries = supplementOf(bytes);
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0].field, qint16(ClipListFile::ItemText));
+        QCOMPARE(entries[0].item, qint16(1));
+        QCOMPARE(entries[0].text, text);
+    }
+    QVERIFY(l.open(bytes));
+    QCOMPARE(l.state(1).words, QStringList({QStringLiteral("plain"), text}));
+}
+
+void TestClipListFile::supplementCoversEveryField_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::newRow("list name") << int(ClipListFile::ListName);
+    QTest::newRow("line-break text") << int(ClipListFile::LineBreakText);
+    QTest::newRow("file path") << int(ClipListFile::FilePath);
+    QTest::newRow("font") << int(ClipListFile::Font);
+    QTest::newRow("item text") << int(ClipListFile::ItemText);
+    QTest::newRow("item name") << int(ClipListFile::ItemName);
+}
+
+void TestClipListFile::supplementCoversEveryField()
+{
+    QFETCH(int, field);
+    Lists l;
+    const QString odd = QStringLiteral("Ωmega café 😀");
+    QList<std::pair<QString, QString>> content = {{"zero", ""}, {"one", "named"}};
+    QString name = QStringLiteral("list.qkp");
+    switch (field) {
+    case ClipListFile::ListName: l.list(0).loName = odd; break;
+    case ClipListFile::LineBreakText: l.list(0).ReturnLetter = odd; break;
+    case ClipListFile::FilePath: name = odd + QStringLiteral(".qkp"); break;
+    case ClipListFile::Font: l.list(0).FontName = odd; break;
+    case ClipListFile::ItemText: content[1].first = odd; break;
+    case ClipListFile::ItemName: content[1].second = odd; break;
+    }
+    const QByteArray bytes = l.save(content, name);
+    QVERIFY(!bytes.isEmpty());
+    const QList<Entry> entries = supplementOf(bytes);
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(int(entries[0].field), field);
+    QCOMPARE(entries[0].item, qint16(field >= ClipListFile::ItemText ? 1 : -1));
+    QCOMPARE(entries[0].text, field == ClipListFile::FilePath ? l.path(name) : odd);
+
+    QVERIFY(l.open(bytes));
+    QVERIFY(ClipListOptions::of(l.list(1)) == ClipListOptions::of(l.list(0)));
+    QCOMPARE(l.state(1).words, l.state(0).words);
+    QCOMPARE(l.state(1).names, l.state(0).names);
+    QVERIFY(l.boxes.asked.isEmpty());
+}
+
+void TestClipListFile::supplementThatDoesNotFitIsIgnored_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("text edited by another program") << QStringLiteral("stale");
+    QTest::newRow("cut short") << QStringLiteral("cut");
+    QTest::newRow("length one more") << QStringLiteral("length");
+    QTest::newRow("a byte after it") << QStringLiteral("trailing");
+    QTest::newRow("entry of a missing item") << QStringLiteral("missingItem");
+    QTest::newRow("item entry with item -1") << QStringLiteral("listItem");
+    QTest::newRow("list field with an item number") << QStringLiteral("itemList");
+    QTest::newRow("unknown field") << QStringLiteral("field");
+    QTest::newRow("no entries") << QStringLiteral("noEntries");
+    QTest::newRow("entry longer than the file") << QStringLiteral("units");
+    QTest::newRow("other tag") << QStringLiteral("tag");
+}
+
+void TestClipListFile::supplementThatDoesNotFitIsIgnored()
+{
+    QFETCH(QString, damage);
+    Lists l;
+    const QString odd = QStringLiteral("café 😀");
+    QByteArray bytes = l.save({{QStringLiteral("zero"), QString()}, {odd, QString()}, {QStringLiteral("two"), QString()}});
+    const Layout at(bytes);
+    const qsizetype s = at.end; // "QKU1", count, then the first entry: field, item, units
+    QCOMPARE(supplementOf(bytes).size(), 1);
+    QString asCp932 = QStringLiteral("caf? ??");
+    if (damage == "stale") {
+        const qsizetype text = bytes.indexOf("caf?");
+        bytes[text] = 'k';
+        asCp932[0] = 'k';
+    } else if (damage == "cut") {
+        bytes.chop(3);
+    } else if (damage == "length") {
+        putLon(bytes, bytes.size() - 4, lonAt(bytes, bytes.size() - 4) + 1);
+    } else if (damage == "trailing") {
+        bytes.append('\0');
+    } else if (damage == "missingItem") {
+        putInt(bytes, s + 10, 3);
+    } else if (damage == "listItem") {
+        putInt(bytes, s + 10, -1);
+    } else if (damage == "itemList") {
+        putInt(bytes, s + 8, ClipListFile::ListName);
+    } else if (damage == "field") {
+        putInt(bytes, s + 8, 6);
+    } else if (damage == "noEntries") {
+        putLon(bytes, s + 4, 0);
+    } else if (damage == "units") {
+        putLon(bytes, s + 12, 0x40000000);
+    } else if (damage == "tag") {
+        bytes[s + 3] = '2';
+    }
+
+    QVERIFY(l.open(bytes));
+    QVERIFY(l.boxes.asked.isEmpty());
+    QCOMPARE(l.state(1).words, QStringList({QStringLiteral("zero"), asCp932, QStringLiteral("two")}));
+}
+
+void TestClipListFile::failedSaveKeepsFileAndName_data()
+{
+    QTest::addColumn<bool>("diskFull");
+    QTest::newRow("folder is a file") << false;
+#ifdef Q_OS_LINUX
+    QTest::newRow("disk full") << true;
+#endif
+}
+
+void TestClipListFile::failedSaveKeepsFileAndName()
+{
+    QFETCH(bool, diskFull);
+    Lists l;
+    l.list(0).fiName = QStringLiteral("/before/earlier.qkp");
+    // The file the save would replace, and a plain file where the second case wants a folder.
+    const QString blocker = l.path(QStringLiteral("blocker"));
+    l.put(blocker, "not a folder");
+    QString target = blocker + QStringLiteral("/list.qkp");
+    if (diskFull) {
+        target = l.path(QStringLiteral("list.qkp"));
+        l.put(target, "the previous file");
+    }
+    const QByteArray blockerBefore = Lists::bytesOf(blocker);
+    const QByteArray targetBefore = Lists::bytesOf(target);
+    for (int i = 0; i < 200; ++i)
+        l.items(0).icMakeItem(0, QStringLiteral("%1 一行のｸﾘｯﾌﾟ text").arg(i));
+    l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+
+    bool saved = true;
+    if (diskFull) {
+#ifdef Q_OS_LINUX
+        // Every byte past 1000 of any file is refused, as on a full disk.
+        struct rlimit old {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limited = old;
+        limited.rlim_cur = 1000;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        saved = l.store.WriteListFile(target, 0);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previousHandler);
+#endif
+    } else {
+        saved = l.store.WriteListFile(target, 0);
+    }
+
+    QVERIFY(!saved);
+    QCOMPARE(l.boxes.asked.size(), 1);
+    const ScriptedMessageBoxes::Asked &box = l.boxes.asked[0];
+    QCOMPARE(box.title, WriteTitle);
+    QCOMPARE(box.icon, Icon::Critical);
+    QCOMPARE(box.buttons, Buttons::Ok);
+    const QString lead = QStringLiteral("ﾌｧｲﾙ名：") + target + CrLf + CrLf + QStringLiteral("このﾌｧｲﾙに保存できませんでした。") + CrLf;
+    QVERIFY2(box.text.startsWith(lead), qPrintable(box.text));
+    const QString reason = box.text.mid(lead.size());
+    QVERIFY(!reason.trimmed().isEmpty());
+    QVERIFY(!reason.contains(CrLf));
+    QCOMPARE(l.list(0).fiName, QStringLiteral("/before/earlier.qkp"));
+    QCOMPARE(Lists::bytesOf(blocker), blockerBefore);
+    QCOMPARE(Lists::bytesOf(target), targetBefore);
+    // No temporary file is left behind.
+    QCOMPARE(QDir(l.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), diskFull ? 2 : 1);
+}
+
+QTEST_GUILESS_MAIN(TestClipListFile)
+#include "tst_cliplistfile.moc"
