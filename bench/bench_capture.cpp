@@ -1,5 +1,6 @@
 // Capturing a text of many lines with splitting on, into a list on the real list widget
 // (run with QT_QPA_PLATFORM=offscreen).
+#include "BenchSupport.h"
 #include "app/QKPRGrobal.h"
 #include "capture/ClipboardWatcher.h"
 #include "mainwindow/QKPRbase.h"
@@ -7,7 +8,6 @@
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
-#include "platform/FontSetup.h"
 #include "storage/UtilityGrobal.h"
 
 #include <QApplication>
@@ -54,10 +54,5 @@ BENCHMARK(MakeItemsSplitLines)->Args({100000, 0})->Args({100000, 1})->Unit(bench
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    FontSetup::mapStoredFontNames();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runWithApplication(argc, argv);
 }

@@ -1,4 +1,5 @@
 // Deleting and moving large selections on the real list widget (run with QT_QPA_PLATFORM=offscreen).
+#include "BenchSupport.h"
 #include "app/QKPRGrobal.h"
 #include "capture/ItemCommands.h"
 #include "mainwindow/QKPRbase.h"
@@ -8,7 +9,6 @@
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
 #include "platform/ClipList.h"
-#include "platform/FontSetup.h"
 #include "storage/UtilityGrobal.h"
 
 #include <QApplication>
@@ -88,10 +88,5 @@ BENCHMARK(DropIntoAnotherList)->Arg(10000)->Unit(benchmark::kMillisecond)->Itera
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    FontSetup::mapStoredFontNames();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runWithApplication(argc, argv);
 }

@@ -1,4 +1,5 @@
 // Caption building and filling a pane on the real list widget (run with QT_QPA_PLATFORM=offscreen).
+#include "BenchSupport.h"
 #include "app/QKPRGrobal.h"
 #include "mainwindow/QKPRbase.h"
 #include "model/CaptionBuilder.h"
@@ -7,7 +8,6 @@
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
 #include "platform/ClipList.h"
-#include "platform/FontSetup.h"
 #include "platform/FontTextWidth.h"
 #include "storage/UtilityFirstList.h"
 #include "storage/UtilityGrobal.h"
@@ -97,10 +97,5 @@ BENCHMARK(FillPane)->Arg(32767)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    FontSetup::mapStoredFontNames();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runWithApplication(argc, argv);
 }

@@ -1,0 +1,37 @@
+#include "BenchSupport.h"
+
+#include "platform/FontSetup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QWidget>
+#include <QWindow>
+#include <benchmark/benchmark.h>
+
+namespace BenchSupport {
+
+int runWithApplication(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    FontSetup::mapStoredFontNames();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+bool waitForExposed(QWidget &window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed())) {
+        if (waited.elapsed() > 5000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+} // namespace BenchSupport
