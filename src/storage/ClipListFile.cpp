@@ -25,14 +25,26 @@ struct SupplementEntry {
     QString text;
 };
 
-// True when the text would not read back as it is. Besides the characters code page 932 lacks,
-// a few it writes by a look-alike ("¥" as "\\", "〜" U+301C as the code that reads as "～" U+FF5E).
+// Whether each UTF-16 unit reads back as itself from code page 932. Besides the characters the code
+// page lacks, a few are written by a look-alike ("¥" as the backslash code, "〜" U+301C as the code
+// that reads as "～" U+FF5E). Built once: saving asks it for every character of a list.
+const std::vector<bool> &roundTrips()
+{
+    static const std::vector<bool> table = [] {
+        const Cp932Codec &codec = Cp932Codec::instance();
+        std::vector<bool> t(0x10000);
+        for (char32_t u = 0; u < 0x10000; ++u)
+            t[u] = codec.canEncode(char16_t(u)) && codec.toUnicode(codec.fromUnicode(char16_t(u))) == u;
+        return t;
+    }();
+    return table;
+}
+
 bool losesCharacters(QStringView text)
 {
-    const Cp932Codec &codec = Cp932Codec::instance();
+    const std::vector<bool> &kept = roundTrips();
     for (QChar c : text) {
-        const char16_t unit = c.unicode();
-        if (!codec.canEncode(unit) || codec.toUnicode(codec.fromUnicode(unit)) != unit)
+        if (!kept[c.unicode()])
             return true;
     }
     return false;
@@ -120,7 +132,7 @@ void applySupplement(spgFileCon &Fee, ClipListContent &content)
         const qint32 units = Fee.getLonB();
         if (units < 0 || qint64(units) * 2 > Fee.size() - (Fee.position() - 1))
             return;
-        e.text.resize(units);
+        e.text = QString(units, Qt::Uninitialized);
         for (qint32 u = 0; u < units; ++u)
             e.text[u] = QChar(quint16(Fee.getIntB()));
         if (!Fee.intact())
@@ -137,6 +149,15 @@ void applySupplement(spgFileCon &Fee, ClipListContent &content)
     }
     for (const SupplementEntry &e : entries)
         *fieldOf(content, e.field, e.item) = e.text;
+}
+
+// The decoder sizes its strings for growth, up to half as much again as the text; a list keeps its
+// texts for as long as it lives, so each is held at its exact size.
+QString exactSize(QString text)
+{
+    if (text.capacity() > text.size())
+        return QString(text.constData(), text.size());
+    return text;
 }
 
 // Options this program can never have written are damage: taken into a list they would upset its
@@ -251,8 +272,8 @@ ClipListFile::ReadResult ClipListFile::readFrom(spgFileCon &Fee)
     result.content.items.reserve(size_t(last + 1));
     for (qint32 n = 0; n <= last; ++n) {
         ItemOb item;
-        item.ioWords = Fee.getSenBEx();
-        item.ioName = Fee.getSenBEx();
+        item.ioWords = exactSize(Fee.getSenBEx());
+        item.ioName = exactSize(Fee.getSenBEx());
         if (!Fee.intact())
             return result;
         result.content.items.push_back(std::move(item));
