@@ -6,13 +6,11 @@
 #include "app/QKPRGrobal.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
-#include "model/ListExControl.h"
 #include "model/ListOb.h"
 #include "storage/ClipListFile.h"
 #include "storage/ClipListStore.h"
 #include "storage/Cp932Codec.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -20,7 +18,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include <cmath>
+#include <bit>
 #include <limits>
 
 #ifdef Q_OS_LINUX
