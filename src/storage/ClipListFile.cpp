@@ -151,15 +151,6 @@ void applySupplement(spgFileCon &Fee, ClipListContent &content)
         *fieldOf(content, e.field, e.item) = e.text;
 }
 
-// The decoder sizes its strings for growth, up to half as much again as the text; a list keeps its
-// texts for as long as it lives, so each is held at its exact size.
-QString exactSize(QString text)
-{
-    if (text.capacity() > text.size())
-        return QString(text.constData(), text.size());
-    return text;
-}
-
 // Options this program can never have written are damage: taken into a list they would upset its
 // layout (a pane share that is not a number) or silently drop the file's items (a limit below 1).
 bool usable(const ClipListOptions &o)
@@ -272,8 +263,8 @@ ClipListFile::ReadResult ClipListFile::readFrom(spgFileCon &Fee)
     result.content.items.reserve(size_t(last + 1));
     for (qint32 n = 0; n <= last; ++n) {
         ItemOb item;
-        item.ioWords = exactSize(Fee.getSenBEx());
-        item.ioName = exactSize(Fee.getSenBEx());
+        item.ioWords = Fee.getSenBEx();
+        item.ioName = Fee.getSenBEx();
         if (!Fee.intact())
             return result;
         result.content.items.push_back(std::move(item));

@@ -68,6 +68,9 @@ QByteArray Cp932Codec::encode(QStringView text) const
 qsizetype Cp932Codec::decode(const char *bytes, qsizetype size, qsizetype count, QString &out) const
 {
     const qsizetype start = out.size();
+    // Exactly the room the text needs: stored texts live as long as their list.
+    if (out.capacity() < start + count)
+        out.reserve(start + count);
     out.resize(start + count);
     char16_t *write = reinterpret_cast<char16_t *>(out.data()) + start;
     const auto *read = reinterpret_cast<const uchar *>(bytes);
