@@ -193,6 +193,14 @@ void QKPRbase::setFontSize(float points)
     m_meter.setFont(f);
 }
 
+void QKPRbase::setFontName(const QString &family)
+{
+    QFont f = font();
+    f.setFamily(family);
+    setFont(f);
+    m_meter.setFont(f);
+}
+
 void QKPRbase::ListClipActive(qint16 movAdd)
 {
     m_watcher->ListClipActive(movAdd);

@@ -90,6 +90,7 @@ public:
     void setBarPointer(qint16 index, int pointer) override;
     void whenResize() override;
     void setFontSize(float points) override;
+    void setFontName(const QString &family) override;
     void ListClipActive(qint16 movAdd) override;
     double textWidth(QStringView text) const override { return m_meter.textWidth(text); }
 

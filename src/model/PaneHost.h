@@ -3,6 +3,8 @@
 #include "model/ModelTypes.h"
 #include "model/TextWidth.h"
 
+#include <QString>
+
 class ClipListBox;
 
 // What the display state needs from the main window: its list boxes and divider bars, its layout,
@@ -20,7 +22,8 @@ public:
     virtual void unloadBar(qint16 index) = 0;
     virtual void setBarPointer(qint16 index, int pointer) = 0;
     virtual void whenResize() = 0;
-    // Font size of the main window, which measures captions in width mode.
+    // Font of the main window, which measures captions in width mode.
     virtual void setFontSize(float points) = 0;
+    virtual void setFontName(const QString &family) = 0;
     virtual void ListClipActive(qint16 movAdd) = 0;
 };

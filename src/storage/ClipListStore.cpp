@@ -34,6 +34,7 @@ bool ClipListStore::ReadListFile(const QString &path, qint16 pane, qint16 list)
     PaneHost &host = m_grobal.paneHost();
     ClipListBox &box = host.clipList(pane);
     box.setListFont(options.FontName, options.FontSize);
+    host.setFontName(options.FontName);
     host.setFontSize(options.FontSize);
     box.setColours(options.BackClrFcs, options.ForeClrFcs);
 

@@ -25,6 +25,7 @@ public:
     void setBarPointer(qint16 index, int pointer) override;
     void whenResize() override { ++resizes; }
     void setFontSize(float points) override { fontSize = points; }
+    void setFontName(const QString &family) override { fontName = family; }
     void ListClipActive(qint16 movAdd) override { lastMovAdd = movAdd; ++activations; }
     double textWidth(QStringView text) const override { return 10.0 * double(text.size()); }
 
@@ -39,6 +40,7 @@ public:
     std::map<qint16, Colour> barColours;
     int resizes = 0;
     float fontSize = 0;
+    QString fontName;
     int lastMovAdd = -1;
     int activations = 0;
     int timerInterval = 0;

@@ -133,6 +133,7 @@ struct ListState {
     Colour boxBack = 0;
     Colour boxFore = 0;
     float hostFontSize = 0;
+    QString hostFont;
 };
 
 // List 0 in pane 0 is saved from; list 1 in pane 1 (focused) is opened into and already holds items.
@@ -228,6 +229,7 @@ struct Lists : ModelFixture {
         s.boxBack = b.backColour();
         s.boxFore = b.foreColour();
         s.hostFontSize = host->fontSize;
+        s.hostFont = host->fontName;
         return s;
     }
 
@@ -252,6 +254,7 @@ void compareStates(const ListState &now, const ListState &before)
     QCOMPARE(now.boxBack, before.boxBack);
     QCOMPARE(now.boxFore, before.boxFore);
     QCOMPARE(now.hostFontSize, before.hostFontSize);
+    QCOMPARE(now.hostFont, before.hostFont);
 }
 
 const QList<std::pair<QString, QString>> Three = {
@@ -357,6 +360,7 @@ void TestClipListFile::openingReplacesOptionsAndItems()
     QCOMPARE(after.boxFont, QStringLiteral("Noto Sans CJK JP"));
     QCOMPARE(after.boxFontSize, 11.5f);
     QCOMPARE(after.hostFontSize, 11.5f);
+    QCOMPARE(after.hostFont, QStringLiteral("Noto Sans CJK JP"));
     QCOMPARE(after.boxBack, Colour(0x00445566));
     QCOMPARE(after.boxFore, Colour(0x00778899));
     QCOMPARE(l.grobal->text.textSave, false);
