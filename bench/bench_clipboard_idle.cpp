@@ -4,6 +4,7 @@
 // gating on (gated:1) and off (gated:0). The first capture of the text happens before the ticks.
 //
 // Needs an X server:  xvfb-run -a build/<dir>/bench/bench_clipboard_idle
+#include "BenchSupport.h"
 #include "platform/QtClipboard.h"
 
 #include <QClipboard>
@@ -147,11 +148,5 @@ int main(int argc, char **argv)
     // The benchmark is about the X clipboard; use it whenever there is a display.
     if (qEnvironmentVariableIsSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runWithApplication(argc, argv);
 }

@@ -315,31 +315,25 @@ void ClipListFile::writeTo(spgFileCon &Fee, const ClipListContent &content)
 bool ClipListFile::write(const QString &path, const ClipListContent &content, QString *error)
 {
     spgFileCon Fee;
-    if (!Fee.openByForSave(path)) {
-        if (error)
-            *error = Fee.errorString();
-        return false;
-    }
-    writeTo(Fee, content);
-    const bool saved = Fee.closeBy();
-    if (!saved && error)
-        *error = Fee.errorString();
-    return saved;
+    return finishWrite(Fee, Fee.openByForSave(path), content, error);
 }
 
 bool ClipListFile::write(QIODevice &device, const ClipListContent &content, QString *error)
 {
     spgFileCon Fee;
-    if (!Fee.openDeviceForSave(device)) {
-        if (error)
-            *error = Fee.errorString();
-        return false;
+    return finishWrite(Fee, Fee.openDeviceForSave(device), content, error);
+}
+
+bool ClipListFile::finishWrite(spgFileCon &Fee, bool opened, const ClipListContent &content, QString *error)
+{
+    if (opened) {
+        writeTo(Fee, content);
+        if (Fee.closeBy())
+            return true;
     }
-    writeTo(Fee, content);
-    const bool saved = Fee.closeBy();
-    if (!saved && error)
+    if (error)
         *error = Fee.errorString();
-    return saved;
+    return false;
 }
 
 QString ClipListFile::readErrorTitle()

@@ -78,4 +78,5 @@ public:
 private:
     static ReadResult readFrom(spgFileCon &Fee);
     static void writeTo(spgFileCon &Fee, const ClipListContent &content);
+    static bool finishWrite(spgFileCon &Fee, bool opened, const ClipListContent &content, QString *error);
 };
