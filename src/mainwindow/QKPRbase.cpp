@@ -5,6 +5,7 @@
 #include "capture/ItemCommands.h"
 #include "mainwindow/ListFileCommands.h"
 #include "mainwindow/MainMenus.h"
+#include "model/ListExControl.h"
 #include "platform/ClipList.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtFileDialogs.h"
@@ -15,7 +16,6 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QTimer>
-#include "model/ListExControl.h"
 #include <memory>
 #include <stdexcept>
 

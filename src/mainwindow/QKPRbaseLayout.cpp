@@ -1,16 +1,16 @@
-// Start-up, placement and the layout of panes and bars.
+// Start-up, the settings read and written around the run, placement and the layout of panes and bars.
 #include "mainwindow/QKPRbase.h"
 
+#include "app/MessageBoxPort.h"
 #include "app/ProgramTexts.h"
 #include "app/QKPRGrobal.h"
+#include "capture/ClipboardWatcher.h"
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/ListFileCommands.h"
 #include "mainwindow/MainMenus.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "platform/ClipList.h"
-#include "app/MessageBoxPort.h"
-#include "capture/ClipboardWatcher.h"
 #include "storage/SettingsFile.h"
 #include "storage/UtilityFirstList.h"
 #include "storage/UtilityGrobal.h"
