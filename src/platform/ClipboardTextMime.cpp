@@ -1,5 +1,7 @@
 #include "platform/ClipboardTextMime.h"
 
+#include "platform/LineBreaks.h"
+
 ClipboardTextMime::ClipboardTextMime(const QString &format, const QString &text)
     : m_format(format), m_text(text)
 {
@@ -19,8 +21,10 @@ QVariant ClipboardTextMime::retrieveData(const QString &mimeType, QMetaType pref
 {
     if (mimeType != m_format)
         return {};
-    // Another program gets bytes, encoded only now that it asks.
+    // Another program gets plain text with the toolkit's line breaks, and bytes, made only now
+    // that it asks.
+    const QString text = m_format.startsWith(QLatin1String("text/plain")) ? LineBreaks::toClipboard(m_text) : m_text;
     if (preferredType.id() == QMetaType::QByteArray)
-        return m_text.toUtf8();
-    return m_text;
+        return text.toUtf8();
+    return text;
 }

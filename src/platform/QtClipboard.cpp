@@ -1,6 +1,7 @@
 #include "platform/QtClipboard.h"
 
 #include "platform/ClipboardTextMime.h"
+#include "platform/LineBreaks.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -152,7 +153,8 @@ QString QtClipboard::fetchText(bool rich)
     const QString format = firstOffered(offer->formats, rich ? richFormats() : plainFormats());
     if (format.isEmpty())
         return {};
-    return decodeText(mime->data(format));
+    const QString text = decodeText(mime->data(format));
+    return rich ? text : LineBreaks::toProgram(text);
 }
 
 void QtClipboard::writeText(const QString &text, bool rich)
