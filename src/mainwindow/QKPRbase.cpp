@@ -25,6 +25,7 @@ QKPRbase::QKPRbase(QKPRGrobal &grobal, ClipboardPort *clipboard, MessageBoxPort 
 {
     m_client = new QWidget(this);
     setCentralWidget(m_client);
+    m_client->installEventFilter(this);
     m_looker = new QTimer(this);
     m_looker->setObjectName(QStringLiteral("Looker"));
     if (!clipboard) {

@@ -115,7 +115,6 @@ public:
     ListFileCommands &listFiles() const { return *m_listFiles; }
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -154,6 +153,7 @@ private:
     MessageBoxPort *m_messages = nullptr;
     bool m_loading = false;
     bool m_inLayout = false;
+    bool m_growthQueued = false;
     bool m_ending = false;
     bool m_menuExpress = true;
     bool m_topZOrder = false;

@@ -126,6 +126,9 @@ void QKPRbase::keyPressEvent(QKeyEvent *event)
 
 bool QKPRbase::eventFilter(QObject *watched, QEvent *event)
 {
+    // The lists fill the client area, which also changes size when the menu bar comes or goes.
+    if (watched == m_client && event->type() == QEvent::Resize)
+        whenResize();
     // Keys pressed in a list box reach the window's key handler first.
     if (event->type() == QEvent::KeyPress && qobject_cast<ClipList *>(watched)) {
         auto *key = static_cast<QKeyEvent *>(event);

@@ -158,8 +158,15 @@ void QKPRbase::whenResize()
     }
     int spare = roundHalfEven(double(available) - BarHeight * (n + 1) - double(minimumSum));
     if (spare < 0) {
-        // Too low for every list's minimum: the window grows by the shortfall.
-        resize(this->width(), height() - spare);
+        // Too low for every list's minimum: the window grows by the shortfall. The resize is made
+        // once the current one is finished, so that it is not undone by the layout in progress.
+        if (!m_growthQueued) {
+            m_growthQueued = true;
+            QMetaObject::invokeMethod(this, [this, shortfall = -spare] {
+                m_growthQueued = false;
+                resize(this->width(), height() + shortfall);
+            }, Qt::QueuedConnection);
+        }
         spare = 0;
     }
 
@@ -183,12 +190,6 @@ void QKPRbase::whenResize()
         bar->show();
     }
     m_inLayout = false;
-}
-
-void QKPRbase::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    whenResize();
 }
 
 void QKPRbase::changeEvent(QEvent *event)
