@@ -5,6 +5,7 @@
 //
 // Needs an X server:  xvfb-run -a build/<dir>/bench/bench_clipboard_idle
 #include "BenchSupport.h"
+#include "platform/LineBreaks.h"
 #include "platform/QtClipboard.h"
 
 #include <QClipboard>
@@ -97,7 +98,8 @@ void BM_ClipboardIdleTicks(benchmark::State &state)
     const bool gated = state.range(0) != 0;
     QtClipboard clipboard(gated ? QtClipboard::ChangeGating::WhereReliable : QtClipboard::ChangeGating::Off);
     QString lastText = clipboard.readText(false);
-    if (lastText.toUtf8() != bytes) {
+    // The program keeps line breaks as CR LF.
+    if (lastText != LineBreaks::toProgram(QString::fromUtf8(bytes))) {
         state.SkipWithError("the clipboard did not hold the sample text");
         return;
     }
