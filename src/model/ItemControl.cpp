@@ -119,14 +119,15 @@ void ItemControl::icMakeRoom(qint16 pane, qint16 &position)
 
 void ItemControl::icInsertRow(qint16 pane, const QString &caption, qint16 row, qint16 item)
 {
-    ClipListBox &listBox = box(pane);
-    if (row == -1) {
-        listBox.addItem(caption);
+    // The row map first, so that it and the list box never disagree on the number of rows.
+    const bool atEnd = row == -1;
+    if (atEnd)
         row = UBic();
-    } else {
-        listBox.addItem(caption, row);
-    }
     m_rows.insert(m_rows.begin() + row, item);
+    if (atEnd)
+        box(pane).addItem(caption);
+    else
+        box(pane).addItem(caption, row);
 }
 
 void ItemControl::icNameItem(qint16 pane, qint16 row, const QString &name)
