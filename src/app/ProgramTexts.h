@@ -7,8 +7,6 @@ namespace ProgramTexts {
 
 inline QString title() { return QStringLiteral("Arlen.T.K. QuillKeeper"); }
 inline QString fileReadErrorSuffix() { return QStringLiteral(" ﾌｧｲﾙ読み込みｴﾗｰ"); }
-inline QString badValueSuffix() { return QStringLiteral(" 値が不適正です"); }
-inline QString changeNoticeSuffix() { return QStringLiteral(" 変更の注意"); }
 
 // The stored default font; the GUI maps it to an installed Japanese gothic.
 inline QString defaultFontName() { return QStringLiteral("ＭＳ Ｐゴシック"); }

@@ -44,7 +44,6 @@ public:
 
     // The main window, once it exists.
     PaneHost &paneHost() const;
-    bool hasPaneHost() const { return m_paneHost != nullptr; }
     void setPaneHost(PaneHost *host) { m_paneHost = host; }
     GrobalTarget *grobalTarget() const { return m_grobalTarget; }
     void setGrobalTarget(GrobalTarget *target) { m_grobalTarget = target; }

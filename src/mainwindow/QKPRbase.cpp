@@ -98,11 +98,6 @@ QFrame *QKPRbase::barWidget(qint16 index) const
     return m_bars[size_t(index)];
 }
 
-int QKPRbase::barPointer(qint16 index) const
-{
-    return m_barPointers.at(size_t(index));
-}
-
 ClipListBox &QKPRbase::clipList(qint16 pane)
 {
     ClipList *list = clipListWidget(pane);
@@ -147,7 +142,6 @@ void QKPRbase::loadBar(qint16 index)
         bar->setGeometry(0, 0, m_client->width(), BarHeight);
         bar->installEventFilter(this);
         m_bars.push_back(bar);
-        m_barPointers.push_back(DefaultPointer);
     }
 }
 
@@ -157,14 +151,12 @@ void QKPRbase::unloadBar(qint16 index)
         return;
     std::unique_ptr<QFrame> unloaded(m_bars[size_t(index)]);
     m_bars.erase(m_bars.begin() + index);
-    m_barPointers.erase(m_barPointers.begin() + index);
 }
 
 void QKPRbase::setBarPointer(qint16 index, int pointer)
 {
     if (index < 0 || size_t(index) >= m_bars.size())
         return;
-    m_barPointers[size_t(index)] = pointer;
     if (pointer == DraggablePointer)
         m_bars[size_t(index)]->setCursor(Qt::SplitVCursor);
     else

@@ -106,7 +106,6 @@ public:
     ClipList *clipListWidget(qint16 pane) const;
     QFrame *barWidget(qint16 index) const;
     int barCount() const { return int(m_bars.size()); }
-    int barPointer(qint16 index) const;
     QWidget *clientArea() const { return m_client; }
     MainMenus &menus() const { return *m_menus; }
     QTimer &looker() const { return *m_looker; }
@@ -135,7 +134,6 @@ private:
     MainMenus *m_menus = nullptr;
     std::vector<ClipList *> m_clipLists; // by pane number; null where no pane is loaded
     std::vector<QFrame *> m_bars;        // bar 0 is the top edge
-    std::vector<int> m_barPointers;
     Colour m_barColour = 0;
     bool m_barColourSet = false;
     FontTextWidth m_meter;

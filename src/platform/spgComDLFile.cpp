@@ -12,21 +12,21 @@ spgComDLFile::spgComDLFile(FileDialogPort &dialogs) : m_dialogs(dialogs)
 
 QString spgComDLFile::ComDLFileOpen()
 {
-    m_request.title = QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを開く");
-    m_request.defaultExtension.clear();
-    m_request.confirmOverwrite = false;
-    const QString chosen = m_dialogs.openFile(m_request);
-    if (!chosen.isEmpty())
-        m_lastChosen = chosen;
-    return chosen;
+    return show(false, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを開く"));
 }
 
 QString spgComDLFile::ComDLFileSave()
 {
-    m_request.title = QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを保存する");
-    m_request.defaultExtension = ListExtension;
-    m_request.confirmOverwrite = true;
-    const QString chosen = m_dialogs.saveFile(m_request);
+    return show(true, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを保存する"));
+}
+
+QString spgComDLFile::show(bool save, const QString &title)
+{
+    m_request.title = title;
+    // Only a save adds the extension to a bare name and asks before replacing a file.
+    m_request.defaultExtension = save ? ListExtension : QString();
+    m_request.confirmOverwrite = save;
+    const QString chosen = save ? m_dialogs.saveFile(m_request) : m_dialogs.openFile(m_request);
     if (!chosen.isEmpty())
         m_lastChosen = chosen;
     return chosen;

@@ -17,6 +17,8 @@ public:
     const FileDialogRequest &request() const { return m_request; }
 
 private:
+    QString show(bool save, const QString &title);
+
     FileDialogPort &m_dialogs;
     FileDialogRequest m_request;
     QString m_lastChosen;
