@@ -1,5 +1,6 @@
 #include "BenchSupport.h"
 
+#include "mainwindow/QKPRbase.h"
 #include "platform/FontSetup.h"
 
 #include <QApplication>
@@ -9,6 +10,17 @@
 #include <benchmark/benchmark.h>
 
 namespace BenchSupport {
+
+Program::Program(MessageBoxPort *messages)
+    : root(ProgramSeams{system.clipboard, messages ? *messages : system.messages, system.fileDialogs})
+{
+}
+
+void Program::start()
+{
+    window().loadForm();
+    window().show();
+}
 
 int runWithApplication(int argc, char **argv)
 {

@@ -1,8 +1,24 @@
 #pragma once
 
+#include "app/ProgramRoot.h"
+#include "app/QtSeams.h"
+
 class QWidget;
 
 namespace BenchSupport {
+
+// The program as the composition root builds it over the system's seams, or over the given
+// message boxes.
+struct Program {
+    explicit Program(MessageBoxPort *messages = nullptr);
+    // The start-up sequence with factory settings, and the window shown.
+    void start();
+    QKPRGrobal &grobal() const { return root.grobal(); }
+    QKPRbase &window() const { return root.window(); }
+
+    QtSeams system;
+    ProgramRoot root;
+};
 
 // Runs the benchmarks named on the command line inside a QApplication with the program's font
 // names mapped, as the program itself runs.

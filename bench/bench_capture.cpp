@@ -1,14 +1,14 @@
 // Capturing a text of many lines with splitting on, into a list on the real list widget
 // (run with QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"
-#include "app/QKPRGrobal.h"
 #include "capture/ClipboardWatcher.h"
 #include "mainwindow/QKPRbase.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
-#include "storage/UtilityGrobal.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityGrobal.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -19,10 +19,9 @@ void MakeItemsSplitLines(benchmark::State &state)
 {
     const int lines = int(state.range(0));
     const bool wayAdd = state.range(1) != 0;
-    QKPRGrobal grobal;
-    QKPRbase window(grobal);
-    window.loadForm();
-    window.show();
+    BenchSupport::Program program;
+    program.start();
+    QKPRGrobal &grobal = program.grobal();
     grobal.utilityGrobal().ReturnIm = true;
     ListExControl &panes = grobal.listExControl();
     const qint16 pane = panes.lecListFocus();
@@ -36,7 +35,7 @@ void MakeItemsSplitLines(benchmark::State &state)
         text += QStringLiteral("クリップ line %1 of the captured text\r\n").arg(i);
 
     for (auto _ : state) {
-        window.watcher().itemMaker().MakeItems(pane, list, text);
+        program.root.watcher().itemMaker().MakeItems(pane, list, text);
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (options.loItemControl().UB() != 32767)

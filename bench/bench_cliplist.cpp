@@ -2,12 +2,13 @@
 // real list widget, width-mode captions (run with QT_QPA_PLATFORM=offscreen), and the memory the
 // opened list takes.
 #include "BenchSupport.h"
-#include "app/MessageBoxPort.h"
-#include "app/QKPRGrobal.h"
+#include "mainwindow/PaneArea.h"
 #include "mainwindow/QKPRbase.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListOb.h"
+#include "model/MessageBoxPort.h"
+#include "model/QKPRGrobal.h"
 #include "platform/ClipList.h"
 #include "storage/ClipListFile.h"
 #include "storage/ClipListStore.h"
@@ -55,8 +56,7 @@ public:
 struct Window {
     Window()
     {
-        window.loadForm();
-        window.show();
+        program.start();
         BenchSupport::waitForExposed(window);
         ListOb &list = grobal.listControl().lcListOb(0);
         list.UpperCount = ItemCount;
@@ -71,11 +71,12 @@ struct Window {
             items().icMakeItem(0, itemText(i));
         QCoreApplication::processEvents();
     }
-    bool rowsComplete() { return window.clipListWidget(0)->count() == ItemCount && items().UB() == ItemCount; }
+    bool rowsComplete() { return program.root.panes().clipListWidget(0)->count() == ItemCount && items().UB() == ItemCount; }
 
-    QKPRGrobal grobal;
     CountedMessages messages;
-    QKPRbase window{grobal, nullptr, &messages};
+    BenchSupport::Program program{&messages};
+    QKPRGrobal &grobal = program.grobal();
+    QKPRbase &window = program.window();
     ClipListStore store{grobal, messages};
 };
 

@@ -1,15 +1,16 @@
 // Deleting and moving large selections on the real list widget (run with QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"
-#include "app/QKPRGrobal.h"
 #include "capture/ItemCommands.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/ListCommands.h"
+#include "mainwindow/PaneArea.h"
 #include "model/ClipListBox.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityGrobal.h"
 #include "platform/ClipList.h"
-#include "storage/UtilityGrobal.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -19,8 +20,7 @@ namespace {
 struct Window {
     Window()
     {
-        window.loadForm();
-        window.show();
+        program.start();
         grobal.listControl().lcListOb(0).UpperCount = 32767;
     }
     void fill(qint16 pane, int count)
@@ -38,8 +38,10 @@ struct Window {
                                        QItemSelectionModel::Select);
         static_cast<ClipListBox *>(list)->setListIndex(0);
     }
-    QKPRGrobal grobal;
-    QKPRbase window{grobal};
+    BenchSupport::Program program;
+    QKPRGrobal &grobal = program.grobal();
+    PaneArea &window = program.root.panes();
+    ItemCommands &itemCommands = program.root.itemCommands();
 };
 
 void DeleteAllOfAFullList(benchmark::State &state)
@@ -50,7 +52,7 @@ void DeleteAllOfAFullList(benchmark::State &state)
         w.fill(0, 32767);
         w.highlightFirst(0, 32767);
         state.ResumeTiming();
-        w.window.itemCommands().DeleteItems();
+        w.itemCommands.DeleteItems();
         QCoreApplication::processEvents();
         if (w.window.clipListWidget(0)->count() != 0)
             state.SkipWithError("rows left");
@@ -62,17 +64,17 @@ void DropIntoAnotherList(benchmark::State &state)
 {
     const int moved = int(state.range(0));
     Window w;
-    w.window.MakeNewList();
+    w.program.root.listCommands().MakeNewList();
     w.grobal.listControl().lcListOb(1).UpperCount = 32767;
     for (auto _ : state) {
         state.PauseTiming();
         w.fill(0, moved);
         w.fill(1, 1000);
         w.highlightFirst(0, moved);
-        w.window.itemCommands().drag().source = 0;
-        w.window.itemCommands().drag().dropRow = 500;
+        w.itemCommands.drag().source = 0;
+        w.itemCommands.drag().dropRow = 500;
         state.ResumeTiming();
-        w.window.itemCommands().DropItems(1);
+        w.itemCommands.DropItems(1);
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (w.window.clipListWidget(1)->count() != 1000 + moved)

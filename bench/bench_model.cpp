@@ -1,16 +1,17 @@
 // Caption building and filling a pane on the real list widget (run with QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"
-#include "app/QKPRGrobal.h"
+#include "mainwindow/PaneArea.h"
 #include "mainwindow/QKPRbase.h"
 #include "model/CaptionBuilder.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
 #include "platform/ClipList.h"
 #include "platform/FontTextWidth.h"
-#include "storage/UtilityFirstList.h"
-#include "storage/UtilityGrobal.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -36,9 +37,7 @@ void Caption(benchmark::State &state)
 {
     const qsizetype length = state.range(0);
     const int lineEvery = int(state.range(1));
-    QKPRGrobal grobal;
-    grobal.utilityFirstList().SetFirstFactory();
-    ListOb options(grobal);
+    ListOptions options;
     options.ioSFLG = true;
     options.ioSWidth = 192;
     options.ReturnLetter = QStringLiteral("  ");
@@ -64,11 +63,10 @@ BENCHMARK(Caption)->Args({100, 0})->Args({1 << 20, 0})->Args({1 << 20, 3})->Args
 void FillPane(benchmark::State &state)
 {
     const int items = int(state.range(0));
-    QKPRGrobal grobal;
-    QKPRbase window(grobal);
-    window.loadForm();
-    window.resize(400, 600);
-    window.show();
+    BenchSupport::Program program;
+    program.start();
+    program.window().resize(400, 600);
+    QKPRGrobal &grobal = program.grobal();
     ListControl &lists = grobal.listControl();
     ListExControl &panes = grobal.listExControl();
     const qint16 list = lists.lcMakeList();
@@ -83,7 +81,7 @@ void FillPane(benchmark::State &state)
         lists.lcExList(list);
         QCoreApplication::processEvents();
         state.PauseTiming();
-        if (window.clipListWidget(panes.lecListFocus())->count() != items)
+        if (program.root.panes().clipListWidget(panes.lecListFocus())->count() != items)
             state.SkipWithError("pane not filled");
         panes.lecUnExList(panes.lecListFocus());
         QCoreApplication::processEvents();

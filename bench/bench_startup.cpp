@@ -1,8 +1,8 @@
 // Start-up to the first shown window: the main window's construction, its load sequence and the
 // first expose. Run once with QT_QPA_PLATFORM=offscreen and once under xvfb-run with xcb.
 #include "BenchSupport.h"
-#include "app/QKPRGrobal.h"
 #include "mainwindow/QKPRbase.h"
+#include "model/QKPRGrobal.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -12,10 +12,9 @@ namespace {
 void StartupToShownWindow(benchmark::State &state)
 {
     for (auto _ : state) {
-        QKPRGrobal grobal;
-        QKPRbase window(grobal);
-        window.loadForm();
-        window.show();
+        BenchSupport::Program program;
+        program.start();
+        QKPRbase &window = program.window();
         if (!BenchSupport::waitForExposed(window))
             state.SkipWithError("window never exposed");
         state.PauseTiming();

@@ -1,10 +1,9 @@
 // Reads a settings file from arbitrary bytes. Whatever the bytes, reading must end in an orderly way,
 // and what was read must survive writing and reading again unchanged: the file written from it is
 // accepted and read back to the very same values, so writing once more gives the same bytes.
-#include "app/QKPRGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
 #include "storage/SettingsFile.h"
-#include "storage/UtilityFirstList.h"
-#include "storage/UtilityGrobal.h"
 #include "storage/WindowSettings.h"
 
 #include <QBuffer>
@@ -18,10 +17,11 @@ namespace {
 const QRect Desktop(0, 0, 1024, 768);
 
 struct Program {
-    QKPRGrobal grobal;
+    UtilityGrobal grobal;
+    UtilityFirstList firstList;
     WindowSettings windows;
 
-    SettingsFile file() { return SettingsFile(grobal.utilityGrobal(), grobal.utilityFirstList(), windows); }
+    SettingsFile file() { return SettingsFile(grobal, firstList, windows); }
 
     RecordFileHeader::Status start(QByteArray bytes)
     {

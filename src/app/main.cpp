@@ -1,10 +1,12 @@
 // StarterEnder: the program's entry.
-#include "app/QKPRGrobal.h"
+#include "app/ProgramRoot.h"
+#include "app/QtSeams.h"
 #include "mainwindow/QKPRbase.h"
 #include "platform/FontSetup.h"
 #include "storage/SettingsFile.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace {
 // Watching the clipboard in the background and placing windows need X11; under a Wayland
@@ -26,12 +28,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuillKeeper"));
     QApplication::setOrganizationName(QStringLiteral("QuillKeeper"));
+    QIcon icon;
+    for (const char *size : {"-16", "-32", "-48", ""})
+        icon.addFile(QStringLiteral(":/icons/quillkeeper%1.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(icon);
     FontSetup::mapStoredFontNames();
 
-    QKPRGrobal &grobal = QKPRGrobal::instance();
-    grobal.CrLf = QStringLiteral("\r\n");
-
-    QKPRbase window(grobal);
+    QtSeams seams;
+    ProgramRoot root(seams.seams());
+    QKPRbase &window = root.window();
     window.setSettingsPath(SettingsFile::location(QCoreApplication::applicationDirPath()));
     window.loadForm(QCoreApplication::arguments().mid(1));
     window.show();

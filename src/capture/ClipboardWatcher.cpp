@@ -1,18 +1,18 @@
 #include "capture/ClipboardWatcher.h"
 
-#include "app/QKPRGrobal.h"
-#include "capture/CaptureLamp.h"
 #include "capture/ClipboardPort.h"
-#include "capture/WatcherTimer.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
-#include "storage/UtilityGrobal.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityGrobal.h"
 
-ClipboardWatcher::ClipboardWatcher(QKPRGrobal &grobal, ClipboardPort &clipboard, WatcherTimer &timer)
-    : m_grobal(grobal), m_clipboard(clipboard), m_timer(timer), m_itemMaker(grobal)
+ClipboardWatcher::ClipboardWatcher(QKPRGrobal &grobal, ClipboardPort &clipboard, QObject *parent)
+    : QObject(parent), m_grobal(grobal), m_clipboard(clipboard), m_itemMaker(grobal)
 {
+    m_looker.setObjectName(QStringLiteral("Looker"));
+    connect(&m_looker, &QTimer::timeout, this, &ClipboardWatcher::Looker_Timer);
 }
 
 void ClipboardWatcher::Looker_Timer()
@@ -24,8 +24,8 @@ void ClipboardWatcher::Looker_Timer()
     const qint16 list = m_grobal.getOLx(pane);
     if (m_grobal.GoState)
         LookClipBoard(pane, list);
-    if (m_grobal.listControl().lcListOb(list).MovAdd == 0 && m_edgeHook)
-        m_edgeHook(pane, list);
+    if (m_grobal.listControl().lcListOb(list).MovAdd == 0)
+        emit edgeTick(pane, list);
 }
 
 void ClipboardWatcher::LookClipBoard(qint16 pane, qint16 list)
@@ -38,13 +38,11 @@ void ClipboardWatcher::LookClipBoard(qint16 pane, qint16 list)
             // Seen first: a text that cannot be added is not offered again on every tick.
             m_lastClipText = text;
             m_itemMaker.MakeItems(pane, list, text);
-            if (m_lamp && m_lamp->MinVis())
-                m_lamp->AccClChangeOn();
+            emit clipboardLooked(true);
             return;
         }
     }
-    if (m_lamp && m_lamp->MinVis() && m_lamp->AccClLump())
-        m_lamp->AccClChangeOff();
+    emit clipboardLooked(false);
 }
 
 QString ClipboardWatcher::GetClipText()
@@ -66,8 +64,13 @@ void ClipboardWatcher::SynchronizeClipBoardSaved()
 
 void ClipboardWatcher::setTimer(bool enabled)
 {
-    if (m_timer.timerRunning() != enabled)
-        m_timer.setTimerRunning(enabled);
+    // A running timer is left alone, so a tick is not put off by a switch that changes nothing.
+    if (m_looker.isActive() == enabled)
+        return;
+    if (enabled)
+        m_looker.start();
+    else
+        m_looker.stop();
 }
 
 void ClipboardWatcher::SetGo(bool capturing)
@@ -85,27 +88,24 @@ void ClipboardWatcher::SetGo(bool capturing)
             setTimer(false);
         }
     }
-    if (m_grobal.text.textVis && m_textCaptionHook)
-        m_textCaptionHook(capturing);
+    emit captureSwitched(capturing);
 }
 
 void ClipboardWatcher::setStopGo(bool capturing)
 {
-    SetGo(capturing);
-    m_stopGo = capturing;
+    setStopGoRemote(capturing);
     StopGoBack();
 }
 
 void ClipboardWatcher::setStopGoRemote(bool capturing)
 {
-    SetGo(capturing);
     m_stopGo = capturing;
+    SetGo(capturing);
 }
 
 void ClipboardWatcher::StopGoBack()
 {
-    if (m_toolbarHook)
-        m_toolbarHook(m_stopGo);
+    emit stopGoShown(m_stopGo);
 }
 
 void ClipboardWatcher::ListClipActive(qint16 movAdd)
@@ -146,8 +146,7 @@ void ClipboardWatcher::ClickItem(qint16 pane)
             textWindow.oIx = items.prooIx(row);
             textWindow.Texts = item.ioWords;
             textWindow.HeadTitle = item.ioName;
-            if (m_textReNewHook)
-                m_textReNewHook();
+            emit textWindowRepointed();
         }
     }
     MarkTextSave();

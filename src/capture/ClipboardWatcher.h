@@ -2,20 +2,20 @@
 
 #include "capture/ItemMaker.h"
 
+#include <QObject>
 #include <QString>
-#include <functional>
+#include <QTimer>
 
-class CaptureLamp;
 class ClipboardPort;
 class QKPRGrobal;
-class WatcherTimer;
 
-// Watches the clipboard on the main window's timer: every new text becomes items of the focused
-// list. Remembers the last text seen, so nothing is captured twice and the program's own copies
-// back to the clipboard are never captured. Also holds the capture switch and the timer rule.
-class ClipboardWatcher {
+// Watches the clipboard on its timer (Looker): every new text becomes items of the focused list.
+// Remembers the last text seen, so nothing is captured twice and the program's own copies back to
+// the clipboard are never captured. Also holds the capture switch and the timer rule.
+class ClipboardWatcher : public QObject {
+    Q_OBJECT
 public:
-    ClipboardWatcher(QKPRGrobal &grobal, ClipboardPort &clipboard, WatcherTimer &timer);
+    ClipboardWatcher(QKPRGrobal &grobal, ClipboardPort &clipboard, QObject *parent = nullptr);
 
     // One tick of the timer.
     void Looker_Timer();
@@ -27,7 +27,8 @@ public:
     void SynchronizeClipBoardSaved();
     const QString &LastClipText() const { return m_lastClipText; }
 
-    // The capture switch: StopGo also shows the state on the toolbar; StopGoRemote does not.
+    // The capture switch. StopGo also has the toolbar show it; StopGoRemote, set from the mini
+    // window while the toolbar is out of sight, does not, until StopGoBack.
     bool StopGo() const { return m_stopGo; }
     void setStopGo(bool capturing);
     // Sets the stored switch alone, as the settings file does before start-up applies it.
@@ -36,6 +37,7 @@ public:
     void StopGoBack();
     // Runs the timer exactly while capture is on or the focused list steps at screen edges.
     void ListClipActive(qint16 movAdd);
+    void setInterval(int milliseconds) { m_looker.setInterval(milliseconds); }
 
     // Copy-back: the focused row's text goes to the clipboard, seen before it is written.
     void CopyFocusItem(qint16 pane, qint16 list);
@@ -44,13 +46,20 @@ public:
     void MarkTextSave();
 
     ItemMaker &itemMaker() { return m_itemMaker; }
+    const QTimer &looker() const { return m_looker; }
 
-    // Windows that show the switch or take part in a tick, once they exist.
-    void setLamp(CaptureLamp *lamp) { m_lamp = lamp; }
-    void setToolbarHook(std::function<void(bool capturing)> hook) { m_toolbarHook = std::move(hook); }
-    void setTextWindowCaptionHook(std::function<void(bool capturing)> hook) { m_textCaptionHook = std::move(hook); }
-    void setTextWindowReNewHook(std::function<void()> hook) { m_textReNewHook = std::move(hook); }
-    void setEdgeActionHook(std::function<void(qint16 pane, qint16 list)> hook) { m_edgeHook = std::move(hook); }
+signals:
+    // The capture switch was set (the text window's menu shows it).
+    void captureSwitched(bool capturing);
+    // The toolbar's button is to show the switch.
+    void stopGoShown(bool capturing);
+    // A tick looked at the clipboard; captured tells whether it held a new text (the mini
+    // window's lamp).
+    void clipboardLooked(bool captured);
+    // A tick while the focused list steps at the screen edges.
+    void edgeTick(qint16 pane, qint16 list);
+    // A click pointed the text window's hand-off fields at another item.
+    void textWindowRepointed();
 
 private:
     void SetGo(bool capturing);
@@ -58,13 +67,8 @@ private:
 
     QKPRGrobal &m_grobal;
     ClipboardPort &m_clipboard;
-    WatcherTimer &m_timer;
     ItemMaker m_itemMaker;
-    CaptureLamp *m_lamp = nullptr;
+    QTimer m_looker;
     QString m_lastClipText;
     bool m_stopGo = true;
-    std::function<void(bool)> m_toolbarHook;
-    std::function<void(bool)> m_textCaptionHook;
-    std::function<void()> m_textReNewHook;
-    std::function<void(qint16, qint16)> m_edgeHook;
 };

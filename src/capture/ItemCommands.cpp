@@ -1,15 +1,15 @@
 #include "capture/ItemCommands.h"
 
-#include "app/MessageBoxPort.h"
-#include "app/ProgramTexts.h"
-#include "app/QKPRGrobal.h"
 #include "model/ClipListBox.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
+#include "model/MessageBoxPort.h"
 #include "model/PaneHost.h"
-#include "storage/UtilityGrobal.h"
+#include "model/ProgramTexts.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityGrobal.h"
 
 #include <algorithm>
 
@@ -36,7 +36,7 @@ QList<qint16> ItemCommands::highlightedRows(qint16 pane) const
 {
     QList<qint16> rows;
     const qint16 items = m_grobal.listControl().lcListOb(m_grobal.getOLx(pane)).loItemControl().UBic();
-    for (int row : m_grobal.paneHost().clipList(pane).selectedRows()) {
+    for (int row : m_grobal.listExControl().box(pane).selectedRows()) {
         if (row >= 0 && row < items)
             rows.append(qint16(row));
     }

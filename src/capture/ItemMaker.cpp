@@ -1,11 +1,11 @@
 #include "capture/ItemMaker.h"
 
-#include "app/QKPRGrobal.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
-#include "storage/UtilityGrobal.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityGrobal.h"
 
 #include <QList>
 #include <algorithm>

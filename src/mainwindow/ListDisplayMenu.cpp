@@ -1,25 +1,28 @@
 #include "mainwindow/ListDisplayMenu.h"
 
-#include "app/QKPRGrobal.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
 
 #include <QAction>
 #include <QMenu>
 #include <memory>
 
-ListDisplayMenu::ListDisplayMenu(QKPRGrobal &grobal, QMenu *menu, std::function<void(int)> onChosen)
-    : QObject(menu), m_grobal(grobal), m_menu(menu), m_onChosen(std::move(onChosen))
+ListDisplayMenu::ListDisplayMenu(QKPRGrobal &grobal, const QString &title)
+    : m_grobal(grobal), m_menu(std::make_unique<QMenu>(title))
 {
+    connect(m_menu.get(), &QMenu::aboutToShow, this, &ListDisplayMenu::SetListMenuCaptions);
 }
+
+ListDisplayMenu::~ListDisplayMenu() = default;
 
 void ListDisplayMenu::AddListMenu()
 {
     auto *action = m_menu->addAction(QString());
     action->setCheckable(true);
     const int index = int(m_entries.size());
-    connect(action, &QAction::triggered, this, [this, index] { m_onChosen(index); });
+    connect(action, &QAction::triggered, this, [this, index] { emit chosen(index); });
     m_entries.append(action);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QList>
 #include <QObject>
-#include <functional>
+#include <memory>
 
 class QAction;
 class QKPRGrobal;
@@ -10,11 +10,15 @@ class QMenu;
 class ListOb;
 
 // The entries of a list display menu: one per clip list, the shown lists first (checked, in
-// display order), then the hidden ones; the focused list's entry in square brackets.
+// display order), then the hidden ones; the focused list's entry in square brackets. The menu is its
+// own, so the menu bar and the pop-up menu can each show a copy.
 class ListDisplayMenu : public QObject {
     Q_OBJECT
 public:
-    ListDisplayMenu(QKPRGrobal &grobal, QMenu *menu, std::function<void(int index)> onChosen);
+    ListDisplayMenu(QKPRGrobal &grobal, const QString &title);
+    ~ListDisplayMenu() override;
+
+    QMenu *menu() const { return m_menu.get(); }
 
     // One more entry at the end, or one fewer.
     void AddListMenu();
@@ -34,10 +38,13 @@ public:
     // A list's name as menus show it: "name(n)" for a duplicate.
     static QString listCaption(const ListOb &list);
 
+signals:
+    // The entry at index was chosen.
+    void chosen(int index);
+
 private:
     QKPRGrobal &m_grobal;
-    QMenu *m_menu;
-    std::function<void(int)> m_onChosen;
+    std::unique_ptr<QMenu> m_menu;
     QList<QAction *> m_entries;
     QList<qint16> m_listMap;
 };

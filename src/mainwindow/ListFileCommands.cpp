@@ -1,17 +1,17 @@
 #include "mainwindow/ListFileCommands.h"
 
-#include "app/QKPRGrobal.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/ListCommands.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-ListFileCommands::ListFileCommands(QKPRGrobal &grobal, QKPRbase &window, MessageBoxPort &messages,
+ListFileCommands::ListFileCommands(QKPRGrobal &grobal, ListCommands &lists, MessageBoxPort &messages,
                                    FileDialogPort &dialogs)
-    : m_grobal(grobal), m_window(window), m_store(grobal, messages), m_dialogs(dialogs)
+    : m_grobal(grobal), m_lists(lists), m_store(grobal, messages), m_dialogs(dialogs)
 {
 }
 
@@ -63,7 +63,7 @@ void ListFileCommands::OpenCommandFiles(const QStringList &arguments)
         if (path.isEmpty())
             continue;
         if (!first)
-            m_window.MakeNewList();
+            m_lists.MakeNewList();
         first = false;
         m_store.OpenListFile(path);
     }

@@ -5,13 +5,13 @@
 
 #include <QStringList>
 
-class QKPRbase;
+class ListCommands;
 class QKPRGrobal;
 
 // Opening and saving clip-list files from the menus, the keys and the command line.
 class ListFileCommands {
 public:
-    ListFileCommands(QKPRGrobal &grobal, QKPRbase &window, MessageBoxPort &messages, FileDialogPort &dialogs);
+    ListFileCommands(QKPRGrobal &grobal, ListCommands &lists, MessageBoxPort &messages, FileDialogPort &dialogs);
 
     void OpenListDialog();
     void SaveListDialog();
@@ -29,7 +29,7 @@ public:
 
 private:
     QKPRGrobal &m_grobal;
-    QKPRbase &m_window;
+    ListCommands &m_lists;
     ClipListStore m_store;
     spgComDLFile m_dialogs;
 };

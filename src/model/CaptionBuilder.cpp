@@ -1,13 +1,13 @@
 #include "model/CaptionBuilder.h"
 
-#include "model/ListOb.h"
+#include "model/ListOptions.h"
 #include "model/TextWidth.h"
 
 namespace {
 const QString Ellipsis = QStringLiteral("...");
 }
 
-QString CaptionBuilder::caption(const ListOb &options, const QString &text) const
+QString CaptionBuilder::caption(const ListOptions &options, const QString &text) const
 {
     QString result = options.ioSFLG ? fitCaption(text, options.ioSWidth, options.ReturnLetter)
                                     : lengthCaption(text, options.ioSLength, options.ReturnLetter);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class ListOb;
+struct ListOptions;
 class TextWidth;
 
 // Builds the one-line row text of an item from a list's caption options. The work is in
@@ -12,7 +12,7 @@ class CaptionBuilder {
 public:
     CaptionBuilder(const QString &crLf, const TextWidth &meter) : m_crLf(crLf), m_meter(meter) {}
 
-    QString caption(const ListOb &options, const QString &text) const;
+    QString caption(const ListOptions &options, const QString &text) const;
 
     // Cuts the text so that it, followed by "...", fits the width; line breaks become breakText.
     QString fitCaption(const QString &text, qint32 width, const QString &breakText) const;

@@ -1,12 +1,13 @@
 #include "model/ItemControl.h"
 
-#include "app/QKPRGrobal.h"
 #include "model/CaptionBuilder.h"
 #include "model/ClipListBox.h"
 #include "model/ListControl.h"
+#include "model/ListExControl.h"
 #include "model/ListOb.h"
 #include "model/ModelTypes.h"
 #include "model/PaneHost.h"
+#include "model/QKPRGrobal.h"
 
 #include <QDebug>
 #include <algorithm>
@@ -30,7 +31,7 @@ qint16 ItemControl::prooIx(qint16 row) const
 
 ClipListBox &ItemControl::box(qint16 pane) const
 {
-    return m_grobal.paneHost().clipList(pane);
+    return m_grobal.listExControl().box(pane);
 }
 
 bool ItemControl::rowInRange(qint16 row, const char *operation) const
@@ -43,13 +44,13 @@ bool ItemControl::rowInRange(qint16 row, const char *operation) const
 
 QString ItemControl::icCaption(const QString &text) const
 {
-    return CaptionBuilder(m_grobal.CrLf, m_grobal.paneHost()).caption(m_list, text);
+    return CaptionBuilder(m_grobal.CrLf, m_grobal.listExControl().host()).caption(m_list, text);
 }
 
 QString ItemControl::captionFor(qint16 list, const QString &text) const
 {
     const ListOb &options = m_grobal.listControl().lcListOb(list);
-    return CaptionBuilder(m_grobal.CrLf, m_grobal.paneHost()).caption(options, text);
+    return CaptionBuilder(m_grobal.CrLf, m_grobal.listExControl().host()).caption(options, text);
 }
 
 QString ItemControl::rowText(const ItemOb &item) const

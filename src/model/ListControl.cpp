@@ -1,10 +1,11 @@
 #include "model/ListControl.h"
 
-#include "app/QKPRGrobal.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
-#include "storage/UtilityFirstList.h"
-#include "storage/UtilityGrobal.h"
+#include "model/ListOptionFieldList.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
 
 #include <QDebug>
 #include <stdexcept>
@@ -28,36 +29,18 @@ qint16 ListControl::lcMakeList()
     }
     auto made = std::make_unique<ListOb>(m_grobal);
     ListOb &list = *made;
-    const UtilityFirstList &def = m_grobal.utilityFirstList();
+    const UtilityFirstList &defaults = m_grobal.utilityFirstList();
 
     list.Hper = -1;
-    list.ioSFLG = def.ioSFLGDef;
-    list.ioSLength = def.ioSLengthDef;
-    list.ioSWidth = def.ioSWidthDef;
-    list.LenNum = def.LenNumDef;
-    list.UpperCount = def.UpperCountDef;
-    list.ReturnLetter = def.returnLetterDef;
-
+    ListOptionFieldList{}([&](auto option, auto def, auto) { list.*option = defaults.*def; });
+    // With AddMode a new list adds the way the focused one does.
     ListExControl &panes = m_grobal.listExControl();
     if (panes.UBEx() > 0 && m_grobal.utilityGrobal().AddMode) {
         const ListOb &focused = lcListOb(m_grobal.getOLx(panes.lecListFocus()));
         list.WayAdd = focused.WayAdd;
         list.PosAdd = focused.PosAdd;
         list.MovAdd = focused.MovAdd;
-    } else {
-        list.WayAdd = def.WayAddDef;
-        list.PosAdd = def.PosAddDef;
-        list.MovAdd = def.MovAddDef;
     }
-
-    list.fiName = def.fiNameDef;
-    list.loName = def.loNameDef;
-    list.FontName = def.FontNameDef;
-    list.FontSize = def.FontSizeDef;
-    list.BackClr = def.BackClrDef;
-    list.ForeClr = def.ForeClrDef;
-    list.BackClrFcs = def.BackClrFcsDef;
-    list.ForeClrFcs = def.ForeClrFcsDef;
 
     m_lists.push_back(std::move(made));
     return qint16(m_lists.size() - 1);

@@ -1,20 +1,20 @@
 #include "model/ListExControl.h"
 
-#include "app/QKPRGrobal.h"
 #include "model/ClipListBox.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListOb.h"
 #include "model/PaneHost.h"
+#include "model/QKPRGrobal.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-ListExControl::ListExControl(QKPRGrobal &grobal) : m_grobal(grobal) {}
+ListExControl::ListExControl(QKPRGrobal &grobal, PaneHost &host) : m_grobal(grobal), m_host(host) {}
 
 ClipListBox &ListExControl::box(qint16 pane) const
 {
-    return m_grobal.paneHost().clipList(pane);
+    return m_host.clipList(pane);
 }
 
 ListExOb &ListExControl::lecListOb(qint16 pane)
@@ -41,7 +41,7 @@ void ListExControl::setLecEx(qint16 position, qint16 pane)
 void ListExControl::lecMakeList(qint16 list)
 {
     ListOb &shown = m_grobal.listControl().lcListOb(list);
-    PaneHost &host = m_grobal.paneHost();
+    PaneHost &host = m_host;
 
     float share = shown.Hper;
     float rescale = shown.Hper;
@@ -105,7 +105,7 @@ void ListExControl::lecUnExList(qint16 pane)
         qWarning("lecUnExList: the last shown pane stays open");
         return;
     }
-    PaneHost &host = m_grobal.paneHost();
+    PaneHost &host = m_host;
     const float share = m_slots[size_t(pane)]->Hper;
     const qint16 list = m_slots[size_t(pane)]->leoListOb;
 
@@ -162,10 +162,9 @@ void ListExControl::lecChaFocus(qint16 pane)
     }
     const ListOb &focused = lists.lcListOb(lecListOb(pane).leoListOb);
     box(pane).setColours(focused.BackClrFcs, focused.ForeClrFcs);
-    PaneHost &host = m_grobal.paneHost();
-    host.setFontSize(box(pane).fontSize());
-    host.ListClipActive(focused.MovAdd);
+    m_host.setFontSize(box(pane).fontSize());
     m_focus = pane;
+    emit focusedListMovAdd(focused.MovAdd);
 }
 
 void ListExControl::lecSetHper(qint16 pane, float share)

@@ -2,18 +2,26 @@
 
 #include "model/ListExOb.h"
 
+#include <QObject>
 #include <deque>
 #include <optional>
 #include <vector>
 
 class QKPRGrobal;
 class ClipListBox;
+class PaneHost;
 
 // Which list each pane shows, the panes' top-to-bottom order and height shares, the focused pane,
 // and the focused and highlighted rows. Pane numbers of closed panes are reused, oldest first.
-class ListExControl {
+class ListExControl : public QObject {
+    Q_OBJECT
 public:
-    explicit ListExControl(QKPRGrobal &grobal);
+    ListExControl(QKPRGrobal &grobal, PaneHost &host);
+
+    // The main window's list area, where the panes are shown.
+    PaneHost &host() const { return m_host; }
+    // The list box of a shown pane.
+    ClipListBox &box(qint16 pane) const;
 
     qint16 UBEx() const { return qint16(m_order.size()); }
     qint16 paneSlots() const { return qint16(m_slots.size()); }
@@ -41,6 +49,10 @@ public:
     void lecChaFocus(qint16 pane);
     void lecSetHper(qint16 pane, float share);
 
+signals:
+    // A pane took the focus; the watcher's timer follows the movAdd option of its list.
+    void focusedListMovAdd(qint16 movAdd);
+
 private:
     void lecShareIn(float rescale);
     void lecShareOut(float share);
@@ -48,9 +60,9 @@ private:
     bool lecIsShown(qint16 pane) const;
     // Clamps the row to the list's rows; false when the list has none.
     bool lecClampRow(qint16 pane, qint16 &row);
-    ClipListBox &box(qint16 pane) const;
 
     QKPRGrobal &m_grobal;
+    PaneHost &m_host;
     std::vector<std::optional<ListExOb>> m_slots;
     std::deque<qint16> m_free;
     std::vector<qint16> m_order;

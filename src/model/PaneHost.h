@@ -7,8 +7,8 @@
 
 class ClipListBox;
 
-// What the display state needs from the main window: its list boxes and divider bars, its layout,
-// its measuring font and the watcher timer rule.
+// What the display state needs from the main window: its list boxes and divider bars, its layout
+// and its measuring font.
 class PaneHost : public TextWidth {
 public:
     // Pointer values of a divider bar.
@@ -22,8 +22,7 @@ public:
     virtual void unloadBar(qint16 index) = 0;
     virtual void setBarPointer(qint16 index, int pointer) = 0;
     virtual void whenResize() = 0;
-    // Font of the main window, which measures captions in width mode.
+    // The font that measures captions in width mode.
     virtual void setFontSize(float points) = 0;
     virtual void setFontName(const QString &family) = 0;
-    virtual void ListClipActive(qint16 movAdd) = 0;
 };

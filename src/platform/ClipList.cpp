@@ -3,6 +3,7 @@
 #include "platform/WinColour.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
 #include <memory>
@@ -108,6 +109,17 @@ void ClipList::setListFont(const QString &family, float pointSize)
         f.setPointSizeF(pointSize);
     m_fontSize = pointSize;
     setFont(f);
+}
+
+void ClipList::keyPressEvent(QKeyEvent *event)
+{
+    // Delete belongs to the window, which deletes the highlighted items; the list box would take it
+    // as the start of a keyboard search.
+    if (event->key() == Qt::Key_Delete) {
+        event->ignore();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void ClipList::mouseReleaseEvent(QMouseEvent *event)

@@ -1,6 +1,6 @@
 #include "platform/FontSetup.h"
 
-#include "app/ProgramTexts.h"
+#include "model/ProgramTexts.h"
 
 #include <QFont>
 #include <QStringList>

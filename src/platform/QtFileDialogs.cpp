@@ -1,5 +1,6 @@
 #include "platform/QtFileDialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
@@ -16,7 +17,7 @@ QString QtFileDialogs::saveFile(const FileDialogRequest &request)
 
 QString QtFileDialogs::run(const FileDialogRequest &request, bool save)
 {
-    QFileDialog dialog(m_parent, request.title);
+    QFileDialog dialog(m_parent ? m_parent : QApplication::activeWindow(), request.title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The descriptions carry their patterns already ("...(*.qkp)"); the toolkit reads the

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// The toolkit's file dialogs, modal over a parent window.
+// The toolkit's file dialogs, modal over a parent window, or over the active window.
 class QtFileDialogs : public FileDialogPort {
 public:
     explicit QtFileDialogs(QWidget *parent = nullptr) : m_parent(parent) {}

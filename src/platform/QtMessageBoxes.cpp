@@ -1,10 +1,11 @@
 #include "platform/QtMessageBoxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 MessageBoxPort::Answer QtMessageBoxes::show(const QString &title, const QString &text, Icon icon, Buttons buttons)
 {
-    QMessageBox box(m_parent);
+    QMessageBox box(m_parent ? m_parent : QApplication::activeWindow());
     box.setWindowTitle(title);
     // Texts are built with CR LF line breaks; a lone CR would show as a stray mark.
     QString shown = text;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/MessageBoxPort.h"
+#include "model/MessageBoxPort.h"
 
 class QWidget;
 
-// Message boxes as modal QMessageBox dialogs over a parent window.
+// Message boxes as modal QMessageBox dialogs over a parent window, or over the active window.
 class QtMessageBoxes : public MessageBoxPort {
 public:
     explicit QtMessageBoxes(QWidget *parent = nullptr) : m_parent(parent) {}

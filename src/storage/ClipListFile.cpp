@@ -1,11 +1,11 @@
 #include "storage/ClipListFile.h"
 
-#include "app/ProgramTexts.h"
 #include "model/ItemControl.h"
 #include "model/ListOb.h"
+#include "model/ProgramTexts.h"
+#include "model/SettingRanges.h"
 #include "storage/Cp932Codec.h"
 #include "storage/RecordFileHeader.h"
-#include "storage/SettingRanges.h"
 #include "storage/spgFileCon.h"
 #include "storage/spgGetCheck.h"
 #include "storage/spgSetCheck.h"

@@ -1,13 +1,13 @@
 #include "storage/ClipListStore.h"
 
-#include "app/MessageBoxPort.h"
-#include "app/QKPRGrobal.h"
 #include "model/ClipListBox.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
+#include "model/MessageBoxPort.h"
 #include "model/PaneHost.h"
+#include "model/QKPRGrobal.h"
 #include "storage/ClipListFile.h"
 
 bool ClipListStore::OpenListFile(const QString &path)
@@ -31,7 +31,7 @@ bool ClipListStore::ReadListFile(const QString &path, qint16 pane, qint16 list)
     ListOb &target = m_grobal.listControl().lcListOb(list);
     const ClipListOptions &options = read.content.options;
     options.applyTo(target);
-    PaneHost &host = m_grobal.paneHost();
+    PaneHost &host = m_grobal.listExControl().host();
     ClipListBox &box = host.clipList(pane);
     box.setListFont(options.FontName, options.FontSize);
     host.setFontName(options.FontName);

@@ -1,7 +1,8 @@
 #include "storage/SettingsFile.h"
 
-#include "storage/UtilityFirstList.h"
-#include "storage/UtilityGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
+#include "storage/SettingsSections.h"
 #include "storage/WindowSettings.h"
 #include "storage/spgFileCon.h"
 
@@ -60,11 +61,11 @@ RecordFileHeader::Status SettingsFile::load(spgFileCon &Fee, bool opened, const 
     const bool Version = status == RecordFileHeader::Accepted;
     // Each loader falls back to its factory values once the file has shown damage; as the damage
     // stays recorded, every later section does the same.
-    m_grobal.LoadUtilGrobal(Fee, Version);
-    m_firstList.LoadUtilFirst(Fee, Version);
-    m_windows.name.LoadUtilQKPRname(Fee, Version);
+    SettingsSections::LoadUtilGrobal(m_grobal, Fee, Version);
+    SettingsSections::LoadUtilFirst(m_firstList, Fee, Version);
+    m_windows.name.read(Fee, Version);
     m_windows.text.LoadUtilQKPRtext(Fee, Version);
-    m_windows.listData.LoadUtilQKPRldata(Fee, Version);
+    m_windows.listData.read(Fee, Version);
     m_windows.mini.LoadUtilQKPRmin(Fee, Version);
     m_windows.main.LoadUtilQKPRBase(Fee, Version, desktop);
     Fee.closeBy();
@@ -91,11 +92,11 @@ bool SettingsFile::write(spgFileCon &Fee, bool opened)
         return false;
     }
     WriteUtilHeader(Fee);
-    m_grobal.UGrobalOutofUtility(Fee);
-    m_firstList.UFirstOutofUtility(Fee);
-    m_windows.name.UQKPRnameOutofUtility(Fee);
+    SettingsSections::UGrobalOutofUtility(m_grobal, Fee);
+    SettingsSections::UFirstOutofUtility(m_firstList, Fee);
+    m_windows.name.write(Fee);
     m_windows.text.UQKPRtextOutofUtility(Fee);
-    m_windows.listData.UQKPRldataOutofUtility(Fee);
+    m_windows.listData.write(Fee);
     m_windows.mini.UQKPRminOutofUtility(Fee);
     m_windows.main.UQKPRbaseOutofUtility(Fee);
     if (!Fee.closeBy()) {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "storage/ListDataDialogSettings.h"
 #include "storage/MainWindowSettings.h"
 #include "storage/MiniWindowSettings.h"
-#include "storage/NameDialogSettings.h"
 #include "storage/TextWindowSettings.h"
+#include "storage/WindowOffsetSettings.h"
 
 // Every window's remembered values, as the settings file keeps them. The program holds one set for
 // the whole run; each window reads its own at start-up and when it opens, and writes it back

@@ -1,15 +1,14 @@
 // Opening and saving clip-list files from the main window: dialogs, remembered folder, overwrite
 // save, failures that leave the list alone, and files named on the command line.
-#include "FakeClipboard.h"
-#include "ScriptedFileDialogs.h"
-#include "ScriptedMessageBoxes.h"
-#include "app/QKPRGrobal.h"
+#include "TestProgram.h"
+#include "mainwindow/ListCommands.h"
 #include "mainwindow/ListFileCommands.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/PaneArea.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
 #include "platform/ClipList.h"
 #include "storage/ClipListFile.h"
 #include "storage/ClipListStore.h"
@@ -22,17 +21,10 @@
 namespace {
 
 struct Window {
-    Window()
-    {
-        window = std::make_unique<QKPRbase>(grobal, &clipboard, &boxes, &dialogs);
-    }
-    void start(const QStringList &files = {})
-    {
-        window->loadForm(files);
-        window->show();
-    }
+    void start(const QStringList &files = {}) { p.start(files); }
     qint16 focusedList() { return grobal.getOLx(grobal.listExControl().lecListFocus()); }
     ListOb &list(qint16 n) { return grobal.listControl().lcListOb(n); }
+    ListFileCommands &listFiles() { return p.root.listFiles(); }
     void add(qint16 list, const QStringList &texts)
     {
         const qint16 pane = grobal.listExControl().lecListFocus();
@@ -42,18 +34,17 @@ struct Window {
     QStringList rows(qint16 pane)
     {
         QStringList out;
-        ClipList *box = window->clipListWidget(pane);
+        ClipList *box = p.root.panes().clipListWidget(pane);
         for (int r = 0; r < box->count(); ++r)
             out << box->item(r)->text();
         return out;
     }
     QTemporaryDir dir;
     QString path(const QString &name) { return dir.filePath(name); }
-    QKPRGrobal grobal;
-    FakeClipboard clipboard;
-    ScriptedMessageBoxes boxes;
-    ScriptedFileDialogs dialogs;
-    std::unique_ptr<QKPRbase> window;
+    TestProgram p;
+    QKPRGrobal &grobal = p.grobal();
+    ScriptedMessageBoxes &boxes = p.messages;
+    ScriptedFileDialogs &dialogs = p.fileDialogs;
 };
 
 } // namespace
@@ -77,7 +68,7 @@ void TestListFiles::saveAsThenOpenElsewhere()
     w.list(0).loName = QStringLiteral("saved list");
     const QString saved = w.path("list.qkp");
     w.dialogs.willChoose(saved);
-    w.window->listFiles().SaveListDialog();
+    w.listFiles().SaveListDialog();
     QVERIFY(QFile::exists(saved));
     QCOMPARE(w.list(0).fiName, saved);
     const FileDialogRequest &request = w.dialogs.shown.last().request;
@@ -90,9 +81,9 @@ void TestListFiles::saveAsThenOpenElsewhere()
     // A copy opened into a new list takes the rows, the name, and the path it was saved under.
     const QString copy = w.path("copy.qkp");
     QVERIFY(QFile::copy(saved, copy));
-    w.window->MakeNewList();
+    w.p.root.listCommands().MakeNewList();
     w.dialogs.willChoose(copy);
-    w.window->listFiles().OpenListDialog();
+    w.listFiles().OpenListDialog();
     const qint16 opened = w.focusedList();
     QCOMPARE(opened, 1);
     QCOMPARE(w.list(opened).loName, QStringLiteral("saved list"));
@@ -106,7 +97,7 @@ void TestListFiles::dialogsShareTheRememberedFolder()
 {
     Window w;
     w.start();
-    w.window->listFiles().OpenListDialog(); // cancelled
+    w.listFiles().OpenListDialog(); // cancelled
     QVERIFY(w.dialogs.shown.last().request.initialPath.isEmpty());
 
     // A failed open does not move the start of the next dialog.
@@ -116,14 +107,14 @@ void TestListFiles::dialogsShareTheRememberedFolder()
     f.close();
     w.dialogs.willChoose(broken);
     w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
-    w.window->listFiles().OpenListDialog();
-    w.window->listFiles().SaveListDialog(); // cancelled
+    w.listFiles().OpenListDialog();
+    w.listFiles().SaveListDialog(); // cancelled
     QVERIFY(w.dialogs.shown.last().request.initialPath.isEmpty());
 
     const QString saved = w.path("kept.qkp");
     w.dialogs.willChoose(saved);
-    w.window->listFiles().SaveListDialog();
-    w.window->listFiles().OpenListDialog(); // cancelled
+    w.listFiles().SaveListDialog();
+    w.listFiles().OpenListDialog(); // cancelled
     QCOMPARE(w.dialogs.shown.last().request.initialPath, saved);
 }
 
@@ -135,16 +126,16 @@ void TestListFiles::overwriteSaveUsesTheListsFile()
     // Never saved: the dialog asks where.
     const QString saved = w.path("over.qkp");
     w.dialogs.willChoose(saved);
-    w.window->listFiles().OverSave();
+    w.listFiles().OverSave();
     QCOMPARE(w.dialogs.shown.size(), 1);
     w.add(0, {"two"});
-    w.window->listFiles().OverSave();
+    w.listFiles().OverSave();
     QCOMPARE(w.dialogs.shown.size(), 1); // no dialog this time
     QCOMPARE(ClipListFile::read(saved).content.items.size(), size_t(2));
 
     // The file was deleted meanwhile: the dialog asks again.
     QFile::remove(saved);
-    w.window->listFiles().OverSave();
+    w.listFiles().OverSave();
     QCOMPARE(w.dialogs.shown.size(), 2);
 }
 
@@ -155,7 +146,7 @@ void TestListFiles::failedOpenLeavesTheListAlone()
     w.add(0, {"keep me", "and me"});
     w.list(0).loName = QStringLiteral("mine");
     const QString saved = w.path("good.qkp");
-    QVERIFY(w.window->listFiles().store().WriteListFile(saved, 0));
+    QVERIFY(w.listFiles().store().WriteListFile(saved, 0));
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadWrite));
     QByteArray bytes = file.readAll();
@@ -166,7 +157,7 @@ void TestListFiles::failedOpenLeavesTheListAlone()
     const QStringList before = w.rows(0);
     w.list(0).loName = QStringLiteral("renamed since");
     w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
-    QVERIFY(!w.window->listFiles().store().OpenListFile(saved));
+    QVERIFY(!w.listFiles().store().OpenListFile(saved));
     QCOMPARE(w.rows(0), before);
     QCOMPARE(w.list(0).loItemControl().UB(), 2);
     QCOMPARE(w.list(0).loName, QStringLiteral("renamed since"));
@@ -188,7 +179,7 @@ void TestListFiles::failedSaveKeepsTheFileAndTheName()
     w.list(0).fiName = QStringLiteral("/earlier/name.qkp");
     w.dialogs.willChoose(impossible);
     w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
-    w.window->listFiles().SaveListDialog();
+    w.listFiles().SaveListDialog();
     QCOMPARE(w.list(0).fiName, QStringLiteral("/earlier/name.qkp"));
     QCOMPARE(w.boxes.asked.size(), 1);
     QCOMPARE(w.boxes.asked.first().title, QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ書き込みｴﾗｰ"));
@@ -205,10 +196,10 @@ void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
         Window w;
         w.start();
         w.add(0, {"a1", "a2"});
-        QVERIFY(w.window->listFiles().store().WriteListFile(first, 0));
+        QVERIFY(w.listFiles().store().WriteListFile(first, 0));
         w.list(0).loItemControl().icClearItem(0);
         w.add(0, {"b1"});
-        QVERIFY(w.window->listFiles().store().WriteListFile(second, 0));
+        QVERIFY(w.listFiles().store().WriteListFile(second, 0));
     }
     Window w;
     w.start({first, dir.filePath(QStringLiteral("missing.qkp")), second});

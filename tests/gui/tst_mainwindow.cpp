@@ -1,17 +1,21 @@
 // The main window on real widgets: pane layout, the list display menu, list commands and keys.
-#include "ScriptedMessageBoxes.h"
-#include "app/QKPRGrobal.h"
+#include "TestProgram.h"
+#include "capture/ClipboardWatcher.h"
+#include "mainwindow/ListCommands.h"
 #include "mainwindow/ListDisplayMenu.h"
+#include "mainwindow/MainCommands.h"
 #include "mainwindow/MainMenus.h"
+#include "mainwindow/PaneArea.h"
 #include "mainwindow/QKPRbase.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
 #include "platform/ClipList.h"
 #include "storage/SettingsFile.h"
-#include "storage/UtilityFirstList.h"
-#include "storage/UtilityGrobal.h"
 
 #include <QAction>
 #include <QFrame>
@@ -27,30 +31,32 @@ namespace {
 struct Window {
     Window()
     {
-        window = std::make_unique<QKPRbase>(grobal);
-        window->loadForm();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        p.start();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
     }
-    ~Window() { window.reset(); }
     ListExControl &panes() { return grobal.listExControl(); }
-    ClipList *listAt(int position) { return window->clipListWidget(panes().lecEx(qint16(position))); }
-    int inner() { return window->clientArea()->height(); }
+    PaneArea &area() { return p.root.panes(); }
+    ListCommands &lists() { return p.root.listCommands(); }
+    MainMenus &menus() { return p.root.menus(); }
+    QAction *command(const char *name) { return p.command(name); }
+    ClipList *listAt(int position) { return p.listAt(position); }
+    int inner() { return area().height(); }
     int minimumHeight()
     {
         return int(std::nearbyint(float(window->logicalDpiY() / 72.0) * 9.0f + 4.0f));
     }
     QStringList menuCaptions()
     {
-        ListDisplayMenu &menu = *window->menus().Windowsnu;
-        emit window->menus().Menunu[1]->aboutToShow();
+        ListDisplayMenu &menu = menus().Windowsnu;
+        emit menus().Menunu[1]->aboutToShow();
         QStringList captions;
         for (int j = 0; j < menu.entryCount(); ++j)
             captions << menu.entry(j)->text() + (menu.entry(j)->isChecked() ? "*" : "");
         return captions;
     }
-    QKPRGrobal grobal;
-    std::unique_ptr<QKPRbase> window;
+    TestProgram p;
+    QKPRGrobal &grobal = p.grobal();
+    QKPRbase *window = &p.window();
 };
 
 } // namespace
@@ -67,11 +73,14 @@ private slots:
     void hidingAndShowingListsKeepsShares();
     void onlyShownListCannotBeHiddenOrDeleted();
     void deleteListRenumbersTheMenu();
-    void keysActOnlyWhileTheMenuBarIsHidden();
+    void everyCommandKeyWorksWithTheMenuBarShownOrHidden_data();
+    void everyCommandKeyWorksWithTheMenuBarShownOrHidden();
+    void commandKeysTakeEffect();
     void endRunsTheEndSequence();
     void deleteKeyDeletesHighlightedRows();
     void maximisedStateAndNormalBoundsRoundTrip();
     void unwritableSettingsAreReportedOnceAndTheProgramEnds();
+    void picturesAreInTheResourcesOfEveryProgram();
 };
 
 void TestMainWindow::startsWithOneEmptyPane()
@@ -82,16 +91,16 @@ void TestMainWindow::startsWithOneEmptyPane()
     QCOMPARE(w.grobal.listControl().UB(), 1);
     QCOMPARE(w.listAt(0)->count(), 0);
     QVERIFY(w.listAt(0)->isVisible());
-    QCOMPARE(w.window->barCount(), 2);
-    QCOMPARE(w.window->menus().Windowsnu->entryCount(), 1);
-    QCOMPARE(w.window->looker().interval(), 500);
+    QCOMPARE(w.area().barCount(), 2);
+    QCOMPARE(w.menus().Windowsnu.entryCount(), 1);
+    QCOMPARE(w.p.root.watcher().looker().interval(), 500);
     // The bottom bar closes the client area, below the menu bar, from the first show on.
-    QTRY_COMPARE(w.window->barWidget(1)->geometry().bottom() + 1, w.inner());
+    QTRY_COMPARE(w.area().barWidget(1)->geometry().bottom() + 1, w.inner());
     // Hiding the menu bar gives its height to the lists.
     const int listHeight = w.listAt(0)->height();
     w.window->setMenuExpress(false);
     QTRY_VERIFY(w.listAt(0)->height() > listHeight);
-    QCOMPARE(w.window->barWidget(1)->geometry().bottom() + 1, w.inner());
+    QCOMPARE(w.area().barWidget(1)->geometry().bottom() + 1, w.inner());
 }
 
 void TestMainWindow::oneListFillsTheAreaBelowTheToolStrip()
@@ -101,21 +110,21 @@ void TestMainWindow::oneListFillsTheAreaBelowTheToolStrip()
     const int h = w.inner();
     QCOMPARE(w.listAt(0)->geometry().top(), 22);
     QCOMPARE(w.listAt(0)->height(), h - 19 - 6);
-    QCOMPARE(w.window->barWidget(1)->geometry().top(), h - 3);
-    QCOMPARE(w.window->barWidget(1)->height(), 3);
-    QCOMPARE(w.window->barWidget(1)->width(), w.window->clientArea()->width());
-    QCOMPARE(w.window->barWidget(0)->geometry().top(), 19);
+    QCOMPARE(w.area().barWidget(1)->geometry().top(), h - 3);
+    QCOMPARE(w.area().barWidget(1)->height(), 3);
+    QCOMPARE(w.area().barWidget(1)->width(), w.area().width());
+    QCOMPARE(w.area().barWidget(0)->geometry().top(), 19);
 }
 
 void TestMainWindow::toolbarOffGivesTheListsItsStrip()
 {
     Window w;
-    w.window->MakeNewList();
+    w.lists().MakeNewList();
     w.window->resize(320, 400);
     const int first = w.listAt(0)->height();
     const int second = w.listAt(1)->height();
     w.window->setToolControl(false);
-    QCOMPARE(w.window->barWidget(0)->geometry().top(), 0);
+    QCOMPARE(w.area().barWidget(0)->geometry().top(), 0);
     QCOMPARE(w.listAt(0)->geometry().top(), 3);
     // The 19 pixels are shared out as spare height, half each (rounded).
     QVERIFY(std::abs(w.listAt(0)->height() - first - 9.5) <= 0.5);
@@ -129,8 +138,8 @@ void TestMainWindow::toolbarOffGivesTheListsItsStrip()
 void TestMainWindow::tooLowWindowGrowsByTheShortfall()
 {
     Window w;
-    w.window->MakeNewList();
-    w.window->MakeNewList();
+    w.lists().MakeNewList();
+    w.lists().MakeNewList();
     w.window->resize(320, 300);
     const int menuAndFrame = w.window->height() - w.inner();
     w.window->resize(320, menuAndFrame + 40);
@@ -158,28 +167,28 @@ void TestMainWindow::listMenuCaptionsNumberDuplicatesAndBracketTheFocus()
 {
     Window w;
     QCOMPARE(w.menuCaptions(), QStringList{"[ｸﾘｯﾌﾟ]*"});
-    w.window->MakeNewList();
+    w.lists().MakeNewList();
     QCOMPARE(w.menuCaptions(), (QStringList{"ｸﾘｯﾌﾟ(1)*", "[ｸﾘｯﾌﾟ(2)]*"}));
     w.grobal.listControl().lcListOb(0).loName = QStringLiteral("A&B");
     w.grobal.listControl().lcListOb(0).loNameEx = 0;
     // Hide the first list: it moves behind the shown ones, unchecked.
-    w.window->ListWinChange(0);
+    w.lists().ListWinChange(0);
     QCOMPARE(w.menuCaptions(), (QStringList{"[ｸﾘｯﾌﾟ(2)]*", "A&&B"}));
-    QCOMPARE(w.window->menus().Windowsnu->listAt(1), 0);
+    QCOMPARE(w.menus().Windowsnu.listAt(1), 0);
 }
 
 void TestMainWindow::hidingAndShowingListsKeepsShares()
 {
     Window w;
-    w.window->MakeNewList();
-    w.window->MakeNewList();
+    w.lists().MakeNewList();
+    w.lists().MakeNewList();
     w.menuCaptions();
-    w.window->ListWinChange(1); // hide the middle list
+    w.lists().ListWinChange(1); // hide the middle list
     QCOMPARE(w.panes().UBEx(), 2);
     QCOMPARE(w.grobal.getOLx(w.panes().lecListFocus()), 2);
     QVERIFY(std::abs(w.grobal.listControl().lcListOb(1).Hper - 1 / 3.0f) < 1e-5f);
     w.menuCaptions();
-    w.window->ListWinChange(2); // show it again, at the bottom, with its third
+    w.lists().ListWinChange(2); // show it again, at the bottom, with its third
     QCOMPARE(w.panes().UBEx(), 3);
     QCOMPARE(w.grobal.getOLx(w.panes().lecEx(2)), 1);
     QCOMPARE(w.grobal.getOLx(w.panes().lecListFocus()), 1);
@@ -192,19 +201,21 @@ void TestMainWindow::hidingAndShowingListsKeepsShares()
 void TestMainWindow::onlyShownListCannotBeHiddenOrDeleted()
 {
     Window w;
-    w.window->MakeNewList();
+    w.lists().MakeNewList();
     w.menuCaptions();
-    w.window->ListWinChange(0);
+    w.lists().ListWinChange(0);
     QCOMPARE(w.menuCaptions().size(), 2);
-    w.window->ListWinChange(0); // the only shown list now
+    w.lists().ListWinChange(0); // the only shown list now
     QCOMPARE(w.panes().UBEx(), 1);
 
-    emit w.window->menus().Menunu[0]->aboutToShow();
-    QVERIFY(!w.window->menus().Delenu->isEnabled());
-    w.window->DeleteList();
+    emit w.menus().Menunu[0]->aboutToShow();
+    QVERIFY(!w.command("Delenu")->isEnabled());
+    w.lists().DeleteList();
     QCOMPARE(w.grobal.listControl().UB(), 2);
 
     w.window->setMenuExpress(false);
+    w.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window));
     QTest::keyClick(w.listAt(0), Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(w.grobal.listControl().UB(), 2);
 }
@@ -212,29 +223,59 @@ void TestMainWindow::onlyShownListCannotBeHiddenOrDeleted()
 void TestMainWindow::deleteListRenumbersTheMenu()
 {
     Window w;
-    w.window->MakeNewList();
-    w.window->MakeNewList();
+    w.lists().MakeNewList();
+    w.lists().MakeNewList();
     w.grobal.listControl().lcNameList(2, QStringLiteral("last"));
     w.grobal.NumberSameName(2);
     w.panes().lecChaFocus(w.panes().lecEx(1));
-    emit w.window->menus().Menunu[0]->aboutToShow();
-    QVERIFY(w.window->menus().Delenu->isEnabled());
-    w.window->menus().Delenu->trigger();
+    emit w.menus().Menunu[0]->aboutToShow();
+    QVERIFY(w.command("Delenu")->isEnabled());
+    w.command("Delenu")->trigger();
     QCOMPARE(w.grobal.listControl().UB(), 2);
-    QCOMPARE(w.window->menus().Windowsnu->entryCount(), 2);
+    QCOMPARE(w.menus().Windowsnu.entryCount(), 2);
     QCOMPARE(w.menuCaptions(), (QStringList{"ｸﾘｯﾌﾟ(1)*", "[last]*"}));
 }
 
-void TestMainWindow::keysActOnlyWhileTheMenuBarIsHidden()
+void TestMainWindow::everyCommandKeyWorksWithTheMenuBarShownOrHidden_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("menuBar");
+    Window w;
+    for (QAction *action : w.p.root.commands().actions()) {
+        if (action->shortcut().isEmpty())
+            continue;
+        for (bool shown : {true, false})
+            QTest::addRow("%s %s", qPrintable(action->objectName()), shown ? "shown" : "hidden")
+                << action->objectName() << shown;
+    }
+}
+
+void TestMainWindow::everyCommandKeyWorksWithTheMenuBarShownOrHidden()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, menuBar);
+    Window w;
+    w.lists().MakeNewList(); // every command is enabled with two lists
+    w.window->setMenuExpress(menuBar);
+    QCOMPARE(w.window->menuBar()->isVisible(), menuBar);
+    w.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window));
+    QAction *action = w.p.root.commands().action(name);
+    QSignalSpy triggered(action, &QAction::triggered);
+    const QKeyCombination key = action->shortcut()[0];
+    QTest::keyClick(w.listAt(0), key.key(), key.keyboardModifiers());
+    QCOMPARE(triggered.size(), 1);
+}
+
+void TestMainWindow::commandKeysTakeEffect()
 {
     Window w;
-    QVERIFY(!w.window->KeyCommand(Qt::Key_N, Qt::ControlModifier));
-    QCOMPARE(w.grobal.listControl().UB(), 1);
     w.window->setMenuExpress(false);
-    QVERIFY(!w.window->menuBar()->isVisible());
+    w.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window));
     QTest::keyClick(w.listAt(0), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(w.grobal.listControl().UB(), 2);
-    QCOMPARE(w.window->menus().Windowsnu->entryCount(), 2);
+    QCOMPARE(w.menus().Windowsnu.entryCount(), 2);
     QTest::keyClick(w.listAt(0), Qt::Key_A, Qt::ControlModifier);
     QVERIFY(!w.window->StopGo());
     QVERIFY(!w.grobal.GoState);
@@ -246,11 +287,11 @@ void TestMainWindow::endRunsTheEndSequence()
 {
     Window w;
     int ended = 0;
-    w.window->setEndedHook([&] {
+    QObject::connect(w.window, &QKPRbase::ending, [&] {
         ++ended;
         QVERIFY(!w.grobal.ProgramEnding); // the settings are written before anything closes
     });
-    w.window->menus().Endnu->trigger();
+    w.command("Endnu")->trigger();
     QCOMPARE(ended, 1);
     QVERIFY(w.grobal.ProgramEnding);
     QVERIFY(!w.window->isVisible());
@@ -277,7 +318,7 @@ void TestMainWindow::deleteKeyDeletesHighlightedRows()
     w.window->setMenuExpress(false);
     list->clearSelection();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
-    QTest::keyClick(w.window.get(), Qt::Key_Delete);
+    QTest::keyClick(w.window, Qt::Key_Delete);
     QCOMPARE(list->count(), 1);
 }
 
@@ -286,9 +327,10 @@ void TestMainWindow::maximisedStateAndNormalBoundsRoundTrip()
     QTemporaryDir dir;
     const QString path = SettingsFile::pathIn(dir.path());
     {
-        QKPRGrobal grobal;
-        grobal.utilityGrobal().SetGrobalFactory();
-        grobal.utilityFirstList().SetFirstFactory();
+        UtilityGrobal settings;
+        settings.SetGrobalFactory();
+        UtilityFirstList defaults;
+        defaults.SetFirstFactory();
         WindowSettings windows;
         windows.main.WindowState = MainWindowSettings::Maximised;
         windows.main.Left = 40;
@@ -296,23 +338,22 @@ void TestMainWindow::maximisedStateAndNormalBoundsRoundTrip()
         windows.main.Width = 350;
         windows.main.Height = 260;
         windows.main.ToolControl = false;
-        QVERIFY(SettingsFile(grobal.utilityGrobal(), grobal.utilityFirstList(), windows).Ended(path));
+        QVERIFY(SettingsFile(settings, defaults, windows).Ended(path));
     }
-    QKPRGrobal grobal;
-    auto window = std::make_unique<QKPRbase>(grobal);
-    window->setSettingsPath(path);
-    window->loadForm();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QVERIFY(window->isMaximized());
-    QCOMPARE(window->windowStateNumber(), 2);
-    QVERIFY(!window->ToolControl());
-    window->close();
-    window.reset();
-
-    QKPRGrobal reread;
+    {
+        TestProgram p;
+        p.start({}, path);
+        QKPRbase &window = p.window();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.isMaximized());
+        QCOMPARE(window.windowStateNumber(), 2);
+        QVERIFY(!window.ToolControl());
+        window.close();
+    }
+    UtilityGrobal settings;
+    UtilityFirstList defaults;
     WindowSettings windows;
-    SettingsFile(reread.utilityGrobal(), reread.utilityFirstList(), windows).Started(path, QRect(0, 0, 1024, 768));
+    SettingsFile(settings, defaults, windows).Started(path, QRect(0, 0, 1024, 768));
     QCOMPARE(windows.main.WindowState, MainWindowSettings::Maximised);
     QCOMPARE(QRect(windows.main.Left, windows.main.Top, windows.main.Width, windows.main.Height), QRect(40, 50, 350, 260));
     QVERIFY(!windows.main.ToolControl);
@@ -326,20 +367,28 @@ void TestMainWindow::unwritableSettingsAreReportedOnceAndTheProgramEnds()
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    QKPRGrobal grobal;
-    ScriptedMessageBoxes boxes;
+    TestProgram p;
+    ScriptedMessageBoxes &boxes = p.messages;
     boxes.willAnswer(MessageBoxPort::Answer::Ok);
-    QKPRbase window(grobal, nullptr, &boxes);
-    window.setSettingsPath(blocker + QStringLiteral("/QKPRUtil.dat"));
-    window.loadForm();
-    window.show();
+    p.start({}, blocker + QStringLiteral("/QKPRUtil.dat"));
+    QKPRbase &window = p.window();
     window.close();
-    QVERIFY(grobal.ProgramEnding);
+    QVERIFY(p.grobal().ProgramEnding);
     QCOMPARE(boxes.asked.size(), 1);
     QCOMPARE(boxes.asked.first().title, QStringLiteral("Arlen.T.K. QuillKeeper"));
     QCOMPARE(boxes.asked.first().icon, MessageBoxPort::Icon::Critical);
     window.close(); // a second close does not ask again
     QCOMPARE(boxes.asked.size(), 1);
+}
+
+void TestMainWindow::picturesAreInTheResourcesOfEveryProgram()
+{
+    // Linked from the windows' static library, with no initialisation call of the test's own.
+    for (int size : {16, 32, 48, 64}) {
+        const QString name = size == 64 ? QStringLiteral(":/icons/quillkeeper.png")
+                                        : QStringLiteral(":/icons/quillkeeper-%1.png").arg(size);
+        QCOMPARE(QImage(name).size(), QSize(size, size));
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,27 +1,19 @@
 #include "FakePaneHost.h"
 
-#include "app/QKPRGrobal.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
-#include "storage/UtilityFirstList.h"
-#include "storage/UtilityGrobal.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
 
 #include <stdexcept>
 
-FakePaneHost::FakePaneHost(QKPRGrobal &grobal) : m_grobal(grobal)
+FakePaneHost::FakePaneHost()
 {
     boxes[0] = std::make_unique<FakeClipListBox>();
     barPointers.append(DefaultPointer);
-    m_grobal.setPaneHost(this);
-    m_grobal.setGrobalTarget(this);
-}
-
-FakePaneHost::~FakePaneHost()
-{
-    m_grobal.setPaneHost(nullptr);
-    m_grobal.setGrobalTarget(nullptr);
 }
 
 ClipListBox &FakePaneHost::clipList(qint16 pane)
@@ -65,16 +57,25 @@ void FakePaneHost::setBarPointer(qint16 index, int pointer)
 }
 
 ModelFixture::ModelFixture()
-    : grobal(std::make_unique<QKPRGrobal>()), host(std::make_unique<FakePaneHost>(*grobal))
+    : host(std::make_unique<FakePaneHost>()), grobal(std::make_unique<QKPRGrobal>(*host))
 {
+    FakePaneHost *shown = host.get();
+    QObject::connect(&grobal->utilityGrobal(), &UtilityGrobal::timerIntervalChanged,
+                     [shown](int milliseconds) { shown->timerInterval = milliseconds; });
+    QObject::connect(&grobal->utilityGrobal(), &UtilityGrobal::barColourChanged,
+                     [shown](Colour colour) { shown->barColour = colour; });
+    QObject::connect(&grobal->listExControl(), &ListExControl::focusedListMovAdd, [shown](qint16 movAdd) {
+        shown->lastMovAdd = movAdd;
+        ++shown->activations;
+    });
     grobal->utilityGrobal().SetGrobalFactory();
     grobal->utilityFirstList().SetFirstFactory();
 }
 
 ModelFixture::~ModelFixture()
 {
-    host.reset();
     grobal.reset();
+    host.reset();
 }
 
 qint16 ModelFixture::showNewList()

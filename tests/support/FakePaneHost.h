@@ -2,7 +2,6 @@
 
 #include "FakeClipListBox.h"
 #include "model/PaneHost.h"
-#include "storage/GrobalTarget.h"
 
 #include <QList>
 #include <map>
@@ -12,10 +11,9 @@ class QKPRGrobal;
 
 // Stands in for the main window in unit tests: keeps list boxes and bars in memory and
 // measures text as 10 units per character (so width-mode captions are easy to predict).
-class FakePaneHost : public PaneHost, public GrobalTarget {
+class FakePaneHost : public PaneHost {
 public:
-    explicit FakePaneHost(QKPRGrobal &grobal);
-    ~FakePaneHost() override;
+    FakePaneHost();
 
     ClipListBox &clipList(qint16 pane) override;
     void loadClipList(qint16 pane) override;
@@ -26,35 +24,28 @@ public:
     void whenResize() override { ++resizes; }
     void setFontSize(float points) override { fontSize = points; }
     void setFontName(const QString &family) override { fontName = family; }
-    void ListClipActive(qint16 movAdd) override { lastMovAdd = movAdd; ++activations; }
     double textWidth(QStringView text) const override { return 10.0 * double(text.size()); }
-
-    void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
-    void setBarColour(qint16 bar, Colour colour) override { barColours[bar] = colour; }
 
     FakeClipListBox &box(qint16 pane) { return static_cast<FakeClipListBox &>(clipList(pane)); }
     bool isLoaded(qint16 pane) const { return boxes.count(pane) > 0; }
 
     std::map<qint16, std::unique_ptr<FakeClipListBox>> boxes;
     QList<int> barPointers; // by bar index; its size is the number of bars loaded
-    std::map<qint16, Colour> barColours;
+    Colour barColour = 0; // as the settings last pushed it
     int resizes = 0;
     float fontSize = 0;
     QString fontName;
     int lastMovAdd = -1;
     int activations = 0;
     int timerInterval = 0;
-
-private:
-    QKPRGrobal &m_grobal;
 };
 
 // A fresh, isolated set of lists, panes and settings with factory values and a fake main window.
 struct ModelFixture {
     ModelFixture();
     ~ModelFixture();
-    std::unique_ptr<QKPRGrobal> grobal;
     std::unique_ptr<FakePaneHost> host;
+    std::unique_ptr<QKPRGrobal> grobal;
 
     // Makes a list and shows it in a new pane; returns the list number.
     qint16 showNewList();

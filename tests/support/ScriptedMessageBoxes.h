@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageBoxPort.h"
+#include "model/MessageBoxPort.h"
 
 #include <QList>
 #include <QString>

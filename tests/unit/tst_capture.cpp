@@ -2,36 +2,18 @@
 // the lamp, the capture switch and the timer rule.
 #include "FakeClipboard.h"
 #include "FakePaneHost.h"
-#include "app/QKPRGrobal.h"
-#include "capture/CaptureLamp.h"
 #include "capture/ClipboardWatcher.h"
-#include "capture/WatcherTimer.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
-#include "storage/UtilityGrobal.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityGrobal.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
-
-struct FakeTimer : WatcherTimer {
-    bool timerRunning() const override { return running; }
-    void setTimerRunning(bool on) override { running = on; ++switches; }
-    bool running = false;
-    int switches = 0;
-};
-
-struct FakeLamp : CaptureLamp {
-    bool MinVis() const override { return shown; }
-    bool AccClLump() const override { return lit; }
-    void AccClChangeOn() override { lit = true; }
-    void AccClChangeOff() override { lit = false; }
-    bool shown = true;
-    bool lit = false;
-};
 
 struct Capture : ModelFixture {
     Capture()
@@ -40,7 +22,7 @@ struct Capture : ModelFixture {
         options().ioSFLG = false;
         options().ioSLength = 1000;
         options().LenNum = false;
-        watcher.setLamp(&lamp);
+        QObject::connect(&watcher, &ClipboardWatcher::clipboardLooked, [this](bool captured) { looks << captured; });
         watcher.setStopGo(true);
     }
     ListOb &options() { return grobal->listControl().lcListOb(list); }
@@ -54,9 +36,9 @@ struct Capture : ModelFixture {
     QList<int> highlighted() { return host->box(0).selectedRows(); }
 
     FakeClipboard clipboard;
-    FakeTimer timer;
-    FakeLamp lamp;
-    ClipboardWatcher watcher{*grobal, clipboard, timer};
+    ClipboardWatcher watcher{*grobal, clipboard};
+    QList<bool> looks; // what each tick found: a new text or not
+    bool timerRunning() const { return watcher.looker().isActive(); }
     qint16 list = 0;
 };
 
@@ -108,23 +90,14 @@ void TestCapture::emptyAndMissingTextAndTheLamp()
 {
     Capture c;
     c.copy(QStringLiteral("lit"));
-    QVERIFY(c.lamp.lit);
-    c.copy(QString()); // text that reads as empty: nothing, lamp as it was
-    QVERIFY(c.lamp.lit);
+    c.copy(QString()); // text that reads as empty: nothing, and no word to the lamp
     QCOMPARE(c.items().UB(), 1);
     c.clipboard.clear(); // only an image, say
     c.watcher.Looker_Timer();
-    QVERIFY(!c.lamp.lit);
     c.copy(QStringLiteral("again"));
-    QVERIFY(c.lamp.lit);
     c.watcher.Looker_Timer(); // nothing new
-    QVERIFY(!c.lamp.lit);
-
-    // No mini window: the lamp is left alone.
-    c.lamp.shown = false;
-    c.copy(QStringLiteral("unseen"));
-    QVERIFY(!c.lamp.lit);
-    QCOMPARE(c.items().UB(), 3);
+    QCOMPARE(c.looks, (QList<bool>{true, false, true, false}));
+    QCOMPARE(c.items().UB(), 2);
 }
 
 void TestCapture::secretContentIsNeverCaptured()
@@ -137,7 +110,7 @@ void TestCapture::secretContentIsNeverCaptured()
     c.watcher.Looker_Timer();
     QCOMPARE(c.rows(0), QStringList{"before"});
     QVERIFY(!c.watcher.LastClipText().contains(QStringLiteral("hunter2")));
-    QVERIFY(!c.lamp.lit);
+    QCOMPARE(c.looks.mid(1), (QList<bool>{false, false}));
 }
 
 void TestCapture::richTextFollowsTheSetting()
@@ -305,8 +278,7 @@ void TestCapture::clickHonoursTheTextWindow()
     c.copy(QStringLiteral("one"));
     c.copy(QStringLiteral("two"));
     c.items().icNameItem(0, 1, QStringLiteral("named"));
-    int reNewed = 0;
-    c.watcher.setTextWindowReNewHook([&] { ++reNewed; });
+    QSignalSpy reNewed(&c.watcher, &ClipboardWatcher::textWindowRepointed);
 
     c.grobal->text.textDel = true; // unsaved edits: the click does nothing
     c.panes().lecItemSetBlue(0, 1);
@@ -322,7 +294,7 @@ void TestCapture::clickHonoursTheTextWindow()
     QCOMPARE(t.oIx, 0);
     QCOMPARE(t.Texts, QStringLiteral("one"));
     QCOMPARE(t.HeadTitle, QStringLiteral("named"));
-    QCOMPARE(reNewed, 1);
+    QCOMPARE(reNewed.size(), 1);
     QVERIFY(t.textSave);
 
     // A capture into the text window's pane means its item may have moved.
@@ -333,45 +305,42 @@ void TestCapture::clickHonoursTheTextWindow()
 void TestCapture::timerRule()
 {
     Capture c;
-    QVERIFY(c.timer.running);
-    QList<bool> toolbar;
-    c.watcher.setToolbarHook([&](bool on) { toolbar << on; });
+    QVERIFY(c.timerRunning());
+    const int timerId = c.watcher.looker().timerId();
+    c.watcher.setStopGo(true); // a running timer is not restarted
+    QCOMPARE(c.watcher.looker().timerId(), timerId);
+    QSignalSpy toolbar(&c.watcher, &ClipboardWatcher::stopGoShown);
+    QSignalSpy caption(&c.watcher, &ClipboardWatcher::captureSwitched);
     c.options().MovAdd = 1;
     c.watcher.setStopGo(false);
-    QVERIFY(!c.timer.running);
+    QVERIFY(!c.timerRunning());
     QVERIFY(!c.grobal->GoState);
-    QCOMPARE(toolbar, QList<bool>{false});
+    QCOMPARE(toolbar.takeFirst().first().toBool(), false);
 
     // A list that steps at screen edges needs the timer even while capture is off.
     const qint16 second = c.grobal->listControl().lcMakeList();
     c.grobal->listControl().lcListOb(second).MovAdd = 0;
     c.grobal->listControl().lcExList(second);
     c.watcher.ListClipActive(0);
-    QVERIFY(c.timer.running);
+    QVERIFY(c.timerRunning());
     c.watcher.ListClipActive(1);
-    QVERIFY(!c.timer.running);
+    QVERIFY(!c.timerRunning());
 
-    int stepped = 0;
-    c.watcher.setEdgeActionHook([&](qint16, qint16) { ++stepped; });
+    QSignalSpy stepped(&c.watcher, &ClipboardWatcher::edgeTick);
     c.watcher.ListClipActive(0);
     c.copy(QStringLiteral("not captured"));
-    QCOMPARE(stepped, 1);
+    QCOMPARE(stepped.size(), 1);
     QCOMPARE(c.grobal->listControl().lcListOb(second).loItemControl().UB(), 0);
 
     // Remote switching leaves the toolbar alone until it is re-applied.
     c.watcher.setStopGoRemote(true);
-    QVERIFY(c.timer.running && c.grobal->GoState);
-    QCOMPARE(toolbar, QList<bool>{false});
+    QVERIFY(c.timerRunning() && c.grobal->GoState);
+    QVERIFY(toolbar.isEmpty());
     c.watcher.StopGoBack();
-    QCOMPARE(toolbar, (QList<bool>{false, true}));
-
-    // The text window's menu caption follows the switch while it is shown.
-    QList<bool> caption;
-    c.watcher.setTextWindowCaptionHook([&](bool on) { caption << on; });
-    c.watcher.setStopGo(false);
-    c.grobal->text.textVis = true;
-    c.watcher.setStopGo(true);
-    QCOMPARE(caption, QList<bool>{true});
+    QCOMPARE(toolbar.takeFirst().first().toBool(), true);
+    // Every switch reaches the text window's caption.
+    QCOMPARE(caption.size(), 2);
+    QCOMPARE(caption.last().first().toBool(), true);
 }
 
 QTEST_GUILESS_MAIN(TestCapture)

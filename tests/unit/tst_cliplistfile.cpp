@@ -3,10 +3,10 @@
 // and saving that fails.
 #include "FakePaneHost.h"
 #include "ScriptedMessageBoxes.h"
-#include "app/QKPRGrobal.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
 #include "storage/ClipListFile.h"
 #include "storage/ClipListStore.h"
 #include "storage/Cp932Codec.h"

@@ -1,13 +1,13 @@
 // Deleting, joining and moving the highlighted rows, with the item limit questions.
 #include "FakePaneHost.h"
 #include "ScriptedMessageBoxes.h"
-#include "app/QKPRGrobal.h"
 #include "capture/ItemCommands.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
-#include "storage/UtilityGrobal.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityGrobal.h"
 
 #include <QtTest>
 

@@ -1,11 +1,11 @@
 // Items and rows: the item limit, pinned inserts, names, deletion, captions in both modes.
 #include "FakePaneHost.h"
-#include "app/QKPRGrobal.h"
 #include "model/CaptionBuilder.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

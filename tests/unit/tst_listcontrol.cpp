@@ -1,12 +1,12 @@
 // Lists: creation with the new-list defaults, naming apart, deletion and the panes' list numbers.
 #include "FakePaneHost.h"
-#include "app/QKPRGrobal.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
-#include "storage/UtilityFirstList.h"
-#include "storage/UtilityGrobal.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
 
 #include <QtTest>
 
@@ -43,7 +43,7 @@ void TestListControl::factoryValues()
 
     // The toolbar mouse option keeps its value through a factory reset and tells the toolbar.
     QList<bool> told;
-    f.grobal->utilityGrobal().setToolPointerHook([&](bool hover) { told << hover; });
+    QObject::connect(&f.grobal->utilityGrobal(), &UtilityGrobal::toolOvOrCkChanged, [&](bool hover) { told << hover; });
     f.grobal->utilityGrobal().setToolOvOrCk(true);
     f.grobal->utilityGrobal().SetGrobalFactory();
     QVERIFY(f.grobal->utilityGrobal().ToolOvOrCk());
@@ -53,8 +53,7 @@ void TestListControl::factoryValues()
     f.showNewList();
     f.grobal->utilityGrobal().ApplyGrobal();
     QCOMPARE(f.host->timerInterval, 500);
-    QCOMPARE(f.host->barColours.size(), size_t(2));
-    QCOMPARE(quint32(f.host->barColours[1]), 0x8000000Fu);
+    QCOMPARE(quint32(f.host->barColour), 0x8000000Fu);
 }
 
 void TestListControl::newListTakesDefaults()

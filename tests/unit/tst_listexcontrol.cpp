@@ -1,10 +1,10 @@
 // Panes: shares when showing and closing, pane number reuse, bars, focus colours, focused and highlighted rows.
 #include "FakePaneHost.h"
-#include "app/QKPRGrobal.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
 
 #include <QtTest>
 

@@ -1,12 +1,11 @@
 // The settings file: header and version rule, every section's round trip, damaged and foreign
 // files, window placement on the desktop, and saving that fails.
-#include "app/ProgramTexts.h"
-#include "app/QKPRGrobal.h"
-#include "storage/GrobalTarget.h"
+#include "model/ProgramTexts.h"
+#include "model/UtilGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
 #include "storage/SettingsFile.h"
-#include "storage/UtilGrobal.h"
-#include "storage/UtilityFirstList.h"
-#include "storage/UtilityGrobal.h"
+#include "storage/SettingsSections.h"
 #include "storage/WindowPlacement.h"
 #include "storage/WindowSettings.h"
 #include "storage/spgFileCon.h"
@@ -25,29 +24,24 @@ namespace {
 
 const QRect Desktop(0, 0, 1024, 768);
 
-class RecordingTarget : public GrobalTarget {
-public:
-    void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
-    void setBarColour(qint16, Colour colour) override { barColour = colour; }
-    int timerInterval = -1;
-    Colour barColour = 0;
-};
-
 // One program's worth of settings: the live objects and the window records.
 struct Program {
-    QKPRGrobal grobal;
+    UtilityGrobal settings;
+    UtilityFirstList defaultsOfNewLists;
     WindowSettings windows;
-    RecordingTarget target;
+    int timerInterval = -1; // as the settings last pushed them
+    Colour barColour = 0;
     QList<bool> pointerChanges;
 
     Program()
     {
-        grobal.setGrobalTarget(&target);
-        grobal.utilityGrobal().setToolPointerHook([this](bool hover) { pointerChanges.append(hover); });
+        QObject::connect(&settings, &UtilityGrobal::timerIntervalChanged, [this](int ms) { timerInterval = ms; });
+        QObject::connect(&settings, &UtilityGrobal::barColourChanged, [this](Colour colour) { barColour = colour; });
+        QObject::connect(&settings, &UtilityGrobal::toolOvOrCkChanged, [this](bool hover) { pointerChanges.append(hover); });
     }
-    UtilityGrobal &utility() { return grobal.utilityGrobal(); }
-    UtilityFirstList &firstList() { return grobal.utilityFirstList(); }
-    SettingsFile file() { return SettingsFile(grobal.utilityGrobal(), grobal.utilityFirstList(), windows); }
+    UtilityGrobal &utility() { return settings; }
+    UtilityFirstList &firstList() { return defaultsOfNewLists; }
+    SettingsFile file() { return SettingsFile(settings, defaultsOfNewLists, windows); }
 
     RecordFileHeader::Status start(QByteArray bytes)
     {
@@ -62,7 +56,7 @@ struct Program {
             return {};
         return buffer.data();
     }
-    UtilGrobal global() { return grobal.utilityGrobal().copyOut(); }
+    UtilGrobal global() { return settings.copyOut(); }
     FirstListFields defaults() { return firstList(); }
 };
 
@@ -164,15 +158,15 @@ QList<qint64> sectionEnds(Program &p)
     QList<qint64> ends;
     SettingsFile::WriteUtilHeader(fee);
     ends << fee.position() - 1;
-    p.utility().UGrobalOutofUtility(fee);
+    SettingsSections::UGrobalOutofUtility(p.utility(), fee);
     ends << fee.position() - 1;
-    p.firstList().UFirstOutofUtility(fee);
+    SettingsSections::UFirstOutofUtility(p.firstList(), fee);
     ends << fee.position() - 1;
-    p.windows.name.UQKPRnameOutofUtility(fee);
+    p.windows.name.write(fee);
     ends << fee.position() - 1;
     p.windows.text.UQKPRtextOutofUtility(fee);
     ends << fee.position() - 1;
-    p.windows.listData.UQKPRldataOutofUtility(fee);
+    p.windows.listData.write(fee);
     ends << fee.position() - 1;
     p.windows.mini.UQKPRminOutofUtility(fee);
     ends << fee.position() - 1;
@@ -358,12 +352,12 @@ void TestSettingsFile::globalSettingsReachTheMainWindow()
     fillWithOwnValues(first);
     Program second;
     second.start(first.end());
-    QCOMPARE(second.target.timerInterval, 1500);
-    QCOMPARE(second.target.barColour, systemColour(8));
+    QCOMPARE(second.timerInterval, 1500);
+    QCOMPARE(second.barColour, systemColour(8));
 
     Program factory;
     factory.start({});
-    QCOMPARE(factory.target.timerInterval, 500);
+    QCOMPARE(factory.timerInterval, 500);
 }
 
 void TestSettingsFile::damagedValuesTakeFactoryValues_data()

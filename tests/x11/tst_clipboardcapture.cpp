@@ -2,19 +2,22 @@
 // pointer and the keyboard are driven through the X server (xdotool), and other programs read
 // back what a click put on the clipboard (xclip -o).
 #include "ClipboardOwner.h"
-#include "app/QKPRGrobal.h"
+#include "TestProgram.h"
 #include "capture/ClipboardWatcher.h"
 #include "mainwindow/MainMenus.h"
+#include "mainwindow/PaneArea.h"
 #include "mainwindow/QKPRbase.h"
 #include "model/ItemControl.h"
 #include "model/ItemOb.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "model/SettingRanges.h"
+#include "model/UtilityGrobal.h"
 #include "platform/ClipList.h"
 #include "platform/LineBreaks.h"
-#include "storage/SettingRanges.h"
-#include "storage/UtilityGrobal.h"
+#include "platform/QtClipboard.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -57,34 +60,34 @@ bool runTool(const QString &program, const QStringList &arguments)
 
 // The main window as the user sees it, on the real clipboard with a short timer.
 struct Window {
-    ~Window() { window.reset(); }
-
     void open()
     {
-        window = std::make_unique<QKPRbase>(grobal);
-        window->loadForm();
-        grobal.utilityGrobal().TimerInterval = TickMs;
-        grobal.utilityGrobal().ApplyGrobal();
+        program = std::make_unique<TestProgram>(&clipboard);
+        window = &program->window();
+        program->start();
+        grobal().utilityGrobal().TimerInterval = TickMs;
+        grobal().utilityGrobal().ApplyGrobal();
         // After the watcher's own connection, so a capturing tick finds the count of the ticks before it.
-        QObject::connect(&window->looker(), &QTimer::timeout, window.get(), [this] { ++ticks; });
-        QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, window.get(),
+        QObject::connect(&watcher().looker(), &QTimer::timeout, window, [this] { ++ticks; });
+        QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, window,
                          [this](QClipboard::Mode mode) {
                              if (mode == QClipboard::Clipboard && tickAtChange < 0)
                                  tickAtChange = ticks;
                          });
-        QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted, window.get(),
+        QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted, window,
                          [this] { tickAtCapture = ticks; });
-        window->show();
     }
 
-    ClipList *list() { return window->clipListWidget(grobal.listExControl().lecListFocus()); }
-    const QString &lastClipText() const { return window->watcher().LastClipText(); }
+    QKPRGrobal &grobal() const { return program->grobal(); }
+    ClipboardWatcher &watcher() const { return program->root.watcher(); }
+    ClipList *list() { return program->root.panes().clipListWidget(grobal().listExControl().lecListFocus()); }
+    const QString &lastClipText() const { return watcher().LastClipText(); }
 
     // The item texts of the focused list, top row first.
     QStringList words()
     {
-        const qint16 pane = grobal.listExControl().lecListFocus();
-        ItemControl &items = grobal.listControl().lcListOb(grobal.getOLx(pane)).loItemControl();
+        const qint16 pane = grobal().listExControl().lecListFocus();
+        ItemControl &items = grobal().listControl().lcListOb(grobal().getOLx(pane)).loItemControl();
         QStringList texts;
         for (qint16 row = 0; row < items.UBic(); ++row)
             texts << items.icItemOb(items.prooIx(row)).ioWords;
@@ -106,8 +109,9 @@ struct Window {
         return QTest::qWaitFor([&] { return ticks >= until; }, count * TickMs * 10 + 2000);
     }
 
-    QKPRGrobal grobal;
-    std::unique_ptr<QKPRbase> window;
+    QtClipboard clipboard;
+    std::unique_ptr<TestProgram> program;
+    QKPRbase *window = nullptr;
     int ticks = 0;
     int tickAtChange = -1;
     int tickAtCapture = -1;
@@ -152,7 +156,7 @@ bool TestClipboardCapture::openWithBaseline(Window &w, const QString &baseline)
     if (!m_owner.take({"xclip"}, baseline.toUtf8()))
         return false;
     w.open();
-    return QTest::qWaitForWindowExposed(w.window.get()) &&
+    return QTest::qWaitForWindowExposed(w.window) &&
            QTest::qWaitFor([&] { return w.words() == QStringList{baseline}; }, 5000) &&
            w.lastClipText() == baseline;
 }
@@ -235,7 +239,7 @@ void TestClipboardCapture::capturesOnlyPlainOrRichTextThatIsNotSecret()
 
     Window w;
     QVERIFY(openWithBaseline(w, QStringLiteral("baseline")));
-    w.grobal.utilityGrobal().HTMLReco = htmlReco;
+    w.grobal().utilityGrobal().HTMLReco = htmlReco;
     QVERIFY(copyElsewhere(w, QStringList{"helper"} + owner));
     if (captured.isNull()) {
         QVERIFY(w.passTicks(QuietTicks));
@@ -274,7 +278,7 @@ void TestClipboardCapture::clickedRowGoesBackToTheClipboard()
 
     Window w;
     QVERIFY(openWithBaseline(w, QStringLiteral("baseline")));
-    w.grobal.utilityGrobal().HTMLReco = htmlReco;
+    w.grobal().utilityGrobal().HTMLReco = htmlReco;
     for (const QString &text : copies) {
         if (htmlReco)
             QVERIFY(copyElsewhere(w, {"helper", "--format", "text/plain", "plain", "--format", "text/rtf", text}));
@@ -324,13 +328,13 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
 
     QVERIFY(runTool(QStringLiteral("xdotool"), {"key", "ctrl+a"}));
     QTRY_VERIFY(!w.window->StopGo());
-    QVERIFY(!w.grobal.GoState);
-    emit w.window->menus().Menunu[2]->aboutToShow();
-    QVERIFY(w.window->menus().Stopnu->isChecked());
+    QVERIFY(!w.grobal().GoState);
+    emit w.program->root.menus().Menunu[2]->aboutToShow();
+    QVERIFY(w.program->command("Stopnu")->isChecked());
 
     QVERIFY(copyElsewhere(w, {"xclip"}, "copied while stopped"));
     // The timer keeps running for the screen-edge stepping of the list, but captures nothing.
-    QVERIFY(w.window->looker().isActive());
+    QVERIFY(w.watcher().looker().isActive());
     QVERIFY(w.passTicks(QuietTicks));
     QCOMPARE(w.words(), QStringList{"baseline"});
     QVERIFY(!w.window->StopGo());
@@ -338,8 +342,8 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
     QVERIFY(runTool(QStringLiteral("xdotool"), {"key", "ctrl+a"}));
     QTRY_VERIFY(w.window->StopGo());
     QTRY_COMPARE(w.words(), (QStringList{"copied while stopped", "baseline"}));
-    emit w.window->menus().Menunu[2]->aboutToShow();
-    QVERIFY(!w.window->menus().Stopnu->isChecked());
+    emit w.program->root.menus().Menunu[2]->aboutToShow();
+    QVERIFY(!w.program->command("Stopnu")->isChecked());
 }
 
 QTEST_MAIN(TestClipboardCapture)

@@ -30,6 +30,10 @@ void TestStartup::firstRunWindowIsCentredAndEndsCleanly()
     QCOMPARE(placed.left(), int(std::nearbyint((screen.width() - 307) / 2.0)));
     QCOMPARE(placed.top(), int(std::nearbyint((screen.height() - 215) / 2.0)));
 
+    // The window icon comes from the program's own resources.
+    const QString icon = X11Program::run(QStringLiteral("xprop"), {"-id", id, "_NET_WM_ICON"});
+    QVERIFY2(icon.contains(QStringLiteral("_NET_WM_ICON(CARDINAL) = ")), qPrintable(icon.left(200)));
+
     QVERIFY(program.screenshot(QDir::current().filePath(QStringLiteral("x11-startup.png"))));
     QCOMPARE(program.closeAndWait(id), 0);
     // The settings are written beside the program at the end of the first run.

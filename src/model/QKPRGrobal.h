@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TextHandOff.h"
+#include "model/TextHandOff.h"
 
 #include <QString>
 #include <memory>
@@ -10,18 +10,16 @@ class ListExControl;
 class UtilityGrobal;
 class UtilityFirstList;
 class PaneHost;
-class GrobalTarget;
 
-// Program-wide state and the one set of data-model singletons. The program uses instance();
-// a test builds its own QKPRGrobal and so its own isolated set of lists, panes and settings.
+// Program-wide state and the one set of data-model singletons. The composition root builds one;
+// a test builds its own, and so its own isolated set of lists, panes and settings.
 class QKPRGrobal {
 public:
-    QKPRGrobal();
+    // The panes are shown in the host's list boxes.
+    explicit QKPRGrobal(PaneHost &host);
     ~QKPRGrobal();
     QKPRGrobal(const QKPRGrobal &) = delete;
     QKPRGrobal &operator=(const QKPRGrobal &) = delete;
-
-    static QKPRGrobal &instance();
 
     // The only line break the program searches for or writes.
     QString CrLf = QStringLiteral("\r\n");
@@ -36,17 +34,10 @@ public:
     // rows have just changed.
     void ClearTextSave(qint16 pane);
 
-    // Singletons, created on first use.
-    ListControl &listControl();
-    ListExControl &listExControl();
-    UtilityGrobal &utilityGrobal();
-    UtilityFirstList &utilityFirstList();
-
-    // The main window, once it exists.
-    PaneHost &paneHost() const;
-    void setPaneHost(PaneHost *host) { m_paneHost = host; }
-    GrobalTarget *grobalTarget() const { return m_grobalTarget; }
-    void setGrobalTarget(GrobalTarget *target) { m_grobalTarget = target; }
+    ListControl &listControl() { return *m_listControl; }
+    ListExControl &listExControl() { return *m_listExControl; }
+    UtilityGrobal &utilityGrobal() { return *m_utilityGrobal; }
+    UtilityFirstList &utilityFirstList() { return *m_utilityFirstList; }
 
     // The list number shown in a pane.
     qint16 getOLx(qint16 pane);
@@ -56,10 +47,9 @@ public:
     void NumberSameName(qint16 list);
 
 private:
-    std::unique_ptr<ListControl> m_listControl;
-    std::unique_ptr<ListExControl> m_listExControl;
+    // Settings first: the lists read them; lists before panes: panes are released first.
     std::unique_ptr<UtilityGrobal> m_utilityGrobal;
     std::unique_ptr<UtilityFirstList> m_utilityFirstList;
-    PaneHost *m_paneHost = nullptr;
-    GrobalTarget *m_grobalTarget = nullptr;
+    std::unique_ptr<ListControl> m_listControl;
+    std::unique_ptr<ListExControl> m_listExControl;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/FirstListFields.h"
+#include "model/FirstListFields.h"
 
 // Working copy of the new-list defaults, or of one existing list's options, for the settings dialog.
 struct UtilListOb : FirstListFields {

@@ -1,60 +1,23 @@
-#include "app/QKPRGrobal.h"
+#include "model/QKPRGrobal.h"
 
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
-#include "storage/UtilityFirstList.h"
-#include "storage/UtilityGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
 
 #include <set>
-#include <stdexcept>
 
-QKPRGrobal::QKPRGrobal() = default;
+QKPRGrobal::QKPRGrobal(PaneHost &host)
+    : m_utilityGrobal(std::make_unique<UtilityGrobal>()),
+      m_utilityFirstList(std::make_unique<UtilityFirstList>()),
+      m_listControl(std::make_unique<ListControl>(*this)),
+      m_listExControl(std::make_unique<ListExControl>(*this, host))
+{
+}
 
-// Members are released in reverse order: the lists go after the panes that show them.
 QKPRGrobal::~QKPRGrobal() = default;
-
-QKPRGrobal &QKPRGrobal::instance()
-{
-    static QKPRGrobal grobal;
-    return grobal;
-}
-
-ListControl &QKPRGrobal::listControl()
-{
-    if (!m_listControl)
-        m_listControl = std::make_unique<ListControl>(*this);
-    return *m_listControl;
-}
-
-ListExControl &QKPRGrobal::listExControl()
-{
-    if (!m_listExControl)
-        m_listExControl = std::make_unique<ListExControl>(*this);
-    return *m_listExControl;
-}
-
-UtilityGrobal &QKPRGrobal::utilityGrobal()
-{
-    if (!m_utilityGrobal)
-        m_utilityGrobal = std::make_unique<UtilityGrobal>(*this);
-    return *m_utilityGrobal;
-}
-
-UtilityFirstList &QKPRGrobal::utilityFirstList()
-{
-    if (!m_utilityFirstList)
-        m_utilityFirstList = std::make_unique<UtilityFirstList>();
-    return *m_utilityFirstList;
-}
-
-PaneHost &QKPRGrobal::paneHost() const
-{
-    if (!m_paneHost)
-        throw std::logic_error("no main window to show panes in");
-    return *m_paneHost;
-}
 
 qint16 QKPRGrobal::getOLx(qint16 pane)
 {

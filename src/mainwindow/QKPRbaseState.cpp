@@ -1,45 +1,28 @@
-// Start-up, the settings read and written around the run, placement and the layout of panes and bars.
+// Start-up, the settings read and written around the run, and the window's placement.
 #include "mainwindow/QKPRbase.h"
 
-#include "app/MessageBoxPort.h"
-#include "app/ProgramTexts.h"
-#include "app/QKPRGrobal.h"
 #include "capture/ClipboardWatcher.h"
-#include "mainwindow/ListDisplayMenu.h"
+#include "mainwindow/ListCommands.h"
 #include "mainwindow/ListFileCommands.h"
-#include "mainwindow/MainMenus.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "platform/ClipList.h"
+#include "mainwindow/PaneArea.h"
+#include "model/MessageBoxPort.h"
+#include "model/ProgramTexts.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
 #include "storage/SettingsFile.h"
-#include "storage/UtilityFirstList.h"
-#include "storage/UtilityGrobal.h"
 
-#include <QFrame>
 #include <QGuiApplication>
-#include <QLayout>
-#include <QResizeEvent>
 #include <QScreen>
-#include <cmath>
-
-namespace {
-int roundHalfEven(double value)
-{
-    return int(std::nearbyint(value));
-}
-} // namespace
 
 void QKPRbase::loadForm(const QStringList &files)
 {
     m_loading = true;
+    holdLayout();
     setWindowTitle(ProgramTexts::title());
-    m_bars[0]->setFixedHeight(BarHeight);
 
     Started();
-
-    ListControl &lists = m_grobal.listControl();
-    lists.lcExList(lists.lcMakeList());
-    m_menus->Windowsnu->AddListMenu();
+    m_lists.MakeFirstList();
 
     setMenuExpress(m_menuExpress);
     setTopZOrder(m_topZOrder);
@@ -47,8 +30,9 @@ void QKPRbase::loadForm(const QStringList &files)
     setToolControl(m_toolControl);
 
     m_loading = false;
+    holdLayout();
     whenResize();
-    m_listFiles->OpenCommandFiles(files);
+    m_files.OpenCommandFiles(files);
 }
 
 QRect QKPRbase::desktopRect() const
@@ -73,7 +57,7 @@ void QKPRbase::Started()
     // The switches are stored now and take effect when the start-up assigns them their values.
     m_menuExpress = main.MenuExpress;
     m_topZOrder = main.TopZOrder;
-    m_watcher->restoreStopGo(main.StopGo);
+    m_watcher.restoreStopGo(main.StopGo);
     m_toolControl = main.ToolControl;
     m_normalBounds = QRect(main.Left, main.Top, main.Width, main.Height);
     setPixBounds(m_normalBounds);
@@ -100,10 +84,10 @@ void QKPRbase::Ended()
         return;
     SettingsFile file(m_grobal.utilityGrobal(), m_grobal.utilityFirstList(), m_windows);
     if (!file.Ended(m_settingsPath)) {
-        m_messages->show(ProgramTexts::title(),
-                         QStringLiteral("設定ﾌｧｲﾙ：") + m_settingsPath + m_grobal.CrLf + m_grobal.CrLf +
-                             QStringLiteral("設定を保存できませんでした。") + m_grobal.CrLf + file.errorString(),
-                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
+        m_messages.show(ProgramTexts::title(),
+                        QStringLiteral("設定ﾌｧｲﾙ：") + m_settingsPath + m_grobal.CrLf + m_grobal.CrLf +
+                            QStringLiteral("設定を保存できませんでした。") + m_grobal.CrLf + file.errorString(),
+                        MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
     }
 }
 
@@ -121,75 +105,6 @@ void QKPRbase::setPixBounds(const QRect &outer)
     const int extraHeight = frame.height() - client.height();
     resize(qMax(1, outer.width() - extraWidth), qMax(1, outer.height() - extraHeight));
     move(outer.topLeft());
-}
-
-double QKPRbase::pixelsPerPoint() const
-{
-    return logicalDpiY() / 72.0;
-}
-
-void QKPRbase::whenResize()
-{
-    m_menus->ListMenuState();
-    if (m_loading || m_inLayout || m_windowState == 1)
-        return;
-    m_inLayout = true;
-    // A window not shown yet has had no resize event to place its client area.
-    if (!isVisible() && layout())
-        layout()->setGeometry(rect());
-    ListExControl &panes = m_grobal.listExControl();
-    const int width = m_client->width();
-    int available = m_client->height();
-    int top = BarHeight;
-    if (m_toolControl) {
-        available -= ToolStripHeight;
-        top = ToolStripHeight + BarHeight;
-    }
-    m_bars[0]->hide();
-    m_bars[0]->setGeometry(0, top - BarHeight, width, BarHeight);
-
-    const int n = panes.UBEx();
-    const float ppp = float(pixelsPerPoint());
-    std::vector<float> minimum(static_cast<size_t>(n));
-    float minimumSum = 0;
-    for (int i = 0; i < n; ++i) {
-        minimum[size_t(i)] = ppp * clipList(panes.lecEx(qint16(i))).fontSize() + 4.0f;
-        minimumSum += minimum[size_t(i)];
-    }
-    int spare = roundHalfEven(double(available) - BarHeight * (n + 1) - double(minimumSum));
-    if (spare < 0) {
-        // Too low for every list's minimum: the window grows by the shortfall. The resize is made
-        // once the current one is finished, so that it is not undone by the layout in progress.
-        if (!m_growthQueued) {
-            m_growthQueued = true;
-            QMetaObject::invokeMethod(this, [this, shortfall = -spare] {
-                m_growthQueued = false;
-                resize(this->width(), height() + shortfall);
-            }, Qt::QueuedConnection);
-        }
-        spare = 0;
-    }
-
-    for (int i = 0; i < n; ++i) {
-        const qint16 pane = panes.lecEx(qint16(i));
-        ClipList *list = m_clipLists[size_t(pane)];
-        QFrame *bar = m_bars[size_t(i + 1)];
-        list->hide();
-        bar->hide();
-        const int share = roundHalfEven(double(panes.lecListOb(pane).Hper) * spare);
-        const int h = roundHalfEven(double(minimum[size_t(i)]) + share);
-        list->setGeometry(0, top, width, h);
-        top += h;
-        bar->setGeometry(0, top, width, BarHeight);
-        top += BarHeight;
-    }
-    for (int i = 0; i < n; ++i)
-        m_clipLists[size_t(panes.lecEx(qint16(i)))]->show();
-    for (QFrame *bar : m_bars) {
-        bar->resize(width, BarHeight);
-        bar->show();
-    }
-    m_inLayout = false;
 }
 
 void QKPRbase::changeEvent(QEvent *event)

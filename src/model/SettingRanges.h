@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-// The ranges the settings dialog keeps each value in. A value read from the settings file outside
-// them is damage and gives way to the factory value.
+// The ranges the settings dialog keeps each value in. A value read from a file outside them is
+// damage and gives way to the factory value.
 namespace SettingRanges {
 
 constexpr qint16 TimerIntervalMin = 100;
@@ -30,16 +30,29 @@ constexpr bool within(T value, T low, T high)
     return value >= low && value <= high;
 }
 
-// Takes `value` into `field` when it lies in the range; otherwise `field` keeps what it has.
-template <typename T>
-constexpr void keepWithin(T &field, T value, T low, T high)
-{
-    if (within(value, low, high))
-        field = value;
-}
-
 inline bool isFontSize(float points) { return std::isfinite(points) && points > 0; }
 // Names that come from the font dialog are never empty.
 inline bool isFontName(const QString &name) { return !name.isEmpty(); }
+
+// What a stored value must satisfy to be taken, one per field of a field list.
+struct AnyValue {
+    template <typename T>
+    constexpr bool operator()(const T &) const { return true; }
+};
+
+template <typename T>
+struct InRange {
+    T low;
+    T high;
+    constexpr bool operator()(T value) const { return within(value, low, high); }
+};
+
+struct FontSize {
+    bool operator()(float points) const { return isFontSize(points); }
+};
+
+struct NonEmpty {
+    bool operator()(const QString &text) const { return !text.isEmpty(); }
+};
 
 } // namespace SettingRanges

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/GrobalFields.h"
+#include "model/GrobalFields.h"
 
 // Working copy of the global settings for the settings dialog; the toolbar mouse option is a
 // plain field here, so writing it has no side effect.

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/ProgramSeams.h"
+
+#include <memory>
+
+class ClipboardWatcher;
+class ItemCommands;
+class ListCommands;
+class ListDisplayMenu;
+class ListFileCommands;
+class MainCommands;
+class MainMenus;
+class PaneArea;
+class QKPRGrobal;
+class QKPRbase;
+
+// Builds the program: the global state, the watcher, the commands and every window, each given
+// only what it uses, and connects the events that go up between them. The program builds one
+// over the system's seams; a test builds one over fakes.
+class ProgramRoot {
+public:
+    explicit ProgramRoot(const ProgramSeams &seams);
+    ~ProgramRoot();
+    ProgramRoot(const ProgramRoot &) = delete;
+    ProgramRoot &operator=(const ProgramRoot &) = delete;
+
+    QKPRGrobal &grobal() const { return *m_grobal; }
+    ClipboardWatcher &watcher() const { return *m_watcher; }
+    ItemCommands &itemCommands() const { return *m_itemCommands; }
+    ListDisplayMenu &listDisplayMenu() const { return *m_listDisplay; }
+    ListCommands &listCommands() const { return *m_listCommands; }
+    ListFileCommands &listFiles() const { return *m_listFiles; }
+    QKPRbase &window() const { return *m_window; }
+    PaneArea &panes() const { return *m_panes; }
+    MainCommands &commands() const { return *m_commands; }
+    MainMenus &menus() const { return *m_menus; }
+
+private:
+    PaneArea *m_panes; // the main window's client area, owned by the window
+    std::unique_ptr<QKPRGrobal> m_grobal;
+    std::unique_ptr<ClipboardWatcher> m_watcher;
+    std::unique_ptr<ItemCommands> m_itemCommands;
+    std::unique_ptr<ListDisplayMenu> m_listDisplay;
+    std::unique_ptr<ListCommands> m_listCommands;
+    std::unique_ptr<ListFileCommands> m_listFiles;
+    std::unique_ptr<QKPRbase> m_window;
+    std::unique_ptr<MainCommands> m_commands;
+    MainMenus *m_menus; // owned by the menu bar
+};

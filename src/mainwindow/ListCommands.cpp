@@ -1,0 +1,65 @@
+#include "mainwindow/ListCommands.h"
+
+#include "mainwindow/ListDisplayMenu.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/QKPRGrobal.h"
+
+ListCommands::ListCommands(QKPRGrobal &grobal, ListDisplayMenu &displayMenu)
+    : m_grobal(grobal), m_displayMenu(displayMenu)
+{
+    connect(&displayMenu, &ListDisplayMenu::chosen, this, &ListCommands::ListWinChange);
+}
+
+void ListCommands::MakeNewList()
+{
+    ListControl &lists = m_grobal.listControl();
+    const qint16 list = lists.lcMakeList();
+    if (list == ListControl::Refused)
+        return;
+    lists.lcExList(list);
+    m_displayMenu.AddListMenu();
+    m_grobal.NumberSameName(list);
+}
+
+void ListCommands::MakeFirstList()
+{
+    ListControl &lists = m_grobal.listControl();
+    lists.lcExList(lists.lcMakeList());
+    m_displayMenu.AddListMenu();
+}
+
+void ListCommands::DeleteList()
+{
+    ListExControl &panes = m_grobal.listExControl();
+    // The only shown list is never deleted: a window without a list has nothing to capture into.
+    if (panes.UBEx() <= 1)
+        return;
+    const qint16 pane = panes.lecListFocus();
+    const qint16 list = m_grobal.getOLx(pane);
+    panes.lecUnExList(pane);
+    m_grobal.listControl().lcDelList(list);
+    m_displayMenu.DelListMenu();
+    m_grobal.ClearTextSave(pane);
+}
+
+void ListCommands::ListWinChange(int index)
+{
+    ListExControl &panes = m_grobal.listExControl();
+    if (index < 0 || index >= m_displayMenu.entryCount())
+        return;
+    if (index < panes.UBEx()) {
+        // A shown list: hide it, unless it is the last one shown.
+        if (panes.UBEx() <= 1)
+            return;
+        const qint16 pane = panes.lecEx(qint16(index));
+        panes.lecUnExList(pane);
+        TextHandOff &text = m_grobal.text;
+        if (text.textSave && text.cLx == pane && panes.UBEx() > 1)
+            text.textSave = false;
+        return;
+    }
+    const qint16 list = m_displayMenu.listAt(index);
+    if (list >= 0 && list < m_grobal.listControl().UB())
+        m_grobal.listControl().lcExList(list);
+}

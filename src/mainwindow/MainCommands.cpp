@@ -1,0 +1,57 @@
+#include "mainwindow/MainCommands.h"
+
+#include "capture/ClipboardWatcher.h"
+#include "mainwindow/ListCommands.h"
+#include "mainwindow/ListFileCommands.h"
+#include "model/ListExControl.h"
+#include "model/QKPRGrobal.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QWidget>
+
+MainCommands::MainCommands(QKPRGrobal &grobal, QWidget &window, ListCommands &lists, ListFileCommands &files,
+                           ClipboardWatcher &watcher)
+    : m_grobal(grobal), m_window(window), m_watcher(watcher)
+{
+    add("Newnu", QStringLiteral("新規ﾘｽﾄ作成(&N)"), Qt::CTRL | Qt::Key_N, [&lists] { lists.MakeNewList(); });
+    add("Delenu", QStringLiteral("ﾘｽﾄ消去(&D)"), Qt::CTRL | Qt::Key_D, [&lists] { lists.DeleteList(); });
+    add("Opennu", QStringLiteral("開く(&O)..."), Qt::CTRL | Qt::Key_O, [&files] { files.OpenListDialog(); });
+    add("OvSavenu", QStringLiteral("上書き保存(&S)"), Qt::CTRL | Qt::Key_S, [&files] { files.OverSave(); });
+    add("Savenu", QStringLiteral("名前をつけて保存(&A)..."), {}, [&files] { files.SaveListDialog(); });
+    add("Endnu", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ終了(&X)"), Qt::CTRL | Qt::Key_Q, [&window] { window.close(); });
+    add("Stopnu", QStringLiteral("作動を停止する(&S)"), Qt::CTRL | Qt::Key_A,
+        [&watcher] { watcher.setStopGo(!watcher.StopGo()); })
+        ->setCheckable(true);
+}
+
+QAction *MainCommands::add(const char *name, const QString &caption, const QKeySequence &shortcut,
+                           std::function<void()> run)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    m_window.addAction(action);
+    m_actions.append(action);
+    return action;
+}
+
+QAction *MainCommands::action(const QString &name) const
+{
+    for (QAction *action : m_actions) {
+        if (action->objectName() == name)
+            return action;
+    }
+    return nullptr;
+}
+
+void MainCommands::ListMenuState()
+{
+    action(QStringLiteral("Delenu"))->setEnabled(m_grobal.listExControl().UBEx() > 1);
+}
+
+void MainCommands::OptionMenuState()
+{
+    action(QStringLiteral("Stopnu"))->setChecked(!m_watcher.StopGo());
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <functional>
+
+class ClipboardWatcher;
+class ListCommands;
+class ListFileCommands;
+class QAction;
+class QKPRGrobal;
+class QKeySequence;
+class QWidget;
+
+// Every command of the main window as one QAction, named by its menu item (Newnu, Stopnu, ...).
+// The menu bar, the pop-up menu, the toolbar and the keys all trigger these actions. Each is
+// also added to the window, so its shortcut works while the menu bar is hidden.
+class MainCommands : public QObject {
+    Q_OBJECT
+public:
+    MainCommands(QKPRGrobal &grobal, QWidget &window, ListCommands &lists, ListFileCommands &files,
+                 ClipboardWatcher &watcher);
+
+    // The command table, in the order the commands were declared.
+    const QList<QAction *> &actions() const { return m_actions; }
+    // The action of a command by its name; null for an unknown name.
+    QAction *action(const QString &name) const;
+
+    // Check marks and enabled states, worked out when a menu is about to show.
+    void ListMenuState();
+    void OptionMenuState();
+
+private:
+    QAction *add(const char *name, const QString &caption, const QKeySequence &shortcut,
+                 std::function<void()> run);
+
+    QKPRGrobal &m_grobal;
+    QWidget &m_window;
+    ClipboardWatcher &m_watcher;
+    QList<QAction *> m_actions;
+};

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "model/PaneHost.h"
+#include "platform/FontTextWidth.h"
+
+#include <QWidget>
+#include <vector>
+
+class ClipList;
+class ListExControl;
+class QFrame;
+
+// The main window's client area: the shown clip lists stacked one above the other, each in its
+// own list box, with 3-pixel bars between them, below the room of the toolbar strip.
+class PaneArea : public QWidget, public PaneHost {
+    Q_OBJECT
+public:
+    static constexpr int BarHeight = 3;
+    static constexpr int ToolStripHeight = 19;
+
+    explicit PaneArea(QWidget *parent = nullptr);
+
+    // The display state whose panes are laid out; set once, before the first layout.
+    void setPanes(ListExControl &panes) { m_panes = &panes; }
+
+    // PaneHost
+    ClipListBox &clipList(qint16 pane) override;
+    void loadClipList(qint16 pane) override;
+    void unloadClipList(qint16 pane) override;
+    void loadBar(qint16 index) override;
+    void unloadBar(qint16 index) override;
+    void setBarPointer(qint16 index, int pointer) override;
+    void whenResize() override;
+    void setFontSize(float points) override;
+    void setFontName(const QString &family) override;
+    double textWidth(QStringView text) const override { return m_meter.textWidth(text); }
+
+    // Every bar, and every bar loaded later, takes the colour.
+    void setBarColour(Colour colour);
+    // The toolbar strip's room at the top.
+    void setToolStripShown(bool shown);
+    // No layout while the window is being loaded or is minimised.
+    void setLayoutHeld(bool held);
+
+    // The list box of a pane and a bar as whenResize placed them.
+    ClipList *clipListWidget(qint16 pane) const;
+    QFrame *barWidget(qint16 index) const;
+    int barCount() const { return int(m_bars.size()); }
+    const QFont &measuringFont() const { return m_meter.font(); }
+
+signals:
+    // A mouse button was released over the list box of a pane.
+    void rowReleased(qint16 pane);
+    // Every layout request, also one that is held (the list menu's enabled states follow).
+    void layoutRequested();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    ClipList *makeClipList();
+    qint16 paneOf(const ClipList *list) const;
+    void applyBarColour(QFrame *bar);
+    double pixelsPerPoint() const;
+    void growBy(int shortfall);
+
+    ListExControl *m_panes = nullptr;
+    std::vector<ClipList *> m_clipLists; // by pane number; null where no pane is loaded
+    std::vector<QFrame *> m_bars;        // bar 0 is the top edge
+    Colour m_barColour = 0;
+    bool m_barColourSet = false;
+    FontTextWidth m_meter;
+    bool m_toolStrip = true;
+    bool m_held = false;
+    bool m_inLayout = false;
+    bool m_growthQueued = false;
+};

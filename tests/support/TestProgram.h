@@ -1,0 +1,36 @@
+#pragma once
+
+#include "FakeClipboard.h"
+#include "ScriptedFileDialogs.h"
+#include "ScriptedMessageBoxes.h"
+#include "app/ProgramRoot.h"
+
+#include <QStringList>
+
+class ClipList;
+class QAction;
+class QKPRbase;
+
+// The whole program as the composition root builds it, over an in-memory clipboard (or the given
+// one) and scripted message boxes and file dialogs.
+class TestProgram {
+public:
+    explicit TestProgram(ClipboardPort *clipboard = nullptr);
+    ~TestProgram();
+
+    // Runs the start-up sequence (factory settings unless a settings path is given) and shows
+    // the window.
+    void start(const QStringList &files = {}, const QString &settingsPath = QString());
+
+    QKPRGrobal &grobal() const { return root.grobal(); }
+    QKPRbase &window() const { return root.window(); }
+    // The list box at a display position.
+    ClipList *listAt(int position) const;
+    // A command of the command table by name.
+    QAction *command(const char *name) const;
+
+    FakeClipboard clipboard;
+    ScriptedMessageBoxes messages;
+    ScriptedFileDialogs fileDialogs;
+    ProgramRoot root;
+};
