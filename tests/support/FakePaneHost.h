@@ -11,7 +11,8 @@
 class QKPRGrobal;
 
 // Stands in for the main window in unit tests: keeps list boxes and bars in memory and
-// measures text as 10 units per character (so width-mode captions are easy to predict).
+// measures text as 10 units per character (so width-mode captions are easy to predict), scaled by
+// the font size over 9 points when widthFollowsFontSize is set.
 class FakePaneHost : public PaneHost, public GrobalTarget {
 public:
     explicit FakePaneHost(QKPRGrobal &grobal);
@@ -27,7 +28,10 @@ public:
     void setFontSize(float points) override { fontSize = points; }
     void setFontName(const QString &family) override { fontName = family; }
     void ListClipActive(qint16 movAdd) override { lastMovAdd = movAdd; ++activations; }
-    double textWidth(QStringView text) const override { return 10.0 * double(text.size()); }
+    double textWidth(QStringView text) const override
+    {
+        return 10.0 * double(text.size()) * (widthFollowsFontSize ? fontSize / 9.0 : 1.0);
+    }
 
     void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
     void setBarColour(qint16 bar, Colour colour) override { barColours[bar] = colour; }
@@ -44,6 +48,7 @@ public:
     int lastMovAdd = -1;
     int activations = 0;
     int timerInterval = 0;
+    bool widthFollowsFontSize = false;
 
 private:
     QKPRGrobal &m_grobal;
