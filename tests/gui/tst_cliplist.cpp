@@ -15,6 +15,8 @@ private slots:
     void coloursAndSystemColours();
     void fontSizeIsKept();
     void mouseReleaseIsReported();
+    void rightButtonLeavesFocusAndHighlights_data();
+    void rightButtonLeavesFocusAndHighlights();
 };
 
 void TestClipList::rowsAtIndexAndEnd()
@@ -108,6 +110,43 @@ void TestClipList::mouseReleaseIsReported()
     QTest::mouseClick(list.viewport(), Qt::RightButton, {}, onRow);
     QCOMPARE(released.count(), 2);
     QCOMPARE(box.listIndex(), 0);
+}
+
+void TestClipList::rightButtonLeavesFocusAndHighlights_data()
+{
+    QTest::addColumn<bool>("doubleClick");
+    QTest::newRow("press and release") << false;
+    QTest::newRow("double click") << true;
+}
+
+void TestClipList::rightButtonLeavesFocusAndHighlights()
+{
+    QFETCH(bool, doubleClick);
+    ClipList list;
+    ClipListBox &box = list;
+    for (int i = 0; i < 4; ++i)
+        box.addItem(QString::number(i));
+    list.resize(200, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    // A two-row highlight made with the mouse, the focus on its second row.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list.visualItemRect(list.item(1)).center());
+    QCOMPARE(box.selectedRows(), (QList<int>{0, 1}));
+    QCOMPARE(box.listIndex(), 1);
+
+    QSignalSpy released(&list, &ClipList::mouseReleased);
+    const QPoint third = list.visualItemRect(list.item(2)).center();
+    if (doubleClick)
+        QTest::mouseDClick(list.viewport(), Qt::RightButton, {}, third);
+    else
+        QTest::mousePress(list.viewport(), Qt::RightButton, {}, third);
+    QTest::mouseRelease(list.viewport(), Qt::RightButton, {}, third);
+    QVERIFY(!released.isEmpty());
+    QCOMPARE(released.last().at(0).value<Qt::MouseButton>(), Qt::RightButton);
+    QCOMPARE(box.selectedRows(), (QList<int>{0, 1}));
+    QCOMPARE(box.listIndex(), 1);
 }
 
 QTEST_MAIN(TestClipList)
