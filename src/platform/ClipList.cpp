@@ -120,14 +120,6 @@ void ClipList::mousePressEvent(QMouseEvent *event)
         QListWidget::mousePressEvent(event);
 }
 
-void ClipList::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::RightButton)
-        event->accept();
-    else
-        QListWidget::mouseDoubleClickEvent(event);
-}
-
 void ClipList::mouseReleaseEvent(QMouseEvent *event)
 {
     // The view's release handling finishes a press it saw; it saw no right press.

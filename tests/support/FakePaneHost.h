@@ -30,7 +30,7 @@ public:
     void ListClipActive(qint16 movAdd) override { lastMovAdd = movAdd; ++activations; }
     double textWidth(QStringView text) const override
     {
-        return 10.0 * double(text.size()) * (widthFollowsFontSize ? fontSize / 9.0 : 1.0);
+        return 10.0 * double(text.size()) * (widthFollowsFontSize ? fontSize / 9 : 1);
     }
 
     void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }

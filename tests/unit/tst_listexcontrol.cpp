@@ -38,7 +38,6 @@ private slots:
     void highestPaneNumberReturnsToSlotCount();
     void barsAndPointersFollowThePanes();
     void focusColoursFontAndTimerRule();
-    void hiddenListComesBackWithTheRowsOfItsCapture_data();
     void hiddenListComesBackWithTheRowsOfItsCapture();
     void setBlueClampsAndHighlightsOneRow_data();
     void setBlueClampsAndHighlightsOneRow();
@@ -184,23 +183,15 @@ void TestListExControl::focusColoursFontAndTimerRule()
     QCOMPARE(f.host->lastMovAdd, 0);
 }
 
-void TestListExControl::hiddenListComesBackWithTheRowsOfItsCapture_data()
-{
-    QTest::addColumn<float>("fontSize");
-    QTest::newRow("factory options") << 9.0f;
-    // Shown again while a 9-point list has the focus, its captions still fit its own font.
-    QTest::newRow("larger font than the focused list") << 14.0f;
-}
-
 void TestListExControl::hiddenListComesBackWithTheRowsOfItsCapture()
 {
-    QFETCH(float, fontSize);
     ModelFixture f;
+    // Shown again while a 9-point list has the focus, the list's captions still fit its own font.
     f.host->widthFollowsFontSize = true;
     f.showNewList();
     ListControl &lists = f.grobal->listControl();
     const qint16 list = lists.lcMakeList();
-    lists.lcListOb(list).FontSize = fontSize;
+    lists.lcListOb(list).FontSize = 14;
     lists.lcExList(list);
     ItemControl &items = lists.lcListOb(list).loItemControl();
     for (const char *t : {"hello", "two\r\nlines", "a text far too long for the width of its row", "to name"})
