@@ -11,8 +11,8 @@
 class QKPRGrobal;
 
 // Stands in for the main window in unit tests: keeps list boxes and bars in memory and
-// measures text as 10 units per character (so width-mode captions are easy to predict), scaled by
-// the font size over 9 points when widthFollowsFontSize is set.
+// measures text as 10 units per character (so width-mode captions are easy to predict), times the
+// font size over 9 points when widthFollowsFontSize is set.
 class FakePaneHost : public PaneHost, public GrobalTarget {
 public:
     explicit FakePaneHost(QKPRGrobal &grobal);
@@ -28,10 +28,7 @@ public:
     void setFontSize(float points) override { fontSize = points; }
     void setFontName(const QString &family) override { fontName = family; }
     void ListClipActive(qint16 movAdd) override { lastMovAdd = movAdd; ++activations; }
-    double textWidth(QStringView text) const override
-    {
-        return 10.0 * double(text.size()) * (widthFollowsFontSize ? fontSize / 9 : 1);
-    }
+    double textWidth(QStringView text) const override { return 10.0 * text.size() * (widthFollowsFontSize ? fontSize / 9 : 1); }
 
     void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
     void setBarColour(qint16 bar, Colour colour) override { barColours[bar] = colour; }
