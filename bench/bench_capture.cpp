@@ -19,6 +19,7 @@ void MakeItemsSplitLines(benchmark::State &state)
 {
     const int lines = int(state.range(0));
     const bool wayAdd = state.range(1) != 0;
+    const int pinned = int(state.range(2));
     BenchSupport::Program program;
     program.start();
     QKPRGrobal &grobal = program.grobal();
@@ -29,6 +30,14 @@ void MakeItemsSplitLines(benchmark::State &state)
     ListOb &options = grobal.listControl().lcListOb(list);
     options.UpperCount = 32767;
     options.WayAdd = wayAdd;
+    options.PosAdd = pinned != 0;
+    const auto start = [&] {
+        if (pinned == 2) {
+            options.loItemControl().icMakeItem(pane, QStringLiteral("focused"));
+            panes.lecItemSetBlue(pane, 0);
+        }
+    };
+    start();
 
     QString text;
     for (int i = 0; i < lines; ++i)
@@ -41,13 +50,18 @@ void MakeItemsSplitLines(benchmark::State &state)
         if (options.loItemControl().UB() != 32767)
             state.SkipWithError("the list does not hold its limit");
         options.loItemControl().icClearItem(pane);
+        start();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
     state.counters["lines"] = lines;
 }
-// Lines, then where new items go (0 = top, 1 = bottom).
-BENCHMARK(MakeItemsSplitLines)->Args({100000, 0})->Args({100000, 1})->Unit(benchmark::kMillisecond)->Iterations(3);
+// Lines; where new items go (0 = top, 1 = bottom); PosAdd (0 = off, 1 = on with no focused row at
+// the start, 2 = on with one focused row).
+BENCHMARK(MakeItemsSplitLines)
+    ->ArgsProduct({{100000}, {0, 1}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 

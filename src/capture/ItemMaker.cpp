@@ -25,6 +25,32 @@ QList<QStringView> splitKeepingSeparators(QStringView text, QStringView separato
     return pieces;
 }
 
+// How many of the next `count` pieces leave no trace because later pieces push them out again,
+// for a list holding `held` items with `focus` as its focused row (-1: none). Only the pieces
+// before the last `kept` go, and only where adding just those kept pieces gives the same rows,
+// items, focus and highlight as adding all of them.
+qsizetype piecesPushedOut(const ListOb &options, qsizetype held, qint16 focus, qsizetype count)
+{
+    // A list holding UpperCount items (at least one) drops a row for each new one.
+    const qsizetype limit = options.UpperCount;
+    const qsizetype grow = std::min(count, std::max<qsizetype>(0, limit - held));
+    qsizetype kept;
+    if (!options.PosAdd || focus < 0) {
+        // At the top or the bottom: rows go from the far end, so the list ends up holding the last
+        // pieces and what room is left.
+        kept = std::max({held, limit, qsizetype(1)});
+    } else if (options.WayAdd) {
+        // Above the pinned row, which stays focused: once the list is full, rows go from the top,
+        // so as many pieces stay as rows stand above it then. A pinned top row is itself dropped
+        // and the next row is pinned, above which only the last piece stays.
+        kept = std::max<qsizetype>(1, focus + grow);
+    } else {
+        // At the focused row, newest first: rows go from the bottom, the rows above stay.
+        kept = held - focus + grow;
+    }
+    return std::max<qsizetype>(0, count - kept);
+}
+
 } // namespace
 
 void ItemMaker::MakeItems(qint16 pane, qint16 list, const QString &text)
@@ -38,20 +64,18 @@ void ItemMaker::MakeItems(qint16 pane, qint16 list, const QString &text)
             separator = settings.LetterIm;
         const QList<QStringView> pieces = splitKeepingSeparators(text, separator);
 
-        // Added at the top or bottom, a piece that later pieces push out of a full list leaves no
-        // trace: the same rows are dropped from the far end whether it came in or not. Skipping
-        // such pieces keeps a split of many lines from costing more than the list can hold.
-        qsizetype first = 0;
+        // Skipping the pieces that would be pushed out keeps a split of many lines from costing
+        // more than the list can hold. Where they go is decided per piece: with PosAdd on and no
+        // focused row the first piece makes the focus that the others are then pinned to.
         ListOb &options = m_grobal.listControl().lcListOb(list);
-        const bool atEnds = !options.PosAdd || m_grobal.listExControl().lecItemGetFocus(pane) < 0;
-        if (atEnds) {
-            const qsizetype held = options.loItemControl().UB();
-            const qsizetype room = std::max<qsizetype>(held, std::max<qsizetype>(1, options.UpperCount));
-            const qsizetype kept = std::min<qsizetype>(held + pieces.size(), room);
-            first = std::max<qsizetype>(0, pieces.size() - kept);
-        }
-        for (qsizetype i = first; i < pieces.size(); ++i)
-            AddOneItem(pane, list, pieces[i].toString());
+        ListExControl &panes = m_grobal.listExControl();
+        qsizetype next = 0;
+        if (options.PosAdd && panes.lecItemGetFocus(pane) < 0)
+            AddOneItem(pane, list, pieces[next++].toString());
+        next += piecesPushedOut(options, options.loItemControl().UB(), panes.lecItemGetFocus(pane),
+                                pieces.size() - next);
+        for (; next < pieces.size(); ++next)
+            AddOneItem(pane, list, pieces[next].toString());
     }
     m_grobal.ClearTextSave(pane);
 }

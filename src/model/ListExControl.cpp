@@ -78,9 +78,17 @@ void ListExControl::lecMakeList(qint16 list)
 
 void ListExControl::lecMakeItem(qint16 list, qint16 pane)
 {
+    // The rows must read as capturing and naming left them: a name as it is, a text by its caption
+    // (captioning a caption again would count it twice). Captions are measured in the main window's
+    // font at the size of the pane they were captured into, the focused one at the time.
     ItemControl &items = m_grobal.listControl().lcListOb(list).loItemControl();
+    PaneHost &host = m_host;
+    ClipListBox &rows = box(pane);
+    host.setFontSize(rows.fontSize());
     for (qint16 row = 0; row < items.UBic(); ++row)
-        items.icAddItemNonItemCpInc(pane, list, items.rowText(items.icItemOb(items.prooIx(row))));
+        rows.addItem(items.rowText(items.icItemOb(items.prooIx(row))));
+    if (m_focus != pane && lecIsShown(m_focus))
+        host.setFontSize(box(m_focus).fontSize());
 }
 
 qint16 ListExControl::geteLx(qint16 pane) const

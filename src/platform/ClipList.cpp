@@ -122,9 +122,21 @@ void ClipList::keyPressEvent(QKeyEvent *event)
     QListWidget::keyPressEvent(event);
 }
 
+// QListWidget moves the focus and the selection to a right-clicked row. The right button is for
+// the pop-up menu and copying the focused row on release, so it leaves both as they are.
+void ClipList::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton)
+        event->accept();
+    else
+        QListWidget::mousePressEvent(event);
+}
+
 void ClipList::mouseReleaseEvent(QMouseEvent *event)
 {
-    QListWidget::mouseReleaseEvent(event);
+    // The view's release handling finishes a press it saw; it saw no right press.
+    if (event->button() != Qt::RightButton)
+        QListWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
         emit mouseReleased(event->button());
 }

@@ -14,7 +14,7 @@ private slots:
     void highlightsAreIndependentOfFocus();
     void coloursAndSystemColours();
     void fontSizeIsKept();
-    void mouseReleaseIsReported();
+    void releaseIsReportedAndRightButtonKeepsSelection();
 };
 
 void TestClipList::rowsAtIndexAndEnd()
@@ -94,20 +94,27 @@ void TestClipList::fontSizeIsKept()
     QCOMPARE(list.font().pointSizeF(), 12.5);
 }
 
-void TestClipList::mouseReleaseIsReported()
+void TestClipList::releaseIsReportedAndRightButtonKeepsSelection()
 {
     ClipList list;
     ClipListBox &box = list;
-    box.addItem(QStringLiteral("row"));
+    for (int i = 0; i < 3; ++i)
+        box.addItem(QString::number(i));
     list.resize(200, 100);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     QSignalSpy released(&list, &ClipList::mouseReleased);
-    const QPoint onRow = list.visualItemRect(list.item(0)).center();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, onRow);
-    QTest::mouseClick(list.viewport(), Qt::RightButton, {}, onRow);
-    QCOMPARE(released.count(), 2);
-    QCOMPARE(box.listIndex(), 0);
+    const auto onRow = [&](int row) { return list.visualItemRect(list.item(row)).center(); };
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, onRow(0));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, onRow(1));
+    QCOMPARE(box.selectedRows(), (QList<int>{0, 1}));
+
+    // The right button leaves the focus and a highlight of several rows as they are.
+    QTest::mousePress(list.viewport(), Qt::RightButton, {}, onRow(2));
+    QTest::mouseRelease(list.viewport(), Qt::RightButton, {}, onRow(2));
+    QCOMPARE(released.last().at(0).value<Qt::MouseButton>(), Qt::RightButton);
+    QCOMPARE(box.selectedRows(), (QList<int>{0, 1}));
+    QCOMPARE(box.listIndex(), 1);
 }
 
 QTEST_MAIN(TestClipList)

@@ -10,7 +10,8 @@
 class QKPRGrobal;
 
 // Stands in for the main window in unit tests: keeps list boxes and bars in memory and
-// measures text as 10 units per character (so width-mode captions are easy to predict).
+// measures text as 10 units per character (so width-mode captions are easy to predict), times the
+// font size over 9 points when widthFollowsFontSize is set.
 class FakePaneHost : public PaneHost {
 public:
     FakePaneHost();
@@ -24,7 +25,7 @@ public:
     void whenResize() override { ++resizes; }
     void setFontSize(float points) override { fontSize = points; }
     void setFontName(const QString &family) override { fontName = family; }
-    double textWidth(QStringView text) const override { return 10.0 * double(text.size()); }
+    double textWidth(QStringView text) const override { return 10.0 * text.size() * (widthFollowsFontSize ? fontSize / 9 : 1); }
 
     FakeClipListBox &box(qint16 pane) { return static_cast<FakeClipListBox &>(clipList(pane)); }
     bool isLoaded(qint16 pane) const { return boxes.count(pane) > 0; }
@@ -38,6 +39,7 @@ public:
     int lastMovAdd = -1;
     int activations = 0;
     int timerInterval = 0;
+    bool widthFollowsFontSize = false;
 };
 
 // A fresh, isolated set of lists, panes and settings with factory values and a fake main window.

@@ -11,6 +11,7 @@
 #include "model/UtilityGrobal.h"
 
 #include <QRandomGenerator>
+#include <array>
 #include <QtTest>
 
 namespace {
@@ -53,6 +54,7 @@ private slots:
     void richTextFollowsTheSetting();
     void splitting_data();
     void splitting();
+    void splitIntoAFullListKeepsTheLastPieces_data();
     void splitIntoAFullListKeepsTheLastPieces();
     void skippingPiecesMatchesAddingThemAll();
     void placementAndHighlight_data();
@@ -161,14 +163,26 @@ void TestCapture::splitting()
     QCOMPARE(c.highlighted(), QList<int>{0});
 }
 
+void TestCapture::splitIntoAFullListKeepsTheLastPieces_data()
+{
+    QTest::addColumn<bool>("posAdd");
+    QTest::addColumn<QStringList>("rows"); // top first
+    QTest::newRow("at the top") << false << QStringList{"e", "d\r\n", "c\r\n"};
+    // The first piece goes to the bottom and is focused; the others line up above it.
+    QTest::newRow("pinned, no focus before") << true << QStringList{"d\r\n", "e", "a\r\n"};
+}
+
 void TestCapture::splitIntoAFullListKeepsTheLastPieces()
 {
+    QFETCH(bool, posAdd);
+    QFETCH(QStringList, rows);
     Capture c;
     c.grobal->utilityGrobal().ReturnIm = true;
     c.options().UpperCount = 3;
-    c.copy(QStringLiteral("old"));
-    c.copy(QStringLiteral("1\r\n2\r\n3\r\n4\r\n5"));
-    QCOMPARE(c.rowWords(0), (QStringList{"5", "4\r\n", "3\r\n"}));
+    c.options().PosAdd = posAdd;
+    c.options().WayAdd = posAdd;
+    c.copy(QStringLiteral("a\r\nb\r\nc\r\nd\r\ne"));
+    QCOMPARE(c.rowWords(0), rows);
     QCOMPARE(c.items().UB(), 3);
 }
 
@@ -176,10 +190,10 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
 {
     // A split adds only the pieces that can stay; the result must be that of adding every piece.
     QRandomGenerator rng(7);
-    for (int round = 0; round < 200; ++round) {
-        const bool wayAdd = rng.bounded(2);
-        const int limit = 1 + rng.bounded(6);
-        const int held = rng.bounded(9);
+    for (int round = 0; round < 2000; ++round) {
+        const int limit = int(rng.bounded(7)); // a limit of 0 keeps one item
+        const int held = std::array{0, limit, int(rng.bounded(9))}[rng.bounded(3)]; // may exceed the limit
+        const int focus = held > 0 && rng.bounded(2) ? int(rng.bounded(held)) : -1;
         const int pieces = 1 + rng.bounded(12);
         QStringList lines;
         for (int i = 0; i < pieces; ++i)
@@ -188,11 +202,18 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
 
         Capture split, oneByOne;
         for (Capture *c : {&split, &oneByOne}) {
-            c->options().WayAdd = wayAdd;
-            c->options().UpperCount = 32767;
+            QRandomGenerator same(round);
+            ListOb &options = c->options();
+            options.WayAdd = same.bounded(2);
+            options.PosAdd = same.bounded(2);
+            options.MovAdd = qint16(same.bounded(2));
+            options.UpperCount = 32767;
             for (int i = 0; i < held; ++i)
                 c->items().icMakeItem(0, QStringLiteral("old%1").arg(i));
-            c->options().UpperCount = qint16(limit); // may leave the list over its limit
+            options.UpperCount = qint16(limit);
+            for (int i = 0; i < held; ++i)
+                c->host->box(0).setSelected(i, same.bounded(2));
+            c->host->box(0).setListIndex(focus);
         }
         split.grobal->utilityGrobal().ReturnIm = true;
         split.watcher.itemMaker().MakeItems(0, split.list, text);
@@ -203,6 +224,7 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
         QCOMPARE(split.rows(0), oneByOne.rows(0));
         QCOMPARE(split.highlighted(), oneByOne.highlighted());
         QCOMPARE(split.panes().lecItemGetFocus(0), oneByOne.panes().lecItemGetFocus(0));
+        QCOMPARE(split.items().UB(), oneByOne.items().UB());
         for (qint16 i = 0; i < split.items().UB(); ++i)
             QCOMPARE(split.items().icItemOb(i).ioWords, oneByOne.items().icItemOb(i).ioWords);
     }

@@ -38,7 +38,7 @@ private slots:
     void highestPaneNumberReturnsToSlotCount();
     void barsAndPointersFollowThePanes();
     void focusColoursFontAndTimerRule();
-    void hiddenListKeepsItemsAndComesBackWithRows();
+    void hiddenListComesBackWithTheRowsOfItsCapture();
     void setBlueClampsAndHighlightsOneRow_data();
     void setBlueClampsAndHighlightsOneRow();
     void setFocusLeavesHighlights();
@@ -183,23 +183,27 @@ void TestListExControl::focusColoursFontAndTimerRule()
     QCOMPARE(f.host->lastMovAdd, 0);
 }
 
-void TestListExControl::hiddenListKeepsItemsAndComesBackWithRows()
+void TestListExControl::hiddenListComesBackWithTheRowsOfItsCapture()
 {
     ModelFixture f;
+    // Shown again while a 9-point list has the focus, the list's captions still fit its own font.
+    f.host->widthFollowsFontSize = true;
     f.showNewList();
-    const qint16 list = f.showNewList();
     ListControl &lists = f.grobal->listControl();
-    ListOb &options = lists.lcListOb(list);
-    options.ioSFLG = false;
-    options.LenNum = false;
-    ItemControl &items = options.loItemControl();
-    items.icMakeItem(1, QStringLiteral("one"));
-    items.icMakeItem(1, QStringLiteral("two"));
-    items.icNameItem(1, 0, QStringLiteral("named"));
-    f.grobal->listExControl().lecUnExList(1);
-    QCOMPARE(items.UB(), 2);
+    const qint16 list = lists.lcMakeList();
+    lists.lcListOb(list).FontSize = 14;
     lists.lcExList(list);
-    QCOMPARE(f.rows(1), (QStringList{"named", "one"}));
+    ItemControl &items = lists.lcListOb(list).loItemControl();
+    for (const char *t : {"hello", "two\r\nlines", "a text far too long for the width of its row", "to name"})
+        items.icMakeItem(1, QString::fromLatin1(t));
+    items.icNameItem(1, 0, QStringLiteral("a name longer than the caption width allows"));
+    const QStringList captured = f.rows(1);
+    QCOMPARE(captured.last(), QStringLiteral("hello [5]"));
+
+    f.grobal->listExControl().lecUnExList(1);
+    QCOMPARE(items.UB(), 4);
+    lists.lcExList(list);
+    QCOMPARE(f.rows(1), captured);
     QCOMPARE(f.host->box(1).fontName, QStringLiteral("ＭＳ Ｐゴシック"));
 }
 
