@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libbenchmark-dev
-          xvfb xauth xclip xdotool x11-utils imagemagick fonts-noto-cjk clang)
+          xvfb xauth xclip xdotool x11-utils imagemagick fonts-noto-cjk clang openbox)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 
 #include "model/ListExControl.h"
 #include "model/ListExOb.h"
+#include "model/ProgramTexts.h"
 #include "platform/ClipList.h"
 #include "platform/WinColour.h"
 
@@ -25,7 +26,8 @@ PaneArea::PaneArea(QWidget *parent) : QWidget(parent)
     m_clipLists[0]->hide();
     loadBar(0);
     m_bars[0]->setFixedHeight(BarHeight);
-    m_meter.setFont(font());
+    // Captions are measured in the font the lists use until a list's own font takes over.
+    m_meter.setFont(QFont(ProgramTexts::defaultFontName(), 9));
 }
 
 ClipList *PaneArea::makeClipList()

@@ -23,7 +23,7 @@ public:
     // The display state whose panes are laid out; set once, before the first layout.
     void setPanes(ListExControl &panes) { m_panes = &panes; }
 
-    // PaneHost
+    // PaneHost. The measuring font is the area's own: the widgets keep theirs.
     ClipListBox &clipList(qint16 pane) override;
     void loadClipList(qint16 pane) override;
     void unloadClipList(qint16 pane) override;

@@ -67,6 +67,7 @@ signals:
     void ending();
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -88,6 +89,10 @@ private:
     QString m_settingsPath;
     WindowSettings m_windows;
     QRect m_normalBounds;
+    // The stored bounds wait to be applied again once a window manager has framed the window,
+    // unless the window was resized before that.
+    bool m_boundsAwaitFrame = false;
+    QSize m_clientSizeSet;
     bool m_loading = false;
     bool m_ending = false;
     bool m_menuExpress = true;

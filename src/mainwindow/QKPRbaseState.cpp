@@ -14,6 +14,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 void QKPRbase::loadForm(const QStringList &files)
 {
@@ -61,6 +62,10 @@ void QKPRbase::Started()
     m_toolControl = main.ToolControl;
     m_normalBounds = QRect(main.Left, main.Top, main.Width, main.Height);
     setPixBounds(m_normalBounds);
+    // On X11 the window manager frames the window only once it is shown: until then the size set
+    // is the client's, and the frame would make the window grow at every restart.
+    m_boundsAwaitFrame = QGuiApplication::platformName() == QLatin1String("xcb");
+    m_clientSizeSet = geometry().size();
     m_windowState = main.WindowState;
     if (m_windowState == MainWindowSettings::Maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -107,6 +112,28 @@ void QKPRbase::setPixBounds(const QRect &outer)
     move(outer.topLeft());
 }
 
+bool QKPRbase::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+        // Without a window manager no frame ever comes.
+        if (m_boundsAwaitFrame)
+            QTimer::singleShot(3000, this, [this] { m_boundsAwaitFrame = false; });
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (m_boundsAwaitFrame && isVisible() && frameGeometry() != geometry()) {
+            m_boundsAwaitFrame = false;
+            if (m_windowState == MainWindowSettings::Normal && geometry().size() == m_clientSizeSet)
+                setPixBounds(m_normalBounds);
+        }
+        break;
+    default: break;
+    }
+    return handled;
+}
+
 void QKPRbase::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
@@ -120,6 +147,8 @@ void QKPRbase::changeEvent(QEvent *event)
             m_windowState = MainWindowSettings::Maximised;
         } else if (!isMaximized() && !isMinimized() && m_windowState == MainWindowSettings::Maximised) {
             m_windowState = MainWindowSettings::Normal;
+            // Back to the remembered bounds, frame included, once the restore is done.
+            QTimer::singleShot(0, this, [this] { setPixBounds(m_normalBounds); });
         }
         whenResize();
     }

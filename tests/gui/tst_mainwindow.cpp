@@ -15,6 +15,9 @@
 #include "model/UtilityFirstList.h"
 #include "model/UtilityGrobal.h"
 #include "platform/ClipList.h"
+#include "storage/ClipListFile.h"
+#include "storage/ClipListStore.h"
+#include "mainwindow/ListFileCommands.h"
 #include "storage/SettingsFile.h"
 
 #include <QAction>
@@ -81,6 +84,7 @@ private slots:
     void maximisedStateAndNormalBoundsRoundTrip();
     void unwritableSettingsAreReportedOnceAndTheProgramEnds();
     void picturesAreInTheResourcesOfEveryProgram();
+    void captionsAreMeasuredInTheListsFontWhichLeavesTheMenuBarAlone();
 };
 
 void TestMainWindow::startsWithOneEmptyPane()
@@ -389,6 +393,29 @@ void TestMainWindow::picturesAreInTheResourcesOfEveryProgram()
                                         : QStringLiteral(":/icons/quillkeeper-%1.png").arg(size);
         QCOMPARE(QImage(name).size(), QSize(size, size));
     }
+}
+
+void TestMainWindow::captionsAreMeasuredInTheListsFontWhichLeavesTheMenuBarAlone()
+{
+    Window w;
+    const QFont menuFont = w.window->menuBar()->font();
+    const int menuHeight = w.window->menuBar()->height();
+    QCOMPARE(QFontInfo(w.area().measuringFont()).family(), QFontInfo(w.listAt(0)->font()).family());
+    QCOMPARE(w.area().measuringFont().pointSizeF(), w.listAt(0)->font().pointSizeF());
+
+    // A file's list with a large font of its own, opened into the focused list.
+    QTemporaryDir dir;
+    ClipListContent big;
+    big.options.UpperCount = 32;
+    big.options.FontName = QStringLiteral("DejaVu Serif");
+    big.options.FontSize = 24;
+    const QString path = dir.filePath(QStringLiteral("big.qkp"));
+    QVERIFY(ClipListFile::write(path, big));
+    QVERIFY(w.p.root.listFiles().store().OpenListFile(path));
+    QCOMPARE(QFontInfo(w.area().measuringFont()).family(), QFontInfo(w.listAt(0)->font()).family());
+    QCOMPARE(w.area().measuringFont().pointSizeF(), 24.0);
+    QCOMPARE(w.window->menuBar()->font(), menuFont);
+    QTRY_COMPARE(w.window->menuBar()->height(), menuHeight);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -68,8 +68,16 @@ QRect X11Program::geometry(const QString &windowId) const
         const QRegularExpression re(QString::fromLatin1(label) + QStringLiteral(":\\s+(-?\\d+)"));
         return re.match(info).captured(1).toInt();
     };
-    return QRect(number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"),
-                 number("Height"));
+    const QRect client(number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"),
+                       number("Height"));
+    // Under a window manager the outer frame adds the extents it announces.
+    const QString extents = run(QStringLiteral("xprop"), {QStringLiteral("-id"), windowId, QStringLiteral("_NET_FRAME_EXTENTS")});
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)")).match(extents);
+    if (!m.hasMatch())
+        return client;
+    return client.marginsAdded(QMargins(m.captured(1).toInt(), m.captured(3).toInt(), m.captured(2).toInt(),
+                                        m.captured(4).toInt()));
 }
 
 QString X11Program::windowName(const QString &windowId) const
@@ -86,8 +94,8 @@ bool X11Program::screenshot(const QString &path) const
 
 int X11Program::closeAndWait(const QString &windowId, int timeoutMs)
 {
-    // No window manager runs under the test server to deliver a close request, so end the
-    // program the way a user does from the keyboard: its window gets the focus and Ctrl+Q.
+    // End the program the way a user does from the keyboard, with or without a window manager
+    // to deliver a close request: its window gets the focus and Ctrl+Q.
     run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), windowId});
     run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+q")});
     if (!m_process.waitForFinished(timeoutMs))

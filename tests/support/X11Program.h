@@ -16,7 +16,7 @@ public:
     bool start(const QStringList &arguments = {});
     // The program's main window id, once it is mapped.
     QString waitForWindow(const QString &title, int timeoutMs = 10000);
-    // Outer geometry of a window as the X server reports it.
+    // Outer geometry of a window: the window itself, or with a window manager its frame.
     QRect geometry(const QString &windowId) const;
     QString windowName(const QString &windowId) const;
     // Saves a picture of the whole screen.
@@ -25,6 +25,8 @@ public:
     int closeAndWait(const QString &windowId, int timeoutMs = 10000);
 
     QString folder() const { return m_dir.path(); }
+    // A window manager runs on the display (the test runs under scripts/with-openbox.sh).
+    static bool underWindowManager() { return qEnvironmentVariableIsSet("QK_WINDOW_MANAGER"); }
     QProcess &process() { return m_process; }
 
     // Runs a command and returns its standard output.
