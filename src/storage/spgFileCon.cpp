@@ -212,11 +212,11 @@ void spgFileCon::setPosition(qint64 position)
     m_offset = position - 1;
 }
 
-qint64 spgFileCon::windowAt(qint64 offset, qint64 want, const char *&bytes)
+qint64 spgFileCon::windowAt(qint64 offset, qint64 need, const char *&bytes)
 {
-    // Callers ask for at most a window's worth, starting inside the file.
-    want = std::min(want, m_size - offset);
-    if (offset < m_windowStart || offset + want > m_windowStart + m_window.size()) {
+    // Callers need at most a few bytes, starting inside the file; they get all the window holds.
+    need = std::min(need, m_size - offset);
+    if (offset < m_windowStart || offset + need > m_windowStart + m_window.size()) {
         if (m_unreadable)
             return 0;
         const qint64 length = std::min(WindowSize, m_size - offset);
@@ -232,7 +232,7 @@ qint64 spgFileCon::windowAt(qint64 offset, qint64 want, const char *&bytes)
         }
     }
     bytes = m_window.constData() + (offset - m_windowStart);
-    return std::min(want, m_windowStart + m_window.size() - offset);
+    return m_windowStart + m_window.size() - offset;
 }
 
 void spgFileCon::readBytes(char *into, qint64 count)
@@ -240,7 +240,7 @@ void spgFileCon::readBytes(char *into, qint64 count)
     qint64 have = std::min(count, bytesLeft());
     if (have > 0) {
         const char *bytes = nullptr;
-        have = windowAt(m_offset, have, bytes);
+        have = std::min(have, windowAt(m_offset, have, bytes));
         if (have > 0)
             std::memcpy(into, bytes, size_t(have));
     }
@@ -304,7 +304,8 @@ QString spgFileCon::getSenBLen(qint32 n)
     }
     while (text.size() < n && bytesLeft() > 0) {
         const char *bytes = nullptr;
-        const qint64 got = windowAt(m_offset, std::min(bytesLeft(), WindowSize), bytes);
+        // Two bytes at least: a whole double-byte character.
+        const qint64 got = windowAt(m_offset, 2, bytes);
         if (got == 0)
             break;
         const qint64 wanted = n - text.size();

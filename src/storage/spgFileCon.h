@@ -82,7 +82,7 @@ private:
     void fail(const QString &why);
     void cannotRead(const QString &why);
     bool startReading(QIODevice &device);
-    qint64 windowAt(qint64 offset, qint64 want, const char *&bytes);
+    qint64 windowAt(qint64 offset, qint64 need, const char *&bytes);
     void readBytes(char *into, qint64 count);
     void writeBytes(const char *from, qint64 count);
     qint64 bytesLeft() const { return m_offset < size() ? size() - m_offset : 0; }
