@@ -1,6 +1,6 @@
 // Saving and opening a full clip list of 32767 items of about 1 KiB each (about 32 MiB on disk) on the
 // real list widget, width-mode captions (run with QT_QPA_PLATFORM=offscreen), and the memory the
-// opened list takes.
+// opened list takes; a huge file that is no clip list.
 #include "BenchSupport.h"
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/QKPRbase.h"
@@ -14,12 +14,14 @@
 #include "storage/ClipListStore.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <fstream>
 #include <malloc.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -176,6 +178,37 @@ void Open(benchmark::State &state)
     state.counters["file_MiB"] = double(QFileInfo(path).size()) / (1 << 20);
 }
 BENCHMARK(Open)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+long peakResidentKiB()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A 2 GiB file that is no clip list (all holes: it takes no disk): refused at once, without taking
+// the file into memory.
+void OpenHugeForeignFile(benchmark::State &state)
+{
+    const QString path = folder().filePath(QStringLiteral("huge.qkp"));
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || !f.resize(qint64(2) << 30)) {
+            state.SkipWithError("cannot make the file");
+            return;
+        }
+    }
+    Window w;
+    const long peakBefore = peakResidentKiB();
+    for (auto _ : state) {
+        if (w.store.ReadListFile(path, 0, 0))
+            state.SkipWithError("opened");
+    }
+    state.counters["file_MiB"] = double(QFileInfo(path).size()) / (1 << 20);
+    state.counters["peak_rss_growth_MiB"] = double(peakResidentKiB() - peakBefore) / 1024;
+    QFile::remove(path);
+}
+BENCHMARK(OpenHugeForeignFile)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

@@ -23,7 +23,7 @@ struct Program {
 
     SettingsFile file() { return SettingsFile(grobal, firstList, windows); }
 
-    RecordFileHeader::Status start(QByteArray bytes)
+    SettingsFile::Found start(QByteArray bytes)
     {
         QBuffer buffer(&bytes);
         return file().Started(buffer, Desktop);
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray once = first.end();
 
     Program second;
-    if (second.start(once) != RecordFileHeader::Accepted)
+    if (second.start(once) != SettingsFile::Found::Usable)
         Program::fail("a file just written was not accepted");
     const QByteArray twice = second.end();
     if (twice != once)

@@ -11,5 +11,5 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 for b in "$build"/bench/bench_*; do
   [[ -f "$b" && -x "$b" ]] || continue
   echo "== $(basename "$b")"
-  "$b" "$@"
+  xvfb-run -a -s "-screen 0 1024x768x24" "$b" "$@" # the X11 benchmarks need a display
 done

@@ -12,6 +12,10 @@
 
 #include <QIODevice>
 
+#include <cerrno>
+#include <cstring>
+#include <new>
+
 namespace {
 
 // "QKU1" as two little-endian 16-bit values.
@@ -206,20 +210,40 @@ void ClipListOptions::applyTo(ListOb &list) const
 ClipListFile::ReadResult ClipListFile::read(const QString &path)
 {
     spgFileCon Fee;
-    if (!Fee.openByForOpen(path))
-        return {};
-    return readFrom(Fee);
+    const bool opened = Fee.openByForOpen(path);
+    return readFrom(Fee, opened);
 }
 
 ClipListFile::ReadResult ClipListFile::read(QIODevice &device)
 {
     spgFileCon Fee;
-    if (!Fee.openDeviceForOpen(device))
-        return {};
-    return readFrom(Fee);
+    const bool opened = Fee.openDeviceForOpen(device);
+    return readFrom(Fee, opened);
 }
 
-ClipListFile::ReadResult ClipListFile::readFrom(spgFileCon &Fee)
+ClipListFile::ReadResult ClipListFile::readFrom(spgFileCon &Fee, bool opened)
+{
+    ReadResult result;
+    try {
+        if (opened)
+            result = readContent(Fee);
+    } catch (const std::bad_alloc &) {
+        // Whatever was taken goes: the list is left as it was.
+        result = {};
+        result.status = Status::Unreadable;
+        result.reason = QString::fromLocal8Bit(std::strerror(ENOMEM));
+        return result;
+    }
+    // A read that failed says nothing about the content: tell why rather than call it damaged.
+    if (!opened || Fee.unreadable()) {
+        result = {};
+        result.status = Status::Unreadable;
+        result.reason = Fee.errorString();
+    }
+    return result;
+}
+
+ClipListFile::ReadResult ClipListFile::readContent(spgFileCon &Fee)
 {
     ReadResult result;
     switch (RecordFileHeader::read(Fee, titleText(), FormatVersion)) {
@@ -341,21 +365,23 @@ QString ClipListFile::readErrorTitle()
     return ProgramTexts::title() + ProgramTexts::fileReadErrorSuffix();
 }
 
-QString ClipListFile::readErrorText(Status status, const QString &path, const QString &crLf)
+QString ClipListFile::readErrorText(const ReadResult &result, const QString &path, const QString &crLf, bool nameFile)
 {
-    switch (status) {
+    const QString named = QStringLiteral("ﾌｧｲﾙ名：") + path + crLf + crLf;
+    const QString broken = QStringLiteral("このﾌｧｲﾙは、壊れています。") + crLf + QStringLiteral("このﾌｧｲﾙを開くことは出来ません。");
+    switch (result.status) {
     case Status::OlderFormat:
-        return QStringLiteral("ﾌｧｲﾙ名：") + path + crLf + crLf + QStringLiteral("このﾌｧｲﾙは以前のﾊﾞｰｼﾞｮﾝで作られたﾌｧｲﾙなので、") +
-               crLf + QStringLiteral("安全に開くことが出来ませんでした。");
+        return named + QStringLiteral("このﾌｧｲﾙは以前のﾊﾞｰｼﾞｮﾝで作られたﾌｧｲﾙなので、") + crLf +
+               QStringLiteral("安全に開くことが出来ませんでした。");
     case Status::NewerFormat:
-        return QStringLiteral("ﾌｧｲﾙ名：") + path + crLf + crLf +
-               QStringLiteral("このﾌｧｲﾙはこれ以降のﾊﾞｰｼﾞｮﾝで作られたﾌｧｲﾙなので、") + crLf +
+        return named + QStringLiteral("このﾌｧｲﾙはこれ以降のﾊﾞｰｼﾞｮﾝで作られたﾌｧｲﾙなので、") + crLf +
                QStringLiteral("安全に開くことが出来ませんでした。");
     case Status::Broken:
-        return QStringLiteral("ﾌｧｲﾙ名") + path + crLf + crLf + QStringLiteral("このﾌｧｲﾙは、壊れています。") + crLf +
-               QStringLiteral("このﾌｧｲﾙを開くことは出来ません。");
+        return QStringLiteral("ﾌｧｲﾙ名") + path + crLf + crLf + broken;
     case Status::DamagedItems:
-        return QStringLiteral("このﾌｧｲﾙは、壊れています。") + crLf + QStringLiteral("このﾌｧｲﾙを開くことは出来ません。");
+        return nameFile ? named + broken : broken;
+    case Status::Unreadable:
+        return named + QStringLiteral("このﾌｧｲﾙを読み込めませんでした。") + crLf + result.reason;
     case Status::Loaded: break;
     }
     return QString();

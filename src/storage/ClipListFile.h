@@ -50,7 +50,9 @@ struct ClipListContent {
 //   the UTF-16LE units, then LonB the supplement's own length in bytes.
 class ClipListFile {
 public:
-    enum class Status { Loaded, OlderFormat, Broken, NewerFormat, DamagedItems };
+    // Unreadable: the file could not be opened or read (a folder, no permission, a read error, no
+    // memory for what it holds); the reason says why. Broken and DamagedItems are damaged content.
+    enum class Status { Loaded, OlderFormat, Broken, NewerFormat, DamagedItems, Unreadable };
     // Supplement fields.
     enum Field : qint16 { ListName = 0, LineBreakText = 1, FilePath = 2, Font = 3, ItemText = 4, ItemName = 5 };
 
@@ -61,6 +63,7 @@ public:
     struct ReadResult {
         Status status = Status::Broken;
         ClipListContent content;
+        QString reason; // the system's, when Unreadable
     };
 
     static ReadResult read(const QString &path);
@@ -69,14 +72,16 @@ public:
     static bool write(const QString &path, const ClipListContent &content, QString *error = nullptr);
     static bool write(QIODevice &device, const ClipListContent &content, QString *error = nullptr);
 
-    // The message for a file that could not be opened (title and text).
+    // The message for a file that could not be opened (title and text). The damaged-items text
+    // names no file unless `nameFile` asks for it.
     static QString readErrorTitle();
-    static QString readErrorText(Status status, const QString &path, const QString &crLf);
+    static QString readErrorText(const ReadResult &result, const QString &path, const QString &crLf, bool nameFile = false);
     static QString writeErrorTitle();
     static QString writeErrorText(const QString &path, const QString &reason, const QString &crLf);
 
 private:
-    static ReadResult readFrom(spgFileCon &Fee);
+    static ReadResult readFrom(spgFileCon &Fee, bool opened);
+    static ReadResult readContent(spgFileCon &Fee);
     static void writeTo(spgFileCon &Fee, const ClipListContent &content);
     static bool finishWrite(spgFileCon &Fee, bool opened, const ClipListContent &content, QString *error);
 };

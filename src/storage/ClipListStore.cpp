@@ -10,20 +10,21 @@
 #include "model/QKPRGrobal.h"
 #include "storage/ClipListFile.h"
 
-bool ClipListStore::OpenListFile(const QString &path)
+bool ClipListStore::OpenListFile(const QString &path, Naming naming)
 {
     const qint16 pane = m_grobal.listExControl().lecListFocus();
-    const bool loaded = ReadListFile(path, pane, m_grobal.getOLx(pane));
+    const bool loaded = ReadListFile(path, pane, m_grobal.getOLx(pane), naming);
     if (loaded)
         m_grobal.ClearTextSave(pane);
     return loaded;
 }
 
-bool ClipListStore::ReadListFile(const QString &path, qint16 pane, qint16 list)
+bool ClipListStore::ReadListFile(const QString &path, qint16 pane, qint16 list, Naming naming)
 {
     ClipListFile::ReadResult read = ClipListFile::read(path);
     if (read.status != ClipListFile::Status::Loaded) {
-        m_messages.show(ClipListFile::readErrorTitle(), ClipListFile::readErrorText(read.status, path, m_grobal.CrLf),
+        m_messages.show(ClipListFile::readErrorTitle(),
+                        ClipListFile::readErrorText(read, path, m_grobal.CrLf, naming == Naming::EveryMessage),
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
         return false;
     }

@@ -12,9 +12,13 @@ class ClipListStore {
 public:
     ClipListStore(QKPRGrobal &grobal, MessageBoxPort &messages) : m_grobal(grobal), m_messages(messages) {}
 
+    // Whether every failure message names the file. The damaged-items message does not by itself,
+    // which leaves the user guessing when several files are opened at once.
+    enum class Naming { AsUsual, EveryMessage };
+
     // Into the focused pane's list; true when loaded.
-    bool OpenListFile(const QString &path);
-    bool ReadListFile(const QString &path, qint16 pane, qint16 list);
+    bool OpenListFile(const QString &path, Naming naming = Naming::AsUsual);
+    bool ReadListFile(const QString &path, qint16 pane, qint16 list, Naming naming = Naming::AsUsual);
     // True when the file was written; the list then remembers the path.
     bool WriteListFile(const QString &path, qint16 list);
 

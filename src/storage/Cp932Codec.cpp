@@ -65,12 +65,9 @@ QByteArray Cp932Codec::encode(QStringView text) const
     return out;
 }
 
-qsizetype Cp932Codec::decode(const char *bytes, qsizetype size, qsizetype count, QString &out) const
+qsizetype Cp932Codec::decodeWhole(const char *bytes, qsizetype size, qsizetype count, QString &out) const
 {
     const qsizetype start = out.size();
-    // Exactly the room the text needs: stored texts live as long as their list.
-    if (out.capacity() < start + count)
-        out.reserve(start + count);
     out.resize(start + count);
     char16_t *write = reinterpret_cast<char16_t *>(out.data()) + start;
     const auto *read = reinterpret_cast<const uchar *>(bytes);
@@ -79,16 +76,33 @@ qsizetype Cp932Codec::decode(const char *bytes, qsizetype size, qsizetype count,
     while (made < count && used < size) {
         const uchar byte = read[used];
         if (isLeadByte(byte)) {
-            // A lead byte at the very end pairs with the zero that follows it.
-            const uchar trail = used + 1 < size ? read[used + 1] : 0;
-            write[made++] = m_double[(byte << 8) | trail];
+            if (used + 1 == size)
+                break;
+            write[made++] = m_double[(byte << 8) | read[used + 1]];
             used += 2;
         } else {
             write[made++] = m_single[byte];
             ++used;
         }
     }
+    out.resize(start + made);
+    return used;
+}
+
+qsizetype Cp932Codec::decode(const char *bytes, qsizetype size, qsizetype count, QString &out) const
+{
+    const qsizetype start = out.size();
+    // Exactly the room the text needs: stored texts live as long as their list.
+    if (out.capacity() < start + count)
+        out.reserve(start + count);
+    qsizetype used = decodeWhole(bytes, size, count, out);
+    if (out.size() - start < count && used < size) {
+        // A lead byte at the very end pairs with the zero that follows it.
+        out.append(QChar(m_double[uchar(bytes[used]) << 8]));
+        used += 2;
+    }
     // Past the end every byte reads as zero: one NUL character each.
-    std::fill(write + made, write + count, u'\0');
-    return used + (count - made);
+    const qsizetype missing = count - (out.size() - start);
+    out.resize(start + count, QChar(u'\0'));
+    return used + missing;
 }

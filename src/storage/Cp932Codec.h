@@ -25,6 +25,10 @@ public:
     // zero, so a cut-off string ends in NULs. Undefined codes become U+FFFD. Appends to `out` and
     // returns the bytes the characters take, counting the missing ones.
     qsizetype decode(const char *bytes, qsizetype size, qsizetype count, QString &out) const;
+    // The same for a piece of a longer run of bytes: stops when `count` characters are made or
+    // the bytes run out, leaving a lead byte that is the last of them for the next piece. Appends
+    // only the characters made and returns the bytes they take.
+    qsizetype decodeWhole(const char *bytes, qsizetype size, qsizetype count, QString &out) const;
 
     // The unit one byte or one byte pair (0xLLTT) stands for; U+FFFD when undefined.
     char16_t toUnicode(quint16 code) const;

@@ -7,8 +7,12 @@
 #include "storage/spgFileCon.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <new>
 
 QString SettingsFile::pathIn(const QString &folder)
 {
@@ -42,23 +46,44 @@ void SettingsFile::WriteUtilHeader(spgFileCon &Fee)
     RecordFileHeader::write(Fee, titleText(), FormatVersion);
 }
 
-RecordFileHeader::Status SettingsFile::Started(const QString &path, const QRect &desktop)
+SettingsFile::Found SettingsFile::Started(const QString &path, const QRect &desktop)
 {
     spgFileCon Fee;
-    return load(Fee, Fee.openByForOpen(path), desktop);
+    const bool opened = Fee.openByForOpen(path);
+    const Found found = load(Fee, opened, desktop);
+    // Only a file that is not there at all is nothing; one that exists but cannot be opened
+    // (no permission, a folder) is kept as it is.
+    return !opened && !QFileInfo::exists(path) ? Found::Nothing : found;
 }
 
-RecordFileHeader::Status SettingsFile::Started(QIODevice &device, const QRect &desktop)
+SettingsFile::Found SettingsFile::Started(QIODevice &device, const QRect &desktop)
 {
     spgFileCon Fee;
     return load(Fee, Fee.openDeviceForOpen(device), desktop);
 }
 
-RecordFileHeader::Status SettingsFile::load(spgFileCon &Fee, bool opened, const QRect &desktop)
+SettingsFile::Found SettingsFile::load(spgFileCon &Fee, bool opened, const QRect &desktop)
 {
     // A file that cannot be read at all counts as broken: the program starts with factory values.
-    const RecordFileHeader::Status status = opened ? ReadUtilHeader(Fee) : RecordFileHeader::Broken;
-    const bool Version = status == RecordFileHeader::Accepted;
+    bool Version = false;
+    try {
+        Version = opened && ReadUtilHeader(Fee) == RecordFileHeader::Accepted;
+        loadSections(Fee, Version, desktop);
+    } catch (const std::bad_alloc &) {
+        // A file no memory is left for cannot be used either: factory values, not a crash.
+        spgFileCon none;
+        loadSections(none, false, desktop);
+        return Found::Unusable;
+    }
+    // An empty file holds nothing worth keeping.
+    const Found found = !opened || Fee.size() > 0 ? (Version && Fee.intact() ? Found::Usable : Found::Unusable)
+                                                  : Found::Nothing;
+    Fee.closeBy();
+    return found;
+}
+
+void SettingsFile::loadSections(spgFileCon &Fee, bool Version, const QRect &desktop)
+{
     // Each loader falls back to its factory values once the file has shown damage; as the damage
     // stays recorded, every later section does the same.
     SettingsSections::LoadUtilGrobal(m_grobal, Fee, Version);
@@ -68,14 +93,38 @@ RecordFileHeader::Status SettingsFile::load(spgFileCon &Fee, bool opened, const 
     m_windows.listData.read(Fee, Version);
     m_windows.mini.LoadUtilQKPRmin(Fee, Version);
     m_windows.main.LoadUtilQKPRBase(Fee, Version, desktop);
-    Fee.closeBy();
-    return status;
+}
+
+bool SettingsFile::Ended(const QString &path, Found &found)
+{
+    m_error.clear();
+    if (found == Found::Unusable && !keepAside(path))
+        return false;
+    spgFileCon Fee;
+    if (!write(Fee, Fee.openByForSave(path)))
+        return false;
+    found = Found::Usable;
+    return true;
 }
 
 bool SettingsFile::Ended(const QString &path)
 {
-    spgFileCon Fee;
-    return write(Fee, Fee.openByForSave(path));
+    Found found = Found::Usable;
+    return Ended(path, found);
+}
+
+bool SettingsFile::keepAside(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return true; // gone meanwhile, or a folder the save will fail on anyway
+    const QString backup = backupPath(path);
+    // QFile::copy does not replace, and a copy that fails half-way is removed by it.
+    QFile::remove(backup);
+    QFile source(path);
+    if (source.copy(backup))
+        return true;
+    m_error = QStringLiteral("%1 -> %2: %3").arg(path, backup, source.errorString());
+    return false;
 }
 
 bool SettingsFile::Ended(QIODevice &device)

@@ -18,6 +18,8 @@ class SettingsFile {
 public:
     static constexpr qint16 FormatVersion = 11;
     static QString fileName() { return QStringLiteral("QKPRUtil.dat"); }
+    // Where a file that could not be used is kept before it is written over.
+    static QString backupPath(const QString &path) { return path + QStringLiteral(".bak"); }
     static QString titleText() { return QStringLiteral("Arlen.T.K. QuillKeeper Utility Values"); }
 
     // The settings file inside `folder`.
@@ -26,17 +28,26 @@ public:
     // otherwise the per-user configuration folder (created when missing).
     static QString location(const QString &programFolder);
 
+    // What Started found, for Ended: a file it could not use (another format version, damaged,
+    // cut short, unreadable) is kept aside before it is written over.
+    enum class Found { Nothing, Usable, Unusable };
+
     SettingsFile(UtilityGrobal &grobal, UtilityFirstList &firstList, WindowSettings &windows);
 
     // Reads the file and hands every section to its owner. A missing, empty, cut-short, damaged,
-    // older, newer or foreign file gives factory values everywhere; nothing is reported. Returns
-    // the header's status. `desktop` is the primary screen's rectangle in pixels.
-    RecordFileHeader::Status Started(const QString &path, const QRect &desktop);
-    RecordFileHeader::Status Started(QIODevice &device, const QRect &desktop);
+    // older, newer or foreign file gives factory values everywhere (from the first damaged
+    // section on); nothing is reported and nothing is created. `desktop` is the primary screen's
+    // rectangle in pixels.
+    Found Started(const QString &path, const QRect &desktop);
+    Found Started(QIODevice &device, const QRect &desktop);
 
-    // Writes the whole file anew from the live settings and the window records. The old file is
-    // replaced only when the new one was written completely. False when that failed; then
-    // errorString() tells why and the old file is as it was.
+    // Writes the whole file anew from the live settings and the window records. `found` is what
+    // Started said: an Unusable file is first copied to backupPath() (replacing an older backup),
+    // and is not written over when that copy fails. The old file is replaced only when the new one
+    // was written completely; `found` is then Usable. False when that failed; then errorString()
+    // tells why and the old file is as it was.
+    bool Ended(const QString &path, Found &found);
+    // For a caller that did not keep what Started found: nothing is kept aside.
     bool Ended(const QString &path);
     bool Ended(QIODevice &device);
     QString errorString() const { return m_error; }
@@ -45,7 +56,9 @@ public:
     static void WriteUtilHeader(spgFileCon &Fee);
 
 private:
-    RecordFileHeader::Status load(spgFileCon &Fee, bool opened, const QRect &desktop);
+    Found load(spgFileCon &Fee, bool opened, const QRect &desktop);
+    void loadSections(spgFileCon &Fee, bool Version, const QRect &desktop);
+    bool keepAside(const QString &path);
     bool write(spgFileCon &Fee, bool opened);
 
     UtilityGrobal &m_grobal;

@@ -2,12 +2,20 @@
 
 #include "storage/Cp932Codec.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
 
 #include <bit>
+#include <cerrno>
 #include <cstring>
+#include <new>
+
+namespace {
+// How much of a file being read is held at a time.
+constexpr qint64 WindowSize = 1 << 16;
+} // namespace
 
 spgFileCon::spgFileCon() = default;
 
@@ -24,7 +32,14 @@ void spgFileCon::reset(Mode mode)
     m_offset = 0;
     m_saveFile.reset();
     m_saveDevice = nullptr;
+    m_source = nullptr;
+    m_readFile.reset();
+    m_readCopy.reset();
+    m_size = 0;
+    m_window.clear();
+    m_windowStart = 0;
     m_failed = false;
+    m_unreadable = false;
     m_pastEnd = false;
     m_error.clear();
 }
@@ -34,6 +49,12 @@ void spgFileCon::fail(const QString &why)
     if (!m_failed)
         m_error = why;
     m_failed = true;
+}
+
+void spgFileCon::cannotRead(const QString &why)
+{
+    fail(why);
+    m_unreadable = true;
 }
 
 bool spgFileCon::openByForSave(const QString &Pas)
@@ -59,26 +80,15 @@ bool spgFileCon::openByForOpen(const QString &Pas)
     if (m_mode != Mode::Closed)
         closeBy();
     reset(Mode::Closed);
-    QFile file(Pas);
-    if (!file.exists()) {
-        // A missing file is created empty, as a read-write open would; it then reads as empty.
-        QFile create(Pas);
-        if (create.open(QIODevice::WriteOnly))
-            create.close();
-        reset(Mode::Open);
-        return true;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = file.errorString();
+    // Creating a missing file here would leave an empty one behind that later reads as damaged.
+    auto file = std::make_unique<QFile>(Pas);
+    if (!file->open(QIODevice::ReadOnly)) {
+        m_error = file->errorString();
         return false;
     }
-    reset(Mode::Open);
-    m_data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        reset(Mode::Closed);
-        m_error = file.errorString();
+    if (!startReading(*file))
         return false;
-    }
+    m_readFile = std::move(file);
     return true;
 }
 
@@ -113,8 +123,28 @@ bool spgFileCon::openDeviceForOpen(QIODevice &device)
         m_error = QStringLiteral("the device cannot be read");
         return false;
     }
+    return startReading(device);
+}
+
+bool spgFileCon::startReading(QIODevice &device)
+{
     reset(Mode::Open);
-    m_data = device.readAll();
+    m_source = &device;
+    if (device.isSequential()) {
+        // No going back in a pipe or socket: take it whole (files and buffers are never such).
+        auto copy = std::make_unique<QBuffer>();
+        copy->setData(device.readAll());
+        copy->open(QIODevice::ReadOnly);
+        m_source = copy.get();
+        m_readCopy = std::move(copy);
+    }
+    m_size = m_source->size();
+    if (m_size < 0 || !m_source->seek(0)) {
+        const QString why = m_source->errorString();
+        reset(Mode::Closed);
+        m_error = why;
+        return false;
+    }
     return true;
 }
 
@@ -162,6 +192,12 @@ bool spgFileCon::closeBy()
     m_saveFile.reset();
     m_saveDevice = nullptr;
     m_data.clear();
+    m_source = nullptr;
+    m_readFile.reset();
+    m_readCopy.reset();
+    m_window.clear();
+    m_windowStart = 0;
+    m_size = 0;
     m_offset = 0;
     m_mode = Mode::Closed;
     return ok;
@@ -176,11 +212,38 @@ void spgFileCon::setPosition(qint64 position)
     m_offset = position - 1;
 }
 
+qint64 spgFileCon::windowAt(qint64 offset, qint64 need, const char *&bytes)
+{
+    // Callers need at most a few bytes, starting inside the file; they get all the window holds.
+    need = std::min(need, m_size - offset);
+    if (offset < m_windowStart || offset + need > m_windowStart + m_window.size()) {
+        if (m_unreadable)
+            return 0;
+        const qint64 length = std::min(WindowSize, m_size - offset);
+        m_window.resize(length);
+        m_windowStart = offset;
+        const qint64 got = m_source->seek(offset) ? m_source->read(m_window.data(), length) : -1;
+        if (got != length) {
+            m_window.clear();
+            cannotRead(got < 0 && !m_source->errorString().isEmpty()
+                           ? m_source->errorString()
+                           : QStringLiteral("the file ended at byte %1 while being read").arg(offset + std::max<qint64>(got, 0)));
+            return 0;
+        }
+    }
+    bytes = m_window.constData() + (offset - m_windowStart);
+    return m_windowStart + m_window.size() - offset;
+}
+
 void spgFileCon::readBytes(char *into, qint64 count)
 {
-    const qint64 have = std::min(count, bytesLeft());
-    if (have > 0)
-        std::memcpy(into, m_data.constData() + m_offset, size_t(have));
+    qint64 have = std::min(count, bytesLeft());
+    if (have > 0) {
+        const char *bytes = nullptr;
+        have = std::min(have, windowAt(m_offset, have, bytes));
+        if (have > 0)
+            std::memcpy(into, bytes, size_t(have));
+    }
     if (have < count) {
         std::memset(into + have, 0, size_t(count - have));
         m_pastEnd = true;
@@ -228,14 +291,37 @@ bool spgFileCon::getBooB()
 
 QString spgFileCon::getSenBLen(qint32 n)
 {
-    // Callers have made sure n <= bytesLeft(), so a damaged count cannot ask for a huge string.
+    // Callers have made sure n <= bytesLeft(), so a damaged count cannot ask for more room than
+    // the file could fill.
+    const Cp932Codec &codec = Cp932Codec::instance();
     QString text;
-    const qint64 have = bytesLeft();
-    const qint64 used = Cp932Codec::instance().decode(m_data.constData() + std::min(m_offset, qint64(m_data.size())),
-                                                      have, n, text);
-    if (used > have)
+    try {
+        text.reserve(n);
+    } catch (const std::bad_alloc &) {
+        cannotRead(QString::fromLocal8Bit(std::strerror(ENOMEM)));
+        m_offset += n;
+        return {};
+    }
+    while (text.size() < n && bytesLeft() > 0) {
+        const char *bytes = nullptr;
+        // Two bytes at least: a whole double-byte character.
+        const qint64 got = windowAt(m_offset, 2, bytes);
+        if (got == 0)
+            break;
+        const qint64 wanted = n - text.size();
+        // The file's last piece is read as the whole string would be; an earlier one may end
+        // between the two bytes of a character, which the next piece then starts with.
+        const qint64 used = m_offset + got == m_size ? codec.decode(bytes, got, wanted, text)
+                                                     : codec.decodeWhole(bytes, got, wanted, text);
+        if (used > got)
+            m_pastEnd = true;
+        m_offset += used;
+    }
+    if (text.size() < n) {
+        m_offset += n - text.size();
+        text.resize(n, QChar(u'\0'));
         m_pastEnd = true;
-    m_offset += used;
+    }
     return text;
 }
 

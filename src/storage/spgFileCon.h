@@ -6,11 +6,13 @@
 
 #include <memory>
 
+class QFile;
 class QIODevice;
 class QSaveFile;
 
 // One record file, read or written one typed little-endian value at a time at a 1-based position.
-// A file opened for reading is taken into memory whole; reads beyond its end yield zeros. A file
+// A file opened for reading is read piece by piece as the values are asked for, so a huge file
+// costs no more memory than what is taken from it; reads beyond its end yield zeros. A file
 // opened for saving is collected in memory and reaches the disk only in closeBy(), through a
 // temporary file that replaces the old one when everything was written (QSaveFile), so a failed
 // save leaves the previous file as it was.
@@ -27,10 +29,12 @@ public:
 
     // Start a new file at Pas, replacing whatever is there when closeBy() succeeds.
     bool openByForSave(const QString &Pas);
-    // Read the file at Pas; a missing file is created empty first and reads as empty.
+    // Read the file at Pas. False, with the system's reason in errorString(), when it cannot be
+    // opened; a missing file is not created.
     bool openByForOpen(const QString &Pas);
     // The same on a device the caller owns (tests, fuzzing). A save device must allow seeking
-    // back to its start unless it is sequential; it is written in closeBy().
+    // back to its start unless it is sequential; it is written in closeBy(). A device read must
+    // stay open until closeBy().
     bool openDeviceForSave(QIODevice &device);
     bool openDeviceForOpen(QIODevice &device);
     // Ends the file. For a save, true only when every byte reached the file and it replaced the
@@ -42,7 +46,8 @@ public:
     float getSinB();
     bool getBooB();
     // A count, then that many characters. A count below zero or beyond the bytes left is damage:
-    // nothing more is read, failed() turns true and the result is empty.
+    // nothing more is read, failed() turns true and the result is empty. So is a string there is
+    // no memory for; then also unreadable().
     QString getSenBEx();
     // The same with a limit: a count outside 0 ... uplx returns false with Sv unchanged and the
     // position just after the count (damage as above also returns false).
@@ -57,10 +62,13 @@ public:
     // 1-based: the first byte of the file is position 1.
     qint64 position() const { return m_offset + 1; }
     void setPosition(qint64 position);
-    qint64 size() const { return m_data.size(); }
+    qint64 size() const { return m_mode == Mode::Open ? m_size : m_data.size(); }
 
-    // A damaged string count was met, or a write could not be made.
+    // A damaged string count was met, a read or write could not be made.
     bool failed() const { return m_failed; }
+    // What is in the file could not be taken (a read error, a file that shrank, no memory for a
+    // string): unlike damage, errorString() then gives the system's reason.
+    bool unreadable() const { return m_unreadable; }
     // A read reached beyond the end of the file (the missing bytes read as zero).
     bool readPastEnd() const { return m_pastEnd; }
     // Everything read so far was really in the file.
@@ -72,18 +80,30 @@ private:
 
     void reset(Mode mode);
     void fail(const QString &why);
+    void cannotRead(const QString &why);
+    bool startReading(QIODevice &device);
+    qint64 windowAt(qint64 offset, qint64 need, const char *&bytes);
     void readBytes(char *into, qint64 count);
     void writeBytes(const char *from, qint64 count);
-    qint64 bytesLeft() const { return m_offset < m_data.size() ? m_data.size() - m_offset : 0; }
+    qint64 bytesLeft() const { return m_offset < size() ? size() - m_offset : 0; }
     QString getSenBLen(qint32 n);
     bool writeOut(QIODevice &device);
 
     Mode m_mode = Mode::Closed;
+    // Saving: everything written so far.
     QByteArray m_data;
     qint64 m_offset = 0;
+    // Reading: the source, its size, and the piece of it last read.
+    std::unique_ptr<QFile> m_readFile;
+    std::unique_ptr<QIODevice> m_readCopy;
+    QIODevice *m_source = nullptr;
+    qint64 m_size = 0;
+    QByteArray m_window;
+    qint64 m_windowStart = 0;
     std::unique_ptr<QSaveFile> m_saveFile;
     QIODevice *m_saveDevice = nullptr; // not owned
     bool m_failed = false;
+    bool m_unreadable = false;
     bool m_pastEnd = false;
     QString m_error;
 };

@@ -18,15 +18,44 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <atomic>
 #include <bit>
 #include <limits>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+#if defined(__SANITIZE_ADDRESS__)
+#define QK_SEES_ALLOCATIONS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QK_SEES_ALLOCATIONS 1
+#endif
+#endif
+
+#ifdef QK_SEES_ALLOCATIONS
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*onMalloc)(const volatile void *, size_t),
+                                                          void (*onFree)(const volatile void *));
 #endif
 
 namespace {
+
+// The largest single allocation since the last reset, as AddressSanitizer reports every one.
+std::atomic<size_t> s_largestAllocation{0};
+#ifdef QK_SEES_ALLOCATIONS
+void noteAllocation(const volatile void *, size_t size)
+{
+    size_t seen = s_largestAllocation.load();
+    while (size > seen && !s_largestAllocation.compare_exchange_weak(seen, size)) {
+    }
+}
+void noteFree(const volatile void *) {}
+#endif
+// Reading a damaged file of a few hundred bytes, or the start of a huge one, needs no large block.
+constexpr size_t LargeAllocation = 1 << 20;
 
 using Icon = MessageBoxPort::Icon;
 using Buttons = MessageBoxPort::Buttons;
@@ -268,6 +297,12 @@ const QList<std::pair<QString, QString>> Three = {
 class TestClipListFile : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+#ifdef QK_SEES_ALLOCATIONS
+        __sanitizer_install_malloc_and_free_hooks(noteAllocation, noteFree);
+#endif
+    }
     void emptyListWritesAnEmptyBlock();
     void itemsAreStoredInItemNumberOrder();
     void openingReplacesOptionsAndItems();
@@ -276,6 +311,10 @@ private slots:
     void damageAfterTheHeaderLeavesTheListAlone_data();
     void damageAfterTheHeaderLeavesTheListAlone();
     void countThatStillParsesIsDamage();
+    void hugeFileIsJudgedWithoutReadingItWhole_data();
+    void hugeFileIsJudgedWithoutReadingItWhole();
+    void unreadableFileGivesTheSystemsReason_data();
+    void unreadableFileGivesTheSystemsReason();
     void fileNameIsTheOneStoredInTheFile();
     void rowsFollowTheFilesAddDirectionAndLimit_data();
     void rowsFollowTheFilesAddDirectionAndLimit();
@@ -427,6 +466,7 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone_data()
     QTest::newRow("cut inside the options") << QStringLiteral("cutOptions");
     QTest::newRow("list name count negative") << QStringLiteral("optionCountNegative");
     QTest::newRow("font name count past the end") << QStringLiteral("optionCountHuge");
+    QTest::newRow("list name count 2,000,000,000") << QStringLiteral("optionCount2e9");
     QTest::newRow("item text count past the end") << QStringLiteral("itemCountHuge");
     QTest::newRow("item name count negative") << QStringLiteral("itemCountNegative");
     QTest::newRow("check value below -1") << QStringLiteral("checkBelow");
@@ -458,6 +498,8 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
         bytes.truncate(OptionStringsAt + 2);
     } else if (damage == "optionCountNegative") {
         putLon(bytes, OptionStringsAt, -5);
+    } else if (damage == "optionCount2e9") {
+        putLon(bytes, OptionStringsAt, 2000000000);
     } else if (damage == "optionCountHuge") {
         putLon(bytes, at.block - 4 - 16, 0x7fffffff); // "Noto Sans CJK JP" is the last option
     } else if (damage == "itemCountHuge") {
@@ -484,7 +526,9 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
 
     const ListState before = l.state(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    s_largestAllocation = 0;
     QVERIFY(!l.open(bytes));
+    QVERIFY2(s_largestAllocation < LargeAllocation, QByteArray::number(qulonglong(s_largestAllocation.load())));
     QCOMPARE(l.boxes.asked.size(), 1);
     QCOMPARE(l.boxes.asked[0].title, ReadTitle);
     QCOMPARE(l.boxes.asked[0].text, DamagedText);
@@ -492,6 +536,13 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
     QCOMPARE(l.boxes.asked[0].buttons, Buttons::Ok);
     compareStates(l.state(1), before);
     QCOMPARE(l.grobal->text.textSave, true);
+
+    // Among several files opened at once the message must say which one it is.
+    l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    const QString path = l.path(QStringLiteral("open.qkp"));
+    QVERIFY(!l.store.OpenListFile(path, ClipListStore::Naming::EveryMessage));
+    QCOMPARE(l.boxes.asked.size(), 2);
+    QCOMPARE(l.boxes.asked[1].text, QStringLiteral("ﾌｧｲﾙ名：") + path + CrLf + CrLf + DamagedText);
 }
 
 void TestClipListFile::countThatStillParsesIsDamage()
@@ -509,6 +560,82 @@ void TestClipListFile::countThatStillParsesIsDamage()
     QCOMPARE(l.boxes.asked.size(), 1);
     QCOMPARE(l.boxes.asked[0].text, DamagedText);
     compareStates(l.state(1), before);
+}
+
+void TestClipListFile::hugeFileIsJudgedWithoutReadingItWhole_data()
+{
+    QTest::addColumn<bool>("clipList");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not a clip list") << false << QStringLiteral("ﾌｧｲﾙ名%1") + CrLf + CrLf + DamagedText;
+    QTest::newRow("an item text longer than the file") << true << DamagedText;
+}
+
+void TestClipListFile::hugeFileIsJudgedWithoutReadingItWhole()
+{
+    QFETCH(bool, clipList);
+    QFETCH(QString, message);
+    Lists l;
+    QByteArray start;
+    if (clipList) {
+        start = l.save({{QStringLiteral("text"), QString()}});
+        putLon(start, Layout(start).strings[0], 2000000000);
+    }
+    // A gigabyte of holes: nothing is written to the disk, yet reading it whole would take as much memory.
+    const QString path = l.path(QStringLiteral("huge.qkp"));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(start), start.size());
+        QVERIFY(f.resize(qint64(1) << 30));
+    }
+    const ListState before = l.state(1);
+    l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    s_largestAllocation = 0;
+    QVERIFY(!l.store.OpenListFile(path));
+    QVERIFY2(s_largestAllocation < LargeAllocation, QByteArray::number(qulonglong(s_largestAllocation.load())));
+    QCOMPARE(l.boxes.asked.size(), 1);
+    QCOMPARE(l.boxes.asked[0].text, QString(message).replace(QLatin1String("%1"), path));
+    compareStates(l.state(1), before);
+}
+
+void TestClipListFile::unreadableFileGivesTheSystemsReason_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a folder") << QStringLiteral("folder");
+    QTest::newRow("gone before it was opened") << QStringLiteral("missing");
+    QTest::newRow("no read permission") << QStringLiteral("permission");
+}
+
+void TestClipListFile::unreadableFileGivesTheSystemsReason()
+{
+    QFETCH(QString, kind);
+    Lists l;
+    const QString path = l.path(QStringLiteral("unreadable.qkp"));
+    if (kind == "folder") {
+        QVERIFY(QDir(l.dir.path()).mkdir(QStringLiteral("unreadable.qkp")));
+    } else if (kind == "permission") {
+#ifdef Q_OS_UNIX
+        if (::geteuid() == 0)
+            QSKIP("root reads a file whatever its permissions");
+#endif
+        l.save(Three, QStringLiteral("unreadable.qkp"));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    }
+    QFile probe(path);
+    QVERIFY(!probe.open(QIODevice::ReadOnly));
+    const QString reason = probe.errorString();
+    QVERIFY(!reason.isEmpty());
+
+    const ListState before = l.state(1);
+    l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    QVERIFY(!l.store.OpenListFile(path));
+    QCOMPARE(l.boxes.asked.size(), 1);
+    QCOMPARE(l.boxes.asked[0].title, ReadTitle);
+    QCOMPARE(l.boxes.asked[0].text,
+             QStringLiteral("ﾌｧｲﾙ名：") + path + CrLf + CrLf + QStringLiteral("このﾌｧｲﾙを読み込めませんでした。") + CrLf + reason);
+    compareStates(l.state(1), before);
+    // Opening creates nothing.
+    QCOMPARE(QFileInfo::exists(path), kind != "missing");
 }
 
 void TestClipListFile::fileNameIsTheOneStoredInTheFile()

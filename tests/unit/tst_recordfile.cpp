@@ -82,13 +82,16 @@ private slots:
     void damagedCountEndsInOrderlyFailure_data();
     void damagedCountEndsInOrderlyFailure();
     void stringCutShortEndsInNuls();
+    void longStringsReadBackAcrossPieces_data();
+    void longStringsReadBackAcrossPieces();
+    void readErrorIsNotDamage();
     void positionsAreOneBased();
     void checkBlockWithContent();
     void emptyCheckBlock();
     void damagedCheckBlocks_data();
     void damagedCheckBlocks();
     void saveReplacesLongerFile();
-    void openOfMissingFileCreatesItEmpty();
+    void openOfMissingFileCreatesNothing();
     void failingDeviceReportsTheSave();
     void unfinishedSaveLeavesOldFile();
     void saveFailingHalfWayLeavesOldFile();
@@ -275,6 +278,63 @@ void TestRecordFile::stringCutShortEndsInNuls()
     QVERIFY(loneFile.readPastEnd());
 }
 
+void TestRecordFile::longStringsReadBackAcrossPieces_data()
+{
+    // A file is read in pieces of 64 KiB; the lead bytes shift so that a double-byte character
+    // falls on every side of a piece's edge.
+    QTest::addColumn<int>("lead");
+    QTest::newRow("even") << 0;
+    QTest::newRow("odd") << 1;
+}
+
+void TestRecordFile::longStringsReadBackAcrossPieces()
+{
+    QFETCH(int, lead);
+    QString text = QString(lead, u'a');
+    for (int i = 0; text.size() < 150000; ++i)
+        text += (i % 3 == 0) ? QStringLiteral("あ") : QStringLiteral("b");
+    const QString second = QStringLiteral("ｸﾘｯﾌﾟ") + QString(70000, u'漢');
+    QByteArray bytes = written([&](spgFileCon &f) {
+        f.setSenBEx(text);
+        f.setSenBEx(second);
+        f.setIntB(42);
+    });
+    QBuffer buffer(&bytes);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForOpen(buffer));
+    QCOMPARE(file.getSenBEx(), text);
+    QCOMPARE(file.getSenBEx(), second);
+    QCOMPARE(file.getIntB(), qint16(42));
+    QVERIFY(file.intact());
+    QCOMPARE(file.position(), bytes.size() + 1);
+}
+
+void TestRecordFile::readErrorIsNotDamage()
+{
+    // The first piece is read, the second fails as a bad disk sector would.
+    class BadSector : public QBuffer {
+    public:
+        using QBuffer::QBuffer;
+    protected:
+        qint64 readData(char *data, qint64 length) override
+        {
+            if (pos() >= (1 << 16)) {
+                setErrorString(QStringLiteral("Input/output error"));
+                return -1;
+            }
+            return QBuffer::readData(data, length);
+        }
+    };
+    QByteArray bytes = written([](spgFileCon &f) { f.setSenBEx(QString(100000, u'x')); });
+    BadSector device(&bytes);
+    spgFileCon file;
+    QVERIFY(file.openDeviceForOpen(device));
+    file.getSenBEx();
+    QVERIFY(file.unreadable());
+    QVERIFY(file.failed());
+    QCOMPARE(file.errorString(), QStringLiteral("Input/output error"));
+}
+
 void TestRecordFile::positionsAreOneBased()
 {
     QByteArray bytes = written([](spgFileCon &f) {
@@ -382,17 +442,16 @@ void TestRecordFile::saveReplacesLongerFile()
     QCOMPARE(result.readAll(), hex("03000000616263"));
 }
 
-void TestRecordFile::openOfMissingFileCreatesItEmpty()
+void TestRecordFile::openOfMissingFileCreatesNothing()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("missing.dat"));
     spgFileCon file;
-    QVERIFY(file.openByForOpen(path));
-    QVERIFY(QFile::exists(path));
-    QCOMPARE(QFileInfo(path).size(), 0);
+    QVERIFY(!file.openByForOpen(path));
+    QVERIFY(!file.errorString().isEmpty());
+    QVERIFY(!QFile::exists(path));
     QCOMPARE(file.getLonB(), 0);
-    QCOMPARE(file.getSenBEx(), QString());
     QVERIFY(file.closeBy());
 }
 

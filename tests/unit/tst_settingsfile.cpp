@@ -43,7 +43,7 @@ struct Program {
     UtilityFirstList &firstList() { return defaultsOfNewLists; }
     SettingsFile file() { return SettingsFile(settings, defaultsOfNewLists, windows); }
 
-    RecordFileHeader::Status start(QByteArray bytes)
+    SettingsFile::Found start(QByteArray bytes)
     {
         QBuffer buffer(&bytes);
         return file().Started(buffer, Desktop);
@@ -187,6 +187,7 @@ QByteArray withVersion(QByteArray bytes, qint16 version)
 
 using Alteration = std::function<void(Program &)>;
 Q_DECLARE_METATYPE(Alteration)
+Q_DECLARE_METATYPE(SettingsFile::Found)
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
@@ -198,8 +199,9 @@ private slots:
     void headerLayout();
     void headerStatus_data();
     void headerStatus();
-    void otherVersionsAreReplaced_data();
-    void otherVersionsAreReplaced();
+    void unusableFileIsKeptAside_data();
+    void unusableFileIsKeptAside();
+    void unusableFileStaysWhenItCannotBeKept();
     void everyFieldRoundTrips();
     void toolbarPointerFollowsLoadedValue();
     void globalSettingsReachTheMainWindow();
@@ -224,17 +226,21 @@ void TestSettingsFile::firstRunWithoutFile()
 
     Program p;
     SettingsFile file = p.file();
-    QCOMPARE(file.Started(path, Desktop), RecordFileHeader::Broken);
+    SettingsFile::Found found = file.Started(path, Desktop);
+    QCOMPARE(found, SettingsFile::Found::Nothing);
     expectFactory(p);
     QVERIFY(p.pointerChanges.isEmpty());
+    // A run killed now leaves nothing behind that the next start would take for a damaged file.
+    QVERIFY(!QFile::exists(path));
 
-    QVERIFY(file.Ended(path));
+    QVERIFY(file.Ended(path, found));
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), p.end());
+    QVERIFY(!QFile::exists(SettingsFile::backupPath(path)));
 
     Program next;
-    QCOMPARE(next.file().Started(path, Desktop), RecordFileHeader::Accepted);
+    QCOMPARE(next.file().Started(path, Desktop), SettingsFile::Found::Usable);
     expectFactory(next);
 }
 
@@ -287,36 +293,78 @@ void TestSettingsFile::headerStatus()
     QCOMPARE(int(SettingsFile::ReadUtilHeader(fee)), status);
 }
 
-void TestSettingsFile::otherVersionsAreReplaced_data()
+void TestSettingsFile::unusableFileIsKeptAside_data()
 {
-    QTest::addColumn<qint16>("version");
-    QTest::newRow("10") << qint16(10);
-    QTest::newRow("12") << qint16(12);
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<SettingsFile::Found>("found");
+    Program old;
+    old.start({});
+    fillWithOwnValues(old);
+    const QByteArray good = old.end();
+    QTest::newRow("usable") << good << SettingsFile::Found::Usable;
+    QTest::newRow("empty, as a killed first start of an earlier build left it") << QByteArray() << SettingsFile::Found::Nothing;
+    QTest::newRow("version 10") << withVersion(good, 10) << SettingsFile::Found::Unusable;
+    QTest::newRow("version 12") << withVersion(good, 12) << SettingsFile::Found::Unusable;
+    QTest::newRow("foreign") << QByteArray("PK\x03\x04 not a settings file") << SettingsFile::Found::Unusable;
+    QTest::newRow("cut inside the sections") << good.left(good.size() - 3) << SettingsFile::Found::Unusable;
 }
 
-void TestSettingsFile::otherVersionsAreReplaced()
+void TestSettingsFile::unusableFileIsKeptAside()
 {
-    QFETCH(qint16, version);
+    QFETCH(QByteArray, bytes);
+    QFETCH(SettingsFile::Found, found);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = SettingsFile::pathIn(dir.path());
-    {
-        Program old;
-        old.start({});
-        fillWithOwnValues(old);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(withVersion(old.end(), version));
-    }
+    const QString backup = SettingsFile::backupPath(path);
+    QCOMPARE(QFileInfo(backup).fileName(), QStringLiteral("QKPRUtil.dat.bak"));
+    auto put = [](const QString &where, const QByteArray &content) {
+        QFile f(where);
+        return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+    };
+    QVERIFY(put(path, bytes));
+    QVERIFY(put(backup, "an older backup"));
+
     Program p;
     SettingsFile file = p.file();
-    QVERIFY(file.Started(path, Desktop) != RecordFileHeader::Accepted);
-    expectFactory(p);
-    QVERIFY(file.Ended(path));
+    SettingsFile::Found started = file.Started(path, Desktop);
+    QCOMPARE(started, found);
+    QVERIFY(file.Ended(path, started));
+    QCOMPARE(started, SettingsFile::Found::Usable);
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), p.end());
 
+    QFile kept(backup);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), found == SettingsFile::Found::Unusable ? bytes : QByteArray("an older backup"));
+    // Only the first write replaces the user's file; a later one keeps the backup as it is.
+    QVERIFY(file.Ended(path, started));
+    kept.seek(0);
+    QCOMPARE(kept.readAll(), found == SettingsFile::Found::Unusable ? bytes : QByteArray("an older backup"));
+}
+
+void TestSettingsFile::unusableFileStaysWhenItCannotBeKept()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = SettingsFile::pathIn(dir.path());
+    const QByteArray foreign = "not a settings file";
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(foreign);
+    }
+    // A folder with something in it where the backup should go: it can be neither removed nor replaced.
+    QVERIFY(QDir().mkpath(SettingsFile::backupPath(path) + QStringLiteral("/inside")));
+    Program p;
+    SettingsFile file = p.file();
+    SettingsFile::Found found = file.Started(path, Desktop);
+    QVERIFY(!file.Ended(path, found));
+    QVERIFY(file.errorString().contains(QStringLiteral("QKPRUtil.dat.bak")));
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll().mid(74, 2), QByteArray::fromHex("0b00"));
+    QCOMPARE(f.readAll(), foreign);
 }
 
 void TestSettingsFile::everyFieldRoundTrips()
@@ -327,7 +375,7 @@ void TestSettingsFile::everyFieldRoundTrips()
     const QByteArray bytes = first.end();
 
     Program second;
-    QCOMPARE(second.start(bytes), RecordFileHeader::Accepted);
+    QCOMPARE(second.start(bytes), SettingsFile::Found::Usable);
     QCOMPARE(second.global(), first.global());
     QCOMPARE(second.global().ToolOvOrCk, true);
     QCOMPARE(second.defaults(), first.defaults());
@@ -437,7 +485,7 @@ void TestSettingsFile::damagedValuesTakeFactoryValues()
     damage(writer);
 
     Program reader;
-    QCOMPARE(reader.start(writer.end()), RecordFileHeader::Accepted);
+    QCOMPARE(reader.start(writer.end()), SettingsFile::Found::Usable);
     check(reader);
     // Only the damaged value gave way: the rest of the file was taken.
     QCOMPARE(reader.global().AddMode, true);
@@ -459,7 +507,7 @@ void TestSettingsFile::damagedStringCountFallsBack()
     for (const QByteArray &count : {QByteArray::fromHex("ffffffff"), QByteArray::fromHex("ffffff7f"), QByteArray::fromHex("00000100")}) {
         bytes.replace(countAt, 4, count);
         Program reader;
-        QCOMPARE(reader.start(bytes), RecordFileHeader::Accepted);
+        QCOMPARE(reader.start(bytes), SettingsFile::Found::Unusable);
         // The global section before the damage is kept; the damaged section and all after it are not.
         QCOMPARE(reader.global(), writer.global());
         QCOMPARE(reader.firstList().loNameDef, QStringLiteral("ｸﾘｯﾌﾟ"));
