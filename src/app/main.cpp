@@ -3,6 +3,7 @@
 #include "app/QtSeams.h"
 #include "mainwindow/QKPRbase.h"
 #include "platform/FontSetup.h"
+#include "platform/TerminationSignals.h"
 #include "storage/SettingsFile.h"
 
 #include <QApplication>
@@ -40,5 +41,8 @@ int main(int argc, char *argv[])
     window.setSettingsPath(SettingsFile::location(QCoreApplication::applicationDirPath()));
     window.loadForm(QCoreApplication::arguments().mid(1));
     window.show();
+    // A logout, a service manager or Ctrl+C ends the program through its end sequence.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &QWidget::close);
     return app.exec();
 }

@@ -52,7 +52,8 @@ QString ListFileCommands::existingPath(const QString &argument)
     // Where names ignore case, the folder's own listing tells how the name is really spelled.
     const QStringList spelled = info.dir().entryList({info.fileName()}, QDir::AllEntries | QDir::Hidden | QDir::System);
     const QString name = spelled.size() == 1 ? spelled.first() : info.fileName();
-    return QDir(info.path()).filePath(name);
+    // Otherwise as typed: a relative path stays relative in the list and in messages.
+    return argument.left(argument.size() - info.fileName().size()) + name;
 }
 
 void ListFileCommands::OpenCommandFiles(const QStringList &arguments)
@@ -65,6 +66,8 @@ void ListFileCommands::OpenCommandFiles(const QStringList &arguments)
         if (!first)
             m_lists.MakeNewList();
         first = false;
-        m_store.OpenListFile(path);
+        // Among several files a message must say which one it is about.
+        m_store.OpenListFile(path, arguments.size() > 1 ? ClipListStore::Naming::EveryMessage
+                                                        : ClipListStore::Naming::AsUsual);
     }
 }

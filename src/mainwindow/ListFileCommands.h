@@ -24,7 +24,8 @@ public:
     ClipListStore &store() { return m_store; }
     spgComDLFile &dialogs() { return m_dialogs; }
 
-    // A path as the file system spells it, when it names an existing file or folder; else empty.
+    // The argument with its name as the file system spells it, when it names an existing file or
+    // folder; else empty.
     static QString existingPath(const QString &argument);
 
 private:

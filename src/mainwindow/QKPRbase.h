@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/SettingsFile.h"
 #include "storage/WindowSettings.h"
 
 #include <QMainWindow>
@@ -87,6 +88,9 @@ private:
     ListFileCommands &m_files;
     MessageBoxPort &m_messages;
     QString m_settingsPath;
+    // What the start-up found in the settings file; a file it could not use is kept aside before
+    // the end writes over it.
+    SettingsFile::Found m_settingsFound = SettingsFile::Found::Nothing;
     WindowSettings m_windows;
     QRect m_normalBounds;
     // The stored bounds wait to be applied again once a window manager has framed the window,

@@ -52,7 +52,8 @@ void QKPRbase::Started()
         m_windows = WindowSettings();
         m_windows.main.setFactory(desktop);
     } else {
-        SettingsFile(m_grobal.utilityGrobal(), m_grobal.utilityFirstList(), m_windows).Started(m_settingsPath, desktop);
+        m_settingsFound = SettingsFile(m_grobal.utilityGrobal(), m_grobal.utilityFirstList(), m_windows)
+                              .Started(m_settingsPath, desktop);
     }
     const MainWindowSettings &main = m_windows.main;
     // The switches are stored now and take effect when the start-up assigns them their values.
@@ -88,7 +89,7 @@ void QKPRbase::Ended()
     if (m_settingsPath.isEmpty())
         return;
     SettingsFile file(m_grobal.utilityGrobal(), m_grobal.utilityFirstList(), m_windows);
-    if (!file.Ended(m_settingsPath)) {
+    if (!file.Ended(m_settingsPath, m_settingsFound)) {
         m_messages.show(ProgramTexts::title(),
                         QStringLiteral("設定ﾌｧｲﾙ：") + m_settingsPath + m_grobal.CrLf + m_grobal.CrLf +
                             QStringLiteral("設定を保存できませんでした。") + m_grobal.CrLf + file.errorString(),

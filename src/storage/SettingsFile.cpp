@@ -107,12 +107,6 @@ bool SettingsFile::Ended(const QString &path, Found &found)
     return true;
 }
 
-bool SettingsFile::Ended(const QString &path)
-{
-    Found found = Found::Usable;
-    return Ended(path, found);
-}
-
 bool SettingsFile::keepAside(const QString &path)
 {
     if (!QFileInfo(path).isFile())

@@ -47,8 +47,6 @@ public:
     // was written completely; `found` is then Usable. False when that failed; then errorString()
     // tells why and the old file is as it was.
     bool Ended(const QString &path, Found &found);
-    // For a caller that did not keep what Started found: nothing is kept aside.
-    bool Ended(const QString &path);
     bool Ended(QIODevice &device);
     QString errorString() const { return m_error; }
 

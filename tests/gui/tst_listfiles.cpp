@@ -210,6 +210,21 @@ void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
     QCOMPARE(w.focusedList(), 1);
     QCOMPARE(ListFileCommands::existingPath(first), first);
     QVERIFY(ListFileCommands::existingPath(dir.filePath(QStringLiteral("missing.qkp"))).isEmpty());
+
+    // A relative path stays as typed, and among several files each message names its file.
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    QFile damaged(QStringLiteral("damaged.qkp"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("not a clip list") > 0);
+    damaged.close();
+    Window relative;
+    relative.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    relative.start({QStringLiteral("damaged.qkp"), QStringLiteral("second.qkp")});
+    QDir::setCurrent(previous);
+    QCOMPARE(relative.boxes.asked.size(), 1);
+    QVERIFY2(relative.boxes.asked.first().text.contains(QStringLiteral("ﾌｧｲﾙ名damaged.qkp")),
+             qPrintable(relative.boxes.asked.first().text));
+    QCOMPARE(relative.list(1).loItemControl().UB(), 1);
 }
 
 QTEST_MAIN(TestListFiles)

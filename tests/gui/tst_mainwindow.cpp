@@ -342,7 +342,8 @@ void TestMainWindow::maximisedStateAndNormalBoundsRoundTrip()
         windows.main.Width = 350;
         windows.main.Height = 260;
         windows.main.ToolControl = false;
-        QVERIFY(SettingsFile(settings, defaults, windows).Ended(path));
+        SettingsFile::Found nothing = SettingsFile::Found::Nothing;
+        QVERIFY(SettingsFile(settings, defaults, windows).Ended(path, nothing));
     }
     {
         TestProgram p;

@@ -613,7 +613,8 @@ void TestSettingsFile::endedReportsAFileThatCannotBeWritten()
     Program p;
     p.start({});
     SettingsFile file = p.file();
-    QVERIFY(!file.Ended(dir.filePath(QStringLiteral("gone/QKPRUtil.dat"))));
+    SettingsFile::Found nothing = SettingsFile::Found::Nothing;
+    QVERIFY(!file.Ended(dir.filePath(QStringLiteral("gone/QKPRUtil.dat")), nothing));
     QVERIFY(!file.errorString().isEmpty());
 }
 

@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtEndian>
+
+#include <csignal>
 #include <QtTest>
 
 class TestStartup : public QObject {
@@ -14,6 +16,9 @@ private slots:
     void firstRunWindowIsCentredAndEndsCleanly();
     void placementAndSwitchesSurviveARestart();
     void damagedSettingsFileGivesFactoryValues();
+    void terminationSignalsRunTheEndSequence_data();
+    void terminationSignalsRunTheEndSequence();
+    void killedFirstStartLeavesNoSettingsFile();
 };
 
 void TestStartup::firstRunWindowIsCentredAndEndsCleanly()
@@ -97,6 +102,52 @@ void TestStartup::damagedSettingsFileGivesFactoryValues()
     QTRY_COMPARE(program.geometry(id).size(), QSize(307, 215));
     QCOMPARE(program.closeAndWait(id), 0);
     QVERIFY(QFileInfo(damaged.fileName()).size() > 76);
+}
+
+void TestStartup::terminationSignalsRunTheEndSequence_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+    QTest::newRow("SIGINT") << int(SIGINT);
+}
+
+void TestStartup::terminationSignalsRunTheEndSequence()
+{
+    QFETCH(int, signal);
+    X11Program program;
+    QVERIFY(program.start());
+    const QString id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
+    QVERIFY(!id.isEmpty());
+    QTRY_COMPARE(program.geometry(id).size(), QSize(307, 215));
+    X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QStringLiteral("--sync"), id,
+                                                QStringLiteral("60"), QStringLiteral("70")});
+    X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
+    X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+a")});
+    QTest::qWait(300);
+    const QRect placed = program.geometry(id);
+
+    QVERIFY(::kill(pid_t(program.process().processId()), signal) == 0);
+    QVERIFY(program.process().waitForFinished(10000));
+    QCOMPARE(program.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.process().exitCode(), 0);
+
+    QFile settings(program.folder() + QStringLiteral("/QKPRUtil.dat"));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray tail = settings.readAll().right(2 * 4 + 2 + 4 * 4);
+    QCOMPARE(tail.mid(4, 2), QByteArray("\0\0", 2)); // capture stopped
+    QCOMPARE(qFromLittleEndian<qint32>(tail.constData() + 10), placed.left());
+    QCOMPARE(qFromLittleEndian<qint32>(tail.constData() + 14), placed.top());
+}
+
+void TestStartup::killedFirstStartLeavesNoSettingsFile()
+{
+    X11Program program;
+    QVERIFY(program.start());
+    QVERIFY(!program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper")).isEmpty());
+    program.process().kill();
+    QVERIFY(program.process().waitForFinished(10000));
+    QVERIFY(!QFileInfo::exists(program.folder() + QStringLiteral("/QKPRUtil.dat")));
 }
 
 QTEST_MAIN(TestStartup)
