@@ -56,9 +56,8 @@ SelectionTransfer::Step SelectionTransfer::propertyRead(Atom type, int format, c
 
     if (m_state == State::ReplyRead) {
         if (type == m_incrType) {
-            if (format != 32 || value.size() < 4)
-                return fail(Failure::Malformed);
-            const qint64 announced = qFromUnaligned<quint32>(value.constData());
+            // The value is a lower bound of the size; some owners (xclip) leave it out.
+            const qint64 announced = format == 32 && value.size() >= 4 ? qFromUnaligned<quint32>(value.constData()) : 0;
             if (announced > m_maxBytes)
                 return fail(Failure::TooLarge);
             m_data.reserve(qsizetype(std::min(announced, MaxReserve)));

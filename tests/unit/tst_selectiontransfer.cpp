@@ -97,7 +97,7 @@ void TestSelectionTransfer::sequences_data()
                                               << QByteArray() << Failure::TooLarge << false;
     QTest::newRow("INCR without end")
         << QList<Event>{asked,
-                        read(Incr, 32, incrSize(0), Step::Wait),
+                        read(Incr, 32, {}, Step::Wait),
                         newValue(Property, Step::ReadProperty),
                         read(Utf8, 8, QByteArray(10, 'a'), Step::Wait),
                         newValue(Property, Step::ReadProperty),
