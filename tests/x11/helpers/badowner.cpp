@@ -6,7 +6,8 @@
 //   badowner never              answers nothing
 //   badowner targets-only       answers TARGETS, never the text
 //   badowner incr-stall         answers the text with INCR, then sends no chunk
-//   badowner late MS            answers the first request MS ms late, later ones at once
+//   badowner late MS            frozen for MS ms after taking the clipboard: answers what was asked
+//                               meanwhile when it thaws, in order, and later requests at once
 //   badowner atom               answers the text typed ATOM
 //   badowner secret             offers a text marked secret
 //   badowner sequence COUNT MS  takes the clipboard COUNT times, MS apart, with "text 1", "text 2", ...
@@ -146,8 +147,8 @@ int main(int argc, char **argv)
 
     const Clock::time_point end = Clock::now() + std::chrono::seconds(120);
     Clock::time_point nextTake = Clock::now() + std::chrono::milliseconds(gapMs);
-    bool delayedOne = false;
-    std::vector<std::pair<Clock::time_point, xcb_selection_request_event_t>> delayed;
+    const Clock::time_point thaw = Clock::now() + std::chrono::milliseconds(lateMs);
+    std::vector<xcb_selection_request_event_t> delayed;
     pollfd fd{xcb_get_file_descriptor(c), POLLIN, 0};
     while (Clock::now() < end && !xcb_connection_has_error(c)) {
         while (xcb_generic_event_t *event = xcb_poll_for_event(c)) {
@@ -156,9 +157,8 @@ int main(int argc, char **argv)
                 report("asked " + atomName(request.target));
                 if (mode == "never" || (mode == "targets-only" && request.target != targetsAtom)) {
                     // no answer
-                } else if (mode == "late" && !delayedOne) {
-                    delayedOne = true;
-                    delayed.emplace_back(Clock::now() + std::chrono::milliseconds(lateMs), request);
+                } else if (mode == "late" && Clock::now() < thaw) {
+                    delayed.push_back(request);
                 } else {
                     answer(request);
                 }
@@ -166,13 +166,10 @@ int main(int argc, char **argv)
             std::free(event);
         }
         const Clock::time_point now = Clock::now();
-        for (auto it = delayed.begin(); it != delayed.end();) {
-            if (it->first <= now) {
-                answer(it->second);
-                it = delayed.erase(it);
-            } else {
-                ++it;
-            }
+        if (now >= thaw) {
+            for (const xcb_selection_request_event_t &request : delayed)
+                answer(request);
+            delayed.clear();
         }
         if (taken < count && now >= nextTake) {
             text = "text " + std::to_string(++taken);
