@@ -22,7 +22,8 @@ class XcbSelectionWorker;
 //
 // Content owned by one of this process's windows (the program's own copies, made through
 // QClipboard) is not read and reports nothing: the program knows what it wrote.
-// Needs a QGuiApplication on xcb; use it from the GUI thread.
+// Needs a QGuiApplication on xcb; use it from the GUI thread. Calls before a successful start()
+// do nothing.
 class XcbClipboardReader : public QObject {
     Q_OBJECT
 public:
