@@ -1,0 +1,242 @@
+// The X11 clipboard reader on its own connection and thread.
+//
+// ReaderLatency: from an owner change (an owner on a separate X connection of this process takes
+// the clipboard with a new 1 KB text) to the reader's textRead on the GUI thread; median and mean
+// over 200 changes.
+// ReaderIdle: this process's CPU time over 20 s while xclip holds a 10 MB text that the reader has
+// read once; nothing changes, so nothing should be read.
+//
+// Needs an X server:  xvfb-run -a build/<dir>/bench/bench_xcbclipboardreader
+#include "BenchSupport.h"
+#include "platform/LineBreaks.h"
+#include "platform/XcbClipboardReader.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSocketNotifier>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+#include <xcb/xcb.h>
+
+namespace {
+
+double processCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+// Runs the event loop until done() or the time is up; false on time-out.
+template<typename Done>
+bool spinUntil(Done done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    }
+    return true;
+}
+
+// Another client owning the clipboard with UTF8_STRING text, answered from the GUI thread's loop.
+class TextOwner {
+public:
+    bool open()
+    {
+        m_c = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(m_c))
+            return false;
+        m_window = xcb_generate_id(m_c);
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
+        xcb_create_window(m_c, XCB_COPY_FROM_PARENT, m_window, screen->root, -1, -1, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        m_clipboard = intern("CLIPBOARD");
+        m_targets = intern("TARGETS");
+        m_utf8 = intern("UTF8_STRING");
+        m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_c), QSocketNotifier::Read);
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { serve(); });
+        return true;
+    }
+    void take(const QByteArray &text)
+    {
+        m_text = text;
+        xcb_set_selection_owner(m_c, m_window, m_clipboard, XCB_CURRENT_TIME);
+        xcb_flush(m_c);
+    }
+    ~TextOwner()
+    {
+        m_notifier.reset();
+        if (m_c)
+            xcb_disconnect(m_c);
+    }
+
+private:
+    xcb_atom_t intern(const char *name)
+    {
+        auto *reply = xcb_intern_atom_reply(m_c, xcb_intern_atom(m_c, 0, uint16_t(strlen(name)), name), nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
+        free(reply);
+        return atom;
+    }
+    void serve()
+    {
+        while (xcb_generic_event_t *event = xcb_poll_for_event(m_c)) {
+            if ((event->response_type & 0x7f) == XCB_SELECTION_REQUEST) {
+                const auto *request = reinterpret_cast<xcb_selection_request_event_t *>(event);
+                xcb_selection_notify_event_t notify{};
+                notify.response_type = XCB_SELECTION_NOTIFY;
+                notify.time = request->time;
+                notify.requestor = request->requestor;
+                notify.selection = request->selection;
+                notify.target = request->target;
+                notify.property = request->property;
+                if (request->target == m_targets) {
+                    const xcb_atom_t offered[] = {m_targets, m_utf8};
+                    xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, request->requestor, request->property,
+                                        XCB_ATOM_ATOM, 32, 2, offered);
+                } else if (request->target == m_utf8) {
+                    xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, request->requestor, request->property, m_utf8,
+                                        8, uint32_t(m_text.size()), m_text.constData());
+                } else {
+                    notify.property = XCB_NONE;
+                }
+                xcb_send_event(m_c, 0, request->requestor, XCB_EVENT_MASK_NO_EVENT,
+                               reinterpret_cast<const char *>(&notify));
+                xcb_flush(m_c);
+            }
+            free(event);
+        }
+    }
+
+    xcb_connection_t *m_c = nullptr;
+    xcb_window_t m_window = 0;
+    xcb_atom_t m_clipboard = 0, m_targets = 0, m_utf8 = 0;
+    QByteArray m_text;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+};
+
+bool onX11(benchmark::State &state)
+{
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        return true;
+    state.SkipWithError("needs an X server (run under xvfb-run -a)");
+    return false;
+}
+
+void BM_ReaderLatency(benchmark::State &state)
+{
+    if (!onX11(state))
+        return;
+    TextOwner owner;
+    XcbClipboardReader reader;
+    if (!owner.open() || !reader.start()) {
+        state.SkipWithError("no X connection or no XFixes");
+        return;
+    }
+    QString last;
+    int reads = 0;
+    QObject::connect(&reader, &XcbClipboardReader::textRead, [&](const QString &text) {
+        last = text;
+        ++reads;
+    });
+    reader.setReading(true);
+    spinUntil([&] { return reads > 0; }, 5000);
+
+    std::vector<double> samples;
+    int failures = 0;
+    for (auto _ : state) {
+        // 1 KB, different every time.
+        QByteArray text = QByteArray::number(qint64(samples.size())) + ' ';
+        text += QByteArray(1024 - text.size(), 'x');
+        const int before = reads;
+        QElapsedTimer clock;
+        clock.start();
+        owner.take(text);
+        if (!spinUntil([&] { return reads > before; }, 5000) || last.toUtf8() != text)
+            ++failures;
+        const double seconds = double(clock.nsecsElapsed()) / 1e9;
+        state.SetIterationTime(seconds);
+        samples.push_back(seconds);
+    }
+    std::sort(samples.begin(), samples.end());
+    state.counters["median_us"] = samples[samples.size() / 2] * 1e6;
+    state.counters["worst_us"] = samples.back() * 1e6;
+    state.counters["failures"] = failures;
+}
+
+BENCHMARK(BM_ReaderLatency)->Iterations(200)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void BM_ReaderIdle(benchmark::State &state)
+{
+    if (!onX11(state))
+        return;
+    const QByteArray line = QStringLiteral("クリップボード監視のテスト text line\n").toUtf8();
+    QByteArray bytes;
+    while (bytes.size() < 10'000'000)
+        bytes += line;
+    QTemporaryFile file;
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
+        state.SkipWithError("cannot write the sample text");
+        return;
+    }
+    XcbClipboardReader reader;
+    if (!reader.start()) {
+        state.SkipWithError("no XFixes");
+        return;
+    }
+    int reads = 0;
+    bool whole = false;
+    const QString expected = LineBreaks::toProgram(QString::fromUtf8(bytes));
+    QObject::connect(&reader, &XcbClipboardReader::textRead, [&](const QString &text) {
+        ++reads;
+        whole = text == expected;
+    });
+    reader.setReading(true);
+    QProcess xclip;
+    xclip.setStandardErrorFile(QProcess::nullDevice());
+    xclip.start(QStringLiteral("xclip"),
+                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-quiet"), file.fileName()});
+    if (!xclip.waitForStarted() || !spinUntil([&] { return whole; }, 30000)) {
+        state.SkipWithError("the reader did not read xclip's text");
+        return;
+    }
+    const int readsBefore = reads;
+    for (auto _ : state) {
+        const double cpuBefore = processCpuSeconds();
+        QEventLoop loop;
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double cpu = processCpuSeconds() - cpuBefore;
+        state.SetIterationTime(cpu);
+        state.counters["cpu_ms"] = cpu * 1000;
+    }
+    state.counters["text_MB"] = double(bytes.size()) / 1e6;
+    // Nothing changed, so nothing may be read again.
+    state.counters["reads"] = reads - readsBefore;
+    xclip.kill();
+    xclip.waitForFinished();
+}
+
+BENCHMARK(BM_ReaderIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    return BenchSupport::runWithApplication(argc, argv);
+}

@@ -1,0 +1,58 @@
+#include "platform/XcbClipboardReader.h"
+
+#include "platform/XcbSelectionWorker.h"
+
+#include <QGuiApplication>
+
+XcbClipboardReader::XcbClipboardReader(QObject *parent) : QObject(parent)
+{
+    m_thread.setObjectName(QStringLiteral("XcbClipboardReader"));
+}
+
+XcbClipboardReader::~XcbClipboardReader()
+{
+    if (!m_worker)
+        return;
+    QMetaObject::invokeMethod(m_worker.get(), &XcbSelectionWorker::finish, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+}
+
+bool XcbClipboardReader::start()
+{
+    if (m_worker)
+        return true;
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection())
+        return false;
+    // Every window this process's Qt connection creates has an id in its resource range.
+    const xcb_setup_t *setup = xcb_get_setup(x11->connection());
+    m_worker = XcbSelectionWorker::connect(setup->resource_id_base, setup->resource_id_mask);
+    if (!m_worker)
+        return false;
+    m_worker->moveToThread(&m_thread);
+    connect(m_worker.get(), &XcbSelectionWorker::textRead, this, &XcbClipboardReader::textRead);
+    connect(m_worker.get(), &XcbSelectionWorker::secretSkipped, this, &XcbClipboardReader::secretSkipped);
+    connect(m_worker.get(), &XcbSelectionWorker::readFailed, this, &XcbClipboardReader::readFailed);
+    m_thread.start();
+    QMetaObject::invokeMethod(m_worker.get(), &XcbSelectionWorker::begin, Qt::QueuedConnection);
+    return true;
+}
+
+void XcbClipboardReader::setRichText(bool rich)
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), rich] { worker->setRichText(rich); });
+}
+
+void XcbClipboardReader::setReading(bool reading)
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), reading] { worker->setReading(reading); });
+}
+
+void XcbClipboardReader::retry()
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get()] { worker->retry(); });
+}

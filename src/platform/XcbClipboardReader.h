@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <memory>
+
+class XcbSelectionWorker;
+
+// Reads the X clipboard (the CLIPBOARD selection, never the primary) on its own X connection in a
+// worker thread, so an owner that answers slowly, never, or without end cannot stall the GUI.
+//
+// XFixes reports every change of owner; while reading is on, each new content is read once and
+// its result arrives as one queued signal, in the order of the changes. A change that is followed
+// by another before its read could begin is skipped: its owner can no longer be asked.
+//
+// A read asks for TARGETS, skips content marked secret (x-kde-passwordManagerHint = "secret"),
+// then reads the first text type offered and decodes it exactly as QtClipboard::readText does,
+// plain text with the program's CR LF line breaks. Every answer must match its own request
+// (property, target and time) and have a text type; a read gives up after 1 s without progress
+// or above 1 GiB.
+//
+// Content owned by one of this process's windows (the program's own copies, made through
+// QClipboard) is not read and reports nothing: the program knows what it wrote.
+// Needs a QGuiApplication on xcb; use it from the GUI thread. Calls before a successful start()
+// do nothing.
+class XcbClipboardReader : public QObject {
+    Q_OBJECT
+public:
+    explicit XcbClipboardReader(QObject *parent = nullptr);
+    ~XcbClipboardReader() override;
+
+    // Connects to the X server and starts following the clipboard, reading off. False when the
+    // application is not on xcb or the server lacks XFixes: keep reading through QClipboard then.
+    bool start();
+    // Rich text (text/rtf, application/rtf, text/richtext; never plain) instead of plain text,
+    // for reads that begin from now on.
+    void setRichText(bool rich);
+    // Off: nothing is read and a read under way is dropped without a signal. On: the current
+    // content is read once, then every change.
+    void setReading(bool reading);
+    // Reads the current content again (after readFailed, say). Ignored while a read is under way
+    // or waiting; begins no sooner than 200 ms after the previous read ended.
+    void retry();
+
+signals:
+    // A content's text; "" when nobody owns the clipboard or it offers no text of the kind asked for.
+    void textRead(const QString &text);
+    // The owner marked the content secret: it was not read.
+    void secretSkipped();
+    // The read failed: no answer in time, refused, not a text type, too large, or an unreadable
+    // secret hint. Nothing more comes for this content unless retry() is called.
+    void readFailed();
+
+private:
+    QThread m_thread;
+    std::unique_ptr<XcbSelectionWorker> m_worker;
+};

@@ -1,0 +1,427 @@
+#include "platform/XcbSelectionWorker.h"
+
+#include "platform/LineBreaks.h"
+#include "platform/QtClipboard.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+#include <xcb/xfixes.h>
+
+namespace {
+
+// Properties of our window that owners write their answers to. A fresh one is used for each
+// request, so an answer that arrives after we gave up cannot overwrite a later one.
+constexpr const char *PropertyPrefix = "QK_CLIPBOARD_";
+// A timed-out request's property is not reused before this, in case the answer still comes.
+constexpr qint64 LateAnswerQuarantineMs = 30000;
+
+template<typename T>
+using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+} // namespace
+
+struct XcbSelectionWorker::Atoms {
+    xcb_atom_t clipboard, targets, incr, utf8String, text, compoundText, plainUtf8, plain, rtf, applicationRtf,
+        richtext, secretHint;
+};
+
+XcbSelectionWorker::XcbSelectionWorker(xcb_connection_t *connection, quint32 ownBase, quint32 ownMask)
+    : m_connection(connection), m_ownBase(ownBase), m_ownMask(ownMask)
+{
+}
+
+XcbSelectionWorker::~XcbSelectionWorker()
+{
+    if (m_connection)
+        xcb_disconnect(m_connection);
+}
+
+std::unique_ptr<XcbSelectionWorker> XcbSelectionWorker::connect(quint32 ownBase, quint32 ownMask)
+{
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    std::unique_ptr<XcbSelectionWorker> worker(new XcbSelectionWorker(connection, ownBase, ownMask));
+    if (xcb_connection_has_error(connection) || !worker->setUp())
+        return nullptr;
+    return worker;
+}
+
+xcb_atom_t XcbSelectionWorker::intern(const char *name)
+{
+    Reply<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name), nullptr),
+        &std::free);
+    return reply ? reply->atom : XCB_NONE;
+}
+
+bool XcbSelectionWorker::setUp()
+{
+    const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(m_connection, &xcb_xfixes_id);
+    if (!xfixes || !xfixes->present)
+        return false;
+    Reply<xcb_xfixes_query_version_reply_t> version(
+        xcb_xfixes_query_version_reply(m_connection, xcb_xfixes_query_version(m_connection, 1, 0), nullptr),
+        &std::free);
+    if (!version || version->major_version < 1)
+        return false;
+    m_xfixesEventBase = xfixes->first_event;
+
+    m_atoms = std::make_unique<Atoms>(Atoms{
+        intern("CLIPBOARD"), intern("TARGETS"), intern("INCR"), intern("UTF8_STRING"), intern("TEXT"),
+        intern("COMPOUND_TEXT"), intern("text/plain;charset=utf-8"), intern("text/plain"), intern("text/rtf"),
+        intern("application/rtf"), intern("text/richtext"), intern("x-kde-passwordManagerHint")});
+    if (m_atoms->clipboard == XCB_NONE || m_atoms->secretHint == XCB_NONE)
+        return false;
+
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+    if (!screen)
+        return false;
+    m_window = xcb_generate_id(m_connection);
+    const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screen->root, -1, -1, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &events);
+    xcb_xfixes_select_selection_input(m_connection, m_window, m_atoms->clipboard,
+                                      XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
+                                          XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
+                                          XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
+    Reply<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_atoms->clipboard),
+                                      nullptr),
+        &std::free);
+    if (!owner)
+        return false;
+    // Read before any change is reported: no event time to ask with yet.
+    m_owner = Change{owner->owner, XCB_CURRENT_TIME};
+    return !xcb_connection_has_error(m_connection);
+}
+
+void XcbSelectionWorker::begin()
+{
+    m_clock.start();
+    m_progressTimer = std::make_unique<QTimer>();
+    m_progressTimer->setSingleShot(true);
+    m_progressTimer->setInterval(NoProgressLimitMs);
+    QObject::connect(m_progressTimer.get(), &QTimer::timeout, this, [this] {
+        giveUp();
+        drain();
+    });
+    m_retryTimer = std::make_unique<QTimer>();
+    m_retryTimer->setSingleShot(true);
+    QObject::connect(m_retryTimer.get(), &QTimer::timeout, this, [this] {
+        if (m_reading && !m_read && !m_pending)
+            enqueue(m_owner);
+        drain();
+    });
+    m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, this, &XcbSelectionWorker::drain);
+    drain();
+}
+
+void XcbSelectionWorker::finish()
+{
+    m_read.reset();
+    m_notifier.reset();
+    m_progressTimer.reset();
+    m_retryTimer.reset();
+    xcb_disconnect(m_connection);
+    m_connection = nullptr;
+}
+
+void XcbSelectionWorker::setRichText(bool rich)
+{
+    m_rich = rich;
+}
+
+void XcbSelectionWorker::setReading(bool reading)
+{
+    if (reading == m_reading)
+        return;
+    m_reading = reading;
+    if (reading) {
+        enqueue(m_owner);
+    } else {
+        m_pending.reset();
+        m_retryTimer->stop();
+        if (m_read) {
+            releaseProperty(true);
+            endRead();
+        }
+    }
+    drain();
+}
+
+void XcbSelectionWorker::retry()
+{
+    if (!m_reading || m_read || m_pending || m_retryTimer->isActive())
+        return;
+    // Never faster than a read every RetryGapMs, however often a caller asks.
+    const qint64 wait = m_lastReadEndMs + RetryGapMs - m_clock.elapsed();
+    m_retryTimer->start(int(std::max<qint64>(0, wait)));
+}
+
+void XcbSelectionWorker::drain()
+{
+    // Replies waited for while handling an event may have queued further events without the
+    // socket becoming readable again, so keep polling until xcb has nothing left.
+    while (m_connection) {
+        Reply<xcb_generic_event_t> event(xcb_poll_for_event(m_connection), &std::free);
+        if (!event)
+            break;
+        handleEvent(event.get());
+    }
+    if (m_connection && xcb_connection_has_error(m_connection) && m_notifier) {
+        m_notifier->setEnabled(false);
+        if (m_read)
+            giveUp();
+    }
+}
+
+void XcbSelectionWorker::handleEvent(const xcb_generic_event_t *event)
+{
+    const quint8 type = event->response_type & 0x7f;
+    if (type == m_xfixesEventBase + XCB_XFIXES_SELECTION_NOTIFY) {
+        const auto *notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event);
+        if (notify->selection == m_atoms->clipboard)
+            ownerChanged(notify->owner, notify->timestamp);
+    } else if (type == XCB_SELECTION_NOTIFY) {
+        const auto *notify = reinterpret_cast<const xcb_selection_notify_event_t *>(event);
+        if (m_read && m_read->transfer && notify->requestor == m_window && notify->selection == m_atoms->clipboard)
+            advance(m_read->transfer->selectionNotify(notify->target, notify->property, notify->time));
+    } else if (type == XCB_PROPERTY_NOTIFY) {
+        const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+        if (m_read && m_read->transfer && notify->window == m_window && notify->state == XCB_PROPERTY_NEW_VALUE)
+            advance(m_read->transfer->propertyNewValue(notify->atom));
+    }
+}
+
+bool XcbSelectionWorker::isOwn(xcb_window_t window) const
+{
+    return window != XCB_NONE && (window & ~m_ownMask) == m_ownBase;
+}
+
+void XcbSelectionWorker::ownerChanged(xcb_window_t owner, xcb_timestamp_t time)
+{
+    m_owner = Change{owner, time};
+    if (m_reading)
+        enqueue(m_owner);
+}
+
+void XcbSelectionWorker::enqueue(const Change &change)
+{
+    // Only the newest change waits: an older owner has lost the clipboard and can no longer be asked.
+    m_retryTimer->stop();
+    if (isOwn(change.owner)) {
+        m_pending.reset();
+        return;
+    }
+    m_pending = change;
+    if (!m_read)
+        startNext();
+}
+
+void XcbSelectionWorker::startNext()
+{
+    while (m_pending && !m_read) {
+        const Change change = *m_pending;
+        m_pending.reset();
+        if (change.owner == XCB_NONE) {
+            emit textRead(QString());
+            continue;
+        }
+        m_read.emplace();
+        m_read->change = change;
+        m_read->rich = m_rich;
+        m_read->stage = Stage::Targets;
+        request(m_atoms->targets, 32, {XCB_ATOM_ATOM, m_atoms->targets});
+    }
+}
+
+void XcbSelectionWorker::request(xcb_atom_t target, int format, const QList<xcb_atom_t> &acceptedTypes)
+{
+    const xcb_atom_t property = takeProperty();
+    m_read->target = target;
+    m_read->transfer = std::make_unique<SelectionTransfer>(
+        SelectionTransfer::Request{target, property, m_read->change.time, acceptedTypes, format}, m_atoms->incr,
+        MaxBytes);
+    // A late answer to an earlier request may still sit on the property.
+    xcb_delete_property(m_connection, m_window, property);
+    xcb_convert_selection(m_connection, m_window, m_atoms->clipboard, target, property, m_read->change.time);
+    xcb_flush(m_connection);
+    m_progressTimer->start();
+}
+
+void XcbSelectionWorker::advance(SelectionTransfer::Step step)
+{
+    switch (step) {
+    case SelectionTransfer::Step::Ignore:
+        return;
+    case SelectionTransfer::Step::ReadProperty:
+        m_progressTimer->start();
+        readProperty();
+        return;
+    case SelectionTransfer::Step::Wait:
+        m_progressTimer->start();
+        return;
+    case SelectionTransfer::Step::Done:
+        stageDone();
+        return;
+    case SelectionTransfer::Step::Failed:
+        // An INCR owner stalls once we stop deleting its property; anything else has answered.
+        releaseProperty(false);
+        emit readFailed();
+        endRead();
+        return;
+    }
+}
+
+void XcbSelectionWorker::readProperty()
+{
+    SelectionTransfer &transfer = *m_read->transfer;
+    Reply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(m_connection,
+                               xcb_get_property(m_connection, 1, m_window, transfer.request().property,
+                                                XCB_GET_PROPERTY_TYPE_ANY, 0, UINT32_MAX / 4),
+                               nullptr),
+        &std::free);
+    if (!reply) {
+        advance(transfer.propertyRead(XCB_NONE, 0, {}, false));
+        return;
+    }
+    const QByteArray value(static_cast<const char *>(xcb_get_property_value(reply.get())),
+                           xcb_get_property_value_length(reply.get()));
+    advance(transfer.propertyRead(reply->type, reply->format, value, reply->bytes_after == 0));
+}
+
+void XcbSelectionWorker::stageDone()
+{
+    Read &read = *m_read;
+    const QByteArray data = read.transfer->data();
+    releaseProperty(false);
+    read.transfer.reset();
+
+    switch (read.stage) {
+    case Stage::Targets:
+        read.offered.resize(data.size() / 4);
+        memcpy(read.offered.data(), data.constData(), size_t(read.offered.size()) * 4);
+        if (read.offered.contains(m_atoms->secretHint)) {
+            read.stage = Stage::Hint;
+            request(m_atoms->secretHint, 8,
+                    {m_atoms->secretHint, XCB_ATOM_STRING, m_atoms->utf8String, m_atoms->plain, m_atoms->plainUtf8});
+            return;
+        }
+        requestText();
+        return;
+    case Stage::Hint: {
+        QByteArray hint = data;
+        while (hint.endsWith('\0'))
+            hint.chop(1);
+        hint = hint.trimmed();
+        // An unreadable hint may be guarding a password: read nothing, the caller may retry.
+        if (hint.isEmpty()) {
+            emit readFailed();
+            endRead();
+        } else if (hint == "secret") {
+            emit secretSkipped();
+            endRead();
+        } else {
+            requestText();
+        }
+        return;
+    }
+    case Stage::Text:
+        emit textRead(decode(read.target, data, read.rich));
+        endRead();
+        return;
+    }
+}
+
+void XcbSelectionWorker::requestText()
+{
+    const xcb_atom_t target = chooseTarget(m_read->offered, m_read->rich);
+    if (target == XCB_NONE) {
+        emit textRead(QString());
+        endRead();
+        return;
+    }
+    m_read->stage = Stage::Text;
+    request(target, 8,
+            {target, XCB_ATOM_STRING, m_atoms->utf8String, m_atoms->text, m_atoms->compoundText, m_atoms->plain,
+             m_atoms->plainUtf8, m_atoms->rtf, m_atoms->applicationRtf, m_atoms->richtext});
+}
+
+xcb_atom_t XcbSelectionWorker::chooseTarget(const QList<xcb_atom_t> &offered, bool rich) const
+{
+    // The same preference as QtClipboard::readText through Qt's X11 clipboard: an explicit UTF-8
+    // plain type, then what Qt calls text/plain (UTF8_STRING, STRING, TEXT, text/plain itself).
+    const QList<xcb_atom_t> wanted = rich ? QList<xcb_atom_t>{m_atoms->rtf, m_atoms->applicationRtf, m_atoms->richtext}
+                                          : QList<xcb_atom_t>{m_atoms->plainUtf8, m_atoms->utf8String, XCB_ATOM_STRING,
+                                                              m_atoms->text, m_atoms->plain};
+    for (xcb_atom_t atom : wanted) {
+        if (offered.contains(atom))
+            return atom;
+    }
+    return XCB_NONE;
+}
+
+QString XcbSelectionWorker::decode(xcb_atom_t target, QByteArray bytes, bool rich) const
+{
+    // Qt decodes the X string types itself (dropping one terminating NUL) before the clipboard
+    // bytes reach QtClipboard::decodeText as UTF-8; do the same so both paths give one text.
+    if (target == m_atoms->utf8String || target == XCB_ATOM_STRING || target == m_atoms->text) {
+        if (bytes.endsWith('\0'))
+            bytes.chop(1);
+        bytes = (target == m_atoms->utf8String ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes)).toUtf8();
+    }
+    const QString text = QtClipboard::decodeText(std::move(bytes));
+    return rich ? text : LineBreaks::toProgram(text);
+}
+
+void XcbSelectionWorker::giveUp()
+{
+    if (!m_read)
+        return;
+    releaseProperty(true);
+    emit readFailed();
+    endRead();
+}
+
+void XcbSelectionWorker::endRead()
+{
+    m_progressTimer->stop();
+    m_read.reset();
+    m_lastReadEndMs = m_clock.elapsed();
+    startNext();
+}
+
+void XcbSelectionWorker::releaseProperty(bool answerMayFollow)
+{
+    if (!m_read || !m_read->transfer)
+        return;
+    const xcb_atom_t atom = m_read->transfer->request().property;
+    const bool incremental = m_read->transfer->ownerMayWriteAgain();
+    for (PropertySlot &slot : m_properties) {
+        if (slot.atom != atom)
+            continue;
+        slot.retired = incremental;
+        slot.freeAtMs = answerMayFollow ? m_clock.elapsed() + LateAnswerQuarantineMs : 0;
+    }
+    m_read->transfer.reset();
+}
+
+xcb_atom_t XcbSelectionWorker::takeProperty()
+{
+    const qint64 now = m_clock.elapsed();
+    for (PropertySlot &slot : m_properties) {
+        if (!slot.retired && slot.freeAtMs <= now) {
+            // In use until released.
+            slot.freeAtMs = std::numeric_limits<qint64>::max();
+            return slot.atom;
+        }
+    }
+    const QByteArray name = PropertyPrefix + QByteArray::number(m_properties.size());
+    m_properties.append(PropertySlot{intern(name.constData()), std::numeric_limits<qint64>::max(), false});
+    return m_properties.constLast().atom;
+}

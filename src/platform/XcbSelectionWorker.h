@@ -1,0 +1,106 @@
+#pragma once
+
+#include "platform/SelectionTransfer.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include <xcb/xcb.h>
+
+class QSocketNotifier;
+class QTimer;
+
+// The X side of XcbClipboardReader: lives in the reader's worker thread with its own connection,
+// follows the clipboard's owner through XFixes and reads each new content (TARGETS, the secret
+// hint, then one text target). See XcbClipboardReader for the behaviour callers see.
+class XcbSelectionWorker : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int NoProgressLimitMs = 1000;
+    static constexpr qint64 MaxBytes = qint64(1) << 30;
+    static constexpr int RetryGapMs = 200;
+
+    // Connects to the display and checks for XFixes; nullptr when that fails. Windows whose ids
+    // lie in ownBase/ownMask belong to this process and are not read.
+    static std::unique_ptr<XcbSelectionWorker> connect(quint32 ownBase, quint32 ownMask);
+    ~XcbSelectionWorker() override;
+
+public slots:
+    // Called in the worker thread: begin and end watching.
+    void begin();
+    void finish();
+    void setRichText(bool rich);
+    void setReading(bool reading);
+    void retry();
+
+signals:
+    void textRead(const QString &text);
+    void secretSkipped();
+    void readFailed();
+
+private:
+    struct Change {
+        xcb_window_t owner = XCB_NONE;
+        xcb_timestamp_t time = XCB_CURRENT_TIME;
+    };
+    enum class Stage { Targets, Hint, Text };
+    struct Read {
+        Change change;
+        bool rich = false;
+        Stage stage = Stage::Targets;
+        QList<xcb_atom_t> offered;
+        xcb_atom_t target = XCB_NONE;
+        std::unique_ptr<SelectionTransfer> transfer;
+    };
+    struct PropertySlot {
+        xcb_atom_t atom = XCB_NONE;
+        qint64 freeAtMs = 0;  // a late answer may still land on it until then
+        bool retired = false; // abandoned mid-INCR: its owner may write again whenever we delete it
+    };
+    struct Atoms;
+
+    XcbSelectionWorker(xcb_connection_t *connection, quint32 ownBase, quint32 ownMask);
+    bool setUp();
+    xcb_atom_t intern(const char *name);
+
+    void drain();
+    void handleEvent(const xcb_generic_event_t *event);
+    void ownerChanged(xcb_window_t owner, xcb_timestamp_t time);
+    bool isOwn(xcb_window_t window) const;
+    void enqueue(const Change &change);
+    void startNext();
+    void request(xcb_atom_t target, int format, const QList<xcb_atom_t> &acceptedTypes);
+    void advance(SelectionTransfer::Step step);
+    void readProperty();
+    void stageDone();
+    void requestText();
+    void giveUp();
+    void endRead();
+    void releaseProperty(bool answerMayFollow);
+    xcb_atom_t takeProperty();
+    xcb_atom_t chooseTarget(const QList<xcb_atom_t> &offered, bool rich) const;
+    QString decode(xcb_atom_t target, QByteArray bytes, bool rich) const;
+
+    xcb_connection_t *m_connection;
+    quint32 m_ownBase;
+    quint32 m_ownMask;
+    xcb_window_t m_window = XCB_NONE;
+    quint8 m_xfixesEventBase = 0;
+    std::unique_ptr<Atoms> m_atoms;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    std::unique_ptr<QTimer> m_progressTimer;
+    std::unique_ptr<QTimer> m_retryTimer;
+    QElapsedTimer m_clock;
+    qint64 m_lastReadEndMs = -RetryGapMs;
+    QList<PropertySlot> m_properties;
+    Change m_owner;
+    bool m_ownerKnown = false;
+    bool m_rich = false;
+    bool m_reading = false;
+    std::optional<Change> m_pending;
+    std::optional<Read> m_read;
+};
