@@ -12,7 +12,7 @@
 namespace BenchSupport {
 
 Program::Program(MessageBoxPort *messages)
-    : root(ProgramSeams{system.clipboard, messages ? *messages : system.messages, system.fileDialogs})
+    : root(ProgramSeams{*system.clipboard, messages ? *messages : system.messages, system.fileDialogs})
 {
 }
 

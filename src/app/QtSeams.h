@@ -4,13 +4,25 @@
 #include "platform/QtClipboard.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/X11Clipboard.h"
+
+#include <memory>
 
 // The system's clipboard, message boxes and file dialogs; the boxes and dialogs open over the
-// active window.
+// active window. On X11 the clipboard is read in the background, elsewhere through QClipboard.
 struct QtSeams {
-    QtClipboard clipboard;
+    QtSeams()
+    {
+        auto x11 = std::make_unique<X11Clipboard>();
+        if (x11->start())
+            clipboard = std::move(x11);
+        else
+            clipboard = std::make_unique<QtClipboard>();
+    }
+
+    std::unique_ptr<ClipboardPort> clipboard;
     QtMessageBoxes messages;
     QtFileDialogs fileDialogs;
 
-    ProgramSeams seams() { return {clipboard, messages, fileDialogs}; }
+    ProgramSeams seams() { return {*clipboard, messages, fileDialogs}; }
 };

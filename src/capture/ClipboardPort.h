@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 // The system clipboard as the watcher and the copy-back see it. Reads never fail loudly: whatever
 // goes wrong reads as "". Content its owner marks as secret reads as no plain text at all.
-class ClipboardPort {
+//
+// A clipboard either is asked on the watcher's ticks, or (pushesChanges) reads every new content
+// itself, in the background, and offers each one's text as it arrives.
+class ClipboardPort : public QObject {
+    Q_OBJECT
 public:
-    virtual ~ClipboardPort() = default;
+    ~ClipboardPort() override = default;
 
     // The clipboard offers plain text (and it is not marked secret).
     virtual bool hasPlainText() = 0;
@@ -19,4 +24,17 @@ public:
     // False only where the platform reliably reports changes and none was reported since the
     // last text read; true whenever the content may have changed.
     virtual bool changedSinceLastRead() const = 0;
+
+    // Every new content arrives as textOffered, so ticks need not read.
+    virtual bool pushesChanges() const { return false; }
+    // Whether new contents are read at all, and as rich text or plain.
+    virtual void setWatching(bool /*watching*/, bool /*rich*/) {}
+    // Reads the current content again after readFailed.
+    virtual void retry() {}
+
+signals:
+    // A new content's text ("" when it offers none of the kind asked for).
+    void textOffered(const QString &text);
+    // A new content could not be read (its owner did not answer in time, say).
+    void readFailed();
 };

@@ -13,6 +13,8 @@ ClipboardWatcher::ClipboardWatcher(QKPRGrobal &grobal, ClipboardPort &clipboard,
 {
     m_looker.setObjectName(QStringLiteral("Looker"));
     connect(&m_looker, &QTimer::timeout, this, &ClipboardWatcher::Looker_Timer);
+    connect(&clipboard, &ClipboardPort::textOffered, this, &ClipboardWatcher::takeOffered);
+    connect(&clipboard, &ClipboardPort::readFailed, this, [this] { m_retryDue = true; });
 }
 
 void ClipboardWatcher::Looker_Timer()
@@ -22,8 +24,12 @@ void ClipboardWatcher::Looker_Timer()
         return;
     const qint16 pane = panes.lecListFocus();
     const qint16 list = m_grobal.getOLx(pane);
-    if (m_grobal.GoState)
-        LookClipBoard(pane, list);
+    if (m_grobal.GoState) {
+        if (m_clipboard.pushesChanges())
+            lookAtOffers();
+        else
+            LookClipBoard(pane, list);
+    }
     if (m_grobal.listControl().lcListOb(list).MovAdd == 0)
         emit edgeTick(pane, list);
 }
@@ -34,15 +40,51 @@ void ClipboardWatcher::LookClipBoard(qint16 pane, qint16 list)
         const QString text = GetClipText();
         if (text.isEmpty())
             return;
-        if (text != m_lastClipText) {
-            // Seen first: a text that cannot be added is not offered again on every tick.
-            m_lastClipText = text;
-            m_itemMaker.MakeItems(pane, list, text);
-            emit clipboardLooked(true);
+        if (takeText(pane, list, text))
             return;
-        }
     }
     emit clipboardLooked(false);
+}
+
+bool ClipboardWatcher::takeText(qint16 pane, qint16 list, const QString &text)
+{
+    if (text == m_lastClipText)
+        return false;
+    // Seen first: a text that cannot be added is not offered again.
+    m_lastClipText = text;
+    m_itemMaker.MakeItems(pane, list, text);
+    emit clipboardLooked(true);
+    return true;
+}
+
+void ClipboardWatcher::takeOffered(const QString &text)
+{
+    // Every new content is captured as it arrives, so no copy is missed between ticks.
+    ListExControl &panes = m_grobal.listExControl();
+    if (!m_grobal.GoState || text.isEmpty() || panes.UBEx() < 1)
+        return;
+    const qint16 pane = panes.lecListFocus();
+    if (takeText(pane, m_grobal.getOLx(pane), text))
+        m_capturedSinceTick = true;
+}
+
+void ClipboardWatcher::lookAtOffers()
+{
+    const bool rich = m_grobal.utilityGrobal().HTMLReco;
+    if (rich != m_watchingRich) {
+        m_watchingRich = rich;
+        m_clipboard.setWatching(true, rich);
+        m_retryDue = true;
+    }
+    // An owner that did not answer is asked again, once a tick at most.
+    if (m_retryDue) {
+        m_retryDue = false;
+        m_clipboard.retry();
+    }
+    // The lamp stays lit from a capture until a tick that saw nothing new.
+    if (!m_capturedSinceTick)
+        emit clipboardLooked(false);
+    m_capturedSinceTick = false;
 }
 
 QString ClipboardWatcher::GetClipText()
@@ -76,6 +118,9 @@ void ClipboardWatcher::setTimer(bool enabled)
 void ClipboardWatcher::SetGo(bool capturing)
 {
     m_grobal.GoState = capturing;
+    // Capture stopped reads nothing at all.
+    m_watchingRich = m_grobal.utilityGrobal().HTMLReco;
+    m_clipboard.setWatching(capturing, m_watchingRich);
     if (capturing) {
         setTimer(true);
     } else {

@@ -63,6 +63,11 @@ signals:
 
 private:
     void SetGo(bool capturing);
+    // Captures the text when it is new; true when it was.
+    bool takeText(qint16 pane, qint16 list, const QString &text);
+    void takeOffered(const QString &text);
+    // A tick of a clipboard that offers its changes itself.
+    void lookAtOffers();
     void setTimer(bool enabled);
 
     QKPRGrobal &m_grobal;
@@ -71,4 +76,7 @@ private:
     QTimer m_looker;
     QString m_lastClipText;
     bool m_stopGo = true;
+    bool m_watchingRich = false;
+    bool m_retryDue = false;
+    bool m_capturedSinceTick = false;
 };

@@ -43,10 +43,10 @@ QString richWriteFormat()
 } // namespace
 
 QtClipboard::QtClipboard(ChangeGating gating, QObject *parent)
-    : QObject(parent),
-      m_clipboard(QGuiApplication::clipboard()),
+    : m_clipboard(QGuiApplication::clipboard()),
       m_gating(gating == ChangeGating::WhereReliable && platformReportsChanges())
 {
+    setParent(parent);
     connect(m_clipboard, &QClipboard::changed, this, [this](QClipboard::Mode mode) {
         if (mode == QClipboard::Clipboard)
             forgetContent();

@@ -16,7 +16,7 @@ class QMimeData;
 // unchanged clipboard costs nothing and the owner is never asked twice. Failed or empty reads are
 // not kept and are retried on the next call. Elsewhere every call asks the clipboard.
 // Needs a QGuiApplication; everything happens on its thread.
-class QtClipboard : public QObject, public ClipboardPort {
+class QtClipboard : public ClipboardPort {
     Q_OBJECT
 public:
     enum class ChangeGating {

@@ -31,11 +31,27 @@ public:
     const QList<Write> &writes() const { return m_writes; }
     int readCount() const { return m_reads; }
 
+    // As a clipboard that reads every change itself and offers its text.
+    void setPushing(bool pushing) { m_pushing = pushing; }
+    void offer(const QString &text) { emit textOffered(text); }
+    void fail() { emit readFailed(); }
+    bool pushesChanges() const override { return m_pushing; }
+    void setWatching(bool watching, bool rich) override
+    {
+        this->watching = watching;
+        watchingRich = rich;
+    }
+    void retry() override { ++retries; }
+    bool watching = false;
+    bool watchingRich = false;
+    int retries = 0;
+
 private:
     std::optional<QString> m_plain;
     std::optional<QString> m_rich;
     bool m_secret = false;
     bool m_changed = true;
     int m_reads = 0;
+    bool m_pushing = false;
     QList<Write> m_writes;
 };

@@ -62,6 +62,7 @@ private slots:
     void copyBackIsNeverCapturedAgain();
     void clickHonoursTheTextWindow();
     void timerRule();
+    void offeredTextsAreCapturedAsTheyArrive();
 };
 
 void TestCapture::newTextsBecomeItems()
@@ -363,6 +364,42 @@ void TestCapture::timerRule()
     // Every switch reaches the text window's caption.
     QCOMPARE(caption.size(), 2);
     QCOMPARE(caption.last().first().toBool(), true);
+}
+
+void TestCapture::offeredTextsAreCapturedAsTheyArrive()
+{
+    Capture c;
+    c.clipboard.setPushing(true);
+    c.watcher.setStopGo(true);
+    QVERIFY(c.clipboard.watching);
+    // Three copies between two ticks: three items, in order, without a read.
+    for (const char *text : {"one", "two", "three"})
+        c.clipboard.offer(QString::fromLatin1(text));
+    c.clipboard.offer(QStringLiteral("three")); // the same again: nothing new
+    c.clipboard.offer(QString());               // no text: nothing
+    QCOMPARE(c.rows(0), (QStringList{"three", "two", "one"}));
+    QCOMPARE(c.clipboard.readCount(), 0);
+    // The lamp lights at the capture and stays lit until a tick with nothing new.
+    c.watcher.Looker_Timer();
+    c.watcher.Looker_Timer();
+    QCOMPARE(c.looks, (QList<bool>{true, true, true, false}));
+
+    // An owner that did not answer is asked again on the next tick, once.
+    c.clipboard.fail();
+    c.watcher.Looker_Timer();
+    c.watcher.Looker_Timer();
+    QCOMPARE(c.clipboard.retries, 1);
+    // Rich text switched on: the next tick reads the content again, as rich text.
+    c.grobal->utilityGrobal().HTMLReco = true;
+    c.watcher.Looker_Timer();
+    QVERIFY(c.clipboard.watching && c.clipboard.watchingRich);
+    QCOMPARE(c.clipboard.retries, 2);
+
+    // Capture stopped reads nothing, and a text that arrives late is not taken.
+    c.watcher.setStopGo(false);
+    QVERIFY(!c.clipboard.watching);
+    c.clipboard.offer(QStringLiteral("while stopped"));
+    QCOMPARE(c.items().UB(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestCapture)

@@ -1,5 +1,6 @@
 // The X clipboard read on its own connection, against other processes as owners: xclip, the Qt
 // helper clipowner, and badowner, which misbehaves as broken or slow programs do.
+#include "BadOwner.h"
 #include "ClipboardOwner.h"
 #include "platform/LineBreaks.h"
 #include "platform/QtClipboard.h"
@@ -28,51 +29,6 @@ public:
         return QTest::qWaitFor([&] { return events.size() >= count; }, ms);
     }
     QStringList events;
-};
-
-// The worst gap between ticks of a 10 ms timer on the GUI thread.
-class GapMeter : public QObject {
-public:
-    GapMeter()
-    {
-        m_clock.start();
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            worst = std::max(worst, m_clock.restart());
-        });
-        m_timer.start(10);
-    }
-    qint64 worst = 0;
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-};
-
-// badowner owning the clipboard until destroyed.
-class BadOwner {
-public:
-    bool start(const QStringList &arguments)
-    {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/helpers/badowner"), arguments);
-        return m_process.waitForStarted() && QTest::qWaitFor([&] { return reports().contains("owning"); }, 10000);
-    }
-    QList<QByteArray> reports()
-    {
-        while (m_process.canReadLine())
-            m_reports.append(m_process.readLine().trimmed());
-        return m_reports;
-    }
-    qsizetype count(const QByteArray &report) { return reports().count(report); }
-    ~BadOwner()
-    {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
-
-private:
-    QProcess m_process;
-    QList<QByteArray> m_reports;
 };
 
 } // namespace

@@ -1,0 +1,108 @@
+// The program on a real X server with its X11 clipboard, read in the background: every copy is
+// captured in order, and owners that answer slowly, never or wrongly neither hold up the window
+// nor leave an item behind.
+#include "BadOwner.h"
+#include "ClipboardOwner.h"
+#include "TestProgram.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityGrobal.h"
+#include "platform/X11Clipboard.h"
+
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+struct Program {
+    Program()
+    {
+        started = clipboard.start();
+        program = std::make_unique<TestProgram>(&clipboard);
+        program->start();
+        // The shortest interval: retries of a hung owner come as often as they can.
+        program->grobal().utilityGrobal().TimerInterval = 100;
+        program->grobal().utilityGrobal().ApplyGrobal();
+        program->grobal().listControl().lcListOb(0).UpperCount = 100;
+    }
+    QStringList words()
+    {
+        QKPRGrobal &grobal = program->grobal();
+        ItemControl &items = grobal.listControl().lcListOb(0).loItemControl();
+        QStringList texts;
+        for (qint16 row = 0; row < items.UBic(); ++row)
+            texts << items.icItemOb(items.prooIx(row)).ioWords;
+        return texts;
+    }
+    X11Clipboard clipboard;
+    bool started = false;
+    std::unique_ptr<TestProgram> program;
+};
+
+} // namespace
+
+class TestCaptureBackground : public QObject {
+    Q_OBJECT
+private slots:
+    void everyCopyIsCapturedInOrder();
+    void misbehavingOwnersLeaveNoTraceAndNoWait_data();
+    void misbehavingOwnersLeaveNoTraceAndNoWait();
+    void lateAnswerGivesWayToTheRealText();
+};
+
+void TestCaptureBackground::everyCopyIsCapturedInOrder()
+{
+    Program p;
+    QVERIFY(p.started);
+    BadOwner owner;
+    QVERIFY(owner.start({QStringLiteral("sequence"), QStringLiteral("20"), QStringLiteral("50")}));
+    QStringList expected;
+    for (int i = 20; i >= 1; --i)
+        expected << QStringLiteral("text %1").arg(i);
+    QTRY_COMPARE_WITH_TIMEOUT(p.words(), expected, 10000);
+}
+
+void TestCaptureBackground::misbehavingOwnersLeaveNoTraceAndNoWait_data()
+{
+    QTest::addColumn<QString>("mode");
+    for (const char *mode : {"never", "targets-only", "incr-stall", "atom"})
+        QTest::newRow(mode) << QString::fromLatin1(mode);
+}
+
+void TestCaptureBackground::misbehavingOwnersLeaveNoTraceAndNoWait()
+{
+    QFETCH(QString, mode);
+    Program p;
+    QVERIFY(p.started);
+    {
+        BadOwner owner;
+        GapMeter gaps;
+        QVERIFY(owner.start({mode}));
+        // Several ticks, each asking the owner again.
+        QTest::qWait(3000);
+        QVERIFY2(gaps.worst < 100, qPrintable(QStringLiteral("the window waited %1 ms").arg(gaps.worst)));
+        QVERIFY(p.words().isEmpty());
+    }
+    // The next program's copy is captured as usual.
+    ClipboardOwner next;
+    QVERIFY(next.take({QStringLiteral("xclip")}, "after"));
+    QTRY_COMPARE(p.words(), QStringList{"after"});
+}
+
+void TestCaptureBackground::lateAnswerGivesWayToTheRealText()
+{
+    Program p;
+    QVERIFY(p.started);
+    BadOwner owner;
+    QVERIFY(owner.start({QStringLiteral("late"), QStringLiteral("1500")}));
+    // The owner wakes and answers the requests that timed out; the tick after asks afresh.
+    QTRY_COMPARE_WITH_TIMEOUT(p.words(), QStringList{"badowner text"}, 8000);
+    QTest::qWait(1000);
+    QCOMPARE(p.words(), QStringList{"badowner text"});
+}
+
+QTEST_MAIN(TestCaptureBackground)
+#include "tst_capturebackground.moc"
