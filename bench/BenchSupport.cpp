@@ -11,8 +11,9 @@
 
 namespace BenchSupport {
 
-Program::Program(MessageBoxPort *messages)
-    : root(ProgramSeams{*system.clipboard, messages ? *messages : system.messages, system.fileDialogs})
+Program::Program(MessageBoxPort *messages, ClipboardPort *clipboard)
+    : root(ProgramSeams{clipboard ? *clipboard : *system.clipboard, messages ? *messages : system.messages,
+                        system.fileDialogs})
 {
 }
 

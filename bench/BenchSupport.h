@@ -8,9 +8,9 @@ class QWidget;
 namespace BenchSupport {
 
 // The program as the composition root builds it over the system's seams, or over the given
-// message boxes.
+// message boxes or clipboard.
 struct Program {
-    explicit Program(MessageBoxPort *messages = nullptr);
+    explicit Program(MessageBoxPort *messages = nullptr, ClipboardPort *clipboard = nullptr);
     // The start-up sequence with factory settings, and the window shown.
     void start();
     QKPRGrobal &grobal() const { return root.grobal(); }

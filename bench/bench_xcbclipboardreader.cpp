@@ -6,9 +6,23 @@
 // ReaderIdle: this process's CPU time over 20 s while xclip holds a 10 MB text that the reader has
 // read once; nothing changes, so nothing should be read.
 //
+// The same through the whole program (its X11 clipboard, watcher and list):
+// CaptureLatency: from an owner change to the item in the focused list, 1 KB texts.
+// CaptureIdle: the program's CPU time over 20 s of 500 ms ticks while xclip holds 10 MB it captured,
+// with its X11 clipboard (x11:1) and, for comparison, reading through QClipboard on ticks (x11:0).
+// HungOwner: while an owner never answers and every tick asks it again, the worst gap between
+// the ticks of a 10 ms timer on the GUI thread over 10 s.
+//
 // Needs an X server:  xvfb-run -a build/<dir>/bench/bench_xcbclipboardreader
 #include "BenchSupport.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityGrobal.h"
 #include "platform/LineBreaks.h"
+#include "platform/QtClipboard.h"
 #include "platform/XcbClipboardReader.h"
 
 #include <QElapsedTimer>
@@ -70,6 +84,8 @@ public:
         QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { serve(); });
         return true;
     }
+    // Takes the clipboard and then answers nobody, as a hung program does.
+    bool silent = false;
     void take(const QByteArray &text)
     {
         m_text = text;
@@ -94,7 +110,7 @@ private:
     void serve()
     {
         while (xcb_generic_event_t *event = xcb_poll_for_event(m_c)) {
-            if ((event->response_type & 0x7f) == XCB_SELECTION_REQUEST) {
+            if ((event->response_type & 0x7f) == XCB_SELECTION_REQUEST && !silent) {
                 const auto *request = reinterpret_cast<xcb_selection_request_event_t *>(event);
                 xcb_selection_notify_event_t notify{};
                 notify.response_type = XCB_SELECTION_NOTIFY;
@@ -231,6 +247,121 @@ void BM_ReaderIdle(benchmark::State &state)
 }
 
 BENCHMARK(BM_ReaderIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The newest item of the program's focused list.
+QString newestItem(BenchSupport::Program &program)
+{
+    ItemControl &items = program.grobal().listControl().lcListOb(0).loItemControl();
+    return items.UBic() > 0 ? items.icItemOb(items.prooIx(0)).ioWords : QString();
+}
+
+void BM_CaptureLatency(benchmark::State &state)
+{
+    if (!onX11(state))
+        return;
+    TextOwner owner;
+    BenchSupport::Program program;
+    if (!owner.open()) {
+        state.SkipWithError("no X connection");
+        return;
+    }
+    program.start();
+    std::vector<double> samples;
+    int failures = 0;
+    for (auto _ : state) {
+        QByteArray text = QByteArray::number(qint64(samples.size())) + " captured ";
+        text += QByteArray(1024 - text.size(), 'y');
+        QElapsedTimer clock;
+        clock.start();
+        owner.take(text);
+        if (!spinUntil([&] { return newestItem(program).toUtf8() == text; }, 5000))
+            ++failures;
+        const double seconds = double(clock.nsecsElapsed()) / 1e9;
+        state.SetIterationTime(seconds);
+        samples.push_back(seconds);
+    }
+    std::sort(samples.begin(), samples.end());
+    state.counters["median_us"] = samples[samples.size() / 2] * 1e6;
+    state.counters["worst_us"] = samples.back() * 1e6;
+    state.counters["failures"] = failures;
+}
+
+BENCHMARK(BM_CaptureLatency)->Iterations(200)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void BM_CaptureIdle(benchmark::State &state)
+{
+    if (!onX11(state))
+        return;
+    const QByteArray line = QStringLiteral("クリップボード監視のテスト text line\n").toUtf8();
+    QByteArray bytes;
+    while (bytes.size() < 10'000'000)
+        bytes += line;
+    QTemporaryFile file;
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
+        state.SkipWithError("cannot write the sample text");
+        return;
+    }
+    QtClipboard ticked;
+    BenchSupport::Program program(nullptr, state.range(0) ? nullptr : &ticked);
+    program.start();
+    QProcess xclip;
+    xclip.setStandardErrorFile(QProcess::nullDevice());
+    xclip.start(QStringLiteral("xclip"),
+                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-quiet"), file.fileName()});
+    const QString expected = LineBreaks::toProgram(QString::fromUtf8(bytes));
+    if (!xclip.waitForStarted() || !spinUntil([&] { return newestItem(program) == expected; }, 30000)) {
+        state.SkipWithError("the program did not capture xclip's text");
+        return;
+    }
+    for (auto _ : state) {
+        const double cpuBefore = processCpuSeconds();
+        QEventLoop loop;
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double cpu = processCpuSeconds() - cpuBefore;
+        state.SetIterationTime(cpu);
+        state.counters["cpu_ms"] = cpu * 1000;
+    }
+    state.counters["items"] = program.grobal().listControl().lcListOb(0).loItemControl().UB();
+    xclip.kill();
+    xclip.waitForFinished();
+}
+
+BENCHMARK(BM_CaptureIdle)->ArgName("x11")->Arg(1)->Arg(0)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_HungOwner(benchmark::State &state)
+{
+    if (!onX11(state))
+        return;
+    TextOwner owner;
+    BenchSupport::Program program;
+    if (!owner.open()) {
+        state.SkipWithError("no X connection");
+        return;
+    }
+    program.start();
+    // The shortest interval, so the owner is asked again as often as the program ever does.
+    program.grobal().utilityGrobal().TimerInterval = 100;
+    program.grobal().utilityGrobal().ApplyGrobal();
+    owner.silent = true;
+    owner.take("never sent");
+    for (auto _ : state) {
+        qint64 worst = 0;
+        QElapsedTimer gap;
+        gap.start();
+        QTimer ping;
+        QObject::connect(&ping, &QTimer::timeout, [&] { worst = std::max(worst, gap.restart()); });
+        ping.start(10);
+        QEventLoop loop;
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        state.SetIterationTime(double(worst) / 1000);
+        state.counters["worst_gap_ms"] = double(worst);
+    }
+    state.counters["items"] = program.grobal().listControl().lcListOb(0).loItemControl().UB();
+}
+
+BENCHMARK(BM_HungOwner)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
