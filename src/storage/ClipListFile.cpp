@@ -3,8 +3,9 @@
 #include "model/ItemControl.h"
 #include "model/ListOb.h"
 #include "model/ProgramTexts.h"
-#include "model/SettingRanges.h"
+#include "storage/ClipListFieldList.h"
 #include "storage/Cp932Codec.h"
+#include "storage/FieldIO.h"
 #include "storage/RecordFileHeader.h"
 #include "storage/spgFileCon.h"
 #include "storage/spgGetCheck.h"
@@ -155,56 +156,18 @@ void applySupplement(spgFileCon &Fee, ClipListContent &content)
         *fieldOf(content, e.field, e.item) = e.text;
 }
 
-// Options this program can never have written are damage: taken into a list they would upset its
-// layout (a pane share that is not a number) or silently drop the file's items (a limit below 1).
-bool usable(const ClipListOptions &o)
-{
-    // A share is a fraction up to 1 (-1 when never shown); the slack allows for float rounding.
-    const bool shareUsable = o.Hper == -1.0f || (o.Hper >= 0.0f && o.Hper <= 1.001f);
-    return shareUsable && SettingRanges::isFontSize(o.FontSize) &&
-           SettingRanges::within(o.UpperCount, SettingRanges::ItemLimitMin, SettingRanges::ItemLimitMax);
-}
-
 } // namespace
 
 ClipListOptions ClipListOptions::of(const ListOb &list)
 {
     ClipListOptions o;
-    o.ioSLength = list.ioSLength;
-    o.UpperCount = list.UpperCount;
-    o.Hper = list.Hper;
-    o.FontSize = list.FontSize;
-    o.PosAdd = list.PosAdd;
-    o.WayAdd = list.WayAdd;
-    o.MovAdd = list.MovAdd;
-    o.BackClr = list.BackClr;
-    o.ForeClr = list.ForeClr;
-    o.BackClrFcs = list.BackClrFcs;
-    o.ForeClrFcs = list.ForeClrFcs;
-    o.loName = list.loName;
-    o.ReturnLetter = list.ReturnLetter;
-    o.fiName = list.fiName;
-    o.FontName = list.FontName;
+    ClipListFieldList{}([&](auto option, auto) { o.*option = list.*option; });
     return o;
 }
 
 void ClipListOptions::applyTo(ListOb &list) const
 {
-    list.ioSLength = ioSLength;
-    list.UpperCount = UpperCount;
-    list.Hper = Hper;
-    list.FontSize = FontSize;
-    list.PosAdd = PosAdd;
-    list.WayAdd = WayAdd;
-    list.MovAdd = MovAdd;
-    list.BackClr = BackClr;
-    list.ForeClr = ForeClr;
-    list.BackClrFcs = BackClrFcs;
-    list.ForeClrFcs = ForeClrFcs;
-    list.loName = loName;
-    list.ReturnLetter = ReturnLetter;
-    list.fiName = fiName;
-    list.FontName = FontName;
+    ClipListFieldList{}([&](auto option, auto) { list.*option = this->*option; });
 }
 
 ClipListFile::ReadResult ClipListFile::read(const QString &path)
@@ -255,22 +218,8 @@ ClipListFile::ReadResult ClipListFile::readContent(spgFileCon &Fee)
 
     result.status = Status::DamagedItems;
     ClipListOptions &o = result.content.options;
-    o.ioSLength = Fee.getIntB();
-    o.UpperCount = Fee.getIntB();
-    o.Hper = Fee.getSinB();
-    o.FontSize = Fee.getSinB();
-    o.PosAdd = Fee.getBooB();
-    o.WayAdd = Fee.getBooB();
-    o.MovAdd = Fee.getIntB();
-    o.BackClr = Fee.getLonB();
-    o.ForeClr = Fee.getLonB();
-    o.BackClrFcs = Fee.getLonB();
-    o.ForeClrFcs = Fee.getLonB();
-    o.loName = Fee.getSenBEx();
-    o.ReturnLetter = Fee.getSenBEx();
-    o.fiName = Fee.getSenBEx();
-    o.FontName = Fee.getSenBEx();
-    if (!Fee.intact() || !usable(o))
+    FieldIO::readAll(Fee, o, ClipListFieldList{});
+    if (!Fee.intact() || !FieldIO::allChecked(o, ClipListFieldList{}))
         return result;
 
     qint16 last = 0;
@@ -307,21 +256,7 @@ void ClipListFile::writeTo(spgFileCon &Fee, const ClipListContent &content)
 {
     RecordFileHeader::write(Fee, titleText(), FormatVersion);
     const ClipListOptions &o = content.options;
-    Fee.setIntB(o.ioSLength);
-    Fee.setIntB(o.UpperCount);
-    Fee.setSinB(o.Hper);
-    Fee.setSinB(o.FontSize);
-    Fee.setBooB(o.PosAdd);
-    Fee.setBooB(o.WayAdd);
-    Fee.setIntB(o.MovAdd);
-    Fee.setLonB(o.BackClr);
-    Fee.setLonB(o.ForeClr);
-    Fee.setLonB(o.BackClrFcs);
-    Fee.setLonB(o.ForeClrFcs);
-    Fee.setSenBEx(o.loName);
-    Fee.setSenBEx(o.ReturnLetter);
-    Fee.setSenBEx(o.fiName);
-    Fee.setSenBEx(o.FontName);
+    FieldIO::writeAll(Fee, o, ClipListFieldList{});
 
     spgSetCheck block;
     block.setUBData(Fee, qint16(content.items.size() - 1));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ItemOb.h"
+#include "model/ListOptions.h"
 #include "model/ModelTypes.h"
 
 #include <QByteArray>
@@ -11,27 +12,11 @@ class QIODevice;
 class ListOb;
 class spgFileCon;
 
-// The stored options of one clip list (the others stay as they are when a file is opened).
-struct ClipListOptions {
-    qint16 ioSLength = 0;
-    qint16 UpperCount = 0;
-    float Hper = 0;
-    float FontSize = 0;
-    bool PosAdd = false;
-    bool WayAdd = false;
-    qint16 MovAdd = 0;
-    Colour BackClr = 0;
-    Colour ForeClr = 0;
-    Colour BackClrFcs = 0;
-    Colour ForeClrFcs = 0;
-    QString loName;
-    QString ReturnLetter;
-    QString fiName;
-    QString FontName;
-
+// The stored options of one clip list (the others stay as they are when a file is opened); which
+// options a file stores, and in what order, is ClipListFieldList.
+struct ClipListOptions : ListOptions {
     static ClipListOptions of(const ListOb &list);
     void applyTo(ListOb &list) const;
-    bool operator==(const ClipListOptions &) const = default;
 };
 
 // A whole clip list as a file holds it: its options and its items in item-number order.
