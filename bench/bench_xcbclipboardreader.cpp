@@ -152,6 +152,61 @@ bool onX11(benchmark::State &state)
     return false;
 }
 
+// 10 MB of text in a file, for xclip to hold.
+bool writeSample(QTemporaryFile &file, QByteArray &bytes)
+{
+    const QByteArray line = QStringLiteral("クリップボード監視のテスト text line\n").toUtf8();
+    while (bytes.size() < 10'000'000)
+        bytes += line;
+    return file.open() && file.write(bytes) == bytes.size() && file.flush();
+}
+
+bool startXclip(QProcess &xclip, const QString &path)
+{
+    xclip.setStandardErrorFile(QProcess::nullDevice());
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-quiet"), path});
+    return xclip.waitForStarted();
+}
+
+// The owner takes the clipboard with a different 1 KB text each iteration; each is timed until
+// arrived(text) holds.
+template<typename Arrived>
+void timeChanges(benchmark::State &state, TextOwner &owner, Arrived arrived)
+{
+    std::vector<double> samples;
+    int failures = 0;
+    for (auto _ : state) {
+        QByteArray text = QByteArray::number(qint64(samples.size())) + ' ';
+        text += QByteArray(1024 - text.size(), 'x');
+        QElapsedTimer clock;
+        clock.start();
+        owner.take(text);
+        if (!spinUntil([&] { return arrived(text); }, 5000))
+            ++failures;
+        const double seconds = double(clock.nsecsElapsed()) / 1e9;
+        state.SetIterationTime(seconds);
+        samples.push_back(seconds);
+    }
+    std::sort(samples.begin(), samples.end());
+    state.counters["median_us"] = samples[samples.size() / 2] * 1e6;
+    state.counters["worst_us"] = samples.back() * 1e6;
+    state.counters["failures"] = failures;
+}
+
+// This process's CPU time over 20 s of its event loop.
+void timeIdleCpu(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const double cpuBefore = processCpuSeconds();
+        QEventLoop loop;
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double cpu = processCpuSeconds() - cpuBefore;
+        state.SetIterationTime(cpu);
+        state.counters["cpu_ms"] = cpu * 1000;
+    }
+}
+
 void BM_ReaderLatency(benchmark::State &state)
 {
     if (!onX11(state))
@@ -171,26 +226,7 @@ void BM_ReaderLatency(benchmark::State &state)
     reader.setReading(true);
     spinUntil([&] { return reads > 0; }, 5000);
 
-    std::vector<double> samples;
-    int failures = 0;
-    for (auto _ : state) {
-        // 1 KB, different every time.
-        QByteArray text = QByteArray::number(qint64(samples.size())) + ' ';
-        text += QByteArray(1024 - text.size(), 'x');
-        const int before = reads;
-        QElapsedTimer clock;
-        clock.start();
-        owner.take(text);
-        if (!spinUntil([&] { return reads > before; }, 5000) || last.toUtf8() != text)
-            ++failures;
-        const double seconds = double(clock.nsecsElapsed()) / 1e9;
-        state.SetIterationTime(seconds);
-        samples.push_back(seconds);
-    }
-    std::sort(samples.begin(), samples.end());
-    state.counters["median_us"] = samples[samples.size() / 2] * 1e6;
-    state.counters["worst_us"] = samples.back() * 1e6;
-    state.counters["failures"] = failures;
+    timeChanges(state, owner, [&](const QByteArray &text) { return last.toUtf8() == text; });
 }
 
 BENCHMARK(BM_ReaderLatency)->Iterations(200)->UseManualTime()->Unit(benchmark::kMicrosecond);
@@ -199,12 +235,9 @@ void BM_ReaderIdle(benchmark::State &state)
 {
     if (!onX11(state))
         return;
-    const QByteArray line = QStringLiteral("クリップボード監視のテスト text line\n").toUtf8();
     QByteArray bytes;
-    while (bytes.size() < 10'000'000)
-        bytes += line;
     QTemporaryFile file;
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!writeSample(file, bytes)) {
         state.SkipWithError("cannot write the sample text");
         return;
     }
@@ -222,23 +255,12 @@ void BM_ReaderIdle(benchmark::State &state)
     });
     reader.setReading(true);
     QProcess xclip;
-    xclip.setStandardErrorFile(QProcess::nullDevice());
-    xclip.start(QStringLiteral("xclip"),
-                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-quiet"), file.fileName()});
-    if (!xclip.waitForStarted() || !spinUntil([&] { return whole; }, 30000)) {
+    if (!startXclip(xclip, file.fileName()) || !spinUntil([&] { return whole; }, 30000)) {
         state.SkipWithError("the reader did not read xclip's text");
         return;
     }
     const int readsBefore = reads;
-    for (auto _ : state) {
-        const double cpuBefore = processCpuSeconds();
-        QEventLoop loop;
-        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-        loop.exec();
-        const double cpu = processCpuSeconds() - cpuBefore;
-        state.SetIterationTime(cpu);
-        state.counters["cpu_ms"] = cpu * 1000;
-    }
+    timeIdleCpu(state);
     state.counters["text_MB"] = double(bytes.size()) / 1e6;
     // Nothing changed, so nothing may be read again.
     state.counters["reads"] = reads - readsBefore;
@@ -266,24 +288,7 @@ void BM_CaptureLatency(benchmark::State &state)
         return;
     }
     program.start();
-    std::vector<double> samples;
-    int failures = 0;
-    for (auto _ : state) {
-        QByteArray text = QByteArray::number(qint64(samples.size())) + " captured ";
-        text += QByteArray(1024 - text.size(), 'y');
-        QElapsedTimer clock;
-        clock.start();
-        owner.take(text);
-        if (!spinUntil([&] { return newestItem(program).toUtf8() == text; }, 5000))
-            ++failures;
-        const double seconds = double(clock.nsecsElapsed()) / 1e9;
-        state.SetIterationTime(seconds);
-        samples.push_back(seconds);
-    }
-    std::sort(samples.begin(), samples.end());
-    state.counters["median_us"] = samples[samples.size() / 2] * 1e6;
-    state.counters["worst_us"] = samples.back() * 1e6;
-    state.counters["failures"] = failures;
+    timeChanges(state, owner, [&](const QByteArray &text) { return newestItem(program).toUtf8() == text; });
 }
 
 BENCHMARK(BM_CaptureLatency)->Iterations(200)->UseManualTime()->Unit(benchmark::kMicrosecond);
@@ -292,12 +297,9 @@ void BM_CaptureIdle(benchmark::State &state)
 {
     if (!onX11(state))
         return;
-    const QByteArray line = QStringLiteral("クリップボード監視のテスト text line\n").toUtf8();
     QByteArray bytes;
-    while (bytes.size() < 10'000'000)
-        bytes += line;
     QTemporaryFile file;
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!writeSample(file, bytes)) {
         state.SkipWithError("cannot write the sample text");
         return;
     }
@@ -305,23 +307,12 @@ void BM_CaptureIdle(benchmark::State &state)
     BenchSupport::Program program(nullptr, state.range(0) ? nullptr : &ticked);
     program.start();
     QProcess xclip;
-    xclip.setStandardErrorFile(QProcess::nullDevice());
-    xclip.start(QStringLiteral("xclip"),
-                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-quiet"), file.fileName()});
     const QString expected = LineBreaks::toProgram(QString::fromUtf8(bytes));
-    if (!xclip.waitForStarted() || !spinUntil([&] { return newestItem(program) == expected; }, 30000)) {
+    if (!startXclip(xclip, file.fileName()) || !spinUntil([&] { return newestItem(program) == expected; }, 30000)) {
         state.SkipWithError("the program did not capture xclip's text");
         return;
     }
-    for (auto _ : state) {
-        const double cpuBefore = processCpuSeconds();
-        QEventLoop loop;
-        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-        loop.exec();
-        const double cpu = processCpuSeconds() - cpuBefore;
-        state.SetIterationTime(cpu);
-        state.counters["cpu_ms"] = cpu * 1000;
-    }
+    timeIdleCpu(state);
     state.counters["items"] = program.grobal().listControl().lcListOb(0).loItemControl().UB();
     xclip.kill();
     xclip.waitForFinished();
