@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLayout>
+#include <cmath>
 #include <memory>
 #include <stdexcept>
 
