@@ -198,8 +198,17 @@ QWidget *QKPRUtility::buildTabs(QWidget *pages[5])
         m_tabWords[i] = new QLabel(words[i]);
         m_tabWords[i]->setObjectName(QStringLiteral("LblWord%1").arg(i));
         m_tabWords[i]->setAlignment(Qt::AlignCenter);
-        (new QHBoxLayout(m_tabs[i]))->addWidget(m_tabWords[i]);
+        auto *onTab = new QHBoxLayout(m_tabs[i]);
+        onTab->setContentsMargins(8, 4, 8, 4);
+        onTab->addWidget(m_tabWords[i]);
+        // A label sizes itself by its own text; the caption lying on it must fit.
+        m_tabs[i]->setMinimumSize(onTab->minimumSize());
         m_tabs[i]->setCursor(Qt::PointingHandCursor);
+        // Designed as tabs not chosen; the selector colours the chosen one.
+        m_tabs[i]->setAutoFillBackground(true);
+        QPalette look = m_tabs[i]->palette();
+        look.setColor(QPalette::Window, look.color(QPalette::Midlight));
+        m_tabs[i]->setPalette(look);
         m_tabs[i]->installEventFilter(this);
         m_tabWords[i]->installEventFilter(this);
         strip->addWidget(m_tabs[i]);

@@ -9,6 +9,7 @@
 #include "model/UtilityFirstList.h"
 #include "model/UtilityGrobal.h"
 #include "platform/ClipList.h"
+#include "platform/spgSelFrame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -345,6 +346,49 @@ private slots:
         QVERIFY(program.p.messages.asked.isEmpty());
     }
 
+    void tabSelector()
+    {
+        QWidget owner;
+        spgSelFrame selector;
+        QLabel tabs[2];
+        QLabel words[2];
+        QWidget frames[2];
+        for (int i = 0; i < 2; ++i) {
+            frames[i].setParent(&owner);
+            frames[i].hide();
+            selector.RegistControl(&tabs[i], &words[i], &frames[i]);
+        }
+        owner.show();
+        bool refuse = false;
+        QList<QPair<int, int>> raised;
+        connect(&selector, &spgSelFrame::ChangedIndex, this, [&](qint16 before, qint16 index, qint16 &cancel) {
+            raised.append({before, index});
+            if (refuse)
+                cancel = 1;
+        });
+        selector.EventActionClickLabel(0);
+        selector.EventActionClickLabel(0); // shown already: no event
+        QCOMPARE(raised, (QList<QPair<int, int>>{{-1, 0}}));
+        QVERIFY(frames[0].isVisible());
+        QVERIFY(!frames[1].isVisible());
+        const QColor active = tabs[0].palette().color(QPalette::Window);
+        QCOMPARE(active, QApplication::palette().color(QPalette::Highlight));
+
+        refuse = true;
+        selector.EventActionClickLabel(1);
+        QCOMPARE(selector.NowVisIndex(), qint16(0));
+        QVERIFY(frames[0].isVisible());
+        QVERIFY(!frames[1].isVisible());
+        QCOMPARE(tabs[0].palette().color(QPalette::Window), active);
+
+        refuse = false;
+        selector.EventActionClickLabel(1);
+        QVERIFY(!frames[0].isVisible());
+        QVERIFY(frames[1].isVisible());
+        QCOMPARE(tabs[1].palette().color(QPalette::Window), active);
+        QCOMPARE(tabs[0].palette().color(QPalette::Window), QApplication::palette().color(QPalette::Midlight));
+    }
+
     void intervalExample()
     {
         Program program;
@@ -449,6 +493,14 @@ private slots:
                 QLineEdit *name = child<QLineEdit>(dialog, "FirstName");
                 name->selectAll();
                 QTest::keyClicks(name, "Memo");
+                // Every page fits a 1280 x 800 screen.
+                QVERIFY(dialog.sizeHint().width() <= 1280 && dialog.sizeHint().height() <= 760);
+                if (!qEnvironmentVariableIsEmpty("QK_SHOTS")) {
+                    for (int i = 0; i < 5; ++i) {
+                        page(dialog, i);
+                        dialog.grab().save(QStringLiteral("%1/settings%2.png").arg(qEnvironmentVariable("QK_SHOTS")).arg(i));
+                    }
+                }
                 QTest::mouseClick(child<QPushButton>(dialog, "OKButton"), Qt::LeftButton);
                 QVERIFY(!dialog.isVisible());
             });
