@@ -138,8 +138,7 @@ void ListOptionsPage::fill(const UtilListOb &options)
 bool ListOptionsPage::store(UtilListOb &options, UtilityValidator &check)
 {
     using namespace SettingRanges;
-    // Existing lists keep captions shorter: their rows are rebuilt at once.
-    const qint32 lengthMax = m_kind == Kind::Defaults ? CaptionLengthMax : 300;
+    const qint32 lengthMax = m_kind == Kind::Defaults ? CaptionLengthMax : CaptionLengthListMax;
     const auto length = check.number(ExpLetter[0], CaptionLengthMin, lengthMax, QStringLiteral("表示文字数"));
     if (!length)
         return false;

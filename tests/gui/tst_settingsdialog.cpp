@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -493,6 +494,10 @@ private slots:
                 QLineEdit *name = child<QLineEdit>(dialog, "FirstName");
                 name->selectAll();
                 QTest::keyClicks(name, "Memo");
+                program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
+                press(dialog, "FilePosCmd");
+                QCOMPARE(program.p.messages.asked.last().text,
+                         QStringLiteral("環境ﾌｧｲﾙの保存場所:\r\n\r\n") + QDir::toNativeSeparators(settings));
                 // Every page fits a 1280 x 800 screen.
                 QVERIFY(dialog.sizeHint().width() <= 1280 && dialog.sizeHint().height() <= 760);
                 if (!qEnvironmentVariableIsEmpty("QK_SHOTS")) {
