@@ -13,6 +13,7 @@
 #include "windows/QKPRUtility.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
