@@ -163,6 +163,9 @@ int UtilityWorkCopies::ApplyLists(QKPRGrobal &live, MessageBoxPort &messages) co
             }
             list.UpperCount = copy.UpperCountDef;
             list.loItemControl().icTrimTo(pane);
+            // An open text window may show an item that has just gone.
+            if (pane >= 0)
+                live.ClearTextSave(pane);
             captions = true;
         }
         if (captions && pane >= 0) {
