@@ -12,6 +12,10 @@
 #include "model/ListExControl.h"
 #include "model/QKPRGrobal.h"
 #include "model/UtilityGrobal.h"
+#include "platform/QtFontColourDialogs.h"
+#include "platform/spgComDLColor.h"
+#include "platform/spgComDLFont.h"
+#include "windows/QKPRUtility.h"
 
 #include <QMenuBar>
 
@@ -29,6 +33,20 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
       m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay))
 {
     m_panes->setPanes(m_grobal->listExControl());
+
+    FontColourDialogPort *fontColour = seams.fontColourDialogs;
+    if (!fontColour) {
+        m_systemFontColourDialogs = std::make_unique<QtFontColourDialogs>();
+        fontColour = m_systemFontColourDialogs.get();
+    }
+    m_fontDialog = std::make_unique<spgComDLFont>(*fontColour);
+    m_colourDialog = std::make_unique<spgComDLColor>(*fontColour);
+    MessageBoxPort &messages = seams.messages;
+    QObject::connect(m_commands.get(), &MainCommands::utilityRequested, m_window.get(), [this, &messages] {
+        // Built anew each time: the dialog works on copies taken when it opens.
+        QKPRUtility dialog(*m_grobal, *m_window, messages, *m_fontDialog, *m_colourDialog);
+        m_window->ShowModalKeepTop(dialog);
+    });
 
     UtilityGrobal &settings = m_grobal->utilityGrobal();
     QObject::connect(&settings, &UtilityGrobal::timerIntervalChanged, m_watcher.get(), &ClipboardWatcher::setInterval);

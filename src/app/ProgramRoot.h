@@ -12,6 +12,10 @@ class ListFileCommands;
 class MainCommands;
 class MainMenus;
 class PaneArea;
+class FontColourDialogPort;
+class MessageBoxPort;
+class spgComDLColor;
+class spgComDLFont;
 class QKPRGrobal;
 class QKPRbase;
 
@@ -47,4 +51,8 @@ private:
     std::unique_ptr<QKPRbase> m_window;
     std::unique_ptr<MainCommands> m_commands;
     MainMenus *m_menus; // owned by the menu bar
+    std::unique_ptr<FontColourDialogPort> m_systemFontColourDialogs; // when the seams give none
+    // Kept for the run: the custom colours defined in the colour dialog stay offered.
+    std::unique_ptr<spgComDLFont> m_fontDialog;
+    std::unique_ptr<spgComDLColor> m_colourDialog;
 };

@@ -2,6 +2,7 @@
 
 class ClipboardPort;
 class FileDialogPort;
+class FontColourDialogPort;
 class MessageBoxPort;
 
 // What the program reaches outside itself through: the system's in the program, fakes in tests.
@@ -9,4 +10,6 @@ struct ProgramSeams {
     ClipboardPort &clipboard;
     MessageBoxPort &messages;
     FileDialogPort &fileDialogs;
+    // The font and colour dialogs; the system's when not given.
+    FontColourDialogPort *fontColourDialogs = nullptr;
 };

@@ -3,12 +3,13 @@
 #include "app/ProgramSeams.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtFileDialogs.h"
+#include "platform/QtFontColourDialogs.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/X11Clipboard.h"
 
 #include <memory>
 
-// The system's clipboard, message boxes and file dialogs; the boxes and dialogs open over the
+// The system's clipboard, message boxes, file, font and colour dialogs; the boxes and dialogs open over the
 // active window. On X11 the clipboard is read in the background, elsewhere through QClipboard.
 struct QtSeams {
     QtSeams()
@@ -23,6 +24,7 @@ struct QtSeams {
     std::unique_ptr<ClipboardPort> clipboard;
     QtMessageBoxes messages;
     QtFileDialogs fileDialogs;
+    QtFontColourDialogs fontColourDialogs;
 
-    ProgramSeams seams() { return {*clipboard, messages, fileDialogs}; }
+    ProgramSeams seams() { return {*clipboard, messages, fileDialogs, &fontColourDialogs}; }
 };

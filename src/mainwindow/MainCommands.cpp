@@ -23,6 +23,7 @@ MainCommands::MainCommands(QKPRGrobal &grobal, QWidget &window, ListCommands &li
     add("Stopnu", QStringLiteral("作動を停止する(&S)"), Qt::CTRL | Qt::Key_A,
         [&watcher] { watcher.setStopGo(!watcher.StopGo()); })
         ->setCheckable(true);
+    add("Utilitynu", QStringLiteral("設定(&U)..."), {}, [this] { emit utilityRequested(); });
 }
 
 QAction *MainCommands::add(const char *name, const QString &caption, const QKeySequence &shortcut,

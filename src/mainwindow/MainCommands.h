@@ -30,6 +30,10 @@ public:
     void ListMenuState();
     void OptionMenuState();
 
+signals:
+    // The settings command: the composition root shows the settings dialog.
+    void utilityRequested();
+
 private:
     QAction *add(const char *name, const QString &caption, const QKeySequence &shortcut,
                  std::function<void()> run);

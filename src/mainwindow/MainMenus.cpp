@@ -31,7 +31,7 @@ MainMenus::MainMenus(QMenuBar &bar, MainCommands &commands, ListDisplayMenu &lis
     bar.addMenu(Menunu[1]);
 
     Menunu[2] = bar.addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
-    fill(Menunu[2], commands, {"Stopnu"});
+    fill(Menunu[2], commands, {"Utilitynu", "", "Stopnu"});
     connect(Menunu[2], &QMenu::aboutToShow, &commands, &MainCommands::OptionMenuState);
 
     Menunu[3] = bar.addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));

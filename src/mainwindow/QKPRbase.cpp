@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
 
@@ -41,6 +42,15 @@ void QKPRbase::setTopZOrder(bool onTop)
     if (visible)
         show();
     m_topZOrder = onTop;
+}
+
+int QKPRbase::ShowModalKeepTop(QDialog &form)
+{
+    const bool onTop = m_topZOrder;
+    const int result = form.exec();
+    if (m_topZOrder != onTop)
+        setTopZOrder(onTop);
+    return result;
 }
 
 bool QKPRbase::StopGo() const

@@ -7,6 +7,7 @@
 #include <QRect>
 
 class ClipboardWatcher;
+class QDialog;
 class ItemCommands;
 class ListCommands;
 class ListFileCommands;
@@ -29,6 +30,7 @@ public:
     // Where the settings are read at start-up and written at the end. Without a path (tests)
     // every setting takes its factory value and nothing is written.
     void setSettingsPath(const QString &path) { m_settingsPath = path; }
+    const QString &settingsPath() const { return m_settingsPath; }
     // Every window's remembered values, as read at start-up.
     WindowSettings &windowSettings() { return m_windows; }
 
@@ -58,6 +60,8 @@ public:
     void setPixBounds(const QRect &outer);
 
     void whenResize();
+    // Shows a dialog modally; the always-on-top switch is as it was before once the dialog closes.
+    int ShowModalKeepTop(QDialog &form);
     // Handles a key no command carries: Delete deletes the highlighted items.
     bool KeyCommand(int key, Qt::KeyboardModifiers modifiers);
 

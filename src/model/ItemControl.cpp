@@ -187,6 +187,38 @@ void ItemControl::icRemoveItemEx(qint16 pane, qint16 row)
     m_rows.erase(m_rows.begin() + row);
 }
 
+void ItemControl::icTrimTo(qint16 pane)
+{
+    const int count = std::min<int>(UB() - m_list.UpperCount, UBic());
+    if (count <= 0)
+        return;
+    // Deleting the overflow row again and again takes a block of rows at that end.
+    const auto first = m_list.WayAdd ? m_rows.begin() : m_rows.end() - count;
+    std::vector<bool> dropped(m_items.size(), false);
+    for (auto row = first; row != first + count; ++row)
+        dropped[size_t(*row)] = true;
+    m_rows.erase(first, first + count);
+
+    // Each item number moves down by the number of dropped items below it.
+    std::vector<qint16> renumbered(m_items.size(), -1);
+    std::deque<ItemOb> kept;
+    for (size_t item = 0; item < m_items.size(); ++item) {
+        if (dropped[item])
+            continue;
+        renumbered[item] = qint16(kept.size());
+        kept.push_back(std::move(m_items[item]));
+    }
+    m_items = std::move(kept);
+    for (qint16 &shown : m_rows)
+        shown = renumbered[size_t(shown)];
+
+    if (pane < 0)
+        return;
+    ClipListBox &listBox = box(pane);
+    for (int left = count; left > 0; --left)
+        listBox.removeItem(m_list.WayAdd ? 0 : listBox.listCount() - 1);
+}
+
 void ItemControl::icDropItemOb(qint16 item)
 {
     m_items.erase(m_items.begin() + item);

@@ -45,6 +45,9 @@ public:
     void icReNewItem(qint16 pane, qint16 list, qint16 row, qint16 item);
     // Removes the row and its row-map entry; the item stays in the store.
     void icRemoveItemEx(qint16 pane, qint16 row);
+    // Deletes items beyond UpperCount as deleting the overflow row (the top one when WayAdd, else the
+    // bottom one) one at a time would, in one pass. pane -1: the list is not shown.
+    void icTrimTo(qint16 pane);
 
     // The row text of an item of this list: its name, or the caption of its text.
     QString rowText(const ItemOb &item) const;

@@ -17,6 +17,8 @@ constexpr qint32 EdgeZoneMin = 1;
 constexpr qint32 EdgeZoneMax = 300;
 constexpr qint16 CaptionLengthMin = 0;
 constexpr qint16 CaptionLengthMax = 400;
+// An existing list's captions are kept shorter in the settings dialog.
+constexpr qint16 CaptionLengthListMax = 300;
 constexpr qint32 CaptionWidthMin = 0;
 constexpr qint32 CaptionWidthMax = 12000;
 constexpr qint16 ItemLimitMin = 1;

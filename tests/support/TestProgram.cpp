@@ -9,7 +9,7 @@
 #include <QAction>
 
 TestProgram::TestProgram(ClipboardPort *realClipboard)
-    : root(ProgramSeams{realClipboard ? *realClipboard : clipboard, messages, fileDialogs})
+    : root(ProgramSeams{realClipboard ? *realClipboard : clipboard, messages, fileDialogs, &fontColourDialogs})
 {
 }
 

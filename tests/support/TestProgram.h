@@ -2,6 +2,7 @@
 
 #include "FakeClipboard.h"
 #include "ScriptedFileDialogs.h"
+#include "ScriptedFontColourDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "app/ProgramRoot.h"
 
@@ -32,5 +33,6 @@ public:
     FakeClipboard clipboard;
     ScriptedMessageBoxes messages;
     ScriptedFileDialogs fileDialogs;
+    ScriptedFontColourDialogs fontColourDialogs;
     ProgramRoot root;
 };

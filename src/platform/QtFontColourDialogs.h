@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/FontColourDialogPort.h"
+
+// QFontDialog and QColorDialog, modal over their owner.
+class QtFontColourDialogs : public FontColourDialogPort {
+public:
+    bool chooseFont(QWidget *owner, QFont &font) override;
+    bool chooseColour(QWidget *owner, QColor &colour, std::array<QColor, 16> &custom) override;
+};

@@ -1,0 +1,526 @@
+// The settings dialog through its widgets, opened by its command as the user opens it.
+#include "TestProgram.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
+#include "platform/ClipList.h"
+#include "platform/spgSelFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+namespace {
+const QString Invalid = QStringLiteral("Arlen.T.K. QuillKeeper 値が不適正です");
+
+struct Program {
+    Program(const QString &settingsPath = QString())
+    {
+        p.start({}, settingsPath);
+        QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
+    }
+    QKPRGrobal &grobal() { return p.grobal(); }
+    ListOb &list(int number) { return grobal().listControl().lcListOb(qint16(number)); }
+    // Fills the list shown at a display position with texts "0", "1", ... (added by its WayAdd).
+    void fill(int position, int count)
+    {
+        ListExControl &panes = grobal().listExControl();
+        const qint16 pane = panes.lecEx(qint16(position));
+        ItemControl &items = list(panes.lecListOb(pane).leoListOb).loItemControl();
+        for (int i = 0; i < count; ++i)
+            items.icMakeItem(pane, QString::number(i));
+    }
+    QStringList rows(int position)
+    {
+        QStringList shown;
+        ClipList *box = p.listAt(position);
+        for (int row = 0; row < box->count(); ++row)
+            shown << box->item(row)->text();
+        return shown;
+    }
+    // Opens the dialog by its command and runs body on it while it is up; closes it after.
+    void withDialog(const std::function<void(QDialog &)> &body)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            ran = true;
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            body(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        p.command("Utilitynu")->trigger();
+        QVERIFY(ran);
+    }
+    TestProgram p;
+};
+
+template <typename W>
+W *child(QDialog &dialog, const QString &name)
+{
+    W *found = dialog.findChild<W *>(name);
+    if (!found)
+        qWarning("no control %s", qPrintable(name));
+    return found;
+}
+
+void page(QDialog &dialog, int index)
+{
+    QTest::mouseClick(child<QLabel>(dialog, QStringLiteral("LblWord%1").arg(index)), Qt::LeftButton);
+}
+
+bool pageShown(QDialog &dialog, const char *frame)
+{
+    return child<QWidget>(dialog, QString::fromLatin1(frame))->isVisible();
+}
+
+void press(QDialog &dialog, const char *button)
+{
+    child<QPushButton>(dialog, QString::fromLatin1(button))->click();
+}
+
+// A text box by name; the editable combo box's own box for a combo box.
+QLineEdit *edit(QDialog &dialog, const QString &name)
+{
+    if (auto *combo = dialog.findChild<QComboBox *>(name))
+        return combo->lineEdit();
+    return child<QLineEdit>(dialog, name);
+}
+
+void type(QDialog &dialog, const QString &box, const QString &text)
+{
+    edit(dialog, box)->setText(text);
+}
+} // namespace
+
+class TestSettingsDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void boundsOnOk_data()
+    {
+        QTest::addColumn<int>("pageIndex");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        const QString timer = QStringLiteral("100 ～ 2000 の数値を入れてください。\r\nﾀｲﾏｰの時間間隔:\"%1\"");
+        QTest::newRow("timer 99") << 0 << "TimerSel" << "99" << timer.arg("99");
+        QTest::newRow("timer 100") << 0 << "TimerSel" << "100" << "";
+        QTest::newRow("timer 2000") << 0 << "TimerSel" << "2000" << "";
+        QTest::newRow("timer 2001") << 0 << "TimerSel" << "2001" << timer.arg("2001");
+        QTest::newRow("timer 5 characters") << 0 << "TimerSel" << "+1000" << timer.arg("+1000");
+        QTest::newRow("splitting string empty") << 0 << "RetterReturnUt" << ""
+                                                << QStringLiteral("一文字以上の文字を入れてください。\r\n\r\n「文字ごとに項目を作成する」ﾃｷｽﾄ欄");
+        const QString length = QStringLiteral("0 ～ %1 の数値を入れてください。\r\n表示文字数:\"%2\"");
+        QTest::newRow("defaults length 350") << 1 << "ExpLetter0" << "350" << "";
+        QTest::newRow("defaults length 401") << 1 << "ExpLetter0" << "401" << length.arg(400).arg(401);
+        QTest::newRow("list length 300") << 2 << "ExpLetterPr0" << "300" << "";
+        QTest::newRow("list length 350") << 2 << "ExpLetterPr0" << "350" << length.arg(300).arg(350);
+        QTest::newRow("list length -1") << 2 << "ExpLetterPr0" << "-1" << length.arg(300).arg(-1);
+        QTest::newRow("width 12001") << 1 << "ExpLetter1" << "12001"
+                                     << QStringLiteral("0 ～ 12000 の数値を入れてください。\r\n表示文字幅:\"12001\"");
+        const QString limit = QStringLiteral("1 ～ 32767 の数値を入れてください。\r\n上限項目数:\"%1\"");
+        QTest::newRow("limit 0") << 1 << "UpperNum" << "0" << limit.arg(0);
+        QTest::newRow("limit far too large") << 2 << "UpperNumPr" << "99999999999999999999"
+                                             << limit.arg("99999999999999999999");
+        QTest::newRow("limit not numeric") << 2 << "UpperNumPr" << "abc" << limit.arg("abc");
+        const QString across = QStringLiteral("1 ～ 300 の数値を入れてください。\r\n水平方向の幅:\"%1\"");
+        QTest::newRow("horizontal 0") << 4 << "AMHInterval" << "0" << across.arg(0);
+        QTest::newRow("horizontal 1") << 4 << "AMHInterval" << "1" << "";
+        QTest::newRow("horizontal 300") << 4 << "AMHInterval" << "300" << "";
+        QTest::newRow("horizontal 301") << 4 << "AMHInterval" << "301" << across.arg(301);
+        QTest::newRow("vertical 301") << 4 << "AMVInterval" << "301"
+                                      << QStringLiteral("1 ～ 300 の数値を入れてください。\r\n垂直方向の幅:\"301\"");
+    }
+    void boundsOnOk()
+    {
+        QFETCH(int, pageIndex);
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        Program program;
+        // A limit of 32767 has its box disabled; lower the list's so the box can be typed in.
+        program.list(0).UpperCount = 500;
+        program.grobal().utilityFirstList().UpperCountDef = 500;
+        if (!message.isEmpty())
+            program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
+        bool open = false;
+        program.withDialog([&](QDialog &dialog) {
+            page(dialog, pageIndex);
+            type(dialog, box, text);
+            press(dialog, "OKButton");
+            open = dialog.isVisible();
+            if (message.isEmpty())
+                return;
+            QLineEdit *refused = edit(dialog, box);
+            // The combo box passes its focus on to its own text box.
+            auto *combo = dialog.findChild<QComboBox *>(box);
+            QCOMPARE(dialog.focusWidget(), combo ? static_cast<QWidget *>(combo) : refused);
+            QVERIFY(refused->isEnabled());
+            QCOMPARE(refused->selectedText(), text);
+        });
+        QCOMPARE(open, !message.isEmpty());
+        if (message.isEmpty()) {
+            QVERIFY(program.p.messages.asked.isEmpty());
+        } else {
+            QCOMPARE(program.p.messages.asked.size(), 1);
+            QCOMPARE(program.p.messages.asked[0].title, Invalid);
+            QCOMPARE(program.p.messages.asked[0].text, message);
+            QCOMPARE(program.p.messages.asked[0].icon, MessageBoxPort::Icon::Warning);
+        }
+    }
+
+    void invalidValueHoldsPageAndList()
+    {
+        Program program;
+        program.p.command("Newnu")->trigger();
+        program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
+        program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
+        program.withDialog([&](QDialog &dialog) {
+            page(dialog, 4);
+            type(dialog, "AMVInterval", "0");
+            page(dialog, 0);
+            QVERIFY(pageShown(dialog, "AddMoveUt"));
+            QVERIFY(!pageShown(dialog, "GrobalUt"));
+
+            type(dialog, "AMVInterval", "8");
+            page(dialog, 2);
+            QVERIFY(pageShown(dialog, "PreLstUt"));
+            type(dialog, "ExpLetterPr1", "x");
+            auto *lists = child<QComboBox>(dialog, "ListNameSel");
+            lists->setCurrentIndex(1);
+            QCOMPARE(lists->currentIndex(), 0);
+            QCOMPARE(child<QLineEdit>(dialog, "ExpLetterPr1")->text(), QStringLiteral("x"));
+        });
+        QCOMPARE(program.p.messages.asked.size(), 2);
+    }
+
+    void listEntries()
+    {
+        Program program;
+        program.p.command("Newnu")->trigger();
+        program.grobal().listControl().lcMakeList(); // not shown
+        program.list(0).loName = program.list(1).loName = QStringLiteral("ｸﾘｯﾌﾟ");
+        program.list(0).loNameEx = 0;
+        program.list(1).loNameEx = 2;
+        program.list(2).loName = QStringLiteral("隠れ");
+        // Display order differs from list numbers: list 1 on top.
+        ListExControl &panes = program.grobal().listExControl();
+        const qint16 top = panes.lecEx(0);
+        panes.setLecEx(0, panes.lecEx(1));
+        panes.setLecEx(1, top);
+        program.withDialog([&](QDialog &dialog) {
+            auto *lists = child<QComboBox>(dialog, "ListNameSel");
+            QStringList entries;
+            for (int i = 0; i < lists->count(); ++i)
+                entries << lists->itemText(i);
+            QCOMPARE(entries, QStringList({"[表示]-ｸﾘｯﾌﾟ(2)", "[表示]-ｸﾘｯﾌﾟ", "[非表示]-隠れ"}));
+        });
+    }
+
+    void lowerLimit_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("ok") << true;
+    }
+    void lowerLimit()
+    {
+        QFETCH(bool, confirm);
+        Program program;
+        program.p.command("Newnu")->trigger();
+        program.list(0).UpperCount = 32;
+        program.list(0).WayAdd = false;
+        program.fill(0, 32);
+        QVERIFY(program.list(0).loNameEx != 0); // two lists of one name: the question tells them apart
+        const QStringList before = program.rows(0);
+        const qint16 secondLength = program.list(1).ioSLength;
+        program.p.messages.willAnswer(confirm ? MessageBoxPort::Answer::Ok : MessageBoxPort::Answer::Cancel);
+        if (!confirm)
+            program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
+        bool open = false;
+        program.withDialog([&](QDialog &dialog) {
+            page(dialog, 2);
+            type(dialog, "UpperNumPr", "10");
+            child<QComboBox>(dialog, "ListNameSel")->setCurrentIndex(1);
+            type(dialog, "ExpLetterPr0", "7");
+            press(dialog, "OKButton");
+            open = dialog.isVisible();
+            if (!confirm) {
+                QCOMPARE(child<QComboBox>(dialog, "ListNameSel")->currentIndex(), 0);
+                QCOMPARE(child<QLineEdit>(dialog, "UpperNumPr")->selectedText(), QStringLiteral("10"));
+            }
+        });
+        const auto &asked = program.p.messages.asked;
+        QCOMPARE(asked[0].title, QStringLiteral("Arlen.T.K. QuillKeeper 変更の注意"));
+        QCOMPARE(asked[0].buttons, MessageBoxPort::Buttons::OkCancel);
+        QCOMPARE(asked[0].text, QStringLiteral("上限項目数を変更前の値より小さく設定すると、\r\nあふれた項目は削除されます。\r\n"
+                                               "続行しますか?\r\n\r\nﾘｽﾄ名:%1\r\n\r変更前値:\"32\"\r\n\r変更値:\"10\"")
+                                    .arg(program.list(0).loName + QStringLiteral("(%1)").arg(program.list(0).loNameEx)));
+        QCOMPARE(open, !confirm);
+        if (confirm) {
+            QCOMPARE(asked.size(), 1);
+            QCOMPARE(program.list(0).UpperCount, qint16(10));
+            QCOMPARE(program.list(0).loItemControl().UB(), qint16(10));
+            QCOMPARE(program.rows(0), before.mid(0, 10));
+            QCOMPARE(program.list(1).ioSLength, qint16(7));
+        } else {
+            QCOMPARE(asked.size(), 2);
+            QCOMPARE(asked[1].text, QStringLiteral("設定は、完了していません。"));
+            QCOMPARE(program.list(0).UpperCount, qint16(32));
+            QCOMPARE(program.rows(0), before);
+            QCOMPARE(program.list(1).ioSLength, secondLength);
+        }
+    }
+
+    void raisingLimitAsksNothing()
+    {
+        Program program;
+        program.list(0).UpperCount = 32;
+        program.withDialog([&](QDialog &dialog) {
+            page(dialog, 2);
+            type(dialog, "UpperNumPr", "40");
+            press(dialog, "OKButton");
+        });
+        QVERIFY(program.p.messages.asked.isEmpty());
+        QCOMPARE(program.list(0).UpperCount, qint16(40));
+    }
+
+    void hiddenListLosesTheSameRows()
+    {
+        Program program;
+        program.list(0).UpperCount = 20;
+        program.list(0).WayAdd = true;
+        program.fill(0, 20);
+        const QStringList before = program.rows(0);
+        program.p.command("Newnu")->trigger();
+        ListExControl &panes = program.grobal().listExControl();
+        panes.lecUnExList(panes.lecEx(0));
+        program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
+        program.withDialog([&](QDialog &dialog) {
+            page(dialog, 2);
+            child<QComboBox>(dialog, "ListNameSel")->setCurrentIndex(1); // the hidden one
+            type(dialog, "UpperNumPr", "5");
+            press(dialog, "OKButton");
+        });
+        program.grobal().listControl().lcExList(0);
+        QCOMPARE(program.rows(1), before.mid(15));
+    }
+
+    void applyToAllThenCancel()
+    {
+        Program program;
+        program.p.command("Newnu")->trigger();
+        const ListOptions first = program.list(0);
+        const ListOptions second = program.list(1);
+        program.withDialog([&](QDialog &dialog) {
+            page(dialog, 1);
+            QVERIFY(child<QPushButton>(dialog, "AllRenew")->isVisible());
+            type(dialog, "ExpLetter0", "3");
+            child<QCheckBox>(dialog, "MaxUpper")->setChecked(false);
+            type(dialog, "UpperNum", "50");
+            press(dialog, "AllRenew");
+            page(dialog, 2);
+            QCOMPARE(child<QLineEdit>(dialog, "ExpLetterPr0")->text(), QStringLiteral("3"));
+            press(dialog, "CancelButton");
+        });
+        QVERIFY(static_cast<const ListOptions &>(program.list(0)) == first);
+        QVERIFY(static_cast<const ListOptions &>(program.list(1)) == second);
+        QVERIFY(program.p.messages.asked.isEmpty());
+    }
+
+    void tabSelector()
+    {
+        QWidget owner;
+        spgSelFrame selector;
+        QLabel tabs[2];
+        QLabel words[2];
+        QWidget frames[2];
+        for (int i = 0; i < 2; ++i) {
+            frames[i].setParent(&owner);
+            frames[i].hide();
+            selector.RegistControl(&tabs[i], &words[i], &frames[i]);
+        }
+        owner.show();
+        bool refuse = false;
+        QList<QPair<int, int>> raised;
+        connect(&selector, &spgSelFrame::ChangedIndex, this, [&](qint16 before, qint16 index, qint16 &cancel) {
+            raised.append({before, index});
+            if (refuse)
+                cancel = 1;
+        });
+        selector.EventActionClickLabel(0);
+        selector.EventActionClickLabel(0); // shown already: no event
+        QCOMPARE(raised, (QList<QPair<int, int>>{{-1, 0}}));
+        QVERIFY(frames[0].isVisible());
+        QVERIFY(!frames[1].isVisible());
+        const QColor active = tabs[0].palette().color(QPalette::Window);
+        QCOMPARE(active, QApplication::palette().color(QPalette::Highlight));
+
+        refuse = true;
+        selector.EventActionClickLabel(1);
+        QCOMPARE(selector.NowVisIndex(), qint16(0));
+        QVERIFY(frames[0].isVisible());
+        QVERIFY(!frames[1].isVisible());
+        QCOMPARE(tabs[0].palette().color(QPalette::Window), active);
+
+        refuse = false;
+        selector.EventActionClickLabel(1);
+        QVERIFY(!frames[0].isVisible());
+        QVERIFY(frames[1].isVisible());
+        QCOMPARE(tabs[1].palette().color(QPalette::Window), active);
+        QCOMPARE(tabs[0].palette().color(QPalette::Window), QApplication::palette().color(QPalette::Midlight));
+    }
+
+    void intervalExample()
+    {
+        Program program;
+        program.withDialog([&](QDialog &dialog) {
+            auto *example = dialog.findChild<QTimer *>("TIvlExampleTimer");
+            QCOMPARE(example->interval(), 500);
+            QVERIFY(example->isActive());
+            type(dialog, "TimerSel", "300");
+            QCOMPARE(example->interval(), 300);
+            type(dialog, "TimerSel", "3000");
+            QCOMPARE(example->interval(), 300);
+            type(dialog, "TimerSel", "300");
+            auto *label = child<QLabel>(dialog, "TIvlExample");
+            const QColor first = label->palette().color(QPalette::Window);
+            QTRY_VERIFY(label->palette().color(QPalette::Window) != first);
+            page(dialog, 3);
+            QVERIFY(!example->isActive());
+        });
+    }
+
+    void millimetreLabels()
+    {
+        Program program;
+        program.withDialog([&](QDialog &dialog) {
+            page(dialog, 4);
+            type(dialog, "AMHInterval", "301");
+            QCOMPARE(child<QLabel>(dialog, "AMHmm")->text(), QStringLiteral("(1～300)"));
+            type(dialog, "AMVInterval", "x");
+            QCOMPARE(child<QLabel>(dialog, "AMVmm")->text(), QStringLiteral("(非数値)"));
+            type(dialog, "AMHInterval", "50");
+            QVERIFY(child<QLabel>(dialog, "AMHmm")->text().endsWith(QStringLiteral("(mm)")));
+        });
+    }
+
+    void fontSizes_data()
+    {
+        QTest::addColumn<double>("chosen");
+        QTest::addColumn<float>("stored");
+        QTest::newRow("10.5 to even 10") << 10.5 << 10.0f;
+        QTest::newRow("11.5 to even 12") << 11.5 << 12.0f;
+        QTest::newRow("13") << 13.0 << 13.0f;
+    }
+    void fontSizes()
+    {
+        QFETCH(double, chosen);
+        QFETCH(float, stored);
+        Program program;
+        QFont font(QStringLiteral("Noto Sans CJK JP"));
+        font.setPointSizeF(chosen);
+        program.p.fontColourDialogs.fonts = {font, std::nullopt};
+        program.withDialog([&](QDialog &dialog) {
+            page(dialog, 3);
+            press(dialog, "TextFontChange");
+            QCOMPARE(child<QLabel>(dialog, "TextFontSize")->text(), QString::number(stored));
+            press(dialog, "TextFontChange"); // cancelled: nothing changes
+            QCOMPARE(child<QLabel>(dialog, "TextFontSize")->text(), QString::number(stored));
+            press(dialog, "OKButton");
+        });
+        QCOMPARE(program.grobal().utilityGrobal().TextFSize, stored);
+        QCOMPARE(program.grobal().utilityGrobal().TextFName, font.family());
+    }
+
+    void coloursAndCustomColours()
+    {
+        Program program;
+        auto &dialogs = program.p.fontColourDialogs;
+        dialogs.colours = {QColor(1, 2, 3), std::nullopt};
+        dialogs.defineCustom = QColor(9, 8, 7);
+        program.withDialog([&](QDialog &dialog) {
+            page(dialog, 1);
+            QTest::mouseClick(child<QLabel>(dialog, "SetColors0"), Qt::LeftButton);
+            QTest::mouseClick(child<QLabel>(dialog, "SetColors2"), Qt::LeftButton); // cancelled
+            press(dialog, "OKButton");
+        });
+        const UtilityFirstList &defaults = program.grobal().utilityFirstList();
+        QCOMPARE(defaults.BackClrFcsDef, Colour(0x030201));
+        QCOMPARE(dialogs.customOffered.size(), 2);
+        QCOMPARE(dialogs.customOffered[0][0], QColor(Qt::white));
+        QCOMPARE(dialogs.customOffered[1][0], QColor(9, 8, 7));
+    }
+
+    // One full change by keyboard and mouse, kept in the settings file over a restart.
+    void fullChangeSurvivesRestart()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QTemporaryDir folder;
+        const QString settings = folder.filePath("QKPRUtil.dat");
+        {
+            Program program(settings);
+            program.p.window().setTopZOrder(true);
+            QSignalSpy interval(&program.grobal().utilityGrobal(), &UtilityGrobal::timerIntervalChanged);
+            program.withDialog([&](QDialog &dialog) {
+                QVERIFY(!program.p.window().TopZOrder());
+                QLineEdit *timer = child<QComboBox>(dialog, "TimerSel")->lineEdit();
+                timer->selectAll();
+                QTest::keyClicks(timer, "700");
+                page(dialog, 4);
+                QLineEdit *across = child<QLineEdit>(dialog, "AMHInterval");
+                across->selectAll();
+                QTest::keyClicks(across, "25");
+                page(dialog, 1);
+                QLineEdit *name = child<QLineEdit>(dialog, "FirstName");
+                name->selectAll();
+                QTest::keyClicks(name, "Memo");
+                program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
+                press(dialog, "FilePosCmd");
+                QCOMPARE(program.p.messages.asked.last().text,
+                         QStringLiteral("環境ﾌｧｲﾙの保存場所:\r\n\r\n") + QDir::toNativeSeparators(settings));
+                // Every page fits a 1280 x 800 screen.
+                QVERIFY(dialog.sizeHint().width() <= 1280 && dialog.sizeHint().height() <= 760);
+                if (!qEnvironmentVariableIsEmpty("QK_SHOTS")) {
+                    for (int i = 0; i < 5; ++i) {
+                        page(dialog, i);
+                        dialog.grab().save(QStringLiteral("%1/settings%2.png").arg(qEnvironmentVariable("QK_SHOTS")).arg(i));
+                    }
+                }
+                QTest::mouseClick(child<QPushButton>(dialog, "OKButton"), Qt::LeftButton);
+                QVERIFY(!dialog.isVisible());
+            });
+            QVERIFY(program.p.window().TopZOrder());
+            QCOMPARE(interval.size(), 1);
+            QCOMPARE(interval[0][0].toInt(), 700);
+            program.p.window().close();
+        }
+        Program again(settings);
+        const UtilityGrobal &g = again.grobal().utilityGrobal();
+        QCOMPARE(g.TimerInterval, qint16(700));
+        QCOMPARE(g.HowAddMoveHIval, 25);
+        QCOMPARE(again.grobal().utilityFirstList().loNameDef, QStringLiteral("Memo"));
+    }
+};
+
+QTEST_MAIN(TestSettingsDialog)
+#include "tst_settingsdialog.moc"
