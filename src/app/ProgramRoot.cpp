@@ -41,10 +41,10 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     }
     m_fontDialog = std::make_unique<spgComDLFont>(*fontColour);
     m_colourDialog = std::make_unique<spgComDLColor>(*fontColour);
-    MessageBoxPort &messages = seams.messages;
-    QObject::connect(m_commands.get(), &MainCommands::utilityRequested, m_window.get(), [this, &messages] {
+    MessageBoxPort *messages = &seams.messages;
+    QObject::connect(m_commands.get(), &MainCommands::utilityRequested, m_window.get(), [this, messages] {
         // Built anew each time: the dialog works on copies taken when it opens.
-        QKPRUtility dialog(*m_grobal, *m_window, messages, *m_fontDialog, *m_colourDialog);
+        QKPRUtility dialog(*m_grobal, *m_window, *messages, *m_fontDialog, *m_colourDialog);
         m_window->ShowModalKeepTop(dialog);
     });
 
