@@ -5,13 +5,14 @@
 #include "mainwindow/ListFileCommands.h"
 #include "model/ListExControl.h"
 #include "model/QKPRGrobal.h"
+#include "windows/WindowCommands.h"
 
 #include <QAction>
 #include <QKeySequence>
 #include <QWidget>
 
 MainCommands::MainCommands(QKPRGrobal &grobal, QWidget &window, ListCommands &lists, ListFileCommands &files,
-                           ClipboardWatcher &watcher)
+                           ClipboardWatcher &watcher, WindowCommands &windows)
     : m_grobal(grobal), m_window(window), m_watcher(watcher)
 {
     add("Newnu", QStringLiteral("新規ﾘｽﾄ作成(&N)"), Qt::CTRL | Qt::Key_N, [&lists] { lists.MakeNewList(); });
@@ -23,6 +24,12 @@ MainCommands::MainCommands(QKPRGrobal &grobal, QWidget &window, ListCommands &li
     add("Stopnu", QStringLiteral("作動を停止する(&S)"), Qt::CTRL | Qt::Key_A,
         [&watcher] { watcher.setStopGo(!watcher.StopGo()); })
         ->setCheckable(true);
+    add("Namenu", QStringLiteral("ﾘｽﾄに名前をつける(&M)..."), {}, [&windows] { windows.NameList(); });
+    add("Clearnu", QStringLiteral("ﾘｽﾄ内容のｸﾘｱ(&C)"), {}, [&lists] { lists.ClearList(); });
+    add("ListInfonu", QStringLiteral("ﾘｽﾄの詳細情報(&I)"), Qt::CTRL | Qt::Key_I, [&windows] { windows.ShowListData(); });
+    add("Textnu", QStringLiteral("ﾃｷｽﾄに表示(&T)..."), {}, [&windows] { windows.ShowItemText(); });
+    // Item naming has no menu-bar item; the pop-up menu and the toolbar trigger this action.
+    add("popNameInu", QStringLiteral("名前を付ける(&M)..."), {}, [&windows] { windows.NameItem(); });
 }
 
 QAction *MainCommands::add(const char *name, const QString &caption, const QKeySequence &shortcut,

@@ -7,6 +7,7 @@
 class ClipboardWatcher;
 class ListCommands;
 class ListFileCommands;
+class WindowCommands;
 class QAction;
 class QKPRGrobal;
 class QKeySequence;
@@ -19,7 +20,7 @@ class MainCommands : public QObject {
     Q_OBJECT
 public:
     MainCommands(QKPRGrobal &grobal, QWidget &window, ListCommands &lists, ListFileCommands &files,
-                 ClipboardWatcher &watcher);
+                 ClipboardWatcher &watcher, WindowCommands &windows);
 
     // The command table, in the order the commands were declared.
     const QList<QAction *> &actions() const { return m_actions; }
