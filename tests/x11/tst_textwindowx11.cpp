@@ -1,0 +1,100 @@
+// The text window on a real X server, driven by the pointer and the keyboard through the X server
+// (xdotool); also run under a window manager.
+#include "TestProgram.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "platform/ClipList.h"
+#include "windows/QKPRtext.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+// Runs xdotool to its end while the event loop keeps running.
+bool xdotool(const QStringList &arguments)
+{
+    QProcess tool;
+    QSignalSpy finished(&tool, &QProcess::finished);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForStarted() || !finished.wait(10000)) {
+        tool.kill();
+        tool.waitForFinished();
+        return false;
+    }
+    return tool.exitCode() == 0;
+}
+
+QStringList at(const QPoint &global)
+{
+    return {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
+            QString::number(global.y())};
+}
+} // namespace
+
+class TestTextWindowX11 : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void doubleClickEditSaveThenClickAway();
+};
+
+void TestTextWindowX11::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    QVERIFY(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty());
+}
+
+void TestTextWindowX11::doubleClickEditSaveThenClickAway()
+{
+    TestProgram p;
+    p.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
+    ListExControl &panes = p.grobal().listExControl();
+    ItemControl &items = p.grobal().listControl().lcListOb(0).loItemControl();
+    for (const char *text : {"one", "two", "three"})
+        items.icMakeItem(panes.lecListFocus(), QString::fromLatin1(text));
+    ClipList *list = p.listAt(0);
+    QTRY_VERIFY(list->visualItemRect(list->item(2)).bottom() < list->viewport()->height());
+    // Near the left end of a row: the text window opens to the right of it.
+    const auto rowPoint = [list](int row) {
+        const QRect rect = list->visualItemRect(list->item(row));
+        return list->viewport()->mapToGlobal(QPoint(rect.left() + 15, rect.center().y()));
+    };
+    const qint16 item = items.prooIx(1);
+    const QString shown = items.icItemOb(item).ioWords;
+
+    QVERIFY(xdotool(at(rowPoint(1)) + QStringList{"click", "--repeat", "2", "--delay", "80", "1"}));
+    QKPRtext &text = p.root.textWindow();
+    QTRY_VERIFY(text.isVisible() && text.isActiveWindow());
+    // Whatever a window manager does with the activation while the window appears, it stays.
+    QTest::qWait(800);
+    QVERIFY(text.isVisible());
+    QCOMPARE(text.windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
+    QVERIFY(xdotool({"key", "--clearmodifiers", "ctrl+End"}));
+    QVERIFY(xdotool({"type", "--delay", "30", "ZZ"}));
+    QTRY_COMPARE(text.windowTitle(), QStringLiteral("* ﾃｷｽﾄ表示"));
+    QVERIFY(xdotool({"key", "--clearmodifiers", "ctrl+s"}));
+    QTRY_COMPARE(items.icItemOb(item).ioWords, QString(shown + "ZZ"));
+    QCOMPARE(list->item(1)->text(), items.icCaption(shown + "ZZ"));
+    QCOMPARE(text.windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir::current().filePath(
+        QStringLiteral("x11-textwindow.png")));
+
+    // A click on the main window closes it; the edit was saved, so nothing is asked.
+    QVERIFY(xdotool(at(rowPoint(0)) + QStringList{"click", "1"}));
+    QTRY_VERIFY(!text.isVisible());
+    QVERIFY(p.messages.asked.isEmpty());
+    QVERIFY(!p.grobal().text.textVis);
+}
+
+QTEST_MAIN(TestTextWindowX11)
+#include "tst_textwindowx11.moc"
