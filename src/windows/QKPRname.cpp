@@ -205,17 +205,21 @@ bool QKPRname::eventFilter(QObject *watched, QEvent *event)
 {
     const int button = watched == Butnlbl[0] ? 0 : watched == Butnlbl[1] ? 1 : -1;
     const bool draggable = watched == Header || watched == namelbl;
+    // The labels' mouse events end here: passed on, the dialog would take them for its background.
+    const bool label = watched != Nametxt;
     switch (event->type()) {
     case QEvent::Enter:
+        hover(button);
+        break;
     case QEvent::MouseMove:
         hover(button);
-        if (draggable && event->type() == QEvent::MouseMove)
+        if (draggable)
             dragTo(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
-        break;
+        return label;
     case QEvent::MouseButtonPress:
         if (draggable)
             startDrag(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
-        break;
+        return label;
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (draggable)
@@ -226,9 +230,8 @@ bool QKPRname::eventFilter(QObject *watched, QEvent *event)
                 accept();
             else
                 cancel();
-            return true;
         }
-        break;
+        return label;
     }
     default: break;
     }

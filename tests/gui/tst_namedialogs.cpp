@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -83,6 +84,7 @@ private slots:
     void namingAListNumbersNamesakes();
     void namingAnItemAndRemovingItsName();
     void losingActivationCancels();
+    void buttonsLightUpAndTheDialogDragsByItsTitle();
     void fitCaption_data();
     void fitCaption();
     void listDataEntriesAndFigures();
@@ -150,6 +152,39 @@ void TestNameDialogs::losingActivationCancels()
     QCOMPARE(t.list(0).loName, before);
     QVERIFY(!t.name().GoSign);
     QCOMPARE(t.name().NameIn, QString());
+}
+
+void TestNameDialogs::buttonsLightUpAndTheDialogDragsByItsTitle()
+{
+    Program t;
+    t.p.command("Namenu")->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(&t.name()));
+    auto *ok = t.in<QLabel>(t.name(), "Butnlbl0");
+    auto *cancel = t.in<QLabel>(t.name(), "Butnlbl1");
+    const auto colour = [](QLabel *button) { return button->palette().color(QPalette::Window); };
+    const QColor grey(0xE0, 0xE0, 0xE0), blue(0xC0, 0xC0, 0xFF);
+    // Through the dialog's window, as the pointer's moves come.
+    QWindow *window = t.name().windowHandle();
+    const auto over = [&](QWidget *part, QPoint at = {}) { return part->mapTo(&t.name(), at.isNull() ? part->rect().center() : at); };
+    QCOMPARE(colour(ok), grey);
+    QTest::mouseMove(window, over(ok));
+    QTRY_COMPARE(colour(ok), blue);
+    QTest::mouseMove(window, over(cancel));
+    QTRY_COMPARE(colour(cancel), blue);
+    QCOMPARE(colour(ok), grey);
+    auto *header = t.in<QLabel>(t.name(), "Header");
+    QTest::mouseMove(window, over(header, QPoint(10, 5)));
+    QTRY_COMPARE(colour(cancel), grey);
+
+    const QPoint start = t.name().pos();
+    QTest::mousePress(window, Qt::LeftButton, {}, over(header, QPoint(10, 5)));
+    QTest::mouseMove(window, over(header, QPoint(40, 25)));
+    // The pointer moved with the dialog: it is over the same place of the title again.
+    QTest::mouseRelease(window, Qt::LeftButton, {}, over(header, QPoint(10, 5)));
+    QTRY_COMPARE(t.name().pos(), start + QPoint(30, 20));
+    QCOMPARE(t.p.window().windowSettings().name, NameDialogSettings({46 + 30, 66 + 20}));
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    QVERIFY(!t.name().isVisible());
 }
 
 void TestNameDialogs::fitCaption_data()

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using Answer = MessageBoxPort::Answer;
@@ -100,6 +101,7 @@ private slots:
     void listChangesRefuseSavingUntilARowIsClicked();
     void captureSwitchFollowsTheWindow();
     void placementIsKeptForTheNextOpening();
+    void placementSurvivesARestart();
 };
 
 void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
@@ -397,6 +399,38 @@ void TestTextWindow::placementIsKeptForTheNextOpening()
     t.open(1);
     QCOMPARE(t.text().offsetFromMain(), QPoint(30, 40));
     QCOMPARE(t.text().frameGeometry().size(), outer);
+}
+
+void TestTextWindow::placementSurvivesARestart()
+{
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("QKPRUtil.dat"));
+    QSize outer;
+    {
+        TestProgram p;
+        p.start({}, settings);
+        for (const char *text : {"one", "two"})
+            p.grobal().listControl().lcListOb(0).loItemControl().icMakeItem(0, QString::fromLatin1(text));
+        p.grobal().listExControl().lecItemSetBlue(0, 0);
+        p.command("Textnu")->trigger();
+        QKPRtext &text = p.root.textWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&text));
+        text.move(p.window().frameGeometry().topLeft() + QPoint(25, 35));
+        text.resize(280, 150);
+        outer = text.frameGeometry().size();
+        text.findChild<QAction *>("Verticalnu")->trigger();
+        text.findChild<QAction *>("Locknu")->trigger();
+        // Still open when the program ends: nothing is asked, the placement is kept.
+        p.window().close();
+        QVERIFY(p.messages.asked.isEmpty());
+    }
+    TestProgram again;
+    again.start({}, settings);
+    const TextWindowSettings &stored = again.window().windowSettings().text;
+    QCOMPARE(QPoint(stored.NowPosX, stored.NowPosY), QPoint(25, 35));
+    QCOMPARE(QSize(stored.nowPosW, stored.nowPosH), outer);
+    QVERIFY(stored.textLock);
+    QCOMPARE(stored.textVBoth, 1);
 }
 
 QTEST_MAIN(TestTextWindow)
