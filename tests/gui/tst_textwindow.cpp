@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -123,6 +124,14 @@ void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
     QVERIFY(!t.text().isVisible());
     t.open(2);
     QCOMPARE(t.text().windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
+
+    // Topmost with the main window; a stored place off the desktop is pulled back onto it.
+    t.action("Closenu")->trigger();
+    t.p.window().setTopZOrder(true);
+    t.p.window().windowSettings().text.NowPosX = 5000;
+    t.open(2);
+    QVERIFY(t.text().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(t.text().frameGeometry().right(), t.text().screen()->geometry().right());
 }
 
 void TestTextWindow::editAndSaveRedrawsTheRow()
@@ -134,6 +143,11 @@ void TestTextWindow::editAndSaveRedrawsTheRow()
     QTest::keyClicks(t.box(), QStringLiteral("4"));
     QCOMPARE(t.text().windowTitle(), QStringLiteral("* ﾃｷｽﾄ表示"));
     QVERIFY(t.p.grobal().text.textDel);
+    QTest::keyClick(t.box(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(!t.box()->textCursor().hasSelection());
+    QTest::keyClick(t.box(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(t.box()->textCursor().selectedText().size(), 7);
+    t.box()->moveCursor(QTextCursor::End);
     emit t.text().findChild<QMenu *>("Menunu")->aboutToShow();
     QVERIFY(t.action("Savenu")->isEnabled());
     QTest::keyClick(t.box(), Qt::Key_S, Qt::ControlModifier);
