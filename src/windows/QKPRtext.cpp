@@ -111,6 +111,8 @@ void QKPRtext::buildMenus()
     Closenu = named(Menunu->addAction(QStringLiteral("閉じる(&X)")), "Closenu");
     Closenu->setShortcut(Qt::CTRL | Qt::Key_Q);
     connect(Menunu, &QMenu::aboutToShow, this, [this] { Savenu->setEnabled(textChanged); });
+    // A disabled action ignores its key: Ctrl+S must still save an edit made after the menu closed.
+    connect(Menunu, &QMenu::aboutToHide, this, [this] { Savenu->setEnabled(true); });
     connect(Cutnu, &QAction::triggered, this, &QKPRtext::divideCommand);
     connect(Savenu, &QAction::triggered, this, &QKPRtext::saveCommand);
     connect(Closenu, &QAction::triggered, this, &QWidget::close);

@@ -96,12 +96,10 @@ private slots:
     void lengthLimitOnOpening_data();
     void lengthLimitOnOpening();
     void typingUpToTheLimitCutsTheEnd();
-    void scrollSwitchMovesTheText();
     void unload_data();
     void unload();
     void listChangesRefuseSavingUntilARowIsClicked();
     void captureSwitchFollowsTheWindow();
-    void placementIsKeptForTheNextOpening();
     void placementSurvivesARestart();
 };
 
@@ -154,8 +152,13 @@ void TestTextWindow::editAndSaveRedrawsTheRow()
     QCOMPARE(t.store(), QStringList({"one", "two", "three" + Crlf + "4"}));
     QCOMPARE(t.rows().first(), t.items().icCaption("three" + Crlf + "4"));
     QCOMPARE(t.text().windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
-    emit t.text().findChild<QMenu *>("Menunu")->aboutToShow();
+    QMenu *menu = t.text().findChild<QMenu *>("Menunu");
+    emit menu->aboutToShow();
     QVERIFY(!t.action("Savenu")->isEnabled());
+    emit menu->aboutToHide();
+    QTest::keyClicks(t.box(), QStringLiteral("5"));
+    QTest::keyClick(t.box(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(t.store().last(), "three" + Crlf + "45");
     // Saved: closing asks nothing.
     t.action("Closenu")->trigger();
     QVERIFY(!t.text().isVisible());
@@ -264,23 +267,6 @@ void TestTextWindow::typingUpToTheLimitCutsTheEnd()
     QTRY_COMPARE(t.box()->height(), fullHeight);
 }
 
-void TestTextWindow::scrollSwitchMovesTheText()
-{
-    Program t;
-    t.open(0);
-    QTest::keyClicks(t.box(0), QStringLiteral("x"));
-    t.action("Verticalnu")->trigger();
-    QVERIFY(t.box(1)->isVisible() && !t.box(0)->isVisible());
-    QCOMPARE(t.box(1)->toPlainText(), QStringLiteral("xthree"));
-    QCOMPARE(t.box(0)->toPlainText(), QString());
-    // The mode in force again keeps the text.
-    t.action("Verticalnu")->trigger();
-    QCOMPARE(t.box(1)->toPlainText(), QStringLiteral("xthree"));
-    QVERIFY(t.action("Verticalnu")->isChecked() && !t.action("Bothnu")->isChecked());
-    QCOMPARE(t.text().windowTitle(), QStringLiteral("* ﾃｷｽﾄ表示"));
-    QCOMPARE(t.p.window().windowSettings().text.textVBoth, 1);
-}
-
 void TestTextWindow::unload_data()
 {
     QTest::addColumn<bool>("locked");
@@ -332,17 +318,14 @@ void TestTextWindow::unload()
     QCOMPARE(t.p.messages.asked.size(), answer >= 0 ? 1 : 0);
     if (answer >= 0) {
         const auto &asked = t.p.messages.asked[0];
-        if (listChanged) {
-            QCOMPARE(asked.title, QStringLiteral("Arlen.T.K. QuillKeeper"));
-            QCOMPARE(asked.text, QStringLiteral("ﾘｽﾄが変更されたため、保存されません。"));
-            QCOMPARE(asked.icon, MessageBoxPort::Icon::Warning);
-            QCOMPARE(asked.buttons, MessageBoxPort::Buttons::OkCancel);
-        } else {
-            QCOMPARE(asked.title, QStringLiteral("Arlen.T.K. QuillKeeper * ﾃｷｽﾄ表示"));
-            QCOMPARE(asked.text, "内容が変更されています。" + Crlf + "保存しますか?");
-            QCOMPARE(asked.icon, MessageBoxPort::Icon::Question);
-            QCOMPARE(asked.buttons, MessageBoxPort::Buttons::YesNoCancel);
-        }
+        const auto expected = listChanged
+            ? ScriptedMessageBoxes::Asked{"Arlen.T.K. QuillKeeper", "ﾘｽﾄが変更されたため、保存されません。",
+                                          MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::OkCancel}
+            : ScriptedMessageBoxes::Asked{"Arlen.T.K. QuillKeeper * ﾃｷｽﾄ表示", "内容が変更されています。\r\n保存しますか?",
+                                          MessageBoxPort::Icon::Question, MessageBoxPort::Buttons::YesNoCancel};
+        QCOMPARE(asked.title, expected.title);
+        QCOMPARE(asked.text, expected.text);
+        QVERIFY(asked.icon == expected.icon && asked.buttons == expected.buttons);
     }
     QCOMPARE(t.store().last(), saved ? QStringLiteral("new three") : QStringLiteral("three"));
     QCOMPARE(t.p.grobal().text.textVis, stays);
@@ -398,23 +381,6 @@ void TestTextWindow::captureSwitchFollowsTheWindow()
     QCOMPARE(t.action("StopGonu")->text(), QStringLiteral("停止中(&S)"));
 }
 
-void TestTextWindow::placementIsKeptForTheNextOpening()
-{
-    Program t;
-    t.open(0);
-    const QPoint moved = t.p.window().frameGeometry().topLeft() + QPoint(30, 40);
-    t.text().move(moved);
-    t.text().resize(300, 200);
-    const QSize outer = t.text().frameGeometry().size();
-    t.action("Closenu")->trigger();
-    const TextWindowSettings &stored = t.p.window().windowSettings().text;
-    QCOMPARE(QPoint(stored.NowPosX, stored.NowPosY), QPoint(30, 40));
-    QCOMPARE(QSize(stored.nowPosW, stored.nowPosH), outer);
-    t.open(1);
-    QCOMPARE(t.text().offsetFromMain(), QPoint(30, 40));
-    QCOMPARE(t.text().frameGeometry().size(), outer);
-}
-
 void TestTextWindow::placementSurvivesARestart()
 {
     QTemporaryDir dir;
@@ -432,7 +398,11 @@ void TestTextWindow::placementSurvivesARestart()
         text.move(p.window().frameGeometry().topLeft() + QPoint(25, 35));
         text.resize(280, 150);
         outer = text.frameGeometry().size();
-        text.findChild<QAction *>("Verticalnu")->trigger();
+        // The text moves to the wrapping box; choosing that mode again keeps it there.
+        for (int twice = 0; twice < 2; ++twice)
+            text.findChild<QAction *>("Verticalnu")->trigger();
+        QCOMPARE(text.findChild<QPlainTextEdit *>("Texttxt1")->toPlainText(), QStringLiteral("two"));
+        QVERIFY(!text.findChild<QPlainTextEdit *>("Texttxt0")->isVisible());
         text.findChild<QAction *>("Locknu")->trigger();
         // Still open when the program ends: nothing is asked, the placement is kept.
         p.window().close();
