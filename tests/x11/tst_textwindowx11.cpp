@@ -8,6 +8,8 @@
 #include "model/ListOb.h"
 #include "model/QKPRGrobal.h"
 #include "platform/ClipList.h"
+#include "windows/QKPRldata.h"
+#include "windows/QKPRname.h"
 #include "windows/QKPRtext.h"
 
 #include <QDir>
@@ -44,6 +46,8 @@ class TestTextWindowX11 : public QObject {
 private slots:
     void initTestCase();
     void doubleClickEditSaveThenClickAway();
+    void dialogsStayUntilTheMainWindowIsClicked_data();
+    void dialogsStayUntilTheMainWindowIsClicked();
 };
 
 void TestTextWindowX11::initTestCase()
@@ -94,6 +98,34 @@ void TestTextWindowX11::doubleClickEditSaveThenClickAway()
     QTRY_VERIFY(!text.isVisible());
     QVERIFY(p.messages.asked.isEmpty());
     QVERIFY(!p.grobal().text.textVis);
+}
+
+void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("naming") << "Namenu";
+    QTest::newRow("list information") << "ListInfonu";
+}
+
+void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked()
+{
+    QFETCH(QString, command);
+    TestProgram p;
+    p.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
+    const QString name = p.grobal().listControl().lcListOb(0).loName;
+    p.command(command.toLatin1().constData())->trigger();
+    QWidget *dialog = command == "Namenu" ? static_cast<QWidget *>(&p.root.nameDialog())
+                                          : static_cast<QWidget *>(&p.root.listDataDialog());
+    QTRY_VERIFY(dialog->isVisible() && dialog->isActiveWindow());
+    QTest::qWait(800);
+    QVERIFY(dialog->isVisible());
+    // The main window's bottom-left corner, away from the dialog.
+    const QPoint corner = p.window().mapToGlobal(QPoint(10, p.window().height() - 10));
+    // Without --sync: the pointer may be there already from the row before, and would never move.
+    QVERIFY(xdotool({"mousemove", QString::number(corner.x()), QString::number(corner.y()), "click", "1"}));
+    QTRY_VERIFY(!dialog->isVisible());
+    QCOMPARE(p.grobal().listControl().lcListOb(0).loName, name);
 }
 
 QTEST_MAIN(TestTextWindowX11)
