@@ -283,6 +283,7 @@ void QKPRtext::saveCommand()
         KeepOnDeactivate keep(*this);
         m_messages.show(ProgramTexts::title(), QStringLiteral("ﾘｽﾄが変更されたため、保存できません。"),
                         MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::Ok);
+        regainActivation();
         return;
     }
     if (textChanged)
@@ -321,6 +322,7 @@ void QKPRtext::divideCommand()
     if (!m_hand.textSave) {
         m_messages.show(ProgramTexts::title(), QStringLiteral("ﾘｽﾄが変更されたため、二分割できません。"),
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
+        regainActivation();
         return;
     }
     // A full list makes room by dropping its top or bottom row; when that row is the item being
@@ -331,6 +333,7 @@ void QKPRtext::divideCommand()
     if (items.UB() >= list.UpperCount && m_hand.cIx == droppedRow) {
         m_messages.show(ProgramTexts::title(), QStringLiteral("ﾘｽﾄの項目数が上限のため、二分割できません。"),
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
+        regainActivation();
         return;
     }
     const QPlainTextEdit *box = visibleBox();
@@ -423,7 +426,7 @@ void QKPRtext::closeEvent(QCloseEvent *event)
             if (answer == MessageBoxPort::Answer::Cancel) {
                 closeByDeactivate = false;
                 event->ignore();
-                activateWindow();
+                regainActivation();
                 return;
             }
         }

@@ -65,6 +65,16 @@ void SideWindow::showActive()
         QTimer::singleShot(FrameWaitMs, this, [this] { m_awaitFrame = false; });
 }
 
+void SideWindow::regainActivation()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !isActiveWindow()) {
+            raise();
+            activateWindow();
+        }
+    });
+}
+
 bool SideWindow::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);

@@ -40,6 +40,10 @@ protected:
     void placeBesideMain(QPoint offset, QSize outerSize = {});
     // Shows the window and gives it the activation.
     void showActive();
+    // Takes the activation back once the event loop is free, when the window is still shown:
+    // after its own box closes, the activation may have gone elsewhere, and without it no later
+    // click elsewhere would close the window.
+    void regainActivation();
     QWidget &mainWindow() const { return m_main; }
 
     // The window became active.

@@ -1,6 +1,8 @@
 // The text window on a real X server, driven by the pointer and the keyboard through the X server
 // (xdotool); also run under a window manager.
 #include "TestProgram.h"
+#include "app/QtSeams.h"
+#include "mainwindow/MainCommands.h"
 #include "mainwindow/QKPRbase.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
@@ -12,7 +14,9 @@
 #include "windows/QKPRname.h"
 #include "windows/QKPRtext.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QTimer>
 #include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
@@ -46,6 +50,7 @@ class TestTextWindowX11 : public QObject {
 private slots:
     void initTestCase();
     void doubleClickEditSaveThenClickAway();
+    void staysOpenUnderItsOwnMessageBox();
     void dialogsStayUntilTheMainWindowIsClicked_data();
     void dialogsStayUntilTheMainWindowIsClicked();
 };
@@ -98,6 +103,37 @@ void TestTextWindowX11::doubleClickEditSaveThenClickAway()
     QTRY_VERIFY(!text.isVisible());
     QVERIFY(p.messages.asked.isEmpty());
     QVERIFY(!p.grobal().text.textVis);
+}
+
+void TestTextWindowX11::staysOpenUnderItsOwnMessageBox()
+{
+    // The system's message boxes, really shown.
+    QtSeams system;
+    ProgramRoot root(system.seams());
+    root.window().loadForm();
+    root.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&root.window()));
+    const qint16 pane = root.grobal().listExControl().lecListFocus();
+    root.grobal().listControl().lcListOb(0).loItemControl().icMakeItem(pane, QStringLiteral("text"));
+    root.grobal().listExControl().lecItemSetBlue(pane, 0);
+    root.commands().action(QStringLiteral("Textnu"))->trigger();
+    QKPRtext &text = root.textWindow();
+    QTRY_VERIFY(text.isVisible() && text.isActiveWindow());
+    QTest::qWait(500);
+    // The list changed: saving is refused in a box, which Enter closes.
+    root.grobal().ClearTextSave(pane);
+    bool boxShown = false;
+    QTimer::singleShot(1000, &text, [&] {
+        boxShown = QApplication::activeModalWidget() != nullptr;
+        xdotool({"key", "Return"});
+    });
+    text.findChild<QAction *>(QStringLiteral("Savenu"))->trigger();
+    QVERIFY(boxShown);
+    QTest::qWait(800);
+    QVERIFY(text.isVisible());
+    const QPoint corner = root.window().mapToGlobal(QPoint(10, root.window().height() - 10));
+    QVERIFY(xdotool({"mousemove", QString::number(corner.x()), QString::number(corner.y()), "click", "1"}));
+    QTRY_VERIFY(!text.isVisible());
 }
 
 void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked_data()
