@@ -16,6 +16,10 @@
 #include "platform/spgComDLColor.h"
 #include "platform/spgComDLFont.h"
 #include "windows/QKPRUtility.h"
+#include "windows/QKPRldata.h"
+#include "windows/QKPRname.h"
+#include "windows/QKPRtext.h"
+#include "windows/WindowCommands.h"
 
 #include <QMenuBar>
 
@@ -29,6 +33,11 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
       m_listFiles(std::make_unique<ListFileCommands>(*m_grobal, *m_listCommands, seams.messages, seams.fileDialogs)),
       m_window(std::make_unique<QKPRbase>(*m_grobal, m_panes, *m_watcher, *m_itemCommands, *m_listCommands,
                                           *m_listFiles, seams.messages)),
+      m_textWindow(std::make_unique<QKPRtext>(*m_grobal, *m_watcher, seams.messages, *m_window,
+                                              m_window->windowSettings().text)),
+      m_nameDialog(std::make_unique<QKPRname>(*m_grobal, *m_window, m_window->windowSettings().name)),
+      m_listData(std::make_unique<QKPRldata>(*m_grobal, *m_window, m_window->windowSettings().listData)),
+      m_windowCommands(std::make_unique<WindowCommands>(*m_grobal, *m_textWindow, *m_nameDialog, *m_listData)),
       m_commands(std::make_unique<MainCommands>(*m_grobal, *m_window, *m_listCommands, *m_listFiles, *m_watcher)),
       m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay))
 {
@@ -59,6 +68,23 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
             m_watcher->ClickItem(pane);
     });
     QObject::connect(m_panes, &PaneArea::layoutRequested, m_commands.get(), &MainCommands::ListMenuState);
+
+    WindowCommands *windows = m_windowCommands.get();
+    QObject::connect(m_commands.get(), &MainCommands::nameListRequested, m_window.get(), [windows] { windows->NameList(); });
+    QObject::connect(m_commands.get(), &MainCommands::nameItemRequested, m_window.get(), [windows] { windows->NameItem(); });
+    QObject::connect(m_commands.get(), &MainCommands::listDataRequested, m_window.get(), [windows] { windows->ShowListData(); });
+    QObject::connect(m_commands.get(), &MainCommands::itemTextRequested, m_window.get(), [windows] { windows->ShowItemText(); });
+    QObject::connect(m_panes, &PaneArea::rowDoubleClicked, m_textWindow.get(), [this](qint16 pane) {
+        if (m_grobal->listExControl().lecListFocus() != pane)
+            m_grobal->listExControl().lecChaFocus(pane);
+        m_windowCommands->ShowItemText();
+    });
+    QObject::connect(m_watcher.get(), &ClipboardWatcher::textWindowRepointed, m_textWindow.get(), &QKPRtext::ReNew);
+    QObject::connect(m_watcher.get(), &ClipboardWatcher::captureSwitched, m_textWindow.get(),
+                     &QKPRtext::setStopGoCaption);
+    // The end writes the settings before it closes the windows: their placement goes in first.
+    QObject::connect(m_window.get(), &QKPRbase::ending, m_textWindow.get(), &QKPRtext::storePlacement);
+    QObject::connect(m_window.get(), &QKPRbase::ending, m_listData.get(), &QKPRldata::storePlacement);
 }
 
 ProgramRoot::~ProgramRoot() = default;

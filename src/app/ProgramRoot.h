@@ -18,6 +18,10 @@ class spgComDLColor;
 class spgComDLFont;
 class QKPRGrobal;
 class QKPRbase;
+class QKPRldata;
+class QKPRname;
+class QKPRtext;
+class WindowCommands;
 
 // Builds the program: the global state, the watcher, the commands and every window, each given
 // only what it uses, and connects the events that go up between them. The program builds one
@@ -39,6 +43,9 @@ public:
     PaneArea &panes() const { return *m_panes; }
     MainCommands &commands() const { return *m_commands; }
     MainMenus &menus() const { return *m_menus; }
+    QKPRtext &textWindow() const { return *m_textWindow; }
+    QKPRname &nameDialog() const { return *m_nameDialog; }
+    QKPRldata &listDataDialog() const { return *m_listData; }
 
 private:
     PaneArea *m_panes; // the main window's client area, owned by the window
@@ -49,6 +56,10 @@ private:
     std::unique_ptr<ListCommands> m_listCommands;
     std::unique_ptr<ListFileCommands> m_listFiles;
     std::unique_ptr<QKPRbase> m_window;
+    std::unique_ptr<QKPRtext> m_textWindow;
+    std::unique_ptr<QKPRname> m_nameDialog;
+    std::unique_ptr<QKPRldata> m_listData;
+    std::unique_ptr<WindowCommands> m_windowCommands;
     std::unique_ptr<MainCommands> m_commands;
     MainMenus *m_menus; // owned by the menu bar
     std::unique_ptr<FontColourDialogPort> m_systemFontColourDialogs; // when the seams give none

@@ -1,7 +1,9 @@
 #include "mainwindow/ListCommands.h"
 
 #include "mainwindow/ListDisplayMenu.h"
+#include "model/ItemControl.h"
 #include "model/ListControl.h"
+#include "model/ListOb.h"
 #include "model/ListExControl.h"
 #include "model/QKPRGrobal.h"
 
@@ -40,6 +42,13 @@ void ListCommands::DeleteList()
     panes.lecUnExList(pane);
     m_grobal.listControl().lcDelList(list);
     m_displayMenu.DelListMenu();
+    m_grobal.ClearTextSave(pane);
+}
+
+void ListCommands::ClearList()
+{
+    const qint16 pane = m_grobal.listExControl().lecListFocus();
+    m_grobal.listControl().lcListOb(m_grobal.getOLx(pane)).loItemControl().icClearItem(pane);
     m_grobal.ClearTextSave(pane);
 }
 

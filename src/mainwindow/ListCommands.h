@@ -16,6 +16,8 @@ public:
     // The first list, shown in the first pane at start-up.
     void MakeFirstList();
     void DeleteList();
+    // Empties the focused list.
+    void ClearList();
     void ListWinChange(int index);
 
 private:

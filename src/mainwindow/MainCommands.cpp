@@ -24,6 +24,12 @@ MainCommands::MainCommands(QKPRGrobal &grobal, QWidget &window, ListCommands &li
         [&watcher] { watcher.setStopGo(!watcher.StopGo()); })
         ->setCheckable(true);
     add("Utilitynu", QStringLiteral("設定(&U)..."), {}, [this] { emit utilityRequested(); });
+    add("Namenu", QStringLiteral("ﾘｽﾄに名前をつける(&M)..."), {}, [this] { emit nameListRequested(); });
+    add("Clearnu", QStringLiteral("ﾘｽﾄ内容のｸﾘｱ(&C)"), {}, [&lists] { lists.ClearList(); });
+    add("ListInfonu", QStringLiteral("ﾘｽﾄの詳細情報(&I)"), Qt::CTRL | Qt::Key_I, [this] { emit listDataRequested(); });
+    add("Textnu", QStringLiteral("ﾃｷｽﾄに表示(&T)..."), {}, [this] { emit itemTextRequested(); });
+    // Item naming has no menu-bar item; the pop-up menu and the toolbar trigger this action.
+    add("popNameInu", QStringLiteral("名前を付ける(&M)..."), {}, [this] { emit nameItemRequested(); });
 }
 
 QAction *MainCommands::add(const char *name, const QString &caption, const QKeySequence &shortcut,

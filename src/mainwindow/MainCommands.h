@@ -33,6 +33,11 @@ public:
 signals:
     // The settings command: the composition root shows the settings dialog.
     void utilityRequested();
+    // Commands that open the windows above the main window (the root connects them).
+    void nameListRequested();
+    void nameItemRequested();
+    void listDataRequested();
+    void itemTextRequested();
 
 private:
     QAction *add(const char *name, const QString &caption, const QKeySequence &shortcut,

@@ -24,14 +24,14 @@ MainMenus::MainMenus(QMenuBar &bar, MainCommands &commands, ListDisplayMenu &lis
     : QObject(&bar), Windowsnu(listDisplay)
 {
     Menunu[0] = bar.addMenu(QStringLiteral("ﾘｽﾄ編集(&L)"));
-    fill(Menunu[0], commands, {"Newnu", "Delenu", "", "Opennu", "OvSavenu", "Savenu", "", "Endnu"});
+    fill(Menunu[0], commands, {"Newnu", "Namenu", "Delenu", "Clearnu", "ListInfonu", "", "Opennu", "OvSavenu", "Savenu", "", "Endnu"});
     connect(Menunu[0], &QMenu::aboutToShow, &commands, &MainCommands::ListMenuState);
 
     Menunu[1] = listDisplay.menu();
     bar.addMenu(Menunu[1]);
 
     Menunu[2] = bar.addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
-    fill(Menunu[2], commands, {"Utilitynu", "", "Stopnu"});
+    fill(Menunu[2], commands, {"Utilitynu", "", "Textnu", "", "Stopnu"});
     connect(Menunu[2], &QMenu::aboutToShow, &commands, &MainCommands::OptionMenuState);
 
     Menunu[3] = bar.addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));

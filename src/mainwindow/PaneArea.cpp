@@ -39,6 +39,11 @@ ClipList *PaneArea::makeClipList()
         if (pane >= 0)
             emit rowReleased(pane);
     });
+    connect(list, &ClipList::doubleClicked, this, [this, list] {
+        const qint16 pane = paneOf(list);
+        if (pane >= 0)
+            emit rowDoubleClicked(pane);
+    });
     return list;
 }
 

@@ -51,6 +51,8 @@ public:
 signals:
     // A mouse button was released over the list box of a pane.
     void rowReleased(qint16 pane);
+    // A row of the list box of a pane was double-clicked.
+    void rowDoubleClicked(qint16 pane);
     // Every layout request, also one that is held (the list menu's enabled states follow).
     void layoutRequested();
 

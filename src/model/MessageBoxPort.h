@@ -7,7 +7,7 @@
 class MessageBoxPort {
 public:
     enum class Icon { Information, Question, Warning, Critical };
-    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~MessageBoxPort() = default;

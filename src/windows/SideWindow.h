@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+
+// What the windows beside the main window share: placement as an offset from the main window's
+// top-left corner kept on the desktop, topmost while the main window is, and closing when they
+// lose activation, except to the program's own message box or dialog.
+class SideWindow : public QWidget {
+    Q_OBJECT
+public:
+    SideWindow(QWidget &mainWindow, Qt::WindowFlags flags);
+
+    // Outer frame position and size in pixels.
+    int PixLeft() const { return frameGeometry().left(); }
+    int PixTop() const { return frameGeometry().top(); }
+    int PixWidth() const { return frameGeometry().width(); }
+    int PixHeight() const { return frameGeometry().height(); }
+
+    // The window's top-left corner less the main window's.
+    QPoint offsetFromMain() const;
+
+    // While one lives, losing activation does not count (a message box or dialog of the window's own).
+    class KeepOnDeactivate {
+    public:
+        explicit KeepOnDeactivate(SideWindow &window) : m_window(window) { ++m_window.m_keepOnDeactivate; }
+        ~KeepOnDeactivate() { --m_window.m_keepOnDeactivate; }
+        KeepOnDeactivate(const KeepOnDeactivate &) = delete;
+        KeepOnDeactivate &operator=(const KeepOnDeactivate &) = delete;
+
+    private:
+        SideWindow &m_window;
+    };
+
+protected:
+    // Places the outer frame at the main window's corner plus offset, pulled onto the desktop;
+    // an empty size keeps the window's own. Also takes the main window's topmost state. Call
+    // before showing.
+    void placeBesideMain(QPoint offset, QSize outerSize = {});
+    // Shows the window and gives it the activation.
+    void showActive();
+    // Takes the activation back once the event loop is free, when the window is still shown:
+    // after its own box closes, the activation may have gone elsewhere, and without it no later
+    // click elsewhere would close the window.
+    void regainActivation();
+    QWidget &mainWindow() const { return m_main; }
+
+    // The window became active.
+    virtual void activated() {}
+    // The window lost activation.
+    // mayClose is false while its own message box or dialog is over it.
+    virtual void deactivated(bool mayClose) = 0;
+
+    void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void setOuterBounds(const QRect &outer);
+    void judgeDeactivation();
+    bool programWindowActive() const;
+
+    QWidget &m_main;
+    int m_keepOnDeactivate = 0;
+    bool m_wasActive = false;
+    bool m_showing = false;
+    QRect m_outerWanted;
+    bool m_awaitFrame = false;
+};

@@ -1,0 +1,421 @@
+// The text window on real widgets, against the real list boxes: opening, editing, saving,
+// dividing, the length limit and every way it closes.
+#include "TestProgram.h"
+#include "capture/ClipboardWatcher.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityGrobal.h"
+#include "platform/ClipList.h"
+#include "storage/TextWindowSettings.h"
+#include "windows/QKPRtext.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Answer = MessageBoxPort::Answer;
+
+namespace {
+const QString Crlf = QStringLiteral("\r\n");
+
+struct Program {
+    // Items "one", "two", "three" added at the top: rows show three, two, one.
+    Program()
+    {
+        p.start();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+        for (const char *text : {"one", "two", "three"})
+            items().icMakeItem(pane(), QString::fromLatin1(text));
+    }
+    qint16 pane() { return p.grobal().listExControl().lecListFocus(); }
+    ItemControl &items() { return p.grobal().listControl().lcListOb(0).loItemControl(); }
+    QStringList rows()
+    {
+        QStringList all;
+        for (int row = 0; row < p.listAt(0)->count(); ++row)
+            all << p.listAt(0)->item(row)->text();
+        return all;
+    }
+    QStringList store()
+    {
+        QStringList all;
+        for (qint16 item = 0; item < items().UB(); ++item)
+            all << items().icItemOb(item).ioWords;
+        return all;
+    }
+    // Opens the window on a row.
+    void open(int row)
+    {
+        // The commands come from the main window.
+        p.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+        p.grobal().listExControl().lecItemSetBlue(pane(), qint16(row));
+        p.command("Textnu")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(&text()));
+    }
+    // After the first moments of the window, when a window manager may still hand the activation
+    // back to the main window.
+    void clickMain()
+    {
+        QTest::qWait(350);
+        p.window().activateWindow();
+        QTest::qWait(50);
+    }
+    QStringList captions(const QStringList &texts)
+    {
+        QStringList all;
+        for (const QString &text : texts)
+            all << (text == "kept" ? text : items().icCaption(text));
+        return all;
+    }
+    QKPRtext &text() { return p.root.textWindow(); }
+    QPlainTextEdit *box(int index = 0) { return text().findChild<QPlainTextEdit *>(QStringLiteral("Texttxt%1").arg(index)); }
+    QLabel *errorMess() { return text().findChild<QLabel *>(QStringLiteral("ErrorMess")); }
+    QAction *action(const char *name) { return text().findChild<QAction *>(QString::fromLatin1(name)); }
+    TestProgram p;
+};
+} // namespace
+
+class TestTextWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void opensBesideTheMainWindowOnTheFocusedItem();
+    void editAndSaveRedrawsTheRow();
+    void divide_data();
+    void divide();
+    void dividingTheRowAFullListWouldDropIsRefused();
+    void lengthLimitOnOpening_data();
+    void lengthLimitOnOpening();
+    void typingUpToTheLimitCutsTheEnd();
+    void unload_data();
+    void unload();
+    void listChangesRefuseSavingUntilARowIsClicked();
+    void captureSwitchFollowsTheWindow();
+    void placementSurvivesARestart();
+};
+
+void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
+{
+    Program t;
+    t.items().icNameItem(t.pane(), 1, QStringLiteral("named"));
+    t.open(1);
+    QCOMPARE(t.box()->toPlainText(), QStringLiteral("two"));
+    QCOMPARE(t.text().windowTitle(), QStringLiteral("named"));
+    QCOMPARE(t.text().offsetFromMain(), QPoint(66, 66));
+    QCOMPARE(t.text().frameGeometry().size(), QSize(240, 186));
+    QVERIFY(t.box(0)->isVisible() && !t.box(1)->isVisible());
+    QVERIFY(t.action("Bothnu")->isChecked() && !t.action("Verticalnu")->isChecked());
+    QCOMPARE(t.action("StopGonu")->text(), t.p.root.watcher().StopGo() ? QStringLiteral("作動中(&S)") : QStringLiteral("停止中(&S)"));
+    QVERIFY(t.p.grobal().text.textVis && t.p.grobal().text.textSave);
+
+    // Open again: only the activation.
+    t.clickMain();
+    QVERIFY(!t.text().isVisible());
+    t.open(2);
+    QCOMPARE(t.text().windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
+
+    // Topmost with the main window; a stored place off the desktop is pulled back onto it.
+    t.action("Closenu")->trigger();
+    t.p.window().setTopZOrder(true);
+    t.p.window().windowSettings().text.NowPosX = 5000;
+    t.open(2);
+    QVERIFY(t.text().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(t.text().frameGeometry().right(), t.text().screen()->geometry().right());
+}
+
+void TestTextWindow::editAndSaveRedrawsTheRow()
+{
+    Program t;
+    t.open(0);
+    t.box()->moveCursor(QTextCursor::End);
+    QTest::keyClick(t.box(), Qt::Key_Return);
+    QTest::keyClicks(t.box(), QStringLiteral("4"));
+    QCOMPARE(t.text().windowTitle(), QStringLiteral("* ﾃｷｽﾄ表示"));
+    QVERIFY(t.p.grobal().text.textDel);
+    QTest::keyClick(t.box(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(!t.box()->textCursor().hasSelection());
+    QTest::keyClick(t.box(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(t.box()->textCursor().selectedText().size(), 7);
+    t.box()->moveCursor(QTextCursor::End);
+    emit t.text().findChild<QMenu *>("Menunu")->aboutToShow();
+    QVERIFY(t.action("Savenu")->isEnabled());
+    QTest::keyClick(t.box(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(t.store(), QStringList({"one", "two", "three" + Crlf + "4"}));
+    QCOMPARE(t.rows().first(), t.items().icCaption("three" + Crlf + "4"));
+    QCOMPARE(t.text().windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
+    QMenu *menu = t.text().findChild<QMenu *>("Menunu");
+    emit menu->aboutToShow();
+    QVERIFY(!t.action("Savenu")->isEnabled());
+    emit menu->aboutToHide();
+    QTest::keyClicks(t.box(), QStringLiteral("5"));
+    QTest::keyClick(t.box(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(t.store().last(), "three" + Crlf + "45");
+    // Saved: closing asks nothing.
+    t.action("Closenu")->trigger();
+    QVERIFY(!t.text().isVisible());
+    QVERIFY(t.p.messages.asked.isEmpty());
+}
+
+void TestTextWindow::divide_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("store");
+    // The item shown is "ab\r\ncd" in row 1 named "kept"; the new item comes above it, focused.
+    QTest::newRow("selection in the middle") << 1 << 3 << QStringList({"three", "b\r\nc", "kept", "one"})
+                                             << QStringList({"one", "ad", "three", "b\r\nc"});
+    QTest::newRow("caret in the middle") << 2 << 0 << QStringList({"three", "ab", "kept", "one"})
+                                         << QStringList({"one", "\r\ncd", "three", "ab"});
+    QTest::newRow("caret at the start") << 0 << 0 << QStringList({"three", "", "kept", "one"})
+                                        << QStringList({"one", "ab\r\ncd", "three", ""});
+    QTest::newRow("caret at the end") << 5 << 0 << QStringList({"three", "ab\r\ncd", "kept", "one"})
+                                      << QStringList({"one", "", "three", "ab\r\ncd"});
+}
+
+void TestTextWindow::divide()
+{
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, store);
+    Program t;
+    t.items().icItemOb(1).ioWords = QStringLiteral("ab\r\ncd");
+    t.items().icNameItem(t.pane(), 1, QStringLiteral("kept"));
+    t.open(1);
+    QTextCursor cursor = t.box()->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    t.box()->setTextCursor(cursor);
+    QTest::keyClick(t.box(), Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(!t.text().isVisible());
+    QVERIFY(t.p.messages.asked.isEmpty());
+    QCOMPARE(t.rows(), t.captions(rows));
+    QCOMPARE(t.store(), store);
+    QCOMPARE(t.p.listAt(0)->currentRow(), 1);
+    QVERIFY(t.p.listAt(0)->item(1)->isSelected());
+}
+
+void TestTextWindow::dividingTheRowAFullListWouldDropIsRefused()
+{
+    Program t;
+    t.p.grobal().listControl().lcListOb(0).UpperCount = 3;
+    const bool wayAdd = t.p.grobal().listControl().lcListOb(0).WayAdd;
+    t.open(wayAdd ? 0 : 2);
+    t.p.messages.willAnswer(Answer::Ok);
+    t.action("Cutnu")->trigger();
+    QCOMPARE(t.p.messages.asked.size(), 1);
+    QCOMPARE(t.p.messages.asked[0].text, QStringLiteral("ﾘｽﾄの項目数が上限のため、二分割できません。"));
+    QVERIFY(t.text().isVisible());
+    QCOMPARE(t.store(), QStringList({"one", "two", "three"}));
+}
+
+void TestTextWindow::lengthLimitOnOpening_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("16383") << QString(16383, u'x') << 16383 << false;
+    QTest::newRow("16384") << QString(16384, u'x') << 16384 << true;
+    QTest::newRow("cut between CR and LF") << QString(16383, u'x') + Crlf << 16383 << true;
+    QTest::newRow("10 MB") << QString(10 * 1024 * 1024, u'y') << 16384 << true;
+}
+
+void TestTextWindow::lengthLimitOnOpening()
+{
+    QFETCH(QString, item);
+    QFETCH(int, shown);
+    QFETCH(bool, message);
+    Program t;
+    t.items().icItemOb(2).ioWords = item;
+    t.open(0);
+    QCOMPARE(t.box()->document()->characterCount() - 1, shown);
+    QCOMPARE(t.errorMess()->isVisible(), message);
+    if (message)
+        QCOMPARE(t.errorMess()->text(), QStringLiteral("文字が入りきりません。一部を表示します。"));
+    // Opening and closing never cuts the item.
+    t.clickMain();
+    QVERIFY(!t.text().isVisible());
+    QCOMPARE(t.items().icItemOb(2).ioWords, item);
+}
+
+void TestTextWindow::typingUpToTheLimitCutsTheEnd()
+{
+    Program t;
+    t.items().icItemOb(2).ioWords = QString(16382, u'x');
+    t.open(0);
+    t.box()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(t.box(), QStringLiteral("a"));
+    QVERIFY(!t.errorMess()->isVisible());
+    QTest::keyClicks(t.box(), QStringLiteral("bc"));
+    QCOMPARE(t.box()->toPlainText(), QString(16382, u'x') + "ab");
+    QCOMPARE(t.errorMess()->text(), QStringLiteral("文字を増やせません。末尾を削除します。"));
+    QVERIFY(t.errorMess()->isVisible());
+    const int fullHeight = t.text().height() - t.text().findChild<QMenuBar *>()->height();
+    QVERIFY(t.box()->height() < fullHeight);
+    QTest::keyClick(t.box(), Qt::Key_Backspace);
+    QVERIFY(!t.errorMess()->isVisible());
+    QTRY_COMPARE(t.box()->height(), fullHeight);
+}
+
+void TestTextWindow::unload_data()
+{
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<bool>("listChanged");
+    QTest::addColumn<bool>("byDeactivation");
+    QTest::addColumn<int>("answer"); // -1: no box
+    QTest::addColumn<bool>("stays");
+    QTest::addColumn<bool>("saved");
+    const int yes = int(Answer::Yes), no = int(Answer::No), cancel = int(Answer::Cancel), ok = int(Answer::Ok);
+    QTest::newRow("clean, click away") << false << false << false << true << -1 << false << false;
+    QTest::newRow("clean, locked, click away") << true << false << false << true << -1 << true << false;
+    QTest::newRow("locked, close command") << true << false << false << false << -1 << false << false;
+    QTest::newRow("edited, Yes") << false << true << false << false << yes << false << true;
+    QTest::newRow("edited, No") << false << true << false << true << no << false << false;
+    QTest::newRow("edited, Cancel") << false << true << false << true << cancel << true << false;
+    QTest::newRow("edited, locked, Yes") << true << true << false << true << yes << true << true;
+    QTest::newRow("edited, locked, No") << true << true << false << true << no << true << false;
+    QTest::newRow("list changed, OK") << false << true << true << false << ok << false << false;
+    QTest::newRow("list changed, Cancel") << false << true << true << false << cancel << true << false;
+}
+
+void TestTextWindow::unload()
+{
+    QFETCH(bool, locked);
+    QFETCH(bool, edited);
+    QFETCH(bool, listChanged);
+    QFETCH(bool, byDeactivation);
+    QFETCH(int, answer);
+    QFETCH(bool, stays);
+    QFETCH(bool, saved);
+    Program t;
+    t.open(0);
+    if (locked)
+        QTest::keyClick(t.box(), Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(t.action("Locknu")->isChecked(), locked);
+    if (edited)
+        QTest::keyClicks(t.box(), QStringLiteral("new "));
+    if (listChanged)
+        t.p.grobal().ClearTextSave(t.pane());
+    if (answer >= 0)
+        t.p.messages.willAnswer(Answer(answer));
+    if (byDeactivation)
+        t.clickMain();
+    else
+        t.action("Closenu")->trigger();
+    QTRY_COMPARE(t.text().isVisible(), stays);
+    QVERIFY(t.p.messages.allAnswered());
+    QCOMPARE(t.p.messages.asked.size(), answer >= 0 ? 1 : 0);
+    if (answer >= 0) {
+        const auto &asked = t.p.messages.asked[0];
+        const auto expected = listChanged
+            ? ScriptedMessageBoxes::Asked{"Arlen.T.K. QuillKeeper", "ﾘｽﾄが変更されたため、保存されません。",
+                                          MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::OkCancel}
+            : ScriptedMessageBoxes::Asked{"Arlen.T.K. QuillKeeper * ﾃｷｽﾄ表示", "内容が変更されています。\r\n保存しますか?",
+                                          MessageBoxPort::Icon::Question, MessageBoxPort::Buttons::YesNoCancel};
+        QCOMPARE(asked.title, expected.title);
+        QCOMPARE(asked.text, expected.text);
+        QVERIFY(asked.icon == expected.icon && asked.buttons == expected.buttons);
+    }
+    QCOMPARE(t.store().last(), saved ? QStringLiteral("new three") : QStringLiteral("three"));
+    QCOMPARE(t.p.grobal().text.textVis, stays);
+    if (stays && edited && answer == int(Answer::Cancel))
+        QCOMPARE(t.box()->toPlainText(), QStringLiteral("new three"));
+    if (!stays)
+        QVERIFY(!t.p.grobal().text.textDel);
+}
+
+void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
+{
+    Program t;
+    t.open(1);
+    // Lock it, so the click on the main window leaves it open.
+    t.action("Locknu")->trigger();
+    t.p.root.watcher().setStopGo(true);
+    t.p.clipboard.setPlainText(QStringLiteral("captured"));
+    t.p.root.watcher().Looker_Timer();
+    QVERIFY(!t.p.grobal().text.textSave);
+    QTest::keyClicks(t.box(), QStringLiteral("x"));
+    t.p.messages.willAnswer(Answer::Ok);
+    t.action("Savenu")->trigger();
+    QCOMPARE(t.p.messages.asked.last().text, QStringLiteral("ﾘｽﾄが変更されたため、保存できません。"));
+    QCOMPARE(t.p.messages.asked.last().icon, MessageBoxPort::Icon::Warning);
+    t.p.messages.willAnswer(Answer::Ok);
+    t.action("Cutnu")->trigger();
+    QCOMPARE(t.p.messages.asked.last().text, QStringLiteral("ﾘｽﾄが変更されたため、二分割できません。"));
+    QCOMPARE(t.p.messages.asked.last().icon, MessageBoxPort::Icon::Critical);
+    QVERIFY(t.text().isVisible());
+    // Away from the edited window, then a click on row 3 ("one"): re-pointed and allowed again.
+    t.p.messages.willAnswer(Answer::No);
+    t.clickMain();
+    QTRY_VERIFY(t.p.messages.allAnswered());
+    ClipList *list = t.p.listAt(0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+    QVERIFY(t.p.grobal().text.textSave);
+    QCOMPARE(t.box()->toPlainText(), QStringLiteral("one"));
+}
+
+void TestTextWindow::captureSwitchFollowsTheWindow()
+{
+    Program t;
+    t.p.grobal().utilityGrobal().TextExpTimer = true;
+    t.p.root.watcher().setStopGo(true);
+    t.open(0);
+    // Active: capture stopped, and the menu shows it.
+    QVERIFY(!t.p.root.watcher().StopGo());
+    QCOMPARE(t.action("StopGonu")->text(), QStringLiteral("停止中(&S)"));
+    t.clickMain();
+    QVERIFY(!t.text().isVisible());
+    QVERIFY(t.p.root.watcher().StopGo());
+    t.p.command("Stopnu")->trigger();
+    QCOMPARE(t.action("StopGonu")->text(), QStringLiteral("停止中(&S)"));
+}
+
+void TestTextWindow::placementSurvivesARestart()
+{
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("QKPRUtil.dat"));
+    QSize outer;
+    {
+        TestProgram p;
+        p.start({}, settings);
+        for (const char *text : {"one", "two"})
+            p.grobal().listControl().lcListOb(0).loItemControl().icMakeItem(0, QString::fromLatin1(text));
+        p.grobal().listExControl().lecItemSetBlue(0, 0);
+        p.command("Textnu")->trigger();
+        QKPRtext &text = p.root.textWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&text));
+        text.move(p.window().frameGeometry().topLeft() + QPoint(25, 35));
+        text.resize(280, 150);
+        outer = text.frameGeometry().size();
+        // The text moves to the wrapping box; choosing that mode again keeps it there.
+        for (int twice = 0; twice < 2; ++twice)
+            text.findChild<QAction *>("Verticalnu")->trigger();
+        QCOMPARE(text.findChild<QPlainTextEdit *>("Texttxt1")->toPlainText(), QStringLiteral("two"));
+        QVERIFY(!text.findChild<QPlainTextEdit *>("Texttxt0")->isVisible());
+        text.findChild<QAction *>("Locknu")->trigger();
+        // Still open when the program ends: nothing is asked, the placement is kept.
+        p.window().close();
+        QVERIFY(p.messages.asked.isEmpty());
+    }
+    TestProgram again;
+    again.start({}, settings);
+    const TextWindowSettings &stored = again.window().windowSettings().text;
+    QCOMPARE(QPoint(stored.NowPosX, stored.NowPosY), QPoint(25, 35));
+    QCOMPARE(QSize(stored.nowPosW, stored.nowPosH), outer);
+    QVERIFY(stored.textLock);
+    QCOMPARE(stored.textVBoth, 1);
+}
+
+QTEST_MAIN(TestTextWindow)
+#include "tst_textwindow.moc"

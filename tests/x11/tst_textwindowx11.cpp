@@ -1,0 +1,168 @@
+// The text window on a real X server, driven by the pointer and the keyboard through the X server
+// (xdotool); also run under a window manager.
+#include "TestProgram.h"
+#include "app/QtSeams.h"
+#include "mainwindow/MainCommands.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "platform/ClipList.h"
+#include "windows/QKPRldata.h"
+#include "windows/QKPRname.h"
+#include "windows/QKPRtext.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <QProcess>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+// Runs xdotool to its end while the event loop keeps running.
+bool xdotool(const QStringList &arguments)
+{
+    QProcess tool;
+    QSignalSpy finished(&tool, &QProcess::finished);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForStarted() || !finished.wait(10000)) {
+        tool.kill();
+        tool.waitForFinished();
+        return false;
+    }
+    return tool.exitCode() == 0;
+}
+
+QStringList at(const QPoint &global)
+{
+    return {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
+            QString::number(global.y())};
+}
+} // namespace
+
+class TestTextWindowX11 : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void doubleClickEditSaveThenClickAway();
+    void staysOpenUnderItsOwnMessageBox();
+    void dialogsStayUntilTheMainWindowIsClicked_data();
+    void dialogsStayUntilTheMainWindowIsClicked();
+};
+
+void TestTextWindowX11::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    QVERIFY(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty());
+}
+
+void TestTextWindowX11::doubleClickEditSaveThenClickAway()
+{
+    TestProgram p;
+    p.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
+    ListExControl &panes = p.grobal().listExControl();
+    ItemControl &items = p.grobal().listControl().lcListOb(0).loItemControl();
+    for (const char *text : {"one", "two", "three"})
+        items.icMakeItem(panes.lecListFocus(), QString::fromLatin1(text));
+    ClipList *list = p.listAt(0);
+    QTRY_VERIFY(list->visualItemRect(list->item(2)).bottom() < list->viewport()->height());
+    // Near the left end of a row: the text window opens to the right of it.
+    const auto rowPoint = [list](int row) {
+        const QRect rect = list->visualItemRect(list->item(row));
+        return list->viewport()->mapToGlobal(QPoint(rect.left() + 15, rect.center().y()));
+    };
+    const qint16 item = items.prooIx(1);
+    const QString shown = items.icItemOb(item).ioWords;
+
+    QVERIFY(xdotool(at(rowPoint(1)) + QStringList{"click", "--repeat", "2", "--delay", "80", "1"}));
+    QKPRtext &text = p.root.textWindow();
+    QTRY_VERIFY(text.isVisible() && text.isActiveWindow());
+    // Whatever a window manager does with the activation while the window appears, it stays.
+    QTest::qWait(800);
+    QVERIFY(text.isVisible());
+    QCOMPARE(text.windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
+    QVERIFY(xdotool({"key", "--clearmodifiers", "ctrl+End"}));
+    QVERIFY(xdotool({"type", "--delay", "30", "ZZ"}));
+    QTRY_COMPARE(text.windowTitle(), QStringLiteral("* ﾃｷｽﾄ表示"));
+    QVERIFY(xdotool({"key", "--clearmodifiers", "ctrl+s"}));
+    QTRY_COMPARE(items.icItemOb(item).ioWords, QString(shown + "ZZ"));
+    QCOMPARE(list->item(1)->text(), items.icCaption(shown + "ZZ"));
+    QCOMPARE(text.windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir::current().filePath(
+        QStringLiteral("x11-textwindow.png")));
+
+    // A click on the main window closes it; the edit was saved, so nothing is asked.
+    QVERIFY(xdotool(at(rowPoint(0)) + QStringList{"click", "1"}));
+    QTRY_VERIFY(!text.isVisible());
+    QVERIFY(p.messages.asked.isEmpty());
+    QVERIFY(!p.grobal().text.textVis);
+}
+
+void TestTextWindowX11::staysOpenUnderItsOwnMessageBox()
+{
+    // The system's message boxes, really shown.
+    QtSeams system;
+    ProgramRoot root(system.seams());
+    root.window().loadForm();
+    root.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&root.window()));
+    const qint16 pane = root.grobal().listExControl().lecListFocus();
+    root.grobal().listControl().lcListOb(0).loItemControl().icMakeItem(pane, QStringLiteral("text"));
+    root.grobal().listExControl().lecItemSetBlue(pane, 0);
+    root.commands().action(QStringLiteral("Textnu"))->trigger();
+    QKPRtext &text = root.textWindow();
+    QTRY_VERIFY(text.isVisible() && text.isActiveWindow());
+    QTest::qWait(500);
+    // The list changed: saving is refused in a box, which Enter closes.
+    root.grobal().ClearTextSave(pane);
+    bool boxShown = false;
+    QTimer::singleShot(1000, &text, [&] {
+        boxShown = QApplication::activeModalWidget() != nullptr;
+        xdotool({"key", "Return"});
+    });
+    text.findChild<QAction *>(QStringLiteral("Savenu"))->trigger();
+    QVERIFY(boxShown);
+    QTest::qWait(800);
+    QVERIFY(text.isVisible());
+    const QPoint corner = root.window().mapToGlobal(QPoint(10, root.window().height() - 10));
+    QVERIFY(xdotool({"mousemove", QString::number(corner.x()), QString::number(corner.y()), "click", "1"}));
+    QTRY_VERIFY(!text.isVisible());
+}
+
+void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("naming") << "Namenu";
+    QTest::newRow("list information") << "ListInfonu";
+}
+
+void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked()
+{
+    QFETCH(QString, command);
+    TestProgram p;
+    p.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
+    const QString name = p.grobal().listControl().lcListOb(0).loName;
+    p.command(command.toLatin1().constData())->trigger();
+    QWidget *dialog = command == "Namenu" ? static_cast<QWidget *>(&p.root.nameDialog())
+                                          : static_cast<QWidget *>(&p.root.listDataDialog());
+    QTRY_VERIFY(dialog->isVisible() && dialog->isActiveWindow());
+    QTest::qWait(800);
+    QVERIFY(dialog->isVisible());
+    // The main window's bottom-left corner, away from the dialog.
+    const QPoint corner = p.window().mapToGlobal(QPoint(10, p.window().height() - 10));
+    // Without --sync: the pointer may be there already from the row before, and would never move.
+    QVERIFY(xdotool({"mousemove", QString::number(corner.x()), QString::number(corner.y()), "click", "1"}));
+    QTRY_VERIFY(!dialog->isVisible());
+    QCOMPARE(p.grobal().listControl().lcListOb(0).loName, name);
+}
+
+QTEST_MAIN(TestTextWindowX11)
+#include "tst_textwindowx11.moc"
