@@ -12,6 +12,8 @@
 #include "model/ListExControl.h"
 #include "model/QKPRGrobal.h"
 #include "model/UtilityGrobal.h"
+#include "windows/QKPRmin.h"
+#include "windows/QKPRversion.h"
 
 #include <QMenuBar>
 
@@ -26,7 +28,8 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
       m_window(std::make_unique<QKPRbase>(*m_grobal, m_panes, *m_watcher, *m_itemCommands, *m_listCommands,
                                           *m_listFiles, seams.messages)),
       m_commands(std::make_unique<MainCommands>(*m_grobal, *m_window, *m_listCommands, *m_listFiles, *m_watcher)),
-      m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay))
+      m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay)),
+      m_mini(std::make_unique<QKPRmin>(*m_window, *m_watcher, m_window->windowSettings().mini))
 {
     m_panes->setPanes(m_grobal->listExControl());
 
@@ -41,6 +44,24 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
             m_watcher->ClickItem(pane);
     });
     QObject::connect(m_panes, &PaneArea::layoutRequested, m_commands.get(), &MainCommands::ListMenuState);
+
+    QObject::connect(m_commands.get(), &MainCommands::minimiseRequested, m_mini.get(),
+                     [this](bool byMouse) { m_mini->Minimam(false, byMouse); });
+    QObject::connect(m_watcher.get(), &ClipboardWatcher::clipboardLooked, m_mini.get(), &QKPRmin::clipboardLooked);
+    QObject::connect(m_commands.get(), &MainCommands::versionRequested, m_window.get(), [this] {
+        QKPRversion box(m_window.get(), m_window->TopZOrder());
+        m_window->ShowModalKeepTop(box);
+    });
 }
 
 ProgramRoot::~ProgramRoot() = default;
+
+void ProgramRoot::openHandedFiles(const QStringList &files)
+{
+    // The strip stands in for the main window while it is shown.
+    QWidget &front = m_mini->MinVis() ? static_cast<QWidget &>(*m_mini) : *m_window;
+    front.show();
+    front.raise();
+    front.activateWindow();
+    m_listFiles->OpenHandedFiles(files);
+}

@@ -2,6 +2,7 @@
 
 #include "app/ProgramSeams.h"
 
+#include <QStringList>
 #include <memory>
 
 class ClipboardWatcher;
@@ -14,6 +15,7 @@ class MainMenus;
 class PaneArea;
 class QKPRGrobal;
 class QKPRbase;
+class QKPRmin;
 
 // Builds the program: the global state, the watcher, the commands and every window, each given
 // only what it uses, and connects the events that go up between them. The program builds one
@@ -35,6 +37,11 @@ public:
     PaneArea &panes() const { return *m_panes; }
     MainCommands &commands() const { return *m_commands; }
     MainMenus &menus() const { return *m_menus; }
+    QKPRmin &miniWindow() const { return *m_mini; }
+
+    // A later start handed these files over: they open in new lists and the program comes to
+    // the front.
+    void openHandedFiles(const QStringList &files);
 
 private:
     PaneArea *m_panes; // the main window's client area, owned by the window
@@ -47,4 +54,5 @@ private:
     std::unique_ptr<QKPRbase> m_window;
     std::unique_ptr<MainCommands> m_commands;
     MainMenus *m_menus; // owned by the menu bar
+    std::unique_ptr<QKPRmin> m_mini;
 };
