@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <memory>
 
 #ifdef Q_OS_UNIX
@@ -32,8 +31,9 @@ QString SingleInstance::defaultName()
     display.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")), QStringLiteral("_"));
     const QString base = QStringLiteral("quillkeeper-") + display;
 #ifdef Q_OS_UNIX
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty())
+    // The session's own folder, readable by the user alone; without one Qt would warn at every start.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
         return runtime + QLatin1Char('/') + base;
     return base + QLatin1Char('-') + QString::number(::getuid());
 #else
@@ -79,8 +79,9 @@ void SingleInstance::receive(QLocalSocket *socket)
         QDataStream in(*message);
         QStringList files;
         in >> files;
+        // Opening the files may show message boxes: not from inside the socket's own signal.
         if (in.status() == QDataStream::Ok)
-            emit filesHanded(files);
+            QMetaObject::invokeMethod(this, [this, files] { emit filesHanded(files); }, Qt::QueuedConnection);
     };
     // A start that has already left is read at once.
     if (socket->state() == QLocalSocket::UnconnectedState)
