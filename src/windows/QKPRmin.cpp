@@ -157,9 +157,9 @@ void QKPRmin::restore(bool byMouse)
     qint32 x = cursor.x();
     qint32 y = cursor.y();
     EndMin(x, y);
-    m_closeByRestore = true;
-    close();
-    m_closeByRestore = false;
+    // Hidden, not closed: a close would take the strip's native window with it, and a close
+    // request is what ends the program.
+    hide();
 }
 
 void QKPRmin::toggleStopGo()
@@ -272,8 +272,6 @@ void QKPRmin::keyPressEvent(QKeyEvent *event)
 void QKPRmin::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (m_closeByRestore)
-        return;
     // Closed from the task bar or the window switcher: the program ends, its settings written.
     m_minVis = false;
     m_main.close();

@@ -69,7 +69,6 @@ private:
     qint32 m_valY = 0;
     int m_hoverTool = -1;
     int m_pressedTool = -1;
-    bool m_closeByRestore = false;
     bool m_dragOn = false;
     QPoint m_dragOff;
     QPoint m_pressPlace;

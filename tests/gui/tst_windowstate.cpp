@@ -265,12 +265,6 @@ void TestWindowState::switchesFollowTheirCommands()
         w.p.root.commands().OptionMenuState();
         QCOMPARE(action->isChecked(), state());
     }
-    // Hidden, the menu bar leaves every command to the keys.
-    w.window.setMenuExpress(false);
-    QVERIFY(!w.window.menuBar()->isVisible());
-    const bool onTop = w.window.TopZOrder();
-    QTest::keyClick(&w.window, Qt::Key_E, Qt::ControlModifier);
-    QCOMPARE(w.window.TopZOrder(), !onTop);
 }
 
 void TestWindowState::maximiseAndRestoreReturnToTheSameBounds()
