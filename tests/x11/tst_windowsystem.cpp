@@ -70,11 +70,18 @@ WindowSettings settingsIn(const QString &folder)
 class TestWindowSystem : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void secondStartHandsItsFilesToTheFirstAndLeaves();
     void socketOfAKilledRunDoesNotBlockTheNextStart();
     void alwaysOnTopKeepsTheWindowInPlace();
     void stripClosedFromOutsideEndsTheProgram();
 };
+
+void TestWindowSystem::initTestCase()
+{
+    // The keys sent here toggle; none may repeat.
+    QCOMPARE(QProcess::execute(QCoreApplication::applicationDirPath() + QStringLiteral("/helpers/norepeat"), {}), 0);
+}
 
 void TestWindowSystem::secondStartHandsItsFilesToTheFirstAndLeaves()
 {
@@ -171,9 +178,11 @@ void TestWindowSystem::stripClosedFromOutsideEndsTheProgram()
     QTRY_VERIFY(!shown(program, Title).contains(id));
     strip = onlyShown(program);
     QVERIFY(!strip.isEmpty());
-    // A window manager takes requests for a window only once it manages it.
+    // A window manager takes requests for a window only once it manages it again; the state
+    // above may linger from before it was hidden.
     if (X11Program::underWindowManager())
-        QTRY_VERIFY(above(strip));
+        QTRY_VERIFY(X11Program::run(QStringLiteral("xprop"), {QStringLiteral("-id"), strip, QStringLiteral("WM_STATE")})
+                        .contains(QStringLiteral("window state: Normal")));
     QTest::qWait(300);
     QVERIFY(program.screenshot(QDir::current().filePath(QStringLiteral("x11-mini-window.png"))));
     closeFromOutside(strip);
