@@ -20,6 +20,8 @@
 #include "windows/QKPRname.h"
 #include "windows/QKPRtext.h"
 #include "windows/WindowCommands.h"
+#include "windows/QKPRmin.h"
+#include "windows/QKPRversion.h"
 
 #include <QMenuBar>
 
@@ -39,7 +41,8 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
       m_listData(std::make_unique<QKPRldata>(*m_grobal, *m_window, m_window->windowSettings().listData)),
       m_windowCommands(std::make_unique<WindowCommands>(*m_grobal, *m_textWindow, *m_nameDialog, *m_listData)),
       m_commands(std::make_unique<MainCommands>(*m_grobal, *m_window, *m_listCommands, *m_listFiles, *m_watcher)),
-      m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay))
+      m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay)),
+      m_mini(std::make_unique<QKPRmin>(*m_window, *m_watcher, m_window->windowSettings().mini))
 {
     m_panes->setPanes(m_grobal->listExControl());
 
@@ -85,6 +88,23 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     // The end writes the settings before it closes the windows: their placement goes in first.
     QObject::connect(m_window.get(), &QKPRbase::ending, m_textWindow.get(), &QKPRtext::storePlacement);
     QObject::connect(m_window.get(), &QKPRbase::ending, m_listData.get(), &QKPRldata::storePlacement);
+    QObject::connect(m_commands.get(), &MainCommands::minimiseRequested, m_mini.get(),
+                     [this](bool byMouse) { m_mini->Minimam(false, byMouse); });
+    QObject::connect(m_watcher.get(), &ClipboardWatcher::clipboardLooked, m_mini.get(), &QKPRmin::clipboardLooked);
+    QObject::connect(m_commands.get(), &MainCommands::versionRequested, m_window.get(), [this] {
+        QKPRversion box(m_window.get(), m_window->TopZOrder());
+        m_window->ShowModalKeepTop(box);
+    });
 }
 
 ProgramRoot::~ProgramRoot() = default;
+
+void ProgramRoot::openHandedFiles(const QStringList &files)
+{
+    // The strip stands in for the main window while it is shown.
+    QWidget &front = m_mini->MinVis() ? static_cast<QWidget &>(*m_mini) : *m_window;
+    front.show();
+    front.raise();
+    front.activateWindow();
+    m_listFiles->OpenHandedFiles(files);
+}

@@ -2,6 +2,7 @@
 
 #include "app/ProgramSeams.h"
 
+#include <QStringList>
 #include <memory>
 
 class ClipboardWatcher;
@@ -22,6 +23,7 @@ class QKPRldata;
 class QKPRname;
 class QKPRtext;
 class WindowCommands;
+class QKPRmin;
 
 // Builds the program: the global state, the watcher, the commands and every window, each given
 // only what it uses, and connects the events that go up between them. The program builds one
@@ -46,6 +48,11 @@ public:
     QKPRtext &textWindow() const { return *m_textWindow; }
     QKPRname &nameDialog() const { return *m_nameDialog; }
     QKPRldata &listDataDialog() const { return *m_listData; }
+    QKPRmin &miniWindow() const { return *m_mini; }
+
+    // A later start handed these files over: they open in new lists and the program comes to
+    // the front.
+    void openHandedFiles(const QStringList &files);
 
 private:
     PaneArea *m_panes; // the main window's client area, owned by the window
@@ -66,4 +73,5 @@ private:
     // Kept for the run: the custom colours defined in the colour dialog stay offered.
     std::unique_ptr<spgComDLFont> m_fontDialog;
     std::unique_ptr<spgComDLColor> m_colourDialog;
+    std::unique_ptr<QKPRmin> m_mini;
 };

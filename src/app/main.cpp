@@ -3,6 +3,8 @@
 #include "app/QtSeams.h"
 #include "mainwindow/QKPRbase.h"
 #include "platform/FontSetup.h"
+#include "platform/ProgramFolders.h"
+#include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 #include "storage/SettingsFile.h"
 
@@ -35,12 +37,20 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(icon);
     FontSetup::mapStoredFontNames();
 
+    const QStringList files = QCoreApplication::arguments().mid(1);
+    SingleInstance instance;
+    if (!instance.claim(files))
+        return 0;
+
     QtSeams seams;
     ProgramRoot root(seams.seams());
     QKPRbase &window = root.window();
-    window.setSettingsPath(SettingsFile::location(QCoreApplication::applicationDirPath()));
-    window.loadForm(QCoreApplication::arguments().mid(1));
+    const ProgramFolders folders(QCoreApplication::applicationDirPath());
+    window.setSettingsPath(SettingsFile::location(folders.settingsFolder()));
+    window.loadForm(files);
     window.show();
+    QObject::connect(&instance, &SingleInstance::filesHanded, &window,
+                     [&root](const QStringList &handed) { root.openHandedFiles(handed); });
     // A logout, a service manager or Ctrl+C ends the program through its end sequence.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &QWidget::close);

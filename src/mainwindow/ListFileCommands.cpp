@@ -44,6 +44,18 @@ void ListFileCommands::OverSave()
         SaveListDialog();
 }
 
+void ListFileCommands::OpenHandedFiles(const QStringList &paths)
+{
+    for (const QString &argument : paths) {
+        const QString path = existingPath(argument);
+        if (path.isEmpty())
+            continue;
+        m_lists.MakeNewList();
+        m_store.OpenListFile(path, paths.size() > 1 ? ClipListStore::Naming::EveryMessage
+                                                    : ClipListStore::Naming::AsUsual);
+    }
+}
+
 QString ListFileCommands::existingPath(const QString &argument)
 {
     const QFileInfo info(argument);

@@ -20,6 +20,9 @@ public:
     // Opens the existing files among the arguments: the first into the focused list, each
     // further one into a new list.
     void OpenCommandFiles(const QStringList &arguments);
+    // Files handed over by a later start: the lists already hold the user's items, so each
+    // existing file gets a new list of its own.
+    void OpenHandedFiles(const QStringList &paths);
 
     ClipListStore &store() { return m_store; }
     spgComDLFile &dialogs() { return m_dialogs; }

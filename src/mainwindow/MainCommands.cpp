@@ -3,14 +3,17 @@
 #include "capture/ClipboardWatcher.h"
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/ListFileCommands.h"
+#include "mainwindow/QKPRbase.h"
 #include "model/ListExControl.h"
 #include "model/QKPRGrobal.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QKeySequence>
+#include <utility>
 #include <QWidget>
 
-MainCommands::MainCommands(QKPRGrobal &grobal, QWidget &window, ListCommands &lists, ListFileCommands &files,
+MainCommands::MainCommands(QKPRGrobal &grobal, QKPRbase &window, ListCommands &lists, ListFileCommands &files,
                            ClipboardWatcher &watcher)
     : m_grobal(grobal), m_window(window), m_watcher(watcher)
 {
@@ -30,6 +33,26 @@ MainCommands::MainCommands(QKPRGrobal &grobal, QWidget &window, ListCommands &li
     add("Textnu", QStringLiteral("ﾃｷｽﾄに表示(&T)..."), {}, [this] { emit itemTextRequested(); });
     // Item naming has no menu-bar item; the pop-up menu and the toolbar trigger this action.
     add("popNameInu", QStringLiteral("名前を付ける(&M)..."), {}, [this] { emit nameItemRequested(); });
+    add("MenuExnu", QStringLiteral("ﾒﾆｭｰ表示(&M)"), {}, [&window] { window.setMenuExpress(!window.MenuExpress()); })
+        ->setCheckable(true);
+    add("ToolBarnu", QStringLiteral("ﾂｰﾙﾊﾞｰ表示(&B)"), {}, [&window] { window.setToolControl(!window.ToolControl()); })
+        ->setCheckable(true);
+    add("Frontnu", QStringLiteral("常に手前に表示(&F)"), Qt::CTRL | Qt::Key_E,
+        [&window] { window.setTopZOrder(!window.TopZOrder()); })
+        ->setCheckable(true);
+    // From the menu the mini window opens under the mouse, from the key centred on the window.
+    add("Minimamnu", QStringLiteral("最小ｳｨﾝﾄﾞｳにする(&I)"), Qt::CTRL | Qt::Key_F,
+        [this] { emit minimiseRequested(!std::exchange(m_minimiseByKey, false)); })
+        ->installEventFilter(this);
+    add("Helpinnu", QStringLiteral("目次(&C)..."), Qt::Key_F1, [&window] { window.OpenHelp(); });
+    add("Versionnu", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&V)..."), {}, [this] { emit versionRequested(); });
+}
+
+bool MainCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut)
+        m_minimiseByKey = true;
+    return QObject::eventFilter(watched, event);
 }
 
 QAction *MainCommands::add(const char *name, const QString &caption, const QKeySequence &shortcut,
@@ -61,4 +84,7 @@ void MainCommands::ListMenuState()
 void MainCommands::OptionMenuState()
 {
     action(QStringLiteral("Stopnu"))->setChecked(!m_watcher.StopGo());
+    action(QStringLiteral("MenuExnu"))->setChecked(m_window.MenuExpress());
+    action(QStringLiteral("ToolBarnu"))->setChecked(m_window.ToolControl());
+    action(QStringLiteral("Frontnu"))->setChecked(m_window.TopZOrder());
 }

@@ -9,6 +9,7 @@ class ListCommands;
 class ListFileCommands;
 class QAction;
 class QKPRGrobal;
+class QKPRbase;
 class QKeySequence;
 class QWidget;
 
@@ -18,7 +19,7 @@ class QWidget;
 class MainCommands : public QObject {
     Q_OBJECT
 public:
-    MainCommands(QKPRGrobal &grobal, QWidget &window, ListCommands &lists, ListFileCommands &files,
+    MainCommands(QKPRGrobal &grobal, QKPRbase &window, ListCommands &lists, ListFileCommands &files,
                  ClipboardWatcher &watcher);
 
     // The command table, in the order the commands were declared.
@@ -38,13 +39,21 @@ signals:
     void nameItemRequested();
     void listDataRequested();
     void itemTextRequested();
+    // The mini window is to replace the main window; byMouse is false when the key asked.
+    void minimiseRequested(bool byMouse);
+    // The version box is to be shown.
+    void versionRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QAction *add(const char *name, const QString &caption, const QKeySequence &shortcut,
                  std::function<void()> run);
 
     QKPRGrobal &m_grobal;
-    QWidget &m_window;
+    QKPRbase &m_window;
     ClipboardWatcher &m_watcher;
     QList<QAction *> m_actions;
+    bool m_minimiseByKey = false;
 };

@@ -31,8 +31,10 @@ MainMenus::MainMenus(QMenuBar &bar, MainCommands &commands, ListDisplayMenu &lis
     bar.addMenu(Menunu[1]);
 
     Menunu[2] = bar.addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
-    fill(Menunu[2], commands, {"Utilitynu", "", "Textnu", "", "Stopnu"});
+    fill(Menunu[2], commands,
+         {"Utilitynu", "", "Textnu", "", "MenuExnu", "ToolBarnu", "Frontnu", "Stopnu", "Minimamnu"});
     connect(Menunu[2], &QMenu::aboutToShow, &commands, &MainCommands::OptionMenuState);
 
     Menunu[3] = bar.addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    fill(Menunu[3], commands, {"Helpinnu", "", "Versionnu"});
 }

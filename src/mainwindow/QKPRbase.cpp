@@ -5,10 +5,14 @@
 #include "capture/ItemCommands.h"
 #include "mainwindow/PaneArea.h"
 #include "model/QKPRGrobal.h"
+#include "platform/ProgramFolders.h"
+#include "platform/SetTopMost.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QUrl>
 #include <QKeyEvent>
 #include <QMenuBar>
 
@@ -36,12 +40,9 @@ void QKPRbase::setMenuExpress(bool shown)
 
 void QKPRbase::setTopZOrder(bool onTop)
 {
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    // Changing a window flag hides the window; show it again where it was.
-    if (visible)
-        show();
+    SetTopMost(*this, onTop);
     m_topZOrder = onTop;
+    emit topZOrderChanged(onTop);
 }
 
 int QKPRbase::ShowModalKeepTop(QDialog &form)
@@ -67,6 +68,39 @@ void QKPRbase::setToolControl(bool shown)
 {
     m_toolControl = shown;
     m_panes->setToolStripShown(shown);
+}
+
+void QKPRbase::MaxNormToggle(bool go)
+{
+    if (!go)
+        return;
+    if (m_windowState == MainWindowSettings::Normal) {
+        m_normalBounds = QRect(PixLeft(), PixTop(), PixWidth(), PixHeight());
+        m_windowState = MainWindowSettings::Maximised;
+        showMaximized();
+    } else {
+        m_windowState = MainWindowSettings::Normal;
+        showNormal();
+        restoreNormalBounds();
+    }
+}
+
+void QKPRbase::UnloadMain(bool go)
+{
+    if (go)
+        close();
+}
+
+void QKPRbase::OpenHelp()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolders(QCoreApplication::applicationDirPath()).helpPage()));
+}
+
+QPoint QKPRbase::miniButtonOffset() const
+{
+    // The toolbar's sixth button, at the top of the client area below the menu bar.
+    static constexpr QPoint buttonInStrip(115, 1);
+    return m_panes->mapTo(this, buttonInStrip) + (geometry().topLeft() - frameGeometry().topLeft());
 }
 
 void QKPRbase::setWindowStateNumber(int state)

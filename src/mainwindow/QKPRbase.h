@@ -13,6 +13,7 @@ class ListCommands;
 class ListFileCommands;
 class MessageBoxPort;
 class PaneArea;
+class QDialog;
 class QKPRGrobal;
 
 // The main window: the pane area below an optional menu bar, its switches, its placement kept in
@@ -59,6 +60,15 @@ public:
     int PixHeight() const;
     void setPixBounds(const QRect &outer);
 
+    // Between normal and maximised, back to the same bounds; does nothing unless go.
+    void MaxNormToggle(bool go);
+    // Ends the program through its end sequence when go.
+    void UnloadMain(bool go);
+    // Hands the help page to the desktop; a missing page is not reported.
+    void OpenHelp();
+    // Where the mini-window button of the toolbar lies, from the outer frame's top-left corner.
+    QPoint miniButtonOffset() const;
+
     void whenResize();
     // Shows a dialog modally; the always-on-top switch is as it was before once the dialog closes.
     int ShowModalKeepTop(QDialog &form);
@@ -70,6 +80,8 @@ public:
 signals:
     // The end sequence has begun; the settings are written next.
     void ending();
+    // Always on top was switched; an open text window follows.
+    void topZOrderChanged(bool onTop);
 
 protected:
     bool event(QEvent *event) override;
@@ -83,6 +95,7 @@ private:
     void Ended();
     QRect desktopRect() const;
     void holdLayout();
+    void restoreNormalBounds();
 
     QKPRGrobal &m_grobal;
     PaneArea *m_panes;

@@ -113,6 +113,12 @@ void QKPRbase::setPixBounds(const QRect &outer)
     move(outer.topLeft());
 }
 
+void QKPRbase::restoreNormalBounds()
+{
+    // Back to the remembered bounds, frame included, once the restore is done.
+    QTimer::singleShot(0, this, [this] { setPixBounds(m_normalBounds); });
+}
+
 bool QKPRbase::event(QEvent *event)
 {
     const bool handled = QMainWindow::event(event);
@@ -148,8 +154,7 @@ void QKPRbase::changeEvent(QEvent *event)
             m_windowState = MainWindowSettings::Maximised;
         } else if (!isMaximized() && !isMinimized() && m_windowState == MainWindowSettings::Maximised) {
             m_windowState = MainWindowSettings::Normal;
-            // Back to the remembered bounds, frame included, once the restore is done.
-            QTimer::singleShot(0, this, [this] { setPixBounds(m_normalBounds); });
+            restoreNormalBounds();
         }
         whenResize();
     }

@@ -1,5 +1,7 @@
 #include "TestProgram.h"
 
+#include "DesktopRecorder.h"
+
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/QKPRbase.h"
@@ -11,6 +13,7 @@
 TestProgram::TestProgram(ClipboardPort *realClipboard)
     : root(ProgramSeams{realClipboard ? *realClipboard : clipboard, messages, fileDialogs, &fontColourDialogs})
 {
+    DesktopRecorder::install();
 }
 
 TestProgram::~TestProgram() = default;

@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// Keeps a top-level window above all others (or stops doing so) through the window system,
+// leaving it shown where it is.
+void SetTopMost(QWidget &window, bool onTop);

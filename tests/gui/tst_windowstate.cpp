@@ -1,0 +1,367 @@
+// The window switches, the mini window, the version box and the help page, on real widgets.
+#include "DesktopRecorder.h"
+#include "TestProgram.h"
+#include "capture/ClipboardWatcher.h"
+#include "mainwindow/MainCommands.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ProgramTexts.h"
+#include "model/ProgramVersion.h"
+#include "model/QKPRGrobal.h"
+#include "platform/ProgramFolders.h"
+#include "storage/SettingsFile.h"
+#include "windows/QKPRmin.h"
+#include "windows/QKPRversion.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Program {
+    explicit Program(const QString &settings = QString())
+    {
+        p.start({}, settings);
+        window.move(200, 150);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+    QPoint restoreButton() const { return mini.MinToolImg[1]->mapToGlobal(QPoint(0, 0)); }
+    QPoint miniButtonOfMain() const { return window.frameGeometry().topLeft() + window.miniButtonOffset(); }
+    // Clicks the strip's restore button with the cursor 8 pixels inside it.
+    void clickRestore()
+    {
+        QCursor::setPos(restoreButton() + QPoint(8, 8));
+        QTest::mouseClick(mini.MinToolImg[1], Qt::LeftButton, {}, QPoint(8, 8));
+    }
+    QRgb lamp() const { return mini.AccCl->palette().color(QPalette::Window).rgb() & 0xFFFFFF; }
+
+    TestProgram p;
+    QKPRbase &window = p.window();
+    QKPRmin &mini = p.root.miniWindow();
+};
+
+QPoint centre(const QRect &r) { return QPoint(2 * r.left() + r.width(), 2 * r.top() + r.height()); }
+
+} // namespace
+
+class TestWindowState : public QObject {
+    Q_OBJECT
+private slots:
+    void minimiseAndRestoreByMouseKeepTheCursorOnTheButton();
+    void minimiseAndRestoreByKeyCentre();
+    void restorePulledOntoTheDesktopReturnsTheStripToItsPlace();
+    void lampLightsFromACaptureUntilATickWithNothingNew();
+    void stripSwitchesCaptureByButtonAndKey();
+    void closingTheStripEndsTheProgramAndKeepsItsPlace();
+    void alwaysOnTopKeepsTheWindowShownWhereItIs();
+    void switchesFollowTheirCommands_data();
+    void switchesFollowTheirCommands();
+    void maximiseAndRestoreReturnToTheSameBounds();
+    void versionBoxShowsTheProgramAndOpensTheHomePage();
+    void helpPageIsFoundBesideOrInstalled_data();
+    void helpPageIsFoundBesideOrInstalled();
+    void helpCommandHandsThePageToTheDesktop();
+};
+
+void TestWindowState::minimiseAndRestoreByMouseKeepTheCursorOnTheButton()
+{
+    Program w;
+    const QPoint cursor(420, 330);
+    QCursor::setPos(cursor);
+    w.p.command("Minimamnu")->trigger();
+    QVERIFY(w.mini.isVisible());
+    QVERIFY(w.mini.MinVis());
+    QVERIFY(!w.window.isVisible());
+    QCOMPARE(w.mini.size(), QSize(59, 32));
+    QVERIFY(w.mini.windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(w.mini.windowTitle(), ProgramTexts::title());
+    QCOMPARE(cursor - w.restoreButton(), QPoint(8, 8));
+    QCOMPARE(w.mini.MinToolImg[1]->toolTip(), QStringLiteral("元に戻す"));
+
+    w.clickRestore();
+    QVERIFY(!w.mini.isVisible());
+    QVERIFY(!w.mini.MinVis());
+    QVERIFY(w.window.isVisible());
+    QCOMPARE(QCursor::pos() - w.miniButtonOfMain(), QPoint(8, 8));
+    QVERIFY(!w.p.grobal().ProgramEnding);
+}
+
+void TestWindowState::minimiseAndRestoreByKeyCentre()
+{
+    Program w;
+    QCursor::setPos(10, 10);
+    QTest::keyClick(&w.window, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(w.mini.isVisible());
+    // Centred: twice the centres agree within the rounding of each half.
+    QVERIFY((centre(w.mini.frameGeometry()) - centre(w.window.frameGeometry())).manhattanLength() <= 2);
+
+    w.mini.move(300, 400);
+    QTest::keyClick(&w.mini, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(w.window.isVisible());
+    QVERIFY(!w.mini.isVisible());
+    QVERIFY((centre(w.mini.frameGeometry()) - centre(w.window.frameGeometry())).manhattanLength() <= 2);
+}
+
+void TestWindowState::restorePulledOntoTheDesktopReturnsTheStripToItsPlace()
+{
+    Program w;
+    const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+    w.p.command("Minimamnu")->trigger();
+    const QPoint nearEdge(desktop.right() - w.mini.width(), 300);
+    w.mini.move(nearEdge);
+    w.clickRestore();
+    QVERIFY(w.mini.BXYs());
+    QCOMPARE(w.window.frameGeometry().right(), desktop.right());
+
+    QCursor::setPos(100, 100);
+    w.p.command("Minimamnu")->trigger();
+    QCOMPARE(w.mini.pos(), nearEdge);
+
+    // Once the main window has moved, the strip goes under the cursor again.
+    w.clickRestore();
+    w.window.move(w.window.pos() - QPoint(30, 0));
+    w.p.command("Minimamnu")->trigger();
+    QCOMPARE(QCursor::pos() - w.restoreButton(), QPoint(8, 8));
+}
+
+void TestWindowState::lampLightsFromACaptureUntilATickWithNothingNew()
+{
+    Program w;
+    ClipboardWatcher &watcher = w.p.root.watcher();
+    w.p.clipboard.setPlainText(QStringLiteral("before"));
+    watcher.Looker_Timer();
+    w.p.command("Minimamnu")->trigger();
+    QCOMPARE(w.lamp(), QKPRmin::LampOff);
+    QCOMPARE(w.mini.AccCl->toolTip(), QStringLiteral("コピー認識ランプ"));
+
+    w.p.clipboard.setPlainText(QStringLiteral("new"));
+    watcher.Looker_Timer();
+    QVERIFY(w.mini.AccClLump());
+    QCOMPARE(w.lamp(), QKPRmin::LampOn);
+    w.p.clipboard.setPlainText(QStringLiteral("newer"));
+    watcher.Looker_Timer();
+    QVERIFY(w.mini.AccClLump());
+    watcher.Looker_Timer();
+    QVERIFY(!w.mini.AccClLump());
+    QCOMPARE(w.lamp(), QKPRmin::LampOff);
+
+    // A lamp left lit goes out when the strip opens again.
+    w.p.clipboard.setPlainText(QStringLiteral("last"));
+    watcher.Looker_Timer();
+    w.clickRestore();
+    w.p.command("Minimamnu")->trigger();
+    QCOMPARE(w.lamp(), QKPRmin::LampOff);
+}
+
+void TestWindowState::stripSwitchesCaptureByButtonAndKey()
+{
+    Program w;
+    ClipboardWatcher &watcher = w.p.root.watcher();
+    QSignalSpy toolbar(&watcher, &ClipboardWatcher::stopGoShown);
+    w.p.command("Minimamnu")->trigger();
+    QLabel *button = w.mini.MinToolImg[0];
+    QCOMPARE(button->toolTip(), QStringLiteral("作動中"));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(!watcher.StopGo());
+    QCOMPARE(button->toolTip(), QStringLiteral("停止中"));
+    QTest::keyClick(&w.mini, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(watcher.StopGo());
+    QCOMPARE(button->toolTip(), QStringLiteral("作動中"));
+    QTest::keyClick(&w.mini, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(watcher.StopGo());
+    // A press that drags the strip away is no click.
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(4, 4));
+    QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), button->mapToGlobal(QPointF(40, 30)), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(button, &move);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(4, 4));
+    QVERIFY(watcher.StopGo());
+    // The toolbar shows the switch only once the main window is back.
+    QCOMPARE(toolbar.size(), 0);
+    w.clickRestore();
+    QCOMPARE(toolbar.size(), 1);
+}
+
+void TestWindowState::closingTheStripEndsTheProgramAndKeepsItsPlace()
+{
+    QTemporaryDir dir;
+    const QString path = SettingsFile::pathIn(dir.path());
+    QPoint restoredAt;
+    {
+        Program w(path);
+        QCOMPARE(w.window.windowSettings().mini.RestPosX, -1);
+        w.p.command("Minimamnu")->trigger();
+        w.clickRestore();
+        restoredAt = w.window.pos();
+        w.p.command("Minimamnu")->trigger();
+        QSignalSpy ending(&w.window, &QKPRbase::ending);
+        w.mini.close();
+        QCOMPARE(ending.size(), 1);
+        QVERIFY(w.p.grobal().ProgramEnding);
+    }
+    UtilityGrobal settings;
+    UtilityFirstList defaults;
+    WindowSettings windows;
+    SettingsFile(settings, defaults, windows).Started(path, QRect(0, 0, 1024, 768));
+    QCOMPARE(QPoint(windows.mini.RestPosX, windows.mini.RestPosY), restoredAt);
+}
+
+void TestWindowState::alwaysOnTopKeepsTheWindowShownWhereItIs()
+{
+    Program w;
+    const QRect before = w.window.frameGeometry();
+    int hides = 0;
+    struct Counter : QObject {
+        int &hides;
+        explicit Counter(int &h) : hides(h) {}
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            hides += e->type() == QEvent::Hide;
+            return false;
+        }
+    } counter(hides);
+    w.window.installEventFilter(&counter);
+    QSignalSpy followed(&w.window, &QKPRbase::topZOrderChanged);
+    QTest::keyClick(&w.window, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(w.window.TopZOrder());
+    QVERIFY(w.window.windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(w.window.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    w.p.command("Frontnu")->trigger();
+    QVERIFY(!(w.window.windowHandle()->flags() & Qt::WindowStaysOnTopHint));
+    QCOMPARE(hides, 0);
+    QVERIFY(w.window.isVisible());
+    QCOMPARE(w.window.frameGeometry(), before);
+    QCOMPARE(followed.size(), 2);
+}
+
+void TestWindowState::switchesFollowTheirCommands_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("menu bar") << "MenuExnu";
+    QTest::newRow("toolbar") << "ToolBarnu";
+    QTest::newRow("on top") << "Frontnu";
+}
+
+void TestWindowState::switchesFollowTheirCommands()
+{
+    QFETCH(QString, name);
+    Program w;
+    auto state = [&] {
+        return name == "MenuExnu" ? w.window.MenuExpress() : name == "ToolBarnu" ? w.window.ToolControl() : w.window.TopZOrder();
+    };
+    QAction *action = w.p.root.commands().action(name);
+    QVERIFY(action);
+    for (int i = 0; i < 2; ++i) {
+        const bool before = state();
+        action->trigger();
+        QCOMPARE(state(), !before);
+        w.p.root.commands().OptionMenuState();
+        QCOMPARE(action->isChecked(), state());
+    }
+}
+
+void TestWindowState::maximiseAndRestoreReturnToTheSameBounds()
+{
+    Program w;
+    w.window.resize(330, 240);
+    const QRect normal = w.window.frameGeometry();
+    w.window.MaxNormToggle(false);
+    QCOMPARE(w.window.windowStateNumber(), 0);
+    w.window.MaxNormToggle(true);
+    QCOMPARE(w.window.windowStateNumber(), 2);
+    QTRY_VERIFY(w.window.isMaximized());
+    QTRY_COMPARE(w.window.frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
+    w.window.MaxNormToggle(true);
+    QCOMPARE(w.window.windowStateNumber(), 0);
+    QTRY_COMPARE(w.window.frameGeometry(), normal);
+}
+
+void TestWindowState::versionBoxShowsTheProgramAndOpensTheHomePage()
+{
+    Program w;
+    DesktopRecorder &desktop = DesktopRecorder::install();
+    desktop.opened.clear();
+    w.window.setTopZOrder(true);
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QKPRversion *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        // A failed check below still closes the box.
+        const auto close = qScopeGuard([box] { box->reject(); });
+        QCOMPARE(box->windowTitle(), QStringLiteral("Arlen.T.K. QuillKeeper ﾊﾞｰｼﾞｮﾝ情報"));
+        QCOMPARE(box->Mess[0]->text(), QStringLiteral("Arlen.T.K. QuillKeeper 1.0"));
+        QCOMPARE(box->Mess[1]->text(), ProgramVersion::legalNotice());
+        QCOMPARE(box->Mess[2]->text(), ProgramVersion::fileDescription());
+        QVERIFY(!box->Mess[1]->text().isEmpty() && !box->Mess[2]->text().isEmpty());
+        QVERIFY(box->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!box->BaseIcon->pixmap().isNull());
+        QCOMPARE(box->Address->toolTip(), QStringLiteral("作者ﾎｰﾑﾍﾟｰｼﾞへｱｸｾｽ"));
+        QCOMPARE(box->Address->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(box->Address, Qt::LeftButton);
+        QCOMPARE(box->Address->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, QKPRversion::visitedColour);
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl(ProgramVersion::homePage())});
+        // Switched meanwhile, always-on-top is put back when the box closes.
+        w.window.setTopZOrder(false);
+        box->Command1->click();
+        checked = true;
+    });
+    w.p.command("Versionnu")->trigger();
+    QVERIFY(checked);
+    QVERIFY(w.window.TopZOrder());
+    QVERIFY(w.window.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+}
+
+void TestWindowState::helpPageIsFoundBesideOrInstalled_data()
+{
+    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("beside") << "app" << "app/GuideQKPR/guidetop.htm" << "app/GuideQKPR/guidetop.htm" << false;
+    QTest::newRow("installed") << "usr/bin" << "usr/share/quillkeeper/GuideQKPR/guidetop.htm"
+                               << "usr/share/quillkeeper/GuideQKPR/guidetop.htm" << true;
+    QTest::newRow("missing") << "app" << "" << "app/GuideQKPR/guidetop.htm" << false;
+    QTest::newRow("a bin folder of another program") << "bin" << "" << "bin/GuideQKPR/guidetop.htm" << false;
+}
+
+void TestWindowState::helpPageIsFoundBesideOrInstalled()
+{
+    QFETCH(QString, programFolder);
+    QFETCH(QString, page);
+    QFETCH(QString, found);
+    QFETCH(bool, installed);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(programFolder));
+    if (!page.isEmpty()) {
+        QVERIFY(QDir(dir.path()).mkpath(QFileInfo(page).path()));
+        QFile file(dir.filePath(page));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const ProgramFolders folders(dir.filePath(programFolder));
+    QCOMPARE(folders.helpPage(), dir.filePath(found));
+    QCOMPARE(folders.installed(), installed);
+    // An installed program keeps its settings in the user's configuration folder.
+    QCOMPARE(folders.settingsFolder().isEmpty(), installed);
+}
+
+void TestWindowState::helpCommandHandsThePageToTheDesktop()
+{
+    Program w;
+    DesktopRecorder &desktop = DesktopRecorder::install();
+    desktop.opened.clear();
+    QTest::keyClick(&w.window, Qt::Key_F1);
+    QCOMPARE(desktop.opened.size(), 1);
+    QCOMPARE(desktop.opened.first().toLocalFile(),
+             QCoreApplication::applicationDirPath() + QStringLiteral("/GuideQKPR/guidetop.htm"));
+    QCOMPARE(w.p.messages.asked.size(), 0);
+}
+
+QTEST_MAIN(TestWindowState)
+#include "tst_windowstate.moc"
