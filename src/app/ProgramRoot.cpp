@@ -13,6 +13,7 @@
 #include "model/QKPRGrobal.h"
 #include "model/UtilityGrobal.h"
 #include "platform/QtFontColourDialogs.h"
+#include "platform/SetTopMost.h"
 #include "platform/spgComDLColor.h"
 #include "platform/spgComDLFont.h"
 #include "windows/QKPRUtility.h"
@@ -83,6 +84,11 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
         m_windowCommands->ShowItemText();
     });
     QObject::connect(m_watcher.get(), &ClipboardWatcher::textWindowRepointed, m_textWindow.get(), &QKPRtext::ReNew);
+    // A shown text window stays on top with the main window.
+    QObject::connect(m_window.get(), &QKPRbase::topZOrderChanged, m_textWindow.get(), [this](bool onTop) {
+        if (m_grobal->text.textVis)
+            SetTopMost(*m_textWindow, onTop);
+    });
     QObject::connect(m_watcher.get(), &ClipboardWatcher::captureSwitched, m_textWindow.get(),
                      &QKPRtext::setStopGoCaption);
     // The end writes the settings before it closes the windows: their placement goes in first.

@@ -130,6 +130,9 @@ void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
     t.open(2);
     QVERIFY(t.text().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(t.text().frameGeometry().right(), t.text().screen()->geometry().right());
+    // ... and follows the main window's switch while it is shown.
+    t.p.window().setTopZOrder(false);
+    QVERIFY(!t.text().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 void TestTextWindow::editAndSaveRedrawsTheRow()
