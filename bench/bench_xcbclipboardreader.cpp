@@ -207,6 +207,17 @@ void timeIdleCpu(benchmark::State &state)
     }
 }
 
+// An X server and the 10 MB sample written, or the benchmark skipped with the reason.
+bool idleSetUp(benchmark::State &state, QTemporaryFile &file, QByteArray &bytes)
+{
+    if (!onX11(state))
+        return false;
+    if (writeSample(file, bytes))
+        return true;
+    state.SkipWithError("cannot write the sample text");
+    return false;
+}
+
 void BM_ReaderLatency(benchmark::State &state)
 {
     if (!onX11(state))
@@ -233,14 +244,10 @@ BENCHMARK(BM_ReaderLatency)->Iterations(200)->UseManualTime()->Unit(benchmark::k
 
 void BM_ReaderIdle(benchmark::State &state)
 {
-    if (!onX11(state))
-        return;
     QByteArray bytes;
     QTemporaryFile file;
-    if (!writeSample(file, bytes)) {
-        state.SkipWithError("cannot write the sample text");
+    if (!idleSetUp(state, file, bytes))
         return;
-    }
     XcbClipboardReader reader;
     if (!reader.start()) {
         state.SkipWithError("no XFixes");
@@ -295,14 +302,10 @@ BENCHMARK(BM_CaptureLatency)->Iterations(200)->UseManualTime()->Unit(benchmark::
 
 void BM_CaptureIdle(benchmark::State &state)
 {
-    if (!onX11(state))
-        return;
     QByteArray bytes;
     QTemporaryFile file;
-    if (!writeSample(file, bytes)) {
-        state.SkipWithError("cannot write the sample text");
+    if (!idleSetUp(state, file, bytes))
         return;
-    }
     QtClipboard ticked;
     BenchSupport::Program program(nullptr, state.range(0) ? nullptr : &ticked);
     program.start();
