@@ -128,11 +128,7 @@ void QKPRldata::showFigures(int entry)
 
 void QKPRldata::storePlacement()
 {
-    if (!isVisible())
-        return;
-    const QPoint offset = offsetFromMain();
-    m_settings.NowPosX = offset.x();
-    m_settings.NowPosY = offset.y();
+    storeOffset(m_settings);
 }
 
 void QKPRldata::deactivated(bool mayClose)

@@ -446,11 +446,8 @@ void QKPRtext::closeEvent(QCloseEvent *event)
 
 void QKPRtext::storePlacement()
 {
-    if (!isVisible())
+    if (!storeOffset(m_settings))
         return;
-    const QPoint offset = offsetFromMain();
-    m_settings.NowPosX = offset.x();
-    m_settings.NowPosY = offset.y();
     m_settings.nowPosH = PixHeight();
     m_settings.nowPosW = PixWidth();
 }

@@ -20,6 +20,18 @@ public:
 
     // The window's top-left corner less the main window's.
     QPoint offsetFromMain() const;
+    // Stores that offset in the window's settings record (NowPosX, NowPosY) while it is shown;
+    // false when it is not.
+    template <typename Record>
+    bool storeOffset(Record &record) const
+    {
+        if (!isVisible())
+            return false;
+        const QPoint offset = offsetFromMain();
+        record.NowPosX = offset.x();
+        record.NowPosY = offset.y();
+        return true;
+    }
 
     // While one lives, losing activation does not count (a message box or dialog of the window's own).
     class KeepOnDeactivate {
