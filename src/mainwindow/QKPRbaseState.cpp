@@ -10,10 +10,10 @@
 #include "model/QKPRGrobal.h"
 #include "model/UtilityFirstList.h"
 #include "model/UtilityGrobal.h"
+#include "platform/DesktopArea.h"
 #include "storage/SettingsFile.h"
 
 #include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 void QKPRbase::loadForm(const QStringList &files)
@@ -38,8 +38,7 @@ void QKPRbase::loadForm(const QStringList &files)
 
 QRect QKPRbase::desktopRect() const
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect();
+    return DesktopArea::rect();
 }
 
 void QKPRbase::Started()

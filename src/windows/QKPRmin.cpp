@@ -3,6 +3,7 @@
 #include "capture/ClipboardWatcher.h"
 #include "mainwindow/QKPRbase.h"
 #include "model/ProgramTexts.h"
+#include "platform/DesktopArea.h"
 #include "storage/MiniWindowSettings.h"
 #include "storage/WindowPlacement.h"
 
@@ -12,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 #include <cmath>
 #include <utility>
 
@@ -118,9 +118,7 @@ void QKPRmin::EndMin(qint32 &PosX, qint32 &PosY)
         PosX = centred(x(), width(), m_main.PixWidth());
         PosY = centred(y(), height(), m_main.PixHeight());
     }
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    m_BXYs = WindowPlacement::FitOnScreen(PosX, PosY, m_main.PixWidth(), m_main.PixHeight(),
-                                          screen ? screen->geometry() : QRect());
+    m_BXYs = WindowPlacement::FitOnScreen(PosX, PosY, m_main.PixWidth(), m_main.PixHeight(), DesktopArea::rect());
     m_valX = x();
     m_valY = y();
     m_main.move(PosX, PosY);

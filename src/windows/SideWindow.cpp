@@ -1,10 +1,10 @@
 #include "windows/SideWindow.h"
 
+#include "platform/DesktopArea.h"
 #include "storage/WindowPlacement.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -30,9 +30,7 @@ void SideWindow::placeBesideMain(QPoint offset, QSize outerSize)
         outerSize = frameGeometry().size();
     qint32 left = m_main.frameGeometry().left() + offset.x();
     qint32 top = m_main.frameGeometry().top() + offset.y();
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    WindowPlacement::FitOnScreen(left, top, outerSize.width(), outerSize.height(),
-                                 screen ? screen->geometry() : QRect());
+    WindowPlacement::FitOnScreen(left, top, outerSize.width(), outerSize.height(), DesktopArea::rect());
     setWindowFlag(Qt::WindowStaysOnTopHint, m_main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     setOuterBounds(QRect(QPoint(left, top), outerSize));
 }
