@@ -2,6 +2,8 @@
 
 #include "capture/ClipboardWatcher.h"
 #include "capture/ItemCommands.h"
+#include "mainwindow/EdgeStepper.h"
+#include "mainwindow/FileDropTarget.h"
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/ListFileCommands.h"
@@ -101,6 +103,9 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
         QKPRversion box(m_window.get(), m_window->TopZOrder());
         m_window->ShowModalKeepTop(box);
     });
+    // Both live as long as what they watch: the stepper with the watcher, the drop target with the lists.
+    new EdgeStepper(*m_grobal, *m_watcher);
+    new FileDropTarget(*m_panes, *m_window, *m_listFiles);
 }
 
 ProgramRoot::~ProgramRoot() = default;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class ClipboardWatcher;
+class QKPRGrobal;
+class QPoint;
+class QRect;
+struct GrobalFields;
+
+// Steps through the focused list while the pointer rests at a screen edge: on each tick of the
+// watcher the row above or below becomes the focused, highlighted row and its item goes onto the
+// clipboard, as the edge's setting says.
+class EdgeStepper : public QObject {
+    Q_OBJECT
+public:
+    EdgeStepper(QKPRGrobal &grobal, ClipboardWatcher &watcher);
+
+    enum Step { Up = 0, Down = 1, Stay = 2 };
+    // What the pointer's place asks for. The bands lie inside the desktop's outer edges; the left
+    // edge is asked first, then the right, the top and the bottom. An empty desktop asks nothing.
+    static int EdgeAction(const QPoint &cursor, const QRect &desktop, const GrobalFields &settings);
+
+public slots:
+    void CursorEdgeAction(qint16 pane, qint16 list);
+
+private:
+    QKPRGrobal &m_grobal;
+    ClipboardWatcher &m_watcher;
+};

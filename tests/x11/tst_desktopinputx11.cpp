@@ -1,0 +1,163 @@
+// Input from the desktop on a real X server: clip-list files dragged over from another program
+// (a small helper plays the file manager) and the pointer resting at the screen's edges.
+#include "TestProgram.h"
+#include "mainwindow/QKPRbase.h"
+#include "model/ItemControl.h"
+#include "model/ListControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "platform/ClipList.h"
+#include "storage/ClipListFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// Runs xdotool to its end while the event loop keeps running.
+bool xdotool(const QStringList &arguments)
+{
+    QProcess tool;
+    QSignalSpy finished(&tool, &QProcess::finished);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForStarted() || !finished.wait(10000)) {
+        tool.kill();
+        tool.waitForFinished();
+        return false;
+    }
+    return tool.exitCode() == 0;
+}
+
+bool pointTo(const QPoint &global)
+{
+    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
+                    QString::number(global.y())});
+}
+
+QStringList texts(QKPRGrobal &grobal, qint16 list)
+{
+    QStringList out;
+    ItemControl &items = grobal.listControl().lcListOb(list).loItemControl();
+    for (qint16 row = 0; row < items.UBic(); ++row)
+        out << items.icItemOb(items.prooIx(row)).ioWords;
+    return out;
+}
+
+bool writeList(const QString &path, const QStringList &items)
+{
+    ClipListContent content;
+    content.options.UpperCount = 32;
+    content.options.ioSLength = 48;
+    content.options.FontSize = 9;
+    content.options.FontName = QStringLiteral("ＭＳ Ｐゴシック");
+    content.options.loName = QStringLiteral("dropped");
+    for (const QString &t : items)
+        content.items.push_back(ItemOb{t, QString()});
+    return ClipListFile::write(path, content);
+}
+} // namespace
+
+class TestDesktopInputX11 : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void filesDraggedFromAnotherProgram();
+    void pointerAtTheScreenEdgesStepsThroughTheList();
+};
+
+void TestDesktopInputX11::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    QVERIFY(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty());
+}
+
+void TestDesktopInputX11::filesDraggedFromAnotherProgram()
+{
+    TestProgram p;
+    p.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
+    QKPRGrobal &grobal = p.grobal();
+    const qint16 pane = grobal.listExControl().lecListFocus();
+    grobal.listControl().lcListOb(0).loItemControl().icMakeItem(pane, QStringLiteral("captured before"));
+
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.qkp"));
+    const QString notAList = dir.filePath(QStringLiteral("notes.txt"));
+    const QString second = dir.filePath(QStringLiteral("second list.qkp"));
+    QVERIFY(writeList(first, {"a1", "a2"}));
+    QFile notes(notAList);
+    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("just some notes\n") > 0);
+    notes.close();
+    QVERIFY(writeList(second, {"b1"}));
+    p.messages.willAnswer(MessageBoxPort::Answer::Ok);
+
+    QProcess dragger;
+    dragger.start(QCoreApplication::applicationDirPath() + QStringLiteral("/helpers/filedragger"),
+                  {first, notAList, second});
+    QVERIFY(dragger.waitForStarted());
+    QVERIFY(xdotool({"search", "--sync", "--onlyvisible", "--name", "^filedragger$"}));
+    // Press on the helper's window (it starts the drag), then carry the files over in steps.
+    const QPoint from(660, 560);
+    const ClipList *list = p.listAt(0);
+    const QPoint to = list->mapToGlobal(list->rect().center());
+    QVERIFY(pointTo(from));
+    QVERIFY(xdotool({"mousedown", "1"}));
+    for (int step = 1; step <= 10; ++step) {
+        QVERIFY(pointTo(from + (to - from) * step / 10));
+        QTest::qWait(30);
+    }
+    QTest::qWait(200);
+    QVERIFY(xdotool({"mouseup", "1"}));
+    // The drop is answered by this process's event loop, so the wait keeps it running.
+    QTRY_VERIFY_WITH_TIMEOUT(dragger.state() == QProcess::NotRunning, 10000);
+    QCOMPARE(dragger.readAllStandardOutput().trimmed(), QByteArray("copied"));
+
+    // The first file into the focused list, each further one into a new list; the notes are no
+    // clip list: their message names them, and the lists already open keep what they hold.
+    QTRY_COMPARE(grobal.listExControl().UBEx(), qint16(3));
+    QCOMPARE(texts(grobal, 0), (QStringList{"a2", "a1"}));
+    QCOMPARE(texts(grobal, 1), QStringList());
+    QCOMPARE(texts(grobal, 2), (QStringList{"b1"}));
+    QCOMPARE(p.messages.asked.size(), 1);
+    QCOMPARE(p.messages.asked[0].title, ClipListFile::readErrorTitle());
+    QVERIFY(p.messages.asked[0].text.contains(QStringLiteral("notes.txt")));
+    QTRY_VERIFY(p.window().isActiveWindow());
+}
+
+void TestDesktopInputX11::pointerAtTheScreenEdgesStepsThroughTheList()
+{
+    TestProgram p;
+    p.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
+    QKPRGrobal &grobal = p.grobal();
+    const qint16 pane = grobal.listExControl().lecListFocus();
+    ItemControl &items = grobal.listControl().lcListOb(0).loItemControl();
+    for (const char *text : {"bottom", "middle", "top"})
+        items.icMakeItem(pane, QString::fromLatin1(text));
+    grobal.listExControl().lecItemSetBlue(pane, 1);
+    // Stepping runs while the focused list keeps moving its focus after each capture.
+    QCOMPARE(grobal.listControl().lcListOb(0).MovAdd, qint16(0));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+
+    // Left edge: up, one row per tick, each reached item copied; the first row holds it there.
+    QVERIFY(pointTo(QPoint(screen.left(), screen.center().y())));
+    QTRY_COMPARE(grobal.listExControl().lecItemGetFocus(pane), qint16(0));
+    QTRY_COMPARE(p.clipboard.writes().last().text, QStringLiteral("top"));
+    // Right edge: down to the last row.
+    QVERIFY(pointTo(QPoint(screen.right(), screen.center().y())));
+    QTRY_COMPARE(grobal.listExControl().lecItemGetFocus(pane), qint16(2));
+    QTRY_COMPARE(p.clipboard.writes().last().text, QStringLiteral("bottom"));
+    QCOMPARE(p.listAt(0)->selectedRows(), QList<int>{2});
+    // Away from the edges nothing more is copied.
+    QVERIFY(pointTo(screen.center()));
+    QTest::qWait(600);
+    const qsizetype copied = p.clipboard.writes().size();
+    QTest::qWait(1200);
+    QCOMPARE(p.clipboard.writes().size(), copied);
+}
+
+QTEST_MAIN(TestDesktopInputX11)
+#include "tst_desktopinputx11.moc"
