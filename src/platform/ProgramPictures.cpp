@@ -8,8 +8,15 @@ namespace ProgramPictures {
 QIcon icon(QStringView key)
 {
     const QString path = QStringLiteral(":/icons/%1.png").arg(key);
-    // QIcon finds the "@2x" drawing beside the file on its own.
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+    if (!QFile::exists(path))
+        return QIcon();
+    // Added by hand: QIcon looks for the "@2x" file only when the screen is already of high
+    // density at the time, so a window moved to such a screen later would get the 16 px one blown up.
+    QIcon icon(path);
+    const QString twice = QStringLiteral(":/icons/%1@2x.png").arg(key);
+    if (QFile::exists(twice))
+        icon.addFile(twice);
+    return icon;
 }
 
 QCursor cursor(int number)
@@ -22,7 +29,7 @@ QCursor cursor(int number)
     // Where each pointer points, in the 32 x 32 drawing.
     static constexpr HotSpot hotSpots[] = {
         {SweepCursor, 1, 1},    {DropListCursor, 1, 1}, {DropBarCursor, 1, 1},
-        {NoDropCursor, 1, 1},   {ToolHoverCursor, 1, 1}, {LinkCursor, 8, 1},
+        {NoDropCursor, 1, 1},   {ToolHoverCursor, 1, 1}, {LinkCursor, 11, 1},
     };
     for (const HotSpot &spot : hotSpots) {
         if (spot.number != number)
