@@ -2,66 +2,44 @@
 // (xdotool), so that the button grab and the pointer's way are the system's; also run under a
 // window manager.
 #include "TestProgram.h"
+#include "X11Program.h"
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
 #include "platform/ClipList.h"
 
 #include <QCursor>
 #include <QFrame>
-#include <QProcess>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
 #include <algorithm>
 
 namespace {
-// Runs xdotool to its end while the event loop keeps running.
-bool xdotool(const QStringList &arguments)
-{
-    QProcess tool;
-    QSignalSpy finished(&tool, &QProcess::finished);
-    tool.start(QStringLiteral("xdotool"), arguments);
-    if (!tool.waitForStarted() || !finished.wait(10000)) {
-        tool.kill();
-        tool.waitForFinished();
-        return false;
-    }
-    return tool.exitCode() == 0;
-}
-
-bool moveTo(const QPoint &global)
-{
-    // --sync would wait for ever for a pointer already there.
-    if (QCursor::pos() == global)
-        return true;
-    const bool moved = xdotool({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
-    QTest::qWait(50);
-    return moved;
-}
-
-// Presses at the first point, moves through the others in steps of a few pixels, releases at the last.
+// Presses at the first point, moves through the others a few pixels at a time, releases at the
+// last. The tools need nothing from the program, which sees the events afterwards.
 bool drag(const QList<QPoint> &path)
 {
-    if (!moveTo(path.first()) || !xdotool({"mousedown", "1"}))
+    const auto xdotool = [](const QStringList &arguments) { X11Program::run(QStringLiteral("xdotool"), arguments); };
+    const auto moveTo = [&](QPoint to) {
+        // --sync would wait for ever for a pointer already there.
+        if (QCursor::pos() != to)
+            xdotool({"mousemove", "--sync", QString::number(to.x()), QString::number(to.y())});
+        QTest::qWait(30);
+        return QCursor::pos() == to;
+    };
+    if (!moveTo(path.first()))
         return false;
-    QTest::qWait(50);
+    xdotool({"mousedown", "1"});
     for (qsizetype i = 1; i < path.size(); ++i) {
         const QPoint from = path[i - 1];
-        const QPoint to = path[i];
-        const int steps = std::max(1, int((to - from).manhattanLength() / 6));
+        const int steps = std::max(1, int((path[i] - from).manhattanLength() / 6));
         for (int step = 1; step <= steps; ++step) {
-            if (!moveTo(from + (to - from) * step / steps))
+            if (!moveTo(from + (path[i] - from) * step / steps))
                 return false;
         }
     }
-    const bool released = xdotool({"mouseup", "1"});
+    xdotool({"mouseup", "1"});
     QTest::qWait(100);
-    return released;
+    return true;
 }
 
 struct Program {
@@ -74,30 +52,10 @@ struct Program {
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
         QTest::qWait(200);
     }
-    void fill(int position, const QString &texts)
-    {
-        ListExControl &panes = p.grobal().listExControl();
-        const qint16 pane = panes.lecEx(qint16(position));
-        ItemControl &items = p.grobal().listControl().lcListOb(panes.lecListOb(pane).leoListOb).loItemControl();
-        // New items go to the top.
-        for (auto c = texts.crbegin(); c != texts.crend(); ++c)
-            items.icMakeItem(pane, QString(*c));
-    }
     QPoint row(int position, int row)
     {
         ClipList *list = p.listAt(position);
         return list->viewport()->mapToGlobal(list->visualItemRect(list->item(row)).center());
-    }
-    // The words of the rows of the list at a display position, from the top.
-    QString rows(int position)
-    {
-        ListExControl &panes = p.grobal().listExControl();
-        ItemControl &items =
-            p.grobal().listControl().lcListOb(panes.lecListOb(panes.lecEx(qint16(position))).leoListOb).loItemControl();
-        QString texts;
-        for (qint16 row = 0; row < items.UBic(); ++row)
-            texts += items.icItemOb(items.prooIx(row)).ioWords;
-        return texts;
     }
     TestProgram p;
 };
@@ -123,29 +81,29 @@ void TestMouseX11::initTestCase()
 void TestMouseX11::sweepSelectsAndTheReleaseCopies()
 {
     Program w(1);
-    w.fill(0, QStringLiteral("abcdefgh"));
+    w.p.fill(0, QStringLiteral("abcdefgh"));
     ClipList *list = w.p.listAt(0);
     QTRY_VERIFY(list->visualItemRect(list->item(7)).bottom() < list->viewport()->height());
     QVERIFY(drag({w.row(0, 1), w.row(0, 5), w.row(0, 3)}));
     QTRY_COMPARE(list->selectedRows(), (QList<int>{1, 2, 3}));
     // The release is a click on the focused row, which goes to the clipboard.
     QTRY_VERIFY(!w.p.clipboard.writes().isEmpty());
-    QCOMPARE(w.p.clipboard.writes().last().text, QString(w.rows(0).at(3)));
+    QCOMPARE(w.p.clipboard.writes().last().text, QStringLiteral("d"));
 }
 
 void TestMouseX11::dragMovesItemsIntoAnotherList()
 {
     Program w(2);
-    w.fill(0, QStringLiteral("abcde"));
-    w.fill(1, QStringLiteral("xy"));
+    w.p.fill(0, QStringLiteral("abcde"));
+    w.p.fill(1, QStringLiteral("xy"));
     ClipList *from = w.p.listAt(0);
     QTRY_VERIFY(from->visualItemRect(from->item(4)).bottom() < from->viewport()->height());
     from->clearSelection();
     from->setSelected(1, true);
     from->setSelected(3, true);
     QVERIFY(drag({w.row(0, 3), w.row(0, 4), w.row(1, 1)}));
-    QTRY_COMPARE(w.rows(1), QStringLiteral("xbdy"));
-    QCOMPARE(w.rows(0), QStringLiteral("ace"));
+    QTRY_COMPARE(w.p.rows(1), QStringLiteral("xbdy"));
+    QCOMPARE(w.p.rows(0), QStringLiteral("ace"));
     QVERIFY(!QGuiApplication::overrideCursor());
 }
 
@@ -154,10 +112,9 @@ void TestMouseX11::dividerDragResizesTheLists()
     Program w(2);
     ClipList *upper = w.p.listAt(0);
     ClipList *lower = w.p.listAt(1);
-    QFrame *bar = w.p.root.panes().barWidget(1);
     const int upperHeight = upper->height();
     const int lowerHeight = lower->height();
-    const QPoint grab = bar->mapToGlobal(QPoint(40, 1));
+    const QPoint grab = w.p.root.panes().barWidget(1)->mapToGlobal(QPoint(40, 1));
     QVERIFY(drag({grab, grab + QPoint(0, 40)}));
     QTRY_COMPARE(upper->height(), upperHeight + 40);
     QCOMPARE(lower->height(), lowerHeight - 40);
