@@ -86,10 +86,17 @@ void ListMouse::ListSweepOrDrag(qint16 pane, QPoint position, QPointF globalPosi
         m_dragCursor = OverList;
         QGuiApplication::setOverrideCursor(ProgramPictures::cursor(ProgramPictures::DropListCursor));
     }
-    if (mode() == Sweeping)
+    if (mode() == Sweeping) {
+        // Above or below the box the sweep goes on row by row, the box scrolling along.
+        const int focus = list->listIndex();
+        if (position.y() < 0 && focus > 0)
+            list->setListIndex(focus - 1);
+        else if (position.y() >= list->viewport()->height() && focus >= 0 && focus < list->count() - 1)
+            list->setListIndex(focus + 1);
         sweep(*list);
-    else if (mode() == Dragging)
+    } else if (mode() == Dragging) {
         track(globalPosition);
+    }
 }
 
 // The rows between the anchor and the focused row are highlighted, the ones the sweep has left

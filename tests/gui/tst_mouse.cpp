@@ -61,6 +61,7 @@ class TestMouse : public QObject {
 private slots:
     void sweepSelects_data();
     void sweepSelects();
+    void sweepBelowTheBoxScrolls();
     void dragMovesItems_data();
     void dragMovesItems();
     void dropOnBarMovesTheList_data();
@@ -114,6 +115,24 @@ void TestMouse::sweepSelects()
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, modifiers, Window::row(list, list, path.last()));
     QCOMPARE(list->selectedRows(), after);
     QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestMouse::sweepBelowTheBoxScrolls()
+{
+    Window w(1);
+    w.p.fill(0, QString(40, QLatin1Char('a')));
+    ClipList *list = w.p.listAt(0);
+    const int lastShown = list->indexAt(QPoint(1, list->viewport()->height() - 1)).row();
+    QVERIFY(lastShown > 0 && lastShown < 30);
+    select(list, {});
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, Window::row(list, list, 1));
+    // Each move below the box goes one row further.
+    for (int step = 0; step < lastShown + 3; ++step)
+        QTest::mouseMove(list->viewport(), QPoint(10, list->viewport()->height() + 5));
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, QPoint(10, list->viewport()->height() + 5));
+    QCOMPARE(list->listIndex(), lastShown + 4);
+    QCOMPARE(list->selCount(), lastShown + 4);
+    QTRY_VERIFY(list->topIndex() > 0);
 }
 
 void TestMouse::dragMovesItems_data()
