@@ -41,6 +41,8 @@ int &ListMouse::mode()
 void ListMouse::ListPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position)
 {
     ClipListBox &box = m_panes.box(pane);
+    // A drag whose release went elsewhere (a box opened meanwhile) ends here.
+    endDrag();
     mode() = Idle;
     if (box.listCount() == 0)
         return;
