@@ -2,15 +2,18 @@
 
 #include "capture/ClipboardWatcher.h"
 #include "capture/ItemCommands.h"
+#include "mainwindow/DividerDrag.h"
 #include "mainwindow/EdgeStepper.h"
 #include "mainwindow/FileDropTarget.h"
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/ListFileCommands.h"
+#include "mainwindow/ListMouse.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/QKPRbase.h"
+#include "mainwindow/WindowMover.h"
 #include "model/ListExControl.h"
 #include "model/QKPRGrobal.h"
 #include "model/UtilityGrobal.h"
@@ -45,9 +48,15 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
       m_windowCommands(std::make_unique<WindowCommands>(*m_grobal, *m_textWindow, *m_nameDialog, *m_listData)),
       m_commands(std::make_unique<MainCommands>(*m_grobal, *m_window, *m_listCommands, *m_listFiles, *m_watcher)),
       m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay)),
-      m_mini(std::make_unique<QKPRmin>(*m_window, *m_watcher, m_window->windowSettings().mini))
+      m_mini(std::make_unique<QKPRmin>(*m_window, *m_watcher, m_window->windowSettings().mini)),
+      m_windowMover(new WindowMover(*m_window)),
+      m_listMouse(std::make_unique<ListMouse>(*m_grobal, *m_panes, *m_itemCommands))
 {
     m_panes->setPanes(m_grobal->listExControl());
+    // The area's background and outer bars move the window; the divider's filter, installed
+    // later, sees a bar's events first and keeps the inner bars' drags to itself.
+    m_windowMover->follow(m_panes);
+    new DividerDrag(*m_panes, m_grobal->listExControl());
 
     FontColourDialogPort *fontColour = seams.fontColourDialogs;
     if (!fontColour) {

@@ -10,6 +10,7 @@ class ItemCommands;
 class ListCommands;
 class ListDisplayMenu;
 class ListFileCommands;
+class ListMouse;
 class MainCommands;
 class MainMenus;
 class PaneArea;
@@ -23,6 +24,7 @@ class QKPRldata;
 class QKPRname;
 class QKPRtext;
 class WindowCommands;
+class WindowMover;
 class QKPRmin;
 
 // Builds the program: the global state, the watcher, the commands and every window, each given
@@ -49,6 +51,8 @@ public:
     QKPRname &nameDialog() const { return *m_nameDialog; }
     QKPRldata &listDataDialog() const { return *m_listData; }
     QKPRmin &miniWindow() const { return *m_mini; }
+    // Widgets it follows move the main window when dragged.
+    WindowMover &windowMover() const { return *m_windowMover; }
 
     // A later start handed these files over: they open in new lists and the program comes to
     // the front.
@@ -74,4 +78,6 @@ private:
     std::unique_ptr<spgComDLFont> m_fontDialog;
     std::unique_ptr<spgComDLColor> m_colourDialog;
     std::unique_ptr<QKPRmin> m_mini;
+    WindowMover *m_windowMover; // owned by the window
+    std::unique_ptr<ListMouse> m_listMouse;
 };

@@ -44,6 +44,18 @@ ClipList *PaneArea::makeClipList()
         if (pane >= 0)
             emit rowDoubleClicked(pane);
     });
+    connect(list, &ClipList::leftPressed, this, [this, list](int row, Qt::KeyboardModifiers modifiers, QPoint at) {
+        if (const qint16 pane = paneOf(list); pane >= 0)
+            emit listLeftPressed(pane, row, modifiers, at);
+    });
+    connect(list, &ClipList::leftMoved, this, [this, list](QPoint at, QPointF global) {
+        if (const qint16 pane = paneOf(list); pane >= 0)
+            emit listLeftMoved(pane, at, global);
+    });
+    connect(list, &ClipList::leftReleased, this, [this, list](QPointF global) {
+        if (const qint16 pane = paneOf(list); pane >= 0)
+            emit listLeftReleased(pane, global);
+    });
     return list;
 }
 
@@ -180,6 +192,11 @@ double PaneArea::pixelsPerPoint() const
     return logicalDpiY() / 72.0;
 }
 
+float PaneArea::minimumListHeight(qint16 pane)
+{
+    return float(pixelsPerPoint()) * clipList(pane).fontSize() + 4.0f;
+}
+
 void PaneArea::growBy(int shortfall)
 {
     // The resize is made once the current one is finished, so that the layout in progress does
@@ -214,11 +231,10 @@ void PaneArea::whenResize()
     m_bars[0]->setGeometry(0, y - BarHeight, w, BarHeight);
 
     const int n = m_panes->UBEx();
-    const float ppp = float(pixelsPerPoint());
     std::vector<float> minimum(static_cast<size_t>(n));
     float minimumSum = 0;
     for (int i = 0; i < n; ++i) {
-        minimum[size_t(i)] = ppp * clipList(m_panes->lecEx(qint16(i))).fontSize() + 4.0f;
+        minimum[size_t(i)] = minimumListHeight(m_panes->lecEx(qint16(i)));
         minimumSum += minimum[size_t(i)];
     }
     int spare = roundHalfEven(double(available) - BarHeight * (n + 1) - double(minimumSum));

@@ -47,12 +47,18 @@ public:
     QFrame *barWidget(qint16 index) const;
     int barCount() const { return int(m_bars.size()); }
     const QFont &measuringFont() const { return m_meter.font(); }
+    // The lowest height of a shown pane's list box: one row of its font.
+    float minimumListHeight(qint16 pane);
 
 signals:
     // A mouse button was released over the list box of a pane.
     void rowReleased(qint16 pane);
     // A row of the list box of a pane was double-clicked.
     void rowDoubleClicked(qint16 pane);
+    // The left button on the list box of a pane (see ClipList).
+    void listLeftPressed(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
+    void listLeftMoved(qint16 pane, QPoint position, QPointF globalPosition);
+    void listLeftReleased(qint16 pane, QPointF globalPosition);
     // Every layout request, also one that is held (the list menu's enabled states follow).
     void layoutRequested();
 

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 ClipList::ClipList(QWidget *parent) : QListWidget(parent)
 {
@@ -124,16 +125,77 @@ void ClipList::keyPressEvent(QKeyEvent *event)
 
 // QListWidget moves the focus and the selection to a right-clicked row. The right button is for
 // the pop-up menu and copying the focused row on release, so it leaves both as they are.
+// The left button works as in a simple multi-select list: a press toggles the row under the mouse
+// and focuses it, and while the button is held the focus follows the mouse. Sweeps and drags
+// build on that state; Qt's extended selection would select ranges and draw a rubber band instead.
 void ClipList::mousePressEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::LeftButton) {
+        pressLeft(event);
+        return;
+    }
     if (event->button() == Qt::RightButton)
         event->accept();
     else
         QListWidget::mousePressEvent(event);
 }
 
+void ClipList::pressLeft(QMouseEvent *event)
+{
+    event->accept();
+    m_leftHeld = true;
+    m_releaseTaken = false;
+    const QPoint at = event->position().toPoint();
+    const QModelIndex index = indexAt(at);
+    if (index.isValid()) {
+        setSelected(index.row(), !selected(index.row()));
+        setListIndex(index.row());
+    }
+    emit leftPressed(index.isValid() ? index.row() : -1, event->modifiers(), at);
+}
+
+void ClipList::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_leftHeld) {
+        QListWidget::mouseMoveEvent(event);
+        return;
+    }
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    // Outside the box the mouse may be over a drop target: the focus stays.
+    if (viewport()->rect().contains(at)) {
+        const QModelIndex index = indexAt(at);
+        if (index.isValid() && index.row() != currentRow())
+            setListIndex(index.row());
+    }
+    emit leftMoved(at, event->globalPosition());
+}
+
+void ClipList::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QListWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    // The second press of a double click opens the row; it toggles nothing.
+    event->accept();
+    m_leftHeld = true;
+    m_releaseTaken = false;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid())
+        emit doubleClicked(index);
+}
+
 void ClipList::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::LeftButton && m_leftHeld) {
+        m_leftHeld = false;
+        emit leftReleased(event->globalPosition());
+        if (std::exchange(m_releaseTaken, false))
+            return;
+        emit mouseReleased(Qt::LeftButton);
+        return;
+    }
     // The view's release handling finishes a press it saw; it saw no right press.
     if (event->button() != Qt::RightButton)
         QListWidget::mouseReleaseEvent(event);

@@ -39,21 +39,35 @@ public:
 signals:
     // A mouse button was released over the list (left or right).
     void mouseReleased(Qt::MouseButton button);
+    // The left button: pressed on a row (-1 below the last one), moved while held, released.
+    // Positions are the viewport's; the press has already toggled the row and focused it.
+    void leftPressed(int row, Qt::KeyboardModifiers modifiers, QPoint position);
+    void leftMoved(QPoint position, QPointF globalPosition);
+    void leftReleased(QPointF globalPosition);
+
+public:
+    // The left release being handled ended a drag: it is no click, so no mouseReleased follows.
+    void takeRelease() { m_releaseTaken = true; }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
 private:
+    void pressLeft(QMouseEvent *event);
     void applyColours();
     void scheduleVisualUpdate();
     void applyVisualUpdate();
 
     bool m_visualUpdatePending = false;
+    bool m_leftHeld = false;
+    bool m_releaseTaken = false;
 
     int m_newIndex = -1;
     Colour m_back = 0xFFFFFF;

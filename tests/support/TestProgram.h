@@ -27,6 +27,10 @@ public:
     QKPRbase &window() const { return root.window(); }
     // The list box at a display position.
     ClipList *listAt(int position) const;
+    // Fills the list at a display position with one item per letter, the first letter on top;
+    // rows reads the words back from the top.
+    void fill(int position, const QString &letters);
+    QString rows(int position) const;
     // A command of the command table by name.
     QAction *command(const char *name) const;
 

@@ -1,0 +1,274 @@
+#include "mainwindow/ListMouse.h"
+
+#include "capture/ItemCommands.h"
+#include "mainwindow/ListDisplayMenu.h"
+#include "mainwindow/PaneArea.h"
+#include "model/ListExControl.h"
+#include "model/QKPRGrobal.h"
+#include "platform/ClipList.h"
+#include "platform/ProgramPictures.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <algorithm>
+#include <utility>
+
+namespace {
+int sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
+} // namespace
+
+ListMouse::ListMouse(QKPRGrobal &grobal, PaneArea &area, ItemCommands &items)
+    : m_grobal(grobal), m_panes(grobal.listExControl()), m_area(area), m_items(items)
+{
+    connect(&area, &PaneArea::listLeftPressed, this,
+            [this](qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint at) {
+                ListPress(pane, row, modifiers, at);
+                if (m_panes.lecListFocus() != pane)
+                    m_panes.lecChaFocus(pane);
+            });
+    connect(&area, &PaneArea::listLeftMoved, this, &ListMouse::ListSweepOrDrag);
+    connect(&area, &PaneArea::listLeftReleased, this, &ListMouse::ListRelease);
+}
+
+int &ListMouse::mode()
+{
+    return m_items.drag().mouseMode;
+}
+
+void ListMouse::ListPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position)
+{
+    ClipListBox &box = m_panes.box(pane);
+    // A drag whose release went elsewhere (a box opened meanwhile) ends here.
+    endDrag();
+    mode() = Idle;
+    if (box.listCount() == 0)
+        return;
+    // A text window holding edits stays on its item: no sweep or drag may move it.
+    if (m_grobal.text.textDel) {
+        keepOnly(box, box.listIndex());
+        return;
+    }
+    m_items.drag().source = pane;
+    if (row < 0)
+        return;
+    m_anchor = m_last = row;
+    m_direction = 0;
+    m_press = position;
+    if (modifiers & Qt::ControlModifier) {
+        if (box.selected(row))
+            mode() = MaySweep;
+        return;
+    }
+    if (box.selected(row)) {
+        keepOnly(box, row);
+        mode() = MaySweep;
+    } else {
+        box.setSelected(row, true);
+        mode() = MayDrag;
+    }
+}
+
+void ListMouse::ListSweepOrDrag(qint16 pane, QPoint position, QPointF globalPosition)
+{
+    ClipList *list = m_area.clipListWidget(pane);
+    if (!list)
+        return;
+    // A move of one pixel is enough; the move that starts a sweep or drag also takes effect.
+    if (mode() == MaySweep && position != m_press) {
+        list->viewport()->setCursor(ProgramPictures::cursor(ProgramPictures::SweepCursor));
+        mode() = Sweeping;
+    }
+    if (mode() == MayDrag && position != m_press) {
+        list->viewport()->unsetCursor();
+        mode() = Dragging;
+        m_cursorOverridden = true;
+        m_dragCursor = OverList;
+        QGuiApplication::setOverrideCursor(ProgramPictures::cursor(ProgramPictures::DropListCursor));
+    }
+    if (mode() == Sweeping) {
+        // Above or below the box the sweep goes on row by row, the box scrolling along.
+        const int focus = list->listIndex();
+        if (position.y() < 0 && focus > 0)
+            list->setListIndex(focus - 1);
+        else if (position.y() >= list->viewport()->height() && focus >= 0 && focus < list->count() - 1)
+            list->setListIndex(focus + 1);
+        sweep(*list);
+    } else if (mode() == Dragging) {
+        track(globalPosition);
+    }
+}
+
+// The rows between the anchor and the focused row are highlighted, the ones the sweep has left
+// behind are not; the anchor row keeps the highlight it got at the press.
+void ListMouse::sweep(ClipListBox &box)
+{
+    const int r = box.listIndex();
+    const int a = m_anchor;
+    int &l = m_last;
+    if (r < 0 || r == l)
+        return;
+    const int side = sign(r - a);
+    // Crossing the anchor clears the side the sweep left.
+    if (side < m_direction) {
+        setRows(box, a + 1, l, false);
+        l = a;
+    } else if (side > m_direction) {
+        setRows(box, l, a - 1, false);
+        l = a;
+    }
+    if (r < a) {
+        if (r >= l)
+            setRows(box, l, r - 1, false);
+        else
+            setRows(box, r, l - 1, true);
+    } else if (r > a) {
+        if (r <= l)
+            setRows(box, r + 1, l, false);
+        else
+            setRows(box, l + 1, r, true);
+    } else if (l >= a) {
+        setRows(box, a + 1, l, false);
+    } else {
+        setRows(box, l, a - 1, false);
+    }
+    l = r;
+    m_direction = side;
+}
+
+void ListMouse::setRows(ClipListBox &box, int first, int last, bool on)
+{
+    first = std::max(first, 0);
+    last = std::min(last, box.listCount() - 1);
+    for (int row = first; row <= last; ++row)
+        box.setSelected(row, on);
+}
+
+void ListMouse::keepOnly(ClipListBox &box, int row)
+{
+    for (int highlighted : box.selectedRows()) {
+        if (highlighted != row)
+            box.setSelected(highlighted, false);
+    }
+    if (row >= 0)
+        box.setSelected(row, true);
+}
+
+void ListMouse::ListRelease(qint16 pane, QPointF globalPosition)
+{
+    ClipList *list = m_area.clipListWidget(pane);
+    if (!list)
+        return;
+    list->viewport()->unsetCursor();
+    if (mode() == Dragging) {
+        // The drop: the release is no click on the source list.
+        list->takeRelease();
+        const Target target = targetAt(globalPosition);
+        endDrag();
+        mode() = Idle;
+        if (target.pane >= 0) {
+            DropTrack(target.pane, target.y);
+            m_items.DropItems(target.pane);
+        } else if (target.bar >= 0) {
+            MoveListToBar(target.bar);
+        }
+        return;
+    }
+    if (mode() == MayDrag && list->listCount() > 0)
+        keepOnly(*list, list->listIndex());
+    mode() = Idle;
+}
+
+ListMouse::Target ListMouse::targetAt(QPointF globalPosition) const
+{
+    Target target;
+    const QPoint global = globalPosition.toPoint();
+    for (QWidget *w = m_area.childAt(m_area.mapFromGlobal(global)); w && w != &m_area; w = w->parentWidget()) {
+        for (qint16 position = 0; position < m_panes.UBEx(); ++position) {
+            ClipList *list = m_area.clipListWidget(m_panes.lecEx(position));
+            if (list == w) {
+                target.pane = m_panes.lecEx(position);
+                target.y = list->viewport()->mapFromGlobal(global).y();
+                return target;
+            }
+        }
+        for (qint16 bar = 0; bar < m_area.barCount(); ++bar) {
+            if (m_area.barWidget(bar) == w) {
+                target.bar = bar;
+                return target;
+            }
+        }
+    }
+    return target;
+}
+
+void ListMouse::track(QPointF globalPosition)
+{
+    const Target target = targetAt(globalPosition);
+    if (target.pane >= 0)
+        DropTrack(target.pane, target.y);
+    else
+        setDragCursor(target.bar >= 0 ? OverBar : Elsewhere);
+}
+
+void ListMouse::setDragCursor(DragCursor cursor)
+{
+    if (m_dragCursor == cursor || !m_cursorOverridden)
+        return;
+    m_dragCursor = cursor;
+    static constexpr int pictures[] = {ProgramPictures::DropListCursor, ProgramPictures::DropBarCursor,
+                                       ProgramPictures::NoDropCursor};
+    QGuiApplication::changeOverrideCursor(ProgramPictures::cursor(pictures[cursor]));
+}
+
+void ListMouse::endDrag()
+{
+    if (std::exchange(m_cursorOverridden, false))
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void ListMouse::DropTrack(qint16 pane, int y)
+{
+    setDragCursor(OverList);
+    ClipList *list = m_area.clipListWidget(pane);
+    if (m_panes.lecListFocus() != pane) {
+        m_panes.lecChaFocus(pane);
+        list->setFocus();
+    }
+    qint16 &drop = m_items.drag().dropRow;
+    if (list->count() == 0) {
+        drop = 0;
+        return;
+    }
+    // Below the last row is the last row.
+    const QModelIndex under = list->indexAt(QPoint(1, y));
+    drop = qint16(under.isValid() ? under.row() : (y < 0 ? list->topIndex() : list->count() - 1));
+    if (list->listIndex() >= 0 && list->listIndex() != drop)
+        m_panes.lecItemSetFocus(pane, drop);
+}
+
+void ListMouse::MoveListToBar(qint16 bar)
+{
+    const qint16 source = m_items.drag().source;
+    const qint16 from = ListDisplayMenu::ListMenuPos(m_grobal, source);
+    mode() = Idle;
+    // The bars just above and below the list are where it is already.
+    if (bar == from || bar == from + 1)
+        return;
+    if (bar > from + 1) {
+        for (qint16 position = qint16(from + 1); position < bar; ++position)
+            m_panes.setLecEx(qint16(position - 1), m_panes.lecEx(position));
+        m_panes.setLecEx(qint16(bar - 1), source);
+    } else {
+        for (qint16 position = qint16(from - 1); position >= bar; --position)
+            m_panes.setLecEx(qint16(position + 1), m_panes.lecEx(position));
+        m_panes.setLecEx(bar, source);
+    }
+    m_panes.lecChaFocus(source);
+    ClipListBox &box = m_panes.box(source);
+    for (int row : box.selectedRows())
+        box.setSelected(row, false);
+    m_panes.host().whenResize();
+}

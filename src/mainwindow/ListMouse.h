@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointF>
+
+class ClipListBox;
+class ItemCommands;
+class ListExControl;
+class PaneArea;
+class QKPRGrobal;
+
+// The left button in the lists. A press on a row that was not highlighted (the list box has just
+// highlighted it) starts a sweep that highlights the rows from there to the mouse; a press on a
+// highlighted row followed by a move drags the highlighted items, into a list at the row under
+// the mouse or, over a bar, moves their list to that bar. A plain click leaves only its row
+// highlighted.
+class ListMouse : public QObject {
+    Q_OBJECT
+public:
+    ListMouse(QKPRGrobal &grobal, PaneArea &area, ItemCommands &items);
+
+    // Positions in the list box's viewport; the row is the one under the press, -1 for none.
+    void ListPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
+    void ListSweepOrDrag(qint16 pane, QPoint position, QPointF globalPosition);
+    void ListRelease(qint16 pane, QPointF globalPosition);
+    // The drag is over the list box of the pane, y in its viewport.
+    void DropTrack(qint16 pane, int y);
+    // The dragged items' list goes to the place of bar k (bar 0 is above the first list).
+    void MoveListToBar(qint16 bar);
+
+private:
+    enum Mode { Idle = 0, MaySweep = 1, Sweeping = 2, MayDrag = 3, Dragging = 4 };
+    enum DragCursor { OverList = 0, OverBar = 1, Elsewhere = 2 };
+    // What a drag at the global position is over: a pane, or a bar (pane -1), or neither.
+    struct Target {
+        qint16 pane = -1;
+        qint16 bar = -1;
+        int y = 0;
+    };
+
+    int &mode();
+    void sweep(ClipListBox &box);
+    static void setRows(ClipListBox &box, int first, int last, bool on);
+    static void keepOnly(ClipListBox &box, int row);
+    Target targetAt(QPointF globalPosition) const;
+    void track(QPointF globalPosition);
+    void setDragCursor(DragCursor cursor);
+    void endDrag();
+
+    QKPRGrobal &m_grobal;
+    ListExControl &m_panes;
+    PaneArea &m_area;
+    ItemCommands &m_items;
+    int m_anchor = 0;
+    int m_last = 0;
+    int m_direction = 0;
+    QPoint m_press;
+    DragCursor m_dragCursor = OverList;
+    bool m_cursorOverridden = false;
+};
