@@ -13,6 +13,8 @@ class ListFileCommands;
 class MainCommands;
 class MainMenus;
 class PaneArea;
+class PopUpMenu;
+class ToolStrip;
 class FontColourDialogPort;
 class MessageBoxPort;
 class spgComDLColor;
@@ -49,6 +51,8 @@ public:
     QKPRname &nameDialog() const { return *m_nameDialog; }
     QKPRldata &listDataDialog() const { return *m_listData; }
     QKPRmin &miniWindow() const { return *m_mini; }
+    PopUpMenu &popUpMenu() const { return *m_popUp; }
+    ToolStrip &toolStrip() const { return *m_toolStrip; }
 
     // A later start handed these files over: they open in new lists and the program comes to
     // the front.
@@ -74,4 +78,6 @@ private:
     std::unique_ptr<spgComDLFont> m_fontDialog;
     std::unique_ptr<spgComDLColor> m_colourDialog;
     std::unique_ptr<QKPRmin> m_mini;
+    std::unique_ptr<PopUpMenu> m_popUp;
+    ToolStrip *m_toolStrip; // owned by the pane area
 };

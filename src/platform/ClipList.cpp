@@ -126,9 +126,10 @@ void ClipList::keyPressEvent(QKeyEvent *event)
 // the pop-up menu and copying the focused row on release, so it leaves both as they are.
 void ClipList::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::RightButton)
+    if (event->button() == Qt::RightButton) {
         event->accept();
-    else
+        emit rightPressed(event->globalPosition().toPoint());
+    } else
         QListWidget::mousePressEvent(event);
 }
 

@@ -39,6 +39,8 @@ public:
 signals:
     // A mouse button was released over the list (left or right).
     void mouseReleased(Qt::MouseButton button);
+    // The right button went down (the pop-up menu opens); the highlight stays as it is.
+    void rightPressed(const QPoint &globalPos);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
