@@ -53,4 +53,6 @@ void ToolButton::mouseMoveEvent(QMouseEvent *event)
 {
     emit hovered();
     QAbstractButton::mouseMoveEvent(event);
+    // The strip below takes a move that reaches it as a move off the buttons.
+    event->accept();
 }
