@@ -1,5 +1,6 @@
 // The command table: every command reached from the menu bar, the pop-up menu, the toolbar and
 // its key; the menus' marks and enabled states; the add options.
+#include "DesktopRecorder.h"
 #include "TestProgram.h"
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/MainCommands.h"
@@ -65,6 +66,8 @@ private slots:
     void addOptionsReachEveryListOrTheDefault();
     void movAddToggleLeavesOtherValues();
     void miniWindowArgumentsByWay();
+    void helpKeyWithModifiers_data();
+    void helpKeyWithModifiers();
     void menuOpeningClosesTheToolField();
 };
 
@@ -323,6 +326,33 @@ void TestCommands::miniWindowArgumentsByWay()
     QCOMPARE(asked[0], (QVariantList{false, false}));
     QCOMPARE(asked[1], (QVariantList{false, true}));
     QCOMPARE(asked[2], (QVariantList{true, true}));
+}
+
+void TestCommands::helpKeyWithModifiers_data()
+{
+    QTest::addColumn<bool>("menuBar");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("opened");
+    QTest::newRow("shown, F1") << true << Qt::KeyboardModifiers() << 1;
+    QTest::newRow("shown, Shift+F1") << true << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0;
+    QTest::newRow("hidden, Shift+F1") << false << Qt::KeyboardModifiers(Qt::ShiftModifier) << 1;
+    QTest::newRow("hidden, Alt+F1") << false << Qt::KeyboardModifiers(Qt::AltModifier) << 1;
+    QTest::newRow("hidden, Ctrl+F1") << false << Qt::KeyboardModifiers(Qt::ControlModifier) << 0;
+}
+
+void TestCommands::helpKeyWithModifiers()
+{
+    QFETCH(bool, menuBar);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, opened);
+    Program w;
+    DesktopRecorder &desktop = DesktopRecorder::install();
+    desktop.opened.clear();
+    w.p.window().setMenuExpress(menuBar);
+    w.p.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.p.window()));
+    QTest::keyClick(w.p.listAt(0), Qt::Key_F1, modifiers);
+    QCOMPARE(desktop.opened.size(), opened);
 }
 
 void TestCommands::menuOpeningClosesTheToolField()
