@@ -286,16 +286,16 @@ void ToolStrip::ToolFieldClick(int index)
     const char *afterClose = nullptr;
     bool listDisplay = false;
     switch (group) {
-    case 0: {
-        static constexpr std::array<const char *, 4> commands{"Opennu", "OvSavenu", nullptr, nullptr};
-        if (index == 2)
+    case 0:
+        if (index == 0)
+            trigger("Opennu");
+        else if (index == 1)
+            trigger("OvSavenu");
+        else if (index == 2)
             afterClose = "Endnu";
         else if (index == 3)
             afterClose = "MaxNormnu";
-        else if (index >= 0 && index < 2)
-            trigger(commands[size_t(index)]);
         break;
-    }
     case 1: {
         const ListOb &focused = m_lists.focusedList();
         if (index == 0 && (focused.MovAdd == 0 || focused.MovAdd == 1))
