@@ -5,7 +5,6 @@
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/MainMenus.h"
-#include "mainwindow/PaneArea.h"
 #include "mainwindow/PopUpMenu.h"
 #include "mainwindow/QKPRbase.h"
 #include "mainwindow/ToolButton.h"
@@ -22,7 +21,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QtTest>
 
 namespace {
@@ -179,10 +177,6 @@ void TestCommands::menuCaptionsAndSeparators()
              (QStringList{"項目編集(&I)", "ﾘｽﾄ編集(&L)", "ﾘｽﾄ表示(&W)", "-", "ﾒﾆｭｰ表示(&M)", "ﾂｰﾙﾊﾞｰ表示(&B)",
                           "常に手前に表示(&F)", "停止(&S)", "最小化(&I)"}));
     QCOMPARE(w.captions(popUp.popItemnu), (QStringList{"結合(&J)", "名前を付ける(&M)...", "ﾃｷｽﾄに表示(&T)...", "消去(&D)"}));
-    QCOMPARE(w.captions(popUp.popEditnu),
-             (QStringList{"作成(&N)", "名前を付ける(&M)...", "消去(&D)", "ｸﾘｱ(&C)", "詳細(&I)", "-", "開く(&O)",
-                          "上書き保存(&S)", "名付けて保存(&A)", "-", "上から追加(&T)", "下から追加(&B)", "-",
-                          "選択位置に追加(&L)", "-", "移動(&R)", "移動なし(&H)"}));
     // One entry per list in both list display menus.
     w.p.root.listCommands().MakeNewList();
     w.p.root.popUpMenu().PopUpMenuState();
@@ -359,17 +353,13 @@ void TestCommands::menuOpeningClosesTheToolField()
 {
     Program w;
     ToolStrip &strip = w.p.root.toolStrip();
-    for (bool hover : {false, true}) {
-        w.grobal.utilityGrobal().setToolOvOrCk(hover);
-        for (QMenu *menu : w.p.root.menus().Menunu) {
-            if (hover)
-                strip.OpenToolField(2, true);
-            else
-                strip.ToolGroupClick(2);
+    for (QMenu *menu : w.p.root.menus().Menunu) {
+        for (bool hover : {false, true}) {
+            w.grobal.utilityGrobal().setToolOvOrCk(hover);
+            strip.OpenToolField(2, hover);
             QCOMPARE(strip.openGroup(), 2);
             emit menu->aboutToShow();
             QCOMPARE(strip.openGroup(), -1);
-            strip.ToolHover(-1);
         }
     }
 }
