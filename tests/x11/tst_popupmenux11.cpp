@@ -47,10 +47,12 @@ QPoint centreOf(const QMenu *menu, QAction *action)
     return menu->mapToGlobal(menu->actionGeometry(action).center());
 }
 
-// A part of the screen, saved beside the test for a reviewer to look at.
-void saveScreen(const QRect &part, const QString &name)
+// A part of the screen, saved beside the test for a reviewer to look at; small parts enlarged
+// pixel for pixel.
+void saveScreen(const QRect &part, const QString &name, int scale = 1)
 {
-    QGuiApplication::primaryScreen()->grabWindow(0).copy(part).save(QDir::current().filePath(name));
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0).copy(part);
+    shot.scaled(shot.size() * scale).save(QDir::current().filePath(name));
 }
 } // namespace
 
@@ -85,7 +87,7 @@ void TestPopUpMenuX11::toolbarFieldOpensAndCloses()
     QTRY_COMPARE(strip.field().hoveredButton(), 1);
     QTest::qWait(200);
     const QPoint topLeft = p.root.panes().mapToGlobal(QPoint(0, 0));
-    saveScreen(QRect(topLeft, QSize(p.root.panes().width(), 60)), QStringLiteral("x11-toolbar.png"));
+    saveScreen(QRect(topLeft, QSize(p.root.panes().width(), 60)), QStringLiteral("x11-toolbar.png"), 3);
     // A press on the list below closes a field opened by a click.
     QVERIFY(clickAt(buttonCentre(p.listAt(0)->viewport())));
     QTRY_COMPARE(strip.openGroup(), -1);
