@@ -5,6 +5,7 @@
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/MainMenus.h"
+#include "mainwindow/PaneArea.h"
 #include "mainwindow/PopUpMenu.h"
 #include "mainwindow/QKPRbase.h"
 #include "mainwindow/ToolButton.h"
@@ -60,6 +61,7 @@ private slots:
     void listMenuMarksFollowTheFocusedList_data();
     void listMenuMarksFollowTheFocusedList();
     void popUpStatesFollowListsHighlightAndItems();
+    void rightPressOverListsAndBarsAsksForThePopUp();
     void addOptionsReachEveryListOrTheDefault_data();
     void addOptionsReachEveryListOrTheDefault();
     void movAddToggleLeavesOtherValues();
@@ -251,6 +253,22 @@ void TestCommands::popUpStatesFollowListsHighlightAndItems()
     QVERIFY(w.twin("popStopnu")->isChecked());
     QVERIFY(w.twin("popMenuExnu")->isChecked());
     QVERIFY(w.twin("popToolBarnu")->isChecked());
+}
+
+void TestCommands::rightPressOverListsAndBarsAsksForThePopUp()
+{
+    Program w;
+    PaneArea &area = w.p.root.panes();
+    QObject::disconnect(&area, &PaneArea::popUpRequested, nullptr, nullptr);
+    QSignalSpy asked(&area, &PaneArea::popUpRequested);
+    for (QWidget *target : {static_cast<QWidget *>(w.p.listAt(0)->viewport()), static_cast<QWidget *>(area.barWidget(1))}) {
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
+            QTest::mousePress(target, button, {}, QPoint(1, 1));
+            QTest::mouseRelease(target, button, {}, QPoint(1, 1));
+        }
+    }
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(asked[1][0].toPoint(), area.barWidget(1)->mapToGlobal(QPoint(1, 1)));
 }
 
 void TestCommands::addOptionsReachEveryListOrTheDefault_data()
