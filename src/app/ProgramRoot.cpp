@@ -12,7 +12,9 @@
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/PaneArea.h"
+#include "mainwindow/PopUpMenu.h"
 #include "mainwindow/QKPRbase.h"
+#include "mainwindow/ToolStrip.h"
 #include "mainwindow/WindowMover.h"
 #include "model/ListExControl.h"
 #include "model/QKPRGrobal.h"
@@ -29,6 +31,7 @@
 #include "windows/QKPRmin.h"
 #include "windows/QKPRversion.h"
 
+#include <QMenu>
 #include <QMenuBar>
 
 ProgramRoot::ProgramRoot(const ProgramSeams &seams)
@@ -46,16 +49,23 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
       m_nameDialog(std::make_unique<QKPRname>(*m_grobal, *m_window, m_window->windowSettings().name)),
       m_listData(std::make_unique<QKPRldata>(*m_grobal, *m_window, m_window->windowSettings().listData)),
       m_windowCommands(std::make_unique<WindowCommands>(*m_grobal, *m_textWindow, *m_nameDialog, *m_listData)),
-      m_commands(std::make_unique<MainCommands>(*m_grobal, *m_window, *m_listCommands, *m_listFiles, *m_watcher)),
+      m_commands(std::make_unique<MainCommands>(*m_grobal, *m_window, *m_listCommands, *m_listFiles, *m_watcher,
+                                                *m_itemCommands)),
       m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay)),
       m_mini(std::make_unique<QKPRmin>(*m_window, *m_watcher, m_window->windowSettings().mini)),
       m_windowMover(new WindowMover(*m_window)),
-      m_listMouse(std::make_unique<ListMouse>(*m_grobal, *m_panes, *m_itemCommands))
+      m_listMouse(std::make_unique<ListMouse>(*m_grobal, *m_panes, *m_itemCommands)),
+      m_popUp(std::make_unique<PopUpMenu>(*m_grobal, *m_commands, *m_listCommands, *m_listDisplay)),
+      m_toolStrip(new ToolStrip(*m_grobal, *m_commands, *m_listCommands, *m_window, *m_panes))
 {
     m_panes->setPanes(m_grobal->listExControl());
-    // The area's background and outer bars move the window; the divider's filter, installed
-    // later, sees a bar's events first and keeps the inner bars' drags to itself.
+    m_panes->setToolStrip(m_toolStrip);
+    // The area's background, its outer bars and the toolbar's buttons move the window; the
+    // divider's filter, installed later, sees a bar's events first and keeps the inner bars'
+    // drags to itself.
     m_windowMover->follow(m_panes);
+    for (QWidget *button : m_toolStrip->buttons())
+        m_windowMover->follow(button);
     new DividerDrag(*m_panes, m_grobal->listExControl());
 
     FontColourDialogPort *fontColour = seams.fontColourDialogs;
@@ -82,7 +92,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
         if (m_grobal->listExControl().geteLx(pane) >= 0)
             m_watcher->ClickItem(pane);
     });
-    QObject::connect(m_panes, &PaneArea::layoutRequested, m_commands.get(), &MainCommands::ListMenuState);
+    QObject::connect(m_panes, &PaneArea::layoutRequested, m_commands.get(), &MainCommands::DeleteListState);
 
     WindowCommands *windows = m_windowCommands.get();
     QObject::connect(m_commands.get(), &MainCommands::nameListRequested, m_window.get(), [windows] { windows->NameList(); });
@@ -106,12 +116,24 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     QObject::connect(m_window.get(), &QKPRbase::ending, m_textWindow.get(), &QKPRtext::storePlacement);
     QObject::connect(m_window.get(), &QKPRbase::ending, m_listData.get(), &QKPRldata::storePlacement);
     QObject::connect(m_commands.get(), &MainCommands::minimiseRequested, m_mini.get(),
-                     [this](bool byMouse) { m_mini->Minimam(false, byMouse); });
+                     [this](bool fromToolbar, bool byMouse) { m_mini->Minimam(fromToolbar, byMouse); });
     QObject::connect(m_watcher.get(), &ClipboardWatcher::clipboardLooked, m_mini.get(), &QKPRmin::clipboardLooked);
     QObject::connect(m_commands.get(), &MainCommands::versionRequested, m_window.get(), [this] {
         QKPRversion box(m_window.get(), m_window->TopZOrder());
         m_window->ShowModalKeepTop(box);
     });
+
+    // The pop-up menu, the toolbar and the add options.
+    QObject::connect(m_panes, &PaneArea::popUpRequested, m_popUp.get(), &PopUpMenu::ShowPopUpMenu);
+    QObject::connect(m_menus, &MainMenus::menuOpened, m_toolStrip, &ToolStrip::CloseToolField);
+    QObject::connect(m_window.get(), &QKPRbase::topZOrderChanged, m_toolStrip, &ToolStrip::setTopZOrderShown);
+    QObject::connect(m_watcher.get(), &ClipboardWatcher::stopGoShown, m_toolStrip, &ToolStrip::setStopGoShown);
+    QObject::connect(&settings, &UtilityGrobal::toolOvOrCkChanged, m_toolStrip, &ToolStrip::setToolOvOrCk);
+    QObject::connect(m_toolStrip, &ToolStrip::listDisplayRequested, m_popUp.get(),
+                     [this](const QPoint &at) { m_popUp->popListWinnu->popup(at); });
+    QObject::connect(m_listCommands.get(), &ListCommands::focusedMovAddChanged, m_watcher.get(),
+                     &ClipboardWatcher::ListClipActive);
+
     // Both live as long as what they watch: the stepper with the watcher, the drop target with the lists.
     new EdgeStepper(*m_grobal, *m_watcher);
     new FileDropTarget(*m_panes, *m_window, *m_listFiles);

@@ -14,6 +14,8 @@ class ListMouse;
 class MainCommands;
 class MainMenus;
 class PaneArea;
+class PopUpMenu;
+class ToolStrip;
 class FontColourDialogPort;
 class MessageBoxPort;
 class spgComDLColor;
@@ -53,6 +55,8 @@ public:
     QKPRmin &miniWindow() const { return *m_mini; }
     // Widgets it follows move the main window when dragged.
     WindowMover &windowMover() const { return *m_windowMover; }
+    PopUpMenu &popUpMenu() const { return *m_popUp; }
+    ToolStrip &toolStrip() const { return *m_toolStrip; }
 
     // A later start handed these files over: they open in new lists and the program comes to
     // the front.
@@ -80,4 +84,6 @@ private:
     std::unique_ptr<QKPRmin> m_mini;
     WindowMover *m_windowMover; // owned by the window
     std::unique_ptr<ListMouse> m_listMouse;
+    std::unique_ptr<PopUpMenu> m_popUp;
+    ToolStrip *m_toolStrip; // owned by the pane area
 };

@@ -6,6 +6,8 @@
 #include "model/ListOb.h"
 #include "model/ListExControl.h"
 #include "model/QKPRGrobal.h"
+#include "model/UtilityFirstList.h"
+#include "model/UtilityGrobal.h"
 
 ListCommands::ListCommands(QKPRGrobal &grobal, ListDisplayMenu &displayMenu)
     : m_grobal(grobal), m_displayMenu(displayMenu)
@@ -71,4 +73,53 @@ void ListCommands::ListWinChange(int index)
     const qint16 list = m_displayMenu.listAt(index);
     if (list >= 0 && list < m_grobal.listControl().UB())
         m_grobal.listControl().lcExList(list);
+}
+
+ListOb &ListCommands::focusedList()
+{
+    return m_grobal.listControl().lcListOb(m_grobal.getOLx(m_grobal.listExControl().lecListFocus()));
+}
+
+template <typename T>
+void ListCommands::setAddOption(T ListOptions::*option, T value)
+{
+    ListControl &lists = m_grobal.listControl();
+    if (m_grobal.utilityGrobal().AddMode) {
+        for (qint16 list = 0; list < lists.UB(); ++list)
+            lists.lcListOb(list).*option = value;
+    } else {
+        focusedList().*option = value;
+    }
+}
+
+void ListCommands::SetWayAdd(bool value)
+{
+    setAddOption(&ListOb::WayAdd, value);
+    if (m_grobal.utilityGrobal().AddSave)
+        m_grobal.utilityFirstList().WayAddDef = value;
+}
+
+void ListCommands::SetPosAdd(bool value)
+{
+    setAddOption(&ListOb::PosAdd, value);
+    if (m_grobal.utilityGrobal().AddSave)
+        m_grobal.utilityFirstList().PosAddDef = value;
+}
+
+void ListCommands::SetMovAdd(qint16 value)
+{
+    setAddOption(&ListOb::MovAdd, value);
+    if (m_grobal.utilityGrobal().AddSave)
+        m_grobal.utilityFirstList().MovAddDef = value;
+    emit focusedMovAddChanged(focusedList().MovAdd);
+}
+
+void ListCommands::ChangeMovAdd(qint16 value)
+{
+    if (value == 2) {
+        const qint16 now = focusedList().MovAdd;
+        value = now == 0 ? 1 : now == 1 ? 0 : 2;
+    }
+    if (value == 0 || value == 1)
+        SetMovAdd(value);
 }

@@ -17,6 +17,14 @@ ListDisplayMenu::ListDisplayMenu(QKPRGrobal &grobal, const QString &title)
 
 ListDisplayMenu::~ListDisplayMenu() = default;
 
+QMenu *ListDisplayMenu::addTwinMenu(const QString &title)
+{
+    auto &twin = m_twins.emplace_back(std::make_unique<QMenu>(title));
+    twin->addActions(m_entries);
+    connect(twin.get(), &QMenu::aboutToShow, this, &ListDisplayMenu::SetListMenuCaptions);
+    return twin.get();
+}
+
 void ListDisplayMenu::AddListMenu()
 {
     auto *action = m_menu->addAction(QString());
@@ -24,6 +32,8 @@ void ListDisplayMenu::AddListMenu()
     const int index = int(m_entries.size());
     connect(action, &QAction::triggered, this, [this, index] { emit chosen(index); });
     m_entries.append(action);
+    for (const auto &twin : m_twins)
+        twin->addAction(action);
 }
 
 void ListDisplayMenu::DelListMenu()

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QKPRGrobal;
@@ -19,6 +20,8 @@ public:
     ~ListDisplayMenu() override;
 
     QMenu *menu() const { return m_menu.get(); }
+    // One more menu showing the same entries (the pop-up menu's copy); kept by this object.
+    QMenu *addTwinMenu(const QString &title);
 
     // One more entry at the end, or one fewer.
     void AddListMenu();
@@ -45,6 +48,7 @@ signals:
 private:
     QKPRGrobal &m_grobal;
     std::unique_ptr<QMenu> m_menu;
+    std::vector<std::unique_ptr<QMenu>> m_twins;
     QList<QAction *> m_entries;
     QList<qint16> m_listMap;
 };

@@ -1,10 +1,12 @@
 #include "mainwindow/MainCommands.h"
 
 #include "capture/ClipboardWatcher.h"
+#include "capture/ItemCommands.h"
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/ListFileCommands.h"
 #include "mainwindow/QKPRbase.h"
 #include "model/ListExControl.h"
+#include "model/ListOb.h"
 #include "model/QKPRGrobal.h"
 
 #include <QAction>
@@ -14,14 +16,21 @@
 #include <QWidget>
 
 MainCommands::MainCommands(QKPRGrobal &grobal, QKPRbase &window, ListCommands &lists, ListFileCommands &files,
-                           ClipboardWatcher &watcher)
-    : m_grobal(grobal), m_window(window), m_watcher(watcher)
+                           ClipboardWatcher &watcher, ItemCommands &items)
+    : m_grobal(grobal), m_window(window), m_lists(lists), m_watcher(watcher)
 {
     add("Newnu", QStringLiteral("新規ﾘｽﾄ作成(&N)"), Qt::CTRL | Qt::Key_N, [&lists] { lists.MakeNewList(); });
     add("Delenu", QStringLiteral("ﾘｽﾄ消去(&D)"), Qt::CTRL | Qt::Key_D, [&lists] { lists.DeleteList(); });
     add("Opennu", QStringLiteral("開く(&O)..."), Qt::CTRL | Qt::Key_O, [&files] { files.OpenListDialog(); });
     add("OvSavenu", QStringLiteral("上書き保存(&S)"), Qt::CTRL | Qt::Key_S, [&files] { files.OverSave(); });
     add("Savenu", QStringLiteral("名前をつけて保存(&A)..."), {}, [&files] { files.SaveListDialog(); });
+    add("ListUpnu", QStringLiteral("ﾘｽﾄに上から追加(&T)"), {}, [&lists] { lists.SetWayAdd(false); })->setCheckable(true);
+    add("ListDownnu", QStringLiteral("ﾘｽﾄに下から追加(&B)"), {}, [&lists] { lists.SetWayAdd(true); })->setCheckable(true);
+    add("ListPositionnu", QStringLiteral("ﾘｽﾄの選択位置に追加(&L)"), {},
+        [&lists] { lists.SetPosAdd(!lists.focusedList().PosAdd); })
+        ->setCheckable(true);
+    add("UpDnMovenu", QStringLiteral("ﾌｫｰｶｽを移動(&R)"), {}, [&lists] { lists.ChangeMovAdd(0); })->setCheckable(true);
+    add("NonMovenu", QStringLiteral("ﾌｫｰｶｽを移動しない(&H)"), {}, [&lists] { lists.ChangeMovAdd(1); })->setCheckable(true);
     add("Endnu", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ終了(&X)"), Qt::CTRL | Qt::Key_Q, [&window] { window.close(); });
     add("Stopnu", QStringLiteral("作動を停止する(&S)"), Qt::CTRL | Qt::Key_A,
         [&watcher] { watcher.setStopGo(!watcher.StopGo()); })
@@ -33,6 +42,11 @@ MainCommands::MainCommands(QKPRGrobal &grobal, QKPRbase &window, ListCommands &l
     add("Textnu", QStringLiteral("ﾃｷｽﾄに表示(&T)..."), {}, [this] { emit itemTextRequested(); });
     // Item naming has no menu-bar item; the pop-up menu and the toolbar trigger this action.
     add("popNameInu", QStringLiteral("名前を付ける(&M)..."), {}, [this] { emit nameItemRequested(); });
+    // Item commands of the pop-up menu and the toolbar; they decide themselves what they can do.
+    add("popJoinnu", QStringLiteral("結合(&J)"), {}, [&items] { items.JoinItems(); });
+    add("popDeleInu", QStringLiteral("消去(&D)"), {}, [&items] { items.DeleteItems(); });
+    // The toolbar's maximise button.
+    add("MaxNormnu", QStringLiteral("最大化"), {}, [&window] { window.MaxNormToggle(true); });
     add("MenuExnu", QStringLiteral("ﾒﾆｭｰ表示(&M)"), {}, [&window] { window.setMenuExpress(!window.MenuExpress()); })
         ->setCheckable(true);
     add("ToolBarnu", QStringLiteral("ﾂｰﾙﾊﾞｰ表示(&B)"), {}, [&window] { window.setToolControl(!window.ToolControl()); })
@@ -42,7 +56,10 @@ MainCommands::MainCommands(QKPRGrobal &grobal, QKPRbase &window, ListCommands &l
         ->setCheckable(true);
     // From the menu the mini window opens under the mouse, from the key centred on the window.
     add("Minimamnu", QStringLiteral("最小ｳｨﾝﾄﾞｳにする(&I)"), Qt::CTRL | Qt::Key_F,
-        [this] { emit minimiseRequested(!std::exchange(m_minimiseByKey, false)); })
+        [this] {
+            const bool fromToolbar = std::exchange(m_minimiseFromToolbar, false);
+            emit minimiseRequested(fromToolbar, !std::exchange(m_minimiseByKey, false));
+        })
         ->installEventFilter(this);
     add("Helpinnu", QStringLiteral("目次(&C)..."), Qt::Key_F1, [&window] { window.OpenHelp(); });
     add("Versionnu", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&V)..."), {}, [this] { emit versionRequested(); });
@@ -76,9 +93,32 @@ QAction *MainCommands::action(const QString &name) const
     return nullptr;
 }
 
-void MainCommands::ListMenuState()
+void MainCommands::minimiseFromToolbar()
+{
+    m_minimiseFromToolbar = true;
+    action(QStringLiteral("Minimamnu"))->trigger();
+    m_minimiseFromToolbar = false;
+}
+
+void MainCommands::DeleteListState()
 {
     action(QStringLiteral("Delenu"))->setEnabled(m_grobal.listExControl().UBEx() > 1);
+}
+
+void MainCommands::ListMenuState()
+{
+    DeleteListState();
+    if (m_grobal.listExControl().UBEx() < 1)
+        return;
+    const ListOb &focused = m_lists.focusedList();
+    action(QStringLiteral("ListUpnu"))->setChecked(!focused.WayAdd);
+    action(QStringLiteral("ListDownnu"))->setChecked(focused.WayAdd);
+    action(QStringLiteral("ListPositionnu"))->setChecked(focused.PosAdd);
+    // A value other than 0 and 1 (from a damaged file) leaves both marks as they were.
+    if (focused.MovAdd == 0 || focused.MovAdd == 1) {
+        action(QStringLiteral("UpDnMovenu"))->setChecked(focused.MovAdd == 0);
+        action(QStringLiteral("NonMovenu"))->setChecked(focused.MovAdd == 1);
+    }
 }
 
 void MainCommands::OptionMenuState()

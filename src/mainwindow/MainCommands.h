@@ -5,6 +5,7 @@
 #include <functional>
 
 class ClipboardWatcher;
+class ItemCommands;
 class ListCommands;
 class ListFileCommands;
 class QAction;
@@ -20,7 +21,7 @@ class MainCommands : public QObject {
     Q_OBJECT
 public:
     MainCommands(QKPRGrobal &grobal, QKPRbase &window, ListCommands &lists, ListFileCommands &files,
-                 ClipboardWatcher &watcher);
+                 ClipboardWatcher &watcher, ItemCommands &items);
 
     // The command table, in the order the commands were declared.
     const QList<QAction *> &actions() const { return m_actions; }
@@ -29,7 +30,12 @@ public:
 
     // Check marks and enabled states, worked out when a menu is about to show.
     void ListMenuState();
+    // Delete list is offered only while more than one list is shown.
+    void DeleteListState();
     void OptionMenuState();
+
+    // The toolbar's mini-window button: the mini window opens in the button's place.
+    void minimiseFromToolbar();
 
 signals:
     // The settings command: the composition root shows the settings dialog.
@@ -39,8 +45,9 @@ signals:
     void nameItemRequested();
     void listDataRequested();
     void itemTextRequested();
-    // The mini window is to replace the main window; byMouse is false when the key asked.
-    void minimiseRequested(bool byMouse);
+    // The mini window is to replace the main window; fromToolbar when the toolbar's button asked,
+    // byMouse false when the key asked.
+    void minimiseRequested(bool fromToolbar, bool byMouse);
     // The version box is to be shown.
     void versionRequested();
 
@@ -53,7 +60,9 @@ private:
 
     QKPRGrobal &m_grobal;
     QKPRbase &m_window;
+    ListCommands &m_lists;
     ClipboardWatcher &m_watcher;
     QList<QAction *> m_actions;
     bool m_minimiseByKey = false;
+    bool m_minimiseFromToolbar = false;
 };

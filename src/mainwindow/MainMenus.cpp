@@ -24,7 +24,8 @@ MainMenus::MainMenus(QMenuBar &bar, MainCommands &commands, ListDisplayMenu &lis
     : QObject(&bar), Windowsnu(listDisplay)
 {
     Menunu[0] = bar.addMenu(QStringLiteral("ﾘｽﾄ編集(&L)"));
-    fill(Menunu[0], commands, {"Newnu", "Namenu", "Delenu", "Clearnu", "ListInfonu", "", "Opennu", "OvSavenu", "Savenu", "", "Endnu"});
+    fill(Menunu[0], commands, {"Newnu", "Namenu", "Delenu", "Clearnu", "ListInfonu", "", "Opennu", "OvSavenu", "Savenu", "", "ListUpnu",
+          "ListDownnu", "", "ListPositionnu", "", "UpDnMovenu", "NonMovenu", "", "Endnu"});
     connect(Menunu[0], &QMenu::aboutToShow, &commands, &MainCommands::ListMenuState);
 
     Menunu[1] = listDisplay.menu();
@@ -37,4 +38,7 @@ MainMenus::MainMenus(QMenuBar &bar, MainCommands &commands, ListDisplayMenu &lis
 
     Menunu[3] = bar.addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     fill(Menunu[3], commands, {"Helpinnu", "", "Versionnu"});
+
+    for (QMenu *menu : Menunu)
+        connect(menu, &QMenu::aboutToShow, this, &MainMenus::menuOpened);
 }

@@ -17,4 +17,8 @@ public:
 
     std::array<QMenu *, 4> Menunu{};
     ListDisplayMenu &Windowsnu;
+
+signals:
+    // A top-level menu is about to open (the toolbar's field closes).
+    void menuOpened();
 };

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLayout>
+#include <QMouseEvent>
 #include <cmath>
 #include <memory>
 #include <stdexcept>
@@ -39,6 +40,7 @@ ClipList *PaneArea::makeClipList()
         if (pane >= 0)
             emit rowReleased(pane);
     });
+    connect(list, &ClipList::rightPressed, this, &PaneArea::popUpRequested);
     connect(list, &ClipList::doubleClicked, this, [this, list] {
         const qint16 pane = paneOf(list);
         if (pane >= 0)
@@ -121,6 +123,7 @@ void PaneArea::loadBar(qint16 index)
 {
     while (m_bars.size() <= size_t(index)) {
         auto *bar = new QFrame(this);
+        bar->installEventFilter(this);
         bar->setAutoFillBackground(true);
         applyBarColour(bar);
         bar->setGeometry(0, 0, width(), BarHeight);
@@ -172,7 +175,29 @@ void PaneArea::setFontName(const QString &family)
 void PaneArea::setToolStripShown(bool shown)
 {
     m_toolStrip = shown;
+    if (m_stripWidget)
+        m_stripWidget->setVisible(shown);
     whenResize();
+}
+
+void PaneArea::setToolStrip(QWidget *strip)
+{
+    m_stripWidget = strip;
+    strip->setGeometry(0, 0, width(), ToolStripHeight);
+    strip->setVisible(m_toolStrip);
+}
+
+bool PaneArea::eventFilter(QObject *watched, QEvent *event)
+{
+    // Only the bars are watched: a right press over one opens the pop-up menu.
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() == Qt::RightButton) {
+            emit popUpRequested(press->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PaneArea::setLayoutHeld(bool held)
@@ -183,6 +208,8 @@ void PaneArea::setLayoutHeld(bool held)
 void PaneArea::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    if (m_stripWidget)
+        m_stripWidget->resize(width(), ToolStripHeight);
     // The lists fill the client area, which also changes size when the menu bar comes or goes.
     whenResize();
 }

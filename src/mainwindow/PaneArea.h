@@ -39,6 +39,8 @@ public:
     void setBarColour(Colour colour);
     // The toolbar strip's room at the top.
     void setToolStripShown(bool shown);
+    // The strip shown in that room, as wide as the area.
+    void setToolStrip(QWidget *strip);
     // No layout while the window is being loaded or is minimised.
     void setLayoutHeld(bool held);
 
@@ -61,9 +63,12 @@ signals:
     void listLeftReleased(qint16 pane, QPointF globalPosition);
     // Every layout request, also one that is held (the list menu's enabled states follow).
     void layoutRequested();
+    // The right button went down over a list box or a bar.
+    void popUpRequested(const QPoint &globalPos);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     ClipList *makeClipList();
@@ -79,6 +84,7 @@ private:
     bool m_barColourSet = false;
     FontTextWidth m_meter;
     bool m_toolStrip = true;
+    QWidget *m_stripWidget = nullptr;
     bool m_held = false;
     bool m_inLayout = false;
     bool m_growthQueued = false;

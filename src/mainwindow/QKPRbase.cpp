@@ -114,10 +114,17 @@ void QKPRbase::holdLayout()
     m_panes->setLayoutHeld(m_loading || m_windowState == 1);
 }
 
-bool QKPRbase::KeyCommand(int key, Qt::KeyboardModifiers /*modifiers*/)
+bool QKPRbase::KeyCommand(int key, Qt::KeyboardModifiers modifiers)
 {
     if (key == Qt::Key_Delete) {
         m_items.DeleteItems();
+        return true;
+    }
+    // Plain F1 is the help command's own key; with the menu bar hidden F1 also opens the help
+    // with Shift or Alt held (with Ctrl alone it does nothing).
+    modifiers &= ~Qt::KeypadModifier;
+    if (key == Qt::Key_F1 && !m_menuExpress && modifiers != Qt::ControlModifier) {
+        OpenHelp();
         return true;
     }
     return false;

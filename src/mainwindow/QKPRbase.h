@@ -72,7 +72,8 @@ public:
     void whenResize();
     // Shows a dialog modally; the always-on-top switch is as it was before once the dialog closes.
     int ShowModalKeepTop(QDialog &form);
-    // Handles a key no command carries: Delete deletes the highlighted items.
+    // Handles a key no command carries: Delete deletes the highlighted items; F1 with Shift or Alt
+    // opens the help while the menu bar is hidden.
     bool KeyCommand(int key, Qt::KeyboardModifiers modifiers);
 
     PaneArea &panes() const { return *m_panes; }

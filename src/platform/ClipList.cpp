@@ -134,9 +134,10 @@ void ClipList::mousePressEvent(QMouseEvent *event)
         pressLeft(event);
         return;
     }
-    if (event->button() == Qt::RightButton)
+    if (event->button() == Qt::RightButton) {
         event->accept();
-    else
+        emit rightPressed(event->globalPosition().toPoint());
+    } else
         QListWidget::mousePressEvent(event);
 }
 

@@ -44,6 +44,8 @@ signals:
     void leftPressed(int row, Qt::KeyboardModifiers modifiers, QPoint position);
     void leftMoved(QPoint position, QPointF globalPosition);
     void leftReleased(QPointF globalPosition);
+    // The right button went down (the pop-up menu opens); the highlight stays as it is.
+    void rightPressed(const QPoint &globalPos);
 
 public:
     // The left release being handled ended a drag: it is no click, so no mouseReleased follows.

@@ -76,8 +76,6 @@ private slots:
     void hidingAndShowingListsKeepsShares();
     void onlyShownListCannotBeHiddenOrDeleted();
     void deleteListRenumbersTheMenu();
-    void everyCommandKeyWorksWithTheMenuBarShownOrHidden_data();
-    void everyCommandKeyWorksWithTheMenuBarShownOrHidden();
     void commandKeysTakeEffect();
     void endRunsTheEndSequence();
     void deleteKeyDeletesHighlightedRows();
@@ -238,37 +236,6 @@ void TestMainWindow::deleteListRenumbersTheMenu()
     QCOMPARE(w.grobal.listControl().UB(), 2);
     QCOMPARE(w.menus().Windowsnu.entryCount(), 2);
     QCOMPARE(w.menuCaptions(), (QStringList{"ｸﾘｯﾌﾟ(1)*", "[last]*"}));
-}
-
-void TestMainWindow::everyCommandKeyWorksWithTheMenuBarShownOrHidden_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("menuBar");
-    Window w;
-    for (QAction *action : w.p.root.commands().actions()) {
-        if (action->shortcut().isEmpty())
-            continue;
-        for (bool shown : {true, false})
-            QTest::addRow("%s %s", qPrintable(action->objectName()), shown ? "shown" : "hidden")
-                << action->objectName() << shown;
-    }
-}
-
-void TestMainWindow::everyCommandKeyWorksWithTheMenuBarShownOrHidden()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, menuBar);
-    Window w;
-    w.lists().MakeNewList(); // every command is enabled with two lists
-    w.window->setMenuExpress(menuBar);
-    QCOMPARE(w.window->menuBar()->isVisible(), menuBar);
-    w.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.window));
-    QAction *action = w.p.root.commands().action(name);
-    QSignalSpy triggered(action, &QAction::triggered);
-    const QKeyCombination key = action->shortcut()[0];
-    QTest::keyClick(w.listAt(0), key.key(), key.keyboardModifiers());
-    QCOMPARE(triggered.size(), 1);
 }
 
 void TestMainWindow::commandKeysTakeEffect()

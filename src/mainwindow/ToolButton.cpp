@@ -1,0 +1,58 @@
+#include "mainwindow/ToolButton.h"
+
+#include "platform/ProgramPictures.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ToolButton::ToolButton(QWidget *parent) : QAbstractButton(parent)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    resize(sizeHint());
+}
+
+void ToolButton::setPicture(const QString &key, const QString &toolTip)
+{
+    if (key != m_key) {
+        m_key = key;
+        m_picture = key.isEmpty() ? QIcon() : ProgramPictures::icon(key);
+        update();
+    }
+    setToolTip(toolTip);
+}
+
+void ToolButton::setFrame(Frame frame)
+{
+    if (frame == m_frame)
+        return;
+    m_frame = frame;
+    update();
+}
+
+void ToolButton::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    m_picture.paint(&painter, QRect(1, 1, PictureSize, PictureSize));
+    if (m_frame == Frame::None)
+        return;
+    // Raised: light above and left, shadow below and right; pressed the other way round.
+    const QColor light = palette().color(QPalette::Light);
+    const QColor shadow = palette().color(QPalette::Dark);
+    const bool raised = m_frame == Frame::Raised;
+    const int far = PictureSize + 1;
+    painter.setPen(raised ? light : shadow);
+    painter.drawLine(0, 0, far, 0);
+    painter.drawLine(0, 0, 0, far);
+    painter.setPen(raised ? shadow : light);
+    painter.drawLine(0, far, far, far);
+    painter.drawLine(far, 0, far, far);
+}
+
+void ToolButton::mouseMoveEvent(QMouseEvent *event)
+{
+    emit hovered();
+    QAbstractButton::mouseMoveEvent(event);
+    // The strip below takes a move that reaches it as a move off the buttons.
+    event->accept();
+}

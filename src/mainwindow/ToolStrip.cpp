@@ -1,0 +1,412 @@
+#include "mainwindow/ToolStrip.h"
+
+#include "mainwindow/ListCommands.h"
+#include "mainwindow/MainCommands.h"
+#include "mainwindow/PaneArea.h"
+#include "mainwindow/QKPRbase.h"
+#include "mainwindow/ToolButton.h"
+#include "mainwindow/ToolField.h"
+#include "model/ClipListBox.h"
+#include "model/ItemControl.h"
+#include "model/ListExControl.h"
+#include "model/ListOb.h"
+#include "model/QKPRGrobal.h"
+#include "model/UtilityGrobal.h"
+#include "platform/ProgramPictures.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+// Group buttons open a field; separators stand before these buttons (the first two form the grip).
+constexpr std::array<int, 6> separatorPlaces{0, 0, 2, 6, 8, 10};
+constexpr int PictureSize = 16;
+
+struct Layout {
+    std::array<int, ToolStrip::ButtonCount> buttons{};
+    std::array<int, 6> separators{2, 5, 0, 0, 0, 0};
+};
+
+constexpr Layout layOut()
+{
+    Layout layout;
+    int x = 10;
+    size_t next = 2;
+    for (int i = 0; i < ToolStrip::ButtonCount; ++i) {
+        if (next < separatorPlaces.size() && separatorPlaces[next] == i) {
+            layout.separators[next++] = x;
+            x += 5;
+        }
+        layout.buttons[size_t(i)] = x;
+        x += PictureSize + 4;
+    }
+    return layout;
+}
+constexpr Layout stripLayout = layOut();
+
+struct Picture {
+    const char *key;
+    const char *toolTip;
+};
+// The fixed pictures; buttons 3 and 4 follow their switches.
+constexpr std::array<Picture, ToolStrip::ButtonCount> stripPictures{{
+    {"TOPSA", "ﾌｧｲﾙ操作"},
+    {"TUPDNSC", "ﾘｽﾄ設定"},
+    {"TEXPRS", "表示設定"},
+    {"", ""},
+    {"", ""},
+    {"TCMIN", "最小ｳｨﾝﾄﾞｳ化"},
+    {"TLIST", "ﾘｽﾄ操作"},
+    {"TCLEAR", "ﾘｽﾄをｸﾘｱ"},
+    {"TITEM", "項目操作"},
+    {"TDELEI", "項目を消去する"},
+    {"THELP", "ﾍﾙﾌﾟ"},
+}};
+
+void add(QStringList &keys, QStringList &toolTips, bool first, Picture ifTrue, Picture ifFalse)
+{
+    const Picture &p = first ? ifTrue : ifFalse;
+    keys << QString::fromLatin1(p.key);
+    toolTips << QString::fromUtf8(p.toolTip);
+}
+} // namespace
+
+const std::array<int, ToolStrip::ButtonCount> ToolStrip::ButtonLefts = stripLayout.buttons;
+const std::array<int, 6> ToolStrip::SeparatorLefts = stripLayout.separators;
+
+ToolStrip::ToolStrip(QKPRGrobal &grobal, MainCommands &commands, ListCommands &lists, QKPRbase &window,
+                     PaneArea &area)
+    : QWidget(&area), m_grobal(grobal), m_commands(commands), m_lists(lists), m_window(window), m_area(area),
+      m_field(new ToolField(&area))
+{
+    setMouseTracking(true);
+    for (int i = 0; i < ButtonCount; ++i) {
+        auto *button = new ToolButton(this);
+        button->movePicture(ButtonLefts[size_t(i)], ButtonTop);
+        button->setPicture(QString::fromLatin1(stripPictures[size_t(i)].key),
+                           QString::fromUtf8(stripPictures[size_t(i)].toolTip));
+        connect(button, &ToolButton::hovered, this, [this, i] { ToolHover(i); });
+        connect(button, &ToolButton::pressed, this, [this, i] {
+            if (i != m_openGroup)
+                CloseToolFieldClickMode();
+            if (m_openGroup < 0 && m_frameAt == i) {
+                m_framePressed = true;
+                showFrame();
+            }
+        });
+        connect(button, &ToolButton::released, this, [this] {
+            if (m_openGroup < 0) {
+                m_framePressed = false;
+                showFrame();
+            }
+        });
+        connect(button, &ToolButton::clicked, this, [this, i] { ToolButtonClick(i); });
+        m_buttons[size_t(i)] = button;
+    }
+    connect(m_field, &ToolField::buttonClicked, this, &ToolStrip::ToolFieldClick);
+    connect(m_field, &ToolField::backgroundClicked, this, &ToolStrip::CloseToolFieldClickMode);
+    // Moves over the rest of the list area take the hover frame away; presses there close a
+    // field opened by a click.
+    m_area.setMouseTracking(true);
+    qApp->installEventFilter(this);
+    setToolOvOrCk(grobal.utilityGrobal().ToolOvOrCk());
+}
+
+ToolStrip::~ToolStrip()
+{
+    qApp->removeEventFilter(this);
+}
+
+QList<QWidget *> ToolStrip::buttons() const
+{
+    return {m_buttons.begin(), m_buttons.end()};
+}
+
+bool ToolStrip::hoverMode() const
+{
+    return m_grobal.utilityGrobal().ToolOvOrCk();
+}
+
+void ToolStrip::trigger(const char *command)
+{
+    if (QAction *action = m_commands.action(QString::fromLatin1(command)))
+        action->trigger();
+}
+
+void ToolStrip::setTopZOrderShown(bool onTop)
+{
+    m_buttons[3]->setPicture(onTop ? QStringLiteral("TCTOP") : QStringLiteral("TNTOP"),
+                             onTop ? QStringLiteral("常に手前に表示") : QStringLiteral("常に手前に表示しない"));
+}
+
+void ToolStrip::setStopGoShown(bool capturing)
+{
+    m_buttons[4]->setPicture(capturing ? QStringLiteral("TNSTOP") : QStringLiteral("TCSTOP"),
+                             capturing ? QStringLiteral("作動中") : QStringLiteral("停止中"));
+}
+
+void ToolStrip::setToolOvOrCk(bool hover)
+{
+    if (hover) {
+        m_field->setCursor(ProgramPictures::cursor(ProgramPictures::ToolHoverCursor));
+        return;
+    }
+    m_field->unsetCursor();
+    for (ToolButton *button : m_buttons)
+        button->unsetCursor();
+}
+
+void ToolStrip::ToolButtonClick(int index)
+{
+    switch (index) {
+    case 3: trigger("Frontnu"); break;
+    case 4: trigger("Stopnu"); break;
+    case 5: m_commands.minimiseFromToolbar(); break;
+    case 7: trigger("Clearnu"); break;
+    case 9: trigger("popDeleInu"); break;
+    case 10: trigger("Helpinnu"); break;
+    case 0:
+    case 1:
+    case 2:
+    case 6:
+    case 8: ToolGroupClick(index); break;
+    default: break;
+    }
+}
+
+void ToolStrip::ToolGroupClick(int index)
+{
+    // In hover mode the field opened when the mouse came.
+    if (hoverMode())
+        return;
+    if (m_openGroup == index)
+        CloseToolField();
+    else
+        OpenToolField(index, false);
+}
+
+bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTips)
+{
+    ListExControl &panes = m_grobal.listExControl();
+    const bool shown = panes.UBEx() > 0;
+    switch (group) {
+    case 0:
+        add(keys, toolTips, true, {"TOPEN", "開く"}, {});
+        add(keys, toolTips, true, {"TSAVE", "上書き保存"}, {});
+        add(keys, toolTips, true, {"TCLOSE", "閉じる"}, {});
+        add(keys, toolTips, m_window.windowStateNumber() == 2, {"TNORWIN", "元のｻｲｽﾞに戻す"}, {"TMAXWIN", "最大化"});
+        return true;
+    case 1: {
+        if (!shown)
+            return false;
+        const ListOb &focused = m_lists.focusedList();
+        // Any other MovAdd (from a damaged file) shows no picture.
+        add(keys, toolTips, focused.MovAdd == 0, {"TUPDNADD", "ﾌｫｰｶｽを移動"},
+            focused.MovAdd == 1 ? Picture{"TNLCOPY", "ﾌｫｰｶｽを移動しない"} : Picture{"", ""});
+        add(keys, toolTips, focused.WayAdd, {"TDNADD", "ﾘｽﾄの下から追加"}, {"TUPADD", "ﾘｽﾄの上から追加"});
+        add(keys, toolTips, focused.PosAdd, {"TCSEL", "指定位置へ追加"}, {"TNSEL", "ﾌｫｰｶｽと無関係に追加"});
+        return true;
+    }
+    case 2:
+        add(keys, toolTips, true, {"TLISTEXP", "ﾘｽﾄ表示"}, {});
+        add(keys, toolTips, m_window.MenuExpress(), {"TCMENU", "ﾒﾆｭｰ表示"}, {"TNMENU", "ﾒﾆｭｰ非表示"});
+        return true;
+    case 6:
+        m_deleteRefused = panes.UBEx() <= 1;
+        add(keys, toolTips, true, {"TMAKEL", "ﾘｽﾄを作る"}, {});
+        add(keys, toolTips, true, {"TNAMEL", "ﾘｽﾄに名前をつける"}, {});
+        add(keys, toolTips, !m_deleteRefused, {"TDELEL", "ﾘｽﾄを消去する"}, {"TUDELEL", "ﾘｽﾄを消去できません"});
+        add(keys, toolTips, true, {"TLDATA", "ﾘｽﾄの詳細情報"}, {});
+        return true;
+    case 8: {
+        if (!shown)
+            return false;
+        const int highlighted = panes.box(panes.lecListFocus()).selCount();
+        const bool hasItems = m_lists.focusedList().loItemControl().UB() > 0;
+        add(keys, toolTips, highlighted >= 2, {"TJOIN", "項目を結合する"}, {"TUJOIN", "項目を結合できません"});
+        add(keys, toolTips, hasItems, {"TNAMEI", "項目に名前をつける"}, {"TUNAMEI", "項目に名前をつけられません"});
+        return true;
+    }
+    default: return false;
+    }
+}
+
+void ToolStrip::OpenToolField(int group, bool hoverCall)
+{
+    // Each mode opens the field only its own way.
+    if (hoverCall != hoverMode())
+        return;
+    if (!hoverCall)
+        m_openedByClick = true;
+    if (m_field->isVisible())
+        CloseToolField();
+    QStringList keys;
+    QStringList toolTips;
+    if (!groupPictures(group, keys, toolTips)) {
+        m_openedByClick = false;
+        return;
+    }
+    const int width = ToolField::fieldWidth(int(keys.size()));
+    int left = ButtonLefts[size_t(group)] + 6;
+    // Near the right edge the field ends just inside the window.
+    if (left + width > m_area.width())
+        left = m_area.width() - width - 2;
+    m_field->ShowToolField(keys, toolTips, QPoint(left, ButtonTop + 12));
+    if (hoverCall)
+        m_buttons[size_t(group)]->setCursor(ProgramPictures::cursor(ProgramPictures::ToolHoverCursor));
+    m_framePressed = true;
+    showFrame();
+    m_openGroup = group;
+}
+
+void ToolStrip::CloseToolField()
+{
+    if (m_openGroup < 0)
+        return;
+    m_field->hideField();
+    m_openGroup = -1;
+    m_openedByClick = false;
+    m_framePressed = false;
+    showFrame();
+}
+
+void ToolStrip::CloseToolFieldClickMode()
+{
+    if (!hoverMode())
+        CloseToolField();
+}
+
+void ToolStrip::ToolFieldClick(int index)
+{
+    const int group = m_openGroup;
+    // Commands that end, resize or pop up something run once the field is gone.
+    const char *afterClose = nullptr;
+    bool listDisplay = false;
+    switch (group) {
+    case 0:
+        if (index == 0)
+            trigger("Opennu");
+        else if (index == 1)
+            trigger("OvSavenu");
+        else if (index == 2)
+            afterClose = "Endnu";
+        else if (index == 3)
+            afterClose = "MaxNormnu";
+        break;
+    case 1: {
+        const ListOb &focused = m_lists.focusedList();
+        if (index == 0 && (focused.MovAdd == 0 || focused.MovAdd == 1))
+            trigger(focused.MovAdd == 0 ? "NonMovenu" : "UpDnMovenu");
+        else if (index == 1)
+            trigger(focused.WayAdd ? "ListUpnu" : "ListDownnu");
+        else if (index == 2)
+            trigger("ListPositionnu");
+        break;
+    }
+    case 2:
+        if (index == 0)
+            listDisplay = true;
+        else if (index == 1)
+            trigger("MenuExnu");
+        break;
+    case 6: {
+        static constexpr std::array<const char *, 4> commands{"Newnu", "Namenu", "Delenu", "ListInfonu"};
+        if (index == 2 && m_deleteRefused)
+            break;
+        if (index >= 0 && index < 4)
+            trigger(commands[size_t(index)]);
+        break;
+    }
+    case 8:
+        if (index == 0)
+            trigger("popJoinnu");
+        else if (index == 1)
+            trigger("popNameInu");
+        break;
+    default: break;
+    }
+    CloseToolField();
+    if (afterClose)
+        trigger(afterClose);
+    if (listDisplay)
+        emit listDisplayRequested(QCursor::pos());
+}
+
+void ToolStrip::ToolHover(int index)
+{
+    // A field opened by a click keeps the strip as it is.
+    if (m_openedByClick && m_openGroup >= 0)
+        return;
+    if (index == m_hovered)
+        return;
+    if (index < 0) {
+        m_frameShown = false;
+        showFrame();
+        if (hoverMode())
+            CloseToolField();
+    } else {
+        m_frameAt = index;
+        m_frameShown = true;
+        showFrame();
+        OpenToolField(index, true);
+    }
+    m_hovered = index;
+}
+
+void ToolStrip::showFrame()
+{
+    for (int i = 0; i < ButtonCount; ++i) {
+        ToolButton::Frame frame = ToolButton::Frame::None;
+        if (m_frameShown && i == m_frameAt)
+            frame = m_framePressed ? ToolButton::Frame::Pressed : ToolButton::Frame::Raised;
+        m_buttons[size_t(i)]->setFrame(frame);
+    }
+}
+
+void ToolStrip::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    for (int x : SeparatorLefts) {
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawLine(x, 1, x, 17);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(x + 1, 1, x + 1, 17);
+    }
+}
+
+void ToolStrip::mouseMoveEvent(QMouseEvent *event)
+{
+    // Between the buttons is the window's own area.
+    ToolHover(-1);
+    QWidget::mouseMoveEvent(event);
+}
+
+void ToolStrip::hideEvent(QHideEvent *event)
+{
+    CloseToolField();
+    QWidget::hideEvent(event);
+}
+
+bool ToolStrip::insideToolbar(const QWidget *widget) const
+{
+    return widget == this || isAncestorOf(widget) || widget == m_field || m_field->isAncestorOf(widget);
+}
+
+bool ToolStrip::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseMove || type == QEvent::Enter || type == QEvent::MouseButtonPress) &&
+        watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        if ((widget == &m_area || m_area.isAncestorOf(widget)) && !insideToolbar(widget)) {
+            if (type == QEvent::MouseButtonPress)
+                CloseToolFieldClickMode();
+            else
+                ToolHover(-1);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

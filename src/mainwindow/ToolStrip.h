@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+
+class ListCommands;
+class MainCommands;
+class PaneArea;
+class QKPRGrobal;
+class QKPRbase;
+class ToolButton;
+class ToolField;
+
+// The toolbar: a strip of eleven picture buttons at the top of the list area. Six act at once;
+// five open a field of further buttons below the strip, on hover or on a click as ToolOvOrCk
+// says. Every button triggers a command of the command table.
+class ToolStrip : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int ButtonCount = 11;
+    static constexpr int ButtonTop = 1;
+    // Left edges of the buttons' pictures and the dark lines of the separators (the grip first).
+    static const std::array<int, ButtonCount> ButtonLefts;
+    static const std::array<int, 6> SeparatorLefts;
+
+    ToolStrip(QKPRGrobal &grobal, MainCommands &commands, ListCommands &lists, QKPRbase &window, PaneArea &area);
+    ~ToolStrip() override;
+
+    // The eleven buttons, left to right.
+    QList<QWidget *> buttons() const;
+    ToolButton *button(int index) const { return m_buttons.at(size_t(index)); }
+    ToolField &field() const { return *m_field; }
+    // The group whose field is open, -1 for none.
+    int openGroup() const { return m_openGroup; }
+    // The strip button whose frame shows, -1 for none.
+    int hoveredButton() const { return m_hovered; }
+
+    void ToolButtonClick(int index);
+    void ToolGroupClick(int index);
+    void OpenToolField(int group, bool hoverCall);
+    void CloseToolField();
+    // Closes the field only when it opened by a click.
+    void CloseToolFieldClickMode();
+    void ToolFieldClick(int index);
+    void ToolHover(int index);
+
+    // The state buttons follow their switches.
+    void setTopZOrderShown(bool onTop);
+    void setStopGoShown(bool capturing);
+    void setToolOvOrCk(bool hover);
+
+signals:
+    // The list display menu is to show as a pop-up at the point.
+    void listDisplayRequested(const QPoint &globalPos);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool hoverMode() const;
+    void trigger(const char *command);
+    void showFrame();
+    // The pictures and tooltips of a group's field as the states stand now.
+    bool groupPictures(int group, QStringList &keys, QStringList &toolTips);
+    bool insideToolbar(const QWidget *widget) const;
+
+    QKPRGrobal &m_grobal;
+    MainCommands &m_commands;
+    ListCommands &m_lists;
+    QKPRbase &m_window;
+    PaneArea &m_area;
+    std::array<ToolButton *, ButtonCount> m_buttons{};
+    ToolField *m_field;
+    int m_hovered = -1;
+    int m_openGroup = -1;
+    bool m_openedByClick = false;
+    bool m_deleteRefused = false;
+    // The strip frame: where it stands, whether it shows and whether it looks pressed.
+    int m_frameAt = -1;
+    bool m_frameShown = false;
+    bool m_framePressed = false;
+};
