@@ -1,6 +1,7 @@
 // Input from the desktop on a real X server: clip-list files dragged over from another program
 // (a small helper plays the file manager) and the pointer resting at the screen's edges.
 #include "TestProgram.h"
+#include "XDoTool.h"
 #include "mainwindow/QKPRbase.h"
 #include "model/ItemControl.h"
 #include "model/ListControl.h"
@@ -17,26 +18,6 @@
 #include <QtTest>
 
 namespace {
-// Runs xdotool to its end while the event loop keeps running.
-bool xdotool(const QStringList &arguments)
-{
-    QProcess tool;
-    QSignalSpy finished(&tool, &QProcess::finished);
-    tool.start(QStringLiteral("xdotool"), arguments);
-    if (!tool.waitForStarted() || !finished.wait(10000)) {
-        tool.kill();
-        tool.waitForFinished();
-        return false;
-    }
-    return tool.exitCode() == 0;
-}
-
-bool pointTo(const QPoint &global)
-{
-    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
-                    QString::number(global.y())});
-}
-
 QStringList texts(QKPRGrobal &grobal, qint16 list)
 {
     QStringList out;
@@ -98,19 +79,19 @@ void TestDesktopInputX11::filesDraggedFromAnotherProgram()
     dragger.start(QCoreApplication::applicationDirPath() + QStringLiteral("/helpers/filedragger"),
                   {first, notAList, second});
     QVERIFY(dragger.waitForStarted());
-    QVERIFY(xdotool({"search", "--sync", "--onlyvisible", "--name", "^filedragger$"}));
+    QVERIFY(XDoTool::run({"search", "--sync", "--onlyvisible", "--name", "^filedragger$"}));
     // Press on the helper's window (it starts the drag), then carry the files over in steps.
     const QPoint from(660, 560);
     const ClipList *list = p.listAt(0);
     const QPoint to = list->mapToGlobal(list->rect().center());
-    QVERIFY(pointTo(from));
-    QVERIFY(xdotool({"mousedown", "1"}));
+    QVERIFY(XDoTool::pointTo(from));
+    QVERIFY(XDoTool::run({"mousedown", "1"}));
     for (int step = 1; step <= 10; ++step) {
-        QVERIFY(pointTo(from + (to - from) * step / 10));
+        QVERIFY(XDoTool::pointTo(from + (to - from) * step / 10));
         QTest::qWait(30);
     }
     QTest::qWait(200);
-    QVERIFY(xdotool({"mouseup", "1"}));
+    QVERIFY(XDoTool::run({"mouseup", "1"}));
     // The drop is answered by this process's event loop, so the wait keeps it running.
     QTRY_VERIFY_WITH_TIMEOUT(dragger.state() == QProcess::NotRunning, 10000);
     QCOMPARE(dragger.readAllStandardOutput().trimmed(), QByteArray("copied"));
@@ -143,16 +124,16 @@ void TestDesktopInputX11::pointerAtTheScreenEdgesStepsThroughTheList()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
 
     // Left edge: up, one row per tick, each reached item copied; the first row holds it there.
-    QVERIFY(pointTo(QPoint(screen.left(), screen.center().y())));
+    QVERIFY(XDoTool::pointTo(QPoint(screen.left(), screen.center().y())));
     QTRY_COMPARE(grobal.listExControl().lecItemGetFocus(pane), qint16(0));
     QTRY_COMPARE(p.clipboard.writes().last().text, QStringLiteral("top"));
     // Right edge: down to the last row.
-    QVERIFY(pointTo(QPoint(screen.right(), screen.center().y())));
+    QVERIFY(XDoTool::pointTo(QPoint(screen.right(), screen.center().y())));
     QTRY_COMPARE(grobal.listExControl().lecItemGetFocus(pane), qint16(2));
     QTRY_COMPARE(p.clipboard.writes().last().text, QStringLiteral("bottom"));
     QCOMPARE(p.listAt(0)->selectedRows(), QList<int>{2});
     // Away from the edges nothing more is copied.
-    QVERIFY(pointTo(screen.center()));
+    QVERIFY(XDoTool::pointTo(screen.center()));
     QTest::qWait(600);
     const qsizetype copied = p.clipboard.writes().size();
     QTest::qWait(1200);

@@ -1,5 +1,6 @@
 // The pop-up menu and the toolbar on a real X server, driven through the X server (xdotool).
 #include "TestProgram.h"
+#include "XDoTool.h"
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/PopUpMenu.h"
 #include "mainwindow/QKPRbase.h"
@@ -15,33 +16,11 @@
 
 #include <QDir>
 #include <QMenu>
-#include <QProcess>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
 
 namespace {
-// Runs xdotool to its end while the event loop keeps running.
-bool xdotool(const QStringList &arguments)
-{
-    QProcess tool;
-    QSignalSpy finished(&tool, &QProcess::finished);
-    tool.start(QStringLiteral("xdotool"), arguments);
-    if (!tool.waitForStarted() || !finished.wait(10000)) {
-        tool.kill();
-        tool.waitForFinished();
-        return false;
-    }
-    return tool.exitCode() == 0;
-}
-
-bool clickAt(const QPoint &global, int button = 1)
-{
-    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
-                    QString::number(global.y()), QStringLiteral("click"), QString::number(button)});
-}
-
 QPoint centreOf(const QMenu *menu, QAction *action)
 {
     return menu->mapToGlobal(menu->actionGeometry(action).center());
@@ -78,18 +57,17 @@ void TestPopUpMenuX11::toolbarFieldOpensAndCloses()
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     ToolStrip &strip = p.root.toolStrip();
     const auto buttonCentre = [](QWidget *button) { return button->mapToGlobal(button->rect().center()); };
-    QVERIFY(clickAt(buttonCentre(strip.button(0))));
+    QVERIFY(XDoTool::clickAt(buttonCentre(strip.button(0))));
     QTRY_COMPARE(strip.openGroup(), 0);
     QVERIFY(strip.field().isVisible());
     // Over a field button: its frame shows.
-    QVERIFY(xdotool({"mousemove", "--sync", QString::number(buttonCentre(strip.field().buttons().at(1)).x()),
-                     QString::number(buttonCentre(strip.field().buttons().at(1)).y())}));
+    QVERIFY(XDoTool::pointTo(buttonCentre(strip.field().buttons().at(1))));
     QTRY_COMPARE(strip.field().hoveredButton(), 1);
     QTest::qWait(200);
     const QPoint topLeft = p.root.panes().mapToGlobal(QPoint(0, 0));
     saveScreen(QRect(topLeft, QSize(p.root.panes().width(), 60)), QStringLiteral("x11-toolbar.png"), 3);
     // A press on the list below closes a field opened by a click.
-    QVERIFY(clickAt(buttonCentre(p.listAt(0)->viewport())));
+    QVERIFY(XDoTool::clickAt(buttonCentre(p.listAt(0)->viewport())));
     QTRY_COMPARE(strip.openGroup(), -1);
     QVERIFY(!strip.field().isVisible());
 }
@@ -114,23 +92,22 @@ void TestPopUpMenuX11::joinFromThePopUpMenu()
 
     // The right press on another row opens the menu and leaves the highlight as it is.
     const QRect row = list->visualItemRect(list->item(3));
-    QVERIFY(clickAt(list->viewport()->mapToGlobal(QPoint(row.left() + 15, row.center().y())), 3));
+    QVERIFY(XDoTool::clickAt(list->viewport()->mapToGlobal(QPoint(row.left() + 15, row.center().y())), 3));
     PopUpMenu &popUp = p.root.popUpMenu();
     QTRY_VERIFY(popUp.menu()->isVisible());
     QCOMPARE(list->selectedRows(), highlighted);
     QVERIFY(popUp.action(QStringLiteral("popJoinnu"))->isEnabled());
 
-    QVERIFY(clickAt(centreOf(popUp.menu(), popUp.popItemnu->menuAction())));
+    QVERIFY(XDoTool::clickAt(centreOf(popUp.menu(), popUp.popItemnu->menuAction())));
     QTRY_VERIFY(popUp.popItemnu->isVisible());
     QAction *join = popUp.action(QStringLiteral("popJoinnu"));
     QCOMPARE(join->text(), QStringLiteral("結合(&J)"));
-    QVERIFY(xdotool({"mousemove", "--sync", QString::number(centreOf(popUp.popItemnu, join).x()),
-                     QString::number(centreOf(popUp.popItemnu, join).y())}));
+    QVERIFY(XDoTool::pointTo(centreOf(popUp.popItemnu, join)));
     QTest::qWait(300);
     const QRect menus = popUp.menu()->geometry().united(popUp.popItemnu->geometry()).adjusted(-4, -4, 4, 4);
     saveScreen(menus.united(QRect(p.window().mapToGlobal(QPoint(0, 0)), p.window().size())),
                QStringLiteral("x11-popupmenu.png"));
-    QVERIFY(xdotool({"click", "1"})); // the pointer is there already
+    QVERIFY(XDoTool::run({"click", "1"})); // the pointer is there already
     QTRY_COMPARE(items.UBic(), qint16(3));
     QTRY_VERIFY(!popUp.menu()->isVisible());
     QStringList words;

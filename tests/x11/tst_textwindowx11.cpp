@@ -1,6 +1,7 @@
 // The text window on a real X server, driven by the pointer and the keyboard through the X server
 // (xdotool); also run under a window manager.
 #include "TestProgram.h"
+#include "XDoTool.h"
 #include "app/QtSeams.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/QKPRbase.h"
@@ -17,33 +18,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
-#include <QProcess>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
-
-namespace {
-// Runs xdotool to its end while the event loop keeps running.
-bool xdotool(const QStringList &arguments)
-{
-    QProcess tool;
-    QSignalSpy finished(&tool, &QProcess::finished);
-    tool.start(QStringLiteral("xdotool"), arguments);
-    if (!tool.waitForStarted() || !finished.wait(10000)) {
-        tool.kill();
-        tool.waitForFinished();
-        return false;
-    }
-    return tool.exitCode() == 0;
-}
-
-QStringList at(const QPoint &global)
-{
-    return {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
-            QString::number(global.y())};
-}
-} // namespace
 
 class TestTextWindowX11 : public QObject {
     Q_OBJECT
@@ -81,17 +58,18 @@ void TestTextWindowX11::doubleClickEditSaveThenClickAway()
     const qint16 item = items.prooIx(1);
     const QString shown = items.icItemOb(item).ioWords;
 
-    QVERIFY(xdotool(at(rowPoint(1)) + QStringList{"click", "--repeat", "2", "--delay", "80", "1"}));
+    QVERIFY(XDoTool::pointTo(rowPoint(1)));
+    QVERIFY(XDoTool::run({"click", "--repeat", "2", "--delay", "80", "1"}));
     QKPRtext &text = p.root.textWindow();
     QTRY_VERIFY(text.isVisible() && text.isActiveWindow());
     // Whatever a window manager does with the activation while the window appears, it stays.
     QTest::qWait(800);
     QVERIFY(text.isVisible());
     QCOMPARE(text.windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
-    QVERIFY(xdotool({"key", "--clearmodifiers", "ctrl+End"}));
-    QVERIFY(xdotool({"type", "--delay", "30", "ZZ"}));
+    QVERIFY(XDoTool::run({"key", "--clearmodifiers", "ctrl+End"}));
+    QVERIFY(XDoTool::run({"type", "--delay", "30", "ZZ"}));
     QTRY_COMPARE(text.windowTitle(), QStringLiteral("* ﾃｷｽﾄ表示"));
-    QVERIFY(xdotool({"key", "--clearmodifiers", "ctrl+s"}));
+    QVERIFY(XDoTool::run({"key", "--clearmodifiers", "ctrl+s"}));
     QTRY_COMPARE(items.icItemOb(item).ioWords, QString(shown + "ZZ"));
     QCOMPARE(list->item(1)->text(), items.icCaption(shown + "ZZ"));
     QCOMPARE(text.windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
@@ -99,7 +77,7 @@ void TestTextWindowX11::doubleClickEditSaveThenClickAway()
         QStringLiteral("x11-textwindow.png")));
 
     // A click on the main window closes it; the edit was saved, so nothing is asked.
-    QVERIFY(xdotool(at(rowPoint(0)) + QStringList{"click", "1"}));
+    QVERIFY(XDoTool::clickAt(rowPoint(0)));
     QTRY_VERIFY(!text.isVisible());
     QVERIFY(p.messages.asked.isEmpty());
     QVERIFY(!p.grobal().text.textVis);
@@ -125,14 +103,14 @@ void TestTextWindowX11::staysOpenUnderItsOwnMessageBox()
     bool boxShown = false;
     QTimer::singleShot(1000, &text, [&] {
         boxShown = QApplication::activeModalWidget() != nullptr;
-        xdotool({"key", "Return"});
+        XDoTool::run({"key", "Return"});
     });
     text.findChild<QAction *>(QStringLiteral("Savenu"))->trigger();
     QVERIFY(boxShown);
     QTest::qWait(800);
     QVERIFY(text.isVisible());
     const QPoint corner = root.window().mapToGlobal(QPoint(10, root.window().height() - 10));
-    QVERIFY(xdotool({"mousemove", QString::number(corner.x()), QString::number(corner.y()), "click", "1"}));
+    QVERIFY(XDoTool::clickAt(corner));
     QTRY_VERIFY(!text.isVisible());
 }
 
@@ -159,7 +137,7 @@ void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked()
     // The main window's bottom-left corner, away from the dialog.
     const QPoint corner = p.window().mapToGlobal(QPoint(10, p.window().height() - 10));
     // Without --sync: the pointer may be there already from the row before, and would never move.
-    QVERIFY(xdotool({"mousemove", QString::number(corner.x()), QString::number(corner.y()), "click", "1"}));
+    QVERIFY(XDoTool::clickAt(corner));
     QTRY_VERIFY(!dialog->isVisible());
     QCOMPARE(p.grobal().listControl().lcListOb(0).loName, name);
 }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPoint>
+#include <QStringList>
+
+// The pointer and keyboard of the X server, driven by xdotool from a test whose own windows must
+// keep answering meanwhile: the event loop runs until the tool has finished.
+namespace XDoTool {
+bool run(const QStringList &arguments);
+// Moves the pointer and waits until it is there.
+bool pointTo(const QPoint &global);
+bool clickAt(const QPoint &global, int button = 1);
+}
