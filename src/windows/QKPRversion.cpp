@@ -2,6 +2,7 @@
 
 #include "model/ProgramTexts.h"
 #include "model/ProgramVersion.h"
+#include "platform/ProgramPictures.h"
 #include "platform/SetTopMost.h"
 
 #include <QDesktopServices>
@@ -41,7 +42,7 @@ QKPRversion::QKPRversion(QWidget *mainWindow, bool onTop) : QDialog(mainWindow)
     Address = new QLabel(ProgramVersion::homePage(), this);
     Address->setObjectName(QStringLiteral("Address"));
     Address->setToolTip(QStringLiteral("作者ﾎｰﾑﾍﾟｰｼﾞへｱｸｾｽ"));
-    Address->setCursor(Qt::PointingHandCursor);
+    Address->setCursor(ProgramPictures::cursor(ProgramPictures::LinkCursor));
     QFont underlined = Address->font();
     underlined.setUnderline(true);
     Address->setFont(underlined);

@@ -8,6 +8,7 @@
 #include "model/ProgramVersion.h"
 #include "model/QKPRGrobal.h"
 #include "platform/ProgramFolders.h"
+#include "platform/ProgramPictures.h"
 #include "storage/SettingsFile.h"
 #include "windows/QKPRmin.h"
 #include "windows/QKPRversion.h"
@@ -303,7 +304,7 @@ void TestWindowState::versionBoxShowsTheProgramAndOpensTheHomePage()
         QVERIFY(box->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!box->BaseIcon->pixmap().isNull());
         QCOMPARE(box->Address->toolTip(), QStringLiteral("作者ﾎｰﾑﾍﾟｰｼﾞへｱｸｾｽ"));
-        QCOMPARE(box->Address->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(box->Address->cursor().pixmap().toImage(), ProgramPictures::cursor(ProgramPictures::LinkCursor).pixmap().toImage());
         QTest::mouseClick(box->Address, Qt::LeftButton);
         QCOMPARE(box->Address->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, QKPRversion::visitedColour);
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl(ProgramVersion::homePage())});
