@@ -64,8 +64,6 @@ private slots:
     void sweepBelowTheBoxScrolls();
     void dragMovesItems_data();
     void dragMovesItems();
-    void dropOnBarMovesTheList_data();
-    void dropOnBarMovesTheList();
     void dividerSetsHeightsAndShares_data();
     void dividerSetsHeightsAndShares();
     void backgroundAndOuterBarsMoveANormalWindow_data();
@@ -137,73 +135,54 @@ void TestMouse::sweepBelowTheBoxScrolls()
 
 void TestMouse::dragMovesItems_data()
 {
-    QTest::addColumn<int>("target"); // display position of the target list, -1: the tool strip
-    QTest::addColumn<int>("row");    // past the last: below the rows
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::newRow("into another list") << 1 << 1 << "ace" << "xbdy";
-    QTest::newRow("below the rows: before the last") << 1 << 9 << "ace" << "xbdy";
-    QTest::newRow("into an empty list") << 2 << 0 << "ace" << "xy";
-    QTest::newRow("within the list") << 0 << 4 << "acbde" << "xy";
-    QTest::newRow("onto the tool strip: nothing") << -1 << 0 << "abcde" << "xy";
+    QTest::addColumn<QString>("onto"); // "list", "bar" or "strip"
+    QTest::addColumn<int>("at");       // display position of the list, number of the bar
+    QTest::addColumn<int>("row");      // past the last: below the rows
+    QTest::addColumn<QString>("after"); // the lists' items from the top, the dragged list in the middle
+    QTest::addColumn<int>("selected");  // left highlighted in the dragged list, -1: not looked at
+    QTest::newRow("into another list") << "list" << 0 << 1 << "xbdy|ace|" << -1;
+    QTest::newRow("below the rows: before the last") << "list" << 0 << 9 << "xbdy|ace|" << -1;
+    QTest::newRow("into an empty list") << "list" << 2 << 0 << "xy|ace|bd" << -1;
+    QTest::newRow("within the list") << "list" << 1 << 4 << "xy|acbde|" << -1;
+    QTest::newRow("onto the tool strip: nothing") << "strip" << 0 << 0 << "xy|abcde|" << -1;
+    // A drop on a bar moves the whole list; the bars on either side of it change nothing.
+    QTest::newRow("top bar") << "bar" << 0 << 0 << "abcde|xy|" << 0;
+    QTest::newRow("bar above the list") << "bar" << 1 << 0 << "xy|abcde|" << 2;
+    QTest::newRow("bar below the list") << "bar" << 2 << 0 << "xy|abcde|" << 2;
+    QTest::newRow("bottom bar") << "bar" << 3 << 0 << "xy||abcde" << 0;
 }
 
 void TestMouse::dragMovesItems()
 {
-    QFETCH(int, target);
+    QFETCH(QString, onto);
+    QFETCH(int, at);
     QFETCH(int, row);
-    QFETCH(QString, first);
-    QFETCH(QString, second);
+    QFETCH(QString, after);
+    QFETCH(int, selected);
     Window w(3);
-    w.p.fill(0, QStringLiteral("abcde"));
-    w.p.fill(1, QStringLiteral("xy"));
-    ClipList *from = w.p.listAt(0);
+    w.p.fill(0, QStringLiteral("xy"));
+    w.p.fill(1, QStringLiteral("abcde"));
+    ClipList *from = w.p.listAt(1);
     QTRY_VERIFY(from->visualItemRect(from->item(4)).bottom() < from->viewport()->height());
     select(from, {1, 3});
     const qsizetype writes = w.p.clipboard.writes().size();
     QTest::mousePress(from->viewport(), Qt::LeftButton, {}, Window::row(from, from, 3));
     QCOMPARE(from->selectedRows(), (Rows{1, 3})); // a press on a highlighted row keeps them for the drag
     QVERIFY(!QGuiApplication::overrideCursor());  // no drag without a move
-    const QPoint drop = target < 0 ? Window::in(from, &w.area(), QPoint(20, 5)) : Window::row(from, w.p.listAt(target), row);
+    const QPoint drop = onto == "strip" ? Window::in(from, &w.area(), QPoint(20, 5))
+                        : onto == "bar" ? Window::in(from, w.area().barWidget(qint16(at)), QPoint(20, 1))
+                                        : Window::row(from, w.p.listAt(at), row);
     QTest::mouseMove(from->viewport(), Window::row(from, from, 2));
     QVERIFY(QGuiApplication::overrideCursor());
     QTest::mouseMove(from->viewport(), drop);
     QTest::mouseRelease(from->viewport(), Qt::LeftButton, {}, drop);
     QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(w.p.rows(0), first);
-    QCOMPARE(w.p.rows(1), second);
-    if (target == 2)
-        QCOMPARE(w.p.rows(2), QStringLiteral("bd"));
+    QCOMPARE(w.p.rows(0) + '|' + w.p.rows(1) + '|' + w.p.rows(2), after);
+    if (selected >= 0)
+        QCOMPARE(from->selCount(), selected);
+    QVERIFY(w.p.listAt(0)->y() < w.p.listAt(1)->y() && w.p.listAt(1)->y() < w.p.listAt(2)->y());
     // A drop is no click on the source list: nothing goes to the clipboard.
     QCOMPARE(w.p.clipboard.writes().size(), writes);
-}
-
-void TestMouse::dropOnBarMovesTheList_data()
-{
-    QTest::addColumn<int>("bar");
-    QTest::addColumn<QString>("order"); // the lists' items from the top
-    QTest::newRow("top bar") << 0 << "bac";
-    QTest::newRow("bar above the list") << 1 << "abc";
-    QTest::newRow("bar below the list") << 2 << "abc";
-    QTest::newRow("bottom bar") << 3 << "acb";
-}
-
-void TestMouse::dropOnBarMovesTheList()
-{
-    QFETCH(int, bar);
-    QFETCH(QString, order);
-    Window w(3);
-    for (int position = 0; position < 3; ++position)
-        w.p.fill(position, QString(QChar('a' + position)));
-    ClipList *from = w.p.listAt(1);
-    select(from, {0});
-    const QPoint onBar = Window::in(from, w.area().barWidget(qint16(bar)), QPoint(20, 1));
-    QTest::mousePress(from->viewport(), Qt::LeftButton, {}, Window::row(from, from, 0));
-    QTest::mouseMove(from->viewport(), onBar);
-    QTest::mouseRelease(from->viewport(), Qt::LeftButton, {}, onBar);
-    QCOMPARE(w.p.rows(0) + w.p.rows(1) + w.p.rows(2), order);
-    QCOMPARE(from->selCount(), bar == 1 || bar == 2 ? 1 : 0);
-    QVERIFY(w.p.listAt(0)->y() < w.p.listAt(1)->y() && w.p.listAt(1)->y() < w.p.listAt(2)->y());
 }
 
 void TestMouse::dividerSetsHeightsAndShares_data()
