@@ -11,7 +11,6 @@
 #include "mainwindow/ToolButton.h"
 #include "mainwindow/ToolField.h"
 #include "mainwindow/ToolStrip.h"
-#include "model/ItemControl.h"
 #include "model/ListControl.h"
 #include "model/ListExControl.h"
 #include "model/ListOb.h"
@@ -23,6 +22,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 struct Program {
@@ -32,20 +32,14 @@ struct Program {
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     }
     ListOb &focused() { return p.root.listCommands().focusedList(); }
-    QAction *command(const char *name) { return p.command(name); }
-    QAction *twin(const char *name) { return p.root.popUpMenu().action(QString::fromLatin1(name)); }
-    QStringList captions(const QMenu *menu)
+    QAction *twin(const QString &name) { return p.root.popUpMenu().action(name); }
+    // A key as the user types it into the first list, with the menu bar shown or hidden.
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers, bool menuBar)
     {
-        QStringList out;
-        for (const QAction *action : menu->actions())
-            out << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        return out;
-    }
-    void fill(int count)
-    {
-        ItemControl &items = focused().loItemControl();
-        for (int i = 0; i < count; ++i)
-            items.icMakeItem(grobal.listExControl().lecListFocus(), QString::number(i));
+        p.window().setMenuExpress(menuBar);
+        p.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+        QTest::keyClick(p.listAt(0), key, modifiers);
     }
     TestProgram p;
     QKPRGrobal &grobal = p.grobal();
@@ -57,7 +51,6 @@ class TestCommands : public QObject {
 private slots:
     void everyWayReachesTheSameCommand_data();
     void everyWayReachesTheSameCommand();
-    void menuCaptionsAndSeparators();
     void listMenuMarksFollowTheFocusedList_data();
     void listMenuMarksFollowTheFocusedList();
     void popUpStatesFollowListsHighlightAndItems();
@@ -79,8 +72,7 @@ void TestCommands::everyWayReachesTheSameCommand_data()
     QTest::addColumn<QString>("toolbar"); // "button" or "group/field button"
     QTest::addColumn<QKeySequence>("key");
     const auto row = [](const char *name, bool bar, const char *pop, const char *tool, QKeySequence key = {}) {
-        QTest::newRow(name) << QString::fromLatin1(name) << bar << QString::fromLatin1(pop) << QString::fromLatin1(tool)
-                            << key;
+        QTest::newRow(name) << QString(name) << bar << QString(pop) << QString(tool) << key;
     };
     row("Newnu", true, "popNewnu", "6/0", Qt::CTRL | Qt::Key_N);
     row("Namenu", true, "popNamenu", "6/1");
@@ -120,7 +112,7 @@ void TestCommands::everyWayReachesTheSameCommand()
     QFETCH(QKeySequence, key);
     Program w;
     w.p.root.listCommands().MakeNewList(); // delete list is offered with two lists
-    w.fill(3);
+    w.p.fill(0, QStringLiteral("abc"));
     // The toggles of the list settings field trigger the command that changes the state.
     w.focused().WayAdd = name == "ListUpnu";
     w.focused().MovAdd = name == "UpDnMovenu" ? 1 : 0;
@@ -133,14 +125,13 @@ void TestCommands::everyWayReachesTheSameCommand()
     QSignalSpy triggered(action, &QAction::triggered);
     int expected = 0;
 
-    bool found = false;
-    for (QMenu *menu : w.p.root.menus().Menunu)
-        found = found || menu->actions().contains(action);
-    QCOMPARE(found, inMenuBar);
+    const auto &bar = w.p.root.menus().Menunu;
+    const auto holds = [&](QMenu *menu) { return menu->actions().contains(action); };
+    QCOMPARE(std::any_of(bar.begin(), bar.end(), holds), inMenuBar);
     if (!popUp.isEmpty()) {
         w.p.root.popUpMenu().PopUpMenuState();
-        w.twin(qPrintable(popUp))->setEnabled(true); // the states have their own test
-        w.twin(qPrintable(popUp))->trigger();
+        w.twin(popUp)->setEnabled(true); // the states have their own test
+        w.twin(popUp)->trigger();
         QCOMPARE(triggered.size(), ++expected);
     }
     if (!toolbar.isEmpty()) {
@@ -154,36 +145,12 @@ void TestCommands::everyWayReachesTheSameCommand()
         }
         QCOMPARE(triggered.size(), ++expected);
     }
-    if (!key.isEmpty()) {
-        w.p.window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w.p.window()));
-        for (bool menuBar : {true, false}) {
-            w.p.window().setMenuExpress(menuBar);
-            QTest::keyClick(w.p.listAt(0), key[0].key(), key[0].keyboardModifiers());
-            QCOMPARE(triggered.size(), ++expected);
-        }
+    for (bool menuBar : {true, false}) {
+        if (key.isEmpty())
+            break;
+        w.key(key[0].key(), key[0].keyboardModifiers(), menuBar);
+        QCOMPARE(triggered.size(), ++expected);
     }
-}
-
-void TestCommands::menuCaptionsAndSeparators()
-{
-    Program w;
-    const auto &menus = w.p.root.menus().Menunu;
-    QCOMPARE(w.captions(menus[0]),
-             (QStringList{"新規ﾘｽﾄ作成(&N)", "ﾘｽﾄに名前をつける(&M)...", "ﾘｽﾄ消去(&D)", "ﾘｽﾄ内容のｸﾘｱ(&C)",
-                          "ﾘｽﾄの詳細情報(&I)", "-", "開く(&O)...", "上書き保存(&S)", "名前をつけて保存(&A)...", "-",
-                          "ﾘｽﾄに上から追加(&T)", "ﾘｽﾄに下から追加(&B)", "-", "ﾘｽﾄの選択位置に追加(&L)", "-",
-                          "ﾌｫｰｶｽを移動(&R)", "ﾌｫｰｶｽを移動しない(&H)", "-", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ終了(&X)"}));
-    PopUpMenu &popUp = w.p.root.popUpMenu();
-    QCOMPARE(w.captions(popUp.menu()),
-             (QStringList{"項目編集(&I)", "ﾘｽﾄ編集(&L)", "ﾘｽﾄ表示(&W)", "-", "ﾒﾆｭｰ表示(&M)", "ﾂｰﾙﾊﾞｰ表示(&B)",
-                          "常に手前に表示(&F)", "停止(&S)", "最小化(&I)"}));
-    QCOMPARE(w.captions(popUp.popItemnu), (QStringList{"結合(&J)", "名前を付ける(&M)...", "ﾃｷｽﾄに表示(&T)...", "消去(&D)"}));
-    // One entry per list in both list display menus.
-    w.p.root.listCommands().MakeNewList();
-    w.p.root.popUpMenu().PopUpMenuState();
-    QCOMPARE(popUp.popListWinnu->actions().size(), 2);
-    QCOMPARE(w.captions(popUp.popListWinnu), w.captions(menus[1]));
 }
 
 void TestCommands::listMenuMarksFollowTheFocusedList_data()
@@ -213,12 +180,11 @@ void TestCommands::listMenuMarksFollowTheFocusedList()
     w.focused().PosAdd = posAdd;
     w.focused().MovAdd = qint16(movAdd);
     emit w.p.root.menus().Menunu[0]->aboutToShow();
-    QCOMPARE(w.command("ListUpnu")->isChecked(), !wayAdd);
-    QCOMPARE(w.command("ListDownnu")->isChecked(), wayAdd);
-    QCOMPARE(w.command("ListPositionnu")->isChecked(), posAdd);
-    QCOMPARE(w.command("UpDnMovenu")->isChecked(), moveMarked);
-    QCOMPARE(w.command("NonMovenu")->isChecked(), keepMarked);
-    // The pop-up shows the same marks.
+    QList<bool> marks;
+    for (const char *name : {"ListUpnu", "ListDownnu", "ListPositionnu", "UpDnMovenu", "NonMovenu"})
+        marks << w.p.command(name)->isChecked();
+    QCOMPARE(marks, (QList<bool>{!wayAdd, wayAdd, posAdd, moveMarked, keepMarked}));
+    // The pop-up copies the marks.
     w.p.root.popUpMenu().PopUpMenuState();
     QCOMPARE(w.twin("popListDownnu")->isChecked(), wayAdd);
     QCOMPARE(w.twin("popNonMovenu")->isChecked(), keepMarked);
@@ -227,32 +193,32 @@ void TestCommands::listMenuMarksFollowTheFocusedList()
 void TestCommands::popUpStatesFollowListsHighlightAndItems()
 {
     Program w;
-    PopUpMenu &popUp = w.p.root.popUpMenu();
     const auto enabled = [&](const char *name) {
-        popUp.PopUpMenuState();
+        w.p.root.popUpMenu().PopUpMenuState();
         return w.twin(name)->isEnabled();
     };
-    QVERIFY(!enabled("popDelenu"));
-    for (const char *name : {"popNameInu", "popTextnu", "popDeleInu", "popJoinnu"})
+    for (const char *name : {"popDelenu", "popNameInu", "popTextnu", "popDeleInu", "popJoinnu"})
         QVERIFY2(!enabled(name), name);
-    w.fill(3);
+    w.p.fill(0, QStringLiteral("abc"));
     for (const char *name : {"popNameInu", "popTextnu", "popDeleInu"})
         QVERIFY2(enabled(name), name);
-    ClipList *list = w.p.listAt(0);
-    list->setSelected(0, true);
+    w.p.listAt(0)->setSelected(0, true);
     QVERIFY(!enabled("popJoinnu"));
-    list->setSelected(2, true);
+    w.p.listAt(0)->setSelected(2, true);
     QVERIFY(enabled("popJoinnu"));
     w.p.root.listCommands().MakeNewList();
     QVERIFY(enabled("popDelenu"));
+    // The pop-up's list display menu holds the menu bar's entries, one per list.
+    const QList<QAction *> entries = w.p.root.popUpMenu().popListWinnu->actions();
+    QCOMPARE(entries.size(), 2);
+    for (int j = 0; j < 2; ++j)
+        QCOMPARE(entries[j]->text(), w.p.root.menus().Menunu[1]->actions().at(j)->text());
 
     w.p.window().setTopZOrder(true);
     w.p.window().setStopGo(false);
-    popUp.PopUpMenuState();
-    QVERIFY(w.twin("popFrontnu")->isChecked());
-    QVERIFY(w.twin("popStopnu")->isChecked());
-    QVERIFY(w.twin("popMenuExnu")->isChecked());
-    QVERIFY(w.twin("popToolBarnu")->isChecked());
+    w.p.root.popUpMenu().PopUpMenuState();
+    for (const char *name : {"popFrontnu", "popStopnu", "popMenuExnu", "popToolBarnu"})
+        QVERIFY2(w.twin(name)->isChecked(), name);
 }
 
 void TestCommands::rightPressOverListsAndBarsAsksForThePopUp()
@@ -285,39 +251,34 @@ void TestCommands::addOptionsReachEveryListOrTheDefault()
     QFETCH(bool, addMode);
     QFETCH(bool, addSave);
     Program w;
-    ListCommands &lists = w.p.root.listCommands();
-    lists.MakeNewList();
-    lists.MakeNewList();
+    w.p.root.listCommands().MakeNewList();
+    w.p.root.listCommands().MakeNewList();
     w.grobal.listExControl().lecChaFocus(w.grobal.listExControl().lecEx(1));
     w.grobal.utilityGrobal().AddMode = addMode;
     w.grobal.utilityGrobal().AddSave = addSave;
-    w.command("ListDownnu")->trigger();
-    w.command("ListPositionnu")->trigger();
-    w.command("NonMovenu")->trigger();
+    for (const char *name : {"ListDownnu", "ListPositionnu", "NonMovenu"})
+        w.p.command(name)->trigger();
     for (qint16 list = 0; list < 3; ++list) {
         const ListOb &l = w.grobal.listControl().lcListOb(list);
         const bool changed = addMode || list == 1;
-        QCOMPARE(l.WayAdd, changed);
-        QCOMPARE(l.PosAdd, changed);
-        QCOMPARE(l.MovAdd, qint16(changed ? 1 : 0));
+        QCOMPARE((QList<int>{l.WayAdd, l.PosAdd, l.MovAdd}), QList<int>(3, changed));
     }
     const UtilityFirstList &defaults = w.grobal.utilityFirstList();
-    QCOMPARE(defaults.WayAddDef, addSave);
-    QCOMPARE(defaults.PosAddDef, addSave);
-    QCOMPARE(defaults.MovAddDef, qint16(addSave ? 1 : 0));
+    QCOMPARE((QList<int>{defaults.WayAddDef, defaults.PosAddDef, defaults.MovAddDef}), QList<int>(3, addSave));
 }
 
 void TestCommands::movAddToggleLeavesOtherValues()
 {
     Program w;
     ListCommands &lists = w.p.root.listCommands();
-    lists.ChangeMovAdd(2);
-    QCOMPARE(w.focused().MovAdd, qint16(1));
-    lists.ChangeMovAdd(2);
-    QCOMPARE(w.focused().MovAdd, qint16(0));
-    w.focused().MovAdd = 5;
-    lists.ChangeMovAdd(2);
+    QList<int> seen;
+    for (int start : {0, 1, 5}) {
+        w.focused().MovAdd = qint16(start);
+        lists.ChangeMovAdd(2);
+        seen << w.focused().MovAdd;
+    }
     lists.ChangeMovAdd(3);
+    QCOMPARE(seen, (QList<int>{1, 0, 5}));
     QCOMPARE(w.focused().MovAdd, qint16(5));
 }
 
@@ -328,16 +289,11 @@ void TestCommands::miniWindowArgumentsByWay()
     // Only the arguments are looked at: the mini window stays away.
     QObject::disconnect(&commands, &MainCommands::minimiseRequested, nullptr, nullptr);
     QSignalSpy asked(&commands, &MainCommands::minimiseRequested);
-    w.p.window().setMenuExpress(false);
-    w.p.window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w.p.window()));
-    QTest::keyClick(w.p.listAt(0), Qt::Key_F, Qt::ControlModifier);
-    w.command("Minimamnu")->trigger();
+    w.key(Qt::Key_F, Qt::ControlModifier, false);
+    w.p.command("Minimamnu")->trigger();
     QTest::mouseClick(w.p.root.toolStrip().button(5), Qt::LeftButton);
-    QCOMPARE(asked.size(), 3);
-    QCOMPARE(asked[0], (QVariantList{false, false}));
-    QCOMPARE(asked[1], (QVariantList{false, true}));
-    QCOMPARE(asked[2], (QVariantList{true, true}));
+    QCOMPARE(static_cast<QList<QVariantList> &>(asked),
+             (QList<QVariantList>{{false, false}, {false, true}, {true, true}}));
 }
 
 void TestCommands::helpKeyWithModifiers_data()
@@ -360,10 +316,7 @@ void TestCommands::helpKeyWithModifiers()
     Program w;
     DesktopRecorder &desktop = DesktopRecorder::install();
     desktop.opened.clear();
-    w.p.window().setMenuExpress(menuBar);
-    w.p.window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w.p.window()));
-    QTest::keyClick(w.p.listAt(0), Qt::Key_F1, modifiers);
+    w.key(Qt::Key_F1, modifiers, menuBar);
     QCOMPARE(desktop.opened.size(), opened);
 }
 
