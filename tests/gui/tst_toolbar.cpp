@@ -35,19 +35,15 @@ struct Program {
     }
     ToolStrip &strip() { return p.root.toolStrip(); }
     ListOb &focused() { return p.root.listCommands().focusedList(); }
-    QStringList fieldKeys()
-    {
-        QStringList keys;
-        for (const ToolButton *button : strip().field().buttons())
-            keys << button->pictureKey();
-        return keys;
-    }
-    // Opens a group's field by a click, as in click mode.
+    // Opens a group's field by a click, as in click mode, and reads its pictures.
     QStringList openedKeys(int group)
     {
         strip().CloseToolField();
         QTest::mouseClick(strip().button(group), Qt::LeftButton);
-        return fieldKeys();
+        QStringList keys;
+        for (const ToolButton *button : strip().field().buttons())
+            keys << button->pictureKey();
+        return keys;
     }
     TestProgram p;
     QKPRGrobal &grobal = p.grobal();
