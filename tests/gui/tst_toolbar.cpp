@@ -8,9 +8,7 @@
 #include "mainwindow/ToolButton.h"
 #include "mainwindow/ToolField.h"
 #include "mainwindow/ToolStrip.h"
-#include "model/ItemControl.h"
 #include "model/ListControl.h"
-#include "model/ListExControl.h"
 #include "model/ListOb.h"
 #include "model/QKPRGrobal.h"
 #include "model/UtilityGrobal.h"
@@ -184,8 +182,7 @@ void TestToolbar::statePictures()
         else if (step == "MovAdd5")
             w.focused().MovAdd = 5;
         else if (step == "items")
-            for (const char *text : {"a", "b"})
-                w.focused().loItemControl().icMakeItem(w.grobal.listExControl().lecListFocus(), text);
+            w.p.fill(0, QStringLiteral("ab"));
         else if (step.startsWith("highlight"))
             for (int row = 0; row < step.back().digitValue(); ++row)
                 w.p.listAt(0)->setSelected(row, true);
