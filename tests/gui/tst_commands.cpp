@@ -173,9 +173,9 @@ private slots:
         w.p.root.popUpMenu().PopUpMenuState();
         QCOMPARE(w.twin("popListDownnu")->isChecked(), wayAdd);
         QCOMPARE(w.twin("popNonMovenu")->isChecked(), keepMarked);
-        w.p.root.listCommands().ChangeMovAdd(2);
+        w.p.root.listCommands().ChangeMovAdd(2); // toggles 0 and 1 only
         QCOMPARE(int(w.focused().MovAdd), toggled);
-        w.p.root.listCommands().ChangeMovAdd(3); // no value of its own
+        w.p.root.listCommands().ChangeMovAdd(3); // not a value: nothing changes
         QCOMPARE(int(w.focused().MovAdd), toggled);
     }
 

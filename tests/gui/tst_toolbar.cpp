@@ -119,7 +119,8 @@ private slots:
         QCOMPARE(strip.button(1)->frame(), ToolButton::Frame::Pressed);
         QTest::mouseClick(strip.button(1), Qt::LeftButton);
         QCOMPARE(strip.openGroup(), -1);
-        // A press anywhere else closes it, on the field too: it lies over the lists, outside the strip.
+        // A press beside the field's buttons closes it: on a list, a bar or the field's own edge,
+        // which lies over the lists, outside the strip.
         QVERIFY(!strip.isAncestorOf(&strip.field()));
         QWidget *bar = w.p.root.panes().barWidget(1);
         for (QWidget *target : QList<QWidget *>{w.p.listAt(0)->viewport(), bar, &strip.field()}) {
