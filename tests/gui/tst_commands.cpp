@@ -122,16 +122,11 @@ private slots:
             ToolStrip &strip = w.p.root.toolStrip();
             const QStringList parts = toolbar.split(QLatin1Char('/'));
             QTest::mouseClick(strip.button(parts[0].toInt()), Qt::LeftButton);
-            if (parts.size() == 2) {
-                QCOMPARE(strip.openGroup(), parts[0].toInt());
+            if (parts.size() == 2) // the field's opening and closing have their own tests
                 QTest::mouseClick(strip.field().buttons().at(parts[1].toInt()), Qt::LeftButton);
-                QCOMPARE(strip.openGroup(), -1);
-            }
             QCOMPARE(triggered.size(), ++expected);
         }
-        for (bool menuBar : {true, false}) {
-            if (key.isEmpty())
-                break;
+        for (bool menuBar : key.isEmpty() ? QList<bool>{} : QList<bool>{true, false}) {
             w.key(key[0].key(), key[0].keyboardModifiers(), menuBar);
             QCOMPARE(triggered.size(), ++expected);
         }
