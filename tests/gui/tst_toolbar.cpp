@@ -8,9 +8,7 @@
 #include "mainwindow/ToolButton.h"
 #include "mainwindow/ToolField.h"
 #include "mainwindow/ToolStrip.h"
-#include "model/ItemControl.h"
 #include "model/ListControl.h"
-#include "model/ListExControl.h"
 #include "model/ListOb.h"
 #include "model/QKPRGrobal.h"
 #include "model/UtilityGrobal.h"
@@ -35,19 +33,15 @@ struct Program {
     }
     ToolStrip &strip() { return p.root.toolStrip(); }
     ListOb &focused() { return p.root.listCommands().focusedList(); }
-    QStringList fieldKeys()
-    {
-        QStringList keys;
-        for (const ToolButton *button : strip().field().buttons())
-            keys << button->pictureKey();
-        return keys;
-    }
-    // Opens a group's field by a click, as in click mode.
+    // Opens a group's field by a click, as in click mode, and reads its pictures.
     QStringList openedKeys(int group)
     {
         strip().CloseToolField();
         QTest::mouseClick(strip().button(group), Qt::LeftButton);
-        return fieldKeys();
+        QStringList keys;
+        for (const ToolButton *button : strip().field().buttons())
+            keys << button->pictureKey();
+        return keys;
     }
     TestProgram p;
     QKPRGrobal &grobal = p.grobal();
@@ -57,209 +51,189 @@ struct Program {
 class TestToolbar : public QObject {
     Q_OBJECT
 private slots:
-    void buttonsSeparatorsAndMiniButtonPlaces();
-    void fieldPlacedBelowItsButtonOrInsideANarrowWindow();
-    void hoverModeOpensOnHoverAndIgnoresClicks();
-    void clickModeOpensAndClosesByClicks();
-    void statePictures_data();
-    void statePictures();
-    void refusedDeleteDoesNothing();
-    void fieldClosesBeforeWindowEffects_data();
-    void fieldClosesBeforeWindowEffects();
-};
+    void buttonAndMiniButtonPlaces()
+    {
+        Program w;
+        QList<int> lefts;
+        for (QWidget *button : w.strip().buttons())
+            lefts << static_cast<ToolButton *>(button)->pictureGeometry().left();
+        QCOMPARE(lefts, (QList<int>{10, 30, 55, 75, 95, 115, 140, 160, 185, 205, 230}));
+        QCOMPARE(w.strip().button(0)->pictureGeometry(), QRect(10, 1, 16, 16));
+        QCOMPARE(w.strip().geometry(), QRect(0, 0, w.p.root.panes().width(), PaneArea::ToolStripHeight));
+        // The mini window opens over the sixth button, a place the window keeps on its own.
+        QCOMPARE(w.p.window().miniButtonOffset(),
+                 w.p.root.panes().mapTo(&w.p.window(), w.strip().button(5)->pictureGeometry().topLeft()) +
+                     (w.p.window().geometry().topLeft() - w.p.window().frameGeometry().topLeft()));
+        w.p.window().setToolControl(false);
+        QVERIFY(!w.strip().isVisible());
+    }
 
-void TestToolbar::buttonsSeparatorsAndMiniButtonPlaces()
-{
-    Program w;
-    QList<int> lefts;
-    for (QWidget *button : w.strip().buttons())
-        lefts << static_cast<ToolButton *>(button)->pictureGeometry().left();
-    QCOMPARE(lefts, (QList<int>{10, 30, 55, 75, 95, 115, 140, 160, 185, 205, 230}));
-    QCOMPARE(w.strip().button(0)->pictureGeometry().size(), QSize(16, 16));
-    QCOMPARE(w.strip().button(0)->pictureGeometry().top(), 1);
-    QCOMPARE(QList<int>(ToolStrip::SeparatorLefts.begin(), ToolStrip::SeparatorLefts.end()),
-             (QList<int>{2, 5, 50, 135, 180, 225}));
-    QCOMPARE(w.strip().geometry(), QRect(0, 0, w.p.root.panes().width(), PaneArea::ToolStripHeight));
-    // The mini window opens over the sixth button.
-    const QPoint button5 = w.strip().button(5)->pictureGeometry().topLeft();
-    QCOMPARE(w.p.window().miniButtonOffset(),
-             w.p.root.panes().mapTo(&w.p.window(), button5) +
-                 (w.p.window().geometry().topLeft() - w.p.window().frameGeometry().topLeft()));
-    w.p.window().setToolControl(false);
-    QVERIFY(!w.strip().isVisible());
-}
+    void fieldPlacedBelowItsButtonOrInsideANarrowWindow()
+    {
+        Program w;
+        w.openedKeys(0);
+        QCOMPARE(w.strip().field().geometry(), QRect(16, 13, 84, 23));
+        QCOMPARE(w.strip().field().buttons().at(1)->pictureGeometry(), QRect(24, 3, 16, 16));
+        w.p.window().resize(200, w.p.window().height());
+        QTRY_COMPARE(w.p.root.panes().width(), 200);
+        w.openedKeys(8); // 185 + 6 + 44 would pass the right edge
+        QCOMPARE(w.strip().field().geometry(), QRect(200 - 44 - 2, 13, 44, 23));
+    }
 
-void TestToolbar::fieldPlacedBelowItsButtonOrInsideANarrowWindow()
-{
-    Program w;
-    w.openedKeys(0);
-    QCOMPARE(w.strip().field().geometry(), QRect(16, 13, 84, 23));
-    QCOMPARE(w.strip().field().buttons().at(1)->pictureGeometry(), QRect(24, 3, 16, 16));
-    w.p.window().resize(200, w.p.window().height());
-    QTRY_COMPARE(w.p.root.panes().width(), 200);
-    w.openedKeys(8); // 185 + 6 + 44 would pass the right edge
-    QCOMPARE(w.strip().field().geometry(), QRect(200 - 44 - 2, 13, 44, 23));
-}
+    void hoverModeOpensOnHoverAndIgnoresClicks()
+    {
+        Program w;
+        ToolStrip &strip = w.strip();
+        const auto hovered = [&](QWidget *target) {
+            hover(target);
+            return strip.openGroup();
+        };
+        w.grobal.utilityGrobal().setToolOvOrCk(true);
+        QCOMPARE(hovered(strip.button(2)), 2);
+        QCOMPARE(strip.button(2)->frame(), ToolButton::Frame::Pressed);
+        QVERIFY(strip.button(2)->testAttribute(Qt::WA_SetCursor) && strip.field().testAttribute(Qt::WA_SetCursor));
+        QTest::mouseClick(strip.button(2), Qt::LeftButton);
+        QTest::mouseClick(strip.button(2), Qt::LeftButton);
+        QCOMPARE(strip.openGroup(), 2);
+        // Another group replaces it; a plain button closes it; so does the list below.
+        QCOMPARE(hovered(strip.button(6)), 6);
+        QCOMPARE(hovered(strip.button(7)), -1);
+        QCOMPARE(strip.button(7)->frame(), ToolButton::Frame::Raised);
+        QCOMPARE(hovered(strip.button(0)), 0);
+        QCOMPARE(hovered(w.p.listAt(0)->viewport()), -1);
+        QCOMPARE(strip.button(0)->frame(), ToolButton::Frame::None);
+        w.grobal.utilityGrobal().setToolOvOrCk(false);
+        QVERIFY(!strip.button(2)->testAttribute(Qt::WA_SetCursor) && !strip.field().testAttribute(Qt::WA_SetCursor));
+    }
 
-void TestToolbar::hoverModeOpensOnHoverAndIgnoresClicks()
-{
-    Program w;
-    ToolStrip &strip = w.strip();
-    w.grobal.utilityGrobal().setToolOvOrCk(true);
-    hover(strip.button(2));
-    QCOMPARE(strip.openGroup(), 2);
-    QCOMPARE(strip.button(2)->frame(), ToolButton::Frame::Pressed);
-    QVERIFY(strip.button(2)->testAttribute(Qt::WA_SetCursor));
-    QVERIFY(strip.field().testAttribute(Qt::WA_SetCursor));
-    QTest::mouseClick(strip.button(2), Qt::LeftButton);
-    QTest::mouseClick(strip.button(2), Qt::LeftButton);
-    QCOMPARE(strip.openGroup(), 2);
-    // Another group replaces it; a plain button closes it; so does the list below.
-    hover(strip.button(6));
-    QCOMPARE(strip.openGroup(), 6);
-    hover(strip.button(7));
-    QCOMPARE(strip.openGroup(), -1);
-    QCOMPARE(strip.button(7)->frame(), ToolButton::Frame::Raised);
-    hover(strip.button(0));
-    QCOMPARE(strip.openGroup(), 0);
-    hover(w.p.listAt(0)->viewport());
-    QCOMPARE(strip.openGroup(), -1);
-    QCOMPARE(strip.button(0)->frame(), ToolButton::Frame::None);
-    w.grobal.utilityGrobal().setToolOvOrCk(false);
-    QVERIFY(!strip.button(2)->testAttribute(Qt::WA_SetCursor));
-    QVERIFY(!strip.field().testAttribute(Qt::WA_SetCursor));
-}
-
-void TestToolbar::clickModeOpensAndClosesByClicks()
-{
-    Program w;
-    ToolStrip &strip = w.strip();
-    hover(strip.button(1));
-    QCOMPARE(strip.openGroup(), -1);
-    QTest::mouseClick(strip.button(1), Qt::LeftButton);
-    QCOMPARE(strip.openGroup(), 1);
-    // While it is open the strip's frames stay.
-    hover(strip.button(3));
-    QCOMPARE(strip.button(1)->frame(), ToolButton::Frame::Pressed);
-    QTest::mouseClick(strip.button(1), Qt::LeftButton);
-    QCOMPARE(strip.openGroup(), -1);
-    const auto closes = [&](QWidget *target) {
+    void clickModeOpensAndClosesByClicks()
+    {
+        Program w;
+        ToolStrip &strip = w.strip();
+        hover(strip.button(1));
+        QCOMPARE(strip.openGroup(), -1);
+        QTest::mouseClick(strip.button(1), Qt::LeftButton);
+        QCOMPARE(strip.openGroup(), 1);
+        // While it is open the strip's frames stay.
+        hover(strip.button(3));
+        QCOMPARE(strip.button(1)->frame(), ToolButton::Frame::Pressed);
+        QTest::mouseClick(strip.button(1), Qt::LeftButton);
+        QCOMPARE(strip.openGroup(), -1);
+        // A press beside the field's buttons closes it: on a list, a bar or the field's own edge,
+        // which lies over the lists, outside the strip.
+        QVERIFY(!strip.isAncestorOf(&strip.field()));
+        QWidget *bar = w.p.root.panes().barWidget(1);
+        for (QWidget *target : QList<QWidget *>{w.p.listAt(0)->viewport(), bar, &strip.field()}) {
+            QTest::mouseClick(strip.button(8), Qt::LeftButton);
+            QCOMPARE(strip.openGroup(), 8);
+            QTest::mousePress(target, Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(2, 2));
+            QCOMPARE(strip.openGroup(), -1);
+        }
         QTest::mouseClick(strip.button(8), Qt::LeftButton);
-        if (strip.openGroup() != 8)
-            return false;
-        QTest::mousePress(target, Qt::LeftButton, {}, QPoint(2, 2));
-        QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(2, 2));
-        return strip.openGroup() == -1;
-    };
-    QVERIFY(closes(w.p.listAt(0)->viewport()));
-    QVERIFY(closes(w.p.root.panes().barWidget(1)));
-    QVERIFY(closes(&strip.field()));
-    QVERIFY(!strip.isAncestorOf(&strip.field())); // the field lies over the lists
-    QTest::mouseClick(strip.button(8), Qt::LeftButton);
-    QTest::mouseClick(strip.button(0), Qt::LeftButton);
-    QCOMPARE(strip.openGroup(), 0);
-}
-
-void TestToolbar::statePictures_data()
-{
-    QTest::addColumn<QString>("change");
-    QTest::addColumn<int>("group"); // -1: the strip
-    QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<QString>("toolTip"); // of the last button
-    QTest::newRow("start") << "" << -1 << QStringList{"TNTOP", "TNSTOP"} << "作動中";
-    QTest::newRow("on top, stopped") << "Frontnu Stopnu" << -1 << QStringList{"TCTOP", "TCSTOP"} << "停止中";
-    QTest::newRow("files") << "" << 0 << QStringList{"TOPEN", "TSAVE", "TCLOSE", "TMAXWIN"} << "最大化";
-    QTest::newRow("maximised") << "maximised" << 0 << QStringList{"TOPEN", "TSAVE", "TCLOSE", "TNORWIN"}
-                               << "元のｻｲｽﾞに戻す";
-    QTest::newRow("list settings") << "" << 1 << QStringList{"TUPDNADD", "TUPADD", "TNSEL"} << "ﾌｫｰｶｽと無関係に追加";
-    QTest::newRow("toggled") << "NonMovenu ListDownnu ListPositionnu" << 1 << QStringList{"TNLCOPY", "TDNADD", "TCSEL"}
-                             << "指定位置へ追加";
-    QTest::newRow("other MovAdd") << "MovAdd5" << 1 << QStringList{"", "TUPADD", "TNSEL"} << "ﾌｫｰｶｽと無関係に追加";
-    QTest::newRow("display") << "" << 2 << QStringList{"TLISTEXP", "TCMENU"} << "ﾒﾆｭｰ表示";
-    QTest::newRow("menu hidden") << "MenuExnu" << 2 << QStringList{"TLISTEXP", "TNMENU"} << "ﾒﾆｭｰ非表示";
-    QTest::newRow("one list") << "" << 6 << QStringList{"TMAKEL", "TNAMEL", "TUDELEL", "TLDATA"} << "ﾘｽﾄの詳細情報";
-    QTest::newRow("two lists") << "Newnu" << 6 << QStringList{"TMAKEL", "TNAMEL", "TDELEL", "TLDATA"} << "ﾘｽﾄの詳細情報";
-    QTest::newRow("empty list") << "" << 8 << QStringList{"TUJOIN", "TUNAMEI"} << "項目に名前をつけられません";
-    QTest::newRow("one highlighted") << "items highlight1" << 8 << QStringList{"TUJOIN", "TNAMEI"}
-                                     << "項目に名前をつける";
-    QTest::newRow("two highlighted") << "items highlight2" << 8 << QStringList{"TJOIN", "TNAMEI"} << "項目に名前をつける";
-}
-
-void TestToolbar::statePictures()
-{
-    QFETCH(QString, change);
-    QFETCH(int, group);
-    QFETCH(QStringList, keys);
-    QFETCH(QString, toolTip);
-    Program w;
-    for (const QString &step : change.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (step == "maximised")
-            w.p.window().MaxNormToggle(true);
-        else if (step == "MovAdd5")
-            w.focused().MovAdd = 5;
-        else if (step == "items")
-            for (const char *text : {"a", "b"})
-                w.focused().loItemControl().icMakeItem(w.grobal.listExControl().lecListFocus(), text);
-        else if (step.startsWith("highlight"))
-            for (int row = 0; row < step.back().digitValue(); ++row)
-                w.p.listAt(0)->setSelected(row, true);
-        else
-            w.p.command(qPrintable(step))->trigger();
+        QTest::mouseClick(strip.button(0), Qt::LeftButton);
+        QCOMPARE(strip.openGroup(), 0);
     }
-    if (group < 0) {
-        QCOMPARE((QStringList{w.strip().button(3)->pictureKey(), w.strip().button(4)->pictureKey()}), keys);
-        QCOMPARE(w.strip().button(4)->toolTip(), toolTip);
-        return;
+
+    void statePictures_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("group"); // -1: the strip
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("toolTip"); // of the last button
+        QTest::newRow("start") << "" << -1 << QStringList{"TNTOP", "TNSTOP"} << "作動中";
+        QTest::newRow("on top, stopped") << "Frontnu Stopnu" << -1 << QStringList{"TCTOP", "TCSTOP"} << "停止中";
+        QTest::newRow("files") << "" << 0 << QStringList{"TOPEN", "TSAVE", "TCLOSE", "TMAXWIN"} << "最大化";
+        QTest::newRow("maximised") << "maximised" << 0 << QStringList{"TOPEN", "TSAVE", "TCLOSE", "TNORWIN"}
+                                   << "元のｻｲｽﾞに戻す";
+        QTest::newRow("list settings") << "" << 1 << QStringList{"TUPDNADD", "TUPADD", "TNSEL"} << "ﾌｫｰｶｽと無関係に追加";
+        QTest::newRow("toggled") << "NonMovenu ListDownnu ListPositionnu" << 1
+                                 << QStringList{"TNLCOPY", "TDNADD", "TCSEL"}
+                                 << "指定位置へ追加";
+        QTest::newRow("other MovAdd") << "MovAdd5" << 1 << QStringList{"", "TUPADD", "TNSEL"} << "ﾌｫｰｶｽと無関係に追加";
+        QTest::newRow("display") << "" << 2 << QStringList{"TLISTEXP", "TCMENU"} << "ﾒﾆｭｰ表示";
+        QTest::newRow("menu hidden") << "MenuExnu" << 2 << QStringList{"TLISTEXP", "TNMENU"} << "ﾒﾆｭｰ非表示";
+        QTest::newRow("one list") << "" << 6 << QStringList{"TMAKEL", "TNAMEL", "TUDELEL", "TLDATA"} << "ﾘｽﾄの詳細情報";
+        QTest::newRow("two lists") << "Newnu" << 6 << QStringList{"TMAKEL", "TNAMEL", "TDELEL", "TLDATA"} << "ﾘｽﾄの詳細情報";
+        QTest::newRow("empty list") << "" << 8 << QStringList{"TUJOIN", "TUNAMEI"} << "項目に名前をつけられません";
+        QTest::newRow("one highlighted") << "items highlight1" << 8 << QStringList{"TUJOIN", "TNAMEI"}
+                                         << "項目に名前をつける";
+        QTest::newRow("two highlighted") << "items highlight2" << 8 << QStringList{"TJOIN", "TNAMEI"} << "項目に名前をつける";
     }
-    QCOMPARE(w.openedKeys(group), keys);
-    QCOMPARE(w.strip().field().buttons().last()->toolTip(), toolTip);
-}
-
-void TestToolbar::refusedDeleteDoesNothing()
-{
-    Program w;
-    w.p.root.listCommands().MakeNewList();
-    w.p.root.listCommands().ListWinChange(0); // two lists, one shown
-    QSignalSpy deleted(w.p.command("Delenu"), &QAction::triggered);
-    QCOMPARE(w.openedKeys(6).at(2), QStringLiteral("TUDELEL"));
-    QTest::mouseClick(w.strip().field().buttons().at(2), Qt::LeftButton);
-    QCOMPARE(w.strip().openGroup(), -1);
-    QCOMPARE(deleted.size(), 0);
-    QCOMPARE(w.grobal.listControl().UB(), 2);
-}
-
-void TestToolbar::fieldClosesBeforeWindowEffects_data()
-{
-    QTest::addColumn<int>("group");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<bool>("openDuring");
-    QTest::newRow("end") << 0 << 2 << "Endnu" << false;
-    QTest::newRow("maximise") << 0 << 3 << "MaxNormnu" << false;
-    QTest::newRow("list display") << 2 << 0 << "" << false;
-    QTest::newRow("new list") << 6 << 0 << "Newnu" << true;
-}
-
-void TestToolbar::fieldClosesBeforeWindowEffects()
-{
-    QFETCH(int, group);
-    QFETCH(int, button);
-    QFETCH(QString, command);
-    QFETCH(bool, openDuring);
-    Program w;
-    int seen = -2;
-    const auto look = [&] { seen = w.strip().openGroup(); };
-    if (command.isEmpty()) {
-        // The list display menu pops up where the pointer is; the test only looks at the moment.
-        QObject::disconnect(&w.strip(), &ToolStrip::listDisplayRequested, nullptr, nullptr);
-        QObject::connect(&w.strip(), &ToolStrip::listDisplayRequested, look);
-    } else {
-        QObject::connect(w.p.root.commands().action(command), &QAction::triggered, look);
+    void statePictures()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, group);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, toolTip);
+        Program w;
+        for (const QString &step : change.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (step == "maximised")
+                w.p.window().MaxNormToggle(true);
+            else if (step == "MovAdd5")
+                w.focused().MovAdd = 5;
+            else if (step == "items")
+                w.p.fill(0, QStringLiteral("ab"));
+            else if (step.startsWith("highlight"))
+                for (int row = 0; row < step.back().digitValue(); ++row)
+                    w.p.listAt(0)->setSelected(row, true);
+            else
+                w.p.command(qPrintable(step))->trigger();
+        }
+        if (group < 0) {
+            QCOMPARE((QStringList{w.strip().button(3)->pictureKey(), w.strip().button(4)->pictureKey()}), keys);
+            QCOMPARE(w.strip().button(4)->toolTip(), toolTip);
+            return;
+        }
+        QCOMPARE(w.openedKeys(group), keys);
+        QCOMPARE(w.strip().field().buttons().last()->toolTip(), toolTip);
     }
-    w.openedKeys(group);
-    QTest::mouseClick(w.strip().field().buttons().at(button), Qt::LeftButton);
-    QCOMPARE(seen, openDuring ? group : -1);
-}
+
+    void refusedDeleteDoesNothing()
+    {
+        Program w;
+        w.p.root.listCommands().MakeNewList();
+        w.p.root.listCommands().ListWinChange(0); // two lists, one shown
+        QSignalSpy deleted(w.p.command("Delenu"), &QAction::triggered);
+        QCOMPARE(w.openedKeys(6).at(2), QStringLiteral("TUDELEL"));
+        QTest::mouseClick(w.strip().field().buttons().at(2), Qt::LeftButton);
+        QCOMPARE(w.strip().openGroup(), -1);
+        QCOMPARE(deleted.size(), 0);
+        QCOMPARE(w.grobal.listControl().UB(), 2);
+    }
+
+    void fieldClosesBeforeWindowEffects_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("openDuring");
+        QTest::newRow("end") << 0 << 2 << "Endnu" << false;
+        QTest::newRow("maximise") << 0 << 3 << "MaxNormnu" << false;
+        QTest::newRow("list display") << 2 << 0 << "" << false;
+        QTest::newRow("new list") << 6 << 0 << "Newnu" << true;
+    }
+    void fieldClosesBeforeWindowEffects()
+    {
+        QFETCH(int, group);
+        QFETCH(int, button);
+        QFETCH(QString, command);
+        QFETCH(bool, openDuring);
+        Program w;
+        int seen = -2;
+        const auto look = [&] { seen = w.strip().openGroup(); };
+        if (command.isEmpty()) {
+            // The list display menu pops up where the pointer is; the test only looks at the moment.
+            QObject::disconnect(&w.strip(), &ToolStrip::listDisplayRequested, nullptr, nullptr);
+            QObject::connect(&w.strip(), &ToolStrip::listDisplayRequested, look);
+        } else {
+            QObject::connect(w.p.root.commands().action(command), &QAction::triggered, look);
+        }
+        w.openedKeys(group);
+        QTest::mouseClick(w.strip().field().buttons().at(button), Qt::LeftButton);
+        QCOMPARE(seen, openDuring ? group : -1);
+    }
+};
 
 QTEST_MAIN(TestToolbar)
 #include "tst_toolbar.moc"
