@@ -14,6 +14,7 @@ class TestStartup : public QObject {
     Q_OBJECT
 private slots:
     void firstRunWindowIsCentredAndEndsCleanly();
+    void doubleScaleDoublesTheWindow();
     void placementAndSwitchesSurviveARestart();
     void damagedSettingsFileGivesFactoryValues();
     void terminationSignalsRunTheEndSequence_data();
@@ -44,6 +45,30 @@ void TestStartup::firstRunWindowIsCentredAndEndsCleanly()
     QCOMPARE(program.closeAndWait(id), 0);
     // The settings are written beside the program at the end of the first run.
     QVERIFY(QFileInfo::exists(program.folder() + QStringLiteral("/QKPRUtil.dat")));
+}
+
+void TestStartup::doubleScaleDoublesTheWindow()
+{
+    // As on a high-density screen: every size doubles, and the toolbar shows its 32-pixel drawings.
+    X11Program program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    program.process().setProcessEnvironment(environment);
+    QVERIFY(program.start());
+    const QString id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
+    QVERIFY2(!id.isEmpty(), "the main window did not appear");
+    // A window manager's frame need not be a whole number of logical pixels: a pixel or two may go.
+    const auto doubled = [&] {
+        const QSize outer = program.geometry(id).size();
+        return std::abs(outer.width() - 614) <= 2 && std::abs(outer.height() - 430) <= 2;
+    };
+    QTRY_VERIFY2(doubled(), qPrintable(QStringLiteral("outer size %1 x %2").arg(program.geometry(id).width())
+                                           .arg(program.geometry(id).height())));
+    const QString shot = QDir::current().filePath(QStringLiteral("x11-startup-2x.png"));
+    QTest::qWait(300);
+    QVERIFY(program.screenshot(shot));
+    QVERIFY(QImage(shot).copy(program.geometry(id)).save(shot));
+    QCOMPARE(program.closeAndWait(id), 0);
 }
 
 void TestStartup::placementAndSwitchesSurviveARestart()
