@@ -2,6 +2,7 @@
 
 #include "platform/ProgramPictures.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -47,6 +48,25 @@ void ToolButton::paintEvent(QPaintEvent * /*event*/)
     painter.setPen(raised ? shadow : light);
     painter.drawLine(0, far, far, far);
     painter.drawLine(far, 0, far, far);
+}
+
+void ToolButton::mousePressEvent(QMouseEvent *event)
+{
+    m_pressedAt = mapToGlobal(QPoint());
+    QAbstractButton::mousePressEvent(event);
+}
+
+void ToolButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The buttons also drag the window. A press that carried the window along is no click: moving
+    // the window by the clear or end button must not clear the list or end the program.
+    if (isDown() && (mapToGlobal(QPoint()) - m_pressedAt).manhattanLength() >= QApplication::startDragDistance()) {
+        setDown(false);
+        emit released();
+        event->accept();
+        return;
+    }
+    QAbstractButton::mouseReleaseEvent(event);
 }
 
 void ToolButton::mouseMoveEvent(QMouseEvent *event)

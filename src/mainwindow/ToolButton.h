@@ -32,9 +32,12 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    QPoint m_pressedAt; // where the button was on the screen when pressed
     QString m_key;
     QIcon m_picture;
     Frame m_frame = Frame::None;

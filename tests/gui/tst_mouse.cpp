@@ -4,6 +4,8 @@
 #include "TestProgram.h"
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/QKPRbase.h"
+#include "mainwindow/ToolButton.h"
+#include "mainwindow/ToolStrip.h"
 #include "model/ListExControl.h"
 #include "model/ListExOb.h"
 #include "model/QKPRGrobal.h"
@@ -234,16 +236,17 @@ private slots:
         QVERIFY(qAbs(upper->height() - heightAfter) <= 1);
     }
 
-    void backgroundAndOuterBarsMoveANormalWindow_data()
+    void backgroundBarsAndButtonsMoveANormalWindow_data()
     {
-        QTest::addColumn<int>("bar"); // -1: the tool strip's room in the background
+        QTest::addColumn<int>("bar"); // -1: the tool strip's background, -2: its clear button
         QTest::addColumn<bool>("maximised");
         QTest::newRow("background") << -1 << false;
+        QTest::newRow("clear button: no click") << -2 << false;
         QTest::newRow("top bar") << 0 << false;
         QTest::newRow("bottom bar") << 2 << false;
         QTest::newRow("maximised: no move") << -1 << true;
     }
-    void backgroundAndOuterBarsMoveANormalWindow()
+    void backgroundBarsAndButtonsMoveANormalWindow()
     {
         QFETCH(int, bar);
         QFETCH(bool, maximised);
@@ -251,13 +254,22 @@ private slots:
         QKPRbase &window = w.p.window();
         if (maximised)
             window.MaxNormToggle(true);
-        QWidget *under = bar < 0 ? static_cast<QWidget *>(&w.area()) : w.area().barWidget(qint16(bar));
-        const QPoint at = bar < 0 ? QPoint(30, 5) : QPoint(30, 1);
+        w.p.fill(0, "ab");
+        w.p.fill(1, "cd");
+        QWidget *under = bar == -2 ? w.p.root.toolStrip().button(7)
+                         : bar < 0 ? static_cast<QWidget *>(&w.area())
+                                   : w.area().barWidget(qint16(bar));
+        const QPoint at = bar == -2 ? QPoint(4, 4) : bar < 0 ? QPoint(7, 5) : QPoint(30, 1);
         const QPoint before = window.frameGeometry().topLeft();
+        // A short way, which keeps the pointer over a button until the window has followed it.
+        const QPoint way(7, 5);
+        const QPoint pointer = under->mapToGlobal(at + way);
         QTest::mousePress(under, Qt::LeftButton, {}, at);
-        QTest::mouseMove(under, at + QPoint(25, 15));
-        QTest::mouseRelease(under, Qt::LeftButton, {}, at + QPoint(25, 15));
-        QTRY_COMPARE(window.frameGeometry().topLeft(), before + (maximised ? QPoint() : QPoint(25, 15)));
+        QTest::mouseMove(under, at + way);
+        // Released where the pointer is; a window that followed it brought its widget along.
+        QTest::mouseRelease(under, Qt::LeftButton, {}, under->mapFromGlobal(pointer));
+        QTRY_COMPARE(window.frameGeometry().topLeft(), before + (maximised ? QPoint() : way));
+        QCOMPARE(w.p.rows(0) + w.p.rows(1), QStringLiteral("abcd"));
     }
 };
 
