@@ -11,13 +11,6 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
-int roundHalfEven(double value)
-{
-    return int(std::nearbyint(value));
-}
-} // namespace
-
 DividerDrag::DividerDrag(PaneArea &area, ListExControl &panes)
     : QObject(&area), m_area(area), m_panes(panes), m_indicator(new QFrame(&area))
 {
@@ -120,13 +113,13 @@ void DividerDrag::BarRelease(int y)
     int lowerHeight = 0;
     int barTop = p;
     if (upperMinimum > float(upperHeight)) {
-        upperHeight = roundHalfEven(upperMinimum);
+        upperHeight = PaneArea::roundHalfEven(upperMinimum);
         barTop = upperTop + upperHeight;
         lowerHeight = m_lowerBottom - (barTop + PaneArea::BarHeight);
     } else {
         lowerHeight = m_lowerBottom - (p + PaneArea::BarHeight);
         if (lowerMinimum > float(lowerHeight)) {
-            lowerHeight = roundHalfEven(lowerMinimum);
+            lowerHeight = PaneArea::roundHalfEven(lowerMinimum);
             barTop = m_lowerBottom - lowerHeight - PaneArea::BarHeight;
             upperHeight = barTop - upperTop;
         }
@@ -140,8 +133,8 @@ void DividerDrag::BarRelease(int y)
     // The spare height above each minimum is shared out as it now lies; a list squeezed below
     // its minimum has none rather than a negative share.
     const float total = m_panes.lecListOb(m_upper).Hper + m_panes.lecListOb(m_lower).Hper;
-    const int upperSpare = std::max(0, roundHalfEven(upperHeight - upperMinimum));
-    const int lowerSpare = std::max(0, roundHalfEven(lowerHeight - lowerMinimum));
+    const int upperSpare = std::max(0, PaneArea::roundHalfEven(upperHeight - upperMinimum));
+    const int lowerSpare = std::max(0, PaneArea::roundHalfEven(lowerHeight - lowerMinimum));
     if (upperSpare + lowerSpare == 0)
         return;
     m_panes.lecSetHper(m_upper, float(upperSpare) / float(upperSpare + lowerSpare) * total);

@@ -48,7 +48,7 @@ void ListMouse::ListPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers,
         return;
     // A text window holding edits stays on its item: no sweep or drag may move it.
     if (m_grobal.text.textDel) {
-        keepOnly(box, box.listIndex());
+        keepOnly(pane, box.listIndex());
         return;
     }
     m_items.drag().source = pane;
@@ -63,7 +63,7 @@ void ListMouse::ListPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers,
         return;
     }
     if (box.selected(row)) {
-        keepOnly(box, row);
+        keepOnly(pane, row);
         mode() = MaySweep;
     } else {
         box.setSelected(row, true);
@@ -146,14 +146,11 @@ void ListMouse::setRows(ClipListBox &box, int first, int last, bool on)
         box.setSelected(row, on);
 }
 
-void ListMouse::keepOnly(ClipListBox &box, int row)
+void ListMouse::keepOnly(qint16 pane, int row)
 {
-    for (int highlighted : box.selectedRows()) {
-        if (highlighted != row)
-            box.setSelected(highlighted, false);
-    }
+    m_panes.delBlue(pane, m_grobal.getOLx(pane), qint16(row));
     if (row >= 0)
-        box.setSelected(row, true);
+        m_panes.box(pane).setSelected(row, true);
 }
 
 void ListMouse::ListRelease(qint16 pane, QPointF globalPosition)
@@ -177,7 +174,7 @@ void ListMouse::ListRelease(qint16 pane, QPointF globalPosition)
         return;
     }
     if (mode() == MayDrag && list->listCount() > 0)
-        keepOnly(*list, list->listIndex());
+        keepOnly(pane, list->listIndex());
     mode() = Idle;
 }
 
@@ -267,8 +264,6 @@ void ListMouse::MoveListToBar(qint16 bar)
         m_panes.setLecEx(bar, source);
     }
     m_panes.lecChaFocus(source);
-    ClipListBox &box = m_panes.box(source);
-    for (int row : box.selectedRows())
-        box.setSelected(row, false);
+    m_panes.delBlue(source, m_grobal.getOLx(source), -1);
     m_panes.host().whenResize();
 }

@@ -42,7 +42,8 @@ private:
     int &mode();
     void sweep(ClipListBox &box);
     static void setRows(ClipListBox &box, int first, int last, bool on);
-    static void keepOnly(ClipListBox &box, int row);
+    // Only the row stays highlighted (none for -1).
+    void keepOnly(qint16 pane, int row);
     Target targetAt(QPointF globalPosition) const;
     void track(QPointF globalPosition);
     void setDragCursor(DragCursor cursor);

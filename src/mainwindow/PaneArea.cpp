@@ -14,12 +14,10 @@
 #include <memory>
 #include <stdexcept>
 
-namespace {
-int roundHalfEven(double value)
+int PaneArea::roundHalfEven(double value)
 {
     return int(std::nearbyint(value));
 }
-} // namespace
 
 PaneArea::PaneArea(QWidget *parent) : QWidget(parent)
 {

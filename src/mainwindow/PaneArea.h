@@ -17,6 +17,8 @@ class PaneArea : public QWidget, public PaneHost {
 public:
     static constexpr int BarHeight = 3;
     static constexpr int ToolStripHeight = 19;
+    // Heights are rounded to whole pixels half to even, in the layout and when a divider drops.
+    static int roundHalfEven(double value);
 
     explicit PaneArea(QWidget *parent = nullptr);
 
