@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QStringList>
 
@@ -10,4 +11,7 @@ bool run(const QStringList &arguments);
 // Moves the pointer and waits until it is there.
 bool pointTo(const QPoint &global);
 bool clickAt(const QPoint &global, int button = 1);
+// Presses the left button at the first point, moves through the others a few pixels at a time
+// and releases at the last, as a hand does.
+bool drag(const QList<QPoint> &path);
 }

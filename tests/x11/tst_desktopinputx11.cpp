@@ -81,17 +81,8 @@ void TestDesktopInputX11::filesDraggedFromAnotherProgram()
     QVERIFY(dragger.waitForStarted());
     QVERIFY(XDoTool::run({"search", "--sync", "--onlyvisible", "--name", "^filedragger$"}));
     // Press on the helper's window (it starts the drag), then carry the files over in steps.
-    const QPoint from(660, 560);
     const ClipList *list = p.listAt(0);
-    const QPoint to = list->mapToGlobal(list->rect().center());
-    QVERIFY(XDoTool::pointTo(from));
-    QVERIFY(XDoTool::run({"mousedown", "1"}));
-    for (int step = 1; step <= 10; ++step) {
-        QVERIFY(XDoTool::pointTo(from + (to - from) * step / 10));
-        QTest::qWait(30);
-    }
-    QTest::qWait(200);
-    QVERIFY(XDoTool::run({"mouseup", "1"}));
+    QVERIFY(XDoTool::drag({QPoint(660, 560), list->mapToGlobal(list->rect().center())}));
     // The drop is answered by this process's event loop, so the wait keeps it running.
     QTRY_VERIFY_WITH_TIMEOUT(dragger.state() == QProcess::NotRunning, 10000);
     QCOMPARE(dragger.readAllStandardOutput().trimmed(), QByteArray("copied"));

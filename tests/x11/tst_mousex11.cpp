@@ -2,46 +2,16 @@
 // (xdotool), so that the button grab and the pointer's way are the system's; also run under a
 // window manager.
 #include "TestProgram.h"
-#include "X11Program.h"
+#include "XDoTool.h"
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/QKPRbase.h"
 #include "platform/ClipList.h"
 
-#include <QCursor>
 #include <QFrame>
 #include <QStandardPaths>
 #include <QtTest>
-#include <algorithm>
 
 namespace {
-// Presses at the first point, moves through the others a few pixels at a time, releases at the
-// last. The tools need nothing from the program, which sees the events afterwards.
-bool drag(const QList<QPoint> &path)
-{
-    const auto xdotool = [](const QStringList &arguments) { X11Program::run(QStringLiteral("xdotool"), arguments); };
-    const auto moveTo = [&](QPoint to) {
-        // --sync would wait for ever for a pointer already there.
-        if (QCursor::pos() != to)
-            xdotool({"mousemove", "--sync", QString::number(to.x()), QString::number(to.y())});
-        QTest::qWait(30);
-        return QCursor::pos() == to;
-    };
-    if (!moveTo(path.first()))
-        return false;
-    xdotool({"mousedown", "1"});
-    for (qsizetype i = 1; i < path.size(); ++i) {
-        const QPoint from = path[i - 1];
-        const int steps = std::max(1, int((path[i] - from).manhattanLength() / 6));
-        for (int step = 1; step <= steps; ++step) {
-            if (!moveTo(from + (path[i] - from) * step / steps))
-                return false;
-        }
-    }
-    xdotool({"mouseup", "1"});
-    QTest::qWait(100);
-    return true;
-}
-
 struct Program {
     explicit Program(int lists)
     {
@@ -84,7 +54,7 @@ void TestMouseX11::sweepSelectsAndTheReleaseCopies()
     w.p.fill(0, QStringLiteral("abcdefgh"));
     ClipList *list = w.p.listAt(0);
     QTRY_VERIFY(list->visualItemRect(list->item(7)).bottom() < list->viewport()->height());
-    QVERIFY(drag({w.row(0, 1), w.row(0, 5), w.row(0, 3)}));
+    QVERIFY(XDoTool::drag({w.row(0, 1), w.row(0, 5), w.row(0, 3)}));
     QTRY_COMPARE(list->selectedRows(), (QList<int>{1, 2, 3}));
     // The release is a click on the focused row, which goes to the clipboard.
     QTRY_VERIFY(!w.p.clipboard.writes().isEmpty());
@@ -101,7 +71,7 @@ void TestMouseX11::dragMovesItemsIntoAnotherList()
     from->clearSelection();
     from->setSelected(1, true);
     from->setSelected(3, true);
-    QVERIFY(drag({w.row(0, 3), w.row(0, 4), w.row(1, 1)}));
+    QVERIFY(XDoTool::drag({w.row(0, 3), w.row(0, 4), w.row(1, 1)}));
     QTRY_COMPARE(w.p.rows(1), QStringLiteral("xbdy"));
     QCOMPARE(w.p.rows(0), QStringLiteral("ace"));
     QVERIFY(!QGuiApplication::overrideCursor());
@@ -115,7 +85,7 @@ void TestMouseX11::dividerDragResizesTheLists()
     const int upperHeight = upper->height();
     const int lowerHeight = lower->height();
     const QPoint grab = w.p.root.panes().barWidget(1)->mapToGlobal(QPoint(40, 1));
-    QVERIFY(drag({grab, grab + QPoint(0, 40)}));
+    QVERIFY(XDoTool::drag({grab, grab + QPoint(0, 40)}));
     QTRY_COMPARE(upper->height(), upperHeight + 40);
     QCOMPARE(lower->height(), lowerHeight - 40);
 }
@@ -127,7 +97,7 @@ void TestMouseX11::backgroundDragMovesTheWindow()
     const QPoint before = window.frameGeometry().topLeft();
     // The tool strip's room at the top of the client area is background.
     const QPoint grab = w.p.root.panes().mapToGlobal(QPoint(60, 6));
-    QVERIFY(drag({grab, grab + QPoint(40, 30)}));
+    QVERIFY(XDoTool::drag({grab, grab + QPoint(40, 30)}));
     QTRY_COMPARE(window.frameGeometry().topLeft(), before + QPoint(40, 30));
 }
 
