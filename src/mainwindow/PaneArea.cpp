@@ -187,13 +187,12 @@ void PaneArea::setToolStrip(QWidget *strip)
 
 bool PaneArea::eventFilter(QObject *watched, QEvent *event)
 {
-    // Only the bars are watched: a right press over one opens the pop-up menu.
+    // Only the bars are watched: a right press over one opens the pop-up menu. The press goes on
+    // to the area as well, where it ends a divider drag in progress.
     if (event->type() == QEvent::MouseButtonPress) {
         auto *press = static_cast<QMouseEvent *>(event);
-        if (press->button() == Qt::RightButton) {
+        if (press->button() == Qt::RightButton)
             emit popUpRequested(press->globalPosition().toPoint());
-            return true;
-        }
     }
     return QWidget::eventFilter(watched, event);
 }
