@@ -183,19 +183,14 @@ ListMouse::Target ListMouse::targetAt(QPointF globalPosition) const
     Target target;
     const QPoint global = globalPosition.toPoint();
     for (QWidget *w = m_area.childAt(m_area.mapFromGlobal(global)); w && w != &m_area; w = w->parentWidget()) {
-        for (qint16 position = 0; position < m_panes.UBEx(); ++position) {
-            ClipList *list = m_area.clipListWidget(m_panes.lecEx(position));
-            if (list == w) {
-                target.pane = m_panes.lecEx(position);
-                target.y = list->viewport()->mapFromGlobal(global).y();
-                return target;
-            }
+        if (const qint16 pane = m_area.paneOf(w); pane >= 0) {
+            target.pane = pane;
+            target.y = m_area.clipListWidget(pane)->viewport()->mapFromGlobal(global).y();
+            return target;
         }
-        for (qint16 bar = 0; bar < m_area.barCount(); ++bar) {
-            if (m_area.barWidget(bar) == w) {
-                target.bar = bar;
-                return target;
-            }
+        if (const qint16 bar = m_area.barOf(w); bar >= 0) {
+            target.bar = bar;
+            return target;
         }
     }
     return target;

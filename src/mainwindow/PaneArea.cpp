@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLayout>
 #include <QMouseEvent>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <stdexcept>
@@ -59,13 +60,16 @@ ClipList *PaneArea::makeClipList()
     return list;
 }
 
-qint16 PaneArea::paneOf(const ClipList *list) const
+qint16 PaneArea::paneOf(const QWidget *widget) const
 {
-    for (size_t pane = 0; pane < m_clipLists.size(); ++pane) {
-        if (m_clipLists[pane] == list)
-            return qint16(pane);
-    }
-    return -1;
+    const auto found = std::find(m_clipLists.begin(), m_clipLists.end(), widget);
+    return found == m_clipLists.end() ? -1 : qint16(found - m_clipLists.begin());
+}
+
+qint16 PaneArea::barOf(const QWidget *widget) const
+{
+    const auto found = std::find(m_bars.begin(), m_bars.end(), widget);
+    return found == m_bars.end() ? -1 : qint16(found - m_bars.begin());
 }
 
 ClipList *PaneArea::clipListWidget(qint16 pane) const

@@ -50,6 +50,9 @@ public:
     ClipList *clipListWidget(qint16 pane) const;
     QFrame *barWidget(qint16 index) const;
     int barCount() const { return int(m_bars.size()); }
+    // The pane of a list box and the index of a bar; -1 for any other widget.
+    qint16 paneOf(const QWidget *widget) const;
+    qint16 barOf(const QWidget *widget) const;
     const QFont &measuringFont() const { return m_meter.font(); }
     // The lowest height of a shown pane's list box: one row of its font.
     float minimumListHeight(qint16 pane);
@@ -74,7 +77,6 @@ protected:
 
 private:
     ClipList *makeClipList();
-    qint16 paneOf(const ClipList *list) const;
     void applyBarColour(QFrame *bar);
     double pixelsPerPoint() const;
     void growBy(int shortfall);
