@@ -152,6 +152,17 @@ bool onX11(benchmark::State &state)
     return false;
 }
 
+// The clipboard's other owner, on the X server; the benchmark is skipped with the reason without one.
+bool openOwner(benchmark::State &state, TextOwner &owner)
+{
+    if (!onX11(state))
+        return false;
+    if (owner.open())
+        return true;
+    state.SkipWithError("no X connection");
+    return false;
+}
+
 // 10 MB of text in a file, for xclip to hold.
 bool writeSample(QTemporaryFile &file, QByteArray &bytes)
 {
@@ -286,14 +297,10 @@ QString newestItem(BenchSupport::Program &program)
 
 void BM_CaptureLatency(benchmark::State &state)
 {
-    if (!onX11(state))
-        return;
     TextOwner owner;
-    BenchSupport::Program program;
-    if (!owner.open()) {
-        state.SkipWithError("no X connection");
+    if (!openOwner(state, owner))
         return;
-    }
+    BenchSupport::Program program;
     program.start();
     timeChanges(state, owner, [&](const QByteArray &text) { return newestItem(program).toUtf8() == text; });
 }
@@ -325,14 +332,10 @@ BENCHMARK(BM_CaptureIdle)->ArgName("x11")->Arg(1)->Arg(0)->Iterations(1)->UseMan
 
 void BM_HungOwner(benchmark::State &state)
 {
-    if (!onX11(state))
-        return;
     TextOwner owner;
-    BenchSupport::Program program;
-    if (!owner.open()) {
-        state.SkipWithError("no X connection");
+    if (!openOwner(state, owner))
         return;
-    }
+    BenchSupport::Program program;
     program.start();
     // The shortest interval, so the owner is asked again as often as the program ever does.
     program.grobal().utilityGrobal().TimerInterval = 100;
