@@ -32,7 +32,10 @@ bool FileDropTarget::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragMove: {
         // Only a copy of files is offered; anything else is refused.
         auto *drag = static_cast<QDropEvent *>(event);
-        m_offered = droppedFiles(*drag->mimeData());
+        // The files are read once, as the drag comes in: from another program each reading is a
+        // round trip to it.
+        if (event->type() == QEvent::DragEnter)
+            m_offered = droppedFiles(*drag->mimeData());
         if (!m_offered.isEmpty() && (drag->possibleActions() & Qt::CopyAction)) {
             drag->setDropAction(Qt::CopyAction);
             drag->accept();
