@@ -53,7 +53,6 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
                                                 *m_itemCommands)),
       m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay)),
       m_mini(std::make_unique<QKPRmin>(*m_window, *m_watcher, m_window->windowSettings().mini)),
-      m_windowMover(new WindowMover(*m_window)),
       m_listMouse(std::make_unique<ListMouse>(*m_grobal, *m_panes, *m_itemCommands)),
       m_popUp(std::make_unique<PopUpMenu>(*m_grobal, *m_commands, *m_listCommands, *m_listDisplay)),
       m_toolStrip(new ToolStrip(*m_grobal, *m_commands, *m_listCommands, *m_window, *m_panes))
@@ -63,9 +62,10 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     // The area's background, its outer bars and the toolbar's buttons move the window; the
     // divider's filter, installed later, sees a bar's events first and keeps the inner bars'
     // drags to itself.
-    m_windowMover->follow(m_panes);
+    auto *mover = new WindowMover(*m_window);
+    mover->follow(m_panes);
     for (QWidget *button : m_toolStrip->buttons())
-        m_windowMover->follow(button);
+        mover->follow(button);
     new DividerDrag(*m_panes, m_grobal->listExControl());
 
     FontColourDialogPort *fontColour = seams.fontColourDialogs;

@@ -26,7 +26,6 @@ class QKPRldata;
 class QKPRname;
 class QKPRtext;
 class WindowCommands;
-class WindowMover;
 class QKPRmin;
 
 // Builds the program: the global state, the watcher, the commands and every window, each given
@@ -53,8 +52,6 @@ public:
     QKPRname &nameDialog() const { return *m_nameDialog; }
     QKPRldata &listDataDialog() const { return *m_listData; }
     QKPRmin &miniWindow() const { return *m_mini; }
-    // Widgets it follows move the main window when dragged.
-    WindowMover &windowMover() const { return *m_windowMover; }
     PopUpMenu &popUpMenu() const { return *m_popUp; }
     ToolStrip &toolStrip() const { return *m_toolStrip; }
 
@@ -82,7 +79,6 @@ private:
     std::unique_ptr<spgComDLFont> m_fontDialog;
     std::unique_ptr<spgComDLColor> m_colourDialog;
     std::unique_ptr<QKPRmin> m_mini;
-    WindowMover *m_windowMover; // owned by the window
     std::unique_ptr<ListMouse> m_listMouse;
     std::unique_ptr<PopUpMenu> m_popUp;
     ToolStrip *m_toolStrip; // owned by the pane area

@@ -15,9 +15,6 @@ class DividerDrag : public QObject {
 public:
     DividerDrag(PaneArea &area, ListExControl &panes);
 
-    // The line that marks the drop place; shown only during a drag.
-    QFrame &indicator() const { return *m_indicator; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -26,8 +26,6 @@ public:
     QKPRtext(QKPRGrobal &grobal, ClipboardWatcher &watcher, MessageBoxPort &messages, QWidget &mainWindow,
              TextWindowSettings &settings);
 
-    TextHandOff &handOff() const { return m_hand; }
-
     void ShowText();
     // Shows the item the hand-off fields point at now, dropping any edit.
     void ReNew();
