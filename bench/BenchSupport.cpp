@@ -1,6 +1,6 @@
 #include "BenchSupport.h"
 
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/MainWindow.h"
 #include "platform/FontSetup.h"
 
 #include <QApplication>

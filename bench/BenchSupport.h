@@ -13,8 +13,8 @@ struct Program {
     explicit Program(MessageBoxPort *messages = nullptr, ClipboardPort *clipboard = nullptr);
     // The start-up sequence with factory settings, and the window shown.
     void start();
-    QKPRGrobal &grobal() const { return root.grobal(); }
-    QKPRbase &window() const { return root.window(); }
+    ProgramState &state() const { return root.state(); }
+    MainWindow &window() const { return root.window(); }
 
     QtSeams system;
     ProgramRoot root;

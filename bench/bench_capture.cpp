@@ -2,13 +2,13 @@
 // (run with QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"
 #include "capture/ClipboardWatcher.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -22,19 +22,19 @@ void MakeItemsSplitLines(benchmark::State &state)
     const int pinned = int(state.range(2));
     BenchSupport::Program program;
     program.start();
-    QKPRGrobal &grobal = program.grobal();
-    grobal.utilityGrobal().ReturnIm = true;
-    ListExControl &panes = grobal.listExControl();
-    const qint16 pane = panes.lecListFocus();
-    const qint16 list = grobal.getOLx(pane);
-    ListOb &options = grobal.listControl().lcListOb(list);
-    options.UpperCount = 32767;
-    options.WayAdd = wayAdd;
-    options.PosAdd = pinned != 0;
+    ProgramState &state = program.state();
+    state.settings().splitCaptures = true;
+    ListDisplay &panes = state.display();
+    const qint16 pane = panes.focusedPane();
+    const qint16 list = state.listOfPane(pane);
+    ClipList &options = state.lists().at(list);
+    options.itemLimit = 32767;
+    options.addAtBottom = wayAdd;
+    options.addAtFocus = pinned != 0;
     const auto start = [&] {
         if (pinned == 2) {
-            options.loItemControl().icMakeItem(pane, QStringLiteral("focused"));
-            panes.lecItemSetBlue(pane, 0);
+            options.items().addItem(pane, QStringLiteral("focused"));
+            panes.highlightRow(pane, 0);
         }
     };
     start();
@@ -47,16 +47,16 @@ void MakeItemsSplitLines(benchmark::State &state)
         program.root.watcher().itemMaker().MakeItems(pane, list, text);
         QCoreApplication::processEvents();
         state.PauseTiming();
-        if (options.loItemControl().UB() != 32767)
+        if (options.items().count() != 32767)
             state.SkipWithError("the list does not hold its limit");
-        options.loItemControl().icClearItem(pane);
+        options.items().clearItems(pane);
         start();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
     state.counters["lines"] = lines;
 }
-// Lines; where new items go (0 = top, 1 = bottom); PosAdd (0 = off, 1 = on with no focused row at
+// Lines; where new items go (0 = top, 1 = bottom); addAtFocus (0 = off, 1 = on with no focused row at
 // the start, 2 = on with one focused row).
 BENCHMARK(MakeItemsSplitLines)
     ->ArgsProduct({{100000}, {0, 1}, {0, 1, 2}})

@@ -3,13 +3,13 @@
 // opened list takes; a huge file that is no clip list.
 #include "BenchSupport.h"
 #include "mainwindow/PaneArea.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListOb.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ClipList.h"
 #include "model/MessageBoxPort.h"
-#include "model/QKPRGrobal.h"
-#include "platform/ClipList.h"
+#include "model/ProgramState.h"
+#include "platform/ListBoxWidget.h"
 #include "storage/ClipListFile.h"
 #include "storage/ClipListStore.h"
 
@@ -60,26 +60,26 @@ struct Window {
     {
         program.start();
         BenchSupport::waitForExposed(window);
-        ListOb &list = grobal.listControl().lcListOb(0);
-        list.UpperCount = ItemCount;
+        ClipList &list = state.lists().at(0);
+        list.itemLimit = ItemCount;
         // Width-mode captions, as a new list has them.
-        list.ioSFLG = true;
-        list.ioSWidth = 192;
+        list.captionByWidth = true;
+        list.captionWidth = 192;
     }
-    ItemControl &items() { return grobal.listControl().lcListOb(0).loItemControl(); }
+    ListItems &items() { return state.lists().at(0).items(); }
     void fill()
     {
         for (int i = 0; i < ItemCount; ++i)
-            items().icMakeItem(0, itemText(i));
+            items().addItem(0, itemText(i));
         QCoreApplication::processEvents();
     }
-    bool rowsComplete() { return program.root.panes().clipListWidget(0)->count() == ItemCount && items().UB() == ItemCount; }
+    bool rowsComplete() { return program.root.panes().clipListWidget(0)->count() == ItemCount && items().count() == ItemCount; }
 
     CountedMessages messages;
     BenchSupport::Program program{&messages};
-    QKPRGrobal &grobal = program.grobal();
-    QKPRbase &window = program.window();
-    ClipListStore store{grobal, messages};
+    ProgramState &state = program.state();
+    MainWindow &window = program.window();
+    ClipListStore store{state, messages};
 };
 
 // The items' size as the program holds them: UTF-16.
@@ -97,13 +97,13 @@ QString benchFile(const QTemporaryDir &dir)
     const QString path = dir.filePath(QStringLiteral("full.qkp"));
     if (!QFileInfo::exists(path)) {
         ClipListContent content;
-        content.options.ioSLength = 48;
-        content.options.UpperCount = ItemCount;
-        content.options.Hper = -1;
-        content.options.FontSize = 9;
-        content.options.ReturnLetter = QStringLiteral("  ");
-        content.options.FontName = QStringLiteral("ＭＳ Ｐゴシック");
-        content.options.fiName = path;
+        content.options.captionLength = 48;
+        content.options.itemLimit = ItemCount;
+        content.options.heightShare = -1;
+        content.options.fontSize = 9;
+        content.options.lineBreakMark = QStringLiteral("  ");
+        content.options.fontName = QStringLiteral("ＭＳ Ｐゴシック");
+        content.options.fileName = path;
         for (int i = 0; i < ItemCount; ++i)
             content.items.push_back({itemText(i), i % 100 == 0 ? QStringLiteral("名前 %1").arg(i) : QString()});
         ClipListFile::write(path, content);

@@ -1,7 +1,7 @@
-// Throughput of CP932 strings: the codec alone, and SenB values written and read through spgFileCon.
+// Throughput of CP932 strings: the codec alone, and SenB values written and read through RecordFile.
 // Bytes processed are the CP932 bytes of the text, for encoding and decoding alike.
 #include "storage/Cp932Codec.h"
-#include "storage/spgFileCon.h"
+#include "storage/RecordFile.h"
 
 #include <QBuffer>
 #include <QString>
@@ -64,39 +64,39 @@ void BM_Cp932Decode(benchmark::State &state)
 }
 BENCHMARK(BM_Cp932Decode);
 
-// setSenBEx into a file collected in memory and handed to a device, as a save does.
+// writeString into a file collected in memory and handed to a device, as a save does.
 void BM_SenBWrite(benchmark::State &state)
 {
     for (auto _ : state) {
         QBuffer device;
         device.open(QIODevice::WriteOnly);
-        spgFileCon file;
+        RecordFile file;
         file.openDeviceForSave(device);
-        file.setSenBEx(text());
-        file.closeBy();
+        file.writeString(text());
+        file.close();
         benchmark::DoNotOptimize(device.data().constData());
     }
     state.SetBytesProcessed(state.iterations() * encodedText().size());
 }
 BENCHMARK(BM_SenBWrite);
 
-// getSenBEx from a file taken from a device, as an open does.
+// readString from a file taken from a device, as an open does.
 void BM_SenBRead(benchmark::State &state)
 {
     QByteArray stored;
     {
         QBuffer device(&stored);
         device.open(QIODevice::WriteOnly);
-        spgFileCon file;
+        RecordFile file;
         file.openDeviceForSave(device);
-        file.setSenBEx(text());
-        file.closeBy();
+        file.writeString(text());
+        file.close();
     }
     for (auto _ : state) {
         QBuffer device(&stored);
-        spgFileCon file;
-        file.openDeviceForOpen(device);
-        const QString read = file.getSenBEx();
+        RecordFile file;
+        file.openDeviceForRead(device);
+        const QString read = file.readString();
         benchmark::DoNotOptimize(read.constData());
         if (read.size() != text().size())
             state.SkipWithError("the string did not come back whole");

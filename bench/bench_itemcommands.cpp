@@ -4,13 +4,13 @@
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/PaneArea.h"
 #include "model/ClipListBox.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
-#include "platform/ClipList.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
+#include "platform/ListBoxWidget.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -21,25 +21,25 @@ struct Window {
     Window()
     {
         program.start();
-        grobal.listControl().lcListOb(0).UpperCount = 32767;
+        state.lists().at(0).itemLimit = 32767;
     }
     void fill(qint16 pane, int count)
     {
-        ItemControl &items = grobal.listControl().lcListOb(grobal.getOLx(pane)).loItemControl();
+        ListItems &items = state.lists().at(state.listOfPane(pane)).items();
         for (int i = 0; i < count; ++i)
-            items.icMakeItem(pane, QStringLiteral("item %1 クリップの本文 with some text").arg(i));
+            items.addItem(pane, QStringLiteral("item %1 クリップの本文 with some text").arg(i));
         QCoreApplication::processEvents();
     }
     void highlightFirst(qint16 pane, int count)
     {
-        ClipList *list = window.clipListWidget(pane);
+        ListBoxWidget *list = window.clipListWidget(pane);
         list->clearSelection();
         list->selectionModel()->select(QItemSelection(list->model()->index(0, 0), list->model()->index(count - 1, 0)),
                                        QItemSelectionModel::Select);
         static_cast<ClipListBox *>(list)->setListIndex(0);
     }
     BenchSupport::Program program;
-    QKPRGrobal &grobal = program.grobal();
+    ProgramState &state = program.state();
     PaneArea &window = program.root.panes();
     ItemCommands &itemCommands = program.root.itemCommands();
 };
@@ -65,7 +65,7 @@ void DropIntoAnotherList(benchmark::State &state)
     const int moved = int(state.range(0));
     Window w;
     w.program.root.listCommands().MakeNewList();
-    w.grobal.listControl().lcListOb(1).UpperCount = 32767;
+    w.state.lists().at(1).itemLimit = 32767;
     for (auto _ : state) {
         state.PauseTiming();
         w.fill(0, moved);
@@ -79,8 +79,8 @@ void DropIntoAnotherList(benchmark::State &state)
         state.PauseTiming();
         if (w.window.clipListWidget(1)->count() != 1000 + moved)
             state.SkipWithError("not moved");
-        w.grobal.listControl().lcListOb(0).loItemControl().icClearItem(0);
-        w.grobal.listControl().lcListOb(1).loItemControl().icClearItem(1);
+        w.state.lists().at(0).items().clearItems(0);
+        w.state.lists().at(1).items().clearItems(1);
         state.ResumeTiming();
     }
 }

@@ -1,16 +1,16 @@
 // Caption building and filling a pane on the real list widget (run with QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"
 #include "mainwindow/PaneArea.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/MainWindow.h"
 #include "model/CaptionBuilder.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
-#include "platform/ClipList.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
+#include "platform/ListBoxWidget.h"
 #include "platform/FontTextWidth.h"
 
 #include <QApplication>
@@ -38,10 +38,10 @@ void Caption(benchmark::State &state)
     const qsizetype length = state.range(0);
     const int lineEvery = int(state.range(1));
     ListOptions options;
-    options.ioSFLG = true;
-    options.ioSWidth = 192;
-    options.ReturnLetter = QStringLiteral("  ");
-    options.LenNum = true;
+    options.captionByWidth = true;
+    options.captionWidth = 192;
+    options.lineBreakMark = QStringLiteral("  ");
+    options.showLength = true;
     FontTextWidth meter;
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPointSizeF(9);
@@ -66,24 +66,24 @@ void FillPane(benchmark::State &state)
     BenchSupport::Program program;
     program.start();
     program.window().resize(400, 600);
-    QKPRGrobal &grobal = program.grobal();
-    ListControl &lists = grobal.listControl();
-    ListExControl &panes = grobal.listExControl();
-    const qint16 list = lists.lcMakeList();
-    lists.lcListOb(list).UpperCount = 32767;
-    lists.lcExList(list);
-    const qint16 pane = panes.lecListFocus();
-    ItemControl &store = lists.lcListOb(list).loItemControl();
+    ProgramState &state = program.state();
+    ListCollection &lists = state.lists();
+    ListDisplay &panes = state.display();
+    const qint16 list = lists.makeList();
+    lists.at(list).itemLimit = 32767;
+    lists.showList(list);
+    const qint16 pane = panes.focusedPane();
+    ListItems &store = lists.at(list).items();
     for (int i = 0; i < items; ++i)
-        store.icMakeItem(pane, QString::number(i) + mixedText(200, 0));
-    panes.lecUnExList(pane);
+        store.addItem(pane, QString::number(i) + mixedText(200, 0));
+    panes.closePane(pane);
     for (auto _ : state) {
-        lists.lcExList(list);
+        lists.showList(list);
         QCoreApplication::processEvents();
         state.PauseTiming();
-        if (program.root.panes().clipListWidget(panes.lecListFocus())->count() != items)
+        if (program.root.panes().clipListWidget(panes.focusedPane())->count() != items)
             state.SkipWithError("pane not filled");
-        panes.lecUnExList(panes.lecListFocus());
+        panes.closePane(panes.focusedPane());
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }

@@ -1,16 +1,16 @@
 // The settings dialog's O.K. when it lowers a full shown list's item limit from 32767 to 100
 // (run with QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
 #include "platform/QtFontColourDialogs.h"
-#include "platform/spgComDLColor.h"
-#include "platform/spgComDLFont.h"
-#include "windows/QKPRUtility.h"
+#include "platform/ColourDialog.h"
+#include "platform/FontDialog.h"
+#include "windows/SettingsDialog.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -37,19 +37,19 @@ void LowerLimitOnOk(benchmark::State &state)
     program.start();
     BenchSupport::waitForExposed(program.window());
     QtFontColourDialogs system;
-    spgComDLFont fonts(system);
-    spgComDLColor colours(system);
-    ListExControl &panes = program.grobal().listExControl();
-    const qint16 pane = panes.lecEx(0);
-    ListOb &list = program.grobal().listControl().lcListOb(panes.lecListOb(pane).leoListOb);
+    FontDialog fonts(system);
+    ColourDialog colours(system);
+    ListDisplay &panes = program.state().display();
+    const qint16 pane = panes.paneAtPosition(0);
+    ClipList &list = program.state().lists().at(panes.paneRecord(pane).list);
     for (auto _ : state) {
         state.PauseTiming();
-        list.UpperCount = MaxCount;
-        list.WayAdd = wayAdd;
-        ItemControl &items = list.loItemControl();
-        while (items.UB() < MaxCount)
-            items.icMakeItem(pane, QStringLiteral("clip %1").arg(items.UB()));
-        QKPRUtility dialog(program.grobal(), program.window(), answers, fonts, colours);
+        list.itemLimit = MaxCount;
+        list.addAtBottom = wayAdd;
+        ListItems &items = list.items();
+        while (items.count() < MaxCount)
+            items.addItem(pane, QStringLiteral("clip %1").arg(items.count()));
+        SettingsDialog dialog(program.state(), program.window(), answers, fonts, colours);
         dialog.show();
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
                             Qt::NoModifier);
@@ -61,12 +61,12 @@ void LowerLimitOnOk(benchmark::State &state)
         ok->click();
         QCoreApplication::processEvents();
         state.PauseTiming();
-        if (items.UB() != 100)
+        if (items.count() != 100)
             state.SkipWithError("the limit was not applied");
         state.ResumeTiming();
     }
 }
-BENCHMARK(LowerLimitOnOk)->Arg(0)->Arg(1)->ArgName("WayAdd")->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(LowerLimitOnOk)->Arg(0)->Arg(1)->ArgName("addAtBottom")->Iterations(3)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,8 +1,8 @@
 // Start-up to the first shown window: the main window's construction, its load sequence and the
 // first expose. Run once with QT_QPA_PLATFORM=offscreen and once under xvfb-run with xcb.
 #include "BenchSupport.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/QKPRGrobal.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ProgramState.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -14,7 +14,7 @@ void StartupToShownWindow(benchmark::State &state)
     for (auto _ : state) {
         BenchSupport::Program program;
         program.start();
-        QKPRbase &window = program.window();
+        MainWindow &window = program.window();
         if (!BenchSupport::waitForExposed(window))
             state.SkipWithError("window never exposed");
         state.PauseTiming();

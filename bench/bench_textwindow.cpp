@@ -2,14 +2,14 @@
 // QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"
 #include "mainwindow/MainCommands.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
 #include "storage/ListFigures.h"
-#include "windows/QKPRldata.h"
-#include "windows/QKPRtext.h"
+#include "windows/ListInfoDialog.h"
+#include "windows/TextWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,21 +21,21 @@ struct Window {
     Window()
     {
         program.start();
-        grobal.listControl().lcListOb(0).UpperCount = 32767;
+        state.lists().at(0).itemLimit = 32767;
     }
-    ItemControl &items() { return grobal.listControl().lcListOb(0).loItemControl(); }
-    qint16 pane() { return grobal.listExControl().lecListFocus(); }
+    ListItems &items() { return state.lists().at(0).items(); }
+    qint16 pane() { return state.display().focusedPane(); }
     BenchSupport::Program program;
-    QKPRGrobal &grobal = program.grobal();
+    ProgramState &state = program.state();
 };
 
 // Open on a 10 MB item, shown on screen, then closed again.
 void OpenAndCloseTextWindowOn10MB(benchmark::State &state)
 {
     Window w;
-    w.items().icMakeItem(w.pane(), QString(10 * 1024 * 1024, u'x'));
-    w.grobal.listExControl().lecItemSetBlue(w.pane(), 0);
-    QKPRtext &text = w.program.root.textWindow();
+    w.items().addItem(w.pane(), QString(10 * 1024 * 1024, u'x'));
+    w.state.display().highlightRow(w.pane(), 0);
+    TextWindow &text = w.program.root.textWindow();
     QAction *show = w.program.root.commands().action(QStringLiteral("Textnu"));
     for (auto _ : state) {
         show->trigger();
@@ -56,7 +56,7 @@ struct FullList : Window {
     {
         const QString text = QString(512, u'a') + QString(512, u'あ');
         for (int i = 0; i < 32767; ++i)
-            items().icMakeItem(pane(), text);
+            items().addItem(pane(), text);
         QCoreApplication::processEvents();
     }
 };
@@ -77,7 +77,7 @@ BENCHMARK(ListFiguresOfAFullList)->Unit(benchmark::kMillisecond);
 void ListInformationDialogOfAFullList(benchmark::State &state)
 {
     FullList w;
-    QKPRldata &dialog = w.program.root.listDataDialog();
+    ListInfoDialog &dialog = w.program.root.listDataDialog();
     QAction *info = w.program.root.commands().action(QStringLiteral("ListInfonu"));
     for (auto _ : state) {
         info->trigger();

@@ -15,12 +15,12 @@
 //
 // Needs an X server:  xvfb-run -a build/<dir>/bench/bench_xcbclipboardreader
 #include "BenchSupport.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 #include "platform/LineBreaks.h"
 #include "platform/QtClipboard.h"
 #include "platform/XcbClipboardReader.h"
@@ -291,8 +291,8 @@ BENCHMARK(BM_ReaderIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMilli
 // The newest item of the program's focused list.
 QString newestItem(BenchSupport::Program &program)
 {
-    ItemControl &items = program.grobal().listControl().lcListOb(0).loItemControl();
-    return items.UBic() > 0 ? items.icItemOb(items.prooIx(0)).ioWords : QString();
+    ListItems &items = program.state().lists().at(0).items();
+    return items.rowCount() > 0 ? items.at(items.itemOfRow(0)).text : QString();
 }
 
 void BM_CaptureLatency(benchmark::State &state)
@@ -323,7 +323,7 @@ void BM_CaptureIdle(benchmark::State &state)
         return;
     }
     timeIdleCpu(state);
-    state.counters["items"] = program.grobal().listControl().lcListOb(0).loItemControl().UB();
+    state.counters["items"] = program.state().lists().at(0).items().count();
     xclip.kill();
     xclip.waitForFinished();
 }
@@ -338,8 +338,8 @@ void BM_HungOwner(benchmark::State &state)
     BenchSupport::Program program;
     program.start();
     // The shortest interval, so the owner is asked again as often as the program ever does.
-    program.grobal().utilityGrobal().TimerInterval = 100;
-    program.grobal().utilityGrobal().ApplyGrobal();
+    program.state().settings().pollInterval = 100;
+    program.state().settings().applyToWindows();
     owner.silent = true;
     owner.take("never sent");
     for (auto _ : state) {
@@ -355,7 +355,7 @@ void BM_HungOwner(benchmark::State &state)
         state.SetIterationTime(double(worst) / 1000);
         state.counters["worst_gap_ms"] = double(worst);
     }
-    state.counters["items"] = program.grobal().listControl().lcListOb(0).loItemControl().UB();
+    state.counters["items"] = program.state().lists().at(0).items().count();
 }
 
 BENCHMARK(BM_HungOwner)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);

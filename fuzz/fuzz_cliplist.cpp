@@ -42,17 +42,17 @@ bool sameContent(const ClipListContent &a, const ClipListContent &b)
 {
     const ClipListOptions &o = a.options;
     const ClipListOptions &p = b.options;
-    if (!sameBits(o.Hper, p.Hper) || !sameBits(o.FontSize, p.FontSize))
+    if (!sameBits(o.heightShare, p.heightShare) || !sameBits(o.fontSize, p.fontSize))
         return false;
-    if (o.ioSLength != p.ioSLength || o.UpperCount != p.UpperCount || o.PosAdd != p.PosAdd || o.WayAdd != p.WayAdd ||
-        o.MovAdd != p.MovAdd || o.BackClr != p.BackClr || o.ForeClr != p.ForeClr || o.BackClrFcs != p.BackClrFcs ||
-        o.ForeClrFcs != p.ForeClrFcs || o.loName != p.loName || o.ReturnLetter != p.ReturnLetter ||
-        o.fiName != p.fiName || o.FontName != p.FontName)
+    if (o.captionLength != p.captionLength || o.itemLimit != p.itemLimit || o.addAtFocus != p.addAtFocus || o.addAtBottom != p.addAtBottom ||
+        o.focusMode != p.focusMode || o.backColour != p.backColour || o.textColour != p.textColour || o.focusedBackColour != p.focusedBackColour ||
+        o.focusedTextColour != p.focusedTextColour || o.name != p.name || o.lineBreakMark != p.lineBreakMark ||
+        o.fileName != p.fileName || o.fontName != p.fontName)
         return false;
     if (a.items.size() != b.items.size())
         return false;
     for (size_t i = 0; i < a.items.size(); ++i) {
-        if (a.items[i].ioWords != b.items[i].ioWords || a.items[i].ioName != b.items[i].ioName)
+        if (a.items[i].text != b.items[i].text || a.items[i].name != b.items[i].name)
             return false;
     }
     return true;

@@ -1,8 +1,8 @@
 // Reads a settings file from arbitrary bytes. Whatever the bytes, reading must end in an orderly way,
 // and what was read must survive writing and reading again unchanged: the file written from it is
 // accepted and read back to the very same values, so writing once more gives the same bytes.
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
 #include "storage/SettingsFile.h"
 #include "storage/WindowSettings.h"
 
@@ -17,11 +17,11 @@ namespace {
 const QRect Desktop(0, 0, 1024, 768);
 
 struct Program {
-    UtilityGrobal grobal;
-    UtilityFirstList firstList;
+    GlobalSettings state;
+    NewListDefaults firstList;
     WindowSettings windows;
 
-    SettingsFile file() { return SettingsFile(grobal, firstList, windows); }
+    SettingsFile file() { return SettingsFile(state, firstList, windows); }
 
     SettingsFile::Found start(QByteArray bytes)
     {

@@ -13,51 +13,51 @@
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/PopUpMenu.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/ToolStrip.h"
 #include "mainwindow/WindowMover.h"
-#include "model/ListExControl.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
+#include "model/ListDisplay.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 #include "platform/QtFontColourDialogs.h"
 #include "platform/SetTopMost.h"
-#include "platform/spgComDLColor.h"
-#include "platform/spgComDLFont.h"
-#include "windows/QKPRUtility.h"
-#include "windows/QKPRldata.h"
-#include "windows/QKPRname.h"
-#include "windows/QKPRtext.h"
+#include "platform/ColourDialog.h"
+#include "platform/FontDialog.h"
+#include "windows/SettingsDialog.h"
+#include "windows/ListInfoDialog.h"
+#include "windows/NamingDialog.h"
+#include "windows/TextWindow.h"
 #include "windows/WindowCommands.h"
-#include "windows/QKPRmin.h"
-#include "windows/QKPRversion.h"
+#include "windows/MiniWindow.h"
+#include "windows/VersionWindow.h"
 
 #include <QMenu>
 #include <QMenuBar>
 
 ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     : m_panes(new PaneArea),
-      m_grobal(std::make_unique<QKPRGrobal>(*m_panes)),
-      m_watcher(std::make_unique<ClipboardWatcher>(*m_grobal, seams.clipboard)),
-      m_itemCommands(std::make_unique<ItemCommands>(*m_grobal, seams.messages)),
-      m_listDisplay(std::make_unique<ListDisplayMenu>(*m_grobal, QStringLiteral("ﾘｽﾄ表示(&W)"))),
-      m_listCommands(std::make_unique<ListCommands>(*m_grobal, *m_listDisplay)),
-      m_listFiles(std::make_unique<ListFileCommands>(*m_grobal, *m_listCommands, seams.messages, seams.fileDialogs)),
-      m_window(std::make_unique<QKPRbase>(*m_grobal, m_panes, *m_watcher, *m_itemCommands, *m_listCommands,
+      m_state(std::make_unique<ProgramState>(*m_panes)),
+      m_watcher(std::make_unique<ClipboardWatcher>(*m_state, seams.clipboard)),
+      m_itemCommands(std::make_unique<ItemCommands>(*m_state, seams.messages)),
+      m_listDisplay(std::make_unique<ListDisplayMenu>(*m_state, QStringLiteral("ﾘｽﾄ表示(&W)"))),
+      m_listCommands(std::make_unique<ListCommands>(*m_state, *m_listDisplay)),
+      m_listFiles(std::make_unique<ListFileCommands>(*m_state, *m_listCommands, seams.messages, seams.fileDialogs)),
+      m_window(std::make_unique<MainWindow>(*m_state, m_panes, *m_watcher, *m_itemCommands, *m_listCommands,
                                           *m_listFiles, seams.messages)),
-      m_textWindow(std::make_unique<QKPRtext>(*m_grobal, *m_watcher, seams.messages, *m_window,
+      m_textWindow(std::make_unique<TextWindow>(*m_state, *m_watcher, seams.messages, *m_window,
                                               m_window->windowSettings().text)),
-      m_nameDialog(std::make_unique<QKPRname>(*m_grobal, *m_window, m_window->windowSettings().name)),
-      m_listData(std::make_unique<QKPRldata>(*m_grobal, *m_window, m_window->windowSettings().listData)),
-      m_windowCommands(std::make_unique<WindowCommands>(*m_grobal, *m_textWindow, *m_nameDialog, *m_listData)),
-      m_commands(std::make_unique<MainCommands>(*m_grobal, *m_window, *m_listCommands, *m_listFiles, *m_watcher,
+      m_nameDialog(std::make_unique<NamingDialog>(*m_state, *m_window, m_window->windowSettings().name)),
+      m_listData(std::make_unique<ListInfoDialog>(*m_state, *m_window, m_window->windowSettings().listData)),
+      m_windowCommands(std::make_unique<WindowCommands>(*m_state, *m_textWindow, *m_nameDialog, *m_listData)),
+      m_commands(std::make_unique<MainCommands>(*m_state, *m_window, *m_listCommands, *m_listFiles, *m_watcher,
                                                 *m_itemCommands)),
       m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay)),
-      m_mini(std::make_unique<QKPRmin>(*m_window, *m_watcher, m_window->windowSettings().mini)),
-      m_listMouse(std::make_unique<ListMouse>(*m_grobal, *m_panes, *m_itemCommands)),
-      m_popUp(std::make_unique<PopUpMenu>(*m_grobal, *m_commands, *m_listCommands, *m_listDisplay)),
-      m_toolStrip(new ToolStrip(*m_grobal, *m_commands, *m_listCommands, *m_window, *m_panes))
+      m_mini(std::make_unique<MiniWindow>(*m_window, *m_watcher, m_window->windowSettings().mini)),
+      m_listMouse(std::make_unique<ListMouse>(*m_state, *m_panes, *m_itemCommands)),
+      m_popUp(std::make_unique<PopUpMenu>(*m_state, *m_commands, *m_listCommands, *m_listDisplay)),
+      m_toolStrip(new ToolStrip(*m_state, *m_commands, *m_listCommands, *m_window, *m_panes))
 {
-    m_panes->setPanes(m_grobal->listExControl());
+    m_panes->setPanes(m_state->display());
     m_panes->setToolStrip(m_toolStrip);
     // The area's background, its outer bars and the toolbar's buttons move the window; the
     // divider's filter, installed later, sees a bar's events first and keeps the inner bars'
@@ -66,30 +66,30 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     mover->follow(m_panes);
     for (QWidget *button : m_toolStrip->buttons())
         mover->follow(button);
-    new DividerDrag(*m_panes, m_grobal->listExControl());
+    new DividerDrag(*m_panes, m_state->display());
 
     FontColourDialogPort *fontColour = seams.fontColourDialogs;
     if (!fontColour) {
         m_systemFontColourDialogs = std::make_unique<QtFontColourDialogs>();
         fontColour = m_systemFontColourDialogs.get();
     }
-    m_fontDialog = std::make_unique<spgComDLFont>(*fontColour);
-    m_colourDialog = std::make_unique<spgComDLColor>(*fontColour);
+    m_fontDialog = std::make_unique<FontDialog>(*fontColour);
+    m_colourDialog = std::make_unique<ColourDialog>(*fontColour);
     MessageBoxPort *messages = &seams.messages;
     QObject::connect(m_commands.get(), &MainCommands::utilityRequested, m_window.get(), [this, messages] {
         // Built anew each time: the dialog works on copies taken when it opens.
-        QKPRUtility dialog(*m_grobal, *m_window, *messages, *m_fontDialog, *m_colourDialog);
+        SettingsDialog dialog(*m_state, *m_window, *messages, *m_fontDialog, *m_colourDialog);
         m_window->ShowModalKeepTop(dialog);
     });
 
-    UtilityGrobal &settings = m_grobal->utilityGrobal();
-    QObject::connect(&settings, &UtilityGrobal::timerIntervalChanged, m_watcher.get(), &ClipboardWatcher::setInterval);
-    QObject::connect(&settings, &UtilityGrobal::barColourChanged, m_panes, &PaneArea::setBarColour);
+    GlobalSettings &settings = m_state->settings();
+    QObject::connect(&settings, &GlobalSettings::timerIntervalChanged, m_watcher.get(), &ClipboardWatcher::setInterval);
+    QObject::connect(&settings, &GlobalSettings::barColourChanged, m_panes, &PaneArea::setBarColour);
 
-    ListExControl &panes = m_grobal->listExControl();
-    QObject::connect(&panes, &ListExControl::focusedListMovAdd, m_watcher.get(), &ClipboardWatcher::ListClipActive);
+    ListDisplay &panes = m_state->display();
+    QObject::connect(&panes, &ListDisplay::focusedListFocusMode, m_watcher.get(), &ClipboardWatcher::ListClipActive);
     QObject::connect(m_panes, &PaneArea::rowReleased, m_watcher.get(), [this](qint16 pane) {
-        if (m_grobal->listExControl().geteLx(pane) >= 0)
+        if (m_state->display().positionOf(pane) >= 0)
             m_watcher->ClickItem(pane);
     });
     QObject::connect(m_panes, &PaneArea::layoutRequested, m_commands.get(), &MainCommands::DeleteListState);
@@ -100,42 +100,42 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     QObject::connect(m_commands.get(), &MainCommands::listDataRequested, m_window.get(), [windows] { windows->ShowListData(); });
     QObject::connect(m_commands.get(), &MainCommands::itemTextRequested, m_window.get(), [windows] { windows->ShowItemText(); });
     QObject::connect(m_panes, &PaneArea::rowDoubleClicked, m_textWindow.get(), [this](qint16 pane) {
-        if (m_grobal->listExControl().lecListFocus() != pane)
-            m_grobal->listExControl().lecChaFocus(pane);
+        if (m_state->display().focusedPane() != pane)
+            m_state->display().focusPane(pane);
         m_windowCommands->ShowItemText();
     });
-    QObject::connect(m_watcher.get(), &ClipboardWatcher::textWindowRepointed, m_textWindow.get(), &QKPRtext::ReNew);
+    QObject::connect(m_watcher.get(), &ClipboardWatcher::textWindowRepointed, m_textWindow.get(), &TextWindow::ReNew);
     // A shown text window stays on top with the main window.
-    QObject::connect(m_window.get(), &QKPRbase::topZOrderChanged, m_textWindow.get(), [this](bool onTop) {
-        if (m_grobal->text.textVis)
+    QObject::connect(m_window.get(), &MainWindow::topZOrderChanged, m_textWindow.get(), [this](bool onTop) {
+        if (m_state->text.textVis)
             SetTopMost(*m_textWindow, onTop);
     });
     QObject::connect(m_watcher.get(), &ClipboardWatcher::captureSwitched, m_textWindow.get(),
-                     &QKPRtext::setStopGoCaption);
+                     &TextWindow::setStopGoCaption);
     // The end writes the settings before it closes the windows: their placement goes in first.
-    QObject::connect(m_window.get(), &QKPRbase::ending, m_textWindow.get(), &QKPRtext::storePlacement);
-    QObject::connect(m_window.get(), &QKPRbase::ending, m_listData.get(), &QKPRldata::storePlacement);
+    QObject::connect(m_window.get(), &MainWindow::ending, m_textWindow.get(), &TextWindow::storePlacement);
+    QObject::connect(m_window.get(), &MainWindow::ending, m_listData.get(), &ListInfoDialog::storePlacement);
     QObject::connect(m_commands.get(), &MainCommands::minimiseRequested, m_mini.get(),
                      [this](bool fromToolbar, bool byMouse) { m_mini->Minimam(fromToolbar, byMouse); });
-    QObject::connect(m_watcher.get(), &ClipboardWatcher::clipboardLooked, m_mini.get(), &QKPRmin::clipboardLooked);
+    QObject::connect(m_watcher.get(), &ClipboardWatcher::clipboardLooked, m_mini.get(), &MiniWindow::clipboardLooked);
     QObject::connect(m_commands.get(), &MainCommands::versionRequested, m_window.get(), [this] {
-        QKPRversion box(m_window.get(), m_window->TopZOrder());
+        VersionWindow box(m_window.get(), m_window->TopZOrder());
         m_window->ShowModalKeepTop(box);
     });
 
     // The pop-up menu, the toolbar and the add options.
     QObject::connect(m_panes, &PaneArea::popUpRequested, m_popUp.get(), &PopUpMenu::ShowPopUpMenu);
     QObject::connect(m_menus, &MainMenus::menuOpened, m_toolStrip, &ToolStrip::CloseToolField);
-    QObject::connect(m_window.get(), &QKPRbase::topZOrderChanged, m_toolStrip, &ToolStrip::setTopZOrderShown);
+    QObject::connect(m_window.get(), &MainWindow::topZOrderChanged, m_toolStrip, &ToolStrip::setTopZOrderShown);
     QObject::connect(m_watcher.get(), &ClipboardWatcher::stopGoShown, m_toolStrip, &ToolStrip::setStopGoShown);
-    QObject::connect(&settings, &UtilityGrobal::toolOvOrCkChanged, m_toolStrip, &ToolStrip::setToolOvOrCk);
+    QObject::connect(&settings, &GlobalSettings::toolbarOpensOnHoverChanged, m_toolStrip, &ToolStrip::setToolbarOpensOnHover);
     QObject::connect(m_toolStrip, &ToolStrip::listDisplayRequested, m_popUp.get(),
                      [this](const QPoint &at) { m_popUp->popListWinnu->popup(at); });
     QObject::connect(m_listCommands.get(), &ListCommands::focusedMovAddChanged, m_watcher.get(),
                      &ClipboardWatcher::ListClipActive);
 
     // Both live as long as what they watch: the stepper with the watcher, the drop target with the lists.
-    new EdgeStepper(*m_grobal, *m_watcher);
+    new EdgeStepper(*m_state, *m_watcher);
     new FileDropTarget(*m_panes, *m_window, *m_listFiles);
 }
 

@@ -1,7 +1,7 @@
 // StarterEnder: the program's entry.
 #include "app/ProgramRoot.h"
 #include "app/QtSeams.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/MainWindow.h"
 #include "platform/FontSetup.h"
 #include "platform/ProgramFolders.h"
 #include "platform/SingleInstance.h"
@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
 
     QtSeams seams;
     ProgramRoot root(seams.seams());
-    QKPRbase &window = root.window();
+    MainWindow &window = root.window();
     const ProgramFolders folders(QCoreApplication::applicationDirPath());
     window.setSettingsPath(SettingsFile::location(folders.settingsFolder()));
     window.loadForm(files);

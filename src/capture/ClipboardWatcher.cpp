@@ -1,15 +1,15 @@
 #include "capture/ClipboardWatcher.h"
 
 #include "capture/ClipboardPort.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 
-ClipboardWatcher::ClipboardWatcher(QKPRGrobal &grobal, ClipboardPort &clipboard, QObject *parent)
-    : QObject(parent), m_grobal(grobal), m_clipboard(clipboard), m_itemMaker(grobal)
+ClipboardWatcher::ClipboardWatcher(ProgramState &state, ClipboardPort &clipboard, QObject *parent)
+    : QObject(parent), m_state(state), m_clipboard(clipboard), m_itemMaker(state)
 {
     m_looker.setObjectName(QStringLiteral("Looker"));
     connect(&m_looker, &QTimer::timeout, this, &ClipboardWatcher::Looker_Timer);
@@ -19,18 +19,18 @@ ClipboardWatcher::ClipboardWatcher(QKPRGrobal &grobal, ClipboardPort &clipboard,
 
 void ClipboardWatcher::Looker_Timer()
 {
-    ListExControl &panes = m_grobal.listExControl();
-    if (panes.UBEx() < 1)
+    ListDisplay &panes = m_state.display();
+    if (panes.paneCount() < 1)
         return;
-    const qint16 pane = panes.lecListFocus();
-    const qint16 list = m_grobal.getOLx(pane);
-    if (m_grobal.GoState) {
+    const qint16 pane = panes.focusedPane();
+    const qint16 list = m_state.listOfPane(pane);
+    if (m_state.capturing) {
         if (m_clipboard.pushesChanges())
             lookAtOffers();
         else
             LookClipBoard(pane, list);
     }
-    if (m_grobal.listControl().lcListOb(list).MovAdd == 0)
+    if (m_state.lists().at(list).focusMode == 0)
         emit edgeTick(pane, list);
 }
 
@@ -60,17 +60,17 @@ bool ClipboardWatcher::takeText(qint16 pane, qint16 list, const QString &text)
 void ClipboardWatcher::takeOffered(const QString &text)
 {
     // Every new content is captured as it arrives, so no copy is missed between ticks.
-    ListExControl &panes = m_grobal.listExControl();
-    if (!m_grobal.GoState || text.isEmpty() || panes.UBEx() < 1)
+    ListDisplay &panes = m_state.display();
+    if (!m_state.capturing || text.isEmpty() || panes.paneCount() < 1)
         return;
-    const qint16 pane = panes.lecListFocus();
-    if (takeText(pane, m_grobal.getOLx(pane), text))
+    const qint16 pane = panes.focusedPane();
+    if (takeText(pane, m_state.listOfPane(pane), text))
         m_capturedSinceTick = true;
 }
 
 void ClipboardWatcher::lookAtOffers()
 {
-    const bool rich = m_grobal.utilityGrobal().HTMLReco;
+    const bool rich = m_state.settings().richText;
     if (rich != m_watchingRich) {
         m_watchingRich = rich;
         m_clipboard.setWatching(true, rich);
@@ -89,12 +89,12 @@ void ClipboardWatcher::lookAtOffers()
 
 QString ClipboardWatcher::GetClipText()
 {
-    return m_clipboard.readText(m_grobal.utilityGrobal().HTMLReco);
+    return m_clipboard.readText(m_state.settings().richText);
 }
 
 void ClipboardWatcher::SetClipText(const QString &text)
 {
-    m_clipboard.writeText(text, m_grobal.utilityGrobal().HTMLReco);
+    m_clipboard.writeText(text, m_state.settings().richText);
 }
 
 void ClipboardWatcher::SynchronizeClipBoardSaved()
@@ -117,18 +117,18 @@ void ClipboardWatcher::setTimer(bool enabled)
 
 void ClipboardWatcher::SetGo(bool capturing)
 {
-    m_grobal.GoState = capturing;
+    m_state.capturing = capturing;
     // Capture stopped reads nothing at all.
-    m_watchingRich = m_grobal.utilityGrobal().HTMLReco;
+    m_watchingRich = m_state.settings().richText;
     m_clipboard.setWatching(capturing, m_watchingRich);
     if (capturing) {
         setTimer(true);
     } else {
-        ListExControl &panes = m_grobal.listExControl();
-        if (panes.UBEx() > 0) {
-            const ListOb &focused = m_grobal.listControl().lcListOb(m_grobal.getOLx(panes.lecListFocus()));
+        ListDisplay &panes = m_state.display();
+        if (panes.paneCount() > 0) {
+            const ClipList &focused = m_state.lists().at(m_state.listOfPane(panes.focusedPane()));
             // The screen-edge stepping of the focused list still needs the timer.
-            setTimer(focused.MovAdd == 0);
+            setTimer(focused.focusMode == 0);
         } else {
             setTimer(false);
         }
@@ -160,37 +160,37 @@ void ClipboardWatcher::ListClipActive(qint16 movAdd)
 
 void ClipboardWatcher::CopyFocusItem(qint16 pane, qint16 list)
 {
-    const qint16 row = m_grobal.listExControl().lecItemGetFocus(pane);
+    const qint16 row = m_state.display().focusedRow(pane);
     if (row < 0)
         return;
-    ItemControl &items = m_grobal.listControl().lcListOb(list).loItemControl();
-    if (row >= items.UBic())
+    ListItems &items = m_state.lists().at(list).items();
+    if (row >= items.rowCount())
         return;
-    const QString text = items.icItemOb(items.prooIx(row)).ioWords;
+    const QString text = items.at(items.itemOfRow(row)).text;
     m_lastClipText = text;
     SetClipText(text);
 }
 
 void ClipboardWatcher::ClickItem(qint16 pane)
 {
-    TextHandOff &textWindow = m_grobal.text;
+    TextHandOff &textWindow = m_state.text;
     if (textWindow.textDel)
         return;
-    const qint16 list = m_grobal.getOLx(pane);
-    ItemControl &items = m_grobal.listControl().lcListOb(list).loItemControl();
-    if (items.UB() < 1)
+    const qint16 list = m_state.listOfPane(pane);
+    ListItems &items = m_state.lists().at(list).items();
+    if (items.count() < 1)
         return;
     CopyFocusItem(pane, list);
     if (textWindow.textVis) {
-        const qint16 row = m_grobal.listExControl().lecItemGetFocus(pane);
-        if (row >= 0 && row < items.UBic()) {
-            const ItemOb &item = items.icItemOb(items.prooIx(row));
+        const qint16 row = m_state.display().focusedRow(pane);
+        if (row >= 0 && row < items.rowCount()) {
+            const ClipItem &item = items.at(items.itemOfRow(row));
             textWindow.cLx = pane;
             textWindow.oLx = list;
             textWindow.cIx = row;
-            textWindow.oIx = items.prooIx(row);
-            textWindow.Texts = item.ioWords;
-            textWindow.HeadTitle = item.ioName;
+            textWindow.oIx = items.itemOfRow(row);
+            textWindow.Texts = item.text;
+            textWindow.HeadTitle = item.name;
             emit textWindowRepointed();
         }
     }
@@ -199,6 +199,6 @@ void ClipboardWatcher::ClickItem(qint16 pane)
 
 void ClipboardWatcher::MarkTextSave()
 {
-    if (!m_grobal.text.textSave)
-        m_grobal.text.textSave = true;
+    if (!m_state.text.textSave)
+        m_state.text.textSave = true;
 }

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 class ClipboardPort;
-class QKPRGrobal;
+class ProgramState;
 
 // Watches the clipboard on its timer (Looker): every new text becomes items of the focused list.
 // Remembers the last text seen, so nothing is captured twice and the program's own copies back to
@@ -15,7 +15,7 @@ class QKPRGrobal;
 class ClipboardWatcher : public QObject {
     Q_OBJECT
 public:
-    ClipboardWatcher(QKPRGrobal &grobal, ClipboardPort &clipboard, QObject *parent = nullptr);
+    ClipboardWatcher(ProgramState &state, ClipboardPort &clipboard, QObject *parent = nullptr);
 
     // One tick of the timer.
     void Looker_Timer();
@@ -70,7 +70,7 @@ private:
     void lookAtOffers();
     void setTimer(bool enabled);
 
-    QKPRGrobal &m_grobal;
+    ProgramState &m_state;
     ClipboardPort &m_clipboard;
     ItemMaker m_itemMaker;
     QTimer m_looker;

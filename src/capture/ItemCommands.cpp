@@ -1,19 +1,19 @@
 #include "capture/ItemCommands.h"
 
 #include "model/ClipListBox.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
 #include "model/MessageBoxPort.h"
 #include "model/PaneHost.h"
 #include "model/ProgramTexts.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 
 #include <algorithm>
 
-ItemCommands::ItemCommands(QKPRGrobal &grobal, MessageBoxPort &messages) : m_grobal(grobal), m_messages(messages) {}
+ItemCommands::ItemCommands(ProgramState &state, MessageBoxPort &messages) : m_state(state), m_messages(messages) {}
 
 void ItemCommands::AdjustFocusRow(qint16 &row, qint16 deletedRow)
 {
@@ -35,8 +35,8 @@ QString ItemCommands::overLimitKeepQuestion(const QString &crLf)
 QList<qint16> ItemCommands::highlightedRows(qint16 pane) const
 {
     QList<qint16> rows;
-    const qint16 items = m_grobal.listControl().lcListOb(m_grobal.getOLx(pane)).loItemControl().UBic();
-    for (int row : m_grobal.listExControl().box(pane).selectedRows()) {
+    const qint16 items = m_state.lists().at(m_state.listOfPane(pane)).items().rowCount();
+    for (int row : m_state.display().box(pane).selectedRows()) {
         if (row >= 0 && row < items)
             rows.append(qint16(row));
     }
@@ -45,63 +45,63 @@ QList<qint16> ItemCommands::highlightedRows(qint16 pane) const
 
 void ItemCommands::DeleteItems()
 {
-    ListExControl &panes = m_grobal.listExControl();
-    const qint16 pane = panes.lecListFocus();
+    ListDisplay &panes = m_state.display();
+    const qint16 pane = panes.focusedPane();
     const QList<qint16> rows = highlightedRows(pane);
-    qint16 focus = panes.lecItemGetFocus(pane);
+    qint16 focus = panes.focusedRow(pane);
     if (rows.isEmpty() || focus < 0)
         return;
-    ItemControl &items = m_grobal.listControl().lcListOb(m_grobal.getOLx(pane)).loItemControl();
+    ListItems &items = m_state.lists().at(m_state.listOfPane(pane)).items();
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        items.icDelItem(pane, *row);
+        items.deleteItem(pane, *row);
         AdjustFocusRow(focus, *row);
     }
-    panes.lecItemSetBlue(pane, focus);
-    m_grobal.ClearTextSave(pane);
+    panes.highlightRow(pane, focus);
+    m_state.ClearTextSave(pane);
 }
 
 void ItemCommands::JoinItems()
 {
-    ListExControl &panes = m_grobal.listExControl();
-    const qint16 pane = panes.lecListFocus();
-    ItemControl &items = m_grobal.listControl().lcListOb(m_grobal.getOLx(pane)).loItemControl();
+    ListDisplay &panes = m_state.display();
+    const qint16 pane = panes.focusedPane();
+    ListItems &items = m_state.lists().at(m_state.listOfPane(pane)).items();
     const QList<qint16> rows = highlightedRows(pane);
-    qint16 focus = panes.lecItemGetFocus(pane);
+    qint16 focus = panes.focusedRow(pane);
     if (rows.isEmpty() || focus < 0)
         return;
     QString joined;
     for (qint16 row : rows)
-        joined += items.icItemOb(items.prooIx(row)).ioWords;
+        joined += items.at(items.itemOfRow(row)).text;
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        items.icDelItem(pane, *row);
+        items.deleteItem(pane, *row);
         AdjustFocusRow(focus, *row);
     }
     // The focused row may have been the last one and gone with the others.
-    focus = std::min(focus, items.UBic());
-    items.icMakePinItem(pane, joined, focus);
-    panes.lecItemSetBlue(pane, focus);
-    m_grobal.ClearTextSave(pane);
+    focus = std::min(focus, items.rowCount());
+    items.insertItem(pane, joined, focus);
+    panes.highlightRow(pane, focus);
+    m_state.ClearTextSave(pane);
 }
 
 int ItemCommands::itemsToMove(qint16 targetPane, int count)
 {
-    ListOb &target = m_grobal.listControl().lcListOb(m_grobal.getOLx(targetPane));
-    const int held = target.loItemControl().UB();
-    if (held + count <= target.UpperCount)
+    ClipList &target = m_state.lists().at(m_state.listOfPane(targetPane));
+    const int held = target.items().count();
+    if (held + count <= target.itemLimit)
         return count;
-    const UtilityGrobal &settings = m_grobal.utilityGrobal();
-    if (settings.AddDelete) {
-        if (settings.AddDeleteError
-            && m_messages.show(ProgramTexts::title(), overLimitDeleteQuestion(m_grobal.CrLf), MessageBoxPort::Icon::Question,
+    const GlobalSettings &settings = m_state.settings();
+    if (settings.dropOverflowOnMove) {
+        if (settings.warnOnOverflow
+            && m_messages.show(ProgramTexts::title(), overLimitDeleteQuestion(m_state.CrLf), MessageBoxPort::Icon::Question,
                                MessageBoxPort::Buttons::YesNo) != MessageBoxPort::Answer::Yes)
             return -1;
         return count;
     }
-    if (settings.AddDeleteError
-        && m_messages.show(ProgramTexts::title(), overLimitKeepQuestion(m_grobal.CrLf), MessageBoxPort::Icon::Question,
+    if (settings.warnOnOverflow
+        && m_messages.show(ProgramTexts::title(), overLimitKeepQuestion(m_state.CrLf), MessageBoxPort::Icon::Question,
                            MessageBoxPort::Buttons::OkCancel) != MessageBoxPort::Answer::Ok)
         return -1;
-    return std::clamp(target.UpperCount - held, 0, count);
+    return std::clamp(target.itemLimit - held, 0, count);
 }
 
 void ItemCommands::DropItems(qint16 targetPane)
@@ -109,33 +109,33 @@ void ItemCommands::DropItems(qint16 targetPane)
     const qint16 sourcePane = m_drag.source;
     const QList<qint16> rows = highlightedRows(sourcePane);
     if (!rows.isEmpty()) {
-        if (m_grobal.getOLx(sourcePane) == m_grobal.getOLx(targetPane))
+        if (m_state.listOfPane(sourcePane) == m_state.listOfPane(targetPane))
             moveWithinList(targetPane, rows);
         else
             moveToOtherList(sourcePane, targetPane, rows);
     }
     m_drag.source = targetPane;
-    m_grobal.listExControl().lecItemSetBlue(targetPane, m_drag.dropRow);
+    m_state.display().highlightRow(targetPane, m_drag.dropRow);
     m_drag.mouseMode = 0;
 }
 
 void ItemCommands::moveWithinList(qint16 pane, const QList<qint16> &rows)
 {
-    ItemControl &items = m_grobal.listControl().lcListOb(m_grobal.getOLx(pane)).loItemControl();
+    ListItems &items = m_state.lists().at(m_state.listOfPane(pane)).items();
     QList<qint16> moved;
     for (qint16 row : rows)
-        moved.append(items.prooIx(row));
+        moved.append(items.itemOfRow(row));
     qint16 &drop = m_drag.dropRow;
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        items.icRemoveItemEx(pane, *row);
+        items.removeRow(pane, *row);
         AdjustFocusRow(drop, *row);
     }
     // A drop row past the rows that are left, or none, means the bottom.
-    if (drop < 0 || drop > items.UBic())
-        drop = items.UBic();
+    if (drop < 0 || drop > items.rowCount())
+        drop = items.rowCount();
     for (auto item = moved.crbegin(); item != moved.crend(); ++item) {
-        const ItemOb &shown = items.icItemOb(*item);
-        items.icAddPinItem(pane, shown.ioName.isEmpty() ? shown.ioWords : shown.ioName, drop, *item, false);
+        const ClipItem &shown = items.at(*item);
+        items.insertRow(pane, shown.name.isEmpty() ? shown.text : shown.name, drop, *item, false);
     }
 }
 
@@ -144,19 +144,19 @@ void ItemCommands::moveToOtherList(qint16 sourcePane, qint16 targetPane, const Q
     const int count = itemsToMove(targetPane, int(rows.size()));
     if (count <= 0)
         return;
-    ItemControl &source = m_grobal.listControl().lcListOb(m_grobal.getOLx(sourcePane)).loItemControl();
-    ItemControl &target = m_grobal.listControl().lcListOb(m_grobal.getOLx(targetPane)).loItemControl();
+    ListItems &source = m_state.lists().at(m_state.listOfPane(sourcePane)).items();
+    ListItems &target = m_state.lists().at(m_state.listOfPane(targetPane)).items();
     qint16 &drop = m_drag.dropRow;
-    if (drop < 0 || drop > target.UBic())
-        drop = target.UBic();
+    if (drop < 0 || drop > target.rowCount())
+        drop = target.rowCount();
     for (int i = count - 1; i >= 0; --i) {
-        const ItemOb moving = source.icItemOb(source.prooIx(rows[i]));
-        target.icMakePinItem(targetPane, moving.ioWords, drop);
-        if (!moving.ioName.isEmpty())
-            target.icNameItem(targetPane, drop, moving.ioName);
+        const ClipItem moving = source.at(source.itemOfRow(rows[i]));
+        target.insertItem(targetPane, moving.text, drop);
+        if (!moving.name.isEmpty())
+            target.nameItem(targetPane, drop, moving.name);
     }
     for (int i = count - 1; i >= 0; --i) {
-        source.icDelItem(sourcePane, rows[i]);
-        m_grobal.listExControl().lecItemSetFocus(sourcePane, rows.first());
+        source.deleteItem(sourcePane, rows[i]);
+        m_state.display().setFocusedRow(sourcePane, rows.first());
     }
 }

@@ -6,13 +6,13 @@
 #include <QString>
 
 class MessageBoxPort;
-class QKPRGrobal;
+class ProgramState;
 
 // Commands on the highlighted rows and the focused row of a pane: delete, join, and move
 // (drop) within a list or into another one.
 class ItemCommands {
 public:
-    ItemCommands(QKPRGrobal &grobal, MessageBoxPort &messages);
+    ItemCommands(ProgramState &state, MessageBoxPort &messages);
 
     // On the focused pane.
     void DeleteItems();
@@ -35,7 +35,7 @@ private:
     void moveWithinList(qint16 pane, const QList<qint16> &rows);
     void moveToOtherList(qint16 sourcePane, qint16 targetPane, const QList<qint16> &rows);
 
-    QKPRGrobal &m_grobal;
+    ProgramState &m_state;
     MessageBoxPort &m_messages;
     DragState m_drag;
 };

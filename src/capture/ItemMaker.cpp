@@ -1,11 +1,11 @@
 #include "capture/ItemMaker.h"
 
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 
 #include <QList>
 #include <algorithm>
@@ -29,17 +29,17 @@ QList<QStringView> splitKeepingSeparators(QStringView text, QStringView separato
 // for a list holding `held` items with `focus` as its focused row (-1: none). Only the pieces
 // before the last `kept` go, and only where adding just those kept pieces gives the same rows,
 // items, focus and highlight as adding all of them.
-qsizetype piecesPushedOut(const ListOb &options, qsizetype held, qint16 focus, qsizetype count)
+qsizetype piecesPushedOut(const ClipList &options, qsizetype held, qint16 focus, qsizetype count)
 {
-    // A list holding UpperCount items (at least one) drops a row for each new one.
-    const qsizetype limit = options.UpperCount;
+    // A list holding itemLimit items (at least one) drops a row for each new one.
+    const qsizetype limit = options.itemLimit;
     const qsizetype grow = std::min(count, std::max<qsizetype>(0, limit - held));
     qsizetype kept;
-    if (!options.PosAdd || focus < 0) {
+    if (!options.addAtFocus || focus < 0) {
         // At the top or the bottom: rows go from the far end, so the list ends up holding the last
         // pieces and what room is left.
         kept = std::max({held, limit, qsizetype(1)});
-    } else if (options.WayAdd) {
+    } else if (options.addAtBottom) {
         // Above the pinned row, which stays focused: once the list is full, rows go from the top,
         // so as many pieces stay as rows stand above it then. A pinned top row is itself dropped
         // and the next row is pinned, above which only the last piece stays.
@@ -55,43 +55,43 @@ qsizetype piecesPushedOut(const ListOb &options, qsizetype held, qint16 focus, q
 
 void ItemMaker::MakeItems(qint16 pane, qint16 list, const QString &text)
 {
-    const UtilityGrobal &settings = m_grobal.utilityGrobal();
-    if (!settings.ReturnIm) {
+    const GlobalSettings &settings = m_state.settings();
+    if (!settings.splitCaptures) {
         AddOneItem(pane, list, text);
     } else {
-        QString separator = m_grobal.CrLf;
-        if (!settings.ReturnOrLetter && !settings.LetterIm.isEmpty())
-            separator = settings.LetterIm;
+        QString separator = m_state.CrLf;
+        if (!settings.splitAtLineBreaks && !settings.splitString.isEmpty())
+            separator = settings.splitString;
         const QList<QStringView> pieces = splitKeepingSeparators(text, separator);
 
         // Skipping the pieces that would be pushed out keeps a split of many lines from costing
-        // more than the list can hold. Where they go is decided per piece: with PosAdd on and no
+        // more than the list can hold. Where they go is decided per piece: with addAtFocus on and no
         // focused row the first piece makes the focus that the others are then pinned to.
-        ListOb &options = m_grobal.listControl().lcListOb(list);
-        ListExControl &panes = m_grobal.listExControl();
+        ClipList &options = m_state.lists().at(list);
+        ListDisplay &panes = m_state.display();
         qsizetype next = 0;
-        if (options.PosAdd && panes.lecItemGetFocus(pane) < 0)
+        if (options.addAtFocus && panes.focusedRow(pane) < 0)
             AddOneItem(pane, list, pieces[next++].toString());
-        next += piecesPushedOut(options, options.loItemControl().UB(), panes.lecItemGetFocus(pane),
+        next += piecesPushedOut(options, options.items().count(), panes.focusedRow(pane),
                                 pieces.size() - next);
         for (; next < pieces.size(); ++next)
             AddOneItem(pane, list, pieces[next].toString());
     }
-    m_grobal.ClearTextSave(pane);
+    m_state.ClearTextSave(pane);
 }
 
 void ItemMaker::AddOneItem(qint16 pane, qint16 list, const QString &text)
 {
-    ListOb &options = m_grobal.listControl().lcListOb(list);
-    ItemControl &items = options.loItemControl();
-    ListExControl &panes = m_grobal.listExControl();
-    qint16 focused = panes.lecItemGetFocus(pane);
-    if (options.PosAdd && focused >= 0) {
-        items.icMakePinItem(pane, text, focused);
-        panes.lecItemSetBlue(pane, options.WayAdd ? qint16(focused + 1) : focused);
+    ClipList &options = m_state.lists().at(list);
+    ListItems &items = options.items();
+    ListDisplay &panes = m_state.display();
+    qint16 focused = panes.focusedRow(pane);
+    if (options.addAtFocus && focused >= 0) {
+        items.insertItem(pane, text, focused);
+        panes.highlightRow(pane, options.addAtBottom ? qint16(focused + 1) : focused);
         return;
     }
-    const qint16 row = items.icMakeItem(pane, text);
+    const qint16 row = items.addItem(pane, text);
     if (row >= 0)
-        panes.lecItemSetBlue(pane, row);
+        panes.highlightRow(pane, row);
 }

@@ -2,17 +2,17 @@
 
 #include <QString>
 
-class QKPRGrobal;
+class ProgramState;
 
 // Turns a captured text into items of the focused list: split by the global settings, placed by
 // the list's own add options, the new item focused and highlighted.
 class ItemMaker {
 public:
-    explicit ItemMaker(QKPRGrobal &grobal) : m_grobal(grobal) {}
+    explicit ItemMaker(ProgramState &state) : m_state(state) {}
 
     void MakeItems(qint16 pane, qint16 list, const QString &text);
     void AddOneItem(qint16 pane, qint16 list, const QString &text);
 
 private:
-    QKPRGrobal &m_grobal;
+    ProgramState &m_state;
 };

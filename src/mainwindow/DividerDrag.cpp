@@ -1,9 +1,9 @@
 #include "mainwindow/DividerDrag.h"
 
 #include "mainwindow/PaneArea.h"
-#include "model/ListExControl.h"
-#include "model/ListExOb.h"
-#include "platform/ClipList.h"
+#include "model/ListDisplay.h"
+#include "model/PaneRecord.h"
+#include "platform/ListBoxWidget.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 
-DividerDrag::DividerDrag(PaneArea &area, ListExControl &panes)
+DividerDrag::DividerDrag(PaneArea &area, ListDisplay &panes)
     : QObject(&area), m_area(area), m_panes(panes), m_indicator(new QFrame(&area))
 {
     m_indicator->setObjectName(QStringLiteral("barDecPos"));
@@ -66,9 +66,9 @@ bool DividerDrag::eventFilter(QObject *watched, QEvent *event)
 void DividerDrag::BarPress(int bar, int y)
 {
     m_bar = bar;
-    m_upper = m_panes.lecEx(qint16(bar - 1));
-    m_lower = m_panes.lecEx(qint16(bar));
-    const ClipList *lower = m_area.clipListWidget(m_lower);
+    m_upper = m_panes.paneAtPosition(qint16(bar - 1));
+    m_lower = m_panes.paneAtPosition(qint16(bar));
+    const ListBoxWidget *lower = m_area.clipListWidget(m_lower);
     m_lowerBottom = lower->y() + lower->height();
     m_grab = y - m_area.barWidget(qint16(bar))->y();
     m_lastTop = -2;
@@ -104,8 +104,8 @@ void DividerDrag::BarRelease(int y)
     if (std::abs(p - m_lastTop) < 1)
         return;
     m_lastTop = p;
-    ClipList *upper = m_area.clipListWidget(m_upper);
-    ClipList *lower = m_area.clipListWidget(m_lower);
+    ListBoxWidget *upper = m_area.clipListWidget(m_upper);
+    ListBoxWidget *lower = m_area.clipListWidget(m_lower);
     const float upperMinimum = m_area.minimumListHeight(m_upper);
     const float lowerMinimum = m_area.minimumListHeight(m_lower);
     const int upperTop = upper->y();
@@ -132,11 +132,11 @@ void DividerDrag::BarRelease(int y)
 
     // The spare height above each minimum is shared out as it now lies; a list squeezed below
     // its minimum has none rather than a negative share.
-    const float total = m_panes.lecListOb(m_upper).Hper + m_panes.lecListOb(m_lower).Hper;
+    const float total = m_panes.paneRecord(m_upper).heightShare + m_panes.paneRecord(m_lower).heightShare;
     const int upperSpare = std::max(0, PaneArea::roundHalfEven(upperHeight - upperMinimum));
     const int lowerSpare = std::max(0, PaneArea::roundHalfEven(lowerHeight - lowerMinimum));
     if (upperSpare + lowerSpare == 0)
         return;
-    m_panes.lecSetHper(m_upper, float(upperSpare) / float(upperSpare + lowerSpare) * total);
-    m_panes.lecSetHper(m_lower, float(lowerSpare) / float(upperSpare + lowerSpare) * total);
+    m_panes.setHeightShare(m_upper, float(upperSpare) / float(upperSpare + lowerSpare) * total);
+    m_panes.setHeightShare(m_lower, float(lowerSpare) / float(upperSpare + lowerSpare) * total);
 }

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class ListExControl;
+class ListDisplay;
 class PaneArea;
 class QFrame;
 
@@ -13,7 +13,7 @@ class QFrame;
 class DividerDrag : public QObject {
     Q_OBJECT
 public:
-    DividerDrag(PaneArea &area, ListExControl &panes);
+    DividerDrag(PaneArea &area, ListDisplay &panes);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -28,7 +28,7 @@ private:
     void BarRelease(int y);
 
     PaneArea &m_area;
-    ListExControl &m_panes;
+    ListDisplay &m_panes;
     QFrame *m_indicator; // owned by the area
     int m_bar = 0;
     qint16 m_upper = 0;

@@ -1,52 +1,52 @@
 #include "mainwindow/EdgeStepper.h"
 
 #include "capture/ClipboardWatcher.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 #include "platform/DesktopArea.h"
 
 #include <QCursor>
 #include <QRect>
 
-EdgeStepper::EdgeStepper(QKPRGrobal &grobal, ClipboardWatcher &watcher)
-    : QObject(&watcher), m_grobal(grobal), m_watcher(watcher)
+EdgeStepper::EdgeStepper(ProgramState &state, ClipboardWatcher &watcher)
+    : QObject(&watcher), m_state(state), m_watcher(watcher)
 {
     connect(&watcher, &ClipboardWatcher::edgeTick, this, &EdgeStepper::CursorEdgeAction);
 }
 
-int EdgeStepper::EdgeAction(const QPoint &cursor, const QRect &desktop, const GrobalFields &settings)
+int EdgeStepper::EdgeAction(const QPoint &cursor, const QRect &desktop, const GlobalSettingFields &settings)
 {
     if (desktop.isEmpty())
         return Stay;
     // Right and bottom are the first pixel past the desktop, as the band widths count from there.
     const qint64 right = qint64(desktop.x()) + desktop.width();
     const qint64 bottom = qint64(desktop.y()) + desktop.height();
-    const qint64 h = settings.HowAddMoveHIval;
-    const qint64 v = settings.HowAddMoveVIval;
+    const qint64 h = settings.edgeZoneWidth;
+    const qint64 v = settings.edgeZoneHeight;
     if (cursor.x() <= desktop.x() + h)
-        return settings.HowLAddMove;
+        return settings.leftEdgeAction;
     if (cursor.x() >= right - h)
-        return settings.HowRAddMove;
+        return settings.rightEdgeAction;
     if (cursor.y() <= desktop.y() + v)
-        return settings.HowTAddMove;
+        return settings.topEdgeAction;
     if (cursor.y() >= bottom - v)
-        return settings.HowBAddMove;
+        return settings.bottomEdgeAction;
     return Stay;
 }
 
 void EdgeStepper::CursorEdgeAction(qint16 pane, qint16 list)
 {
-    if (m_grobal.listControl().lcListOb(list).loItemControl().UB() < 1)
+    if (m_state.lists().at(list).items().count() < 1)
         return;
-    const int step = EdgeAction(QCursor::pos(), DesktopArea::rect(), m_grobal.utilityGrobal());
+    const int step = EdgeAction(QCursor::pos(), DesktopArea::rect(), m_state.settings());
     if (step != Up && step != Down)
         return;
-    ListExControl &panes = m_grobal.listExControl();
-    const qint16 row = panes.lecItemGetFocus(pane);
-    panes.lecItemSetBlue(pane, qint16(step == Up ? row - 1 : row + 1));
+    ListDisplay &panes = m_state.display();
+    const qint16 row = panes.focusedRow(pane);
+    panes.highlightRow(pane, qint16(step == Up ? row - 1 : row + 1));
     m_watcher.CopyFocusItem(pane, list);
 }

@@ -3,10 +3,10 @@
 #include <QObject>
 
 class ClipboardWatcher;
-class QKPRGrobal;
+class ProgramState;
 class QPoint;
 class QRect;
-struct GrobalFields;
+struct GlobalSettingFields;
 
 // Steps through the focused list while the pointer rests at a screen edge: on each tick of the
 // watcher the row above or below becomes the focused, highlighted row and its item goes onto the
@@ -14,17 +14,17 @@ struct GrobalFields;
 class EdgeStepper : public QObject {
     Q_OBJECT
 public:
-    EdgeStepper(QKPRGrobal &grobal, ClipboardWatcher &watcher);
+    EdgeStepper(ProgramState &state, ClipboardWatcher &watcher);
 
     enum Step { Up = 0, Down = 1, Stay = 2 };
     // What the pointer's place asks for. The bands lie inside the desktop's outer edges; the left
     // edge is asked first, then the right, the top and the bottom. An empty desktop asks nothing.
-    static int EdgeAction(const QPoint &cursor, const QRect &desktop, const GrobalFields &settings);
+    static int EdgeAction(const QPoint &cursor, const QRect &desktop, const GlobalSettingFields &settings);
 
 public slots:
     void CursorEdgeAction(qint16 pane, qint16 list);
 
 private:
-    QKPRGrobal &m_grobal;
+    ProgramState &m_state;
     ClipboardWatcher &m_watcher;
 };

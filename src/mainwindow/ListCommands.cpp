@@ -1,125 +1,125 @@
 #include "mainwindow/ListCommands.h"
 
 #include "mainwindow/ListDisplayMenu.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListOb.h"
-#include "model/ListExControl.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ClipList.h"
+#include "model/ListDisplay.h"
+#include "model/ProgramState.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
 
-ListCommands::ListCommands(QKPRGrobal &grobal, ListDisplayMenu &displayMenu)
-    : m_grobal(grobal), m_displayMenu(displayMenu)
+ListCommands::ListCommands(ProgramState &state, ListDisplayMenu &displayMenu)
+    : m_state(state), m_displayMenu(displayMenu)
 {
     connect(&displayMenu, &ListDisplayMenu::chosen, this, &ListCommands::ListWinChange);
 }
 
 void ListCommands::MakeNewList()
 {
-    ListControl &lists = m_grobal.listControl();
-    const qint16 list = lists.lcMakeList();
-    if (list == ListControl::Refused)
+    ListCollection &lists = m_state.lists();
+    const qint16 list = lists.makeList();
+    if (list == ListCollection::Refused)
         return;
-    lists.lcExList(list);
+    lists.showList(list);
     m_displayMenu.AddListMenu();
-    m_grobal.NumberSameName(list);
+    m_state.numberSameNames(list);
 }
 
 void ListCommands::MakeFirstList()
 {
-    ListControl &lists = m_grobal.listControl();
-    lists.lcExList(lists.lcMakeList());
+    ListCollection &lists = m_state.lists();
+    lists.showList(lists.makeList());
     m_displayMenu.AddListMenu();
 }
 
 void ListCommands::DeleteList()
 {
-    ListExControl &panes = m_grobal.listExControl();
+    ListDisplay &panes = m_state.display();
     // The only shown list is never deleted: a window without a list has nothing to capture into.
-    if (panes.UBEx() <= 1)
+    if (panes.paneCount() <= 1)
         return;
-    const qint16 pane = panes.lecListFocus();
-    const qint16 list = m_grobal.getOLx(pane);
-    panes.lecUnExList(pane);
-    m_grobal.listControl().lcDelList(list);
+    const qint16 pane = panes.focusedPane();
+    const qint16 list = m_state.listOfPane(pane);
+    panes.closePane(pane);
+    m_state.lists().deleteList(list);
     m_displayMenu.DelListMenu();
-    m_grobal.ClearTextSave(pane);
+    m_state.ClearTextSave(pane);
 }
 
 void ListCommands::ClearList()
 {
-    const qint16 pane = m_grobal.listExControl().lecListFocus();
-    m_grobal.listControl().lcListOb(m_grobal.getOLx(pane)).loItemControl().icClearItem(pane);
-    m_grobal.ClearTextSave(pane);
+    const qint16 pane = m_state.display().focusedPane();
+    m_state.lists().at(m_state.listOfPane(pane)).items().clearItems(pane);
+    m_state.ClearTextSave(pane);
 }
 
 void ListCommands::ListWinChange(int index)
 {
-    ListExControl &panes = m_grobal.listExControl();
+    ListDisplay &panes = m_state.display();
     if (index < 0 || index >= m_displayMenu.entryCount())
         return;
-    if (index < panes.UBEx()) {
+    if (index < panes.paneCount()) {
         // A shown list: hide it, unless it is the last one shown.
-        if (panes.UBEx() <= 1)
+        if (panes.paneCount() <= 1)
             return;
-        const qint16 pane = panes.lecEx(qint16(index));
-        panes.lecUnExList(pane);
-        TextHandOff &text = m_grobal.text;
-        if (text.textSave && text.cLx == pane && panes.UBEx() > 1)
+        const qint16 pane = panes.paneAtPosition(qint16(index));
+        panes.closePane(pane);
+        TextHandOff &text = m_state.text;
+        if (text.textSave && text.cLx == pane && panes.paneCount() > 1)
             text.textSave = false;
         return;
     }
     const qint16 list = m_displayMenu.listAt(index);
-    if (list >= 0 && list < m_grobal.listControl().UB())
-        m_grobal.listControl().lcExList(list);
+    if (list >= 0 && list < m_state.lists().count())
+        m_state.lists().showList(list);
 }
 
-ListOb &ListCommands::focusedList()
+ClipList &ListCommands::focusedList()
 {
-    return m_grobal.listControl().lcListOb(m_grobal.getOLx(m_grobal.listExControl().lecListFocus()));
+    return m_state.lists().at(m_state.listOfPane(m_state.display().focusedPane()));
 }
 
 template <typename T>
 void ListCommands::setAddOption(T ListOptions::*option, T value)
 {
-    ListControl &lists = m_grobal.listControl();
-    if (m_grobal.utilityGrobal().AddMode) {
-        for (qint16 list = 0; list < lists.UB(); ++list)
-            lists.lcListOb(list).*option = value;
+    ListCollection &lists = m_state.lists();
+    if (m_state.settings().addOptionsToAllLists) {
+        for (qint16 list = 0; list < lists.count(); ++list)
+            lists.at(list).*option = value;
     } else {
         focusedList().*option = value;
     }
 }
 
-void ListCommands::SetWayAdd(bool value)
+void ListCommands::setAddAtBottom(bool value)
 {
-    setAddOption(&ListOb::WayAdd, value);
-    if (m_grobal.utilityGrobal().AddSave)
-        m_grobal.utilityFirstList().WayAddDef = value;
+    setAddOption(&ClipList::addAtBottom, value);
+    if (m_state.settings().addOptionsAsDefaults)
+        m_state.newListDefaults().addAtBottomDefault = value;
 }
 
-void ListCommands::SetPosAdd(bool value)
+void ListCommands::setAddAtFocus(bool value)
 {
-    setAddOption(&ListOb::PosAdd, value);
-    if (m_grobal.utilityGrobal().AddSave)
-        m_grobal.utilityFirstList().PosAddDef = value;
+    setAddOption(&ClipList::addAtFocus, value);
+    if (m_state.settings().addOptionsAsDefaults)
+        m_state.newListDefaults().addAtFocusDefault = value;
 }
 
-void ListCommands::SetMovAdd(qint16 value)
+void ListCommands::setFocusMode(qint16 value)
 {
-    setAddOption(&ListOb::MovAdd, value);
-    if (m_grobal.utilityGrobal().AddSave)
-        m_grobal.utilityFirstList().MovAddDef = value;
-    emit focusedMovAddChanged(focusedList().MovAdd);
+    setAddOption(&ClipList::focusMode, value);
+    if (m_state.settings().addOptionsAsDefaults)
+        m_state.newListDefaults().focusModeDefault = value;
+    emit focusedMovAddChanged(focusedList().focusMode);
 }
 
-void ListCommands::ChangeMovAdd(qint16 value)
+void ListCommands::changeFocusMode(qint16 value)
 {
     if (value == 2) {
-        const qint16 now = focusedList().MovAdd;
+        const qint16 now = focusedList().focusMode;
         value = now == 0 ? 1 : now == 1 ? 0 : 2;
     }
     if (value == 0 || value == 1)
-        SetMovAdd(value);
+        setFocusMode(value);
 }

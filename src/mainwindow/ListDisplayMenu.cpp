@@ -1,16 +1,16 @@
 #include "mainwindow/ListDisplayMenu.h"
 
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
 
 #include <QAction>
 #include <QMenu>
 #include <memory>
 
-ListDisplayMenu::ListDisplayMenu(QKPRGrobal &grobal, const QString &title)
-    : m_grobal(grobal), m_menu(std::make_unique<QMenu>(title))
+ListDisplayMenu::ListDisplayMenu(ProgramState &state, const QString &title)
+    : m_state(state), m_menu(std::make_unique<QMenu>(title))
 {
     connect(m_menu.get(), &QMenu::aboutToShow, this, &ListDisplayMenu::SetListMenuCaptions);
 }
@@ -44,19 +44,19 @@ void ListDisplayMenu::DelListMenu()
     m_menu->removeAction(removed.get());
 }
 
-QString ListDisplayMenu::listCaption(const ListOb &list)
+QString ListDisplayMenu::listCaption(const ClipList &list)
 {
-    QString caption = list.loName;
-    if (list.loNameEx != 0)
-        caption += QLatin1Char('(') + QString::number(list.loNameEx) + QLatin1Char(')');
+    QString caption = list.name;
+    if (list.sameNameNumber != 0)
+        caption += QLatin1Char('(') + QString::number(list.sameNameNumber) + QLatin1Char(')');
     return caption;
 }
 
-qint16 ListDisplayMenu::ListMenuPos(QKPRGrobal &grobal, qint16 pane)
+qint16 ListDisplayMenu::ListMenuPos(ProgramState &state, qint16 pane)
 {
-    ListExControl &panes = grobal.listExControl();
-    for (qint16 pos = 0; pos < panes.UBEx(); ++pos) {
-        if (panes.lecEx(pos) == pane)
+    ListDisplay &panes = state.display();
+    for (qint16 pos = 0; pos < panes.paneCount(); ++pos) {
+        if (panes.paneAtPosition(pos) == pane)
             return pos;
     }
     return 0;
@@ -73,20 +73,20 @@ bool ListDisplayMenu::ListExSearch(const QList<qint16> &lists, int last, qint16 
 
 void ListDisplayMenu::SetListMenuCaptions()
 {
-    ListControl &lists = m_grobal.listControl();
-    ListExControl &panes = m_grobal.listExControl();
+    ListCollection &lists = m_state.lists();
+    ListDisplay &panes = m_state.display();
     m_listMap.clear();
-    for (qint16 pos = 0; pos < panes.UBEx(); ++pos)
-        m_listMap.append(panes.lecListOb(panes.lecEx(pos)).leoListOb);
+    for (qint16 pos = 0; pos < panes.paneCount(); ++pos)
+        m_listMap.append(panes.paneRecord(panes.paneAtPosition(pos)).list);
     const int shown = int(m_listMap.size());
-    for (qint16 list = 0; list < lists.UB(); ++list) {
+    for (qint16 list = 0; list < lists.count(); ++list) {
         if (!ListExSearch(m_listMap, shown - 1, list))
             m_listMap.append(list);
     }
 
-    const qint16 focusedPos = ListMenuPos(m_grobal, panes.lecListFocus());
+    const qint16 focusedPos = ListMenuPos(m_state, panes.focusedPane());
     for (int j = 0; j < m_entries.size() && j < m_listMap.size(); ++j) {
-        QString caption = listCaption(lists.lcListOb(m_listMap[j]));
+        QString caption = listCaption(lists.at(m_listMap[j]));
         if (j == focusedPos)
             caption = QLatin1Char('[') + caption + QLatin1Char(']');
         // A name's "&" is text, not a keyboard mnemonic.

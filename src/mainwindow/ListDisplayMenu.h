@@ -6,9 +6,9 @@
 #include <vector>
 
 class QAction;
-class QKPRGrobal;
+class ProgramState;
 class QMenu;
-class ListOb;
+class ClipList;
 
 // The entries of a list display menu: one per clip list, the shown lists first (checked, in
 // display order), then the hidden ones; the focused list's entry in square brackets. The menu is its
@@ -16,7 +16,7 @@ class ListOb;
 class ListDisplayMenu : public QObject {
     Q_OBJECT
 public:
-    ListDisplayMenu(QKPRGrobal &grobal, const QString &title);
+    ListDisplayMenu(ProgramState &state, const QString &title);
     ~ListDisplayMenu() override;
 
     QMenu *menu() const { return m_menu.get(); }
@@ -35,18 +35,18 @@ public:
     qint16 listAt(int index) const { return m_listMap.value(index, -1); }
 
     // The display position of the pane, 0 when no shown pane matches.
-    static qint16 ListMenuPos(QKPRGrobal &grobal, qint16 pane);
+    static qint16 ListMenuPos(ProgramState &state, qint16 pane);
     // Whether list is among lists[0 .. last].
     static bool ListExSearch(const QList<qint16> &lists, int last, qint16 list);
     // A list's name as menus show it: "name(n)" for a duplicate.
-    static QString listCaption(const ListOb &list);
+    static QString listCaption(const ClipList &list);
 
 signals:
     // The entry at index was chosen.
     void chosen(int index);
 
 private:
-    QKPRGrobal &m_grobal;
+    ProgramState &m_state;
     std::unique_ptr<QMenu> m_menu;
     std::vector<std::unique_ptr<QMenu>> m_twins;
     QList<QAction *> m_entries;

@@ -1,17 +1,17 @@
 #include "mainwindow/ListFileCommands.h"
 
 #include "mainwindow/ListCommands.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-ListFileCommands::ListFileCommands(QKPRGrobal &grobal, ListCommands &lists, MessageBoxPort &messages,
+ListFileCommands::ListFileCommands(ProgramState &state, ListCommands &lists, MessageBoxPort &messages,
                                    FileDialogPort &dialogs)
-    : m_grobal(grobal), m_lists(lists), m_store(grobal, messages), m_dialogs(dialogs)
+    : m_state(state), m_lists(lists), m_store(state, messages), m_dialogs(dialogs)
 {
 }
 
@@ -29,15 +29,15 @@ void ListFileCommands::SaveListDialog()
     const QString path = m_dialogs.ComDLFileSave();
     if (path.isEmpty())
         return;
-    const qint16 list = m_grobal.getOLx(m_grobal.listExControl().lecListFocus());
+    const qint16 list = m_state.listOfPane(m_state.display().focusedPane());
     m_store.WriteListFile(path, list);
     m_dialogs.KeepComDLFileDir();
 }
 
 void ListFileCommands::OverSave()
 {
-    const qint16 list = m_grobal.getOLx(m_grobal.listExControl().lecListFocus());
-    const QString path = m_grobal.listControl().lcListOb(list).fiName;
+    const qint16 list = m_state.listOfPane(m_state.display().focusedPane());
+    const QString path = m_state.lists().at(list).fileName;
     if (!path.isEmpty() && QFileInfo(path).isFile())
         m_store.WriteListFile(path, list);
     else

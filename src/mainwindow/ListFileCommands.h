@@ -1,17 +1,17 @@
 #pragma once
 
-#include "platform/spgComDLFile.h"
+#include "platform/FileDialog.h"
 #include "storage/ClipListStore.h"
 
 #include <QStringList>
 
 class ListCommands;
-class QKPRGrobal;
+class ProgramState;
 
 // Opening and saving clip-list files from the menus, the keys and the command line.
 class ListFileCommands {
 public:
-    ListFileCommands(QKPRGrobal &grobal, ListCommands &lists, MessageBoxPort &messages, FileDialogPort &dialogs);
+    ListFileCommands(ProgramState &state, ListCommands &lists, MessageBoxPort &messages, FileDialogPort &dialogs);
 
     void OpenListDialog();
     void SaveListDialog();
@@ -25,15 +25,15 @@ public:
     void OpenHandedFiles(const QStringList &paths);
 
     ClipListStore &store() { return m_store; }
-    spgComDLFile &dialogs() { return m_dialogs; }
+    FileDialog &dialogs() { return m_dialogs; }
 
     // The argument with its name as the file system spells it, when it names an existing file or
     // folder; else empty.
     static QString existingPath(const QString &argument);
 
 private:
-    QKPRGrobal &m_grobal;
+    ProgramState &m_state;
     ListCommands &m_lists;
     ClipListStore m_store;
-    spgComDLFile m_dialogs;
+    FileDialog m_dialogs;
 };

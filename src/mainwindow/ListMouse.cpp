@@ -3,9 +3,9 @@
 #include "capture/ItemCommands.h"
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/PaneArea.h"
-#include "model/ListExControl.h"
-#include "model/QKPRGrobal.h"
-#include "platform/ClipList.h"
+#include "model/ListDisplay.h"
+#include "model/ProgramState.h"
+#include "platform/ListBoxWidget.h"
 #include "platform/ProgramPictures.h"
 
 #include <QFrame>
@@ -20,14 +20,14 @@ int sign(int value)
 }
 } // namespace
 
-ListMouse::ListMouse(QKPRGrobal &grobal, PaneArea &area, ItemCommands &items)
-    : m_grobal(grobal), m_panes(grobal.listExControl()), m_area(area), m_items(items)
+ListMouse::ListMouse(ProgramState &state, PaneArea &area, ItemCommands &items)
+    : m_state(state), m_panes(state.display()), m_area(area), m_items(items)
 {
     connect(&area, &PaneArea::listLeftPressed, this,
             [this](qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint at) {
                 ListPress(pane, row, modifiers, at);
-                if (m_panes.lecListFocus() != pane)
-                    m_panes.lecChaFocus(pane);
+                if (m_panes.focusedPane() != pane)
+                    m_panes.focusPane(pane);
             });
     connect(&area, &PaneArea::listLeftMoved, this, &ListMouse::ListSweepOrDrag);
     connect(&area, &PaneArea::listLeftReleased, this, &ListMouse::ListRelease);
@@ -47,7 +47,7 @@ void ListMouse::ListPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers,
     if (box.listCount() == 0)
         return;
     // A text window holding edits stays on its item: no sweep or drag may move it.
-    if (m_grobal.text.textDel) {
+    if (m_state.text.textDel) {
         keepOnly(pane, box.listIndex());
         return;
     }
@@ -73,7 +73,7 @@ void ListMouse::ListPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers,
 
 void ListMouse::ListSweepOrDrag(qint16 pane, QPoint position, QPointF globalPosition)
 {
-    ClipList *list = m_area.clipListWidget(pane);
+    ListBoxWidget *list = m_area.clipListWidget(pane);
     if (!list)
         return;
     // A move of one pixel is enough; the move that starts a sweep or drag also takes effect.
@@ -148,14 +148,14 @@ void ListMouse::setRows(ClipListBox &box, int first, int last, bool on)
 
 void ListMouse::keepOnly(qint16 pane, int row)
 {
-    m_panes.delBlue(pane, m_grobal.getOLx(pane), qint16(row));
+    m_panes.unhighlightRow(pane, m_state.listOfPane(pane), qint16(row));
     if (row >= 0)
         m_panes.box(pane).setSelected(row, true);
 }
 
 void ListMouse::ListRelease(qint16 pane, QPointF globalPosition)
 {
-    ClipList *list = m_area.clipListWidget(pane);
+    ListBoxWidget *list = m_area.clipListWidget(pane);
     if (!list)
         return;
     list->viewport()->unsetCursor();
@@ -224,9 +224,9 @@ void ListMouse::endDrag()
 void ListMouse::DropTrack(qint16 pane, int y)
 {
     setDragCursor(OverList);
-    ClipList *list = m_area.clipListWidget(pane);
-    if (m_panes.lecListFocus() != pane) {
-        m_panes.lecChaFocus(pane);
+    ListBoxWidget *list = m_area.clipListWidget(pane);
+    if (m_panes.focusedPane() != pane) {
+        m_panes.focusPane(pane);
         list->setFocus();
     }
     qint16 &drop = m_items.drag().dropRow;
@@ -238,27 +238,27 @@ void ListMouse::DropTrack(qint16 pane, int y)
     const QModelIndex under = list->indexAt(QPoint(1, y));
     drop = qint16(under.isValid() ? under.row() : (y < 0 ? list->topIndex() : list->count() - 1));
     if (list->listIndex() >= 0 && list->listIndex() != drop)
-        m_panes.lecItemSetFocus(pane, drop);
+        m_panes.setFocusedRow(pane, drop);
 }
 
 void ListMouse::MoveListToBar(qint16 bar)
 {
     const qint16 source = m_items.drag().source;
-    const qint16 from = ListDisplayMenu::ListMenuPos(m_grobal, source);
+    const qint16 from = ListDisplayMenu::ListMenuPos(m_state, source);
     mode() = Idle;
     // The bars just above and below the list are where it is already.
     if (bar == from || bar == from + 1)
         return;
     if (bar > from + 1) {
         for (qint16 position = qint16(from + 1); position < bar; ++position)
-            m_panes.setLecEx(qint16(position - 1), m_panes.lecEx(position));
-        m_panes.setLecEx(qint16(bar - 1), source);
+            m_panes.setPaneAtPosition(qint16(position - 1), m_panes.paneAtPosition(position));
+        m_panes.setPaneAtPosition(qint16(bar - 1), source);
     } else {
         for (qint16 position = qint16(from - 1); position >= bar; --position)
-            m_panes.setLecEx(qint16(position + 1), m_panes.lecEx(position));
-        m_panes.setLecEx(bar, source);
+            m_panes.setPaneAtPosition(qint16(position + 1), m_panes.paneAtPosition(position));
+        m_panes.setPaneAtPosition(bar, source);
     }
-    m_panes.lecChaFocus(source);
-    m_panes.delBlue(source, m_grobal.getOLx(source), -1);
+    m_panes.focusPane(source);
+    m_panes.unhighlightRow(source, m_state.listOfPane(source), -1);
     m_panes.host().whenResize();
 }

@@ -6,9 +6,9 @@
 
 class ClipListBox;
 class ItemCommands;
-class ListExControl;
+class ListDisplay;
 class PaneArea;
-class QKPRGrobal;
+class ProgramState;
 
 // The left button in the lists. A press on a row that was not highlighted (the list box has just
 // highlighted it) starts a sweep that highlights the rows from there to the mouse; a press on a
@@ -18,7 +18,7 @@ class QKPRGrobal;
 class ListMouse : public QObject {
     Q_OBJECT
 public:
-    ListMouse(QKPRGrobal &grobal, PaneArea &area, ItemCommands &items);
+    ListMouse(ProgramState &state, PaneArea &area, ItemCommands &items);
 
     // Positions in the list box's viewport; the row is the one under the press, -1 for none.
     void ListPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
@@ -49,8 +49,8 @@ private:
     void setDragCursor(DragCursor cursor);
     void endDrag();
 
-    QKPRGrobal &m_grobal;
-    ListExControl &m_panes;
+    ProgramState &m_state;
+    ListDisplay &m_panes;
     PaneArea &m_area;
     ItemCommands &m_items;
     int m_anchor = 0;

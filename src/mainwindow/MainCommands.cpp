@@ -4,10 +4,10 @@
 #include "capture/ItemCommands.h"
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/ListFileCommands.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
 
 #include <QAction>
 #include <QEvent>
@@ -15,22 +15,22 @@
 #include <utility>
 #include <QWidget>
 
-MainCommands::MainCommands(QKPRGrobal &grobal, QKPRbase &window, ListCommands &lists, ListFileCommands &files,
+MainCommands::MainCommands(ProgramState &state, MainWindow &window, ListCommands &lists, ListFileCommands &files,
                            ClipboardWatcher &watcher, ItemCommands &items)
-    : m_grobal(grobal), m_window(window), m_lists(lists), m_watcher(watcher)
+    : m_state(state), m_window(window), m_lists(lists), m_watcher(watcher)
 {
     add("Newnu", QStringLiteral("新規ﾘｽﾄ作成(&N)"), Qt::CTRL | Qt::Key_N, [&lists] { lists.MakeNewList(); });
     add("Delenu", QStringLiteral("ﾘｽﾄ消去(&D)"), Qt::CTRL | Qt::Key_D, [&lists] { lists.DeleteList(); });
     add("Opennu", QStringLiteral("開く(&O)..."), Qt::CTRL | Qt::Key_O, [&files] { files.OpenListDialog(); });
     add("OvSavenu", QStringLiteral("上書き保存(&S)"), Qt::CTRL | Qt::Key_S, [&files] { files.OverSave(); });
     add("Savenu", QStringLiteral("名前をつけて保存(&A)..."), {}, [&files] { files.SaveListDialog(); });
-    add("ListUpnu", QStringLiteral("ﾘｽﾄに上から追加(&T)"), {}, [&lists] { lists.SetWayAdd(false); })->setCheckable(true);
-    add("ListDownnu", QStringLiteral("ﾘｽﾄに下から追加(&B)"), {}, [&lists] { lists.SetWayAdd(true); })->setCheckable(true);
+    add("ListUpnu", QStringLiteral("ﾘｽﾄに上から追加(&T)"), {}, [&lists] { lists.setAddAtBottom(false); })->setCheckable(true);
+    add("ListDownnu", QStringLiteral("ﾘｽﾄに下から追加(&B)"), {}, [&lists] { lists.setAddAtBottom(true); })->setCheckable(true);
     add("ListPositionnu", QStringLiteral("ﾘｽﾄの選択位置に追加(&L)"), {},
-        [&lists] { lists.SetPosAdd(!lists.focusedList().PosAdd); })
+        [&lists] { lists.setAddAtFocus(!lists.focusedList().addAtFocus); })
         ->setCheckable(true);
-    add("UpDnMovenu", QStringLiteral("ﾌｫｰｶｽを移動(&R)"), {}, [&lists] { lists.ChangeMovAdd(0); })->setCheckable(true);
-    add("NonMovenu", QStringLiteral("ﾌｫｰｶｽを移動しない(&H)"), {}, [&lists] { lists.ChangeMovAdd(1); })->setCheckable(true);
+    add("UpDnMovenu", QStringLiteral("ﾌｫｰｶｽを移動(&R)"), {}, [&lists] { lists.changeFocusMode(0); })->setCheckable(true);
+    add("NonMovenu", QStringLiteral("ﾌｫｰｶｽを移動しない(&H)"), {}, [&lists] { lists.changeFocusMode(1); })->setCheckable(true);
     add("Endnu", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ終了(&X)"), Qt::CTRL | Qt::Key_Q, [&window] { window.close(); });
     add("Stopnu", QStringLiteral("作動を停止する(&S)"), Qt::CTRL | Qt::Key_A,
         [&watcher] { watcher.setStopGo(!watcher.StopGo()); })
@@ -102,22 +102,22 @@ void MainCommands::minimiseFromToolbar()
 
 void MainCommands::DeleteListState()
 {
-    action(QStringLiteral("Delenu"))->setEnabled(m_grobal.listExControl().UBEx() > 1);
+    action(QStringLiteral("Delenu"))->setEnabled(m_state.display().paneCount() > 1);
 }
 
 void MainCommands::ListMenuState()
 {
     DeleteListState();
-    if (m_grobal.listExControl().UBEx() < 1)
+    if (m_state.display().paneCount() < 1)
         return;
-    const ListOb &focused = m_lists.focusedList();
-    action(QStringLiteral("ListUpnu"))->setChecked(!focused.WayAdd);
-    action(QStringLiteral("ListDownnu"))->setChecked(focused.WayAdd);
-    action(QStringLiteral("ListPositionnu"))->setChecked(focused.PosAdd);
+    const ClipList &focused = m_lists.focusedList();
+    action(QStringLiteral("ListUpnu"))->setChecked(!focused.addAtBottom);
+    action(QStringLiteral("ListDownnu"))->setChecked(focused.addAtBottom);
+    action(QStringLiteral("ListPositionnu"))->setChecked(focused.addAtFocus);
     // A value other than 0 and 1 (from a damaged file) leaves both marks as they were.
-    if (focused.MovAdd == 0 || focused.MovAdd == 1) {
-        action(QStringLiteral("UpDnMovenu"))->setChecked(focused.MovAdd == 0);
-        action(QStringLiteral("NonMovenu"))->setChecked(focused.MovAdd == 1);
+    if (focused.focusMode == 0 || focused.focusMode == 1) {
+        action(QStringLiteral("UpDnMovenu"))->setChecked(focused.focusMode == 0);
+        action(QStringLiteral("NonMovenu"))->setChecked(focused.focusMode == 1);
     }
 }
 

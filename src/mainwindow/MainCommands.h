@@ -9,8 +9,8 @@ class ItemCommands;
 class ListCommands;
 class ListFileCommands;
 class QAction;
-class QKPRGrobal;
-class QKPRbase;
+class ProgramState;
+class MainWindow;
 class QKeySequence;
 class QWidget;
 
@@ -20,7 +20,7 @@ class QWidget;
 class MainCommands : public QObject {
     Q_OBJECT
 public:
-    MainCommands(QKPRGrobal &grobal, QKPRbase &window, ListCommands &lists, ListFileCommands &files,
+    MainCommands(ProgramState &state, MainWindow &window, ListCommands &lists, ListFileCommands &files,
                  ClipboardWatcher &watcher, ItemCommands &items);
 
     // The command table, in the order the commands were declared.
@@ -58,8 +58,8 @@ private:
     QAction *add(const char *name, const QString &caption, const QKeySequence &shortcut,
                  std::function<void()> run);
 
-    QKPRGrobal &m_grobal;
-    QKPRbase &m_window;
+    ProgramState &m_state;
+    MainWindow &m_window;
     ListCommands &m_lists;
     ClipboardWatcher &m_watcher;
     QList<QAction *> m_actions;

@@ -1,9 +1,9 @@
 #include "mainwindow/PaneArea.h"
 
-#include "model/ListExControl.h"
-#include "model/ListExOb.h"
+#include "model/ListDisplay.h"
+#include "model/PaneRecord.h"
 #include "model/ProgramTexts.h"
-#include "platform/ClipList.h"
+#include "platform/ListBoxWidget.h"
 #include "platform/WinColour.h"
 
 #include <QApplication>
@@ -31,29 +31,29 @@ PaneArea::PaneArea(QWidget *parent) : QWidget(parent)
     m_meter.setFont(QFont(ProgramTexts::defaultFontName(), 9));
 }
 
-ClipList *PaneArea::makeClipList()
+ListBoxWidget *PaneArea::makeClipList()
 {
-    auto *list = new ClipList(this);
-    connect(list, &ClipList::mouseReleased, this, [this, list] {
+    auto *list = new ListBoxWidget(this);
+    connect(list, &ListBoxWidget::mouseReleased, this, [this, list] {
         const qint16 pane = paneOf(list);
         if (pane >= 0)
             emit rowReleased(pane);
     });
-    connect(list, &ClipList::rightPressed, this, &PaneArea::popUpRequested);
-    connect(list, &ClipList::doubleClicked, this, [this, list] {
+    connect(list, &ListBoxWidget::rightPressed, this, &PaneArea::popUpRequested);
+    connect(list, &ListBoxWidget::doubleClicked, this, [this, list] {
         const qint16 pane = paneOf(list);
         if (pane >= 0)
             emit rowDoubleClicked(pane);
     });
-    connect(list, &ClipList::leftPressed, this, [this, list](int row, Qt::KeyboardModifiers modifiers, QPoint at) {
+    connect(list, &ListBoxWidget::leftPressed, this, [this, list](int row, Qt::KeyboardModifiers modifiers, QPoint at) {
         if (const qint16 pane = paneOf(list); pane >= 0)
             emit listLeftPressed(pane, row, modifiers, at);
     });
-    connect(list, &ClipList::leftMoved, this, [this, list](QPoint at, QPointF global) {
+    connect(list, &ListBoxWidget::leftMoved, this, [this, list](QPoint at, QPointF global) {
         if (const qint16 pane = paneOf(list); pane >= 0)
             emit listLeftMoved(pane, at, global);
     });
-    connect(list, &ClipList::leftReleased, this, [this, list](QPointF global) {
+    connect(list, &ListBoxWidget::leftReleased, this, [this, list](QPointF global) {
         if (const qint16 pane = paneOf(list); pane >= 0)
             emit listLeftReleased(pane, global);
     });
@@ -72,7 +72,7 @@ qint16 PaneArea::barOf(const QWidget *widget) const
     return found == m_bars.end() ? -1 : qint16(found - m_bars.begin());
 }
 
-ClipList *PaneArea::clipListWidget(qint16 pane) const
+ListBoxWidget *PaneArea::clipListWidget(qint16 pane) const
 {
     if (pane < 0 || size_t(pane) >= m_clipLists.size())
         return nullptr;
@@ -86,15 +86,15 @@ QFrame *PaneArea::barWidget(qint16 index) const
     return m_bars[size_t(index)];
 }
 
-ClipListBox &PaneArea::clipList(qint16 pane)
+ClipListBox &PaneArea::listBox(qint16 pane)
 {
-    ClipList *list = clipListWidget(pane);
+    ListBoxWidget *list = clipListWidget(pane);
     if (!list)
         throw std::out_of_range("no list box for that pane");
     return *list;
 }
 
-void PaneArea::loadClipList(qint16 pane)
+void PaneArea::loadListBox(qint16 pane)
 {
     if (size_t(pane) >= m_clipLists.size())
         m_clipLists.resize(size_t(pane) + 1, nullptr);
@@ -102,11 +102,11 @@ void PaneArea::loadClipList(qint16 pane)
         m_clipLists[size_t(pane)] = makeClipList();
 }
 
-void PaneArea::unloadClipList(qint16 pane)
+void PaneArea::unloadListBox(qint16 pane)
 {
     if (pane == 0 || size_t(pane) >= m_clipLists.size())
         return;
-    std::unique_ptr<ClipList> unloaded(m_clipLists[size_t(pane)]);
+    std::unique_ptr<ListBoxWidget> unloaded(m_clipLists[size_t(pane)]);
     m_clipLists[size_t(pane)] = nullptr;
     while (m_clipLists.size() > 1 && !m_clipLists.back())
         m_clipLists.pop_back();
@@ -222,7 +222,7 @@ double PaneArea::pixelsPerPoint() const
 
 float PaneArea::minimumListHeight(qint16 pane)
 {
-    return float(pixelsPerPoint()) * clipList(pane).fontSize() + 4.0f;
+    return float(pixelsPerPoint()) * listBox(pane).fontSize() + 4.0f;
 }
 
 void PaneArea::growBy(int shortfall)
@@ -258,11 +258,11 @@ void PaneArea::whenResize()
     m_bars[0]->hide();
     m_bars[0]->setGeometry(0, y - BarHeight, w, BarHeight);
 
-    const int n = m_panes->UBEx();
+    const int n = m_panes->paneCount();
     std::vector<float> minimum(static_cast<size_t>(n));
     float minimumSum = 0;
     for (int i = 0; i < n; ++i) {
-        minimum[size_t(i)] = minimumListHeight(m_panes->lecEx(qint16(i)));
+        minimum[size_t(i)] = minimumListHeight(m_panes->paneAtPosition(qint16(i)));
         minimumSum += minimum[size_t(i)];
     }
     int spare = roundHalfEven(double(available) - BarHeight * (n + 1) - double(minimumSum));
@@ -273,12 +273,12 @@ void PaneArea::whenResize()
     }
 
     for (int i = 0; i < n; ++i) {
-        const qint16 pane = m_panes->lecEx(qint16(i));
-        ClipList *list = m_clipLists[size_t(pane)];
+        const qint16 pane = m_panes->paneAtPosition(qint16(i));
+        ListBoxWidget *list = m_clipLists[size_t(pane)];
         QFrame *bar = m_bars[size_t(i + 1)];
         list->hide();
         bar->hide();
-        const int share = roundHalfEven(double(m_panes->lecListOb(pane).Hper) * spare);
+        const int share = roundHalfEven(double(m_panes->paneRecord(pane).heightShare) * spare);
         const int h = roundHalfEven(double(minimum[size_t(i)]) + share);
         list->setGeometry(0, y, w, h);
         y += h;
@@ -286,7 +286,7 @@ void PaneArea::whenResize()
         y += BarHeight;
     }
     for (int i = 0; i < n; ++i)
-        m_clipLists[size_t(m_panes->lecEx(qint16(i)))]->show();
+        m_clipLists[size_t(m_panes->paneAtPosition(qint16(i)))]->show();
     for (QFrame *bar : m_bars) {
         bar->resize(w, BarHeight);
         bar->show();

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <vector>
 
-class ClipList;
-class ListExControl;
+class ListBoxWidget;
+class ListDisplay;
 class QFrame;
 
 // The main window's client area: the shown clip lists stacked one above the other, each in its
@@ -23,12 +23,12 @@ public:
     explicit PaneArea(QWidget *parent = nullptr);
 
     // The display state whose panes are laid out; set once, before the first layout.
-    void setPanes(ListExControl &panes) { m_panes = &panes; }
+    void setPanes(ListDisplay &panes) { m_panes = &panes; }
 
     // PaneHost. The measuring font is the area's own: the widgets keep theirs.
-    ClipListBox &clipList(qint16 pane) override;
-    void loadClipList(qint16 pane) override;
-    void unloadClipList(qint16 pane) override;
+    ClipListBox &listBox(qint16 pane) override;
+    void loadListBox(qint16 pane) override;
+    void unloadListBox(qint16 pane) override;
     void loadBar(qint16 index) override;
     void unloadBar(qint16 index) override;
     void setBarPointer(qint16 index, int pointer) override;
@@ -47,7 +47,7 @@ public:
     void setLayoutHeld(bool held);
 
     // The list box of a pane and a bar as whenResize placed them.
-    ClipList *clipListWidget(qint16 pane) const;
+    ListBoxWidget *clipListWidget(qint16 pane) const;
     QFrame *barWidget(qint16 index) const;
     int barCount() const { return int(m_bars.size()); }
     // The pane of a list box and the index of a bar; -1 for any other widget.
@@ -62,7 +62,7 @@ signals:
     void rowReleased(qint16 pane);
     // A row of the list box of a pane was double-clicked.
     void rowDoubleClicked(qint16 pane);
-    // The left button on the list box of a pane (see ClipList).
+    // The left button on the list box of a pane (see ListBoxWidget).
     void listLeftPressed(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
     void listLeftMoved(qint16 pane, QPoint position, QPointF globalPosition);
     void listLeftReleased(qint16 pane, QPointF globalPosition);
@@ -76,13 +76,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    ClipList *makeClipList();
+    ListBoxWidget *makeClipList();
     void applyBarColour(QFrame *bar);
     double pixelsPerPoint() const;
     void growBy(int shortfall);
 
-    ListExControl *m_panes = nullptr;
-    std::vector<ClipList *> m_clipLists; // by pane number; null where no pane is loaded
+    ListDisplay *m_panes = nullptr;
+    std::vector<ListBoxWidget *> m_clipLists; // by pane number; null where no pane is loaded
     std::vector<QFrame *> m_bars;        // bar 0 is the top edge
     Colour m_barColour = 0;
     bool m_barColourSet = false;

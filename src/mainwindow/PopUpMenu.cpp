@@ -4,16 +4,16 @@
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/MainCommands.h"
 #include "model/ClipListBox.h"
-#include "model/ItemControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
 
 #include <QAction>
 #include <QMenu>
 
-PopUpMenu::PopUpMenu(QKPRGrobal &grobal, MainCommands &commands, ListCommands &lists, ListDisplayMenu &listDisplay)
-    : m_grobal(grobal), m_commands(commands), m_lists(lists), m_listDisplay(listDisplay),
+PopUpMenu::PopUpMenu(ProgramState &state, MainCommands &commands, ListCommands &lists, ListDisplayMenu &listDisplay)
+    : m_state(state), m_commands(commands), m_lists(lists), m_listDisplay(listDisplay),
       m_menu(std::make_unique<QMenu>(QStringLiteral("popupmenunu")))
 {
     m_menu->setObjectName(QStringLiteral("PopUpMenunu"));
@@ -105,10 +105,10 @@ void PopUpMenu::PopUpMenuState()
         twin->setEnabled(command->isEnabled());
     }
 
-    ListExControl &panes = m_grobal.listExControl();
-    const bool shown = panes.UBEx() > 0;
-    const int highlighted = shown ? panes.box(panes.lecListFocus()).selCount() : 0;
-    const bool hasItems = shown && m_lists.focusedList().loItemControl().UB() > 0;
+    ListDisplay &panes = m_state.display();
+    const bool shown = panes.paneCount() > 0;
+    const int highlighted = shown ? panes.box(panes.focusedPane()).selCount() : 0;
+    const bool hasItems = shown && m_lists.focusedList().items().count() > 0;
     action(QStringLiteral("popJoinnu"))->setEnabled(highlighted > 1);
     for (const char *name : {"popNameInu", "popTextnu", "popDeleInu"})
         action(QString::fromLatin1(name))->setEnabled(hasItems);

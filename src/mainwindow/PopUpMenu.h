@@ -10,7 +10,7 @@ class ListCommands;
 class ListDisplayMenu;
 class MainCommands;
 class QAction;
-class QKPRGrobal;
+class ProgramState;
 class QMenu;
 class QPoint;
 
@@ -20,7 +20,7 @@ class QPoint;
 class PopUpMenu : public QObject {
     Q_OBJECT
 public:
-    PopUpMenu(QKPRGrobal &grobal, MainCommands &commands, ListCommands &lists, ListDisplayMenu &listDisplay);
+    PopUpMenu(ProgramState &state, MainCommands &commands, ListCommands &lists, ListDisplayMenu &listDisplay);
     ~PopUpMenu() override;
 
     QMenu *menu() const { return m_menu.get(); }
@@ -39,7 +39,7 @@ public:
 private:
     void fill(QMenu *menu, std::initializer_list<std::pair<const char *, const char *>> twins);
 
-    QKPRGrobal &m_grobal;
+    ProgramState &m_state;
     MainCommands &m_commands;
     ListCommands &m_lists;
     ListDisplayMenu &m_listDisplay;

@@ -3,15 +3,15 @@
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/PaneArea.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/ToolButton.h"
 #include "mainwindow/ToolField.h"
 #include "model/ClipListBox.h"
-#include "model/ItemControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 #include "platform/ProgramPictures.h"
 
 #include <QAction>
@@ -77,9 +77,9 @@ void add(QStringList &keys, QStringList &toolTips, bool first, Picture ifTrue, P
 const std::array<int, ToolStrip::ButtonCount> ToolStrip::ButtonLefts = stripLayout.buttons;
 const std::array<int, 6> ToolStrip::SeparatorLefts = stripLayout.separators;
 
-ToolStrip::ToolStrip(QKPRGrobal &grobal, MainCommands &commands, ListCommands &lists, QKPRbase &window,
+ToolStrip::ToolStrip(ProgramState &state, MainCommands &commands, ListCommands &lists, MainWindow &window,
                      PaneArea &area)
-    : QWidget(&area), m_grobal(grobal), m_commands(commands), m_lists(lists), m_window(window), m_area(area),
+    : QWidget(&area), m_state(state), m_commands(commands), m_lists(lists), m_window(window), m_area(area),
       m_field(new ToolField(&area))
 {
     setMouseTracking(true);
@@ -112,7 +112,7 @@ ToolStrip::ToolStrip(QKPRGrobal &grobal, MainCommands &commands, ListCommands &l
     // field opened by a click.
     m_area.setMouseTracking(true);
     qApp->installEventFilter(this);
-    setToolOvOrCk(grobal.utilityGrobal().ToolOvOrCk());
+    setToolbarOpensOnHover(state.settings().toolbarOpensOnHover());
 }
 
 ToolStrip::~ToolStrip()
@@ -127,7 +127,7 @@ QList<QWidget *> ToolStrip::buttons() const
 
 bool ToolStrip::hoverMode() const
 {
-    return m_grobal.utilityGrobal().ToolOvOrCk();
+    return m_state.settings().toolbarOpensOnHover();
 }
 
 void ToolStrip::trigger(const char *command)
@@ -148,7 +148,7 @@ void ToolStrip::setStopGoShown(bool capturing)
                              capturing ? QStringLiteral("作動中") : QStringLiteral("停止中"));
 }
 
-void ToolStrip::setToolOvOrCk(bool hover)
+void ToolStrip::setToolbarOpensOnHover(bool hover)
 {
     if (hover) {
         m_field->setCursor(ProgramPictures::cursor(ProgramPictures::ToolHoverCursor));
@@ -190,8 +190,8 @@ void ToolStrip::ToolGroupClick(int index)
 
 bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTips)
 {
-    ListExControl &panes = m_grobal.listExControl();
-    const bool shown = panes.UBEx() > 0;
+    ListDisplay &panes = m_state.display();
+    const bool shown = panes.paneCount() > 0;
     switch (group) {
     case 0:
         add(keys, toolTips, true, {"TOPEN", "開く"}, {});
@@ -202,12 +202,12 @@ bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTip
     case 1: {
         if (!shown)
             return false;
-        const ListOb &focused = m_lists.focusedList();
-        // Any other MovAdd (from a damaged file) shows no picture.
-        add(keys, toolTips, focused.MovAdd == 0, {"TUPDNADD", "ﾌｫｰｶｽを移動"},
-            focused.MovAdd == 1 ? Picture{"TNLCOPY", "ﾌｫｰｶｽを移動しない"} : Picture{"", ""});
-        add(keys, toolTips, focused.WayAdd, {"TDNADD", "ﾘｽﾄの下から追加"}, {"TUPADD", "ﾘｽﾄの上から追加"});
-        add(keys, toolTips, focused.PosAdd, {"TCSEL", "指定位置へ追加"}, {"TNSEL", "ﾌｫｰｶｽと無関係に追加"});
+        const ClipList &focused = m_lists.focusedList();
+        // Any other focusMode (from a damaged file) shows no picture.
+        add(keys, toolTips, focused.focusMode == 0, {"TUPDNADD", "ﾌｫｰｶｽを移動"},
+            focused.focusMode == 1 ? Picture{"TNLCOPY", "ﾌｫｰｶｽを移動しない"} : Picture{"", ""});
+        add(keys, toolTips, focused.addAtBottom, {"TDNADD", "ﾘｽﾄの下から追加"}, {"TUPADD", "ﾘｽﾄの上から追加"});
+        add(keys, toolTips, focused.addAtFocus, {"TCSEL", "指定位置へ追加"}, {"TNSEL", "ﾌｫｰｶｽと無関係に追加"});
         return true;
     }
     case 2:
@@ -215,7 +215,7 @@ bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTip
         add(keys, toolTips, m_window.MenuExpress(), {"TCMENU", "ﾒﾆｭｰ表示"}, {"TNMENU", "ﾒﾆｭｰ非表示"});
         return true;
     case 6:
-        m_deleteRefused = panes.UBEx() <= 1;
+        m_deleteRefused = panes.paneCount() <= 1;
         add(keys, toolTips, true, {"TMAKEL", "ﾘｽﾄを作る"}, {});
         add(keys, toolTips, true, {"TNAMEL", "ﾘｽﾄに名前をつける"}, {});
         add(keys, toolTips, !m_deleteRefused, {"TDELEL", "ﾘｽﾄを消去する"}, {"TUDELEL", "ﾘｽﾄを消去できません"});
@@ -224,8 +224,8 @@ bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTip
     case 8: {
         if (!shown)
             return false;
-        const int highlighted = panes.box(panes.lecListFocus()).selCount();
-        const bool hasItems = m_lists.focusedList().loItemControl().UB() > 0;
+        const int highlighted = panes.box(panes.focusedPane()).selCount();
+        const bool hasItems = m_lists.focusedList().items().count() > 0;
         add(keys, toolTips, highlighted >= 2, {"TJOIN", "項目を結合する"}, {"TUJOIN", "項目を結合できません"});
         add(keys, toolTips, hasItems, {"TNAMEI", "項目に名前をつける"}, {"TUNAMEI", "項目に名前をつけられません"});
         return true;
@@ -297,11 +297,11 @@ void ToolStrip::ToolFieldClick(int index)
             afterClose = "MaxNormnu";
         break;
     case 1: {
-        const ListOb &focused = m_lists.focusedList();
-        if (index == 0 && (focused.MovAdd == 0 || focused.MovAdd == 1))
-            trigger(focused.MovAdd == 0 ? "NonMovenu" : "UpDnMovenu");
+        const ClipList &focused = m_lists.focusedList();
+        if (index == 0 && (focused.focusMode == 0 || focused.focusMode == 1))
+            trigger(focused.focusMode == 0 ? "NonMovenu" : "UpDnMovenu");
         else if (index == 1)
-            trigger(focused.WayAdd ? "ListUpnu" : "ListDownnu");
+            trigger(focused.addAtBottom ? "ListUpnu" : "ListDownnu");
         else if (index == 2)
             trigger("ListPositionnu");
         break;

@@ -8,13 +8,13 @@
 class ListCommands;
 class MainCommands;
 class PaneArea;
-class QKPRGrobal;
-class QKPRbase;
+class ProgramState;
+class MainWindow;
 class ToolButton;
 class ToolField;
 
 // The toolbar: a strip of eleven picture buttons at the top of the list area. Six act at once;
-// five open a field of further buttons below the strip, on hover or on a click as ToolOvOrCk
+// five open a field of further buttons below the strip, on hover or on a click as toolbarOpensOnHover
 // says. Every button triggers a command of the command table.
 class ToolStrip : public QWidget {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     static const std::array<int, ButtonCount> ButtonLefts;
     static const std::array<int, 6> SeparatorLefts;
 
-    ToolStrip(QKPRGrobal &grobal, MainCommands &commands, ListCommands &lists, QKPRbase &window, PaneArea &area);
+    ToolStrip(ProgramState &state, MainCommands &commands, ListCommands &lists, MainWindow &window, PaneArea &area);
     ~ToolStrip() override;
 
     // The eleven buttons, left to right.
@@ -49,7 +49,7 @@ public:
     // The state buttons follow their switches.
     void setTopZOrderShown(bool onTop);
     void setStopGoShown(bool capturing);
-    void setToolOvOrCk(bool hover);
+    void setToolbarOpensOnHover(bool hover);
 
 signals:
     // The list display menu is to show as a pop-up at the point.
@@ -69,10 +69,10 @@ private:
     bool groupPictures(int group, QStringList &keys, QStringList &toolTips);
     bool insideToolbar(const QWidget *widget) const;
 
-    QKPRGrobal &m_grobal;
+    ProgramState &m_state;
     MainCommands &m_commands;
     ListCommands &m_lists;
-    QKPRbase &m_window;
+    MainWindow &m_window;
     PaneArea &m_area;
     std::array<ToolButton *, ButtonCount> m_buttons{};
     ToolField *m_field;

@@ -1,10 +1,10 @@
 #include "mainwindow/WindowMover.h"
 
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/MainWindow.h"
 
 #include <QMouseEvent>
 
-WindowMover::WindowMover(QKPRbase &window) : QObject(&window), m_window(window) {}
+WindowMover::WindowMover(MainWindow &window) : QObject(&window), m_window(window) {}
 
 void WindowMover::follow(QWidget *widget)
 {

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPoint>
 
-class QKPRbase;
+class MainWindow;
 
 // Moves the main window while the left button drags one of the widgets it follows (the client
 // area's background and outer bars, the toolbar buttons), as long as the window is neither
@@ -11,7 +11,7 @@ class QKPRbase;
 class WindowMover : public QObject {
     Q_OBJECT
 public:
-    explicit WindowMover(QKPRbase &window);
+    explicit WindowMover(MainWindow &window);
 
     void follow(QWidget *widget);
 
@@ -19,7 +19,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QKPRbase &m_window;
+    MainWindow &m_window;
     bool m_moving = false;
     QPoint m_grab; // mouse position from the outer frame's top-left corner at the press
 };

@@ -9,9 +9,9 @@ const QString Ellipsis = QStringLiteral("...");
 
 QString CaptionBuilder::caption(const ListOptions &options, const QString &text) const
 {
-    QString result = options.ioSFLG ? fitCaption(text, options.ioSWidth, options.ReturnLetter)
-                                    : lengthCaption(text, options.ioSLength, options.ReturnLetter);
-    if (options.LenNum)
+    QString result = options.captionByWidth ? fitCaption(text, options.captionWidth, options.lineBreakMark)
+                                    : lengthCaption(text, options.captionLength, options.lineBreakMark);
+    if (options.showLength)
         result += QStringLiteral(" [") + QString::number(text.size()) + QLatin1Char(']');
     return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FirstListFields.h"
+#include "model/NewListDefaultFields.h"
 #include "model/ListOptions.h"
 #include "model/SettingRanges.h"
 
@@ -13,24 +13,24 @@ struct ListOptionFieldList {
     {
         using namespace SettingRanges;
         using L = ListOptions;
-        using D = FirstListFields;
-        visit(&L::ioSFLG, &D::ioSFLGDef, AnyValue{});
-        visit(&L::ioSLength, &D::ioSLengthDef, InRange<qint16>{CaptionLengthMin, CaptionLengthMax});
-        visit(&L::ioSWidth, &D::ioSWidthDef, InRange<qint32>{CaptionWidthMin, CaptionWidthMax});
-        visit(&L::ReturnLetter, &D::returnLetterDef, AnyValue{});
-        visit(&L::LenNum, &D::LenNumDef, AnyValue{});
-        visit(&L::UpperCount, &D::UpperCountDef, InRange<qint16>{ItemLimitMin, ItemLimitMax});
-        visit(&L::WayAdd, &D::WayAddDef, AnyValue{});
-        visit(&L::PosAdd, &D::PosAddDef, AnyValue{});
-        visit(&L::MovAdd, &D::MovAddDef, InRange<qint16>{MoveModeMin, MoveModeMax});
-        visit(&L::fiName, &D::fiNameDef, AnyValue{});
-        visit(&L::loName, &D::loNameDef, AnyValue{});
-        visit(&L::FontName, &D::FontNameDef, NonEmpty{});
-        visit(&L::FontSize, &D::FontSizeDef, FontSize{});
-        visit(&L::BackClr, &D::BackClrDef, AnyValue{});
-        visit(&L::ForeClr, &D::ForeClrDef, AnyValue{});
-        visit(&L::BackClrFcs, &D::BackClrFcsDef, AnyValue{});
-        visit(&L::ForeClrFcs, &D::ForeClrFcsDef, AnyValue{});
+        using D = NewListDefaultFields;
+        visit(&L::captionByWidth, &D::captionByWidthDefault, AnyValue{});
+        visit(&L::captionLength, &D::captionLengthDefault, InRange<qint16>{CaptionLengthMin, CaptionLengthMax});
+        visit(&L::captionWidth, &D::captionWidthDefault, InRange<qint32>{CaptionWidthMin, CaptionWidthMax});
+        visit(&L::lineBreakMark, &D::lineBreakMarkDefault, AnyValue{});
+        visit(&L::showLength, &D::showLengthDefault, AnyValue{});
+        visit(&L::itemLimit, &D::itemLimitDefault, InRange<qint16>{ItemLimitMin, ItemLimitMax});
+        visit(&L::addAtBottom, &D::addAtBottomDefault, AnyValue{});
+        visit(&L::addAtFocus, &D::addAtFocusDefault, AnyValue{});
+        visit(&L::focusMode, &D::focusModeDefault, InRange<qint16>{MoveModeMin, MoveModeMax});
+        visit(&L::fileName, &D::fileNameDefault, AnyValue{});
+        visit(&L::name, &D::nameDefault, AnyValue{});
+        visit(&L::fontName, &D::fontNameDefault, NonEmpty{});
+        visit(&L::fontSize, &D::fontSizeDefault, FontSizeRange{});
+        visit(&L::backColour, &D::backColourDefault, AnyValue{});
+        visit(&L::textColour, &D::textColourDefault, AnyValue{});
+        visit(&L::focusedBackColour, &D::focusedBackColourDefault, AnyValue{});
+        visit(&L::focusedTextColour, &D::focusedTextColourDefault, AnyValue{});
     }
 
     // The defaults' side alone, for reading and writing them: visit(default member, check).

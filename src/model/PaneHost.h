@@ -15,9 +15,9 @@ public:
     static constexpr int DefaultPointer = 0;
     static constexpr int DraggablePointer = 99;
 
-    virtual ClipListBox &clipList(qint16 pane) = 0;
-    virtual void loadClipList(qint16 pane) = 0;
-    virtual void unloadClipList(qint16 pane) = 0;
+    virtual ClipListBox &listBox(qint16 pane) = 0;
+    virtual void loadListBox(qint16 pane) = 0;
+    virtual void unloadListBox(qint16 pane) = 0;
     virtual void loadBar(qint16 index) = 0;
     virtual void unloadBar(qint16 index) = 0;
     virtual void setBarPointer(qint16 index, int pointer) = 0;

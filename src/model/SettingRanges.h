@@ -49,7 +49,7 @@ struct InRange {
     constexpr bool operator()(T value) const { return within(value, low, high); }
 };
 
-struct FontSize {
+struct FontSizeRange {
     bool operator()(float points) const { return isFontSize(points); }
 };
 

@@ -17,20 +17,20 @@ struct ClipListFieldList {
     {
         using namespace SettingRanges;
         using L = ListOptions;
-        visit(&L::ioSLength, AnyValue{});
-        visit(&L::UpperCount, InRange<qint16>{ItemLimitMin, ItemLimitMax});
-        visit(&L::Hper, PaneShare{});
-        visit(&L::FontSize, FontSize{});
-        visit(&L::PosAdd, AnyValue{});
-        visit(&L::WayAdd, AnyValue{});
-        visit(&L::MovAdd, AnyValue{});
-        visit(&L::BackClr, AnyValue{});
-        visit(&L::ForeClr, AnyValue{});
-        visit(&L::BackClrFcs, AnyValue{});
-        visit(&L::ForeClrFcs, AnyValue{});
-        visit(&L::loName, AnyValue{});
-        visit(&L::ReturnLetter, AnyValue{});
-        visit(&L::fiName, AnyValue{});
-        visit(&L::FontName, AnyValue{});
+        visit(&L::captionLength, AnyValue{});
+        visit(&L::itemLimit, InRange<qint16>{ItemLimitMin, ItemLimitMax});
+        visit(&L::heightShare, PaneShare{});
+        visit(&L::fontSize, FontSizeRange{});
+        visit(&L::addAtFocus, AnyValue{});
+        visit(&L::addAtBottom, AnyValue{});
+        visit(&L::focusMode, AnyValue{});
+        visit(&L::backColour, AnyValue{});
+        visit(&L::textColour, AnyValue{});
+        visit(&L::focusedBackColour, AnyValue{});
+        visit(&L::focusedTextColour, AnyValue{});
+        visit(&L::name, AnyValue{});
+        visit(&L::lineBreakMark, AnyValue{});
+        visit(&L::fileName, AnyValue{});
+        visit(&L::fontName, AnyValue{});
     }
 };

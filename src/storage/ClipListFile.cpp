@@ -1,15 +1,15 @@
 #include "storage/ClipListFile.h"
 
-#include "model/ItemControl.h"
-#include "model/ListOb.h"
+#include "model/ListItems.h"
+#include "model/ClipList.h"
 #include "model/ProgramTexts.h"
 #include "storage/ClipListFieldList.h"
 #include "storage/Cp932Codec.h"
 #include "storage/FieldIO.h"
 #include "storage/RecordFileHeader.h"
-#include "storage/spgFileCon.h"
-#include "storage/spgGetCheck.h"
-#include "storage/spgSetCheck.h"
+#include "storage/RecordFile.h"
+#include "storage/CheckedBlockReader.h"
+#include "storage/CheckedBlockWriter.h"
 
 #include <QIODevice>
 
@@ -69,15 +69,15 @@ QString *fieldOf(ClipListContent &content, qint16 field, qint16 item)
 {
     ClipListOptions &o = content.options;
     switch (field) {
-    case ClipListFile::ListName: return item == -1 ? &o.loName : nullptr;
-    case ClipListFile::LineBreakText: return item == -1 ? &o.ReturnLetter : nullptr;
-    case ClipListFile::FilePath: return item == -1 ? &o.fiName : nullptr;
-    case ClipListFile::Font: return item == -1 ? &o.FontName : nullptr;
+    case ClipListFile::ListName: return item == -1 ? &o.name : nullptr;
+    case ClipListFile::LineBreakText: return item == -1 ? &o.lineBreakMark : nullptr;
+    case ClipListFile::FilePath: return item == -1 ? &o.fileName : nullptr;
+    case ClipListFile::Font: return item == -1 ? &o.fontName : nullptr;
     case ClipListFile::ItemText:
     case ClipListFile::ItemName:
         if (item < 0 || size_t(item) >= content.items.size())
             return nullptr;
-        return field == ClipListFile::ItemText ? &content.items[size_t(item)].ioWords : &content.items[size_t(item)].ioName;
+        return field == ClipListFile::ItemText ? &content.items[size_t(item)].text : &content.items[size_t(item)].name;
     default: return nullptr;
     }
 }
@@ -86,66 +86,66 @@ std::vector<SupplementEntry> supplementFor(const ClipListContent &content)
 {
     std::vector<SupplementEntry> entries;
     const ClipListOptions &o = content.options;
-    const QString *listFields[] = {&o.loName, &o.ReturnLetter, &o.fiName, &o.FontName};
+    const QString *listFields[] = {&o.name, &o.lineBreakMark, &o.fileName, &o.fontName};
     for (qint16 field = 0; field < 4; ++field) {
         if (losesCharacters(*listFields[field]))
             entries.push_back({field, -1, *listFields[field]});
     }
     for (size_t i = 0; i < content.items.size(); ++i) {
-        if (losesCharacters(content.items[i].ioWords))
-            entries.push_back({ClipListFile::ItemText, qint16(i), content.items[i].ioWords});
-        if (losesCharacters(content.items[i].ioName))
-            entries.push_back({ClipListFile::ItemName, qint16(i), content.items[i].ioName});
+        if (losesCharacters(content.items[i].text))
+            entries.push_back({ClipListFile::ItemText, qint16(i), content.items[i].text});
+        if (losesCharacters(content.items[i].name))
+            entries.push_back({ClipListFile::ItemName, qint16(i), content.items[i].name});
     }
     return entries;
 }
 
-void writeSupplement(spgFileCon &Fee, const std::vector<SupplementEntry> &entries)
+void writeSupplement(RecordFile &file, const std::vector<SupplementEntry> &entries)
 {
-    const qint64 start = Fee.position();
-    Fee.setIntB(TagFirst);
-    Fee.setIntB(TagSecond);
-    Fee.setLonB(qint32(entries.size()));
+    const qint64 start = file.position();
+    file.writeInt16(TagFirst);
+    file.writeInt16(TagSecond);
+    file.writeInt32(qint32(entries.size()));
     for (const SupplementEntry &e : entries) {
-        Fee.setIntB(e.field);
-        Fee.setIntB(e.item);
-        Fee.setLonB(qint32(e.text.size()));
+        file.writeInt16(e.field);
+        file.writeInt16(e.item);
+        file.writeInt32(qint32(e.text.size()));
         for (QChar c : e.text)
-            Fee.setIntB(qint16(c.unicode()));
+            file.writeInt16(qint16(c.unicode()));
     }
-    Fee.setLonB(qint32(Fee.position() - start + 4));
+    file.writeInt32(qint32(file.position() - start + 4));
 }
 
 // Applies a supplement that is whole and matches what the file says in code page 932;
 // anything else is ignored, so a supplement can never make a file unreadable.
-void applySupplement(spgFileCon &Fee, ClipListContent &content)
+void applySupplement(RecordFile &file, ClipListContent &content)
 {
-    const qint64 start = Fee.position();
-    if (Fee.size() - (start - 1) < SupplementMinimum)
+    const qint64 start = file.position();
+    if (file.size() - (start - 1) < SupplementMinimum)
         return;
-    if (Fee.getIntB() != TagFirst || Fee.getIntB() != TagSecond)
+    if (file.readInt16() != TagFirst || file.readInt16() != TagSecond)
         return;
-    const qint32 count = Fee.getLonB();
+    const qint32 count = file.readInt32();
     // Every entry takes at least eight bytes.
-    if (count < 1 || qint64(count) * 8 > Fee.size() - (Fee.position() - 1))
+    if (count < 1 || qint64(count) * 8 > file.size() - (file.position() - 1))
         return;
     std::vector<SupplementEntry> entries;
     for (qint32 n = 0; n < count; ++n) {
         SupplementEntry e;
-        e.field = Fee.getIntB();
-        e.item = Fee.getIntB();
-        const qint32 units = Fee.getLonB();
-        if (units < 0 || qint64(units) * 2 > Fee.size() - (Fee.position() - 1))
+        e.field = file.readInt16();
+        e.item = file.readInt16();
+        const qint32 units = file.readInt32();
+        if (units < 0 || qint64(units) * 2 > file.size() - (file.position() - 1))
             return;
         e.text = QString(units, Qt::Uninitialized);
         for (qint32 u = 0; u < units; ++u)
-            e.text[u] = QChar(quint16(Fee.getIntB()));
-        if (!Fee.intact())
+            e.text[u] = QChar(quint16(file.readInt16()));
+        if (!file.intact())
             return;
         entries.push_back(std::move(e));
     }
-    const qint32 length = Fee.getLonB();
-    if (!Fee.intact() || Fee.position() - 1 != Fee.size() || length != Fee.position() - start)
+    const qint32 length = file.readInt32();
+    if (!file.intact() || file.position() - 1 != file.size() || length != file.position() - start)
         return;
     for (const SupplementEntry &e : entries) {
         const QString *stored = fieldOf(content, e.field, e.item);
@@ -158,38 +158,38 @@ void applySupplement(spgFileCon &Fee, ClipListContent &content)
 
 } // namespace
 
-ClipListOptions ClipListOptions::of(const ListOb &list)
+ClipListOptions ClipListOptions::of(const ClipList &list)
 {
     ClipListOptions o;
     ClipListFieldList{}([&](auto option, auto) { o.*option = list.*option; });
     return o;
 }
 
-void ClipListOptions::applyTo(ListOb &list) const
+void ClipListOptions::applyTo(ClipList &list) const
 {
     ClipListFieldList{}([&](auto option, auto) { list.*option = this->*option; });
 }
 
 ClipListFile::ReadResult ClipListFile::read(const QString &path)
 {
-    spgFileCon Fee;
-    const bool opened = Fee.openByForOpen(path);
-    return readFrom(Fee, opened);
+    RecordFile file;
+    const bool opened = file.openForRead(path);
+    return readFrom(file, opened);
 }
 
 ClipListFile::ReadResult ClipListFile::read(QIODevice &device)
 {
-    spgFileCon Fee;
-    const bool opened = Fee.openDeviceForOpen(device);
-    return readFrom(Fee, opened);
+    RecordFile file;
+    const bool opened = file.openDeviceForRead(device);
+    return readFrom(file, opened);
 }
 
-ClipListFile::ReadResult ClipListFile::readFrom(spgFileCon &Fee, bool opened)
+ClipListFile::ReadResult ClipListFile::readFrom(RecordFile &file, bool opened)
 {
     ReadResult result;
     try {
         if (opened)
-            result = readContent(Fee);
+            result = readContent(file);
     } catch (const std::bad_alloc &) {
         // Whatever was taken goes: the list is left as it was.
         result = {};
@@ -198,18 +198,18 @@ ClipListFile::ReadResult ClipListFile::readFrom(spgFileCon &Fee, bool opened)
         return result;
     }
     // A read that failed says nothing about the content: tell why rather than call it damaged.
-    if (!opened || Fee.unreadable()) {
+    if (!opened || file.unreadable()) {
         result = {};
         result.status = Status::Unreadable;
-        result.reason = Fee.errorString();
+        result.reason = file.errorString();
     }
     return result;
 }
 
-ClipListFile::ReadResult ClipListFile::readContent(spgFileCon &Fee)
+ClipListFile::ReadResult ClipListFile::readContent(RecordFile &file)
 {
     ReadResult result;
-    switch (RecordFileHeader::read(Fee, titleText(), FormatVersion)) {
+    switch (RecordFileHeader::read(file, titleText(), FormatVersion)) {
     case RecordFileHeader::Accepted: break;
     case RecordFileHeader::OlderFormat: result.status = Status::OlderFormat; return result;
     case RecordFileHeader::NewerFormat: result.status = Status::NewerFormat; return result;
@@ -218,80 +218,80 @@ ClipListFile::ReadResult ClipListFile::readContent(spgFileCon &Fee)
 
     result.status = Status::DamagedItems;
     ClipListOptions &o = result.content.options;
-    FieldIO::readAll(Fee, o, ClipListFieldList{});
-    if (!Fee.intact() || !FieldIO::allChecked(o, ClipListFieldList{}))
+    FieldIO::readAll(file, o, ClipListFieldList{});
+    if (!file.intact() || !FieldIO::allChecked(o, ClipListFieldList{}))
         return result;
 
     qint16 last = 0;
-    if (!spgGetCheck::getUBData(Fee, last) || last < -1)
+    if (!CheckedBlockReader::beginBlock(file, last) || last < -1)
         return result;
     // The items must end exactly where the block says it ends; a damaged string count that still
     // fits the file shows here.
-    const qint64 itemsStart = Fee.position();
-    Fee.setPosition(itemsStart - 4);
-    const qint64 blockEnd = Fee.getLonB();
+    const qint64 itemsStart = file.position();
+    file.setPosition(itemsStart - 4);
+    const qint64 blockEnd = file.readInt32();
     // Every item takes at least eight bytes (two string counts): a count the file cannot hold is damage.
-    if ((qint64(last) + 1) * 8 > Fee.size() - (Fee.position() - 1))
+    if ((qint64(last) + 1) * 8 > file.size() - (file.position() - 1))
         return result;
     result.content.items.reserve(size_t(last + 1));
     for (qint32 n = 0; n <= last; ++n) {
-        ItemOb item;
-        item.ioWords = Fee.getSenBEx();
-        item.ioName = Fee.getSenBEx();
-        if (!Fee.intact())
+        ClipItem item;
+        item.text = file.readString();
+        item.name = file.readString();
+        if (!file.intact())
             return result;
         result.content.items.push_back(std::move(item));
     }
-    if (Fee.position() != blockEnd)
+    if (file.position() != blockEnd)
         return result;
-    spgGetCheck::getUBDataCheck(Fee);
-    if (!Fee.intact())
+    CheckedBlockReader::finishBlock(file);
+    if (!file.intact())
         return result;
-    applySupplement(Fee, result.content);
+    applySupplement(file, result.content);
     result.status = Status::Loaded;
     return result;
 }
 
-void ClipListFile::writeTo(spgFileCon &Fee, const ClipListContent &content)
+void ClipListFile::writeTo(RecordFile &file, const ClipListContent &content)
 {
-    RecordFileHeader::write(Fee, titleText(), FormatVersion);
+    RecordFileHeader::write(file, titleText(), FormatVersion);
     const ClipListOptions &o = content.options;
-    FieldIO::writeAll(Fee, o, ClipListFieldList{});
+    FieldIO::writeAll(file, o, ClipListFieldList{});
 
-    spgSetCheck block;
-    block.setUBData(Fee, qint16(content.items.size() - 1));
-    for (const ItemOb &item : content.items) {
-        Fee.setSenBEx(item.ioWords);
-        Fee.setSenBEx(item.ioName);
+    CheckedBlockWriter block;
+    block.begin(file, qint16(content.items.size() - 1));
+    for (const ClipItem &item : content.items) {
+        file.writeString(item.text);
+        file.writeString(item.name);
     }
-    block.setUBDataCheck(Fee);
+    block.finish(file);
 
     const std::vector<SupplementEntry> supplement = supplementFor(content);
     if (!supplement.empty())
-        writeSupplement(Fee, supplement);
+        writeSupplement(file, supplement);
 }
 
 bool ClipListFile::write(const QString &path, const ClipListContent &content, QString *error)
 {
-    spgFileCon Fee;
-    return finishWrite(Fee, Fee.openByForSave(path), content, error);
+    RecordFile file;
+    return finishWrite(file, file.openForSave(path), content, error);
 }
 
 bool ClipListFile::write(QIODevice &device, const ClipListContent &content, QString *error)
 {
-    spgFileCon Fee;
-    return finishWrite(Fee, Fee.openDeviceForSave(device), content, error);
+    RecordFile file;
+    return finishWrite(file, file.openDeviceForSave(device), content, error);
 }
 
-bool ClipListFile::finishWrite(spgFileCon &Fee, bool opened, const ClipListContent &content, QString *error)
+bool ClipListFile::finishWrite(RecordFile &file, bool opened, const ClipListContent &content, QString *error)
 {
     if (opened) {
-        writeTo(Fee, content);
-        if (Fee.closeBy())
+        writeTo(file, content);
+        if (file.close())
             return true;
     }
     if (error)
-        *error = Fee.errorString();
+        *error = file.errorString();
     return false;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ItemOb.h"
+#include "model/ClipItem.h"
 #include "model/ListOptions.h"
 #include "model/ModelTypes.h"
 
@@ -9,20 +9,20 @@
 #include <vector>
 
 class QIODevice;
-class ListOb;
-class spgFileCon;
+class ClipList;
+class RecordFile;
 
 // The stored options of one clip list (the others stay as they are when a file is opened); which
 // options a file stores, and in what order, is ClipListFieldList.
 struct ClipListOptions : ListOptions {
-    static ClipListOptions of(const ListOb &list);
-    void applyTo(ListOb &list) const;
+    static ClipListOptions of(const ClipList &list);
+    void applyTo(ClipList &list) const;
 };
 
 // A whole clip list as a file holds it: its options and its items in item-number order.
 struct ClipListContent {
     ClipListOptions options;
-    std::vector<ItemOb> items;
+    std::vector<ClipItem> items;
 };
 
 // The clip-list file (.qkp). A file is read and checked completely before anyone uses what it
@@ -65,8 +65,8 @@ public:
     static QString writeErrorText(const QString &path, const QString &reason, const QString &crLf);
 
 private:
-    static ReadResult readFrom(spgFileCon &Fee, bool opened);
-    static ReadResult readContent(spgFileCon &Fee);
-    static void writeTo(spgFileCon &Fee, const ClipListContent &content);
-    static bool finishWrite(spgFileCon &Fee, bool opened, const ClipListContent &content, QString *error);
+    static ReadResult readFrom(RecordFile &file, bool opened);
+    static ReadResult readContent(RecordFile &file);
+    static void writeTo(RecordFile &file, const ClipListContent &content);
+    static bool finishWrite(RecordFile &file, bool opened, const ClipListContent &content, QString *error);
 };

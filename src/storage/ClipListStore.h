@@ -3,14 +3,14 @@
 #include <QString>
 
 class MessageBoxPort;
-class QKPRGrobal;
+class ProgramState;
 
 // Opens clip-list files into lists and saves lists into files, telling the user when that fails.
 // A file that cannot be read completely leaves the list, its options and its rows as they were;
 // a save that fails leaves the previous file and the list's file name as they were.
 class ClipListStore {
 public:
-    ClipListStore(QKPRGrobal &grobal, MessageBoxPort &messages) : m_grobal(grobal), m_messages(messages) {}
+    ClipListStore(ProgramState &state, MessageBoxPort &messages) : m_state(state), m_messages(messages) {}
 
     // Whether every failure message names the file. The damaged-items message does not by itself,
     // which leaves the user guessing when several files are opened at once.
@@ -23,6 +23,6 @@ public:
     bool WriteListFile(const QString &path, qint16 list);
 
 private:
-    QKPRGrobal &m_grobal;
+    ProgramState &m_state;
     MessageBoxPort &m_messages;
 };

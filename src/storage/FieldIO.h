@@ -1,34 +1,34 @@
 #pragma once
 
-#include "storage/spgFileCon.h"
+#include "storage/RecordFile.h"
 
 // Reads and writes the fields a field list names, each in the record type of its C++ type:
 // bool as BooB, 16-bit as IntB, 32-bit as LonB, float as SinB, strings as SenBEx.
 namespace FieldIO {
 
-inline void read(spgFileCon &Fee, bool &value) { value = Fee.getBooB(); }
-inline void read(spgFileCon &Fee, qint16 &value) { value = Fee.getIntB(); }
-inline void read(spgFileCon &Fee, qint32 &value) { value = Fee.getLonB(); }
-inline void read(spgFileCon &Fee, float &value) { value = Fee.getSinB(); }
-inline void read(spgFileCon &Fee, QString &value) { value = Fee.getSenBEx(); }
+inline void read(RecordFile &file, bool &value) { value = file.readBool(); }
+inline void read(RecordFile &file, qint16 &value) { value = file.readInt16(); }
+inline void read(RecordFile &file, qint32 &value) { value = file.readInt32(); }
+inline void read(RecordFile &file, float &value) { value = file.readFloat(); }
+inline void read(RecordFile &file, QString &value) { value = file.readString(); }
 
-inline void write(spgFileCon &Fee, bool value) { Fee.setBooB(value); }
-inline void write(spgFileCon &Fee, qint16 value) { Fee.setIntB(value); }
-inline void write(spgFileCon &Fee, qint32 value) { Fee.setLonB(value); }
-inline void write(spgFileCon &Fee, float value) { Fee.setSinB(value); }
-inline void write(spgFileCon &Fee, const QString &value) { Fee.setSenBEx(value); }
+inline void write(RecordFile &file, bool value) { file.writeBool(value); }
+inline void write(RecordFile &file, qint16 value) { file.writeInt16(value); }
+inline void write(RecordFile &file, qint32 value) { file.writeInt32(value); }
+inline void write(RecordFile &file, float value) { file.writeFloat(value); }
+inline void write(RecordFile &file, const QString &value) { file.writeString(value); }
 
 // `each(visit)` calls visit(member, check) for every field, in file order.
 template <typename Record, typename Each>
-void readAll(spgFileCon &Fee, Record &into, Each each)
+void readAll(RecordFile &file, Record &into, Each each)
 {
-    each([&](auto member, auto) { read(Fee, into.*member); });
+    each([&](auto member, auto) { read(file, into.*member); });
 }
 
 template <typename Record, typename Each>
-void writeAll(spgFileCon &Fee, const Record &from, Each each)
+void writeAll(RecordFile &file, const Record &from, Each each)
 {
-    each([&](auto member, auto) { write(Fee, from.*member); });
+    each([&](auto member, auto) { write(file, from.*member); });
 }
 
 // Takes each field of `read` that passes its check; the others keep what `into` holds.

@@ -1,15 +1,15 @@
 #include "storage/ListFigures.h"
 
-#include "model/ItemControl.h"
+#include "model/ListItems.h"
 #include "storage/Cp932Codec.h"
 
-ListFigures ListFigures::of(ItemControl &items)
+ListFigures ListFigures::of(ListItems &items)
 {
     const Cp932Codec &codec = Cp932Codec::instance();
     ListFigures figures;
-    figures.items = items.UB();
-    for (qint16 item = 0; item < items.UB(); ++item) {
-        const QString &text = items.icItemOb(item).ioWords;
+    figures.items = items.count();
+    for (qint16 item = 0; item < items.count(); ++item) {
+        const QString &text = items.at(item).text;
         figures.characters += text.size();
         qint64 bytes = text.size();
         // A character without a code page form is written as "?", one byte.

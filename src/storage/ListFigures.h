@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class ItemControl;
+class ListItems;
 
 // What the list information dialog tells about a list: its item count, its characters (UTF-16
 // code units) and the bytes its texts take in code page 932, as a clip-list file holds them.
@@ -12,7 +12,7 @@ struct ListFigures {
     qint64 bytes = 0;
 
     // Counted character by character: no encoded copy of any text is made.
-    static ListFigures of(ItemControl &items);
+    static ListFigures of(ListItems &items);
     // 1234567 as "1,234,567".
     static QString withCommas(qint64 number);
 };

@@ -1,7 +1,7 @@
 #include "storage/MainWindowSettings.h"
 
 #include "storage/WindowPlacement.h"
-#include "storage/spgFileCon.h"
+#include "storage/RecordFile.h"
 
 void MainWindowSettings::setFactory(const QRect &desktop)
 {
@@ -11,23 +11,23 @@ void MainWindowSettings::setFactory(const QRect &desktop)
     Top = corner.y();
 }
 
-void MainWindowSettings::LoadUtilQKPRBase(spgFileCon &Fee, bool Version, const QRect &desktop)
+void MainWindowSettings::read(RecordFile &file, bool headerAccepted, const QRect &desktop)
 {
-    if (!Version) {
+    if (!headerAccepted) {
         setFactory(desktop);
         return;
     }
     MainWindowSettings read;
-    read.MenuExpress = Fee.getBooB();
-    read.TopZOrder = Fee.getBooB();
-    read.StopGo = Fee.getBooB();
-    read.ToolControl = Fee.getBooB();
-    read.WindowState = Fee.getIntB();
-    read.Left = Fee.getLonB();
-    read.Top = Fee.getLonB();
-    read.Width = Fee.getLonB();
-    read.Height = Fee.getLonB();
-    if (!Fee.intact()) {
+    read.MenuExpress = file.readBool();
+    read.TopZOrder = file.readBool();
+    read.StopGo = file.readBool();
+    read.ToolControl = file.readBool();
+    read.WindowState = file.readInt16();
+    read.Left = file.readInt32();
+    read.Top = file.readInt32();
+    read.Width = file.readInt32();
+    read.Height = file.readInt32();
+    if (!file.intact()) {
         setFactory(desktop);
         return;
     }
@@ -41,15 +41,15 @@ void MainWindowSettings::LoadUtilQKPRBase(spgFileCon &Fee, bool Version, const Q
     *this = read;
 }
 
-void MainWindowSettings::UQKPRbaseOutofUtility(spgFileCon &Fee) const
+void MainWindowSettings::write(RecordFile &file) const
 {
-    Fee.setBooB(MenuExpress);
-    Fee.setBooB(TopZOrder);
-    Fee.setBooB(StopGo);
-    Fee.setBooB(ToolControl);
-    Fee.setIntB(WindowState);
-    Fee.setLonB(Left);
-    Fee.setLonB(Top);
-    Fee.setLonB(Width);
-    Fee.setLonB(Height);
+    file.writeBool(MenuExpress);
+    file.writeBool(TopZOrder);
+    file.writeBool(StopGo);
+    file.writeBool(ToolControl);
+    file.writeInt16(WindowState);
+    file.writeInt32(Left);
+    file.writeInt32(Top);
+    file.writeInt32(Width);
+    file.writeInt32(Height);
 }

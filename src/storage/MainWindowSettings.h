@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QtGlobal>
 
-class spgFileCon;
+class RecordFile;
 
 // What the main window remembers between runs: its four switches, whether it was maximised, and
 // its normal-size rectangle in pixels. The window reads these at start-up and fills them in
@@ -28,11 +28,11 @@ struct MainWindowSettings {
 
     // The first-run values: every switch on except TopZOrder, normal, 307 x 215 centred on the desktop.
     void setFactory(const QRect &desktop);
-    // Reads the section when Version is true and keeps the rectangle on the desktop; otherwise, or
+    // Reads the section when headerAccepted is true and keeps the rectangle on the desktop; otherwise, or
     // when the section is damaged or cut short, takes the factory values. A state other than
     // normal or maximised, or a size that is not positive, takes its factory value.
-    void LoadUtilQKPRBase(spgFileCon &Fee, bool Version, const QRect &desktop);
-    void UQKPRbaseOutofUtility(spgFileCon &Fee) const;
+    void read(RecordFile &file, bool headerAccepted, const QRect &desktop);
+    void write(RecordFile &file) const;
 
     bool operator==(const MainWindowSettings &) const = default;
 };

@@ -1,21 +1,21 @@
 #include "storage/MiniWindowSettings.h"
 
-#include "storage/spgFileCon.h"
+#include "storage/RecordFile.h"
 
-void MiniWindowSettings::LoadUtilQKPRmin(spgFileCon &Fee, bool Version)
+void MiniWindowSettings::read(RecordFile &file, bool headerAccepted)
 {
     MiniWindowSettings read;
-    if (Version) {
-        read.RestPosX = Fee.getLonB();
-        read.RestPosY = Fee.getLonB();
-        if (!Fee.intact())
+    if (headerAccepted) {
+        read.RestPosX = file.readInt32();
+        read.RestPosY = file.readInt32();
+        if (!file.intact())
             read = MiniWindowSettings();
     }
     *this = read;
 }
 
-void MiniWindowSettings::UQKPRminOutofUtility(spgFileCon &Fee) const
+void MiniWindowSettings::write(RecordFile &file) const
 {
-    Fee.setLonB(RestPosX);
-    Fee.setLonB(RestPosY);
+    file.writeInt32(RestPosX);
+    file.writeInt32(RestPosY);
 }

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-class spgFileCon;
+class RecordFile;
 
 // What the mini window remembers between runs: the main window's left and top as the last
 // restore from the mini window set them, in pixels; -1 and -1 before any restore.
@@ -10,10 +10,10 @@ struct MiniWindowSettings {
     qint32 RestPosX = -1;
     qint32 RestPosY = -1;
 
-    // Reads the section when Version is true; otherwise, or when the section is damaged or cut
+    // Reads the section when headerAccepted is true; otherwise, or when the section is damaged or cut
     // short, takes the factory values.
-    void LoadUtilQKPRmin(spgFileCon &Fee, bool Version);
-    void UQKPRminOutofUtility(spgFileCon &Fee) const;
+    void read(RecordFile &file, bool headerAccepted);
+    void write(RecordFile &file) const;
 
     bool operator==(const MiniWindowSettings &) const = default;
 };

@@ -1,21 +1,21 @@
 #include "storage/RecordFileHeader.h"
 
-#include "storage/spgFileCon.h"
+#include "storage/RecordFile.h"
 
-RecordFileHeader::Status RecordFileHeader::read(spgFileCon &Fee, QStringView title, qint16 formatVersion)
+RecordFileHeader::Status RecordFileHeader::read(RecordFile &file, QStringView title, qint16 formatVersion)
 {
-    Fee.getIntB();
-    Fee.getIntB();
-    Fee.getIntB();
+    file.readInt16();
+    file.readInt16();
+    file.readInt16();
     for (const QString &expected : {makerText(), title.toString()}) {
         QString found;
-        if (!Fee.getSenBCk(StringLimit, found))
+        if (!file.readStringUpTo(StringLimit, found))
             return Broken;
         if (found != expected)
             return Broken;
     }
-    const qint16 version = Fee.getIntB();
-    if (!Fee.intact())
+    const qint16 version = file.readInt16();
+    if (!file.intact())
         return Broken;
     if (version < formatVersion)
         return OlderFormat;
@@ -24,12 +24,12 @@ RecordFileHeader::Status RecordFileHeader::read(spgFileCon &Fee, QStringView tit
     return Accepted;
 }
 
-void RecordFileHeader::write(spgFileCon &Fee, QStringView title, qint16 formatVersion)
+void RecordFileHeader::write(RecordFile &file, QStringView title, qint16 formatVersion)
 {
-    Fee.setIntB(ProgramMajor);
-    Fee.setIntB(ProgramMinor);
-    Fee.setIntB(ProgramRevision);
-    Fee.setSenBEx(makerText());
-    Fee.setSenBEx(title);
-    Fee.setIntB(formatVersion);
+    file.writeInt16(ProgramMajor);
+    file.writeInt16(ProgramMinor);
+    file.writeInt16(ProgramRevision);
+    file.writeString(makerText());
+    file.writeString(title);
+    file.writeInt16(formatVersion);
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-class spgFileCon;
+class RecordFile;
 
 // The header that the settings file and the clip-list files share: the writing program's version,
 // the maker's string, the file's title string and the format version. With the strings as they
@@ -23,6 +23,6 @@ public:
     // Reads a header and judges it against `title` and `formatVersion`. The program version is
     // not examined. Strings that are too long, damaged or different, and a file that ends before
     // the format version, make the header Broken.
-    static Status read(spgFileCon &Fee, QStringView title, qint16 formatVersion);
-    static void write(spgFileCon &Fee, QStringView title, qint16 formatVersion);
+    static Status read(RecordFile &file, QStringView title, qint16 formatVersion);
+    static void write(RecordFile &file, QStringView title, qint16 formatVersion);
 };

@@ -1,10 +1,10 @@
 #include "storage/SettingsFile.h"
 
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
 #include "storage/SettingsSections.h"
 #include "storage/WindowSettings.h"
-#include "storage/spgFileCon.h"
+#include "storage/RecordFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,26 +31,26 @@ QString SettingsFile::location(const QString &programFolder)
     return pathIn(config);
 }
 
-SettingsFile::SettingsFile(UtilityGrobal &grobal, UtilityFirstList &firstList, WindowSettings &windows)
-    : m_grobal(grobal), m_firstList(firstList), m_windows(windows)
+SettingsFile::SettingsFile(GlobalSettings &state, NewListDefaults &firstList, WindowSettings &windows)
+    : m_state(state), m_firstList(firstList), m_windows(windows)
 {
 }
 
-RecordFileHeader::Status SettingsFile::ReadUtilHeader(spgFileCon &Fee)
+RecordFileHeader::Status SettingsFile::readHeader(RecordFile &file)
 {
-    return RecordFileHeader::read(Fee, titleText(), FormatVersion);
+    return RecordFileHeader::read(file, titleText(), FormatVersion);
 }
 
-void SettingsFile::WriteUtilHeader(spgFileCon &Fee)
+void SettingsFile::writeHeader(RecordFile &file)
 {
-    RecordFileHeader::write(Fee, titleText(), FormatVersion);
+    RecordFileHeader::write(file, titleText(), FormatVersion);
 }
 
 SettingsFile::Found SettingsFile::Started(const QString &path, const QRect &desktop)
 {
-    spgFileCon Fee;
-    const bool opened = Fee.openByForOpen(path);
-    const Found found = load(Fee, opened, desktop);
+    RecordFile file;
+    const bool opened = file.openForRead(path);
+    const Found found = load(file, opened, desktop);
     // Only a file that is not there at all is nothing; one that exists but cannot be opened
     // (no permission, a folder) is kept as it is.
     return !opened && !QFileInfo::exists(path) ? Found::Nothing : found;
@@ -58,41 +58,41 @@ SettingsFile::Found SettingsFile::Started(const QString &path, const QRect &desk
 
 SettingsFile::Found SettingsFile::Started(QIODevice &device, const QRect &desktop)
 {
-    spgFileCon Fee;
-    return load(Fee, Fee.openDeviceForOpen(device), desktop);
+    RecordFile file;
+    return load(file, file.openDeviceForRead(device), desktop);
 }
 
-SettingsFile::Found SettingsFile::load(spgFileCon &Fee, bool opened, const QRect &desktop)
+SettingsFile::Found SettingsFile::load(RecordFile &file, bool opened, const QRect &desktop)
 {
     // A file that cannot be read at all counts as broken: the program starts with factory values.
-    bool Version = false;
+    bool headerAccepted = false;
     try {
-        Version = opened && ReadUtilHeader(Fee) == RecordFileHeader::Accepted;
-        loadSections(Fee, Version, desktop);
+        headerAccepted = opened && readHeader(file) == RecordFileHeader::Accepted;
+        loadSections(file, headerAccepted, desktop);
     } catch (const std::bad_alloc &) {
         // A file no memory is left for cannot be used either: factory values, not a crash.
-        spgFileCon none;
+        RecordFile none;
         loadSections(none, false, desktop);
         return Found::Unusable;
     }
     // An empty file holds nothing worth keeping.
-    const Found found = !opened || Fee.size() > 0 ? (Version && Fee.intact() ? Found::Usable : Found::Unusable)
+    const Found found = !opened || file.size() > 0 ? (headerAccepted && file.intact() ? Found::Usable : Found::Unusable)
                                                   : Found::Nothing;
-    Fee.closeBy();
+    file.close();
     return found;
 }
 
-void SettingsFile::loadSections(spgFileCon &Fee, bool Version, const QRect &desktop)
+void SettingsFile::loadSections(RecordFile &file, bool headerAccepted, const QRect &desktop)
 {
     // Each loader falls back to its factory values once the file has shown damage; as the damage
     // stays recorded, every later section does the same.
-    SettingsSections::LoadUtilGrobal(m_grobal, Fee, Version);
-    SettingsSections::LoadUtilFirst(m_firstList, Fee, Version);
-    m_windows.name.read(Fee, Version);
-    m_windows.text.LoadUtilQKPRtext(Fee, Version);
-    m_windows.listData.read(Fee, Version);
-    m_windows.mini.LoadUtilQKPRmin(Fee, Version);
-    m_windows.main.LoadUtilQKPRBase(Fee, Version, desktop);
+    SettingsSections::readGlobalSettings(m_state, file, headerAccepted);
+    SettingsSections::readNewListDefaults(m_firstList, file, headerAccepted);
+    m_windows.name.read(file, headerAccepted);
+    m_windows.text.read(file, headerAccepted);
+    m_windows.listData.read(file, headerAccepted);
+    m_windows.mini.read(file, headerAccepted);
+    m_windows.main.read(file, headerAccepted, desktop);
 }
 
 bool SettingsFile::Ended(const QString &path, Found &found)
@@ -100,8 +100,8 @@ bool SettingsFile::Ended(const QString &path, Found &found)
     m_error.clear();
     if (found == Found::Unusable && !keepAside(path))
         return false;
-    spgFileCon Fee;
-    if (!write(Fee, Fee.openByForSave(path)))
+    RecordFile file;
+    if (!write(file, file.openForSave(path)))
         return false;
     found = Found::Usable;
     return true;
@@ -123,27 +123,27 @@ bool SettingsFile::keepAside(const QString &path)
 
 bool SettingsFile::Ended(QIODevice &device)
 {
-    spgFileCon Fee;
-    return write(Fee, Fee.openDeviceForSave(device));
+    RecordFile file;
+    return write(file, file.openDeviceForSave(device));
 }
 
-bool SettingsFile::write(spgFileCon &Fee, bool opened)
+bool SettingsFile::write(RecordFile &file, bool opened)
 {
     m_error.clear();
     if (!opened) {
-        m_error = Fee.errorString();
+        m_error = file.errorString();
         return false;
     }
-    WriteUtilHeader(Fee);
-    SettingsSections::UGrobalOutofUtility(m_grobal, Fee);
-    SettingsSections::UFirstOutofUtility(m_firstList, Fee);
-    m_windows.name.write(Fee);
-    m_windows.text.UQKPRtextOutofUtility(Fee);
-    m_windows.listData.write(Fee);
-    m_windows.mini.UQKPRminOutofUtility(Fee);
-    m_windows.main.UQKPRbaseOutofUtility(Fee);
-    if (!Fee.closeBy()) {
-        m_error = Fee.errorString();
+    writeHeader(file);
+    SettingsSections::writeGlobalSettings(m_state, file);
+    SettingsSections::writeNewListDefaults(m_firstList, file);
+    m_windows.name.write(file);
+    m_windows.text.write(file);
+    m_windows.listData.write(file);
+    m_windows.mini.write(file);
+    m_windows.main.write(file);
+    if (!file.close()) {
+        m_error = file.errorString();
         return false;
     }
     return true;

@@ -6,9 +6,9 @@
 #include <QString>
 
 class QIODevice;
-class UtilityFirstList;
-class UtilityGrobal;
-class spgFileCon;
+class NewListDefaults;
+class GlobalSettings;
+class RecordFile;
 struct WindowSettings;
 
 // The settings file QKPRUtil.dat: a header, then the global settings, the new-list defaults, the
@@ -32,7 +32,7 @@ public:
     // cut short, unreadable) is kept aside before it is written over.
     enum class Found { Nothing, Usable, Unusable };
 
-    SettingsFile(UtilityGrobal &grobal, UtilityFirstList &firstList, WindowSettings &windows);
+    SettingsFile(GlobalSettings &state, NewListDefaults &firstList, WindowSettings &windows);
 
     // Reads the file and hands every section to its owner. A missing, empty, cut-short, damaged,
     // older, newer or foreign file gives factory values everywhere (from the first damaged
@@ -50,17 +50,17 @@ public:
     bool Ended(QIODevice &device);
     QString errorString() const { return m_error; }
 
-    static RecordFileHeader::Status ReadUtilHeader(spgFileCon &Fee);
-    static void WriteUtilHeader(spgFileCon &Fee);
+    static RecordFileHeader::Status readHeader(RecordFile &file);
+    static void writeHeader(RecordFile &file);
 
 private:
-    Found load(spgFileCon &Fee, bool opened, const QRect &desktop);
-    void loadSections(spgFileCon &Fee, bool Version, const QRect &desktop);
+    Found load(RecordFile &file, bool opened, const QRect &desktop);
+    void loadSections(RecordFile &file, bool headerAccepted, const QRect &desktop);
     bool keepAside(const QString &path);
-    bool write(spgFileCon &Fee, bool opened);
+    bool write(RecordFile &file, bool opened);
 
-    UtilityGrobal &m_grobal;
-    UtilityFirstList &m_firstList;
+    GlobalSettings &m_state;
+    NewListDefaults &m_firstList;
     WindowSettings &m_windows;
     QString m_error;
 };

@@ -1,47 +1,47 @@
 #include "storage/SettingsSections.h"
 
-#include "model/GrobalFieldList.h"
+#include "model/GlobalSettingFieldList.h"
 #include "model/ListOptionFieldList.h"
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
 #include "storage/FieldIO.h"
 
 namespace {
 const auto defaultFields = [](auto &&visit) { ListOptionFieldList::defaults(visit); };
 } // namespace
 
-void SettingsSections::LoadUtilGrobal(UtilityGrobal &grobal, spgFileCon &Fee, bool Version)
+void SettingsSections::readGlobalSettings(GlobalSettings &state, RecordFile &file, bool headerAccepted)
 {
-    grobal.SetGrobalFactory();
-    if (Version) {
-        UtilGrobal read;
-        FieldIO::readAll(Fee, read, GrobalFieldList{});
-        if (Fee.intact()) {
-            UtilGrobal taken = grobal.copyOut();
-            FieldIO::takeChecked(taken, read, GrobalFieldList{});
-            grobal.copyIn(taken);
+    state.setFactoryValues();
+    if (headerAccepted) {
+        GlobalSettingsCopy read;
+        FieldIO::readAll(file, read, GlobalSettingFieldList{});
+        if (file.intact()) {
+            GlobalSettingsCopy taken = state.copyOut();
+            FieldIO::takeChecked(taken, read, GlobalSettingFieldList{});
+            state.copyIn(taken);
         }
     }
-    grobal.ApplyGrobal();
+    state.applyToWindows();
 }
 
-void SettingsSections::UGrobalOutofUtility(const UtilityGrobal &grobal, spgFileCon &Fee)
+void SettingsSections::writeGlobalSettings(const GlobalSettings &state, RecordFile &file)
 {
-    FieldIO::writeAll(Fee, grobal.copyOut(), GrobalFieldList{});
+    FieldIO::writeAll(file, state.copyOut(), GlobalSettingFieldList{});
 }
 
-void SettingsSections::LoadUtilFirst(UtilityFirstList &firstList, spgFileCon &Fee, bool Version)
+void SettingsSections::readNewListDefaults(NewListDefaults &firstList, RecordFile &file, bool headerAccepted)
 {
-    firstList.SetFirstFactory();
-    if (!Version)
+    firstList.setFactoryValues();
+    if (!headerAccepted)
         return;
-    FirstListFields read;
-    FieldIO::readAll(Fee, read, defaultFields);
-    if (Fee.intact())
-        FieldIO::takeChecked<FirstListFields>(firstList, read, defaultFields);
+    NewListDefaultFields read;
+    FieldIO::readAll(file, read, defaultFields);
+    if (file.intact())
+        FieldIO::takeChecked<NewListDefaultFields>(firstList, read, defaultFields);
 }
 
-void SettingsSections::UFirstOutofUtility(const UtilityFirstList &firstList, spgFileCon &Fee)
+void SettingsSections::writeNewListDefaults(const NewListDefaults &firstList, RecordFile &file)
 {
-    FieldIO::writeAll<FirstListFields>(Fee, firstList, defaultFields);
+    FieldIO::writeAll<NewListDefaultFields>(file, firstList, defaultFields);
 }

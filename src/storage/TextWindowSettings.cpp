@@ -1,19 +1,19 @@
 #include "storage/TextWindowSettings.h"
 
-#include "storage/spgFileCon.h"
+#include "storage/RecordFile.h"
 
-void TextWindowSettings::LoadUtilQKPRtext(spgFileCon &Fee, bool Version)
+void TextWindowSettings::read(RecordFile &file, bool headerAccepted)
 {
     const TextWindowSettings factory;
     TextWindowSettings read;
-    if (Version) {
-        read.NowPosX = Fee.getLonB();
-        read.NowPosY = Fee.getLonB();
-        read.nowPosH = Fee.getLonB();
-        read.nowPosW = Fee.getLonB();
-        read.textLock = Fee.getBooB();
-        read.textVBoth = Fee.getLonB();
-        if (!Fee.intact())
+    if (headerAccepted) {
+        read.NowPosX = file.readInt32();
+        read.NowPosY = file.readInt32();
+        read.nowPosH = file.readInt32();
+        read.nowPosW = file.readInt32();
+        read.textLock = file.readBool();
+        read.textVBoth = file.readInt32();
+        if (!file.intact())
             read = factory;
         if (read.nowPosH <= 0)
             read.nowPosH = factory.nowPosH;
@@ -25,12 +25,12 @@ void TextWindowSettings::LoadUtilQKPRtext(spgFileCon &Fee, bool Version)
     *this = read;
 }
 
-void TextWindowSettings::UQKPRtextOutofUtility(spgFileCon &Fee) const
+void TextWindowSettings::write(RecordFile &file) const
 {
-    Fee.setLonB(NowPosX);
-    Fee.setLonB(NowPosY);
-    Fee.setLonB(nowPosH);
-    Fee.setLonB(nowPosW);
-    Fee.setBooB(textLock);
-    Fee.setLonB(textVBoth);
+    file.writeInt32(NowPosX);
+    file.writeInt32(NowPosY);
+    file.writeInt32(nowPosH);
+    file.writeInt32(nowPosW);
+    file.writeBool(textLock);
+    file.writeInt32(textVBoth);
 }

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-class spgFileCon;
+class RecordFile;
 
 // What the text window remembers between runs: its place as an offset from the main window's
 // top-left corner and its size, in pixels; the display lock; and which text box is in use.
@@ -17,11 +17,11 @@ struct TextWindowSettings {
     bool textLock = false;
     qint32 textVBoth = BothScrollBars;
 
-    // Reads the section when Version is true; otherwise, or when the section is damaged or cut
+    // Reads the section when headerAccepted is true; otherwise, or when the section is damaged or cut
     // short, takes the factory values. A size that is not positive or an unknown text box takes
     // its factory value.
-    void LoadUtilQKPRtext(spgFileCon &Fee, bool Version);
-    void UQKPRtextOutofUtility(spgFileCon &Fee) const;
+    void read(RecordFile &file, bool headerAccepted);
+    void write(RecordFile &file) const;
 
     bool operator==(const TextWindowSettings &) const = default;
 };

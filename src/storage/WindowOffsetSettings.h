@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/spgFileCon.h"
+#include "storage/RecordFile.h"
 
 // What a window placed beside the main window remembers between runs: its top-left corner as an
 // offset from the main window's, in pixels. Each window has its own factory offset.
@@ -9,24 +9,24 @@ struct WindowOffsetSettings {
     qint32 NowPosX = FactoryX;
     qint32 NowPosY = FactoryY;
 
-    // Reads the record when Version is true; otherwise, or when the record is damaged or cut
+    // Reads the record when headerAccepted is true; otherwise, or when the record is damaged or cut
     // short, takes the factory values.
-    void read(spgFileCon &Fee, bool Version)
+    void read(RecordFile &file, bool headerAccepted)
     {
         WindowOffsetSettings read;
-        if (Version) {
-            read.NowPosX = Fee.getLonB();
-            read.NowPosY = Fee.getLonB();
-            if (!Fee.intact())
+        if (headerAccepted) {
+            read.NowPosX = file.readInt32();
+            read.NowPosY = file.readInt32();
+            if (!file.intact())
                 read = WindowOffsetSettings();
         }
         *this = read;
     }
 
-    void write(spgFileCon &Fee) const
+    void write(RecordFile &file) const
     {
-        Fee.setLonB(NowPosX);
-        Fee.setLonB(NowPosY);
+        file.writeInt32(NowPosX);
+        file.writeInt32(NowPosY);
     }
 
     bool operator==(const WindowOffsetSettings &) const = default;

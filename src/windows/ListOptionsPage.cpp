@@ -1,9 +1,9 @@
 #include "windows/ListOptionsPage.h"
 
 #include "model/SettingRanges.h"
-#include "model/UtilListOb.h"
+#include "model/ListOptionsCopy.h"
 #include "windows/ColourSample.h"
-#include "windows/UtilityValidator.h"
+#include "windows/SettingsValidator.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -96,9 +96,9 @@ ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), 
     grid->addWidget(MaxUpper, row++, 2);
     connect(MaxUpper, &QCheckBox::toggled, UpperNum, &QWidget::setDisabled);
 
-    ReturnLetter = named(new QLineEdit, suffixed("ReturnLetter"));
-    grid->addWidget(buddyLabel(QStringLiteral("改行文字(&R):"), ReturnLetter), row, 0);
-    grid->addWidget(ReturnLetter, row++, 1);
+    lineBreakMark = named(new QLineEdit, suffixed("lineBreakMark"));
+    grid->addWidget(buddyLabel(QStringLiteral("改行文字(&R):"), lineBreakMark), row, 0);
+    grid->addWidget(lineBreakMark, row++, 1);
 
     WayAddSel = named(new QComboBox, suffixed("WayAddSel"));
     WayAddSel->addItems({QStringLiteral("ﾘｽﾄの上から追加"), QStringLiteral("ﾘｽﾄの下から追加")});
@@ -113,29 +113,29 @@ ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), 
     grid->setRowStretch(row, 1);
 }
 
-void ListOptionsPage::fill(const UtilListOb &options)
+void ListOptionsPage::fill(const ListOptionsCopy &options)
 {
     if (FirstName)
-        FirstName->setText(options.loNameDef);
-    FontNamee->setText(options.FontNameDef);
-    FontSizee->setText(QString::number(options.FontSizeDef));
-    const Colour colours[4] = {options.BackClrFcsDef, options.ForeClrFcsDef, options.BackClrDef, options.ForeClrDef};
+        FirstName->setText(options.nameDefault);
+    FontNamee->setText(options.fontNameDefault);
+    FontSizee->setText(QString::number(options.fontSizeDefault));
+    const Colour colours[4] = {options.focusedBackColourDefault, options.focusedTextColourDefault, options.backColourDefault, options.textColourDefault};
     for (int i = 0; i < 4; ++i)
         SetColors[i]->setColour(colours[i]);
-    LetterExp[options.ioSFLGDef ? 1 : 0]->setChecked(true);
-    ExpLetter[0]->setText(QString::number(options.ioSLengthDef));
-    ExpLetter[1]->setText(QString::number(options.ioSWidthDef));
-    LetterCount->setChecked(options.LenNumDef);
-    UpperNum->setText(QString::number(options.UpperCountDef));
-    MaxUpper->setChecked(options.UpperCountDef == SettingRanges::ItemLimitMax);
+    LetterExp[options.captionByWidthDefault ? 1 : 0]->setChecked(true);
+    ExpLetter[0]->setText(QString::number(options.captionLengthDefault));
+    ExpLetter[1]->setText(QString::number(options.captionWidthDefault));
+    LetterCount->setChecked(options.showLengthDefault);
+    UpperNum->setText(QString::number(options.itemLimitDefault));
+    MaxUpper->setChecked(options.itemLimitDefault == SettingRanges::ItemLimitMax);
     UpperNum->setDisabled(MaxUpper->isChecked());
-    ReturnLetter->setText(options.returnLetterDef);
-    WayAddSel->setCurrentIndex(options.WayAddDef ? 1 : 0);
-    PosAddSel->setChecked(options.PosAddDef);
-    MovWaySel->setCurrentIndex(options.MovAddDef);
+    lineBreakMark->setText(options.lineBreakMarkDefault);
+    WayAddSel->setCurrentIndex(options.addAtBottomDefault ? 1 : 0);
+    PosAddSel->setChecked(options.addAtFocusDefault);
+    MovWaySel->setCurrentIndex(options.focusModeDefault);
 }
 
-bool ListOptionsPage::store(UtilListOb &options, UtilityValidator &check)
+bool ListOptionsPage::store(ListOptionsCopy &options, SettingsValidator &check)
 {
     using namespace SettingRanges;
     const qint32 lengthMax = m_kind == Kind::Defaults ? CaptionLengthMax : CaptionLengthListMax;
@@ -153,21 +153,21 @@ bool ListOptionsPage::store(UtilListOb &options, UtilityValidator &check)
         limit = *typed;
     }
     if (FirstName)
-        options.loNameDef = FirstName->text();
-    options.FontNameDef = FontNamee->text();
-    options.FontSizeDef = FontSizee->text().toFloat();
-    options.BackClrFcsDef = SetColors[0]->colour();
-    options.ForeClrFcsDef = SetColors[1]->colour();
-    options.BackClrDef = SetColors[2]->colour();
-    options.ForeClrDef = SetColors[3]->colour();
-    options.ioSFLGDef = LetterExp[1]->isChecked();
-    options.ioSLengthDef = qint16(*length);
-    options.ioSWidthDef = *width;
-    options.LenNumDef = LetterCount->isChecked();
-    options.UpperCountDef = qint16(limit);
-    options.returnLetterDef = ReturnLetter->text();
-    options.WayAddDef = WayAddSel->currentIndex() == 1;
-    options.PosAddDef = PosAddSel->isChecked();
-    options.MovAddDef = qint16(MovWaySel->currentIndex());
+        options.nameDefault = FirstName->text();
+    options.fontNameDefault = FontNamee->text();
+    options.fontSizeDefault = FontSizee->text().toFloat();
+    options.focusedBackColourDefault = SetColors[0]->colour();
+    options.focusedTextColourDefault = SetColors[1]->colour();
+    options.backColourDefault = SetColors[2]->colour();
+    options.textColourDefault = SetColors[3]->colour();
+    options.captionByWidthDefault = LetterExp[1]->isChecked();
+    options.captionLengthDefault = qint16(*length);
+    options.captionWidthDefault = *width;
+    options.showLengthDefault = LetterCount->isChecked();
+    options.itemLimitDefault = qint16(limit);
+    options.lineBreakMarkDefault = lineBreakMark->text();
+    options.addAtBottomDefault = WayAddSel->currentIndex() == 1;
+    options.addAtFocusDefault = PosAddSel->isChecked();
+    options.focusModeDefault = qint16(MovWaySel->currentIndex());
     return true;
 }

@@ -9,8 +9,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class UtilityValidator;
-struct UtilListOb;
+class SettingsValidator;
+struct ListOptionsCopy;
 
 // The options of a list, for the new-list defaults (with the list-name box) or for one existing
 // list (with the list selector instead). The controls carry the suffix Pr on the per-list page.
@@ -21,9 +21,9 @@ public:
 
     ListOptionsPage(Kind kind, QWidget *parent = nullptr);
 
-    void fill(const UtilListOb &options);
+    void fill(const ListOptionsCopy &options);
     // Validates every box and, when all pass, stores the page into options.
-    bool store(UtilListOb &options, UtilityValidator &check);
+    bool store(ListOptionsCopy &options, SettingsValidator &check);
 
     QComboBox *ListNameSel = nullptr; // per-list page only
     QPushButton *ListFontChange = nullptr;
@@ -41,7 +41,7 @@ private:
     QLineEdit *ExpLetter[2] = {};
     QCheckBox *LetterCount = nullptr;
     QCheckBox *MaxUpper = nullptr;
-    QLineEdit *ReturnLetter = nullptr;
+    QLineEdit *lineBreakMark = nullptr;
     QComboBox *WayAddSel = nullptr;
     QCheckBox *PosAddSel = nullptr;
     QComboBox *MovWaySel = nullptr;

@@ -1,78 +1,78 @@
 #include "windows/WindowCommands.h"
 
 #include "model/ClipListBox.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "windows/QKPRldata.h"
-#include "windows/QKPRname.h"
-#include "windows/QKPRtext.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "windows/ListInfoDialog.h"
+#include "windows/NamingDialog.h"
+#include "windows/TextWindow.h"
 
-WindowCommands::WindowCommands(QKPRGrobal &grobal, QKPRtext &text, QKPRname &name, QKPRldata &listData)
-    : m_grobal(grobal), m_text(text), m_name(name), m_listData(listData)
+WindowCommands::WindowCommands(ProgramState &state, TextWindow &text, NamingDialog &name, ListInfoDialog &listData)
+    : m_state(state), m_text(text), m_name(name), m_listData(listData)
 {
 }
 
 void WindowCommands::NameList()
 {
-    const qint16 list = m_grobal.getOLx(m_grobal.listExControl().lecListFocus());
+    const qint16 list = m_state.listOfPane(m_state.display().focusedPane());
     m_name.oLx = list;
-    m_name.NameIn = m_grobal.listControl().lcListOb(list).loName;
+    m_name.NameIn = m_state.lists().at(list).name;
     m_name.HeadTitle = QStringLiteral("ﾘｽﾄに名前をつける-") + m_name.NameIn;
-    m_name.Commander = QKPRname::NameList;
+    m_name.Commander = NamingDialog::NameList;
     m_name.ShowName();
 }
 
 void WindowCommands::NameItem()
 {
-    ListExControl &panes = m_grobal.listExControl();
-    const qint16 pane = panes.lecListFocus();
-    const qint16 list = m_grobal.getOLx(pane);
-    ItemControl &items = m_grobal.listControl().lcListOb(list).loItemControl();
-    const qint16 row = panes.lecItemGetFocus(pane);
-    if (items.UB() == 0 || row < 0 || row >= items.UBic())
+    ListDisplay &panes = m_state.display();
+    const qint16 pane = panes.focusedPane();
+    const qint16 list = m_state.listOfPane(pane);
+    ListItems &items = m_state.lists().at(list).items();
+    const qint16 row = panes.focusedRow(pane);
+    if (items.count() == 0 || row < 0 || row >= items.rowCount())
         return;
-    const ItemOb &item = items.icItemOb(items.prooIx(row));
+    const ClipItem &item = items.at(items.itemOfRow(row));
     m_name.cLx = pane;
     m_name.oLx = list;
     m_name.cIx = row;
-    m_name.NameIn = item.ioName;
-    m_name.HeadTitle = QStringLiteral("項目に名前をつける-") + (item.ioName.isEmpty() ? item.ioWords.left(32) : item.ioName);
-    m_name.Commander = QKPRname::NameItem;
+    m_name.NameIn = item.name;
+    m_name.HeadTitle = QStringLiteral("項目に名前をつける-") + (item.name.isEmpty() ? item.text.left(32) : item.name);
+    m_name.Commander = NamingDialog::NameItem;
     m_name.ShowName();
 }
 
 void WindowCommands::ShowItemText()
 {
-    ListExControl &panes = m_grobal.listExControl();
-    const qint16 pane = panes.lecListFocus();
+    ListDisplay &panes = m_state.display();
+    const qint16 pane = panes.focusedPane();
     if (panes.box(pane).listCount() == 0)
         return;
-    TextHandOff &hand = m_grobal.text;
+    TextHandOff &hand = m_state.text;
     if (hand.textVis) {
         m_text.activateWindow();
         return;
     }
-    const qint16 row = panes.lecItemGetFocus(pane);
+    const qint16 row = panes.focusedRow(pane);
     if (row < 0)
         return;
-    const qint16 list = m_grobal.getOLx(pane);
-    ItemControl &items = m_grobal.listControl().lcListOb(list).loItemControl();
-    const qint16 item = items.prooIx(row);
+    const qint16 list = m_state.listOfPane(pane);
+    ListItems &items = m_state.lists().at(list).items();
+    const qint16 item = items.itemOfRow(row);
     hand.textVis = true;
     hand.cLx = pane;
     hand.oLx = list;
     hand.cIx = row;
     hand.oIx = item;
-    hand.Texts = items.icItemOb(item).ioWords;
-    hand.HeadTitle = items.icItemOb(item).ioName;
+    hand.Texts = items.at(item).text;
+    hand.HeadTitle = items.at(item).name;
     m_text.ShowText();
 }
 
 void WindowCommands::ShowListData()
 {
-    m_listData.cLx = m_grobal.listExControl().lecListFocus();
+    m_listData.cLx = m_state.display().focusedPane();
     m_listData.ShowListData();
 }

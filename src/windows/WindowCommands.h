@@ -1,14 +1,14 @@
 #pragma once
 
-class QKPRGrobal;
-class QKPRldata;
-class QKPRname;
-class QKPRtext;
+class ProgramState;
+class ListInfoDialog;
+class NamingDialog;
+class TextWindow;
 
 // The commands that open a secondary window on the focused list or item.
 class WindowCommands {
 public:
-    WindowCommands(QKPRGrobal &grobal, QKPRtext &text, QKPRname &name, QKPRldata &listData);
+    WindowCommands(ProgramState &state, TextWindow &text, NamingDialog &name, ListInfoDialog &listData);
 
     void NameList();
     void NameItem();
@@ -16,8 +16,8 @@ public:
     void ShowListData();
 
 private:
-    QKPRGrobal &m_grobal;
-    QKPRtext &m_text;
-    QKPRname &m_name;
-    QKPRldata &m_listData;
+    ProgramState &m_state;
+    TextWindow &m_text;
+    NamingDialog &m_name;
+    ListInfoDialog &m_listData;
 };

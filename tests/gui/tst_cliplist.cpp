@@ -1,5 +1,5 @@
 // The real list box behind the list-box interface: rows, focus without selection, highlights, colours.
-#include "platform/ClipList.h"
+#include "platform/ListBoxWidget.h"
 #include "platform/WinColour.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@ private slots:
 
 void TestClipList::rowsAtIndexAndEnd()
 {
-    ClipList list;
+    ListBoxWidget list;
     ClipListBox &box = list;
     box.addItem(QStringLiteral("b"));
     QCOMPARE(box.newIndex(), 0);
@@ -40,7 +40,7 @@ void TestClipList::rowsAtIndexAndEnd()
 
 void TestClipList::focusMovesWithoutSelecting()
 {
-    ClipList list;
+    ListBoxWidget list;
     ClipListBox &box = list;
     for (int i = 0; i < 5; ++i)
         box.addItem(QString::number(i));
@@ -54,7 +54,7 @@ void TestClipList::focusMovesWithoutSelecting()
 
 void TestClipList::highlightsAreIndependentOfFocus()
 {
-    ClipList list;
+    ListBoxWidget list;
     ClipListBox &box = list;
     for (int i = 0; i < 6; ++i)
         box.addItem(QString::number(i));
@@ -74,7 +74,7 @@ void TestClipList::highlightsAreIndependentOfFocus()
 
 void TestClipList::coloursAndSystemColours()
 {
-    ClipList list;
+    ListBoxWidget list;
     ClipListBox &box = list;
     box.setColours(0x0000FF, 0xFF0000); // Windows order: red background, blue text
     QCOMPARE(list.palette().color(QPalette::Base), QColor(255, 0, 0));
@@ -87,7 +87,7 @@ void TestClipList::coloursAndSystemColours()
 
 void TestClipList::fontSizeIsKept()
 {
-    ClipList list;
+    ListBoxWidget list;
     ClipListBox &box = list;
     box.setListFont(QStringLiteral("ＭＳ Ｐゴシック"), 12.5f);
     QCOMPARE(box.fontSize(), 12.5f);
@@ -96,14 +96,14 @@ void TestClipList::fontSizeIsKept()
 
 void TestClipList::releaseIsReportedAndRightButtonKeepsSelection()
 {
-    ClipList list;
+    ListBoxWidget list;
     ClipListBox &box = list;
     for (int i = 0; i < 3; ++i)
         box.addItem(QString::number(i));
     list.resize(200, 100);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
-    QSignalSpy released(&list, &ClipList::mouseReleased);
+    QSignalSpy released(&list, &ListBoxWidget::mouseReleased);
     const auto onRow = [&](int row) { return list.visualItemRect(list.item(row)).center(); };
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, onRow(0));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, onRow(1));

@@ -7,17 +7,17 @@
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/PopUpMenu.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/ToolButton.h"
 #include "mainwindow/ToolField.h"
 #include "mainwindow/ToolStrip.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
-#include "platform/ClipList.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
+#include "platform/ListBoxWidget.h"
 
 #include <QAction>
 #include <QMenu>
@@ -31,7 +31,7 @@ struct Program {
         p.start();
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     }
-    ListOb &focused() { return p.root.listCommands().focusedList(); }
+    ClipList &focused() { return p.root.listCommands().focusedList(); }
     QAction *twin(const QString &name) { return p.root.popUpMenu().action(name); }
     // A key as the user types it into the first list, with the menu bar shown or hidden.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers, bool menuBar)
@@ -42,7 +42,7 @@ struct Program {
         QTest::keyClick(p.listAt(0), key, modifiers);
     }
     TestProgram p;
-    QKPRGrobal &grobal = p.grobal();
+    ProgramState &state = p.state();
 };
 } // namespace
 
@@ -98,8 +98,8 @@ private slots:
         w.p.root.listCommands().MakeNewList(); // delete list is offered with two lists
         w.p.fill(0, QStringLiteral("abc"));
         // The toggles of the list settings field trigger the command that changes the state.
-        w.focused().WayAdd = name == "ListUpnu";
-        w.focused().MovAdd = name == "UpDnMovenu" ? 1 : 0;
+        w.focused().addAtBottom = name == "ListUpnu";
+        w.focused().focusMode = name == "UpDnMovenu" ? 1 : 0;
         MainCommands &commands = w.p.root.commands();
         QAction *action = commands.action(name);
         QVERIFY(action);
@@ -139,11 +139,11 @@ private slots:
         QTest::addColumn<int>("movAdd");
         QTest::addColumn<bool>("moveMarked"); // UpDnMovenu; NonMovenu the other way unless left
         QTest::addColumn<bool>("keepMarked");
-        QTest::addColumn<int>("toggled"); // MovAdd after the toggle between 0 and 1
+        QTest::addColumn<int>("toggled"); // focusMode after the toggle between 0 and 1
         QTest::newRow("top, move") << false << false << 0 << true << false << 1;
         QTest::newRow("bottom, at selection, keep") << true << true << 1 << false << true << 0;
-        // Seen last with MovAdd 1: both marks stay as they were; the toggle leaves it too.
-        QTest::newRow("other MovAdd") << true << false << 7 << false << true << 7;
+        // Seen last with focusMode 1: both marks stay as they were; the toggle leaves it too.
+        QTest::newRow("other focusMode") << true << false << 7 << false << true << 7;
     }
     void listMenuMarksFollowTheFocusedList()
     {
@@ -154,11 +154,11 @@ private slots:
         QFETCH(bool, keepMarked);
         QFETCH(int, toggled);
         Program w;
-        w.focused().MovAdd = 1;
+        w.focused().focusMode = 1;
         emit w.p.root.menus().Menunu[0]->aboutToShow();
-        w.focused().WayAdd = wayAdd;
-        w.focused().PosAdd = posAdd;
-        w.focused().MovAdd = qint16(movAdd);
+        w.focused().addAtBottom = wayAdd;
+        w.focused().addAtFocus = posAdd;
+        w.focused().focusMode = qint16(movAdd);
         emit w.p.root.menus().Menunu[0]->aboutToShow();
         QList<bool> marks;
         for (const char *name : {"ListUpnu", "ListDownnu", "ListPositionnu", "UpDnMovenu", "NonMovenu"})
@@ -168,10 +168,10 @@ private slots:
         w.p.root.popUpMenu().PopUpMenuState();
         QCOMPARE(w.twin("popListDownnu")->isChecked(), wayAdd);
         QCOMPARE(w.twin("popNonMovenu")->isChecked(), keepMarked);
-        w.p.root.listCommands().ChangeMovAdd(2); // toggles 0 and 1 only
-        QCOMPARE(int(w.focused().MovAdd), toggled);
-        w.p.root.listCommands().ChangeMovAdd(3); // not a value: nothing changes
-        QCOMPARE(int(w.focused().MovAdd), toggled);
+        w.p.root.listCommands().changeFocusMode(2); // toggles 0 and 1 only
+        QCOMPARE(int(w.focused().focusMode), toggled);
+        w.p.root.listCommands().changeFocusMode(3); // not a value: nothing changes
+        QCOMPARE(int(w.focused().focusMode), toggled);
     }
 
     void popUpStatesFollowListsHighlightAndItems()
@@ -236,18 +236,18 @@ private slots:
         Program w;
         w.p.root.listCommands().MakeNewList();
         w.p.root.listCommands().MakeNewList();
-        w.grobal.listExControl().lecChaFocus(w.grobal.listExControl().lecEx(1));
-        w.grobal.utilityGrobal().AddMode = addMode;
-        w.grobal.utilityGrobal().AddSave = addSave;
+        w.state.display().focusPane(w.state.display().paneAtPosition(1));
+        w.state.settings().addOptionsToAllLists = addMode;
+        w.state.settings().addOptionsAsDefaults = addSave;
         for (const char *name : {"ListDownnu", "ListPositionnu", "NonMovenu"})
             w.p.command(name)->trigger();
         for (qint16 list = 0; list < 3; ++list) {
-            const ListOb &l = w.grobal.listControl().lcListOb(list);
+            const ClipList &l = w.state.lists().at(list);
             const bool changed = addMode || list == 1;
-            QCOMPARE((QList<int>{l.WayAdd, l.PosAdd, l.MovAdd}), QList<int>(3, changed));
+            QCOMPARE((QList<int>{l.addAtBottom, l.addAtFocus, l.focusMode}), QList<int>(3, changed));
         }
-        const UtilityFirstList &defaults = w.grobal.utilityFirstList();
-        QCOMPARE((QList<int>{defaults.WayAddDef, defaults.PosAddDef, defaults.MovAddDef}), QList<int>(3, addSave));
+        const NewListDefaults &defaults = w.state.newListDefaults();
+        QCOMPARE((QList<int>{defaults.addAtBottomDefault, defaults.addAtFocusDefault, defaults.focusModeDefault}), QList<int>(3, addSave));
     }
 
     void miniWindowArgumentsByWay()
@@ -292,7 +292,7 @@ private slots:
         ToolStrip &strip = w.p.root.toolStrip();
         for (QMenu *menu : w.p.root.menus().Menunu) {
             for (bool hover : {false, true}) {
-                w.grobal.utilityGrobal().setToolOvOrCk(hover);
+                w.state.settings().setToolbarOpensOnHover(hover);
                 strip.OpenToolField(2, hover);
                 QCOMPARE(strip.openGroup(), 2);
                 emit menu->aboutToShow();

@@ -3,7 +3,7 @@
 #include "TestProgram.h"
 #include "mainwindow/EdgeStepper.h"
 #include "mainwindow/PaneArea.h"
-#include "model/GrobalFields.h"
+#include "model/GlobalSettingFields.h"
 
 #include <QMimeData>
 #include <QUrl>
@@ -46,13 +46,13 @@ void TestDesktopInput::edgeBands()
     QFETCH(QRect, desktop);
     QFETCH(QPoint, cursor);
     QFETCH(int, step);
-    GrobalFields settings;
-    settings.HowLAddMove = 0;
-    settings.HowRAddMove = 1;
-    settings.HowTAddMove = 3;
-    settings.HowBAddMove = 4;
-    settings.HowAddMoveHIval = 8;
-    settings.HowAddMoveVIval = 8;
+    GlobalSettingFields settings;
+    settings.leftEdgeAction = 0;
+    settings.rightEdgeAction = 1;
+    settings.topEdgeAction = 3;
+    settings.bottomEdgeAction = 4;
+    settings.edgeZoneWidth = 8;
+    settings.edgeZoneHeight = 8;
     QCOMPARE(EdgeStepper::EdgeAction(cursor, desktop, settings), step);
 }
 

@@ -4,12 +4,12 @@
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/ListFileCommands.h"
 #include "mainwindow/PaneArea.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "platform/ClipList.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "platform/ListBoxWidget.h"
 #include "storage/ClipListFile.h"
 #include "storage/ClipListStore.h"
 
@@ -22,19 +22,19 @@ namespace {
 
 struct Window {
     void start(const QStringList &files = {}) { p.start(files); }
-    qint16 focusedList() { return grobal.getOLx(grobal.listExControl().lecListFocus()); }
-    ListOb &list(qint16 n) { return grobal.listControl().lcListOb(n); }
+    qint16 focusedList() { return state.listOfPane(state.display().focusedPane()); }
+    ClipList &list(qint16 n) { return state.lists().at(n); }
     ListFileCommands &listFiles() { return p.root.listFiles(); }
     void add(qint16 list, const QStringList &texts)
     {
-        const qint16 pane = grobal.listExControl().lecListFocus();
+        const qint16 pane = state.display().focusedPane();
         for (const QString &t : texts)
-            this->list(list).loItemControl().icMakeItem(pane, t);
+            this->list(list).items().addItem(pane, t);
     }
     QStringList rows(qint16 pane)
     {
         QStringList out;
-        ClipList *box = p.root.panes().clipListWidget(pane);
+        ListBoxWidget *box = p.root.panes().clipListWidget(pane);
         for (int r = 0; r < box->count(); ++r)
             out << box->item(r)->text();
         return out;
@@ -42,7 +42,7 @@ struct Window {
     QTemporaryDir dir;
     QString path(const QString &name) { return dir.filePath(name); }
     TestProgram p;
-    QKPRGrobal &grobal = p.grobal();
+    ProgramState &state = p.state();
     ScriptedMessageBoxes &boxes = p.messages;
     ScriptedFileDialogs &dialogs = p.fileDialogs;
 };
@@ -65,12 +65,12 @@ void TestListFiles::saveAsThenOpenElsewhere()
     Window w;
     w.start();
     w.add(0, {"first", "second", "三番目"});
-    w.list(0).loName = QStringLiteral("saved list");
+    w.list(0).name = QStringLiteral("saved list");
     const QString saved = w.path("list.qkp");
     w.dialogs.willChoose(saved);
     w.listFiles().SaveListDialog();
     QVERIFY(QFile::exists(saved));
-    QCOMPARE(w.list(0).fiName, saved);
+    QCOMPARE(w.list(0).fileName, saved);
     const FileDialogRequest &request = w.dialogs.shown.last().request;
     QCOMPARE(request.title, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを保存する"));
     QCOMPARE(request.defaultExtension, QStringLiteral("qkp"));
@@ -86,8 +86,8 @@ void TestListFiles::saveAsThenOpenElsewhere()
     w.listFiles().OpenListDialog();
     const qint16 opened = w.focusedList();
     QCOMPARE(opened, 1);
-    QCOMPARE(w.list(opened).loName, QStringLiteral("saved list"));
-    QCOMPARE(w.list(opened).fiName, saved);
+    QCOMPARE(w.list(opened).name, QStringLiteral("saved list"));
+    QCOMPARE(w.list(opened).fileName, saved);
     QCOMPARE(w.rows(1), w.rows(0));
     QCOMPARE(w.dialogs.shown.last().request.title, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを開く"));
     QVERIFY(w.boxes.asked.isEmpty());
@@ -144,7 +144,7 @@ void TestListFiles::failedOpenLeavesTheListAlone()
     Window w;
     w.start();
     w.add(0, {"keep me", "and me"});
-    w.list(0).loName = QStringLiteral("mine");
+    w.list(0).name = QStringLiteral("mine");
     const QString saved = w.path("good.qkp");
     QVERIFY(w.listFiles().store().WriteListFile(saved, 0));
     QFile file(saved);
@@ -155,12 +155,12 @@ void TestListFiles::failedOpenLeavesTheListAlone()
     file.write(bytes);
     file.close();
     const QStringList before = w.rows(0);
-    w.list(0).loName = QStringLiteral("renamed since");
+    w.list(0).name = QStringLiteral("renamed since");
     w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     QVERIFY(!w.listFiles().store().OpenListFile(saved));
     QCOMPARE(w.rows(0), before);
-    QCOMPARE(w.list(0).loItemControl().UB(), 2);
-    QCOMPARE(w.list(0).loName, QStringLiteral("renamed since"));
+    QCOMPARE(w.list(0).items().count(), 2);
+    QCOMPARE(w.list(0).name, QStringLiteral("renamed since"));
     QCOMPARE(w.boxes.asked.last().title, QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ読み込みｴﾗｰ"));
     QCOMPARE(w.boxes.asked.last().icon, MessageBoxPort::Icon::Critical);
 }
@@ -176,11 +176,11 @@ void TestListFiles::failedSaveKeepsTheFileAndTheName()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.close();
     const QString impossible = blocker + QStringLiteral("/list.qkp");
-    w.list(0).fiName = QStringLiteral("/earlier/name.qkp");
+    w.list(0).fileName = QStringLiteral("/earlier/name.qkp");
     w.dialogs.willChoose(impossible);
     w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     w.listFiles().SaveListDialog();
-    QCOMPARE(w.list(0).fiName, QStringLiteral("/earlier/name.qkp"));
+    QCOMPARE(w.list(0).fileName, QStringLiteral("/earlier/name.qkp"));
     QCOMPARE(w.boxes.asked.size(), 1);
     QCOMPARE(w.boxes.asked.first().title, QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ書き込みｴﾗｰ"));
     QVERIFY(w.boxes.asked.first().text.startsWith(QStringLiteral("ﾌｧｲﾙ名：") + impossible +
@@ -197,16 +197,16 @@ void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
         w.start();
         w.add(0, {"a1", "a2"});
         QVERIFY(w.listFiles().store().WriteListFile(first, 0));
-        w.list(0).loItemControl().icClearItem(0);
+        w.list(0).items().clearItems(0);
         w.add(0, {"b1"});
         QVERIFY(w.listFiles().store().WriteListFile(second, 0));
     }
     Window w;
     w.start({first, dir.filePath(QStringLiteral("missing.qkp")), second});
-    QCOMPARE(w.grobal.listControl().UB(), 2);
-    QCOMPARE(w.list(0).loItemControl().UB(), 2);
-    QCOMPARE(w.list(1).loItemControl().UB(), 1);
-    QCOMPARE(w.list(0).fiName, first);
+    QCOMPARE(w.state.lists().count(), 2);
+    QCOMPARE(w.list(0).items().count(), 2);
+    QCOMPARE(w.list(1).items().count(), 1);
+    QCOMPARE(w.list(0).fileName, first);
     QCOMPARE(w.focusedList(), 1);
     QCOMPARE(ListFileCommands::existingPath(first), first);
     QVERIFY(ListFileCommands::existingPath(dir.filePath(QStringLiteral("missing.qkp"))).isEmpty());
@@ -224,7 +224,7 @@ void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
     QCOMPARE(relative.boxes.asked.size(), 1);
     QVERIFY2(relative.boxes.asked.first().text.contains(QStringLiteral("ﾌｧｲﾙ名damaged.qkp")),
              qPrintable(relative.boxes.asked.first().text));
-    QCOMPARE(relative.list(1).loItemControl().UB(), 1);
+    QCOMPARE(relative.list(1).items().count(), 1);
 }
 
 QTEST_MAIN(TestListFiles)

@@ -6,15 +6,15 @@
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/PaneArea.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
-#include "platform/ClipList.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
+#include "platform/ListBoxWidget.h"
 #include "storage/ClipListFile.h"
 #include "storage/ClipListStore.h"
 #include "mainwindow/ListFileCommands.h"
@@ -37,12 +37,12 @@ struct Window {
         p.start();
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
-    ListExControl &panes() { return grobal.listExControl(); }
+    ListDisplay &panes() { return state.display(); }
     PaneArea &area() { return p.root.panes(); }
     ListCommands &lists() { return p.root.listCommands(); }
     MainMenus &menus() { return p.root.menus(); }
     QAction *command(const char *name) { return p.command(name); }
-    ClipList *listAt(int position) { return p.listAt(position); }
+    ListBoxWidget *listAt(int position) { return p.listAt(position); }
     int inner() { return area().height(); }
     int minimumHeight()
     {
@@ -58,8 +58,8 @@ struct Window {
         return captions;
     }
     TestProgram p;
-    QKPRGrobal &grobal = p.grobal();
-    QKPRbase *window = &p.window();
+    ProgramState &state = p.state();
+    MainWindow *window = &p.window();
 };
 
 } // namespace
@@ -89,8 +89,8 @@ void TestMainWindow::startsWithOneEmptyPane()
 {
     Window w;
     QCOMPARE(w.window->windowTitle(), QStringLiteral("Arlen.T.K. QuillKeeper"));
-    QCOMPARE(w.panes().UBEx(), 1);
-    QCOMPARE(w.grobal.listControl().UB(), 1);
+    QCOMPARE(w.panes().paneCount(), 1);
+    QCOMPARE(w.state.lists().count(), 1);
     QCOMPARE(w.listAt(0)->count(), 0);
     QVERIFY(w.listAt(0)->isVisible());
     QCOMPARE(w.area().barCount(), 2);
@@ -171,8 +171,8 @@ void TestMainWindow::listMenuCaptionsNumberDuplicatesAndBracketTheFocus()
     QCOMPARE(w.menuCaptions(), QStringList{"[ｸﾘｯﾌﾟ]*"});
     w.lists().MakeNewList();
     QCOMPARE(w.menuCaptions(), (QStringList{"ｸﾘｯﾌﾟ(1)*", "[ｸﾘｯﾌﾟ(2)]*"}));
-    w.grobal.listControl().lcListOb(0).loName = QStringLiteral("A&B");
-    w.grobal.listControl().lcListOb(0).loNameEx = 0;
+    w.state.lists().at(0).name = QStringLiteral("A&B");
+    w.state.lists().at(0).sameNameNumber = 0;
     // Hide the first list: it moves behind the shown ones, unchecked.
     w.lists().ListWinChange(0);
     QCOMPARE(w.menuCaptions(), (QStringList{"[ｸﾘｯﾌﾟ(2)]*", "A&&B"}));
@@ -186,17 +186,17 @@ void TestMainWindow::hidingAndShowingListsKeepsShares()
     w.lists().MakeNewList();
     w.menuCaptions();
     w.lists().ListWinChange(1); // hide the middle list
-    QCOMPARE(w.panes().UBEx(), 2);
-    QCOMPARE(w.grobal.getOLx(w.panes().lecListFocus()), 2);
-    QVERIFY(std::abs(w.grobal.listControl().lcListOb(1).Hper - 1 / 3.0f) < 1e-5f);
+    QCOMPARE(w.panes().paneCount(), 2);
+    QCOMPARE(w.state.listOfPane(w.panes().focusedPane()), 2);
+    QVERIFY(std::abs(w.state.lists().at(1).heightShare - 1 / 3.0f) < 1e-5f);
     w.menuCaptions();
     w.lists().ListWinChange(2); // show it again, at the bottom, with its third
-    QCOMPARE(w.panes().UBEx(), 3);
-    QCOMPARE(w.grobal.getOLx(w.panes().lecEx(2)), 1);
-    QCOMPARE(w.grobal.getOLx(w.panes().lecListFocus()), 1);
+    QCOMPARE(w.panes().paneCount(), 3);
+    QCOMPARE(w.state.listOfPane(w.panes().paneAtPosition(2)), 1);
+    QCOMPARE(w.state.listOfPane(w.panes().focusedPane()), 1);
     float sum = 0;
     for (qint16 p = 0; p < 3; ++p)
-        sum += w.panes().lecListOb(w.panes().lecEx(p)).Hper;
+        sum += w.panes().paneRecord(w.panes().paneAtPosition(p)).heightShare;
     QVERIFY(std::abs(sum - 1.0f) < 1e-5f);
 }
 
@@ -208,18 +208,18 @@ void TestMainWindow::onlyShownListCannotBeHiddenOrDeleted()
     w.lists().ListWinChange(0);
     QCOMPARE(w.menuCaptions().size(), 2);
     w.lists().ListWinChange(0); // the only shown list now
-    QCOMPARE(w.panes().UBEx(), 1);
+    QCOMPARE(w.panes().paneCount(), 1);
 
     emit w.menus().Menunu[0]->aboutToShow();
     QVERIFY(!w.command("Delenu")->isEnabled());
     w.lists().DeleteList();
-    QCOMPARE(w.grobal.listControl().UB(), 2);
+    QCOMPARE(w.state.lists().count(), 2);
 
     w.window->setMenuExpress(false);
     w.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.window));
     QTest::keyClick(w.listAt(0), Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(w.grobal.listControl().UB(), 2);
+    QCOMPARE(w.state.lists().count(), 2);
 }
 
 void TestMainWindow::deleteListRenumbersTheMenu()
@@ -227,13 +227,13 @@ void TestMainWindow::deleteListRenumbersTheMenu()
     Window w;
     w.lists().MakeNewList();
     w.lists().MakeNewList();
-    w.grobal.listControl().lcNameList(2, QStringLiteral("last"));
-    w.grobal.NumberSameName(2);
-    w.panes().lecChaFocus(w.panes().lecEx(1));
+    w.state.lists().renameList(2, QStringLiteral("last"));
+    w.state.numberSameNames(2);
+    w.panes().focusPane(w.panes().paneAtPosition(1));
     emit w.menus().Menunu[0]->aboutToShow();
     QVERIFY(w.command("Delenu")->isEnabled());
     w.command("Delenu")->trigger();
-    QCOMPARE(w.grobal.listControl().UB(), 2);
+    QCOMPARE(w.state.lists().count(), 2);
     QCOMPARE(w.menus().Windowsnu.entryCount(), 2);
     QCOMPARE(w.menuCaptions(), (QStringList{"ｸﾘｯﾌﾟ(1)*", "[last]*"}));
 }
@@ -245,43 +245,43 @@ void TestMainWindow::commandKeysTakeEffect()
     w.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.window));
     QTest::keyClick(w.listAt(0), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(w.grobal.listControl().UB(), 2);
+    QCOMPARE(w.state.lists().count(), 2);
     QCOMPARE(w.menus().Windowsnu.entryCount(), 2);
     QTest::keyClick(w.listAt(0), Qt::Key_A, Qt::ControlModifier);
     QVERIFY(!w.window->StopGo());
-    QVERIFY(!w.grobal.GoState);
+    QVERIFY(!w.state.capturing);
     QTest::keyClick(w.listAt(0), Qt::Key_N, Qt::ShiftModifier | Qt::ControlModifier);
-    QCOMPARE(w.grobal.listControl().UB(), 2);
+    QCOMPARE(w.state.lists().count(), 2);
 }
 
 void TestMainWindow::endRunsTheEndSequence()
 {
     Window w;
     int ended = 0;
-    QObject::connect(w.window, &QKPRbase::ending, [&] {
+    QObject::connect(w.window, &MainWindow::ending, [&] {
         ++ended;
-        QVERIFY(!w.grobal.ProgramEnding); // the settings are written before anything closes
+        QVERIFY(!w.state.ending); // the settings are written before anything closes
     });
     w.command("Endnu")->trigger();
     QCOMPARE(ended, 1);
-    QVERIFY(w.grobal.ProgramEnding);
+    QVERIFY(w.state.ending);
     QVERIFY(!w.window->isVisible());
 }
 
 void TestMainWindow::deleteKeyDeletesHighlightedRows()
 {
     Window w;
-    ItemControl &items = w.grobal.listControl().lcListOb(0).loItemControl();
+    ListItems &items = w.state.lists().at(0).items();
     for (const char *t : {"a", "b", "c", "d"})
-        items.icMakeItem(0, QString::fromLatin1(t));
-    ClipList *list = w.listAt(0);
+        items.addItem(0, QString::fromLatin1(t));
+    ListBoxWidget *list = w.listAt(0);
     list->setFocus();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(list->item(3)).center());
     QCOMPARE(list->selectedItems().size(), 2);
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(list->count(), 2);
-    QCOMPARE(items.UB(), 2);
+    QCOMPARE(items.count(), 2);
     QCOMPARE(list->item(0)->text().left(1), QStringLiteral("d"));
     QCOMPARE(list->item(1)->text().left(1), QStringLiteral("b"));
 
@@ -298,10 +298,10 @@ void TestMainWindow::maximisedStateAndNormalBoundsRoundTrip()
     QTemporaryDir dir;
     const QString path = SettingsFile::pathIn(dir.path());
     {
-        UtilityGrobal settings;
-        settings.SetGrobalFactory();
-        UtilityFirstList defaults;
-        defaults.SetFirstFactory();
+        GlobalSettings settings;
+        settings.setFactoryValues();
+        NewListDefaults defaults;
+        defaults.setFactoryValues();
         WindowSettings windows;
         windows.main.WindowState = MainWindowSettings::Maximised;
         windows.main.Left = 40;
@@ -315,15 +315,15 @@ void TestMainWindow::maximisedStateAndNormalBoundsRoundTrip()
     {
         TestProgram p;
         p.start({}, path);
-        QKPRbase &window = p.window();
+        MainWindow &window = p.window();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(window.isMaximized());
         QCOMPARE(window.windowStateNumber(), 2);
         QVERIFY(!window.ToolControl());
         window.close();
     }
-    UtilityGrobal settings;
-    UtilityFirstList defaults;
+    GlobalSettings settings;
+    NewListDefaults defaults;
     WindowSettings windows;
     SettingsFile(settings, defaults, windows).Started(path, QRect(0, 0, 1024, 768));
     QCOMPARE(windows.main.WindowState, MainWindowSettings::Maximised);
@@ -343,9 +343,9 @@ void TestMainWindow::unwritableSettingsAreReportedOnceAndTheProgramEnds()
     ScriptedMessageBoxes &boxes = p.messages;
     boxes.willAnswer(MessageBoxPort::Answer::Ok);
     p.start({}, blocker + QStringLiteral("/QKPRUtil.dat"));
-    QKPRbase &window = p.window();
+    MainWindow &window = p.window();
     window.close();
-    QVERIFY(p.grobal().ProgramEnding);
+    QVERIFY(p.state().ending);
     QCOMPARE(boxes.asked.size(), 1);
     QCOMPARE(boxes.asked.first().title, QStringLiteral("Arlen.T.K. QuillKeeper"));
     QCOMPARE(boxes.asked.first().icon, MessageBoxPort::Icon::Critical);
@@ -374,9 +374,9 @@ void TestMainWindow::captionsAreMeasuredInTheListsFontWhichLeavesTheMenuBarAlone
     // A file's list with a large font of its own, opened into the focused list.
     QTemporaryDir dir;
     ClipListContent big;
-    big.options.UpperCount = 32;
-    big.options.FontName = QStringLiteral("DejaVu Serif");
-    big.options.FontSize = 24;
+    big.options.itemLimit = 32;
+    big.options.fontName = QStringLiteral("DejaVu Serif");
+    big.options.fontSize = 24;
     const QString path = dir.filePath(QStringLiteral("big.qkp"));
     QVERIFY(ClipListFile::write(path, big));
     QVERIFY(w.p.root.listFiles().store().OpenListFile(path));

@@ -3,13 +3,13 @@
 // the release go to the widget that saw the press, as the system's mouse grab sends them.
 #include "TestProgram.h"
 #include "mainwindow/PaneArea.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/ToolButton.h"
 #include "mainwindow/ToolStrip.h"
-#include "model/ListExControl.h"
-#include "model/ListExOb.h"
-#include "model/QKPRGrobal.h"
-#include "platform/ClipList.h"
+#include "model/ListDisplay.h"
+#include "model/PaneRecord.h"
+#include "model/ProgramState.h"
+#include "platform/ListBoxWidget.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -32,16 +32,16 @@ struct Window {
     PaneArea &area() { return p.root.panes(); }
     float &share(int position)
     {
-        ListExControl &panes = p.grobal().listExControl();
-        return panes.lecListOb(panes.lecEx(qint16(position))).Hper;
+        ListDisplay &panes = p.state().display();
+        return panes.paneRecord(panes.paneAtPosition(qint16(position))).heightShare;
     }
     // A point of a widget in the viewport of the list where the gesture began; a row past the
     // last is just above the list's bottom.
-    static QPoint in(ClipList *from, QWidget *widget, QPoint at)
+    static QPoint in(ListBoxWidget *from, QWidget *widget, QPoint at)
     {
         return from->viewport()->mapFromGlobal(widget->mapToGlobal(at));
     }
-    static QPoint row(ClipList *from, ClipList *list, int row)
+    static QPoint row(ListBoxWidget *from, ListBoxWidget *list, int row)
     {
         return in(from, list->viewport(), row < list->count() ? list->visualItemRect(list->item(row)).center()
                                                                : QPoint(10, list->viewport()->height() - 2));
@@ -49,7 +49,7 @@ struct Window {
     TestProgram p;
 };
 
-void select(ClipList *list, const Rows &rows)
+void select(ListBoxWidget *list, const Rows &rows)
 {
     list->clearSelection();
     for (int row : rows)
@@ -90,10 +90,10 @@ private slots:
         QFETCH(Rows, after);
         Window w(1);
         w.p.fill(0, QStringLiteral("abcdefghij"));
-        ClipList *list = w.p.listAt(0);
+        ListBoxWidget *list = w.p.listAt(0);
         QTRY_VERIFY(list->visualItemRect(list->item(9)).bottom() < list->viewport()->height());
         select(list, before);
-        w.p.grobal().text.textDel = textDel;
+        w.p.state().text.textDel = textDel;
         const Qt::KeyboardModifiers modifiers = ctrl ? Qt::ControlModifier : Qt::NoModifier;
         QTest::mousePress(list->viewport(), Qt::LeftButton, modifiers, Window::row(list, list, path.first()));
         for (int row : path.mid(1)) {
@@ -109,7 +109,7 @@ private slots:
     {
         Window w(1);
         w.p.fill(0, QString(40, QLatin1Char('a')));
-        ClipList *list = w.p.listAt(0);
+        ListBoxWidget *list = w.p.listAt(0);
         const int lastShown = list->indexAt(QPoint(1, list->viewport()->height() - 1)).row();
         QVERIFY(lastShown > 0 && lastShown < 30);
         select(list, {});
@@ -151,7 +151,7 @@ private slots:
         Window w(3);
         w.p.fill(0, QStringLiteral("xy"));
         w.p.fill(1, QStringLiteral("abcde"));
-        ClipList *from = w.p.listAt(1);
+        ListBoxWidget *from = w.p.listAt(1);
         QTRY_VERIFY(from->visualItemRect(from->item(4)).bottom() < from->viewport()->height());
         select(from, {1, 3});
         const qsizetype writes = w.p.clipboard.writes().size();
@@ -193,9 +193,9 @@ private slots:
         QFETCH(bool, rightEnd);
         QFETCH(int, atMinimum);
         Window w(2);
-        ClipList *upper = w.p.listAt(0);
-        ClipList *lower = w.p.listAt(1);
-        const int minimum = qRound(w.area().minimumListHeight(w.p.grobal().listExControl().lecEx(0)));
+        ListBoxWidget *upper = w.p.listAt(0);
+        ListBoxWidget *lower = w.p.listAt(1);
+        const int minimum = qRound(w.area().minimumListHeight(w.p.state().display().paneAtPosition(0)));
         if (areaHeight > 0) {
             // Too low: the window grows until both lists have their minimum.
             w.p.window().resize(300, w.p.window().height() - w.area().height() + areaHeight);
@@ -254,7 +254,7 @@ private slots:
         QFETCH(int, bar);
         QFETCH(bool, maximised);
         Window w(2);
-        QKPRbase &window = w.p.window();
+        MainWindow &window = w.p.window();
         if (maximised)
             window.MaxNormToggle(true);
         w.p.fill(0, "ab");

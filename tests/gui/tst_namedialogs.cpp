@@ -3,18 +3,18 @@
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/MainMenus.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
 #include "model/TextWidth.h"
-#include "platform/ClipList.h"
+#include "platform/ListBoxWidget.h"
 #include "storage/Cp932Codec.h"
 #include "storage/ListFigures.h"
-#include "windows/QKPRldata.h"
-#include "windows/QKPRname.h"
+#include "windows/ListInfoDialog.h"
+#include "windows/NamingDialog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -36,11 +36,11 @@ struct Program {
         p.window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.window()));
     }
-    qint16 pane() { return p.grobal().listExControl().lecListFocus(); }
-    ListOb &list(int number) { return p.grobal().listControl().lcListOb(qint16(number)); }
-    ItemControl &items(int number = 0) { return list(number).loItemControl(); }
-    QKPRname &name() { return p.root.nameDialog(); }
-    QKPRldata &data() { return p.root.listDataDialog(); }
+    qint16 pane() { return p.state().display().focusedPane(); }
+    ClipList &list(int number) { return p.state().lists().at(qint16(number)); }
+    ListItems &items(int number = 0) { return list(number).items(); }
+    NamingDialog &name() { return p.root.nameDialog(); }
+    ListInfoDialog &data() { return p.root.listDataDialog(); }
     template <typename T> T *in(QWidget &window, const char *child) { return window.findChild<T *>(QString::fromLatin1(child)); }
     void enterName(const QString &text)
     {
@@ -97,19 +97,19 @@ void TestNameDialogs::namingAListNumbersNamesakes()
     t.p.command("Namenu")->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
     QCOMPARE(t.name().offsetFromMain(), QPoint(46, 66));
-    QCOMPARE(t.in<QLineEdit>(t.name(), "Nametxt")->text(), t.list(1).loName);
+    QCOMPARE(t.in<QLineEdit>(t.name(), "Nametxt")->text(), t.list(1).name);
     QVERIFY(t.in<QLabel>(t.name(), "Header")->text().startsWith(QStringLiteral("ﾘｽﾄに名前をつける-")));
-    t.enterName(t.list(0).loName);
-    QCOMPARE(t.list(0).loNameEx, 1);
-    QCOMPARE(t.list(1).loNameEx, 2);
-    const QString name = t.list(0).loName;
+    t.enterName(t.list(0).name);
+    QCOMPARE(t.list(0).sameNameNumber, 1);
+    QCOMPARE(t.list(1).sameNameNumber, 2);
+    const QString name = t.list(0).name;
     QCOMPARE(t.menuCaptions(), QStringList({name + "(1)", "[" + name + "(2)]"}));
     // An empty name goes to a list unchanged.
     t.activateMain();
     t.p.command("Namenu")->trigger();
     t.enterName(QString());
-    QCOMPARE(t.list(1).loName, QString());
-    QCOMPARE(t.list(1).loNameEx, 0);
+    QCOMPARE(t.list(1).name, QString());
+    QCOMPARE(t.list(1).sameNameNumber, 0);
     // Clicking the main window cancels: nothing is named.
     t.activateMain();
     t.p.command("Namenu")->trigger();
@@ -118,7 +118,7 @@ void TestNameDialogs::namingAListNumbersNamesakes()
     QTest::qWait(350);
     t.activateMain();
     QTRY_VERIFY(!t.name().isVisible());
-    QCOMPARE(t.list(1).loName, QString());
+    QCOMPARE(t.list(1).name, QString());
 }
 
 void TestNameDialogs::namingAnItemAndRemovingItsName()
@@ -128,20 +128,20 @@ void TestNameDialogs::namingAnItemAndRemovingItsName()
     t.p.command("popNameInu")->trigger();
     QVERIFY(!t.name().isVisible());
     const QString text = QString(40, u'a') + QStringLiteral("b");
-    t.items().icMakeItem(t.pane(), text);
-    t.p.grobal().listExControl().lecItemSetBlue(t.pane(), 0);
+    t.items().addItem(t.pane(), text);
+    t.p.state().display().highlightRow(t.pane(), 0);
     t.p.command("popNameInu")->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
     QCOMPARE(t.name().HeadTitle, QStringLiteral("項目に名前をつける-") + QString(32, u'a'));
     t.enterName(QStringLiteral("label"));
-    QCOMPARE(t.items().icItemOb(0).ioName, QStringLiteral("label"));
+    QCOMPARE(t.items().at(0).name, QStringLiteral("label"));
     QCOMPARE(t.p.listAt(0)->item(0)->text(), QStringLiteral("label"));
     t.activateMain();
     t.p.command("popNameInu")->trigger();
     QCOMPARE(t.name().HeadTitle, QStringLiteral("項目に名前をつける-label"));
     t.enterName(QString());
-    QCOMPARE(t.items().icItemOb(0).ioName, QString());
-    QCOMPARE(t.p.listAt(0)->item(0)->text(), t.items().icCaption(text));
+    QCOMPARE(t.items().at(0).name, QString());
+    QCOMPARE(t.p.listAt(0)->item(0)->text(), t.items().caption(text));
 }
 
 void TestNameDialogs::buttonsLightUpAndTheDialogDragsByItsTitle()
@@ -196,31 +196,31 @@ void TestNameDialogs::fitCaption()
     QFETCH(QString, text);
     QFETCH(double, width);
     QFETCH(QString, caption);
-    QCOMPARE(QKPRname::FitCaption(text, width, TenPixels()), caption);
+    QCOMPARE(NamingDialog::FitCaption(text, width, TenPixels()), caption);
 }
 
 void TestNameDialogs::listDataEntriesAndFigures()
 {
     Program t;
-    t.items().icMakeItem(t.pane(), QString(1000, u'a') + QString(1000, u'あ'));
+    t.items().addItem(t.pane(), QString(1000, u'a') + QString(1000, u'あ'));
     t.p.command("Newnu")->trigger();
     t.p.command("Newnu")->trigger();
     // The third list, named like the second, is hidden.
-    t.list(0).loName = QStringLiteral("first");
-    t.list(0).loNameEx = 0;
-    t.list(1).loNameEx = 1;
-    t.list(2).loName = t.list(1).loName;
-    t.list(2).loNameEx = 2;
-    t.list(2).fiName = QStringLiteral("/tmp/saved.qkl");
+    t.list(0).name = QStringLiteral("first");
+    t.list(0).sameNameNumber = 0;
+    t.list(1).sameNameNumber = 1;
+    t.list(2).name = t.list(1).name;
+    t.list(2).sameNameNumber = 2;
+    t.list(2).fileName = QStringLiteral("/tmp/saved.qkl");
     t.p.root.listCommands().ListWinChange(2);
-    t.p.grobal().listExControl().lecChaFocus(t.p.grobal().listExControl().lecEx(0));
+    t.p.state().display().focusPane(t.p.state().display().paneAtPosition(0));
     t.activateMain();
     QTest::keyClick(&t.p.window(), Qt::Key_I, Qt::ControlModifier);
     QVERIFY(QTest::qWaitForWindowActive(&t.data()));
     QCOMPARE(t.data().windowTitle(), QStringLiteral("ﾘｽﾄ詳細情報"));
     QCOMPARE(t.data().offsetFromMain(), QPoint(53, 33));
     auto *entries = t.in<QComboBox>(t.data(), "NameOfList");
-    const QString first = t.list(0).loName, second = t.list(1).loName;
+    const QString first = t.list(0).name, second = t.list(1).name;
     QCOMPARE(entries->count(), 3);
     QCOMPARE(entries->itemText(0), "[表示]-" + first);
     QCOMPARE(entries->itemText(1), "[表示]-" + second + "(1)");
@@ -271,7 +271,7 @@ void TestNameDialogs::bytesAreThoseOfTheClipListFile()
                                QStringLiteral("€"), QStringLiteral("\U0001F600")};
     qint64 encoded = 0;
     for (const QString &text : texts) {
-        t.items().icMakeItem(t.pane(), text);
+        t.items().addItem(t.pane(), text);
         encoded += Cp932Codec::instance().encode(text).size();
     }
     const ListFigures figures = ListFigures::of(t.items());

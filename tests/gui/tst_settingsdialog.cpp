@@ -1,15 +1,15 @@
 // The settings dialog through its widgets, opened by its command as the user opens it.
 #include "TestProgram.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
-#include "platform/ClipList.h"
-#include "platform/spgSelFrame.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
+#include "platform/ListBoxWidget.h"
+#include "platform/PageSelector.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,21 +35,21 @@ struct Program {
         p.start({}, settingsPath);
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     }
-    QKPRGrobal &grobal() { return p.grobal(); }
-    ListOb &list(int number) { return grobal().listControl().lcListOb(qint16(number)); }
-    // Fills the list shown at a display position with texts "0", "1", ... (added by its WayAdd).
+    ProgramState &state() { return p.state(); }
+    ClipList &list(int number) { return state().lists().at(qint16(number)); }
+    // Fills the list shown at a display position with texts "0", "1", ... (added by its addAtBottom).
     void fill(int position, int count)
     {
-        ListExControl &panes = grobal().listExControl();
-        const qint16 pane = panes.lecEx(qint16(position));
-        ItemControl &items = list(panes.lecListOb(pane).leoListOb).loItemControl();
+        ListDisplay &panes = state().display();
+        const qint16 pane = panes.paneAtPosition(qint16(position));
+        ListItems &items = list(panes.paneRecord(pane).list).items();
         for (int i = 0; i < count; ++i)
-            items.icMakeItem(pane, QString::number(i));
+            items.addItem(pane, QString::number(i));
     }
     QStringList rows(int position)
     {
         QStringList shown;
-        ClipList *box = p.listAt(position);
+        ListBoxWidget *box = p.listAt(position);
         for (int row = 0; row < box->count(); ++row)
             shown << box->item(row)->text();
         return shown;
@@ -158,8 +158,8 @@ private slots:
         QFETCH(QString, message);
         Program program;
         // A limit of 32767 has its box disabled; lower the list's so the box can be typed in.
-        program.list(0).UpperCount = 500;
-        program.grobal().utilityFirstList().UpperCountDef = 500;
+        program.list(0).itemLimit = 500;
+        program.state().newListDefaults().itemLimitDefault = 500;
         if (!message.isEmpty())
             program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
         bool open = false;
@@ -217,16 +217,16 @@ private slots:
     {
         Program program;
         program.p.command("Newnu")->trigger();
-        program.grobal().listControl().lcMakeList(); // not shown
-        program.list(0).loName = program.list(1).loName = QStringLiteral("ｸﾘｯﾌﾟ");
-        program.list(0).loNameEx = 0;
-        program.list(1).loNameEx = 2;
-        program.list(2).loName = QStringLiteral("隠れ");
+        program.state().lists().makeList(); // not shown
+        program.list(0).name = program.list(1).name = QStringLiteral("ｸﾘｯﾌﾟ");
+        program.list(0).sameNameNumber = 0;
+        program.list(1).sameNameNumber = 2;
+        program.list(2).name = QStringLiteral("隠れ");
         // Display order differs from list numbers: list 1 on top.
-        ListExControl &panes = program.grobal().listExControl();
-        const qint16 top = panes.lecEx(0);
-        panes.setLecEx(0, panes.lecEx(1));
-        panes.setLecEx(1, top);
+        ListDisplay &panes = program.state().display();
+        const qint16 top = panes.paneAtPosition(0);
+        panes.setPaneAtPosition(0, panes.paneAtPosition(1));
+        panes.setPaneAtPosition(1, top);
         program.withDialog([&](QDialog &dialog) {
             auto *lists = child<QComboBox>(dialog, "ListNameSel");
             QStringList entries;
@@ -247,12 +247,12 @@ private slots:
         QFETCH(bool, confirm);
         Program program;
         program.p.command("Newnu")->trigger();
-        program.list(0).UpperCount = 32;
-        program.list(0).WayAdd = false;
+        program.list(0).itemLimit = 32;
+        program.list(0).addAtBottom = false;
         program.fill(0, 32);
-        QVERIFY(program.list(0).loNameEx != 0); // two lists of one name: the question tells them apart
+        QVERIFY(program.list(0).sameNameNumber != 0); // two lists of one name: the question tells them apart
         const QStringList before = program.rows(0);
-        const qint16 secondLength = program.list(1).ioSLength;
+        const qint16 secondLength = program.list(1).captionLength;
         program.p.messages.willAnswer(confirm ? MessageBoxPort::Answer::Ok : MessageBoxPort::Answer::Cancel);
         if (!confirm)
             program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
@@ -274,46 +274,46 @@ private slots:
         QCOMPARE(asked[0].buttons, MessageBoxPort::Buttons::OkCancel);
         QCOMPARE(asked[0].text, QStringLiteral("上限項目数を変更前の値より小さく設定すると、\r\nあふれた項目は削除されます。\r\n"
                                                "続行しますか?\r\n\r\nﾘｽﾄ名:%1\r\n\r変更前値:\"32\"\r\n\r変更値:\"10\"")
-                                    .arg(program.list(0).loName + QStringLiteral("(%1)").arg(program.list(0).loNameEx)));
+                                    .arg(program.list(0).name + QStringLiteral("(%1)").arg(program.list(0).sameNameNumber)));
         QCOMPARE(open, !confirm);
         if (confirm) {
             QCOMPARE(asked.size(), 1);
-            QCOMPARE(program.list(0).UpperCount, qint16(10));
-            QCOMPARE(program.list(0).loItemControl().UB(), qint16(10));
+            QCOMPARE(program.list(0).itemLimit, qint16(10));
+            QCOMPARE(program.list(0).items().count(), qint16(10));
             QCOMPARE(program.rows(0), before.mid(0, 10));
-            QCOMPARE(program.list(1).ioSLength, qint16(7));
+            QCOMPARE(program.list(1).captionLength, qint16(7));
         } else {
             QCOMPARE(asked.size(), 2);
             QCOMPARE(asked[1].text, QStringLiteral("設定は、完了していません。"));
-            QCOMPARE(program.list(0).UpperCount, qint16(32));
+            QCOMPARE(program.list(0).itemLimit, qint16(32));
             QCOMPARE(program.rows(0), before);
-            QCOMPARE(program.list(1).ioSLength, secondLength);
+            QCOMPARE(program.list(1).captionLength, secondLength);
         }
     }
 
     void raisingLimitAsksNothing()
     {
         Program program;
-        program.list(0).UpperCount = 32;
+        program.list(0).itemLimit = 32;
         program.withDialog([&](QDialog &dialog) {
             page(dialog, 2);
             type(dialog, "UpperNumPr", "40");
             press(dialog, "OKButton");
         });
         QVERIFY(program.p.messages.asked.isEmpty());
-        QCOMPARE(program.list(0).UpperCount, qint16(40));
+        QCOMPARE(program.list(0).itemLimit, qint16(40));
     }
 
     void hiddenListLosesTheSameRows()
     {
         Program program;
-        program.list(0).UpperCount = 20;
-        program.list(0).WayAdd = true;
+        program.list(0).itemLimit = 20;
+        program.list(0).addAtBottom = true;
         program.fill(0, 20);
         const QStringList before = program.rows(0);
         program.p.command("Newnu")->trigger();
-        ListExControl &panes = program.grobal().listExControl();
-        panes.lecUnExList(panes.lecEx(0));
+        ListDisplay &panes = program.state().display();
+        panes.closePane(panes.paneAtPosition(0));
         program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
         program.withDialog([&](QDialog &dialog) {
             page(dialog, 2);
@@ -321,7 +321,7 @@ private slots:
             type(dialog, "UpperNumPr", "5");
             press(dialog, "OKButton");
         });
-        program.grobal().listControl().lcExList(0);
+        program.state().lists().showList(0);
         QCOMPARE(program.rows(1), before.mid(15));
     }
 
@@ -350,7 +350,7 @@ private slots:
     void tabSelector()
     {
         QWidget owner;
-        spgSelFrame selector;
+        PageSelector selector;
         QLabel tabs[2];
         QLabel words[2];
         QWidget frames[2];
@@ -362,7 +362,7 @@ private slots:
         owner.show();
         bool refuse = false;
         QList<QPair<int, int>> raised;
-        connect(&selector, &spgSelFrame::ChangedIndex, this, [&](qint16 before, qint16 index, qint16 &cancel) {
+        connect(&selector, &PageSelector::ChangedIndex, this, [&](qint16 before, qint16 index, qint16 &cancel) {
             raised.append({before, index});
             if (refuse)
                 cancel = 1;
@@ -448,8 +448,8 @@ private slots:
             QCOMPARE(child<QLabel>(dialog, "TextFontSize")->text(), QString::number(stored));
             press(dialog, "OKButton");
         });
-        QCOMPARE(program.grobal().utilityGrobal().TextFSize, stored);
-        QCOMPARE(program.grobal().utilityGrobal().TextFName, font.family());
+        QCOMPARE(program.state().settings().textFontSize, stored);
+        QCOMPARE(program.state().settings().textFontName, font.family());
     }
 
     void coloursAndCustomColours()
@@ -464,8 +464,8 @@ private slots:
             QTest::mouseClick(child<QLabel>(dialog, "SetColors2"), Qt::LeftButton); // cancelled
             press(dialog, "OKButton");
         });
-        const UtilityFirstList &defaults = program.grobal().utilityFirstList();
-        QCOMPARE(defaults.BackClrFcsDef, Colour(0x030201));
+        const NewListDefaults &defaults = program.state().newListDefaults();
+        QCOMPARE(defaults.focusedBackColourDefault, Colour(0x030201));
         QCOMPARE(dialogs.customOffered.size(), 2);
         QCOMPARE(dialogs.customOffered[0][0], QColor(Qt::white));
         QCOMPARE(dialogs.customOffered[1][0], QColor(9, 8, 7));
@@ -480,7 +480,7 @@ private slots:
         {
             Program program(settings);
             program.p.window().setTopZOrder(true);
-            QSignalSpy interval(&program.grobal().utilityGrobal(), &UtilityGrobal::timerIntervalChanged);
+            QSignalSpy interval(&program.state().settings(), &GlobalSettings::timerIntervalChanged);
             program.withDialog([&](QDialog &dialog) {
                 QVERIFY(!program.p.window().TopZOrder());
                 QLineEdit *timer = child<QComboBox>(dialog, "TimerSel")->lineEdit();
@@ -515,10 +515,10 @@ private slots:
             program.p.window().close();
         }
         Program again(settings);
-        const UtilityGrobal &g = again.grobal().utilityGrobal();
-        QCOMPARE(g.TimerInterval, qint16(700));
-        QCOMPARE(g.HowAddMoveHIval, 25);
-        QCOMPARE(again.grobal().utilityFirstList().loNameDef, QStringLiteral("Memo"));
+        const GlobalSettings &g = again.state().settings();
+        QCOMPARE(g.pollInterval, qint16(700));
+        QCOMPARE(g.edgeZoneWidth, 25);
+        QCOMPARE(again.state().newListDefaults().nameDefault, QStringLiteral("Memo"));
     }
 };
 

@@ -2,16 +2,16 @@
 // dividing, the length limit and every way it closes.
 #include "TestProgram.h"
 #include "capture/ClipboardWatcher.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
-#include "platform/ClipList.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
+#include "platform/ListBoxWidget.h"
 #include "storage/TextWindowSettings.h"
-#include "windows/QKPRtext.h"
+#include "windows/TextWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -34,10 +34,10 @@ struct Program {
         p.start();
         QVERIFY(QTest::qWaitForWindowActive(&p.window()));
         for (const char *text : {"one", "two", "three"})
-            items().icMakeItem(pane(), QString::fromLatin1(text));
+            items().addItem(pane(), QString::fromLatin1(text));
     }
-    qint16 pane() { return p.grobal().listExControl().lecListFocus(); }
-    ItemControl &items() { return p.grobal().listControl().lcListOb(0).loItemControl(); }
+    qint16 pane() { return p.state().display().focusedPane(); }
+    ListItems &items() { return p.state().lists().at(0).items(); }
     QStringList rows()
     {
         QStringList all;
@@ -48,8 +48,8 @@ struct Program {
     QStringList store()
     {
         QStringList all;
-        for (qint16 item = 0; item < items().UB(); ++item)
-            all << items().icItemOb(item).ioWords;
+        for (qint16 item = 0; item < items().count(); ++item)
+            all << items().at(item).text;
         return all;
     }
     // Opens the window on a row.
@@ -58,7 +58,7 @@ struct Program {
         // The commands come from the main window.
         p.window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.window()));
-        p.grobal().listExControl().lecItemSetBlue(pane(), qint16(row));
+        p.state().display().highlightRow(pane(), qint16(row));
         p.command("Textnu")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(&text()));
     }
@@ -74,10 +74,10 @@ struct Program {
     {
         QStringList all;
         for (const QString &text : texts)
-            all << (text == "kept" ? text : items().icCaption(text));
+            all << (text == "kept" ? text : items().caption(text));
         return all;
     }
-    QKPRtext &text() { return p.root.textWindow(); }
+    TextWindow &text() { return p.root.textWindow(); }
     QPlainTextEdit *box(int index = 0) { return text().findChild<QPlainTextEdit *>(QStringLiteral("Texttxt%1").arg(index)); }
     QLabel *errorMess() { return text().findChild<QLabel *>(QStringLiteral("ErrorMess")); }
     QAction *action(const char *name) { return text().findChild<QAction *>(QString::fromLatin1(name)); }
@@ -106,7 +106,7 @@ private slots:
 void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
 {
     Program t;
-    t.items().icNameItem(t.pane(), 1, QStringLiteral("named"));
+    t.items().nameItem(t.pane(), 1, QStringLiteral("named"));
     t.open(1);
     QCOMPARE(t.box()->toPlainText(), QStringLiteral("two"));
     QCOMPARE(t.text().windowTitle(), QStringLiteral("named"));
@@ -115,7 +115,7 @@ void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
     QVERIFY(t.box(0)->isVisible() && !t.box(1)->isVisible());
     QVERIFY(t.action("Bothnu")->isChecked() && !t.action("Verticalnu")->isChecked());
     QCOMPARE(t.action("StopGonu")->text(), t.p.root.watcher().StopGo() ? QStringLiteral("作動中(&S)") : QStringLiteral("停止中(&S)"));
-    QVERIFY(t.p.grobal().text.textVis && t.p.grobal().text.textSave);
+    QVERIFY(t.p.state().text.textVis && t.p.state().text.textSave);
 
     // Open again: only the activation.
     t.clickMain();
@@ -143,7 +143,7 @@ void TestTextWindow::editAndSaveRedrawsTheRow()
     QTest::keyClick(t.box(), Qt::Key_Return);
     QTest::keyClicks(t.box(), QStringLiteral("4"));
     QCOMPARE(t.text().windowTitle(), QStringLiteral("* ﾃｷｽﾄ表示"));
-    QVERIFY(t.p.grobal().text.textDel);
+    QVERIFY(t.p.state().text.textDel);
     QTest::keyClick(t.box(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(!t.box()->textCursor().hasSelection());
     QTest::keyClick(t.box(), Qt::Key_A, Qt::ControlModifier);
@@ -153,7 +153,7 @@ void TestTextWindow::editAndSaveRedrawsTheRow()
     QVERIFY(t.action("Savenu")->isEnabled());
     QTest::keyClick(t.box(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(t.store(), QStringList({"one", "two", "three" + Crlf + "4"}));
-    QCOMPARE(t.rows().first(), t.items().icCaption("three" + Crlf + "4"));
+    QCOMPARE(t.rows().first(), t.items().caption("three" + Crlf + "4"));
     QCOMPARE(t.text().windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
     QMenu *menu = t.text().findChild<QMenu *>("Menunu");
     emit menu->aboutToShow();
@@ -192,8 +192,8 @@ void TestTextWindow::divide()
     QFETCH(QStringList, rows);
     QFETCH(QStringList, store);
     Program t;
-    t.items().icItemOb(1).ioWords = QStringLiteral("ab\r\ncd");
-    t.items().icNameItem(t.pane(), 1, QStringLiteral("kept"));
+    t.items().at(1).text = QStringLiteral("ab\r\ncd");
+    t.items().nameItem(t.pane(), 1, QStringLiteral("kept"));
     t.open(1);
     QTextCursor cursor = t.box()->textCursor();
     cursor.setPosition(start);
@@ -211,8 +211,8 @@ void TestTextWindow::divide()
 void TestTextWindow::dividingTheRowAFullListWouldDropIsRefused()
 {
     Program t;
-    t.p.grobal().listControl().lcListOb(0).UpperCount = 3;
-    const bool wayAdd = t.p.grobal().listControl().lcListOb(0).WayAdd;
+    t.p.state().lists().at(0).itemLimit = 3;
+    const bool wayAdd = t.p.state().lists().at(0).addAtBottom;
     t.open(wayAdd ? 0 : 2);
     t.p.messages.willAnswer(Answer::Ok);
     t.action("Cutnu")->trigger();
@@ -239,7 +239,7 @@ void TestTextWindow::lengthLimitOnOpening()
     QFETCH(int, shown);
     QFETCH(bool, message);
     Program t;
-    t.items().icItemOb(2).ioWords = item;
+    t.items().at(2).text = item;
     t.open(0);
     QCOMPARE(t.box()->document()->characterCount() - 1, shown);
     QCOMPARE(t.errorMess()->isVisible(), message);
@@ -248,13 +248,13 @@ void TestTextWindow::lengthLimitOnOpening()
     // Opening and closing never cuts the item.
     t.clickMain();
     QVERIFY(!t.text().isVisible());
-    QCOMPARE(t.items().icItemOb(2).ioWords, item);
+    QCOMPARE(t.items().at(2).text, item);
 }
 
 void TestTextWindow::typingUpToTheLimitCutsTheEnd()
 {
     Program t;
-    t.items().icItemOb(2).ioWords = QString(16382, u'x');
+    t.items().at(2).text = QString(16382, u'x');
     t.open(0);
     t.box()->moveCursor(QTextCursor::End);
     QTest::keyClicks(t.box(), QStringLiteral("a"));
@@ -309,7 +309,7 @@ void TestTextWindow::unload()
     if (edited)
         QTest::keyClicks(t.box(), QStringLiteral("new "));
     if (listChanged)
-        t.p.grobal().ClearTextSave(t.pane());
+        t.p.state().ClearTextSave(t.pane());
     if (answer >= 0)
         t.p.messages.willAnswer(Answer(answer));
     if (byDeactivation)
@@ -331,11 +331,11 @@ void TestTextWindow::unload()
         QVERIFY(asked.icon == expected.icon && asked.buttons == expected.buttons);
     }
     QCOMPARE(t.store().last(), saved ? QStringLiteral("new three") : QStringLiteral("three"));
-    QCOMPARE(t.p.grobal().text.textVis, stays);
+    QCOMPARE(t.p.state().text.textVis, stays);
     if (stays && edited && answer == int(Answer::Cancel))
         QCOMPARE(t.box()->toPlainText(), QStringLiteral("new three"));
     if (!stays)
-        QVERIFY(!t.p.grobal().text.textDel);
+        QVERIFY(!t.p.state().text.textDel);
 }
 
 void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
@@ -347,7 +347,7 @@ void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
     t.p.root.watcher().setStopGo(true);
     t.p.clipboard.setPlainText(QStringLiteral("captured"));
     t.p.root.watcher().Looker_Timer();
-    QVERIFY(!t.p.grobal().text.textSave);
+    QVERIFY(!t.p.state().text.textSave);
     QTest::keyClicks(t.box(), QStringLiteral("x"));
     t.p.messages.willAnswer(Answer::Ok);
     t.action("Savenu")->trigger();
@@ -362,16 +362,16 @@ void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
     t.p.messages.willAnswer(Answer::No);
     t.clickMain();
     QTRY_VERIFY(t.p.messages.allAnswered());
-    ClipList *list = t.p.listAt(0);
+    ListBoxWidget *list = t.p.listAt(0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
-    QVERIFY(t.p.grobal().text.textSave);
+    QVERIFY(t.p.state().text.textSave);
     QCOMPARE(t.box()->toPlainText(), QStringLiteral("one"));
 }
 
 void TestTextWindow::captureSwitchFollowsTheWindow()
 {
     Program t;
-    t.p.grobal().utilityGrobal().TextExpTimer = true;
+    t.p.state().settings().pauseWhileTextWindowActive = true;
     t.p.root.watcher().setStopGo(true);
     t.open(0);
     // Active: capture stopped, and the menu shows it.
@@ -393,10 +393,10 @@ void TestTextWindow::placementSurvivesARestart()
         TestProgram p;
         p.start({}, settings);
         for (const char *text : {"one", "two"})
-            p.grobal().listControl().lcListOb(0).loItemControl().icMakeItem(0, QString::fromLatin1(text));
-        p.grobal().listExControl().lecItemSetBlue(0, 0);
+            p.state().lists().at(0).items().addItem(0, QString::fromLatin1(text));
+        p.state().display().highlightRow(0, 0);
         p.command("Textnu")->trigger();
-        QKPRtext &text = p.root.textWindow();
+        TextWindow &text = p.root.textWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&text));
         text.move(p.window().frameGeometry().topLeft() + QPoint(25, 35));
         text.resize(280, 150);

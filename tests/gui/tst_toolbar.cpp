@@ -4,15 +4,15 @@
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/PaneArea.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/ToolButton.h"
 #include "mainwindow/ToolField.h"
 #include "mainwindow/ToolStrip.h"
-#include "model/ListControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
-#include "platform/ClipList.h"
+#include "model/ListCollection.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
+#include "platform/ListBoxWidget.h"
 
 #include <QAction>
 #include <QtTest>
@@ -32,7 +32,7 @@ struct Program {
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     }
     ToolStrip &strip() { return p.root.toolStrip(); }
-    ListOb &focused() { return p.root.listCommands().focusedList(); }
+    ClipList &focused() { return p.root.listCommands().focusedList(); }
     // Opens a group's field by a click, as in click mode, and reads its pictures.
     QStringList openedKeys(int group)
     {
@@ -44,7 +44,7 @@ struct Program {
         return keys;
     }
     TestProgram p;
-    QKPRGrobal &grobal = p.grobal();
+    ProgramState &state = p.state();
 };
 } // namespace
 
@@ -88,7 +88,7 @@ private slots:
             hover(target);
             return strip.openGroup();
         };
-        w.grobal.utilityGrobal().setToolOvOrCk(true);
+        w.state.settings().setToolbarOpensOnHover(true);
         QCOMPARE(hovered(strip.button(2)), 2);
         QCOMPARE(strip.button(2)->frame(), ToolButton::Frame::Pressed);
         QVERIFY(strip.button(2)->testAttribute(Qt::WA_SetCursor) && strip.field().testAttribute(Qt::WA_SetCursor));
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(hovered(strip.button(0)), 0);
         QCOMPARE(hovered(w.p.listAt(0)->viewport()), -1);
         QCOMPARE(strip.button(0)->frame(), ToolButton::Frame::None);
-        w.grobal.utilityGrobal().setToolOvOrCk(false);
+        w.state.settings().setToolbarOpensOnHover(false);
         QVERIFY(!strip.button(2)->testAttribute(Qt::WA_SetCursor) && !strip.field().testAttribute(Qt::WA_SetCursor));
     }
 
@@ -150,7 +150,7 @@ private slots:
         QTest::newRow("toggled") << "NonMovenu ListDownnu ListPositionnu" << 1
                                  << QStringList{"TNLCOPY", "TDNADD", "TCSEL"}
                                  << "指定位置へ追加";
-        QTest::newRow("other MovAdd") << "MovAdd5" << 1 << QStringList{"", "TUPADD", "TNSEL"} << "ﾌｫｰｶｽと無関係に追加";
+        QTest::newRow("other focusMode") << "MovAdd5" << 1 << QStringList{"", "TUPADD", "TNSEL"} << "ﾌｫｰｶｽと無関係に追加";
         QTest::newRow("display") << "" << 2 << QStringList{"TLISTEXP", "TCMENU"} << "ﾒﾆｭｰ表示";
         QTest::newRow("menu hidden") << "MenuExnu" << 2 << QStringList{"TLISTEXP", "TNMENU"} << "ﾒﾆｭｰ非表示";
         QTest::newRow("one list") << "" << 6 << QStringList{"TMAKEL", "TNAMEL", "TUDELEL", "TLDATA"} << "ﾘｽﾄの詳細情報";
@@ -171,7 +171,7 @@ private slots:
             if (step == "maximised")
                 w.p.window().MaxNormToggle(true);
             else if (step == "MovAdd5")
-                w.focused().MovAdd = 5;
+                w.focused().focusMode = 5;
             else if (step == "items")
                 w.p.fill(0, QStringLiteral("ab"));
             else if (step.startsWith("highlight"))
@@ -199,7 +199,7 @@ private slots:
         QTest::mouseClick(w.strip().field().buttons().at(2), Qt::LeftButton);
         QCOMPARE(w.strip().openGroup(), -1);
         QCOMPARE(deleted.size(), 0);
-        QCOMPARE(w.grobal.listControl().UB(), 2);
+        QCOMPARE(w.state.lists().count(), 2);
     }
 
     void fieldClosesBeforeWindowEffects_data()

@@ -3,17 +3,17 @@
 #include "TestProgram.h"
 #include "capture/ClipboardWatcher.h"
 #include "mainwindow/MainCommands.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/MainWindow.h"
 #include "model/ProgramTexts.h"
 #include "model/ProgramVersion.h"
-#include "model/QKPRGrobal.h"
+#include "model/ProgramState.h"
 #include "platform/ProgramFolders.h"
 #include "platform/ProgramPictures.h"
 #include "storage/SettingsFile.h"
-#include "windows/QKPRmin.h"
-#include "windows/QKPRversion.h"
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
+#include "windows/MiniWindow.h"
+#include "windows/VersionWindow.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
 
 #include <QAction>
 #include <QLabel>
@@ -44,8 +44,8 @@ struct Program {
     QRgb lamp() const { return mini.AccCl->palette().color(QPalette::Window).rgb() & 0xFFFFFF; }
 
     TestProgram p;
-    QKPRbase &window = p.window();
-    QKPRmin &mini = p.root.miniWindow();
+    MainWindow &window = p.window();
+    MiniWindow &mini = p.root.miniWindow();
 };
 
 QPoint centre(const QRect &r) { return QPoint(2 * r.left() + r.width(), 2 * r.top() + r.height()); }
@@ -91,7 +91,7 @@ void TestWindowState::minimiseAndRestoreByMouseKeepTheCursorOnTheButton()
     QVERIFY(!w.mini.MinVis());
     QVERIFY(w.window.isVisible());
     QCOMPARE(QCursor::pos() - w.miniButtonOfMain(), QPoint(8, 8));
-    QVERIFY(!w.p.grobal().ProgramEnding);
+    QVERIFY(!w.p.state().ending);
 }
 
 void TestWindowState::minimiseAndRestoreByKeyCentre()
@@ -139,26 +139,26 @@ void TestWindowState::lampLightsFromACaptureUntilATickWithNothingNew()
     w.p.clipboard.setPlainText(QStringLiteral("before"));
     watcher.Looker_Timer();
     w.p.command("Minimamnu")->trigger();
-    QCOMPARE(w.lamp(), QKPRmin::LampOff);
+    QCOMPARE(w.lamp(), MiniWindow::LampOff);
     QCOMPARE(w.mini.AccCl->toolTip(), QStringLiteral("コピー認識ランプ"));
 
     w.p.clipboard.setPlainText(QStringLiteral("new"));
     watcher.Looker_Timer();
     QVERIFY(w.mini.AccClLump());
-    QCOMPARE(w.lamp(), QKPRmin::LampOn);
+    QCOMPARE(w.lamp(), MiniWindow::LampOn);
     w.p.clipboard.setPlainText(QStringLiteral("newer"));
     watcher.Looker_Timer();
     QVERIFY(w.mini.AccClLump());
     watcher.Looker_Timer();
     QVERIFY(!w.mini.AccClLump());
-    QCOMPARE(w.lamp(), QKPRmin::LampOff);
+    QCOMPARE(w.lamp(), MiniWindow::LampOff);
 
     // A lamp left lit goes out when the strip opens again.
     w.p.clipboard.setPlainText(QStringLiteral("last"));
     watcher.Looker_Timer();
     w.clickRestore();
     w.p.command("Minimamnu")->trigger();
-    QCOMPARE(w.lamp(), QKPRmin::LampOff);
+    QCOMPARE(w.lamp(), MiniWindow::LampOff);
 }
 
 void TestWindowState::stripSwitchesCaptureByButtonAndKey()
@@ -202,13 +202,13 @@ void TestWindowState::closingTheStripEndsTheProgramAndKeepsItsPlace()
         w.clickRestore();
         restoredAt = w.window.pos();
         w.p.command("Minimamnu")->trigger();
-        QSignalSpy ending(&w.window, &QKPRbase::ending);
+        QSignalSpy ending(&w.window, &MainWindow::ending);
         w.mini.close();
         QCOMPARE(ending.size(), 1);
-        QVERIFY(w.p.grobal().ProgramEnding);
+        QVERIFY(w.p.state().ending);
     }
-    UtilityGrobal settings;
-    UtilityFirstList defaults;
+    GlobalSettings settings;
+    NewListDefaults defaults;
     WindowSettings windows;
     SettingsFile(settings, defaults, windows).Started(path, QRect(0, 0, 1024, 768));
     QCOMPARE(QPoint(windows.mini.RestPosX, windows.mini.RestPosY), restoredAt);
@@ -229,7 +229,7 @@ void TestWindowState::alwaysOnTopKeepsTheWindowShownWhereItIs()
         }
     } counter(hides);
     w.window.installEventFilter(&counter);
-    QSignalSpy followed(&w.window, &QKPRbase::topZOrderChanged);
+    QSignalSpy followed(&w.window, &MainWindow::topZOrderChanged);
     QTest::keyClick(&w.window, Qt::Key_E, Qt::ControlModifier);
     QVERIFY(w.window.TopZOrder());
     QVERIFY(w.window.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -292,7 +292,7 @@ void TestWindowState::versionBoxShowsTheProgramAndOpensTheHomePage()
     w.window.setTopZOrder(true);
     bool checked = false;
     QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QKPRversion *>(QApplication::activeModalWidget());
+        auto *box = qobject_cast<VersionWindow *>(QApplication::activeModalWidget());
         QVERIFY(box);
         // A failed check below still closes the box.
         const auto close = qScopeGuard([box] { box->reject(); });
@@ -306,7 +306,7 @@ void TestWindowState::versionBoxShowsTheProgramAndOpensTheHomePage()
         QCOMPARE(box->Address->toolTip(), QStringLiteral("作者ﾎｰﾑﾍﾟｰｼﾞへｱｸｾｽ"));
         QCOMPARE(box->Address->cursor().pixmap().toImage(), ProgramPictures::cursor(ProgramPictures::LinkCursor).pixmap().toImage());
         QTest::mouseClick(box->Address, Qt::LeftButton);
-        QCOMPARE(box->Address->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, QKPRversion::visitedColour);
+        QCOMPARE(box->Address->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, VersionWindow::visitedColour);
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl(ProgramVersion::homePage())});
         // Switched meanwhile, always-on-top is put back when the box closes.
         w.window.setTopZOrder(false);

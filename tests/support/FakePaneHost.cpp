@@ -1,12 +1,12 @@
 #include "FakePaneHost.h"
 
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
 
 #include <stdexcept>
 
@@ -16,7 +16,7 @@ FakePaneHost::FakePaneHost()
     barPointers.append(DefaultPointer);
 }
 
-ClipListBox &FakePaneHost::clipList(qint16 pane)
+ClipListBox &FakePaneHost::listBox(qint16 pane)
 {
     auto found = boxes.find(pane);
     if (found == boxes.end())
@@ -24,14 +24,14 @@ ClipListBox &FakePaneHost::clipList(qint16 pane)
     return *found->second;
 }
 
-void FakePaneHost::loadClipList(qint16 pane)
+void FakePaneHost::loadListBox(qint16 pane)
 {
     if (boxes.count(pane))
         throw std::logic_error("list box loaded twice");
     boxes[pane] = std::make_unique<FakeClipListBox>();
 }
 
-void FakePaneHost::unloadClipList(qint16 pane)
+void FakePaneHost::unloadListBox(qint16 pane)
 {
     if (pane == 0 || !boxes.erase(pane))
         throw std::logic_error("unloading a list box that is not loaded");
@@ -57,40 +57,40 @@ void FakePaneHost::setBarPointer(qint16 index, int pointer)
 }
 
 ModelFixture::ModelFixture()
-    : host(std::make_unique<FakePaneHost>()), grobal(std::make_unique<QKPRGrobal>(*host))
+    : host(std::make_unique<FakePaneHost>()), state(std::make_unique<ProgramState>(*host))
 {
     FakePaneHost *shown = host.get();
-    QObject::connect(&grobal->utilityGrobal(), &UtilityGrobal::timerIntervalChanged,
+    QObject::connect(&state->settings(), &GlobalSettings::timerIntervalChanged,
                      [shown](int milliseconds) { shown->timerInterval = milliseconds; });
-    QObject::connect(&grobal->utilityGrobal(), &UtilityGrobal::barColourChanged,
+    QObject::connect(&state->settings(), &GlobalSettings::barColourChanged,
                      [shown](Colour colour) { shown->barColour = colour; });
-    QObject::connect(&grobal->listExControl(), &ListExControl::focusedListMovAdd, [shown](qint16 movAdd) {
+    QObject::connect(&state->display(), &ListDisplay::focusedListFocusMode, [shown](qint16 movAdd) {
         shown->lastMovAdd = movAdd;
         ++shown->activations;
     });
-    grobal->utilityGrobal().SetGrobalFactory();
-    grobal->utilityFirstList().SetFirstFactory();
+    state->settings().setFactoryValues();
+    state->newListDefaults().setFactoryValues();
 }
 
 ModelFixture::~ModelFixture()
 {
-    grobal.reset();
+    state.reset();
     host.reset();
 }
 
 qint16 ModelFixture::showNewList()
 {
-    ListControl &lists = grobal->listControl();
-    const qint16 list = lists.lcMakeList();
-    lists.lcExList(list);
+    ListCollection &lists = state->lists();
+    const qint16 list = lists.makeList();
+    lists.showList(list);
     return list;
 }
 
 QStringList ModelFixture::rowWords(qint16 pane)
 {
-    ItemControl &items = grobal->listControl().lcListOb(grobal->getOLx(pane)).loItemControl();
+    ListItems &items = state->lists().at(state->listOfPane(pane)).items();
     QStringList words;
-    for (qint16 row = 0; row < items.UBic(); ++row)
-        words << items.icItemOb(items.prooIx(row)).ioWords;
+    for (qint16 row = 0; row < items.rowCount(); ++row)
+        words << items.at(items.itemOfRow(row)).text;
     return words;
 }

@@ -7,7 +7,7 @@
 #include <map>
 #include <memory>
 
-class QKPRGrobal;
+class ProgramState;
 
 // Stands in for the main window in unit tests: keeps list boxes and bars in memory and
 // measures text as 10 units per character (so width-mode captions are easy to predict), times the
@@ -16,9 +16,9 @@ class FakePaneHost : public PaneHost {
 public:
     FakePaneHost();
 
-    ClipListBox &clipList(qint16 pane) override;
-    void loadClipList(qint16 pane) override;
-    void unloadClipList(qint16 pane) override;
+    ClipListBox &listBox(qint16 pane) override;
+    void loadListBox(qint16 pane) override;
+    void unloadListBox(qint16 pane) override;
     void loadBar(qint16 index) override;
     void unloadBar(qint16 index) override;
     void setBarPointer(qint16 index, int pointer) override;
@@ -27,7 +27,7 @@ public:
     void setFontName(const QString &family) override { fontName = family; }
     double textWidth(QStringView text) const override { return 10.0 * text.size() * (widthFollowsFontSize ? fontSize / 9 : 1); }
 
-    FakeClipListBox &box(qint16 pane) { return static_cast<FakeClipListBox &>(clipList(pane)); }
+    FakeClipListBox &box(qint16 pane) { return static_cast<FakeClipListBox &>(listBox(pane)); }
     bool isLoaded(qint16 pane) const { return boxes.count(pane) > 0; }
 
     std::map<qint16, std::unique_ptr<FakeClipListBox>> boxes;
@@ -47,7 +47,7 @@ struct ModelFixture {
     ModelFixture();
     ~ModelFixture();
     std::unique_ptr<FakePaneHost> host;
-    std::unique_ptr<QKPRGrobal> grobal;
+    std::unique_ptr<ProgramState> state;
 
     // Makes a list and shows it in a new pane; returns the list number.
     qint16 showNewList();

@@ -4,13 +4,13 @@
 
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/PaneArea.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListExOb.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/PaneRecord.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
 
 #include <QAction>
 
@@ -29,29 +29,29 @@ void TestProgram::start(const QStringList &files, const QString &settingsPath)
     window().show();
 }
 
-ClipList *TestProgram::listAt(int position) const
+ListBoxWidget *TestProgram::listAt(int position) const
 {
-    return root.panes().clipListWidget(grobal().listExControl().lecEx(qint16(position)));
+    return root.panes().clipListWidget(state().display().paneAtPosition(qint16(position)));
 }
 
 void TestProgram::fill(int position, const QString &letters)
 {
-    ListExControl &panes = grobal().listExControl();
-    const qint16 pane = panes.lecEx(qint16(position));
-    ItemControl &items = grobal().listControl().lcListOb(panes.lecListOb(pane).leoListOb).loItemControl();
+    ListDisplay &panes = state().display();
+    const qint16 pane = panes.paneAtPosition(qint16(position));
+    ListItems &items = state().lists().at(panes.paneRecord(pane).list).items();
     // New items go to the top.
     for (auto letter = letters.crbegin(); letter != letters.crend(); ++letter)
-        items.icMakeItem(pane, QString(*letter));
+        items.addItem(pane, QString(*letter));
 }
 
 QString TestProgram::rows(int position) const
 {
-    ListExControl &panes = grobal().listExControl();
-    ItemControl &items =
-        grobal().listControl().lcListOb(panes.lecListOb(panes.lecEx(qint16(position))).leoListOb).loItemControl();
+    ListDisplay &panes = state().display();
+    ListItems &items =
+        state().lists().at(panes.paneRecord(panes.paneAtPosition(qint16(position))).list).items();
     QString words;
-    for (qint16 row = 0; row < items.UBic(); ++row)
-        words += items.icItemOb(items.prooIx(row)).ioWords;
+    for (qint16 row = 0; row < items.rowCount(); ++row)
+        words += items.at(items.itemOfRow(row)).text;
     return words;
 }
 

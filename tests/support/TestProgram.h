@@ -8,9 +8,9 @@
 
 #include <QStringList>
 
-class ClipList;
+class ListBoxWidget;
 class QAction;
-class QKPRbase;
+class MainWindow;
 
 // The whole program as the composition root builds it, over an in-memory clipboard (or the given
 // one) and scripted message boxes and file dialogs.
@@ -23,10 +23,10 @@ public:
     // the window.
     void start(const QStringList &files = {}, const QString &settingsPath = QString());
 
-    QKPRGrobal &grobal() const { return root.grobal(); }
-    QKPRbase &window() const { return root.window(); }
+    ProgramState &state() const { return root.state(); }
+    MainWindow &window() const { return root.window(); }
     // The list box at a display position.
-    ClipList *listAt(int position) const;
+    ListBoxWidget *listAt(int position) const;
     // Fills the list at a display position with one item per letter, the first letter on top;
     // rows reads the words back from the top.
     void fill(int position, const QString &letters);

@@ -3,12 +3,12 @@
 #include "FakeClipboard.h"
 #include "FakePaneHost.h"
 #include "capture/ClipboardWatcher.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 
 #include <QRandomGenerator>
 #include <array>
@@ -20,15 +20,15 @@ struct Capture : ModelFixture {
     Capture()
     {
         list = showNewList();
-        options().ioSFLG = false;
-        options().ioSLength = 1000;
-        options().LenNum = false;
+        options().captionByWidth = false;
+        options().captionLength = 1000;
+        options().showLength = false;
         QObject::connect(&watcher, &ClipboardWatcher::clipboardLooked, [this](bool captured) { looks << captured; });
         watcher.setStopGo(true);
     }
-    ListOb &options() { return grobal->listControl().lcListOb(list); }
-    ItemControl &items() { return options().loItemControl(); }
-    ListExControl &panes() { return grobal->listExControl(); }
+    ClipList &options() { return state->lists().at(list); }
+    ListItems &items() { return options().items(); }
+    ListDisplay &panes() { return state->display(); }
     void copy(const QString &text)
     {
         clipboard.setPlainText(text);
@@ -37,7 +37,7 @@ struct Capture : ModelFixture {
     QList<int> highlighted() { return host->box(0).selectedRows(); }
 
     FakeClipboard clipboard;
-    ClipboardWatcher watcher{*grobal, clipboard};
+    ClipboardWatcher watcher{*state, clipboard};
     QList<bool> looks; // what each tick found: a new text or not
     bool timerRunning() const { return watcher.looker().isActive(); }
     qint16 list = 0;
@@ -77,13 +77,13 @@ void TestCapture::newTextsBecomeItems()
     c.watcher.Looker_Timer();
     QCOMPARE(c.rows(0), (QStringList{"A", "B", "A", "already there"}));
     QCOMPARE(c.highlighted(), QList<int>{0});
-    QCOMPARE(c.panes().lecItemGetFocus(0), 0);
+    QCOMPARE(c.panes().focusedRow(0), 0);
     QCOMPARE(c.watcher.LastClipText(), QStringLiteral("A"));
 
     // Stopped, nothing is taken; on again, the text waiting is.
     c.watcher.setStopGo(false);
     c.copy(QStringLiteral("while stopped"));
-    QCOMPARE(c.items().UB(), 4);
+    QCOMPARE(c.items().count(), 4);
     c.watcher.setStopGo(true);
     c.watcher.Looker_Timer();
     QCOMPARE(c.rows(0).first(), QStringLiteral("while stopped"));
@@ -94,13 +94,13 @@ void TestCapture::emptyAndMissingTextAndTheLamp()
     Capture c;
     c.copy(QStringLiteral("lit"));
     c.copy(QString()); // text that reads as empty: nothing, and no word to the lamp
-    QCOMPARE(c.items().UB(), 1);
+    QCOMPARE(c.items().count(), 1);
     c.clipboard.clear(); // only an image, say
     c.watcher.Looker_Timer();
     c.copy(QStringLiteral("again"));
     c.watcher.Looker_Timer(); // nothing new
     QCOMPARE(c.looks, (QList<bool>{true, false, true, false}));
-    QCOMPARE(c.items().UB(), 2);
+    QCOMPARE(c.items().count(), 2);
 }
 
 void TestCapture::secretContentIsNeverCaptured()
@@ -119,9 +119,9 @@ void TestCapture::secretContentIsNeverCaptured()
 void TestCapture::richTextFollowsTheSetting()
 {
     Capture c;
-    c.grobal->utilityGrobal().HTMLReco = true;
+    c.state->settings().richText = true;
     c.copy(QStringLiteral("plain only"));
-    QCOMPARE(c.items().UB(), 0);
+    QCOMPARE(c.items().count(), 0);
     const QString rtf = QStringLiteral("{\\rtf1 bold}");
     c.clipboard.setPlainText(QStringLiteral("bold"));
     c.clipboard.setRichText(rtf);
@@ -129,7 +129,7 @@ void TestCapture::richTextFollowsTheSetting()
     QCOMPARE(c.rows(0), QStringList{rtf});
 
     // Copied back, it goes out as rich text.
-    c.panes().lecItemSetBlue(0, 0);
+    c.panes().highlightRow(0, 0);
     c.watcher.ClickItem(0);
     QCOMPARE(c.clipboard.writes().last(), (FakeClipboard::Write{rtf, true}));
 }
@@ -155,10 +155,10 @@ void TestCapture::splitting()
     QFETCH(QString, text);
     QFETCH(QStringList, rows);
     Capture c;
-    UtilityGrobal &settings = c.grobal->utilityGrobal();
-    settings.ReturnIm = true;
-    settings.ReturnOrLetter = atLineBreaks;
-    settings.LetterIm = letter;
+    GlobalSettings &settings = c.state->settings();
+    settings.splitCaptures = true;
+    settings.splitAtLineBreaks = atLineBreaks;
+    settings.splitString = letter;
     c.copy(text);
     QCOMPARE(c.rowWords(0), rows);
     QCOMPARE(c.highlighted(), QList<int>{0});
@@ -178,13 +178,13 @@ void TestCapture::splitIntoAFullListKeepsTheLastPieces()
     QFETCH(bool, posAdd);
     QFETCH(QStringList, rows);
     Capture c;
-    c.grobal->utilityGrobal().ReturnIm = true;
-    c.options().UpperCount = 3;
-    c.options().PosAdd = posAdd;
-    c.options().WayAdd = posAdd;
+    c.state->settings().splitCaptures = true;
+    c.options().itemLimit = 3;
+    c.options().addAtFocus = posAdd;
+    c.options().addAtBottom = posAdd;
     c.copy(QStringLiteral("a\r\nb\r\nc\r\nd\r\ne"));
     QCOMPARE(c.rowWords(0), rows);
-    QCOMPARE(c.items().UB(), 3);
+    QCOMPARE(c.items().count(), 3);
 }
 
 void TestCapture::skippingPiecesMatchesAddingThemAll()
@@ -204,19 +204,19 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
         Capture split, oneByOne;
         for (Capture *c : {&split, &oneByOne}) {
             QRandomGenerator same(round);
-            ListOb &options = c->options();
-            options.WayAdd = same.bounded(2);
-            options.PosAdd = same.bounded(2);
-            options.MovAdd = qint16(same.bounded(2));
-            options.UpperCount = 32767;
+            ClipList &options = c->options();
+            options.addAtBottom = same.bounded(2);
+            options.addAtFocus = same.bounded(2);
+            options.focusMode = qint16(same.bounded(2));
+            options.itemLimit = 32767;
             for (int i = 0; i < held; ++i)
-                c->items().icMakeItem(0, QStringLiteral("old%1").arg(i));
-            options.UpperCount = qint16(limit);
+                c->items().addItem(0, QStringLiteral("old%1").arg(i));
+            options.itemLimit = qint16(limit);
             for (int i = 0; i < held; ++i)
                 c->host->box(0).setSelected(i, same.bounded(2));
             c->host->box(0).setListIndex(focus);
         }
-        split.grobal->utilityGrobal().ReturnIm = true;
+        split.state->settings().splitCaptures = true;
         split.watcher.itemMaker().MakeItems(0, split.list, text);
         for (int i = 0; i < pieces; ++i)
             oneByOne.watcher.itemMaker().AddOneItem(0, oneByOne.list,
@@ -224,10 +224,10 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
         QCOMPARE(split.rowWords(0), oneByOne.rowWords(0));
         QCOMPARE(split.rows(0), oneByOne.rows(0));
         QCOMPARE(split.highlighted(), oneByOne.highlighted());
-        QCOMPARE(split.panes().lecItemGetFocus(0), oneByOne.panes().lecItemGetFocus(0));
-        QCOMPARE(split.items().UB(), oneByOne.items().UB());
-        for (qint16 i = 0; i < split.items().UB(); ++i)
-            QCOMPARE(split.items().icItemOb(i).ioWords, oneByOne.items().icItemOb(i).ioWords);
+        QCOMPARE(split.panes().focusedRow(0), oneByOne.panes().focusedRow(0));
+        QCOMPARE(split.items().count(), oneByOne.items().count());
+        for (qint16 i = 0; i < split.items().count(); ++i)
+            QCOMPARE(split.items().at(i).text, oneByOne.items().at(i).text);
     }
 }
 
@@ -255,15 +255,15 @@ void TestCapture::placementAndHighlight()
     QFETCH(int, highlighted);
     Capture c;
     for (const char *t : {"A", "B", "C"})
-        c.items().icMakeItem(0, QString::fromLatin1(t));
-    c.options().PosAdd = posAdd;
-    c.options().WayAdd = wayAdd;
+        c.items().addItem(0, QString::fromLatin1(t));
+    c.options().addAtFocus = posAdd;
+    c.options().addAtBottom = wayAdd;
     c.host->box(0).setListIndex(focus);
     c.copy(QStringLiteral("X"));
     c.copy(QStringLiteral("Y"));
     QCOMPARE(c.rowWords(0), rows);
     QCOMPARE(c.highlighted(), QList<int>{highlighted});
-    QCOMPARE(c.panes().lecItemGetFocus(0), highlighted);
+    QCOMPARE(c.panes().focusedRow(0), highlighted);
 }
 
 void TestCapture::copyBackIsNeverCapturedAgain()
@@ -271,26 +271,26 @@ void TestCapture::copyBackIsNeverCapturedAgain()
     Capture c;
     c.copy(QStringLiteral("first"));
     c.copy(QStringLiteral("second"));
-    c.items().icNameItem(0, 1, QStringLiteral("a name"));
-    c.panes().lecItemSetBlue(0, 1);
+    c.items().nameItem(0, 1, QStringLiteral("a name"));
+    c.panes().highlightRow(0, 1);
     c.watcher.ClickItem(0);
     // The text goes back, never the name.
     QCOMPARE(c.clipboard.writes().last(), (FakeClipboard::Write{"first", false}));
     QCOMPARE(c.watcher.LastClipText(), QStringLiteral("first"));
     for (int tick = 0; tick < 5; ++tick)
         c.watcher.Looker_Timer();
-    QCOMPARE(c.items().UB(), 2);
-    QVERIFY(c.grobal->text.textSave);
+    QCOMPARE(c.items().count(), 2);
+    QVERIFY(c.state->text.textSave);
 
     // Text put there by another program while ours is on the clipboard is seen as new.
     c.copy(QStringLiteral("elsewhere"));
-    QCOMPARE(c.items().UB(), 3);
+    QCOMPARE(c.items().count(), 3);
 
     // Marking the clipboard as seen skips what is there now.
     c.clipboard.setPlainText(QStringLiteral("skip me"));
     c.watcher.SynchronizeClipBoardSaved();
     c.watcher.Looker_Timer();
-    QCOMPARE(c.items().UB(), 3);
+    QCOMPARE(c.items().count(), 3);
 }
 
 void TestCapture::clickHonoursTheTextWindow()
@@ -300,18 +300,18 @@ void TestCapture::clickHonoursTheTextWindow()
     QVERIFY(c.clipboard.writes().isEmpty());
     c.copy(QStringLiteral("one"));
     c.copy(QStringLiteral("two"));
-    c.items().icNameItem(0, 1, QStringLiteral("named"));
+    c.items().nameItem(0, 1, QStringLiteral("named"));
     QSignalSpy reNewed(&c.watcher, &ClipboardWatcher::textWindowRepointed);
 
-    c.grobal->text.textDel = true; // unsaved edits: the click does nothing
-    c.panes().lecItemSetBlue(0, 1);
+    c.state->text.textDel = true; // unsaved edits: the click does nothing
+    c.panes().highlightRow(0, 1);
     c.watcher.ClickItem(0);
     QVERIFY(c.clipboard.writes().isEmpty());
 
-    c.grobal->text.textDel = false;
-    c.grobal->text.textVis = true;
+    c.state->text.textDel = false;
+    c.state->text.textVis = true;
     c.watcher.ClickItem(0);
-    const TextHandOff &t = c.grobal->text;
+    const TextHandOff &t = c.state->text;
     QCOMPARE(t.cLx, 0);
     QCOMPARE(t.cIx, 1);
     QCOMPARE(t.oIx, 0);
@@ -334,16 +334,16 @@ void TestCapture::timerRule()
     QCOMPARE(c.watcher.looker().timerId(), timerId);
     QSignalSpy toolbar(&c.watcher, &ClipboardWatcher::stopGoShown);
     QSignalSpy caption(&c.watcher, &ClipboardWatcher::captureSwitched);
-    c.options().MovAdd = 1;
+    c.options().focusMode = 1;
     c.watcher.setStopGo(false);
     QVERIFY(!c.timerRunning());
-    QVERIFY(!c.grobal->GoState);
+    QVERIFY(!c.state->capturing);
     QCOMPARE(toolbar.takeFirst().first().toBool(), false);
 
     // A list that steps at screen edges needs the timer even while capture is off.
-    const qint16 second = c.grobal->listControl().lcMakeList();
-    c.grobal->listControl().lcListOb(second).MovAdd = 0;
-    c.grobal->listControl().lcExList(second);
+    const qint16 second = c.state->lists().makeList();
+    c.state->lists().at(second).focusMode = 0;
+    c.state->lists().showList(second);
     c.watcher.ListClipActive(0);
     QVERIFY(c.timerRunning());
     c.watcher.ListClipActive(1);
@@ -353,11 +353,11 @@ void TestCapture::timerRule()
     c.watcher.ListClipActive(0);
     c.copy(QStringLiteral("not captured"));
     QCOMPARE(stepped.size(), 1);
-    QCOMPARE(c.grobal->listControl().lcListOb(second).loItemControl().UB(), 0);
+    QCOMPARE(c.state->lists().at(second).items().count(), 0);
 
     // Remote switching leaves the toolbar alone until it is re-applied.
     c.watcher.setStopGoRemote(true);
-    QVERIFY(c.timerRunning() && c.grobal->GoState);
+    QVERIFY(c.timerRunning() && c.state->capturing);
     QVERIFY(toolbar.isEmpty());
     c.watcher.StopGoBack();
     QCOMPARE(toolbar.takeFirst().first().toBool(), true);
@@ -390,7 +390,7 @@ void TestCapture::offeredTextsAreCapturedAsTheyArrive()
     c.watcher.Looker_Timer();
     QCOMPARE(c.clipboard.retries, 1);
     // Rich text switched on: the next tick reads the content again, as rich text.
-    c.grobal->utilityGrobal().HTMLReco = true;
+    c.state->settings().richText = true;
     c.watcher.Looker_Timer();
     QVERIFY(c.clipboard.watching && c.clipboard.watchingRich);
     QCOMPARE(c.clipboard.retries, 2);
@@ -399,7 +399,7 @@ void TestCapture::offeredTextsAreCapturedAsTheyArrive()
     c.watcher.setStopGo(false);
     QVERIFY(!c.clipboard.watching);
     c.clipboard.offer(QStringLiteral("while stopped"));
-    QCOMPARE(c.items().UB(), 3);
+    QCOMPARE(c.items().count(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestCapture)

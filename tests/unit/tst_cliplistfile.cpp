@@ -3,10 +3,10 @@
 // and saving that fails.
 #include "FakePaneHost.h"
 #include "ScriptedMessageBoxes.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
 #include "storage/ClipListFile.h"
 #include "storage/ClipListStore.h"
 #include "storage/Cp932Codec.h"
@@ -149,10 +149,10 @@ QList<Entry> supplementOf(const QByteArray &bytes)
 // Everything about a list that opening a file may change, and what it must not.
 struct ListState {
     ClipListOptions options;
-    qint16 loNameEx = 0;
-    bool ioSFLG = false;
-    qint32 ioSWidth = 0;
-    bool LenNum = false;
+    qint16 sameNameNumber = 0;
+    bool captionByWidth = false;
+    qint32 captionWidth = 0;
+    bool showLength = false;
     QStringList words;
     QStringList names;
     QStringList rows;
@@ -172,48 +172,48 @@ struct Lists : ModelFixture {
         QStandardPaths::setTestModeEnabled(true);
         showNewList();
         showNewList();
-        ListOb &from = list(0);
-        from.ioSFLG = false;
-        from.ioSLength = 1000;
-        from.UpperCount = 100;
-        from.Hper = 0.25f;
-        from.FontSize = 11.5f;
-        from.PosAdd = true;
-        from.WayAdd = true;
-        from.MovAdd = 1;
-        from.BackClr = 0x00112233;
-        from.ForeClr = systemColour(8);
-        from.BackClrFcs = 0x00445566;
-        from.ForeClrFcs = 0x00778899;
-        from.loName = QStringLiteral("作業ﾒﾓ");
-        from.ReturnLetter = QStringLiteral("／");
-        from.FontName = QStringLiteral("Noto Sans CJK JP");
+        ClipList &from = list(0);
+        from.captionByWidth = false;
+        from.captionLength = 1000;
+        from.itemLimit = 100;
+        from.heightShare = 0.25f;
+        from.fontSize = 11.5f;
+        from.addAtFocus = true;
+        from.addAtBottom = true;
+        from.focusMode = 1;
+        from.backColour = 0x00112233;
+        from.textColour = systemColour(8);
+        from.focusedBackColour = 0x00445566;
+        from.focusedTextColour = 0x00778899;
+        from.name = QStringLiteral("作業ﾒﾓ");
+        from.lineBreakMark = QStringLiteral("／");
+        from.fontName = QStringLiteral("Noto Sans CJK JP");
 
-        ListOb &into = list(1);
-        into.ioSFLG = false;
-        into.ioSLength = 1000;
-        into.UpperCount = 50;
-        into.loName = QStringLiteral("前のﾘｽﾄ");
-        into.fiName = QStringLiteral("/earlier/place.qkp");
-        into.loNameEx = 2;
-        into.LenNum = true;
-        into.ioSWidth = 77;
+        ClipList &into = list(1);
+        into.captionByWidth = false;
+        into.captionLength = 1000;
+        into.itemLimit = 50;
+        into.name = QStringLiteral("前のﾘｽﾄ");
+        into.fileName = QStringLiteral("/earlier/place.qkp");
+        into.sameNameNumber = 2;
+        into.showLength = true;
+        into.captionWidth = 77;
         for (const char *t : {"kept one", "kept two"})
-            items(1).icMakeItem(1, QString::fromLatin1(t));
-        items(1).icNameItem(1, 0, QStringLiteral("名札"));
+            items(1).addItem(1, QString::fromLatin1(t));
+        items(1).nameItem(1, 0, QStringLiteral("名札"));
     }
-    ListOb &list(qint16 n) { return grobal->listControl().lcListOb(n); }
-    ItemControl &items(qint16 n) { return list(n).loItemControl(); }
+    ClipList &list(qint16 n) { return state->lists().at(n); }
+    ListItems &items(qint16 n) { return list(n).items(); }
     QString path(const QString &name) const { return dir.filePath(name); }
 
     // Saves list 0 with these items (text and name pairs) and returns the file's bytes.
     QByteArray save(const QList<std::pair<QString, QString>> &content, const QString &name = QStringLiteral("list.qkp"))
     {
-        items(0).icClearItem(0);
+        items(0).clearItems(0);
         for (const auto &[text, itemName] : content) {
-            const qint16 row = items(0).icMakeItem(0, text);
+            const qint16 row = items(0).addItem(0, text);
             if (!itemName.isEmpty())
-                items(0).icNameItem(0, row, itemName);
+                items(0).nameItem(0, row, itemName);
         }
         if (!store.WriteListFile(path(name), 0))
             return {};
@@ -236,21 +236,21 @@ struct Lists : ModelFixture {
         return store.OpenListFile(path(name));
     }
 
-    ListState state(qint16 n)
+    ListState snapshot(qint16 n)
     {
         ListState s;
-        ListOb &o = list(n);
+        ClipList &o = list(n);
         s.options = ClipListOptions::of(o);
-        s.loNameEx = o.loNameEx;
-        s.ioSFLG = o.ioSFLG;
-        s.ioSWidth = o.ioSWidth;
-        s.LenNum = o.LenNum;
-        for (qint16 i = 0; i < items(n).UB(); ++i) {
-            s.words << items(n).icItemOb(i).ioWords;
-            s.names << items(n).icItemOb(i).ioName;
+        s.sameNameNumber = o.sameNameNumber;
+        s.captionByWidth = o.captionByWidth;
+        s.captionWidth = o.captionWidth;
+        s.showLength = o.showLength;
+        for (qint16 i = 0; i < items(n).count(); ++i) {
+            s.words << items(n).at(i).text;
+            s.names << items(n).at(i).name;
         }
-        for (qint16 r = 0; r < items(n).UBic(); ++r)
-            s.rowMap << items(n).prooIx(r);
+        for (qint16 r = 0; r < items(n).rowCount(); ++r)
+            s.rowMap << items(n).itemOfRow(r);
         s.rows = rows(n);
         FakeClipListBox &b = host->box(n);
         s.boxFont = b.fontName;
@@ -264,16 +264,16 @@ struct Lists : ModelFixture {
 
     QTemporaryDir dir;
     ScriptedMessageBoxes boxes;
-    ClipListStore store{*grobal, boxes};
+    ClipListStore store{*state, boxes};
 };
 
 void compareStates(const ListState &now, const ListState &before)
 {
     QVERIFY(now.options == before.options);
-    QCOMPARE(now.loNameEx, before.loNameEx);
-    QCOMPARE(now.ioSFLG, before.ioSFLG);
-    QCOMPARE(now.ioSWidth, before.ioSWidth);
-    QCOMPARE(now.LenNum, before.LenNum);
+    QCOMPARE(now.sameNameNumber, before.sameNameNumber);
+    QCOMPARE(now.captionByWidth, before.captionByWidth);
+    QCOMPARE(now.captionWidth, before.captionWidth);
+    QCOMPARE(now.showLength, before.showLength);
     QCOMPARE(now.words, before.words);
     QCOMPARE(now.names, before.names);
     QCOMPARE(now.rows, before.rows);
@@ -334,7 +334,7 @@ void TestClipListFile::emptyListWritesAnEmptyBlock()
     const QByteArray bytes = l.save({});
     QVERIFY(!bytes.isEmpty());
     QCOMPARE(qFromLittleEndian<qint16>(bytes.constData() + 74), qint16(6));
-    QCOMPARE(qFromLittleEndian<qint16>(bytes.constData() + OptionsAt), qint16(1000)); // ioSLength comes first
+    QCOMPARE(qFromLittleEndian<qint16>(bytes.constData() + OptionsAt), qint16(1000)); // captionLength comes first
     const Layout at(bytes);
     QCOMPARE(at.end, bytes.size());
     QCOMPARE(bytes.mid(at.block, 2), QByteArray::fromHex("ffff"));
@@ -343,7 +343,7 @@ void TestClipListFile::emptyListWritesAnEmptyBlock()
     QCOMPARE(bytes.mid(at.block + 6), QByteArray::fromHex("ffff"));
 
     QVERIFY(l.open(bytes));
-    QCOMPARE(l.items(1).UB(), qint16(0));
+    QCOMPARE(l.items(1).count(), qint16(0));
     QCOMPARE(l.rows(1), QStringList());
     QVERIFY(l.boxes.asked.isEmpty());
 }
@@ -353,10 +353,10 @@ void TestClipListFile::itemsAreStoredInItemNumberOrder()
     Lists l;
     // Added at the bottom, then the last item moved to the top row: rows and item numbers differ.
     QByteArray bytes = l.save(Three);
-    l.items(0).icRemoveItemEx(0, 2);
+    l.items(0).removeRow(0, 2);
     qint16 top = 0;
-    QVERIFY(l.items(0).icAddPinItem(0, Three[2].first, top, 2, false));
-    QCOMPARE(l.items(0).prooIx(0), qint16(2));
+    QVERIFY(l.items(0).insertRow(0, Three[2].first, top, 2, false));
+    QCOMPARE(l.items(0).itemOfRow(0), qint16(2));
     QVERIFY(l.store.WriteListFile(l.path(QStringLiteral("list.qkp")), 0));
     QCOMPARE(Lists::bytesOf(l.path(QStringLiteral("list.qkp"))), bytes);
 
@@ -376,25 +376,25 @@ void TestClipListFile::itemsAreStoredInItemNumberOrder()
 void TestClipListFile::openingReplacesOptionsAndItems()
 {
     Lists l;
-    l.grobal->text.cLx = 1;
-    l.grobal->text.textSave = true;
+    l.state->text.cLx = 1;
+    l.state->text.textSave = true;
     const QByteArray bytes = l.save(Three);
-    const ListState before = l.state(1);
+    const ListState before = l.snapshot(1);
     QVERIFY(l.open(bytes));
 
     ClipListOptions expected = ClipListOptions::of(l.list(0));
-    QCOMPARE(expected.fiName, l.path(QStringLiteral("list.qkp")));
+    QCOMPARE(expected.fileName, l.path(QStringLiteral("list.qkp")));
     QVERIFY(ClipListOptions::of(l.list(1)) == expected);
     // What the file does not hold stays as it was.
-    const ListState after = l.state(1);
-    QCOMPARE(after.loNameEx, before.loNameEx);
-    QCOMPARE(after.LenNum, before.LenNum);
-    QCOMPARE(after.ioSWidth, before.ioSWidth);
-    QCOMPARE(after.ioSFLG, before.ioSFLG);
+    const ListState after = l.snapshot(1);
+    QCOMPARE(after.sameNameNumber, before.sameNameNumber);
+    QCOMPARE(after.showLength, before.showLength);
+    QCOMPARE(after.captionWidth, before.captionWidth);
+    QCOMPARE(after.captionByWidth, before.captionByWidth);
 
     QCOMPARE(after.words, QStringList({Three[0].first, Three[1].first, Three[2].first}));
     QCOMPARE(after.names, QStringList({QString(), Three[1].second, QString()}));
-    // Bottom-added (the file's WayAdd); the named item shows its name; LenNum of the list still counts.
+    // Bottom-added (the file's addAtBottom); the named item shows its name; showLength of the list still counts.
     QCOMPARE(after.rows, QStringList({QStringLiteral("first／line [11]"), Three[1].second, QStringLiteral("third [5]")}));
     QCOMPARE(after.boxFont, QStringLiteral("Noto Sans CJK JP"));
     QCOMPARE(after.boxFontSize, 11.5f);
@@ -402,7 +402,7 @@ void TestClipListFile::openingReplacesOptionsAndItems()
     QCOMPARE(after.hostFont, QStringLiteral("Noto Sans CJK JP"));
     QCOMPARE(after.boxBack, Colour(0x00445566));
     QCOMPARE(after.boxFore, Colour(0x00778899));
-    QCOMPARE(l.grobal->text.textSave, false);
+    QCOMPARE(l.state->text.textSave, false);
 }
 
 void TestClipListFile::headerRefusals_data()
@@ -426,8 +426,8 @@ void TestClipListFile::headerRefusals()
     QFETCH(QString, damage);
     QFETCH(QString, message);
     Lists l;
-    l.grobal->text.cLx = 1;
-    l.grobal->text.textSave = true;
+    l.state->text.cLx = 1;
+    l.state->text.textSave = true;
     QByteArray bytes = l.save(Three);
     if (damage == "version5")
         putInt(bytes, 74, 5);
@@ -444,7 +444,7 @@ void TestClipListFile::headerRefusals()
     else if (damage == "cut")
         bytes.truncate(75);
 
-    const ListState before = l.state(1);
+    const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     QVERIFY(!l.open(bytes));
     QCOMPARE(l.boxes.asked.size(), 1);
@@ -452,8 +452,8 @@ void TestClipListFile::headerRefusals()
     QCOMPARE(l.boxes.asked[0].text, message.arg(l.path(QStringLiteral("open.qkp"))));
     QCOMPARE(l.boxes.asked[0].icon, Icon::Critical);
     QCOMPARE(l.boxes.asked[0].buttons, Buttons::Ok);
-    compareStates(l.state(1), before);
-    QCOMPARE(l.grobal->text.textSave, true);
+    compareStates(l.snapshot(1), before);
+    QCOMPARE(l.state->text.textSave, true);
 }
 
 void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone_data()
@@ -482,8 +482,8 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
 {
     QFETCH(QString, damage);
     Lists l;
-    l.grobal->text.cLx = 1;
-    l.grobal->text.textSave = true;
+    l.state->text.cLx = 1;
+    l.state->text.textSave = true;
     QByteArray bytes = l.save(Three);
     const Layout at(bytes);
     if (damage == "closing") {
@@ -524,7 +524,7 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
         putInt(bytes, OptionsAt + 2, 0);
     }
 
-    const ListState before = l.state(1);
+    const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     s_largestAllocation = 0;
     QVERIFY(!l.open(bytes));
@@ -534,8 +534,8 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
     QCOMPARE(l.boxes.asked[0].text, DamagedText);
     QCOMPARE(l.boxes.asked[0].icon, Icon::Critical);
     QCOMPARE(l.boxes.asked[0].buttons, Buttons::Ok);
-    compareStates(l.state(1), before);
-    QCOMPARE(l.grobal->text.textSave, true);
+    compareStates(l.snapshot(1), before);
+    QCOMPARE(l.state->text.textSave, true);
 
     // Among several files opened at once the message must say which one it is.
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
@@ -554,17 +554,17 @@ void TestClipListFile::countThatStillParsesIsDamage()
     const Layout at(bytes);
     QCOMPARE(lonAt(bytes, at.strings[2]), 5);
     putLon(bytes, at.strings[2], 1);
-    const ListState before = l.state(1);
+    const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     QVERIFY(!l.open(bytes));
     QCOMPARE(l.boxes.asked.size(), 1);
     QCOMPARE(l.boxes.asked[0].text, DamagedText);
-    compareStates(l.state(1), before);
+    compareStates(l.snapshot(1), before);
 }
 
 void TestClipListFile::hugeFileIsJudgedWithoutReadingItWhole_data()
 {
-    QTest::addColumn<bool>("clipList");
+    QTest::addColumn<bool>("listBox");
     QTest::addColumn<QString>("message");
     QTest::newRow("not a clip list") << false << QStringLiteral("ﾌｧｲﾙ名%1") + CrLf + CrLf + DamagedText;
     QTest::newRow("an item text longer than the file") << true << DamagedText;
@@ -572,11 +572,11 @@ void TestClipListFile::hugeFileIsJudgedWithoutReadingItWhole_data()
 
 void TestClipListFile::hugeFileIsJudgedWithoutReadingItWhole()
 {
-    QFETCH(bool, clipList);
+    QFETCH(bool, listBox);
     QFETCH(QString, message);
     Lists l;
     QByteArray start;
-    if (clipList) {
+    if (listBox) {
         start = l.save({{QStringLiteral("text"), QString()}});
         putLon(start, Layout(start).strings[0], 2000000000);
     }
@@ -588,14 +588,14 @@ void TestClipListFile::hugeFileIsJudgedWithoutReadingItWhole()
         QCOMPARE(f.write(start), start.size());
         QVERIFY(f.resize(qint64(1) << 30));
     }
-    const ListState before = l.state(1);
+    const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     s_largestAllocation = 0;
     QVERIFY(!l.store.OpenListFile(path));
     QVERIFY2(s_largestAllocation < LargeAllocation, QByteArray::number(qulonglong(s_largestAllocation.load())));
     QCOMPARE(l.boxes.asked.size(), 1);
     QCOMPARE(l.boxes.asked[0].text, QString(message).replace(QLatin1String("%1"), path));
-    compareStates(l.state(1), before);
+    compareStates(l.snapshot(1), before);
 }
 
 void TestClipListFile::unreadableFileGivesTheSystemsReason_data()
@@ -626,14 +626,14 @@ void TestClipListFile::unreadableFileGivesTheSystemsReason()
     const QString reason = probe.errorString();
     QVERIFY(!reason.isEmpty());
 
-    const ListState before = l.state(1);
+    const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     QVERIFY(!l.store.OpenListFile(path));
     QCOMPARE(l.boxes.asked.size(), 1);
     QCOMPARE(l.boxes.asked[0].title, ReadTitle);
     QCOMPARE(l.boxes.asked[0].text,
              QStringLiteral("ﾌｧｲﾙ名：") + path + CrLf + CrLf + QStringLiteral("このﾌｧｲﾙを読み込めませんでした。") + CrLf + reason);
-    compareStates(l.state(1), before);
+    compareStates(l.snapshot(1), before);
     // Opening creates nothing.
     QCOMPARE(QFileInfo::exists(path), kind != "missing");
 }
@@ -642,11 +642,11 @@ void TestClipListFile::fileNameIsTheOneStoredInTheFile()
 {
     Lists l;
     l.save(Three, QStringLiteral("saved.qkp"));
-    QCOMPARE(l.list(0).fiName, l.path(QStringLiteral("saved.qkp")));
+    QCOMPARE(l.list(0).fileName, l.path(QStringLiteral("saved.qkp")));
     QVERIFY(QDir(l.dir.path()).mkdir(QStringLiteral("moved")));
     QVERIFY(QFile::rename(l.path(QStringLiteral("saved.qkp")), l.path(QStringLiteral("moved/copy.qkp"))));
     QVERIFY(l.store.OpenListFile(l.path(QStringLiteral("moved/copy.qkp"))));
-    QCOMPARE(l.list(1).fiName, l.path(QStringLiteral("saved.qkp")));
+    QCOMPARE(l.list(1).fileName, l.path(QStringLiteral("saved.qkp")));
 }
 
 void TestClipListFile::rowsFollowTheFilesAddDirectionAndLimit_data()
@@ -670,18 +670,18 @@ void TestClipListFile::rowsFollowTheFilesAddDirectionAndLimit()
     QFETCH(QStringList, rows);
     QFETCH(QStringList, words);
     Lists l;
-    l.list(1).LenNum = false;
+    l.list(1).showLength = false;
     const QByteArray bytes = l.save({{"a", ""}, {"b", ""}, {"c", ""}, {"d", "名d"}, {"e", ""}});
-    l.list(0).WayAdd = wayAdd;
-    l.list(0).UpperCount = qint16(limit);
+    l.list(0).addAtBottom = wayAdd;
+    l.list(0).itemLimit = qint16(limit);
     QVERIFY(l.store.WriteListFile(l.path(QStringLiteral("list.qkp")), 0));
     QVERIFY(l.store.OpenListFile(l.path(QStringLiteral("list.qkp"))));
     QCOMPARE(l.rows(1), rows);
-    QCOMPARE(l.state(1).words, words);
-    QCOMPARE(l.items(1).UBic(), l.items(1).UB());
-    for (qint16 r = 0; r < l.items(1).UBic(); ++r) {
-        const ItemOb &shown = l.items(1).icItemOb(l.items(1).prooIx(r));
-        QCOMPARE(shown.ioName.isEmpty() ? shown.ioWords : shown.ioName, rows[r]);
+    QCOMPARE(l.snapshot(1).words, words);
+    QCOMPARE(l.items(1).rowCount(), l.items(1).count());
+    for (qint16 r = 0; r < l.items(1).rowCount(); ++r) {
+        const ClipItem &shown = l.items(1).at(l.items(1).itemOfRow(r));
+        QCOMPARE(shown.name.isEmpty() ? shown.text : shown.name, rows[r]);
     }
 }
 
@@ -715,7 +715,7 @@ void TestClipListFile::supplementOnlyWhenTextWouldChange()
         QCOMPARE(entries[0].text, text);
     }
     QVERIFY(l.open(bytes));
-    QCOMPARE(l.state(1).words, QStringList({QStringLiteral("plain"), text}));
+    QCOMPARE(l.snapshot(1).words, QStringList({QStringLiteral("plain"), text}));
 }
 
 void TestClipListFile::supplementCoversEveryField_data()
@@ -737,10 +737,10 @@ void TestClipListFile::supplementCoversEveryField()
     QList<std::pair<QString, QString>> content = {{"zero", ""}, {"one", "named"}};
     QString name = QStringLiteral("list.qkp");
     switch (field) {
-    case ClipListFile::ListName: l.list(0).loName = odd; break;
-    case ClipListFile::LineBreakText: l.list(0).ReturnLetter = odd; break;
+    case ClipListFile::ListName: l.list(0).name = odd; break;
+    case ClipListFile::LineBreakText: l.list(0).lineBreakMark = odd; break;
     case ClipListFile::FilePath: name = odd + QStringLiteral(".qkp"); break;
-    case ClipListFile::Font: l.list(0).FontName = odd; break;
+    case ClipListFile::Font: l.list(0).fontName = odd; break;
     case ClipListFile::ItemText: content[1].first = odd; break;
     case ClipListFile::ItemName: content[1].second = odd; break;
     }
@@ -754,8 +754,8 @@ void TestClipListFile::supplementCoversEveryField()
 
     QVERIFY(l.open(bytes));
     QVERIFY(ClipListOptions::of(l.list(1)) == ClipListOptions::of(l.list(0)));
-    QCOMPARE(l.state(1).words, l.state(0).words);
-    QCOMPARE(l.state(1).names, l.state(0).names);
+    QCOMPARE(l.snapshot(1).words, l.snapshot(0).words);
+    QCOMPARE(l.snapshot(1).names, l.snapshot(0).names);
     QVERIFY(l.boxes.asked.isEmpty());
 }
 
@@ -813,7 +813,7 @@ void TestClipListFile::supplementThatDoesNotFitIsIgnored()
 
     QVERIFY(l.open(bytes));
     QVERIFY(l.boxes.asked.isEmpty());
-    QCOMPARE(l.state(1).words, QStringList({QStringLiteral("zero"), asCp932, QStringLiteral("two")}));
+    QCOMPARE(l.snapshot(1).words, QStringList({QStringLiteral("zero"), asCp932, QStringLiteral("two")}));
 }
 
 void TestClipListFile::failedSaveKeepsFileAndName_data()
@@ -829,7 +829,7 @@ void TestClipListFile::failedSaveKeepsFileAndName()
 {
     QFETCH(bool, diskFull);
     Lists l;
-    l.list(0).fiName = QStringLiteral("/before/earlier.qkp");
+    l.list(0).fileName = QStringLiteral("/before/earlier.qkp");
     // The file the save would replace, and a plain file where the second case wants a folder.
     const QString blocker = l.path(QStringLiteral("blocker"));
     l.put(blocker, "not a folder");
@@ -841,7 +841,7 @@ void TestClipListFile::failedSaveKeepsFileAndName()
     const QByteArray blockerBefore = Lists::bytesOf(blocker);
     const QByteArray targetBefore = Lists::bytesOf(target);
     for (int i = 0; i < 200; ++i)
-        l.items(0).icMakeItem(0, QStringLiteral("%1 一行のｸﾘｯﾌﾟ text").arg(i));
+        l.items(0).addItem(0, QStringLiteral("%1 一行のｸﾘｯﾌﾟ text").arg(i));
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
 
     bool saved = true;
@@ -873,7 +873,7 @@ void TestClipListFile::failedSaveKeepsFileAndName()
     const QString reason = box.text.mid(lead.size());
     QVERIFY(!reason.trimmed().isEmpty());
     QVERIFY(!reason.contains(CrLf));
-    QCOMPARE(l.list(0).fiName, QStringLiteral("/before/earlier.qkp"));
+    QCOMPARE(l.list(0).fileName, QStringLiteral("/before/earlier.qkp"));
     QCOMPARE(Lists::bytesOf(blocker), blockerBefore);
     QCOMPARE(Lists::bytesOf(target), targetBefore);
     // No temporary file is left behind.

@@ -2,12 +2,12 @@
 #include "FakePaneHost.h"
 #include "ScriptedMessageBoxes.h"
 #include "capture/ItemCommands.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 
 #include <QtTest>
 
@@ -21,20 +21,20 @@ struct Commands : ModelFixture {
     {
         for (int i = 0; i < 2; ++i) {
             const qint16 list = showNewList();
-            ListOb &o = grobal->listControl().lcListOb(list);
-            o.ioSFLG = false;
-            o.ioSLength = 1000;
-            o.LenNum = false;
+            ClipList &o = state->lists().at(list);
+            o.captionByWidth = false;
+            o.captionLength = 1000;
+            o.showLength = false;
         }
     }
-    ListOb &list(qint16 pane) { return grobal->listControl().lcListOb(grobal->getOLx(pane)); }
-    ItemControl &items(qint16 pane) { return list(pane).loItemControl(); }
+    ClipList &list(qint16 pane) { return state->lists().at(state->listOfPane(pane)); }
+    ListItems &items(qint16 pane) { return list(pane).items(); }
     // Fills a pane so that its rows read as given, top first.
     void fill(qint16 pane, const QStringList &rowsTopFirst)
     {
-        list(pane).UpperCount = 32767;
+        list(pane).itemLimit = 32767;
         for (auto t = rowsTopFirst.crbegin(); t != rowsTopFirst.crend(); ++t)
-            items(pane).icMakeItem(pane, *t);
+            items(pane).addItem(pane, *t);
     }
     void highlight(qint16 pane, const QList<int> &rows, int focus)
     {
@@ -45,12 +45,12 @@ struct Commands : ModelFixture {
             b.setSelected(r, true);
         b.setListIndex(focus);
     }
-    void focusPane(qint16 pane) { grobal->listExControl().lecChaFocus(pane); }
+    void focusPane(qint16 pane) { state->display().focusPane(pane); }
     QStringList store(qint16 pane)
     {
         QStringList words;
-        for (qint16 i = 0; i < items(pane).UB(); ++i)
-            words << items(pane).icItemOb(i).ioWords;
+        for (qint16 i = 0; i < items(pane).count(); ++i)
+            words << items(pane).at(i).text;
         return words;
     }
     void checkInStep(qint16 pane)
@@ -58,16 +58,16 @@ struct Commands : ModelFixture {
         QStringList captions;
         for (const QString &w : rowWords(pane))
             captions << QString(w).replace(QStringLiteral("\r\n"), QStringLiteral("  "));
-        for (qint16 r = 0; r < items(pane).UBic(); ++r) {
-            const ItemOb &shown = items(pane).icItemOb(items(pane).prooIx(r));
-            if (!shown.ioName.isEmpty())
-                captions[r] = shown.ioName;
+        for (qint16 r = 0; r < items(pane).rowCount(); ++r) {
+            const ClipItem &shown = items(pane).at(items(pane).itemOfRow(r));
+            if (!shown.name.isEmpty())
+                captions[r] = shown.name;
         }
         QCOMPARE(rows(pane), captions);
-        QCOMPARE(items(pane).UBic(), items(pane).UB());
+        QCOMPARE(items(pane).rowCount(), items(pane).count());
     }
     ScriptedMessageBoxes boxes;
-    ItemCommands commands{*grobal, boxes};
+    ItemCommands commands{*state, boxes};
 };
 
 } // namespace
@@ -91,8 +91,8 @@ void TestItemCommands::deleteKeepsTheFocusOnItsItem()
     Commands c;
     c.fill(0, {"a", "b", "c", "d", "e"});
     c.focusPane(0);
-    c.grobal->text.textSave = true;
-    c.grobal->text.cLx = 0;
+    c.state->text.textSave = true;
+    c.state->text.cLx = 0;
     c.highlight(0, {0, 2}, 3);
     c.commands.DeleteItems();
     QCOMPARE(c.rows(0), (QStringList{"b", "d", "e"}));
@@ -100,7 +100,7 @@ void TestItemCommands::deleteKeepsTheFocusOnItsItem()
     QCOMPARE(c.host->box(0).selectedRows(), QList<int>{1});
     QCOMPARE(c.store(0), (QStringList{"e", "d", "b"}));
     c.checkInStep(0);
-    QVERIFY(!c.grobal->text.textSave);
+    QVERIFY(!c.state->text.textSave);
 }
 
 void TestItemCommands::deleteOfTheFocusedItemFocusesTheNext()
@@ -115,7 +115,7 @@ void TestItemCommands::deleteOfTheFocusedItemFocusesTheNext()
     c.highlight(0, {0}, 0);
     c.commands.DeleteItems();
     QVERIFY(c.rows(0).isEmpty());
-    QCOMPARE(c.items(0).UB(), 0);
+    QCOMPARE(c.items(0).count(), 0);
 }
 
 void TestItemCommands::nothingHighlightedOrNoFocusChangesNothing()
@@ -141,7 +141,7 @@ void TestItemCommands::joinInsertsAtTheFocusAndLosesNames()
 {
     Commands c;
     c.fill(0, {"r0", "r1\r\n", "r2", "r3", "r4"});
-    c.items(0).icNameItem(0, 3, QStringLiteral("named"));
+    c.items(0).nameItem(0, 3, QStringLiteral("named"));
     c.focusPane(0);
     c.highlight(0, {1, 3}, 2);
     c.commands.JoinItems();
@@ -149,7 +149,7 @@ void TestItemCommands::joinInsertsAtTheFocusAndLosesNames()
     QCOMPARE(c.rows(0).at(1), QStringLiteral("r1  r3"));
     QCOMPARE(c.host->box(0).selectedRows(), QList<int>{1});
     QCOMPARE(c.host->box(0).listIndex(), 1);
-    QVERIFY(c.items(0).icItemOb(c.items(0).prooIx(1)).ioName.isEmpty());
+    QVERIFY(c.items(0).at(c.items(0).itemOfRow(1)).name.isEmpty());
     QCOMPARE(c.store(0).last(), QStringLiteral("r1\r\nr3"));
     c.checkInStep(0);
 
@@ -178,7 +178,7 @@ void TestItemCommands::dragWithinAListKeepsOrder()
     QFETCH(QStringList, rows);
     Commands c;
     c.fill(0, {"a", "b", "c", "d", "e"});
-    c.items(0).icNameItem(0, 0, QStringLiteral("A"));
+    c.items(0).nameItem(0, 0, QStringLiteral("A"));
     const QStringList storeBefore = c.store(0);
     c.highlight(0, dragged, dragged.first());
     c.commands.drag().source = 0;
@@ -187,7 +187,7 @@ void TestItemCommands::dragWithinAListKeepsOrder()
     c.commands.DropItems(0);
     QCOMPARE(c.rowWords(0), rows);
     QCOMPARE(c.store(0), storeBefore); // items stay where they were in the store
-    QCOMPARE(c.items(0).UBic(), 5);
+    QCOMPARE(c.items(0).rowCount(), 5);
     QCOMPARE(c.commands.drag().mouseMode, 0);
     QCOMPARE(c.host->box(0).selectedRows().size(), 1);
     // A named item keeps showing its name wherever it goes.
@@ -199,7 +199,7 @@ void TestItemCommands::moveBetweenListsKeepsNames()
     Commands c;
     c.fill(0, {"a", "b", "c"});
     c.fill(1, {"x", "y"});
-    c.items(0).icNameItem(0, 1, QStringLiteral("bee"));
+    c.items(0).nameItem(0, 1, QStringLiteral("bee"));
     c.highlight(0, {0, 1}, 1);
     c.commands.drag().source = 0;
     c.commands.drag().dropRow = 1;
@@ -213,7 +213,7 @@ void TestItemCommands::moveBetweenListsKeepsNames()
     QCOMPARE(c.commands.drag().source, 1);
     QCOMPARE(c.host->box(1).selectedRows(), QList<int>{1});
     c.checkInStep(0);
-    QCOMPARE(c.items(1).UBic(), c.items(1).UB());
+    QCOMPARE(c.items(1).rowCount(), c.items(1).count());
 }
 
 void TestItemCommands::moveOverTheLimit_data()
@@ -243,10 +243,10 @@ void TestItemCommands::moveOverTheLimit()
     Commands c;
     c.fill(0, {"s0", "s1", "s2", "s3", "s4"});
     c.fill(1, {"t0", "t1", "t2", "t3", "t4", "t5", "t6", "t7"});
-    c.list(1).UpperCount = 10;
-    UtilityGrobal &settings = c.grobal->utilityGrobal();
-    settings.AddDelete = addDelete;
-    settings.AddDeleteError = ask;
+    c.list(1).itemLimit = 10;
+    GlobalSettings &settings = c.state->settings();
+    settings.dropOverflowOnMove = addDelete;
+    settings.warnOnOverflow = ask;
     if (answer >= 0)
         c.boxes.willAnswer(Answer(answer));
     c.highlight(0, {0, 1, 2, 3, 4}, 0);
@@ -255,8 +255,8 @@ void TestItemCommands::moveOverTheLimit()
     const QStringList sourceBefore = c.rows(0), targetBefore = c.rows(1);
     c.commands.DropItems(1);
 
-    QCOMPARE(c.items(1).UB(), targetCount);
-    QCOMPARE(c.items(0).UB(), sourceCount);
+    QCOMPARE(c.items(1).count(), targetCount);
+    QCOMPARE(c.items(0).count(), sourceCount);
     int fromSource = 0;
     for (const QString &w : c.rowWords(1))
         fromSource += w.startsWith('s');

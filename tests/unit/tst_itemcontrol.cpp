@@ -1,11 +1,11 @@
 // Items and rows: the item limit, pinned inserts, names, deletion, captions in both modes.
 #include "FakePaneHost.h"
 #include "model/CaptionBuilder.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -17,27 +17,27 @@ struct PlainList : ModelFixture {
     explicit PlainList(qint16 upperCount = 32, bool wayAdd = false)
     {
         list = showNewList();
-        ListOb &options = grobal->listControl().lcListOb(list);
-        options.ioSFLG = false;
-        options.ioSLength = 1000;
-        options.LenNum = false;
-        options.UpperCount = upperCount;
-        options.WayAdd = wayAdd;
+        ClipList &options = state->lists().at(list);
+        options.captionByWidth = false;
+        options.captionLength = 1000;
+        options.showLength = false;
+        options.itemLimit = upperCount;
+        options.addAtBottom = wayAdd;
     }
-    ItemControl &items() { return grobal->listControl().lcListOb(list).loItemControl(); }
+    ListItems &items() { return state->lists().at(list).items(); }
     void add(const QStringList &texts)
     {
         for (const QString &t : texts)
-            items().icMakeItem(0, t);
+            items().addItem(0, t);
     }
     // Store, row map and list box agree: every row shows its item, every item has one row.
     void checkInStep()
     {
         QCOMPARE(rows(0), rowWords(0));
-        QCOMPARE(items().UBic(), items().UB());
+        QCOMPARE(items().rowCount(), items().count());
         QList<qint16> shown;
-        for (qint16 r = 0; r < items().UBic(); ++r)
-            shown << items().prooIx(r);
+        for (qint16 r = 0; r < items().rowCount(); ++r)
+            shown << items().itemOfRow(r);
         std::sort(shown.begin(), shown.end());
         for (qint16 i = 0; i < shown.size(); ++i)
             QCOMPARE(shown[i], i);
@@ -45,8 +45,8 @@ struct PlainList : ModelFixture {
     QStringList storeOrder()
     {
         QStringList words;
-        for (qint16 i = 0; i < items().UB(); ++i)
-            words << items().icItemOb(i).ioWords;
+        for (qint16 i = 0; i < items().count(); ++i)
+            words << items().at(i).text;
         return words;
     }
     qint16 list = 0;
@@ -116,7 +116,7 @@ void TestItemControl::limitDropsFarEnd()
     PlainList f(3, wayAdd);
     f.add(wayAdd ? QStringList{"A", "B", "C"} : QStringList{"C", "B", "A"});
     QCOMPARE(f.rows(0), (QStringList{"A", "B", "C"}));
-    const qint16 row = f.items().icMakeItem(0, QStringLiteral("D"));
+    const qint16 row = f.items().addItem(0, QStringLiteral("D"));
     QCOMPARE(f.rows(0), expected);
     QCOMPARE(row, wayAdd ? 2 : 0);
     f.checkInStep();
@@ -130,7 +130,7 @@ void TestItemControl::pinnedInsertIntoFullList()
     PlainList f(3, true);
     f.add({"A", "B", "C"});
     qint16 row = 2;
-    f.items().icMakePinItem(0, QStringLiteral("X"), row);
+    f.items().insertItem(0, QStringLiteral("X"), row);
     QCOMPARE(row, 1);
     QCOMPARE(f.rows(0), (QStringList{"B", "X", "C"}));
     QCOMPARE(f.storeOrder(), (QStringList{"B", "C", "X"}));
@@ -143,7 +143,7 @@ void TestItemControl::pinnedInsertAtBottomOfFullList()
     PlainList f(3, true);
     f.add({"A", "B", "C"});
     qint16 row = -1;
-    f.items().icMakePinItem(0, QStringLiteral("X"), row);
+    f.items().insertItem(0, QStringLiteral("X"), row);
     QCOMPARE(f.rows(0), (QStringList{"B", "C", "X"}));
     QCOMPARE(f.storeOrder(), (QStringList{"B", "C", "X"}));
     f.checkInStep();
@@ -153,7 +153,7 @@ void TestItemControl::overfullListKeepsItsSize()
 {
     PlainList f(5, false);
     f.add({"1", "2", "3", "4", "5"});
-    f.grobal->listControl().lcListOb(f.list).UpperCount = 2;
+    f.state->lists().at(f.list).itemLimit = 2;
     f.add({"6", "7"});
     QCOMPARE(f.rows(0), (QStringList{"7", "6", "5", "4", "3"}));
     f.checkInStep();
@@ -163,18 +163,18 @@ void TestItemControl::deleteKeepsStoreAndRowsInStep()
 {
     PlainList f;
     f.add({"A", "B", "C", "D"}); // rows D C B A, items A B C D
-    f.items().icDelItem(0, 2);   // row 2 shows B
+    f.items().deleteItem(0, 2);   // row 2 shows B
     QCOMPARE(f.rows(0), (QStringList{"D", "C", "A"}));
     QCOMPARE(f.storeOrder(), (QStringList{"A", "C", "D"}));
     f.checkInStep();
-    f.items().icRemoveItemEx(0, 0); // row only: D stays in the store
+    f.items().removeRow(0, 0); // row only: D stays in the store
     QCOMPARE(f.rows(0), (QStringList{"C", "A"}));
-    QCOMPARE(f.items().UB(), 3);
-    QCOMPARE(f.items().UBic(), 2);
+    QCOMPARE(f.items().count(), 3);
+    QCOMPARE(f.items().rowCount(), 2);
 
     PlainList empty;
-    empty.items().icDelItem(0, 0); // nothing to delete
-    QCOMPARE(empty.items().UB(), 0);
+    empty.items().deleteItem(0, 0); // nothing to delete
+    QCOMPARE(empty.items().count(), 0);
 }
 
 void TestItemControl::outOfRangeChangesNothing()
@@ -182,56 +182,56 @@ void TestItemControl::outOfRangeChangesNothing()
     PlainList f;
     f.add({"A", "B"});
     const QStringList before = f.rows(0);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("icDelItem: row 5"));
-    f.items().icDelItem(0, 5);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("icNameItem: row -1"));
-    f.items().icNameItem(0, -1, QStringLiteral("n"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("icRemoveItemEx"));
-    f.items().icRemoveItemEx(0, 2);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("deleteItem: row 5"));
+    f.items().deleteItem(0, 5);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("nameItem: row -1"));
+    f.items().nameItem(0, -1, QStringLiteral("n"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("removeRow"));
+    f.items().removeRow(0, 2);
     qint16 row = 7;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("icAddPinItem: row 7"));
-    f.items().icMakePinItem(0, QStringLiteral("X"), row);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("icAddPinItem: item 9"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("insertRow: row 7"));
+    f.items().insertItem(0, QStringLiteral("X"), row);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("insertRow: item 9"));
     row = 0;
-    QVERIFY(!f.items().icAddPinItem(0, QStringLiteral("X"), row, 9, false));
+    QVERIFY(!f.items().insertRow(0, QStringLiteral("X"), row, 9, false));
     QCOMPARE(f.rows(0), before);
     f.checkInStep();
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().icItemOb(2));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().prooIx(-1));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().at(2));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().itemOfRow(-1));
 }
 
 void TestItemControl::namesReplaceCaptions()
 {
     PlainList f;
-    ListOb &options = f.grobal->listControl().lcListOb(f.list);
-    options.ioSLength = 3;
+    ClipList &options = f.state->lists().at(f.list);
+    options.captionLength = 3;
     f.add({"first text", "second text"});
     QCOMPARE(f.rows(0), (QStringList{"sec...", "fir..."}));
     // A name is shown whole, however long.
-    f.items().icNameItem(0, 1, QStringLiteral("a long name"));
+    f.items().nameItem(0, 1, QStringLiteral("a long name"));
     QCOMPARE(f.rows(0), (QStringList{"sec...", "a long name"}));
-    QCOMPARE(f.items().icItemOb(0).ioName, QStringLiteral("a long name"));
-    QCOMPARE(f.items().icItemOb(0).ioWords, QStringLiteral("first text"));
-    f.items().icDelNameItem(0, 1);
+    QCOMPARE(f.items().at(0).name, QStringLiteral("a long name"));
+    QCOMPARE(f.items().at(0).text, QStringLiteral("first text"));
+    f.items().removeItemName(0, 1);
     QCOMPARE(f.rows(0), (QStringList{"sec...", "fir..."}));
-    QVERIFY(f.items().icItemOb(0).ioName.isEmpty());
+    QVERIFY(f.items().at(0).name.isEmpty());
 }
 
 void TestItemControl::reNewAndClear()
 {
     PlainList f;
     f.add({"A", "B"});
-    f.items().icItemOb(0).ioWords = QStringLiteral("edited");
-    f.items().icReNewItem(0, f.list, 1, 0);
+    f.items().at(0).text = QStringLiteral("edited");
+    f.items().refreshRow(0, f.list, 1, 0);
     QCOMPARE(f.rows(0), (QStringList{"B", "edited"}));
-    f.items().icReNewItem(0, f.list, -1, 0); // no row: nothing
-    f.items().icItemOb(1).ioName = QStringLiteral("named");
-    f.items().icReNewItem(0, f.list, 0, 1);
+    f.items().refreshRow(0, f.list, -1, 0); // no row: nothing
+    f.items().at(1).name = QStringLiteral("named");
+    f.items().refreshRow(0, f.list, 0, 1);
     QCOMPARE(f.rows(0), (QStringList{"named", "edited"}));
-    f.items().icClearItem(0);
+    f.items().clearItems(0);
     QVERIFY(f.rows(0).isEmpty());
-    QCOMPARE(f.items().UB(), 0);
-    QCOMPARE(f.items().UBic(), 0);
+    QCOMPARE(f.items().count(), 0);
+    QCOMPARE(f.items().rowCount(), 0);
     f.add({"again"});
     f.checkInStep();
 }
@@ -258,10 +258,10 @@ void TestItemControl::lengthCaptions()
     QFETCH(bool, lenNum);
     QFETCH(QString, caption);
     PlainList f;
-    ListOb &options = f.grobal->listControl().lcListOb(f.list);
-    options.ioSLength = qint16(length);
-    options.LenNum = lenNum;
-    QCOMPARE(f.items().icCaption(text), caption);
+    ClipList &options = f.state->lists().at(f.list);
+    options.captionLength = qint16(length);
+    options.showLength = lenNum;
+    QCOMPARE(f.items().caption(text), caption);
 }
 
 void TestItemControl::widthCaptions_data()
@@ -283,12 +283,12 @@ void TestItemControl::widthCaptions()
     QFETCH(int, width);
     QFETCH(QString, caption);
     PlainList f;
-    ListOb &options = f.grobal->listControl().lcListOb(f.list);
-    options.ioSFLG = true;
-    options.ioSWidth = width;
-    QCOMPARE(f.items().icCaption(text), caption);
-    options.LenNum = true;
-    QCOMPARE(f.items().icCaption(text), caption + QStringLiteral(" [%1]").arg(text.size()));
+    ClipList &options = f.state->lists().at(f.list);
+    options.captionByWidth = true;
+    options.captionWidth = width;
+    QCOMPARE(f.items().caption(text), caption);
+    options.showLength = true;
+    QCOMPARE(f.items().caption(text), caption + QStringLiteral(" [%1]").arg(text.size()));
 }
 
 void TestItemControl::widthCaptionMatchesTheRuleOnRandomTexts()

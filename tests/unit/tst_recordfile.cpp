@@ -1,7 +1,7 @@
-// Typed values, strings, check-framed blocks and safe saving of spgFileCon.
-#include "storage/spgFileCon.h"
-#include "storage/spgGetCheck.h"
-#include "storage/spgSetCheck.h"
+// Typed values, strings, check-framed blocks and safe saving of RecordFile.
+#include "storage/RecordFile.h"
+#include "storage/CheckedBlockReader.h"
+#include "storage/CheckedBlockWriter.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -25,15 +25,15 @@ QByteArray hex(const char *text)
 }
 
 // Collects what a writer produces.
-QByteArray written(const std::function<void(spgFileCon &)> &write)
+QByteArray written(const std::function<void(RecordFile &)> &write)
 {
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
-    spgFileCon file;
+    RecordFile file;
     if (!file.openDeviceForSave(buffer))
         return {};
     write(file);
-    if (!file.closeBy())
+    if (!file.close())
         return {};
     return buffer.data();
 }
@@ -115,20 +115,20 @@ void TestRecordFile::stringBytes()
 {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
-    QCOMPARE(written([&](spgFileCon &f) { f.setSenBEx(text); }), bytes);
+    QCOMPARE(written([&](RecordFile &f) { f.writeString(text); }), bytes);
 }
 
 void TestRecordFile::numberBytes_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("IntB -2") << written([](spgFileCon &f) { f.setIntB(-2); }) << hex("feff");
-    QTest::newRow("LonB") << written([](spgFileCon &f) { f.setLonB(0x12345678); }) << hex("78563412");
-    QTest::newRow("LonB system colour") << written([](spgFileCon &f) { f.setLonB(qint32(0x80000008u)); })
+    QTest::newRow("IntB -2") << written([](RecordFile &f) { f.writeInt16(-2); }) << hex("feff");
+    QTest::newRow("LonB") << written([](RecordFile &f) { f.writeInt32(0x12345678); }) << hex("78563412");
+    QTest::newRow("LonB system colour") << written([](RecordFile &f) { f.writeInt32(qint32(0x80000008u)); })
                                         << hex("08000080");
-    QTest::newRow("SinB 1.5") << written([](spgFileCon &f) { f.setSinB(1.5f); }) << hex("0000c03f");
-    QTest::newRow("BooB true") << written([](spgFileCon &f) { f.setBooB(true); }) << hex("ffff");
-    QTest::newRow("BooB false") << written([](spgFileCon &f) { f.setBooB(false); }) << hex("0000");
+    QTest::newRow("SinB 1.5") << written([](RecordFile &f) { f.writeFloat(1.5f); }) << hex("0000c03f");
+    QTest::newRow("BooB true") << written([](RecordFile &f) { f.writeBool(true); }) << hex("ffff");
+    QTest::newRow("BooB false") << written([](RecordFile &f) { f.writeBool(false); }) << hex("0000");
 }
 
 void TestRecordFile::numberBytes()
@@ -140,25 +140,25 @@ void TestRecordFile::numberBytes()
 
 void TestRecordFile::valuesReadBack()
 {
-    QByteArray bytes = written([](spgFileCon &f) {
-        f.setIntB(-32768);
-        f.setLonB(-2147483647 - 1);
-        f.setSinB(-0.1f);
-        f.setBooB(true);
-        f.setSenBEx(u"ＭＳ Ｐゴシック");
-        f.setSenBEx(u"");
-        f.setIntB(32767);
+    QByteArray bytes = written([](RecordFile &f) {
+        f.writeInt16(-32768);
+        f.writeInt32(-2147483647 - 1);
+        f.writeFloat(-0.1f);
+        f.writeBool(true);
+        f.writeString(u"ＭＳ Ｐゴシック");
+        f.writeString(u"");
+        f.writeInt16(32767);
     });
     QBuffer buffer(&bytes);
-    spgFileCon file;
-    QVERIFY(file.openDeviceForOpen(buffer));
-    QCOMPARE(file.getIntB(), qint16(-32768));
-    QCOMPARE(file.getLonB(), -2147483647 - 1);
-    QCOMPARE(file.getSinB(), -0.1f);
-    QCOMPARE(file.getBooB(), true);
-    QCOMPARE(file.getSenBEx(), QStringLiteral("ＭＳ Ｐゴシック"));
-    QCOMPARE(file.getSenBEx(), QString());
-    QCOMPARE(file.getIntB(), qint16(32767));
+    RecordFile file;
+    QVERIFY(file.openDeviceForRead(buffer));
+    QCOMPARE(file.readInt16(), qint16(-32768));
+    QCOMPARE(file.readInt32(), -2147483647 - 1);
+    QCOMPARE(file.readFloat(), -0.1f);
+    QCOMPARE(file.readBool(), true);
+    QCOMPARE(file.readString(), QStringLiteral("ＭＳ Ｐゴシック"));
+    QCOMPARE(file.readString(), QString());
+    QCOMPARE(file.readInt16(), qint16(32767));
     QVERIFY(file.intact());
 }
 
@@ -166,15 +166,15 @@ void TestRecordFile::readsPastTheEndAreZero()
 {
     QByteArray bytes = hex("0100");
     QBuffer buffer(&bytes);
-    spgFileCon file;
-    QVERIFY(file.openDeviceForOpen(buffer));
-    QCOMPARE(file.getIntB(), qint16(1));
+    RecordFile file;
+    QVERIFY(file.openDeviceForRead(buffer));
+    QCOMPARE(file.readInt16(), qint16(1));
     QVERIFY(file.intact());
-    QCOMPARE(file.getIntB(), qint16(0));
-    QCOMPARE(file.getLonB(), 0);
-    QCOMPARE(file.getSinB(), 0.0f);
-    QCOMPARE(file.getBooB(), false);
-    QCOMPARE(file.getSenBEx(), QString());
+    QCOMPARE(file.readInt16(), qint16(0));
+    QCOMPARE(file.readInt32(), 0);
+    QCOMPARE(file.readFloat(), 0.0f);
+    QCOMPARE(file.readBool(), false);
+    QCOMPARE(file.readString(), QString());
     QVERIFY(file.readPastEnd());
     QVERIFY(!file.failed());
 }
@@ -183,11 +183,11 @@ void TestRecordFile::truthValueReadsAnyNonZeroAsTrue()
 {
     QByteArray bytes = hex("010000000080");
     QBuffer buffer(&bytes);
-    spgFileCon file;
-    QVERIFY(file.openDeviceForOpen(buffer));
-    QCOMPARE(file.getBooB(), true);
-    QCOMPARE(file.getBooB(), false);
-    QCOMPARE(file.getBooB(), true);
+    RecordFile file;
+    QVERIFY(file.openDeviceForRead(buffer));
+    QCOMPARE(file.readBool(), true);
+    QCOMPARE(file.readBool(), false);
+    QCOMPARE(file.readBool(), true);
 }
 
 void TestRecordFile::guardedStringRead_data()
@@ -204,16 +204,16 @@ void TestRecordFile::guardedStringRead()
 {
     QFETCH(qint32, count);
     QFETCH(bool, accepted);
-    QByteArray bytes = written([&](spgFileCon &f) {
-        f.setLonB(count);
+    QByteArray bytes = written([&](RecordFile &f) {
+        f.writeInt32(count);
         for (int i = 0; i < 70; ++i)
-            f.setIntB(0x6161);
+            f.writeInt16(0x6161);
     });
     QBuffer buffer(&bytes);
-    spgFileCon file;
-    QVERIFY(file.openDeviceForOpen(buffer));
+    RecordFile file;
+    QVERIFY(file.openDeviceForRead(buffer));
     QString text = QStringLiteral("unchanged");
-    QCOMPARE(file.getSenBCk(64, text), accepted);
+    QCOMPARE(file.readStringUpTo(64, text), accepted);
     if (accepted) {
         QCOMPARE(text, QString(count, u'a'));
         QCOMPARE(file.position(), 5 + count);
@@ -236,14 +236,14 @@ void TestRecordFile::damagedCountEndsInOrderlyFailure_data()
 void TestRecordFile::damagedCountEndsInOrderlyFailure()
 {
     QFETCH(qint32, count);
-    QByteArray bytes = written([&](spgFileCon &f) {
-        f.setLonB(count);
-        f.setLonB(0x41414141);
+    QByteArray bytes = written([&](RecordFile &f) {
+        f.writeInt32(count);
+        f.writeInt32(0x41414141);
     });
     QBuffer buffer(&bytes);
-    spgFileCon file;
-    QVERIFY(file.openDeviceForOpen(buffer));
-    QCOMPARE(file.getSenBEx(), QString());
+    RecordFile file;
+    QVERIFY(file.openDeviceForRead(buffer));
+    QCOMPARE(file.readString(), QString());
     QVERIFY(file.failed());
     QVERIFY(!file.intact());
     QVERIFY(!file.errorString().isEmpty());
@@ -251,10 +251,10 @@ void TestRecordFile::damagedCountEndsInOrderlyFailure()
     QCOMPARE(file.position(), 5);
 
     QBuffer again(&bytes);
-    spgFileCon guarded;
-    QVERIFY(guarded.openDeviceForOpen(again));
+    RecordFile guarded;
+    QVERIFY(guarded.openDeviceForRead(again));
     QString text = QStringLiteral("unchanged");
-    QVERIFY(!guarded.getSenBCk(0x7fffffff, text));
+    QVERIFY(!guarded.readStringUpTo(0x7fffffff, text));
     QCOMPARE(text, QStringLiteral("unchanged"));
 }
 
@@ -263,18 +263,18 @@ void TestRecordFile::stringCutShortEndsInNuls()
     // Two characters promised, two bytes there, but the first is a double-byte one.
     QByteArray bytes = hex("0200000082a0");
     QBuffer buffer(&bytes);
-    spgFileCon file;
-    QVERIFY(file.openDeviceForOpen(buffer));
-    QCOMPARE(file.getSenBEx(), QStringLiteral("あ") + QChar(u'\0'));
+    RecordFile file;
+    QVERIFY(file.openDeviceForRead(buffer));
+    QCOMPARE(file.readString(), QStringLiteral("あ") + QChar(u'\0'));
     QVERIFY(file.readPastEnd());
     QVERIFY(!file.failed());
 
     // A lead byte as the last byte pairs with a zero: an undefined character, not a crash.
     QByteArray lone = hex("0100000082");
     QBuffer loneBuffer(&lone);
-    spgFileCon loneFile;
-    QVERIFY(loneFile.openDeviceForOpen(loneBuffer));
-    QCOMPARE(loneFile.getSenBEx(), QString(QChar(0xFFFD)));
+    RecordFile loneFile;
+    QVERIFY(loneFile.openDeviceForRead(loneBuffer));
+    QCOMPARE(loneFile.readString(), QString(QChar(0xFFFD)));
     QVERIFY(loneFile.readPastEnd());
 }
 
@@ -294,17 +294,17 @@ void TestRecordFile::longStringsReadBackAcrossPieces()
     for (int i = 0; text.size() < 150000; ++i)
         text += (i % 3 == 0) ? QStringLiteral("あ") : QStringLiteral("b");
     const QString second = QStringLiteral("ｸﾘｯﾌﾟ") + QString(70000, u'漢');
-    QByteArray bytes = written([&](spgFileCon &f) {
-        f.setSenBEx(text);
-        f.setSenBEx(second);
-        f.setIntB(42);
+    QByteArray bytes = written([&](RecordFile &f) {
+        f.writeString(text);
+        f.writeString(second);
+        f.writeInt16(42);
     });
     QBuffer buffer(&bytes);
-    spgFileCon file;
-    QVERIFY(file.openDeviceForOpen(buffer));
-    QCOMPARE(file.getSenBEx(), text);
-    QCOMPARE(file.getSenBEx(), second);
-    QCOMPARE(file.getIntB(), qint16(42));
+    RecordFile file;
+    QVERIFY(file.openDeviceForRead(buffer));
+    QCOMPARE(file.readString(), text);
+    QCOMPARE(file.readString(), second);
+    QCOMPARE(file.readInt16(), qint16(42));
     QVERIFY(file.intact());
     QCOMPARE(file.position(), bytes.size() + 1);
 }
@@ -325,11 +325,11 @@ void TestRecordFile::readErrorIsNotDamage()
             return QBuffer::readData(data, length);
         }
     };
-    QByteArray bytes = written([](spgFileCon &f) { f.setSenBEx(QString(100000, u'x')); });
+    QByteArray bytes = written([](RecordFile &f) { f.writeString(QString(100000, u'x')); });
     BadSector device(&bytes);
-    spgFileCon file;
-    QVERIFY(file.openDeviceForOpen(device));
-    file.getSenBEx();
+    RecordFile file;
+    QVERIFY(file.openDeviceForRead(device));
+    file.readString();
     QVERIFY(file.unreadable());
     QVERIFY(file.failed());
     QCOMPARE(file.errorString(), QStringLiteral("Input/output error"));
@@ -337,14 +337,14 @@ void TestRecordFile::readErrorIsNotDamage()
 
 void TestRecordFile::positionsAreOneBased()
 {
-    QByteArray bytes = written([](spgFileCon &f) {
+    QByteArray bytes = written([](RecordFile &f) {
         QCOMPARE(f.position(), 1);
-        f.setIntB(1);
+        f.writeInt16(1);
         QCOMPARE(f.position(), 3);
-        f.setSenBEx(u"あa");
+        f.writeString(u"あa");
         QCOMPARE(f.position(), 10);
         f.setPosition(1);
-        f.setIntB(7);
+        f.writeInt16(7);
         QCOMPARE(f.position(), 3);
     });
     QCOMPARE(bytes, hex("0700020000" "0082a061"));
@@ -352,12 +352,12 @@ void TestRecordFile::positionsAreOneBased()
 
 void TestRecordFile::checkBlockWithContent()
 {
-    QByteArray bytes = written([](spgFileCon &f) {
-        spgSetCheck check;
-        check.setUBData(f, 5);
+    QByteArray bytes = written([](RecordFile &f) {
+        CheckedBlockWriter check;
+        check.begin(f, 5);
         for (qint16 word = 1; word <= 5; ++word) // ten bytes of content
-            f.setIntB(word);
-        check.setUBDataCheck(f);
+            f.writeInt16(word);
+        check.finish(f);
         QCOMPARE(f.position(), 19);
     });
     QCOMPARE(bytes.size(), 18);
@@ -365,34 +365,34 @@ void TestRecordFile::checkBlockWithContent()
     QCOMPARE(bytes.right(2), hex("0500"));
 
     QBuffer buffer(&bytes);
-    spgFileCon file;
-    QVERIFY(file.openDeviceForOpen(buffer));
+    RecordFile file;
+    QVERIFY(file.openDeviceForRead(buffer));
     qint16 value = 0;
-    QVERIFY(spgGetCheck::getUBData(file, value));
+    QVERIFY(CheckedBlockReader::beginBlock(file, value));
     QCOMPARE(value, qint16(5));
     QCOMPARE(file.position(), 7);
     file.setPosition(17);
-    spgGetCheck::getUBDataCheck(file);
+    CheckedBlockReader::finishBlock(file);
     QCOMPARE(file.position(), 19);
 }
 
 void TestRecordFile::emptyCheckBlock()
 {
-    QByteArray bytes = written([](spgFileCon &f) {
-        f.setIntB(99); // the block starts at position 3
-        spgSetCheck check;
-        check.setUBData(f, -1);
-        check.setUBDataCheck(f);
+    QByteArray bytes = written([](RecordFile &f) {
+        f.writeInt16(99); // the block starts at position 3
+        CheckedBlockWriter check;
+        check.begin(f, -1);
+        check.finish(f);
     });
     QCOMPARE(bytes, hex("6300" "ffff" "09000000" "ffff"));
     QBuffer buffer(&bytes);
-    spgFileCon file;
-    QVERIFY(file.openDeviceForOpen(buffer));
-    file.getIntB();
+    RecordFile file;
+    QVERIFY(file.openDeviceForRead(buffer));
+    file.readInt16();
     qint16 value = 0;
-    QVERIFY(spgGetCheck::getUBData(file, value));
+    QVERIFY(CheckedBlockReader::beginBlock(file, value));
     QCOMPARE(value, qint16(-1));
-    spgGetCheck::getUBDataCheck(file);
+    CheckedBlockReader::finishBlock(file);
     QCOMPARE(file.position(), 11);
 }
 
@@ -413,10 +413,10 @@ void TestRecordFile::damagedCheckBlocks()
     QFETCH(QByteArray, bytes);
     QFETCH(qint16, value);
     QBuffer buffer(&bytes);
-    spgFileCon file;
-    QVERIFY(file.openDeviceForOpen(buffer));
+    RecordFile file;
+    QVERIFY(file.openDeviceForRead(buffer));
     qint16 read = 42;
-    QVERIFY(!spgGetCheck::getUBData(file, read));
+    QVERIFY(!CheckedBlockReader::beginBlock(file, read));
     QCOMPARE(read, value);
     QCOMPARE(file.position(), 7);
 }
@@ -431,12 +431,12 @@ void TestRecordFile::saveReplacesLongerFile()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(100, 'x'));
     }
-    spgFileCon file;
-    QVERIFY(file.openByForSave(path));
-    QCOMPARE(file.FileNum() != -1, true);
-    file.setSenBEx(u"abc");
-    QVERIFY(file.closeBy());
-    QCOMPARE(file.FileNum(), qint16(-1));
+    RecordFile file;
+    QVERIFY(file.openForSave(path));
+    QCOMPARE(file.isOpen() != -1, true);
+    file.writeString(u"abc");
+    QVERIFY(file.close());
+    QCOMPARE(file.isOpen(), qint16(-1));
     QFile result(path);
     QVERIFY(result.open(QIODevice::ReadOnly));
     QCOMPARE(result.readAll(), hex("03000000616263"));
@@ -447,21 +447,21 @@ void TestRecordFile::openOfMissingFileCreatesNothing()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("missing.dat"));
-    spgFileCon file;
-    QVERIFY(!file.openByForOpen(path));
+    RecordFile file;
+    QVERIFY(!file.openForRead(path));
     QVERIFY(!file.errorString().isEmpty());
     QVERIFY(!QFile::exists(path));
-    QCOMPARE(file.getLonB(), 0);
-    QVERIFY(file.closeBy());
+    QCOMPARE(file.readInt32(), 0);
+    QVERIFY(file.close());
 }
 
 void TestRecordFile::failingDeviceReportsTheSave()
 {
     FailingDevice device(10);
-    spgFileCon file;
+    RecordFile file;
     QVERIFY(file.openDeviceForSave(device));
-    file.setSenBEx(u"twenty characters...");
-    QVERIFY(!file.closeBy());
+    file.writeString(u"twenty characters...");
+    QVERIFY(!file.close());
     QVERIFY(!file.errorString().isEmpty());
     QCOMPARE(device.bytes.size(), 10);
 }
@@ -478,10 +478,10 @@ void TestRecordFile::unfinishedSaveLeavesOldFile()
         f.write(old);
     }
     {
-        spgFileCon file;
-        QVERIFY(file.openByForSave(path));
-        file.setSenBEx(u"never finished");
-        // Released without closeBy(), as when a writer gives up.
+        RecordFile file;
+        QVERIFY(file.openForSave(path));
+        file.writeString(u"never finished");
+        // Released without close(), as when a writer gives up.
     }
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -514,11 +514,11 @@ void TestRecordFile::saveFailingHalfWayLeavesOldFile()
     limited.rlim_cur = 1000;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
 
-    spgFileCon file;
-    const bool opened = file.openByForSave(path);
+    RecordFile file;
+    const bool opened = file.openForSave(path);
     for (int i = 0; i < 100; ++i)
-        file.setSenBEx(u"a string of some forty characters, or so");
-    const bool closed = file.closeBy();
+        file.writeString(u"a string of some forty characters, or so");
+    const bool closed = file.close();
 
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);

@@ -1,14 +1,14 @@
 // The settings file: header and version rule, every section's round trip, damaged and foreign
 // files, window placement on the desktop, and saving that fails.
 #include "model/ProgramTexts.h"
-#include "model/UtilGrobal.h"
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
+#include "model/GlobalSettingsCopy.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
 #include "storage/SettingsFile.h"
 #include "storage/SettingsSections.h"
 #include "storage/WindowPlacement.h"
 #include "storage/WindowSettings.h"
-#include "storage/spgFileCon.h"
+#include "storage/RecordFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -26,8 +26,8 @@ const QRect Desktop(0, 0, 1024, 768);
 
 // One program's worth of settings: the live objects and the window records.
 struct Program {
-    UtilityGrobal settings;
-    UtilityFirstList defaultsOfNewLists;
+    GlobalSettings settings;
+    NewListDefaults defaultsOfNewLists;
     WindowSettings windows;
     int timerInterval = -1; // as the settings last pushed them
     Colour barColour = 0;
@@ -35,12 +35,12 @@ struct Program {
 
     Program()
     {
-        QObject::connect(&settings, &UtilityGrobal::timerIntervalChanged, [this](int ms) { timerInterval = ms; });
-        QObject::connect(&settings, &UtilityGrobal::barColourChanged, [this](Colour colour) { barColour = colour; });
-        QObject::connect(&settings, &UtilityGrobal::toolOvOrCkChanged, [this](bool hover) { pointerChanges.append(hover); });
+        QObject::connect(&settings, &GlobalSettings::timerIntervalChanged, [this](int ms) { timerInterval = ms; });
+        QObject::connect(&settings, &GlobalSettings::barColourChanged, [this](Colour colour) { barColour = colour; });
+        QObject::connect(&settings, &GlobalSettings::toolbarOpensOnHoverChanged, [this](bool hover) { pointerChanges.append(hover); });
     }
-    UtilityGrobal &utility() { return settings; }
-    UtilityFirstList &firstList() { return defaultsOfNewLists; }
+    GlobalSettings &utility() { return settings; }
+    NewListDefaults &firstList() { return defaultsOfNewLists; }
     SettingsFile file() { return SettingsFile(settings, defaultsOfNewLists, windows); }
 
     SettingsFile::Found start(QByteArray bytes)
@@ -56,54 +56,54 @@ struct Program {
             return {};
         return buffer.data();
     }
-    UtilGrobal global() { return settings.copyOut(); }
-    FirstListFields defaults() { return firstList(); }
+    GlobalSettingsCopy global() { return settings.copyOut(); }
+    NewListDefaultFields defaults() { return firstList(); }
 };
 
 // Every stored value away from its factory value, with the awkward ones the file must keep.
 void fillWithOwnValues(Program &p)
 {
-    UtilGrobal g;
-    g.TimerInterval = 1500;
-    g.BarClr = systemColour(8);
-    g.AddMode = true;
-    g.AddSave = false;
-    g.AddDelete = true;
-    g.AddDeleteError = false;
-    g.ReturnIm = true;
-    g.ReturnOrLetter = false;
-    g.LetterIm = QStringLiteral("、。");
-    g.HTMLReco = true;
-    g.ToolOvOrCk = true;
-    g.TextExpTimer = false;
-    g.TextFName = QStringLiteral("IPAPGothic");
-    g.TextFSize = 10.5f;
-    g.HowLAddMove = 2;
-    g.HowRAddMove = 0;
-    g.HowTAddMove = 1;
-    g.HowBAddMove = 2;
-    g.HowAddMoveHIval = 300;
-    g.HowAddMoveVIval = 1;
+    GlobalSettingsCopy g;
+    g.pollInterval = 1500;
+    g.barColour = systemColour(8);
+    g.addOptionsToAllLists = true;
+    g.addOptionsAsDefaults = false;
+    g.dropOverflowOnMove = true;
+    g.warnOnOverflow = false;
+    g.splitCaptures = true;
+    g.splitAtLineBreaks = false;
+    g.splitString = QStringLiteral("、。");
+    g.richText = true;
+    g.toolbarOpensOnHover = true;
+    g.pauseWhileTextWindowActive = false;
+    g.textFontName = QStringLiteral("IPAPGothic");
+    g.textFontSize = 10.5f;
+    g.leftEdgeAction = 2;
+    g.rightEdgeAction = 0;
+    g.topEdgeAction = 1;
+    g.bottomEdgeAction = 2;
+    g.edgeZoneWidth = 300;
+    g.edgeZoneHeight = 1;
     p.utility().copyIn(g);
 
-    UtilityFirstList &f = p.firstList();
-    f.ioSFLGDef = false;
-    f.ioSLengthDef = 400;
-    f.ioSWidthDef = 0;
-    f.returnLetterDef = QString(); // empty strings are kept as empty
-    f.LenNumDef = false;
-    f.UpperCountDef = 32767;
-    f.WayAddDef = true;
-    f.PosAddDef = true;
-    f.MovAddDef = 1;
-    f.fiNameDef = QString();
-    f.loNameDef = QStringLiteral("ﾒﾓ～");
-    f.FontNameDef = QStringLiteral("Noto Sans CJK JP");
-    f.FontSizeDef = 12.25f;
-    f.BackClrDef = 0x00123456;
-    f.ForeClrDef = systemColour(5);
-    f.BackClrFcsDef = 0;
-    f.ForeClrFcsDef = qint32(0xFFFFFFFFu);
+    NewListDefaults &f = p.firstList();
+    f.captionByWidthDefault = false;
+    f.captionLengthDefault = 400;
+    f.captionWidthDefault = 0;
+    f.lineBreakMarkDefault = QString(); // empty strings are kept as empty
+    f.showLengthDefault = false;
+    f.itemLimitDefault = 32767;
+    f.addAtBottomDefault = true;
+    f.addAtFocusDefault = true;
+    f.focusModeDefault = 1;
+    f.fileNameDefault = QString();
+    f.nameDefault = QStringLiteral("ﾒﾓ～");
+    f.fontNameDefault = QStringLiteral("Noto Sans CJK JP");
+    f.fontSizeDefault = 12.25f;
+    f.backColourDefault = 0x00123456;
+    f.textColourDefault = systemColour(5);
+    f.focusedBackColourDefault = 0;
+    f.focusedTextColourDefault = qint32(0xFFFFFFFFu);
 
     WindowSettings &w = p.windows;
     w.name = {-10, 400};
@@ -123,21 +123,21 @@ void fillWithOwnValues(Program &p)
 
 void expectFactory(Program &p)
 {
-    const UtilGrobal g = p.global();
-    QCOMPARE(g.TimerInterval, qint16(500));
-    QCOMPARE(g.BarClr, systemColour(15));
-    QCOMPARE(g.LetterIm, QStringLiteral("."));
-    QCOMPARE(g.TextFName, ProgramTexts::defaultFontName());
-    QCOMPARE(g.TextFSize, 9.0f);
-    QCOMPARE(g.HowRAddMove, qint16(1));
-    QCOMPARE(g.HowBAddMove, qint16(1));
-    QCOMPARE(g.ToolOvOrCk, false);
-    QCOMPARE(g.AddSave, true);
-    QCOMPARE(p.firstList().loNameDef, QStringLiteral("ｸﾘｯﾌﾟ"));
-    QCOMPARE(p.firstList().UpperCountDef, qint16(32));
-    QCOMPARE(p.firstList().ioSLengthDef, qint16(48));
-    QCOMPARE(p.firstList().ioSWidthDef, 192);
-    QCOMPARE(p.firstList().ForeClrDef, systemColour(8));
+    const GlobalSettingsCopy g = p.global();
+    QCOMPARE(g.pollInterval, qint16(500));
+    QCOMPARE(g.barColour, systemColour(15));
+    QCOMPARE(g.splitString, QStringLiteral("."));
+    QCOMPARE(g.textFontName, ProgramTexts::defaultFontName());
+    QCOMPARE(g.textFontSize, 9.0f);
+    QCOMPARE(g.rightEdgeAction, qint16(1));
+    QCOMPARE(g.bottomEdgeAction, qint16(1));
+    QCOMPARE(g.toolbarOpensOnHover, false);
+    QCOMPARE(g.addOptionsAsDefaults, true);
+    QCOMPARE(p.firstList().nameDefault, QStringLiteral("ｸﾘｯﾌﾟ"));
+    QCOMPARE(p.firstList().itemLimitDefault, qint16(32));
+    QCOMPARE(p.firstList().captionLengthDefault, qint16(48));
+    QCOMPARE(p.firstList().captionWidthDefault, 192);
+    QCOMPARE(p.firstList().textColourDefault, systemColour(8));
     QCOMPARE(p.windows.name, NameDialogSettings());
     QCOMPARE(p.windows.text, TextWindowSettings());
     QCOMPARE(p.windows.listData, ListDataDialogSettings());
@@ -153,26 +153,26 @@ QList<qint64> sectionEnds(Program &p)
 {
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
-    spgFileCon fee;
+    RecordFile fee;
     fee.openDeviceForSave(buffer);
     QList<qint64> ends;
-    SettingsFile::WriteUtilHeader(fee);
+    SettingsFile::writeHeader(fee);
     ends << fee.position() - 1;
-    SettingsSections::UGrobalOutofUtility(p.utility(), fee);
+    SettingsSections::writeGlobalSettings(p.utility(), fee);
     ends << fee.position() - 1;
-    SettingsSections::UFirstOutofUtility(p.firstList(), fee);
+    SettingsSections::writeNewListDefaults(p.firstList(), fee);
     ends << fee.position() - 1;
     p.windows.name.write(fee);
     ends << fee.position() - 1;
-    p.windows.text.UQKPRtextOutofUtility(fee);
+    p.windows.text.write(fee);
     ends << fee.position() - 1;
     p.windows.listData.write(fee);
     ends << fee.position() - 1;
-    p.windows.mini.UQKPRminOutofUtility(fee);
+    p.windows.mini.write(fee);
     ends << fee.position() - 1;
-    p.windows.main.UQKPRbaseOutofUtility(fee);
+    p.windows.main.write(fee);
     ends << fee.position() - 1;
-    fee.closeBy();
+    fee.close();
     return ends;
 }
 
@@ -288,9 +288,9 @@ void TestSettingsFile::headerStatus()
     QFETCH(QByteArray, bytes);
     QFETCH(int, status);
     QBuffer buffer(&bytes);
-    spgFileCon fee;
-    QVERIFY(fee.openDeviceForOpen(buffer));
-    QCOMPARE(int(SettingsFile::ReadUtilHeader(fee)), status);
+    RecordFile fee;
+    QVERIFY(fee.openDeviceForRead(buffer));
+    QCOMPARE(int(SettingsFile::readHeader(fee)), status);
 }
 
 void TestSettingsFile::unusableFileIsKeptAside_data()
@@ -377,7 +377,7 @@ void TestSettingsFile::everyFieldRoundTrips()
     Program second;
     QCOMPARE(second.start(bytes), SettingsFile::Found::Usable);
     QCOMPARE(second.global(), first.global());
-    QCOMPARE(second.global().ToolOvOrCk, true);
+    QCOMPARE(second.global().toolbarOpensOnHover, true);
     QCOMPARE(second.defaults(), first.defaults());
     QCOMPARE(second.windows, first.windows);
     QCOMPARE(second.end(), bytes);
@@ -387,7 +387,7 @@ void TestSettingsFile::toolbarPointerFollowsLoadedValue()
 {
     Program first;
     first.start({});
-    first.utility().setToolOvOrCk(true);
+    first.utility().setToolbarOpensOnHover(true);
     Program second;
     second.start(first.end());
     QCOMPARE(second.pointerChanges, QList<bool>{true});
@@ -415,50 +415,50 @@ void TestSettingsFile::damagedValuesTakeFactoryValues_data()
     QTest::addColumn<Damage>("damage");
     QTest::addColumn<Check>("check");
 
-    auto global = [](std::function<void(UtilGrobal &)> change) {
+    auto global = [](std::function<void(GlobalSettingsCopy &)> change) {
         return Damage([change](Program &p) {
-            UtilGrobal g = p.utility().copyOut();
+            GlobalSettingsCopy g = p.utility().copyOut();
             change(g);
             p.utility().copyIn(g);
         });
     };
-    QTest::newRow("timer interval 0") << global([](UtilGrobal &g) { g.TimerInterval = 0; })
-                                      << Check([](Program &p) { QCOMPARE(p.global().TimerInterval, qint16(500)); });
-    QTest::newRow("timer interval 2001") << global([](UtilGrobal &g) { g.TimerInterval = 2001; })
-                                         << Check([](Program &p) { QCOMPARE(p.global().TimerInterval, qint16(500)); });
-    QTest::newRow("empty split string") << global([](UtilGrobal &g) { g.LetterIm.clear(); })
-                                        << Check([](Program &p) { QCOMPARE(p.global().LetterIm, QStringLiteral(".")); });
-    QTest::newRow("empty font name") << global([](UtilGrobal &g) { g.TextFName.clear(); })
-                                     << Check([](Program &p) { QCOMPARE(p.global().TextFName, ProgramTexts::defaultFontName()); });
-    QTest::newRow("font size 0") << global([](UtilGrobal &g) { g.TextFSize = 0; })
-                                 << Check([](Program &p) { QCOMPARE(p.global().TextFSize, 9.0f); });
-    QTest::newRow("font size NaN") << global([](UtilGrobal &g) { g.TextFSize = std::nanf(""); })
-                                   << Check([](Program &p) { QCOMPARE(p.global().TextFSize, 9.0f); });
-    QTest::newRow("font size infinite") << global([](UtilGrobal &g) { g.TextFSize = std::numeric_limits<float>::infinity(); })
-                                        << Check([](Program &p) { QCOMPARE(p.global().TextFSize, 9.0f); });
-    QTest::newRow("edge action 7") << global([](UtilGrobal &g) { g.HowRAddMove = 7; })
-                                   << Check([](Program &p) { QCOMPARE(p.global().HowRAddMove, qint16(1)); });
-    QTest::newRow("edge action -1") << global([](UtilGrobal &g) { g.HowTAddMove = -1; })
-                                    << Check([](Program &p) { QCOMPARE(p.global().HowTAddMove, qint16(0)); });
-    QTest::newRow("edge zone 0") << global([](UtilGrobal &g) { g.HowAddMoveHIval = 0; })
-                                 << Check([](Program &p) { QCOMPARE(p.global().HowAddMoveHIval, 8); });
-    QTest::newRow("edge zone 301") << global([](UtilGrobal &g) { g.HowAddMoveVIval = 301; })
-                                   << Check([](Program &p) { QCOMPARE(p.global().HowAddMoveVIval, 8); });
+    QTest::newRow("timer interval 0") << global([](GlobalSettingsCopy &g) { g.pollInterval = 0; })
+                                      << Check([](Program &p) { QCOMPARE(p.global().pollInterval, qint16(500)); });
+    QTest::newRow("timer interval 2001") << global([](GlobalSettingsCopy &g) { g.pollInterval = 2001; })
+                                         << Check([](Program &p) { QCOMPARE(p.global().pollInterval, qint16(500)); });
+    QTest::newRow("empty split string") << global([](GlobalSettingsCopy &g) { g.splitString.clear(); })
+                                        << Check([](Program &p) { QCOMPARE(p.global().splitString, QStringLiteral(".")); });
+    QTest::newRow("empty font name") << global([](GlobalSettingsCopy &g) { g.textFontName.clear(); })
+                                     << Check([](Program &p) { QCOMPARE(p.global().textFontName, ProgramTexts::defaultFontName()); });
+    QTest::newRow("font size 0") << global([](GlobalSettingsCopy &g) { g.textFontSize = 0; })
+                                 << Check([](Program &p) { QCOMPARE(p.global().textFontSize, 9.0f); });
+    QTest::newRow("font size NaN") << global([](GlobalSettingsCopy &g) { g.textFontSize = std::nanf(""); })
+                                   << Check([](Program &p) { QCOMPARE(p.global().textFontSize, 9.0f); });
+    QTest::newRow("font size infinite") << global([](GlobalSettingsCopy &g) { g.textFontSize = std::numeric_limits<float>::infinity(); })
+                                        << Check([](Program &p) { QCOMPARE(p.global().textFontSize, 9.0f); });
+    QTest::newRow("edge action 7") << global([](GlobalSettingsCopy &g) { g.rightEdgeAction = 7; })
+                                   << Check([](Program &p) { QCOMPARE(p.global().rightEdgeAction, qint16(1)); });
+    QTest::newRow("edge action -1") << global([](GlobalSettingsCopy &g) { g.topEdgeAction = -1; })
+                                    << Check([](Program &p) { QCOMPARE(p.global().topEdgeAction, qint16(0)); });
+    QTest::newRow("edge zone 0") << global([](GlobalSettingsCopy &g) { g.edgeZoneWidth = 0; })
+                                 << Check([](Program &p) { QCOMPARE(p.global().edgeZoneWidth, 8); });
+    QTest::newRow("edge zone 301") << global([](GlobalSettingsCopy &g) { g.edgeZoneHeight = 301; })
+                                   << Check([](Program &p) { QCOMPARE(p.global().edgeZoneHeight, 8); });
 
-    QTest::newRow("item limit -5") << Damage([](Program &p) { p.firstList().UpperCountDef = -5; })
-                                   << Check([](Program &p) { QCOMPARE(p.firstList().UpperCountDef, qint16(32)); });
-    QTest::newRow("item limit 0") << Damage([](Program &p) { p.firstList().UpperCountDef = 0; })
-                                  << Check([](Program &p) { QCOMPARE(p.firstList().UpperCountDef, qint16(32)); });
-    QTest::newRow("caption length 401") << Damage([](Program &p) { p.firstList().ioSLengthDef = 401; })
-                                        << Check([](Program &p) { QCOMPARE(p.firstList().ioSLengthDef, qint16(48)); });
-    QTest::newRow("caption width -1") << Damage([](Program &p) { p.firstList().ioSWidthDef = -1; })
-                                      << Check([](Program &p) { QCOMPARE(p.firstList().ioSWidthDef, 192); });
-    QTest::newRow("move mode 2") << Damage([](Program &p) { p.firstList().MovAddDef = 2; })
-                                 << Check([](Program &p) { QCOMPARE(p.firstList().MovAddDef, qint16(0)); });
-    QTest::newRow("list font size negative") << Damage([](Program &p) { p.firstList().FontSizeDef = -9; })
-                                             << Check([](Program &p) { QCOMPARE(p.firstList().FontSizeDef, 9.0f); });
-    QTest::newRow("list font name empty") << Damage([](Program &p) { p.firstList().FontNameDef.clear(); })
-                                          << Check([](Program &p) { QCOMPARE(p.firstList().FontNameDef, ProgramTexts::defaultFontName()); });
+    QTest::newRow("item limit -5") << Damage([](Program &p) { p.firstList().itemLimitDefault = -5; })
+                                   << Check([](Program &p) { QCOMPARE(p.firstList().itemLimitDefault, qint16(32)); });
+    QTest::newRow("item limit 0") << Damage([](Program &p) { p.firstList().itemLimitDefault = 0; })
+                                  << Check([](Program &p) { QCOMPARE(p.firstList().itemLimitDefault, qint16(32)); });
+    QTest::newRow("caption length 401") << Damage([](Program &p) { p.firstList().captionLengthDefault = 401; })
+                                        << Check([](Program &p) { QCOMPARE(p.firstList().captionLengthDefault, qint16(48)); });
+    QTest::newRow("caption width -1") << Damage([](Program &p) { p.firstList().captionWidthDefault = -1; })
+                                      << Check([](Program &p) { QCOMPARE(p.firstList().captionWidthDefault, 192); });
+    QTest::newRow("move mode 2") << Damage([](Program &p) { p.firstList().focusModeDefault = 2; })
+                                 << Check([](Program &p) { QCOMPARE(p.firstList().focusModeDefault, qint16(0)); });
+    QTest::newRow("list font size negative") << Damage([](Program &p) { p.firstList().fontSizeDefault = -9; })
+                                             << Check([](Program &p) { QCOMPARE(p.firstList().fontSizeDefault, 9.0f); });
+    QTest::newRow("list font name empty") << Damage([](Program &p) { p.firstList().fontNameDefault.clear(); })
+                                          << Check([](Program &p) { QCOMPARE(p.firstList().fontNameDefault, ProgramTexts::defaultFontName()); });
 
     QTest::newRow("text window height 0") << Damage([](Program &p) { p.windows.text.nowPosH = 0; })
                                           << Check([](Program &p) { QCOMPARE(p.windows.text.nowPosH, 186); });
@@ -488,8 +488,8 @@ void TestSettingsFile::damagedValuesTakeFactoryValues()
     QCOMPARE(reader.start(writer.end()), SettingsFile::Found::Usable);
     check(reader);
     // Only the damaged value gave way: the rest of the file was taken.
-    QCOMPARE(reader.global().AddMode, true);
-    QCOMPARE(reader.firstList().loNameDef, QStringLiteral("ﾒﾓ～"));
+    QCOMPARE(reader.global().addOptionsToAllLists, true);
+    QCOMPARE(reader.firstList().nameDefault, QStringLiteral("ﾒﾓ～"));
     QCOMPARE(reader.windows.mini, writer.windows.mini);
     QCOMPARE(reader.windows.main.TopZOrder, true);
 }
@@ -503,14 +503,14 @@ void TestSettingsFile::damagedStringCountFallsBack()
     const QList<qint64> ends = sectionEnds(writer);
     // The new-list defaults' first string count sits after a BooB, an IntB and a LonB.
     const qint64 countAt = ends[1] + 8;
-    QCOMPARE(bytes.mid(countAt, 4), QByteArray(4, '\0')); // the empty returnLetterDef
+    QCOMPARE(bytes.mid(countAt, 4), QByteArray(4, '\0')); // the empty lineBreakMarkDefault
     for (const QByteArray &count : {QByteArray::fromHex("ffffffff"), QByteArray::fromHex("ffffff7f"), QByteArray::fromHex("00000100")}) {
         bytes.replace(countAt, 4, count);
         Program reader;
         QCOMPARE(reader.start(bytes), SettingsFile::Found::Unusable);
         // The global section before the damage is kept; the damaged section and all after it are not.
         QCOMPARE(reader.global(), writer.global());
-        QCOMPARE(reader.firstList().loNameDef, QStringLiteral("ｸﾘｯﾌﾟ"));
+        QCOMPARE(reader.firstList().nameDefault, QStringLiteral("ｸﾘｯﾌﾟ"));
         QCOMPARE(reader.windows.mini, MiniWindowSettings());
         QCOMPARE(reader.windows.main.Width, 307);
     }

@@ -1,8 +1,8 @@
 // The files this program writes keep their exact bytes from release to release: the same actions
 // write the same settings file and the same clip-list file as the files kept in tests/data, which
 // an earlier build wrote.
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
 #include "storage/ClipListFile.h"
 #include "storage/SettingsFile.h"
 #include "storage/WindowSettings.h"
@@ -31,24 +31,24 @@ private slots:
 void TestStoredBytes::settingsFile()
 {
     // Factory values, then one own value in every section.
-    UtilityGrobal settings;
-    UtilityFirstList defaults;
-    settings.SetGrobalFactory();
-    defaults.SetFirstFactory();
+    GlobalSettings settings;
+    NewListDefaults defaults;
+    settings.setFactoryValues();
+    defaults.setFactoryValues();
     WindowSettings windows;
     windows.main.setFactory(QRect(0, 0, 1024, 768));
-    settings.TimerInterval = 1500;
-    settings.LetterIm = QStringLiteral("、");
-    settings.HTMLReco = true;
-    settings.TextFName = QStringLiteral("Noto Sans CJK JP");
-    settings.TextFSize = 10.5f;
-    settings.HowAddMoveHIval = 12;
-    settings.setToolOvOrCk(true);
-    defaults.UpperCountDef = 100;
-    defaults.loNameDef = QStringLiteral("メモ");
-    defaults.FontSizeDef = 12;
-    defaults.BackClrDef = 0x123456;
-    defaults.MovAddDef = 1;
+    settings.pollInterval = 1500;
+    settings.splitString = QStringLiteral("、");
+    settings.richText = true;
+    settings.textFontName = QStringLiteral("Noto Sans CJK JP");
+    settings.textFontSize = 10.5f;
+    settings.edgeZoneWidth = 12;
+    settings.setToolbarOpensOnHover(true);
+    defaults.itemLimitDefault = 100;
+    defaults.nameDefault = QStringLiteral("メモ");
+    defaults.fontSizeDefault = 12;
+    defaults.backColourDefault = 0x123456;
+    defaults.focusModeDefault = 1;
     windows.name.NowPosX = 7;
     windows.text.nowPosW = 333;
     windows.listData.NowPosY = -4;
@@ -66,21 +66,21 @@ void TestStoredBytes::clipListFile()
     // cannot hold.
     ClipListContent content;
     ClipListOptions &o = content.options;
-    o.ioSLength = 40;
-    o.UpperCount = 500;
-    o.Hper = 0.25f;
-    o.FontSize = 11;
-    o.PosAdd = true;
-    o.WayAdd = true;
-    o.MovAdd = 1;
-    o.BackClr = 0x00FFEEDD;
-    o.ForeClr = Colour(0x80000008);
-    o.BackClrFcs = 0x00FFFFFF;
-    o.ForeClrFcs = 0x00102030;
-    o.loName = QStringLiteral("ｸﾘｯﾌﾟ é");
-    o.ReturnLetter = QStringLiteral("⏎");
-    o.fiName = QStringLiteral("/tmp/golden.qkp");
-    o.FontName = QStringLiteral("ＭＳ Ｐゴシック");
+    o.captionLength = 40;
+    o.itemLimit = 500;
+    o.heightShare = 0.25f;
+    o.fontSize = 11;
+    o.addAtFocus = true;
+    o.addAtBottom = true;
+    o.focusMode = 1;
+    o.backColour = 0x00FFEEDD;
+    o.textColour = Colour(0x80000008);
+    o.focusedBackColour = 0x00FFFFFF;
+    o.focusedTextColour = 0x00102030;
+    o.name = QStringLiteral("ｸﾘｯﾌﾟ é");
+    o.lineBreakMark = QStringLiteral("⏎");
+    o.fileName = QStringLiteral("/tmp/golden.qkp");
+    o.fontName = QStringLiteral("ＭＳ Ｐゴシック");
     content.items = {{QStringLiteral("first\r\nline"), QString()},
                      {QStringLiteral("二番目 ～ ＼"), QStringLiteral("named")},
                      {QStringLiteral("emoji 😀 and ¥"), QString()}};

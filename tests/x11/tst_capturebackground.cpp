@@ -4,12 +4,12 @@
 #include "BadOwner.h"
 #include "ClipboardOwner.h"
 #include "TestProgram.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "model/UtilityGrobal.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 #include "platform/X11Clipboard.h"
 
 #include <QtTest>
@@ -24,17 +24,17 @@ struct Program {
         program = std::make_unique<TestProgram>(&clipboard);
         program->start();
         // The shortest interval: retries of a hung owner come as often as they can.
-        program->grobal().utilityGrobal().TimerInterval = 100;
-        program->grobal().utilityGrobal().ApplyGrobal();
-        program->grobal().listControl().lcListOb(0).UpperCount = 100;
+        program->state().settings().pollInterval = 100;
+        program->state().settings().applyToWindows();
+        program->state().lists().at(0).itemLimit = 100;
     }
     QStringList words()
     {
-        QKPRGrobal &grobal = program->grobal();
-        ItemControl &items = grobal.listControl().lcListOb(0).loItemControl();
+        ProgramState &state = program->state();
+        ListItems &items = state.lists().at(0).items();
         QStringList texts;
-        for (qint16 row = 0; row < items.UBic(); ++row)
-            texts << items.icItemOb(items.prooIx(row)).ioWords;
+        for (qint16 row = 0; row < items.rowCount(); ++row)
+            texts << items.at(items.itemOfRow(row)).text;
         return texts;
     }
     X11Clipboard clipboard;

@@ -6,16 +6,16 @@
 #include "capture/ClipboardWatcher.h"
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/PaneArea.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ItemOb.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ClipItem.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
 #include "model/SettingRanges.h"
-#include "model/UtilityGrobal.h"
-#include "platform/ClipList.h"
+#include "model/GlobalSettings.h"
+#include "platform/ListBoxWidget.h"
 #include "platform/LineBreaks.h"
 #include "platform/QtClipboard.h"
 
@@ -65,8 +65,8 @@ struct Window {
         program = std::make_unique<TestProgram>(&clipboard);
         window = &program->window();
         program->start();
-        grobal().utilityGrobal().TimerInterval = TickMs;
-        grobal().utilityGrobal().ApplyGrobal();
+        state().settings().pollInterval = TickMs;
+        state().settings().applyToWindows();
         // After the watcher's own connection, so a capturing tick finds the count of the ticks before it.
         QObject::connect(&watcher().looker(), &QTimer::timeout, window, [this] { ++ticks; });
         QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, window,
@@ -78,19 +78,19 @@ struct Window {
                          [this] { tickAtCapture = ticks; });
     }
 
-    QKPRGrobal &grobal() const { return program->grobal(); }
+    ProgramState &state() const { return program->state(); }
     ClipboardWatcher &watcher() const { return program->root.watcher(); }
-    ClipList *list() { return program->root.panes().clipListWidget(grobal().listExControl().lecListFocus()); }
+    ListBoxWidget *list() { return program->root.panes().clipListWidget(state().display().focusedPane()); }
     const QString &lastClipText() const { return watcher().LastClipText(); }
 
     // The item texts of the focused list, top row first.
     QStringList words()
     {
-        const qint16 pane = grobal().listExControl().lecListFocus();
-        ItemControl &items = grobal().listControl().lcListOb(grobal().getOLx(pane)).loItemControl();
+        const qint16 pane = state().display().focusedPane();
+        ListItems &items = state().lists().at(state().listOfPane(pane)).items();
         QStringList texts;
-        for (qint16 row = 0; row < items.UBic(); ++row)
-            texts << items.icItemOb(items.prooIx(row)).ioWords;
+        for (qint16 row = 0; row < items.rowCount(); ++row)
+            texts << items.at(items.itemOfRow(row)).text;
         return texts;
     }
 
@@ -111,7 +111,7 @@ struct Window {
 
     QtClipboard clipboard;
     std::unique_ptr<TestProgram> program;
-    QKPRbase *window = nullptr;
+    MainWindow *window = nullptr;
     int ticks = 0;
     int tickAtChange = -1;
     int tickAtCapture = -1;
@@ -205,7 +205,7 @@ void TestClipboardCapture::capturesWhatOtherProgramsCopy()
     }
     QCOMPARE(w.words(), items + QStringList{"baseline"});
     // The list box follows the items; the newest is the focused and only highlighted row.
-    ClipList *list = w.list();
+    ListBoxWidget *list = w.list();
     QCOMPARE(list->count(), items.size() + 1);
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(list->selectedRows(), QList<int>{0});
@@ -239,7 +239,7 @@ void TestClipboardCapture::capturesOnlyPlainOrRichTextThatIsNotSecret()
 
     Window w;
     QVERIFY(openWithBaseline(w, QStringLiteral("baseline")));
-    w.grobal().utilityGrobal().HTMLReco = htmlReco;
+    w.state().settings().richText = htmlReco;
     QVERIFY(copyElsewhere(w, QStringList{"helper"} + owner));
     if (captured.isNull()) {
         QVERIFY(w.passTicks(QuietTicks));
@@ -278,7 +278,7 @@ void TestClipboardCapture::clickedRowGoesBackToTheClipboard()
 
     Window w;
     QVERIFY(openWithBaseline(w, QStringLiteral("baseline")));
-    w.grobal().utilityGrobal().HTMLReco = htmlReco;
+    w.state().settings().richText = htmlReco;
     for (const QString &text : copies) {
         if (htmlReco)
             QVERIFY(copyElsewhere(w, {"helper", "--format", "text/plain", "plain", "--format", "text/rtf", text}));
@@ -289,7 +289,7 @@ void TestClipboardCapture::clickedRowGoesBackToTheClipboard()
     const QStringList before = w.words();
     const QString clicked = before.at(row);
 
-    ClipList *list = w.list();
+    ListBoxWidget *list = w.list();
     const QRect rect = list->visualItemRect(list->item(row));
     QVERIFY(list->viewport()->rect().contains(rect.center()));
     const QPoint at = list->viewport()->mapToGlobal(rect.center());
@@ -328,7 +328,7 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
 
     QVERIFY(runTool(QStringLiteral("xdotool"), {"key", "ctrl+a"}));
     QTRY_VERIFY(!w.window->StopGo());
-    QVERIFY(!w.grobal().GoState);
+    QVERIFY(!w.state().capturing);
     emit w.program->root.menus().Menunu[2]->aboutToShow();
     QVERIFY(w.program->command("Stopnu")->isChecked());
 

@@ -10,19 +10,19 @@ ClipListContent listOf(const QStringList &texts)
 {
     ClipListContent content;
     ClipListOptions &o = content.options;
-    o.ioSLength = 48;
-    o.UpperCount = 32;
-    o.Hper = -1;
-    o.FontSize = 9;
-    o.BackClr = 0xE0E0E0;
-    o.ForeClr = Colour(0x80000008u);
-    o.BackClrFcs = 0xFFFFFF;
-    o.ForeClrFcs = Colour(0x80000008u);
-    o.loName = QStringLiteral("from the command line");
-    o.ReturnLetter = QStringLiteral("  ");
-    o.FontName = QStringLiteral("ＭＳ Ｐゴシック");
+    o.captionLength = 48;
+    o.itemLimit = 32;
+    o.heightShare = -1;
+    o.fontSize = 9;
+    o.backColour = 0xE0E0E0;
+    o.textColour = Colour(0x80000008u);
+    o.focusedBackColour = 0xFFFFFF;
+    o.focusedTextColour = Colour(0x80000008u);
+    o.name = QStringLiteral("from the command line");
+    o.lineBreakMark = QStringLiteral("  ");
+    o.fontName = QStringLiteral("ＭＳ Ｐゴシック");
     for (const QString &t : texts)
-        content.items.push_back(ItemOb{t, QString()});
+        content.items.push_back(ClipItem{t, QString()});
     return content;
 }
 } // namespace

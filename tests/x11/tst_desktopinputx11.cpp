@@ -2,13 +2,13 @@
 // (a small helper plays the file manager) and the pointer resting at the screen's edges.
 #include "TestProgram.h"
 #include "XDoTool.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "platform/ClipList.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "platform/ListBoxWidget.h"
 #include "storage/ClipListFile.h"
 
 #include <QFile>
@@ -18,25 +18,25 @@
 #include <QtTest>
 
 namespace {
-QStringList texts(QKPRGrobal &grobal, qint16 list)
+QStringList texts(ProgramState &state, qint16 list)
 {
     QStringList out;
-    ItemControl &items = grobal.listControl().lcListOb(list).loItemControl();
-    for (qint16 row = 0; row < items.UBic(); ++row)
-        out << items.icItemOb(items.prooIx(row)).ioWords;
+    ListItems &items = state.lists().at(list).items();
+    for (qint16 row = 0; row < items.rowCount(); ++row)
+        out << items.at(items.itemOfRow(row)).text;
     return out;
 }
 
 bool writeList(const QString &path, const QStringList &items)
 {
     ClipListContent content;
-    content.options.UpperCount = 32;
-    content.options.ioSLength = 48;
-    content.options.FontSize = 9;
-    content.options.FontName = QStringLiteral("ＭＳ Ｐゴシック");
-    content.options.loName = QStringLiteral("dropped");
+    content.options.itemLimit = 32;
+    content.options.captionLength = 48;
+    content.options.fontSize = 9;
+    content.options.fontName = QStringLiteral("ＭＳ Ｐゴシック");
+    content.options.name = QStringLiteral("dropped");
     for (const QString &t : items)
-        content.items.push_back(ItemOb{t, QString()});
+        content.items.push_back(ClipItem{t, QString()});
     return ClipListFile::write(path, content);
 }
 } // namespace
@@ -60,9 +60,9 @@ void TestDesktopInputX11::filesDraggedFromAnotherProgram()
     TestProgram p;
     p.start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
-    QKPRGrobal &grobal = p.grobal();
-    const qint16 pane = grobal.listExControl().lecListFocus();
-    grobal.listControl().lcListOb(0).loItemControl().icMakeItem(pane, QStringLiteral("captured before"));
+    ProgramState &state = p.state();
+    const qint16 pane = state.display().focusedPane();
+    state.lists().at(0).items().addItem(pane, QStringLiteral("captured before"));
 
     QTemporaryDir dir;
     const QString first = dir.filePath(QStringLiteral("first.qkp"));
@@ -81,7 +81,7 @@ void TestDesktopInputX11::filesDraggedFromAnotherProgram()
     QVERIFY(dragger.waitForStarted());
     QVERIFY(XDoTool::run({"search", "--sync", "--onlyvisible", "--name", "^filedragger$"}));
     // Press on the helper's window (it starts the drag), then carry the files over in steps.
-    const ClipList *list = p.listAt(0);
+    const ListBoxWidget *list = p.listAt(0);
     QVERIFY(XDoTool::drag({QPoint(660, 560), list->mapToGlobal(list->rect().center())}));
     // The drop is answered by this process's event loop, so the wait keeps it running.
     QTRY_VERIFY_WITH_TIMEOUT(dragger.state() == QProcess::NotRunning, 10000);
@@ -89,10 +89,10 @@ void TestDesktopInputX11::filesDraggedFromAnotherProgram()
 
     // The first file into the focused list, each further one into a new list; the notes are no
     // clip list: their message names them, and the lists already open keep what they hold.
-    QTRY_COMPARE(grobal.listExControl().UBEx(), qint16(3));
-    QCOMPARE(texts(grobal, 0), (QStringList{"a2", "a1"}));
-    QCOMPARE(texts(grobal, 1), QStringList());
-    QCOMPARE(texts(grobal, 2), (QStringList{"b1"}));
+    QTRY_COMPARE(state.display().paneCount(), qint16(3));
+    QCOMPARE(texts(state, 0), (QStringList{"a2", "a1"}));
+    QCOMPARE(texts(state, 1), QStringList());
+    QCOMPARE(texts(state, 2), (QStringList{"b1"}));
     QCOMPARE(p.messages.asked.size(), 1);
     QCOMPARE(p.messages.asked[0].title, ClipListFile::readErrorTitle());
     QVERIFY(p.messages.asked[0].text.contains(QStringLiteral("notes.txt")));
@@ -104,23 +104,23 @@ void TestDesktopInputX11::pointerAtTheScreenEdgesStepsThroughTheList()
     TestProgram p;
     p.start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
-    QKPRGrobal &grobal = p.grobal();
-    const qint16 pane = grobal.listExControl().lecListFocus();
-    ItemControl &items = grobal.listControl().lcListOb(0).loItemControl();
+    ProgramState &state = p.state();
+    const qint16 pane = state.display().focusedPane();
+    ListItems &items = state.lists().at(0).items();
     for (const char *text : {"bottom", "middle", "top"})
-        items.icMakeItem(pane, QString::fromLatin1(text));
-    grobal.listExControl().lecItemSetBlue(pane, 1);
+        items.addItem(pane, QString::fromLatin1(text));
+    state.display().highlightRow(pane, 1);
     // Stepping runs while the focused list keeps moving its focus after each capture.
-    QCOMPARE(grobal.listControl().lcListOb(0).MovAdd, qint16(0));
+    QCOMPARE(state.lists().at(0).focusMode, qint16(0));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
 
     // Left edge: up, one row per tick, each reached item copied; the first row holds it there.
     QVERIFY(XDoTool::pointTo(QPoint(screen.left(), screen.center().y())));
-    QTRY_COMPARE(grobal.listExControl().lecItemGetFocus(pane), qint16(0));
+    QTRY_COMPARE(state.display().focusedRow(pane), qint16(0));
     QTRY_COMPARE(p.clipboard.writes().last().text, QStringLiteral("top"));
     // Right edge: down to the last row.
     QVERIFY(XDoTool::pointTo(QPoint(screen.right(), screen.center().y())));
-    QTRY_COMPARE(grobal.listExControl().lecItemGetFocus(pane), qint16(2));
+    QTRY_COMPARE(state.display().focusedRow(pane), qint16(2));
     QTRY_COMPARE(p.clipboard.writes().last().text, QStringLiteral("bottom"));
     QCOMPARE(p.listAt(0)->selectedRows(), QList<int>{2});
     // Away from the edges nothing more is copied.

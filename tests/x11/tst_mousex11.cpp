@@ -4,8 +4,8 @@
 #include "TestProgram.h"
 #include "XDoTool.h"
 #include "mainwindow/PaneArea.h"
-#include "mainwindow/QKPRbase.h"
-#include "platform/ClipList.h"
+#include "mainwindow/MainWindow.h"
+#include "platform/ListBoxWidget.h"
 
 #include <QFrame>
 #include <QStandardPaths>
@@ -24,7 +24,7 @@ struct Program {
     }
     QPoint row(int position, int row)
     {
-        ClipList *list = p.listAt(position);
+        ListBoxWidget *list = p.listAt(position);
         return list->viewport()->mapToGlobal(list->visualItemRect(list->item(row)).center());
     }
     TestProgram p;
@@ -52,7 +52,7 @@ void TestMouseX11::sweepSelectsAndTheReleaseCopies()
 {
     Program w(1);
     w.p.fill(0, QStringLiteral("abcdefgh"));
-    ClipList *list = w.p.listAt(0);
+    ListBoxWidget *list = w.p.listAt(0);
     QTRY_VERIFY(list->visualItemRect(list->item(7)).bottom() < list->viewport()->height());
     QVERIFY(XDoTool::drag({w.row(0, 1), w.row(0, 5), w.row(0, 3)}));
     QTRY_COMPARE(list->selectedRows(), (QList<int>{1, 2, 3}));
@@ -66,7 +66,7 @@ void TestMouseX11::dragMovesItemsIntoAnotherList()
     Program w(2);
     w.p.fill(0, QStringLiteral("abcde"));
     w.p.fill(1, QStringLiteral("xy"));
-    ClipList *from = w.p.listAt(0);
+    ListBoxWidget *from = w.p.listAt(0);
     QTRY_VERIFY(from->visualItemRect(from->item(4)).bottom() < from->viewport()->height());
     from->clearSelection();
     from->setSelected(1, true);
@@ -80,8 +80,8 @@ void TestMouseX11::dragMovesItemsIntoAnotherList()
 void TestMouseX11::dividerDragResizesTheLists()
 {
     Program w(2);
-    ClipList *upper = w.p.listAt(0);
-    ClipList *lower = w.p.listAt(1);
+    ListBoxWidget *upper = w.p.listAt(0);
+    ListBoxWidget *lower = w.p.listAt(1);
     const int upperHeight = upper->height();
     const int lowerHeight = lower->height();
     const QPoint grab = w.p.root.panes().barWidget(1)->mapToGlobal(QPoint(40, 1));
@@ -93,7 +93,7 @@ void TestMouseX11::dividerDragResizesTheLists()
 void TestMouseX11::backgroundDragMovesTheWindow()
 {
     Program w(1);
-    QKPRbase &window = w.p.window();
+    MainWindow &window = w.p.window();
     const QPoint before = window.frameGeometry().topLeft();
     // The tool strip's room at the top of the client area is background.
     const QPoint grab = w.p.root.panes().mapToGlobal(QPoint(60, 6));

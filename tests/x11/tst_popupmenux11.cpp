@@ -3,16 +3,16 @@
 #include "XDoTool.h"
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/PopUpMenu.h"
-#include "mainwindow/QKPRbase.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/ToolButton.h"
 #include "mainwindow/ToolField.h"
 #include "mainwindow/ToolStrip.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "platform/ClipList.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "platform/ListBoxWidget.h"
 
 #include <QDir>
 #include <QMenu>
@@ -77,14 +77,14 @@ void TestPopUpMenuX11::joinFromThePopUpMenu()
     TestProgram p;
     p.start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
-    ListExControl &panes = p.grobal().listExControl();
-    ItemControl &items = p.grobal().listControl().lcListOb(0).loItemControl();
+    ListDisplay &panes = p.state().display();
+    ListItems &items = p.state().lists().at(0).items();
     for (const char *text : {"one", "two", "three", "four"})
-        items.icMakeItem(panes.lecListFocus(), QString::fromLatin1(text));
-    ClipList *list = p.listAt(0);
+        items.addItem(panes.focusedPane(), QString::fromLatin1(text));
+    ListBoxWidget *list = p.listAt(0);
     QTRY_VERIFY(list->visualItemRect(list->item(3)).bottom() < list->viewport()->height());
     // Rows highlighted with the focus on the first of them, as a sweep leaves them.
-    panes.lecItemSetFocus(panes.lecListFocus(), 1);
+    panes.setFocusedRow(panes.focusedPane(), 1);
     list->setSelected(1, true);
     list->setSelected(2, true);
     const QList<int> highlighted = list->selectedRows();
@@ -108,11 +108,11 @@ void TestPopUpMenuX11::joinFromThePopUpMenu()
     saveScreen(menus.united(QRect(p.window().mapToGlobal(QPoint(0, 0)), p.window().size())),
                QStringLiteral("x11-popupmenu.png"));
     QVERIFY(XDoTool::run({"click", "1"})); // the pointer is there already
-    QTRY_COMPARE(items.UBic(), qint16(3));
+    QTRY_COMPARE(items.rowCount(), qint16(3));
     QTRY_VERIFY(!popUp.menu()->isVisible());
     QStringList words;
-    for (qint16 r = 0; r < items.UBic(); ++r)
-        words << items.icItemOb(items.prooIx(r)).ioWords;
+    for (qint16 r = 0; r < items.rowCount(); ++r)
+        words << items.at(items.itemOfRow(r)).text;
     QVERIFY2(words.contains(QStringLiteral("threetwo")) || words.contains(QStringLiteral("twothree")),
              qPrintable(words.join(',')));
 }

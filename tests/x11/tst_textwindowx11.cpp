@@ -4,16 +4,16 @@
 #include "XDoTool.h"
 #include "app/QtSeams.h"
 #include "mainwindow/MainCommands.h"
-#include "mainwindow/QKPRbase.h"
-#include "model/ItemControl.h"
-#include "model/ListControl.h"
-#include "model/ListExControl.h"
-#include "model/ListOb.h"
-#include "model/QKPRGrobal.h"
-#include "platform/ClipList.h"
-#include "windows/QKPRldata.h"
-#include "windows/QKPRname.h"
-#include "windows/QKPRtext.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ProgramState.h"
+#include "platform/ListBoxWidget.h"
+#include "windows/ListInfoDialog.h"
+#include "windows/NamingDialog.h"
+#include "windows/TextWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,23 +44,23 @@ void TestTextWindowX11::doubleClickEditSaveThenClickAway()
     TestProgram p;
     p.start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
-    ListExControl &panes = p.grobal().listExControl();
-    ItemControl &items = p.grobal().listControl().lcListOb(0).loItemControl();
+    ListDisplay &panes = p.state().display();
+    ListItems &items = p.state().lists().at(0).items();
     for (const char *text : {"one", "two", "three"})
-        items.icMakeItem(panes.lecListFocus(), QString::fromLatin1(text));
-    ClipList *list = p.listAt(0);
+        items.addItem(panes.focusedPane(), QString::fromLatin1(text));
+    ListBoxWidget *list = p.listAt(0);
     QTRY_VERIFY(list->visualItemRect(list->item(2)).bottom() < list->viewport()->height());
     // Near the left end of a row: the text window opens to the right of it.
     const auto rowPoint = [list](int row) {
         const QRect rect = list->visualItemRect(list->item(row));
         return list->viewport()->mapToGlobal(QPoint(rect.left() + 15, rect.center().y()));
     };
-    const qint16 item = items.prooIx(1);
-    const QString shown = items.icItemOb(item).ioWords;
+    const qint16 item = items.itemOfRow(1);
+    const QString shown = items.at(item).text;
 
     QVERIFY(XDoTool::pointTo(rowPoint(1)));
     QVERIFY(XDoTool::run({"click", "--repeat", "2", "--delay", "80", "1"}));
-    QKPRtext &text = p.root.textWindow();
+    TextWindow &text = p.root.textWindow();
     QTRY_VERIFY(text.isVisible() && text.isActiveWindow());
     // Whatever a window manager does with the activation while the window appears, it stays.
     QTest::qWait(800);
@@ -70,8 +70,8 @@ void TestTextWindowX11::doubleClickEditSaveThenClickAway()
     QVERIFY(XDoTool::run({"type", "--delay", "30", "ZZ"}));
     QTRY_COMPARE(text.windowTitle(), QStringLiteral("* ﾃｷｽﾄ表示"));
     QVERIFY(XDoTool::run({"key", "--clearmodifiers", "ctrl+s"}));
-    QTRY_COMPARE(items.icItemOb(item).ioWords, QString(shown + "ZZ"));
-    QCOMPARE(list->item(1)->text(), items.icCaption(shown + "ZZ"));
+    QTRY_COMPARE(items.at(item).text, QString(shown + "ZZ"));
+    QCOMPARE(list->item(1)->text(), items.caption(shown + "ZZ"));
     QCOMPARE(text.windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
     QGuiApplication::primaryScreen()->grabWindow(0).save(QDir::current().filePath(
         QStringLiteral("x11-textwindow.png")));
@@ -80,7 +80,7 @@ void TestTextWindowX11::doubleClickEditSaveThenClickAway()
     QVERIFY(XDoTool::clickAt(rowPoint(0)));
     QTRY_VERIFY(!text.isVisible());
     QVERIFY(p.messages.asked.isEmpty());
-    QVERIFY(!p.grobal().text.textVis);
+    QVERIFY(!p.state().text.textVis);
 }
 
 void TestTextWindowX11::staysOpenUnderItsOwnMessageBox()
@@ -91,15 +91,15 @@ void TestTextWindowX11::staysOpenUnderItsOwnMessageBox()
     root.window().loadForm();
     root.window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&root.window()));
-    const qint16 pane = root.grobal().listExControl().lecListFocus();
-    root.grobal().listControl().lcListOb(0).loItemControl().icMakeItem(pane, QStringLiteral("text"));
-    root.grobal().listExControl().lecItemSetBlue(pane, 0);
+    const qint16 pane = root.state().display().focusedPane();
+    root.state().lists().at(0).items().addItem(pane, QStringLiteral("text"));
+    root.state().display().highlightRow(pane, 0);
     root.commands().action(QStringLiteral("Textnu"))->trigger();
-    QKPRtext &text = root.textWindow();
+    TextWindow &text = root.textWindow();
     QTRY_VERIFY(text.isVisible() && text.isActiveWindow());
     QTest::qWait(500);
     // The list changed: saving is refused in a box, which Enter closes.
-    root.grobal().ClearTextSave(pane);
+    root.state().ClearTextSave(pane);
     bool boxShown = false;
     QTimer::singleShot(1000, &text, [&] {
         boxShown = QApplication::activeModalWidget() != nullptr;
@@ -127,7 +127,7 @@ void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked()
     TestProgram p;
     p.start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
-    const QString name = p.grobal().listControl().lcListOb(0).loName;
+    const QString name = p.state().lists().at(0).name;
     p.command(command.toLatin1().constData())->trigger();
     QWidget *dialog = command == "Namenu" ? static_cast<QWidget *>(&p.root.nameDialog())
                                           : static_cast<QWidget *>(&p.root.listDataDialog());
@@ -139,7 +139,7 @@ void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked()
     // Without --sync: the pointer may be there already from the row before, and would never move.
     QVERIFY(XDoTool::clickAt(corner));
     QTRY_VERIFY(!dialog->isVisible());
-    QCOMPARE(p.grobal().listControl().lcListOb(0).loName, name);
+    QCOMPARE(p.state().lists().at(0).name, name);
 }
 
 QTEST_MAIN(TestTextWindowX11)

@@ -2,8 +2,8 @@
 // top kept by the window manager, and the mini window closed from outside.
 #include "X11Program.h"
 #include "model/ProgramTexts.h"
-#include "model/UtilityFirstList.h"
-#include "model/UtilityGrobal.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
 #include "storage/ClipListFile.h"
 #include "storage/SettingsFile.h"
 #include "storage/WindowSettings.h"
@@ -59,8 +59,8 @@ bool above(const QString &windowId)
 
 WindowSettings settingsIn(const QString &folder)
 {
-    UtilityGrobal settings;
-    UtilityFirstList defaults;
+    GlobalSettings settings;
+    NewListDefaults defaults;
     WindowSettings windows;
     SettingsFile(settings, defaults, windows).Started(SettingsFile::pathIn(folder), QRect(0, 0, 1024, 768));
     return windows;

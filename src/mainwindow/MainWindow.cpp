@@ -1,0 +1,158 @@
+// The main window: its switches, the keys no command carries and the end sequence.
+#include "mainwindow/MainWindow.h"
+
+#include "capture/ClipboardWatcher.h"
+#include "capture/ItemCommands.h"
+#include "mainwindow/PaneArea.h"
+#include "model/ProgramState.h"
+#include "platform/ProgramFolders.h"
+#include "platform/SetTopMost.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QUrl>
+#include <QKeyEvent>
+#include <QMenuBar>
+
+MainWindow::MainWindow(ProgramState &state, PaneArea *panes, ClipboardWatcher &watcher, ItemCommands &items,
+                   ListCommands &lists, ListFileCommands &files, MessageBoxPort &messages)
+    : m_state(state), m_panes(panes), m_watcher(watcher), m_items(items), m_lists(lists), m_files(files),
+      m_messages(messages)
+{
+    setCentralWidget(panes);
+}
+
+void MainWindow::whenResize()
+{
+    m_panes->whenResize();
+}
+
+void MainWindow::setMenuExpress(bool shown)
+{
+    // The commands stay on the window, so their keys work while the menu bar is hidden.
+    for (QAction *menu : menuBar()->actions())
+        menu->setVisible(shown);
+    menuBar()->setVisible(shown);
+    m_menuExpress = shown;
+}
+
+void MainWindow::setTopZOrder(bool onTop)
+{
+    SetTopMost(*this, onTop);
+    m_topZOrder = onTop;
+    emit topZOrderChanged(onTop);
+}
+
+int MainWindow::ShowModalKeepTop(QDialog &form)
+{
+    const bool onTop = m_topZOrder;
+    const int result = form.exec();
+    if (m_topZOrder != onTop)
+        setTopZOrder(onTop);
+    return result;
+}
+
+bool MainWindow::StopGo() const
+{
+    return m_watcher.StopGo();
+}
+
+void MainWindow::setStopGo(bool capturing)
+{
+    m_watcher.setStopGo(capturing);
+}
+
+void MainWindow::setToolControl(bool shown)
+{
+    m_toolControl = shown;
+    m_panes->setToolStripShown(shown);
+}
+
+void MainWindow::MaxNormToggle(bool go)
+{
+    if (!go)
+        return;
+    if (m_windowState == MainWindowSettings::Normal) {
+        m_normalBounds = QRect(PixLeft(), PixTop(), PixWidth(), PixHeight());
+        m_windowState = MainWindowSettings::Maximised;
+        showMaximized();
+    } else {
+        m_windowState = MainWindowSettings::Normal;
+        showNormal();
+        restoreNormalBounds();
+    }
+}
+
+void MainWindow::UnloadMain(bool go)
+{
+    if (go)
+        close();
+}
+
+void MainWindow::OpenHelp()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolders(QCoreApplication::applicationDirPath()).helpPage()));
+}
+
+QPoint MainWindow::miniButtonOffset() const
+{
+    // The toolbar's sixth button, at the top of the client area below the menu bar.
+    static constexpr QPoint buttonInStrip(115, 1);
+    return m_panes->mapTo(this, buttonInStrip) + (geometry().topLeft() - frameGeometry().topLeft());
+}
+
+void MainWindow::setWindowStateNumber(int state)
+{
+    m_windowState = state;
+    holdLayout();
+}
+
+void MainWindow::holdLayout()
+{
+    m_panes->setLayoutHeld(m_loading || m_windowState == 1);
+}
+
+bool MainWindow::KeyCommand(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (key == Qt::Key_Delete) {
+        m_items.DeleteItems();
+        return true;
+    }
+    // Plain F1 is the help command's own key; with the menu bar hidden F1 also opens the help
+    // with Shift or Alt held (with Ctrl alone it does nothing).
+    modifiers &= ~Qt::KeypadModifier;
+    if (key == Qt::Key_F1 && !m_menuExpress && modifiers != Qt::ControlModifier) {
+        OpenHelp();
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (!KeyCommand(event->key(), event->modifiers()))
+        QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    EndProgram();
+    event->accept();
+}
+
+void MainWindow::EndProgram()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    emit ending();
+    Ended();
+    m_state.ending = true;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this)
+            window->close();
+    }
+    QCoreApplication::quit();
+}

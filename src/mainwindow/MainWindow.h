@@ -1,0 +1,124 @@
+#pragma once
+
+#include "storage/SettingsFile.h"
+#include "storage/WindowSettings.h"
+
+#include <QMainWindow>
+#include <QRect>
+
+class ClipboardWatcher;
+class QDialog;
+class ItemCommands;
+class ListCommands;
+class ListFileCommands;
+class MessageBoxPort;
+class PaneArea;
+class QDialog;
+class ProgramState;
+
+// The main window: the pane area below an optional menu bar, its switches, its placement kept in
+// the settings file, and the end sequence. Its commands are MainCommands' actions.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int FactoryWidth = 307;
+    static constexpr int FactoryHeight = 215;
+
+    // Takes the pane area as its client area.
+    MainWindow(ProgramState &state, PaneArea *panes, ClipboardWatcher &watcher, ItemCommands &items,
+             ListCommands &lists, ListFileCommands &files, MessageBoxPort &messages);
+
+    // Where the settings are read at start-up and written at the end. Without a path (tests)
+    // every setting takes its factory value and nothing is written.
+    void setSettingsPath(const QString &path) { m_settingsPath = path; }
+    const QString &settingsPath() const { return m_settingsPath; }
+    // Every window's remembered values, as read at start-up.
+    WindowSettings &windowSettings() { return m_windows; }
+
+    // The start-up sequence; runs once before the window is first shown. The arguments are
+    // clip-list files to open.
+    void loadForm(const QStringList &files = {});
+
+    // Window switches kept in the settings file. Assigning runs each switch's effect.
+    bool MenuExpress() const { return m_menuExpress; }
+    void setMenuExpress(bool shown);
+    bool TopZOrder() const { return m_topZOrder; }
+    void setTopZOrder(bool onTop);
+    bool StopGo() const;
+    void setStopGo(bool capturing);
+    bool ToolControl() const { return m_toolControl; }
+    void setToolControl(bool shown);
+
+    // 0 normal, 1 minimised (no layout), 2 maximised.
+    int windowStateNumber() const { return m_windowState; }
+    void setWindowStateNumber(int state);
+
+    // Outer frame position and size in pixels.
+    int PixLeft() const;
+    int PixTop() const;
+    int PixWidth() const;
+    int PixHeight() const;
+    void setPixBounds(const QRect &outer);
+
+    // Between normal and maximised, back to the same bounds; does nothing unless go.
+    void MaxNormToggle(bool go);
+    // Ends the program through its end sequence when go.
+    void UnloadMain(bool go);
+    // Hands the help page to the desktop; a missing page is not reported.
+    void OpenHelp();
+    // Where the mini-window button of the toolbar lies, from the outer frame's top-left corner.
+    QPoint miniButtonOffset() const;
+
+    void whenResize();
+    // Shows a dialog modally; the always-on-top switch is as it was before once the dialog closes.
+    int ShowModalKeepTop(QDialog &form);
+    // Handles a key no command carries: Delete deletes the highlighted items; F1 with Shift or Alt
+    // opens the help while the menu bar is hidden.
+    bool KeyCommand(int key, Qt::KeyboardModifiers modifiers);
+
+    PaneArea &panes() const { return *m_panes; }
+
+signals:
+    // The end sequence has begun; the settings are written next.
+    void ending();
+    // Always on top was switched; an open text window follows.
+    void topZOrderChanged(bool onTop);
+
+protected:
+    bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void EndProgram();
+    void Started();
+    void Ended();
+    QRect desktopRect() const;
+    void holdLayout();
+    void restoreNormalBounds();
+
+    ProgramState &m_state;
+    PaneArea *m_panes;
+    ClipboardWatcher &m_watcher;
+    ItemCommands &m_items;
+    ListCommands &m_lists;
+    ListFileCommands &m_files;
+    MessageBoxPort &m_messages;
+    QString m_settingsPath;
+    // What the start-up found in the settings file; a file it could not use is kept aside before
+    // the end writes over it.
+    SettingsFile::Found m_settingsFound = SettingsFile::Found::Nothing;
+    WindowSettings m_windows;
+    QRect m_normalBounds;
+    // The stored bounds wait to be applied again once a window manager has framed the window,
+    // unless the window was resized before that.
+    bool m_boundsAwaitFrame = false;
+    QSize m_clientSizeSet;
+    bool m_loading = false;
+    bool m_ending = false;
+    bool m_menuExpress = true;
+    bool m_topZOrder = false;
+    bool m_toolControl = true;
+    int m_windowState = 0;
+};

@@ -1,0 +1,160 @@
+// Start-up, the settings read and written around the run, and the window's placement.
+#include "mainwindow/MainWindow.h"
+
+#include "capture/ClipboardWatcher.h"
+#include "mainwindow/ListCommands.h"
+#include "mainwindow/ListFileCommands.h"
+#include "mainwindow/PaneArea.h"
+#include "model/MessageBoxPort.h"
+#include "model/ProgramTexts.h"
+#include "model/ProgramState.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
+#include "platform/DesktopArea.h"
+#include "storage/SettingsFile.h"
+
+#include <QGuiApplication>
+#include <QTimer>
+
+void MainWindow::loadForm(const QStringList &files)
+{
+    m_loading = true;
+    holdLayout();
+    setWindowTitle(ProgramTexts::title());
+
+    Started();
+    m_lists.MakeFirstList();
+
+    setMenuExpress(m_menuExpress);
+    setTopZOrder(m_topZOrder);
+    setStopGo(StopGo());
+    setToolControl(m_toolControl);
+
+    m_loading = false;
+    holdLayout();
+    whenResize();
+    m_files.OpenCommandFiles(files);
+}
+
+QRect MainWindow::desktopRect() const
+{
+    return DesktopArea::rect();
+}
+
+void MainWindow::Started()
+{
+    const QRect desktop = desktopRect();
+    if (m_settingsPath.isEmpty()) {
+        m_state.settings().setFactoryValues();
+        m_state.settings().applyToWindows();
+        m_state.newListDefaults().setFactoryValues();
+        m_windows = WindowSettings();
+        m_windows.main.setFactory(desktop);
+    } else {
+        m_settingsFound = SettingsFile(m_state.settings(), m_state.newListDefaults(), m_windows)
+                              .Started(m_settingsPath, desktop);
+    }
+    const MainWindowSettings &main = m_windows.main;
+    // The switches are stored now and take effect when the start-up assigns them their values.
+    m_menuExpress = main.MenuExpress;
+    m_topZOrder = main.TopZOrder;
+    m_watcher.restoreStopGo(main.StopGo);
+    m_toolControl = main.ToolControl;
+    m_normalBounds = QRect(main.Left, main.Top, main.Width, main.Height);
+    setPixBounds(m_normalBounds);
+    // On X11 the window manager frames the window only once it is shown: until then the size set
+    // is the client's, and the frame would make the window grow at every restart.
+    m_boundsAwaitFrame = QGuiApplication::platformName() == QLatin1String("xcb");
+    m_clientSizeSet = geometry().size();
+    m_windowState = main.WindowState;
+    if (m_windowState == MainWindowSettings::Maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::Ended()
+{
+    MainWindowSettings &main = m_windows.main;
+    main.MenuExpress = m_menuExpress;
+    main.TopZOrder = m_topZOrder;
+    main.StopGo = StopGo();
+    main.ToolControl = m_toolControl;
+    main.WindowState = qint16(m_windowState == MainWindowSettings::Maximised ? m_windowState : MainWindowSettings::Normal);
+    const QRect bounds = m_windowState == MainWindowSettings::Normal ? QRect(PixLeft(), PixTop(), PixWidth(), PixHeight())
+                                                                     : m_normalBounds;
+    main.Left = bounds.left();
+    main.Top = bounds.top();
+    main.Width = bounds.width();
+    main.Height = bounds.height();
+    if (m_settingsPath.isEmpty())
+        return;
+    SettingsFile file(m_state.settings(), m_state.newListDefaults(), m_windows);
+    if (!file.Ended(m_settingsPath, m_settingsFound)) {
+        m_messages.show(ProgramTexts::title(),
+                        QStringLiteral("設定ﾌｧｲﾙ：") + m_settingsPath + m_state.CrLf + m_state.CrLf +
+                            QStringLiteral("設定を保存できませんでした。") + m_state.CrLf + file.errorString(),
+                        MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
+    }
+}
+
+int MainWindow::PixLeft() const { return frameGeometry().left(); }
+int MainWindow::PixTop() const { return frameGeometry().top(); }
+int MainWindow::PixWidth() const { return frameGeometry().width(); }
+int MainWindow::PixHeight() const { return frameGeometry().height(); }
+
+void MainWindow::setPixBounds(const QRect &outer)
+{
+    // Qt sizes the client area and places the frame; the frame's extra size is known once shown.
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const int extraWidth = frame.width() - client.width();
+    const int extraHeight = frame.height() - client.height();
+    resize(qMax(1, outer.width() - extraWidth), qMax(1, outer.height() - extraHeight));
+    move(outer.topLeft());
+}
+
+void MainWindow::restoreNormalBounds()
+{
+    // Back to the remembered bounds, frame included, once the restore is done.
+    QTimer::singleShot(0, this, [this] { setPixBounds(m_normalBounds); });
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+        // Without a window manager no frame ever comes.
+        if (m_boundsAwaitFrame)
+            QTimer::singleShot(3000, this, [this] { m_boundsAwaitFrame = false; });
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (m_boundsAwaitFrame && isVisible() && frameGeometry() != geometry()) {
+            m_boundsAwaitFrame = false;
+            if (m_windowState == MainWindowSettings::Normal && geometry().size() == m_clientSizeSet)
+                setPixBounds(m_normalBounds);
+        }
+        break;
+    default: break;
+    }
+    return handled;
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        // Maximised from the window frame: remember the normal bounds as the toggle command does.
+        if (isMaximized() && m_windowState == MainWindowSettings::Normal) {
+            const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                                 frameGeometry().right() - geometry().right(),
+                                 frameGeometry().bottom() - geometry().bottom());
+            m_normalBounds = normalGeometry().marginsAdded(frame);
+            m_windowState = MainWindowSettings::Maximised;
+        } else if (!isMaximized() && !isMinimized() && m_windowState == MainWindowSettings::Maximised) {
+            m_windowState = MainWindowSettings::Normal;
+            restoreNormalBounds();
+        }
+        whenResize();
+    }
+}

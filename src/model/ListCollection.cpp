@@ -1,0 +1,73 @@
+#include "model/ListCollection.h"
+
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ListOptionFieldList.h"
+#include "model/ProgramState.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
+
+#include <QDebug>
+#include <stdexcept>
+
+ListCollection::ListCollection(ProgramState &state) : m_state(state) {}
+
+ListCollection::~ListCollection() = default;
+
+ClipList &ListCollection::at(qint16 list)
+{
+    if (list < 0 || list >= count())
+        throw std::out_of_range("list number out of range");
+    return *m_lists[size_t(list)];
+}
+
+qint16 ListCollection::makeList()
+{
+    if (m_lists.size() >= size_t(MaxCount)) {
+        qWarning("makeList: 32767 lists exist already; no list made");
+        return Refused;
+    }
+    auto made = std::make_unique<ClipList>(m_state);
+    ClipList &list = *made;
+    const NewListDefaults &defaults = m_state.newListDefaults();
+
+    list.heightShare = -1;
+    ListOptionFieldList{}([&](auto option, auto def, auto) { list.*option = defaults.*def; });
+    // With addOptionsToAllLists a new list adds the way the focused one does.
+    ListDisplay &panes = m_state.display();
+    if (panes.paneCount() > 0 && m_state.settings().addOptionsToAllLists) {
+        const ClipList &focused = at(m_state.listOfPane(panes.focusedPane()));
+        list.addAtBottom = focused.addAtBottom;
+        list.addAtFocus = focused.addAtFocus;
+        list.focusMode = focused.focusMode;
+    }
+
+    m_lists.push_back(std::move(made));
+    return qint16(m_lists.size() - 1);
+}
+
+void ListCollection::showList(qint16 list)
+{
+    m_state.display().showList(list);
+}
+
+void ListCollection::renameList(qint16 list, const QString &name)
+{
+    at(list).name = name;
+}
+
+void ListCollection::deleteList(qint16 list)
+{
+    if (m_lists.empty())
+        return;
+    if (list < 0 || list >= count())
+        throw std::out_of_range("list number out of range");
+    m_lists.erase(m_lists.begin() + list);
+
+    ListDisplay &panes = m_state.display();
+    for (qint16 pos = 0; pos < panes.paneCount(); ++pos) {
+        PaneRecord &pane = panes.paneRecord(panes.paneAtPosition(pos));
+        if (pane.list > list)
+            --pane.list;
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class ClipList;
+class ProgramState;
+
+// Owns every clip list. List numbers are contiguous from 0; deleting a list moves the later ones
+// down and renumbers the panes that show them.
+class ListCollection {
+public:
+    static constexpr qint16 Refused = -1;
+
+    explicit ListCollection(ProgramState &state);
+    ~ListCollection();
+
+    qint16 count() const { return qint16(m_lists.size()); }
+    // Throws std::out_of_range for a number outside 0 .. count - 1.
+    ClipList &at(qint16 list);
+
+    // Creates a list at the end with the new-list defaults and returns its number, or Refused
+    // when 32767 lists exist already (nothing changes then).
+    qint16 makeList();
+    // Shows the list in a new pane.
+    void showList(qint16 list);
+    void renameList(qint16 list, const QString &name);
+    // Deletes a list that no pane shows.
+    void deleteList(qint16 list);
+
+private:
+    ProgramState &m_state;
+    std::vector<std::unique_ptr<ClipList>> m_lists;
+};

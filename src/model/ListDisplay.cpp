@@ -1,0 +1,220 @@
+#include "model/ListDisplay.h"
+
+#include "model/ClipListBox.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ClipList.h"
+#include "model/PaneHost.h"
+#include "model/ProgramState.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+ListDisplay::ListDisplay(ProgramState &state, PaneHost &host) : m_state(state), m_host(host) {}
+
+ClipListBox &ListDisplay::box(qint16 pane) const
+{
+    return m_host.listBox(pane);
+}
+
+PaneRecord &ListDisplay::paneRecord(qint16 pane)
+{
+    if (pane < 0 || pane >= paneSlotCount() || !m_slots[size_t(pane)])
+        throw std::out_of_range("pane is not shown");
+    return *m_slots[size_t(pane)];
+}
+
+qint16 ListDisplay::paneAtPosition(qint16 position) const
+{
+    if (position < 0 || position >= paneCount())
+        throw std::out_of_range("display position out of range");
+    return m_order[size_t(position)];
+}
+
+void ListDisplay::setPaneAtPosition(qint16 position, qint16 pane)
+{
+    if (position < 0 || position >= paneCount())
+        throw std::out_of_range("display position out of range");
+    m_order[size_t(position)] = pane;
+}
+
+void ListDisplay::showList(qint16 list)
+{
+    ClipList &shown = m_state.lists().at(list);
+    PaneHost &host = m_host;
+
+    float share = shown.heightShare;
+    float rescale = shown.heightShare;
+    if (shown.heightShare == -1.0f) {
+        share = paneCount() > 0 ? 1.0f / float(paneCount()) : 1.0f;
+        rescale = paneCount() > 0 ? share : 0.0f;
+    }
+
+    qint16 pane;
+    if (!m_free.empty()) {
+        pane = m_free.front();
+        m_free.pop_front();
+    } else {
+        pane = paneSlotCount();
+        m_slots.emplace_back();
+    }
+    m_order.push_back(pane);
+
+    host.loadBar(paneCount());
+    if (paneCount() > 1)
+        host.setBarPointer(qint16(paneCount() - 1), PaneHost::DraggablePointer);
+
+    m_slots[size_t(pane)] = PaneRecord{list, 0};
+    if (pane != 0)
+        host.loadListBox(pane);
+    box(pane).setListFont(shown.fontName, shown.fontSize);
+    box(pane).setColours(shown.backColour, shown.textColour);
+    fillPane(list, pane);
+    m_slots[size_t(pane)]->heightShare = share;
+    rescaleShares(rescale);
+    focusPane(pane);
+    host.whenResize();
+}
+
+void ListDisplay::fillPane(qint16 list, qint16 pane)
+{
+    // The rows must read as capturing and naming left them: a name as it is, a text by its caption
+    // (captioning a caption again would count it twice). Captions are measured in the main window's
+    // font at the size of the pane they were captured into, the focused one at the time.
+    ListItems &items = m_state.lists().at(list).items();
+    PaneHost &host = m_host;
+    ClipListBox &rows = box(pane);
+    host.setFontSize(rows.fontSize());
+    for (qint16 row = 0; row < items.rowCount(); ++row)
+        rows.addItem(items.rowText(items.at(items.itemOfRow(row))));
+    if (m_focus != pane && isShown(m_focus))
+        host.setFontSize(box(m_focus).fontSize());
+}
+
+qint16 ListDisplay::positionOf(qint16 pane) const
+{
+    const auto found = std::find(m_order.begin(), m_order.end(), pane);
+    return found == m_order.end() ? qint16(-1) : qint16(found - m_order.begin());
+}
+
+bool ListDisplay::isShown(qint16 pane) const
+{
+    return positionOf(pane) != -1;
+}
+
+void ListDisplay::closePane(qint16 pane)
+{
+    if (m_slots.empty())
+        return;
+    const qint16 position = positionOf(pane);
+    if (position == -1)
+        return;
+    if (paneCount() <= 1) {
+        qWarning("closePane: the last shown pane stays open");
+        return;
+    }
+    PaneHost &host = m_host;
+    const float share = m_slots[size_t(pane)]->heightShare;
+    const qint16 list = m_slots[size_t(pane)]->list;
+
+    if (pane == paneSlotCount() - 1) {
+        m_slots.pop_back();
+    } else {
+        m_slots[size_t(pane)].reset();
+        m_free.push_back(pane);
+    }
+    removeFromOrder(pane);
+
+    host.unloadBar(qint16(paneCount() + 1));
+    host.setBarPointer(paneCount(), PaneHost::DefaultPointer);
+    if (pane != 0) {
+        host.unloadListBox(pane);
+    } else {
+        box(0).clear();
+        box(0).showBox(false);
+    }
+    spreadShare(share);
+    m_state.lists().at(list).heightShare = share;
+
+    focusPane(paneAtPosition(std::min<qint16>(position, qint16(paneCount() - 1))));
+    host.whenResize();
+}
+
+void ListDisplay::removeFromOrder(qint16 pane)
+{
+    m_order.erase(std::find(m_order.begin(), m_order.end(), pane));
+}
+
+void ListDisplay::rescaleShares(float rescale)
+{
+    for (qint16 pane : m_order)
+        m_slots[size_t(pane)]->heightShare /= 1.0f + rescale;
+}
+
+void ListDisplay::spreadShare(float share)
+{
+    if (share + 0.001f >= 1.0f) {
+        m_slots[size_t(m_order.front())]->heightShare = 1.0f;
+        return;
+    }
+    for (qint16 pane : m_order)
+        m_slots[size_t(pane)]->heightShare /= 1.0f - share;
+}
+
+void ListDisplay::focusPane(qint16 pane)
+{
+    ListCollection &lists = m_state.lists();
+    if (m_focus != pane && isShown(m_focus)) {
+        const ClipList &previous = lists.at(m_slots[size_t(m_focus)]->list);
+        box(m_focus).setColours(previous.backColour, previous.textColour);
+    }
+    const ClipList &focused = lists.at(paneRecord(pane).list);
+    box(pane).setColours(focused.focusedBackColour, focused.focusedTextColour);
+    m_host.setFontSize(box(pane).fontSize());
+    m_focus = pane;
+    emit focusedListFocusMode(focused.focusMode);
+}
+
+void ListDisplay::setHeightShare(qint16 pane, float share)
+{
+    paneRecord(pane).heightShare = share;
+}
+
+bool ListDisplay::clampRow(qint16 pane, qint16 &row)
+{
+    const qint16 items = m_state.lists().at(paneRecord(pane).list).items().count();
+    if (items == 0)
+        return false;
+    row = std::clamp<qint16>(row, 0, qint16(items - 1));
+    return true;
+}
+
+qint16 ListDisplay::focusedRow(qint16 pane)
+{
+    return qint16(box(pane).listIndex());
+}
+
+void ListDisplay::setFocusedRow(qint16 pane, qint16 row)
+{
+    if (clampRow(pane, row))
+        box(pane).setListIndex(row);
+}
+
+void ListDisplay::highlightRow(qint16 pane, qint16 row)
+{
+    if (!clampRow(pane, row))
+        return;
+    unhighlightRow(pane, paneRecord(pane).list, row);
+    ClipListBox &listBox = box(pane);
+    listBox.setListIndex(row);
+    listBox.setSelected(row, true);
+}
+
+void ListDisplay::unhighlightRow(qint16 pane, qint16 /*list*/, qint16 row)
+{
+    ClipListBox &listBox = box(pane);
+    for (int highlighted : listBox.selectedRows()) {
+        if (highlighted != row)
+            listBox.setSelected(highlighted, false);
+    }
+}

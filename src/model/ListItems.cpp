@@ -1,0 +1,240 @@
+#include "model/ListItems.h"
+
+#include "model/CaptionBuilder.h"
+#include "model/ClipListBox.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ModelTypes.h"
+#include "model/PaneHost.h"
+#include "model/ProgramState.h"
+
+#include <QDebug>
+#include <algorithm>
+#include <stdexcept>
+
+ListItems::ListItems(ProgramState &state, ClipList &list) : m_state(state), m_list(list) {}
+
+ClipItem &ListItems::at(qint16 item)
+{
+    if (item < 0 || item >= count())
+        throw std::out_of_range("item number out of range");
+    return m_items[size_t(item)];
+}
+
+qint16 ListItems::itemOfRow(qint16 row) const
+{
+    if (row < 0 || row >= rowCount())
+        throw std::out_of_range("row out of range");
+    return m_rows[size_t(row)];
+}
+
+ClipListBox &ListItems::box(qint16 pane) const
+{
+    return m_state.display().box(pane);
+}
+
+bool ListItems::rowInRange(qint16 row, const char *operation) const
+{
+    if (row >= 0 && row < rowCount())
+        return true;
+    qWarning("%s: row %d is outside 0..%d; nothing changed", operation, int(row), int(rowCount()) - 1);
+    return false;
+}
+
+QString ListItems::caption(const QString &text) const
+{
+    return CaptionBuilder(m_state.CrLf, m_state.display().host()).caption(m_list, text);
+}
+
+QString ListItems::captionFor(qint16 list, const QString &text) const
+{
+    const ClipList &options = m_state.lists().at(list);
+    return CaptionBuilder(m_state.CrLf, m_state.display().host()).caption(options, text);
+}
+
+QString ListItems::rowText(const ClipItem &item) const
+{
+    return item.name.isEmpty() ? caption(item.text) : item.name;
+}
+
+qint16 ListItems::addItem(qint16 pane, const QString &text)
+{
+    qint16 row = m_list.addAtBottom ? -1 : 0;
+    if (!insertRow(pane, text, row, count(), true))
+        return -1;
+    m_items.push_back(ClipItem{text, QString()});
+    return qint16(box(pane).newIndex());
+}
+
+void ListItems::appendCaptionRow(qint16 pane, qint16 list, const QString &text)
+{
+    box(pane).addItem(captionFor(list, text));
+}
+
+void ListItems::insertItem(qint16 pane, const QString &text, qint16 &row)
+{
+    if (insertRow(pane, text, row, count(), true))
+        m_items.push_back(ClipItem{text, QString()});
+}
+
+bool ListItems::insertRow(qint16 pane, const QString &text, qint16 &row, qint16 item, bool makeRoom)
+{
+    if (row < -1 || row > rowCount()) {
+        qWarning("insertRow: row %d is outside -1..%d; nothing changed", int(row), int(rowCount()));
+        return false;
+    }
+    // The number of an item about to be appended is only known once room has been made.
+    const bool appending = item == count();
+    if (makeRoom)
+        makeRoomAt(pane, row);
+    if (appending) {
+        if (count() >= MaxCount) {
+            qWarning("insertRow: the list holds 32767 items; nothing added");
+            return false;
+        }
+        item = count();
+    } else if (item < 0 || item >= count()) {
+        qWarning("insertRow: item %d is outside 0..%d; nothing changed", int(item), int(count()) - 1);
+        return false;
+    }
+    // Room made above the row may have moved the bottom above it.
+    row = std::min(row, rowCount());
+    insertCaptionRow(pane, caption(text), row, item);
+    return true;
+}
+
+void ListItems::makeRoomAt(qint16 pane, qint16 &position)
+{
+    if (count() < m_list.itemLimit || count() < 1)
+        return;
+    if (m_list.addAtBottom) {
+        deleteItem(pane, 0);
+        // -1 stands for the bottom and stays so.
+        if (position != -1)
+            position = position <= 0 ? 0 : qint16(position - 1);
+    } else {
+        deleteItem(pane, qint16(rowCount() - 1));
+    }
+}
+
+void ListItems::insertCaptionRow(qint16 pane, const QString &caption, qint16 row, qint16 item)
+{
+    // The row map first, so that it and the list box never disagree on the number of rows.
+    const bool atEnd = row == -1;
+    if (atEnd)
+        row = rowCount();
+    m_rows.insert(m_rows.begin() + row, item);
+    if (atEnd)
+        box(pane).addItem(caption);
+    else
+        box(pane).addItem(caption, row);
+}
+
+void ListItems::nameItem(qint16 pane, qint16 row, const QString &name)
+{
+    if (!rowInRange(row, "nameItem"))
+        return;
+    m_items[size_t(m_rows[size_t(row)])].name = name;
+    replaceRow(pane, name, row);
+}
+
+void ListItems::removeItemName(qint16 pane, qint16 row)
+{
+    if (!rowInRange(row, "removeItemName"))
+        return;
+    ClipItem &item = m_items[size_t(m_rows[size_t(row)])];
+    item.name.clear();
+    replaceRow(pane, caption(item.text), row);
+}
+
+void ListItems::clearItems(qint16 pane)
+{
+    box(pane).clear();
+    m_items.clear();
+    m_rows.clear();
+}
+
+void ListItems::deleteItem(qint16 pane, qint16 row)
+{
+    if (count() < 1)
+        return;
+    if (!rowInRange(row, "deleteItem"))
+        return;
+    const qint16 item = m_rows[size_t(row)];
+    dropItem(item);
+    renumberRowsAfter(item);
+    removeRow(pane, row);
+}
+
+void ListItems::refreshRow(qint16 pane, qint16 list, qint16 row, qint16 item)
+{
+    if (row < 0)
+        return;
+    if (!rowInRange(row, "refreshRow") || item < 0 || item >= count()) {
+        qWarning("refreshRow: item %d is outside 0..%d; nothing changed", int(item), int(count()) - 1);
+        return;
+    }
+    const ClipItem &shown = m_items[size_t(item)];
+    replaceRow(pane, shown.name.isEmpty() ? captionFor(list, shown.text) : shown.name, row);
+}
+
+void ListItems::removeRow(qint16 pane, qint16 row)
+{
+    if (!rowInRange(row, "removeRow"))
+        return;
+    box(pane).removeItem(row);
+    m_rows.erase(m_rows.begin() + row);
+}
+
+void ListItems::trimToLimit(qint16 pane)
+{
+    const int excess = std::min<int>(count() - m_list.itemLimit, rowCount());
+    if (excess <= 0)
+        return;
+    // Deleting the overflow row again and again takes a block of rows at that end.
+    const auto first = m_list.addAtBottom ? m_rows.begin() : m_rows.end() - excess;
+    std::vector<bool> dropped(m_items.size(), false);
+    for (auto row = first; row != first + excess; ++row)
+        dropped[size_t(*row)] = true;
+    m_rows.erase(first, first + excess);
+
+    // Each item number moves down by the number of dropped items below it.
+    std::vector<qint16> renumbered(m_items.size(), -1);
+    std::deque<ClipItem> kept;
+    for (size_t item = 0; item < m_items.size(); ++item) {
+        if (dropped[item])
+            continue;
+        renumbered[item] = qint16(kept.size());
+        kept.push_back(std::move(m_items[item]));
+    }
+    m_items = std::move(kept);
+    for (qint16 &shown : m_rows)
+        shown = renumbered[size_t(shown)];
+
+    if (pane < 0)
+        return;
+    ClipListBox &listBox = box(pane);
+    for (int left = excess; left > 0; --left)
+        listBox.removeItem(m_list.addAtBottom ? 0 : listBox.listCount() - 1);
+}
+
+void ListItems::dropItem(qint16 item)
+{
+    m_items.erase(m_items.begin() + item);
+}
+
+void ListItems::renumberRowsAfter(qint16 item)
+{
+    for (qint16 &shown : m_rows) {
+        if (shown > item)
+            --shown;
+    }
+}
+
+void ListItems::replaceRow(qint16 pane, const QString &text, qint16 row)
+{
+    ClipListBox &listBox = box(pane);
+    listBox.removeItem(row);
+    listBox.addItem(text, row);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "model/ClipItem.h"
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+class ClipListBox;
+class ClipList;
+class ProgramState;
+
+// The items of one list together with the rows of the pane that shows it. Items are stored in
+// creation order (item numbers); the row map gives the item number shown in each row. Every
+// change to the items is made together with the matching change to the list box.
+//
+// Operations that take a pane need the list to be shown there. A row or item number outside its
+// range changes nothing and logs a warning, so store, row map and list box stay in step.
+class ListItems {
+public:
+    ListItems(ProgramState &state, ClipList &list);
+
+    qint16 count() const { return qint16(m_items.size()); }
+    qint16 rowCount() const { return qint16(m_rows.size()); }
+
+    // Both throw std::out_of_range outside their ranges.
+    ClipItem &at(qint16 item);
+    qint16 itemOfRow(qint16 row) const;
+
+    // New item at the top or the bottom row by addAtBottom; returns its row (-1 when refused).
+    qint16 addItem(qint16 pane, const QString &text);
+    // Appends a row showing the caption of the text; the items and the row map stay as they are.
+    void appendCaptionRow(qint16 pane, qint16 list, const QString &text);
+    // New item inserted at row; row is lowered by one when the top row had to go to make room.
+    void insertItem(qint16 pane, const QString &text, qint16 &row);
+    // Inserts a row for item (in the store, or the one about to be appended) at row (-1 = bottom),
+    // after dropping a row when makeRoom is set and the list is full.
+    // Returns whether the row was inserted.
+    bool insertRow(qint16 pane, const QString &text, qint16 &row, qint16 item, bool makeRoom);
+    void nameItem(qint16 pane, qint16 row, const QString &name);
+    void removeItemName(qint16 pane, qint16 row);
+    void clearItems(qint16 pane);
+    void deleteItem(qint16 pane, qint16 row);
+    // Shows the row's item again after its text or name changed.
+    void refreshRow(qint16 pane, qint16 list, qint16 row, qint16 item);
+    // Removes the row and its row-map entry; the item stays in the store.
+    void removeRow(qint16 pane, qint16 row);
+    // Deletes items beyond itemLimit as deleting the overflow row (the top one when addAtBottom, else the
+    // bottom one) one at a time would, in one pass. pane -1: the list is not shown.
+    void trimToLimit(qint16 pane);
+
+    // The row text of an item of this list: its name, or the caption of its text.
+    QString rowText(const ClipItem &item) const;
+    QString caption(const QString &text) const;
+
+private:
+    QString captionFor(qint16 list, const QString &text) const;
+    void makeRoomAt(qint16 pane, qint16 &position);
+    void insertCaptionRow(qint16 pane, const QString &caption, qint16 row, qint16 item);
+    void dropItem(qint16 item);
+    void renumberRowsAfter(qint16 item);
+    void replaceRow(qint16 pane, const QString &text, qint16 row);
+    bool rowInRange(qint16 row, const char *operation) const;
+    ClipListBox &box(qint16 pane) const;
+
+    ProgramState &m_state;
+    ClipList &m_list;
+    std::deque<ClipItem> m_items; // a deque: the oldest item, dropped most often, goes in constant time
+    std::vector<qint16> m_rows;
+};

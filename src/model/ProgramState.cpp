@@ -1,0 +1,65 @@
+#include "model/ProgramState.h"
+
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
+
+#include <set>
+
+ProgramState::ProgramState(PaneHost &host)
+    : m_settings(std::make_unique<GlobalSettings>()),
+      m_newListDefaults(std::make_unique<NewListDefaults>()),
+      m_lists(std::make_unique<ListCollection>(*this)),
+      m_display(std::make_unique<ListDisplay>(*this, host))
+{
+}
+
+ProgramState::~ProgramState() = default;
+
+qint16 ProgramState::listOfPane(qint16 pane)
+{
+    return display().paneRecord(pane).list;
+}
+
+qint16 ProgramState::itemOfRow(qint16 pane, qint16 row)
+{
+    return lists().at(listOfPane(pane)).items().itemOfRow(row);
+}
+
+void ProgramState::numberSameNames(qint16 list)
+{
+    ListCollection &all = lists();
+    if (all.count() <= 1)
+        return;
+    ClipList &named = all.at(list);
+    std::set<qint16> taken;
+    bool first = true;
+    for (qint16 other = 0; other < all.count(); ++other) {
+        if (other == list)
+            continue;
+        ClipList &namesake = all.at(other);
+        if (namesake.name != named.name)
+            continue;
+        if (first && namesake.sameNameNumber == 0)
+            namesake.sameNameNumber = 1;
+        first = false;
+        taken.insert(namesake.sameNameNumber);
+    }
+    if (taken.empty()) {
+        named.sameNameNumber = 0;
+        return;
+    }
+    qint16 number = 1;
+    while (taken.count(number))
+        ++number;
+    named.sameNameNumber = number;
+}
+
+void ProgramState::ClearTextSave(qint16 pane)
+{
+    if (text.textSave && text.cLx == pane)
+        text.textSave = false;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/TextHandOff.h"
+
+#include <QString>
+#include <memory>
+
+class ListCollection;
+class ListDisplay;
+class GlobalSettings;
+class NewListDefaults;
+class PaneHost;
+
+// Program-wide state and the one set of data-model singletons. The composition root builds one;
+// a test builds its own, and so its own isolated set of lists, panes and settings.
+class ProgramState {
+public:
+    // The panes are shown in the host's list boxes.
+    explicit ProgramState(PaneHost &host);
+    ~ProgramState();
+    ProgramState(const ProgramState &) = delete;
+    ProgramState &operator=(const ProgramState &) = delete;
+
+    // The only line break the program searches for or writes.
+    QString CrLf = QStringLiteral("\r\n");
+    // Mirrors the capture switch.
+    bool capturing = false;
+    // Set by the end sequence.
+    bool ending = false;
+    // The text window's hand-off fields.
+    TextHandOff text;
+
+    // Clears the text window's permission to save when it shows an item of the pane, whose
+    // rows have just changed.
+    void ClearTextSave(qint16 pane);
+
+    ListCollection &lists() { return *m_lists; }
+    ListDisplay &display() { return *m_display; }
+    GlobalSettings &settings() { return *m_settings; }
+    NewListDefaults &newListDefaults() { return *m_newListDefaults; }
+
+    // The list number shown in a pane.
+    qint16 listOfPane(qint16 pane);
+    // The item number shown in a row of a pane.
+    qint16 itemOfRow(qint16 pane, qint16 row);
+    // Numbers the list apart from the other lists of the same name (sameNameNumber).
+    void numberSameNames(qint16 list);
+
+private:
+    // Settings first: the lists read them; lists before panes: panes are released first.
+    std::unique_ptr<GlobalSettings> m_settings;
+    std::unique_ptr<NewListDefaults> m_newListDefaults;
+    std::unique_ptr<ListCollection> m_lists;
+    std::unique_ptr<ListDisplay> m_display;
+};

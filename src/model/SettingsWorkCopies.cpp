@@ -1,0 +1,180 @@
+#include "model/SettingsWorkCopies.h"
+
+#include "model/ClipListBox.h"
+#include "model/ListItems.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ClipList.h"
+#include "model/ListOptionFieldList.h"
+#include "model/MessageBoxPort.h"
+#include "model/PaneHost.h"
+#include "model/ProgramTexts.h"
+#include "model/ProgramState.h"
+#include "model/NewListDefaults.h"
+#include "model/GlobalSettings.h"
+
+#include <type_traits>
+
+namespace {
+template <typename A, typename B>
+bool sameMember(A a, B b)
+{
+    if constexpr (std::is_same_v<A, B>)
+        return a == b;
+    else
+        return false;
+}
+
+template <typename M>
+bool isOneOf(M) { return false; }
+template <typename M, typename First, typename... Rest>
+bool isOneOf(M member, First first, Rest... rest)
+{
+    return sameMember(member, first) || isOneOf(member, rest...);
+}
+
+QString nameWithNumber(const ListOptions &list)
+{
+    return list.sameNameNumber != 0 ? list.name + QLatin1Char('(') + QString::number(list.sameNameNumber) + QLatin1Char(')')
+                              : list.name;
+}
+
+ListOptionsCopy copyOfList(const ClipList &list, qint16 number)
+{
+    ListOptionsCopy copy;
+    ListOptionFieldList{}([&](auto field, auto def, auto) { copy.*def = list.*field; });
+    copy.oLxMeter = number;
+    return copy;
+}
+} // namespace
+
+QString SettingsWorkCopies::entryText(const ListOptions &list, bool shown)
+{
+    return (shown ? QStringLiteral("[表示]-") : QStringLiteral("[非表示]-")) + nameWithNumber(list);
+}
+
+void SettingsWorkCopies::load(ProgramState &live)
+{
+    global = live.settings().copyOut();
+    static_cast<NewListDefaultFields &>(defaults) = live.newListDefaults();
+    buildListEntries(live);
+}
+
+void SettingsWorkCopies::buildListEntries(ProgramState &live)
+{
+    ListCollection &all = live.lists();
+    ListDisplay &panes = live.display();
+    lists.clear();
+    entries.clear();
+    std::vector<bool> shown(size_t(all.count()), false);
+    for (qint16 position = 0; position < panes.paneCount(); ++position) {
+        const qint16 pane = panes.paneAtPosition(position);
+        const qint16 number = panes.paneRecord(pane).list;
+        ListOptionsCopy copy = copyOfList(all.at(number), number);
+        copy.Expression = true;
+        copy.cLxMeter = pane;
+        lists.push_back(copy);
+        entries.append(entryText(all.at(number), true));
+        shown[size_t(number)] = true;
+    }
+    for (qint16 number = 0; number < all.count(); ++number) {
+        if (shown[size_t(number)])
+            continue;
+        lists.push_back(copyOfList(all.at(number), number));
+        entries.append(entryText(all.at(number), false));
+    }
+}
+
+void SettingsWorkCopies::applyDefaultsToAllLists()
+{
+    for (ListOptionsCopy &copy : lists) {
+        ListOptionFieldList::defaults([&](auto def, auto) {
+            if (!isOneOf(def, &NewListDefaultFields::nameDefault, &NewListDefaultFields::fileNameDefault))
+                copy.*def = defaults.*def;
+        });
+    }
+}
+
+void SettingsWorkCopies::applyGlobal(ProgramState &live) const
+{
+    GlobalSettings &settings = live.settings();
+    const bool newInterval = settings.pollInterval != global.pollInterval;
+    const bool newBarColour = settings.barColour != global.barColour;
+    // The toolbar mouse option goes through its property, so the pointers change at once.
+    settings.copyIn(global);
+    if (newInterval)
+        emit settings.timerIntervalChanged(settings.pollInterval);
+    if (newBarColour)
+        emit settings.barColourChanged(settings.barColour);
+}
+
+void SettingsWorkCopies::applyDefaults(ProgramState &live) const
+{
+    static_cast<NewListDefaultFields &>(live.newListDefaults()) = defaults;
+}
+
+int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages) const
+{
+    using L = ListOptions;
+    ListDisplay &panes = live.display();
+    const QString &crLf = live.CrLf;
+    for (size_t index = 0; index < lists.size(); ++index) {
+        const ListOptionsCopy &copy = lists[index];
+        ClipList &list = live.lists().at(copy.oLxMeter);
+        bool looks = false;
+        bool captions = false;
+        ListOptionFieldList{}([&](auto field, auto def, auto) {
+            if (isOneOf(field, &L::name, &L::fileName, &L::itemLimit) || list.*field == copy.*def)
+                return;
+            list.*field = copy.*def;
+            if (isOneOf(field, &L::fontName, &L::fontSize, &L::backColour, &L::textColour, &L::focusedBackColour,
+                        &L::focusedTextColour))
+                looks = true;
+            else if (isOneOf(field, &L::captionByWidth, &L::captionLength, &L::captionWidth, &L::lineBreakMark, &L::showLength))
+                captions = true;
+        });
+        const qint16 pane = copy.Expression ? copy.cLxMeter : qint16(-1);
+        if (looks && pane >= 0) {
+            ClipListBox &box = panes.box(pane);
+            box.setListFont(list.fontName, list.fontSize);
+            if (panes.focusedPane() == pane) {
+                box.setColours(list.focusedBackColour, list.focusedTextColour);
+                panes.host().setFontSize(box.fontSize());
+            } else {
+                box.setColours(list.backColour, list.textColour);
+            }
+        }
+        if (copy.itemLimitDefault != list.itemLimit) {
+            if (copy.itemLimitDefault < list.itemLimit) {
+                const QString text = QStringLiteral("上限項目数を変更前の値より小さく設定すると、") + crLf
+                                     + QStringLiteral("あふれた項目は削除されます。") + crLf
+                                     + QStringLiteral("続行しますか?") + crLf + crLf + QStringLiteral("ﾘｽﾄ名:")
+                                     + nameWithNumber(list) + crLf + QStringLiteral("\r変更前値:\"")
+                                     + QString::number(list.itemLimit) + QStringLiteral("\"") + crLf
+                                     + QStringLiteral("\r変更値:\"") + QString::number(copy.itemLimitDefault)
+                                     + QStringLiteral("\"");
+                const auto answer = messages.show(ProgramTexts::title() + QStringLiteral(" 変更の注意"), text,
+                                                  MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::OkCancel);
+                if (answer != MessageBoxPort::Answer::Ok) {
+                    messages.show(ProgramTexts::title(), QStringLiteral("設定は、完了していません。"),
+                                  MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::Ok);
+                    return int(index);
+                }
+            }
+            list.itemLimit = copy.itemLimitDefault;
+            list.items().trimToLimit(pane);
+            // An open text window may show an item that has just gone.
+            if (pane >= 0)
+                live.ClearTextSave(pane);
+            captions = true;
+        }
+        if (captions && pane >= 0) {
+            panes.box(pane).clear();
+            panes.fillPane(copy.oLxMeter, pane);
+        }
+    }
+    // The focused list's colours and its add-focus mode take effect at once.
+    if (panes.paneCount() > 0)
+        panes.focusPane(panes.focusedPane());
+    return -1;
+}

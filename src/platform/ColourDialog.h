@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/ModelTypes.h"
+#include "platform/FontColourDialogPort.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+// What the colour dialog is shown with, kept for the whole run: the custom colours defined in the
+// dialog are offered again until the program ends.
+struct ComDLColorSet {
+    QPointer<QWidget> hOwner;
+    Colour Color = 0; // in: the initial colour, out: the chosen one (0x00BBGGRR)
+    std::array<Colour, 16> CustColors;
+    quint32 Flags = 0;
+
+    ComDLColorSet() { CustColors.fill(0x00FFFFFF); }
+};
+
+// The colour dialog.
+class ColourDialog {
+public:
+    static constexpr quint32 CC_RGBINIT = 0x1;
+
+    explicit ColourDialog(FontColourDialogPort &dialogs) : m_dialogs(dialogs) {}
+
+    void GetComDLColor(ComDLColorSet &record) const { record = m_record; }
+    void SetComDLColor(const ComDLColorSet &record) { m_record = record; }
+    // True when the user confirmed; the record then holds the colour and the custom colours.
+    bool ComDLColorShow();
+
+private:
+    FontColourDialogPort &m_dialogs;
+    ComDLColorSet m_record;
+};

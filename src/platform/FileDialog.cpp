@@ -1,0 +1,38 @@
+#include "platform/FileDialog.h"
+
+namespace {
+const QString ListExtension = QStringLiteral("qkp");
+}
+
+FileDialog::FileDialog(FileDialogPort &dialogs) : m_dialogs(dialogs)
+{
+    m_request.filters = {{QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄﾌｧｲﾙ(*.") + ListExtension + QLatin1Char(')'), QStringLiteral("*.") + ListExtension},
+                         {QStringLiteral("すべてのﾌｧｲﾙ(*.*)"), QStringLiteral("*.*")}};
+}
+
+QString FileDialog::ComDLFileOpen()
+{
+    return show(false, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを開く"));
+}
+
+QString FileDialog::ComDLFileSave()
+{
+    return show(true, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを保存する"));
+}
+
+QString FileDialog::show(bool save, const QString &title)
+{
+    m_request.title = title;
+    // Only a save adds the extension to a bare name and asks before replacing a file.
+    m_request.defaultExtension = save ? ListExtension : QString();
+    m_request.confirmOverwrite = save;
+    const QString chosen = save ? m_dialogs.saveFile(m_request) : m_dialogs.openFile(m_request);
+    if (!chosen.isEmpty())
+        m_lastChosen = chosen;
+    return chosen;
+}
+
+void FileDialog::KeepComDLFileDir()
+{
+    m_request.initialPath = m_lastChosen;
+}

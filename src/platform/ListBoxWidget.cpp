@@ -1,0 +1,243 @@
+#include "platform/ListBoxWidget.h"
+
+#include "platform/WinColour.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+ListBoxWidget::ListBoxWidget(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every row is one line of the same font, which keeps filling and scrolling large lists cheap.
+    setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideNone);
+    setFrameShape(QFrame::NoFrame);
+}
+
+void ListBoxWidget::addItem(const QString &text, int index)
+{
+    if (index < 0 || index > count())
+        index = count();
+    insertItem(index, text);
+    m_newIndex = index;
+}
+
+void ListBoxWidget::removeItem(int index)
+{
+    std::unique_ptr<QListWidgetItem> taken(takeItem(index));
+}
+
+void ListBoxWidget::clear()
+{
+    QListWidget::clear();
+    m_newIndex = -1;
+}
+
+QString ListBoxWidget::rowText(int row) const
+{
+    const QListWidgetItem *shown = item(row);
+    return shown ? shown->text() : QString();
+}
+
+void ListBoxWidget::setListIndex(int row)
+{
+    selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+bool ListBoxWidget::selected(int row) const
+{
+    return selectionModel()->isRowSelected(row, QModelIndex());
+}
+
+void ListBoxWidget::setSelected(int row, bool on)
+{
+    selectionModel()->select(model()->index(row, 0),
+                             on ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
+
+int ListBoxWidget::selCount() const
+{
+    return int(selectionModel()->selectedRows().size());
+}
+
+QList<int> ListBoxWidget::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int ListBoxWidget::topIndex() const
+{
+    const QModelIndex top = indexAt(QPoint(1, 1));
+    return top.isValid() ? top.row() : 0;
+}
+
+void ListBoxWidget::setTopIndex(int row)
+{
+    if (QListWidgetItem *shown = item(row))
+        scrollToItem(shown, QAbstractItemView::PositionAtTop);
+}
+
+void ListBoxWidget::setColours(Colour back, Colour fore)
+{
+    m_back = back;
+    m_fore = fore;
+    applyColours();
+}
+
+void ListBoxWidget::applyColours()
+{
+    // System colours are looked up in the application's palette, not in our own altered one.
+    const QPalette system = QApplication::palette(this);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, WinColour::toQColor(m_back, system));
+    p.setColor(QPalette::Text, WinColour::toQColor(m_fore, system));
+    setPalette(p);
+}
+
+void ListBoxWidget::setListFont(const QString &family, float pointSize)
+{
+    QFont f(family);
+    if (pointSize > 0)
+        f.setPointSizeF(pointSize);
+    m_fontSize = pointSize;
+    setFont(f);
+}
+
+void ListBoxWidget::keyPressEvent(QKeyEvent *event)
+{
+    // Delete belongs to the window, which deletes the highlighted items; the list box would take it
+    // as the start of a keyboard search.
+    if (event->key() == Qt::Key_Delete) {
+        event->ignore();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+// QListWidget moves the focus and the selection to a right-clicked row. The right button is for
+// the pop-up menu and copying the focused row on release, so it leaves both as they are.
+// The left button works as in a simple multi-select list: a press toggles the row under the mouse
+// and focuses it, and while the button is held the focus follows the mouse. Sweeps and drags
+// build on that state; Qt's extended selection would select ranges and draw a rubber band instead.
+void ListBoxWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        pressLeft(event);
+        return;
+    }
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        emit rightPressed(event->globalPosition().toPoint());
+    } else
+        QListWidget::mousePressEvent(event);
+}
+
+void ListBoxWidget::pressLeft(QMouseEvent *event)
+{
+    event->accept();
+    m_leftHeld = true;
+    m_releaseTaken = false;
+    const QPoint at = event->position().toPoint();
+    const QModelIndex index = indexAt(at);
+    if (index.isValid()) {
+        setSelected(index.row(), !selected(index.row()));
+        setListIndex(index.row());
+    }
+    emit leftPressed(index.isValid() ? index.row() : -1, event->modifiers(), at);
+}
+
+void ListBoxWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_leftHeld) {
+        QListWidget::mouseMoveEvent(event);
+        return;
+    }
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    // Outside the box the mouse may be over a drop target: the focus stays.
+    if (viewport()->rect().contains(at)) {
+        const QModelIndex index = indexAt(at);
+        if (index.isValid() && index.row() != currentRow())
+            setListIndex(index.row());
+    }
+    emit leftMoved(at, event->globalPosition());
+}
+
+void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QListWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    // The second press of a double click opens the row; it toggles nothing.
+    event->accept();
+    m_leftHeld = true;
+    m_releaseTaken = false;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid())
+        emit doubleClicked(index);
+}
+
+void ListBoxWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && m_leftHeld) {
+        m_leftHeld = false;
+        emit leftReleased(event->globalPosition());
+        if (std::exchange(m_releaseTaken, false))
+            return;
+        emit mouseReleased(Qt::LeftButton);
+        return;
+    }
+    // The view's release handling finishes a press it saw; it saw no right press.
+    if (event->button() != Qt::RightButton)
+        QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        emit mouseReleased(event->button());
+}
+
+void ListBoxWidget::changeEvent(QEvent *event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyColours();
+}
+
+// Showing a new focus or highlight makes the view lay out every row again when rows were added
+// or removed since its last layout. A capture of many pieces moves the focus once per piece, so
+// the repaint and the scroll to the focused row are made once, when control returns to the event
+// loop, instead of once per change.
+void ListBoxWidget::currentChanged(const QModelIndex &, const QModelIndex &)
+{
+    scheduleVisualUpdate();
+}
+
+void ListBoxWidget::selectionChanged(const QItemSelection &, const QItemSelection &)
+{
+    scheduleVisualUpdate();
+}
+
+void ListBoxWidget::scheduleVisualUpdate()
+{
+    if (m_visualUpdatePending)
+        return;
+    m_visualUpdatePending = true;
+    QMetaObject::invokeMethod(this, &ListBoxWidget::applyVisualUpdate, Qt::QueuedConnection);
+}
+
+void ListBoxWidget::applyVisualUpdate()
+{
+    m_visualUpdatePending = false;
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && isVisible())
+        scrollTo(current);
+    viewport()->update();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "storage/WindowOffsetSettings.h"
+#include "windows/SideWindow.h"
+
+#include <QList>
+
+class QComboBox;
+class ProgramState;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// Figures of one clip list: where it is saved, its items, characters and bytes. The drop-down
+// names every list, the shown ones first; the dialog opens on the focused list and closes on
+// O.K. or when it loses activation.
+class ListInfoDialog : public SideWindow {
+    Q_OBJECT
+public:
+    ListInfoDialog(ProgramState &state, QWidget &mainWindow, ListDataDialogSettings &settings);
+
+    // The focused pane, set by the caller.
+    qint16 cLx = 0;
+
+    void ShowListData();
+    // Remembers the placement in the settings, while the dialog is shown.
+    void storePlacement();
+
+protected:
+    void deactivated(bool mayClose) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildEntries();
+    void showFigures(int entry);
+
+    ProgramState &m_state;
+    ListDataDialogSettings &m_settings;
+    QComboBox *NameOfList;
+    QLineEdit *SaveAds;
+    QLabel *ExListCount;
+    QLabel *ExListLen;
+    QLabel *ExListByte;
+    QPushButton *ldOK;
+    QList<qint16> listMap;
+    qint16 focusEntry = 0;
+};

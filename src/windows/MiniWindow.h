@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QWidget>
+
+class ClipboardWatcher;
+class MainWindow;
+class QLabel;
+struct MiniWindowSettings;
+
+// The program's minimised form: a small borderless strip, always on top, that stands in for the
+// hidden main window. It carries the capture switch, the restore button and the copy-recognition
+// lamp, and can be dragged anywhere. Closing it other than by restoring ends the program.
+class MiniWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int StripHeight = 32;
+    static constexpr QRgb LampOff = 0xE0E0E0;
+    static constexpr QRgb LampOn = 0x0000FF;
+
+    // settings are the strip's remembered values, read and written with the settings file.
+    MiniWindow(MainWindow &main, ClipboardWatcher &watcher, MiniWindowSettings &settings);
+
+    // Hides the main window and shows the strip: under the mouse when byMouse (MOC), else centred
+    // on the main window; back where it was after a restore the desktop had to correct.
+    void Minimam(bool TMP, bool MOC);
+    // Puts the main window back, placed from the cursor position given, and sets PosX and PosY to
+    // where it went.
+    void EndMin(qint32 &PosX, qint32 &PosY);
+    void AccClChangeOn();
+    void AccClChangeOff();
+    // A tick of the watcher: the lamp lights on a capture and goes out on the next tick without.
+    void clipboardLooked(bool captured);
+
+    bool MinVis() const { return m_minVis; }
+    bool AccClLump() const { return m_accClLump; }
+    bool BXYs() const { return m_BXYs; }
+
+    // Stop/go (0) and restore (1).
+    QLabel *MinToolImg[2];
+    QLabel *AccCl;
+    QLabel *TopBar;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Load();
+    void restore(bool byMouse);
+    void toggleStopGo();
+    void showStopGo();
+    int toolAt(const QPoint &pos) const;
+    void hover(int tool);
+
+    MainWindow &m_main;
+    ClipboardWatcher &m_watcher;
+    MiniWindowSettings &m_settings;
+    bool m_minVis = false;
+    bool m_accClLump = false;
+    bool m_MOCs = false;
+    bool m_CNGs = false;
+    bool m_BXYs = false;
+    qint32 m_valX = 0;
+    qint32 m_valY = 0;
+    int m_hoverTool = -1;
+    int m_pressedTool = -1;
+    bool m_dragOn = false;
+    QPoint m_dragOff;
+    QPoint m_pressPlace;
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "storage/WindowOffsetSettings.h"
+#include "windows/SideWindow.h"
+
+#include <QPoint>
+
+class ProgramState;
+class QLabel;
+class QLineEdit;
+class TextWidth;
+
+// A small borderless dialog with one field, naming a list (Commander 0) or an item (Commander 1).
+// It draws its own title strip and buttons, is dragged by its background, and is cancelled when
+// it loses activation.
+class NamingDialog : public SideWindow {
+    Q_OBJECT
+public:
+    static constexpr int NameList = 0;
+    static constexpr int NameItem = 1;
+
+    NamingDialog(ProgramState &state, QWidget &mainWindow, NameDialogSettings &settings);
+
+    qint16 cLx = 0;
+    qint16 oLx = 0;
+    qint16 cIx = 0;
+    QString NameIn;
+    QString HeadTitle;
+    bool GoSign = false;
+    qint32 Commander = NameList;
+
+    void ShowName();
+    void EndName();
+
+    // The text as it fits the width, cut before the first character that, followed by "...",
+    // would not fit, and ended with "..."; the whole text when it fits.
+    static QString FitCaption(const QString &text, double width, const TextWidth &meter);
+
+    // Button colours, 0x00BBGGRR.
+    static constexpr quint32 ButtonColour = 14737632;
+    static constexpr quint32 HoverColour = 16761024;
+
+protected:
+    void deactivated(bool mayClose) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void accept();
+    void cancel();
+    void hover(int index);
+    void paintButton(int index, quint32 colour);
+    void startDrag(const QPoint &globalPos);
+    void dragTo(const QPoint &globalPos);
+    void endDrag(const QPoint &globalPos);
+
+    ProgramState &m_state;
+    NameDialogSettings &m_settings;
+    QLabel *Header;
+    QLabel *namelbl;
+    QLineEdit *Nametxt;
+    QLabel *Butnlbl[2];
+    bool hoverOn = false;
+    int hoverIndex = 0;
+    bool dragOn = false;
+    QPoint dragOff;
+    bool m_ended = true;
+};

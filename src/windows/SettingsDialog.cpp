@@ -1,0 +1,396 @@
+#include "windows/SettingsDialog.h"
+
+#include "mainwindow/MainWindow.h"
+#include "model/ListDisplay.h"
+#include "model/MessageBoxPort.h"
+#include "model/ProgramTexts.h"
+#include "model/ProgramState.h"
+#include "model/SettingRanges.h"
+#include "model/SettingText.h"
+#include "platform/ColourDialog.h"
+#include "platform/FontDialog.h"
+#include "platform/PageSelector.h"
+#include "storage/SettingsFile.h"
+#include "windows/ColourSample.h"
+#include "windows/ListOptionsPage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <type_traits>
+
+namespace {
+const char *const PageMessages[5] = {
+    "ｿﾌﾄの動作する環境の設定を行っています...",
+    "新しいﾘｽﾄ作成時の既定値の設定を行っています...",
+    "既存のﾘｽﾄの設定を行っています...",
+    "項目の内容を表示するﾃｷｽﾄの設定を行っています...",
+    "貼り付け後のﾌｫｰｶｽ移動の設定を行っています...",
+};
+} // namespace
+
+SettingsDialog::SettingsDialog(ProgramState &state, MainWindow &main, MessageBoxPort &messages, FontDialog &fonts,
+                         ColourDialog &colours, QWidget *parent)
+    : QDialog(parent ? parent : &main), m_state(state), m_main(main), m_messages(messages), m_fonts(fonts),
+      m_colours(colours), m_check(messages), m_pages(new PageSelector(this))
+{
+    setObjectName(QStringLiteral("SettingsDialog"));
+    setWindowIcon(main.windowIcon());
+
+    QWidget *pages[5] = {buildGlobalPage(), nullptr, nullptr, buildTextPage(), buildMovePage()};
+    pages[1] = m_defaults = new ListOptionsPage(ListOptionsPage::Kind::Defaults);
+    pages[2] = m_perList = new ListOptionsPage(ListOptionsPage::Kind::PerList);
+    buildTabs(pages);
+
+    ComDLFontSet font;
+    m_fonts.GetComDLFont(font);
+    font.hOwner = this;
+    font.Flags = FontDialog::CF_SCREENFONTS | FontDialog::CF_FORCEFONTEXIST;
+    m_fonts.SetComDLFont(font);
+    ComDLColorSet colour;
+    m_colours.GetComDLColor(colour);
+    colour.hOwner = this;
+    colour.Flags = ColourDialog::CC_RGBINIT;
+    m_colours.SetComDLColor(colour);
+
+    m_example.setParent(this);
+    m_example.setObjectName(QStringLiteral("TIvlExampleTimer"));
+    m_work.load(state);
+    FillControls();
+    connectHandlers();
+    for (QLineEdit *box : findChildren<QLineEdit *>())
+        box->installEventFilter(this);
+
+    connect(m_pages, &PageSelector::ChangedIndex, this, &SettingsDialog::inSelUtil_ChangedIndex);
+    m_pages->EventActionClickLabel(0);
+    m_listIndex = -1;
+    m_perList->ListNameSel->addItems(m_work.entries);
+    m_perList->ListNameSel->setCurrentIndex(0);
+    ListNameSelChanged(0);
+}
+
+SettingsDialog::~SettingsDialog() = default;
+
+template <typename Handler>
+void SettingsDialog::guarded(Handler &&handler)
+{
+    const SettingsWorkCopies before = m_work;
+    const int listBefore = m_listIndex;
+    try {
+        handler();
+    } catch (...) {
+        m_work = before;
+        m_listIndex = listBefore;
+        m_check.ShowWarning(QStringLiteral("予期せぬｴﾗｰが発生しました。\r\nこのｱﾌﾟﾘｹｰｼｮﾝを終了させることをお勧めします。"));
+    }
+}
+
+template <typename Sender, typename Signal, typename Handler>
+void SettingsDialog::on(Sender *sender, Signal signal, Handler handler)
+{
+    connect(sender, signal, this, [this, handler](auto &&...args) {
+        guarded([&] {
+            // A handler may leave out the signal's arguments.
+            if constexpr (std::is_invocable_v<Handler, decltype(args)...>)
+                handler(args...);
+            else
+                handler();
+        });
+    });
+}
+
+void SettingsDialog::connectHandlers()
+{
+    on(m_perList->ListNameSel, &QComboBox::currentIndexChanged, [this](int index) { ListNameSelChanged(index); });
+    on(AllRenew, &QPushButton::clicked, [this] { applyDefaultsToAllLists(); });
+    on(FilePosCmd, &QPushButton::clicked, [this] { showFilePlace(); });
+    on(TimerSel, &QComboBox::editTextChanged, [this](const QString &text) { exampleIntervalTyped(text); });
+    connect(&m_example, &QTimer::timeout, this, [this] { guarded([this] { exampleTick(); }); });
+    on(splitCaptures, &QRadioButton::toggled, [this](bool) { RetterReturnUt->setEnabled(splitString->isChecked()); });
+    on(AMHInterval, &QLineEdit::textChanged, [this](const QString &text) {
+        AMHmm->setText(SettingText::millimetres(text, screen()->physicalDotsPerInchX()));
+    });
+    on(AMVInterval, &QLineEdit::textChanged, [this](const QString &text) {
+        AMVmm->setText(SettingText::millimetres(text, screen()->physicalDotsPerInchY()));
+    });
+    on(BarColor, &QPushButton::clicked, [this] { PickColor(barColour); });
+    on(barColour, &ColourSample::clicked, [this] { PickColor(barColour); });
+    for (ListOptionsPage *page : {m_defaults, m_perList}) {
+        for (ColourSample *sample : page->SetColors)
+            on(sample, &ColourSample::clicked, [this, sample] { PickColor(sample); });
+        on(page->ListFontChange, &QPushButton::clicked, [this, page] { PickFont(page->FontNamee, page->FontSizee); });
+    }
+    on(TextFontChange, &QPushButton::clicked, [this] { PickFont(TextFontName, TextFontSize); });
+    auto *ok = findChild<QPushButton *>(QStringLiteral("OKButton"));
+    on(ok, &QPushButton::clicked, [this] { confirm(true); });
+    on(findChild<QPushButton *>(QStringLiteral("RenewButton")), &QPushButton::clicked, [this] { confirm(false); });
+    connect(findChild<QPushButton *>(QStringLiteral("CancelButton")), &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SettingsDialog::showEvent(QShowEvent *event)
+{
+    // The dialog must not hide under the main window while it is up; whoever shows it puts the
+    // switch back afterwards.
+    if (!event->spontaneous() && m_main.TopZOrder())
+        m_main.setTopZOrder(false);
+    QDialog::showEvent(event);
+}
+
+bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (auto *box = qobject_cast<QLineEdit *>(watched))
+            QTimer::singleShot(0, box, &QLineEdit::selectAll);
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (qint16 i = 0; i < 5; ++i) {
+            if (watched == m_tabs[i] || watched == m_tabWords[i]) {
+                guarded([&] { m_pages->EventActionClickLabel(i); });
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SettingsDialog::inSelUtil_ChangedIndex(qint16 Before, qint16 Index, qint16 &Cancel)
+{
+    Cancel = 1;
+    guarded([&] {
+        if (Index != Before && Before >= 0 && !StorePage(Before))
+            return;
+        Cancel = 0;
+        const QString message = QString::fromUtf8(PageMessages[Index]);
+        setWindowTitle(ProgramTexts::title() + QLatin1Char(' ') + message);
+        m_message->setText(message);
+        if (Index == 0)
+            m_example.start();
+        else
+            m_example.stop();
+        AllRenew->setVisible(Index == 1 || Index == 2);
+    });
+}
+
+void SettingsDialog::FillControls()
+{
+    const GlobalSettingsCopy &g = m_work.global;
+    TimerSel->setEditText(QString::number(g.pollInterval));
+    m_example.setInterval(g.pollInterval);
+    barColour->setColour(g.barColour);
+    MouseAction->button(g.toolbarOpensOnHover ? 1 : 0)->setChecked(true);
+    AddModeCheck->setChecked(g.addOptionsToAllLists);
+    GroAddSave->setChecked(g.addOptionsAsDefaults);
+    MoveUpper->button(g.dropOverflowOnMove ? 1 : 0)->setChecked(true);
+    MoveError->setChecked(g.warnOnOverflow);
+    ReturnIMake->setChecked(g.splitCaptures);
+    (g.splitAtLineBreaks ? splitCaptures : splitString)->setChecked(true);
+    RetterReturnUt->setText(g.splitString);
+    RetterReturnUt->setEnabled(!g.splitAtLineBreaks);
+    HTMLReNize->setChecked(g.richText);
+    TimerSG->setChecked(g.pauseWhileTextWindowActive);
+    TextFontName->setText(g.textFontName);
+    TextFontSize->setText(QString::number(g.textFontSize));
+    const qint16 ways[4] = {g.leftEdgeAction, g.rightEdgeAction, g.topEdgeAction, g.bottomEdgeAction};
+    for (int i = 0; i < 4; ++i)
+        MoveWay[i]->setCurrentIndex(ways[i]);
+    AMHInterval->setText(QString::number(g.edgeZoneWidth));
+    AMVInterval->setText(QString::number(g.edgeZoneHeight));
+    AMHmm->setText(SettingText::millimetres(AMHInterval->text(), screen()->physicalDotsPerInchX()));
+    AMVmm->setText(SettingText::millimetres(AMVInterval->text(), screen()->physicalDotsPerInchY()));
+    m_defaults->fill(m_work.defaults);
+}
+
+void SettingsDialog::ShowListPage(int index)
+{
+    m_perList->fill(m_work.lists[size_t(index)]);
+    m_listIndex = index;
+}
+
+void SettingsDialog::ListNameSelChanged(int index)
+{
+    if (m_revertingList || index < 0 || index == m_listIndex)
+        return;
+    if (m_listIndex >= 0 && !StoreListPage()) {
+        m_revertingList = true;
+        m_perList->ListNameSel->setCurrentIndex(m_listIndex);
+        m_revertingList = false;
+        return;
+    }
+    ShowListPage(index);
+}
+
+bool SettingsDialog::StorePage(int index)
+{
+    switch (index) {
+    case 0: return StoreGlobalPage();
+    case 1: return StoreDefaultsPage();
+    case 2: return StoreListPage();
+    case 3: return StoreTextPage();
+    case 4: return StoreMovePage();
+    default: return true;
+    }
+}
+
+bool SettingsDialog::StoreGlobalPage()
+{
+    using namespace SettingRanges;
+    const auto interval = m_check.number(TimerSel->lineEdit(), TimerIntervalMin, TimerIntervalMax,
+                                         QStringLiteral("ﾀｲﾏｰの時間間隔"), 4);
+    if (!interval)
+        return false;
+    if (RetterReturnUt->text().isEmpty()) {
+        if (!RetterReturnUt->isEnabled()) {
+            RetterReturnUt->setEnabled(true);
+            splitString->setChecked(true);
+        }
+        m_check.refuse(RetterReturnUt,
+                       QStringLiteral("一文字以上の文字を入れてください。\r\n\r\n「文字ごとに項目を作成する」ﾃｷｽﾄ欄"));
+        return false;
+    }
+    GlobalSettingsCopy &g = m_work.global;
+    g.pollInterval = qint16(*interval);
+    g.barColour = barColour->colour();
+    g.toolbarOpensOnHover = MouseAction->checkedId() == 1;
+    g.addOptionsToAllLists = AddModeCheck->isChecked();
+    g.addOptionsAsDefaults = GroAddSave->isChecked();
+    g.dropOverflowOnMove = MoveUpper->checkedId() == 1;
+    g.warnOnOverflow = MoveError->isChecked();
+    g.splitCaptures = ReturnIMake->isChecked();
+    g.splitAtLineBreaks = splitCaptures->isChecked();
+    g.splitString = RetterReturnUt->text();
+    g.richText = HTMLReNize->isChecked();
+    return true;
+}
+
+bool SettingsDialog::StoreDefaultsPage()
+{
+    return m_defaults->store(m_work.defaults, m_check);
+}
+
+bool SettingsDialog::StoreListPage()
+{
+    return m_listIndex < 0 || m_perList->store(m_work.lists[size_t(m_listIndex)], m_check);
+}
+
+bool SettingsDialog::StoreTextPage()
+{
+    GlobalSettingsCopy &g = m_work.global;
+    g.pauseWhileTextWindowActive = TimerSG->isChecked();
+    g.textFontName = TextFontName->text();
+    g.textFontSize = TextFontSize->text().toFloat();
+    return true;
+}
+
+bool SettingsDialog::StoreMovePage()
+{
+    using namespace SettingRanges;
+    const auto across = m_check.number(AMHInterval, EdgeZoneMin, EdgeZoneMax, QStringLiteral("水平方向の幅"));
+    if (!across)
+        return false;
+    const auto down = m_check.number(AMVInterval, EdgeZoneMin, EdgeZoneMax, QStringLiteral("垂直方向の幅"));
+    if (!down)
+        return false;
+    GlobalSettingsCopy &g = m_work.global;
+    qint16 *ways[4] = {&g.leftEdgeAction, &g.rightEdgeAction, &g.topEdgeAction, &g.bottomEdgeAction};
+    for (int i = 0; i < 4; ++i)
+        *ways[i] = qint16(MoveWay[i]->currentIndex());
+    g.edgeZoneWidth = *across;
+    g.edgeZoneHeight = *down;
+    return true;
+}
+
+void SettingsDialog::confirm(bool close)
+{
+    if (!StorePage(m_pages->NowVisIndex()))
+        return;
+    if (ApplyAll() && close)
+        accept();
+}
+
+bool SettingsDialog::ApplyAll()
+{
+    m_work.applyGlobal(m_state);
+    m_work.applyDefaults(m_state);
+    const int refused = m_work.applyLists(m_state, m_messages);
+    if (refused < 0)
+        return true;
+    // Show the list whose limit was kept, with its limit ready to be typed again.
+    m_pages->EventActionClickLabel(2);
+    if (m_pages->NowVisIndex() == 2) {
+        if (m_listIndex != refused) {
+            m_revertingList = true;
+            m_perList->ListNameSel->setCurrentIndex(refused);
+            m_revertingList = false;
+            ShowListPage(refused);
+        }
+        m_perList->UpperNum->setFocus(Qt::OtherFocusReason);
+        m_perList->UpperNum->selectAll();
+    }
+    return false;
+}
+
+void SettingsDialog::applyDefaultsToAllLists()
+{
+    if (m_pages->NowVisIndex() == 1 && !StorePage(1))
+        return;
+    m_work.applyDefaultsToAllLists();
+    // Also while page 2 is hidden: it would otherwise store its old values over the new ones.
+    if (m_listIndex >= 0)
+        ShowListPage(m_listIndex);
+}
+
+void SettingsDialog::PickColor(ColourSample *sample)
+{
+    ComDLColorSet record;
+    m_colours.GetComDLColor(record);
+    record.Color = sample->colour();
+    m_colours.SetComDLColor(record);
+    if (!m_colours.ComDLColorShow())
+        return;
+    m_colours.GetComDLColor(record);
+    sample->setColour(record.Color);
+}
+
+void SettingsDialog::PickFont(QLabel *name, QLabel *size)
+{
+    if (!m_fonts.ComDLFontShow())
+        return;
+    const auto font = m_fonts.GetComDLFontObject();
+    if (!font)
+        return;
+    name->setText(font->Name);
+    size->setText(QString::number(int(font->Size)));
+}
+
+void SettingsDialog::showFilePlace()
+{
+    QString path = m_main.settingsPath();
+    if (path.isEmpty())
+        path = SettingsFile::location(QCoreApplication::applicationDirPath());
+    m_messages.show(ProgramTexts::title(), QStringLiteral("環境ﾌｧｲﾙの保存場所:\r\n\r\n") + QDir::toNativeSeparators(path),
+                    MessageBoxPort::Icon::Information, MessageBoxPort::Buttons::Ok);
+}
+
+void SettingsDialog::exampleIntervalTyped(const QString &text)
+{
+    using namespace SettingRanges;
+    if (const auto interval = SettingText::inRange(text, TimerIntervalMin, TimerIntervalMax, 4))
+        m_example.setInterval(*interval);
+}
+
+void SettingsDialog::exampleTick()
+{
+    m_exampleLit = !m_exampleLit;
+    QPalette p = TIvlExample->palette();
+    p.setColor(QPalette::Window, m_exampleLit ? QColor(0, 0, 0xFF) : QColor(0xE0, 0xE0, 0xE0));
+    TIvlExample->setPalette(p);
+}
