@@ -24,8 +24,8 @@ public:
     RecordFile(const RecordFile &) = delete;
     RecordFile &operator=(const RecordFile &) = delete;
 
-    // The open file's handle, -1 while none is open.
-    qint16 isOpen() const { return m_mode == Mode::Closed ? -1 : 1; }
+    // Between a successful open and the close.
+    bool isOpen() const { return m_mode != Mode::Closed; }
 
     // Start a new file at path, replacing whatever is there when close() succeeds.
     bool openForSave(const QString &path);
