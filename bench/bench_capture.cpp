@@ -44,7 +44,7 @@ void MakeItemsSplitLines(benchmark::State &state)
         text += QStringLiteral("クリップ line %1 of the captured text\r\n").arg(i);
 
     for (auto _ : state) {
-        program.root.watcher().itemMaker().MakeItems(pane, list, text);
+        program.root.watcher().itemMaker().makeItems(pane, list, text);
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (options.items().count() != 32767)

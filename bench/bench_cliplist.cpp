@@ -138,7 +138,7 @@ void OpenMemory(benchmark::State &state)
     qint64 after = 0;
     for (auto _ : state) {
         before = residentBytes();
-        if (!w.store.ReadListFile(path, 0, 0))
+        if (!w.store.readListFile(path, 0, 0))
             state.SkipWithError("not opened");
         QCoreApplication::processEvents();
         after = residentBytes();
@@ -157,7 +157,7 @@ void Save(benchmark::State &state)
     w.fill();
     const QString path = folder().filePath(QStringLiteral("saved.qkp"));
     for (auto _ : state) {
-        if (!w.store.WriteListFile(path, 0))
+        if (!w.store.writeListFile(path, 0))
             state.SkipWithError(qPrintable(w.messages.last));
     }
     state.counters["file_MiB"] = double(QFileInfo(path).size()) / (1 << 20);
@@ -169,7 +169,7 @@ void Open(benchmark::State &state)
     const QString path = benchFile(folder());
     Window w;
     for (auto _ : state) {
-        if (!w.store.ReadListFile(path, 0, 0))
+        if (!w.store.readListFile(path, 0, 0))
             state.SkipWithError("not opened");
         QCoreApplication::processEvents();
     }
@@ -201,7 +201,7 @@ void OpenHugeForeignFile(benchmark::State &state)
     Window w;
     const long peakBefore = peakResidentKiB();
     for (auto _ : state) {
-        if (w.store.ReadListFile(path, 0, 0))
+        if (w.store.readListFile(path, 0, 0))
             state.SkipWithError("opened");
     }
     state.counters["file_MiB"] = double(QFileInfo(path).size()) / (1 << 20);

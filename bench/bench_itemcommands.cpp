@@ -52,7 +52,7 @@ void DeleteAllOfAFullList(benchmark::State &state)
         w.fill(0, 32767);
         w.highlightFirst(0, 32767);
         state.ResumeTiming();
-        w.itemCommands.DeleteItems();
+        w.itemCommands.deleteItems();
         QCoreApplication::processEvents();
         if (w.window.clipListWidget(0)->count() != 0)
             state.SkipWithError("rows left");
@@ -64,7 +64,7 @@ void DropIntoAnotherList(benchmark::State &state)
 {
     const int moved = int(state.range(0));
     Window w;
-    w.program.root.listCommands().MakeNewList();
+    w.program.root.listCommands().makeNewList();
     w.state.lists().at(1).itemLimit = 32767;
     for (auto _ : state) {
         state.PauseTiming();
@@ -74,7 +74,7 @@ void DropIntoAnotherList(benchmark::State &state)
         w.itemCommands.drag().source = 0;
         w.itemCommands.drag().dropRow = 500;
         state.ResumeTiming();
-        w.itemCommands.DropItems(1);
+        w.itemCommands.dropItems(1);
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (w.window.clipListWidget(1)->count() != 1000 + moved)

@@ -26,14 +26,14 @@ struct Program {
     SettingsFile::Found start(QByteArray bytes)
     {
         QBuffer buffer(&bytes);
-        return file().Started(buffer, Desktop);
+        return file().readSettingsAtStart(buffer, Desktop);
     }
 
     QByteArray end()
     {
         QBuffer buffer;
         buffer.open(QIODevice::ReadWrite);
-        if (!file().Ended(buffer))
+        if (!file().writeSettingsAtEnd(buffer))
             fail("writing to memory failed");
         return buffer.data();
     }

@@ -79,7 +79,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     QObject::connect(m_commands.get(), &MainCommands::utilityRequested, m_window.get(), [this, messages] {
         // Built anew each time: the dialog works on copies taken when it opens.
         SettingsDialog dialog(*m_state, *m_window, *messages, *m_fontDialog, *m_colourDialog);
-        m_window->ShowModalKeepTop(dialog);
+        m_window->showModalKeepingTop(dialog);
     });
 
     GlobalSettings &settings = m_state->settings();
@@ -87,31 +87,31 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     QObject::connect(&settings, &GlobalSettings::barColourChanged, m_panes, &PaneArea::setBarColour);
 
     ListDisplay &panes = m_state->display();
-    QObject::connect(&panes, &ListDisplay::focusedListFocusMode, m_watcher.get(), &ClipboardWatcher::ListClipActive);
+    QObject::connect(&panes, &ListDisplay::focusedListFocusMode, m_watcher.get(), &ClipboardWatcher::followFocusedList);
     QObject::connect(m_panes, &PaneArea::rowReleased, m_watcher.get(), [this](qint16 pane) {
         if (m_state->display().positionOf(pane) >= 0)
-            m_watcher->ClickItem(pane);
+            m_watcher->clickItem(pane);
     });
-    QObject::connect(m_panes, &PaneArea::layoutRequested, m_commands.get(), &MainCommands::DeleteListState);
+    QObject::connect(m_panes, &PaneArea::layoutRequested, m_commands.get(), &MainCommands::updateDeleteListEnabled);
 
     WindowCommands *windows = m_windowCommands.get();
-    QObject::connect(m_commands.get(), &MainCommands::nameListRequested, m_window.get(), [windows] { windows->NameList(); });
-    QObject::connect(m_commands.get(), &MainCommands::nameItemRequested, m_window.get(), [windows] { windows->NameItem(); });
-    QObject::connect(m_commands.get(), &MainCommands::listDataRequested, m_window.get(), [windows] { windows->ShowListData(); });
-    QObject::connect(m_commands.get(), &MainCommands::itemTextRequested, m_window.get(), [windows] { windows->ShowItemText(); });
+    QObject::connect(m_commands.get(), &MainCommands::nameListRequested, m_window.get(), [windows] { windows->nameList(); });
+    QObject::connect(m_commands.get(), &MainCommands::nameItemRequested, m_window.get(), [windows] { windows->nameItem(); });
+    QObject::connect(m_commands.get(), &MainCommands::listDataRequested, m_window.get(), [windows] { windows->showListData(); });
+    QObject::connect(m_commands.get(), &MainCommands::itemTextRequested, m_window.get(), [windows] { windows->showItemText(); });
     QObject::connect(m_panes, &PaneArea::rowDoubleClicked, m_textWindow.get(), [this](qint16 pane) {
         if (m_state->display().focusedPane() != pane)
             m_state->display().focusPane(pane);
-        m_windowCommands->ShowItemText();
+        m_windowCommands->showItemText();
     });
     QObject::connect(m_watcher.get(), &ClipboardWatcher::textWindowRepointed, m_textWindow.get(), &TextWindow::ReNew);
     // A shown text window stays on top with the main window.
-    QObject::connect(m_window.get(), &MainWindow::topZOrderChanged, m_textWindow.get(), [this](bool onTop) {
+    QObject::connect(m_window.get(), &MainWindow::alwaysOnTopChanged, m_textWindow.get(), [this](bool onTop) {
         if (m_state->text.textVis)
             SetTopMost(*m_textWindow, onTop);
     });
     QObject::connect(m_watcher.get(), &ClipboardWatcher::captureSwitched, m_textWindow.get(),
-                     &TextWindow::setStopGoCaption);
+                     &TextWindow::setCapturingCaption);
     // The end writes the settings before it closes the windows: their placement goes in first.
     QObject::connect(m_window.get(), &MainWindow::ending, m_textWindow.get(), &TextWindow::storePlacement);
     QObject::connect(m_window.get(), &MainWindow::ending, m_listData.get(), &ListInfoDialog::storePlacement);
@@ -119,20 +119,20 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
                      [this](bool fromToolbar, bool byMouse) { m_mini->Minimam(fromToolbar, byMouse); });
     QObject::connect(m_watcher.get(), &ClipboardWatcher::clipboardLooked, m_mini.get(), &MiniWindow::clipboardLooked);
     QObject::connect(m_commands.get(), &MainCommands::versionRequested, m_window.get(), [this] {
-        VersionWindow box(m_window.get(), m_window->TopZOrder());
-        m_window->ShowModalKeepTop(box);
+        VersionWindow box(m_window.get(), m_window->alwaysOnTop());
+        m_window->showModalKeepingTop(box);
     });
 
     // The pop-up menu, the toolbar and the add options.
-    QObject::connect(m_panes, &PaneArea::popUpRequested, m_popUp.get(), &PopUpMenu::ShowPopUpMenu);
-    QObject::connect(m_menus, &MainMenus::menuOpened, m_toolStrip, &ToolStrip::CloseToolField);
-    QObject::connect(m_window.get(), &MainWindow::topZOrderChanged, m_toolStrip, &ToolStrip::setTopZOrderShown);
-    QObject::connect(m_watcher.get(), &ClipboardWatcher::stopGoShown, m_toolStrip, &ToolStrip::setStopGoShown);
+    QObject::connect(m_panes, &PaneArea::popUpRequested, m_popUp.get(), &PopUpMenu::showPopUpMenu);
+    QObject::connect(m_menus, &MainMenus::menuOpened, m_toolStrip, &ToolStrip::closeField);
+    QObject::connect(m_window.get(), &MainWindow::alwaysOnTopChanged, m_toolStrip, &ToolStrip::setAlwaysOnTopShown);
+    QObject::connect(m_watcher.get(), &ClipboardWatcher::capturingShown, m_toolStrip, &ToolStrip::setStopGoShown);
     QObject::connect(&settings, &GlobalSettings::toolbarOpensOnHoverChanged, m_toolStrip, &ToolStrip::setToolbarOpensOnHover);
     QObject::connect(m_toolStrip, &ToolStrip::listDisplayRequested, m_popUp.get(),
                      [this](const QPoint &at) { m_popUp->popListWinnu->popup(at); });
-    QObject::connect(m_listCommands.get(), &ListCommands::focusedMovAddChanged, m_watcher.get(),
-                     &ClipboardWatcher::ListClipActive);
+    QObject::connect(m_listCommands.get(), &ListCommands::focusedFocusModeChanged, m_watcher.get(),
+                     &ClipboardWatcher::followFocusedList);
 
     // Both live as long as what they watch: the stepper with the watcher, the drop target with the lists.
     new EdgeStepper(*m_state, *m_watcher);
@@ -144,9 +144,9 @@ ProgramRoot::~ProgramRoot() = default;
 void ProgramRoot::openHandedFiles(const QStringList &files)
 {
     // The strip stands in for the main window while it is shown.
-    QWidget &front = m_mini->MinVis() ? static_cast<QWidget &>(*m_mini) : *m_window;
+    QWidget &front = m_mini->showMini() ? static_cast<QWidget &>(*m_mini) : *m_window;
     front.show();
     front.raise();
     front.activateWindow();
-    m_listFiles->OpenHandedFiles(files);
+    m_listFiles->openHandedFiles(files);
 }

@@ -12,12 +12,12 @@ ClipboardWatcher::ClipboardWatcher(ProgramState &state, ClipboardPort &clipboard
     : QObject(parent), m_state(state), m_clipboard(clipboard), m_itemMaker(state)
 {
     m_looker.setObjectName(QStringLiteral("Looker"));
-    connect(&m_looker, &QTimer::timeout, this, &ClipboardWatcher::Looker_Timer);
+    connect(&m_looker, &QTimer::timeout, this, &ClipboardWatcher::tick);
     connect(&clipboard, &ClipboardPort::textOffered, this, &ClipboardWatcher::takeOffered);
     connect(&clipboard, &ClipboardPort::readFailed, this, [this] { m_retryDue = true; });
 }
 
-void ClipboardWatcher::Looker_Timer()
+void ClipboardWatcher::tick()
 {
     ListDisplay &panes = m_state.display();
     if (panes.paneCount() < 1)
@@ -28,16 +28,16 @@ void ClipboardWatcher::Looker_Timer()
         if (m_clipboard.pushesChanges())
             lookAtOffers();
         else
-            LookClipBoard(pane, list);
+            lookAtClipboard(pane, list);
     }
     if (m_state.lists().at(list).focusMode == 0)
         emit edgeTick(pane, list);
 }
 
-void ClipboardWatcher::LookClipBoard(qint16 pane, qint16 list)
+void ClipboardWatcher::lookAtClipboard(qint16 pane, qint16 list)
 {
     if (m_clipboard.hasPlainText()) {
-        const QString text = GetClipText();
+        const QString text = readClipboardText();
         if (text.isEmpty())
             return;
         if (takeText(pane, list, text))
@@ -52,7 +52,7 @@ bool ClipboardWatcher::takeText(qint16 pane, qint16 list, const QString &text)
         return false;
     // Seen first: a text that cannot be added is not offered again.
     m_lastClipText = text;
-    m_itemMaker.MakeItems(pane, list, text);
+    m_itemMaker.makeItems(pane, list, text);
     emit clipboardLooked(true);
     return true;
 }
@@ -87,19 +87,19 @@ void ClipboardWatcher::lookAtOffers()
     m_capturedSinceTick = false;
 }
 
-QString ClipboardWatcher::GetClipText()
+QString ClipboardWatcher::readClipboardText()
 {
     return m_clipboard.readText(m_state.settings().richText);
 }
 
-void ClipboardWatcher::SetClipText(const QString &text)
+void ClipboardWatcher::writeClipboardText(const QString &text)
 {
     m_clipboard.writeText(text, m_state.settings().richText);
 }
 
-void ClipboardWatcher::SynchronizeClipBoardSaved()
+void ClipboardWatcher::markClipboardSeen()
 {
-    const QString text = GetClipText();
+    const QString text = readClipboardText();
     if (text != m_lastClipText)
         m_lastClipText = text;
 }
@@ -115,7 +115,7 @@ void ClipboardWatcher::setTimer(bool enabled)
         m_looker.stop();
 }
 
-void ClipboardWatcher::SetGo(bool capturing)
+void ClipboardWatcher::setGo(bool capturing)
 {
     m_state.capturing = capturing;
     // Capture stopped reads nothing at all.
@@ -136,29 +136,29 @@ void ClipboardWatcher::SetGo(bool capturing)
     emit captureSwitched(capturing);
 }
 
-void ClipboardWatcher::setStopGo(bool capturing)
+void ClipboardWatcher::setCapturing(bool capturing)
 {
-    setStopGoRemote(capturing);
-    StopGoBack();
+    setCapturingFromElsewhere(capturing);
+    restoreCapture();
 }
 
-void ClipboardWatcher::setStopGoRemote(bool capturing)
+void ClipboardWatcher::setCapturingFromElsewhere(bool capturing)
 {
     m_stopGo = capturing;
-    SetGo(capturing);
+    setGo(capturing);
 }
 
-void ClipboardWatcher::StopGoBack()
+void ClipboardWatcher::restoreCapture()
 {
-    emit stopGoShown(m_stopGo);
+    emit capturingShown(m_stopGo);
 }
 
-void ClipboardWatcher::ListClipActive(qint16 movAdd)
+void ClipboardWatcher::followFocusedList(qint16 movAdd)
 {
     setTimer(movAdd == 0 || m_stopGo);
 }
 
-void ClipboardWatcher::CopyFocusItem(qint16 pane, qint16 list)
+void ClipboardWatcher::copyFocusedItem(qint16 pane, qint16 list)
 {
     const qint16 row = m_state.display().focusedRow(pane);
     if (row < 0)
@@ -168,10 +168,10 @@ void ClipboardWatcher::CopyFocusItem(qint16 pane, qint16 list)
         return;
     const QString text = items.at(items.itemOfRow(row)).text;
     m_lastClipText = text;
-    SetClipText(text);
+    writeClipboardText(text);
 }
 
-void ClipboardWatcher::ClickItem(qint16 pane)
+void ClipboardWatcher::clickItem(qint16 pane)
 {
     TextHandOff &textWindow = m_state.text;
     if (textWindow.textDel)
@@ -180,7 +180,7 @@ void ClipboardWatcher::ClickItem(qint16 pane)
     ListItems &items = m_state.lists().at(list).items();
     if (items.count() < 1)
         return;
-    CopyFocusItem(pane, list);
+    copyFocusedItem(pane, list);
     if (textWindow.textVis) {
         const qint16 row = m_state.display().focusedRow(pane);
         if (row >= 0 && row < items.rowCount()) {
@@ -194,10 +194,10 @@ void ClipboardWatcher::ClickItem(qint16 pane)
             emit textWindowRepointed();
         }
     }
-    MarkTextSave();
+    markTextSave();
 }
 
-void ClipboardWatcher::MarkTextSave()
+void ClipboardWatcher::markTextSave()
 {
     if (!m_state.text.textSave)
         m_state.text.textSave = true;

@@ -18,32 +18,32 @@ public:
     ClipboardWatcher(ProgramState &state, ClipboardPort &clipboard, QObject *parent = nullptr);
 
     // One tick of the timer.
-    void Looker_Timer();
-    void LookClipBoard(qint16 pane, qint16 list);
+    void tick();
+    void lookAtClipboard(qint16 pane, qint16 list);
     // The clipboard's text, as rich text when the settings ask for it; "" on any failure.
-    QString GetClipText();
-    void SetClipText(const QString &text);
+    QString readClipboardText();
+    void writeClipboardText(const QString &text);
     // Marks what is on the clipboard now as seen.
-    void SynchronizeClipBoardSaved();
-    const QString &LastClipText() const { return m_lastClipText; }
+    void markClipboardSeen();
+    const QString &lastClipboardText() const { return m_lastClipText; }
 
-    // The capture switch. StopGo also has the toolbar show it; StopGoRemote, set from the mini
-    // window while the toolbar is out of sight, does not, until StopGoBack.
-    bool StopGo() const { return m_stopGo; }
-    void setStopGo(bool capturing);
+    // The capture switch. capturing also has the toolbar show it; StopGoRemote, set from the mini
+    // window while the toolbar is out of sight, does not, until restoreCapture.
+    bool capturing() const { return m_stopGo; }
+    void setCapturing(bool capturing);
     // Sets the stored switch alone, as the settings file does before start-up applies it.
-    void restoreStopGo(bool capturing) { m_stopGo = capturing; }
-    void setStopGoRemote(bool capturing);
-    void StopGoBack();
+    void restoreCapturing(bool capturing) { m_stopGo = capturing; }
+    void setCapturingFromElsewhere(bool capturing);
+    void restoreCapture();
     // Runs the timer exactly while capture is on or the focused list steps at screen edges.
-    void ListClipActive(qint16 movAdd);
+    void followFocusedList(qint16 movAdd);
     void setInterval(int milliseconds) { m_looker.setInterval(milliseconds); }
 
     // Copy-back: the focused row's text goes to the clipboard, seen before it is written.
-    void CopyFocusItem(qint16 pane, qint16 list);
+    void copyFocusedItem(qint16 pane, qint16 list);
     // A mouse button was released on a pane's list box.
-    void ClickItem(qint16 pane);
-    void MarkTextSave();
+    void clickItem(qint16 pane);
+    void markTextSave();
 
     ItemMaker &itemMaker() { return m_itemMaker; }
     const QTimer &looker() const { return m_looker; }
@@ -52,7 +52,7 @@ signals:
     // The capture switch was set (the text window's menu shows it).
     void captureSwitched(bool capturing);
     // The toolbar's button is to show the switch.
-    void stopGoShown(bool capturing);
+    void capturingShown(bool capturing);
     // A tick looked at the clipboard; captured tells whether it held a new text (the mini
     // window's lamp).
     void clipboardLooked(bool captured);
@@ -62,7 +62,7 @@ signals:
     void textWindowRepointed();
 
 private:
-    void SetGo(bool capturing);
+    void setGo(bool capturing);
     // Captures the text when it is new; true when it was.
     bool takeText(qint16 pane, qint16 list, const QString &text);
     void takeOffered(const QString &text);

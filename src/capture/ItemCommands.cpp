@@ -15,7 +15,7 @@
 
 ItemCommands::ItemCommands(ProgramState &state, MessageBoxPort &messages) : m_state(state), m_messages(messages) {}
 
-void ItemCommands::AdjustFocusRow(qint16 &row, qint16 deletedRow)
+void ItemCommands::adjustFocusRow(qint16 &row, qint16 deletedRow)
 {
     if (deletedRow < row)
         --row;
@@ -43,7 +43,7 @@ QList<qint16> ItemCommands::highlightedRows(qint16 pane) const
     return rows;
 }
 
-void ItemCommands::DeleteItems()
+void ItemCommands::deleteItems()
 {
     ListDisplay &panes = m_state.display();
     const qint16 pane = panes.focusedPane();
@@ -54,13 +54,13 @@ void ItemCommands::DeleteItems()
     ListItems &items = m_state.lists().at(m_state.listOfPane(pane)).items();
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
         items.deleteItem(pane, *row);
-        AdjustFocusRow(focus, *row);
+        adjustFocusRow(focus, *row);
     }
     panes.highlightRow(pane, focus);
-    m_state.ClearTextSave(pane);
+    m_state.clearTextSave(pane);
 }
 
-void ItemCommands::JoinItems()
+void ItemCommands::joinItems()
 {
     ListDisplay &panes = m_state.display();
     const qint16 pane = panes.focusedPane();
@@ -74,13 +74,13 @@ void ItemCommands::JoinItems()
         joined += items.at(items.itemOfRow(row)).text;
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
         items.deleteItem(pane, *row);
-        AdjustFocusRow(focus, *row);
+        adjustFocusRow(focus, *row);
     }
     // The focused row may have been the last one and gone with the others.
     focus = std::min(focus, items.rowCount());
     items.insertItem(pane, joined, focus);
     panes.highlightRow(pane, focus);
-    m_state.ClearTextSave(pane);
+    m_state.clearTextSave(pane);
 }
 
 int ItemCommands::itemsToMove(qint16 targetPane, int count)
@@ -92,19 +92,19 @@ int ItemCommands::itemsToMove(qint16 targetPane, int count)
     const GlobalSettings &settings = m_state.settings();
     if (settings.dropOverflowOnMove) {
         if (settings.warnOnOverflow
-            && m_messages.show(ProgramTexts::title(), overLimitDeleteQuestion(m_state.CrLf), MessageBoxPort::Icon::Question,
+            && m_messages.show(ProgramTexts::title(), overLimitDeleteQuestion(m_state.lineBreak), MessageBoxPort::Icon::Question,
                                MessageBoxPort::Buttons::YesNo) != MessageBoxPort::Answer::Yes)
             return -1;
         return count;
     }
     if (settings.warnOnOverflow
-        && m_messages.show(ProgramTexts::title(), overLimitKeepQuestion(m_state.CrLf), MessageBoxPort::Icon::Question,
+        && m_messages.show(ProgramTexts::title(), overLimitKeepQuestion(m_state.lineBreak), MessageBoxPort::Icon::Question,
                            MessageBoxPort::Buttons::OkCancel) != MessageBoxPort::Answer::Ok)
         return -1;
     return std::clamp(target.itemLimit - held, 0, count);
 }
 
-void ItemCommands::DropItems(qint16 targetPane)
+void ItemCommands::dropItems(qint16 targetPane)
 {
     const qint16 sourcePane = m_drag.source;
     const QList<qint16> rows = highlightedRows(sourcePane);
@@ -128,7 +128,7 @@ void ItemCommands::moveWithinList(qint16 pane, const QList<qint16> &rows)
     qint16 &drop = m_drag.dropRow;
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
         items.removeRow(pane, *row);
-        AdjustFocusRow(drop, *row);
+        adjustFocusRow(drop, *row);
     }
     // A drop row past the rows that are left, or none, means the bottom.
     if (drop < 0 || drop > items.rowCount())

@@ -15,15 +15,15 @@ public:
     ItemCommands(ProgramState &state, MessageBoxPort &messages);
 
     // On the focused pane.
-    void DeleteItems();
-    void JoinItems();
+    void deleteItems();
+    void joinItems();
     // Moves the highlighted rows of the drag source to the drop row of the target pane.
-    void DropItems(qint16 targetPane);
+    void dropItems(qint16 targetPane);
 
     DragState &drag() { return m_drag; }
 
     // Lowers row by one when the deleted row was above it.
-    static void AdjustFocusRow(qint16 &row, qint16 deletedRow);
+    static void adjustFocusRow(qint16 &row, qint16 deletedRow);
 
     static QString overLimitDeleteQuestion(const QString &crLf);
     static QString overLimitKeepQuestion(const QString &crLf);

@@ -53,13 +53,13 @@ qsizetype piecesPushedOut(const ClipList &options, qsizetype held, qint16 focus,
 
 } // namespace
 
-void ItemMaker::MakeItems(qint16 pane, qint16 list, const QString &text)
+void ItemMaker::makeItems(qint16 pane, qint16 list, const QString &text)
 {
     const GlobalSettings &settings = m_state.settings();
     if (!settings.splitCaptures) {
-        AddOneItem(pane, list, text);
+        addOneItem(pane, list, text);
     } else {
-        QString separator = m_state.CrLf;
+        QString separator = m_state.lineBreak;
         if (!settings.splitAtLineBreaks && !settings.splitString.isEmpty())
             separator = settings.splitString;
         const QList<QStringView> pieces = splitKeepingSeparators(text, separator);
@@ -71,16 +71,16 @@ void ItemMaker::MakeItems(qint16 pane, qint16 list, const QString &text)
         ListDisplay &panes = m_state.display();
         qsizetype next = 0;
         if (options.addAtFocus && panes.focusedRow(pane) < 0)
-            AddOneItem(pane, list, pieces[next++].toString());
+            addOneItem(pane, list, pieces[next++].toString());
         next += piecesPushedOut(options, options.items().count(), panes.focusedRow(pane),
                                 pieces.size() - next);
         for (; next < pieces.size(); ++next)
-            AddOneItem(pane, list, pieces[next].toString());
+            addOneItem(pane, list, pieces[next].toString());
     }
-    m_state.ClearTextSave(pane);
+    m_state.clearTextSave(pane);
 }
 
-void ItemMaker::AddOneItem(qint16 pane, qint16 list, const QString &text)
+void ItemMaker::addOneItem(qint16 pane, qint16 list, const QString &text)
 {
     ClipList &options = m_state.lists().at(list);
     ListItems &items = options.items();

@@ -10,8 +10,8 @@ class ItemMaker {
 public:
     explicit ItemMaker(ProgramState &state) : m_state(state) {}
 
-    void MakeItems(qint16 pane, qint16 list, const QString &text);
-    void AddOneItem(qint16 pane, qint16 list, const QString &text);
+    void makeItems(qint16 pane, qint16 list, const QString &text);
+    void addOneItem(qint16 pane, qint16 list, const QString &text);
 
 private:
     ProgramState &m_state;

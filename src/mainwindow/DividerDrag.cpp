@@ -46,11 +46,11 @@ bool DividerDrag::eventFilter(QObject *watched, QEvent *event)
     const int y = int(std::floor(mouse->position().y()));
     if (m_state != NoDrag) {
         if (type == QEvent::MouseMove)
-            BarMove(y);
+            barMove(y);
         // A right press ends the drag where the mouse is, and starts nothing else.
         else if (type == QEvent::MouseButtonRelease ? mouse->button() == Qt::LeftButton
                                                     : mouse->button() == Qt::RightButton)
-            BarRelease(y);
+            barRelease(y);
         return true;
     }
     if (type != QEvent::MouseButtonPress || mouse->button() != Qt::LeftButton)
@@ -59,11 +59,11 @@ bool DividerDrag::eventFilter(QObject *watched, QEvent *event)
     const int bar = innerBarAt(y);
     if (bar < 0 || under != m_area.barWidget(qint16(bar)))
         return false;
-    BarPress(bar, y);
+    barPress(bar, y);
     return true;
 }
 
-void DividerDrag::BarPress(int bar, int y)
+void DividerDrag::barPress(int bar, int y)
 {
     m_bar = bar;
     m_upper = m_panes.paneAtPosition(qint16(bar - 1));
@@ -74,12 +74,12 @@ void DividerDrag::BarPress(int bar, int y)
     m_lastTop = -2;
     m_state = Inside;
     m_indicator->setGeometry(0, y - m_grab, m_area.barWidget(0)->width(), PaneArea::BarHeight);
-    BarMove(y);
+    barMove(y);
     m_indicator->show();
     m_indicator->raise();
 }
 
-void DividerDrag::BarMove(int y)
+void DividerDrag::barMove(int y)
 {
     const int wanted = y - m_grab;
     const int upperLimit = m_area.clipListWidget(m_upper)->y();
@@ -96,7 +96,7 @@ void DividerDrag::BarMove(int y)
     }
 }
 
-void DividerDrag::BarRelease(int y)
+void DividerDrag::barRelease(int y)
 {
     m_state = NoDrag;
     m_indicator->hide();

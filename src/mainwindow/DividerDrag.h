@@ -23,9 +23,9 @@ private:
     enum State { NoDrag = 0, Inside = 1, AtUpperLimit = 2, AtLowerLimit = 3 };
 
     int innerBarAt(int y) const;
-    void BarPress(int bar, int y);
-    void BarMove(int y);
-    void BarRelease(int y);
+    void barPress(int bar, int y);
+    void barMove(int y);
+    void barRelease(int y);
 
     PaneArea &m_area;
     ListDisplay &m_panes;

@@ -15,10 +15,10 @@
 EdgeStepper::EdgeStepper(ProgramState &state, ClipboardWatcher &watcher)
     : QObject(&watcher), m_state(state), m_watcher(watcher)
 {
-    connect(&watcher, &ClipboardWatcher::edgeTick, this, &EdgeStepper::CursorEdgeAction);
+    connect(&watcher, &ClipboardWatcher::edgeTick, this, &EdgeStepper::stepAtScreenEdge);
 }
 
-int EdgeStepper::EdgeAction(const QPoint &cursor, const QRect &desktop, const GlobalSettingFields &settings)
+int EdgeStepper::edgeAction(const QPoint &cursor, const QRect &desktop, const GlobalSettingFields &settings)
 {
     if (desktop.isEmpty())
         return Stay;
@@ -38,15 +38,15 @@ int EdgeStepper::EdgeAction(const QPoint &cursor, const QRect &desktop, const Gl
     return Stay;
 }
 
-void EdgeStepper::CursorEdgeAction(qint16 pane, qint16 list)
+void EdgeStepper::stepAtScreenEdge(qint16 pane, qint16 list)
 {
     if (m_state.lists().at(list).items().count() < 1)
         return;
-    const int step = EdgeAction(QCursor::pos(), DesktopArea::rect(), m_state.settings());
+    const int step = edgeAction(QCursor::pos(), DesktopArea::rect(), m_state.settings());
     if (step != Up && step != Down)
         return;
     ListDisplay &panes = m_state.display();
     const qint16 row = panes.focusedRow(pane);
     panes.highlightRow(pane, qint16(step == Up ? row - 1 : row + 1));
-    m_watcher.CopyFocusItem(pane, list);
+    m_watcher.copyFocusedItem(pane, list);
 }

@@ -19,10 +19,10 @@ public:
     enum Step { Up = 0, Down = 1, Stay = 2 };
     // What the pointer's place asks for. The bands lie inside the desktop's outer edges; the left
     // edge is asked first, then the right, the top and the bottom. An empty desktop asks nothing.
-    static int EdgeAction(const QPoint &cursor, const QRect &desktop, const GlobalSettingFields &settings);
+    static int edgeAction(const QPoint &cursor, const QRect &desktop, const GlobalSettingFields &settings);
 
 public slots:
-    void CursorEdgeAction(qint16 pane, qint16 list);
+    void stepAtScreenEdge(qint16 pane, qint16 list);
 
 private:
     ProgramState &m_state;

@@ -61,7 +61,7 @@ bool FileDropTarget::eventFilter(QObject *watched, QEvent *event)
         m_window.activateWindow();
         // Opened once the drop is done: a message about a damaged file must not hold the other
         // program's drag open.
-        QMetaObject::invokeMethod(this, [this, files] { m_files.OpenCommandFiles(files); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, files] { m_files.openCommandLineFiles(files); }, Qt::QueuedConnection);
         return true;
     }
     case QEvent::DragLeave:

@@ -12,28 +12,28 @@
 ListCommands::ListCommands(ProgramState &state, ListDisplayMenu &displayMenu)
     : m_state(state), m_displayMenu(displayMenu)
 {
-    connect(&displayMenu, &ListDisplayMenu::chosen, this, &ListCommands::ListWinChange);
+    connect(&displayMenu, &ListDisplayMenu::chosen, this, &ListCommands::toggleListShown);
 }
 
-void ListCommands::MakeNewList()
+void ListCommands::makeNewList()
 {
     ListCollection &lists = m_state.lists();
     const qint16 list = lists.makeList();
     if (list == ListCollection::Refused)
         return;
     lists.showList(list);
-    m_displayMenu.AddListMenu();
+    m_displayMenu.addListEntry();
     m_state.numberSameNames(list);
 }
 
-void ListCommands::MakeFirstList()
+void ListCommands::makeFirstList()
 {
     ListCollection &lists = m_state.lists();
     lists.showList(lists.makeList());
-    m_displayMenu.AddListMenu();
+    m_displayMenu.addListEntry();
 }
 
-void ListCommands::DeleteList()
+void ListCommands::deleteList()
 {
     ListDisplay &panes = m_state.display();
     // The only shown list is never deleted: a window without a list has nothing to capture into.
@@ -43,18 +43,18 @@ void ListCommands::DeleteList()
     const qint16 list = m_state.listOfPane(pane);
     panes.closePane(pane);
     m_state.lists().deleteList(list);
-    m_displayMenu.DelListMenu();
-    m_state.ClearTextSave(pane);
+    m_displayMenu.removeListEntry();
+    m_state.clearTextSave(pane);
 }
 
-void ListCommands::ClearList()
+void ListCommands::clearList()
 {
     const qint16 pane = m_state.display().focusedPane();
     m_state.lists().at(m_state.listOfPane(pane)).items().clearItems(pane);
-    m_state.ClearTextSave(pane);
+    m_state.clearTextSave(pane);
 }
 
-void ListCommands::ListWinChange(int index)
+void ListCommands::toggleListShown(int index)
 {
     ListDisplay &panes = m_state.display();
     if (index < 0 || index >= m_displayMenu.entryCount())
@@ -111,7 +111,7 @@ void ListCommands::setFocusMode(qint16 value)
     setAddOption(&ClipList::focusMode, value);
     if (m_state.settings().addOptionsAsDefaults)
         m_state.newListDefaults().focusModeDefault = value;
-    emit focusedMovAddChanged(focusedList().focusMode);
+    emit focusedFocusModeChanged(focusedList().focusMode);
 }
 
 void ListCommands::changeFocusMode(qint16 value)

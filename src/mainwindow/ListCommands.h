@@ -14,13 +14,13 @@ class ListCommands : public QObject {
 public:
     ListCommands(ProgramState &state, ListDisplayMenu &displayMenu);
 
-    void MakeNewList();
+    void makeNewList();
     // The first list, shown in the first pane at start-up.
-    void MakeFirstList();
-    void DeleteList();
+    void makeFirstList();
+    void deleteList();
     // Empties the focused list.
-    void ClearList();
-    void ListWinChange(int index);
+    void clearList();
+    void toggleListShown(int index);
 
     // The add options of the focused list, or of every list with addOptionsToAllLists; with addOptionsAsDefaults also the
     // default of new lists.
@@ -34,7 +34,7 @@ public:
 
 signals:
     // The focused list's focusMode may have changed (the watcher's timer depends on it).
-    void focusedMovAddChanged(qint16 movAdd);
+    void focusedFocusModeChanged(qint16 movAdd);
 
 private:
     template <typename T>

@@ -12,7 +12,7 @@
 ListDisplayMenu::ListDisplayMenu(ProgramState &state, const QString &title)
     : m_state(state), m_menu(std::make_unique<QMenu>(title))
 {
-    connect(m_menu.get(), &QMenu::aboutToShow, this, &ListDisplayMenu::SetListMenuCaptions);
+    connect(m_menu.get(), &QMenu::aboutToShow, this, &ListDisplayMenu::updateListCaptions);
 }
 
 ListDisplayMenu::~ListDisplayMenu() = default;
@@ -21,11 +21,11 @@ QMenu *ListDisplayMenu::addTwinMenu(const QString &title)
 {
     auto &twin = m_twins.emplace_back(std::make_unique<QMenu>(title));
     twin->addActions(m_entries);
-    connect(twin.get(), &QMenu::aboutToShow, this, &ListDisplayMenu::SetListMenuCaptions);
+    connect(twin.get(), &QMenu::aboutToShow, this, &ListDisplayMenu::updateListCaptions);
     return twin.get();
 }
 
-void ListDisplayMenu::AddListMenu()
+void ListDisplayMenu::addListEntry()
 {
     auto *action = m_menu->addAction(QString());
     action->setCheckable(true);
@@ -36,7 +36,7 @@ void ListDisplayMenu::AddListMenu()
         twin->addAction(action);
 }
 
-void ListDisplayMenu::DelListMenu()
+void ListDisplayMenu::removeListEntry()
 {
     if (m_entries.isEmpty())
         return;
@@ -52,7 +52,7 @@ QString ListDisplayMenu::listCaption(const ClipList &list)
     return caption;
 }
 
-qint16 ListDisplayMenu::ListMenuPos(ProgramState &state, qint16 pane)
+qint16 ListDisplayMenu::menuIndexOfPane(ProgramState &state, qint16 pane)
 {
     ListDisplay &panes = state.display();
     for (qint16 pos = 0; pos < panes.paneCount(); ++pos) {
@@ -62,7 +62,7 @@ qint16 ListDisplayMenu::ListMenuPos(ProgramState &state, qint16 pane)
     return 0;
 }
 
-bool ListDisplayMenu::ListExSearch(const QList<qint16> &lists, int last, qint16 list)
+bool ListDisplayMenu::containsList(const QList<qint16> &lists, int last, qint16 list)
 {
     for (int i = 0; i <= last && i < lists.size(); ++i) {
         if (lists[i] == list)
@@ -71,7 +71,7 @@ bool ListDisplayMenu::ListExSearch(const QList<qint16> &lists, int last, qint16 
     return false;
 }
 
-void ListDisplayMenu::SetListMenuCaptions()
+void ListDisplayMenu::updateListCaptions()
 {
     ListCollection &lists = m_state.lists();
     ListDisplay &panes = m_state.display();
@@ -80,11 +80,11 @@ void ListDisplayMenu::SetListMenuCaptions()
         m_listMap.append(panes.paneRecord(panes.paneAtPosition(pos)).list);
     const int shown = int(m_listMap.size());
     for (qint16 list = 0; list < lists.count(); ++list) {
-        if (!ListExSearch(m_listMap, shown - 1, list))
+        if (!containsList(m_listMap, shown - 1, list))
             m_listMap.append(list);
     }
 
-    const qint16 focusedPos = ListMenuPos(m_state, panes.focusedPane());
+    const qint16 focusedPos = menuIndexOfPane(m_state, panes.focusedPane());
     for (int j = 0; j < m_entries.size() && j < m_listMap.size(); ++j) {
         QString caption = listCaption(lists.at(m_listMap[j]));
         if (j == focusedPos)

@@ -24,10 +24,10 @@ public:
     QMenu *addTwinMenu(const QString &title);
 
     // One more entry at the end, or one fewer.
-    void AddListMenu();
-    void DelListMenu();
+    void addListEntry();
+    void removeListEntry();
     // Rebuilds every entry's caption, check mark and list number.
-    void SetListMenuCaptions();
+    void updateListCaptions();
 
     int entryCount() const { return int(m_entries.size()); }
     QAction *entry(int index) const { return m_entries.at(index); }
@@ -35,9 +35,9 @@ public:
     qint16 listAt(int index) const { return m_listMap.value(index, -1); }
 
     // The display position of the pane, 0 when no shown pane matches.
-    static qint16 ListMenuPos(ProgramState &state, qint16 pane);
+    static qint16 menuIndexOfPane(ProgramState &state, qint16 pane);
     // Whether list is among lists[0 .. last].
-    static bool ListExSearch(const QList<qint16> &lists, int last, qint16 list);
+    static bool containsList(const QList<qint16> &lists, int last, qint16 list);
     // A list's name as menus show it: "name(n)" for a duplicate.
     static QString listCaption(const ClipList &list);
 

@@ -15,43 +15,43 @@ ListFileCommands::ListFileCommands(ProgramState &state, ListCommands &lists, Mes
 {
 }
 
-void ListFileCommands::OpenListDialog()
+void ListFileCommands::openListWithDialog()
 {
-    const QString path = m_dialogs.ComDLFileOpen();
+    const QString path = m_dialogs.showOpenDialog();
     if (path.isEmpty())
         return;
-    if (m_store.OpenListFile(path))
-        m_dialogs.KeepComDLFileDir();
+    if (m_store.openListFile(path))
+        m_dialogs.keepsFolder();
 }
 
-void ListFileCommands::SaveListDialog()
+void ListFileCommands::saveListWithDialog()
 {
-    const QString path = m_dialogs.ComDLFileSave();
+    const QString path = m_dialogs.showSaveDialog();
     if (path.isEmpty())
         return;
     const qint16 list = m_state.listOfPane(m_state.display().focusedPane());
-    m_store.WriteListFile(path, list);
-    m_dialogs.KeepComDLFileDir();
+    m_store.writeListFile(path, list);
+    m_dialogs.keepsFolder();
 }
 
-void ListFileCommands::OverSave()
+void ListFileCommands::saveOver()
 {
     const qint16 list = m_state.listOfPane(m_state.display().focusedPane());
     const QString path = m_state.lists().at(list).fileName;
     if (!path.isEmpty() && QFileInfo(path).isFile())
-        m_store.WriteListFile(path, list);
+        m_store.writeListFile(path, list);
     else
-        SaveListDialog();
+        saveListWithDialog();
 }
 
-void ListFileCommands::OpenHandedFiles(const QStringList &paths)
+void ListFileCommands::openHandedFiles(const QStringList &paths)
 {
     for (const QString &argument : paths) {
         const QString path = existingPath(argument);
         if (path.isEmpty())
             continue;
-        m_lists.MakeNewList();
-        m_store.OpenListFile(path, paths.size() > 1 ? ClipListStore::Naming::EveryMessage
+        m_lists.makeNewList();
+        m_store.openListFile(path, paths.size() > 1 ? ClipListStore::Naming::EveryMessage
                                                     : ClipListStore::Naming::AsUsual);
     }
 }
@@ -68,7 +68,7 @@ QString ListFileCommands::existingPath(const QString &argument)
     return argument.left(argument.size() - info.fileName().size()) + name;
 }
 
-void ListFileCommands::OpenCommandFiles(const QStringList &arguments)
+void ListFileCommands::openCommandLineFiles(const QStringList &arguments)
 {
     bool first = true;
     for (const QString &argument : arguments) {
@@ -76,10 +76,10 @@ void ListFileCommands::OpenCommandFiles(const QStringList &arguments)
         if (path.isEmpty())
             continue;
         if (!first)
-            m_lists.MakeNewList();
+            m_lists.makeNewList();
         first = false;
         // Among several files a message must say which one it is about.
-        m_store.OpenListFile(path, arguments.size() > 1 ? ClipListStore::Naming::EveryMessage
+        m_store.openListFile(path, arguments.size() > 1 ? ClipListStore::Naming::EveryMessage
                                                         : ClipListStore::Naming::AsUsual);
     }
 }

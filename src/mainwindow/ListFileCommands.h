@@ -13,16 +13,16 @@ class ListFileCommands {
 public:
     ListFileCommands(ProgramState &state, ListCommands &lists, MessageBoxPort &messages, FileDialogPort &dialogs);
 
-    void OpenListDialog();
-    void SaveListDialog();
+    void openListWithDialog();
+    void saveListWithDialog();
     // Saves into the list's own file when it still exists, else asks where.
-    void OverSave();
+    void saveOver();
     // Opens the existing files among the arguments: the first into the focused list, each
     // further one into a new list.
-    void OpenCommandFiles(const QStringList &arguments);
+    void openCommandLineFiles(const QStringList &arguments);
     // Files handed over by a later start: the lists already hold the user's items, so each
     // existing file gets a new list of its own.
-    void OpenHandedFiles(const QStringList &paths);
+    void openHandedFiles(const QStringList &paths);
 
     ClipListStore &store() { return m_store; }
     FileDialog &dialogs() { return m_dialogs; }

@@ -25,12 +25,12 @@ ListMouse::ListMouse(ProgramState &state, PaneArea &area, ItemCommands &items)
 {
     connect(&area, &PaneArea::listLeftPressed, this,
             [this](qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint at) {
-                ListPress(pane, row, modifiers, at);
+                listPress(pane, row, modifiers, at);
                 if (m_panes.focusedPane() != pane)
                     m_panes.focusPane(pane);
             });
-    connect(&area, &PaneArea::listLeftMoved, this, &ListMouse::ListSweepOrDrag);
-    connect(&area, &PaneArea::listLeftReleased, this, &ListMouse::ListRelease);
+    connect(&area, &PaneArea::listLeftMoved, this, &ListMouse::listSweepOrDrag);
+    connect(&area, &PaneArea::listLeftReleased, this, &ListMouse::listRelease);
 }
 
 int &ListMouse::mode()
@@ -38,7 +38,7 @@ int &ListMouse::mode()
     return m_items.drag().mouseMode;
 }
 
-void ListMouse::ListPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position)
+void ListMouse::listPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position)
 {
     ClipListBox &box = m_panes.box(pane);
     // A drag whose release went elsewhere (a box opened meanwhile) ends here.
@@ -71,7 +71,7 @@ void ListMouse::ListPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers,
     }
 }
 
-void ListMouse::ListSweepOrDrag(qint16 pane, QPoint position, QPointF globalPosition)
+void ListMouse::listSweepOrDrag(qint16 pane, QPoint position, QPointF globalPosition)
 {
     ListBoxWidget *list = m_area.clipListWidget(pane);
     if (!list)
@@ -153,7 +153,7 @@ void ListMouse::keepOnly(qint16 pane, int row)
         m_panes.box(pane).setSelected(row, true);
 }
 
-void ListMouse::ListRelease(qint16 pane, QPointF globalPosition)
+void ListMouse::listRelease(qint16 pane, QPointF globalPosition)
 {
     ListBoxWidget *list = m_area.clipListWidget(pane);
     if (!list)
@@ -166,10 +166,10 @@ void ListMouse::ListRelease(qint16 pane, QPointF globalPosition)
         endDrag();
         mode() = Idle;
         if (target.pane >= 0) {
-            DropTrack(target.pane, target.y);
-            m_items.DropItems(target.pane);
+            trackDrop(target.pane, target.y);
+            m_items.dropItems(target.pane);
         } else if (target.bar >= 0) {
-            MoveListToBar(target.bar);
+            moveListToBar(target.bar);
         }
         return;
     }
@@ -200,7 +200,7 @@ void ListMouse::track(QPointF globalPosition)
 {
     const Target target = targetAt(globalPosition);
     if (target.pane >= 0)
-        DropTrack(target.pane, target.y);
+        trackDrop(target.pane, target.y);
     else
         setDragCursor(target.bar >= 0 ? OverBar : Elsewhere);
 }
@@ -221,7 +221,7 @@ void ListMouse::endDrag()
         QGuiApplication::restoreOverrideCursor();
 }
 
-void ListMouse::DropTrack(qint16 pane, int y)
+void ListMouse::trackDrop(qint16 pane, int y)
 {
     setDragCursor(OverList);
     ListBoxWidget *list = m_area.clipListWidget(pane);
@@ -241,10 +241,10 @@ void ListMouse::DropTrack(qint16 pane, int y)
         m_panes.setFocusedRow(pane, drop);
 }
 
-void ListMouse::MoveListToBar(qint16 bar)
+void ListMouse::moveListToBar(qint16 bar)
 {
     const qint16 source = m_items.drag().source;
-    const qint16 from = ListDisplayMenu::ListMenuPos(m_state, source);
+    const qint16 from = ListDisplayMenu::menuIndexOfPane(m_state, source);
     mode() = Idle;
     // The bars just above and below the list are where it is already.
     if (bar == from || bar == from + 1)

@@ -21,13 +21,13 @@ public:
     ListMouse(ProgramState &state, PaneArea &area, ItemCommands &items);
 
     // Positions in the list box's viewport; the row is the one under the press, -1 for none.
-    void ListPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
-    void ListSweepOrDrag(qint16 pane, QPoint position, QPointF globalPosition);
-    void ListRelease(qint16 pane, QPointF globalPosition);
+    void listPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
+    void listSweepOrDrag(qint16 pane, QPoint position, QPointF globalPosition);
+    void listRelease(qint16 pane, QPointF globalPosition);
     // The drag is over the list box of the pane, y in its viewport.
-    void DropTrack(qint16 pane, int y);
+    void trackDrop(qint16 pane, int y);
     // The dragged items' list goes to the place of bar k (bar 0 is above the first list).
-    void MoveListToBar(qint16 bar);
+    void moveListToBar(qint16 bar);
 
 private:
     enum Mode { Idle = 0, MaySweep = 1, Sweeping = 2, MayDrag = 3, Dragging = 4 };

@@ -19,11 +19,11 @@ MainCommands::MainCommands(ProgramState &state, MainWindow &window, ListCommands
                            ClipboardWatcher &watcher, ItemCommands &items)
     : m_state(state), m_window(window), m_lists(lists), m_watcher(watcher)
 {
-    add("Newnu", QStringLiteral("新規ﾘｽﾄ作成(&N)"), Qt::CTRL | Qt::Key_N, [&lists] { lists.MakeNewList(); });
-    add("Delenu", QStringLiteral("ﾘｽﾄ消去(&D)"), Qt::CTRL | Qt::Key_D, [&lists] { lists.DeleteList(); });
-    add("Opennu", QStringLiteral("開く(&O)..."), Qt::CTRL | Qt::Key_O, [&files] { files.OpenListDialog(); });
-    add("OvSavenu", QStringLiteral("上書き保存(&S)"), Qt::CTRL | Qt::Key_S, [&files] { files.OverSave(); });
-    add("Savenu", QStringLiteral("名前をつけて保存(&A)..."), {}, [&files] { files.SaveListDialog(); });
+    add("Newnu", QStringLiteral("新規ﾘｽﾄ作成(&N)"), Qt::CTRL | Qt::Key_N, [&lists] { lists.makeNewList(); });
+    add("Delenu", QStringLiteral("ﾘｽﾄ消去(&D)"), Qt::CTRL | Qt::Key_D, [&lists] { lists.deleteList(); });
+    add("Opennu", QStringLiteral("開く(&O)..."), Qt::CTRL | Qt::Key_O, [&files] { files.openListWithDialog(); });
+    add("OvSavenu", QStringLiteral("上書き保存(&S)"), Qt::CTRL | Qt::Key_S, [&files] { files.saveOver(); });
+    add("Savenu", QStringLiteral("名前をつけて保存(&A)..."), {}, [&files] { files.saveListWithDialog(); });
     add("ListUpnu", QStringLiteral("ﾘｽﾄに上から追加(&T)"), {}, [&lists] { lists.setAddAtBottom(false); })->setCheckable(true);
     add("ListDownnu", QStringLiteral("ﾘｽﾄに下から追加(&B)"), {}, [&lists] { lists.setAddAtBottom(true); })->setCheckable(true);
     add("ListPositionnu", QStringLiteral("ﾘｽﾄの選択位置に追加(&L)"), {},
@@ -33,26 +33,26 @@ MainCommands::MainCommands(ProgramState &state, MainWindow &window, ListCommands
     add("NonMovenu", QStringLiteral("ﾌｫｰｶｽを移動しない(&H)"), {}, [&lists] { lists.changeFocusMode(1); })->setCheckable(true);
     add("Endnu", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ終了(&X)"), Qt::CTRL | Qt::Key_Q, [&window] { window.close(); });
     add("Stopnu", QStringLiteral("作動を停止する(&S)"), Qt::CTRL | Qt::Key_A,
-        [&watcher] { watcher.setStopGo(!watcher.StopGo()); })
+        [&watcher] { watcher.setCapturing(!watcher.capturing()); })
         ->setCheckable(true);
     add("Utilitynu", QStringLiteral("設定(&U)..."), {}, [this] { emit utilityRequested(); });
     add("Namenu", QStringLiteral("ﾘｽﾄに名前をつける(&M)..."), {}, [this] { emit nameListRequested(); });
-    add("Clearnu", QStringLiteral("ﾘｽﾄ内容のｸﾘｱ(&C)"), {}, [&lists] { lists.ClearList(); });
+    add("Clearnu", QStringLiteral("ﾘｽﾄ内容のｸﾘｱ(&C)"), {}, [&lists] { lists.clearList(); });
     add("ListInfonu", QStringLiteral("ﾘｽﾄの詳細情報(&I)"), Qt::CTRL | Qt::Key_I, [this] { emit listDataRequested(); });
     add("Textnu", QStringLiteral("ﾃｷｽﾄに表示(&T)..."), {}, [this] { emit itemTextRequested(); });
     // Item naming has no menu-bar item; the pop-up menu and the toolbar trigger this action.
     add("popNameInu", QStringLiteral("名前を付ける(&M)..."), {}, [this] { emit nameItemRequested(); });
     // Item commands of the pop-up menu and the toolbar; they decide themselves what they can do.
-    add("popJoinnu", QStringLiteral("結合(&J)"), {}, [&items] { items.JoinItems(); });
-    add("popDeleInu", QStringLiteral("消去(&D)"), {}, [&items] { items.DeleteItems(); });
+    add("popJoinnu", QStringLiteral("結合(&J)"), {}, [&items] { items.joinItems(); });
+    add("popDeleInu", QStringLiteral("消去(&D)"), {}, [&items] { items.deleteItems(); });
     // The toolbar's maximise button.
-    add("MaxNormnu", QStringLiteral("最大化"), {}, [&window] { window.MaxNormToggle(true); });
-    add("MenuExnu", QStringLiteral("ﾒﾆｭｰ表示(&M)"), {}, [&window] { window.setMenuExpress(!window.MenuExpress()); })
+    add("MaxNormnu", QStringLiteral("最大化"), {}, [&window] { window.toggleMaximised(true); });
+    add("MenuExnu", QStringLiteral("ﾒﾆｭｰ表示(&M)"), {}, [&window] { window.setMenuBarShown(!window.menuBarShown()); })
         ->setCheckable(true);
-    add("ToolBarnu", QStringLiteral("ﾂｰﾙﾊﾞｰ表示(&B)"), {}, [&window] { window.setToolControl(!window.ToolControl()); })
+    add("ToolBarnu", QStringLiteral("ﾂｰﾙﾊﾞｰ表示(&B)"), {}, [&window] { window.setToolbarShown(!window.toolbarShown()); })
         ->setCheckable(true);
     add("Frontnu", QStringLiteral("常に手前に表示(&F)"), Qt::CTRL | Qt::Key_E,
-        [&window] { window.setTopZOrder(!window.TopZOrder()); })
+        [&window] { window.setAlwaysOnTop(!window.alwaysOnTop()); })
         ->setCheckable(true);
     // From the menu the mini window opens under the mouse, from the key centred on the window.
     add("Minimamnu", QStringLiteral("最小ｳｨﾝﾄﾞｳにする(&I)"), Qt::CTRL | Qt::Key_F,
@@ -61,7 +61,7 @@ MainCommands::MainCommands(ProgramState &state, MainWindow &window, ListCommands
             emit minimiseRequested(fromToolbar, !std::exchange(m_minimiseByKey, false));
         })
         ->installEventFilter(this);
-    add("Helpinnu", QStringLiteral("目次(&C)..."), Qt::Key_F1, [&window] { window.OpenHelp(); });
+    add("Helpinnu", QStringLiteral("目次(&C)..."), Qt::Key_F1, [&window] { window.openHelp(); });
     add("Versionnu", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&V)..."), {}, [this] { emit versionRequested(); });
 }
 
@@ -100,14 +100,14 @@ void MainCommands::minimiseFromToolbar()
     m_minimiseFromToolbar = false;
 }
 
-void MainCommands::DeleteListState()
+void MainCommands::updateDeleteListEnabled()
 {
     action(QStringLiteral("Delenu"))->setEnabled(m_state.display().paneCount() > 1);
 }
 
-void MainCommands::ListMenuState()
+void MainCommands::updateListMenu()
 {
-    DeleteListState();
+    updateDeleteListEnabled();
     if (m_state.display().paneCount() < 1)
         return;
     const ClipList &focused = m_lists.focusedList();
@@ -121,10 +121,10 @@ void MainCommands::ListMenuState()
     }
 }
 
-void MainCommands::OptionMenuState()
+void MainCommands::updateOptionMenu()
 {
-    action(QStringLiteral("Stopnu"))->setChecked(!m_watcher.StopGo());
-    action(QStringLiteral("MenuExnu"))->setChecked(m_window.MenuExpress());
-    action(QStringLiteral("ToolBarnu"))->setChecked(m_window.ToolControl());
-    action(QStringLiteral("Frontnu"))->setChecked(m_window.TopZOrder());
+    action(QStringLiteral("Stopnu"))->setChecked(!m_watcher.capturing());
+    action(QStringLiteral("MenuExnu"))->setChecked(m_window.menuBarShown());
+    action(QStringLiteral("ToolBarnu"))->setChecked(m_window.toolbarShown());
+    action(QStringLiteral("Frontnu"))->setChecked(m_window.alwaysOnTop());
 }

@@ -29,10 +29,10 @@ public:
     QAction *action(const QString &name) const;
 
     // Check marks and enabled states, worked out when a menu is about to show.
-    void ListMenuState();
+    void updateListMenu();
     // Delete list is offered only while more than one list is shown.
-    void DeleteListState();
-    void OptionMenuState();
+    void updateDeleteListEnabled();
+    void updateOptionMenu();
 
     // The toolbar's mini-window button: the mini window opens in the button's place.
     void minimiseFromToolbar();

@@ -26,7 +26,7 @@ MainMenus::MainMenus(QMenuBar &bar, MainCommands &commands, ListDisplayMenu &lis
     Menunu[0] = bar.addMenu(QStringLiteral("ﾘｽﾄ編集(&L)"));
     fill(Menunu[0], commands, {"Newnu", "Namenu", "Delenu", "Clearnu", "ListInfonu", "", "Opennu", "OvSavenu", "Savenu", "", "ListUpnu",
           "ListDownnu", "", "ListPositionnu", "", "UpDnMovenu", "NonMovenu", "", "Endnu"});
-    connect(Menunu[0], &QMenu::aboutToShow, &commands, &MainCommands::ListMenuState);
+    connect(Menunu[0], &QMenu::aboutToShow, &commands, &MainCommands::updateListMenu);
 
     Menunu[1] = listDisplay.menu();
     bar.addMenu(Menunu[1]);
@@ -34,7 +34,7 @@ MainMenus::MainMenus(QMenuBar &bar, MainCommands &commands, ListDisplayMenu &lis
     Menunu[2] = bar.addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
     fill(Menunu[2], commands,
          {"Utilitynu", "", "Textnu", "", "MenuExnu", "ToolBarnu", "Frontnu", "Stopnu", "Minimamnu"});
-    connect(Menunu[2], &QMenu::aboutToShow, &commands, &MainCommands::OptionMenuState);
+    connect(Menunu[2], &QMenu::aboutToShow, &commands, &MainCommands::updateOptionMenu);
 
     Menunu[3] = bar.addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     fill(Menunu[3], commands, {"Helpinnu", "", "Versionnu"});

@@ -29,7 +29,7 @@ void MainWindow::whenResize()
     m_panes->whenResize();
 }
 
-void MainWindow::setMenuExpress(bool shown)
+void MainWindow::setMenuBarShown(bool shown)
 {
     // The commands stay on the window, so their keys work while the menu bar is hidden.
     for (QAction *menu : menuBar()->actions())
@@ -38,44 +38,44 @@ void MainWindow::setMenuExpress(bool shown)
     m_menuExpress = shown;
 }
 
-void MainWindow::setTopZOrder(bool onTop)
+void MainWindow::setAlwaysOnTop(bool onTop)
 {
     SetTopMost(*this, onTop);
     m_topZOrder = onTop;
-    emit topZOrderChanged(onTop);
+    emit alwaysOnTopChanged(onTop);
 }
 
-int MainWindow::ShowModalKeepTop(QDialog &form)
+int MainWindow::showModalKeepingTop(QDialog &form)
 {
     const bool onTop = m_topZOrder;
     const int result = form.exec();
     if (m_topZOrder != onTop)
-        setTopZOrder(onTop);
+        setAlwaysOnTop(onTop);
     return result;
 }
 
-bool MainWindow::StopGo() const
+bool MainWindow::capturing() const
 {
-    return m_watcher.StopGo();
+    return m_watcher.capturing();
 }
 
-void MainWindow::setStopGo(bool capturing)
+void MainWindow::setCapturing(bool capturing)
 {
-    m_watcher.setStopGo(capturing);
+    m_watcher.setCapturing(capturing);
 }
 
-void MainWindow::setToolControl(bool shown)
+void MainWindow::setToolbarShown(bool shown)
 {
     m_toolControl = shown;
     m_panes->setToolStripShown(shown);
 }
 
-void MainWindow::MaxNormToggle(bool go)
+void MainWindow::toggleMaximised(bool go)
 {
     if (!go)
         return;
     if (m_windowState == MainWindowSettings::Normal) {
-        m_normalBounds = QRect(PixLeft(), PixTop(), PixWidth(), PixHeight());
+        m_normalBounds = QRect(outerLeft(), outerTop(), outerWidth(), outerHeight());
         m_windowState = MainWindowSettings::Maximised;
         showMaximized();
     } else {
@@ -85,13 +85,13 @@ void MainWindow::MaxNormToggle(bool go)
     }
 }
 
-void MainWindow::UnloadMain(bool go)
+void MainWindow::unloadMain(bool go)
 {
     if (go)
         close();
 }
 
-void MainWindow::OpenHelp()
+void MainWindow::openHelp()
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolders(QCoreApplication::applicationDirPath()).helpPage()));
 }
@@ -114,17 +114,17 @@ void MainWindow::holdLayout()
     m_panes->setLayoutHeld(m_loading || m_windowState == 1);
 }
 
-bool MainWindow::KeyCommand(int key, Qt::KeyboardModifiers modifiers)
+bool MainWindow::keyCommand(int key, Qt::KeyboardModifiers modifiers)
 {
     if (key == Qt::Key_Delete) {
-        m_items.DeleteItems();
+        m_items.deleteItems();
         return true;
     }
     // Plain F1 is the help command's own key; with the menu bar hidden F1 also opens the help
     // with Shift or Alt held (with Ctrl alone it does nothing).
     modifiers &= ~Qt::KeypadModifier;
     if (key == Qt::Key_F1 && !m_menuExpress && modifiers != Qt::ControlModifier) {
-        OpenHelp();
+        openHelp();
         return true;
     }
     return false;
@@ -132,23 +132,23 @@ bool MainWindow::KeyCommand(int key, Qt::KeyboardModifiers modifiers)
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (!KeyCommand(event->key(), event->modifiers()))
+    if (!keyCommand(event->key(), event->modifiers()))
         QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    EndProgram();
+    endProgram();
     event->accept();
 }
 
-void MainWindow::EndProgram()
+void MainWindow::endProgram()
 {
     if (m_ending)
         return;
     m_ending = true;
     emit ending();
-    Ended();
+    writeSettingsAtEnd();
     m_state.ending = true;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != this)

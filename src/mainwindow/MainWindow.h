@@ -40,41 +40,41 @@ public:
     void loadForm(const QStringList &files = {});
 
     // Window switches kept in the settings file. Assigning runs each switch's effect.
-    bool MenuExpress() const { return m_menuExpress; }
-    void setMenuExpress(bool shown);
-    bool TopZOrder() const { return m_topZOrder; }
-    void setTopZOrder(bool onTop);
-    bool StopGo() const;
-    void setStopGo(bool capturing);
-    bool ToolControl() const { return m_toolControl; }
-    void setToolControl(bool shown);
+    bool menuBarShown() const { return m_menuExpress; }
+    void setMenuBarShown(bool shown);
+    bool alwaysOnTop() const { return m_topZOrder; }
+    void setAlwaysOnTop(bool onTop);
+    bool capturing() const;
+    void setCapturing(bool capturing);
+    bool toolbarShown() const { return m_toolControl; }
+    void setToolbarShown(bool shown);
 
     // 0 normal, 1 minimised (no layout), 2 maximised.
     int windowStateNumber() const { return m_windowState; }
     void setWindowStateNumber(int state);
 
     // Outer frame position and size in pixels.
-    int PixLeft() const;
-    int PixTop() const;
-    int PixWidth() const;
-    int PixHeight() const;
-    void setPixBounds(const QRect &outer);
+    int outerLeft() const;
+    int outerTop() const;
+    int outerWidth() const;
+    int outerHeight() const;
+    void setOuterBounds(const QRect &outer);
 
     // Between normal and maximised, back to the same bounds; does nothing unless go.
-    void MaxNormToggle(bool go);
+    void toggleMaximised(bool go);
     // Ends the program through its end sequence when go.
-    void UnloadMain(bool go);
+    void unloadMain(bool go);
     // Hands the help page to the desktop; a missing page is not reported.
-    void OpenHelp();
+    void openHelp();
     // Where the mini-window button of the toolbar lies, from the outer frame's top-left corner.
     QPoint miniButtonOffset() const;
 
     void whenResize();
     // Shows a dialog modally; the always-on-top switch is as it was before once the dialog closes.
-    int ShowModalKeepTop(QDialog &form);
+    int showModalKeepingTop(QDialog &form);
     // Handles a key no command carries: Delete deletes the highlighted items; F1 with Shift or Alt
     // opens the help while the menu bar is hidden.
-    bool KeyCommand(int key, Qt::KeyboardModifiers modifiers);
+    bool keyCommand(int key, Qt::KeyboardModifiers modifiers);
 
     PaneArea &panes() const { return *m_panes; }
 
@@ -82,7 +82,7 @@ signals:
     // The end sequence has begun; the settings are written next.
     void ending();
     // Always on top was switched; an open text window follows.
-    void topZOrderChanged(bool onTop);
+    void alwaysOnTopChanged(bool onTop);
 
 protected:
     bool event(QEvent *event) override;
@@ -91,9 +91,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void EndProgram();
-    void Started();
-    void Ended();
+    void endProgram();
+    void readSettingsAtStart();
+    void writeSettingsAtEnd();
     QRect desktopRect() const;
     void holdLayout();
     void restoreNormalBounds();

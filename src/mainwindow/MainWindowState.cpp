@@ -22,18 +22,18 @@ void MainWindow::loadForm(const QStringList &files)
     holdLayout();
     setWindowTitle(ProgramTexts::title());
 
-    Started();
-    m_lists.MakeFirstList();
+    readSettingsAtStart();
+    m_lists.makeFirstList();
 
-    setMenuExpress(m_menuExpress);
-    setTopZOrder(m_topZOrder);
-    setStopGo(StopGo());
-    setToolControl(m_toolControl);
+    setMenuBarShown(m_menuExpress);
+    setAlwaysOnTop(m_topZOrder);
+    setCapturing(capturing());
+    setToolbarShown(m_toolControl);
 
     m_loading = false;
     holdLayout();
     whenResize();
-    m_files.OpenCommandFiles(files);
+    m_files.openCommandLineFiles(files);
 }
 
 QRect MainWindow::desktopRect() const
@@ -41,7 +41,7 @@ QRect MainWindow::desktopRect() const
     return DesktopArea::rect();
 }
 
-void MainWindow::Started()
+void MainWindow::readSettingsAtStart()
 {
     const QRect desktop = desktopRect();
     if (m_settingsPath.isEmpty()) {
@@ -52,16 +52,16 @@ void MainWindow::Started()
         m_windows.main.setFactory(desktop);
     } else {
         m_settingsFound = SettingsFile(m_state.settings(), m_state.newListDefaults(), m_windows)
-                              .Started(m_settingsPath, desktop);
+                              .readSettingsAtStart(m_settingsPath, desktop);
     }
     const MainWindowSettings &main = m_windows.main;
     // The switches are stored now and take effect when the start-up assigns them their values.
-    m_menuExpress = main.MenuExpress;
-    m_topZOrder = main.TopZOrder;
-    m_watcher.restoreStopGo(main.StopGo);
-    m_toolControl = main.ToolControl;
+    m_menuExpress = main.menuBarShown;
+    m_topZOrder = main.alwaysOnTop;
+    m_watcher.restoreCapturing(main.capturing);
+    m_toolControl = main.toolbarShown;
     m_normalBounds = QRect(main.Left, main.Top, main.Width, main.Height);
-    setPixBounds(m_normalBounds);
+    setOuterBounds(m_normalBounds);
     // On X11 the window manager frames the window only once it is shown: until then the size set
     // is the client's, and the frame would make the window grow at every restart.
     m_boundsAwaitFrame = QGuiApplication::platformName() == QLatin1String("xcb");
@@ -71,15 +71,15 @@ void MainWindow::Started()
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void MainWindow::Ended()
+void MainWindow::writeSettingsAtEnd()
 {
     MainWindowSettings &main = m_windows.main;
-    main.MenuExpress = m_menuExpress;
-    main.TopZOrder = m_topZOrder;
-    main.StopGo = StopGo();
-    main.ToolControl = m_toolControl;
+    main.menuBarShown = m_menuExpress;
+    main.alwaysOnTop = m_topZOrder;
+    main.capturing = capturing();
+    main.toolbarShown = m_toolControl;
     main.WindowState = qint16(m_windowState == MainWindowSettings::Maximised ? m_windowState : MainWindowSettings::Normal);
-    const QRect bounds = m_windowState == MainWindowSettings::Normal ? QRect(PixLeft(), PixTop(), PixWidth(), PixHeight())
+    const QRect bounds = m_windowState == MainWindowSettings::Normal ? QRect(outerLeft(), outerTop(), outerWidth(), outerHeight())
                                                                      : m_normalBounds;
     main.Left = bounds.left();
     main.Top = bounds.top();
@@ -88,20 +88,20 @@ void MainWindow::Ended()
     if (m_settingsPath.isEmpty())
         return;
     SettingsFile file(m_state.settings(), m_state.newListDefaults(), m_windows);
-    if (!file.Ended(m_settingsPath, m_settingsFound)) {
+    if (!file.writeSettingsAtEnd(m_settingsPath, m_settingsFound)) {
         m_messages.show(ProgramTexts::title(),
-                        QStringLiteral("設定ﾌｧｲﾙ：") + m_settingsPath + m_state.CrLf + m_state.CrLf +
-                            QStringLiteral("設定を保存できませんでした。") + m_state.CrLf + file.errorString(),
+                        QStringLiteral("設定ﾌｧｲﾙ：") + m_settingsPath + m_state.lineBreak + m_state.lineBreak +
+                            QStringLiteral("設定を保存できませんでした。") + m_state.lineBreak + file.errorString(),
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
     }
 }
 
-int MainWindow::PixLeft() const { return frameGeometry().left(); }
-int MainWindow::PixTop() const { return frameGeometry().top(); }
-int MainWindow::PixWidth() const { return frameGeometry().width(); }
-int MainWindow::PixHeight() const { return frameGeometry().height(); }
+int MainWindow::outerLeft() const { return frameGeometry().left(); }
+int MainWindow::outerTop() const { return frameGeometry().top(); }
+int MainWindow::outerWidth() const { return frameGeometry().width(); }
+int MainWindow::outerHeight() const { return frameGeometry().height(); }
 
-void MainWindow::setPixBounds(const QRect &outer)
+void MainWindow::setOuterBounds(const QRect &outer)
 {
     // Qt sizes the client area and places the frame; the frame's extra size is known once shown.
     const QRect frame = frameGeometry();
@@ -115,7 +115,7 @@ void MainWindow::setPixBounds(const QRect &outer)
 void MainWindow::restoreNormalBounds()
 {
     // Back to the remembered bounds, frame included, once the restore is done.
-    QTimer::singleShot(0, this, [this] { setPixBounds(m_normalBounds); });
+    QTimer::singleShot(0, this, [this] { setOuterBounds(m_normalBounds); });
 }
 
 bool MainWindow::event(QEvent *event)
@@ -132,7 +132,7 @@ bool MainWindow::event(QEvent *event)
         if (m_boundsAwaitFrame && isVisible() && frameGeometry() != geometry()) {
             m_boundsAwaitFrame = false;
             if (m_windowState == MainWindowSettings::Normal && geometry().size() == m_clientSizeSet)
-                setPixBounds(m_normalBounds);
+                setOuterBounds(m_normalBounds);
         }
         break;
     default: break;

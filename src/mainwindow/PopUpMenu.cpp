@@ -94,12 +94,12 @@ QAction *PopUpMenu::action(const QString &name) const
     return nullptr;
 }
 
-void PopUpMenu::PopUpMenuState()
+void PopUpMenu::updatePopUpMenu()
 {
-    m_listDisplay.SetListMenuCaptions();
+    m_listDisplay.updateListCaptions();
     popListWinnu->menuAction()->setVisible(true);
-    m_commands.ListMenuState();
-    m_commands.OptionMenuState();
+    m_commands.updateListMenu();
+    m_commands.updateOptionMenu();
     for (const auto &[twin, command] : m_twins) {
         twin->setChecked(command->isChecked());
         twin->setEnabled(command->isEnabled());
@@ -114,8 +114,8 @@ void PopUpMenu::PopUpMenuState()
         action(QString::fromLatin1(name))->setEnabled(hasItems);
 }
 
-void PopUpMenu::ShowPopUpMenu(const QPoint &globalPos)
+void PopUpMenu::showPopUpMenu(const QPoint &globalPos)
 {
-    PopUpMenuState();
+    updatePopUpMenu();
     m_menu->popup(globalPos);
 }

@@ -32,9 +32,9 @@ public:
     // The pop-up entry of a name ("popJoinnu", ...); null for an unknown name.
     QAction *action(const QString &name) const;
 
-    void PopUpMenuState();
+    void updatePopUpMenu();
     // Works out the states and shows the menu at the point.
-    void ShowPopUpMenu(const QPoint &globalPos);
+    void showPopUpMenu(const QPoint &globalPos);
 
 private:
     void fill(QMenu *menu, std::initializer_list<std::pair<const char *, const char *>> twins);

@@ -11,7 +11,7 @@ ToolField::ToolField(QWidget *parent) : QWidget(parent)
     hide();
 }
 
-void ToolField::ShowToolField(const QStringList &keys, const QStringList &toolTips, const QPoint &at)
+void ToolField::showField(const QStringList &keys, const QStringList &toolTips, const QPoint &at)
 {
     hideField();
     int x = 4;

@@ -18,7 +18,7 @@ public:
     static int fieldWidth(int buttons) { return 4 + 20 * buttons; }
 
     // Builds the buttons, left to right, and shows the field with its top-left corner at the point.
-    void ShowToolField(const QStringList &keys, const QStringList &toolTips, const QPoint &at);
+    void showField(const QStringList &keys, const QStringList &toolTips, const QPoint &at);
     // Hides the field and lets its buttons go.
     void hideField();
 

@@ -88,10 +88,10 @@ ToolStrip::ToolStrip(ProgramState &state, MainCommands &commands, ListCommands &
         button->movePicture(ButtonLefts[size_t(i)], ButtonTop);
         button->setPicture(QString::fromLatin1(stripPictures[size_t(i)].key),
                            QString::fromUtf8(stripPictures[size_t(i)].toolTip));
-        connect(button, &ToolButton::hovered, this, [this, i] { ToolHover(i); });
+        connect(button, &ToolButton::hovered, this, [this, i] { hoverOver(i); });
         connect(button, &ToolButton::pressed, this, [this, i] {
             if (i != m_openGroup)
-                CloseToolFieldClickMode();
+                closeFieldInClickMode();
             if (m_openGroup < 0 && m_frameAt == i) {
                 m_framePressed = true;
                 showFrame();
@@ -103,11 +103,11 @@ ToolStrip::ToolStrip(ProgramState &state, MainCommands &commands, ListCommands &
                 showFrame();
             }
         });
-        connect(button, &ToolButton::clicked, this, [this, i] { ToolButtonClick(i); });
+        connect(button, &ToolButton::clicked, this, [this, i] { buttonClicked(i); });
         m_buttons[size_t(i)] = button;
     }
-    connect(m_field, &ToolField::buttonClicked, this, &ToolStrip::ToolFieldClick);
-    connect(m_field, &ToolField::backgroundClicked, this, &ToolStrip::CloseToolFieldClickMode);
+    connect(m_field, &ToolField::buttonClicked, this, &ToolStrip::fieldButtonClicked);
+    connect(m_field, &ToolField::backgroundClicked, this, &ToolStrip::closeFieldInClickMode);
     // Moves over the rest of the list area take the hover frame away; presses there close a
     // field opened by a click.
     m_area.setMouseTracking(true);
@@ -136,7 +136,7 @@ void ToolStrip::trigger(const char *command)
         action->trigger();
 }
 
-void ToolStrip::setTopZOrderShown(bool onTop)
+void ToolStrip::setAlwaysOnTopShown(bool onTop)
 {
     m_buttons[3]->setPicture(onTop ? QStringLiteral("TCTOP") : QStringLiteral("TNTOP"),
                              onTop ? QStringLiteral("常に手前に表示") : QStringLiteral("常に手前に表示しない"));
@@ -159,7 +159,7 @@ void ToolStrip::setToolbarOpensOnHover(bool hover)
         button->unsetCursor();
 }
 
-void ToolStrip::ToolButtonClick(int index)
+void ToolStrip::buttonClicked(int index)
 {
     switch (index) {
     case 3: trigger("Frontnu"); break;
@@ -172,20 +172,20 @@ void ToolStrip::ToolButtonClick(int index)
     case 1:
     case 2:
     case 6:
-    case 8: ToolGroupClick(index); break;
+    case 8: groupClicked(index); break;
     default: break;
     }
 }
 
-void ToolStrip::ToolGroupClick(int index)
+void ToolStrip::groupClicked(int index)
 {
     // In hover mode the field opened when the mouse came.
     if (hoverMode())
         return;
     if (m_openGroup == index)
-        CloseToolField();
+        closeField();
     else
-        OpenToolField(index, false);
+        openField(index, false);
 }
 
 bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTips)
@@ -212,7 +212,7 @@ bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTip
     }
     case 2:
         add(keys, toolTips, true, {"TLISTEXP", "ﾘｽﾄ表示"}, {});
-        add(keys, toolTips, m_window.MenuExpress(), {"TCMENU", "ﾒﾆｭｰ表示"}, {"TNMENU", "ﾒﾆｭｰ非表示"});
+        add(keys, toolTips, m_window.menuBarShown(), {"TCMENU", "ﾒﾆｭｰ表示"}, {"TNMENU", "ﾒﾆｭｰ非表示"});
         return true;
     case 6:
         m_deleteRefused = panes.paneCount() <= 1;
@@ -234,7 +234,7 @@ bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTip
     }
 }
 
-void ToolStrip::OpenToolField(int group, bool hoverCall)
+void ToolStrip::openField(int group, bool hoverCall)
 {
     // Each mode opens the field only its own way.
     if (hoverCall != hoverMode())
@@ -242,7 +242,7 @@ void ToolStrip::OpenToolField(int group, bool hoverCall)
     if (!hoverCall)
         m_openedByClick = true;
     if (m_field->isVisible())
-        CloseToolField();
+        closeField();
     QStringList keys;
     QStringList toolTips;
     if (!groupPictures(group, keys, toolTips)) {
@@ -254,7 +254,7 @@ void ToolStrip::OpenToolField(int group, bool hoverCall)
     // Near the right edge the field ends just inside the window.
     if (left + width > m_area.width())
         left = m_area.width() - width - 2;
-    m_field->ShowToolField(keys, toolTips, QPoint(left, ButtonTop + 12));
+    m_field->showField(keys, toolTips, QPoint(left, ButtonTop + 12));
     if (hoverCall)
         m_buttons[size_t(group)]->setCursor(ProgramPictures::cursor(ProgramPictures::ToolHoverCursor));
     m_framePressed = true;
@@ -262,7 +262,7 @@ void ToolStrip::OpenToolField(int group, bool hoverCall)
     m_openGroup = group;
 }
 
-void ToolStrip::CloseToolField()
+void ToolStrip::closeField()
 {
     if (m_openGroup < 0)
         return;
@@ -273,13 +273,13 @@ void ToolStrip::CloseToolField()
     showFrame();
 }
 
-void ToolStrip::CloseToolFieldClickMode()
+void ToolStrip::closeFieldInClickMode()
 {
     if (!hoverMode())
-        CloseToolField();
+        closeField();
 }
 
-void ToolStrip::ToolFieldClick(int index)
+void ToolStrip::fieldButtonClicked(int index)
 {
     const int group = m_openGroup;
     // Commands that end, resize or pop up something run once the field is gone.
@@ -328,14 +328,14 @@ void ToolStrip::ToolFieldClick(int index)
         break;
     default: break;
     }
-    CloseToolField();
+    closeField();
     if (afterClose)
         trigger(afterClose);
     if (listDisplay)
         emit listDisplayRequested(QCursor::pos());
 }
 
-void ToolStrip::ToolHover(int index)
+void ToolStrip::hoverOver(int index)
 {
     // A field opened by a click keeps the strip as it is.
     if (m_openedByClick && m_openGroup >= 0)
@@ -346,12 +346,12 @@ void ToolStrip::ToolHover(int index)
         m_frameShown = false;
         showFrame();
         if (hoverMode())
-            CloseToolField();
+            closeField();
     } else {
         m_frameAt = index;
         m_frameShown = true;
         showFrame();
-        OpenToolField(index, true);
+        openField(index, true);
     }
     m_hovered = index;
 }
@@ -380,13 +380,13 @@ void ToolStrip::paintEvent(QPaintEvent * /*event*/)
 void ToolStrip::mouseMoveEvent(QMouseEvent *event)
 {
     // Between the buttons is the window's own area.
-    ToolHover(-1);
+    hoverOver(-1);
     QWidget::mouseMoveEvent(event);
 }
 
 void ToolStrip::hideEvent(QHideEvent *event)
 {
-    CloseToolField();
+    closeField();
     QWidget::hideEvent(event);
 }
 
@@ -403,9 +403,9 @@ bool ToolStrip::eventFilter(QObject *watched, QEvent *event)
         auto *widget = static_cast<QWidget *>(watched);
         if ((widget == &m_area || m_area.isAncestorOf(widget)) && !insideToolbar(widget)) {
             if (type == QEvent::MouseButtonPress)
-                CloseToolFieldClickMode();
+                closeFieldInClickMode();
             else
-                ToolHover(-1);
+                hoverOver(-1);
         }
     }
     return QWidget::eventFilter(watched, event);

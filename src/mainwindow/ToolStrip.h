@@ -37,17 +37,17 @@ public:
     // The strip button whose frame shows, -1 for none.
     int hoveredButton() const { return m_hovered; }
 
-    void ToolButtonClick(int index);
-    void ToolGroupClick(int index);
-    void OpenToolField(int group, bool hoverCall);
-    void CloseToolField();
+    void buttonClicked(int index);
+    void groupClicked(int index);
+    void openField(int group, bool hoverCall);
+    void closeField();
     // Closes the field only when it opened by a click.
-    void CloseToolFieldClickMode();
-    void ToolFieldClick(int index);
-    void ToolHover(int index);
+    void closeFieldInClickMode();
+    void fieldButtonClicked(int index);
+    void hoverOver(int index);
 
     // The state buttons follow their switches.
-    void setTopZOrderShown(bool onTop);
+    void setAlwaysOnTopShown(bool onTop);
     void setStopGoShown(bool capturing);
     void setToolbarOpensOnHover(bool hover);
 

@@ -18,7 +18,7 @@ bool WindowMover::eventFilter(QObject *, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && m_window.windowStateNumber() == 0) {
             m_moving = true;
-            m_grab = mouse->globalPosition().toPoint() - QPoint(m_window.PixLeft(), m_window.PixTop());
+            m_grab = mouse->globalPosition().toPoint() - QPoint(m_window.outerLeft(), m_window.outerTop());
         }
         break;
     }

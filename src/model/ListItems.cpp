@@ -44,13 +44,13 @@ bool ListItems::rowInRange(qint16 row, const char *operation) const
 
 QString ListItems::caption(const QString &text) const
 {
-    return CaptionBuilder(m_state.CrLf, m_state.display().host()).caption(m_list, text);
+    return CaptionBuilder(m_state.lineBreak, m_state.display().host()).caption(m_list, text);
 }
 
 QString ListItems::captionFor(qint16 list, const QString &text) const
 {
     const ClipList &options = m_state.lists().at(list);
-    return CaptionBuilder(m_state.CrLf, m_state.display().host()).caption(options, text);
+    return CaptionBuilder(m_state.lineBreak, m_state.display().host()).caption(options, text);
 }
 
 QString ListItems::rowText(const ClipItem &item) const

@@ -58,7 +58,7 @@ void ProgramState::numberSameNames(qint16 list)
     named.sameNameNumber = number;
 }
 
-void ProgramState::ClearTextSave(qint16 pane)
+void ProgramState::clearTextSave(qint16 pane)
 {
     if (text.textSave && text.cLx == pane)
         text.textSave = false;

@@ -22,7 +22,7 @@ public:
     ProgramState &operator=(const ProgramState &) = delete;
 
     // The only line break the program searches for or writes.
-    QString CrLf = QStringLiteral("\r\n");
+    QString lineBreak = QStringLiteral("\r\n");
     // Mirrors the capture switch.
     bool capturing = false;
     // Set by the end sequence.
@@ -32,7 +32,7 @@ public:
 
     // Clears the text window's permission to save when it shows an item of the pane, whose
     // rows have just changed.
-    void ClearTextSave(qint16 pane);
+    void clearTextSave(qint16 pane);
 
     ListCollection &lists() { return *m_lists; }
     ListDisplay &display() { return *m_display; }

@@ -117,7 +117,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
 {
     using L = ListOptions;
     ListDisplay &panes = live.display();
-    const QString &crLf = live.CrLf;
+    const QString &crLf = live.lineBreak;
     for (size_t index = 0; index < lists.size(); ++index) {
         const ListOptionsCopy &copy = lists[index];
         ClipList &list = live.lists().at(copy.oLxMeter);
@@ -165,7 +165,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
             list.items().trimToLimit(pane);
             // An open text window may show an item that has just gone.
             if (pane >= 0)
-                live.ClearTextSave(pane);
+                live.clearTextSave(pane);
             captions = true;
         }
         if (captions && pane >= 0) {

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-bool ColourDialog::ComDLColorShow()
+bool ColourDialog::showColourDialog()
 {
     const QPalette palette = QApplication::palette();
     QColor colour = (m_record.Flags & CC_RGBINIT) ? WinColour::toQColor(m_record.Color, palette) : QColor(Qt::black);

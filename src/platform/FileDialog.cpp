@@ -10,12 +10,12 @@ FileDialog::FileDialog(FileDialogPort &dialogs) : m_dialogs(dialogs)
                          {QStringLiteral("すべてのﾌｧｲﾙ(*.*)"), QStringLiteral("*.*")}};
 }
 
-QString FileDialog::ComDLFileOpen()
+QString FileDialog::showOpenDialog()
 {
     return show(false, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを開く"));
 }
 
-QString FileDialog::ComDLFileSave()
+QString FileDialog::showSaveDialog()
 {
     return show(true, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを保存する"));
 }
@@ -32,7 +32,7 @@ QString FileDialog::show(bool save, const QString &title)
     return chosen;
 }
 
-void FileDialog::KeepComDLFileDir()
+void FileDialog::keepsFolder()
 {
     m_request.initialPath = m_lastChosen;
 }

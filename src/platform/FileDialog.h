@@ -9,10 +9,10 @@ public:
     explicit FileDialog(FileDialogPort &dialogs);
 
     // The chosen path, or empty when the user cancelled.
-    QString ComDLFileOpen();
-    QString ComDLFileSave();
+    QString showOpenDialog();
+    QString showSaveDialog();
     // The next dialog starts at the last chosen path.
-    void KeepComDLFileDir();
+    void keepsFolder();
 
     const FileDialogRequest &request() const { return m_request; }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-bool FontDialog::ComDLFontShow()
+bool FontDialog::showFontDialog()
 {
     QFont font;
     if (m_record.Font && (m_record.Flags & CF_INITTOLOGFONTSTRUCT)) {

@@ -39,11 +39,11 @@ public:
 
     explicit FontDialog(FontColourDialogPort &dialogs) : m_dialogs(dialogs) {}
 
-    void GetComDLFont(ComDLFontSet &record) const { record = m_record; }
-    void SetComDLFont(const ComDLFontSet &record) { m_record = record; }
+    void fontFromDialog(ComDLFontSet &record) const { record = m_record; }
+    void setDialogFont(const ComDLFontSet &record) { m_record = record; }
     // True when the user confirmed; the record then holds the font, its size in whole points.
-    bool ComDLFontShow();
-    std::optional<ComDLFont> GetComDLFontObject() const { return m_record.Font; }
+    bool showFontDialog();
+    std::optional<ComDLFont> fontObjectFromDialog() const { return m_record.Font; }
 
 private:
     FontColourDialogPort &m_dialogs;

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 
-void PageSelector::RegistControl(QLabel *agBaseLabel, QLabel *agWordLabel, QWidget *agBaseFrame)
+void PageSelector::registerControl(QLabel *agBaseLabel, QLabel *agWordLabel, QWidget *agBaseFrame)
 {
     agBaseLabel->setAutoFillBackground(true);
     m_baseLabels.append(agBaseLabel);
@@ -26,7 +26,7 @@ void PageSelector::paint(qint16 index, Colour back, Colour fore)
     word->setPalette(p);
 }
 
-void PageSelector::EventActionClickLabel(qint16 Index)
+void PageSelector::clickLabel(qint16 Index)
 {
     if (Index == m_nowVisIndex || Index < 0 || Index >= pageCount())
         return;

@@ -17,10 +17,10 @@ public:
     explicit PageSelector(QObject *parent = nullptr) : QObject(parent) {}
 
     // Appends a page; its visibility stays as the owner set it (designed hidden).
-    void RegistControl(QLabel *agBaseLabel, QLabel *agWordLabel, QWidget *agBaseFrame);
+    void registerControl(QLabel *agBaseLabel, QLabel *agWordLabel, QWidget *agBaseFrame);
     // Shows the page, unless it is shown already or the owner refuses.
-    void EventActionClickLabel(qint16 Index);
-    qint16 NowVisIndex() const { return m_nowVisIndex; }
+    void clickLabel(qint16 Index);
+    qint16 visibleIndex() const { return m_nowVisIndex; }
     qint16 pageCount() const { return qint16(m_frames.size()); }
 
     Colour ActiveBackColor = systemColour(13);

@@ -10,21 +10,21 @@
 #include "model/ProgramState.h"
 #include "storage/ClipListFile.h"
 
-bool ClipListStore::OpenListFile(const QString &path, Naming naming)
+bool ClipListStore::openListFile(const QString &path, Naming naming)
 {
     const qint16 pane = m_state.display().focusedPane();
-    const bool loaded = ReadListFile(path, pane, m_state.listOfPane(pane), naming);
+    const bool loaded = readListFile(path, pane, m_state.listOfPane(pane), naming);
     if (loaded)
-        m_state.ClearTextSave(pane);
+        m_state.clearTextSave(pane);
     return loaded;
 }
 
-bool ClipListStore::ReadListFile(const QString &path, qint16 pane, qint16 list, Naming naming)
+bool ClipListStore::readListFile(const QString &path, qint16 pane, qint16 list, Naming naming)
 {
     ClipListFile::ReadResult read = ClipListFile::read(path);
     if (read.status != ClipListFile::Status::Loaded) {
         m_messages.show(ClipListFile::readErrorTitle(),
-                        ClipListFile::readErrorText(read, path, m_state.CrLf, naming == Naming::EveryMessage),
+                        ClipListFile::readErrorText(read, path, m_state.lineBreak, naming == Naming::EveryMessage),
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
         return false;
     }
@@ -50,7 +50,7 @@ bool ClipListStore::ReadListFile(const QString &path, qint16 pane, qint16 list, 
     return true;
 }
 
-bool ClipListStore::WriteListFile(const QString &path, qint16 list)
+bool ClipListStore::writeListFile(const QString &path, qint16 list)
 {
     ClipList &source = m_state.lists().at(list);
     ClipListContent content;
@@ -64,7 +64,7 @@ bool ClipListStore::WriteListFile(const QString &path, qint16 list)
 
     QString reason;
     if (!ClipListFile::write(path, content, &reason)) {
-        m_messages.show(ClipListFile::writeErrorTitle(), ClipListFile::writeErrorText(path, reason, m_state.CrLf),
+        m_messages.show(ClipListFile::writeErrorTitle(), ClipListFile::writeErrorText(path, reason, m_state.lineBreak),
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
         return false;
     }

@@ -17,10 +17,10 @@ public:
     enum class Naming { AsUsual, EveryMessage };
 
     // Into the focused pane's list; true when loaded.
-    bool OpenListFile(const QString &path, Naming naming = Naming::AsUsual);
-    bool ReadListFile(const QString &path, qint16 pane, qint16 list, Naming naming = Naming::AsUsual);
+    bool openListFile(const QString &path, Naming naming = Naming::AsUsual);
+    bool readListFile(const QString &path, qint16 pane, qint16 list, Naming naming = Naming::AsUsual);
     // True when the file was written; the list then remembers the path.
-    bool WriteListFile(const QString &path, qint16 list);
+    bool writeListFile(const QString &path, qint16 list);
 
 private:
     ProgramState &m_state;

@@ -18,10 +18,10 @@ void MainWindowSettings::read(RecordFile &file, bool headerAccepted, const QRect
         return;
     }
     MainWindowSettings read;
-    read.MenuExpress = file.readBool();
-    read.TopZOrder = file.readBool();
-    read.StopGo = file.readBool();
-    read.ToolControl = file.readBool();
+    read.menuBarShown = file.readBool();
+    read.alwaysOnTop = file.readBool();
+    read.capturing = file.readBool();
+    read.toolbarShown = file.readBool();
     read.WindowState = file.readInt16();
     read.Left = file.readInt32();
     read.Top = file.readInt32();
@@ -37,16 +37,16 @@ void MainWindowSettings::read(RecordFile &file, bool headerAccepted, const QRect
         read.Width = FactoryWidth;
     if (read.Height <= 0)
         read.Height = FactoryHeight;
-    WindowPlacement::FitOnScreen(read.Left, read.Top, read.Width, read.Height, desktop);
+    WindowPlacement::fitOnScreen(read.Left, read.Top, read.Width, read.Height, desktop);
     *this = read;
 }
 
 void MainWindowSettings::write(RecordFile &file) const
 {
-    file.writeBool(MenuExpress);
-    file.writeBool(TopZOrder);
-    file.writeBool(StopGo);
-    file.writeBool(ToolControl);
+    file.writeBool(menuBarShown);
+    file.writeBool(alwaysOnTop);
+    file.writeBool(capturing);
+    file.writeBool(toolbarShown);
     file.writeInt16(WindowState);
     file.writeInt32(Left);
     file.writeInt32(Top);

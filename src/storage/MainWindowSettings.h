@@ -14,10 +14,10 @@ struct MainWindowSettings {
     static constexpr qint16 Normal = 0;
     static constexpr qint16 Maximised = 2;
 
-    bool MenuExpress = true;
-    bool TopZOrder = false;
-    bool StopGo = true;
-    bool ToolControl = true;
+    bool menuBarShown = true;
+    bool alwaysOnTop = false;
+    bool capturing = true;
+    bool toolbarShown = true;
     qint16 WindowState = Normal;
     // The normal-size rectangle: the window's own while it is normal; while it is maximised, the
     // rectangle it had before.
@@ -26,7 +26,7 @@ struct MainWindowSettings {
     qint32 Width = FactoryWidth;
     qint32 Height = FactoryHeight;
 
-    // The first-run values: every switch on except TopZOrder, normal, 307 x 215 centred on the desktop.
+    // The first-run values: every switch on except alwaysOnTop, normal, 307 x 215 centred on the desktop.
     void setFactory(const QRect &desktop);
     // Reads the section when headerAccepted is true and keeps the rectangle on the desktop; otherwise, or
     // when the section is damaged or cut short, takes the factory values. A state other than

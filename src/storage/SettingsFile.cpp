@@ -46,7 +46,7 @@ void SettingsFile::writeHeader(RecordFile &file)
     RecordFileHeader::write(file, titleText(), FormatVersion);
 }
 
-SettingsFile::Found SettingsFile::Started(const QString &path, const QRect &desktop)
+SettingsFile::Found SettingsFile::readSettingsAtStart(const QString &path, const QRect &desktop)
 {
     RecordFile file;
     const bool opened = file.openForRead(path);
@@ -56,7 +56,7 @@ SettingsFile::Found SettingsFile::Started(const QString &path, const QRect &desk
     return !opened && !QFileInfo::exists(path) ? Found::Nothing : found;
 }
 
-SettingsFile::Found SettingsFile::Started(QIODevice &device, const QRect &desktop)
+SettingsFile::Found SettingsFile::readSettingsAtStart(QIODevice &device, const QRect &desktop)
 {
     RecordFile file;
     return load(file, file.openDeviceForRead(device), desktop);
@@ -95,7 +95,7 @@ void SettingsFile::loadSections(RecordFile &file, bool headerAccepted, const QRe
     m_windows.main.read(file, headerAccepted, desktop);
 }
 
-bool SettingsFile::Ended(const QString &path, Found &found)
+bool SettingsFile::writeSettingsAtEnd(const QString &path, Found &found)
 {
     m_error.clear();
     if (found == Found::Unusable && !keepAside(path))
@@ -121,7 +121,7 @@ bool SettingsFile::keepAside(const QString &path)
     return false;
 }
 
-bool SettingsFile::Ended(QIODevice &device)
+bool SettingsFile::writeSettingsAtEnd(QIODevice &device)
 {
     RecordFile file;
     return write(file, file.openDeviceForSave(device));

@@ -13,7 +13,7 @@ struct WindowSettings;
 
 // The settings file QKPRUtil.dat: a header, then the global settings, the new-list defaults, the
 // naming dialog, the text window, the list information dialog, the mini window and the main window,
-// in that order. Read once at start-up (Started) and written anew once at the end (Ended).
+// in that order. Read once at start-up (readSettingsAtStart) and written anew once at the end (writeSettingsAtEnd).
 class SettingsFile {
 public:
     static constexpr qint16 FormatVersion = 11;
@@ -28,7 +28,7 @@ public:
     // otherwise the per-user configuration folder (created when missing).
     static QString location(const QString &programFolder);
 
-    // What Started found, for Ended: a file it could not use (another format version, damaged,
+    // What readSettingsAtStart found, for writeSettingsAtEnd: a file it could not use (another format version, damaged,
     // cut short, unreadable) is kept aside before it is written over.
     enum class Found { Nothing, Usable, Unusable };
 
@@ -38,16 +38,16 @@ public:
     // older, newer or foreign file gives factory values everywhere (from the first damaged
     // section on); nothing is reported and nothing is created. `desktop` is the primary screen's
     // rectangle in pixels.
-    Found Started(const QString &path, const QRect &desktop);
-    Found Started(QIODevice &device, const QRect &desktop);
+    Found readSettingsAtStart(const QString &path, const QRect &desktop);
+    Found readSettingsAtStart(QIODevice &device, const QRect &desktop);
 
     // Writes the whole file anew from the live settings and the window records. `found` is what
-    // Started said: an Unusable file is first copied to backupPath() (replacing an older backup),
+    // readSettingsAtStart said: an Unusable file is first copied to backupPath() (replacing an older backup),
     // and is not written over when that copy fails. The old file is replaced only when the new one
     // was written completely; `found` is then Usable. False when that failed; then errorString()
     // tells why and the old file is as it was.
-    bool Ended(const QString &path, Found &found);
-    bool Ended(QIODevice &device);
+    bool writeSettingsAtEnd(const QString &path, Found &found);
+    bool writeSettingsAtEnd(QIODevice &device);
     QString errorString() const { return m_error; }
 
     static RecordFileHeader::Status readHeader(RecordFile &file);

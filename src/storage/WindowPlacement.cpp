@@ -13,14 +13,14 @@ qint32 clampToInt32(qint64 value)
 }
 } // namespace
 
-DesktopEdges GetDesktopSize(const QRect &desktop)
+DesktopEdges desktopSize(const QRect &desktop)
 {
     if (desktop.isEmpty())
         return {};
     return {clampToInt32(qint64(desktop.x()) + desktop.width()), clampToInt32(qint64(desktop.y()) + desktop.height())};
 }
 
-bool FitOnScreen(qint32 &left, qint32 &top, qint32 width, qint32 height, const QRect &desktop)
+bool fitOnScreen(qint32 &left, qint32 &top, qint32 width, qint32 height, const QRect &desktop)
 {
     bool moved = false;
     const qint32 desktopLeft = desktop.isEmpty() ? 0 : desktop.x();
@@ -36,7 +36,7 @@ bool FitOnScreen(qint32 &left, qint32 &top, qint32 width, qint32 height, const Q
     if (desktop.isEmpty())
         return moved;
     // 64-bit sums: a damaged settings file may hold positions and sizes near the 32-bit limits.
-    const DesktopEdges edges = GetDesktopSize(desktop);
+    const DesktopEdges edges = desktopSize(desktop);
     if (qint64(left) + width > edges.right) {
         left = clampToInt32(qint64(edges.right) - width);
         moved = true;

@@ -13,14 +13,14 @@ struct DesktopEdges {
 };
 
 // The desktop's right and bottom edges; both 0 when there is no desktop (an empty rectangle).
-DesktopEdges GetDesktopSize(const QRect &desktop);
+DesktopEdges desktopSize(const QRect &desktop);
 
 // Keeps a window on the desktop: a left or top before the desktop's is moved onto it, then a
 // window reaching past the right or bottom edge is moved back so that it ends at that edge. The
 // size never changes, so a window larger than the desktop ends up starting before it (2000 pixels
 // wide on a 1024-pixel desktop: left -976). Returns true when the window was moved. Without a
 // desktop only the first step applies, rather than pushing the window out of sight.
-bool FitOnScreen(qint32 &left, qint32 &top, qint32 width, qint32 height, const QRect &desktop);
+bool fitOnScreen(qint32 &left, qint32 &top, qint32 width, qint32 height, const QRect &desktop);
 
 // The top-left corner that centres a window of the given size on the desktop, halves rounded to
 // the even neighbour.

@@ -72,7 +72,7 @@ ListInfoDialog::ListInfoDialog(ProgramState &state, QWidget &mainWindow, ListDat
     connect(ldOK, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void ListInfoDialog::ShowListData()
+void ListInfoDialog::showListData()
 {
     buildEntries();
     NameOfList->setCurrentIndex(focusEntry);

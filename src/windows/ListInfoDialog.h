@@ -22,7 +22,7 @@ public:
     // The focused pane, set by the caller.
     qint16 cLx = 0;
 
-    void ShowListData();
+    void showListData();
     // Remembers the placement in the settings, while the dialog is shown.
     void storePlacement();
 

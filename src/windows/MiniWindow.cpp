@@ -80,10 +80,10 @@ MiniWindow::MiniWindow(MainWindow &main, ClipboardWatcher &watcher, MiniWindowSe
 void MiniWindow::Minimam(bool /*TMP*/, bool MOC)
 {
     m_MOCs = MOC;
-    m_CNGs = m_main.PixLeft() == m_settings.RestPosX && m_main.PixTop() == m_settings.RestPosY && m_BXYs;
+    m_CNGs = m_main.outerLeft() == m_settings.RestPosX && m_main.outerTop() == m_settings.RestPosY && m_BXYs;
     m_main.hide();
     m_minVis = true;
-    AccClChangeOff();
+    captureAllOff();
     Load();
     show();
     raise();
@@ -102,39 +102,39 @@ void MiniWindow::Load()
         const QPoint cursor = QCursor::pos();
         move(cursor - MinToolImg[1]->pos() - QPoint(CursorInset, CursorInset));
     } else {
-        move(centred(m_main.PixLeft(), m_main.PixWidth(), width()), centred(m_main.PixTop(), m_main.PixHeight(), height()));
+        move(centred(m_main.outerLeft(), m_main.outerWidth(), width()), centred(m_main.outerTop(), m_main.outerHeight(), height()));
     }
     update();
 }
 
-void MiniWindow::EndMin(qint32 &PosX, qint32 &PosY)
+void MiniWindow::endMini(qint32 &PosX, qint32 &PosY)
 {
-    m_watcher.StopGoBack();
+    m_watcher.restoreCapture();
     if (m_MOCs) {
         const QPoint button = m_main.miniButtonOffset();
         PosX -= button.x() + CursorInset;
         PosY -= button.y() + CursorInset;
     } else {
-        PosX = centred(x(), width(), m_main.PixWidth());
-        PosY = centred(y(), height(), m_main.PixHeight());
+        PosX = centred(x(), width(), m_main.outerWidth());
+        PosY = centred(y(), height(), m_main.outerHeight());
     }
-    m_BXYs = WindowPlacement::FitOnScreen(PosX, PosY, m_main.PixWidth(), m_main.PixHeight(), DesktopArea::rect());
+    m_BXYs = WindowPlacement::fitOnScreen(PosX, PosY, m_main.outerWidth(), m_main.outerHeight(), DesktopArea::rect());
     m_valX = x();
     m_valY = y();
     m_main.move(PosX, PosY);
     m_main.show();
-    m_settings.RestPosX = m_main.PixLeft();
-    m_settings.RestPosY = m_main.PixTop();
+    m_settings.RestPosX = m_main.outerLeft();
+    m_settings.RestPosY = m_main.outerTop();
     m_minVis = false;
 }
 
-void MiniWindow::AccClChangeOn()
+void MiniWindow::captureAllOn()
 {
     m_accClLump = true;
     setBackground(AccCl, LampOn);
 }
 
-void MiniWindow::AccClChangeOff()
+void MiniWindow::captureAllOff()
 {
     m_accClLump = false;
     setBackground(AccCl, LampOff);
@@ -143,9 +143,9 @@ void MiniWindow::AccClChangeOff()
 void MiniWindow::clipboardLooked(bool captured)
 {
     if (captured && m_minVis)
-        AccClChangeOn();
+        captureAllOn();
     else if (!captured && m_accClLump)
-        AccClChangeOff();
+        captureAllOff();
 }
 
 void MiniWindow::restore(bool byMouse)
@@ -154,7 +154,7 @@ void MiniWindow::restore(bool byMouse)
     const QPoint cursor = QCursor::pos();
     qint32 x = cursor.x();
     qint32 y = cursor.y();
-    EndMin(x, y);
+    endMini(x, y);
     // Hidden, not closed: a close would take the strip's native window with it, and a close
     // request is what ends the program.
     hide();
@@ -162,13 +162,13 @@ void MiniWindow::restore(bool byMouse)
 
 void MiniWindow::toggleStopGo()
 {
-    m_watcher.setStopGoRemote(!m_watcher.StopGo());
+    m_watcher.setCapturingFromElsewhere(!m_watcher.capturing());
     showStopGo();
 }
 
 void MiniWindow::showStopGo()
 {
-    const bool running = m_watcher.StopGo();
+    const bool running = m_watcher.capturing();
     MinToolImg[0]->setPixmap(
         QIcon(running ? QStringLiteral(":/icons/TNSTOP.png") : QStringLiteral(":/icons/TCSTOP.png")).pixmap(ButtonSize, ButtonSize));
     MinToolImg[0]->setToolTip(running ? QStringLiteral("作動中") : QStringLiteral("停止中"));

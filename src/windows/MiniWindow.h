@@ -25,14 +25,14 @@ public:
     void Minimam(bool TMP, bool MOC);
     // Puts the main window back, placed from the cursor position given, and sets PosX and PosY to
     // where it went.
-    void EndMin(qint32 &PosX, qint32 &PosY);
-    void AccClChangeOn();
-    void AccClChangeOff();
+    void endMini(qint32 &PosX, qint32 &PosY);
+    void captureAllOn();
+    void captureAllOff();
     // A tick of the watcher: the lamp lights on a capture and goes out on the next tick without.
     void clipboardLooked(bool captured);
 
-    bool MinVis() const { return m_minVis; }
-    bool AccClLump() const { return m_accClLump; }
+    bool showMini() const { return m_minVis; }
+    bool captureAllLump() const { return m_accClLump; }
     bool BXYs() const { return m_BXYs; }
 
     // Stop/go (0) and restore (1).

@@ -67,7 +67,7 @@ NamingDialog::NamingDialog(ProgramState &state, QWidget &mainWindow, NameDialogS
     }
 }
 
-QString NamingDialog::FitCaption(const QString &text, double width, const TextWidth &meter)
+QString NamingDialog::fitCaption(const QString &text, double width, const TextWidth &meter)
 {
     const double dots = meter.textWidth(u"...");
     double prefix = 0;
@@ -84,12 +84,12 @@ QString NamingDialog::FitCaption(const QString &text, double width, const TextWi
     return text;
 }
 
-void NamingDialog::ShowName()
+void NamingDialog::showName()
 {
     placeBesideMain(QPoint(m_settings.NowPosX, m_settings.NowPosY), size());
     FontTextWidth meter;
     meter.setFont(Header->font());
-    Header->setText(FitCaption(HeadTitle, Header->contentsRect().width() - Header->indent() * 2, meter));
+    Header->setText(fitCaption(HeadTitle, Header->contentsRect().width() - Header->indent() * 2, meter));
     paintButton(0, ButtonColour);
     paintButton(1, ButtonColour);
     hoverOn = false;
@@ -101,14 +101,14 @@ void NamingDialog::ShowName()
     showActive();
 }
 
-void NamingDialog::EndName()
+void NamingDialog::endNaming()
 {
     if (GoSign) {
         ListCollection &lists = m_state.lists();
-        if (Commander == NameList) {
+        if (Commander == nameList) {
             lists.renameList(oLx, NameIn);
             m_state.numberSameNames(oLx);
-        } else if (Commander == NameItem) {
+        } else if (Commander == nameItem) {
             ListItems &items = lists.at(oLx).items();
             if (NameIn.isEmpty())
                 items.removeItemName(cLx, cIx);
@@ -127,7 +127,7 @@ void NamingDialog::accept()
         return;
     NameIn = Nametxt->text();
     GoSign = true;
-    EndName();
+    endNaming();
     close();
 }
 
@@ -136,7 +136,7 @@ void NamingDialog::cancel()
     if (m_ended)
         return;
     GoSign = false;
-    EndName();
+    endNaming();
     close();
 }
 
@@ -151,7 +151,7 @@ void NamingDialog::closeEvent(QCloseEvent *event)
     // Closed by the window manager or the end of the program: nothing is named.
     if (!m_ended) {
         GoSign = false;
-        EndName();
+        endNaming();
     }
     event->accept();
 }

@@ -16,8 +16,8 @@ class TextWidth;
 class NamingDialog : public SideWindow {
     Q_OBJECT
 public:
-    static constexpr int NameList = 0;
-    static constexpr int NameItem = 1;
+    static constexpr int nameList = 0;
+    static constexpr int nameItem = 1;
 
     NamingDialog(ProgramState &state, QWidget &mainWindow, NameDialogSettings &settings);
 
@@ -27,14 +27,14 @@ public:
     QString NameIn;
     QString HeadTitle;
     bool GoSign = false;
-    qint32 Commander = NameList;
+    qint32 Commander = nameList;
 
-    void ShowName();
-    void EndName();
+    void showName();
+    void endNaming();
 
     // The text as it fits the width, cut before the first character that, followed by "...",
     // would not fit, and ended with "..."; the whole text when it fits.
-    static QString FitCaption(const QString &text, double width, const TextWidth &meter);
+    static QString fitCaption(const QString &text, double width, const TextWidth &meter);
 
     // Button colours, 0x00BBGGRR.
     static constexpr quint32 ButtonColour = 14737632;

@@ -52,30 +52,30 @@ SettingsDialog::SettingsDialog(ProgramState &state, MainWindow &main, MessageBox
     buildTabs(pages);
 
     ComDLFontSet font;
-    m_fonts.GetComDLFont(font);
+    m_fonts.fontFromDialog(font);
     font.hOwner = this;
     font.Flags = FontDialog::CF_SCREENFONTS | FontDialog::CF_FORCEFONTEXIST;
-    m_fonts.SetComDLFont(font);
-    ComDLColorSet colour;
-    m_colours.GetComDLColor(colour);
+    m_fonts.setDialogFont(font);
+    setColourDialog colour;
+    m_colours.colourFromDialog(colour);
     colour.hOwner = this;
     colour.Flags = ColourDialog::CC_RGBINIT;
-    m_colours.SetComDLColor(colour);
+    m_colours.setDialogColour(colour);
 
     m_example.setParent(this);
     m_example.setObjectName(QStringLiteral("TIvlExampleTimer"));
     m_work.load(state);
-    FillControls();
+    fillControls();
     connectHandlers();
     for (QLineEdit *box : findChildren<QLineEdit *>())
         box->installEventFilter(this);
 
     connect(m_pages, &PageSelector::ChangedIndex, this, &SettingsDialog::inSelUtil_ChangedIndex);
-    m_pages->EventActionClickLabel(0);
+    m_pages->clickLabel(0);
     m_listIndex = -1;
     m_perList->ListNameSel->addItems(m_work.entries);
     m_perList->ListNameSel->setCurrentIndex(0);
-    ListNameSelChanged(0);
+    listSelectionChanged(0);
 }
 
 SettingsDialog::~SettingsDialog() = default;
@@ -90,7 +90,7 @@ void SettingsDialog::guarded(Handler &&handler)
     } catch (...) {
         m_work = before;
         m_listIndex = listBefore;
-        m_check.ShowWarning(QStringLiteral("予期せぬｴﾗｰが発生しました。\r\nこのｱﾌﾟﾘｹｰｼｮﾝを終了させることをお勧めします。"));
+        m_check.showWarning(QStringLiteral("予期せぬｴﾗｰが発生しました。\r\nこのｱﾌﾟﾘｹｰｼｮﾝを終了させることをお勧めします。"));
     }
 }
 
@@ -110,7 +110,7 @@ void SettingsDialog::on(Sender *sender, Signal signal, Handler handler)
 
 void SettingsDialog::connectHandlers()
 {
-    on(m_perList->ListNameSel, &QComboBox::currentIndexChanged, [this](int index) { ListNameSelChanged(index); });
+    on(m_perList->ListNameSel, &QComboBox::currentIndexChanged, [this](int index) { listSelectionChanged(index); });
     on(AllRenew, &QPushButton::clicked, [this] { applyDefaultsToAllLists(); });
     on(FilePosCmd, &QPushButton::clicked, [this] { showFilePlace(); });
     on(TimerSel, &QComboBox::editTextChanged, [this](const QString &text) { exampleIntervalTyped(text); });
@@ -122,14 +122,14 @@ void SettingsDialog::connectHandlers()
     on(AMVInterval, &QLineEdit::textChanged, [this](const QString &text) {
         AMVmm->setText(SettingText::millimetres(text, screen()->physicalDotsPerInchY()));
     });
-    on(BarColor, &QPushButton::clicked, [this] { PickColor(barColour); });
-    on(barColour, &ColourSample::clicked, [this] { PickColor(barColour); });
+    on(BarColor, &QPushButton::clicked, [this] { pickColour(barColour); });
+    on(barColour, &ColourSample::clicked, [this] { pickColour(barColour); });
     for (ListOptionsPage *page : {m_defaults, m_perList}) {
         for (ColourSample *sample : page->SetColors)
-            on(sample, &ColourSample::clicked, [this, sample] { PickColor(sample); });
-        on(page->ListFontChange, &QPushButton::clicked, [this, page] { PickFont(page->FontNamee, page->FontSizee); });
+            on(sample, &ColourSample::clicked, [this, sample] { pickColour(sample); });
+        on(page->ListFontChange, &QPushButton::clicked, [this, page] { pickFont(page->FontNamee, page->FontSizee); });
     }
-    on(TextFontChange, &QPushButton::clicked, [this] { PickFont(TextFontName, TextFontSize); });
+    on(TextFontChange, &QPushButton::clicked, [this] { pickFont(TextFontName, TextFontSize); });
     auto *ok = findChild<QPushButton *>(QStringLiteral("OKButton"));
     on(ok, &QPushButton::clicked, [this] { confirm(true); });
     on(findChild<QPushButton *>(QStringLiteral("RenewButton")), &QPushButton::clicked, [this] { confirm(false); });
@@ -140,8 +140,8 @@ void SettingsDialog::showEvent(QShowEvent *event)
 {
     // The dialog must not hide under the main window while it is up; whoever shows it puts the
     // switch back afterwards.
-    if (!event->spontaneous() && m_main.TopZOrder())
-        m_main.setTopZOrder(false);
+    if (!event->spontaneous() && m_main.alwaysOnTop())
+        m_main.setAlwaysOnTop(false);
     QDialog::showEvent(event);
 }
 
@@ -154,7 +154,7 @@ bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonRelease) {
         for (qint16 i = 0; i < 5; ++i) {
             if (watched == m_tabs[i] || watched == m_tabWords[i]) {
-                guarded([&] { m_pages->EventActionClickLabel(i); });
+                guarded([&] { m_pages->clickLabel(i); });
                 return true;
             }
         }
@@ -166,7 +166,7 @@ void SettingsDialog::inSelUtil_ChangedIndex(qint16 Before, qint16 Index, qint16 
 {
     Cancel = 1;
     guarded([&] {
-        if (Index != Before && Before >= 0 && !StorePage(Before))
+        if (Index != Before && Before >= 0 && !storePage(Before))
             return;
         Cancel = 0;
         const QString message = QString::fromUtf8(PageMessages[Index]);
@@ -180,7 +180,7 @@ void SettingsDialog::inSelUtil_ChangedIndex(qint16 Before, qint16 Index, qint16 
     });
 }
 
-void SettingsDialog::FillControls()
+void SettingsDialog::fillControls()
 {
     const GlobalSettingsCopy &g = m_work.global;
     TimerSel->setEditText(QString::number(g.pollInterval));
@@ -209,38 +209,38 @@ void SettingsDialog::FillControls()
     m_defaults->fill(m_work.defaults);
 }
 
-void SettingsDialog::ShowListPage(int index)
+void SettingsDialog::showListPage(int index)
 {
     m_perList->fill(m_work.lists[size_t(index)]);
     m_listIndex = index;
 }
 
-void SettingsDialog::ListNameSelChanged(int index)
+void SettingsDialog::listSelectionChanged(int index)
 {
     if (m_revertingList || index < 0 || index == m_listIndex)
         return;
-    if (m_listIndex >= 0 && !StoreListPage()) {
+    if (m_listIndex >= 0 && !storeListPage()) {
         m_revertingList = true;
         m_perList->ListNameSel->setCurrentIndex(m_listIndex);
         m_revertingList = false;
         return;
     }
-    ShowListPage(index);
+    showListPage(index);
 }
 
-bool SettingsDialog::StorePage(int index)
+bool SettingsDialog::storePage(int index)
 {
     switch (index) {
-    case 0: return StoreGlobalPage();
-    case 1: return StoreDefaultsPage();
-    case 2: return StoreListPage();
-    case 3: return StoreTextPage();
-    case 4: return StoreMovePage();
+    case 0: return storeGlobalPage();
+    case 1: return storeDefaultsPage();
+    case 2: return storeListPage();
+    case 3: return storeTextPage();
+    case 4: return storeEdgePage();
     default: return true;
     }
 }
 
-bool SettingsDialog::StoreGlobalPage()
+bool SettingsDialog::storeGlobalPage()
 {
     using namespace SettingRanges;
     const auto interval = m_check.number(TimerSel->lineEdit(), TimerIntervalMin, TimerIntervalMax,
@@ -271,17 +271,17 @@ bool SettingsDialog::StoreGlobalPage()
     return true;
 }
 
-bool SettingsDialog::StoreDefaultsPage()
+bool SettingsDialog::storeDefaultsPage()
 {
     return m_defaults->store(m_work.defaults, m_check);
 }
 
-bool SettingsDialog::StoreListPage()
+bool SettingsDialog::storeListPage()
 {
     return m_listIndex < 0 || m_perList->store(m_work.lists[size_t(m_listIndex)], m_check);
 }
 
-bool SettingsDialog::StoreTextPage()
+bool SettingsDialog::storeTextPage()
 {
     GlobalSettingsCopy &g = m_work.global;
     g.pauseWhileTextWindowActive = TimerSG->isChecked();
@@ -290,7 +290,7 @@ bool SettingsDialog::StoreTextPage()
     return true;
 }
 
-bool SettingsDialog::StoreMovePage()
+bool SettingsDialog::storeEdgePage()
 {
     using namespace SettingRanges;
     const auto across = m_check.number(AMHInterval, EdgeZoneMin, EdgeZoneMax, QStringLiteral("水平方向の幅"));
@@ -310,13 +310,13 @@ bool SettingsDialog::StoreMovePage()
 
 void SettingsDialog::confirm(bool close)
 {
-    if (!StorePage(m_pages->NowVisIndex()))
+    if (!storePage(m_pages->visibleIndex()))
         return;
-    if (ApplyAll() && close)
+    if (applyAll() && close)
         accept();
 }
 
-bool SettingsDialog::ApplyAll()
+bool SettingsDialog::applyAll()
 {
     m_work.applyGlobal(m_state);
     m_work.applyDefaults(m_state);
@@ -324,13 +324,13 @@ bool SettingsDialog::ApplyAll()
     if (refused < 0)
         return true;
     // Show the list whose limit was kept, with its limit ready to be typed again.
-    m_pages->EventActionClickLabel(2);
-    if (m_pages->NowVisIndex() == 2) {
+    m_pages->clickLabel(2);
+    if (m_pages->visibleIndex() == 2) {
         if (m_listIndex != refused) {
             m_revertingList = true;
             m_perList->ListNameSel->setCurrentIndex(refused);
             m_revertingList = false;
-            ShowListPage(refused);
+            showListPage(refused);
         }
         m_perList->UpperNum->setFocus(Qt::OtherFocusReason);
         m_perList->UpperNum->selectAll();
@@ -340,31 +340,31 @@ bool SettingsDialog::ApplyAll()
 
 void SettingsDialog::applyDefaultsToAllLists()
 {
-    if (m_pages->NowVisIndex() == 1 && !StorePage(1))
+    if (m_pages->visibleIndex() == 1 && !storePage(1))
         return;
     m_work.applyDefaultsToAllLists();
     // Also while page 2 is hidden: it would otherwise store its old values over the new ones.
     if (m_listIndex >= 0)
-        ShowListPage(m_listIndex);
+        showListPage(m_listIndex);
 }
 
-void SettingsDialog::PickColor(ColourSample *sample)
+void SettingsDialog::pickColour(ColourSample *sample)
 {
-    ComDLColorSet record;
-    m_colours.GetComDLColor(record);
+    setColourDialog record;
+    m_colours.colourFromDialog(record);
     record.Color = sample->colour();
-    m_colours.SetComDLColor(record);
-    if (!m_colours.ComDLColorShow())
+    m_colours.setDialogColour(record);
+    if (!m_colours.showColourDialog())
         return;
-    m_colours.GetComDLColor(record);
+    m_colours.colourFromDialog(record);
     sample->setColour(record.Color);
 }
 
-void SettingsDialog::PickFont(QLabel *name, QLabel *size)
+void SettingsDialog::pickFont(QLabel *name, QLabel *size)
 {
-    if (!m_fonts.ComDLFontShow())
+    if (!m_fonts.showFontDialog())
         return;
-    const auto font = m_fonts.GetComDLFontObject();
+    const auto font = m_fonts.fontObjectFromDialog();
     if (!font)
         return;
     name->setText(font->Name);

@@ -226,7 +226,7 @@ QWidget *SettingsDialog::buildTabs(QWidget *pages[5])
         pages[i]->setObjectName(QString::fromLatin1(frameNames[i]));
         stack->addWidget(pages[i], 0, 0);
         pages[i]->hide();
-        m_pages->RegistControl(m_tabs[i], m_tabWords[i], pages[i]);
+        m_pages->registerControl(m_tabs[i], m_tabWords[i], pages[i]);
     }
     rows->addWidget(frames, 1);
 

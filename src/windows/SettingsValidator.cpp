@@ -24,7 +24,7 @@ void SettingsValidator::refuse(QLineEdit *box, const QString &text)
     box->selectAll();
 }
 
-void SettingsValidator::ShowWarning(const QString &text)
+void SettingsValidator::showWarning(const QString &text)
 {
     m_messages.show(ProgramTexts::title(), text, MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::Ok);
 }

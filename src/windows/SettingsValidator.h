@@ -16,7 +16,7 @@ public:
     // The refusal message ("... 値が不適正です") and the focus on the box.
     void refuse(QLineEdit *box, const QString &text);
     // A warning with the program's title.
-    void ShowWarning(const QString &text);
+    void showWarning(const QString &text);
 
 private:
     MessageBoxPort &m_messages;

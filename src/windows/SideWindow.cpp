@@ -30,7 +30,7 @@ void SideWindow::placeBesideMain(QPoint offset, QSize outerSize)
         outerSize = frameGeometry().size();
     qint32 left = m_main.frameGeometry().left() + offset.x();
     qint32 top = m_main.frameGeometry().top() + offset.y();
-    WindowPlacement::FitOnScreen(left, top, outerSize.width(), outerSize.height(), DesktopArea::rect());
+    WindowPlacement::fitOnScreen(left, top, outerSize.width(), outerSize.height(), DesktopArea::rect());
     setWindowFlag(Qt::WindowStaysOnTopHint, m_main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     setOuterBounds(QRect(QPoint(left, top), outerSize));
 }

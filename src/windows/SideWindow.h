@@ -13,10 +13,10 @@ public:
     SideWindow(QWidget &mainWindow, Qt::WindowFlags flags);
 
     // Outer frame position and size in pixels.
-    int PixLeft() const { return frameGeometry().left(); }
-    int PixTop() const { return frameGeometry().top(); }
-    int PixWidth() const { return frameGeometry().width(); }
-    int PixHeight() const { return frameGeometry().height(); }
+    int outerLeft() const { return frameGeometry().left(); }
+    int outerTop() const { return frameGeometry().top(); }
+    int outerWidth() const { return frameGeometry().width(); }
+    int outerHeight() const { return frameGeometry().height(); }
 
     // The window's top-left corner less the main window's.
     QPoint offsetFromMain() const;

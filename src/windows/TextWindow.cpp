@@ -21,14 +21,14 @@
 #include <QVBoxLayout>
 
 namespace {
-const QChar BlockBreak(QChar::ParagraphSeparator);
+const QChar blockBreak(QChar::ParagraphSeparator);
 
 // The box's text as the item keeps it: every line break CR LF, every other character untouched
 // (the document's plain text would turn no-break spaces into spaces).
 QString programText(const QPlainTextEdit *box)
 {
     QString text = box->document()->toRawText();
-    return text.replace(BlockBreak, QStringLiteral("\r\n"));
+    return text.replace(blockBreak, QStringLiteral("\r\n"));
 }
 
 // The length of programText without building it.
@@ -128,11 +128,11 @@ void TextWindow::buildMenus()
     Verticalnu->setCheckable(true);
     Bothnu->setCheckable(true);
     connect(Locknu, &QAction::triggered, this, &TextWindow::lockCommand);
-    connect(Verticalnu, &QAction::triggered, this, [this] { SwitchScrollMode(TextWindowSettings::VerticalOnly); });
-    connect(Bothnu, &QAction::triggered, this, [this] { SwitchScrollMode(TextWindowSettings::BothScrollBars); });
+    connect(Verticalnu, &QAction::triggered, this, [this] { switchScrollMode(TextWindowSettings::VerticalOnly); });
+    connect(Bothnu, &QAction::triggered, this, [this] { switchScrollMode(TextWindowSettings::BothScrollBars); });
 
     StopGonu = named(m_menuBar->addAction(QString()), "StopGonu");
-    connect(StopGonu, &QAction::triggered, this, &TextWindow::ToggleStopGo);
+    connect(StopGonu, &QAction::triggered, this, &TextWindow::toggleCapture);
 }
 
 QPlainTextEdit *TextWindow::visibleBox() const
@@ -140,11 +140,11 @@ QPlainTextEdit *TextWindow::visibleBox() const
     return Texttxt[m_settings.textVBoth == TextWindowSettings::VerticalOnly ? 1 : 0];
 }
 
-void TextWindow::ShowText()
+void TextWindow::showText()
 {
     m_hand.textSave = true;
     if (isVisible()) {
-        ReNewal();
+        renew();
         activateWindow();
         return;
     }
@@ -171,24 +171,24 @@ void TextWindow::loadForm()
     Texttxt[1]->setVisible(vertical);
     Verticalnu->setChecked(vertical);
     Bothnu->setChecked(!vertical);
-    ReNewal();
+    renew();
     Locknu->setChecked(m_settings.textLock);
-    setStopGoCaption(m_watcher.StopGo());
+    setCapturingCaption(m_watcher.capturing());
 }
 
 void TextWindow::ReNew()
 {
-    ReNewal();
+    renew();
 }
 
-void TextWindow::ReNewal()
+void TextWindow::renew()
 {
     textChanged = false;
-    PutText(visibleBox() == Texttxt[1] ? 1 : 0, m_hand.Texts);
-    ShowCaption();
+    putText(visibleBox() == Texttxt[1] ? 1 : 0, m_hand.Texts);
+    showCaption();
 }
 
-void TextWindow::EndText()
+void TextWindow::endText()
 {
     m_hand.textVis = false;
     m_hand.textSave = false;
@@ -196,7 +196,7 @@ void TextWindow::EndText()
     m_hand.HeadTitle.clear();
 }
 
-void TextWindow::PutText(int index, const QString &text)
+void TextWindow::putText(int index, const QString &text)
 {
     textReady = false;
     if (text.size() < MaxChars) {
@@ -253,12 +253,12 @@ void TextWindow::boxChanged()
     showErrorMess(QStringLiteral("文字を増やせません。末尾を削除します。"));
 }
 
-void TextWindow::ShowCaption()
+void TextWindow::showCaption()
 {
     setWindowTitle(m_hand.HeadTitle.isEmpty() ? QStringLiteral("ﾃｷｽﾄ表示") : m_hand.HeadTitle);
 }
 
-void TextWindow::SwitchScrollMode(int mode)
+void TextWindow::switchScrollMode(int mode)
 {
     const int shown = mode == TextWindowSettings::VerticalOnly ? 1 : 0;
     const int other = 1 - shown;
@@ -271,8 +271,8 @@ void TextWindow::SwitchScrollMode(int mode)
     const QString text = programText(Texttxt[other]);
     m_settings.textVBoth = mode;
     // Emptied first, so the message line tells about the text that is shown.
-    PutText(other, QString());
-    PutText(shown, text);
+    putText(other, QString());
+    putText(shown, text);
     Texttxt[other]->hide();
     Texttxt[shown]->show();
 }
@@ -287,18 +287,18 @@ void TextWindow::saveCommand()
         return;
     }
     if (textChanged)
-        SaveEdits();
+        saveEdits();
 }
 
-void TextWindow::SaveEdits()
+void TextWindow::saveEdits()
 {
     m_hand.Texts = programText(visibleBox());
-    SaveText();
-    ShowCaption();
+    saveText();
+    showCaption();
     textChanged = false;
 }
 
-void TextWindow::SaveText()
+void TextWindow::saveText()
 {
     ListItems &items = m_state.lists().at(m_hand.oLx).items();
     items.at(m_hand.oIx).text = m_hand.Texts;
@@ -306,7 +306,7 @@ void TextWindow::SaveText()
     m_state.display().highlightRow(m_hand.cLx, m_hand.cIx);
 }
 
-void TextWindow::DevideText(const QString &Texti, const QString &Textii)
+void TextWindow::divideText(const QString &Texti, const QString &Textii)
 {
     ListItems &items = m_state.lists().at(m_hand.oLx).items();
     items.at(m_hand.oIx).text = Textii;
@@ -339,7 +339,7 @@ void TextWindow::divideCommand()
     const QPlainTextEdit *box = visibleBox();
     const QTextCursor cursor = box->textCursor();
     const QString raw = box->document()->toRawText();
-    const auto program = [](QString text) { return text.replace(BlockBreak, QStringLiteral("\r\n")); };
+    const auto program = [](QString text) { return text.replace(blockBreak, QStringLiteral("\r\n")); };
     QString first;
     QString second;
     if (cursor.hasSelection()) {
@@ -351,7 +351,7 @@ void TextWindow::divideCommand()
         first = program(raw.left(cursor.position()));
         second = program(raw.mid(cursor.position()));
     }
-    DevideText(first, second);
+    divideText(first, second);
     textDivided = true;
     close();
 }
@@ -364,17 +364,17 @@ void TextWindow::lockCommand()
     Locknu->setChecked(m_settings.textLock);
 }
 
-void TextWindow::setStopGoCaption(bool capturing)
+void TextWindow::setCapturingCaption(bool capturing)
 {
     StopGonu->setText(capturing ? QStringLiteral("作動中(&S)") : QStringLiteral("停止中(&S)"));
 }
 
-void TextWindow::ToggleStopGo()
+void TextWindow::toggleCapture()
 {
     // Whatever was copied while capture was stopped is not new text.
-    if (m_state.settings().pauseWhileTextWindowActive && !m_watcher.StopGo())
-        m_watcher.SynchronizeClipBoardSaved();
-    m_watcher.setStopGo(!m_watcher.StopGo());
+    if (m_state.settings().pauseWhileTextWindowActive && !m_watcher.capturing())
+        m_watcher.markClipboardSeen();
+    m_watcher.setCapturing(!m_watcher.capturing());
 }
 
 void TextWindow::activated()
@@ -383,16 +383,16 @@ void TextWindow::activated()
         m_hand.textDel = true;
     if (!m_state.settings().pauseWhileTextWindowActive)
         return;
-    stopGoAtActivate = m_watcher.StopGo();
+    stopGoAtActivate = m_watcher.capturing();
     stopGoRecorded = true;
-    if (m_watcher.StopGo())
-        ToggleStopGo();
+    if (m_watcher.capturing())
+        toggleCapture();
 }
 
 void TextWindow::watcherRuleBack()
 {
-    if (m_state.settings().pauseWhileTextWindowActive && stopGoRecorded && m_watcher.StopGo() != stopGoAtActivate)
-        ToggleStopGo();
+    if (m_state.settings().pauseWhileTextWindowActive && stopGoRecorded && m_watcher.capturing() != stopGoAtActivate)
+        toggleCapture();
     stopGoRecorded = false;
 }
 
@@ -414,11 +414,11 @@ void TextWindow::closeEvent(QCloseEvent *event)
             MessageBoxPort::Answer answer;
             if (m_hand.textSave) {
                 answer = m_messages.show(ProgramTexts::title() + QLatin1Char(' ') + windowTitle(),
-                                         QStringLiteral("内容が変更されています。") + m_state.CrLf +
+                                         QStringLiteral("内容が変更されています。") + m_state.lineBreak +
                                              QStringLiteral("保存しますか?"),
                                          MessageBoxPort::Icon::Question, MessageBoxPort::Buttons::YesNoCancel);
                 if (answer == MessageBoxPort::Answer::Yes)
-                    SaveEdits();
+                    saveEdits();
             } else {
                 answer = m_messages.show(ProgramTexts::title(), QStringLiteral("ﾘｽﾄが変更されたため、保存されません。"),
                                          MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::OkCancel);
@@ -440,7 +440,7 @@ void TextWindow::closeEvent(QCloseEvent *event)
     m_hand.textDel = false;
     closeByDeactivate = false;
     storePlacement();
-    EndText();
+    endText();
     event->accept();
 }
 
@@ -448,8 +448,8 @@ void TextWindow::storePlacement()
 {
     if (!storeOffset(m_settings))
         return;
-    m_settings.nowPosH = PixHeight();
-    m_settings.nowPosW = PixWidth();
+    m_settings.nowPosH = outerHeight();
+    m_settings.nowPosW = outerWidth();
 }
 
 void TextWindow::selectAll()

@@ -16,7 +16,7 @@ struct TextWindowSettings;
 // Shows the whole text of one item, lets the user edit and save it or divide the item in two.
 // It closes when it loses activation unless locked, and can stop capture while it is active, so
 // text copied out of it is not taken as a new item. What it shows is in the hand-off fields,
-// which the main window fills before ShowText or ReNew.
+// which the main window fills before showText or ReNew.
 class TextWindow : public SideWindow {
     Q_OBJECT
 public:
@@ -26,15 +26,15 @@ public:
     TextWindow(ProgramState &state, ClipboardWatcher &watcher, MessageBoxPort &messages, QWidget &mainWindow,
              TextWindowSettings &settings);
 
-    void ShowText();
+    void showText();
     // Shows the item the hand-off fields point at now, dropping any edit.
     void ReNew();
-    void ReNewal();
-    void EndText();
-    void SaveText();
-    void DevideText(const QString &Texti, const QString &Textii);
+    void renew();
+    void endText();
+    void saveText();
+    void divideText(const QString &Texti, const QString &Textii);
     // The capture switch as the window's menu shows it.
-    void setStopGoCaption(bool capturing);
+    void setCapturingCaption(bool capturing);
     // Remembers the placement in the settings, while the window is shown.
     void storePlacement();
 
@@ -49,17 +49,17 @@ private:
     void buildMenus();
     void loadForm();
     QPlainTextEdit *visibleBox() const;
-    void PutText(int index, const QString &text);
+    void putText(int index, const QString &text);
     void boxChanged();
     void showErrorMess(const QString &text);
     void hideErrorMess();
-    void ShowCaption();
-    void SwitchScrollMode(int mode);
+    void showCaption();
+    void switchScrollMode(int mode);
     void saveCommand();
-    void SaveEdits();
+    void saveEdits();
     void divideCommand();
     void lockCommand();
-    void ToggleStopGo();
+    void toggleCapture();
     void watcherRuleBack();
     void selectAll();
 

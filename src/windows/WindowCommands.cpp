@@ -15,17 +15,17 @@ WindowCommands::WindowCommands(ProgramState &state, TextWindow &text, NamingDial
 {
 }
 
-void WindowCommands::NameList()
+void WindowCommands::nameList()
 {
     const qint16 list = m_state.listOfPane(m_state.display().focusedPane());
     m_name.oLx = list;
     m_name.NameIn = m_state.lists().at(list).name;
     m_name.HeadTitle = QStringLiteral("ﾘｽﾄに名前をつける-") + m_name.NameIn;
-    m_name.Commander = NamingDialog::NameList;
-    m_name.ShowName();
+    m_name.Commander = NamingDialog::nameList;
+    m_name.showName();
 }
 
-void WindowCommands::NameItem()
+void WindowCommands::nameItem()
 {
     ListDisplay &panes = m_state.display();
     const qint16 pane = panes.focusedPane();
@@ -40,11 +40,11 @@ void WindowCommands::NameItem()
     m_name.cIx = row;
     m_name.NameIn = item.name;
     m_name.HeadTitle = QStringLiteral("項目に名前をつける-") + (item.name.isEmpty() ? item.text.left(32) : item.name);
-    m_name.Commander = NamingDialog::NameItem;
-    m_name.ShowName();
+    m_name.Commander = NamingDialog::nameItem;
+    m_name.showName();
 }
 
-void WindowCommands::ShowItemText()
+void WindowCommands::showItemText()
 {
     ListDisplay &panes = m_state.display();
     const qint16 pane = panes.focusedPane();
@@ -68,11 +68,11 @@ void WindowCommands::ShowItemText()
     hand.oIx = item;
     hand.Texts = items.at(item).text;
     hand.HeadTitle = items.at(item).name;
-    m_text.ShowText();
+    m_text.showText();
 }
 
-void WindowCommands::ShowListData()
+void WindowCommands::showListData()
 {
     m_listData.cLx = m_state.display().focusedPane();
-    m_listData.ShowListData();
+    m_listData.showListData();
 }

@@ -10,10 +10,10 @@ class WindowCommands {
 public:
     WindowCommands(ProgramState &state, TextWindow &text, NamingDialog &name, ListInfoDialog &listData);
 
-    void NameList();
-    void NameItem();
-    void ShowItemText();
-    void ShowListData();
+    void nameList();
+    void nameItem();
+    void showItemText();
+    void showListData();
 
 private:
     ProgramState &m_state;

@@ -36,7 +36,7 @@ struct Program {
     // A key as the user types it into the first list, with the menu bar shown or hidden.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers, bool menuBar)
     {
-        p.window().setMenuExpress(menuBar);
+        p.window().setMenuBarShown(menuBar);
         p.window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.window()));
         QTest::keyClick(p.listAt(0), key, modifiers);
@@ -95,7 +95,7 @@ private slots:
         QFETCH(QString, toolbar);
         QFETCH(QKeySequence, key);
         Program w;
-        w.p.root.listCommands().MakeNewList(); // delete list is offered with two lists
+        w.p.root.listCommands().makeNewList(); // delete list is offered with two lists
         w.p.fill(0, QStringLiteral("abc"));
         // The toggles of the list settings field trigger the command that changes the state.
         w.focused().addAtBottom = name == "ListUpnu";
@@ -113,7 +113,7 @@ private slots:
         const auto holds = [&](QMenu *menu) { return menu->actions().contains(action); };
         QCOMPARE(std::any_of(bar.begin(), bar.end(), holds), inMenuBar);
         if (!popUp.isEmpty()) {
-            w.p.root.popUpMenu().PopUpMenuState();
+            w.p.root.popUpMenu().updatePopUpMenu();
             w.twin(popUp)->setEnabled(true); // the states have their own test
             w.twin(popUp)->trigger();
             QCOMPARE(triggered.size(), ++expected);
@@ -165,7 +165,7 @@ private slots:
             marks << w.p.command(name)->isChecked();
         QCOMPARE(marks, (QList<bool>{!wayAdd, wayAdd, posAdd, moveMarked, keepMarked}));
         // The pop-up copies the marks.
-        w.p.root.popUpMenu().PopUpMenuState();
+        w.p.root.popUpMenu().updatePopUpMenu();
         QCOMPARE(w.twin("popListDownnu")->isChecked(), wayAdd);
         QCOMPARE(w.twin("popNonMovenu")->isChecked(), keepMarked);
         w.p.root.listCommands().changeFocusMode(2); // toggles 0 and 1 only
@@ -178,7 +178,7 @@ private slots:
     {
         Program w;
         const auto enabled = [&](const char *name) {
-            w.p.root.popUpMenu().PopUpMenuState();
+            w.p.root.popUpMenu().updatePopUpMenu();
             return w.twin(name)->isEnabled();
         };
         for (const char *name : {"popDelenu", "popNameInu", "popTextnu", "popDeleInu", "popJoinnu"})
@@ -190,7 +190,7 @@ private slots:
         QVERIFY(!enabled("popJoinnu"));
         w.p.listAt(0)->setSelected(2, true);
         QVERIFY(enabled("popJoinnu"));
-        w.p.root.listCommands().MakeNewList();
+        w.p.root.listCommands().makeNewList();
         QVERIFY(enabled("popDelenu"));
         // The pop-up's list display menu holds the menu bar's entries, one per list.
         const QList<QAction *> entries = w.p.root.popUpMenu().popListWinnu->actions();
@@ -198,9 +198,9 @@ private slots:
         for (int j = 0; j < 2; ++j)
             QCOMPARE(entries[j]->text(), w.p.root.menus().Menunu[1]->actions().at(j)->text());
 
-        w.p.window().setTopZOrder(true);
-        w.p.window().setStopGo(false);
-        w.p.root.popUpMenu().PopUpMenuState();
+        w.p.window().setAlwaysOnTop(true);
+        w.p.window().setCapturing(false);
+        w.p.root.popUpMenu().updatePopUpMenu();
         for (const char *name : {"popFrontnu", "popStopnu", "popMenuExnu", "popToolBarnu"})
             QVERIFY2(w.twin(name)->isChecked(), name);
     }
@@ -234,8 +234,8 @@ private slots:
         QFETCH(bool, addMode);
         QFETCH(bool, addSave);
         Program w;
-        w.p.root.listCommands().MakeNewList();
-        w.p.root.listCommands().MakeNewList();
+        w.p.root.listCommands().makeNewList();
+        w.p.root.listCommands().makeNewList();
         w.state.display().focusPane(w.state.display().paneAtPosition(1));
         w.state.settings().addOptionsToAllLists = addMode;
         w.state.settings().addOptionsAsDefaults = addSave;
@@ -293,7 +293,7 @@ private slots:
         for (QMenu *menu : w.p.root.menus().Menunu) {
             for (bool hover : {false, true}) {
                 w.state.settings().setToolbarOpensOnHover(hover);
-                strip.OpenToolField(2, hover);
+                strip.openField(2, hover);
                 QCOMPARE(strip.openGroup(), 2);
                 emit menu->aboutToShow();
                 QCOMPARE(strip.openGroup(), -1);

@@ -53,7 +53,7 @@ void TestDesktopInput::edgeBands()
     settings.bottomEdgeAction = 4;
     settings.edgeZoneWidth = 8;
     settings.edgeZoneHeight = 8;
-    QCOMPARE(EdgeStepper::EdgeAction(cursor, desktop, settings), step);
+    QCOMPARE(EdgeStepper::edgeAction(cursor, desktop, settings), step);
 }
 
 void TestDesktopInput::onlyFilesMayBeDropped()

@@ -68,7 +68,7 @@ void TestListFiles::saveAsThenOpenElsewhere()
     w.list(0).name = QStringLiteral("saved list");
     const QString saved = w.path("list.qkp");
     w.dialogs.willChoose(saved);
-    w.listFiles().SaveListDialog();
+    w.listFiles().saveListWithDialog();
     QVERIFY(QFile::exists(saved));
     QCOMPARE(w.list(0).fileName, saved);
     const FileDialogRequest &request = w.dialogs.shown.last().request;
@@ -81,9 +81,9 @@ void TestListFiles::saveAsThenOpenElsewhere()
     // A copy opened into a new list takes the rows, the name, and the path it was saved under.
     const QString copy = w.path("copy.qkp");
     QVERIFY(QFile::copy(saved, copy));
-    w.p.root.listCommands().MakeNewList();
+    w.p.root.listCommands().makeNewList();
     w.dialogs.willChoose(copy);
-    w.listFiles().OpenListDialog();
+    w.listFiles().openListWithDialog();
     const qint16 opened = w.focusedList();
     QCOMPARE(opened, 1);
     QCOMPARE(w.list(opened).name, QStringLiteral("saved list"));
@@ -97,7 +97,7 @@ void TestListFiles::dialogsShareTheRememberedFolder()
 {
     Window w;
     w.start();
-    w.listFiles().OpenListDialog(); // cancelled
+    w.listFiles().openListWithDialog(); // cancelled
     QVERIFY(w.dialogs.shown.last().request.initialPath.isEmpty());
 
     // A failed open does not move the start of the next dialog.
@@ -107,14 +107,14 @@ void TestListFiles::dialogsShareTheRememberedFolder()
     f.close();
     w.dialogs.willChoose(broken);
     w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
-    w.listFiles().OpenListDialog();
-    w.listFiles().SaveListDialog(); // cancelled
+    w.listFiles().openListWithDialog();
+    w.listFiles().saveListWithDialog(); // cancelled
     QVERIFY(w.dialogs.shown.last().request.initialPath.isEmpty());
 
     const QString saved = w.path("kept.qkp");
     w.dialogs.willChoose(saved);
-    w.listFiles().SaveListDialog();
-    w.listFiles().OpenListDialog(); // cancelled
+    w.listFiles().saveListWithDialog();
+    w.listFiles().openListWithDialog(); // cancelled
     QCOMPARE(w.dialogs.shown.last().request.initialPath, saved);
 }
 
@@ -126,16 +126,16 @@ void TestListFiles::overwriteSaveUsesTheListsFile()
     // Never saved: the dialog asks where.
     const QString saved = w.path("over.qkp");
     w.dialogs.willChoose(saved);
-    w.listFiles().OverSave();
+    w.listFiles().saveOver();
     QCOMPARE(w.dialogs.shown.size(), 1);
     w.add(0, {"two"});
-    w.listFiles().OverSave();
+    w.listFiles().saveOver();
     QCOMPARE(w.dialogs.shown.size(), 1); // no dialog this time
     QCOMPARE(ClipListFile::read(saved).content.items.size(), size_t(2));
 
     // The file was deleted meanwhile: the dialog asks again.
     QFile::remove(saved);
-    w.listFiles().OverSave();
+    w.listFiles().saveOver();
     QCOMPARE(w.dialogs.shown.size(), 2);
 }
 
@@ -146,7 +146,7 @@ void TestListFiles::failedOpenLeavesTheListAlone()
     w.add(0, {"keep me", "and me"});
     w.list(0).name = QStringLiteral("mine");
     const QString saved = w.path("good.qkp");
-    QVERIFY(w.listFiles().store().WriteListFile(saved, 0));
+    QVERIFY(w.listFiles().store().writeListFile(saved, 0));
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadWrite));
     QByteArray bytes = file.readAll();
@@ -157,7 +157,7 @@ void TestListFiles::failedOpenLeavesTheListAlone()
     const QStringList before = w.rows(0);
     w.list(0).name = QStringLiteral("renamed since");
     w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
-    QVERIFY(!w.listFiles().store().OpenListFile(saved));
+    QVERIFY(!w.listFiles().store().openListFile(saved));
     QCOMPARE(w.rows(0), before);
     QCOMPARE(w.list(0).items().count(), 2);
     QCOMPARE(w.list(0).name, QStringLiteral("renamed since"));
@@ -179,7 +179,7 @@ void TestListFiles::failedSaveKeepsTheFileAndTheName()
     w.list(0).fileName = QStringLiteral("/earlier/name.qkp");
     w.dialogs.willChoose(impossible);
     w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
-    w.listFiles().SaveListDialog();
+    w.listFiles().saveListWithDialog();
     QCOMPARE(w.list(0).fileName, QStringLiteral("/earlier/name.qkp"));
     QCOMPARE(w.boxes.asked.size(), 1);
     QCOMPARE(w.boxes.asked.first().title, QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ書き込みｴﾗｰ"));
@@ -196,10 +196,10 @@ void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
         Window w;
         w.start();
         w.add(0, {"a1", "a2"});
-        QVERIFY(w.listFiles().store().WriteListFile(first, 0));
+        QVERIFY(w.listFiles().store().writeListFile(first, 0));
         w.list(0).items().clearItems(0);
         w.add(0, {"b1"});
-        QVERIFY(w.listFiles().store().WriteListFile(second, 0));
+        QVERIFY(w.listFiles().store().writeListFile(second, 0));
     }
     Window w;
     w.start({first, dir.filePath(QStringLiteral("missing.qkp")), second});

@@ -100,7 +100,7 @@ void TestMainWindow::startsWithOneEmptyPane()
     QTRY_COMPARE(w.area().barWidget(1)->geometry().bottom() + 1, w.inner());
     // Hiding the menu bar gives its height to the lists.
     const int listHeight = w.listAt(0)->height();
-    w.window->setMenuExpress(false);
+    w.window->setMenuBarShown(false);
     QTRY_VERIFY(w.listAt(0)->height() > listHeight);
     QCOMPARE(w.area().barWidget(1)->geometry().bottom() + 1, w.inner());
 }
@@ -121,18 +121,18 @@ void TestMainWindow::oneListFillsTheAreaBelowTheToolStrip()
 void TestMainWindow::toolbarOffGivesTheListsItsStrip()
 {
     Window w;
-    w.lists().MakeNewList();
+    w.lists().makeNewList();
     w.window->resize(320, 400);
     const int first = w.listAt(0)->height();
     const int second = w.listAt(1)->height();
-    w.window->setToolControl(false);
+    w.window->setToolbarShown(false);
     QCOMPARE(w.area().barWidget(0)->geometry().top(), 0);
     QCOMPARE(w.listAt(0)->geometry().top(), 3);
     // The 19 pixels are shared out as spare height, half each (rounded).
     QVERIFY(std::abs(w.listAt(0)->height() - first - 9.5) <= 0.5);
     // Each list rounds its own part of the spare height, so the sum may be off by one.
     QVERIFY(std::abs(w.listAt(0)->height() + w.listAt(1)->height() - (first + second + 19)) <= 1);
-    w.window->setToolControl(true);
+    w.window->setToolbarShown(true);
     QCOMPARE(w.listAt(0)->height(), first);
     QCOMPARE(w.listAt(1)->height(), second);
 }
@@ -140,8 +140,8 @@ void TestMainWindow::toolbarOffGivesTheListsItsStrip()
 void TestMainWindow::tooLowWindowGrowsByTheShortfall()
 {
     Window w;
-    w.lists().MakeNewList();
-    w.lists().MakeNewList();
+    w.lists().makeNewList();
+    w.lists().makeNewList();
     w.window->resize(320, 300);
     const int menuAndFrame = w.window->height() - w.inner();
     w.window->resize(320, menuAndFrame + 40);
@@ -169,12 +169,12 @@ void TestMainWindow::listMenuCaptionsNumberDuplicatesAndBracketTheFocus()
 {
     Window w;
     QCOMPARE(w.menuCaptions(), QStringList{"[ｸﾘｯﾌﾟ]*"});
-    w.lists().MakeNewList();
+    w.lists().makeNewList();
     QCOMPARE(w.menuCaptions(), (QStringList{"ｸﾘｯﾌﾟ(1)*", "[ｸﾘｯﾌﾟ(2)]*"}));
     w.state.lists().at(0).name = QStringLiteral("A&B");
     w.state.lists().at(0).sameNameNumber = 0;
     // Hide the first list: it moves behind the shown ones, unchecked.
-    w.lists().ListWinChange(0);
+    w.lists().toggleListShown(0);
     QCOMPARE(w.menuCaptions(), (QStringList{"[ｸﾘｯﾌﾟ(2)]*", "A&&B"}));
     QCOMPARE(w.menus().Windowsnu.listAt(1), 0);
 }
@@ -182,15 +182,15 @@ void TestMainWindow::listMenuCaptionsNumberDuplicatesAndBracketTheFocus()
 void TestMainWindow::hidingAndShowingListsKeepsShares()
 {
     Window w;
-    w.lists().MakeNewList();
-    w.lists().MakeNewList();
+    w.lists().makeNewList();
+    w.lists().makeNewList();
     w.menuCaptions();
-    w.lists().ListWinChange(1); // hide the middle list
+    w.lists().toggleListShown(1); // hide the middle list
     QCOMPARE(w.panes().paneCount(), 2);
     QCOMPARE(w.state.listOfPane(w.panes().focusedPane()), 2);
     QVERIFY(std::abs(w.state.lists().at(1).heightShare - 1 / 3.0f) < 1e-5f);
     w.menuCaptions();
-    w.lists().ListWinChange(2); // show it again, at the bottom, with its third
+    w.lists().toggleListShown(2); // show it again, at the bottom, with its third
     QCOMPARE(w.panes().paneCount(), 3);
     QCOMPARE(w.state.listOfPane(w.panes().paneAtPosition(2)), 1);
     QCOMPARE(w.state.listOfPane(w.panes().focusedPane()), 1);
@@ -203,19 +203,19 @@ void TestMainWindow::hidingAndShowingListsKeepsShares()
 void TestMainWindow::onlyShownListCannotBeHiddenOrDeleted()
 {
     Window w;
-    w.lists().MakeNewList();
+    w.lists().makeNewList();
     w.menuCaptions();
-    w.lists().ListWinChange(0);
+    w.lists().toggleListShown(0);
     QCOMPARE(w.menuCaptions().size(), 2);
-    w.lists().ListWinChange(0); // the only shown list now
+    w.lists().toggleListShown(0); // the only shown list now
     QCOMPARE(w.panes().paneCount(), 1);
 
     emit w.menus().Menunu[0]->aboutToShow();
     QVERIFY(!w.command("Delenu")->isEnabled());
-    w.lists().DeleteList();
+    w.lists().deleteList();
     QCOMPARE(w.state.lists().count(), 2);
 
-    w.window->setMenuExpress(false);
+    w.window->setMenuBarShown(false);
     w.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.window));
     QTest::keyClick(w.listAt(0), Qt::Key_D, Qt::ControlModifier);
@@ -225,8 +225,8 @@ void TestMainWindow::onlyShownListCannotBeHiddenOrDeleted()
 void TestMainWindow::deleteListRenumbersTheMenu()
 {
     Window w;
-    w.lists().MakeNewList();
-    w.lists().MakeNewList();
+    w.lists().makeNewList();
+    w.lists().makeNewList();
     w.state.lists().renameList(2, QStringLiteral("last"));
     w.state.numberSameNames(2);
     w.panes().focusPane(w.panes().paneAtPosition(1));
@@ -241,14 +241,14 @@ void TestMainWindow::deleteListRenumbersTheMenu()
 void TestMainWindow::commandKeysTakeEffect()
 {
     Window w;
-    w.window->setMenuExpress(false);
+    w.window->setMenuBarShown(false);
     w.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.window));
     QTest::keyClick(w.listAt(0), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(w.state.lists().count(), 2);
     QCOMPARE(w.menus().Windowsnu.entryCount(), 2);
     QTest::keyClick(w.listAt(0), Qt::Key_A, Qt::ControlModifier);
-    QVERIFY(!w.window->StopGo());
+    QVERIFY(!w.window->capturing());
     QVERIFY(!w.state.capturing);
     QTest::keyClick(w.listAt(0), Qt::Key_N, Qt::ShiftModifier | Qt::ControlModifier);
     QCOMPARE(w.state.lists().count(), 2);
@@ -286,7 +286,7 @@ void TestMainWindow::deleteKeyDeletesHighlightedRows()
     QCOMPARE(list->item(1)->text().left(1), QStringLiteral("b"));
 
     // Whatever the menu bar's state.
-    w.window->setMenuExpress(false);
+    w.window->setMenuBarShown(false);
     list->clearSelection();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
     QTest::keyClick(w.window, Qt::Key_Delete);
@@ -308,9 +308,9 @@ void TestMainWindow::maximisedStateAndNormalBoundsRoundTrip()
         windows.main.Top = 50;
         windows.main.Width = 350;
         windows.main.Height = 260;
-        windows.main.ToolControl = false;
+        windows.main.toolbarShown = false;
         SettingsFile::Found nothing = SettingsFile::Found::Nothing;
-        QVERIFY(SettingsFile(settings, defaults, windows).Ended(path, nothing));
+        QVERIFY(SettingsFile(settings, defaults, windows).writeSettingsAtEnd(path, nothing));
     }
     {
         TestProgram p;
@@ -319,16 +319,16 @@ void TestMainWindow::maximisedStateAndNormalBoundsRoundTrip()
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(window.isMaximized());
         QCOMPARE(window.windowStateNumber(), 2);
-        QVERIFY(!window.ToolControl());
+        QVERIFY(!window.toolbarShown());
         window.close();
     }
     GlobalSettings settings;
     NewListDefaults defaults;
     WindowSettings windows;
-    SettingsFile(settings, defaults, windows).Started(path, QRect(0, 0, 1024, 768));
+    SettingsFile(settings, defaults, windows).readSettingsAtStart(path, QRect(0, 0, 1024, 768));
     QCOMPARE(windows.main.WindowState, MainWindowSettings::Maximised);
     QCOMPARE(QRect(windows.main.Left, windows.main.Top, windows.main.Width, windows.main.Height), QRect(40, 50, 350, 260));
-    QVERIFY(!windows.main.ToolControl);
+    QVERIFY(!windows.main.toolbarShown);
 }
 
 void TestMainWindow::unwritableSettingsAreReportedOnceAndTheProgramEnds()
@@ -379,7 +379,7 @@ void TestMainWindow::captionsAreMeasuredInTheListsFontWhichLeavesTheMenuBarAlone
     big.options.fontSize = 24;
     const QString path = dir.filePath(QStringLiteral("big.qkp"));
     QVERIFY(ClipListFile::write(path, big));
-    QVERIFY(w.p.root.listFiles().store().OpenListFile(path));
+    QVERIFY(w.p.root.listFiles().store().openListFile(path));
     QCOMPARE(QFontInfo(w.area().measuringFont()).family(), QFontInfo(w.listAt(0)->font()).family());
     QCOMPARE(w.area().measuringFont().pointSizeF(), 24.0);
     QCOMPARE(w.window->menuBar()->font(), menuFont);

@@ -256,7 +256,7 @@ private slots:
         Window w(2);
         MainWindow &window = w.p.window();
         if (maximised)
-            window.MaxNormToggle(true);
+            window.toggleMaximised(true);
         w.p.fill(0, "ab");
         w.p.fill(1, "cd");
         QWidget *under = bar == -2 ? w.p.root.toolStrip().button(7)

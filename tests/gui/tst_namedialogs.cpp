@@ -196,7 +196,7 @@ void TestNameDialogs::fitCaption()
     QFETCH(QString, text);
     QFETCH(double, width);
     QFETCH(QString, caption);
-    QCOMPARE(NamingDialog::FitCaption(text, width, TenPixels()), caption);
+    QCOMPARE(NamingDialog::fitCaption(text, width, TenPixels()), caption);
 }
 
 void TestNameDialogs::listDataEntriesAndFigures()
@@ -212,7 +212,7 @@ void TestNameDialogs::listDataEntriesAndFigures()
     t.list(2).name = t.list(1).name;
     t.list(2).sameNameNumber = 2;
     t.list(2).fileName = QStringLiteral("/tmp/saved.qkl");
-    t.p.root.listCommands().ListWinChange(2);
+    t.p.root.listCommands().toggleListShown(2);
     t.p.state().display().focusPane(t.p.state().display().paneAtPosition(0));
     t.activateMain();
     QTest::keyClick(&t.p.window(), Qt::Key_I, Qt::ControlModifier);

@@ -357,7 +357,7 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             frames[i].setParent(&owner);
             frames[i].hide();
-            selector.RegistControl(&tabs[i], &words[i], &frames[i]);
+            selector.registerControl(&tabs[i], &words[i], &frames[i]);
         }
         owner.show();
         bool refuse = false;
@@ -367,8 +367,8 @@ private slots:
             if (refuse)
                 cancel = 1;
         });
-        selector.EventActionClickLabel(0);
-        selector.EventActionClickLabel(0); // shown already: no event
+        selector.clickLabel(0);
+        selector.clickLabel(0); // shown already: no event
         QCOMPARE(raised, (QList<QPair<int, int>>{{-1, 0}}));
         QVERIFY(frames[0].isVisible());
         QVERIFY(!frames[1].isVisible());
@@ -376,14 +376,14 @@ private slots:
         QCOMPARE(active, QApplication::palette().color(QPalette::Highlight));
 
         refuse = true;
-        selector.EventActionClickLabel(1);
-        QCOMPARE(selector.NowVisIndex(), qint16(0));
+        selector.clickLabel(1);
+        QCOMPARE(selector.visibleIndex(), qint16(0));
         QVERIFY(frames[0].isVisible());
         QVERIFY(!frames[1].isVisible());
         QCOMPARE(tabs[0].palette().color(QPalette::Window), active);
 
         refuse = false;
-        selector.EventActionClickLabel(1);
+        selector.clickLabel(1);
         QVERIFY(!frames[0].isVisible());
         QVERIFY(frames[1].isVisible());
         QCOMPARE(tabs[1].palette().color(QPalette::Window), active);
@@ -479,10 +479,10 @@ private slots:
         const QString settings = folder.filePath("QKPRUtil.dat");
         {
             Program program(settings);
-            program.p.window().setTopZOrder(true);
+            program.p.window().setAlwaysOnTop(true);
             QSignalSpy interval(&program.state().settings(), &GlobalSettings::timerIntervalChanged);
             program.withDialog([&](QDialog &dialog) {
-                QVERIFY(!program.p.window().TopZOrder());
+                QVERIFY(!program.p.window().alwaysOnTop());
                 QLineEdit *timer = child<QComboBox>(dialog, "TimerSel")->lineEdit();
                 timer->selectAll();
                 QTest::keyClicks(timer, "700");
@@ -509,7 +509,7 @@ private slots:
                 QTest::mouseClick(child<QPushButton>(dialog, "OKButton"), Qt::LeftButton);
                 QVERIFY(!dialog.isVisible());
             });
-            QVERIFY(program.p.window().TopZOrder());
+            QVERIFY(program.p.window().alwaysOnTop());
             QCOMPARE(interval.size(), 1);
             QCOMPARE(interval[0][0].toInt(), 700);
             program.p.window().close();

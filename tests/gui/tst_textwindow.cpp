@@ -114,7 +114,7 @@ void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
     QCOMPARE(t.text().frameGeometry().size(), QSize(240, 186));
     QVERIFY(t.box(0)->isVisible() && !t.box(1)->isVisible());
     QVERIFY(t.action("Bothnu")->isChecked() && !t.action("Verticalnu")->isChecked());
-    QCOMPARE(t.action("StopGonu")->text(), t.p.root.watcher().StopGo() ? QStringLiteral("作動中(&S)") : QStringLiteral("停止中(&S)"));
+    QCOMPARE(t.action("StopGonu")->text(), t.p.root.watcher().capturing() ? QStringLiteral("作動中(&S)") : QStringLiteral("停止中(&S)"));
     QVERIFY(t.p.state().text.textVis && t.p.state().text.textSave);
 
     // Open again: only the activation.
@@ -125,13 +125,13 @@ void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
 
     // Topmost with the main window; a stored place off the desktop is pulled back onto it.
     t.action("Closenu")->trigger();
-    t.p.window().setTopZOrder(true);
+    t.p.window().setAlwaysOnTop(true);
     t.p.window().windowSettings().text.NowPosX = 5000;
     t.open(2);
     QVERIFY(t.text().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(t.text().frameGeometry().right(), t.text().screen()->geometry().right());
     // ... and follows the main window's switch while it is shown.
-    t.p.window().setTopZOrder(false);
+    t.p.window().setAlwaysOnTop(false);
     QVERIFY(!t.text().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
@@ -309,7 +309,7 @@ void TestTextWindow::unload()
     if (edited)
         QTest::keyClicks(t.box(), QStringLiteral("new "));
     if (listChanged)
-        t.p.state().ClearTextSave(t.pane());
+        t.p.state().clearTextSave(t.pane());
     if (answer >= 0)
         t.p.messages.willAnswer(Answer(answer));
     if (byDeactivation)
@@ -344,9 +344,9 @@ void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
     t.open(1);
     // Lock it, so the click on the main window leaves it open.
     t.action("Locknu")->trigger();
-    t.p.root.watcher().setStopGo(true);
+    t.p.root.watcher().setCapturing(true);
     t.p.clipboard.setPlainText(QStringLiteral("captured"));
-    t.p.root.watcher().Looker_Timer();
+    t.p.root.watcher().tick();
     QVERIFY(!t.p.state().text.textSave);
     QTest::keyClicks(t.box(), QStringLiteral("x"));
     t.p.messages.willAnswer(Answer::Ok);
@@ -372,14 +372,14 @@ void TestTextWindow::captureSwitchFollowsTheWindow()
 {
     Program t;
     t.p.state().settings().pauseWhileTextWindowActive = true;
-    t.p.root.watcher().setStopGo(true);
+    t.p.root.watcher().setCapturing(true);
     t.open(0);
     // Active: capture stopped, and the menu shows it.
-    QVERIFY(!t.p.root.watcher().StopGo());
+    QVERIFY(!t.p.root.watcher().capturing());
     QCOMPARE(t.action("StopGonu")->text(), QStringLiteral("停止中(&S)"));
     t.clickMain();
     QVERIFY(!t.text().isVisible());
-    QVERIFY(t.p.root.watcher().StopGo());
+    QVERIFY(t.p.root.watcher().capturing());
     t.p.command("Stopnu")->trigger();
     QCOMPARE(t.action("StopGonu")->text(), QStringLiteral("停止中(&S)"));
 }

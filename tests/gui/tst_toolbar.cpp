@@ -36,7 +36,7 @@ struct Program {
     // Opens a group's field by a click, as in click mode, and reads its pictures.
     QStringList openedKeys(int group)
     {
-        strip().CloseToolField();
+        strip().closeField();
         QTest::mouseClick(strip().button(group), Qt::LeftButton);
         QStringList keys;
         for (const ToolButton *button : strip().field().buttons())
@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(w.p.window().miniButtonOffset(),
                  w.p.root.panes().mapTo(&w.p.window(), w.strip().button(5)->pictureGeometry().topLeft()) +
                      (w.p.window().geometry().topLeft() - w.p.window().frameGeometry().topLeft()));
-        w.p.window().setToolControl(false);
+        w.p.window().setToolbarShown(false);
         QVERIFY(!w.strip().isVisible());
     }
 
@@ -169,7 +169,7 @@ private slots:
         Program w;
         for (const QString &step : change.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             if (step == "maximised")
-                w.p.window().MaxNormToggle(true);
+                w.p.window().toggleMaximised(true);
             else if (step == "MovAdd5")
                 w.focused().focusMode = 5;
             else if (step == "items")
@@ -192,8 +192,8 @@ private slots:
     void refusedDeleteDoesNothing()
     {
         Program w;
-        w.p.root.listCommands().MakeNewList();
-        w.p.root.listCommands().ListWinChange(0); // two lists, one shown
+        w.p.root.listCommands().makeNewList();
+        w.p.root.listCommands().toggleListShown(0); // two lists, one shown
         QSignalSpy deleted(w.p.command("Delenu"), &QAction::triggered);
         QCOMPARE(w.openedKeys(6).at(2), QStringLiteral("TUDELEL"));
         QTest::mouseClick(w.strip().field().buttons().at(2), Qt::LeftButton);

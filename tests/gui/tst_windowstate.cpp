@@ -78,7 +78,7 @@ void TestWindowState::minimiseAndRestoreByMouseKeepTheCursorOnTheButton()
     QCursor::setPos(cursor);
     w.p.command("Minimamnu")->trigger();
     QVERIFY(w.mini.isVisible());
-    QVERIFY(w.mini.MinVis());
+    QVERIFY(w.mini.showMini());
     QVERIFY(!w.window.isVisible());
     QCOMPARE(w.mini.size(), QSize(59, 32));
     QVERIFY(w.mini.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -88,7 +88,7 @@ void TestWindowState::minimiseAndRestoreByMouseKeepTheCursorOnTheButton()
 
     w.clickRestore();
     QVERIFY(!w.mini.isVisible());
-    QVERIFY(!w.mini.MinVis());
+    QVERIFY(!w.mini.showMini());
     QVERIFY(w.window.isVisible());
     QCOMPARE(QCursor::pos() - w.miniButtonOfMain(), QPoint(8, 8));
     QVERIFY(!w.p.state().ending);
@@ -137,25 +137,25 @@ void TestWindowState::lampLightsFromACaptureUntilATickWithNothingNew()
     Program w;
     ClipboardWatcher &watcher = w.p.root.watcher();
     w.p.clipboard.setPlainText(QStringLiteral("before"));
-    watcher.Looker_Timer();
+    watcher.tick();
     w.p.command("Minimamnu")->trigger();
     QCOMPARE(w.lamp(), MiniWindow::LampOff);
     QCOMPARE(w.mini.AccCl->toolTip(), QStringLiteral("コピー認識ランプ"));
 
     w.p.clipboard.setPlainText(QStringLiteral("new"));
-    watcher.Looker_Timer();
-    QVERIFY(w.mini.AccClLump());
+    watcher.tick();
+    QVERIFY(w.mini.captureAllLump());
     QCOMPARE(w.lamp(), MiniWindow::LampOn);
     w.p.clipboard.setPlainText(QStringLiteral("newer"));
-    watcher.Looker_Timer();
-    QVERIFY(w.mini.AccClLump());
-    watcher.Looker_Timer();
-    QVERIFY(!w.mini.AccClLump());
+    watcher.tick();
+    QVERIFY(w.mini.captureAllLump());
+    watcher.tick();
+    QVERIFY(!w.mini.captureAllLump());
     QCOMPARE(w.lamp(), MiniWindow::LampOff);
 
     // A lamp left lit goes out when the strip opens again.
     w.p.clipboard.setPlainText(QStringLiteral("last"));
-    watcher.Looker_Timer();
+    watcher.tick();
     w.clickRestore();
     w.p.command("Minimamnu")->trigger();
     QCOMPARE(w.lamp(), MiniWindow::LampOff);
@@ -165,25 +165,25 @@ void TestWindowState::stripSwitchesCaptureByButtonAndKey()
 {
     Program w;
     ClipboardWatcher &watcher = w.p.root.watcher();
-    QSignalSpy toolbar(&watcher, &ClipboardWatcher::stopGoShown);
+    QSignalSpy toolbar(&watcher, &ClipboardWatcher::capturingShown);
     w.p.command("Minimamnu")->trigger();
     QLabel *button = w.mini.MinToolImg[0];
     QCOMPARE(button->toolTip(), QStringLiteral("作動中"));
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, 8));
-    QVERIFY(!watcher.StopGo());
+    QVERIFY(!watcher.capturing());
     QCOMPARE(button->toolTip(), QStringLiteral("停止中"));
     QTest::keyClick(&w.mini, Qt::Key_A, Qt::ControlModifier);
-    QVERIFY(watcher.StopGo());
+    QVERIFY(watcher.capturing());
     QCOMPARE(button->toolTip(), QStringLiteral("作動中"));
     QTest::keyClick(&w.mini, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(watcher.StopGo());
+    QVERIFY(watcher.capturing());
     // A press that drags the strip away is no click.
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(4, 4));
     QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), button->mapToGlobal(QPointF(40, 30)), Qt::NoButton,
                      Qt::LeftButton, {});
     QApplication::sendEvent(button, &move);
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(4, 4));
-    QVERIFY(watcher.StopGo());
+    QVERIFY(watcher.capturing());
     // The toolbar shows the switch only once the main window is back.
     QCOMPARE(toolbar.size(), 0);
     w.clickRestore();
@@ -210,7 +210,7 @@ void TestWindowState::closingTheStripEndsTheProgramAndKeepsItsPlace()
     GlobalSettings settings;
     NewListDefaults defaults;
     WindowSettings windows;
-    SettingsFile(settings, defaults, windows).Started(path, QRect(0, 0, 1024, 768));
+    SettingsFile(settings, defaults, windows).readSettingsAtStart(path, QRect(0, 0, 1024, 768));
     QCOMPARE(QPoint(windows.mini.RestPosX, windows.mini.RestPosY), restoredAt);
 }
 
@@ -229,9 +229,9 @@ void TestWindowState::alwaysOnTopKeepsTheWindowShownWhereItIs()
         }
     } counter(hides);
     w.window.installEventFilter(&counter);
-    QSignalSpy followed(&w.window, &MainWindow::topZOrderChanged);
+    QSignalSpy followed(&w.window, &MainWindow::alwaysOnTopChanged);
     QTest::keyClick(&w.window, Qt::Key_E, Qt::ControlModifier);
-    QVERIFY(w.window.TopZOrder());
+    QVERIFY(w.window.alwaysOnTop());
     QVERIFY(w.window.windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(w.window.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
     w.p.command("Frontnu")->trigger();
@@ -255,7 +255,7 @@ void TestWindowState::switchesFollowTheirCommands()
     QFETCH(QString, name);
     Program w;
     auto state = [&] {
-        return name == "MenuExnu" ? w.window.MenuExpress() : name == "ToolBarnu" ? w.window.ToolControl() : w.window.TopZOrder();
+        return name == "MenuExnu" ? w.window.menuBarShown() : name == "ToolBarnu" ? w.window.toolbarShown() : w.window.alwaysOnTop();
     };
     QAction *action = w.p.root.commands().action(name);
     QVERIFY(action);
@@ -263,7 +263,7 @@ void TestWindowState::switchesFollowTheirCommands()
         const bool before = state();
         action->trigger();
         QCOMPARE(state(), !before);
-        w.p.root.commands().OptionMenuState();
+        w.p.root.commands().updateOptionMenu();
         QCOMPARE(action->isChecked(), state());
     }
 }
@@ -273,13 +273,13 @@ void TestWindowState::maximiseAndRestoreReturnToTheSameBounds()
     Program w;
     w.window.resize(330, 240);
     const QRect normal = w.window.frameGeometry();
-    w.window.MaxNormToggle(false);
+    w.window.toggleMaximised(false);
     QCOMPARE(w.window.windowStateNumber(), 0);
-    w.window.MaxNormToggle(true);
+    w.window.toggleMaximised(true);
     QCOMPARE(w.window.windowStateNumber(), 2);
     QTRY_VERIFY(w.window.isMaximized());
     QTRY_COMPARE(w.window.frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
-    w.window.MaxNormToggle(true);
+    w.window.toggleMaximised(true);
     QCOMPARE(w.window.windowStateNumber(), 0);
     QTRY_COMPARE(w.window.frameGeometry(), normal);
 }
@@ -289,7 +289,7 @@ void TestWindowState::versionBoxShowsTheProgramAndOpensTheHomePage()
     Program w;
     DesktopRecorder &desktop = DesktopRecorder::install();
     desktop.opened.clear();
-    w.window.setTopZOrder(true);
+    w.window.setAlwaysOnTop(true);
     bool checked = false;
     QTimer::singleShot(0, [&] {
         auto *box = qobject_cast<VersionWindow *>(QApplication::activeModalWidget());
@@ -309,13 +309,13 @@ void TestWindowState::versionBoxShowsTheProgramAndOpensTheHomePage()
         QCOMPARE(box->Address->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, VersionWindow::visitedColour);
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl(ProgramVersion::homePage())});
         // Switched meanwhile, always-on-top is put back when the box closes.
-        w.window.setTopZOrder(false);
+        w.window.setAlwaysOnTop(false);
         box->Command1->click();
         checked = true;
     });
     w.p.command("Versionnu")->trigger();
     QVERIFY(checked);
-    QVERIFY(w.window.TopZOrder());
+    QVERIFY(w.window.alwaysOnTop());
     QVERIFY(w.window.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
 }
 

@@ -24,7 +24,7 @@ struct Capture : ModelFixture {
         options().captionLength = 1000;
         options().showLength = false;
         QObject::connect(&watcher, &ClipboardWatcher::clipboardLooked, [this](bool captured) { looks << captured; });
-        watcher.setStopGo(true);
+        watcher.setCapturing(true);
     }
     ClipList &options() { return state->lists().at(list); }
     ListItems &items() { return options().items(); }
@@ -32,7 +32,7 @@ struct Capture : ModelFixture {
     void copy(const QString &text)
     {
         clipboard.setPlainText(text);
-        watcher.Looker_Timer();
+        watcher.tick();
     }
     QList<int> highlighted() { return host->box(0).selectedRows(); }
 
@@ -69,23 +69,23 @@ void TestCapture::newTextsBecomeItems()
 {
     Capture c;
     c.clipboard.setPlainText(QStringLiteral("already there"));
-    c.watcher.Looker_Timer(); // the first tick takes what is on the clipboard
+    c.watcher.tick(); // the first tick takes what is on the clipboard
     c.copy(QStringLiteral("A"));
     c.copy(QStringLiteral("B"));
     c.copy(QStringLiteral("A"));
     c.copy(QStringLiteral("A"));
-    c.watcher.Looker_Timer();
+    c.watcher.tick();
     QCOMPARE(c.rows(0), (QStringList{"A", "B", "A", "already there"}));
     QCOMPARE(c.highlighted(), QList<int>{0});
     QCOMPARE(c.panes().focusedRow(0), 0);
-    QCOMPARE(c.watcher.LastClipText(), QStringLiteral("A"));
+    QCOMPARE(c.watcher.lastClipboardText(), QStringLiteral("A"));
 
     // Stopped, nothing is taken; on again, the text waiting is.
-    c.watcher.setStopGo(false);
+    c.watcher.setCapturing(false);
     c.copy(QStringLiteral("while stopped"));
     QCOMPARE(c.items().count(), 4);
-    c.watcher.setStopGo(true);
-    c.watcher.Looker_Timer();
+    c.watcher.setCapturing(true);
+    c.watcher.tick();
     QCOMPARE(c.rows(0).first(), QStringLiteral("while stopped"));
 }
 
@@ -96,9 +96,9 @@ void TestCapture::emptyAndMissingTextAndTheLamp()
     c.copy(QString()); // text that reads as empty: nothing, and no word to the lamp
     QCOMPARE(c.items().count(), 1);
     c.clipboard.clear(); // only an image, say
-    c.watcher.Looker_Timer();
+    c.watcher.tick();
     c.copy(QStringLiteral("again"));
-    c.watcher.Looker_Timer(); // nothing new
+    c.watcher.tick(); // nothing new
     QCOMPARE(c.looks, (QList<bool>{true, false, true, false}));
     QCOMPARE(c.items().count(), 2);
 }
@@ -109,10 +109,10 @@ void TestCapture::secretContentIsNeverCaptured()
     c.copy(QStringLiteral("before"));
     c.clipboard.setPlainText(QStringLiteral("hunter2"));
     c.clipboard.setSecret(true);
-    c.watcher.Looker_Timer();
-    c.watcher.Looker_Timer();
+    c.watcher.tick();
+    c.watcher.tick();
     QCOMPARE(c.rows(0), QStringList{"before"});
-    QVERIFY(!c.watcher.LastClipText().contains(QStringLiteral("hunter2")));
+    QVERIFY(!c.watcher.lastClipboardText().contains(QStringLiteral("hunter2")));
     QCOMPARE(c.looks.mid(1), (QList<bool>{false, false}));
 }
 
@@ -125,12 +125,12 @@ void TestCapture::richTextFollowsTheSetting()
     const QString rtf = QStringLiteral("{\\rtf1 bold}");
     c.clipboard.setPlainText(QStringLiteral("bold"));
     c.clipboard.setRichText(rtf);
-    c.watcher.Looker_Timer();
+    c.watcher.tick();
     QCOMPARE(c.rows(0), QStringList{rtf});
 
     // Copied back, it goes out as rich text.
     c.panes().highlightRow(0, 0);
-    c.watcher.ClickItem(0);
+    c.watcher.clickItem(0);
     QCOMPARE(c.clipboard.writes().last(), (FakeClipboard::Write{rtf, true}));
 }
 
@@ -217,9 +217,9 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
             c->host->box(0).setListIndex(focus);
         }
         split.state->settings().splitCaptures = true;
-        split.watcher.itemMaker().MakeItems(0, split.list, text);
+        split.watcher.itemMaker().makeItems(0, split.list, text);
         for (int i = 0; i < pieces; ++i)
-            oneByOne.watcher.itemMaker().AddOneItem(0, oneByOne.list,
+            oneByOne.watcher.itemMaker().addOneItem(0, oneByOne.list,
                                                       lines[i] + (i + 1 < pieces ? QStringLiteral("\r\n") : QString()));
         QCOMPARE(split.rowWords(0), oneByOne.rowWords(0));
         QCOMPARE(split.rows(0), oneByOne.rows(0));
@@ -273,12 +273,12 @@ void TestCapture::copyBackIsNeverCapturedAgain()
     c.copy(QStringLiteral("second"));
     c.items().nameItem(0, 1, QStringLiteral("a name"));
     c.panes().highlightRow(0, 1);
-    c.watcher.ClickItem(0);
+    c.watcher.clickItem(0);
     // The text goes back, never the name.
     QCOMPARE(c.clipboard.writes().last(), (FakeClipboard::Write{"first", false}));
-    QCOMPARE(c.watcher.LastClipText(), QStringLiteral("first"));
+    QCOMPARE(c.watcher.lastClipboardText(), QStringLiteral("first"));
     for (int tick = 0; tick < 5; ++tick)
-        c.watcher.Looker_Timer();
+        c.watcher.tick();
     QCOMPARE(c.items().count(), 2);
     QVERIFY(c.state->text.textSave);
 
@@ -288,15 +288,15 @@ void TestCapture::copyBackIsNeverCapturedAgain()
 
     // Marking the clipboard as seen skips what is there now.
     c.clipboard.setPlainText(QStringLiteral("skip me"));
-    c.watcher.SynchronizeClipBoardSaved();
-    c.watcher.Looker_Timer();
+    c.watcher.markClipboardSeen();
+    c.watcher.tick();
     QCOMPARE(c.items().count(), 3);
 }
 
 void TestCapture::clickHonoursTheTextWindow()
 {
     Capture c;
-    c.watcher.ClickItem(0); // empty list: nothing
+    c.watcher.clickItem(0); // empty list: nothing
     QVERIFY(c.clipboard.writes().isEmpty());
     c.copy(QStringLiteral("one"));
     c.copy(QStringLiteral("two"));
@@ -305,12 +305,12 @@ void TestCapture::clickHonoursTheTextWindow()
 
     c.state->text.textDel = true; // unsaved edits: the click does nothing
     c.panes().highlightRow(0, 1);
-    c.watcher.ClickItem(0);
+    c.watcher.clickItem(0);
     QVERIFY(c.clipboard.writes().isEmpty());
 
     c.state->text.textDel = false;
     c.state->text.textVis = true;
-    c.watcher.ClickItem(0);
+    c.watcher.clickItem(0);
     const TextHandOff &t = c.state->text;
     QCOMPARE(t.cLx, 0);
     QCOMPARE(t.cIx, 1);
@@ -330,12 +330,12 @@ void TestCapture::timerRule()
     Capture c;
     QVERIFY(c.timerRunning());
     const int timerId = c.watcher.looker().timerId();
-    c.watcher.setStopGo(true); // a running timer is not restarted
+    c.watcher.setCapturing(true); // a running timer is not restarted
     QCOMPARE(c.watcher.looker().timerId(), timerId);
-    QSignalSpy toolbar(&c.watcher, &ClipboardWatcher::stopGoShown);
+    QSignalSpy toolbar(&c.watcher, &ClipboardWatcher::capturingShown);
     QSignalSpy caption(&c.watcher, &ClipboardWatcher::captureSwitched);
     c.options().focusMode = 1;
-    c.watcher.setStopGo(false);
+    c.watcher.setCapturing(false);
     QVERIFY(!c.timerRunning());
     QVERIFY(!c.state->capturing);
     QCOMPARE(toolbar.takeFirst().first().toBool(), false);
@@ -344,22 +344,22 @@ void TestCapture::timerRule()
     const qint16 second = c.state->lists().makeList();
     c.state->lists().at(second).focusMode = 0;
     c.state->lists().showList(second);
-    c.watcher.ListClipActive(0);
+    c.watcher.followFocusedList(0);
     QVERIFY(c.timerRunning());
-    c.watcher.ListClipActive(1);
+    c.watcher.followFocusedList(1);
     QVERIFY(!c.timerRunning());
 
     QSignalSpy stepped(&c.watcher, &ClipboardWatcher::edgeTick);
-    c.watcher.ListClipActive(0);
+    c.watcher.followFocusedList(0);
     c.copy(QStringLiteral("not captured"));
     QCOMPARE(stepped.size(), 1);
     QCOMPARE(c.state->lists().at(second).items().count(), 0);
 
     // Remote switching leaves the toolbar alone until it is re-applied.
-    c.watcher.setStopGoRemote(true);
+    c.watcher.setCapturingFromElsewhere(true);
     QVERIFY(c.timerRunning() && c.state->capturing);
     QVERIFY(toolbar.isEmpty());
-    c.watcher.StopGoBack();
+    c.watcher.restoreCapture();
     QCOMPARE(toolbar.takeFirst().first().toBool(), true);
     // Every switch reaches the text window's caption.
     QCOMPARE(caption.size(), 2);
@@ -370,7 +370,7 @@ void TestCapture::offeredTextsAreCapturedAsTheyArrive()
 {
     Capture c;
     c.clipboard.setPushing(true);
-    c.watcher.setStopGo(true);
+    c.watcher.setCapturing(true);
     QVERIFY(c.clipboard.watching);
     // Three copies between two ticks: three items, in order, without a read.
     for (const char *text : {"one", "two", "three"})
@@ -380,23 +380,23 @@ void TestCapture::offeredTextsAreCapturedAsTheyArrive()
     QCOMPARE(c.rows(0), (QStringList{"three", "two", "one"}));
     QCOMPARE(c.clipboard.readCount(), 0);
     // The lamp lights at the capture and stays lit until a tick with nothing new.
-    c.watcher.Looker_Timer();
-    c.watcher.Looker_Timer();
+    c.watcher.tick();
+    c.watcher.tick();
     QCOMPARE(c.looks, (QList<bool>{true, true, true, false}));
 
     // An owner that did not answer is asked again on the next tick, once.
     c.clipboard.fail();
-    c.watcher.Looker_Timer();
-    c.watcher.Looker_Timer();
+    c.watcher.tick();
+    c.watcher.tick();
     QCOMPARE(c.clipboard.retries, 1);
     // Rich text switched on: the next tick reads the content again, as rich text.
     c.state->settings().richText = true;
-    c.watcher.Looker_Timer();
+    c.watcher.tick();
     QVERIFY(c.clipboard.watching && c.clipboard.watchingRich);
     QCOMPARE(c.clipboard.retries, 2);
 
     // Capture stopped reads nothing, and a text that arrives late is not taken.
-    c.watcher.setStopGo(false);
+    c.watcher.setCapturing(false);
     QVERIFY(!c.clipboard.watching);
     c.clipboard.offer(QStringLiteral("while stopped"));
     QCOMPARE(c.items().count(), 3);

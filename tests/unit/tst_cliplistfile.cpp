@@ -60,10 +60,10 @@ constexpr size_t LargeAllocation = 1 << 20;
 using Icon = MessageBoxPort::Icon;
 using Buttons = MessageBoxPort::Buttons;
 
-const QString CrLf = QStringLiteral("\r\n");
+const QString lineBreak = QStringLiteral("\r\n");
 const QString ReadTitle = QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ読み込みｴﾗｰ");
 const QString WriteTitle = QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ書き込みｴﾗｰ");
-const QString DamagedText = QStringLiteral("このﾌｧｲﾙは、壊れています。") + CrLf + QStringLiteral("このﾌｧｲﾙを開くことは出来ません。");
+const QString DamagedText = QStringLiteral("このﾌｧｲﾙは、壊れています。") + lineBreak + QStringLiteral("このﾌｧｲﾙを開くことは出来ません。");
 
 // The header takes 76 bytes; the options' numbers 34 more, then come the four option strings.
 constexpr int OptionsAt = 76;
@@ -215,7 +215,7 @@ struct Lists : ModelFixture {
             if (!itemName.isEmpty())
                 items(0).nameItem(0, row, itemName);
         }
-        if (!store.WriteListFile(path(name), 0))
+        if (!store.writeListFile(path(name), 0))
             return {};
         return bytesOf(path(name));
     }
@@ -233,7 +233,7 @@ struct Lists : ModelFixture {
     bool open(const QByteArray &bytes, const QString &name = QStringLiteral("open.qkp"))
     {
         put(path(name), bytes);
-        return store.OpenListFile(path(name));
+        return store.openListFile(path(name));
     }
 
     ListState snapshot(qint16 n)
@@ -357,7 +357,7 @@ void TestClipListFile::itemsAreStoredInItemNumberOrder()
     qint16 top = 0;
     QVERIFY(l.items(0).insertRow(0, Three[2].first, top, 2, false));
     QCOMPARE(l.items(0).itemOfRow(0), qint16(2));
-    QVERIFY(l.store.WriteListFile(l.path(QStringLiteral("list.qkp")), 0));
+    QVERIFY(l.store.writeListFile(l.path(QStringLiteral("list.qkp")), 0));
     QCOMPARE(Lists::bytesOf(l.path(QStringLiteral("list.qkp"))), bytes);
 
     const Layout at(bytes);
@@ -409,11 +409,11 @@ void TestClipListFile::headerRefusals_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("message");
-    const QString older = QStringLiteral("このﾌｧｲﾙは以前のﾊﾞｰｼﾞｮﾝで作られたﾌｧｲﾙなので、") + CrLf + QStringLiteral("安全に開くことが出来ませんでした。");
-    const QString newer = QStringLiteral("このﾌｧｲﾙはこれ以降のﾊﾞｰｼﾞｮﾝで作られたﾌｧｲﾙなので、") + CrLf + QStringLiteral("安全に開くことが出来ませんでした。");
-    const QString broken = CrLf + CrLf + DamagedText;
-    QTest::newRow("version 5") << QStringLiteral("version5") << QStringLiteral("ﾌｧｲﾙ名：%1") + CrLf + CrLf + older;
-    QTest::newRow("version 7") << QStringLiteral("version7") << QStringLiteral("ﾌｧｲﾙ名：%1") + CrLf + CrLf + newer;
+    const QString older = QStringLiteral("このﾌｧｲﾙは以前のﾊﾞｰｼﾞｮﾝで作られたﾌｧｲﾙなので、") + lineBreak + QStringLiteral("安全に開くことが出来ませんでした。");
+    const QString newer = QStringLiteral("このﾌｧｲﾙはこれ以降のﾊﾞｰｼﾞｮﾝで作られたﾌｧｲﾙなので、") + lineBreak + QStringLiteral("安全に開くことが出来ませんでした。");
+    const QString broken = lineBreak + lineBreak + DamagedText;
+    QTest::newRow("version 5") << QStringLiteral("version5") << QStringLiteral("ﾌｧｲﾙ名：%1") + lineBreak + lineBreak + older;
+    QTest::newRow("version 7") << QStringLiteral("version7") << QStringLiteral("ﾌｧｲﾙ名：%1") + lineBreak + lineBreak + newer;
     QTest::newRow("first string 65 long") << QStringLiteral("count65") << QStringLiteral("ﾌｧｲﾙ名%1") + broken;
     QTest::newRow("first string negative") << QStringLiteral("countNegative") << QStringLiteral("ﾌｧｲﾙ名%1") + broken;
     QTest::newRow("other title") << QStringLiteral("title") << QStringLiteral("ﾌｧｲﾙ名%1") + broken;
@@ -540,9 +540,9 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
     // Among several files opened at once the message must say which one it is.
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     const QString path = l.path(QStringLiteral("open.qkp"));
-    QVERIFY(!l.store.OpenListFile(path, ClipListStore::Naming::EveryMessage));
+    QVERIFY(!l.store.openListFile(path, ClipListStore::Naming::EveryMessage));
     QCOMPARE(l.boxes.asked.size(), 2);
-    QCOMPARE(l.boxes.asked[1].text, QStringLiteral("ﾌｧｲﾙ名：") + path + CrLf + CrLf + DamagedText);
+    QCOMPARE(l.boxes.asked[1].text, QStringLiteral("ﾌｧｲﾙ名：") + path + lineBreak + lineBreak + DamagedText);
 }
 
 void TestClipListFile::countThatStillParsesIsDamage()
@@ -566,7 +566,7 @@ void TestClipListFile::hugeFileIsJudgedWithoutReadingItWhole_data()
 {
     QTest::addColumn<bool>("listBox");
     QTest::addColumn<QString>("message");
-    QTest::newRow("not a clip list") << false << QStringLiteral("ﾌｧｲﾙ名%1") + CrLf + CrLf + DamagedText;
+    QTest::newRow("not a clip list") << false << QStringLiteral("ﾌｧｲﾙ名%1") + lineBreak + lineBreak + DamagedText;
     QTest::newRow("an item text longer than the file") << true << DamagedText;
 }
 
@@ -591,7 +591,7 @@ void TestClipListFile::hugeFileIsJudgedWithoutReadingItWhole()
     const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     s_largestAllocation = 0;
-    QVERIFY(!l.store.OpenListFile(path));
+    QVERIFY(!l.store.openListFile(path));
     QVERIFY2(s_largestAllocation < LargeAllocation, QByteArray::number(qulonglong(s_largestAllocation.load())));
     QCOMPARE(l.boxes.asked.size(), 1);
     QCOMPARE(l.boxes.asked[0].text, QString(message).replace(QLatin1String("%1"), path));
@@ -628,11 +628,11 @@ void TestClipListFile::unreadableFileGivesTheSystemsReason()
 
     const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
-    QVERIFY(!l.store.OpenListFile(path));
+    QVERIFY(!l.store.openListFile(path));
     QCOMPARE(l.boxes.asked.size(), 1);
     QCOMPARE(l.boxes.asked[0].title, ReadTitle);
     QCOMPARE(l.boxes.asked[0].text,
-             QStringLiteral("ﾌｧｲﾙ名：") + path + CrLf + CrLf + QStringLiteral("このﾌｧｲﾙを読み込めませんでした。") + CrLf + reason);
+             QStringLiteral("ﾌｧｲﾙ名：") + path + lineBreak + lineBreak + QStringLiteral("このﾌｧｲﾙを読み込めませんでした。") + lineBreak + reason);
     compareStates(l.snapshot(1), before);
     // Opening creates nothing.
     QCOMPARE(QFileInfo::exists(path), kind != "missing");
@@ -645,7 +645,7 @@ void TestClipListFile::fileNameIsTheOneStoredInTheFile()
     QCOMPARE(l.list(0).fileName, l.path(QStringLiteral("saved.qkp")));
     QVERIFY(QDir(l.dir.path()).mkdir(QStringLiteral("moved")));
     QVERIFY(QFile::rename(l.path(QStringLiteral("saved.qkp")), l.path(QStringLiteral("moved/copy.qkp"))));
-    QVERIFY(l.store.OpenListFile(l.path(QStringLiteral("moved/copy.qkp"))));
+    QVERIFY(l.store.openListFile(l.path(QStringLiteral("moved/copy.qkp"))));
     QCOMPARE(l.list(1).fileName, l.path(QStringLiteral("saved.qkp")));
 }
 
@@ -674,8 +674,8 @@ void TestClipListFile::rowsFollowTheFilesAddDirectionAndLimit()
     const QByteArray bytes = l.save({{"a", ""}, {"b", ""}, {"c", ""}, {"d", "名d"}, {"e", ""}});
     l.list(0).addAtBottom = wayAdd;
     l.list(0).itemLimit = qint16(limit);
-    QVERIFY(l.store.WriteListFile(l.path(QStringLiteral("list.qkp")), 0));
-    QVERIFY(l.store.OpenListFile(l.path(QStringLiteral("list.qkp"))));
+    QVERIFY(l.store.writeListFile(l.path(QStringLiteral("list.qkp")), 0));
+    QVERIFY(l.store.openListFile(l.path(QStringLiteral("list.qkp"))));
     QCOMPARE(l.rows(1), rows);
     QCOMPARE(l.snapshot(1).words, words);
     QCOMPARE(l.items(1).rowCount(), l.items(1).count());
@@ -854,12 +854,12 @@ void TestClipListFile::failedSaveKeepsFileAndName()
         struct rlimit limited = old;
         limited.rlim_cur = 1000;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        saved = l.store.WriteListFile(target, 0);
+        saved = l.store.writeListFile(target, 0);
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, previousHandler);
 #endif
     } else {
-        saved = l.store.WriteListFile(target, 0);
+        saved = l.store.writeListFile(target, 0);
     }
 
     QVERIFY(!saved);
@@ -868,11 +868,11 @@ void TestClipListFile::failedSaveKeepsFileAndName()
     QCOMPARE(box.title, WriteTitle);
     QCOMPARE(box.icon, Icon::Critical);
     QCOMPARE(box.buttons, Buttons::Ok);
-    const QString lead = QStringLiteral("ﾌｧｲﾙ名：") + target + CrLf + CrLf + QStringLiteral("このﾌｧｲﾙに保存できませんでした。") + CrLf;
+    const QString lead = QStringLiteral("ﾌｧｲﾙ名：") + target + lineBreak + lineBreak + QStringLiteral("このﾌｧｲﾙに保存できませんでした。") + lineBreak;
     QVERIFY2(box.text.startsWith(lead), qPrintable(box.text));
     const QString reason = box.text.mid(lead.size());
     QVERIFY(!reason.trimmed().isEmpty());
-    QVERIFY(!reason.contains(CrLf));
+    QVERIFY(!reason.contains(lineBreak));
     QCOMPARE(l.list(0).fileName, QStringLiteral("/before/earlier.qkp"));
     QCOMPARE(Lists::bytesOf(blocker), blockerBefore);
     QCOMPARE(Lists::bytesOf(target), targetBefore);

@@ -94,7 +94,7 @@ void TestItemCommands::deleteKeepsTheFocusOnItsItem()
     c.state->text.textSave = true;
     c.state->text.cLx = 0;
     c.highlight(0, {0, 2}, 3);
-    c.commands.DeleteItems();
+    c.commands.deleteItems();
     QCOMPARE(c.rows(0), (QStringList{"b", "d", "e"}));
     QCOMPARE(c.host->box(0).listIndex(), 1); // still on "d"
     QCOMPARE(c.host->box(0).selectedRows(), QList<int>{1});
@@ -109,11 +109,11 @@ void TestItemCommands::deleteOfTheFocusedItemFocusesTheNext()
     c.fill(0, {"a", "b", "c"});
     c.focusPane(0);
     c.highlight(0, {1, 2}, 2);
-    c.commands.DeleteItems();
+    c.commands.deleteItems();
     QCOMPARE(c.rows(0), QStringList{"a"});
     QCOMPARE(c.host->box(0).selectedRows(), QList<int>{0});
     c.highlight(0, {0}, 0);
-    c.commands.DeleteItems();
+    c.commands.deleteItems();
     QVERIFY(c.rows(0).isEmpty());
     QCOMPARE(c.items(0).count(), 0);
 }
@@ -125,14 +125,14 @@ void TestItemCommands::nothingHighlightedOrNoFocusChangesNothing()
     c.fill(1, {"x"});
     c.focusPane(0);
     c.highlight(0, {}, 1);
-    c.commands.DeleteItems();
-    c.commands.JoinItems();
+    c.commands.deleteItems();
+    c.commands.joinItems();
     c.commands.drag().source = 0;
     c.commands.drag().dropRow = 0;
-    c.commands.DropItems(1);
+    c.commands.dropItems(1);
     c.highlight(0, {0}, -1);
-    c.commands.DeleteItems();
-    c.commands.JoinItems();
+    c.commands.deleteItems();
+    c.commands.joinItems();
     QCOMPARE(c.rows(0), (QStringList{"a", "b"}));
     QCOMPARE(c.rows(1), QStringList{"x"});
 }
@@ -144,7 +144,7 @@ void TestItemCommands::joinInsertsAtTheFocusAndLosesNames()
     c.items(0).nameItem(0, 3, QStringLiteral("named"));
     c.focusPane(0);
     c.highlight(0, {1, 3}, 2);
-    c.commands.JoinItems();
+    c.commands.joinItems();
     QCOMPARE(c.rowWords(0), (QStringList{"r0", "r1\r\nr3", "r2", "r4"}));
     QCOMPARE(c.rows(0).at(1), QStringLiteral("r1  r3"));
     QCOMPARE(c.host->box(0).selectedRows(), QList<int>{1});
@@ -155,7 +155,7 @@ void TestItemCommands::joinInsertsAtTheFocusAndLosesNames()
 
     // Joining the last rows with the focus on the last one.
     c.highlight(0, {2, 3}, 3);
-    c.commands.JoinItems();
+    c.commands.joinItems();
     QCOMPARE(c.rowWords(0), (QStringList{"r0", "r1\r\nr3", "r2r4"}));
     c.checkInStep(0);
 }
@@ -184,7 +184,7 @@ void TestItemCommands::dragWithinAListKeepsOrder()
     c.commands.drag().source = 0;
     c.commands.drag().dropRow = qint16(dropRow);
     c.commands.drag().mouseMode = 3;
-    c.commands.DropItems(0);
+    c.commands.dropItems(0);
     QCOMPARE(c.rowWords(0), rows);
     QCOMPARE(c.store(0), storeBefore); // items stay where they were in the store
     QCOMPARE(c.items(0).rowCount(), 5);
@@ -203,7 +203,7 @@ void TestItemCommands::moveBetweenListsKeepsNames()
     c.highlight(0, {0, 1}, 1);
     c.commands.drag().source = 0;
     c.commands.drag().dropRow = 1;
-    c.commands.DropItems(1);
+    c.commands.dropItems(1);
     QCOMPARE(c.rowWords(1), (QStringList{"x", "a", "b", "y"}));
     QCOMPARE(c.rows(1), (QStringList{"x", "a", "bee", "y"}));
     QCOMPARE(c.rows(0), QStringList{"c"});
@@ -253,7 +253,7 @@ void TestItemCommands::moveOverTheLimit()
     c.commands.drag().source = 0;
     c.commands.drag().dropRow = 0;
     const QStringList sourceBefore = c.rows(0), targetBefore = c.rows(1);
-    c.commands.DropItems(1);
+    c.commands.dropItems(1);
 
     QCOMPARE(c.items(1).count(), targetCount);
     QCOMPARE(c.items(0).count(), sourceCount);

@@ -46,13 +46,13 @@ struct Program {
     SettingsFile::Found start(QByteArray bytes)
     {
         QBuffer buffer(&bytes);
-        return file().Started(buffer, Desktop);
+        return file().readSettingsAtStart(buffer, Desktop);
     }
     QByteArray end()
     {
         QBuffer buffer;
         buffer.open(QIODevice::ReadWrite);
-        if (!file().Ended(buffer))
+        if (!file().writeSettingsAtEnd(buffer))
             return {};
         return buffer.data();
     }
@@ -110,10 +110,10 @@ void fillWithOwnValues(Program &p)
     w.text = {-300, -20, 500, 700, true, TextWindowSettings::VerticalOnly};
     w.listData = {0, 0};
     w.mini = {12, 34};
-    w.main.MenuExpress = false;
-    w.main.TopZOrder = true;
-    w.main.StopGo = false;
-    w.main.ToolControl = false;
+    w.main.menuBarShown = false;
+    w.main.alwaysOnTop = true;
+    w.main.capturing = false;
+    w.main.toolbarShown = false;
     w.main.WindowState = MainWindowSettings::Maximised;
     w.main.Left = 20;
     w.main.Top = 30;
@@ -226,21 +226,21 @@ void TestSettingsFile::firstRunWithoutFile()
 
     Program p;
     SettingsFile file = p.file();
-    SettingsFile::Found found = file.Started(path, Desktop);
+    SettingsFile::Found found = file.readSettingsAtStart(path, Desktop);
     QCOMPARE(found, SettingsFile::Found::Nothing);
     expectFactory(p);
     QVERIFY(p.pointerChanges.isEmpty());
     // A run killed now leaves nothing behind that the next start would take for a damaged file.
     QVERIFY(!QFile::exists(path));
 
-    QVERIFY(file.Ended(path, found));
+    QVERIFY(file.writeSettingsAtEnd(path, found));
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), p.end());
     QVERIFY(!QFile::exists(SettingsFile::backupPath(path)));
 
     Program next;
-    QCOMPARE(next.file().Started(path, Desktop), SettingsFile::Found::Usable);
+    QCOMPARE(next.file().readSettingsAtStart(path, Desktop), SettingsFile::Found::Usable);
     expectFactory(next);
 }
 
@@ -327,9 +327,9 @@ void TestSettingsFile::unusableFileIsKeptAside()
 
     Program p;
     SettingsFile file = p.file();
-    SettingsFile::Found started = file.Started(path, Desktop);
+    SettingsFile::Found started = file.readSettingsAtStart(path, Desktop);
     QCOMPARE(started, found);
-    QVERIFY(file.Ended(path, started));
+    QVERIFY(file.writeSettingsAtEnd(path, started));
     QCOMPARE(started, SettingsFile::Found::Usable);
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -339,7 +339,7 @@ void TestSettingsFile::unusableFileIsKeptAside()
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), found == SettingsFile::Found::Unusable ? bytes : QByteArray("an older backup"));
     // Only the first write replaces the user's file; a later one keeps the backup as it is.
-    QVERIFY(file.Ended(path, started));
+    QVERIFY(file.writeSettingsAtEnd(path, started));
     kept.seek(0);
     QCOMPARE(kept.readAll(), found == SettingsFile::Found::Unusable ? bytes : QByteArray("an older backup"));
 }
@@ -359,8 +359,8 @@ void TestSettingsFile::unusableFileStaysWhenItCannotBeKept()
     QVERIFY(QDir().mkpath(SettingsFile::backupPath(path) + QStringLiteral("/inside")));
     Program p;
     SettingsFile file = p.file();
-    SettingsFile::Found found = file.Started(path, Desktop);
-    QVERIFY(!file.Ended(path, found));
+    SettingsFile::Found found = file.readSettingsAtStart(path, Desktop);
+    QVERIFY(!file.writeSettingsAtEnd(path, found));
     QVERIFY(file.errorString().contains(QStringLiteral("QKPRUtil.dat.bak")));
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -491,7 +491,7 @@ void TestSettingsFile::damagedValuesTakeFactoryValues()
     QCOMPARE(reader.global().addOptionsToAllLists, true);
     QCOMPARE(reader.firstList().nameDefault, QStringLiteral("ﾒﾓ～"));
     QCOMPARE(reader.windows.mini, writer.windows.mini);
-    QCOMPARE(reader.windows.main.TopZOrder, true);
+    QCOMPARE(reader.windows.main.alwaysOnTop, true);
 }
 
 void TestSettingsFile::damagedStringCountFallsBack()
@@ -589,7 +589,7 @@ void TestSettingsFile::fitOnScreen()
     QFETCH(qint32, height);
     QFETCH(QPoint, placed);
     QFETCH(bool, moved);
-    QCOMPARE(WindowPlacement::FitOnScreen(left, top, width, height, Desktop), moved);
+    QCOMPARE(WindowPlacement::fitOnScreen(left, top, width, height, Desktop), moved);
     QCOMPARE(QPoint(left, top), placed);
 }
 
@@ -597,13 +597,13 @@ void TestSettingsFile::fitOnScreenWithoutDesktop()
 {
     // With no desktop to measure, a window is not thrown out of sight.
     qint32 left = 40, top = -3;
-    QVERIFY(WindowPlacement::FitOnScreen(left, top, 307, 215, QRect()));
+    QVERIFY(WindowPlacement::fitOnScreen(left, top, 307, 215, QRect()));
     QCOMPARE(QPoint(left, top), QPoint(40, 0));
-    const WindowPlacement::DesktopEdges edges = WindowPlacement::GetDesktopSize(QRect());
+    const WindowPlacement::DesktopEdges edges = WindowPlacement::desktopSize(QRect());
     QCOMPARE(edges.right, 0);
     QCOMPARE(edges.bottom, 0);
-    QCOMPARE(WindowPlacement::GetDesktopSize(Desktop).right, 1024);
-    QCOMPARE(WindowPlacement::GetDesktopSize(Desktop).bottom, 768);
+    QCOMPARE(WindowPlacement::desktopSize(Desktop).right, 1024);
+    QCOMPARE(WindowPlacement::desktopSize(Desktop).bottom, 768);
 }
 
 void TestSettingsFile::endedReportsAFileThatCannotBeWritten()
@@ -614,7 +614,7 @@ void TestSettingsFile::endedReportsAFileThatCannotBeWritten()
     p.start({});
     SettingsFile file = p.file();
     SettingsFile::Found nothing = SettingsFile::Found::Nothing;
-    QVERIFY(!file.Ended(dir.filePath(QStringLiteral("gone/QKPRUtil.dat")), nothing));
+    QVERIFY(!file.writeSettingsAtEnd(dir.filePath(QStringLiteral("gone/QKPRUtil.dat")), nothing));
     QVERIFY(!file.errorString().isEmpty());
 }
 

@@ -53,10 +53,10 @@ void TestStoredBytes::settingsFile()
     windows.text.nowPosW = 333;
     windows.listData.NowPosY = -4;
     windows.mini.RestPosX = 640;
-    windows.main.StopGo = false;
+    windows.main.capturing = false;
     QBuffer written;
     written.open(QIODevice::ReadWrite);
-    QVERIFY(SettingsFile(settings, defaults, windows).Ended(written));
+    QVERIFY(SettingsFile(settings, defaults, windows).writeSettingsAtEnd(written));
     QCOMPARE(written.data().toHex(' '), golden("settings-golden.dat").toHex(' '));
 }
 

@@ -81,7 +81,7 @@ struct Window {
     ProgramState &state() const { return program->state(); }
     ClipboardWatcher &watcher() const { return program->root.watcher(); }
     ListBoxWidget *list() { return program->root.panes().clipListWidget(state().display().focusedPane()); }
-    const QString &lastClipText() const { return watcher().LastClipText(); }
+    const QString &lastClipText() const { return watcher().lastClipboardText(); }
 
     // The item texts of the focused list, top row first.
     QStringList words()
@@ -321,13 +321,13 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
 
     Window w;
     QVERIFY(openWithBaseline(w, QStringLiteral("baseline")));
-    w.window->setMenuExpress(menuBar);
+    w.window->setMenuBarShown(menuBar);
     const QString id = QString::number(w.window->winId());
     QVERIFY(runTool(QStringLiteral("xdotool"), {"windowfocus", "--sync", id}));
     QTRY_VERIFY(w.window->isActiveWindow());
 
     QVERIFY(runTool(QStringLiteral("xdotool"), {"key", "ctrl+a"}));
-    QTRY_VERIFY(!w.window->StopGo());
+    QTRY_VERIFY(!w.window->capturing());
     QVERIFY(!w.state().capturing);
     emit w.program->root.menus().Menunu[2]->aboutToShow();
     QVERIFY(w.program->command("Stopnu")->isChecked());
@@ -337,10 +337,10 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
     QVERIFY(w.watcher().looker().isActive());
     QVERIFY(w.passTicks(QuietTicks));
     QCOMPARE(w.words(), QStringList{"baseline"});
-    QVERIFY(!w.window->StopGo());
+    QVERIFY(!w.window->capturing());
 
     QVERIFY(runTool(QStringLiteral("xdotool"), {"key", "ctrl+a"}));
-    QTRY_VERIFY(w.window->StopGo());
+    QTRY_VERIFY(w.window->capturing());
     QTRY_COMPARE(w.words(), (QStringList{"copied while stopped", "baseline"}));
     emit w.program->root.menus().Menunu[2]->aboutToShow();
     QVERIFY(!w.program->command("Stopnu")->isChecked());

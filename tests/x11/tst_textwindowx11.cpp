@@ -99,7 +99,7 @@ void TestTextWindowX11::staysOpenUnderItsOwnMessageBox()
     QTRY_VERIFY(text.isVisible() && text.isActiveWindow());
     QTest::qWait(500);
     // The list changed: saving is refused in a box, which Enter closes.
-    root.state().ClearTextSave(pane);
+    root.state().clearTextSave(pane);
     bool boxShown = false;
     QTimer::singleShot(1000, &text, [&] {
         boxShown = QApplication::activeModalWidget() != nullptr;

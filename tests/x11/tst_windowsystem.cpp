@@ -62,7 +62,7 @@ WindowSettings settingsIn(const QString &folder)
     GlobalSettings settings;
     NewListDefaults defaults;
     WindowSettings windows;
-    SettingsFile(settings, defaults, windows).Started(SettingsFile::pathIn(folder), QRect(0, 0, 1024, 768));
+    SettingsFile(settings, defaults, windows).readSettingsAtStart(SettingsFile::pathIn(folder), QRect(0, 0, 1024, 768));
     return windows;
 }
 } // namespace
@@ -139,7 +139,7 @@ void TestWindowSystem::alwaysOnTopKeepsTheWindowInPlace()
     QCOMPARE(program.waitForWindow(Title, 1000), id);
     QCOMPARE(program.geometry(id), before);
     QCOMPARE(program.closeAndWait(id), 0);
-    QVERIFY(settingsIn(program.folder()).main.TopZOrder);
+    QVERIFY(settingsIn(program.folder()).main.alwaysOnTop);
 
     // The next run comes up on top, and Ctrl+E takes it down again.
     QProcess &again = program.process();
