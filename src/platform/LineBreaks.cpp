@@ -2,24 +2,28 @@
 
 namespace LineBreaks {
 
-QString toProgram(const QString &text)
+QString toProgram(QString text)
 {
+    const qsizetype size = text.size();
     qsizetype lone = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < size; ++i) {
         if (text.at(i) == u'\n' && (i == 0 || text.at(i - 1) != u'\r'))
             ++lone;
     }
     // Most texts need no change and keep their buffer.
     if (lone == 0)
         return text;
-    QString converted;
-    converted.reserve(text.size() + lone);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == u'\n' && (i == 0 || text.at(i - 1) != u'\r'))
-            converted += u'\r';
-        converted += text.at(i);
+    // Widened in place from the end, so a text of many megabytes is never held twice.
+    text.reserve(size + lone);
+    text.resize(size + lone);
+    QChar *chars = text.data();
+    qsizetype to = size + lone;
+    for (qsizetype from = size; from-- > 0;) {
+        chars[--to] = chars[from];
+        if (chars[from] == u'\n' && (from == 0 || chars[from - 1] != u'\r'))
+            chars[--to] = u'\r';
     }
-    return converted;
+    return text;
 }
 
 QString toClipboard(const QString &text)

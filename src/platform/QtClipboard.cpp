@@ -2,18 +2,16 @@
 
 #include "platform/ClipboardTextMime.h"
 #include "platform/LineBreaks.h"
+#include "platform/SecretMarkers.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QStringDecoder>
+#include <algorithm>
 #include <memory>
 
 namespace {
-
-// Password managers put this beside a password so that clipboard histories leave it alone.
-const QString SecretHintFormat = QStringLiteral("x-kde-passwordManagerHint");
-const QByteArray SecretHintValue = QByteArrayLiteral("secret");
 
 const QString PlainWriteFormat = QStringLiteral("text/plain");
 const QString RichWriteFormat = QStringLiteral("text/rtf");
@@ -79,6 +77,14 @@ QString QtClipboard::decodeText(QByteArray bytes)
     return text;
 }
 
+QString QtClipboard::keptText(QString text, bool rich)
+{
+    if (!rich)
+        text = LineBreaks::toProgram(std::move(text));
+    text.squeeze();
+    return text;
+}
+
 void QtClipboard::forgetContent()
 {
     m_offer.reset();
@@ -101,15 +107,12 @@ std::optional<QtClipboard::Offer> QtClipboard::learnOffer(const QMimeData *mime)
     // No formats: nobody owns the clipboard, or the owner did not answer in time. Ask again later.
     if (offer.formats.isEmpty())
         return std::nullopt;
-    if (offer.formats.contains(SecretHintFormat)) {
-        QByteArray hint = mime->data(SecretHintFormat);
-        while (hint.endsWith('\0'))
-            hint.chop(1);
-        hint = hint.trimmed();
-        // An unreadable hint may be guarding a password: read nothing and try again later.
-        if (hint.isEmpty())
-            return std::nullopt;
-        offer.secret = hint == SecretHintValue;
+    const auto offered = [&offer](const QString &format) { return offer.formats.contains(format); };
+    offer.secret = std::any_of(SecretMarkers::presenceFormats().cbegin(), SecretMarkers::presenceFormats().cend(),
+                               offered);
+    for (const QString &marker : SecretMarkers::valueFormats()) {
+        if (!offer.secret && offered(marker))
+            offer.secret = SecretMarkers::valueMarksSecret(marker, mime->data(marker));
     }
     if (m_gating)
         m_offer = offer;
@@ -153,8 +156,7 @@ QString QtClipboard::fetchText(bool rich)
     const QString format = firstOffered(offer->formats, rich ? richFormats() : plainFormats());
     if (format.isEmpty())
         return {};
-    const QString text = decodeText(mime->data(format));
-    return rich ? text : LineBreaks::toProgram(text);
+    return keptText(decodeText(mime->data(format)), rich);
 }
 
 void QtClipboard::writeText(const QString &text, bool rich)

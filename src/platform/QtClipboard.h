@@ -39,6 +39,9 @@ public:
     static const QStringList &richFormats();
     // Clipboard bytes as text: UTF-8 when they are valid UTF-8, else Latin-1.
     static QString decodeText(QByteArray bytes);
+    // A text read from the clipboard as the program keeps it: plain text with CR LF line breaks,
+    // in a buffer of its own size (captured texts can be huge, and are kept for long).
+    static QString keptText(QString text, bool rich);
 
 private:
     // What the current content offers; learned once per change when gating.

@@ -229,6 +229,7 @@ void TestClipboardCapture::capturesOnlyPlainOrRichTextThatIsNotSecret_data()
     QTest::newRow("an image only") << QStringList{"--format", "image/png", "not really a PNG"} << false << QString();
     QTest::newRow("marked secret") << secret << false << QString();
     QTest::newRow("marked secret, read as rich") << secret << true << QString();
+    QTest::newRow("an empty secret hint") << secret.mid(0, 8) + QStringList{""} << false << QString();
 }
 
 void TestClipboardCapture::capturesOnlyPlainOrRichTextThatIsNotSecret()
@@ -254,6 +255,8 @@ void TestClipboardCapture::capturesOnlyPlainOrRichTextThatIsNotSecret()
         const QList<QByteArray> reports = m_owner.helperReports();
         QVERIFY2(!reports.contains("served text/plain") && !reports.contains("served text/rtf"),
                  reports.join(' ').constData());
+        // Nor asked about one content on every tick.
+        QCOMPARE(reports.count("served x-kde-passwordManagerHint"), 1);
     }
 }
 

@@ -103,27 +103,36 @@ void TestQtClipboard::readsWhatAnotherProgramOffers()
 
 void TestQtClipboard::secretContentIsNeverRead_data()
 {
-    QTest::addColumn<QByteArray>("hint"); // the value of x-kde-passwordManagerHint; null: not offered
+    QTest::addColumn<QString>("marker"); // offered beside the text with the value; empty: none
+    QTest::addColumn<QByteArray>("value");
     QTest::addColumn<bool>("secret");
 
-    QTest::newRow("marked secret") << QByteArray("secret") << true;
-    QTest::newRow("marked secret, NUL-terminated") << QByteArray("secret\0", 7) << true;
-    QTest::newRow("another hint value") << QByteArray("public") << false;
-    QTest::newRow("no hint") << QByteArray() << false;
+    const QString hint = QStringLiteral("x-kde-passwordManagerHint");
+    const QString history = QStringLiteral("CanIncludeInClipboardHistory");
+    QTest::newRow("marked secret") << hint << QByteArray("secret") << true;
+    QTest::newRow("marked secret, NUL-terminated") << hint << QByteArray("secret\0", 7) << true;
+    QTest::newRow("marked Secret") << hint << QByteArray("Secret") << true;
+    QTest::newRow("another hint value") << hint << QByteArray("public") << false;
+    QTest::newRow("no hint") << QString() << QByteArray() << false;
+    QTest::newRow("concealed") << QString("application/x-nspasteboard-concealed-type") << QByteArray("1") << true;
+    QTest::newRow("Clipboard Viewer Ignore") << QString("Clipboard Viewer Ignore") << QByteArray("1") << true;
+    QTest::newRow("not for histories") << history << QByteArray(4, '\0') << true;
+    QTest::newRow("for histories") << history << QByteArray("\1\0\0\0", 4) << false;
 }
 
 void TestQtClipboard::secretContentIsNeverRead()
 {
-    QFETCH(QByteArray, hint);
+    QFETCH(QString, marker);
+    QFETCH(QByteArray, value);
     QFETCH(bool, secret);
 
     QStringList owner{"helper", "--format", "text/plain", "hunter2", "--format", "text/rtf", "{\\rtf1 hunter2}"};
-    QTemporaryFile hintFile;
-    if (!hint.isNull()) {
-        QVERIFY(hintFile.open());
-        hintFile.write(hint);
-        hintFile.close();
-        owner << "--format-file" << "x-kde-passwordManagerHint" << hintFile.fileName();
+    QTemporaryFile valueFile;
+    if (!marker.isEmpty()) {
+        QVERIFY(valueFile.open());
+        valueFile.write(value);
+        valueFile.close();
+        owner << "--format-file" << marker << valueFile.fileName();
     }
     QVERIFY(m_owner.take(owner));
     for (Gating gating : {Gating::WhereReliable, Gating::Off}) {
