@@ -12,6 +12,10 @@
 // with its X11 clipboard (x11:1) and, for comparison, reading through QClipboard on ticks (x11:0).
 // HungOwner: while an owner never answers and every tick asks it again, the worst gap between
 // the ticks of a 10 ms timer on the GUI thread over 10 s.
+// CopyBurst: an owner in its own thread takes the clipboard 1,000 times, 10 ms apart, each time
+// with a new text; how many of them become items.
+// CaptureMemory: the growth of the resident set while four different 10 MB ASCII texts held by
+// xclip are captured, per character captured.
 //
 // Needs an X server:  xvfb-run -a build/<dir>/bench/bench_xcbclipboardreader
 #include "BenchSupport.h"
@@ -27,6 +31,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSocketNotifier>
@@ -34,10 +39,14 @@
 #include <QTimer>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <poll.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 #include <xcb/xcb.h>
@@ -68,7 +77,8 @@ bool spinUntil(Done done, int ms)
 // Another client owning the clipboard with UTF8_STRING text, answered from the GUI thread's loop.
 class TextOwner {
 public:
-    bool open()
+    // Served from the GUI thread's event loop unless threaded, when burst() serves it.
+    bool open(bool threaded = false)
     {
         m_c = xcb_connect(nullptr, nullptr);
         if (xcb_connection_has_error(m_c))
@@ -80,9 +90,33 @@ public:
         m_clipboard = intern("CLIPBOARD");
         m_targets = intern("TARGETS");
         m_utf8 = intern("UTF8_STRING");
+        if (threaded)
+            return true;
         m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_c), QSocketNotifier::Read);
         QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { serve(); });
         return true;
+    }
+    // Takes the clipboard count times, gapMs apart, with "copy 1", "copy 2", ..., answering every
+    // request at once with the text it holds; then goes on answering for settleMs.
+    void burst(int count, int gapMs, int settleMs)
+    {
+        using Clock = std::chrono::steady_clock;
+        pollfd fd{xcb_get_file_descriptor(m_c), POLLIN, 0};
+        Clock::time_point next = Clock::now();
+        for (int taken = 0; taken < count;) {
+            serve();
+            if (Clock::now() >= next) {
+                take("copy " + QByteArray::number(++taken));
+                next += std::chrono::milliseconds(gapMs);
+            }
+            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(next - Clock::now()).count();
+            poll(&fd, 1, int(std::max<qint64>(0, wait)));
+        }
+        const Clock::time_point end = Clock::now() + std::chrono::milliseconds(settleMs);
+        while (Clock::now() < end) {
+            serve();
+            poll(&fd, 1, 5);
+        }
     }
     // Takes the clipboard and then answers nobody, as a hung program does.
     bool silent = false;
@@ -359,6 +393,90 @@ void BM_HungOwner(benchmark::State &state)
 }
 
 BENCHMARK(BM_HungOwner)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_CopyBurst(benchmark::State &state)
+{
+    if (!onX11(state))
+        return;
+    constexpr int Copies = 1000;
+    BenchSupport::Program program;
+    program.start();
+    ListItems &items = program.state().lists().at(0).items();
+    program.state().lists().at(0).itemLimit = 32767;
+    for (auto _ : state) {
+        items.clearItems(0);
+        TextOwner owner;
+        if (!owner.open(true)) {
+            state.SkipWithError("no X connection");
+            return;
+        }
+        QElapsedTimer clock;
+        clock.start();
+        std::thread copier([&] { owner.burst(Copies, 10, 2000); });
+        spinUntil([&] { return clock.elapsed() > Copies * 10 + 2000; }, Copies * 10 + 5000);
+        copier.join();
+        QCoreApplication::processEvents();
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        state.counters["copies"] = Copies;
+        state.counters["captured"] = items.count();
+    }
+}
+
+BENCHMARK(BM_CopyBurst)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+void BM_CaptureMemory(benchmark::State &state)
+{
+    if (!onX11(state))
+        return;
+    constexpr int Texts = 4;
+    QTemporaryFile files[Texts];
+    for (int i = 0; i < Texts; ++i) {
+        QByteArray bytes;
+        const QByteArray line = "text " + QByteArray::number(i) + " of the memory benchmark, one ASCII line\n";
+        while (bytes.size() < 10'000'000)
+            bytes += line;
+        if (!files[i].open() || files[i].write(bytes) != bytes.size() || !files[i].flush()) {
+            state.SkipWithError("cannot write the sample texts");
+            return;
+        }
+    }
+    BenchSupport::Program program;
+    program.start();
+    ListItems &items = program.state().lists().at(0).items();
+    QProcess xclip;
+    for (auto _ : state) {
+        spinUntil([] { return false; }, 1000);
+        const qint64 before = residentBytes();
+        qint64 characters = 0;
+        for (int i = 0; i < Texts; ++i) {
+            const int held = items.count();
+            if (!startXclip(xclip, files[i].fileName()) || !spinUntil([&] { return items.count() > held; }, 60000)) {
+                state.SkipWithError("the program did not capture xclip's text");
+                return;
+            }
+            characters += items.at(items.itemOfRow(0)).text.size();
+            xclip.kill();
+            xclip.waitForFinished();
+        }
+        spinUntil([] { return false; }, 1000);
+        const qint64 growth = residentBytes() - before;
+        state.SetIterationTime(0.001);
+        state.counters["characters"] = double(characters);
+        state.counters["growth_MB"] = double(growth) / 1e6;
+        state.counters["bytes_per_char"] = double(growth) / double(characters);
+    }
+}
+
+BENCHMARK(BM_CaptureMemory)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

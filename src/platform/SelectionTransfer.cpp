@@ -24,7 +24,8 @@ SelectionTransfer::Step SelectionTransfer::fail(Failure failure)
 
 bool SelectionTransfer::accepted(Atom type, int format) const
 {
-    return format == m_request.format && m_request.acceptedTypes.contains(type);
+    return (m_request.format == 0 || format == m_request.format) &&
+           (m_request.acceptedTypes.isEmpty() || m_request.acceptedTypes.contains(type));
 }
 
 SelectionTransfer::Step SelectionTransfer::selectionNotify(Atom target, Atom property, quint32 time)

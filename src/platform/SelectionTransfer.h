@@ -18,8 +18,8 @@ public:
         Atom target = 0;
         Atom property = 0;
         quint32 time = 0;
-        QList<Atom> acceptedTypes; // besides INCR
-        int format = 8;            // 8 for text, 32 for TARGETS
+        QList<Atom> acceptedTypes; // besides INCR; empty: any
+        int format = 8;            // 8 for text, 32 for TARGETS, 0 for any
     };
 
     enum class Step {

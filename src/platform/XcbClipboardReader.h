@@ -14,11 +14,11 @@ class XcbSelectionWorker;
 // its result arrives as one queued signal, in the order of the changes. A change that is followed
 // by another before its read could begin is skipped: its owner can no longer be asked.
 //
-// A read asks for TARGETS, skips content marked secret (x-kde-passwordManagerHint = "secret"),
-// then reads the first text type offered and decodes it exactly as QtClipboard::readText does,
-// plain text with the program's CR LF line breaks. Every answer must match its own request
-// (property, target and time) and have a text type; a read gives up after 1 s without progress
-// or above 1 GiB.
+// A read asks for TARGETS, skips content that a password manager marked secret (SecretMarkers;
+// a marker offered but not given counts), then reads the first text type offered and decodes it
+// exactly as QtClipboard::readText does, plain text with the program's CR LF line breaks. Every
+// answer must match its own request (property, target and time) and have a text type; a read
+// gives up after 1 s without progress or above 1 GiB.
 //
 // Content owned by one of this process's windows (the program's own copies, made through
 // QClipboard) is not read and reports nothing: the program knows what it wrote.
@@ -48,8 +48,8 @@ signals:
     void textRead(const QString &text);
     // The owner marked the content secret: it was not read.
     void secretSkipped();
-    // The read failed: no answer in time, refused, not a text type, too large, or an unreadable
-    // secret hint. Nothing more comes for this content unless retry() is called.
+    // The read failed: no answer in time, refused, not a text type or too large. Nothing more
+    // comes for this content unless retry() is called.
     void readFailed();
 
 private:

@@ -1,22 +1,25 @@
 #include "platform/XcbSelectionWorker.h"
 
-#include "platform/LineBreaks.h"
 #include "platform/QtClipboard.h"
+#include "platform/SecretMarkers.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 #include <xcb/xfixes.h>
 
 namespace {
 
-// Properties of our window that owners write their answers to. A fresh one is used for each
-// request, so an answer that arrives after we gave up cannot overwrite a later one.
+// Properties of our window that owners write their answers to. The X server never frees an atom,
+// so there are a few, used in turn: an answer that comes after we gave up lands on a property
+// that the next request does not use.
 constexpr const char *PropertyPrefix = "QK_CLIPBOARD_";
-// A timed-out request's property is not reused before this, in case the answer still comes.
+// A timed-out request's property is not reused before this while another one is free.
 constexpr qint64 LateAnswerQuarantineMs = 30000;
 
 template<typename T>
@@ -26,7 +29,7 @@ using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 struct XcbSelectionWorker::Atoms {
     xcb_atom_t clipboard, targets, incr, utf8String, text, compoundText, plainUtf8, plain, rtf, applicationRtf,
-        richtext, secretHint;
+        richtext;
 };
 
 XcbSelectionWorker::XcbSelectionWorker(xcb_connection_t *connection, quint32 ownBase, quint32 ownMask)
@@ -72,8 +75,13 @@ bool XcbSelectionWorker::setUp()
     m_atoms = std::make_unique<Atoms>(Atoms{
         intern("CLIPBOARD"), intern("TARGETS"), intern("INCR"), intern("UTF8_STRING"), intern("TEXT"),
         intern("COMPOUND_TEXT"), intern("text/plain;charset=utf-8"), intern("text/plain"), intern("text/rtf"),
-        intern("application/rtf"), intern("text/richtext"), intern("x-kde-passwordManagerHint")});
-    if (m_atoms->clipboard == XCB_NONE || m_atoms->secretHint == XCB_NONE)
+        intern("application/rtf"), intern("text/richtext")});
+    for (const QString &name : SecretMarkers::presenceFormats())
+        m_presenceMarkers.append(intern(name.toUtf8().constData()));
+    for (const QString &name : SecretMarkers::valueFormats())
+        m_valueMarkers.append(ValueMarker{intern(name.toUtf8().constData()), name});
+    if (m_atoms->clipboard == XCB_NONE || m_presenceMarkers.contains(XCB_NONE) ||
+        std::any_of(m_valueMarkers.cbegin(), m_valueMarkers.cend(), [](const ValueMarker &m) { return !m.atom; }))
         return false;
 
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
@@ -192,8 +200,12 @@ void XcbSelectionWorker::handleEvent(const xcb_generic_event_t *event)
             advance(m_read->transfer->selectionNotify(notify->target, notify->property, notify->time));
     } else if (type == XCB_PROPERTY_NOTIFY) {
         const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
-        if (m_read && m_read->transfer && notify->window == m_window && notify->state == XCB_PROPERTY_NEW_VALUE)
+        if (notify->window != m_window || notify->state != XCB_PROPERTY_NEW_VALUE)
+            return;
+        if (m_read && m_read->transfer && m_read->transfer->request().property == notify->atom)
             advance(m_read->transfer->propertyNewValue(notify->atom));
+        else
+            drainRetired(notify->atom);
     }
 }
 
@@ -239,13 +251,14 @@ void XcbSelectionWorker::startNext()
     }
 }
 
-void XcbSelectionWorker::request(xcb_atom_t target, int format, const QList<xcb_atom_t> &acceptedTypes)
+void XcbSelectionWorker::request(xcb_atom_t target, int format, const QList<xcb_atom_t> &acceptedTypes,
+                                 qint64 maxBytes)
 {
     const xcb_atom_t property = takeProperty();
     m_read->target = target;
     m_read->transfer = std::make_unique<SelectionTransfer>(
         SelectionTransfer::Request{target, property, m_read->change.time, acceptedTypes, format}, m_atoms->incr,
-        MaxBytes);
+        maxBytes);
     // A late answer to an earlier request may still sit on the property.
     xcb_delete_property(m_connection, m_window, property);
     xcb_convert_selection(m_connection, m_window, m_atoms->clipboard, target, property, m_read->change.time);
@@ -271,21 +284,29 @@ void XcbSelectionWorker::advance(SelectionTransfer::Step step)
     case SelectionTransfer::Step::Failed:
         // An INCR owner stalls once we stop deleting its property; anything else has answered.
         releaseProperty(false);
+        // A marker offered and then not given may be guarding a password all the same.
+        if (m_read->stage == Stage::Marker) {
+            skipSecret();
+            return;
+        }
         emit readFailed();
         endRead();
         return;
     }
 }
 
+xcb_get_property_reply_t *XcbSelectionWorker::takeValue(xcb_atom_t property)
+{
+    // Read whole and deleted in one request: deleting is what asks an INCR owner for more.
+    return xcb_get_property_reply(
+        m_connection, xcb_get_property(m_connection, 1, m_window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, UINT32_MAX / 4),
+        nullptr);
+}
+
 void XcbSelectionWorker::readProperty()
 {
     SelectionTransfer &transfer = *m_read->transfer;
-    Reply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(m_connection,
-                               xcb_get_property(m_connection, 1, m_window, transfer.request().property,
-                                                XCB_GET_PROPERTY_TYPE_ANY, 0, UINT32_MAX / 4),
-                               nullptr),
-        &std::free);
+    Reply<xcb_get_property_reply_t> reply(takeValue(transfer.request().property), &std::free);
     if (!reply) {
         advance(transfer.propertyRead(XCB_NONE, 0, {}, false));
         return;
@@ -298,44 +319,59 @@ void XcbSelectionWorker::readProperty()
 void XcbSelectionWorker::stageDone()
 {
     Read &read = *m_read;
-    const QByteArray data = read.transfer->data();
+    QByteArray data = read.transfer->data();
     releaseProperty(false);
     read.transfer.reset();
 
     switch (read.stage) {
     case Stage::Targets:
-        read.offered.resize(data.size() / 4);
-        memcpy(read.offered.data(), data.constData(), size_t(read.offered.size()) * 4);
-        if (read.offered.contains(m_atoms->secretHint)) {
-            read.stage = Stage::Hint;
-            request(m_atoms->secretHint, 8,
-                    {m_atoms->secretHint, XCB_ATOM_STRING, m_atoms->utf8String, m_atoms->plain, m_atoms->plainUtf8});
-            return;
-        }
-        requestText();
+        targetsRead(data);
         return;
-    case Stage::Hint: {
-        QByteArray hint = data;
-        while (hint.endsWith('\0'))
-            hint.chop(1);
-        hint = hint.trimmed();
-        // An unreadable hint may be guarding a password: read nothing, the caller may retry.
-        if (hint.isEmpty()) {
-            emit readFailed();
-            endRead();
-        } else if (hint == "secret") {
-            emit secretSkipped();
-            endRead();
-        } else {
-            requestText();
-        }
+    case Stage::Marker:
+        if (SecretMarkers::valueMarksSecret(read.markers.takeFirst().name, data))
+            skipSecret();
+        else
+            requestMarkerOrText();
         return;
-    }
     case Stage::Text:
-        emit textRead(decode(read.target, data, read.rich));
+        emit textRead(decode(read.target, std::move(data), read.rich));
         endRead();
         return;
     }
+}
+
+void XcbSelectionWorker::targetsRead(const QByteArray &data)
+{
+    Read &read = *m_read;
+    read.offered.resize(data.size() / 4);
+    memcpy(read.offered.data(), data.constData(), size_t(read.offered.size()) * 4);
+    const auto offered = [&read](xcb_atom_t atom) { return read.offered.contains(atom); };
+    if (std::any_of(m_presenceMarkers.cbegin(), m_presenceMarkers.cend(), offered)) {
+        skipSecret();
+        return;
+    }
+    for (const ValueMarker &marker : m_valueMarkers) {
+        if (offered(marker.atom))
+            read.markers.append(marker);
+    }
+    requestMarkerOrText();
+}
+
+void XcbSelectionWorker::requestMarkerOrText()
+{
+    if (m_read->markers.isEmpty()) {
+        requestText();
+        return;
+    }
+    // Whatever type and format the owner gives its marker.
+    m_read->stage = Stage::Marker;
+    request(m_read->markers.first().atom, 0, {}, MarkerMaxBytes);
+}
+
+void XcbSelectionWorker::skipSecret()
+{
+    emit secretSkipped();
+    endRead();
 }
 
 void XcbSelectionWorker::requestText()
@@ -368,15 +404,19 @@ xcb_atom_t XcbSelectionWorker::chooseTarget(const QList<xcb_atom_t> &offered, bo
 
 QString XcbSelectionWorker::decode(xcb_atom_t target, QByteArray bytes, bool rich) const
 {
-    // Qt decodes the X string types itself (dropping one terminating NUL) before the clipboard
-    // bytes reach QtClipboard::decodeText as UTF-8; do the same so both paths give one text.
+    // Qt decodes the X string types itself before the clipboard bytes reach
+    // QtClipboard::decodeText as UTF-8, which then changes nothing but trailing NULs; do the same
+    // so both paths give one text. The bytes go as soon as the text is made.
+    QString text;
     if (target == m_atoms->utf8String || target == XCB_ATOM_STRING || target == m_atoms->text) {
-        if (bytes.endsWith('\0'))
-            bytes.chop(1);
-        bytes = (target == m_atoms->utf8String ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes)).toUtf8();
+        const QByteArray taken = std::exchange(bytes, {});
+        text = target == m_atoms->utf8String ? QString::fromUtf8(taken) : QString::fromLatin1(taken);
+        while (text.endsWith(QChar(0)))
+            text.chop(1);
+    } else {
+        text = QtClipboard::decodeText(std::move(bytes));
     }
-    const QString text = QtClipboard::decodeText(std::move(bytes));
-    return rich ? text : LineBreaks::toProgram(text);
+    return QtClipboard::keptText(std::move(text), rich);
 }
 
 void XcbSelectionWorker::giveUp()
@@ -402,11 +442,14 @@ void XcbSelectionWorker::releaseProperty(bool answerMayFollow)
         return;
     const xcb_atom_t atom = m_read->transfer->request().property;
     const bool incremental = m_read->transfer->ownerMayWriteAgain();
+    const qint64 now = m_clock.elapsed();
     for (PropertySlot &slot : m_properties) {
         if (slot.atom != atom)
             continue;
+        slot.inUse = false;
+        slot.releasedAtMs = now;
         slot.retired = incremental;
-        slot.freeAtMs = answerMayFollow ? m_clock.elapsed() + LateAnswerQuarantineMs : 0;
+        slot.freeAtMs = answerMayFollow ? now + LateAnswerQuarantineMs : 0;
     }
     m_read->transfer.reset();
 }
@@ -414,14 +457,39 @@ void XcbSelectionWorker::releaseProperty(bool answerMayFollow)
 xcb_atom_t XcbSelectionWorker::takeProperty()
 {
     const qint64 now = m_clock.elapsed();
+    PropertySlot *chosen = nullptr;
     for (PropertySlot &slot : m_properties) {
-        if (!slot.retired && slot.freeAtMs <= now) {
-            // In use until released.
-            slot.freeAtMs = std::numeric_limits<qint64>::max();
-            return slot.atom;
+        if (!slot.inUse && !slot.retired && slot.freeAtMs <= now) {
+            chosen = &slot;
+            break;
         }
     }
-    const QByteArray name = PropertyPrefix + QByteArray::number(m_properties.size());
-    m_properties.append(PropertySlot{intern(name.constData()), std::numeric_limits<qint64>::max(), false});
-    return m_properties.constLast().atom;
+    if (!chosen && m_properties.size() < PropertyCount) {
+        const QByteArray name = PropertyPrefix + QByteArray::number(m_properties.size());
+        m_properties.append(PropertySlot{intern(name.constData())});
+        chosen = &m_properties.last();
+    }
+    // All given up on: the one given up longest ago, least likely to get a late write.
+    if (!chosen) {
+        for (PropertySlot &slot : m_properties) {
+            if (!slot.inUse && (!chosen || slot.releasedAtMs < chosen->releasedAtMs))
+                chosen = &slot;
+        }
+    }
+    chosen->inUse = true;
+    chosen->retired = false;
+    return chosen->atom;
+}
+
+void XcbSelectionWorker::drainRetired(xcb_atom_t property)
+{
+    // An owner we gave up on mid-INCR woke: take its chunks until its empty last one, after
+    // which the property is clean again.
+    for (PropertySlot &slot : m_properties) {
+        if (slot.atom != property || slot.inUse || !slot.retired)
+            continue;
+        Reply<xcb_get_property_reply_t> reply(takeValue(property), &std::free);
+        if (reply && reply->type != XCB_NONE && xcb_get_property_value_length(reply.get()) == 0)
+            slot.retired = false;
+    }
 }

@@ -15,14 +15,19 @@ class QSocketNotifier;
 class QTimer;
 
 // The X side of XcbClipboardReader: lives in the reader's worker thread with its own connection,
-// follows the clipboard's owner through XFixes and reads each new content (TARGETS, the secret
-// hint, then one text target). See XcbClipboardReader for the behaviour callers see.
+// follows the clipboard's owner through XFixes and reads each new content (TARGETS, the values of
+// the secret markers offered, then one text target). See XcbClipboardReader for the behaviour
+// callers see.
 class XcbSelectionWorker : public QObject {
     Q_OBJECT
 public:
     static constexpr int NoProgressLimitMs = 1000;
     static constexpr qint64 MaxBytes = qint64(1) << 30;
     static constexpr int RetryGapMs = 200;
+    // A secret marker's value is a word or a number.
+    static constexpr qint64 MarkerMaxBytes = 4096;
+    // The properties of our window that owners write their answers to, reused in turn.
+    static constexpr int PropertyCount = 3;
 
     // Connects to the display and checks for XFixes; nullptr when that fails. Windows whose ids
     // lie in ownBase/ownMask belong to this process and are not read.
@@ -47,17 +52,25 @@ private:
         xcb_window_t owner = XCB_NONE;
         xcb_timestamp_t time = XCB_CURRENT_TIME;
     };
-    enum class Stage { Targets, Hint, Text };
+    enum class Stage { Targets, Marker, Text };
+    // A marker whose value says whether the content is secret.
+    struct ValueMarker {
+        xcb_atom_t atom = XCB_NONE;
+        QString name;
+    };
     struct Read {
         Change change;
         bool rich = false;
         Stage stage = Stage::Targets;
         QList<xcb_atom_t> offered;
+        QList<ValueMarker> markers; // offered and not yet asked
         xcb_atom_t target = XCB_NONE;
         std::unique_ptr<SelectionTransfer> transfer;
     };
     struct PropertySlot {
         xcb_atom_t atom = XCB_NONE;
+        bool inUse = false;
+        qint64 releasedAtMs = 0;
         qint64 freeAtMs = 0;  // a late answer may still land on it until then
         bool retired = false; // abandoned mid-INCR: its owner may write again whenever we delete it
     };
@@ -73,17 +86,22 @@ private:
     bool isOwn(xcb_window_t window) const;
     void enqueue(const Change &change);
     void startNext();
-    void request(xcb_atom_t target, int format, const QList<xcb_atom_t> &acceptedTypes);
+    void request(xcb_atom_t target, int format, const QList<xcb_atom_t> &acceptedTypes, qint64 maxBytes = MaxBytes);
     void advance(SelectionTransfer::Step step);
     void readProperty();
     void stageDone();
+    void targetsRead(const QByteArray &data);
+    void requestMarkerOrText();
     void requestText();
+    void skipSecret();
+    void drainRetired(xcb_atom_t property);
     void giveUp();
     void endRead();
     void releaseProperty(bool answerMayFollow);
     xcb_atom_t takeProperty();
     xcb_atom_t chooseTarget(const QList<xcb_atom_t> &offered, bool rich) const;
     QString decode(xcb_atom_t target, QByteArray bytes, bool rich) const;
+    xcb_get_property_reply_t *takeValue(xcb_atom_t property);
 
     xcb_connection_t *m_connection;
     quint32 m_ownBase;
@@ -91,6 +109,8 @@ private:
     xcb_window_t m_window = XCB_NONE;
     quint8 m_xfixesEventBase = 0;
     std::unique_ptr<Atoms> m_atoms;
+    QList<xcb_atom_t> m_presenceMarkers;
+    QList<ValueMarker> m_valueMarkers;
     std::unique_ptr<QSocketNotifier> m_notifier;
     std::unique_ptr<QTimer> m_progressTimer;
     std::unique_ptr<QTimer> m_retryTimer;

@@ -9,7 +9,8 @@
 //   badowner late MS            frozen for MS ms after taking the clipboard: answers what was asked
 //                               meanwhile when it thaws, in order, and later requests at once
 //   badowner atom               answers the text typed ATOM
-//   badowner secret             offers a text marked secret
+//   badowner marker NAME [VALUE] offers a text beside the target NAME, whose value is VALUE
+//                               (refused without one)
 //   badowner sequence COUNT MS  takes the clipboard COUNT times, MS apart, with "text 1", "text 2", ...
 //
 // The text is "badowner text" unless said otherwise. Exits after 120 s or when killed.
@@ -29,8 +30,9 @@ using Clock = std::chrono::steady_clock;
 
 xcb_connection_t *c = nullptr;
 xcb_window_t window = 0;
-xcb_atom_t clipboardAtom, targetsAtom, utf8Atom, incrAtom, hintAtom;
+xcb_atom_t clipboardAtom, targetsAtom, utf8Atom, incrAtom, markerAtom = XCB_NONE;
 std::string mode;
+const char *markerValue = nullptr;
 std::string text = "badowner text";
 
 void report(const std::string &line)
@@ -77,8 +79,8 @@ void answer(const xcb_selection_request_event_t &request)
     xcb_atom_t property = request.property == XCB_NONE ? request.target : request.property;
     if (request.target == targetsAtom) {
         std::vector<xcb_atom_t> offered{targetsAtom, utf8Atom};
-        if (mode == "secret")
-            offered.push_back(hintAtom);
+        if (markerAtom != XCB_NONE)
+            offered.push_back(markerAtom);
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32,
                             uint32_t(offered.size()), offered.data());
     } else if (request.target == utf8Atom && mode == "atom") {
@@ -90,8 +92,9 @@ void answer(const xcb_selection_request_event_t &request)
     } else if (request.target == utf8Atom) {
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, utf8Atom, 8,
                             uint32_t(text.size()), text.data());
-    } else if (request.target == hintAtom && mode == "secret") {
-        xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, hintAtom, 8, 6, "secret");
+    } else if (request.target == markerAtom && markerAtom != XCB_NONE && markerValue) {
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_STRING, 8,
+                            uint32_t(std::strlen(markerValue)), markerValue);
     } else {
         property = XCB_NONE;
     }
@@ -109,7 +112,7 @@ void answer(const xcb_selection_request_event_t &request)
 
 int fail()
 {
-    std::fprintf(stderr, "usage: badowner never|targets-only|incr-stall|late MS|atom|secret|sequence COUNT MS\n");
+    std::fprintf(stderr, "usage: badowner never|targets-only|incr-stall|late MS|atom|marker NAME [VALUE]|sequence COUNT MS\n");
     return 2;
 }
 
@@ -121,7 +124,7 @@ int main(int argc, char **argv)
         return fail();
     mode = argv[1];
     const bool twoNumbers = mode == "sequence";
-    if ((mode == "late" && argc != 3) || (twoNumbers && argc != 4))
+    if ((mode == "late" && argc != 3) || (twoNumbers && argc != 4) || (mode == "marker" && argc != 3 && argc != 4))
         return fail();
     const int lateMs = mode == "late" ? std::atoi(argv[2]) : 0;
     const int count = twoNumbers ? std::atoi(argv[2]) : 1;
@@ -138,7 +141,10 @@ int main(int argc, char **argv)
     targetsAtom = intern("TARGETS");
     utf8Atom = intern("UTF8_STRING");
     incrAtom = intern("INCR");
-    hintAtom = intern("x-kde-passwordManagerHint");
+    if (mode == "marker") {
+        markerAtom = intern(argv[2]);
+        markerValue = argc == 4 ? argv[3] : nullptr;
+    }
 
     int taken = 1;
     if (twoNumbers)
