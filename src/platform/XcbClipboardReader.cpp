@@ -4,6 +4,10 @@
 
 #include <QGuiApplication>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 XcbClipboardReader::XcbClipboardReader(QObject *parent) : QObject(parent)
 {
     m_thread.setObjectName(QStringLiteral("XcbClipboardReader"));
@@ -30,6 +34,12 @@ bool XcbClipboardReader::start()
     m_worker = XcbSelectionWorker::connect(setup->resource_id_base, setup->resource_id_mask);
     if (!m_worker)
         return false;
+#ifdef __GLIBC__
+    // A large text arrives as bytes that are let go of once it is decoded. glibc would serve the
+    // next ones from the worker thread's heap, whose free top it keeps resident for good; mapped
+    // blocks of their own go back to the system when freed.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
     m_worker->moveToThread(&m_thread);
     connect(m_worker.get(), &XcbSelectionWorker::textRead, this, &XcbClipboardReader::textRead);
     connect(m_worker.get(), &XcbSelectionWorker::secretSkipped, this, &XcbClipboardReader::secretSkipped);
