@@ -18,7 +18,7 @@ class XcbSelectionWorker;
 // a marker offered but not given counts), then reads the first text type offered and decodes it
 // exactly as QtClipboard::readText does, plain text with the program's CR LF line breaks. Every
 // answer must match its own request (property, target and time) and have a text type; a read
-// gives up after 1 s without progress or above 1 GiB.
+// gives up after 1 s without progress (0.1 s once its owner has been replaced) or above 1 GiB.
 //
 // Content owned by one of this process's windows (the program's own copies, made through
 // QClipboard) is not read and reports nothing: the program knows what it wrote.

@@ -111,7 +111,6 @@ void XcbSelectionWorker::begin()
     m_clock.start();
     m_progressTimer = std::make_unique<QTimer>();
     m_progressTimer->setSingleShot(true);
-    m_progressTimer->setInterval(NoProgressLimitMs);
     QObject::connect(m_progressTimer.get(), &QTimer::timeout, this, [this] {
         giveUp();
         drain();
@@ -232,6 +231,8 @@ void XcbSelectionWorker::enqueue(const Change &change)
     m_pending = change;
     if (!m_read)
         startNext();
+    else if (m_progressTimer->remainingTime() > ReplacedOwnerLimitMs)
+        m_progressTimer->start(ReplacedOwnerLimitMs);
 }
 
 void XcbSelectionWorker::startNext()
@@ -263,7 +264,14 @@ void XcbSelectionWorker::request(xcb_atom_t target, int format, const QList<xcb_
     xcb_delete_property(m_connection, m_window, property);
     xcb_convert_selection(m_connection, m_window, m_atoms->clipboard, target, property, m_read->change.time);
     xcb_flush(m_connection);
-    m_progressTimer->start();
+    restartProgressTimer();
+}
+
+void XcbSelectionWorker::restartProgressTimer()
+{
+    // An owner that has lost the clipboard since it was asked gets less time: copies that came
+    // after it wait behind it, and only the newest of them can still be read.
+    m_progressTimer->start(m_pending ? ReplacedOwnerLimitMs : NoProgressLimitMs);
 }
 
 void XcbSelectionWorker::advance(SelectionTransfer::Step step)
@@ -272,11 +280,11 @@ void XcbSelectionWorker::advance(SelectionTransfer::Step step)
     case SelectionTransfer::Step::Ignore:
         return;
     case SelectionTransfer::Step::ReadProperty:
-        m_progressTimer->start();
+        restartProgressTimer();
         readProperty();
         return;
     case SelectionTransfer::Step::Wait:
-        m_progressTimer->start();
+        restartProgressTimer();
         return;
     case SelectionTransfer::Step::Done:
         stageDone();

@@ -22,6 +22,8 @@ class XcbSelectionWorker : public QObject {
     Q_OBJECT
 public:
     static constexpr int NoProgressLimitMs = 1000;
+    // The same while a newer change waits.
+    static constexpr int ReplacedOwnerLimitMs = 100;
     static constexpr qint64 MaxBytes = qint64(1) << 30;
     static constexpr int RetryGapMs = 200;
     // A secret marker's value is a word or a number.
@@ -88,6 +90,7 @@ private:
     void startNext();
     void request(xcb_atom_t target, int format, const QList<xcb_atom_t> &acceptedTypes, qint64 maxBytes = MaxBytes);
     void advance(SelectionTransfer::Step step);
+    void restartProgressTimer();
     void readProperty();
     void stageDone();
     void targetsRead(const QByteArray &data);

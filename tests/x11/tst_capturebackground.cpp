@@ -48,6 +48,8 @@ class TestCaptureBackground : public QObject {
     Q_OBJECT
 private slots:
     void everyCopyIsCapturedInOrder();
+    void copiesAfterAHungOwnerAreCaptured();
+    void aBurstOfCopiesIsCaptured();
     void misbehavingOwnersLeaveNoTraceAndNoWait_data();
     void misbehavingOwnersLeaveNoTraceAndNoWait();
     void lateAnswerGivesWayToTheRealText();
@@ -63,6 +65,30 @@ void TestCaptureBackground::everyCopyIsCapturedInOrder()
     for (int i = 20; i >= 1; --i)
         expected << QStringLiteral("text %1").arg(i);
     QTRY_COMPARE_WITH_TIMEOUT(p.words(), expected, 10000);
+}
+
+void TestCaptureBackground::aBurstOfCopiesIsCaptured()
+{
+    Program p;
+    QVERIFY(p.started);
+    BadOwner owner;
+    // A hundred copies a second, as a program that copies in a loop makes them.
+    QVERIFY(owner.start({QStringLiteral("sequence"), QStringLiteral("100"), QStringLiteral("10")}));
+    QTest::qWait(3000);
+    QVERIFY2(p.words().size() >= 99, qPrintable(QStringLiteral("%1 of 100 captured").arg(p.words().size())));
+}
+
+void TestCaptureBackground::copiesAfterAHungOwnerAreCaptured()
+{
+    Program p;
+    QVERIFY(p.started);
+    BadOwner hung;
+    QVERIFY(hung.start({QStringLiteral("never")}));
+    // Copies come while the hung owner is still being waited for.
+    BadOwner copier;
+    QVERIFY(copier.start({QStringLiteral("sequence"), QStringLiteral("20"), QStringLiteral("50")}));
+    QTRY_COMPARE_WITH_TIMEOUT(p.words().value(0), QStringLiteral("text 20"), 10000);
+    QVERIFY2(p.words().size() >= 17, qPrintable(p.words().join(u',')));
 }
 
 void TestCaptureBackground::misbehavingOwnersLeaveNoTraceAndNoWait_data()
