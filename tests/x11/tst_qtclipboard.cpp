@@ -115,7 +115,6 @@ void TestQtClipboard::secretContentIsNeverRead_data()
     QTest::newRow("another hint value") << hint << QByteArray("public") << false;
     QTest::newRow("no hint") << QString() << QByteArray() << false;
     QTest::newRow("concealed") << QString("application/x-nspasteboard-concealed-type") << QByteArray("1") << true;
-    QTest::newRow("Clipboard Viewer Ignore") << QString("Clipboard Viewer Ignore") << QByteArray("1") << true;
     QTest::newRow("not for histories") << history << QByteArray(4, '\0') << true;
     QTest::newRow("for histories") << history << QByteArray("\1\0\0\0", 4) << false;
 }

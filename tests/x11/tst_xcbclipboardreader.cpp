@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QUuid>
 #include <QtTest>
 
 #include <xcb/xcb.h>
@@ -45,8 +46,6 @@ private slots:
     void sameTextAsQtClipboard();
     void badOwnerNeverStallsTheGui_data();
     void badOwnerNeverStallsTheGui();
-    void secretMarkersAreHonoured_data();
-    void secretMarkersAreHonoured();
     void stalledTransfersReuseTheirProperties();
     void lateAnswerIsNotTakenForText();
     void quickCopiesAreEachRead();
@@ -131,6 +130,13 @@ void TestXcbClipboardReader::badOwnerNeverStallsTheGui_data()
     QTest::newRow("INCR stalls") << QStringList{"incr-stall"} << "failed";
     QTest::newRow("text typed ATOM") << QStringList{"atom"} << "failed";
     QTest::newRow("secret") << QStringList{"marker", "x-kde-passwordManagerHint", "secret"} << "secret";
+    // Other markers and ways of marking: skipped, not failed (the watcher would ask again on every tick).
+    QTest::newRow("Secret") << QStringList{"marker", "x-kde-passwordManagerHint", "Secret"} << "secret";
+    QTest::newRow("empty hint") << QStringList{"marker", "x-kde-passwordManagerHint", ""} << "secret";
+    QTest::newRow("excluded") << QStringList{"marker", "ExcludeClipboardContentFromMonitorProcessing"} << "secret";
+    QTest::newRow("not for histories") << QStringList{"marker", "CanIncludeInClipboardHistory", "0"} << "secret";
+    QTest::newRow("for histories") << QStringList{"marker", "CanIncludeInClipboardHistory", "1"}
+                                   << "text:badowner text";
 }
 
 void TestXcbClipboardReader::badOwnerNeverStallsTheGui()
@@ -164,53 +170,15 @@ void TestXcbClipboardReader::badOwnerNeverStallsTheGui()
     QVERIFY2(gui.worst < 100, qPrintable(QStringLiteral("the GUI thread waited %1 ms").arg(gui.worst)));
 }
 
-void TestXcbClipboardReader::secretMarkersAreHonoured_data()
-{
-    QTest::addColumn<QStringList>("marker"); // its name and value
-    QTest::addColumn<QString>("result");
-
-    const QString text = QStringLiteral("text:badowner text");
-    QTest::newRow("hint Secret") << QStringList{"x-kde-passwordManagerHint", "Secret"} << "secret";
-    QTest::newRow("empty hint") << QStringList{"x-kde-passwordManagerHint", ""} << "secret";
-    QTest::newRow("hint refused") << QStringList{"x-kde-passwordManagerHint"} << "secret";
-    QTest::newRow("another hint") << QStringList{"x-kde-passwordManagerHint", "public"} << text;
-    QTest::newRow("concealed") << QStringList{"application/x-nspasteboard-concealed-type"} << "secret";
-    QTest::newRow("excluded") << QStringList{"ExcludeClipboardContentFromMonitorProcessing"} << "secret";
-    QTest::newRow("viewer ignore") << QStringList{"Clipboard Viewer Ignore"} << "secret";
-    QTest::newRow("not for histories") << QStringList{"CanIncludeInClipboardHistory", "0"} << "secret";
-    QTest::newRow("for histories") << QStringList{"CanIncludeInClipboardHistory", "1"} << text;
-}
-
-void TestXcbClipboardReader::secretMarkersAreHonoured()
-{
-    QFETCH(QStringList, marker);
-    QFETCH(QString, result);
-
-    m_reader->setReading(true);
-    QVERIFY(m_results->waitFor(1));
-    m_results->events.clear();
-    BadOwner owner;
-    QVERIFY(owner.start(QStringList{"marker"} + marker));
-    QVERIFY(m_results->waitFor(1));
-    QTest::qWait(200);
-    // Once, and never "failed", which would have the content asked for again.
-    QCOMPARE(m_results->events, QStringList{result});
-    QCOMPARE(owner.count("asked UTF8_STRING"), result == QLatin1String("secret") ? 0 : 1);
-}
-
 void TestXcbClipboardReader::stalledTransfersReuseTheirProperties()
 {
     // Atoms are numbered in the order the server makes them, and never freed.
     xcb_connection_t *x = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-    int probes = 0;
-    const auto newAtom = [&] {
-        const QByteArray name = "QK_TEST_PROBE_" + QByteArray::number(QCoreApplication::applicationPid()) + '_' +
-                                QByteArray::number(++probes);
-        xcb_intern_atom_reply_t *reply =
-            xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, quint16(name.size()), name.constData()), nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
-        free(reply);
-        return atom;
+    auto newAtom = [x, name = QUuid::createUuid().toByteArray()]() mutable {
+        name += '+';
+        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
+            xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, quint16(name.size()), name.constData()), nullptr), &free);
+        return reply->atom;
     };
     m_reader->setReading(true);
     QVERIFY(m_results->waitFor(1));
@@ -218,16 +186,13 @@ void TestXcbClipboardReader::stalledTransfersReuseTheirProperties()
     QVERIFY(owner.start({"incr-stall"}));
     // Each read stalls in the middle of its transfer and is given up; the owner is asked again.
     const auto stalledReads = [&](int count) {
-        for (int read = 0; read < count; ++read) {
-            if (!m_results->waitFor(m_results->events.size() + 1))
-                return false;
+        for (int read = 0; read < count && m_results->waitFor(m_results->events.size() + 1); ++read)
             m_reader->retry();
-        }
-        return true;
     };
-    QVERIFY(stalledReads(3));
+    stalledReads(3);
     const xcb_atom_t before = newAtom();
-    QVERIFY(stalledReads(5));
+    stalledReads(5);
+    QVERIFY(m_results->events.size() >= 9);
     QCOMPARE(newAtom(), before + 1);
 }
 
