@@ -38,15 +38,23 @@ qsizetype programLength(const QPlainTextEdit *box)
     return document->characterCount() - 1 + document->blockCount() - 1;
 }
 
-// The first limit characters, never ending between the CR and the LF of one line break.
-QString cutText(const QString &text, qsizetype limit)
+// How many of the first limit characters to take, never ending between the CR and the LF of
+// one line break.
+qsizetype cutLength(const QString &text, qsizetype limit)
 {
     if (text.size() <= limit)
-        return text;
+        return text.size();
     if (limit > 0 && text.at(limit - 1) == u'\r' && text.at(limit) == u'\n')
         --limit;
-    return text.left(limit);
+    return limit;
 }
+
+QString cutText(const QString &text, qsizetype limit)
+{
+    return text.left(cutLength(text, limit));
+}
+
+const QString NotAllShown = QStringLiteral("文字が入りきりません。一部を表示します。");
 
 // The box position just after a prefix of the program text (a CR LF is one position there).
 qsizetype boxPosition(const QString &programPrefix)
@@ -184,8 +192,28 @@ void TextWindow::ReNew()
 void TextWindow::renew()
 {
     textChanged = false;
+    keepUnshown(m_hand.Texts, cutLength(m_hand.Texts, MaxChars));
     putText(visibleBox() == Texttxt[1] ? 1 : 0, m_hand.Texts);
     showCaption();
+}
+
+void TextWindow::keepUnshown(const QString &text, qsizetype shownLength)
+{
+    m_filledText = text;
+    m_unshownFrom = shownLength;
+    m_pushedOut.clear();
+}
+
+bool TextWindow::showsPart() const
+{
+    return m_filledText.size() >= MaxChars || m_unshownFrom < m_filledText.size();
+}
+
+QString TextWindow::withUnshown(QString shown) const
+{
+    const QStringView unshown = QStringView(m_filledText).mid(m_unshownFrom);
+    shown.reserve(shown.size() + m_pushedOut.size() + unshown.size());
+    return shown.append(m_pushedOut).append(unshown);
 }
 
 void TextWindow::endText()
@@ -194,18 +222,19 @@ void TextWindow::endText()
     m_hand.textSave = false;
     m_hand.Texts.clear();
     m_hand.HeadTitle.clear();
+    keepUnshown(QString(), 0);
 }
 
 void TextWindow::putText(int index, const QString &text)
 {
     textReady = false;
-    if (text.size() < MaxChars) {
+    if (text.size() < MaxChars && !showsPart()) {
         Texttxt[index]->setPlainText(text);
         hideErrorMess();
     } else {
         // Only the start goes into the box, never the whole of a huge item.
         Texttxt[index]->setPlainText(cutText(text, MaxChars));
-        showErrorMess(QStringLiteral("文字が入りきりません。一部を表示します。"));
+        showErrorMess(NotAllShown);
     }
     textReady = true;
 }
@@ -237,10 +266,15 @@ void TextWindow::boxChanged()
     }
     QPlainTextEdit *box = visibleBox();
     if (programLength(box) < MaxChars) {
-        hideErrorMess();
+        if (!showsPart())
+            hideErrorMess();
         return;
     }
-    const QString kept = cutText(programText(box), MaxChars);
+    const QString text = programText(box);
+    const QString kept = cutText(text, MaxChars);
+    // Showing the start of a longer text, the box's end goes back to the part not shown.
+    if (showsPart())
+        m_pushedOut.prepend(QStringView(text).mid(kept.size()));
     textReady = false;
     QTextCursor cut(box->document());
     cut.setPosition(int(boxPosition(kept)));
@@ -250,7 +284,7 @@ void TextWindow::boxChanged()
     caret.setPosition(qMin(caretAfterKey, box->document()->characterCount() - 1));
     box->setTextCursor(caret);
     textReady = true;
-    showErrorMess(QStringLiteral("文字を増やせません。末尾を削除します。"));
+    showErrorMess(showsPart() ? NotAllShown : QStringLiteral("文字を増やせません。末尾を削除します。"));
 }
 
 void TextWindow::showCaption()
@@ -292,7 +326,9 @@ void TextWindow::saveCommand()
 
 void TextWindow::saveEdits()
 {
-    m_hand.Texts = programText(visibleBox());
+    const QString shown = programText(visibleBox());
+    m_hand.Texts = withUnshown(shown);
+    keepUnshown(m_hand.Texts, shown.size());
     saveText();
     showCaption();
     textChanged = false;
@@ -351,7 +387,8 @@ void TextWindow::divideCommand()
         first = program(raw.left(cursor.position()));
         second = program(raw.mid(cursor.position()));
     }
-    divideText(first, second);
+    // What the box does not show stays with the second part.
+    divideText(first, withUnshown(second));
     textDivided = true;
     close();
 }

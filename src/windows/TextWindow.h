@@ -50,6 +50,9 @@ private:
     void loadForm();
     QPlainTextEdit *visibleBox() const;
     void putText(int index, const QString &text);
+    bool showsPart() const;
+    QString withUnshown(QString shown) const;
+    void keepUnshown(const QString &text, qsizetype shownLength);
     void boxChanged();
     void showErrorMess(const QString &text);
     void hideErrorMess();
@@ -90,4 +93,9 @@ private:
     bool stopGoRecorded = false;
     bool errorShown = false;
     int caretAfterKey = 0;
+    // The text the box was filled from and where in it the part the box does not show begins;
+    // what typing pushed out of a full box comes before that part. Saving and dividing keep it.
+    QString m_filledText;
+    qsizetype m_unshownFrom = 0;
+    QString m_pushedOut;
 };

@@ -96,6 +96,7 @@ private slots:
     void lengthLimitOnOpening_data();
     void lengthLimitOnOpening();
     void typingUpToTheLimitCutsTheEnd();
+    void savingAndDividingKeepWhatTheBoxDoesNotShow();
     void unload_data();
     void unload();
     void listChangesRefuseSavingUntilARowIsClicked();
@@ -268,6 +269,21 @@ void TestTextWindow::typingUpToTheLimitCutsTheEnd()
     QTest::keyClick(t.box(), Qt::Key_Backspace);
     QVERIFY(!t.errorMess()->isVisible());
     QTRY_COMPARE(t.box()->height(), fullHeight);
+}
+
+void TestTextWindow::savingAndDividingKeepWhatTheBoxDoesNotShow()
+{
+    Program t;
+    const QString item = QString(TextWindow::MaxChars, u'x') + "end";
+    t.items().at(2).text = item;
+    t.open(0);
+    QTest::keyClicks(t.box(), QStringLiteral("a"));
+    QCOMPARE(t.errorMess()->text(), QStringLiteral("文字が入りきりません。一部を表示します。"));
+    QTest::keyClick(t.box(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(t.items().at(2).text, "a" + item);
+    // Divided after the "a".
+    QTest::keyClick(t.box(), Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(t.store(), QStringList({"one", "two", item, "a"}));
 }
 
 void TestTextWindow::unload_data()
