@@ -17,17 +17,39 @@ constexpr int FrameWaitMs = 3000;
 
 SideWindow::SideWindow(QWidget &mainWindow, Qt::WindowFlags flags) : QWidget(nullptr, flags), m_main(mainWindow)
 {
+    m_settleEnd.setSingleShot(true);
+    m_settleEnd.setInterval(ShowingSettleMs);
+    connect(&m_settleEnd, &QTimer::timeout, this, [this] { m_settling = false; });
+}
+
+QMargins SideWindow::knownFrame() const
+{
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins seen(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                        frame.bottom() - client.bottom());
+    // As a window manager frames the window again, Qt may report no frame, or one that does not
+    // even hold the client area.
+    const bool known = !seen.isNull() && seen.left() >= 0 && seen.top() >= 0 && seen.right() >= 0 && seen.bottom() >= 0;
+    return known ? seen : m_lastFrame;
+}
+
+QRect SideWindow::outerBounds() const
+{
+    // Read before the frame is known, the frame would be the client area: stored so, the window
+    // would creep and shrink at every opening.
+    return m_awaitFrame ? m_outerWanted : geometry().marginsAdded(knownFrame());
 }
 
 QPoint SideWindow::offsetFromMain() const
 {
-    return frameGeometry().topLeft() - m_main.frameGeometry().topLeft();
+    return outerBounds().topLeft() - m_main.frameGeometry().topLeft();
 }
 
 void SideWindow::placeBesideMain(QPoint offset, QSize outerSize)
 {
     if (outerSize.isEmpty())
-        outerSize = frameGeometry().size();
+        outerSize = outerBounds().size();
     qint32 left = m_main.frameGeometry().left() + offset.x();
     qint32 top = m_main.frameGeometry().top() + offset.y();
     WindowPlacement::fitOnScreen(left, top, outerSize.width(), outerSize.height(), DesktopArea::rect());
@@ -37,25 +59,31 @@ void SideWindow::placeBesideMain(QPoint offset, QSize outerSize)
 
 void SideWindow::setOuterBounds(const QRect &outer)
 {
-    const QSize extra = frameGeometry().size() - geometry().size();
-    resize(qMax(1, outer.width() - extra.width()), qMax(1, outer.height() - extra.height()));
+    const QMargins frame = knownFrame();
+    resize(qMax(1, outer.width() - frame.left() - frame.right()), qMax(1, outer.height() - frame.top() - frame.bottom()));
     move(outer.topLeft());
     m_outerWanted = outer;
     // Before a window manager has framed the window once, its frame is unknown: set the bounds
     // again when it comes, so the window does not grow by its frame at every opening.
-    m_awaitFrame = extra.isNull();
+    m_awaitFrame = frame.isNull();
+}
+
+void SideWindow::frameArrived()
+{
+    if (!m_awaitFrame || !isVisible() || knownFrame().isNull())
+        return;
+    m_awaitFrame = false;
+    setOuterBounds(m_outerWanted);
+    m_awaitFrame = false;
 }
 
 void SideWindow::showActive()
 {
     m_wasActive = false;
-    m_showing = true;
+    m_settling = true;
+    m_settleEnd.stop();
     show();
-    if (m_awaitFrame && frameGeometry() != geometry()) {
-        m_awaitFrame = false;
-        setOuterBounds(m_outerWanted);
-        m_awaitFrame = false;
-    }
+    frameArrived();
     raise();
     activateWindow();
     // Without a window manager no frame ever comes.
@@ -65,6 +93,8 @@ void SideWindow::showActive()
 
 void SideWindow::regainActivation()
 {
+    m_settling = true;
+    m_settleEnd.start();
     QTimer::singleShot(0, this, [this] {
         if (isVisible() && !isActiveWindow()) {
             raise();
@@ -76,11 +106,10 @@ void SideWindow::regainActivation()
 bool SideWindow::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
-    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && m_awaitFrame && isVisible() &&
-        frameGeometry() != geometry()) {
-        m_awaitFrame = false;
-        setOuterBounds(m_outerWanted);
-        m_awaitFrame = false;
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+        if (isVisible())
+            m_lastFrame = knownFrame();
+        frameArrived();
     }
     return handled;
 }
@@ -92,7 +121,7 @@ void SideWindow::changeEvent(QEvent *event)
         return;
     if (isActiveWindow()) {
         if (!m_wasActive)
-            QTimer::singleShot(ShowingSettleMs, this, [this] { m_showing = false; });
+            m_settleEnd.start();
         m_wasActive = true;
         activated();
     } else if (m_wasActive) {
@@ -111,11 +140,13 @@ void SideWindow::judgeDeactivation()
 {
     if (!isVisible() || isActiveWindow())
         return;
-    if (m_showing && programWindowActive()) {
-        // The window manager gave the activation back to the window we came from.
+    const bool ownBox = m_keepOnDeactivate > 0 || QApplication::activeModalWidget() != nullptr;
+    if (!ownBox && m_settling && programWindowActive()) {
+        // The window manager gave the activation back to the window we came from: the window
+        // lost it all the same, until it has it back.
+        deactivated(false);
         activateWindow();
         return;
     }
-    const bool ownBox = m_keepOnDeactivate > 0 || QApplication::activeModalWidget() != nullptr;
     deactivated(!ownBox);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 
 // What the windows beside the main window share: placement as an offset from the main window's
@@ -13,10 +15,12 @@ public:
     SideWindow(QWidget &mainWindow, Qt::WindowFlags flags);
 
     // Outer frame position and size in pixels.
-    int outerLeft() const { return frameGeometry().left(); }
-    int outerTop() const { return frameGeometry().top(); }
-    int outerWidth() const { return frameGeometry().width(); }
-    int outerHeight() const { return frameGeometry().height(); }
+    int outerLeft() const { return outerBounds().left(); }
+    int outerTop() const { return outerBounds().top(); }
+    int outerWidth() const { return outerBounds().width(); }
+    int outerHeight() const { return outerBounds().height(); }
+    // The outer frame; until a window manager has framed the window, the bounds it was given.
+    QRect outerBounds() const;
 
     // The window's top-left corner less the main window's.
     QPoint offsetFromMain() const;
@@ -54,28 +58,36 @@ protected:
     void showActive();
     // Takes the activation back once the event loop is free, when the window is still shown:
     // after its own box closes, the activation may have gone elsewhere, and without it no later
-    // click elsewhere would close the window.
+    // click elsewhere would close the window. A window manager may also hand the activation to
+    // the main window a moment after the box has gone; that is taken back too.
     void regainActivation();
     QWidget &mainWindow() const { return m_main; }
 
     // The window became active.
     virtual void activated() {}
     // The window lost activation.
-    // mayClose is false while its own message box or dialog is over it.
+    // mayClose is false while its own message box or dialog is over it, and when the window takes
+    // the activation back at once.
     virtual void deactivated(bool mayClose) = 0;
 
     void changeEvent(QEvent *event) override;
     bool event(QEvent *event) override;
 
 private:
+    // The frame's widths round the client area; while Qt does not know it, the one last seen.
+    QMargins knownFrame() const;
     void setOuterBounds(const QRect &outer);
+    void frameArrived();
     void judgeDeactivation();
     bool programWindowActive() const;
 
     QWidget &m_main;
     int m_keepOnDeactivate = 0;
     bool m_wasActive = false;
-    bool m_showing = false;
+    // Just shown, or its own box just closed: a window manager may still move the activation.
+    bool m_settling = false;
+    QTimer m_settleEnd;
     QRect m_outerWanted;
     bool m_awaitFrame = false;
+    QMargins m_lastFrame;
 };

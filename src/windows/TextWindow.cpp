@@ -420,8 +420,11 @@ void TextWindow::activated()
         m_hand.textDel = true;
     if (!m_state.settings().pauseWhileTextWindowActive)
         return;
-    stopGoAtActivate = m_watcher.capturing();
-    stopGoRecorded = true;
+    // Active again before the loss of activation was judged: the state recorded then still holds.
+    if (!stopGoRecorded) {
+        stopGoAtActivate = m_watcher.capturing();
+        stopGoRecorded = true;
+    }
     if (m_watcher.capturing())
         toggleCapture();
 }
@@ -479,6 +482,13 @@ void TextWindow::closeEvent(QCloseEvent *event)
     storePlacement();
     endText();
     event->accept();
+}
+
+void TextWindow::hideEvent(QHideEvent *event)
+{
+    // However it closed, capture is as it was before the window was active.
+    watcherRuleBack();
+    SideWindow::hideEvent(event);
 }
 
 void TextWindow::storePlacement()

@@ -42,6 +42,7 @@ protected:
     void activated() override;
     void deactivated(bool mayClose) override;
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -365,10 +366,18 @@ void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
     t.p.root.watcher().tick();
     QVERIFY(!t.p.state().text.textSave);
     QTest::keyClicks(t.box(), QStringLiteral("x"));
+    // Past the first moments of the window.
+    QTest::qWait(350);
     t.p.messages.willAnswer(Answer::Ok);
     t.action("Savenu")->trigger();
     QCOMPARE(t.p.messages.asked.last().text, QStringLiteral("ﾘｽﾄが変更されたため、保存できません。"));
     QCOMPARE(t.p.messages.asked.last().icon, MessageBoxPort::Icon::Warning);
+    // As the box goes, a window manager may hand the activation to the main window: that is no
+    // click away, and asks nothing more.
+    QSignalSpy moves(qApp, &QGuiApplication::focusWindowChanged);
+    t.p.window().activateWindow();
+    QTRY_VERIFY(moves.size() >= 2 && t.text().isActiveWindow());
+    QCOMPARE(t.p.messages.asked.size(), 1);
     t.p.messages.willAnswer(Answer::Ok);
     t.action("Cutnu")->trigger();
     QCOMPARE(t.p.messages.asked.last().text, QStringLiteral("ﾘｽﾄが変更されたため、二分割できません。"));
@@ -393,6 +402,12 @@ void TestTextWindow::captureSwitchFollowsTheWindow()
     // Active: capture stopped, and the menu shows it.
     QVERIFY(!t.p.root.watcher().capturing());
     QCOMPARE(t.action("StopGonu")->text(), QStringLiteral("停止中(&S)"));
+    // The main window clicked at once: the window takes the activation back, and capture is still
+    // the user's when it then closes.
+    QSignalSpy moves(qApp, &QGuiApplication::focusWindowChanged);
+    t.p.window().activateWindow();
+    QTRY_VERIFY(moves.size() >= 2 && t.text().isActiveWindow());
+    QVERIFY(!t.p.root.watcher().capturing());
     t.clickMain();
     QVERIFY(!t.text().isVisible());
     QVERIFY(t.p.root.watcher().capturing());
