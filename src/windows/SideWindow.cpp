@@ -22,23 +22,28 @@ SideWindow::SideWindow(QWidget &mainWindow, Qt::WindowFlags flags) : QWidget(nul
     connect(&m_settleEnd, &QTimer::timeout, this, [this] { m_settling = false; });
 }
 
-QMargins SideWindow::knownFrame() const
+QMargins SideWindow::reportedFrame() const
 {
     const QRect frame = frameGeometry();
     const QRect client = geometry();
     const QMargins seen(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
                         frame.bottom() - client.bottom());
-    // As a window manager frames the window again, Qt may report no frame, or one that does not
-    // even hold the client area.
-    const bool known = !seen.isNull() && seen.left() >= 0 && seen.top() >= 0 && seen.right() >= 0 && seen.bottom() >= 0;
-    return known ? seen : m_lastFrame;
+    const bool holdsClient = seen.left() >= 0 && seen.top() >= 0 && seen.right() >= 0 && seen.bottom() >= 0;
+    return holdsClient ? seen : QMargins();
+}
+
+QMargins SideWindow::knownFrame() const
+{
+    return m_lastFrame.isNull() ? reportedFrame() : m_lastFrame;
 }
 
 QRect SideWindow::outerBounds() const
 {
-    // Read before the frame is known, the frame would be the client area: stored so, the window
-    // would creep and shrink at every opening.
-    return m_awaitFrame ? m_outerWanted : geometry().marginsAdded(knownFrame());
+    // As a window manager frames the window again, Qt reports for a while no frame, or one of the
+    // wrong widths; read then and stored, the frame would creep and shrink at every opening.
+    if (m_awaitFrame || m_lastFrame.isNull() || reportedFrame() != m_lastFrame)
+        return m_outerWanted;
+    return frameGeometry();
 }
 
 QPoint SideWindow::offsetFromMain() const
@@ -107,8 +112,10 @@ bool SideWindow::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
-        if (isVisible())
-            m_lastFrame = knownFrame();
+        // Learnt when first framed, and again once settled (a new frame style).
+        const QMargins reported = reportedFrame();
+        if (isVisible() && !reported.isNull() && (m_lastFrame.isNull() || !m_settling))
+            m_lastFrame = reported;
         frameArrived();
     }
     return handled;

