@@ -65,7 +65,8 @@ void SideWindow::placeBesideMain(QPoint offset, QSize outerSize)
 void SideWindow::setOuterBounds(const QRect &outer)
 {
     const QMargins frame = knownFrame();
-    resize(qMax(1, outer.width() - frame.left() - frame.right()), qMax(1, outer.height() - frame.top() - frame.bottom()));
+    resize(qMax(1, outer.width() - frame.left() - frame.right()),
+           qMax(1, outer.height() - frame.top() - frame.bottom()));
     move(outer.topLeft());
     m_outerWanted = outer;
     // Before a window manager has framed the window once, its frame is unknown: set the bounds
