@@ -88,7 +88,7 @@ void MainWindow::writeSettingsAtEnd()
     if (m_settingsPath.isEmpty())
         return;
     SettingsFile file(m_state.settings(), m_state.newListDefaults(), m_windows);
-    if (!file.writeSettingsAtEnd(m_settingsPath, m_settingsFound)) {
+    if (!file.writeSettingsAtEnd(m_settingsPath, m_settingsFound, desktopRect())) {
         m_messages.show(ProgramTexts::title(),
                         QStringLiteral("設定ﾌｧｲﾙ：") + m_settingsPath + m_state.lineBreak + m_state.lineBreak +
                             QStringLiteral("設定を保存できませんでした。") + m_state.lineBreak + file.errorString(),

@@ -37,8 +37,14 @@ void MainWindowSettings::read(RecordFile &file, bool headerAccepted, const QRect
         read.Width = FactoryWidth;
     if (read.Height <= 0)
         read.Height = FactoryHeight;
-    WindowPlacement::fitOnScreen(read.Left, read.Top, read.Width, read.Height, desktop);
+    read.keepOnDesktop(desktop);
     *this = read;
+}
+
+void MainWindowSettings::keepOnDesktop(const QRect &desktop)
+{
+    WindowPlacement::FitSize(Width, Height, desktop);
+    WindowPlacement::fitOnScreen(Left, Top, Width, Height, desktop);
 }
 
 void MainWindowSettings::write(RecordFile &file) const

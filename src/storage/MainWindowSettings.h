@@ -28,11 +28,14 @@ struct MainWindowSettings {
 
     // The first-run values: every switch on except alwaysOnTop, normal, 307 x 215 centred on the desktop.
     void setFactory(const QRect &desktop);
-    // Reads the section when headerAccepted is true and keeps the rectangle on the desktop; otherwise, or
-    // when the section is damaged or cut short, takes the factory values. A state other than
-    // normal or maximised, or a size that is not positive, takes its factory value.
+    // Reads the section when headerAccepted is true and keeps the rectangle on the desktop
+    // (keepOnDesktop); otherwise, or when the section is damaged or cut short, takes the factory
+    // values. A state other than normal or maximised, or a size that is not positive, takes its
+    // factory value.
     void read(RecordFile &file, bool headerAccepted, const QRect &desktop);
     void write(RecordFile &file) const;
+    // Makes the rectangle no larger than the desktop, then moves it onto the desktop.
+    void keepOnDesktop(const QRect &desktop);
 
     bool operator==(const MainWindowSettings &) const = default;
 };

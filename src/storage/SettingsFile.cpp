@@ -93,15 +93,16 @@ void SettingsFile::loadSections(RecordFile &file, bool headerAccepted, const QRe
     m_windows.listData.read(file, headerAccepted);
     m_windows.mini.read(file, headerAccepted);
     m_windows.main.read(file, headerAccepted, desktop);
+    m_windows.keepOnDesktop(desktop);
 }
 
-bool SettingsFile::writeSettingsAtEnd(const QString &path, Found &found)
+bool SettingsFile::writeSettingsAtEnd(const QString &path, Found &found, const QRect &desktop)
 {
     m_error.clear();
     if (found == Found::Unusable && !keepAside(path))
         return false;
     RecordFile file;
-    if (!write(file, file.openForSave(path)))
+    if (!write(file, file.openForSave(path), desktop))
         return false;
     found = Found::Usable;
     return true;
@@ -121,19 +122,20 @@ bool SettingsFile::keepAside(const QString &path)
     return false;
 }
 
-bool SettingsFile::writeSettingsAtEnd(QIODevice &device)
+bool SettingsFile::writeSettingsAtEnd(QIODevice &device, const QRect &desktop)
 {
     RecordFile file;
-    return write(file, file.openDeviceForSave(device));
+    return write(file, file.openDeviceForSave(device), desktop);
 }
 
-bool SettingsFile::write(RecordFile &file, bool opened)
+bool SettingsFile::write(RecordFile &file, bool opened, const QRect &desktop)
 {
     m_error.clear();
     if (!opened) {
         m_error = file.errorString();
         return false;
     }
+    m_windows.keepOnDesktop(desktop);
     writeHeader(file);
     SettingsSections::writeGlobalSettings(m_state, file);
     SettingsSections::writeNewListDefaults(m_firstList, file);

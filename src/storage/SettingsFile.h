@@ -36,8 +36,8 @@ public:
 
     // Reads the file and hands every section to its owner. A missing, empty, cut-short, damaged,
     // older, newer or foreign file gives factory values everywhere (from the first damaged
-    // section on); nothing is reported and nothing is created. `desktop` is the primary screen's
-    // rectangle in pixels.
+    // section on); nothing is reported and nothing is created. `desktop` is the rectangle of every
+    // screen together, in pixels: every window's size and place are kept within it.
     Found readSettingsAtStart(const QString &path, const QRect &desktop);
     Found readSettingsAtStart(QIODevice &device, const QRect &desktop);
 
@@ -45,9 +45,10 @@ public:
     // readSettingsAtStart said: an Unusable file is first copied to backupPath() (replacing an older backup),
     // and is not written over when that copy fails. The old file is replaced only when the new one
     // was written completely; `found` is then Usable. False when that failed; then errorString()
-    // tells why and the old file is as it was.
-    bool writeSettingsAtEnd(const QString &path, Found &found);
-    bool writeSettingsAtEnd(QIODevice &device);
+    // tells why and the old file is as it was. Every window's size and place are first kept
+    // within `desktop`, unless it is empty.
+    bool writeSettingsAtEnd(const QString &path, Found &found, const QRect &desktop = QRect());
+    bool writeSettingsAtEnd(QIODevice &device, const QRect &desktop = QRect());
     QString errorString() const { return m_error; }
 
     static RecordFileHeader::Status readHeader(RecordFile &file);
@@ -57,7 +58,7 @@ private:
     Found load(RecordFile &file, bool opened, const QRect &desktop);
     void loadSections(RecordFile &file, bool headerAccepted, const QRect &desktop);
     bool keepAside(const QString &path);
-    bool write(RecordFile &file, bool opened);
+    bool write(RecordFile &file, bool opened, const QRect &desktop);
 
     GlobalSettings &m_state;
     NewListDefaults &m_firstList;

@@ -48,6 +48,22 @@ bool fitOnScreen(qint32 &left, qint32 &top, qint32 width, qint32 height, const Q
     return moved;
 }
 
+void FitSize(qint32 &width, qint32 &height, const QRect &desktop)
+{
+    if (desktop.isEmpty())
+        return;
+    width = std::min(width, desktop.width());
+    height = std::min(height, desktop.height());
+}
+
+void FitOffset(qint32 &x, qint32 &y, const QRect &desktop)
+{
+    if (desktop.isEmpty())
+        return;
+    x = std::clamp(x, -desktop.width(), desktop.width());
+    y = std::clamp(y, -desktop.height(), desktop.height());
+}
+
 QPoint centredOnDesktop(qint32 width, qint32 height, const QRect &desktop)
 {
     const double left = desktop.x() + std::nearbyint((double(desktop.width()) - width) / 2.0);

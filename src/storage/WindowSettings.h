@@ -15,5 +15,10 @@ struct WindowSettings {
     MiniWindowSettings mini;
     MainWindowSettings main;
 
+    // Brings every size and position within what the desktop can show: a damaged file or a
+    // window grown beyond the screens would otherwise be opened at that size at every start.
+    // Without a desktop (an empty rectangle) nothing is changed.
+    void keepOnDesktop(const QRect &desktop);
+
     bool operator==(const WindowSettings &) const = default;
 };

@@ -210,6 +210,7 @@ private slots:
     void damagedStringCountFallsBack();
     void cutShortFileKeepsOnlyWholeSections();
     void storedRectangleIsKeptOnTheDesktop();
+    void windowSizesAndOffsetsStayWithinTheDesktop();
     void fitOnScreen_data();
     void fitOnScreen();
     void fitOnScreenWithoutDesktop();
@@ -560,6 +561,28 @@ void TestSettingsFile::storedRectangleIsKeptOnTheDesktop()
     QCOMPARE(reader.windows.main.Left, 1024 - 307);
     QCOMPARE(reader.windows.main.Top, 768 - 215);
     QCOMPARE(reader.windows.main.Width, 307);
+}
+
+void TestSettingsFile::windowSizesAndOffsetsStayWithinTheDesktop()
+{
+    Program writer;
+    writer.start({});
+    WindowSettings &w = writer.windows;
+    w.main.Width = w.main.Height = w.text.nowPosW = w.text.nowPosH = 40000;
+    w.text.NowPosX = w.name.NowPosY = std::numeric_limits<qint32>::max();
+    w.listData.NowPosX = std::numeric_limits<qint32>::min();
+    Program reader;
+    reader.start(writer.end());
+    const WindowSettings &r = reader.windows;
+    QCOMPARE(QRect(r.main.Left, r.main.Top, r.main.Width, r.main.Height), Desktop);
+    QCOMPARE(QSize(r.text.nowPosW, r.text.nowPosH), Desktop.size());
+    QCOMPARE(QPoint(r.text.NowPosX, r.name.NowPosY), QPoint(1024, 768));
+    QCOMPARE(r.listData.NowPosX, -1024);
+    // The same limits before writing.
+    QBuffer written;
+    written.open(QIODevice::ReadWrite);
+    QVERIFY(writer.file().writeSettingsAtEnd(written, Desktop));
+    QCOMPARE(written.data(), reader.end());
 }
 
 void TestSettingsFile::fitOnScreen_data()
