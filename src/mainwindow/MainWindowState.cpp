@@ -51,8 +51,14 @@ void MainWindow::readSettingsAtStart()
         m_windows = WindowSettings();
         m_windows.main.setFactory(desktop);
     } else {
-        m_settingsFound = SettingsFile(m_state.settings(), m_state.newListDefaults(), m_windows)
-                              .readSettingsAtStart(m_settingsPath, desktop);
+        SettingsFile file(m_state.settings(), m_state.newListDefaults(), m_windows);
+        m_settingsFound = file.readSettingsAtStart(m_settingsPath, desktop);
+        const QString problem = SettingsFile::startProblemText(m_settingsFound, m_settingsPath, file.errorString(), m_state.lineBreak);
+        const auto icon = m_settingsFound == SettingsFile::Found::Unreadable ? MessageBoxPort::Icon::Critical
+                                                                              : MessageBoxPort::Icon::Warning;
+        // Told once the window is up, and not waited for: nobody may be there to answer at a login.
+        if (!problem.isEmpty())
+            QTimer::singleShot(0, this, [this, problem, icon] { m_messages.notify(SettingsFile::startProblemTitle(), problem, icon); });
     }
     const MainWindowSettings &main = m_windows.main;
     // The switches are stored now and take effect when the start-up assigns them their values.

@@ -12,4 +12,6 @@ public:
 
     virtual ~MessageBoxPort() = default;
     virtual Answer show(const QString &title, const QString &text, Icon icon, Buttons buttons) = 0;
+    // A box with an O.K. button that the program does not wait for: it goes on meanwhile.
+    virtual void notify(const QString &title, const QString &text, Icon icon) { show(title, text, icon, Buttons::Ok); }
 };

@@ -7,6 +7,8 @@ namespace ProgramTexts {
 
 inline QString title() { return QStringLiteral("Arlen.T.K. QuillKeeper"); }
 inline QString fileReadErrorSuffix() { return QStringLiteral(" ﾌｧｲﾙ読み込みｴﾗｰ"); }
+// Why a folder, a device or a pipe is neither read nor written as a file.
+inline QString notAFile() { return QStringLiteral("ﾌｫﾙﾀﾞや装置などで、普通のﾌｧｲﾙではありません。"); }
 
 // The stored default font; the GUI maps it to an installed Japanese gothic.
 inline QString defaultFontName() { return QStringLiteral("ＭＳ Ｐゴシック"); }

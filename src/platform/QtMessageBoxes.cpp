@@ -3,9 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
-MessageBoxPort::Answer QtMessageBoxes::show(const QString &title, const QString &text, Icon icon, Buttons buttons)
+void QtMessageBoxes::prepare(QMessageBox &box, const QString &title, const QString &text, Icon icon, Buttons buttons)
 {
-    QMessageBox box(m_parent ? m_parent : QApplication::activeWindow());
     box.setWindowTitle(title);
     // Texts are built with CR LF line breaks; a lone CR would show as a stray mark.
     QString shown = text;
@@ -25,10 +24,25 @@ MessageBoxPort::Answer QtMessageBoxes::show(const QString &title, const QString 
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+}
+
+MessageBoxPort::Answer QtMessageBoxes::show(const QString &title, const QString &text, Icon icon, Buttons buttons)
+{
+    QMessageBox box(m_parent ? m_parent : QApplication::activeWindow());
+    prepare(box, title, text, icon, buttons);
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     default: return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     }
+}
+
+void QtMessageBoxes::notify(const QString &title, const QString &text, Icon icon)
+{
+    auto *box = new QMessageBox(m_parent ? m_parent : QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    prepare(*box, title, text, icon, Buttons::Ok);
+    box->show();
 }

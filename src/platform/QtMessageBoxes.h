@@ -2,14 +2,19 @@
 
 #include "model/MessageBoxPort.h"
 
+class QMessageBox;
 class QWidget;
 
-// Message boxes as modal QMessageBox dialogs over a parent window, or over the active window.
+// Message boxes as QMessageBox dialogs over a parent window, or over the active window: modal
+// ones for show(), modeless ones for notify().
 class QtMessageBoxes : public MessageBoxPort {
 public:
     explicit QtMessageBoxes(QWidget *parent = nullptr) : m_parent(parent) {}
     Answer show(const QString &title, const QString &text, Icon icon, Buttons buttons) override;
+    void notify(const QString &title, const QString &text, Icon icon) override;
 
 private:
+    static void prepare(QMessageBox &box, const QString &title, const QString &text, Icon icon, Buttons buttons);
+
     QWidget *m_parent;
 };

@@ -1,9 +1,11 @@
 #include "storage/RecordFile.h"
 
+#include "model/ProgramTexts.h"
 #include "storage/Cp932Codec.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -12,9 +14,22 @@
 #include <cstring>
 #include <new>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 // How much of a file being read is held at a time.
 constexpr qint64 WindowSize = 1 << 16;
+
+// A folder, a device or a pipe, also behind a link: never read or written as a file.
+bool notAFileAt(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
 } // namespace
 
 RecordFile::RecordFile() = default;
@@ -62,6 +77,11 @@ bool RecordFile::openForSave(const QString &path)
     if (m_mode != Mode::Closed)
         close();
     reset(Mode::Closed);
+    // The new file would take the place of a device or a pipe, or of what a link points to.
+    if (notAFileAt(path)) {
+        m_error = ProgramTexts::notAFile();
+        return false;
+    }
     auto file = std::make_unique<QSaveFile>(path);
     // Unbuffered: every write reports what really reached the disk. Buffered, Qt 6.4 lets a
     // final flush that the disk took only in part pass as success, and commit() would then put a
@@ -82,14 +102,46 @@ bool RecordFile::openForRead(const QString &path)
     reset(Mode::Closed);
     // Creating a missing file here would leave an empty one behind that later reads as damaged.
     auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly)) {
-        m_error = file->errorString();
+    if (!openRegular(*file))
         return false;
-    }
     if (!startReading(*file))
         return false;
     m_readFile = std::move(file);
     return true;
+}
+
+bool RecordFile::openRegular(QFile &file)
+{
+    // Only a regular file has an end: a device such as /dev/zero would be read until memory runs
+    // out, a pipe without a writer would hold the program in open() for good. Neither is opened.
+    if (notAFileAt(file.fileName())) {
+        m_error = ProgramTexts::notAFile();
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    // What was looked at may be replaced before it is opened: open without waiting on a pipe,
+    // then make sure of what was opened.
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        m_error = qt_error_string(errno);
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        m_error = ProgramTexts::notAFile();
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // The file takes the handle over and closes it.
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+#else
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+#endif
+    m_error = file.errorString();
+    return false;
 }
 
 bool RecordFile::openDeviceForSave(QIODevice &device)

@@ -27,10 +27,12 @@ public:
     // Between a successful open and the close.
     bool isOpen() const { return m_mode != Mode::Closed; }
 
-    // Start a new file at path, replacing whatever is there when close() succeeds.
+    // Start a new file at path, replacing the file there when close() succeeds; a folder, a
+    // device or a pipe there is left alone and refused.
     bool openForSave(const QString &path);
     // Read the file at path. False, with the system's reason in errorString(), when it cannot be
-    // opened; a missing file is not created.
+    // opened; a missing file is not created. Only a regular file is opened (a link to one
+    // too): never a folder, a device or a pipe, and never waiting on one.
     bool openForRead(const QString &path);
     // The same on a device the caller owns (tests, fuzzing). A save device must allow seeking
     // back to its start unless it is sequential; it is written in close(). A device read must
@@ -81,6 +83,7 @@ private:
     void reset(Mode mode);
     void fail(const QString &why);
     void cannotRead(const QString &why);
+    bool openRegular(QFile &file);
     bool startReading(QIODevice &device);
     qint64 windowAt(qint64 offset, qint64 need, const char *&bytes);
     void readBytes(char *into, qint64 count);

@@ -1,5 +1,6 @@
 #include "storage/SettingsFile.h"
 
+#include "model/ProgramTexts.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
 #include "storage/SettingsSections.h"
@@ -52,8 +53,12 @@ SettingsFile::Found SettingsFile::readSettingsAtStart(const QString &path, const
     const bool opened = file.openForRead(path);
     const Found found = load(file, opened, desktop);
     // Only a file that is not there at all is nothing; one that exists but cannot be opened
-    // (no permission, a folder) is kept as it is.
-    return !opened && !QFileInfo::exists(path) ? Found::Nothing : found;
+    // (no permission, a folder, a device) is kept as it is.
+    if (!opened && !QFileInfo::exists(path)) {
+        m_error.clear();
+        return Found::Nothing;
+    }
+    return found;
 }
 
 SettingsFile::Found SettingsFile::readSettingsAtStart(QIODevice &device, const QRect &desktop)
@@ -64,10 +69,11 @@ SettingsFile::Found SettingsFile::readSettingsAtStart(QIODevice &device, const Q
 
 SettingsFile::Found SettingsFile::load(RecordFile &file, bool opened, const QRect &desktop)
 {
-    // A file that cannot be read at all counts as broken: the program starts with factory values.
+    // A file that cannot be read gives factory values as a broken one does; the user is told why.
+    m_error.clear();
     bool headerAccepted = false;
     try {
-        headerAccepted = opened && readHeader(file) == RecordFileHeader::Accepted;
+        headerAccepted = opened && file.size() <= MaxSize && readHeader(file) == RecordFileHeader::Accepted;
         loadSections(file, headerAccepted, desktop);
     } catch (const std::bad_alloc &) {
         // A file no memory is left for cannot be used either: factory values, not a crash.
@@ -75,9 +81,13 @@ SettingsFile::Found SettingsFile::load(RecordFile &file, bool opened, const QRec
         loadSections(none, false, desktop);
         return Found::Unusable;
     }
-    // An empty file holds nothing worth keeping.
-    const Found found = !opened || file.size() > 0 ? (headerAccepted && file.intact() ? Found::Usable : Found::Unusable)
-                                                  : Found::Nothing;
+    Found found = headerAccepted && file.intact() ? Found::Usable : Found::Unusable;
+    if (!opened || file.unreadable()) {
+        found = Found::Unreadable;
+        m_error = file.errorString();
+    } else if (file.size() == 0) {
+        found = Found::Nothing; // an empty file holds nothing worth keeping
+    }
     file.close();
     return found;
 }
@@ -99,7 +109,7 @@ void SettingsFile::loadSections(RecordFile &file, bool headerAccepted, const QRe
 bool SettingsFile::writeSettingsAtEnd(const QString &path, Found &found, const QRect &desktop)
 {
     m_error.clear();
-    if (found == Found::Unusable && !keepAside(path))
+    if ((found == Found::Unusable || found == Found::Unreadable) && !keepAside(path))
         return false;
     RecordFile file;
     if (!write(file, file.openForSave(path), desktop))
@@ -149,4 +159,23 @@ bool SettingsFile::write(RecordFile &file, bool opened, const QRect &desktop)
         return false;
     }
     return true;
+}
+
+QString SettingsFile::startProblemTitle()
+{
+    return ProgramTexts::title() + ProgramTexts::fileReadErrorSuffix();
+}
+
+QString SettingsFile::startProblemText(Found found, const QString &path, const QString &reason, const QString &crLf)
+{
+    const QString named = QStringLiteral("設定ﾌｧｲﾙ：") + path + crLf + crLf;
+    if (found == Found::Unreadable) {
+        return named + QStringLiteral("このﾌｧｲﾙを読み込めませんでした。") + crLf + reason + crLf + crLf +
+               QStringLiteral("初期設定で起動します。");
+    }
+    if (found != Found::Unusable)
+        return QString();
+    return named + QStringLiteral("このﾌｧｲﾙは、壊れているか、別のﾊﾞｰｼﾞｮﾝで作られたﾌｧｲﾙです。") + crLf +
+           QStringLiteral("読み込めなかった設定は、初期設定になっています。") + crLf + crLf +
+           QStringLiteral("元のﾌｧｲﾙは、終了する時に次の名前で残します。") + crLf + backupPath(path);
 }

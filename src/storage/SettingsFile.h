@@ -29,27 +29,36 @@ public:
     static QString location(const QString &programFolder);
 
     // What readSettingsAtStart found, for writeSettingsAtEnd: a file it could not use (another format version, damaged,
-    // cut short, unreadable) is kept aside before it is written over.
-    enum class Found { Nothing, Usable, Unusable };
+    // cut short) or could not read (no permission, not a regular file, a read error) is kept
+    // aside before it is written over.
+    enum class Found { Nothing, Usable, Unusable, Unreadable };
+    // Nothing the program writes comes near this; a larger file is not read at all.
+    static constexpr qint64 MaxSize = 1 << 20;
 
     SettingsFile(GlobalSettings &state, NewListDefaults &firstList, WindowSettings &windows);
 
     // Reads the file and hands every section to its owner. A missing, empty, cut-short, damaged,
-    // older, newer or foreign file gives factory values everywhere (from the first damaged
-    // section on); nothing is reported and nothing is created. `desktop` is the rectangle of every
-    // screen together, in pixels: every window's size and place are kept within it.
+    // older, newer, foreign or unreadable file gives factory values everywhere (from the first
+    // damaged section on); nothing is created. When Unreadable, errorString() tells why.
+    // `desktop` is the rectangle of every screen together, in pixels: every window's size and
+    // place are kept within it.
     Found readSettingsAtStart(const QString &path, const QRect &desktop);
     Found readSettingsAtStart(QIODevice &device, const QRect &desktop);
 
     // Writes the whole file anew from the live settings and the window records. `found` is what
-    // readSettingsAtStart said: an Unusable file is first copied to backupPath() (replacing an older backup),
-    // and is not written over when that copy fails. The old file is replaced only when the new one
-    // was written completely; `found` is then Usable. False when that failed; then errorString()
-    // tells why and the old file is as it was. Every window's size and place are first kept
-    // within `desktop`, unless it is empty.
+    // readSettingsAtStart said: an Unusable or Unreadable file is first copied to backupPath() (replacing an
+    // older backup), and is not written over when that copy fails. The old file is replaced only
+    // when the new one was written completely; `found` is then Usable. False when that failed;
+    // then errorString() tells why and the old file is as it was. Every window's size and place
+    // are first kept within `desktop`, unless it is empty.
     bool writeSettingsAtEnd(const QString &path, Found &found, const QRect &desktop = QRect());
     bool writeSettingsAtEnd(QIODevice &device, const QRect &desktop = QRect());
     QString errorString() const { return m_error; }
+
+    // What the user is told at start-up about a file readSettingsAtStart could not use (Unusable) or read
+    // (Unreadable, with the reason); a file that was usable or missing needs no word.
+    static QString startProblemTitle();
+    static QString startProblemText(Found found, const QString &path, const QString &reason, const QString &crLf);
 
     static RecordFileHeader::Status readHeader(RecordFile &file);
     static void writeHeader(RecordFile &file);

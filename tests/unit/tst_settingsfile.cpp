@@ -308,6 +308,7 @@ void TestSettingsFile::unusableFileIsKeptAside_data()
     QTest::newRow("version 12") << withVersion(good, 12) << SettingsFile::Found::Unusable;
     QTest::newRow("foreign") << QByteArray("PK\x03\x04 not a settings file") << SettingsFile::Found::Unusable;
     QTest::newRow("cut inside the sections") << good.left(good.size() - 3) << SettingsFile::Found::Unusable;
+    QTest::newRow("longer than any settings file") << good + QByteArray(SettingsFile::MaxSize, '\0') << SettingsFile::Found::Unusable;
 }
 
 void TestSettingsFile::unusableFileIsKeptAside()

@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <QtTest>
 
 class TestStartup : public QObject {
@@ -17,6 +18,7 @@ private slots:
     void doubleScaleDoublesTheWindow();
     void placementAndSwitchesSurviveARestart();
     void damagedSettingsFileGivesFactoryValues();
+    void settingsPipeHoldsNothing();
     void terminationSignalsRunTheEndSequence_data();
     void terminationSignalsRunTheEndSequence();
     void killedFirstStartLeavesNoSettingsFile();
@@ -125,8 +127,22 @@ void TestStartup::damagedSettingsFileGivesFactoryValues()
     const QString id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
     QVERIFY(!id.isEmpty());
     QTRY_COMPARE(program.geometry(id).size(), QSize(307, 215));
+    // The user is told at once, in a box that leaves the main window to its keys.
+    QVERIFY(!program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ読み込みｴﾗｰ")).isEmpty());
     QCOMPARE(program.closeAndWait(id), 0);
     QVERIFY(QFileInfo(damaged.fileName()).size() > 76);
+}
+
+void TestStartup::settingsPipeHoldsNothing()
+{
+    X11Program program;
+    const QString pipe = program.folder() + QStringLiteral("/QKPRUtil.dat");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(program.start());
+    const QString id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
+    QVERIFY2(!id.isEmpty(), "the start waits on the pipe");
+    QVERIFY(!program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ読み込みｴﾗｰ")).isEmpty());
+    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
 }
 
 void TestStartup::terminationSignalsRunTheEndSequence_data()
