@@ -51,8 +51,17 @@ int main(int argc, char *argv[])
     window.show();
     QObject::connect(&instance, &SingleInstance::filesHanded, &window,
                      [&root](const QStringList &handed) { root.openHandedFiles(handed); });
-    // A logout, a service manager or Ctrl+C ends the program through its end sequence.
+    // A logout, a service manager or Ctrl+C ends the program through its end sequence. One that
+    // comes while the end sequence waits on a box (the settings could not be written) ends it at
+    // once: at a logout nobody answers that box.
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &QWidget::close);
+    bool ending = false;
+    QObject::connect(&window, &MainWindow::ending, &window, [&ending] { ending = true; });
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, [&window, &ending] {
+        if (ending)
+            QCoreApplication::exit();
+        else
+            window.close();
+    });
     return app.exec();
 }

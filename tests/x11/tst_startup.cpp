@@ -18,7 +18,7 @@ private slots:
     void doubleScaleDoublesTheWindow();
     void placementAndSwitchesSurviveARestart();
     void damagedSettingsFileGivesFactoryValues();
-    void settingsPipeHoldsNothing();
+    void settingsPipeHoldsNothingAndASignalEndsTheExitBox();
     void terminationSignalsRunTheEndSequence_data();
     void terminationSignalsRunTheEndSequence();
     void killedFirstStartLeavesNoSettingsFile();
@@ -133,7 +133,7 @@ void TestStartup::damagedSettingsFileGivesFactoryValues()
     QVERIFY(QFileInfo(damaged.fileName()).size() > 76);
 }
 
-void TestStartup::settingsPipeHoldsNothing()
+void TestStartup::settingsPipeHoldsNothingAndASignalEndsTheExitBox()
 {
     X11Program program;
     const QString pipe = program.folder() + QStringLiteral("/QKPRUtil.dat");
@@ -142,6 +142,10 @@ void TestStartup::settingsPipeHoldsNothing()
     const QString id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
     QVERIFY2(!id.isEmpty(), "the start waits on the pipe");
     QVERIFY(!program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ読み込みｴﾗｰ")).isEmpty());
+    // The settings cannot be written over a pipe: the end waits on its box, until a signal comes.
+    QCOMPARE(program.closeAndWait(id, 2000), -1);
+    QVERIFY(::kill(pid_t(program.process().processId()), SIGTERM) == 0);
+    QVERIFY(program.process().waitForFinished(5000));
     QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
 }
 
