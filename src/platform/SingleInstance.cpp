@@ -77,8 +77,16 @@ void SingleInstance::receive(QLocalSocket *socket)
         message->append(socket->readAll().left(MaxMessage - message->size()));
         socket->deleteLater();
         QDataStream in(*message);
+        // The names one by one: reading a QStringList whole reserves room for as many as its
+        // count claims, before a single one is there.
+        quint32 count = 0;
+        in >> count;
         QStringList files;
-        in >> files;
+        for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+            QString file;
+            in >> file;
+            files << file;
+        }
         // Opening the files may show message boxes: not from inside the socket's own signal.
         if (in.status() == QDataStream::Ok)
             QMetaObject::invokeMethod(this, [this, files] { emit filesHanded(files); }, Qt::QueuedConnection);

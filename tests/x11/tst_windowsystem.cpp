@@ -4,11 +4,13 @@
 #include "model/ProgramTexts.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
+#include "platform/SingleInstance.h"
 #include "storage/ClipListFile.h"
 #include "storage/SettingsFile.h"
 #include "storage/WindowSettings.h"
 
 #include <QDeadlineTimer>
+#include <QLocalSocket>
 #include <QRegularExpression>
 #include <QThread>
 #include <QtTest>
@@ -89,6 +91,11 @@ void TestWindowSystem::secondStartHandsItsFilesToTheFirstAndLeaves()
     QVERIFY(first.start());
     const QString id = first.waitForWindow(Title);
     QVERIFY(!id.isEmpty());
+    {
+        QLocalSocket liar; // claims four billion names and holds none: dropped
+        liar.connectToServer(SingleInstance::defaultName());
+        QVERIFY(liar.waitForConnected(5000) && liar.write("\xff\xff\xff\xfe", 4) == 4 && liar.waitForBytesWritten(5000));
+    }
 
     // A file that is no clip list: the first program's read error shows it opened the file.
     X11Program second;
