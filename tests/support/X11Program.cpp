@@ -49,15 +49,13 @@ QString X11Program::waitForWindow(const QString &title, int timeoutMs)
     QDeadlineTimer deadline(timeoutMs);
     const QString pid = QString::number(m_process.processId());
     // xdotool takes POSIX expressions, byte by byte: only ASCII marks are escaped.
-    QString exact = QStringLiteral("^");
-    for (const QChar c : title)
-        exact += (c.unicode() < 128 && !c.isLetterOrNumber() && c != QLatin1Char(' ') ? QStringLiteral("\\") : QString()) + c;
-    exact += QLatin1Char('$');
+    const QString exact = QString(title).replace(QRegularExpression(QStringLiteral("([][.^$*+?(){}|\\\\])")), QStringLiteral("\\\\1"));
     while (!deadline.hasExpired()) {
         // Without --all a window of the program with any title would do.
         const QStringList ids = run(QStringLiteral("xdotool"),
                                     {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                                     QStringLiteral("--pid"), pid, QStringLiteral("--name"), exact})
+                                     QStringLiteral("--pid"), pid, QStringLiteral("--name"),
+                                     QLatin1Char('^') + exact + QLatin1Char('$')})
                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         if (!ids.isEmpty())
             return ids.first();

@@ -576,8 +576,7 @@ void TestSettingsFile::windowSizesAndOffsetsStayWithinTheDesktop()
     reader.start(writer.end());
     const WindowSettings &r = reader.windows;
     QCOMPARE(QRect(r.main.Left, r.main.Top, r.main.Width, r.main.Height), Desktop);
-    QCOMPARE(QSize(r.text.nowPosW, r.text.nowPosH), Desktop.size());
-    QCOMPARE(QPoint(r.text.NowPosX, r.name.NowPosY), QPoint(1024, 768));
+    QCOMPARE(QRect(r.text.NowPosX, r.name.NowPosY, r.text.nowPosW, r.text.nowPosH), QRect(1024, 768, 1024, 768));
     QCOMPARE(r.listData.NowPosX, -1024);
     // The same limits before writing.
     QBuffer written;
