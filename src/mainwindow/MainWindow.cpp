@@ -75,7 +75,7 @@ void MainWindow::toggleMaximised(bool go)
     if (!go)
         return;
     if (m_windowState == MainWindowSettings::Normal) {
-        m_normalBounds = QRect(outerLeft(), outerTop(), outerWidth(), outerHeight());
+        rememberNormalBounds(geometry());
         m_windowState = MainWindowSettings::Maximised;
         showMaximized();
     } else {

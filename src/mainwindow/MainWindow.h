@@ -4,7 +4,9 @@
 #include "storage/WindowSettings.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QRect>
+#include <optional>
 
 class ClipboardWatcher;
 class QDialog;
@@ -96,6 +98,9 @@ private:
     void writeSettingsAtEnd();
     QRect desktopRect() const;
     void holdLayout();
+    QMargins frameMargins() const;
+    // The normal bounds from the client area and the frame it has now.
+    void rememberNormalBounds(const QRect &client);
     void restoreNormalBounds();
 
     ProgramState &m_state;
@@ -111,6 +116,8 @@ private:
     SettingsFile::Found m_settingsFound = SettingsFile::Found::Nothing;
     WindowSettings m_windows;
     QRect m_normalBounds;
+    // The frame around the normal bounds, when they were taken from the window.
+    std::optional<QMargins> m_normalFrame;
     // The stored bounds wait to be applied again once a window manager has framed the window,
     // unless the window was resized before that.
     bool m_boundsAwaitFrame = false;

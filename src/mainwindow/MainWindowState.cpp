@@ -118,9 +118,30 @@ void MainWindow::setOuterBounds(const QRect &outer)
     move(outer.topLeft());
 }
 
+QMargins MainWindow::frameMargins() const
+{
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+void MainWindow::rememberNormalBounds(const QRect &client)
+{
+    m_normalFrame = frameMargins();
+    m_normalBounds = client.marginsAdded(*m_normalFrame);
+}
+
 void MainWindow::restoreNormalBounds()
 {
-    // Back to the remembered bounds, frame included, once the restore is done.
+    // The frame a window manager gives a maximised window is not its normal one, and stays until
+    // the manager has restored the window: the client area is placed with the frame it had when
+    // the bounds were taken. Bounds read from the settings file came without a frame; they are
+    // applied with the frame as it is once the restore is done.
+    if (m_normalFrame) {
+        setGeometry(m_normalBounds.marginsRemoved(*m_normalFrame));
+        return;
+    }
     QTimer::singleShot(0, this, [this] { setOuterBounds(m_normalBounds); });
 }
 
@@ -152,10 +173,7 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange) {
         // Maximised from the window frame: remember the normal bounds as the toggle command does.
         if (isMaximized() && m_windowState == MainWindowSettings::Normal) {
-            const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                                 frameGeometry().right() - geometry().right(),
-                                 frameGeometry().bottom() - geometry().bottom());
-            m_normalBounds = normalGeometry().marginsAdded(frame);
+            rememberNormalBounds(normalGeometry());
             m_windowState = MainWindowSettings::Maximised;
         } else if (!isMaximized() && !isMinimized() && m_windowState == MainWindowSettings::Maximised) {
             m_windowState = MainWindowSettings::Normal;

@@ -1,6 +1,8 @@
 // The real program with the window system: one running program per user and display, always on
 // top kept by the window manager, and the mini window closed from outside.
+#include "TestProgram.h"
 #include "X11Program.h"
+#include "mainwindow/MainWindow.h"
 #include "model/ProgramTexts.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
@@ -77,6 +79,7 @@ private slots:
     void socketOfAKilledRunDoesNotBlockTheNextStart();
     void alwaysOnTopKeepsTheWindowInPlace();
     void stripClosedFromOutsideEndsTheProgram();
+    void toolbarMaximiseAndRestoreKeepTheBounds();
 };
 
 void TestWindowSystem::initTestCase()
@@ -199,6 +202,28 @@ void TestWindowSystem::stripClosedFromOutsideEndsTheProgram()
     QCOMPARE(program.process().exitCode(), 0);
     const WindowSettings written = settingsIn(program.folder());
     QVERIFY(written.mini.RestPosX != -1);
+}
+
+void TestWindowSystem::toolbarMaximiseAndRestoreKeepTheBounds()
+{
+    if (!X11Program::underWindowManager())
+        QSKIP("only a window manager maximises");
+    TestProgram p;
+    p.start();
+    MainWindow &window = p.window();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(window.frameGeometry() != window.geometry());
+    QTest::qWait(300);
+    const QRect normal = window.geometry();
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        p.command("MaxNormnu")->trigger();
+        QTRY_VERIFY(window.geometry().height() > normal.height());
+        QTest::qWait(300);
+        p.command("MaxNormnu")->trigger();
+        QTRY_COMPARE(window.geometry().size(), normal.size());
+        QTest::qWait(300);
+        QCOMPARE(window.geometry(), normal);
+    }
 }
 
 QTEST_MAIN(TestWindowSystem)
