@@ -34,7 +34,8 @@ NamingDialog::NamingDialog(ProgramState &state, QWidget &mainWindow, NameDialogS
     Header->setObjectName(QStringLiteral("Header"));
     Header->setGeometry(1, 1, DialogWidth - 2, 20);
     Header->setAutoFillBackground(true);
-    Header->setIndent(4);
+    // The title is fitted to the strip's whole width, so it starts at the strip's left edge.
+    Header->setIndent(0);
     QPalette strip = Header->palette();
     strip.setColor(QPalette::Window, strip.color(QPalette::Active, QPalette::Highlight));
     strip.setColor(QPalette::WindowText, strip.color(QPalette::Active, QPalette::HighlightedText));
@@ -89,7 +90,7 @@ void NamingDialog::showName()
     placeBesideMain(QPoint(m_settings.NowPosX, m_settings.NowPosY), size());
     FontTextWidth meter;
     meter.setFont(Header->font());
-    Header->setText(fitCaption(HeadTitle, Header->contentsRect().width() - Header->indent() * 2, meter));
+    Header->setText(fitCaption(HeadTitle, Header->width(), meter));
     paintButton(0, ButtonColour);
     paintButton(1, ButtonColour);
     hoverOn = false;

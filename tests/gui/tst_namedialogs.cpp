@@ -11,6 +11,7 @@
 #include "model/ProgramState.h"
 #include "model/TextWidth.h"
 #include "platform/ListBoxWidget.h"
+#include "platform/FontTextWidth.h"
 #include "storage/Cp932Codec.h"
 #include "storage/ListFigures.h"
 #include "windows/ListInfoDialog.h"
@@ -81,6 +82,7 @@ private slots:
     void namingAListNumbersNamesakes();
     void namingAnItemAndRemovingItsName();
     void buttonsLightUpAndTheDialogDragsByItsTitle();
+    void titleFillsTheWholeStrip();
     void fitCaption_data();
     void fitCaption();
     void listDataEntriesAndFigures();
@@ -175,6 +177,23 @@ void TestNameDialogs::buttonsLightUpAndTheDialogDragsByItsTitle()
     QCOMPARE(t.p.window().windowSettings().name, NameDialogSettings({46 + 30, 66 + 20}));
     QTest::mouseClick(cancel, Qt::LeftButton);
     QVERIFY(!t.name().isVisible());
+}
+
+void TestNameDialogs::titleFillsTheWholeStrip()
+{
+    Program t;
+    auto *header = t.in<QLabel>(t.name(), "Header");
+    FontTextWidth meter;
+    meter.setFont(header->font());
+    // The longest title that, followed by the dots, still fits the strip is shown whole.
+    const QString head = QStringLiteral("ﾘｽﾄに名前をつける-");
+    QString name;
+    while (meter.textWidth(QString(head + name + QStringLiteral("i..."))) <= header->width())
+        name += u'i';
+    t.list(0).name = name;
+    t.p.command("Namenu")->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(&t.name()));
+    QCOMPARE(header->text(), head + name);
 }
 
 void TestNameDialogs::fitCaption_data()
