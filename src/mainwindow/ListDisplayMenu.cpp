@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 ListDisplayMenu::ListDisplayMenu(ProgramState &state, const QString &title)
     : m_state(state), m_menu(std::make_unique<QMenu>(title))
@@ -62,25 +64,20 @@ qint16 ListDisplayMenu::menuIndexOfPane(ProgramState &state, qint16 pane)
     return 0;
 }
 
-bool ListDisplayMenu::containsList(const QList<qint16> &lists, int last, qint16 list)
-{
-    for (int i = 0; i <= last && i < lists.size(); ++i) {
-        if (lists[i] == list)
-            return true;
-    }
-    return false;
-}
-
 void ListDisplayMenu::updateListCaptions()
 {
     ListCollection &lists = m_state.lists();
     ListDisplay &panes = m_state.display();
     m_listMap.clear();
-    for (qint16 pos = 0; pos < panes.paneCount(); ++pos)
-        m_listMap.append(panes.paneRecord(panes.paneAtPosition(pos)).list);
+    std::vector<bool> shownList(size_t(std::max<qint16>(lists.count(), 0)));
+    for (qint16 pos = 0; pos < panes.paneCount(); ++pos) {
+        const qint16 list = panes.paneRecord(panes.paneAtPosition(pos)).list;
+        m_listMap.append(list);
+        shownList[size_t(list)] = true;
+    }
     const int shown = int(m_listMap.size());
     for (qint16 list = 0; list < lists.count(); ++list) {
-        if (!containsList(m_listMap, shown - 1, list))
+        if (!shownList[size_t(list)])
             m_listMap.append(list);
     }
 

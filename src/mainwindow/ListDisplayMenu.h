@@ -36,8 +36,6 @@ public:
 
     // The display position of the pane, 0 when no shown pane matches.
     static qint16 menuIndexOfPane(ProgramState &state, qint16 pane);
-    // Whether list is among lists[0 .. last].
-    static bool containsList(const QList<qint16> &lists, int last, qint16 list);
     // A list's name as menus show it: "name(n)" for a duplicate.
     static QString listCaption(const ClipList &list);
 

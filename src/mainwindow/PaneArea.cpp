@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -225,16 +226,48 @@ float PaneArea::minimumListHeight(qint16 pane)
     return float(pixelsPerPoint()) * listBox(pane).fontSize() + 4.0f;
 }
 
-void PaneArea::growBy(int shortfall)
+int PaneArea::tallestWindowHeight() const
 {
-    // The resize is made once the current one is finished, so that the layout in progress does
-    // not undo it.
-    if (m_growthQueued)
+    const QWidget *top = window();
+    const QScreen *screen = top->screen();
+    if (!screen)
+        return top->height();
+    return screen->availableGeometry().height() - (top->frameGeometry().height() - top->height());
+}
+
+void PaneArea::fitWindowHeight(int shortfall)
+{
+    // The resize is made once the current layout is finished, so that the layout in progress
+    // does not undo it; the last layout's shortfall counts.
+    m_shortfall = shortfall;
+    if (m_fitQueued || (shortfall <= 0 && !m_heightBeforeGrowth))
         return;
-    m_growthQueued = true;
-    QMetaObject::invokeMethod(this, [this, shortfall] {
-        m_growthQueued = false;
-        window()->resize(window()->width(), window()->height() + shortfall);
+    m_fitQueued = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_fitQueued = false;
+        QWidget *top = window();
+        if (m_held || top->isMaximized() || top->isFullScreen())
+            return;
+        const int now = top->height();
+        // A window made taller than the layout made it is the user's size from then on; one
+        // made lower keeps the lower of the two as the size to come back to.
+        if (m_heightBeforeGrowth && now > m_grownTo)
+            m_heightBeforeGrowth.reset();
+        else if (m_heightBeforeGrowth)
+            m_heightBeforeGrowth = std::min(*m_heightBeforeGrowth, now);
+        if (m_shortfall <= 0 && !m_heightBeforeGrowth)
+            return;
+        // Grown no further than the screen shows; given back down to the size it had before.
+        const int lowest = m_heightBeforeGrowth.value_or(now);
+        const int target = std::min(std::max(now + m_shortfall, lowest), std::max(now, tallestWindowHeight()));
+        if (target == now)
+            return;
+        if (!m_heightBeforeGrowth)
+            m_heightBeforeGrowth = now;
+        m_grownTo = target;
+        if (target <= *m_heightBeforeGrowth)
+            m_heightBeforeGrowth.reset();
+        top->resize(top->width(), target);
     }, Qt::QueuedConnection);
 }
 
@@ -255,8 +288,7 @@ void PaneArea::whenResize()
         available -= ToolStripHeight;
         y = ToolStripHeight + BarHeight;
     }
-    m_bars[0]->hide();
-    m_bars[0]->setGeometry(0, y - BarHeight, w, BarHeight);
+    place(m_bars[0], QRect(0, y - BarHeight, w, BarHeight));
 
     const int n = m_panes->paneCount();
     std::vector<float> minimum(static_cast<size_t>(n));
@@ -266,30 +298,28 @@ void PaneArea::whenResize()
         minimumSum += minimum[size_t(i)];
     }
     int spare = roundHalfEven(double(available) - BarHeight * (n + 1) - double(minimumSum));
-    if (spare < 0) {
-        // Too low for every list's minimum: the window grows by the shortfall.
-        growBy(-spare);
-        spare = 0;
-    }
+    // Too low for every list's minimum: the window grows by the shortfall; with room to spare it
+    // gives back what it grew by before.
+    fitWindowHeight(-spare);
+    spare = std::max(spare, 0);
 
+    // Only what moved is touched: a list command changes a few of many panes.
     for (int i = 0; i < n; ++i) {
         const qint16 pane = m_panes->paneAtPosition(qint16(i));
-        ListBoxWidget *list = m_clipLists[size_t(pane)];
-        QFrame *bar = m_bars[size_t(i + 1)];
-        list->hide();
-        bar->hide();
         const int share = roundHalfEven(double(m_panes->paneRecord(pane).heightShare) * spare);
         const int h = roundHalfEven(double(minimum[size_t(i)]) + share);
-        list->setGeometry(0, y, w, h);
+        place(m_clipLists[size_t(pane)], QRect(0, y, w, h));
         y += h;
-        bar->setGeometry(0, y, w, BarHeight);
+        place(m_bars[size_t(i + 1)], QRect(0, y, w, BarHeight));
         y += BarHeight;
     }
-    for (int i = 0; i < n; ++i)
-        m_clipLists[size_t(m_panes->paneAtPosition(qint16(i)))]->show();
-    for (QFrame *bar : m_bars) {
-        bar->resize(w, BarHeight);
-        bar->show();
-    }
     m_inLayout = false;
+}
+
+void PaneArea::place(QWidget *widget, const QRect &geometry)
+{
+    if (widget->geometry() != geometry)
+        widget->setGeometry(geometry);
+    if (widget->isHidden())
+        widget->show();
 }

@@ -4,6 +4,7 @@
 #include "platform/FontTextWidth.h"
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class ListBoxWidget;
@@ -79,7 +80,10 @@ private:
     ListBoxWidget *makeClipList();
     void applyBarColour(QFrame *bar);
     double pixelsPerPoint() const;
-    void growBy(int shortfall);
+    // Asks the window for the height the lists lack, or gives back what it grew by.
+    void fitWindowHeight(int shortfall);
+    int tallestWindowHeight() const;
+    static void place(QWidget *widget, const QRect &geometry);
 
     ListDisplay *m_panes = nullptr;
     std::vector<ListBoxWidget *> m_clipLists; // by pane number; null where no pane is loaded
@@ -91,5 +95,9 @@ private:
     QWidget *m_stripWidget = nullptr;
     bool m_held = false;
     bool m_inLayout = false;
-    bool m_growthQueued = false;
+    bool m_fitQueued = false;
+    int m_shortfall = 0;
+    // The window's height before the layout made it taller, and the height it made it.
+    std::optional<int> m_heightBeforeGrowth;
+    int m_grownTo = 0;
 };

@@ -24,6 +24,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -71,6 +72,7 @@ private slots:
     void oneListFillsTheAreaBelowTheToolStrip();
     void toolbarOffGivesTheListsItsStrip();
     void tooLowWindowGrowsByTheShortfall();
+    void manyListsLeaveTheWindowItsSize();
     void minimisedStateDoesNoLayout();
     void listMenuCaptionsNumberDuplicatesAndBracketTheFocus();
     void hidingAndShowingListsKeepsShares();
@@ -150,6 +152,21 @@ void TestMainWindow::tooLowWindowGrowsByTheShortfall()
     QTRY_VERIFY2(std::abs(w.inner() - needed) <= 1, qPrintable(QString("%1 vs %2").arg(w.inner()).arg(needed)));
     for (int i = 0; i < 3; ++i)
         QCOMPARE(w.listAt(i)->height(), w.minimumHeight());
+}
+
+void TestMainWindow::manyListsLeaveTheWindowItsSize()
+{
+    Window w;
+    const QSize size = w.window->size();
+    for (int i = 0; i < 600; ++i)
+        w.command("Newnu")->trigger();
+    QTest::qWait(50);
+    // Grown, but no further than the screen shows.
+    QVERIFY(w.window->height() > size.height());
+    QVERIFY(w.window->frameGeometry().height() <= w.window->screen()->availableGeometry().height());
+    for (int i = 0; i < 600; ++i)
+        w.command("Delenu")->trigger();
+    QTRY_COMPARE(w.window->size(), size);
 }
 
 void TestMainWindow::minimisedStateDoesNoLayout()
