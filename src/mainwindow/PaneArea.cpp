@@ -249,9 +249,10 @@ void PaneArea::fitWindowHeight(int shortfall)
         if (m_held || top->isMaximized() || top->isFullScreen())
             return;
         const int now = top->height();
-        // A window made taller than the layout made it is the user's size from then on; one
-        // made lower keeps the lower of the two as the size to come back to.
-        if (m_heightBeforeGrowth && now > m_grownTo)
+        // A window made taller than the layout ever made it is the user's size from then on (a
+        // window system may still report a height asked for before); one made lower keeps the
+        // lower of the two as the size to come back to.
+        if (m_heightBeforeGrowth && now > m_tallestAsked)
             m_heightBeforeGrowth.reset();
         else if (m_heightBeforeGrowth)
             m_heightBeforeGrowth = std::min(*m_heightBeforeGrowth, now);
@@ -262,9 +263,11 @@ void PaneArea::fitWindowHeight(int shortfall)
         const int target = std::min(std::max(now + m_shortfall, lowest), std::max(now, tallestWindowHeight()));
         if (target == now)
             return;
-        if (!m_heightBeforeGrowth)
+        if (!m_heightBeforeGrowth) {
             m_heightBeforeGrowth = now;
-        m_grownTo = target;
+            m_tallestAsked = 0;
+        }
+        m_tallestAsked = std::max(m_tallestAsked, target);
         if (target <= *m_heightBeforeGrowth)
             m_heightBeforeGrowth.reset();
         top->resize(top->width(), target);

@@ -97,7 +97,7 @@ private:
     bool m_inLayout = false;
     bool m_fitQueued = false;
     int m_shortfall = 0;
-    // The window's height before the layout made it taller, and the height it made it.
+    // The window's height before the layout made it taller, and the most it asked for since.
     std::optional<int> m_heightBeforeGrowth;
-    int m_grownTo = 0;
+    int m_tallestAsked = 0;
 };
