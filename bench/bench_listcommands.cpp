@@ -3,14 +3,20 @@
 // work, as between two key presses; the longest such step is the longest the window stays
 // unanswered.
 #include "BenchSupport.h"
+#include "mainwindow/ListFileCommands.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/MainWindow.h"
+#include "model/ListItems.h"
 #include "model/ListCollection.h"
+#include "model/ClipList.h"
 #include "model/ProgramState.h"
+#include "storage/ClipListStore.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -53,6 +59,37 @@ void MakeThenDeleteLists(benchmark::State &state)
     state.counters["longest_delete_ms"] = longestDelete;
 }
 BENCHMARK(MakeThenDeleteLists)->Arg(600)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Clip-list files handed to the running program by a second start, each into a new list.
+void openHandedFiles(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    BenchSupport::Program program;
+    program.start();
+    if (!BenchSupport::waitForExposed(program.window()))
+        state.SkipWithError("window not shown");
+    for (int i = 0; i < 20; ++i)
+        program.state().lists().at(0).items().addItem(0, QStringLiteral("item %1").arg(i));
+    QTemporaryDir folder;
+    QStringList files{folder.filePath(QStringLiteral("0.qkp"))};
+    if (!ClipListStore(program.state(), program.system.messages).writeListFile(files.first(), 0))
+        state.SkipWithError("not written");
+    for (int i = 1; i < count; ++i) {
+        files << folder.filePath(QStringLiteral("%1.qkp").arg(i));
+        QFile::copy(files.first(), files.last());
+    }
+    QAction &remove = *program.root.commands().action(QStringLiteral("Delenu"));
+    for (auto _ : state) {
+        program.root.listFiles().openHandedFiles(files);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        if (program.state().lists().count() != count + 1)
+            state.SkipWithError("files not opened");
+        repeat(remove, count);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(openHandedFiles)->Arg(300)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
