@@ -102,6 +102,7 @@ private:
     // The normal bounds from the client area and the frame it has now.
     void rememberNormalBounds(const QRect &client);
     void restoreNormalBounds();
+    void awaitNormalFrame(const QMargins &maximised, int checks);
 
     ProgramState &m_state;
     PaneArea *m_panes;

@@ -136,13 +136,28 @@ void MainWindow::restoreNormalBounds()
 {
     // The frame a window manager gives a maximised window is not its normal one, and stays until
     // the manager has restored the window: the client area is placed with the frame it had when
-    // the bounds were taken. Bounds read from the settings file came without a frame; they are
-    // applied with the frame as it is once the restore is done.
-    if (m_normalFrame) {
-        setGeometry(m_normalBounds.marginsRemoved(*m_normalFrame));
-        return;
-    }
-    QTimer::singleShot(0, this, [this] { setOuterBounds(m_normalBounds); });
+    // the bounds were taken. Bounds read from the settings file came without a frame: they are
+    // placed again once the manager has given the window its normal frame.
+    const QMargins frame = m_normalFrame.value_or(frameMargins());
+    if (!m_normalFrame)
+        awaitNormalFrame(frame, 60);
+    setGeometry(m_normalBounds.marginsRemoved(frame));
+}
+
+void MainWindow::awaitNormalFrame(const QMargins &maximised, int checks)
+{
+    // The window system tells of a new frame without an event of its own: it is looked for a
+    // few times a second, for a while.
+    QTimer::singleShot(50, this, [this, maximised, checks] {
+        if (m_normalFrame || isMaximized())
+            return;
+        if (frameMargins() != maximised) {
+            m_normalFrame = frameMargins();
+            setGeometry(m_normalBounds.marginsRemoved(*m_normalFrame));
+        } else if (checks > 1) {
+            awaitNormalFrame(maximised, checks - 1);
+        }
+    });
 }
 
 bool MainWindow::event(QEvent *event)
