@@ -43,7 +43,7 @@ void MainWindowSettings::read(RecordFile &file, bool headerAccepted, const QRect
 
 void MainWindowSettings::keepOnDesktop(const QRect &desktop)
 {
-    WindowPlacement::FitSize(Width, Height, desktop);
+    WindowPlacement::fitSize(Width, Height, desktop);
     WindowPlacement::fitOnScreen(Left, Top, Width, Height, desktop);
 }
 

@@ -48,7 +48,7 @@ bool fitOnScreen(qint32 &left, qint32 &top, qint32 width, qint32 height, const Q
     return moved;
 }
 
-void FitSize(qint32 &width, qint32 &height, const QRect &desktop)
+void fitSize(qint32 &width, qint32 &height, const QRect &desktop)
 {
     if (desktop.isEmpty())
         return;
@@ -56,7 +56,7 @@ void FitSize(qint32 &width, qint32 &height, const QRect &desktop)
     height = std::min(height, desktop.height());
 }
 
-void FitOffset(qint32 &x, qint32 &y, const QRect &desktop)
+void fitOffset(qint32 &x, qint32 &y, const QRect &desktop)
 {
     if (desktop.isEmpty())
         return;

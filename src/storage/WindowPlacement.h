@@ -24,12 +24,12 @@ bool fitOnScreen(qint32 &left, qint32 &top, qint32 width, qint32 height, const Q
 
 // Keeps a window's size within the desktop's: a window larger than the desktop in either
 // direction is made as large as the desktop that way. Without a desktop the size is kept.
-void FitSize(qint32 &width, qint32 &height, const QRect &desktop);
+void fitSize(qint32 &width, qint32 &height, const QRect &desktop);
 
 // Keeps an offset between two windows within the desktop's size either way: a larger one
 // would place the second window off the desktop from anywhere on it. Without a desktop the
 // offset is kept.
-void FitOffset(qint32 &x, qint32 &y, const QRect &desktop);
+void fitOffset(qint32 &x, qint32 &y, const QRect &desktop);
 
 // The top-left corner that centres a window of the given size on the desktop, halves rounded to
 // the even neighbour.

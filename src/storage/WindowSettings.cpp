@@ -8,10 +8,10 @@ void WindowSettings::keepOnDesktop(const QRect &desktop)
         return;
     using namespace WindowPlacement;
     main.keepOnDesktop(desktop);
-    FitSize(text.nowPosW, text.nowPosH, desktop);
-    FitOffset(text.NowPosX, text.NowPosY, desktop);
-    FitOffset(name.NowPosX, name.NowPosY, desktop);
-    FitOffset(listData.NowPosX, listData.NowPosY, desktop);
+    fitSize(text.nowPosW, text.nowPosH, desktop);
+    fitOffset(text.NowPosX, text.NowPosY, desktop);
+    fitOffset(name.NowPosX, name.NowPosY, desktop);
+    fitOffset(listData.NowPosX, listData.NowPosY, desktop);
     // The place the main window was last restored to, unless there was none.
     if (mini != MiniWindowSettings())
         fitOnScreen(mini.RestPosX, mini.RestPosY, main.Width, main.Height, desktop);
