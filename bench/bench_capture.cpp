@@ -6,7 +6,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 
@@ -27,7 +27,7 @@ void MakeItemsSplitLines(benchmark::State &state)
     ListDisplay &panes = state.display();
     const qint16 pane = panes.focusedPane();
     const qint16 list = state.listOfPane(pane);
-    ClipList &options = state.lists().at(list);
+    ListRecord &options = state.lists().at(list);
     options.itemLimit = 32767;
     options.addAtBottom = wayAdd;
     options.addAtFocus = pinned != 0;

@@ -6,7 +6,7 @@
 #include "mainwindow/MainWindow.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/MessageBoxPort.h"
 #include "model/ProgramState.h"
 #include "platform/ListBoxWidget.h"
@@ -60,7 +60,7 @@ struct Window {
     {
         program.start();
         BenchSupport::waitForExposed(window);
-        ClipList &list = state.lists().at(0);
+        ListRecord &list = state.lists().at(0);
         list.itemLimit = ItemCount;
         // Width-mode captions, as a new list has them.
         list.captionByWidth = true;

@@ -5,7 +5,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "platform/QtFontColourDialogs.h"
 #include "platform/ColourDialog.h"
@@ -41,7 +41,7 @@ void LowerLimitOnOk(benchmark::State &state)
     ColourDialog colours(system);
     ListDisplay &panes = program.state().display();
     const qint16 pane = panes.paneAtPosition(0);
-    ClipList &list = program.state().lists().at(panes.paneRecord(pane).list);
+    ListRecord &list = program.state().lists().at(panes.paneRecord(pane).list);
     for (auto _ : state) {
         state.PauseTiming();
         list.itemLimit = MaxCount;
@@ -54,8 +54,8 @@ void LowerLimitOnOk(benchmark::State &state)
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
                             Qt::NoModifier);
         QCoreApplication::sendEvent(dialog.findChild<QLabel *>(QStringLiteral("LblWord2")), &release);
-        dialog.findChild<QCheckBox *>(QStringLiteral("MaxUpperPr"))->setChecked(false);
-        dialog.findChild<QLineEdit *>(QStringLiteral("UpperNumPr"))->setText(QStringLiteral("100"));
+        dialog.findChild<QCheckBox *>(QStringLiteral("largestLimitCheckPerList"))->setChecked(false);
+        dialog.findChild<QLineEdit *>(QStringLiteral("itemLimitEditPerList"))->setText(QStringLiteral("100"));
         auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("OKButton"));
         state.ResumeTiming();
         ok->click();

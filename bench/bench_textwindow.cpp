@@ -5,7 +5,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "storage/ListFigures.h"
 #include "windows/ListInfoDialog.h"

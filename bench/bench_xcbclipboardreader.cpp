@@ -22,7 +22,7 @@
 #include "mainwindow/MainWindow.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 #include "platform/LineBreaks.h"

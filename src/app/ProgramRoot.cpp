@@ -20,7 +20,7 @@
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 #include "platform/QtFontColourDialogs.h"
-#include "platform/SetTopMost.h"
+#include "platform/StaysOnTop.h"
 #include "platform/ColourDialog.h"
 #include "platform/FontDialog.h"
 #include "windows/SettingsDialog.h"
@@ -108,7 +108,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     // A shown text window stays on top with the main window.
     QObject::connect(m_window.get(), &MainWindow::alwaysOnTopChanged, m_textWindow.get(), [this](bool onTop) {
         if (m_state->text.textVis)
-            SetTopMost(*m_textWindow, onTop);
+            setStaysOnTop(*m_textWindow, onTop);
     });
     QObject::connect(m_watcher.get(), &ClipboardWatcher::captureSwitched, m_textWindow.get(),
                      &TextWindow::setCapturingCaption);
@@ -116,7 +116,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     QObject::connect(m_window.get(), &MainWindow::ending, m_textWindow.get(), &TextWindow::storePlacement);
     QObject::connect(m_window.get(), &MainWindow::ending, m_listData.get(), &ListInfoDialog::storePlacement);
     QObject::connect(m_commands.get(), &MainCommands::minimiseRequested, m_mini.get(),
-                     [this](bool fromToolbar, bool byMouse) { m_mini->Minimam(fromToolbar, byMouse); });
+                     [this](bool, bool byMouse) { m_mini->showInPlaceOfMain(byMouse); });
     QObject::connect(m_watcher.get(), &ClipboardWatcher::clipboardLooked, m_mini.get(), &MiniWindow::clipboardLooked);
     QObject::connect(m_commands.get(), &MainCommands::versionRequested, m_window.get(), [this] {
         VersionWindow box(m_window.get(), m_window->alwaysOnTop());
@@ -144,7 +144,7 @@ ProgramRoot::~ProgramRoot() = default;
 void ProgramRoot::openHandedFiles(const QStringList &files)
 {
     // The strip stands in for the main window while it is shown.
-    QWidget &front = m_mini->showMini() ? static_cast<QWidget &>(*m_mini) : *m_window;
+    QWidget &front = m_mini->miniShown() ? static_cast<QWidget &>(*m_mini) : *m_window;
     front.show();
     front.raise();
     front.activateWindow();

@@ -1,4 +1,4 @@
-// StarterEnder: the program's entry.
+// The program's entry.
 #include "app/ProgramRoot.h"
 #include "app/QtSeams.h"
 #include "mainwindow/MainWindow.h"

@@ -4,15 +4,15 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 
 ClipboardWatcher::ClipboardWatcher(ProgramState &state, ClipboardPort &clipboard, QObject *parent)
     : QObject(parent), m_state(state), m_clipboard(clipboard), m_itemMaker(state)
 {
-    m_looker.setObjectName(QStringLiteral("Looker"));
-    connect(&m_looker, &QTimer::timeout, this, &ClipboardWatcher::tick);
+    m_timer.setObjectName(QStringLiteral("Looker"));
+    connect(&m_timer, &QTimer::timeout, this, &ClipboardWatcher::tick);
     connect(&clipboard, &ClipboardPort::textOffered, this, &ClipboardWatcher::takeOffered);
     connect(&clipboard, &ClipboardPort::readFailed, this, [this] { m_retryDue = true; });
 }
@@ -48,10 +48,10 @@ void ClipboardWatcher::lookAtClipboard(qint16 pane, qint16 list)
 
 bool ClipboardWatcher::takeText(qint16 pane, qint16 list, const QString &text)
 {
-    if (text == m_lastClipText)
+    if (text == m_lastText)
         return false;
     // Seen first: a text that cannot be added is not offered again.
-    m_lastClipText = text;
+    m_lastText = text;
     m_itemMaker.makeItems(pane, list, text);
     emit clipboardLooked(true);
     return true;
@@ -100,19 +100,19 @@ void ClipboardWatcher::writeClipboardText(const QString &text)
 void ClipboardWatcher::markClipboardSeen()
 {
     const QString text = readClipboardText();
-    if (text != m_lastClipText)
-        m_lastClipText = text;
+    if (text != m_lastText)
+        m_lastText = text;
 }
 
 void ClipboardWatcher::setTimer(bool enabled)
 {
     // A running timer is left alone, so a tick is not put off by a switch that changes nothing.
-    if (m_looker.isActive() == enabled)
+    if (m_timer.isActive() == enabled)
         return;
     if (enabled)
-        m_looker.start();
+        m_timer.start();
     else
-        m_looker.stop();
+        m_timer.stop();
 }
 
 void ClipboardWatcher::setGo(bool capturing)
@@ -126,7 +126,7 @@ void ClipboardWatcher::setGo(bool capturing)
     } else {
         ListDisplay &panes = m_state.display();
         if (panes.paneCount() > 0) {
-            const ClipList &focused = m_state.lists().at(m_state.listOfPane(panes.focusedPane()));
+            const ListRecord &focused = m_state.lists().at(m_state.listOfPane(panes.focusedPane()));
             // The screen-edge stepping of the focused list still needs the timer.
             setTimer(focused.focusMode == 0);
         } else {
@@ -144,18 +144,18 @@ void ClipboardWatcher::setCapturing(bool capturing)
 
 void ClipboardWatcher::setCapturingFromElsewhere(bool capturing)
 {
-    m_stopGo = capturing;
+    m_capturing = capturing;
     setGo(capturing);
 }
 
 void ClipboardWatcher::restoreCapture()
 {
-    emit capturingShown(m_stopGo);
+    emit capturingShown(m_capturing);
 }
 
 void ClipboardWatcher::followFocusedList(qint16 movAdd)
 {
-    setTimer(movAdd == 0 || m_stopGo);
+    setTimer(movAdd == 0 || m_capturing);
 }
 
 void ClipboardWatcher::copyFocusedItem(qint16 pane, qint16 list)
@@ -167,7 +167,7 @@ void ClipboardWatcher::copyFocusedItem(qint16 pane, qint16 list)
     if (row >= items.rowCount())
         return;
     const QString text = items.at(items.itemOfRow(row)).text;
-    m_lastClipText = text;
+    m_lastText = text;
     writeClipboardText(text);
 }
 

@@ -9,7 +9,7 @@
 class ClipboardPort;
 class ProgramState;
 
-// Watches the clipboard on its timer (Looker): every new text becomes items of the focused list.
+// Watches the clipboard on its timer: every new text becomes items of the focused list.
 // Remembers the last text seen, so nothing is captured twice and the program's own copies back to
 // the clipboard are never captured. Also holds the capture switch and the timer rule.
 class ClipboardWatcher : public QObject {
@@ -25,19 +25,19 @@ public:
     void writeClipboardText(const QString &text);
     // Marks what is on the clipboard now as seen.
     void markClipboardSeen();
-    const QString &lastClipboardText() const { return m_lastClipText; }
+    const QString &lastClipboardText() const { return m_lastText; }
 
-    // The capture switch. capturing also has the toolbar show it; StopGoRemote, set from the mini
+    // The capture switch. capturing also has the toolbar show it; setCapturingFromElsewhere, set from the mini
     // window while the toolbar is out of sight, does not, until restoreCapture.
-    bool capturing() const { return m_stopGo; }
+    bool capturing() const { return m_capturing; }
     void setCapturing(bool capturing);
     // Sets the stored switch alone, as the settings file does before start-up applies it.
-    void restoreCapturing(bool capturing) { m_stopGo = capturing; }
+    void restoreCapturing(bool capturing) { m_capturing = capturing; }
     void setCapturingFromElsewhere(bool capturing);
     void restoreCapture();
     // Runs the timer exactly while capture is on or the focused list steps at screen edges.
     void followFocusedList(qint16 movAdd);
-    void setInterval(int milliseconds) { m_looker.setInterval(milliseconds); }
+    void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
 
     // Copy-back: the focused row's text goes to the clipboard, seen before it is written.
     void copyFocusedItem(qint16 pane, qint16 list);
@@ -46,7 +46,7 @@ public:
     void markTextSave();
 
     ItemMaker &itemMaker() { return m_itemMaker; }
-    const QTimer &looker() const { return m_looker; }
+    const QTimer &timer() const { return m_timer; }
 
 signals:
     // The capture switch was set (the text window's menu shows it).
@@ -73,9 +73,9 @@ private:
     ProgramState &m_state;
     ClipboardPort &m_clipboard;
     ItemMaker m_itemMaker;
-    QTimer m_looker;
-    QString m_lastClipText;
-    bool m_stopGo = true;
+    QTimer m_timer;
+    QString m_lastText;
+    bool m_capturing = true;
     bool m_watchingRich = false;
     bool m_retryDue = false;
     bool m_capturedSinceTick = false;

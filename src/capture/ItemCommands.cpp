@@ -4,7 +4,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/MessageBoxPort.h"
 #include "model/PaneHost.h"
 #include "model/ProgramTexts.h"
@@ -85,7 +85,7 @@ void ItemCommands::joinItems()
 
 int ItemCommands::itemsToMove(qint16 targetPane, int count)
 {
-    ClipList &target = m_state.lists().at(m_state.listOfPane(targetPane));
+    ListRecord &target = m_state.lists().at(m_state.listOfPane(targetPane));
     const int held = target.items().count();
     if (held + count <= target.itemLimit)
         return count;

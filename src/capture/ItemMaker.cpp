@@ -3,7 +3,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 
@@ -29,7 +29,7 @@ QList<QStringView> splitKeepingSeparators(QStringView text, QStringView separato
 // for a list holding `held` items with `focus` as its focused row (-1: none). Only the pieces
 // before the last `kept` go, and only where adding just those kept pieces gives the same rows,
 // items, focus and highlight as adding all of them.
-qsizetype piecesPushedOut(const ClipList &options, qsizetype held, qint16 focus, qsizetype count)
+qsizetype piecesPushedOut(const ListRecord &options, qsizetype held, qint16 focus, qsizetype count)
 {
     // A list holding itemLimit items (at least one) drops a row for each new one.
     const qsizetype limit = options.itemLimit;
@@ -67,7 +67,7 @@ void ItemMaker::makeItems(qint16 pane, qint16 list, const QString &text)
         // Skipping the pieces that would be pushed out keeps a split of many lines from costing
         // more than the list can hold. Where they go is decided per piece: with addAtFocus on and no
         // focused row the first piece makes the focus that the others are then pinned to.
-        ClipList &options = m_state.lists().at(list);
+        ListRecord &options = m_state.lists().at(list);
         ListDisplay &panes = m_state.display();
         qsizetype next = 0;
         if (options.addAtFocus && panes.focusedRow(pane) < 0)
@@ -82,7 +82,7 @@ void ItemMaker::makeItems(qint16 pane, qint16 list, const QString &text)
 
 void ItemMaker::addOneItem(qint16 pane, qint16 list, const QString &text)
 {
-    ClipList &options = m_state.lists().at(list);
+    ListRecord &options = m_state.lists().at(list);
     ListItems &items = options.items();
     ListDisplay &panes = m_state.display();
     qint16 focused = panes.focusedRow(pane);

@@ -14,7 +14,7 @@
 DividerDrag::DividerDrag(PaneArea &area, ListDisplay &panes)
     : QObject(&area), m_area(area), m_panes(panes), m_indicator(new QFrame(&area))
 {
-    m_indicator->setObjectName(QStringLiteral("barDecPos"));
+    m_indicator->setObjectName(QStringLiteral("dividerIndicator"));
     m_indicator->setAutoFillBackground(true);
     QPalette p = m_indicator->palette();
     p.setColor(QPalette::Window, Qt::darkGray);

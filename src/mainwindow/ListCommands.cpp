@@ -3,7 +3,7 @@
 #include "mainwindow/ListDisplayMenu.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ListDisplay.h"
 #include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
@@ -75,7 +75,7 @@ void ListCommands::toggleListShown(int index)
         m_state.lists().showList(list);
 }
 
-ClipList &ListCommands::focusedList()
+ListRecord &ListCommands::focusedList()
 {
     return m_state.lists().at(m_state.listOfPane(m_state.display().focusedPane()));
 }
@@ -94,21 +94,21 @@ void ListCommands::setAddOption(T ListOptions::*option, T value)
 
 void ListCommands::setAddAtBottom(bool value)
 {
-    setAddOption(&ClipList::addAtBottom, value);
+    setAddOption(&ListRecord::addAtBottom, value);
     if (m_state.settings().addOptionsAsDefaults)
         m_state.newListDefaults().addAtBottomDefault = value;
 }
 
 void ListCommands::setAddAtFocus(bool value)
 {
-    setAddOption(&ClipList::addAtFocus, value);
+    setAddOption(&ListRecord::addAtFocus, value);
     if (m_state.settings().addOptionsAsDefaults)
         m_state.newListDefaults().addAtFocusDefault = value;
 }
 
 void ListCommands::setFocusMode(qint16 value)
 {
-    setAddOption(&ClipList::focusMode, value);
+    setAddOption(&ListRecord::focusMode, value);
     if (m_state.settings().addOptionsAsDefaults)
         m_state.newListDefaults().focusModeDefault = value;
     emit focusedFocusModeChanged(focusedList().focusMode);

@@ -3,7 +3,7 @@
 #include <QObject>
 
 class ListDisplayMenu;
-class ClipList;
+class ListRecord;
 struct ListOptions;
 class ProgramState;
 
@@ -30,7 +30,7 @@ public:
     // 2 toggles the focused list's focusMode between 0 and 1; only 0 and 1 are ever stored.
     void changeFocusMode(qint16 value);
     // The list shown in the focused pane.
-    ClipList &focusedList();
+    ListRecord &focusedList();
 
 signals:
     // The focused list's focusMode may have changed (the watcher's timer depends on it).

@@ -2,7 +2,7 @@
 
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 
 #include <QAction>
@@ -46,7 +46,7 @@ void ListDisplayMenu::removeListEntry()
     m_menu->removeAction(removed.get());
 }
 
-QString ListDisplayMenu::listCaption(const ClipList &list)
+QString ListDisplayMenu::listCaption(const ListRecord &list)
 {
     QString caption = list.name;
     if (list.sameNameNumber != 0)

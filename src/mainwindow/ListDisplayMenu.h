@@ -8,7 +8,7 @@
 class QAction;
 class ProgramState;
 class QMenu;
-class ClipList;
+class ListRecord;
 
 // The entries of a list display menu: one per clip list, the shown lists first (checked, in
 // display order), then the hidden ones; the focused list's entry in square brackets. The menu is its
@@ -37,7 +37,7 @@ public:
     // The display position of the pane, 0 when no shown pane matches.
     static qint16 menuIndexOfPane(ProgramState &state, qint16 pane);
     // A list's name as menus show it: "name(n)" for a duplicate.
-    static QString listCaption(const ClipList &list);
+    static QString listCaption(const ListRecord &list);
 
 signals:
     // The entry at index was chosen.

@@ -3,7 +3,7 @@
 #include "mainwindow/ListCommands.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 
 #include <QDir>
@@ -21,7 +21,7 @@ void ListFileCommands::openListWithDialog()
     if (path.isEmpty())
         return;
     if (m_store.openListFile(path))
-        m_dialogs.keepsFolder();
+        m_dialogs.keepChosenFolder();
 }
 
 void ListFileCommands::saveListWithDialog()
@@ -31,7 +31,7 @@ void ListFileCommands::saveListWithDialog()
         return;
     const qint16 list = m_state.listOfPane(m_state.display().focusedPane());
     m_store.writeListFile(path, list);
-    m_dialogs.keepsFolder();
+    m_dialogs.keepChosenFolder();
 }
 
 void ListFileCommands::saveOver()

@@ -260,5 +260,5 @@ void ListMouse::moveListToBar(qint16 bar)
     }
     m_panes.focusPane(source);
     m_panes.unhighlightRow(source, m_state.listOfPane(source), -1);
-    m_panes.host().whenResize();
+    m_panes.host().layOutPanes();
 }

@@ -6,7 +6,7 @@
 #include "mainwindow/ListFileCommands.h"
 #include "mainwindow/MainWindow.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 
 #include <QAction>
@@ -110,7 +110,7 @@ void MainCommands::updateListMenu()
     updateDeleteListEnabled();
     if (m_state.display().paneCount() < 1)
         return;
-    const ClipList &focused = m_lists.focusedList();
+    const ListRecord &focused = m_lists.focusedList();
     action(QStringLiteral("ListUpnu"))->setChecked(!focused.addAtBottom);
     action(QStringLiteral("ListDownnu"))->setChecked(focused.addAtBottom);
     action(QStringLiteral("ListPositionnu"))->setChecked(focused.addAtFocus);

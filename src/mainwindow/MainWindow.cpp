@@ -6,7 +6,7 @@
 #include "mainwindow/PaneArea.h"
 #include "model/ProgramState.h"
 #include "platform/ProgramFolders.h"
-#include "platform/SetTopMost.h"
+#include "platform/StaysOnTop.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,9 +24,9 @@ MainWindow::MainWindow(ProgramState &state, PaneArea *panes, ClipboardWatcher &w
     setCentralWidget(panes);
 }
 
-void MainWindow::whenResize()
+void MainWindow::layOutPanes()
 {
-    m_panes->whenResize();
+    m_panes->layOutPanes();
 }
 
 void MainWindow::setMenuBarShown(bool shown)
@@ -40,7 +40,7 @@ void MainWindow::setMenuBarShown(bool shown)
 
 void MainWindow::setAlwaysOnTop(bool onTop)
 {
-    SetTopMost(*this, onTop);
+    setStaysOnTop(*this, onTop);
     m_topZOrder = onTop;
     emit alwaysOnTopChanged(onTop);
 }

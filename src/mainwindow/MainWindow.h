@@ -71,7 +71,7 @@ public:
     // Where the mini-window button of the toolbar lies, from the outer frame's top-left corner.
     QPoint miniButtonOffset() const;
 
-    void whenResize();
+    void layOutPanes();
     // Shows a dialog modally; the always-on-top switch is as it was before once the dialog closes.
     int showModalKeepingTop(QDialog &form);
     // Handles a key no command carries: Delete deletes the highlighted items; F1 with Shift or Alt

@@ -32,7 +32,7 @@ void MainWindow::loadForm(const QStringList &files)
 
     m_loading = false;
     holdLayout();
-    whenResize();
+    layOutPanes();
     m_files.openCommandLineFiles(files);
 }
 
@@ -194,6 +194,6 @@ void MainWindow::changeEvent(QEvent *event)
             m_windowState = MainWindowSettings::Normal;
             restoreNormalBounds();
         }
-        whenResize();
+        layOutPanes();
     }
 }

@@ -180,7 +180,7 @@ void PaneArea::setToolStripShown(bool shown)
     m_toolStrip = shown;
     if (m_stripWidget)
         m_stripWidget->setVisible(shown);
-    whenResize();
+    layOutPanes();
 }
 
 void PaneArea::setToolStrip(QWidget *strip)
@@ -213,7 +213,7 @@ void PaneArea::resizeEvent(QResizeEvent *event)
     if (m_stripWidget)
         m_stripWidget->resize(width(), ToolStripHeight);
     // The lists fill the client area, which also changes size when the menu bar comes or goes.
-    whenResize();
+    layOutPanes();
 }
 
 double PaneArea::pixelsPerPoint() const
@@ -274,7 +274,7 @@ void PaneArea::fitWindowHeight(int shortfall)
     }, Qt::QueuedConnection);
 }
 
-void PaneArea::whenResize()
+void PaneArea::layOutPanes()
 {
     emit layoutRequested();
     if (m_held || m_inLayout || !m_panes)

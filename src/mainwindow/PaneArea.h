@@ -33,7 +33,7 @@ public:
     void loadBar(qint16 index) override;
     void unloadBar(qint16 index) override;
     void setBarPointer(qint16 index, int pointer) override;
-    void whenResize() override;
+    void layOutPanes() override;
     void setFontSize(float points) override;
     void setFontName(const QString &family) override;
     double textWidth(QStringView text) const override { return m_meter.textWidth(text); }
@@ -47,7 +47,7 @@ public:
     // No layout while the window is being loaded or is minimised.
     void setLayoutHeld(bool held);
 
-    // The list box of a pane and a bar as whenResize placed them.
+    // The list box of a pane and a bar as layOutPanes placed them.
     ListBoxWidget *clipListWidget(qint16 pane) const;
     QFrame *barWidget(qint16 index) const;
     int barCount() const { return int(m_bars.size()); }

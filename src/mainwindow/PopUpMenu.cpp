@@ -6,7 +6,7 @@
 #include "model/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 
 #include <QAction>

@@ -5,11 +5,11 @@
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ToolButton.h"
-#include "mainwindow/ToolField.h"
+#include "mainwindow/ToolbarField.h"
 #include "model/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 #include "platform/ProgramPictures.h"
@@ -80,7 +80,7 @@ const std::array<int, 6> ToolStrip::SeparatorLefts = stripLayout.separators;
 ToolStrip::ToolStrip(ProgramState &state, MainCommands &commands, ListCommands &lists, MainWindow &window,
                      PaneArea &area)
     : QWidget(&area), m_state(state), m_commands(commands), m_lists(lists), m_window(window), m_area(area),
-      m_field(new ToolField(&area))
+      m_field(new ToolbarField(&area))
 {
     setMouseTracking(true);
     for (int i = 0; i < ButtonCount; ++i) {
@@ -106,8 +106,8 @@ ToolStrip::ToolStrip(ProgramState &state, MainCommands &commands, ListCommands &
         connect(button, &ToolButton::clicked, this, [this, i] { buttonClicked(i); });
         m_buttons[size_t(i)] = button;
     }
-    connect(m_field, &ToolField::buttonClicked, this, &ToolStrip::fieldButtonClicked);
-    connect(m_field, &ToolField::backgroundClicked, this, &ToolStrip::closeFieldInClickMode);
+    connect(m_field, &ToolbarField::buttonClicked, this, &ToolStrip::fieldButtonClicked);
+    connect(m_field, &ToolbarField::backgroundClicked, this, &ToolStrip::closeFieldInClickMode);
     // Moves over the rest of the list area take the hover frame away; presses there close a
     // field opened by a click.
     m_area.setMouseTracking(true);
@@ -202,7 +202,7 @@ bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTip
     case 1: {
         if (!shown)
             return false;
-        const ClipList &focused = m_lists.focusedList();
+        const ListRecord &focused = m_lists.focusedList();
         // Any other focusMode (from a damaged file) shows no picture.
         add(keys, toolTips, focused.focusMode == 0, {"TUPDNADD", "ﾌｫｰｶｽを移動"},
             focused.focusMode == 1 ? Picture{"TNLCOPY", "ﾌｫｰｶｽを移動しない"} : Picture{"", ""});
@@ -249,7 +249,7 @@ void ToolStrip::openField(int group, bool hoverCall)
         m_openedByClick = false;
         return;
     }
-    const int width = ToolField::fieldWidth(int(keys.size()));
+    const int width = ToolbarField::fieldWidth(int(keys.size()));
     int left = ButtonLefts[size_t(group)] + 6;
     // Near the right edge the field ends just inside the window.
     if (left + width > m_area.width())
@@ -297,7 +297,7 @@ void ToolStrip::fieldButtonClicked(int index)
             afterClose = "MaxNormnu";
         break;
     case 1: {
-        const ClipList &focused = m_lists.focusedList();
+        const ListRecord &focused = m_lists.focusedList();
         if (index == 0 && (focused.focusMode == 0 || focused.focusMode == 1))
             trigger(focused.focusMode == 0 ? "NonMovenu" : "UpDnMovenu");
         else if (index == 1)

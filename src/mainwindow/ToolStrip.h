@@ -11,7 +11,7 @@ class PaneArea;
 class ProgramState;
 class MainWindow;
 class ToolButton;
-class ToolField;
+class ToolbarField;
 
 // The toolbar: a strip of eleven picture buttons at the top of the list area. Six act at once;
 // five open a field of further buttons below the strip, on hover or on a click as toolbarOpensOnHover
@@ -31,7 +31,7 @@ public:
     // The eleven buttons, left to right.
     QList<QWidget *> buttons() const;
     ToolButton *button(int index) const { return m_buttons.at(size_t(index)); }
-    ToolField &field() const { return *m_field; }
+    ToolbarField &field() const { return *m_field; }
     // The group whose field is open, -1 for none.
     int openGroup() const { return m_openGroup; }
     // The strip button whose frame shows, -1 for none.
@@ -75,7 +75,7 @@ private:
     MainWindow &m_window;
     PaneArea &m_area;
     std::array<ToolButton *, ButtonCount> m_buttons{};
-    ToolField *m_field;
+    ToolbarField *m_field;
     int m_hovered = -1;
     int m_openGroup = -1;
     bool m_openedByClick = false;

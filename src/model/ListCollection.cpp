@@ -1,7 +1,7 @@
 #include "model/ListCollection.h"
 
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ListOptionFieldList.h"
 #include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
@@ -14,7 +14,7 @@ ListCollection::ListCollection(ProgramState &state) : m_state(state) {}
 
 ListCollection::~ListCollection() = default;
 
-ClipList &ListCollection::at(qint16 list)
+ListRecord &ListCollection::at(qint16 list)
 {
     if (list < 0 || list >= count())
         throw std::out_of_range("list number out of range");
@@ -27,8 +27,8 @@ qint16 ListCollection::makeList()
         qWarning("makeList: 32767 lists exist already; no list made");
         return Refused;
     }
-    auto made = std::make_unique<ClipList>(m_state);
-    ClipList &list = *made;
+    auto made = std::make_unique<ListRecord>(m_state);
+    ListRecord &list = *made;
     const NewListDefaults &defaults = m_state.newListDefaults();
 
     list.heightShare = -1;
@@ -36,7 +36,7 @@ qint16 ListCollection::makeList()
     // With addOptionsToAllLists a new list adds the way the focused one does.
     ListDisplay &panes = m_state.display();
     if (panes.paneCount() > 0 && m_state.settings().addOptionsToAllLists) {
-        const ClipList &focused = at(m_state.listOfPane(panes.focusedPane()));
+        const ListRecord &focused = at(m_state.listOfPane(panes.focusedPane()));
         list.addAtBottom = focused.addAtBottom;
         list.addAtFocus = focused.addAtFocus;
         list.focusMode = focused.focusMode;

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-class ClipList;
+class ListRecord;
 class ProgramState;
 
 // Owns every clip list. List numbers are contiguous from 0; deleting a list moves the later ones
@@ -18,7 +18,7 @@ public:
 
     qint16 count() const { return qint16(m_lists.size()); }
     // Throws std::out_of_range for a number outside 0 .. count - 1.
-    ClipList &at(qint16 list);
+    ListRecord &at(qint16 list);
 
     // Creates a list at the end with the new-list defaults and returns its number, or Refused
     // when 32767 lists exist already (nothing changes then).
@@ -31,5 +31,5 @@ public:
 
 private:
     ProgramState &m_state;
-    std::vector<std::unique_ptr<ClipList>> m_lists;
+    std::vector<std::unique_ptr<ListRecord>> m_lists;
 };

@@ -3,7 +3,7 @@
 #include "model/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/PaneHost.h"
 #include "model/ProgramState.h"
 
@@ -40,7 +40,7 @@ void ListDisplay::setPaneAtPosition(qint16 position, qint16 pane)
 
 void ListDisplay::showList(qint16 list)
 {
-    ClipList &shown = m_state.lists().at(list);
+    ListRecord &shown = m_state.lists().at(list);
     PaneHost &host = m_host;
 
     float share = shown.heightShare;
@@ -73,7 +73,7 @@ void ListDisplay::showList(qint16 list)
     m_slots[size_t(pane)]->heightShare = share;
     rescaleShares(rescale);
     focusPane(pane);
-    host.whenResize();
+    host.layOutPanes();
 }
 
 void ListDisplay::fillPane(qint16 list, qint16 pane)
@@ -137,7 +137,7 @@ void ListDisplay::closePane(qint16 pane)
     m_state.lists().at(list).heightShare = share;
 
     focusPane(paneAtPosition(std::min<qint16>(position, qint16(paneCount() - 1))));
-    host.whenResize();
+    host.layOutPanes();
 }
 
 void ListDisplay::removeFromOrder(qint16 pane)
@@ -165,10 +165,10 @@ void ListDisplay::focusPane(qint16 pane)
 {
     ListCollection &lists = m_state.lists();
     if (m_focus != pane && isShown(m_focus)) {
-        const ClipList &previous = lists.at(m_slots[size_t(m_focus)]->list);
+        const ListRecord &previous = lists.at(m_slots[size_t(m_focus)]->list);
         box(m_focus).setColours(previous.backColour, previous.textColour);
     }
-    const ClipList &focused = lists.at(paneRecord(pane).list);
+    const ListRecord &focused = lists.at(paneRecord(pane).list);
     box(pane).setColours(focused.focusedBackColour, focused.focusedTextColour);
     m_host.setFontSize(box(pane).fontSize());
     m_focus = pane;

@@ -4,7 +4,7 @@
 #include "model/ClipListBox.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ModelTypes.h"
 #include "model/PaneHost.h"
 #include "model/ProgramState.h"
@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-ListItems::ListItems(ProgramState &state, ClipList &list) : m_state(state), m_list(list) {}
+ListItems::ListItems(ProgramState &state, ListRecord &list) : m_state(state), m_list(list) {}
 
 ClipItem &ListItems::at(qint16 item)
 {
@@ -49,7 +49,7 @@ QString ListItems::caption(const QString &text) const
 
 QString ListItems::captionFor(qint16 list, const QString &text) const
 {
-    const ClipList &options = m_state.lists().at(list);
+    const ListRecord &options = m_state.lists().at(list);
     return CaptionBuilder(m_state.lineBreak, m_state.display().host()).caption(options, text);
 }
 

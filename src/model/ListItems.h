@@ -7,7 +7,7 @@
 #include <vector>
 
 class ClipListBox;
-class ClipList;
+class ListRecord;
 class ProgramState;
 
 // The items of one list together with the rows of the pane that shows it. Items are stored in
@@ -18,7 +18,7 @@ class ProgramState;
 // range changes nothing and logs a warning, so store, row map and list box stay in step.
 class ListItems {
 public:
-    ListItems(ProgramState &state, ClipList &list);
+    ListItems(ProgramState &state, ListRecord &list);
 
     qint16 count() const { return qint16(m_items.size()); }
     qint16 rowCount() const { return qint16(m_rows.size()); }
@@ -64,7 +64,7 @@ private:
     ClipListBox &box(qint16 pane) const;
 
     ProgramState &m_state;
-    ClipList &m_list;
+    ListRecord &m_list;
     std::deque<ClipItem> m_items; // a deque: the oldest item, dropped most often, goes in constant time
     std::vector<qint16> m_rows;
 };

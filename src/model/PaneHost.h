@@ -21,7 +21,7 @@ public:
     virtual void loadBar(qint16 index) = 0;
     virtual void unloadBar(qint16 index) = 0;
     virtual void setBarPointer(qint16 index, int pointer) = 0;
-    virtual void whenResize() = 0;
+    virtual void layOutPanes() = 0;
     // The font that measures captions in width mode.
     virtual void setFontSize(float points) = 0;
     virtual void setFontName(const QString &family) = 0;

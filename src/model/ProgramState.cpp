@@ -3,7 +3,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
 
@@ -34,13 +34,13 @@ void ProgramState::numberSameNames(qint16 list)
     ListCollection &all = lists();
     if (all.count() <= 1)
         return;
-    ClipList &named = all.at(list);
+    ListRecord &named = all.at(list);
     std::set<qint16> taken;
     bool first = true;
     for (qint16 other = 0; other < all.count(); ++other) {
         if (other == list)
             continue;
-        ClipList &namesake = all.at(other);
+        ListRecord &namesake = all.at(other);
         if (namesake.name != named.name)
             continue;
         if (first && namesake.sameNameNumber == 0)

@@ -4,7 +4,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ListOptionFieldList.h"
 #include "model/MessageBoxPort.h"
 #include "model/PaneHost.h"
@@ -39,7 +39,7 @@ QString nameWithNumber(const ListOptions &list)
                               : list.name;
 }
 
-ListOptionsCopy copyOfList(const ClipList &list, qint16 number)
+ListOptionsCopy copyOfList(const ListRecord &list, qint16 number)
 {
     ListOptionsCopy copy;
     ListOptionFieldList{}([&](auto field, auto def, auto) { copy.*def = list.*field; });
@@ -120,7 +120,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
     const QString &crLf = live.lineBreak;
     for (size_t index = 0; index < lists.size(); ++index) {
         const ListOptionsCopy &copy = lists[index];
-        ClipList &list = live.lists().at(copy.oLxMeter);
+        ListRecord &list = live.lists().at(copy.oLxMeter);
         bool looks = false;
         bool captions = false;
         ListOptionFieldList{}([&](auto field, auto def, auto) {

@@ -9,13 +9,13 @@
 
 // What the colour dialog is shown with, kept for the whole run: the custom colours defined in the
 // dialog are offered again until the program ends.
-struct setColourDialog {
-    QPointer<QWidget> hOwner;
+struct ColourDialogRequest {
+    QPointer<QWidget> owner;
     Colour Color = 0; // in: the initial colour, out: the chosen one (0x00BBGGRR)
-    std::array<Colour, 16> CustColors;
+    std::array<Colour, 16> customColours;
     quint32 Flags = 0;
 
-    setColourDialog() { CustColors.fill(0x00FFFFFF); }
+    ColourDialogRequest() { customColours.fill(0x00FFFFFF); }
 };
 
 // The colour dialog.
@@ -25,12 +25,12 @@ public:
 
     explicit ColourDialog(FontColourDialogPort &dialogs) : m_dialogs(dialogs) {}
 
-    void colourFromDialog(setColourDialog &record) const { record = m_record; }
-    void setDialogColour(const setColourDialog &record) { m_record = record; }
+    void colourFromDialog(ColourDialogRequest &record) const { record = m_record; }
+    void setDialogColour(const ColourDialogRequest &record) { m_record = record; }
     // True when the user confirmed; the record then holds the colour and the custom colours.
     bool showColourDialog();
 
 private:
     FontColourDialogPort &m_dialogs;
-    setColourDialog m_record;
+    ColourDialogRequest m_record;
 };

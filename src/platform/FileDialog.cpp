@@ -32,7 +32,7 @@ QString FileDialog::show(bool save, const QString &title)
     return chosen;
 }
 
-void FileDialog::keepsFolder()
+void FileDialog::keepChosenFolder()
 {
     m_request.initialPath = m_lastChosen;
 }

@@ -12,7 +12,7 @@ public:
     QString showOpenDialog();
     QString showSaveDialog();
     // The next dialog starts at the last chosen path.
-    void keepsFolder();
+    void keepChosenFolder();
 
     const FileDialogRequest &request() const { return m_request; }
 

@@ -7,7 +7,7 @@ bool FontDialog::showFontDialog()
 {
     QFont font;
     if (m_record.Font && (m_record.Flags & CF_INITTOLOGFONTSTRUCT)) {
-        const ComDLFont &from = *m_record.Font;
+        const FontChoice &from = *m_record.Font;
         font = QFont(from.Name);
         if (from.Size > 0)
             font.setPointSizeF(from.Size);
@@ -16,9 +16,9 @@ bool FontDialog::showFontDialog()
         font.setUnderline(from.Underline);
         font.setStrikeOut(from.Strikethrough);
     }
-    if (!m_dialogs.chooseFont(m_record.hOwner, font))
+    if (!m_dialogs.chooseFont(m_record.owner, font))
         return false;
-    ComDLFont chosen;
+    FontChoice chosen;
     chosen.Bold = font.weight() >= QFont::Bold;
     chosen.Italic = font.italic();
     chosen.Name = font.family();

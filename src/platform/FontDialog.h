@@ -9,7 +9,7 @@
 #include <optional>
 
 // The font a font dialog starts from or gave back.
-struct ComDLFont {
+struct FontChoice {
     QString Name;
     float Size = 0; // points
     bool Bold = false;
@@ -20,9 +20,9 @@ struct ComDLFont {
 };
 
 // What the font dialog is shown with, kept for the whole run.
-struct ComDLFontSet {
-    QPointer<QWidget> hOwner;
-    std::optional<ComDLFont> Font;
+struct FontDialogRequest {
+    QPointer<QWidget> owner;
+    std::optional<FontChoice> Font;
     Colour Color = 0;
     int SizeMin = 0;
     int SizeMax = 0;
@@ -39,13 +39,13 @@ public:
 
     explicit FontDialog(FontColourDialogPort &dialogs) : m_dialogs(dialogs) {}
 
-    void fontFromDialog(ComDLFontSet &record) const { record = m_record; }
-    void setDialogFont(const ComDLFontSet &record) { m_record = record; }
+    void fontFromDialog(FontDialogRequest &record) const { record = m_record; }
+    void setDialogFont(const FontDialogRequest &record) { m_record = record; }
     // True when the user confirmed; the record then holds the font, its size in whole points.
     bool showFontDialog();
-    std::optional<ComDLFont> fontObjectFromDialog() const { return m_record.Font; }
+    std::optional<FontChoice> fontObjectFromDialog() const { return m_record.Font; }
 
 private:
     FontColourDialogPort &m_dialogs;
-    ComDLFontSet m_record;
+    FontDialogRequest m_record;
 };

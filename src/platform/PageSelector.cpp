@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QLabel>
 
-void PageSelector::registerControl(QLabel *agBaseLabel, QLabel *agWordLabel, QWidget *agBaseFrame)
+void PageSelector::registerControl(QLabel *tabLabel, QLabel *wordLabel, QWidget *page)
 {
-    agBaseLabel->setAutoFillBackground(true);
-    m_baseLabels.append(agBaseLabel);
-    m_wordLabels.append(agWordLabel);
-    m_frames.append(agBaseFrame);
+    tabLabel->setAutoFillBackground(true);
+    m_baseLabels.append(tabLabel);
+    m_wordLabels.append(wordLabel);
+    m_frames.append(page);
 }
 
 void PageSelector::paint(qint16 index, Colour back, Colour fore)
@@ -26,24 +26,24 @@ void PageSelector::paint(qint16 index, Colour back, Colour fore)
     word->setPalette(p);
 }
 
-void PageSelector::clickLabel(qint16 Index)
+void PageSelector::clickLabel(qint16 index)
 {
-    if (Index == m_nowVisIndex || Index < 0 || Index >= pageCount())
+    if (index == m_visibleIndex || index < 0 || index >= pageCount())
         return;
-    qint16 Cancel = 0;
-    emit ChangedIndex(m_nowVisIndex, Index, Cancel);
-    if (Cancel == 1)
+    qint16 cancel = 0;
+    emit pageChanging(m_visibleIndex, index, cancel);
+    if (cancel == 1)
         return;
-    QWidget *shown = m_frames.at(Index);
-    if (m_nowVisIndex != -1) {
-        paint(m_nowVisIndex, NotAcvBackColor, NotAcvForeColor);
-        QWidget *old = m_frames.at(m_nowVisIndex);
+    QWidget *shown = m_frames.at(index);
+    if (m_visibleIndex != -1) {
+        paint(m_visibleIndex, inactiveBackColour, inactiveTextColour);
+        QWidget *old = m_frames.at(m_visibleIndex);
         // Two tabs that share one frame keep it shown.
         if (old->isVisibleTo(old->parentWidget()) && !shown->isVisibleTo(shown->parentWidget()))
             old->hide();
     }
-    paint(Index, ActiveBackColor, ActiveForeColor);
+    paint(index, activeBackColour, activeTextColour);
     if (!shown->isVisibleTo(shown->parentWidget()))
         shown->show();
-    m_nowVisIndex = Index;
+    m_visibleIndex = index;
 }

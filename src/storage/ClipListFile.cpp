@@ -1,7 +1,7 @@
 #include "storage/ClipListFile.h"
 
 #include "model/ListItems.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramTexts.h"
 #include "storage/ClipListFieldList.h"
 #include "storage/Cp932Codec.h"
@@ -158,14 +158,14 @@ void applySupplement(RecordFile &file, ClipListContent &content)
 
 } // namespace
 
-ClipListOptions ClipListOptions::of(const ClipList &list)
+ClipListOptions ClipListOptions::of(const ListRecord &list)
 {
     ClipListOptions o;
     ClipListFieldList{}([&](auto option, auto) { o.*option = list.*option; });
     return o;
 }
 
-void ClipListOptions::applyTo(ClipList &list) const
+void ClipListOptions::applyTo(ListRecord &list) const
 {
     ClipListFieldList{}([&](auto option, auto) { list.*option = this->*option; });
 }

@@ -9,14 +9,14 @@
 #include <vector>
 
 class QIODevice;
-class ClipList;
+class ListRecord;
 class RecordFile;
 
 // The stored options of one clip list (the others stay as they are when a file is opened); which
 // options a file stores, and in what order, is ClipListFieldList.
 struct ClipListOptions : ListOptions {
-    static ClipListOptions of(const ClipList &list);
-    void applyTo(ClipList &list) const;
+    static ClipListOptions of(const ListRecord &list);
+    void applyTo(ListRecord &list) const;
 };
 
 // A whole clip list as a file holds it: its options and its items in item-number order.

@@ -4,7 +4,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/MessageBoxPort.h"
 #include "model/PaneHost.h"
 #include "model/ProgramState.h"
@@ -29,7 +29,7 @@ bool ClipListStore::readListFile(const QString &path, qint16 pane, qint16 list, 
         return false;
     }
 
-    ClipList &target = m_state.lists().at(list);
+    ListRecord &target = m_state.lists().at(list);
     const ClipListOptions &options = read.content.options;
     options.applyTo(target);
     PaneHost &host = m_state.display().host();
@@ -52,7 +52,7 @@ bool ClipListStore::readListFile(const QString &path, qint16 pane, qint16 list, 
 
 bool ClipListStore::writeListFile(const QString &path, qint16 list)
 {
-    ClipList &source = m_state.lists().at(list);
+    ListRecord &source = m_state.lists().at(list);
     ClipListContent content;
     content.options = ClipListOptions::of(source);
     // The file keeps the path it is saved under.

@@ -6,8 +6,8 @@ void MiniWindowSettings::read(RecordFile &file, bool headerAccepted)
 {
     MiniWindowSettings read;
     if (headerAccepted) {
-        read.RestPosX = file.readInt32();
-        read.RestPosY = file.readInt32();
+        read.restoreX = file.readInt32();
+        read.restoreY = file.readInt32();
         if (!file.intact())
             read = MiniWindowSettings();
     }
@@ -16,6 +16,6 @@ void MiniWindowSettings::read(RecordFile &file, bool headerAccepted)
 
 void MiniWindowSettings::write(RecordFile &file) const
 {
-    file.writeInt32(RestPosX);
-    file.writeInt32(RestPosY);
+    file.writeInt32(restoreX);
+    file.writeInt32(restoreY);
 }

@@ -7,18 +7,18 @@ void TextWindowSettings::read(RecordFile &file, bool headerAccepted)
     const TextWindowSettings factory;
     TextWindowSettings read;
     if (headerAccepted) {
-        read.NowPosX = file.readInt32();
-        read.NowPosY = file.readInt32();
-        read.nowPosH = file.readInt32();
-        read.nowPosW = file.readInt32();
+        read.offsetX = file.readInt32();
+        read.offsetY = file.readInt32();
+        read.height = file.readInt32();
+        read.width = file.readInt32();
         read.textLock = file.readBool();
         read.textVBoth = file.readInt32();
         if (!file.intact())
             read = factory;
-        if (read.nowPosH <= 0)
-            read.nowPosH = factory.nowPosH;
-        if (read.nowPosW <= 0)
-            read.nowPosW = factory.nowPosW;
+        if (read.height <= 0)
+            read.height = factory.height;
+        if (read.width <= 0)
+            read.width = factory.width;
         if (read.textVBoth != BothScrollBars && read.textVBoth != VerticalOnly)
             read.textVBoth = factory.textVBoth;
     }
@@ -27,10 +27,10 @@ void TextWindowSettings::read(RecordFile &file, bool headerAccepted)
 
 void TextWindowSettings::write(RecordFile &file) const
 {
-    file.writeInt32(NowPosX);
-    file.writeInt32(NowPosY);
-    file.writeInt32(nowPosH);
-    file.writeInt32(nowPosW);
+    file.writeInt32(offsetX);
+    file.writeInt32(offsetY);
+    file.writeInt32(height);
+    file.writeInt32(width);
     file.writeBool(textLock);
     file.writeInt32(textVBoth);
 }

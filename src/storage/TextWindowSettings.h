@@ -10,10 +10,10 @@ struct TextWindowSettings {
     static constexpr qint32 BothScrollBars = 0; // no wrapping
     static constexpr qint32 VerticalOnly = 1;   // wrapping
 
-    qint32 NowPosX = 66;
-    qint32 NowPosY = 66;
-    qint32 nowPosH = 186;
-    qint32 nowPosW = 240;
+    qint32 offsetX = 66;
+    qint32 offsetY = 66;
+    qint32 height = 186;
+    qint32 width = 240;
     bool textLock = false;
     qint32 textVBoth = BothScrollBars;
 

@@ -6,8 +6,8 @@
 // offset from the main window's, in pixels. Each window has its own factory offset.
 template <qint32 FactoryX, qint32 FactoryY>
 struct WindowOffsetSettings {
-    qint32 NowPosX = FactoryX;
-    qint32 NowPosY = FactoryY;
+    qint32 offsetX = FactoryX;
+    qint32 offsetY = FactoryY;
 
     // Reads the record when headerAccepted is true; otherwise, or when the record is damaged or cut
     // short, takes the factory values.
@@ -15,8 +15,8 @@ struct WindowOffsetSettings {
     {
         WindowOffsetSettings read;
         if (headerAccepted) {
-            read.NowPosX = file.readInt32();
-            read.NowPosY = file.readInt32();
+            read.offsetX = file.readInt32();
+            read.offsetY = file.readInt32();
             if (!file.intact())
                 read = WindowOffsetSettings();
         }
@@ -25,8 +25,8 @@ struct WindowOffsetSettings {
 
     void write(RecordFile &file) const
     {
-        file.writeInt32(NowPosX);
-        file.writeInt32(NowPosY);
+        file.writeInt32(offsetX);
+        file.writeInt32(offsetY);
     }
 
     bool operator==(const WindowOffsetSettings &) const = default;

@@ -8,11 +8,11 @@ void WindowSettings::keepOnDesktop(const QRect &desktop)
         return;
     using namespace WindowPlacement;
     main.keepOnDesktop(desktop);
-    fitSize(text.nowPosW, text.nowPosH, desktop);
-    fitOffset(text.NowPosX, text.NowPosY, desktop);
-    fitOffset(name.NowPosX, name.NowPosY, desktop);
-    fitOffset(listData.NowPosX, listData.NowPosY, desktop);
+    fitSize(text.width, text.height, desktop);
+    fitOffset(text.offsetX, text.offsetY, desktop);
+    fitOffset(name.offsetX, name.offsetY, desktop);
+    fitOffset(listData.offsetX, listData.offsetY, desktop);
     // The place the main window was last restored to, unless there was none.
     if (mini != MiniWindowSettings())
-        fitOnScreen(mini.RestPosX, mini.RestPosY, main.Width, main.Height, desktop);
+        fitOnScreen(mini.restoreX, mini.restoreY, main.Width, main.Height, desktop);
 }

@@ -2,7 +2,7 @@
 
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "storage/ListFigures.h"
 
@@ -14,7 +14,7 @@
 #include <QPushButton>
 
 namespace {
-QString entryText(const QString &prefix, const ClipList &list)
+QString entryText(const QString &prefix, const ListRecord &list)
 {
     QString text = prefix + list.name;
     if (list.sameNameNumber != 0)
@@ -33,56 +33,56 @@ ListInfoDialog::ListInfoDialog(ProgramState &state, QWidget &mainWindow, ListDat
         widget->setObjectName(QString::fromLatin1(name));
         return widget;
     };
-    NameOfList = new QComboBox(this);
-    named(NameOfList, "NameOfList");
+    listSelector = new QComboBox(this);
+    named(listSelector, "listSelector");
     auto *nameLabel = new QLabel(QStringLiteral("ﾘｽﾄ名(&M):"), this);
-    nameLabel->setBuddy(NameOfList);
-    SaveAds = new QLineEdit(this);
-    named(SaveAds, "SaveAds");
-    SaveAds->setReadOnly(true);
+    nameLabel->setBuddy(listSelector);
+    fileNameEdit = new QLineEdit(this);
+    named(fileNameEdit, "fileNameEdit");
+    fileNameEdit->setReadOnly(true);
     auto *saveLabel = new QLabel(QStringLiteral("ﾘｽﾄ保存場所(&A):"), this);
-    saveLabel->setBuddy(SaveAds);
-    ExListCount = new QLabel(this);
-    ExListLen = new QLabel(this);
-    ExListByte = new QLabel(this);
-    named(ExListCount, "ExListCount");
-    named(ExListLen, "ExListLen");
-    named(ExListByte, "ExListByte");
-    for (QLabel *figure : {ExListCount, ExListLen, ExListByte}) {
+    saveLabel->setBuddy(fileNameEdit);
+    itemCountLabel = new QLabel(this);
+    characterCountLabel = new QLabel(this);
+    byteCountLabel = new QLabel(this);
+    named(itemCountLabel, "itemCountLabel");
+    named(characterCountLabel, "characterCountLabel");
+    named(byteCountLabel, "byteCountLabel");
+    for (QLabel *figure : {itemCountLabel, characterCountLabel, byteCountLabel}) {
         figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         figure->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
-    ldOK = new QPushButton(QStringLiteral("O.K."), this);
-    named(ldOK, "ldOK");
-    ldOK->setDefault(true);
+    okButton = new QPushButton(QStringLiteral("O.K."), this);
+    named(okButton, "okButton");
+    okButton->setDefault(true);
     grid->addWidget(nameLabel, 0, 0, 1, 2);
-    grid->addWidget(NameOfList, 1, 0, 1, 2);
+    grid->addWidget(listSelector, 1, 0, 1, 2);
     grid->addWidget(saveLabel, 2, 0, 1, 2);
-    grid->addWidget(SaveAds, 3, 0, 1, 2);
+    grid->addWidget(fileNameEdit, 3, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("項目数:"), this), 4, 0);
-    grid->addWidget(ExListCount, 4, 1);
+    grid->addWidget(itemCountLabel, 4, 1);
     grid->addWidget(new QLabel(QStringLiteral("全文字数:"), this), 5, 0);
-    grid->addWidget(ExListLen, 5, 1);
+    grid->addWidget(characterCountLabel, 5, 1);
     grid->addWidget(new QLabel(QStringLiteral("ﾊﾞｲﾄ数:"), this), 6, 0);
-    grid->addWidget(ExListByte, 6, 1);
-    grid->addWidget(ldOK, 7, 1, Qt::AlignRight);
+    grid->addWidget(byteCountLabel, 6, 1);
+    grid->addWidget(okButton, 7, 1, Qt::AlignRight);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    NameOfList->setMinimumWidth(220);
-    connect(NameOfList, &QComboBox::activated, this, &ListInfoDialog::showFigures);
-    connect(ldOK, &QPushButton::clicked, this, &QWidget::close);
+    listSelector->setMinimumWidth(220);
+    connect(listSelector, &QComboBox::activated, this, &ListInfoDialog::showFigures);
+    connect(okButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void ListInfoDialog::showListData()
 {
     buildEntries();
-    NameOfList->setCurrentIndex(focusEntry);
-    showFigures(focusEntry);
+    listSelector->setCurrentIndex(m_focusEntry);
+    showFigures(m_focusEntry);
     if (isVisible()) {
         activateWindow();
         return;
     }
     adjustSize();
-    placeBesideMain(QPoint(m_settings.NowPosX, m_settings.NowPosY));
+    placeBesideMain(QPoint(m_settings.offsetX, m_settings.offsetY));
     showActive();
 }
 
@@ -91,39 +91,39 @@ void ListInfoDialog::buildEntries()
     ListDisplay &panes = m_state.display();
     ListCollection &lists = m_state.lists();
     QStringList entries;
-    listMap.clear();
-    focusEntry = 0;
+    m_listNumbers.clear();
+    m_focusEntry = 0;
     for (qint16 position = 0; position < panes.paneCount(); ++position) {
         const qint16 pane = panes.paneAtPosition(position);
         const qint16 list = m_state.listOfPane(pane);
         entries.append(entryText(QStringLiteral("[表示]-"), lists.at(list)));
-        listMap.append(list);
+        m_listNumbers.append(list);
         if (pane == panes.focusedPane())
-            focusEntry = position;
+            m_focusEntry = position;
     }
     if (lists.count() - panes.paneCount() >= 1) {
-        const QList<qint16> shown = listMap;
+        const QList<qint16> shown = m_listNumbers;
         for (qint16 list = 0; list < lists.count(); ++list) {
             if (shown.contains(list))
                 continue;
             entries.append(entryText(QStringLiteral("[非表示]-"), lists.at(list)));
-            listMap.append(list);
+            m_listNumbers.append(list);
         }
     }
-    NameOfList->clear();
-    NameOfList->addItems(entries);
+    listSelector->clear();
+    listSelector->addItems(entries);
 }
 
 void ListInfoDialog::showFigures(int entry)
 {
-    if (entry < 0 || entry >= listMap.size())
+    if (entry < 0 || entry >= m_listNumbers.size())
         return;
-    ClipList &list = m_state.lists().at(listMap.at(entry));
-    SaveAds->setText(list.fileName.isEmpty() ? QStringLiteral("(なし)") : list.fileName);
+    ListRecord &list = m_state.lists().at(m_listNumbers.at(entry));
+    fileNameEdit->setText(list.fileName.isEmpty() ? QStringLiteral("(なし)") : list.fileName);
     const ListFigures figures = ListFigures::of(list.items());
-    ExListCount->setText(QString::number(figures.items) + QStringLiteral(" 個"));
-    ExListLen->setText(ListFigures::withCommas(figures.characters) + QStringLiteral(" 文字"));
-    ExListByte->setText(ListFigures::withCommas(figures.bytes) + QStringLiteral(" ﾊﾞｲﾄ"));
+    itemCountLabel->setText(QString::number(figures.items) + QStringLiteral(" 個"));
+    characterCountLabel->setText(ListFigures::withCommas(figures.characters) + QStringLiteral(" 文字"));
+    byteCountLabel->setText(ListFigures::withCommas(figures.bytes) + QStringLiteral(" ﾊﾞｲﾄ"));
 }
 
 void ListInfoDialog::storePlacement()
@@ -140,6 +140,6 @@ void ListInfoDialog::deactivated(bool mayClose)
 void ListInfoDialog::closeEvent(QCloseEvent *event)
 {
     storePlacement();
-    listMap.clear();
+    m_listNumbers.clear();
     event->accept();
 }

@@ -36,12 +36,12 @@ private:
 
     ProgramState &m_state;
     ListDataDialogSettings &m_settings;
-    QComboBox *NameOfList;
-    QLineEdit *SaveAds;
-    QLabel *ExListCount;
-    QLabel *ExListLen;
-    QLabel *ExListByte;
-    QPushButton *ldOK;
-    QList<qint16> listMap;
-    qint16 focusEntry = 0;
+    QComboBox *listSelector;
+    QLineEdit *fileNameEdit;
+    QLabel *itemCountLabel;
+    QLabel *characterCountLabel;
+    QLabel *byteCountLabel;
+    QPushButton *okButton;
+    QList<qint16> m_listNumbers;
+    qint16 m_focusEntry = 0;
 };

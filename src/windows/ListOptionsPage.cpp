@@ -33,7 +33,7 @@ QLabel *buddyLabel(const QString &caption, QWidget *buddy)
 
 QString ListOptionsPage::suffixed(const char *name) const
 {
-    return QString::fromLatin1(name) + (m_kind == Kind::PerList ? QStringLiteral("Pr") : QString());
+    return QString::fromLatin1(name) + (m_kind == Kind::PerList ? QStringLiteral("PerList") : QString());
 }
 
 ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), m_kind(kind)
@@ -41,26 +41,26 @@ ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), 
     auto *grid = new QGridLayout(this);
     int row = 0;
     if (kind == Kind::Defaults) {
-        FirstName = named(new QLineEdit, QStringLiteral("FirstName"));
-        grid->addWidget(buddyLabel(QStringLiteral("初期ﾘｽﾄ名(&N):"), FirstName), row, 0);
-        grid->addWidget(FirstName, row++, 1, 1, 2);
+        nameEdit = named(new QLineEdit, QStringLiteral("nameEdit"));
+        grid->addWidget(buddyLabel(QStringLiteral("初期ﾘｽﾄ名(&N):"), nameEdit), row, 0);
+        grid->addWidget(nameEdit, row++, 1, 1, 2);
     } else {
-        ListNameSel = named(new QComboBox, QStringLiteral("ListNameSel"));
-        ListNameSel->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        ListNameSel->setMinimumContentsLength(16);
-        grid->addWidget(ListNameSel, row++, 0, 1, 3);
+        listSelector = named(new QComboBox, QStringLiteral("listSelector"));
+        listSelector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        listSelector->setMinimumContentsLength(16);
+        grid->addWidget(listSelector, row++, 0, 1, 3);
     }
 
     auto *font = new QGroupBox(QStringLiteral("ﾌｫﾝﾄの設定(&O):"));
     auto *fontGrid = new QGridLayout(font);
-    FontNamee = named(new QLabel, suffixed("FontNamee"));
-    FontSizee = named(new QLabel, suffixed("FontSizee"));
-    ListFontChange = named(new QPushButton(QStringLiteral("ﾌｫﾝﾄの変更")), suffixed("ListFontChange"));
+    fontNameLabel = named(new QLabel, suffixed("fontNameLabel"));
+    fontSizeLabel = named(new QLabel, suffixed("fontSizeLabel"));
+    fontButton = named(new QPushButton(QStringLiteral("ﾌｫﾝﾄの変更")), suffixed("fontButton"));
     fontGrid->addWidget(new QLabel(QStringLiteral("ﾌｫﾝﾄ名:")), 0, 0);
-    fontGrid->addWidget(FontNamee, 0, 1);
+    fontGrid->addWidget(fontNameLabel, 0, 1);
     fontGrid->addWidget(new QLabel(QStringLiteral("ｻｲｽﾞ:")), 1, 0);
-    fontGrid->addWidget(FontSizee, 1, 1);
-    fontGrid->addWidget(ListFontChange, 0, 2, 2, 1);
+    fontGrid->addWidget(fontSizeLabel, 1, 1);
+    fontGrid->addWidget(fontButton, 0, 2, 2, 1);
     fontGrid->setColumnStretch(1, 1);
     grid->addWidget(font, row, 0, 1, 2);
 
@@ -72,102 +72,102 @@ ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), 
     colourGrid->addWidget(new QLabel(QStringLiteral("ﾌｫｰｶｽのないとき")), 2, 0);
     // In index order: focused back, focused fore, back, fore.
     for (int i = 0; i < 4; ++i) {
-        SetColors[i] = new ColourSample(suffixed("SetColors") + QString::number(i));
-        colourGrid->addWidget(SetColors[i], 1 + i / 2, 1 + i % 2);
+        colourSamples[i] = new ColourSample(suffixed("colourSamples") + QString::number(i));
+        colourGrid->addWidget(colourSamples[i], 1 + i / 2, 1 + i % 2);
     }
     grid->addWidget(colours, row++, 2);
 
     auto *captions = new QButtonGroup(this);
     const QString captionTexts[2] = {QStringLiteral("表示文字数(&E):"), QStringLiteral("表示文字幅(&W):")};
     for (int i = 0; i < 2; ++i) {
-        LetterExp[i] = named(new QRadioButton(captionTexts[i]), suffixed("LetterExp") + QString::number(i));
-        ExpLetter[i] = named(new QLineEdit, suffixed("ExpLetter") + QString::number(i));
-        captions->addButton(LetterExp[i], i);
-        grid->addWidget(LetterExp[i], row, 0);
-        grid->addWidget(ExpLetter[i], row++, 1);
+        captionModeRadios[i] = named(new QRadioButton(captionTexts[i]), suffixed("captionModeRadios") + QString::number(i));
+        captionSizeEdits[i] = named(new QLineEdit, suffixed("captionSizeEdits") + QString::number(i));
+        captions->addButton(captionModeRadios[i], i);
+        grid->addWidget(captionModeRadios[i], row, 0);
+        grid->addWidget(captionSizeEdits[i], row++, 1);
     }
-    LetterCount = named(new QCheckBox(QStringLiteral("文字数を表示(&X)")), suffixed("LetterCount"));
-    grid->addWidget(LetterCount, row - 2, 2);
+    showLengthCheck = named(new QCheckBox(QStringLiteral("文字数を表示(&X)")), suffixed("showLengthCheck"));
+    grid->addWidget(showLengthCheck, row - 2, 2);
 
-    UpperNum = named(new QLineEdit, suffixed("UpperNum"));
-    MaxUpper = named(new QCheckBox(QStringLiteral("最大上限に設定(32767)(&M)")), suffixed("MaxUpper"));
-    grid->addWidget(buddyLabel(QStringLiteral("上限項目数(&U):"), UpperNum), row, 0);
-    grid->addWidget(UpperNum, row, 1);
-    grid->addWidget(MaxUpper, row++, 2);
-    connect(MaxUpper, &QCheckBox::toggled, UpperNum, &QWidget::setDisabled);
+    itemLimitEdit = named(new QLineEdit, suffixed("itemLimitEdit"));
+    largestLimitCheck = named(new QCheckBox(QStringLiteral("最大上限に設定(32767)(&M)")), suffixed("largestLimitCheck"));
+    grid->addWidget(buddyLabel(QStringLiteral("上限項目数(&U):"), itemLimitEdit), row, 0);
+    grid->addWidget(itemLimitEdit, row, 1);
+    grid->addWidget(largestLimitCheck, row++, 2);
+    connect(largestLimitCheck, &QCheckBox::toggled, itemLimitEdit, &QWidget::setDisabled);
 
-    lineBreakMark = named(new QLineEdit, suffixed("lineBreakMark"));
-    grid->addWidget(buddyLabel(QStringLiteral("改行文字(&R):"), lineBreakMark), row, 0);
-    grid->addWidget(lineBreakMark, row++, 1);
+    lineBreakMarkEdit = named(new QLineEdit, suffixed("lineBreakMarkEdit"));
+    grid->addWidget(buddyLabel(QStringLiteral("改行文字(&R):"), lineBreakMarkEdit), row, 0);
+    grid->addWidget(lineBreakMarkEdit, row++, 1);
 
-    WayAddSel = named(new QComboBox, suffixed("WayAddSel"));
-    WayAddSel->addItems({QStringLiteral("ﾘｽﾄの上から追加"), QStringLiteral("ﾘｽﾄの下から追加")});
-    PosAddSel = named(new QCheckBox(QStringLiteral("選択位置に追加(&S)")), suffixed("PosAddSel"));
-    grid->addWidget(buddyLabel(QStringLiteral("追加方法の指定(&A):"), WayAddSel), row, 0);
-    grid->addWidget(WayAddSel, row, 1);
-    grid->addWidget(PosAddSel, row++, 2);
+    addDirectionBox = named(new QComboBox, suffixed("addDirectionBox"));
+    addDirectionBox->addItems({QStringLiteral("ﾘｽﾄの上から追加"), QStringLiteral("ﾘｽﾄの下から追加")});
+    addAtFocusCheck = named(new QCheckBox(QStringLiteral("選択位置に追加(&S)")), suffixed("addAtFocusCheck"));
+    grid->addWidget(buddyLabel(QStringLiteral("追加方法の指定(&A):"), addDirectionBox), row, 0);
+    grid->addWidget(addDirectionBox, row, 1);
+    grid->addWidget(addAtFocusCheck, row++, 2);
 
-    MovWaySel = named(new QComboBox, suffixed("MovWaySel"));
-    MovWaySel->addItems({QStringLiteral("貼り付け後ﾌｫｰｶｽを移動"), QStringLiteral("貼り付け後ﾌｫｰｶｽは移動しない")});
-    grid->addWidget(MovWaySel, row++, 1);
+    focusModeBox = named(new QComboBox, suffixed("focusModeBox"));
+    focusModeBox->addItems({QStringLiteral("貼り付け後ﾌｫｰｶｽを移動"), QStringLiteral("貼り付け後ﾌｫｰｶｽは移動しない")});
+    grid->addWidget(focusModeBox, row++, 1);
     grid->setRowStretch(row, 1);
 }
 
 void ListOptionsPage::fill(const ListOptionsCopy &options)
 {
-    if (FirstName)
-        FirstName->setText(options.nameDefault);
-    FontNamee->setText(options.fontNameDefault);
-    FontSizee->setText(QString::number(options.fontSizeDefault));
+    if (nameEdit)
+        nameEdit->setText(options.nameDefault);
+    fontNameLabel->setText(options.fontNameDefault);
+    fontSizeLabel->setText(QString::number(options.fontSizeDefault));
     const Colour colours[4] = {options.focusedBackColourDefault, options.focusedTextColourDefault, options.backColourDefault, options.textColourDefault};
     for (int i = 0; i < 4; ++i)
-        SetColors[i]->setColour(colours[i]);
-    LetterExp[options.captionByWidthDefault ? 1 : 0]->setChecked(true);
-    ExpLetter[0]->setText(QString::number(options.captionLengthDefault));
-    ExpLetter[1]->setText(QString::number(options.captionWidthDefault));
-    LetterCount->setChecked(options.showLengthDefault);
-    UpperNum->setText(QString::number(options.itemLimitDefault));
-    MaxUpper->setChecked(options.itemLimitDefault == SettingRanges::ItemLimitMax);
-    UpperNum->setDisabled(MaxUpper->isChecked());
-    lineBreakMark->setText(options.lineBreakMarkDefault);
-    WayAddSel->setCurrentIndex(options.addAtBottomDefault ? 1 : 0);
-    PosAddSel->setChecked(options.addAtFocusDefault);
-    MovWaySel->setCurrentIndex(options.focusModeDefault);
+        colourSamples[i]->setColour(colours[i]);
+    captionModeRadios[options.captionByWidthDefault ? 1 : 0]->setChecked(true);
+    captionSizeEdits[0]->setText(QString::number(options.captionLengthDefault));
+    captionSizeEdits[1]->setText(QString::number(options.captionWidthDefault));
+    showLengthCheck->setChecked(options.showLengthDefault);
+    itemLimitEdit->setText(QString::number(options.itemLimitDefault));
+    largestLimitCheck->setChecked(options.itemLimitDefault == SettingRanges::ItemLimitMax);
+    itemLimitEdit->setDisabled(largestLimitCheck->isChecked());
+    lineBreakMarkEdit->setText(options.lineBreakMarkDefault);
+    addDirectionBox->setCurrentIndex(options.addAtBottomDefault ? 1 : 0);
+    addAtFocusCheck->setChecked(options.addAtFocusDefault);
+    focusModeBox->setCurrentIndex(options.focusModeDefault);
 }
 
 bool ListOptionsPage::store(ListOptionsCopy &options, SettingsValidator &check)
 {
     using namespace SettingRanges;
     const qint32 lengthMax = m_kind == Kind::Defaults ? CaptionLengthMax : CaptionLengthListMax;
-    const auto length = check.number(ExpLetter[0], CaptionLengthMin, lengthMax, QStringLiteral("表示文字数"));
+    const auto length = check.number(captionSizeEdits[0], CaptionLengthMin, lengthMax, QStringLiteral("表示文字数"));
     if (!length)
         return false;
-    const auto width = check.number(ExpLetter[1], CaptionWidthMin, CaptionWidthMax, QStringLiteral("表示文字幅"));
+    const auto width = check.number(captionSizeEdits[1], CaptionWidthMin, CaptionWidthMax, QStringLiteral("表示文字幅"));
     if (!width)
         return false;
     qint32 limit = ItemLimitMax;
-    if (!MaxUpper->isChecked()) {
-        const auto typed = check.number(UpperNum, ItemLimitMin, ItemLimitMax, QStringLiteral("上限項目数"));
+    if (!largestLimitCheck->isChecked()) {
+        const auto typed = check.number(itemLimitEdit, ItemLimitMin, ItemLimitMax, QStringLiteral("上限項目数"));
         if (!typed)
             return false;
         limit = *typed;
     }
-    if (FirstName)
-        options.nameDefault = FirstName->text();
-    options.fontNameDefault = FontNamee->text();
-    options.fontSizeDefault = FontSizee->text().toFloat();
-    options.focusedBackColourDefault = SetColors[0]->colour();
-    options.focusedTextColourDefault = SetColors[1]->colour();
-    options.backColourDefault = SetColors[2]->colour();
-    options.textColourDefault = SetColors[3]->colour();
-    options.captionByWidthDefault = LetterExp[1]->isChecked();
+    if (nameEdit)
+        options.nameDefault = nameEdit->text();
+    options.fontNameDefault = fontNameLabel->text();
+    options.fontSizeDefault = fontSizeLabel->text().toFloat();
+    options.focusedBackColourDefault = colourSamples[0]->colour();
+    options.focusedTextColourDefault = colourSamples[1]->colour();
+    options.backColourDefault = colourSamples[2]->colour();
+    options.textColourDefault = colourSamples[3]->colour();
+    options.captionByWidthDefault = captionModeRadios[1]->isChecked();
     options.captionLengthDefault = qint16(*length);
     options.captionWidthDefault = *width;
-    options.showLengthDefault = LetterCount->isChecked();
+    options.showLengthDefault = showLengthCheck->isChecked();
     options.itemLimitDefault = qint16(limit);
-    options.lineBreakMarkDefault = lineBreakMark->text();
-    options.addAtBottomDefault = WayAddSel->currentIndex() == 1;
-    options.addAtFocusDefault = PosAddSel->isChecked();
-    options.focusModeDefault = qint16(MovWaySel->currentIndex());
+    options.lineBreakMarkDefault = lineBreakMarkEdit->text();
+    options.addAtBottomDefault = addDirectionBox->currentIndex() == 1;
+    options.addAtFocusDefault = addAtFocusCheck->isChecked();
+    options.focusModeDefault = qint16(focusModeBox->currentIndex());
     return true;
 }

@@ -25,24 +25,24 @@ public:
     // Validates every box and, when all pass, stores the page into options.
     bool store(ListOptionsCopy &options, SettingsValidator &check);
 
-    QComboBox *ListNameSel = nullptr; // per-list page only
-    QPushButton *ListFontChange = nullptr;
-    QLabel *FontNamee = nullptr;
-    QLabel *FontSizee = nullptr;
-    ColourSample *SetColors[4] = {};
-    QLineEdit *UpperNum = nullptr;
+    QComboBox *listSelector = nullptr; // per-list page only
+    QPushButton *fontButton = nullptr;
+    QLabel *fontNameLabel = nullptr;
+    QLabel *fontSizeLabel = nullptr;
+    ColourSample *colourSamples[4] = {};
+    QLineEdit *itemLimitEdit = nullptr;
 
 private:
     QString suffixed(const char *name) const;
 
     Kind m_kind;
-    QLineEdit *FirstName = nullptr;
-    QRadioButton *LetterExp[2] = {};
-    QLineEdit *ExpLetter[2] = {};
-    QCheckBox *LetterCount = nullptr;
-    QCheckBox *MaxUpper = nullptr;
-    QLineEdit *lineBreakMark = nullptr;
-    QComboBox *WayAddSel = nullptr;
-    QCheckBox *PosAddSel = nullptr;
-    QComboBox *MovWaySel = nullptr;
+    QLineEdit *nameEdit = nullptr;
+    QRadioButton *captionModeRadios[2] = {};
+    QLineEdit *captionSizeEdits[2] = {};
+    QCheckBox *showLengthCheck = nullptr;
+    QCheckBox *largestLimitCheck = nullptr;
+    QLineEdit *lineBreakMarkEdit = nullptr;
+    QComboBox *addDirectionBox = nullptr;
+    QCheckBox *addAtFocusCheck = nullptr;
+    QComboBox *focusModeBox = nullptr;
 };

@@ -48,42 +48,42 @@ MiniWindow::MiniWindow(MainWindow &main, ClipboardWatcher &watcher, MiniWindowSe
 
     int x = 3;
     for (int i = 0; i < 2; ++i) {
-        MinToolImg[i] = new QLabel(this);
-        MinToolImg[i]->setObjectName(QStringLiteral("MinToolImg%1").arg(i));
-        MinToolImg[i]->setGeometry(x, RowTop, ButtonSize, ButtonSize);
+        buttonImages[i] = new QLabel(this);
+        buttonImages[i]->setObjectName(QStringLiteral("buttonImages%1").arg(i));
+        buttonImages[i]->setGeometry(x, RowTop, ButtonSize, ButtonSize);
         x += ButtonSize + 4;
     }
-    MinToolImg[1]->setPixmap(QIcon(QStringLiteral(":/icons/TNMIN.png")).pixmap(ButtonSize, ButtonSize));
-    MinToolImg[1]->setToolTip(QStringLiteral("元に戻す"));
+    buttonImages[1]->setPixmap(QIcon(QStringLiteral(":/icons/TNMIN.png")).pixmap(ButtonSize, ButtonSize));
+    buttonImages[1]->setToolTip(QStringLiteral("元に戻す"));
 
-    AccCl = new QLabel(this);
-    AccCl->setObjectName(QStringLiteral("AccCl"));
-    AccCl->setGeometry(x, RowTop, LampSize, LampSize);
-    AccCl->setAutoFillBackground(true);
-    AccCl->setToolTip(QStringLiteral("コピー認識ランプ"));
-    setBackground(AccCl, LampOff);
+    lamp = new QLabel(this);
+    lamp->setObjectName(QStringLiteral("lamp"));
+    lamp->setGeometry(x, RowTop, LampSize, LampSize);
+    lamp->setAutoFillBackground(true);
+    lamp->setToolTip(QStringLiteral("コピー認識ランプ"));
+    setBackground(lamp, LampOff);
     setFixedSize(LampSize + x + 4, StripHeight);
 
-    TopBar = new QLabel(QStringLiteral("Arlen.T.K."), this);
-    TopBar->setObjectName(QStringLiteral("TopBar"));
-    TopBar->setGeometry(1, 1, width() - 2, 8);
-    TopBar->setAutoFillBackground(true);
-    QFont tiny = TopBar->font();
+    topBar = new QLabel(QStringLiteral("Arlen.T.K."), this);
+    topBar->setObjectName(QStringLiteral("topBar"));
+    topBar->setGeometry(1, 1, width() - 2, 8);
+    topBar->setAutoFillBackground(true);
+    QFont tiny = topBar->font();
     tiny.setPixelSize(7);
-    TopBar->setFont(tiny);
-    QPalette bar = TopBar->palette();
+    topBar->setFont(tiny);
+    QPalette bar = topBar->palette();
     bar.setColor(QPalette::Window, bar.color(QPalette::Highlight));
     bar.setColor(QPalette::WindowText, bar.color(QPalette::HighlightedText));
-    TopBar->setPalette(bar);
+    topBar->setPalette(bar);
 }
 
-void MiniWindow::Minimam(bool /*TMP*/, bool MOC)
+void MiniWindow::showInPlaceOfMain(bool byMouse)
 {
-    m_MOCs = MOC;
-    m_CNGs = m_main.outerLeft() == m_settings.RestPosX && m_main.outerTop() == m_settings.RestPosY && m_BXYs;
+    m_underMouse = byMouse;
+    m_backAtRestorePlace = m_main.outerLeft() == m_settings.restoreX && m_main.outerTop() == m_settings.restoreY && m_restoreFitted;
     m_main.hide();
-    m_minVis = true;
-    captureAllOff();
+    m_shown = true;
+    dimLamp();
     Load();
     show();
     raise();
@@ -96,65 +96,65 @@ void MiniWindow::Load()
     m_pressedTool = -1;
     m_dragOn = false;
     showStopGo();
-    if (m_CNGs) {
+    if (m_backAtRestorePlace) {
         move(m_valX, m_valY);
-    } else if (m_MOCs) {
+    } else if (m_underMouse) {
         const QPoint cursor = QCursor::pos();
-        move(cursor - MinToolImg[1]->pos() - QPoint(CursorInset, CursorInset));
+        move(cursor - buttonImages[1]->pos() - QPoint(CursorInset, CursorInset));
     } else {
         move(centred(m_main.outerLeft(), m_main.outerWidth(), width()), centred(m_main.outerTop(), m_main.outerHeight(), height()));
     }
     update();
 }
 
-void MiniWindow::endMini(qint32 &PosX, qint32 &PosY)
+void MiniWindow::restoreMain(qint32 &left, qint32 &top)
 {
     m_watcher.restoreCapture();
-    if (m_MOCs) {
+    if (m_underMouse) {
         const QPoint button = m_main.miniButtonOffset();
-        PosX -= button.x() + CursorInset;
-        PosY -= button.y() + CursorInset;
+        left -= button.x() + CursorInset;
+        top -= button.y() + CursorInset;
     } else {
-        PosX = centred(x(), width(), m_main.outerWidth());
-        PosY = centred(y(), height(), m_main.outerHeight());
+        left = centred(x(), width(), m_main.outerWidth());
+        top = centred(y(), height(), m_main.outerHeight());
     }
-    m_BXYs = WindowPlacement::fitOnScreen(PosX, PosY, m_main.outerWidth(), m_main.outerHeight(), DesktopArea::rect());
+    m_restoreFitted = WindowPlacement::fitOnScreen(left, top, m_main.outerWidth(), m_main.outerHeight(), DesktopArea::rect());
     m_valX = x();
     m_valY = y();
-    m_main.move(PosX, PosY);
+    m_main.move(left, top);
     m_main.show();
-    m_settings.RestPosX = m_main.outerLeft();
-    m_settings.RestPosY = m_main.outerTop();
-    m_minVis = false;
+    m_settings.restoreX = m_main.outerLeft();
+    m_settings.restoreY = m_main.outerTop();
+    m_shown = false;
 }
 
-void MiniWindow::captureAllOn()
+void MiniWindow::lightLamp()
 {
-    m_accClLump = true;
-    setBackground(AccCl, LampOn);
+    m_lampLit = true;
+    setBackground(lamp, LampOn);
 }
 
-void MiniWindow::captureAllOff()
+void MiniWindow::dimLamp()
 {
-    m_accClLump = false;
-    setBackground(AccCl, LampOff);
+    m_lampLit = false;
+    setBackground(lamp, LampOff);
 }
 
 void MiniWindow::clipboardLooked(bool captured)
 {
-    if (captured && m_minVis)
-        captureAllOn();
-    else if (!captured && m_accClLump)
-        captureAllOff();
+    if (captured && m_shown)
+        lightLamp();
+    else if (!captured && m_lampLit)
+        dimLamp();
 }
 
 void MiniWindow::restore(bool byMouse)
 {
-    m_MOCs = byMouse;
+    m_underMouse = byMouse;
     const QPoint cursor = QCursor::pos();
     qint32 x = cursor.x();
     qint32 y = cursor.y();
-    endMini(x, y);
+    restoreMain(x, y);
     // Hidden, not closed: a close would take the strip's native window with it, and a close
     // request is what ends the program.
     hide();
@@ -169,15 +169,15 @@ void MiniWindow::toggleStopGo()
 void MiniWindow::showStopGo()
 {
     const bool running = m_watcher.capturing();
-    MinToolImg[0]->setPixmap(
+    buttonImages[0]->setPixmap(
         QIcon(running ? QStringLiteral(":/icons/TNSTOP.png") : QStringLiteral(":/icons/TCSTOP.png")).pixmap(ButtonSize, ButtonSize));
-    MinToolImg[0]->setToolTip(running ? QStringLiteral("作動中") : QStringLiteral("停止中"));
+    buttonImages[0]->setToolTip(running ? QStringLiteral("作動中") : QStringLiteral("停止中"));
 }
 
 int MiniWindow::toolAt(const QPoint &pos) const
 {
     for (int i = 0; i < 2; ++i) {
-        if (MinToolImg[i]->geometry().contains(pos))
+        if (buttonImages[i]->geometry().contains(pos))
             return i;
     }
     return -1;
@@ -202,7 +202,7 @@ void MiniWindow::paintEvent(QPaintEvent *)
     if (m_hoverTool < 0)
         return;
     // The frame round the button under the mouse: raised, or sunken while pressed.
-    const QRect button = MinToolImg[m_hoverTool]->geometry();
+    const QRect button = buttonImages[m_hoverTool]->geometry();
     const int left = button.left() - 1;
     const int right = button.right() + 1;
     const int top = RowTop - 1;
@@ -271,6 +271,6 @@ void MiniWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     // Closed from the task bar or the window switcher: the program ends, its settings written.
-    m_minVis = false;
+    m_shown = false;
     m_main.close();
 }

@@ -20,25 +20,25 @@ public:
     // settings are the strip's remembered values, read and written with the settings file.
     MiniWindow(MainWindow &main, ClipboardWatcher &watcher, MiniWindowSettings &settings);
 
-    // Hides the main window and shows the strip: under the mouse when byMouse (MOC), else centred
+    // Hides the main window and shows the strip: under the mouse when byMouse, else centred
     // on the main window; back where it was after a restore the desktop had to correct.
-    void Minimam(bool TMP, bool MOC);
-    // Puts the main window back, placed from the cursor position given, and sets PosX and PosY to
+    void showInPlaceOfMain(bool byMouse);
+    // Puts the main window back, placed from the cursor position given, and sets left and top to
     // where it went.
-    void endMini(qint32 &PosX, qint32 &PosY);
-    void captureAllOn();
-    void captureAllOff();
+    void restoreMain(qint32 &left, qint32 &top);
+    void lightLamp();
+    void dimLamp();
     // A tick of the watcher: the lamp lights on a capture and goes out on the next tick without.
     void clipboardLooked(bool captured);
 
-    bool showMini() const { return m_minVis; }
-    bool captureAllLump() const { return m_accClLump; }
-    bool BXYs() const { return m_BXYs; }
+    bool miniShown() const { return m_shown; }
+    bool lampLit() const { return m_lampLit; }
+    bool restoreFitted() const { return m_restoreFitted; }
 
     // Stop/go (0) and restore (1).
-    QLabel *MinToolImg[2];
-    QLabel *AccCl;
-    QLabel *TopBar;
+    QLabel *buttonImages[2];
+    QLabel *lamp;
+    QLabel *topBar;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -60,11 +60,11 @@ private:
     MainWindow &m_main;
     ClipboardWatcher &m_watcher;
     MiniWindowSettings &m_settings;
-    bool m_minVis = false;
-    bool m_accClLump = false;
-    bool m_MOCs = false;
-    bool m_CNGs = false;
-    bool m_BXYs = false;
+    bool m_shown = false;
+    bool m_lampLit = false;
+    bool m_underMouse = false;
+    bool m_backAtRestorePlace = false;
+    bool m_restoreFitted = false;
     qint32 m_valX = 0;
     qint32 m_valY = 0;
     int m_hoverTool = -1;

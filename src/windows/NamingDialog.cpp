@@ -2,7 +2,7 @@
 
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "platform/FontTextWidth.h"
 
@@ -30,39 +30,39 @@ NamingDialog::NamingDialog(ProgramState &state, QWidget &mainWindow, NameDialogS
     setFixedSize(DialogWidth, DialogHeight);
     setMouseTracking(true);
 
-    Header = new QLabel(this);
-    Header->setObjectName(QStringLiteral("Header"));
-    Header->setGeometry(1, 1, DialogWidth - 2, 20);
-    Header->setAutoFillBackground(true);
+    titleLabel = new QLabel(this);
+    titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    titleLabel->setGeometry(1, 1, DialogWidth - 2, 20);
+    titleLabel->setAutoFillBackground(true);
     // The title is fitted to the strip's whole width, so it starts at the strip's left edge.
-    Header->setIndent(0);
-    QPalette strip = Header->palette();
+    titleLabel->setIndent(0);
+    QPalette strip = titleLabel->palette();
     strip.setColor(QPalette::Window, strip.color(QPalette::Active, QPalette::Highlight));
     strip.setColor(QPalette::WindowText, strip.color(QPalette::Active, QPalette::HighlightedText));
-    Header->setPalette(strip);
+    titleLabel->setPalette(strip);
 
-    Nametxt = new QLineEdit(this);
-    Nametxt->setObjectName(QStringLiteral("Nametxt"));
-    Nametxt->setGeometry(72, 27, DialogWidth - 80, 22);
-    namelbl = new QLabel(QStringLiteral("名前(&M):"), this);
-    namelbl->setObjectName(QStringLiteral("namelbl"));
-    namelbl->setGeometry(8, 27, 62, 22);
-    namelbl->setBuddy(Nametxt);
-    connect(Nametxt, &QLineEdit::returnPressed, this, &NamingDialog::accept);
+    nameEdit = new QLineEdit(this);
+    nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit->setGeometry(72, 27, DialogWidth - 80, 22);
+    nameLabel = new QLabel(QStringLiteral("名前(&M):"), this);
+    nameLabel->setObjectName(QStringLiteral("nameLabel"));
+    nameLabel->setGeometry(8, 27, 62, 22);
+    nameLabel->setBuddy(nameEdit);
+    connect(nameEdit, &QLineEdit::returnPressed, this, &NamingDialog::accept);
 
     const QString captions[2] = {QStringLiteral("O.K."), QStringLiteral("ｷｬﾝｾﾙ")};
     for (int index = 0; index < 2; ++index) {
         auto *button = new QLabel(captions[index], this);
-        button->setObjectName(QStringLiteral("Butnlbl%1").arg(index));
+        button->setObjectName(QStringLiteral("buttonLabels%1").arg(index));
         button->setAlignment(Qt::AlignCenter);
         button->setAutoFillBackground(true);
         button->setFrameShape(QFrame::Box);
         button->setGeometry(DialogWidth - 148 + index * 72, 54, 64, 20);
-        Butnlbl[index] = button;
+        buttonLabels[index] = button;
     }
-    for (QWidget *part : {static_cast<QWidget *>(Header), static_cast<QWidget *>(namelbl),
-                          static_cast<QWidget *>(Nametxt), static_cast<QWidget *>(Butnlbl[0]),
-                          static_cast<QWidget *>(Butnlbl[1])}) {
+    for (QWidget *part : {static_cast<QWidget *>(titleLabel), static_cast<QWidget *>(nameLabel),
+                          static_cast<QWidget *>(nameEdit), static_cast<QWidget *>(buttonLabels[0]),
+                          static_cast<QWidget *>(buttonLabels[1])}) {
         part->setMouseTracking(true);
         part->installEventFilter(this);
     }
@@ -87,38 +87,38 @@ QString NamingDialog::fitCaption(const QString &text, double width, const TextWi
 
 void NamingDialog::showName()
 {
-    placeBesideMain(QPoint(m_settings.NowPosX, m_settings.NowPosY), size());
+    placeBesideMain(QPoint(m_settings.offsetX, m_settings.offsetY), size());
     FontTextWidth meter;
-    meter.setFont(Header->font());
-    Header->setText(fitCaption(HeadTitle, Header->width(), meter));
+    meter.setFont(titleLabel->font());
+    titleLabel->setText(fitCaption(title, titleLabel->width(), meter));
     paintButton(0, ButtonColour);
     paintButton(1, ButtonColour);
-    hoverOn = false;
-    Nametxt->setText(NameIn);
-    Nametxt->selectAll();
-    Nametxt->setFocus();
-    GoSign = false;
+    m_hoverOn = false;
+    nameEdit->setText(name);
+    nameEdit->selectAll();
+    nameEdit->setFocus();
+    accepted = false;
     m_ended = false;
     showActive();
 }
 
 void NamingDialog::endNaming()
 {
-    if (GoSign) {
+    if (accepted) {
         ListCollection &lists = m_state.lists();
-        if (Commander == nameList) {
-            lists.renameList(oLx, NameIn);
+        if (target == ForList) {
+            lists.renameList(oLx, name);
             m_state.numberSameNames(oLx);
-        } else if (Commander == nameItem) {
+        } else if (target == ForItem) {
             ListItems &items = lists.at(oLx).items();
-            if (NameIn.isEmpty())
+            if (name.isEmpty())
                 items.removeItemName(cLx, cIx);
             else
-                items.nameItem(cLx, cIx, NameIn);
+                items.nameItem(cLx, cIx, name);
         }
     }
-    NameIn.clear();
-    HeadTitle.clear();
+    name.clear();
+    title.clear();
     m_ended = true;
 }
 
@@ -126,8 +126,8 @@ void NamingDialog::accept()
 {
     if (m_ended)
         return;
-    NameIn = Nametxt->text();
-    GoSign = true;
+    name = nameEdit->text();
+    accepted = true;
     endNaming();
     close();
 }
@@ -136,7 +136,7 @@ void NamingDialog::cancel()
 {
     if (m_ended)
         return;
-    GoSign = false;
+    accepted = false;
     endNaming();
     close();
 }
@@ -151,7 +151,7 @@ void NamingDialog::closeEvent(QCloseEvent *event)
 {
     // Closed by the window manager or the end of the program: nothing is named.
     if (!m_ended) {
-        GoSign = false;
+        accepted = false;
         endNaming();
     }
     event->accept();
@@ -159,55 +159,55 @@ void NamingDialog::closeEvent(QCloseEvent *event)
 
 void NamingDialog::paintButton(int index, quint32 colour)
 {
-    QPalette palette = Butnlbl[index]->palette();
+    QPalette palette = buttonLabels[index]->palette();
     palette.setColor(QPalette::Window, fromColourRef(colour));
     palette.setColor(QPalette::WindowText, Qt::black);
-    Butnlbl[index]->setPalette(palette);
+    buttonLabels[index]->setPalette(palette);
 }
 
 void NamingDialog::hover(int index)
 {
-    if (hoverOn && hoverIndex == index)
+    if (m_hoverOn && m_hoverIndex == index)
         return;
-    if (hoverOn)
-        paintButton(hoverIndex, ButtonColour);
+    if (m_hoverOn)
+        paintButton(m_hoverIndex, ButtonColour);
     if (index < 0) {
-        hoverOn = false;
+        m_hoverOn = false;
         return;
     }
     paintButton(index, HoverColour);
-    hoverOn = true;
-    hoverIndex = index;
+    m_hoverOn = true;
+    m_hoverIndex = index;
 }
 
 void NamingDialog::startDrag(const QPoint &globalPos)
 {
-    dragOn = true;
-    dragOff = globalPos - frameGeometry().topLeft();
+    m_dragOn = true;
+    m_dragOffset = globalPos - frameGeometry().topLeft();
 }
 
 void NamingDialog::dragTo(const QPoint &globalPos)
 {
-    if (dragOn)
-        move(globalPos - dragOff);
+    if (m_dragOn)
+        move(globalPos - m_dragOffset);
 }
 
 void NamingDialog::endDrag(const QPoint &globalPos)
 {
-    if (!dragOn)
+    if (!m_dragOn)
         return;
-    dragOn = false;
-    const QPoint offset = globalPos - dragOff - mainWindow().frameGeometry().topLeft();
-    m_settings.NowPosX = offset.x();
-    m_settings.NowPosY = offset.y();
+    m_dragOn = false;
+    const QPoint offset = globalPos - m_dragOffset - mainWindow().frameGeometry().topLeft();
+    m_settings.offsetX = offset.x();
+    m_settings.offsetY = offset.y();
 }
 
 bool NamingDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    const int button = watched == Butnlbl[0] ? 0 : watched == Butnlbl[1] ? 1 : -1;
-    const bool draggable = watched == Header || watched == namelbl;
+    const int button = watched == buttonLabels[0] ? 0 : watched == buttonLabels[1] ? 1 : -1;
+    const bool draggable = watched == titleLabel || watched == nameLabel;
     // The labels' mouse events end here: passed on, the dialog would take them for its background.
-    const bool label = watched != Nametxt;
+    const bool label = watched != nameEdit;
     switch (event->type()) {
     case QEvent::Enter:
         hover(button);
@@ -226,7 +226,7 @@ bool NamingDialog::eventFilter(QObject *watched, QEvent *event)
         if (draggable)
             endDrag(mouse->globalPosition().toPoint());
         if (button >= 0 && mouse->button() == Qt::LeftButton &&
-            Butnlbl[button]->rect().contains(mouse->position().toPoint())) {
+            buttonLabels[button]->rect().contains(mouse->position().toPoint())) {
             if (button == 0)
                 accept();
             else

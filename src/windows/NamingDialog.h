@@ -10,24 +10,24 @@ class QLabel;
 class QLineEdit;
 class TextWidth;
 
-// A small borderless dialog with one field, naming a list (Commander 0) or an item (Commander 1).
+// A small borderless dialog with one field, naming a list (target 0) or an item (target 1).
 // It draws its own title strip and buttons, is dragged by its background, and is cancelled when
 // it loses activation.
 class NamingDialog : public SideWindow {
     Q_OBJECT
 public:
-    static constexpr int nameList = 0;
-    static constexpr int nameItem = 1;
+    static constexpr int ForList = 0;
+    static constexpr int ForItem = 1;
 
     NamingDialog(ProgramState &state, QWidget &mainWindow, NameDialogSettings &settings);
 
     qint16 cLx = 0;
     qint16 oLx = 0;
     qint16 cIx = 0;
-    QString NameIn;
-    QString HeadTitle;
-    bool GoSign = false;
-    qint32 Commander = nameList;
+    QString name;
+    QString title;
+    bool accepted = false;
+    qint32 target = ForList;
 
     void showName();
     void endNaming();
@@ -61,13 +61,13 @@ private:
 
     ProgramState &m_state;
     NameDialogSettings &m_settings;
-    QLabel *Header;
-    QLabel *namelbl;
-    QLineEdit *Nametxt;
-    QLabel *Butnlbl[2];
-    bool hoverOn = false;
-    int hoverIndex = 0;
-    bool dragOn = false;
-    QPoint dragOff;
+    QLabel *titleLabel;
+    QLabel *nameLabel;
+    QLineEdit *nameEdit;
+    QLabel *buttonLabels[2];
+    bool m_hoverOn = false;
+    int m_hoverIndex = 0;
+    bool m_dragOn = false;
+    QPoint m_dragOffset;
     bool m_ended = true;
 };

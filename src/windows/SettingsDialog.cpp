@@ -51,14 +51,14 @@ SettingsDialog::SettingsDialog(ProgramState &state, MainWindow &main, MessageBox
     pages[2] = m_perList = new ListOptionsPage(ListOptionsPage::Kind::PerList);
     buildTabs(pages);
 
-    ComDLFontSet font;
+    FontDialogRequest font;
     m_fonts.fontFromDialog(font);
-    font.hOwner = this;
+    font.owner = this;
     font.Flags = FontDialog::CF_SCREENFONTS | FontDialog::CF_FORCEFONTEXIST;
     m_fonts.setDialogFont(font);
-    setColourDialog colour;
+    ColourDialogRequest colour;
     m_colours.colourFromDialog(colour);
-    colour.hOwner = this;
+    colour.owner = this;
     colour.Flags = ColourDialog::CC_RGBINIT;
     m_colours.setDialogColour(colour);
 
@@ -70,11 +70,11 @@ SettingsDialog::SettingsDialog(ProgramState &state, MainWindow &main, MessageBox
     for (QLineEdit *box : findChildren<QLineEdit *>())
         box->installEventFilter(this);
 
-    connect(m_pages, &PageSelector::ChangedIndex, this, &SettingsDialog::inSelUtil_ChangedIndex);
+    connect(m_pages, &PageSelector::pageChanging, this, &SettingsDialog::changePage);
     m_pages->clickLabel(0);
     m_listIndex = -1;
-    m_perList->ListNameSel->addItems(m_work.entries);
-    m_perList->ListNameSel->setCurrentIndex(0);
+    m_perList->listSelector->addItems(m_work.entries);
+    m_perList->listSelector->setCurrentIndex(0);
     listSelectionChanged(0);
 }
 
@@ -110,26 +110,26 @@ void SettingsDialog::on(Sender *sender, Signal signal, Handler handler)
 
 void SettingsDialog::connectHandlers()
 {
-    on(m_perList->ListNameSel, &QComboBox::currentIndexChanged, [this](int index) { listSelectionChanged(index); });
-    on(AllRenew, &QPushButton::clicked, [this] { applyDefaultsToAllLists(); });
-    on(FilePosCmd, &QPushButton::clicked, [this] { showFilePlace(); });
-    on(TimerSel, &QComboBox::editTextChanged, [this](const QString &text) { exampleIntervalTyped(text); });
+    on(m_perList->listSelector, &QComboBox::currentIndexChanged, [this](int index) { listSelectionChanged(index); });
+    on(applyToAllListsButton, &QPushButton::clicked, [this] { applyDefaultsToAllLists(); });
+    on(settingsPlaceButton, &QPushButton::clicked, [this] { showFilePlace(); });
+    on(intervalBox, &QComboBox::editTextChanged, [this](const QString &text) { exampleIntervalTyped(text); });
     connect(&m_example, &QTimer::timeout, this, [this] { guarded([this] { exampleTick(); }); });
-    on(splitCaptures, &QRadioButton::toggled, [this](bool) { RetterReturnUt->setEnabled(splitString->isChecked()); });
-    on(AMHInterval, &QLineEdit::textChanged, [this](const QString &text) {
-        AMHmm->setText(SettingText::millimetres(text, screen()->physicalDotsPerInchX()));
+    on(splitAtLineBreaksRadio, &QRadioButton::toggled, [this](bool) { splitStringEdit->setEnabled(splitAtStringRadio->isChecked()); });
+    on(edgeZoneWidthEdit, &QLineEdit::textChanged, [this](const QString &text) {
+        edgeZoneWidthMillimetres->setText(SettingText::millimetres(text, screen()->physicalDotsPerInchX()));
     });
-    on(AMVInterval, &QLineEdit::textChanged, [this](const QString &text) {
-        AMVmm->setText(SettingText::millimetres(text, screen()->physicalDotsPerInchY()));
+    on(edgeZoneHeightEdit, &QLineEdit::textChanged, [this](const QString &text) {
+        edgeZoneHeightMillimetres->setText(SettingText::millimetres(text, screen()->physicalDotsPerInchY()));
     });
-    on(BarColor, &QPushButton::clicked, [this] { pickColour(barColour); });
+    on(barColourButton, &QPushButton::clicked, [this] { pickColour(barColour); });
     on(barColour, &ColourSample::clicked, [this] { pickColour(barColour); });
     for (ListOptionsPage *page : {m_defaults, m_perList}) {
-        for (ColourSample *sample : page->SetColors)
+        for (ColourSample *sample : page->colourSamples)
             on(sample, &ColourSample::clicked, [this, sample] { pickColour(sample); });
-        on(page->ListFontChange, &QPushButton::clicked, [this, page] { pickFont(page->FontNamee, page->FontSizee); });
+        on(page->fontButton, &QPushButton::clicked, [this, page] { pickFont(page->fontNameLabel, page->fontSizeLabel); });
     }
-    on(TextFontChange, &QPushButton::clicked, [this] { pickFont(TextFontName, TextFontSize); });
+    on(textFontButton, &QPushButton::clicked, [this] { pickFont(textFontNameLabel, textFontSizeLabel); });
     auto *ok = findChild<QPushButton *>(QStringLiteral("OKButton"));
     on(ok, &QPushButton::clicked, [this] { confirm(true); });
     on(findChild<QPushButton *>(QStringLiteral("RenewButton")), &QPushButton::clicked, [this] { confirm(false); });
@@ -162,50 +162,50 @@ bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void SettingsDialog::inSelUtil_ChangedIndex(qint16 Before, qint16 Index, qint16 &Cancel)
+void SettingsDialog::changePage(qint16 before, qint16 index, qint16 &cancel)
 {
-    Cancel = 1;
+    cancel = 1;
     guarded([&] {
-        if (Index != Before && Before >= 0 && !storePage(Before))
+        if (index != before && before >= 0 && !storePage(before))
             return;
-        Cancel = 0;
-        const QString message = QString::fromUtf8(PageMessages[Index]);
+        cancel = 0;
+        const QString message = QString::fromUtf8(PageMessages[index]);
         setWindowTitle(ProgramTexts::title() + QLatin1Char(' ') + message);
         m_message->setText(message);
-        if (Index == 0)
+        if (index == 0)
             m_example.start();
         else
             m_example.stop();
-        AllRenew->setVisible(Index == 1 || Index == 2);
+        applyToAllListsButton->setVisible(index == 1 || index == 2);
     });
 }
 
 void SettingsDialog::fillControls()
 {
     const GlobalSettingsCopy &g = m_work.global;
-    TimerSel->setEditText(QString::number(g.pollInterval));
+    intervalBox->setEditText(QString::number(g.pollInterval));
     m_example.setInterval(g.pollInterval);
     barColour->setColour(g.barColour);
-    MouseAction->button(g.toolbarOpensOnHover ? 1 : 0)->setChecked(true);
-    AddModeCheck->setChecked(g.addOptionsToAllLists);
-    GroAddSave->setChecked(g.addOptionsAsDefaults);
-    MoveUpper->button(g.dropOverflowOnMove ? 1 : 0)->setChecked(true);
-    MoveError->setChecked(g.warnOnOverflow);
-    ReturnIMake->setChecked(g.splitCaptures);
-    (g.splitAtLineBreaks ? splitCaptures : splitString)->setChecked(true);
-    RetterReturnUt->setText(g.splitString);
-    RetterReturnUt->setEnabled(!g.splitAtLineBreaks);
-    HTMLReNize->setChecked(g.richText);
-    TimerSG->setChecked(g.pauseWhileTextWindowActive);
-    TextFontName->setText(g.textFontName);
-    TextFontSize->setText(QString::number(g.textFontSize));
+    toolbarOpensGroup->button(g.toolbarOpensOnHover ? 1 : 0)->setChecked(true);
+    addOptionsToAllListsCheck->setChecked(g.addOptionsToAllLists);
+    addOptionsAsDefaultsCheck->setChecked(g.addOptionsAsDefaults);
+    overflowGroup->button(g.dropOverflowOnMove ? 1 : 0)->setChecked(true);
+    warnOnOverflowCheck->setChecked(g.warnOnOverflow);
+    splitCapturesCheck->setChecked(g.splitCaptures);
+    (g.splitAtLineBreaks ? splitAtLineBreaksRadio : splitAtStringRadio)->setChecked(true);
+    splitStringEdit->setText(g.splitString);
+    splitStringEdit->setEnabled(!g.splitAtLineBreaks);
+    richTextCheck->setChecked(g.richText);
+    pauseCaptureCheck->setChecked(g.pauseWhileTextWindowActive);
+    textFontNameLabel->setText(g.textFontName);
+    textFontSizeLabel->setText(QString::number(g.textFontSize));
     const qint16 ways[4] = {g.leftEdgeAction, g.rightEdgeAction, g.topEdgeAction, g.bottomEdgeAction};
     for (int i = 0; i < 4; ++i)
-        MoveWay[i]->setCurrentIndex(ways[i]);
-    AMHInterval->setText(QString::number(g.edgeZoneWidth));
-    AMVInterval->setText(QString::number(g.edgeZoneHeight));
-    AMHmm->setText(SettingText::millimetres(AMHInterval->text(), screen()->physicalDotsPerInchX()));
-    AMVmm->setText(SettingText::millimetres(AMVInterval->text(), screen()->physicalDotsPerInchY()));
+        edgeActionBoxes[i]->setCurrentIndex(ways[i]);
+    edgeZoneWidthEdit->setText(QString::number(g.edgeZoneWidth));
+    edgeZoneHeightEdit->setText(QString::number(g.edgeZoneHeight));
+    edgeZoneWidthMillimetres->setText(SettingText::millimetres(edgeZoneWidthEdit->text(), screen()->physicalDotsPerInchX()));
+    edgeZoneHeightMillimetres->setText(SettingText::millimetres(edgeZoneHeightEdit->text(), screen()->physicalDotsPerInchY()));
     m_defaults->fill(m_work.defaults);
 }
 
@@ -221,7 +221,7 @@ void SettingsDialog::listSelectionChanged(int index)
         return;
     if (m_listIndex >= 0 && !storeListPage()) {
         m_revertingList = true;
-        m_perList->ListNameSel->setCurrentIndex(m_listIndex);
+        m_perList->listSelector->setCurrentIndex(m_listIndex);
         m_revertingList = false;
         return;
     }
@@ -243,31 +243,31 @@ bool SettingsDialog::storePage(int index)
 bool SettingsDialog::storeGlobalPage()
 {
     using namespace SettingRanges;
-    const auto interval = m_check.number(TimerSel->lineEdit(), TimerIntervalMin, TimerIntervalMax,
+    const auto interval = m_check.number(intervalBox->lineEdit(), TimerIntervalMin, TimerIntervalMax,
                                          QStringLiteral("ﾀｲﾏｰの時間間隔"), 4);
     if (!interval)
         return false;
-    if (RetterReturnUt->text().isEmpty()) {
-        if (!RetterReturnUt->isEnabled()) {
-            RetterReturnUt->setEnabled(true);
-            splitString->setChecked(true);
+    if (splitStringEdit->text().isEmpty()) {
+        if (!splitStringEdit->isEnabled()) {
+            splitStringEdit->setEnabled(true);
+            splitAtStringRadio->setChecked(true);
         }
-        m_check.refuse(RetterReturnUt,
+        m_check.refuse(splitStringEdit,
                        QStringLiteral("一文字以上の文字を入れてください。\r\n\r\n「文字ごとに項目を作成する」ﾃｷｽﾄ欄"));
         return false;
     }
     GlobalSettingsCopy &g = m_work.global;
     g.pollInterval = qint16(*interval);
     g.barColour = barColour->colour();
-    g.toolbarOpensOnHover = MouseAction->checkedId() == 1;
-    g.addOptionsToAllLists = AddModeCheck->isChecked();
-    g.addOptionsAsDefaults = GroAddSave->isChecked();
-    g.dropOverflowOnMove = MoveUpper->checkedId() == 1;
-    g.warnOnOverflow = MoveError->isChecked();
-    g.splitCaptures = ReturnIMake->isChecked();
-    g.splitAtLineBreaks = splitCaptures->isChecked();
-    g.splitString = RetterReturnUt->text();
-    g.richText = HTMLReNize->isChecked();
+    g.toolbarOpensOnHover = toolbarOpensGroup->checkedId() == 1;
+    g.addOptionsToAllLists = addOptionsToAllListsCheck->isChecked();
+    g.addOptionsAsDefaults = addOptionsAsDefaultsCheck->isChecked();
+    g.dropOverflowOnMove = overflowGroup->checkedId() == 1;
+    g.warnOnOverflow = warnOnOverflowCheck->isChecked();
+    g.splitCaptures = splitCapturesCheck->isChecked();
+    g.splitAtLineBreaks = splitAtLineBreaksRadio->isChecked();
+    g.splitString = splitStringEdit->text();
+    g.richText = richTextCheck->isChecked();
     return true;
 }
 
@@ -284,25 +284,25 @@ bool SettingsDialog::storeListPage()
 bool SettingsDialog::storeTextPage()
 {
     GlobalSettingsCopy &g = m_work.global;
-    g.pauseWhileTextWindowActive = TimerSG->isChecked();
-    g.textFontName = TextFontName->text();
-    g.textFontSize = TextFontSize->text().toFloat();
+    g.pauseWhileTextWindowActive = pauseCaptureCheck->isChecked();
+    g.textFontName = textFontNameLabel->text();
+    g.textFontSize = textFontSizeLabel->text().toFloat();
     return true;
 }
 
 bool SettingsDialog::storeEdgePage()
 {
     using namespace SettingRanges;
-    const auto across = m_check.number(AMHInterval, EdgeZoneMin, EdgeZoneMax, QStringLiteral("水平方向の幅"));
+    const auto across = m_check.number(edgeZoneWidthEdit, EdgeZoneMin, EdgeZoneMax, QStringLiteral("水平方向の幅"));
     if (!across)
         return false;
-    const auto down = m_check.number(AMVInterval, EdgeZoneMin, EdgeZoneMax, QStringLiteral("垂直方向の幅"));
+    const auto down = m_check.number(edgeZoneHeightEdit, EdgeZoneMin, EdgeZoneMax, QStringLiteral("垂直方向の幅"));
     if (!down)
         return false;
     GlobalSettingsCopy &g = m_work.global;
     qint16 *ways[4] = {&g.leftEdgeAction, &g.rightEdgeAction, &g.topEdgeAction, &g.bottomEdgeAction};
     for (int i = 0; i < 4; ++i)
-        *ways[i] = qint16(MoveWay[i]->currentIndex());
+        *ways[i] = qint16(edgeActionBoxes[i]->currentIndex());
     g.edgeZoneWidth = *across;
     g.edgeZoneHeight = *down;
     return true;
@@ -328,12 +328,12 @@ bool SettingsDialog::applyAll()
     if (m_pages->visibleIndex() == 2) {
         if (m_listIndex != refused) {
             m_revertingList = true;
-            m_perList->ListNameSel->setCurrentIndex(refused);
+            m_perList->listSelector->setCurrentIndex(refused);
             m_revertingList = false;
             showListPage(refused);
         }
-        m_perList->UpperNum->setFocus(Qt::OtherFocusReason);
-        m_perList->UpperNum->selectAll();
+        m_perList->itemLimitEdit->setFocus(Qt::OtherFocusReason);
+        m_perList->itemLimitEdit->selectAll();
     }
     return false;
 }
@@ -350,7 +350,7 @@ void SettingsDialog::applyDefaultsToAllLists()
 
 void SettingsDialog::pickColour(ColourSample *sample)
 {
-    setColourDialog record;
+    ColourDialogRequest record;
     m_colours.colourFromDialog(record);
     record.Color = sample->colour();
     m_colours.setDialogColour(record);
@@ -390,7 +390,7 @@ void SettingsDialog::exampleIntervalTyped(const QString &text)
 void SettingsDialog::exampleTick()
 {
     m_exampleLit = !m_exampleLit;
-    QPalette p = TIvlExample->palette();
+    QPalette p = intervalExample->palette();
     p.setColor(QPalette::Window, m_exampleLit ? QColor(0, 0, 0xFF) : QColor(0xE0, 0xE0, 0xE0));
-    TIvlExample->setPalette(p);
+    intervalExample->setPalette(p);
 }

@@ -48,7 +48,7 @@ private:
     QWidget *buildTabs(QWidget *pages[5]);
     void connectHandlers();
 
-    void inSelUtil_ChangedIndex(qint16 Before, qint16 Index, qint16 &Cancel);
+    void changePage(qint16 before, qint16 index, qint16 &cancel);
     void fillControls();
     void showListPage(int index);
     bool storePage(int index);
@@ -85,32 +85,32 @@ private:
     QLabel *m_tabWords[5] = {};
     ListOptionsPage *m_defaults = nullptr;
     ListOptionsPage *m_perList = nullptr;
-    QPushButton *AllRenew = nullptr;
+    QPushButton *applyToAllListsButton = nullptr;
     // Page 0
-    QComboBox *TimerSel = nullptr;
-    QLabel *TIvlExample = nullptr;
+    QComboBox *intervalBox = nullptr;
+    QLabel *intervalExample = nullptr;
     ColourSample *barColour = nullptr;
-    QPushButton *BarColor = nullptr;
-    QButtonGroup *MouseAction = nullptr;
-    QCheckBox *AddModeCheck = nullptr;
-    QCheckBox *GroAddSave = nullptr;
-    QButtonGroup *MoveUpper = nullptr;
-    QCheckBox *MoveError = nullptr;
-    QCheckBox *ReturnIMake = nullptr;
-    QRadioButton *splitCaptures = nullptr;
-    QRadioButton *splitString = nullptr;
-    QLineEdit *RetterReturnUt = nullptr;
-    QCheckBox *HTMLReNize = nullptr;
-    QPushButton *FilePosCmd = nullptr;
+    QPushButton *barColourButton = nullptr;
+    QButtonGroup *toolbarOpensGroup = nullptr;
+    QCheckBox *addOptionsToAllListsCheck = nullptr;
+    QCheckBox *addOptionsAsDefaultsCheck = nullptr;
+    QButtonGroup *overflowGroup = nullptr;
+    QCheckBox *warnOnOverflowCheck = nullptr;
+    QCheckBox *splitCapturesCheck = nullptr;
+    QRadioButton *splitAtLineBreaksRadio = nullptr;
+    QRadioButton *splitAtStringRadio = nullptr;
+    QLineEdit *splitStringEdit = nullptr;
+    QCheckBox *richTextCheck = nullptr;
+    QPushButton *settingsPlaceButton = nullptr;
     // Page 3
-    QCheckBox *TimerSG = nullptr;
-    QLabel *TextFontName = nullptr;
-    QLabel *TextFontSize = nullptr;
-    QPushButton *TextFontChange = nullptr;
+    QCheckBox *pauseCaptureCheck = nullptr;
+    QLabel *textFontNameLabel = nullptr;
+    QLabel *textFontSizeLabel = nullptr;
+    QPushButton *textFontButton = nullptr;
     // Page 4
-    QComboBox *MoveWay[4] = {}; // left, right, top, bottom
-    QLineEdit *AMHInterval = nullptr;
-    QLineEdit *AMVInterval = nullptr;
-    QLabel *AMHmm = nullptr;
-    QLabel *AMVmm = nullptr;
+    QComboBox *edgeActionBoxes[4] = {}; // left, right, top, bottom
+    QLineEdit *edgeZoneWidthEdit = nullptr;
+    QLineEdit *edgeZoneHeightEdit = nullptr;
+    QLabel *edgeZoneWidthMillimetres = nullptr;
+    QLabel *edgeZoneHeightMillimetres = nullptr;
 };

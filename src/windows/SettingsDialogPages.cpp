@@ -50,7 +50,7 @@ QButtonGroup *optionPair(QWidget *owner, QLayout *layout, const char *name, cons
 
 QWidget *SettingsDialog::buildGlobalPage()
 {
-    auto *page = named(new QWidget, "GrobalUt");
+    auto *page = named(new QWidget, "globalPage");
     auto *columns = new QHBoxLayout(page);
     auto *left = new QVBoxLayout;
     auto *right = new QVBoxLayout;
@@ -58,62 +58,62 @@ QWidget *SettingsDialog::buildGlobalPage()
     columns->addLayout(right);
 
     auto *timerRow = new QGridLayout;
-    TimerSel = named(new QComboBox, "TimerSel");
-    TimerSel->setEditable(true);
+    intervalBox = named(new QComboBox, "intervalBox");
+    intervalBox->setEditable(true);
     for (int interval = 200; interval <= 900; interval += 100)
-        TimerSel->addItem(QString::number(interval));
-    TimerSel->setInsertPolicy(QComboBox::NoInsert);
-    TIvlExample = named(new QLabel(QStringLiteral("間隔の目安")), "TIvlExample");
-    TIvlExample->setAutoFillBackground(true);
-    TIvlExample->setAlignment(Qt::AlignCenter);
-    timerRow->addWidget(buddyLabel(QStringLiteral("ﾀｲﾏｰの時間間隔(&Q):"), TimerSel), 0, 0);
-    timerRow->addWidget(TimerSel, 0, 1);
-    timerRow->addWidget(TIvlExample, 0, 2);
+        intervalBox->addItem(QString::number(interval));
+    intervalBox->setInsertPolicy(QComboBox::NoInsert);
+    intervalExample = named(new QLabel(QStringLiteral("間隔の目安")), "intervalExample");
+    intervalExample->setAutoFillBackground(true);
+    intervalExample->setAlignment(Qt::AlignCenter);
+    timerRow->addWidget(buddyLabel(QStringLiteral("ﾀｲﾏｰの時間間隔(&Q):"), intervalBox), 0, 0);
+    timerRow->addWidget(intervalBox, 0, 1);
+    timerRow->addWidget(intervalExample, 0, 2);
     barColour = new ColourSample(QStringLiteral("barColour"));
-    BarColor = named(new QPushButton(QStringLiteral("...")), "BarColor");
-    BarColor->setMaximumWidth(BarColor->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
-    timerRow->addWidget(buddyLabel(QStringLiteral("ﾊﾞｰの色の指定(&B):"), BarColor), 1, 0);
+    barColourButton = named(new QPushButton(QStringLiteral("...")), "barColourButton");
+    barColourButton->setMaximumWidth(barColourButton->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
+    timerRow->addWidget(buddyLabel(QStringLiteral("ﾊﾞｰの色の指定(&B):"), barColourButton), 1, 0);
     timerRow->addWidget(barColour, 1, 1);
-    timerRow->addWidget(BarColor, 1, 2, Qt::AlignLeft);
+    timerRow->addWidget(barColourButton, 1, 2, Qt::AlignLeft);
     left->addLayout(timerRow);
 
     auto *mouse = new QGroupBox(QStringLiteral("ﾂｰﾙﾊﾞｰのﾏｳｽ動作:"));
-    MouseAction = optionPair(this, new QVBoxLayout(mouse), "MouseAction", QStringLiteral("ｸﾘｯｸでﾂｰﾙﾊﾞｰを出す(&C)"),
+    toolbarOpensGroup = optionPair(this, new QVBoxLayout(mouse), "toolbarOpensGroup", QStringLiteral("ｸﾘｯｸでﾂｰﾙﾊﾞｰを出す(&C)"),
                              QStringLiteral("ﾏｳｽであてるとﾂｰﾙﾊﾞｰを出す(&M)"));
     left->addWidget(mouse);
 
     auto *addMode = new QGroupBox(QStringLiteral("追加方法を変更した時:"));
     auto *addModeRows = new QVBoxLayout(addMode);
-    AddModeCheck = named(new QCheckBox(QStringLiteral("全てのﾘｽﾄに変更を適用する(&A)")), "AddModeCheck");
-    GroAddSave = named(new QCheckBox(QStringLiteral("変更を初期値として保存する(&S)")), "GroAddSave");
-    addModeRows->addWidget(AddModeCheck);
-    addModeRows->addWidget(GroAddSave);
+    addOptionsToAllListsCheck = named(new QCheckBox(QStringLiteral("全てのﾘｽﾄに変更を適用する(&A)")), "addOptionsToAllListsCheck");
+    addOptionsAsDefaultsCheck = named(new QCheckBox(QStringLiteral("変更を初期値として保存する(&S)")), "addOptionsAsDefaultsCheck");
+    addModeRows->addWidget(addOptionsToAllListsCheck);
+    addModeRows->addWidget(addOptionsAsDefaultsCheck);
     left->addWidget(addMode);
 
     auto *moving = new QGroupBox(QStringLiteral("移動させると上限項目数を超える時:"));
     auto *movingRows = new QVBoxLayout(moving);
-    MoveUpper = optionPair(this, movingRows, "MoveUpper", QStringLiteral("あふれる項目は移動しない(&N)"),
+    overflowGroup = optionPair(this, movingRows, "overflowGroup", QStringLiteral("あふれる項目は移動しない(&N)"),
                            QStringLiteral("他の項目を削除して全て移動する(&O)"));
-    MoveError = named(new QCheckBox(QStringLiteral("ﾒｯｾｰｼﾞを表示(&E)")), "MoveError");
-    movingRows->addWidget(MoveError);
+    warnOnOverflowCheck = named(new QCheckBox(QStringLiteral("ﾒｯｾｰｼﾞを表示(&E)")), "warnOnOverflowCheck");
+    movingRows->addWidget(warnOnOverflowCheck);
     right->addWidget(moving);
 
     auto *adding = new QGroupBox(QStringLiteral("追加のｵﾌﾟｼｮﾝ設定:"));
     auto *addingRows = new QGridLayout(adding);
-    ReturnIMake = named(new QCheckBox, "ReturnIMake");
-    splitCaptures = named(new QRadioButton(QStringLiteral("改行ごとに項目を作成する(&I)")), "splitCaptures");
-    splitString = named(new QRadioButton(QStringLiteral("文字ごとに項目を作成する(&W):")), "splitString");
-    RetterReturnUt = named(new QLineEdit, "RetterReturnUt");
-    HTMLReNize = named(new QCheckBox(QStringLiteral("ﾘｯﾁﾃｷｽﾄ(*.rtf)として追加する(&R)")), "HTMLReNize");
-    addingRows->addWidget(ReturnIMake, 0, 0, 2, 1, Qt::AlignTop);
-    addingRows->addWidget(splitCaptures, 0, 1, 1, 2);
-    addingRows->addWidget(splitString, 1, 1);
-    addingRows->addWidget(RetterReturnUt, 1, 2);
-    addingRows->addWidget(HTMLReNize, 2, 0, 1, 3);
+    splitCapturesCheck = named(new QCheckBox, "splitCapturesCheck");
+    splitAtLineBreaksRadio = named(new QRadioButton(QStringLiteral("改行ごとに項目を作成する(&I)")), "splitAtLineBreaksRadio");
+    splitAtStringRadio = named(new QRadioButton(QStringLiteral("文字ごとに項目を作成する(&W):")), "splitAtStringRadio");
+    splitStringEdit = named(new QLineEdit, "splitStringEdit");
+    richTextCheck = named(new QCheckBox(QStringLiteral("ﾘｯﾁﾃｷｽﾄ(*.rtf)として追加する(&R)")), "richTextCheck");
+    addingRows->addWidget(splitCapturesCheck, 0, 0, 2, 1, Qt::AlignTop);
+    addingRows->addWidget(splitAtLineBreaksRadio, 0, 1, 1, 2);
+    addingRows->addWidget(splitAtStringRadio, 1, 1);
+    addingRows->addWidget(splitStringEdit, 1, 2);
+    addingRows->addWidget(richTextCheck, 2, 0, 1, 3);
     right->addWidget(adding);
 
-    FilePosCmd = named(new QPushButton(QStringLiteral("環境ﾌｧｲﾙ保存場所(&P)")), "FilePosCmd");
-    right->addWidget(FilePosCmd, 0, Qt::AlignRight);
+    settingsPlaceButton = named(new QPushButton(QStringLiteral("環境ﾌｧｲﾙ保存場所(&P)")), "settingsPlaceButton");
+    right->addWidget(settingsPlaceButton, 0, Qt::AlignRight);
     left->addStretch(1);
     right->addStretch(1);
     return page;
@@ -121,23 +121,23 @@ QWidget *SettingsDialog::buildGlobalPage()
 
 QWidget *SettingsDialog::buildTextPage()
 {
-    auto *page = named(new QWidget, "TextUt");
+    auto *page = named(new QWidget, "textPage");
     auto *rows = new QVBoxLayout(page);
     auto *shown = new QGroupBox(QStringLiteral("ﾃｷｽﾄを表示したとき:"));
-    TimerSG = named(new QCheckBox(QStringLiteral("ﾀｲﾏｰの作動を停止させる(&S)")), "TimerSG");
-    (new QVBoxLayout(shown))->addWidget(TimerSG);
+    pauseCaptureCheck = named(new QCheckBox(QStringLiteral("ﾀｲﾏｰの作動を停止させる(&S)")), "pauseCaptureCheck");
+    (new QVBoxLayout(shown))->addWidget(pauseCaptureCheck);
     rows->addWidget(shown);
 
     auto *font = new QGroupBox(QStringLiteral("ﾃｷｽﾄ表示のﾌｫﾝﾄの設定(&O):"));
     auto *fontGrid = new QGridLayout(font);
-    TextFontName = named(new QLabel, "TextFontName");
-    TextFontSize = named(new QLabel, "TextFontSize");
-    TextFontChange = named(new QPushButton(QStringLiteral("ﾌｫﾝﾄの変更")), "TextFontChange");
+    textFontNameLabel = named(new QLabel, "textFontNameLabel");
+    textFontSizeLabel = named(new QLabel, "textFontSizeLabel");
+    textFontButton = named(new QPushButton(QStringLiteral("ﾌｫﾝﾄの変更")), "textFontButton");
     fontGrid->addWidget(new QLabel(QStringLiteral("ﾌｫﾝﾄ名:")), 0, 0);
-    fontGrid->addWidget(TextFontName, 0, 1);
+    fontGrid->addWidget(textFontNameLabel, 0, 1);
     fontGrid->addWidget(new QLabel(QStringLiteral("ｻｲｽﾞ:")), 1, 0);
-    fontGrid->addWidget(TextFontSize, 1, 1);
-    fontGrid->addWidget(TextFontChange, 0, 2, 2, 1);
+    fontGrid->addWidget(textFontSizeLabel, 1, 1);
+    fontGrid->addWidget(textFontButton, 0, 2, 2, 1);
     fontGrid->setColumnStretch(1, 1);
     rows->addWidget(font);
     rows->addStretch(1);
@@ -146,36 +146,36 @@ QWidget *SettingsDialog::buildTextPage()
 
 QWidget *SettingsDialog::buildMovePage()
 {
-    auto *page = named(new QWidget, "AddMoveUt");
+    auto *page = named(new QWidget, "edgePage");
     auto *rows = new QVBoxLayout(page);
     auto *ways = new QGroupBox(QStringLiteral("ﾌｫｰｶｽを移動させる方法:"));
     auto *waysGrid = new QGridLayout(ways);
-    const char *names[4] = {"LMoveWay", "RMoveWay", "TMoveWay", "BMoveWay"};
+    const char *names[4] = {"leftEdgeAction", "rightEdgeAction", "topEdgeAction", "bottomEdgeAction"};
     const QString captions[4] = {QStringLiteral("ﾏｳｽが画面の左端にきたとき(&E):"),
                                  QStringLiteral("ﾏｳｽが画面の右端にきたとき(&R):"),
                                  QStringLiteral("ﾏｳｽが画面の上端にきたとき(&O):"),
                                  QStringLiteral("ﾏｳｽが画面の下端にきたとき(&B):")};
     for (int i = 0; i < 4; ++i) {
-        MoveWay[i] = named(new QComboBox, names[i]);
-        MoveWay[i]->addItems({QStringLiteral("ﾌｫｰｶｽを上へ移動"), QStringLiteral("ﾌｫｰｶｽを下へ移動"),
+        edgeActionBoxes[i] = named(new QComboBox, names[i]);
+        edgeActionBoxes[i]->addItems({QStringLiteral("ﾌｫｰｶｽを上へ移動"), QStringLiteral("ﾌｫｰｶｽを下へ移動"),
                               QStringLiteral("ﾌｫｰｶｽを移動しない")});
-        waysGrid->addWidget(buddyLabel(captions[i], MoveWay[i]), i, 0);
-        waysGrid->addWidget(MoveWay[i], i, 1);
+        waysGrid->addWidget(buddyLabel(captions[i], edgeActionBoxes[i]), i, 0);
+        waysGrid->addWidget(edgeActionBoxes[i], i, 1);
     }
     rows->addWidget(ways);
 
     auto *zone = new QGroupBox(QStringLiteral("ﾏｳｽを感知する領域の幅(単位-ﾋﾟｸｾﾙ, ﾐﾘﾒｰﾄﾙ):"));
     auto *zoneGrid = new QGridLayout(zone);
-    AMHInterval = named(new QLineEdit, "AMHInterval");
-    AMVInterval = named(new QLineEdit, "AMVInterval");
-    AMHmm = named(new QLabel, "AMHmm");
-    AMVmm = named(new QLabel, "AMVmm");
-    zoneGrid->addWidget(buddyLabel(QStringLiteral("水平方向の幅(&H):"), AMHInterval), 0, 0);
-    zoneGrid->addWidget(AMHInterval, 0, 1);
-    zoneGrid->addWidget(AMHmm, 0, 2);
-    zoneGrid->addWidget(buddyLabel(QStringLiteral("垂直方向の幅(&V):"), AMVInterval), 1, 0);
-    zoneGrid->addWidget(AMVInterval, 1, 1);
-    zoneGrid->addWidget(AMVmm, 1, 2);
+    edgeZoneWidthEdit = named(new QLineEdit, "edgeZoneWidthEdit");
+    edgeZoneHeightEdit = named(new QLineEdit, "edgeZoneHeightEdit");
+    edgeZoneWidthMillimetres = named(new QLabel, "edgeZoneWidthMillimetres");
+    edgeZoneHeightMillimetres = named(new QLabel, "edgeZoneHeightMillimetres");
+    zoneGrid->addWidget(buddyLabel(QStringLiteral("水平方向の幅(&H):"), edgeZoneWidthEdit), 0, 0);
+    zoneGrid->addWidget(edgeZoneWidthEdit, 0, 1);
+    zoneGrid->addWidget(edgeZoneWidthMillimetres, 0, 2);
+    zoneGrid->addWidget(buddyLabel(QStringLiteral("垂直方向の幅(&V):"), edgeZoneHeightEdit), 1, 0);
+    zoneGrid->addWidget(edgeZoneHeightEdit, 1, 1);
+    zoneGrid->addWidget(edgeZoneHeightMillimetres, 1, 2);
     zoneGrid->setColumnStretch(2, 1);
     rows->addWidget(zone);
     rows->addStretch(1);
@@ -192,11 +192,11 @@ QWidget *SettingsDialog::buildTabs(QWidget *pages[5])
     strip->setSpacing(2);
     for (int i = 0; i < 5; ++i) {
         m_tabs[i] = new QLabel;
-        m_tabs[i]->setObjectName(QStringLiteral("LblClr%1").arg(i));
+        m_tabs[i]->setObjectName(QStringLiteral("tabBase%1").arg(i));
         m_tabs[i]->setFrameShape(QFrame::Panel);
         m_tabs[i]->setFrameShadow(QFrame::Raised);
         m_tabWords[i] = new QLabel(words[i]);
-        m_tabWords[i]->setObjectName(QStringLiteral("LblWord%1").arg(i));
+        m_tabWords[i]->setObjectName(QStringLiteral("tabWord%1").arg(i));
         m_tabWords[i]->setAlignment(Qt::AlignCenter);
         auto *onTab = new QHBoxLayout(m_tabs[i]);
         onTab->setContentsMargins(8, 4, 8, 4);
@@ -221,7 +221,7 @@ QWidget *SettingsDialog::buildTabs(QWidget *pages[5])
     auto *frames = new QWidget;
     auto *stack = new QGridLayout(frames);
     stack->setContentsMargins(0, 0, 0, 0);
-    const char *frameNames[5] = {"GrobalUt", "FirstUt", "PreLstUt", "TextUt", "AddMoveUt"};
+    const char *frameNames[5] = {"globalPage", "defaultsPage", "perListPage", "textPage", "edgePage"};
     for (int i = 0; i < 5; ++i) {
         pages[i]->setObjectName(QString::fromLatin1(frameNames[i]));
         stack->addWidget(pages[i], 0, 0);
@@ -231,8 +231,8 @@ QWidget *SettingsDialog::buildTabs(QWidget *pages[5])
     rows->addWidget(frames, 1);
 
     auto *buttons = new QHBoxLayout;
-    AllRenew = named(new QPushButton(QStringLiteral("既定値を全てのﾘｽﾄに適用(&K)")), "AllRenew");
-    buttons->addWidget(AllRenew);
+    applyToAllListsButton = named(new QPushButton(QStringLiteral("既定値を全てのﾘｽﾄに適用(&K)")), "applyToAllListsButton");
+    buttons->addWidget(applyToAllListsButton);
     buttons->addStretch(1);
     auto *ok = named(new QPushButton(QStringLiteral("O.K.")), "OKButton");
     ok->setDefault(true);

@@ -24,7 +24,7 @@ public:
 
     // The window's top-left corner less the main window's.
     QPoint offsetFromMain() const;
-    // Stores that offset in the window's settings record (NowPosX, NowPosY) while it is shown;
+    // Stores that offset in the window's settings record (offsetX, offsetY) while it is shown;
     // false when it is not.
     template <typename Record>
     bool storeOffset(Record &record) const
@@ -32,8 +32,8 @@ public:
         if (!isVisible())
             return false;
         const QPoint offset = offsetFromMain();
-        record.NowPosX = offset.x();
-        record.NowPosY = offset.y();
+        record.offsetX = offset.x();
+        record.offsetY = offset.y();
         return true;
     }
 

@@ -4,7 +4,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/MessageBoxPort.h"
 #include "model/ProgramTexts.h"
 #include "model/ProgramState.h"
@@ -173,7 +173,7 @@ void TextWindow::loadForm()
         font.setPointSizeF(settings.textFontSize);
     for (QPlainTextEdit *box : Texttxt)
         box->setFont(font);
-    placeBesideMain(QPoint(m_settings.NowPosX, m_settings.NowPosY), QSize(m_settings.nowPosW, m_settings.nowPosH));
+    placeBesideMain(QPoint(m_settings.offsetX, m_settings.offsetY), QSize(m_settings.width, m_settings.height));
     const bool vertical = m_settings.textVBoth == TextWindowSettings::VerticalOnly;
     Texttxt[0]->setVisible(!vertical);
     Texttxt[1]->setVisible(vertical);
@@ -363,7 +363,7 @@ void TextWindow::divideCommand()
     }
     // A full list makes room by dropping its top or bottom row; when that row is the item being
     // divided, its second part would be lost with it.
-    ClipList &list = m_state.lists().at(m_hand.oLx);
+    ListRecord &list = m_state.lists().at(m_hand.oLx);
     ListItems &items = list.items();
     const qint16 droppedRow = list.addAtBottom ? 0 : qint16(items.rowCount() - 1);
     if (items.count() >= list.itemLimit && m_hand.cIx == droppedRow) {
@@ -495,8 +495,8 @@ void TextWindow::storePlacement()
 {
     if (!storeOffset(m_settings))
         return;
-    m_settings.nowPosH = outerHeight();
-    m_settings.nowPosW = outerWidth();
+    m_settings.height = outerHeight();
+    m_settings.width = outerWidth();
 }
 
 void TextWindow::selectAll()

@@ -13,10 +13,10 @@ public:
     // The box stays above other windows while the main window does (onTop).
     VersionWindow(QWidget *mainWindow, bool onTop);
 
-    QLabel *BaseIcon;
-    QLabel *Mess[3];
-    QLabel *Address;
-    QPushButton *Command1;
+    QLabel *iconLabel;
+    QLabel *messageLabels[3];
+    QLabel *addressLabel;
+    QPushButton *okButton;
 
     // The link's colour once clicked, kept until the box closes.
     static constexpr QRgb visitedColour = 0xC000C0;

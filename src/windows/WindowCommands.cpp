@@ -4,7 +4,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "windows/ListInfoDialog.h"
 #include "windows/NamingDialog.h"
@@ -19,9 +19,9 @@ void WindowCommands::nameList()
 {
     const qint16 list = m_state.listOfPane(m_state.display().focusedPane());
     m_name.oLx = list;
-    m_name.NameIn = m_state.lists().at(list).name;
-    m_name.HeadTitle = QStringLiteral("ﾘｽﾄに名前をつける-") + m_name.NameIn;
-    m_name.Commander = NamingDialog::nameList;
+    m_name.name = m_state.lists().at(list).name;
+    m_name.title = QStringLiteral("ﾘｽﾄに名前をつける-") + m_name.name;
+    m_name.target = NamingDialog::ForList;
     m_name.showName();
 }
 
@@ -38,9 +38,9 @@ void WindowCommands::nameItem()
     m_name.cLx = pane;
     m_name.oLx = list;
     m_name.cIx = row;
-    m_name.NameIn = item.name;
-    m_name.HeadTitle = QStringLiteral("項目に名前をつける-") + (item.name.isEmpty() ? item.text.left(32) : item.name);
-    m_name.Commander = NamingDialog::nameItem;
+    m_name.name = item.name;
+    m_name.title = QStringLiteral("項目に名前をつける-") + (item.name.isEmpty() ? item.text.left(32) : item.name);
+    m_name.target = NamingDialog::ForItem;
     m_name.showName();
 }
 

@@ -9,11 +9,11 @@
 #include "mainwindow/PopUpMenu.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ToolButton.h"
-#include "mainwindow/ToolField.h"
+#include "mainwindow/ToolbarField.h"
 #include "mainwindow/ToolStrip.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
@@ -31,7 +31,7 @@ struct Program {
         p.start();
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     }
-    ClipList &focused() { return p.root.listCommands().focusedList(); }
+    ListRecord &focused() { return p.root.listCommands().focusedList(); }
     QAction *twin(const QString &name) { return p.root.popUpMenu().action(name); }
     // A key as the user types it into the first list, with the menu bar shown or hidden.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers, bool menuBar)
@@ -242,7 +242,7 @@ private slots:
         for (const char *name : {"ListDownnu", "ListPositionnu", "NonMovenu"})
             w.p.command(name)->trigger();
         for (qint16 list = 0; list < 3; ++list) {
-            const ClipList &l = w.state.lists().at(list);
+            const ListRecord &l = w.state.lists().at(list);
             const bool changed = addMode || list == 1;
             QCOMPARE((QList<int>{l.addAtBottom, l.addAtFocus, l.focusMode}), QList<int>(3, changed));
         }

@@ -7,7 +7,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "platform/ListBoxWidget.h"
 #include "storage/ClipListFile.h"
@@ -23,7 +23,7 @@ namespace {
 struct Window {
     void start(const QStringList &files = {}) { p.start(files); }
     qint16 focusedList() { return state.listOfPane(state.display().focusedPane()); }
-    ClipList &list(qint16 n) { return state.lists().at(n); }
+    ListRecord &list(qint16 n) { return state.lists().at(n); }
     ListFileCommands &listFiles() { return p.root.listFiles(); }
     void add(qint16 list, const QStringList &texts)
     {

@@ -10,7 +10,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
@@ -96,7 +96,7 @@ void TestMainWindow::startsWithOneEmptyPane()
     QVERIFY(w.listAt(0)->isVisible());
     QCOMPARE(w.area().barCount(), 2);
     QCOMPARE(w.menus().Windowsnu.entryCount(), 1);
-    QCOMPARE(w.p.root.watcher().looker().interval(), 500);
+    QCOMPARE(w.p.root.watcher().timer().interval(), 500);
     // The bottom bar closes the client area, below the menu bar, from the first show on.
     QTRY_COMPARE(w.area().barWidget(1)->geometry().bottom() + 1, w.inner());
     // Hiding the menu bar gives its height to the lists.
@@ -174,7 +174,7 @@ void TestMainWindow::minimisedStateDoesNoLayout()
     w.window->resize(320, 500);
     QCOMPARE(w.listAt(0)->geometry(), before);
     w.window->setWindowStateNumber(0);
-    w.window->whenResize();
+    w.window->layOutPanes();
     QVERIFY(w.listAt(0)->height() > before.height());
 }
 

@@ -209,7 +209,7 @@ private slots:
         const QPoint windowAt = w.p.window().pos();
         QFrame *bar = w.area().barWidget(1);
         const int barTop = bar->y();
-        const QFrame &line = *w.area().findChild<QFrame *>(QStringLiteral("barDecPos"));
+        const QFrame &line = *w.area().findChild<QFrame *>(QStringLiteral("dividerIndicator"));
 
         QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(20, 1));
         QTest::mouseMove(bar, QPoint(20, 1 + by));
@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(w.p.window().pos(), windowAt); // an inner bar is no handle of the window
         // Laid out again from the shares, the lists keep their heights.
         const int heightAfter = upper->height();
-        w.area().whenResize();
+        w.area().layOutPanes();
         QVERIFY(qAbs(upper->height() - heightAfter) <= 1);
     }
 

@@ -7,7 +7,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/TextWidth.h"
 #include "platform/ListBoxWidget.h"
@@ -38,7 +38,7 @@ struct Program {
         QVERIFY(QTest::qWaitForWindowActive(&p.window()));
     }
     qint16 pane() { return p.state().display().focusedPane(); }
-    ClipList &list(int number) { return p.state().lists().at(qint16(number)); }
+    ListRecord &list(int number) { return p.state().lists().at(qint16(number)); }
     ListItems &items(int number = 0) { return list(number).items(); }
     NamingDialog &name() { return p.root.nameDialog(); }
     ListInfoDialog &data() { return p.root.listDataDialog(); }
@@ -46,8 +46,8 @@ struct Program {
     void enterName(const QString &text)
     {
         QVERIFY(QTest::qWaitForWindowActive(&name()));
-        in<QLineEdit>(name(), "Nametxt")->setText(text);
-        QTest::keyClick(in<QLineEdit>(name(), "Nametxt"), Qt::Key_Return);
+        in<QLineEdit>(name(), "nameEdit")->setText(text);
+        QTest::keyClick(in<QLineEdit>(name(), "nameEdit"), Qt::Key_Return);
         QVERIFY(!name().isVisible());
     }
     QStringList menuCaptions()
@@ -61,8 +61,8 @@ struct Program {
     }
     QStringList figures()
     {
-        QStringList all{in<QLineEdit>(data(), "SaveAds")->text()};
-        for (const char *name : {"ExListCount", "ExListLen", "ExListByte"})
+        QStringList all{in<QLineEdit>(data(), "fileNameEdit")->text()};
+        for (const char *name : {"itemCountLabel", "characterCountLabel", "byteCountLabel"})
             all << in<QLabel>(data(), name)->text();
         return all;
     }
@@ -96,7 +96,7 @@ void TestNameDialogs::namingAListNumbersNamesakes()
     t.p.command("Newnu")->trigger();
     t.activateMain();
     // The longest title that, followed by the dots, still fits the strip is shown whole.
-    auto *header = t.in<QLabel>(t.name(), "Header");
+    auto *header = t.in<QLabel>(t.name(), "titleLabel");
     FontTextWidth meter;
     meter.setFont(header->font());
     const QString head = QStringLiteral("ﾘｽﾄに名前をつける-");
@@ -105,7 +105,7 @@ void TestNameDialogs::namingAListNumbersNamesakes()
     t.p.command("Namenu")->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
     QCOMPARE(t.name().offsetFromMain(), QPoint(46, 66));
-    QCOMPARE(t.in<QLineEdit>(t.name(), "Nametxt")->text(), t.list(1).name);
+    QCOMPARE(t.in<QLineEdit>(t.name(), "nameEdit")->text(), t.list(1).name);
     QCOMPARE(header->text(), head + t.list(1).name);
     t.enterName(t.list(0).name);
     QCOMPARE(t.list(0).sameNameNumber, 1);
@@ -122,7 +122,7 @@ void TestNameDialogs::namingAListNumbersNamesakes()
     t.activateMain();
     t.p.command("Namenu")->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
-    t.in<QLineEdit>(t.name(), "Nametxt")->setText(QStringLiteral("changed"));
+    t.in<QLineEdit>(t.name(), "nameEdit")->setText(QStringLiteral("changed"));
     QTest::qWait(350);
     t.activateMain();
     QTRY_VERIFY(!t.name().isVisible());
@@ -140,13 +140,13 @@ void TestNameDialogs::namingAnItemAndRemovingItsName()
     t.p.state().display().highlightRow(t.pane(), 0);
     t.p.command("popNameInu")->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
-    QCOMPARE(t.name().HeadTitle, QStringLiteral("項目に名前をつける-") + QString(32, u'a'));
+    QCOMPARE(t.name().title, QStringLiteral("項目に名前をつける-") + QString(32, u'a'));
     t.enterName(QStringLiteral("label"));
     QCOMPARE(t.items().at(0).name, QStringLiteral("label"));
     QCOMPARE(t.p.listAt(0)->item(0)->text(), QStringLiteral("label"));
     t.activateMain();
     t.p.command("popNameInu")->trigger();
-    QCOMPARE(t.name().HeadTitle, QStringLiteral("項目に名前をつける-label"));
+    QCOMPARE(t.name().title, QStringLiteral("項目に名前をつける-label"));
     t.enterName(QString());
     QCOMPARE(t.items().at(0).name, QString());
     QCOMPARE(t.p.listAt(0)->item(0)->text(), t.items().caption(text));
@@ -157,8 +157,8 @@ void TestNameDialogs::buttonsLightUpAndTheDialogDragsByItsTitle()
     Program t;
     t.p.command("Namenu")->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
-    auto *ok = t.in<QLabel>(t.name(), "Butnlbl0");
-    auto *cancel = t.in<QLabel>(t.name(), "Butnlbl1");
+    auto *ok = t.in<QLabel>(t.name(), "buttonLabels0");
+    auto *cancel = t.in<QLabel>(t.name(), "buttonLabels1");
     const auto colour = [](QLabel *button) { return button->palette().color(QPalette::Window); };
     const QColor grey(0xE0, 0xE0, 0xE0), blue(0xC0, 0xC0, 0xFF);
     // Through the dialog's window, as the pointer's moves come.
@@ -170,7 +170,7 @@ void TestNameDialogs::buttonsLightUpAndTheDialogDragsByItsTitle()
     QTest::mouseMove(window, over(cancel));
     QTRY_COMPARE(colour(cancel), blue);
     QCOMPARE(colour(ok), grey);
-    auto *header = t.in<QLabel>(t.name(), "Header");
+    auto *header = t.in<QLabel>(t.name(), "titleLabel");
     QTest::mouseMove(window, over(header, QPoint(10, 5)));
     QTRY_COMPARE(colour(cancel), grey);
 
@@ -227,7 +227,7 @@ void TestNameDialogs::listDataEntriesAndFigures()
     QVERIFY(QTest::qWaitForWindowActive(&t.data()));
     QCOMPARE(t.data().windowTitle(), QStringLiteral("ﾘｽﾄ詳細情報"));
     QCOMPARE(t.data().offsetFromMain(), QPoint(53, 33));
-    auto *entries = t.in<QComboBox>(t.data(), "NameOfList");
+    auto *entries = t.in<QComboBox>(t.data(), "listSelector");
     const QString first = t.list(0).name, second = t.list(1).name;
     QCOMPARE(entries->count(), 3);
     QCOMPARE(entries->itemText(0), "[表示]-" + first);
@@ -240,7 +240,7 @@ void TestNameDialogs::listDataEntriesAndFigures()
     QCOMPARE(t.figures(), QStringList({"/tmp/saved.qkl", "0 個", "0 文字", "0 ﾊﾞｲﾄ"}));
     // Moved, closed on O.K., reopened where it was left.
     t.data().move(t.p.window().frameGeometry().topLeft() + QPoint(70, 20));
-    QTest::mouseClick(t.in<QWidget>(t.data(), "ldOK"), Qt::LeftButton);
+    QTest::mouseClick(t.in<QWidget>(t.data(), "okButton"), Qt::LeftButton);
     QVERIFY(!t.data().isVisible());
     QCOMPARE(t.p.window().windowSettings().listData, ListDataDialogSettings({70, 20}));
     t.activateMain();

@@ -4,7 +4,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
@@ -36,7 +36,7 @@ struct Program {
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     }
     ProgramState &state() { return p.state(); }
-    ClipList &list(int number) { return state().lists().at(qint16(number)); }
+    ListRecord &list(int number) { return state().lists().at(qint16(number)); }
     // Fills the list shown at a display position with texts "0", "1", ... (added by its addAtBottom).
     void fill(int position, int count)
     {
@@ -85,7 +85,7 @@ W *child(QDialog &dialog, const QString &name)
 
 void page(QDialog &dialog, int index)
 {
-    QTest::mouseClick(child<QLabel>(dialog, QStringLiteral("LblWord%1").arg(index)), Qt::LeftButton);
+    QTest::mouseClick(child<QLabel>(dialog, QStringLiteral("tabWord%1").arg(index)), Qt::LeftButton);
 }
 
 bool pageShown(QDialog &dialog, const char *frame)
@@ -122,32 +122,32 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message"); // empty: accepted
         const QString timer = QStringLiteral("100 ～ 2000 の数値を入れてください。\r\nﾀｲﾏｰの時間間隔:\"%1\"");
-        QTest::newRow("timer 99") << 0 << "TimerSel" << "99" << timer.arg("99");
-        QTest::newRow("timer 100") << 0 << "TimerSel" << "100" << "";
-        QTest::newRow("timer 2000") << 0 << "TimerSel" << "2000" << "";
-        QTest::newRow("timer 2001") << 0 << "TimerSel" << "2001" << timer.arg("2001");
-        QTest::newRow("timer 5 characters") << 0 << "TimerSel" << "+1000" << timer.arg("+1000");
-        QTest::newRow("splitting string empty") << 0 << "RetterReturnUt" << ""
+        QTest::newRow("timer 99") << 0 << "intervalBox" << "99" << timer.arg("99");
+        QTest::newRow("timer 100") << 0 << "intervalBox" << "100" << "";
+        QTest::newRow("timer 2000") << 0 << "intervalBox" << "2000" << "";
+        QTest::newRow("timer 2001") << 0 << "intervalBox" << "2001" << timer.arg("2001");
+        QTest::newRow("timer 5 characters") << 0 << "intervalBox" << "+1000" << timer.arg("+1000");
+        QTest::newRow("splitting string empty") << 0 << "splitStringEdit" << ""
                                                 << QStringLiteral("一文字以上の文字を入れてください。\r\n\r\n「文字ごとに項目を作成する」ﾃｷｽﾄ欄");
         const QString length = QStringLiteral("0 ～ %1 の数値を入れてください。\r\n表示文字数:\"%2\"");
-        QTest::newRow("defaults length 350") << 1 << "ExpLetter0" << "350" << "";
-        QTest::newRow("defaults length 401") << 1 << "ExpLetter0" << "401" << length.arg(400).arg(401);
-        QTest::newRow("list length 300") << 2 << "ExpLetterPr0" << "300" << "";
-        QTest::newRow("list length 350") << 2 << "ExpLetterPr0" << "350" << length.arg(300).arg(350);
-        QTest::newRow("list length -1") << 2 << "ExpLetterPr0" << "-1" << length.arg(300).arg(-1);
-        QTest::newRow("width 12001") << 1 << "ExpLetter1" << "12001"
+        QTest::newRow("defaults length 350") << 1 << "captionSizeEdits0" << "350" << "";
+        QTest::newRow("defaults length 401") << 1 << "captionSizeEdits0" << "401" << length.arg(400).arg(401);
+        QTest::newRow("list length 300") << 2 << "captionSizeEditsPerList0" << "300" << "";
+        QTest::newRow("list length 350") << 2 << "captionSizeEditsPerList0" << "350" << length.arg(300).arg(350);
+        QTest::newRow("list length -1") << 2 << "captionSizeEditsPerList0" << "-1" << length.arg(300).arg(-1);
+        QTest::newRow("width 12001") << 1 << "captionSizeEdits1" << "12001"
                                      << QStringLiteral("0 ～ 12000 の数値を入れてください。\r\n表示文字幅:\"12001\"");
         const QString limit = QStringLiteral("1 ～ 32767 の数値を入れてください。\r\n上限項目数:\"%1\"");
-        QTest::newRow("limit 0") << 1 << "UpperNum" << "0" << limit.arg(0);
-        QTest::newRow("limit far too large") << 2 << "UpperNumPr" << "99999999999999999999"
+        QTest::newRow("limit 0") << 1 << "itemLimitEdit" << "0" << limit.arg(0);
+        QTest::newRow("limit far too large") << 2 << "itemLimitEditPerList" << "99999999999999999999"
                                              << limit.arg("99999999999999999999");
-        QTest::newRow("limit not numeric") << 2 << "UpperNumPr" << "abc" << limit.arg("abc");
+        QTest::newRow("limit not numeric") << 2 << "itemLimitEditPerList" << "abc" << limit.arg("abc");
         const QString across = QStringLiteral("1 ～ 300 の数値を入れてください。\r\n水平方向の幅:\"%1\"");
-        QTest::newRow("horizontal 0") << 4 << "AMHInterval" << "0" << across.arg(0);
-        QTest::newRow("horizontal 1") << 4 << "AMHInterval" << "1" << "";
-        QTest::newRow("horizontal 300") << 4 << "AMHInterval" << "300" << "";
-        QTest::newRow("horizontal 301") << 4 << "AMHInterval" << "301" << across.arg(301);
-        QTest::newRow("vertical 301") << 4 << "AMVInterval" << "301"
+        QTest::newRow("horizontal 0") << 4 << "edgeZoneWidthEdit" << "0" << across.arg(0);
+        QTest::newRow("horizontal 1") << 4 << "edgeZoneWidthEdit" << "1" << "";
+        QTest::newRow("horizontal 300") << 4 << "edgeZoneWidthEdit" << "300" << "";
+        QTest::newRow("horizontal 301") << 4 << "edgeZoneWidthEdit" << "301" << across.arg(301);
+        QTest::newRow("vertical 301") << 4 << "edgeZoneHeightEdit" << "301"
                                       << QStringLiteral("1 ～ 300 の数値を入れてください。\r\n垂直方向の幅:\"301\"");
     }
     void boundsOnOk()
@@ -196,19 +196,19 @@ private slots:
         program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
         program.withDialog([&](QDialog &dialog) {
             page(dialog, 4);
-            type(dialog, "AMVInterval", "0");
+            type(dialog, "edgeZoneHeightEdit", "0");
             page(dialog, 0);
-            QVERIFY(pageShown(dialog, "AddMoveUt"));
-            QVERIFY(!pageShown(dialog, "GrobalUt"));
+            QVERIFY(pageShown(dialog, "edgePage"));
+            QVERIFY(!pageShown(dialog, "globalPage"));
 
-            type(dialog, "AMVInterval", "8");
+            type(dialog, "edgeZoneHeightEdit", "8");
             page(dialog, 2);
-            QVERIFY(pageShown(dialog, "PreLstUt"));
-            type(dialog, "ExpLetterPr1", "x");
-            auto *lists = child<QComboBox>(dialog, "ListNameSel");
+            QVERIFY(pageShown(dialog, "perListPage"));
+            type(dialog, "captionSizeEditsPerList1", "x");
+            auto *lists = child<QComboBox>(dialog, "listSelector");
             lists->setCurrentIndex(1);
             QCOMPARE(lists->currentIndex(), 0);
-            QCOMPARE(child<QLineEdit>(dialog, "ExpLetterPr1")->text(), QStringLiteral("x"));
+            QCOMPARE(child<QLineEdit>(dialog, "captionSizeEditsPerList1")->text(), QStringLiteral("x"));
         });
         QCOMPARE(program.p.messages.asked.size(), 2);
     }
@@ -228,7 +228,7 @@ private slots:
         panes.setPaneAtPosition(0, panes.paneAtPosition(1));
         panes.setPaneAtPosition(1, top);
         program.withDialog([&](QDialog &dialog) {
-            auto *lists = child<QComboBox>(dialog, "ListNameSel");
+            auto *lists = child<QComboBox>(dialog, "listSelector");
             QStringList entries;
             for (int i = 0; i < lists->count(); ++i)
                 entries << lists->itemText(i);
@@ -259,14 +259,14 @@ private slots:
         bool open = false;
         program.withDialog([&](QDialog &dialog) {
             page(dialog, 2);
-            type(dialog, "UpperNumPr", "10");
-            child<QComboBox>(dialog, "ListNameSel")->setCurrentIndex(1);
-            type(dialog, "ExpLetterPr0", "7");
+            type(dialog, "itemLimitEditPerList", "10");
+            child<QComboBox>(dialog, "listSelector")->setCurrentIndex(1);
+            type(dialog, "captionSizeEditsPerList0", "7");
             press(dialog, "OKButton");
             open = dialog.isVisible();
             if (!confirm) {
-                QCOMPARE(child<QComboBox>(dialog, "ListNameSel")->currentIndex(), 0);
-                QCOMPARE(child<QLineEdit>(dialog, "UpperNumPr")->selectedText(), QStringLiteral("10"));
+                QCOMPARE(child<QComboBox>(dialog, "listSelector")->currentIndex(), 0);
+                QCOMPARE(child<QLineEdit>(dialog, "itemLimitEditPerList")->selectedText(), QStringLiteral("10"));
             }
         });
         const auto &asked = program.p.messages.asked;
@@ -297,7 +297,7 @@ private slots:
         program.list(0).itemLimit = 32;
         program.withDialog([&](QDialog &dialog) {
             page(dialog, 2);
-            type(dialog, "UpperNumPr", "40");
+            type(dialog, "itemLimitEditPerList", "40");
             press(dialog, "OKButton");
         });
         QVERIFY(program.p.messages.asked.isEmpty());
@@ -317,8 +317,8 @@ private slots:
         program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
         program.withDialog([&](QDialog &dialog) {
             page(dialog, 2);
-            child<QComboBox>(dialog, "ListNameSel")->setCurrentIndex(1); // the hidden one
-            type(dialog, "UpperNumPr", "5");
+            child<QComboBox>(dialog, "listSelector")->setCurrentIndex(1); // the hidden one
+            type(dialog, "itemLimitEditPerList", "5");
             press(dialog, "OKButton");
         });
         program.state().lists().showList(0);
@@ -333,13 +333,13 @@ private slots:
         const ListOptions second = program.list(1);
         program.withDialog([&](QDialog &dialog) {
             page(dialog, 1);
-            QVERIFY(child<QPushButton>(dialog, "AllRenew")->isVisible());
-            type(dialog, "ExpLetter0", "3");
-            child<QCheckBox>(dialog, "MaxUpper")->setChecked(false);
-            type(dialog, "UpperNum", "50");
-            press(dialog, "AllRenew");
+            QVERIFY(child<QPushButton>(dialog, "applyToAllListsButton")->isVisible());
+            type(dialog, "captionSizeEdits0", "3");
+            child<QCheckBox>(dialog, "largestLimitCheck")->setChecked(false);
+            type(dialog, "itemLimitEdit", "50");
+            press(dialog, "applyToAllListsButton");
             page(dialog, 2);
-            QCOMPARE(child<QLineEdit>(dialog, "ExpLetterPr0")->text(), QStringLiteral("3"));
+            QCOMPARE(child<QLineEdit>(dialog, "captionSizeEditsPerList0")->text(), QStringLiteral("3"));
             press(dialog, "CancelButton");
         });
         QVERIFY(static_cast<const ListOptions &>(program.list(0)) == first);
@@ -362,7 +362,7 @@ private slots:
         owner.show();
         bool refuse = false;
         QList<QPair<int, int>> raised;
-        connect(&selector, &PageSelector::ChangedIndex, this, [&](qint16 before, qint16 index, qint16 &cancel) {
+        connect(&selector, &PageSelector::pageChanging, this, [&](qint16 before, qint16 index, qint16 &cancel) {
             raised.append({before, index});
             if (refuse)
                 cancel = 1;
@@ -397,12 +397,12 @@ private slots:
             auto *example = dialog.findChild<QTimer *>("TIvlExampleTimer");
             QCOMPARE(example->interval(), 500);
             QVERIFY(example->isActive());
-            type(dialog, "TimerSel", "300");
+            type(dialog, "intervalBox", "300");
             QCOMPARE(example->interval(), 300);
-            type(dialog, "TimerSel", "3000");
+            type(dialog, "intervalBox", "3000");
             QCOMPARE(example->interval(), 300);
-            type(dialog, "TimerSel", "300");
-            auto *label = child<QLabel>(dialog, "TIvlExample");
+            type(dialog, "intervalBox", "300");
+            auto *label = child<QLabel>(dialog, "intervalExample");
             const QColor first = label->palette().color(QPalette::Window);
             QTRY_VERIFY(label->palette().color(QPalette::Window) != first);
             page(dialog, 3);
@@ -415,12 +415,12 @@ private slots:
         Program program;
         program.withDialog([&](QDialog &dialog) {
             page(dialog, 4);
-            type(dialog, "AMHInterval", "301");
-            QCOMPARE(child<QLabel>(dialog, "AMHmm")->text(), QStringLiteral("(1～300)"));
-            type(dialog, "AMVInterval", "x");
-            QCOMPARE(child<QLabel>(dialog, "AMVmm")->text(), QStringLiteral("(非数値)"));
-            type(dialog, "AMHInterval", "50");
-            QVERIFY(child<QLabel>(dialog, "AMHmm")->text().endsWith(QStringLiteral("(mm)")));
+            type(dialog, "edgeZoneWidthEdit", "301");
+            QCOMPARE(child<QLabel>(dialog, "edgeZoneWidthMillimetres")->text(), QStringLiteral("(1～300)"));
+            type(dialog, "edgeZoneHeightEdit", "x");
+            QCOMPARE(child<QLabel>(dialog, "edgeZoneHeightMillimetres")->text(), QStringLiteral("(非数値)"));
+            type(dialog, "edgeZoneWidthEdit", "50");
+            QVERIFY(child<QLabel>(dialog, "edgeZoneWidthMillimetres")->text().endsWith(QStringLiteral("(mm)")));
         });
     }
 
@@ -442,10 +442,10 @@ private slots:
         program.p.fontColourDialogs.fonts = {font, std::nullopt};
         program.withDialog([&](QDialog &dialog) {
             page(dialog, 3);
-            press(dialog, "TextFontChange");
-            QCOMPARE(child<QLabel>(dialog, "TextFontSize")->text(), QString::number(stored));
-            press(dialog, "TextFontChange"); // cancelled: nothing changes
-            QCOMPARE(child<QLabel>(dialog, "TextFontSize")->text(), QString::number(stored));
+            press(dialog, "textFontButton");
+            QCOMPARE(child<QLabel>(dialog, "textFontSizeLabel")->text(), QString::number(stored));
+            press(dialog, "textFontButton"); // cancelled: nothing changes
+            QCOMPARE(child<QLabel>(dialog, "textFontSizeLabel")->text(), QString::number(stored));
             press(dialog, "OKButton");
         });
         QCOMPARE(program.state().settings().textFontSize, stored);
@@ -460,8 +460,8 @@ private slots:
         dialogs.defineCustom = QColor(9, 8, 7);
         program.withDialog([&](QDialog &dialog) {
             page(dialog, 1);
-            QTest::mouseClick(child<QLabel>(dialog, "SetColors0"), Qt::LeftButton);
-            QTest::mouseClick(child<QLabel>(dialog, "SetColors2"), Qt::LeftButton); // cancelled
+            QTest::mouseClick(child<QLabel>(dialog, "colourSamples0"), Qt::LeftButton);
+            QTest::mouseClick(child<QLabel>(dialog, "colourSamples2"), Qt::LeftButton); // cancelled
             press(dialog, "OKButton");
         });
         const NewListDefaults &defaults = program.state().newListDefaults();
@@ -483,19 +483,19 @@ private slots:
             QSignalSpy interval(&program.state().settings(), &GlobalSettings::timerIntervalChanged);
             program.withDialog([&](QDialog &dialog) {
                 QVERIFY(!program.p.window().alwaysOnTop());
-                QLineEdit *timer = child<QComboBox>(dialog, "TimerSel")->lineEdit();
+                QLineEdit *timer = child<QComboBox>(dialog, "intervalBox")->lineEdit();
                 timer->selectAll();
                 QTest::keyClicks(timer, "700");
                 page(dialog, 4);
-                QLineEdit *across = child<QLineEdit>(dialog, "AMHInterval");
+                QLineEdit *across = child<QLineEdit>(dialog, "edgeZoneWidthEdit");
                 across->selectAll();
                 QTest::keyClicks(across, "25");
                 page(dialog, 1);
-                QLineEdit *name = child<QLineEdit>(dialog, "FirstName");
+                QLineEdit *name = child<QLineEdit>(dialog, "nameEdit");
                 name->selectAll();
                 QTest::keyClicks(name, "Memo");
                 program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
-                press(dialog, "FilePosCmd");
+                press(dialog, "settingsPlaceButton");
                 QCOMPARE(program.p.messages.asked.last().text,
                          QStringLiteral("環境ﾌｧｲﾙの保存場所:\r\n\r\n") + QDir::toNativeSeparators(settings));
                 // Every page fits a 1280 x 800 screen.

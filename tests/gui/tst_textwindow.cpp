@@ -6,7 +6,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 #include "platform/ListBoxWidget.h"
@@ -135,7 +135,7 @@ void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
     // Topmost with the main window; a stored place off the desktop is pulled back onto it.
     t.action("Closenu")->trigger();
     t.p.window().setAlwaysOnTop(true);
-    t.p.window().windowSettings().text.NowPosX = 5000;
+    t.p.window().windowSettings().text.offsetX = 5000;
     t.open(2);
     QVERIFY(t.text().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(t.text().frameGeometry().right(), t.text().screen()->geometry().right());
@@ -442,8 +442,8 @@ void TestTextWindow::placementSurvivesARestart()
     TestProgram again;
     again.start({}, settings);
     const TextWindowSettings &stored = again.window().windowSettings().text;
-    QCOMPARE(QPoint(stored.NowPosX, stored.NowPosY), QPoint(25, 35));
-    QCOMPARE(QSize(stored.nowPosW, stored.nowPosH), outer);
+    QCOMPARE(QPoint(stored.offsetX, stored.offsetY), QPoint(25, 35));
+    QCOMPARE(QSize(stored.width, stored.height), outer);
     QVERIFY(stored.textLock);
     QCOMPARE(stored.textVBoth, 1);
 }

@@ -6,10 +6,10 @@
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ToolButton.h"
-#include "mainwindow/ToolField.h"
+#include "mainwindow/ToolbarField.h"
 #include "mainwindow/ToolStrip.h"
 #include "model/ListCollection.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 #include "platform/ListBoxWidget.h"
@@ -32,7 +32,7 @@ struct Program {
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     }
     ToolStrip &strip() { return p.root.toolStrip(); }
-    ClipList &focused() { return p.root.listCommands().focusedList(); }
+    ListRecord &focused() { return p.root.listCommands().focusedList(); }
     // Opens a group's field by a click, as in click mode, and reads its pictures.
     QStringList openedKeys(int group)
     {

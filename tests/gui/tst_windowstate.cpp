@@ -33,15 +33,15 @@ struct Program {
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
-    QPoint restoreButton() const { return mini.MinToolImg[1]->mapToGlobal(QPoint(0, 0)); }
+    QPoint restoreButton() const { return mini.buttonImages[1]->mapToGlobal(QPoint(0, 0)); }
     QPoint miniButtonOfMain() const { return window.frameGeometry().topLeft() + window.miniButtonOffset(); }
     // Clicks the strip's restore button with the cursor 8 pixels inside it.
     void clickRestore()
     {
         QCursor::setPos(restoreButton() + QPoint(8, 8));
-        QTest::mouseClick(mini.MinToolImg[1], Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseClick(mini.buttonImages[1], Qt::LeftButton, {}, QPoint(8, 8));
     }
-    QRgb lamp() const { return mini.AccCl->palette().color(QPalette::Window).rgb() & 0xFFFFFF; }
+    QRgb lamp() const { return mini.lamp->palette().color(QPalette::Window).rgb() & 0xFFFFFF; }
 
     TestProgram p;
     MainWindow &window = p.window();
@@ -78,17 +78,17 @@ void TestWindowState::minimiseAndRestoreByMouseKeepTheCursorOnTheButton()
     QCursor::setPos(cursor);
     w.p.command("Minimamnu")->trigger();
     QVERIFY(w.mini.isVisible());
-    QVERIFY(w.mini.showMini());
+    QVERIFY(w.mini.miniShown());
     QVERIFY(!w.window.isVisible());
     QCOMPARE(w.mini.size(), QSize(59, 32));
     QVERIFY(w.mini.windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(w.mini.windowTitle(), ProgramTexts::title());
     QCOMPARE(cursor - w.restoreButton(), QPoint(8, 8));
-    QCOMPARE(w.mini.MinToolImg[1]->toolTip(), QStringLiteral("元に戻す"));
+    QCOMPARE(w.mini.buttonImages[1]->toolTip(), QStringLiteral("元に戻す"));
 
     w.clickRestore();
     QVERIFY(!w.mini.isVisible());
-    QVERIFY(!w.mini.showMini());
+    QVERIFY(!w.mini.miniShown());
     QVERIFY(w.window.isVisible());
     QCOMPARE(QCursor::pos() - w.miniButtonOfMain(), QPoint(8, 8));
     QVERIFY(!w.p.state().ending);
@@ -118,7 +118,7 @@ void TestWindowState::restorePulledOntoTheDesktopReturnsTheStripToItsPlace()
     const QPoint nearEdge(desktop.right() - w.mini.width(), 300);
     w.mini.move(nearEdge);
     w.clickRestore();
-    QVERIFY(w.mini.BXYs());
+    QVERIFY(w.mini.restoreFitted());
     QCOMPARE(w.window.frameGeometry().right(), desktop.right());
 
     QCursor::setPos(100, 100);
@@ -140,17 +140,17 @@ void TestWindowState::lampLightsFromACaptureUntilATickWithNothingNew()
     watcher.tick();
     w.p.command("Minimamnu")->trigger();
     QCOMPARE(w.lamp(), MiniWindow::LampOff);
-    QCOMPARE(w.mini.AccCl->toolTip(), QStringLiteral("コピー認識ランプ"));
+    QCOMPARE(w.mini.lamp->toolTip(), QStringLiteral("コピー認識ランプ"));
 
     w.p.clipboard.setPlainText(QStringLiteral("new"));
     watcher.tick();
-    QVERIFY(w.mini.captureAllLump());
+    QVERIFY(w.mini.lampLit());
     QCOMPARE(w.lamp(), MiniWindow::LampOn);
     w.p.clipboard.setPlainText(QStringLiteral("newer"));
     watcher.tick();
-    QVERIFY(w.mini.captureAllLump());
+    QVERIFY(w.mini.lampLit());
     watcher.tick();
-    QVERIFY(!w.mini.captureAllLump());
+    QVERIFY(!w.mini.lampLit());
     QCOMPARE(w.lamp(), MiniWindow::LampOff);
 
     // A lamp left lit goes out when the strip opens again.
@@ -167,7 +167,7 @@ void TestWindowState::stripSwitchesCaptureByButtonAndKey()
     ClipboardWatcher &watcher = w.p.root.watcher();
     QSignalSpy toolbar(&watcher, &ClipboardWatcher::capturingShown);
     w.p.command("Minimamnu")->trigger();
-    QLabel *button = w.mini.MinToolImg[0];
+    QLabel *button = w.mini.buttonImages[0];
     QCOMPARE(button->toolTip(), QStringLiteral("作動中"));
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(!watcher.capturing());
@@ -197,7 +197,7 @@ void TestWindowState::closingTheStripEndsTheProgramAndKeepsItsPlace()
     QPoint restoredAt;
     {
         Program w(path);
-        QCOMPARE(w.window.windowSettings().mini.RestPosX, -1);
+        QCOMPARE(w.window.windowSettings().mini.restoreX, -1);
         w.p.command("Minimamnu")->trigger();
         w.clickRestore();
         restoredAt = w.window.pos();
@@ -211,7 +211,7 @@ void TestWindowState::closingTheStripEndsTheProgramAndKeepsItsPlace()
     NewListDefaults defaults;
     WindowSettings windows;
     SettingsFile(settings, defaults, windows).readSettingsAtStart(path, QRect(0, 0, 1024, 768));
-    QCOMPARE(QPoint(windows.mini.RestPosX, windows.mini.RestPosY), restoredAt);
+    QCOMPARE(QPoint(windows.mini.restoreX, windows.mini.restoreY), restoredAt);
 }
 
 void TestWindowState::alwaysOnTopKeepsTheWindowShownWhereItIs()
@@ -297,20 +297,20 @@ void TestWindowState::versionBoxShowsTheProgramAndOpensTheHomePage()
         // A failed check below still closes the box.
         const auto close = qScopeGuard([box] { box->reject(); });
         QCOMPARE(box->windowTitle(), QStringLiteral("Arlen.T.K. QuillKeeper ﾊﾞｰｼﾞｮﾝ情報"));
-        QCOMPARE(box->Mess[0]->text(), QStringLiteral("Arlen.T.K. QuillKeeper 1.0"));
-        QCOMPARE(box->Mess[1]->text(), ProgramVersion::legalNotice());
-        QCOMPARE(box->Mess[2]->text(), ProgramVersion::fileDescription());
-        QVERIFY(!box->Mess[1]->text().isEmpty() && !box->Mess[2]->text().isEmpty());
+        QCOMPARE(box->messageLabels[0]->text(), QStringLiteral("Arlen.T.K. QuillKeeper 1.0"));
+        QCOMPARE(box->messageLabels[1]->text(), ProgramVersion::legalNotice());
+        QCOMPARE(box->messageLabels[2]->text(), ProgramVersion::fileDescription());
+        QVERIFY(!box->messageLabels[1]->text().isEmpty() && !box->messageLabels[2]->text().isEmpty());
         QVERIFY(box->windowFlags() & Qt::WindowStaysOnTopHint);
-        QVERIFY(!box->BaseIcon->pixmap().isNull());
-        QCOMPARE(box->Address->toolTip(), QStringLiteral("作者ﾎｰﾑﾍﾟｰｼﾞへｱｸｾｽ"));
-        QCOMPARE(box->Address->cursor().pixmap().toImage(), ProgramPictures::cursor(ProgramPictures::LinkCursor).pixmap().toImage());
-        QTest::mouseClick(box->Address, Qt::LeftButton);
-        QCOMPARE(box->Address->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, VersionWindow::visitedColour);
+        QVERIFY(!box->iconLabel->pixmap().isNull());
+        QCOMPARE(box->addressLabel->toolTip(), QStringLiteral("作者ﾎｰﾑﾍﾟｰｼﾞへｱｸｾｽ"));
+        QCOMPARE(box->addressLabel->cursor().pixmap().toImage(), ProgramPictures::cursor(ProgramPictures::LinkCursor).pixmap().toImage());
+        QTest::mouseClick(box->addressLabel, Qt::LeftButton);
+        QCOMPARE(box->addressLabel->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, VersionWindow::visitedColour);
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl(ProgramVersion::homePage())});
         // Switched meanwhile, always-on-top is put back when the box closes.
         w.window.setAlwaysOnTop(false);
-        box->Command1->click();
+        box->okButton->click();
         checked = true;
     });
     w.p.command("Versionnu")->trigger();

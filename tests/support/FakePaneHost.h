@@ -22,7 +22,7 @@ public:
     void loadBar(qint16 index) override;
     void unloadBar(qint16 index) override;
     void setBarPointer(qint16 index, int pointer) override;
-    void whenResize() override { ++resizes; }
+    void layOutPanes() override { ++resizes; }
     void setFontSize(float points) override { fontSize = points; }
     void setFontName(const QString &family) override { fontName = family; }
     double textWidth(QStringView text) const override { return 10.0 * text.size() * (widthFollowsFontSize ? fontSize / 9 : 1); }

@@ -9,7 +9,7 @@
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/PaneRecord.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 
@@ -26,7 +26,7 @@ struct Capture : ModelFixture {
         QObject::connect(&watcher, &ClipboardWatcher::clipboardLooked, [this](bool captured) { looks << captured; });
         watcher.setCapturing(true);
     }
-    ClipList &options() { return state->lists().at(list); }
+    ListRecord &options() { return state->lists().at(list); }
     ListItems &items() { return options().items(); }
     ListDisplay &panes() { return state->display(); }
     void copy(const QString &text)
@@ -39,7 +39,7 @@ struct Capture : ModelFixture {
     FakeClipboard clipboard;
     ClipboardWatcher watcher{*state, clipboard};
     QList<bool> looks; // what each tick found: a new text or not
-    bool timerRunning() const { return watcher.looker().isActive(); }
+    bool timerRunning() const { return watcher.timer().isActive(); }
     qint16 list = 0;
 };
 
@@ -204,7 +204,7 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
         Capture split, oneByOne;
         for (Capture *c : {&split, &oneByOne}) {
             QRandomGenerator same(round);
-            ClipList &options = c->options();
+            ListRecord &options = c->options();
             options.addAtBottom = same.bounded(2);
             options.addAtFocus = same.bounded(2);
             options.focusMode = qint16(same.bounded(2));
@@ -329,9 +329,9 @@ void TestCapture::timerRule()
 {
     Capture c;
     QVERIFY(c.timerRunning());
-    const int timerId = c.watcher.looker().timerId();
+    const int timerId = c.watcher.timer().timerId();
     c.watcher.setCapturing(true); // a running timer is not restarted
-    QCOMPARE(c.watcher.looker().timerId(), timerId);
+    QCOMPARE(c.watcher.timer().timerId(), timerId);
     QSignalSpy toolbar(&c.watcher, &ClipboardWatcher::capturingShown);
     QSignalSpy caption(&c.watcher, &ClipboardWatcher::captureSwitched);
     c.options().focusMode = 1;

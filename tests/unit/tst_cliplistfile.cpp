@@ -5,7 +5,7 @@
 #include "ScriptedMessageBoxes.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "storage/ClipListFile.h"
 #include "storage/ClipListStore.h"
@@ -173,7 +173,7 @@ struct Lists : ModelFixture {
         QStandardPaths::setTestModeEnabled(true);
         showNewList();
         showNewList();
-        ClipList &from = list(0);
+        ListRecord &from = list(0);
         from.captionByWidth = false;
         from.captionLength = 1000;
         from.itemLimit = 100;
@@ -190,7 +190,7 @@ struct Lists : ModelFixture {
         from.lineBreakMark = QStringLiteral("／");
         from.fontName = QStringLiteral("Noto Sans CJK JP");
 
-        ClipList &into = list(1);
+        ListRecord &into = list(1);
         into.captionByWidth = false;
         into.captionLength = 1000;
         into.itemLimit = 50;
@@ -203,7 +203,7 @@ struct Lists : ModelFixture {
             items(1).addItem(1, QString::fromLatin1(t));
         items(1).nameItem(1, 0, QStringLiteral("名札"));
     }
-    ClipList &list(qint16 n) { return state->lists().at(n); }
+    ListRecord &list(qint16 n) { return state->lists().at(n); }
     ListItems &items(qint16 n) { return list(n).items(); }
     QString path(const QString &name) const { return dir.filePath(name); }
 
@@ -240,7 +240,7 @@ struct Lists : ModelFixture {
     ListState snapshot(qint16 n)
     {
         ListState s;
-        ClipList &o = list(n);
+        ListRecord &o = list(n);
         s.options = ClipListOptions::of(o);
         s.sameNameNumber = o.sameNameNumber;
         s.captionByWidth = o.captionByWidth;

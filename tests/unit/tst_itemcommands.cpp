@@ -5,7 +5,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 
@@ -21,13 +21,13 @@ struct Commands : ModelFixture {
     {
         for (int i = 0; i < 2; ++i) {
             const qint16 list = showNewList();
-            ClipList &o = state->lists().at(list);
+            ListRecord &o = state->lists().at(list);
             o.captionByWidth = false;
             o.captionLength = 1000;
             o.showLength = false;
         }
     }
-    ClipList &list(qint16 pane) { return state->lists().at(state->listOfPane(pane)); }
+    ListRecord &list(qint16 pane) { return state->lists().at(state->listOfPane(pane)); }
     ListItems &items(qint16 pane) { return list(pane).items(); }
     // Fills a pane so that its rows read as given, top first.
     void fill(qint16 pane, const QStringList &rowsTopFirst)

@@ -4,7 +4,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 
 #include <QRandomGenerator>
@@ -17,7 +17,7 @@ struct PlainList : ModelFixture {
     explicit PlainList(qint16 upperCount = 32, bool wayAdd = false)
     {
         list = showNewList();
-        ClipList &options = state->lists().at(list);
+        ListRecord &options = state->lists().at(list);
         options.captionByWidth = false;
         options.captionLength = 1000;
         options.showLength = false;
@@ -203,7 +203,7 @@ void TestItemControl::outOfRangeChangesNothing()
 void TestItemControl::namesReplaceCaptions()
 {
     PlainList f;
-    ClipList &options = f.state->lists().at(f.list);
+    ListRecord &options = f.state->lists().at(f.list);
     options.captionLength = 3;
     f.add({"first text", "second text"});
     QCOMPARE(f.rows(0), (QStringList{"sec...", "fir..."}));
@@ -258,7 +258,7 @@ void TestItemControl::lengthCaptions()
     QFETCH(bool, lenNum);
     QFETCH(QString, caption);
     PlainList f;
-    ClipList &options = f.state->lists().at(f.list);
+    ListRecord &options = f.state->lists().at(f.list);
     options.captionLength = qint16(length);
     options.showLength = lenNum;
     QCOMPARE(f.items().caption(text), caption);
@@ -283,7 +283,7 @@ void TestItemControl::widthCaptions()
     QFETCH(int, width);
     QFETCH(QString, caption);
     PlainList f;
-    ClipList &options = f.state->lists().at(f.list);
+    ListRecord &options = f.state->lists().at(f.list);
     options.captionByWidth = true;
     options.captionWidth = width;
     QCOMPARE(f.items().caption(text), caption);

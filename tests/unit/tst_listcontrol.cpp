@@ -3,7 +3,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
@@ -61,7 +61,7 @@ void TestListControl::newListTakesDefaults()
     ModelFixture f;
     ListCollection &lists = f.state->lists();
     QCOMPARE(lists.makeList(), 0);
-    const ClipList &list = lists.at(0);
+    const ListRecord &list = lists.at(0);
     QCOMPARE(list.name, QStringLiteral("ｸﾘｯﾌﾟ"));
     QCOMPARE(list.sameNameNumber, 0);
     QCOMPARE(list.heightShare, -1.0f);
@@ -99,13 +99,13 @@ void TestListControl::addOptionsFollowFocusedListOnlyInAddModeWithAPane()
     ListCollection &lists = f.state->lists();
     f.state->settings().addOptionsToAllLists = addMode;
     const qint16 first = lists.makeList();
-    ClipList &focused = lists.at(first);
+    ListRecord &focused = lists.at(first);
     focused.addAtBottom = true;
     focused.addAtFocus = true;
     focused.focusMode = 1;
     if (paneShown)
         lists.showList(first);
-    const ClipList &made = lists.at(lists.makeList());
+    const ListRecord &made = lists.at(lists.makeList());
     QCOMPARE(made.addAtBottom, copied);
     QCOMPARE(made.addAtFocus, copied);
     QCOMPARE(made.focusMode, copied ? 1 : 0);

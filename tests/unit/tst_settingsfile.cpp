@@ -462,10 +462,10 @@ void TestSettingsFile::damagedValuesTakeFactoryValues_data()
     QTest::newRow("list font name empty") << Damage([](Program &p) { p.firstList().fontNameDefault.clear(); })
                                           << Check([](Program &p) { QCOMPARE(p.firstList().fontNameDefault, ProgramTexts::defaultFontName()); });
 
-    QTest::newRow("text window height 0") << Damage([](Program &p) { p.windows.text.nowPosH = 0; })
-                                          << Check([](Program &p) { QCOMPARE(p.windows.text.nowPosH, 186); });
-    QTest::newRow("text window width negative") << Damage([](Program &p) { p.windows.text.nowPosW = -240; })
-                                                << Check([](Program &p) { QCOMPARE(p.windows.text.nowPosW, 240); });
+    QTest::newRow("text window height 0") << Damage([](Program &p) { p.windows.text.height = 0; })
+                                          << Check([](Program &p) { QCOMPARE(p.windows.text.height, 186); });
+    QTest::newRow("text window width negative") << Damage([](Program &p) { p.windows.text.width = -240; })
+                                                << Check([](Program &p) { QCOMPARE(p.windows.text.width, 240); });
     QTest::newRow("text box 2") << Damage([](Program &p) { p.windows.text.textVBoth = 2; })
                                 << Check([](Program &p) { QCOMPARE(p.windows.text.textVBoth, 0); });
     QTest::newRow("main window state 1") << Damage([](Program &p) { p.windows.main.WindowState = 1; })
@@ -569,15 +569,15 @@ void TestSettingsFile::windowSizesAndOffsetsStayWithinTheDesktop()
     Program writer;
     writer.start({});
     WindowSettings &w = writer.windows;
-    w.main.Width = w.main.Height = w.text.nowPosW = w.text.nowPosH = 40000;
-    w.text.NowPosX = w.name.NowPosY = std::numeric_limits<qint32>::max();
-    w.listData.NowPosX = std::numeric_limits<qint32>::min();
+    w.main.Width = w.main.Height = w.text.width = w.text.height = 40000;
+    w.text.offsetX = w.name.offsetY = std::numeric_limits<qint32>::max();
+    w.listData.offsetX = std::numeric_limits<qint32>::min();
     Program reader;
     reader.start(writer.end());
     const WindowSettings &r = reader.windows;
     QCOMPARE(QRect(r.main.Left, r.main.Top, r.main.Width, r.main.Height), Desktop);
-    QCOMPARE(QRect(r.text.NowPosX, r.name.NowPosY, r.text.nowPosW, r.text.nowPosH), QRect(1024, 768, 1024, 768));
-    QCOMPARE(r.listData.NowPosX, -1024);
+    QCOMPARE(QRect(r.text.offsetX, r.name.offsetY, r.text.width, r.text.height), QRect(1024, 768, 1024, 768));
+    QCOMPARE(r.listData.offsetX, -1024);
     // The same limits before writing.
     QBuffer written;
     written.open(QIODevice::ReadWrite);

@@ -49,10 +49,10 @@ void TestStoredBytes::settingsFile()
     defaults.fontSizeDefault = 12;
     defaults.backColourDefault = 0x123456;
     defaults.focusModeDefault = 1;
-    windows.name.NowPosX = 7;
-    windows.text.nowPosW = 333;
-    windows.listData.NowPosY = -4;
-    windows.mini.RestPosX = 640;
+    windows.name.offsetX = 7;
+    windows.text.width = 333;
+    windows.listData.offsetY = -4;
+    windows.mini.restoreX = 640;
     windows.main.capturing = false;
     QBuffer written;
     written.open(QIODevice::ReadWrite);

@@ -11,7 +11,7 @@
 #include "model/ClipItem.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/SettingRanges.h"
 #include "model/GlobalSettings.h"
@@ -68,7 +68,7 @@ struct Window {
         state().settings().pollInterval = TickMs;
         state().settings().applyToWindows();
         // After the watcher's own connection, so a capturing tick finds the count of the ticks before it.
-        QObject::connect(&watcher().looker(), &QTimer::timeout, window, [this] { ++ticks; });
+        QObject::connect(&watcher().timer(), &QTimer::timeout, window, [this] { ++ticks; });
         QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, window,
                          [this](QClipboard::Mode mode) {
                              if (mode == QClipboard::Clipboard && tickAtChange < 0)
@@ -337,7 +337,7 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
 
     QVERIFY(copyElsewhere(w, {"xclip"}, "copied while stopped"));
     // The timer keeps running for the screen-edge stepping of the list, but captures nothing.
-    QVERIFY(w.watcher().looker().isActive());
+    QVERIFY(w.watcher().timer().isActive());
     QVERIFY(w.passTicks(QuietTicks));
     QCOMPARE(w.words(), QStringList{"baseline"});
     QVERIFY(!w.window->capturing());

@@ -6,7 +6,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
-#include "model/ClipList.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "platform/ListBoxWidget.h"
 #include "storage/ClipListFile.h"

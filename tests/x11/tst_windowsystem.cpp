@@ -201,7 +201,7 @@ void TestWindowSystem::stripClosedFromOutsideEndsTheProgram()
                                    .arg(strip, shown(program, Title).join(QLatin1Char(' ')))));
     QCOMPARE(program.process().exitCode(), 0);
     const WindowSettings written = settingsIn(program.folder());
-    QVERIFY(written.mini.RestPosX != -1);
+    QVERIFY(written.mini.restoreX != -1);
 }
 
 void TestWindowSystem::toolbarMaximiseAndRestoreKeepTheBounds()

@@ -1,4 +1,4 @@
-#include "mainwindow/ToolField.h"
+#include "mainwindow/ToolbarField.h"
 
 #include "mainwindow/ToolButton.h"
 
@@ -6,12 +6,12 @@
 #include <QPainter>
 #include <memory>
 
-ToolField::ToolField(QWidget *parent) : QWidget(parent)
+ToolbarField::ToolbarField(QWidget *parent) : QWidget(parent)
 {
     hide();
 }
 
-void ToolField::showField(const QStringList &keys, const QStringList &toolTips, const QPoint &at)
+void ToolbarField::showField(const QStringList &keys, const QStringList &toolTips, const QPoint &at)
 {
     hideField();
     int x = 4;
@@ -32,7 +32,7 @@ void ToolField::showField(const QStringList &keys, const QStringList &toolTips, 
     show();
 }
 
-void ToolField::hideField()
+void ToolbarField::hideField()
 {
     hide();
     // Later: a button may be the one whose click is being handled.
@@ -44,7 +44,7 @@ void ToolField::hideField()
     m_hovered = -1;
 }
 
-void ToolField::hoverButton(int index)
+void ToolbarField::hoverButton(int index)
 {
     if (index == m_hovered)
         return;
@@ -54,7 +54,7 @@ void ToolField::hoverButton(int index)
     m_hovered = index;
 }
 
-void ToolField::paintEvent(QPaintEvent * /*event*/)
+void ToolbarField::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     const int right = width() - 1;
@@ -68,7 +68,7 @@ void ToolField::paintEvent(QPaintEvent * /*event*/)
     painter.drawLine(right, 0, right, bottom);
 }
 
-void ToolField::mouseReleaseEvent(QMouseEvent *event)
+void ToolbarField::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit backgroundClicked();

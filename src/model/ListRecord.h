@@ -9,12 +9,12 @@ class ProgramState;
 
 // One clip list with its options. The options are plain public fields; ListCollection::makeList
 // gives them their initial values from the new-list defaults.
-class ClipList : public ListOptions {
+class ListRecord : public ListOptions {
 public:
-    explicit ClipList(ProgramState &state);
-    ~ClipList();
-    ClipList(const ClipList &) = delete;
-    ClipList &operator=(const ClipList &) = delete;
+    explicit ListRecord(ProgramState &state);
+    ~ListRecord();
+    ListRecord(const ListRecord &) = delete;
+    ListRecord &operator=(const ListRecord &) = delete;
 
     // The list's item manager, created on first use and released with the list.
     ListItems &items();

@@ -7,12 +7,12 @@ class ToolButton;
 
 // The small raised field of further buttons a toolbar group opens below the strip. It only shows
 // the buttons and reports clicks; the strip decides what they do.
-class ToolField : public QWidget {
+class ToolbarField : public QWidget {
     Q_OBJECT
 public:
     static constexpr int FieldHeight = 23;
 
-    explicit ToolField(QWidget *parent);
+    explicit ToolbarField(QWidget *parent);
 
     // Width of a field of n buttons.
     static int fieldWidth(int buttons) { return 4 + 20 * buttons; }

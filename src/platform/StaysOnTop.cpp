@@ -1,9 +1,9 @@
-#include "platform/SetTopMost.h"
+#include "platform/StaysOnTop.h"
 
 #include <QWidget>
 #include <QWindow>
 
-void SetTopMost(QWidget &window, bool onTop)
+void setStaysOnTop(QWidget &window, bool onTop)
 {
     Qt::WindowFlags flags = window.windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, onTop);

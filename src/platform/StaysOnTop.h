@@ -4,4 +4,4 @@ class QWidget;
 
 // Keeps a top-level window above all others (or stops doing so) through the window system,
 // leaving it shown where it is.
-void SetTopMost(QWidget &window, bool onTop);
+void setStaysOnTop(QWidget &window, bool onTop);
