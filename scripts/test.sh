@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, runs every test.
-# Extra arguments go to ctest, e.g. scripts/test.sh -L unit   or   scripts/test.sh -R tst_itemcontrol
+# Extra arguments go to ctest, e.g. scripts/test.sh -L unit   or   scripts/test.sh -R tst_listitems
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build/test"

@@ -82,7 +82,7 @@ QString referenceFit(const QString &text, int width, const QString &s, const Tex
 
 } // namespace
 
-class TestItemControl : public QObject {
+class TestListItems : public QObject {
     Q_OBJECT
 private slots:
     void limitDropsFarEnd_data();
@@ -101,7 +101,7 @@ private slots:
     void widthCaptionMatchesTheRuleOnRandomTexts();
 };
 
-void TestItemControl::limitDropsFarEnd_data()
+void TestListItems::limitDropsFarEnd_data()
 {
     QTest::addColumn<bool>("wayAdd");
     QTest::addColumn<QStringList>("expected");
@@ -109,7 +109,7 @@ void TestItemControl::limitDropsFarEnd_data()
     QTest::newRow("new items at bottom: top row goes") << true << QStringList{"B", "C", "D"};
 }
 
-void TestItemControl::limitDropsFarEnd()
+void TestListItems::limitDropsFarEnd()
 {
     QFETCH(bool, wayAdd);
     QFETCH(QStringList, expected);
@@ -125,7 +125,7 @@ void TestItemControl::limitDropsFarEnd()
     QCOMPARE(f.storeOrder().size(), 3);
 }
 
-void TestItemControl::pinnedInsertIntoFullList()
+void TestListItems::pinnedInsertIntoFullList()
 {
     PlainList f(3, true);
     f.add({"A", "B", "C"});
@@ -137,7 +137,7 @@ void TestItemControl::pinnedInsertIntoFullList()
     f.checkInStep();
 }
 
-void TestItemControl::pinnedInsertAtBottomOfFullList()
+void TestListItems::pinnedInsertAtBottomOfFullList()
 {
     // The bottom (-1) of a full list that drops its top row stays the bottom.
     PlainList f(3, true);
@@ -149,7 +149,7 @@ void TestItemControl::pinnedInsertAtBottomOfFullList()
     f.checkInStep();
 }
 
-void TestItemControl::overfullListKeepsItsSize()
+void TestListItems::overfullListKeepsItsSize()
 {
     PlainList f(5, false);
     f.add({"1", "2", "3", "4", "5"});
@@ -159,7 +159,7 @@ void TestItemControl::overfullListKeepsItsSize()
     f.checkInStep();
 }
 
-void TestItemControl::deleteKeepsStoreAndRowsInStep()
+void TestListItems::deleteKeepsStoreAndRowsInStep()
 {
     PlainList f;
     f.add({"A", "B", "C", "D"}); // rows D C B A, items A B C D
@@ -177,7 +177,7 @@ void TestItemControl::deleteKeepsStoreAndRowsInStep()
     QCOMPARE(empty.items().count(), 0);
 }
 
-void TestItemControl::outOfRangeChangesNothing()
+void TestListItems::outOfRangeChangesNothing()
 {
     PlainList f;
     f.add({"A", "B"});
@@ -200,7 +200,7 @@ void TestItemControl::outOfRangeChangesNothing()
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().itemOfRow(-1));
 }
 
-void TestItemControl::namesReplaceCaptions()
+void TestListItems::namesReplaceCaptions()
 {
     PlainList f;
     ListRecord &options = f.state->lists().at(f.list);
@@ -217,7 +217,7 @@ void TestItemControl::namesReplaceCaptions()
     QVERIFY(f.items().at(0).name.isEmpty());
 }
 
-void TestItemControl::reNewAndClear()
+void TestListItems::reNewAndClear()
 {
     PlainList f;
     f.add({"A", "B"});
@@ -236,7 +236,7 @@ void TestItemControl::reNewAndClear()
     f.checkInStep();
 }
 
-void TestItemControl::lengthCaptions_data()
+void TestListItems::lengthCaptions_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("length");
@@ -251,7 +251,7 @@ void TestItemControl::lengthCaptions_data()
     QTest::newRow("empty text") << "" << 48 << true << " [0]";
 }
 
-void TestItemControl::lengthCaptions()
+void TestListItems::lengthCaptions()
 {
     QFETCH(QString, text);
     QFETCH(int, length);
@@ -264,7 +264,7 @@ void TestItemControl::lengthCaptions()
     QCOMPARE(f.items().caption(text), caption);
 }
 
-void TestItemControl::widthCaptions_data()
+void TestListItems::widthCaptions_data()
 {
     // The fake main window measures 10 per character; "..." is 30.
     QTest::addColumn<QString>("text");
@@ -277,7 +277,7 @@ void TestItemControl::widthCaptions_data()
     QTest::newRow("empty") << "" << 10 << "";
 }
 
-void TestItemControl::widthCaptions()
+void TestListItems::widthCaptions()
 {
     QFETCH(QString, text);
     QFETCH(int, width);
@@ -291,7 +291,7 @@ void TestItemControl::widthCaptions()
     QCOMPARE(f.items().caption(text), caption + QStringLiteral(" [%1]").arg(text.size()));
 }
 
-void TestItemControl::widthCaptionMatchesTheRuleOnRandomTexts()
+void TestListItems::widthCaptionMatchesTheRuleOnRandomTexts()
 {
     const QString crLf = QStringLiteral("\r\n");
     UnevenWidth meter;
@@ -310,5 +310,5 @@ void TestItemControl::widthCaptionMatchesTheRuleOnRandomTexts()
     }
 }
 
-QTEST_GUILESS_MAIN(TestItemControl)
-#include "tst_itemcontrol.moc"
+QTEST_GUILESS_MAIN(TestListItems)
+#include "tst_listitems.moc"

@@ -28,7 +28,7 @@ QList<qint16> order(ModelFixture &f)
 bool near(float a, float b) { return std::abs(a - b) < 1e-5f; }
 } // namespace
 
-class TestListExControl : public QObject {
+class TestListDisplay : public QObject {
     Q_OBJECT
 private slots:
     void rememberedShareRescalesOthers();
@@ -44,7 +44,7 @@ private slots:
     void setFocusLeavesHighlights();
 };
 
-void TestListExControl::rememberedShareRescalesOthers()
+void TestListDisplay::rememberedShareRescalesOthers()
 {
     ModelFixture f;
     f.showNewList();
@@ -57,7 +57,7 @@ void TestListExControl::rememberedShareRescalesOthers()
     QVERIFY2(near(s[0], 0.8f) && near(s[1], 0.2f), qPrintable(QString("%1 %2").arg(s[0]).arg(s[1])));
 }
 
-void TestListExControl::equalSharesWhenShowingAndClosing()
+void TestListDisplay::equalSharesWhenShowingAndClosing()
 {
     ModelFixture f;
     f.showNewList();
@@ -84,7 +84,7 @@ void TestListExControl::equalSharesWhenShowingAndClosing()
     QVERIFY(near(s[0] + s[1] + s[2], 1.0f));
 }
 
-void TestListExControl::closingTheWholeShareGivesTheTopPaneAll()
+void TestListDisplay::closingTheWholeShareGivesTheTopPaneAll()
 {
     ModelFixture f;
     f.showNewList();
@@ -102,7 +102,7 @@ void TestListExControl::closingTheWholeShareGivesTheTopPaneAll()
     QCOMPARE(panes.paneCount(), 1);
 }
 
-void TestListExControl::paneNumbersReusedOldestFirst()
+void TestListDisplay::paneNumbersReusedOldestFirst()
 {
     ModelFixture f;
     for (int i = 0; i < 4; ++i)
@@ -122,7 +122,7 @@ void TestListExControl::paneNumbersReusedOldestFirst()
     QCOMPARE(panes.positionOf(9), -1);
 }
 
-void TestListExControl::highestPaneNumberReturnsToSlotCount()
+void TestListDisplay::highestPaneNumberReturnsToSlotCount()
 {
     ModelFixture f;
     for (int i = 0; i < 3; ++i)
@@ -144,7 +144,7 @@ void TestListExControl::highestPaneNumberReturnsToSlotCount()
     QCOMPARE(order(f), (QList<qint16>{1, 2, 0}));
 }
 
-void TestListExControl::barsAndPointersFollowThePanes()
+void TestListDisplay::barsAndPointersFollowThePanes()
 {
     ModelFixture f;
     f.showNewList();
@@ -158,7 +158,7 @@ void TestListExControl::barsAndPointersFollowThePanes()
     QVERIFY(f.host->resizes >= 4);
 }
 
-void TestListExControl::focusColoursFontAndTimerRule()
+void TestListDisplay::focusColoursFontAndTimerRule()
 {
     ModelFixture f;
     ListCollection &lists = f.state->lists();
@@ -183,7 +183,7 @@ void TestListExControl::focusColoursFontAndTimerRule()
     QCOMPARE(f.host->lastMovAdd, 0);
 }
 
-void TestListExControl::hiddenListComesBackWithTheRowsOfItsCapture()
+void TestListDisplay::hiddenListComesBackWithTheRowsOfItsCapture()
 {
     ModelFixture f;
     // Shown again while a 9-point list has the focus, the list's captions still fit its own font.
@@ -207,7 +207,7 @@ void TestListExControl::hiddenListComesBackWithTheRowsOfItsCapture()
     QCOMPARE(f.host->box(1).fontName, QStringLiteral("ＭＳ Ｐゴシック"));
 }
 
-void TestListExControl::setBlueClampsAndHighlightsOneRow_data()
+void TestListDisplay::setBlueClampsAndHighlightsOneRow_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("expected");
@@ -216,7 +216,7 @@ void TestListExControl::setBlueClampsAndHighlightsOneRow_data()
     QTest::newRow("inside") << 1 << 1;
 }
 
-void TestListExControl::setBlueClampsAndHighlightsOneRow()
+void TestListDisplay::setBlueClampsAndHighlightsOneRow()
 {
     QFETCH(int, row);
     QFETCH(int, expected);
@@ -236,7 +236,7 @@ void TestListExControl::setBlueClampsAndHighlightsOneRow()
     QCOMPARE(panes.focusedRow(0), expected);
 }
 
-void TestListExControl::setFocusLeavesHighlights()
+void TestListDisplay::setFocusLeavesHighlights()
 {
     ModelFixture f;
     const qint16 list = f.showNewList();
@@ -249,5 +249,5 @@ void TestListExControl::setFocusLeavesHighlights()
     QCOMPARE(f.host->box(0).selectedRows(), QList<int>{0});
 }
 
-QTEST_GUILESS_MAIN(TestListExControl)
-#include "tst_listexcontrol.moc"
+QTEST_GUILESS_MAIN(TestListDisplay)
+#include "tst_listdisplay.moc"

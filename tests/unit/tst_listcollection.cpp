@@ -10,7 +10,7 @@
 
 #include <QtTest>
 
-class TestListControl : public QObject {
+class TestListCollection : public QObject {
     Q_OBJECT
 private slots:
     void factoryValues();
@@ -24,7 +24,7 @@ private slots:
     void numberSameNameReusesSmallestFreeNumber();
 };
 
-void TestListControl::factoryValues()
+void TestListCollection::factoryValues()
 {
     ModelFixture f;
     const GlobalSettings &g = f.state->settings();
@@ -56,7 +56,7 @@ void TestListControl::factoryValues()
     QCOMPARE(quint32(f.host->barColour), 0x8000000Fu);
 }
 
-void TestListControl::newListTakesDefaults()
+void TestListCollection::newListTakesDefaults()
 {
     ModelFixture f;
     ListCollection &lists = f.state->lists();
@@ -80,7 +80,7 @@ void TestListControl::newListTakesDefaults()
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, lists.at(1));
 }
 
-void TestListControl::addOptionsFollowFocusedListOnlyInAddModeWithAPane_data()
+void TestListCollection::addOptionsFollowFocusedListOnlyInAddModeWithAPane_data()
 {
     QTest::addColumn<bool>("addMode");
     QTest::addColumn<bool>("paneShown");
@@ -90,7 +90,7 @@ void TestListControl::addOptionsFollowFocusedListOnlyInAddModeWithAPane_data()
     QTest::newRow("no add mode, pane shown") << false << true << false;
 }
 
-void TestListControl::addOptionsFollowFocusedListOnlyInAddModeWithAPane()
+void TestListCollection::addOptionsFollowFocusedListOnlyInAddModeWithAPane()
 {
     QFETCH(bool, addMode);
     QFETCH(bool, paneShown);
@@ -111,7 +111,7 @@ void TestListControl::addOptionsFollowFocusedListOnlyInAddModeWithAPane()
     QCOMPARE(made.focusMode, copied ? 1 : 0);
 }
 
-void TestListControl::deleteRenumbersShownPanes()
+void TestListCollection::deleteRenumbersShownPanes()
 {
     ModelFixture f;
     ListCollection &lists = f.state->lists();
@@ -129,7 +129,7 @@ void TestListControl::deleteRenumbersShownPanes()
     QCOMPARE(f.state->listOfPane(1), 1);
 }
 
-void TestListControl::deleteEdgeCases()
+void TestListCollection::deleteEdgeCases()
 {
     ModelFixture f;
     ListCollection &lists = f.state->lists();
@@ -147,7 +147,7 @@ void TestListControl::deleteEdgeCases()
     QCOMPARE(lists.count(), 1);
 }
 
-void TestListControl::refusesBeyondTheLastListNumber()
+void TestListCollection::refusesBeyondTheLastListNumber()
 {
     ModelFixture f;
     ListCollection &lists = f.state->lists();
@@ -159,7 +159,7 @@ void TestListControl::refusesBeyondTheLastListNumber()
     QCOMPARE(lists.count(), 32767);
 }
 
-void TestListControl::numberSameName()
+void TestListCollection::numberSameName()
 {
     ModelFixture f;
     ListCollection &lists = f.state->lists();
@@ -184,7 +184,7 @@ void TestListControl::numberSameName()
     QCOMPARE(lists.at(b).sameNameNumber, 0);
 }
 
-void TestListControl::numberSameNameReusesSmallestFreeNumber()
+void TestListCollection::numberSameNameReusesSmallestFreeNumber()
 {
     ModelFixture f;
     ListCollection &lists = f.state->lists();
@@ -203,5 +203,5 @@ void TestListControl::numberSameNameReusesSmallestFreeNumber()
     QCOMPARE(lists.at(2).sameNameNumber, 3);
 }
 
-QTEST_GUILESS_MAIN(TestListControl)
-#include "tst_listcontrol.moc"
+QTEST_GUILESS_MAIN(TestListCollection)
+#include "tst_listcollection.moc"
