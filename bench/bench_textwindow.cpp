@@ -36,7 +36,7 @@ void OpenAndCloseTextWindowOn10MB(benchmark::State &state)
     w.items().addItem(w.pane(), QString(10 * 1024 * 1024, u'x'));
     w.state.display().highlightRow(w.pane(), 0);
     TextWindow &text = w.program.root.textWindow();
-    QAction *show = w.program.root.commands().action(QStringLiteral("Textnu"));
+    QAction *show = w.program.root.commands().action(Command::ShowText);
     for (auto _ : state) {
         show->trigger();
         QCoreApplication::processEvents();
@@ -78,7 +78,7 @@ void ListInformationDialogOfAFullList(benchmark::State &state)
 {
     FullList w;
     ListInfoDialog &dialog = w.program.root.listDataDialog();
-    QAction *info = w.program.root.commands().action(QStringLiteral("ListInfonu"));
+    QAction *info = w.program.root.commands().action(Command::ListInfo);
     for (auto _ : state) {
         info->trigger();
         QCoreApplication::processEvents();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/CommandTable.h"
+
 #include <QList>
 #include <QObject>
 #include <functional>
@@ -11,10 +13,9 @@ class ListFileCommands;
 class QAction;
 class ProgramState;
 class MainWindow;
-class QKeySequence;
 class QWidget;
 
-// Every command of the main window as one QAction, named by its menu item (Newnu, Stopnu, ...).
+// Every command of the main window as one QAction, made from its row of the command table.
 // The menu bar, the pop-up menu, the toolbar and the keys all trigger these actions. Each is
 // also added to the window, so its shortcut works while the menu bar is hidden.
 class MainCommands : public QObject {
@@ -23,10 +24,9 @@ public:
     MainCommands(ProgramState &state, MainWindow &window, ListCommands &lists, ListFileCommands &files,
                  ClipboardWatcher &watcher, ItemCommands &items);
 
-    // The command table, in the order the commands were declared.
+    // The actions in the order of the command table.
     const QList<QAction *> &actions() const { return m_actions; }
-    // The action of a command by its name; null for an unknown name.
-    QAction *action(const QString &name) const;
+    QAction *action(Command command) const { return m_actions.at(qsizetype(command)); }
 
     // Check marks and enabled states, worked out when a menu is about to show.
     void updateListMenu();
@@ -55,13 +55,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QAction *add(const char *name, const QString &caption, const QKeySequence &shortcut,
-                 std::function<void()> run);
+    // What a command does.
+    std::function<void()> work(Command command);
 
     ProgramState &m_state;
     MainWindow &m_window;
     ListCommands &m_lists;
+    ListFileCommands &m_files;
     ClipboardWatcher &m_watcher;
+    ItemCommands &m_items;
     QList<QAction *> m_actions;
     bool m_minimiseByKey = false;
     bool m_minimiseFromToolbar = false;

@@ -5,15 +5,13 @@
 
 #include <QMenu>
 #include <QMenuBar>
-#include <initializer_list>
 
 namespace {
-// The commands of a menu by name, in order; an empty name is a separator.
-void fill(QMenu *menu, const MainCommands &commands, std::initializer_list<const char *> names)
+void fill(QMenu *menu, const MainCommands &commands, MenuEntries entries)
 {
-    for (const char *name : names) {
-        if (*name)
-            menu->addAction(commands.action(QString::fromLatin1(name)));
+    for (const std::optional<Command> &entry : entries) {
+        if (entry)
+            menu->addAction(commands.action(*entry));
         else
             menu->addSeparator();
     }
@@ -24,8 +22,10 @@ MainMenus::MainMenus(QMenuBar &bar, MainCommands &commands, ListDisplayMenu &lis
     : QObject(&bar), Windowsnu(listDisplay)
 {
     Menunu[0] = bar.addMenu(QStringLiteral("ﾘｽﾄ編集(&L)"));
-    fill(Menunu[0], commands, {"Newnu", "Namenu", "Delenu", "Clearnu", "ListInfonu", "", "Opennu", "OvSavenu", "Savenu", "", "ListUpnu",
-          "ListDownnu", "", "ListPositionnu", "", "UpDnMovenu", "NonMovenu", "", "Endnu"});
+    using enum Command;
+    fill(Menunu[0], commands,
+         {NewList, NameList, DeleteList, ClearList, ListInfo, Separator, OpenList, SaveOver, SaveAs, Separator,
+          AddAtTop, AddAtBottom, Separator, AddAtFocus, Separator, MoveFocus, KeepFocus, Separator, EndProgram});
     connect(Menunu[0], &QMenu::aboutToShow, &commands, &MainCommands::updateListMenu);
 
     Menunu[1] = listDisplay.menu();
@@ -33,11 +33,11 @@ MainMenus::MainMenus(QMenuBar &bar, MainCommands &commands, ListDisplayMenu &lis
 
     Menunu[2] = bar.addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
     fill(Menunu[2], commands,
-         {"Utilitynu", "", "Textnu", "", "MenuExnu", "ToolBarnu", "Frontnu", "Stopnu", "Minimamnu"});
+         {Settings, Separator, ShowText, Separator, ShowMenuBar, ShowToolbar, AlwaysOnTop, StopCapture, Minimise});
     connect(Menunu[2], &QMenu::aboutToShow, &commands, &MainCommands::updateOptionMenu);
 
     Menunu[3] = bar.addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    fill(Menunu[3], commands, {"Helpinnu", "", "Versionnu"});
+    fill(Menunu[3], commands, {Help, Separator, Version});
 
     for (QMenu *menu : Menunu)
         connect(menu, &QMenu::aboutToShow, this, &MainMenus::menuOpened);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QList>
+#include "mainwindow/CommandTable.h"
+
 #include <QObject>
-#include <initializer_list>
+#include <array>
 #include <memory>
-#include <utility>
 
 class ListCommands;
 class ListDisplayMenu;
@@ -14,9 +14,9 @@ class ProgramState;
 class QMenu;
 class QPoint;
 
-// The menu a right press over the lists or bars opens. Its entries are twins with shorter
-// captions that trigger the command table's actions; their marks and enabled states are worked
-// out just before the menu shows.
+// The menu a right press over the lists or bars opens. Its entries are twins with the command
+// table's shorter pop-up captions that trigger the commands' actions; their marks and enabled
+// states are worked out just before the menu shows.
 class PopUpMenu : public QObject {
     Q_OBJECT
 public:
@@ -29,21 +29,20 @@ public:
     // The list display entries, shared with the menu bar's list display menu.
     QMenu *popListWinnu = nullptr;
 
-    // The pop-up entry of a name ("popJoinnu", ...); null for an unknown name.
-    QAction *action(const QString &name) const;
+    // The pop-up entry of a command; null for a command the pop-up does not offer.
+    QAction *action(Command command) const { return m_twins[size_t(command)]; }
 
     void updatePopUpMenu();
     // Works out the states and shows the menu at the point.
     void showPopUpMenu(const QPoint &globalPos);
 
 private:
-    void fill(QMenu *menu, std::initializer_list<std::pair<const char *, const char *>> twins);
+    void fill(QMenu *menu, MenuEntries entries);
 
     ProgramState &m_state;
     MainCommands &m_commands;
     ListCommands &m_lists;
     ListDisplayMenu &m_listDisplay;
     std::unique_ptr<QMenu> m_menu;
-    // Each twin with the command it triggers.
-    QList<std::pair<QAction *, QAction *>> m_twins;
+    std::array<QAction *, CommandCount> m_twins{};
 };

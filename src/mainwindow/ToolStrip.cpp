@@ -47,30 +47,40 @@ constexpr Layout layOut()
 }
 constexpr Layout stripLayout = layOut();
 
-struct Picture {
-    const char *key;
-    const char *toolTip;
-};
-// The fixed pictures; buttons 3 and 4 follow their switches.
-constexpr std::array<Picture, ToolStrip::ButtonCount> stripPictures{{
+// The group buttons' pictures. Buttons 3 and 4 follow their switches; the other command buttons
+// show their command's picture.
+constexpr std::array<ToolPicture, ToolStrip::ButtonCount> groupButtonPictures{{
     {"TOPSA", "ﾌｧｲﾙ操作"},
     {"TUPDNSC", "ﾘｽﾄ設定"},
     {"TEXPRS", "表示設定"},
-    {"", ""},
-    {"", ""},
-    {"TCMIN", "最小ｳｨﾝﾄﾞｳ化"},
+    {},
+    {},
+    {},
     {"TLIST", "ﾘｽﾄ操作"},
-    {"TCLEAR", "ﾘｽﾄをｸﾘｱ"},
+    {},
     {"TITEM", "項目操作"},
-    {"TDELEI", "項目を消去する"},
-    {"THELP", "ﾍﾙﾌﾟ"},
+    {},
+    {},
 }};
+// The display field's first button pops up the list display menu, which is no command.
+constexpr ToolbarPlace listDisplayPlace{2, 0};
+constexpr ToolPicture listDisplayPicture{"TLISTEXP", "ﾘｽﾄ表示"};
 
-void add(QStringList &keys, QStringList &toolTips, bool first, Picture ifTrue, Picture ifFalse)
+// A command's picture as its state stands: on or able to run, or off or refused.
+ToolPicture pictureOf(Command command, bool on = true)
 {
-    const Picture &p = first ? ifTrue : ifFalse;
-    keys << QString::fromLatin1(p.key);
-    toolTips << QString::fromUtf8(p.toolTip);
+    const CommandRow &row = commandRow(command);
+    return on ? row.picture : row.otherPicture;
+}
+
+void showPicture(ToolButton *button, const ToolPicture &picture)
+{
+    button->setPicture(QString::fromLatin1(picture.key), QString::fromUtf8(picture.toolTip));
+}
+
+ToolButton *buttonOf(const std::array<ToolButton *, ToolStrip::ButtonCount> &buttons, Command command)
+{
+    return buttons.at(size_t(commandRow(command).toolbar.button));
 }
 } // namespace
 
@@ -86,8 +96,9 @@ ToolStrip::ToolStrip(ProgramState &state, MainCommands &commands, ListCommands &
     for (int i = 0; i < ButtonCount; ++i) {
         auto *button = new ToolButton(this);
         button->movePicture(ButtonLefts[size_t(i)], ButtonTop);
-        button->setPicture(QString::fromLatin1(stripPictures[size_t(i)].key),
-                           QString::fromUtf8(stripPictures[size_t(i)].toolTip));
+        const std::optional<Command> command = commandAt({i, -1});
+        const bool followsSwitch = command == Command::AlwaysOnTop || command == Command::StopCapture;
+        showPicture(button, command && !followsSwitch ? pictureOf(*command) : groupButtonPictures[size_t(i)]);
         connect(button, &ToolButton::hovered, this, [this, i] { hoverOver(i); });
         connect(button, &ToolButton::pressed, this, [this, i] {
             if (i != m_openGroup)
@@ -130,22 +141,19 @@ bool ToolStrip::hoverMode() const
     return m_state.settings().toolbarOpensOnHover();
 }
 
-void ToolStrip::trigger(const char *command)
+void ToolStrip::trigger(Command command)
 {
-    if (QAction *action = m_commands.action(QString::fromLatin1(command)))
-        action->trigger();
+    m_commands.action(command)->trigger();
 }
 
 void ToolStrip::setAlwaysOnTopShown(bool onTop)
 {
-    m_buttons[3]->setPicture(onTop ? QStringLiteral("TCTOP") : QStringLiteral("TNTOP"),
-                             onTop ? QStringLiteral("常に手前に表示") : QStringLiteral("常に手前に表示しない"));
+    showPicture(buttonOf(m_buttons, Command::AlwaysOnTop), pictureOf(Command::AlwaysOnTop, onTop));
 }
 
 void ToolStrip::setStopGoShown(bool capturing)
 {
-    m_buttons[4]->setPicture(capturing ? QStringLiteral("TNSTOP") : QStringLiteral("TCSTOP"),
-                             capturing ? QStringLiteral("作動中") : QStringLiteral("停止中"));
+    showPicture(buttonOf(m_buttons, Command::StopCapture), pictureOf(Command::StopCapture, !capturing));
 }
 
 void ToolStrip::setToolbarOpensOnHover(bool hover)
@@ -161,20 +169,13 @@ void ToolStrip::setToolbarOpensOnHover(bool hover)
 
 void ToolStrip::buttonClicked(int index)
 {
-    switch (index) {
-    case 3: trigger("Frontnu"); break;
-    case 4: trigger("Stopnu"); break;
-    case 5: m_commands.minimiseFromToolbar(); break;
-    case 7: trigger("Clearnu"); break;
-    case 9: trigger("popDeleInu"); break;
-    case 10: trigger("Helpinnu"); break;
-    case 0:
-    case 1:
-    case 2:
-    case 6:
-    case 8: groupClicked(index); break;
-    default: break;
-    }
+    const std::optional<Command> command = commandAt({index, -1});
+    if (!command)
+        groupClicked(index);
+    else if (*command == Command::Minimise)
+        m_commands.minimiseFromToolbar();
+    else
+        trigger(*command);
 }
 
 void ToolStrip::groupClicked(int index)
@@ -190,48 +191,50 @@ void ToolStrip::groupClicked(int index)
 
 bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTips)
 {
+    using enum Command;
     ListDisplay &panes = m_state.display();
     const bool shown = panes.paneCount() > 0;
+    QList<ToolPicture> pictures;
     switch (group) {
     case 0:
-        add(keys, toolTips, true, {"TOPEN", "開く"}, {});
-        add(keys, toolTips, true, {"TSAVE", "上書き保存"}, {});
-        add(keys, toolTips, true, {"TCLOSE", "閉じる"}, {});
-        add(keys, toolTips, m_window.windowStateNumber() == 2, {"TNORWIN", "元のｻｲｽﾞに戻す"}, {"TMAXWIN", "最大化"});
-        return true;
+        pictures = {pictureOf(OpenList), pictureOf(SaveOver), pictureOf(EndProgram),
+                    pictureOf(Maximise, m_window.windowStateNumber() != 2)};
+        break;
     case 1: {
         if (!shown)
             return false;
         const ListRecord &focused = m_lists.focusedList();
-        // Any other focusMode (from a damaged file) shows no picture.
-        add(keys, toolTips, focused.focusMode == 0, {"TUPDNADD", "ﾌｫｰｶｽを移動"},
-            focused.focusMode == 1 ? Picture{"TNLCOPY", "ﾌｫｰｶｽを移動しない"} : Picture{"", ""});
-        add(keys, toolTips, focused.addAtBottom, {"TDNADD", "ﾘｽﾄの下から追加"}, {"TUPADD", "ﾘｽﾄの上から追加"});
-        add(keys, toolTips, focused.addAtFocus, {"TCSEL", "指定位置へ追加"}, {"TNSEL", "ﾌｫｰｶｽと無関係に追加"});
-        return true;
+        // A pair's button shows the one in use. Any other focusMode (from a damaged file) shows no picture.
+        const ToolPicture focusPicture = focused.focusMode == 0   ? pictureOf(MoveFocus)
+                                         : focused.focusMode == 1 ? pictureOf(KeepFocus)
+                                                                  : ToolPicture{};
+        pictures = {focusPicture, pictureOf(focused.addAtBottom ? AddAtBottom : AddAtTop),
+                    pictureOf(AddAtFocus, focused.addAtFocus)};
+        break;
     }
     case 2:
-        add(keys, toolTips, true, {"TLISTEXP", "ﾘｽﾄ表示"}, {});
-        add(keys, toolTips, m_window.menuBarShown(), {"TCMENU", "ﾒﾆｭｰ表示"}, {"TNMENU", "ﾒﾆｭｰ非表示"});
-        return true;
+        pictures = {listDisplayPicture, pictureOf(ShowMenuBar, m_window.menuBarShown())};
+        break;
     case 6:
         m_deleteRefused = panes.paneCount() <= 1;
-        add(keys, toolTips, true, {"TMAKEL", "ﾘｽﾄを作る"}, {});
-        add(keys, toolTips, true, {"TNAMEL", "ﾘｽﾄに名前をつける"}, {});
-        add(keys, toolTips, !m_deleteRefused, {"TDELEL", "ﾘｽﾄを消去する"}, {"TUDELEL", "ﾘｽﾄを消去できません"});
-        add(keys, toolTips, true, {"TLDATA", "ﾘｽﾄの詳細情報"}, {});
-        return true;
+        pictures = {pictureOf(NewList), pictureOf(NameList), pictureOf(DeleteList, !m_deleteRefused),
+                    pictureOf(ListInfo)};
+        break;
     case 8: {
         if (!shown)
             return false;
         const int highlighted = panes.box(panes.focusedPane()).selCount();
         const bool hasItems = m_lists.focusedList().items().count() > 0;
-        add(keys, toolTips, highlighted >= 2, {"TJOIN", "項目を結合する"}, {"TUJOIN", "項目を結合できません"});
-        add(keys, toolTips, hasItems, {"TNAMEI", "項目に名前をつける"}, {"TUNAMEI", "項目に名前をつけられません"});
-        return true;
+        pictures = {pictureOf(JoinItems, highlighted >= 2), pictureOf(NameItem, hasItems)};
+        break;
     }
     default: return false;
     }
+    for (const ToolPicture &picture : pictures) {
+        keys << QString::fromLatin1(picture.key);
+        toolTips << QString::fromUtf8(picture.toolTip);
+    }
+    return true;
 }
 
 void ToolStrip::openField(int group, bool hoverCall)
@@ -281,57 +284,27 @@ void ToolStrip::closeFieldInClickMode()
 
 void ToolStrip::fieldButtonClicked(int index)
 {
-    const int group = m_openGroup;
+    const ToolbarPlace place{m_openGroup, index};
+    std::optional<Command> command = commandAt(place);
+    // A pair's button switches to the other of the pair.
+    if (command == Command::MoveFocus || command == Command::KeepFocus) {
+        const auto focusMode = m_lists.focusedList().focusMode;
+        command.reset();
+        if (focusMode == 0 || focusMode == 1)
+            command = focusMode == 0 ? Command::KeepFocus : Command::MoveFocus;
+    } else if (command == Command::AddAtTop || command == Command::AddAtBottom) {
+        command = m_lists.focusedList().addAtBottom ? Command::AddAtTop : Command::AddAtBottom;
+    } else if (command == Command::DeleteList && m_deleteRefused) {
+        command.reset();
+    }
     // Commands that end, resize or pop up something run once the field is gone.
-    const char *afterClose = nullptr;
-    bool listDisplay = false;
-    switch (group) {
-    case 0:
-        if (index == 0)
-            trigger("Opennu");
-        else if (index == 1)
-            trigger("OvSavenu");
-        else if (index == 2)
-            afterClose = "Endnu";
-        else if (index == 3)
-            afterClose = "MaxNormnu";
-        break;
-    case 1: {
-        const ListRecord &focused = m_lists.focusedList();
-        if (index == 0 && (focused.focusMode == 0 || focused.focusMode == 1))
-            trigger(focused.focusMode == 0 ? "NonMovenu" : "UpDnMovenu");
-        else if (index == 1)
-            trigger(focused.addAtBottom ? "ListUpnu" : "ListDownnu");
-        else if (index == 2)
-            trigger("ListPositionnu");
-        break;
-    }
-    case 2:
-        if (index == 0)
-            listDisplay = true;
-        else if (index == 1)
-            trigger("MenuExnu");
-        break;
-    case 6: {
-        static constexpr std::array<const char *, 4> commands{"Newnu", "Namenu", "Delenu", "ListInfonu"};
-        if (index == 2 && m_deleteRefused)
-            break;
-        if (index >= 0 && index < 4)
-            trigger(commands[size_t(index)]);
-        break;
-    }
-    case 8:
-        if (index == 0)
-            trigger("popJoinnu");
-        else if (index == 1)
-            trigger("popNameInu");
-        break;
-    default: break;
-    }
+    const bool afterClose = command == Command::EndProgram || command == Command::Maximise;
+    if (command && !afterClose)
+        trigger(*command);
     closeField();
-    if (afterClose)
-        trigger(afterClose);
-    if (listDisplay)
+    if (command && afterClose)
+        trigger(*command);
+    if (place == listDisplayPlace)
         emit listDisplayRequested(QCursor::pos());
 }
 

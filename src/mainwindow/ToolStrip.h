@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/CommandTable.h"
+
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -63,7 +65,7 @@ protected:
 
 private:
     bool hoverMode() const;
-    void trigger(const char *command);
+    void trigger(Command command);
     void showFrame();
     // The pictures and tooltips of a group's field as the states stand now.
     bool groupPictures(int group, QStringList &keys, QStringList &toolTips);

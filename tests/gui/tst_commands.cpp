@@ -32,7 +32,7 @@ struct Program {
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     }
     ListRecord &focused() { return p.root.listCommands().focusedList(); }
-    QAction *twin(const QString &name) { return p.root.popUpMenu().action(name); }
+    QAction *twin(Command command) { return p.root.popUpMenu().action(command); }
     // A key as the user types it into the first list, with the menu bar shown or hidden.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers, bool menuBar)
     {
@@ -51,58 +51,58 @@ class TestCommands : public QObject {
 private slots:
     void everyWayReachesTheSameCommand_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<Command>("command");
         QTest::addColumn<bool>("inMenuBar");
-        QTest::addColumn<QString>("popUp");
+        QTest::addColumn<bool>("inPopUp");
         QTest::addColumn<QString>("toolbar"); // "button" or "group/field button"
         QTest::addColumn<QKeySequence>("key");
-        const auto row = [](const char *name, bool bar, const char *pop, const char *tool, QKeySequence key = {}) {
-            QTest::newRow(name) << QString(name) << bar << QString(pop) << QString(tool) << key;
+        const auto row = [](Command command, bool bar, bool pop, const char *tool, QKeySequence key = {}) {
+            QTest::newRow(commandRow(command).caption) << command << bar << pop << QString(tool) << key;
         };
-        row("Newnu", true, "popNewnu", "6/0", Qt::CTRL | Qt::Key_N);
-        row("Namenu", true, "popNamenu", "6/1");
-        row("Delenu", true, "popDelenu", "6/2", Qt::CTRL | Qt::Key_D);
-        row("Clearnu", true, "popClearnu", "7");
-        row("ListInfonu", true, "popListInfonu", "6/3", Qt::CTRL | Qt::Key_I);
-        row("Opennu", true, "popOpenun", "0/0", Qt::CTRL | Qt::Key_O);
-        row("OvSavenu", true, "popOvSavenu", "0/1", Qt::CTRL | Qt::Key_S);
-        row("Savenu", true, "popSavenu", "");
-        row("ListUpnu", true, "popListUpnu", "1/1");
-        row("ListDownnu", true, "popListDownnu", "1/1");
-        row("ListPositionnu", true, "popListPositionnu", "1/2");
-        row("UpDnMovenu", true, "popUpDnMovenu", "1/0");
-        row("NonMovenu", true, "popNonMovenu", "1/0");
-        row("Endnu", true, "", "0/2", Qt::CTRL | Qt::Key_Q);
-        row("Utilitynu", true, "", "");
-        row("Textnu", true, "popTextnu", "");
-        row("MenuExnu", true, "popMenuExnu", "2/1");
-        row("ToolBarnu", true, "popToolBarnu", "");
-        row("Frontnu", true, "popFrontnu", "3", Qt::CTRL | Qt::Key_E);
-        row("Stopnu", true, "popStopnu", "4", Qt::CTRL | Qt::Key_A);
-        row("Minimamnu", true, "popMinimamnu", "5", Qt::CTRL | Qt::Key_F);
-        row("Helpinnu", true, "", "10", Qt::Key_F1);
-        row("Versionnu", true, "", "");
-        row("popJoinnu", false, "popJoinnu", "8/0");
-        row("popNameInu", false, "popNameInu", "8/1");
-        row("popDeleInu", false, "popDeleInu", "9");
-        row("MaxNormnu", false, "", "0/3");
+        using enum Command;
+        row(NewList, true, true, "6/0", Qt::CTRL | Qt::Key_N);
+        row(NameList, true, true, "6/1");
+        row(DeleteList, true, true, "6/2", Qt::CTRL | Qt::Key_D);
+        row(ClearList, true, true, "7");
+        row(ListInfo, true, true, "6/3", Qt::CTRL | Qt::Key_I);
+        row(OpenList, true, true, "0/0", Qt::CTRL | Qt::Key_O);
+        row(SaveOver, true, true, "0/1", Qt::CTRL | Qt::Key_S);
+        row(SaveAs, true, true, "");
+        row(AddAtTop, true, true, "1/1");
+        row(AddAtBottom, true, true, "1/1");
+        row(AddAtFocus, true, true, "1/2");
+        row(MoveFocus, true, true, "1/0");
+        row(KeepFocus, true, true, "1/0");
+        row(EndProgram, true, false, "0/2", Qt::CTRL | Qt::Key_Q);
+        row(Settings, true, false, "");
+        row(ShowText, true, true, "");
+        row(ShowMenuBar, true, true, "2/1");
+        row(ShowToolbar, true, true, "");
+        row(AlwaysOnTop, true, true, "3", Qt::CTRL | Qt::Key_E);
+        row(StopCapture, true, true, "4", Qt::CTRL | Qt::Key_A);
+        row(Minimise, true, true, "5", Qt::CTRL | Qt::Key_F);
+        row(Help, true, false, "10", Qt::Key_F1);
+        row(Version, true, false, "");
+        row(JoinItems, false, true, "8/0");
+        row(NameItem, false, true, "8/1");
+        row(DeleteItems, false, true, "9");
+        row(Maximise, false, false, "0/3");
     }
     void everyWayReachesTheSameCommand()
     {
-        QFETCH(QString, name);
+        QFETCH(Command, command);
         QFETCH(bool, inMenuBar);
-        QFETCH(QString, popUp);
+        QFETCH(bool, inPopUp);
         QFETCH(QString, toolbar);
         QFETCH(QKeySequence, key);
         Program w;
         w.p.root.listCommands().makeNewList(); // delete list is offered with two lists
         w.p.fill(0, QStringLiteral("abc"));
         // The toggles of the list settings field trigger the command that changes the state.
-        w.focused().addAtBottom = name == "ListUpnu";
-        w.focused().focusMode = name == "UpDnMovenu" ? 1 : 0;
+        w.focused().addAtBottom = command == Command::AddAtTop;
+        w.focused().focusMode = command == Command::MoveFocus ? 1 : 0;
         MainCommands &commands = w.p.root.commands();
-        QAction *action = commands.action(name);
-        QVERIFY(action);
+        QAction *action = commands.action(command);
         // Only whether the command is reached counts here: its effects stay away.
         for (QAction *each : commands.actions())
             QObject::disconnect(each, &QAction::triggered, &commands, nullptr);
@@ -112,10 +112,11 @@ private slots:
         const auto &bar = w.p.root.menus().Menunu;
         const auto holds = [&](QMenu *menu) { return menu->actions().contains(action); };
         QCOMPARE(std::any_of(bar.begin(), bar.end(), holds), inMenuBar);
-        if (!popUp.isEmpty()) {
+        QCOMPARE(w.twin(command) != nullptr, inPopUp);
+        if (inPopUp) {
             w.p.root.popUpMenu().updatePopUpMenu();
-            w.twin(popUp)->setEnabled(true); // the states have their own test
-            w.twin(popUp)->trigger();
+            w.twin(command)->setEnabled(true); // the states have their own test
+            w.twin(command)->trigger();
             QCOMPARE(triggered.size(), ++expected);
         }
         if (!toolbar.isEmpty()) {
@@ -161,13 +162,14 @@ private slots:
         w.focused().focusMode = qint16(movAdd);
         emit w.p.root.menus().Menunu[0]->aboutToShow();
         QList<bool> marks;
-        for (const char *name : {"ListUpnu", "ListDownnu", "ListPositionnu", "UpDnMovenu", "NonMovenu"})
-            marks << w.p.command(name)->isChecked();
+        using enum Command;
+        for (Command command : {AddAtTop, AddAtBottom, AddAtFocus, MoveFocus, KeepFocus})
+            marks << w.p.command(command)->isChecked();
         QCOMPARE(marks, (QList<bool>{!wayAdd, wayAdd, posAdd, moveMarked, keepMarked}));
         // The pop-up copies the marks.
         w.p.root.popUpMenu().updatePopUpMenu();
-        QCOMPARE(w.twin("popListDownnu")->isChecked(), wayAdd);
-        QCOMPARE(w.twin("popNonMovenu")->isChecked(), keepMarked);
+        QCOMPARE(w.twin(AddAtBottom)->isChecked(), wayAdd);
+        QCOMPARE(w.twin(KeepFocus)->isChecked(), keepMarked);
         w.p.root.listCommands().changeFocusMode(2); // toggles 0 and 1 only
         QCOMPARE(int(w.focused().focusMode), toggled);
         w.p.root.listCommands().changeFocusMode(3); // not a value: nothing changes
@@ -177,21 +179,22 @@ private slots:
     void popUpStatesFollowListsHighlightAndItems()
     {
         Program w;
-        const auto enabled = [&](const char *name) {
+        const auto enabled = [&](Command command) {
             w.p.root.popUpMenu().updatePopUpMenu();
-            return w.twin(name)->isEnabled();
+            return w.twin(command)->isEnabled();
         };
-        for (const char *name : {"popDelenu", "popNameInu", "popTextnu", "popDeleInu", "popJoinnu"})
-            QVERIFY2(!enabled(name), name);
+        using enum Command;
+        for (Command command : {DeleteList, NameItem, ShowText, DeleteItems, JoinItems})
+            QVERIFY2(!enabled(command), commandRow(command).caption);
         w.p.fill(0, QStringLiteral("abc"));
-        for (const char *name : {"popNameInu", "popTextnu", "popDeleInu"})
-            QVERIFY2(enabled(name), name);
+        for (Command command : {NameItem, ShowText, DeleteItems})
+            QVERIFY2(enabled(command), commandRow(command).caption);
         w.p.listAt(0)->setSelected(0, true);
-        QVERIFY(!enabled("popJoinnu"));
+        QVERIFY(!enabled(JoinItems));
         w.p.listAt(0)->setSelected(2, true);
-        QVERIFY(enabled("popJoinnu"));
+        QVERIFY(enabled(JoinItems));
         w.p.root.listCommands().makeNewList();
-        QVERIFY(enabled("popDelenu"));
+        QVERIFY(enabled(DeleteList));
         // The pop-up's list display menu holds the menu bar's entries, one per list.
         const QList<QAction *> entries = w.p.root.popUpMenu().popListWinnu->actions();
         QCOMPARE(entries.size(), 2);
@@ -201,8 +204,8 @@ private slots:
         w.p.window().setAlwaysOnTop(true);
         w.p.window().setCapturing(false);
         w.p.root.popUpMenu().updatePopUpMenu();
-        for (const char *name : {"popFrontnu", "popStopnu", "popMenuExnu", "popToolBarnu"})
-            QVERIFY2(w.twin(name)->isChecked(), name);
+        for (Command command : {AlwaysOnTop, StopCapture, ShowMenuBar, ShowToolbar})
+            QVERIFY2(w.twin(command)->isChecked(), commandRow(command).caption);
     }
 
     void rightPressOverListsAndBarsAsksForThePopUp()
@@ -239,8 +242,8 @@ private slots:
         w.state.display().focusPane(w.state.display().paneAtPosition(1));
         w.state.settings().addOptionsToAllLists = addMode;
         w.state.settings().addOptionsAsDefaults = addSave;
-        for (const char *name : {"ListDownnu", "ListPositionnu", "NonMovenu"})
-            w.p.command(name)->trigger();
+        for (Command command : {Command::AddAtBottom, Command::AddAtFocus, Command::KeepFocus})
+            w.p.command(command)->trigger();
         for (qint16 list = 0; list < 3; ++list) {
             const ListRecord &l = w.state.lists().at(list);
             const bool changed = addMode || list == 1;
@@ -258,7 +261,7 @@ private slots:
         QObject::disconnect(&commands, &MainCommands::minimiseRequested, nullptr, nullptr);
         QSignalSpy asked(&commands, &MainCommands::minimiseRequested);
         w.key(Qt::Key_F, Qt::ControlModifier, false);
-        w.p.command("Minimamnu")->trigger();
+        w.p.command(Command::Minimise)->trigger();
         QTest::mouseClick(w.p.root.toolStrip().button(5), Qt::LeftButton);
         QCOMPARE(static_cast<QList<QVariantList> &>(asked),
                  (QList<QVariantList>{{false, false}, {false, true}, {true, true}}));

@@ -41,7 +41,7 @@ struct Window {
     PaneArea &area() { return p.root.panes(); }
     ListCommands &lists() { return p.root.listCommands(); }
     MainMenus &menus() { return p.root.menus(); }
-    QAction *command(const char *name) { return p.command(name); }
+    QAction *command(Command command) { return p.command(command); }
     ListBoxWidget *listAt(int position) { return p.listAt(position); }
     int inner() { return area().height(); }
     int minimumHeight()
@@ -224,7 +224,7 @@ void TestMainWindow::onlyShownListCannotBeHiddenOrDeleted()
     QCOMPARE(w.panes().paneCount(), 1);
 
     emit w.menus().Menunu[0]->aboutToShow();
-    QVERIFY(!w.command("Delenu")->isEnabled());
+    QVERIFY(!w.command(Command::DeleteList)->isEnabled());
     w.lists().deleteList();
     QCOMPARE(w.state.lists().count(), 2);
 
@@ -244,8 +244,8 @@ void TestMainWindow::deleteListRenumbersTheMenu()
     w.state.numberSameNames(2);
     w.panes().focusPane(w.panes().paneAtPosition(1));
     emit w.menus().Menunu[0]->aboutToShow();
-    QVERIFY(w.command("Delenu")->isEnabled());
-    w.command("Delenu")->trigger();
+    QVERIFY(w.command(Command::DeleteList)->isEnabled());
+    w.command(Command::DeleteList)->trigger();
     QCOMPARE(w.state.lists().count(), 2);
     QCOMPARE(w.menus().Windowsnu.entryCount(), 2);
     QCOMPARE(w.menuCaptions(), (QStringList{"ｸﾘｯﾌﾟ(1)*", "[last]*"}));
@@ -275,7 +275,7 @@ void TestMainWindow::endRunsTheEndSequence()
         ++ended;
         QVERIFY(!w.state.ending); // the settings are written before anything closes
     });
-    w.command("Endnu")->trigger();
+    w.command(Command::EndProgram)->trigger();
     QCOMPARE(ended, 1);
     QVERIFY(w.state.ending);
     QVERIFY(!w.window->isVisible());

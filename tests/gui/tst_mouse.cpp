@@ -25,7 +25,7 @@ struct Window {
     {
         p.start();
         for (int i = 1; i < lists; ++i)
-            p.command("Newnu")->trigger();
+            p.command(Command::NewList)->trigger();
         p.window().resize(300, 400);
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     }

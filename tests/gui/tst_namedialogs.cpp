@@ -93,7 +93,7 @@ private slots:
 void TestNameDialogs::namingAListNumbersNamesakes()
 {
     Program t;
-    t.p.command("Newnu")->trigger();
+    t.p.command(Command::NewList)->trigger();
     t.activateMain();
     // The longest title that, followed by the dots, still fits the strip is shown whole.
     auto *header = t.in<QLabel>(t.name(), "titleLabel");
@@ -102,7 +102,7 @@ void TestNameDialogs::namingAListNumbersNamesakes()
     const QString head = QStringLiteral("ﾘｽﾄに名前をつける-");
     while (meter.textWidth(QString(head + t.list(1).name + "i...")) <= header->width())
         t.list(1).name += u'i';
-    t.p.command("Namenu")->trigger();
+    t.p.command(Command::NameList)->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
     QCOMPARE(t.name().offsetFromMain(), QPoint(46, 66));
     QCOMPARE(t.in<QLineEdit>(t.name(), "nameEdit")->text(), t.list(1).name);
@@ -114,13 +114,13 @@ void TestNameDialogs::namingAListNumbersNamesakes()
     QCOMPARE(t.menuCaptions(), QStringList({name + "(1)", "[" + name + "(2)]"}));
     // An empty name goes to a list unchanged.
     t.activateMain();
-    t.p.command("Namenu")->trigger();
+    t.p.command(Command::NameList)->trigger();
     t.enterName(QString());
     QCOMPARE(t.list(1).name, QString());
     QCOMPARE(t.list(1).sameNameNumber, 0);
     // Clicking the main window cancels: nothing is named.
     t.activateMain();
-    t.p.command("Namenu")->trigger();
+    t.p.command(Command::NameList)->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
     t.in<QLineEdit>(t.name(), "nameEdit")->setText(QStringLiteral("changed"));
     QTest::qWait(350);
@@ -133,19 +133,19 @@ void TestNameDialogs::namingAnItemAndRemovingItsName()
 {
     Program t;
     // Nothing to name in an empty list.
-    t.p.command("popNameInu")->trigger();
+    t.p.command(Command::NameItem)->trigger();
     QVERIFY(!t.name().isVisible());
     const QString text = QString(40, u'a') + QStringLiteral("b");
     t.items().addItem(t.pane(), text);
     t.p.state().display().highlightRow(t.pane(), 0);
-    t.p.command("popNameInu")->trigger();
+    t.p.command(Command::NameItem)->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
     QCOMPARE(t.name().title, QStringLiteral("項目に名前をつける-") + QString(32, u'a'));
     t.enterName(QStringLiteral("label"));
     QCOMPARE(t.items().at(0).name, QStringLiteral("label"));
     QCOMPARE(t.p.listAt(0)->item(0)->text(), QStringLiteral("label"));
     t.activateMain();
-    t.p.command("popNameInu")->trigger();
+    t.p.command(Command::NameItem)->trigger();
     QCOMPARE(t.name().title, QStringLiteral("項目に名前をつける-label"));
     t.enterName(QString());
     QCOMPARE(t.items().at(0).name, QString());
@@ -155,7 +155,7 @@ void TestNameDialogs::namingAnItemAndRemovingItsName()
 void TestNameDialogs::buttonsLightUpAndTheDialogDragsByItsTitle()
 {
     Program t;
-    t.p.command("Namenu")->trigger();
+    t.p.command(Command::NameList)->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
     auto *ok = t.in<QLabel>(t.name(), "buttonLabels0");
     auto *cancel = t.in<QLabel>(t.name(), "buttonLabels1");
@@ -211,8 +211,8 @@ void TestNameDialogs::listDataEntriesAndFigures()
 {
     Program t;
     t.items().addItem(t.pane(), QString(1000, u'a') + QString(1000, u'あ'));
-    t.p.command("Newnu")->trigger();
-    t.p.command("Newnu")->trigger();
+    t.p.command(Command::NewList)->trigger();
+    t.p.command(Command::NewList)->trigger();
     // The third list, named like the second, is hidden.
     t.list(0).name = QStringLiteral("first");
     t.list(0).sameNameNumber = 0;
@@ -244,7 +244,7 @@ void TestNameDialogs::listDataEntriesAndFigures()
     QVERIFY(!t.data().isVisible());
     QCOMPARE(t.p.window().windowSettings().listData, ListDataDialogSettings({70, 20}));
     t.activateMain();
-    t.p.command("ListInfonu")->trigger();
+    t.p.command(Command::ListInfo)->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.data()));
     QCOMPARE(t.data().offsetFromMain(), QPoint(70, 20));
     // Losing activation closes it.

@@ -68,7 +68,7 @@ struct Program {
             if (dialog->isVisible())
                 dialog->reject();
         });
-        p.command("Utilitynu")->trigger();
+        p.command(Command::Settings)->trigger();
         QVERIFY(ran);
     }
     TestProgram p;
@@ -191,7 +191,7 @@ private slots:
     void invalidValueHoldsPageAndList()
     {
         Program program;
-        program.p.command("Newnu")->trigger();
+        program.p.command(Command::NewList)->trigger();
         program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
         program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
         program.withDialog([&](QDialog &dialog) {
@@ -216,7 +216,7 @@ private slots:
     void listEntries()
     {
         Program program;
-        program.p.command("Newnu")->trigger();
+        program.p.command(Command::NewList)->trigger();
         program.state().lists().makeList(); // not shown
         program.list(0).name = program.list(1).name = QStringLiteral("ｸﾘｯﾌﾟ");
         program.list(0).sameNameNumber = 0;
@@ -246,7 +246,7 @@ private slots:
     {
         QFETCH(bool, confirm);
         Program program;
-        program.p.command("Newnu")->trigger();
+        program.p.command(Command::NewList)->trigger();
         program.list(0).itemLimit = 32;
         program.list(0).addAtBottom = false;
         program.fill(0, 32);
@@ -311,7 +311,7 @@ private slots:
         program.list(0).addAtBottom = true;
         program.fill(0, 20);
         const QStringList before = program.rows(0);
-        program.p.command("Newnu")->trigger();
+        program.p.command(Command::NewList)->trigger();
         ListDisplay &panes = program.state().display();
         panes.closePane(panes.paneAtPosition(0));
         program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
@@ -328,7 +328,7 @@ private slots:
     void applyToAllThenCancel()
     {
         Program program;
-        program.p.command("Newnu")->trigger();
+        program.p.command(Command::NewList)->trigger();
         const ListOptions first = program.list(0);
         const ListOptions second = program.list(1);
         program.withDialog([&](QDialog &dialog) {

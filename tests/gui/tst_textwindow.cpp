@@ -60,7 +60,7 @@ struct Program {
         p.window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.window()));
         p.state().display().highlightRow(pane(), qint16(row));
-        p.command("Textnu")->trigger();
+        p.command(Command::ShowText)->trigger();
         QVERIFY(QTest::qWaitForWindowActive(&text()));
     }
     // After the first moments of the window, when a window manager may still hand the activation
@@ -408,7 +408,7 @@ void TestTextWindow::captureSwitchFollowsTheWindow()
     t.clickMain();
     QVERIFY(!t.text().isVisible());
     QVERIFY(t.p.root.watcher().capturing());
-    t.p.command("Stopnu")->trigger();
+    t.p.command(Command::StopCapture)->trigger();
     QCOMPARE(t.action("StopGonu")->text(), QStringLiteral("停止中(&S)"));
 }
 
@@ -423,7 +423,7 @@ void TestTextWindow::placementSurvivesARestart()
         for (const char *text : {"one", "two"})
             p.state().lists().at(0).items().addItem(0, QString::fromLatin1(text));
         p.state().display().highlightRow(0, 0);
-        p.command("Textnu")->trigger();
+        p.command(Command::ShowText)->trigger();
         TextWindow &text = p.root.textWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&text));
         text.move(p.window().frameGeometry().topLeft() + QPoint(25, 35));

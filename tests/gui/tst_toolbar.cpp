@@ -138,31 +138,42 @@ private slots:
     void statePictures_data()
     {
         QTest::addColumn<QString>("change");
+        QTest::addColumn<QList<Command>>("commands"); // triggered after the change
         QTest::addColumn<int>("group"); // -1: the strip
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("toolTip"); // of the last button
-        QTest::newRow("start") << "" << -1 << QStringList{"TNTOP", "TNSTOP"} << "作動中";
-        QTest::newRow("on top, stopped") << "Frontnu Stopnu" << -1 << QStringList{"TCTOP", "TCSTOP"} << "停止中";
-        QTest::newRow("files") << "" << 0 << QStringList{"TOPEN", "TSAVE", "TCLOSE", "TMAXWIN"} << "最大化";
-        QTest::newRow("maximised") << "maximised" << 0 << QStringList{"TOPEN", "TSAVE", "TCLOSE", "TNORWIN"}
+        using enum Command;
+        const QList<Command> none;
+        QTest::newRow("start") << "" << none << -1 << QStringList{"TNTOP", "TNSTOP"} << "作動中";
+        QTest::newRow("on top, stopped") << "" << QList{AlwaysOnTop, StopCapture} << -1
+                                         << QStringList{"TCTOP", "TCSTOP"} << "停止中";
+        QTest::newRow("files") << "" << none << 0 << QStringList{"TOPEN", "TSAVE", "TCLOSE", "TMAXWIN"} << "最大化";
+        QTest::newRow("maximised") << "maximised" << none << 0 << QStringList{"TOPEN", "TSAVE", "TCLOSE", "TNORWIN"}
                                    << "元のｻｲｽﾞに戻す";
-        QTest::newRow("list settings") << "" << 1 << QStringList{"TUPDNADD", "TUPADD", "TNSEL"} << "ﾌｫｰｶｽと無関係に追加";
-        QTest::newRow("toggled") << "NonMovenu ListDownnu ListPositionnu" << 1
+        QTest::newRow("list settings") << "" << none << 1 << QStringList{"TUPDNADD", "TUPADD", "TNSEL"}
+                                       << "ﾌｫｰｶｽと無関係に追加";
+        QTest::newRow("toggled") << "" << QList{KeepFocus, AddAtBottom, AddAtFocus} << 1
                                  << QStringList{"TNLCOPY", "TDNADD", "TCSEL"}
                                  << "指定位置へ追加";
-        QTest::newRow("other focusMode") << "MovAdd5" << 1 << QStringList{"", "TUPADD", "TNSEL"} << "ﾌｫｰｶｽと無関係に追加";
-        QTest::newRow("display") << "" << 2 << QStringList{"TLISTEXP", "TCMENU"} << "ﾒﾆｭｰ表示";
-        QTest::newRow("menu hidden") << "MenuExnu" << 2 << QStringList{"TLISTEXP", "TNMENU"} << "ﾒﾆｭｰ非表示";
-        QTest::newRow("one list") << "" << 6 << QStringList{"TMAKEL", "TNAMEL", "TUDELEL", "TLDATA"} << "ﾘｽﾄの詳細情報";
-        QTest::newRow("two lists") << "Newnu" << 6 << QStringList{"TMAKEL", "TNAMEL", "TDELEL", "TLDATA"} << "ﾘｽﾄの詳細情報";
-        QTest::newRow("empty list") << "" << 8 << QStringList{"TUJOIN", "TUNAMEI"} << "項目に名前をつけられません";
-        QTest::newRow("one highlighted") << "items highlight1" << 8 << QStringList{"TUJOIN", "TNAMEI"}
+        QTest::newRow("other focusMode") << "MovAdd5" << none << 1 << QStringList{"", "TUPADD", "TNSEL"}
+                                         << "ﾌｫｰｶｽと無関係に追加";
+        QTest::newRow("display") << "" << none << 2 << QStringList{"TLISTEXP", "TCMENU"} << "ﾒﾆｭｰ表示";
+        QTest::newRow("menu hidden") << "" << QList{ShowMenuBar} << 2 << QStringList{"TLISTEXP", "TNMENU"}
+                                     << "ﾒﾆｭｰ非表示";
+        QTest::newRow("one list") << "" << none << 6 << QStringList{"TMAKEL", "TNAMEL", "TUDELEL", "TLDATA"}
+                                  << "ﾘｽﾄの詳細情報";
+        QTest::newRow("two lists") << "" << QList{NewList} << 6 << QStringList{"TMAKEL", "TNAMEL", "TDELEL", "TLDATA"}
+                                   << "ﾘｽﾄの詳細情報";
+        QTest::newRow("empty list") << "" << none << 8 << QStringList{"TUJOIN", "TUNAMEI"} << "項目に名前をつけられません";
+        QTest::newRow("one highlighted") << "items highlight1" << none << 8 << QStringList{"TUJOIN", "TNAMEI"}
                                          << "項目に名前をつける";
-        QTest::newRow("two highlighted") << "items highlight2" << 8 << QStringList{"TJOIN", "TNAMEI"} << "項目に名前をつける";
+        QTest::newRow("two highlighted") << "items highlight2" << none << 8 << QStringList{"TJOIN", "TNAMEI"}
+                                         << "項目に名前をつける";
     }
     void statePictures()
     {
         QFETCH(QString, change);
+        QFETCH(QList<Command>, commands);
         QFETCH(int, group);
         QFETCH(QStringList, keys);
         QFETCH(QString, toolTip);
@@ -177,9 +188,9 @@ private slots:
             else if (step.startsWith("highlight"))
                 for (int row = 0; row < step.back().digitValue(); ++row)
                     w.p.listAt(0)->setSelected(row, true);
-            else
-                w.p.command(qPrintable(step))->trigger();
         }
+        for (Command command : commands)
+            w.p.command(command)->trigger();
         if (group < 0) {
             QCOMPARE((QStringList{w.strip().button(3)->pictureKey(), w.strip().button(4)->pictureKey()}), keys);
             QCOMPARE(w.strip().button(4)->toolTip(), toolTip);
@@ -194,7 +205,7 @@ private slots:
         Program w;
         w.p.root.listCommands().makeNewList();
         w.p.root.listCommands().toggleListShown(0); // two lists, one shown
-        QSignalSpy deleted(w.p.command("Delenu"), &QAction::triggered);
+        QSignalSpy deleted(w.p.command(Command::DeleteList), &QAction::triggered);
         QCOMPARE(w.openedKeys(6).at(2), QStringLiteral("TUDELEL"));
         QTest::mouseClick(w.strip().field().buttons().at(2), Qt::LeftButton);
         QCOMPARE(w.strip().openGroup(), -1);
@@ -206,28 +217,28 @@ private slots:
     {
         QTest::addColumn<int>("group");
         QTest::addColumn<int>("button");
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<std::optional<Command>>("command"); // none: the list display menu
         QTest::addColumn<bool>("openDuring");
-        QTest::newRow("end") << 0 << 2 << "Endnu" << false;
-        QTest::newRow("maximise") << 0 << 3 << "MaxNormnu" << false;
-        QTest::newRow("list display") << 2 << 0 << "" << false;
-        QTest::newRow("new list") << 6 << 0 << "Newnu" << true;
+        QTest::newRow("end") << 0 << 2 << std::optional(Command::EndProgram) << false;
+        QTest::newRow("maximise") << 0 << 3 << std::optional(Command::Maximise) << false;
+        QTest::newRow("list display") << 2 << 0 << std::optional<Command>() << false;
+        QTest::newRow("new list") << 6 << 0 << std::optional(Command::NewList) << true;
     }
     void fieldClosesBeforeWindowEffects()
     {
         QFETCH(int, group);
         QFETCH(int, button);
-        QFETCH(QString, command);
+        QFETCH(std::optional<Command>, command);
         QFETCH(bool, openDuring);
         Program w;
         int seen = -2;
         const auto look = [&] { seen = w.strip().openGroup(); };
-        if (command.isEmpty()) {
+        if (!command) {
             // The list display menu pops up where the pointer is; the test only looks at the moment.
             QObject::disconnect(&w.strip(), &ToolStrip::listDisplayRequested, nullptr, nullptr);
             QObject::connect(&w.strip(), &ToolStrip::listDisplayRequested, look);
         } else {
-            QObject::connect(w.p.root.commands().action(command), &QAction::triggered, look);
+            QObject::connect(w.p.root.commands().action(*command), &QAction::triggered, look);
         }
         w.openedKeys(group);
         QTest::mouseClick(w.strip().field().buttons().at(button), Qt::LeftButton);

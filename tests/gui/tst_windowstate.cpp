@@ -76,7 +76,7 @@ void TestWindowState::minimiseAndRestoreByMouseKeepTheCursorOnTheButton()
     Program w;
     const QPoint cursor(420, 330);
     QCursor::setPos(cursor);
-    w.p.command("Minimamnu")->trigger();
+    w.p.command(Command::Minimise)->trigger();
     QVERIFY(w.mini.isVisible());
     QVERIFY(w.mini.miniShown());
     QVERIFY(!w.window.isVisible());
@@ -114,7 +114,7 @@ void TestWindowState::restorePulledOntoTheDesktopReturnsTheStripToItsPlace()
 {
     Program w;
     const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-    w.p.command("Minimamnu")->trigger();
+    w.p.command(Command::Minimise)->trigger();
     const QPoint nearEdge(desktop.right() - w.mini.width(), 300);
     w.mini.move(nearEdge);
     w.clickRestore();
@@ -122,13 +122,13 @@ void TestWindowState::restorePulledOntoTheDesktopReturnsTheStripToItsPlace()
     QCOMPARE(w.window.frameGeometry().right(), desktop.right());
 
     QCursor::setPos(100, 100);
-    w.p.command("Minimamnu")->trigger();
+    w.p.command(Command::Minimise)->trigger();
     QCOMPARE(w.mini.pos(), nearEdge);
 
     // Once the main window has moved, the strip goes under the cursor again.
     w.clickRestore();
     w.window.move(w.window.pos() - QPoint(30, 0));
-    w.p.command("Minimamnu")->trigger();
+    w.p.command(Command::Minimise)->trigger();
     QCOMPARE(QCursor::pos() - w.restoreButton(), QPoint(8, 8));
 }
 
@@ -138,7 +138,7 @@ void TestWindowState::lampLightsFromACaptureUntilATickWithNothingNew()
     ClipboardWatcher &watcher = w.p.root.watcher();
     w.p.clipboard.setPlainText(QStringLiteral("before"));
     watcher.tick();
-    w.p.command("Minimamnu")->trigger();
+    w.p.command(Command::Minimise)->trigger();
     QCOMPARE(w.lamp(), MiniWindow::LampOff);
     QCOMPARE(w.mini.lamp->toolTip(), QStringLiteral("コピー認識ランプ"));
 
@@ -157,7 +157,7 @@ void TestWindowState::lampLightsFromACaptureUntilATickWithNothingNew()
     w.p.clipboard.setPlainText(QStringLiteral("last"));
     watcher.tick();
     w.clickRestore();
-    w.p.command("Minimamnu")->trigger();
+    w.p.command(Command::Minimise)->trigger();
     QCOMPARE(w.lamp(), MiniWindow::LampOff);
 }
 
@@ -166,7 +166,7 @@ void TestWindowState::stripSwitchesCaptureByButtonAndKey()
     Program w;
     ClipboardWatcher &watcher = w.p.root.watcher();
     QSignalSpy toolbar(&watcher, &ClipboardWatcher::capturingShown);
-    w.p.command("Minimamnu")->trigger();
+    w.p.command(Command::Minimise)->trigger();
     QLabel *button = w.mini.buttonImages[0];
     QCOMPARE(button->toolTip(), QStringLiteral("作動中"));
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, 8));
@@ -198,10 +198,10 @@ void TestWindowState::closingTheStripEndsTheProgramAndKeepsItsPlace()
     {
         Program w(path);
         QCOMPARE(w.window.windowSettings().mini.restoreX, -1);
-        w.p.command("Minimamnu")->trigger();
+        w.p.command(Command::Minimise)->trigger();
         w.clickRestore();
         restoredAt = w.window.pos();
-        w.p.command("Minimamnu")->trigger();
+        w.p.command(Command::Minimise)->trigger();
         QSignalSpy ending(&w.window, &MainWindow::ending);
         w.mini.close();
         QCOMPARE(ending.size(), 1);
@@ -234,7 +234,7 @@ void TestWindowState::alwaysOnTopKeepsTheWindowShownWhereItIs()
     QVERIFY(w.window.alwaysOnTop());
     QVERIFY(w.window.windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(w.window.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
-    w.p.command("Frontnu")->trigger();
+    w.p.command(Command::AlwaysOnTop)->trigger();
     QVERIFY(!(w.window.windowHandle()->flags() & Qt::WindowStaysOnTopHint));
     QCOMPARE(hides, 0);
     QVERIFY(w.window.isVisible());
@@ -244,21 +244,22 @@ void TestWindowState::alwaysOnTopKeepsTheWindowShownWhereItIs()
 
 void TestWindowState::switchesFollowTheirCommands_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("menu bar") << "MenuExnu";
-    QTest::newRow("toolbar") << "ToolBarnu";
-    QTest::newRow("on top") << "Frontnu";
+    QTest::addColumn<Command>("command");
+    QTest::newRow("menu bar") << Command::ShowMenuBar;
+    QTest::newRow("toolbar") << Command::ShowToolbar;
+    QTest::newRow("on top") << Command::AlwaysOnTop;
 }
 
 void TestWindowState::switchesFollowTheirCommands()
 {
-    QFETCH(QString, name);
+    QFETCH(Command, command);
     Program w;
     auto state = [&] {
-        return name == "MenuExnu" ? w.window.menuBarShown() : name == "ToolBarnu" ? w.window.toolbarShown() : w.window.alwaysOnTop();
+        return command == Command::ShowMenuBar   ? w.window.menuBarShown()
+               : command == Command::ShowToolbar ? w.window.toolbarShown()
+                                                 : w.window.alwaysOnTop();
     };
-    QAction *action = w.p.root.commands().action(name);
-    QVERIFY(action);
+    QAction *action = w.p.root.commands().action(command);
     for (int i = 0; i < 2; ++i) {
         const bool before = state();
         action->trigger();
@@ -313,7 +314,7 @@ void TestWindowState::versionBoxShowsTheProgramAndOpensTheHomePage()
         box->okButton->click();
         checked = true;
     });
-    w.p.command("Versionnu")->trigger();
+    w.p.command(Command::Version)->trigger();
     QVERIFY(checked);
     QVERIFY(w.window.alwaysOnTop());
     QVERIFY(w.window.windowHandle()->flags() & Qt::WindowStaysOnTopHint);

@@ -55,7 +55,7 @@ QString TestProgram::rows(int position) const
     return words;
 }
 
-QAction *TestProgram::command(const char *name) const
+QAction *TestProgram::command(Command command) const
 {
-    return root.commands().action(QString::fromLatin1(name));
+    return root.commands().action(command);
 }

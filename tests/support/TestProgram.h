@@ -5,6 +5,7 @@
 #include "ScriptedFontColourDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "app/ProgramRoot.h"
+#include "mainwindow/CommandTable.h"
 
 #include <QStringList>
 
@@ -31,8 +32,7 @@ public:
     // rows reads the words back from the top.
     void fill(int position, const QString &letters);
     QString rows(int position) const;
-    // A command of the command table by name.
-    QAction *command(const char *name) const;
+    QAction *command(Command command) const;
 
     FakeClipboard clipboard;
     ScriptedMessageBoxes messages;

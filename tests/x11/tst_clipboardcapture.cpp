@@ -333,7 +333,7 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
     QTRY_VERIFY(!w.window->capturing());
     QVERIFY(!w.state().capturing);
     emit w.program->root.menus().Menunu[2]->aboutToShow();
-    QVERIFY(w.program->command("Stopnu")->isChecked());
+    QVERIFY(w.program->command(Command::StopCapture)->isChecked());
 
     QVERIFY(copyElsewhere(w, {"xclip"}, "copied while stopped"));
     // The timer keeps running for the screen-edge stepping of the list, but captures nothing.
@@ -346,7 +346,7 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
     QTRY_VERIFY(w.window->capturing());
     QTRY_COMPARE(w.words(), (QStringList{"copied while stopped", "baseline"}));
     emit w.program->root.menus().Menunu[2]->aboutToShow();
-    QVERIFY(!w.program->command("Stopnu")->isChecked());
+    QVERIFY(!w.program->command(Command::StopCapture)->isChecked());
 }
 
 QTEST_MAIN(TestClipboardCapture)

@@ -17,7 +17,7 @@ struct Program {
     {
         p.start();
         for (int i = 1; i < lists; ++i)
-            p.command("Newnu")->trigger();
+            p.command(Command::NewList)->trigger();
         p.window().resize(320, 420);
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
         QTest::qWait(200);

@@ -96,11 +96,11 @@ void TestPopUpMenuX11::joinFromThePopUpMenu()
     PopUpMenu &popUp = p.root.popUpMenu();
     QTRY_VERIFY(popUp.menu()->isVisible());
     QCOMPARE(list->selectedRows(), highlighted);
-    QVERIFY(popUp.action(QStringLiteral("popJoinnu"))->isEnabled());
+    QVERIFY(popUp.action(Command::JoinItems)->isEnabled());
 
     QVERIFY(XDoTool::clickAt(centreOf(popUp.menu(), popUp.popItemnu->menuAction())));
     QTRY_VERIFY(popUp.popItemnu->isVisible());
-    QAction *join = popUp.action(QStringLiteral("popJoinnu"));
+    QAction *join = popUp.action(Command::JoinItems);
     QCOMPARE(join->text(), QStringLiteral("結合(&J)"));
     QVERIFY(XDoTool::pointTo(centreOf(popUp.popItemnu, join)));
     QTest::qWait(300);

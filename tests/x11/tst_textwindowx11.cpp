@@ -109,7 +109,7 @@ void TestTextWindowX11::staysOpenUnderItsOwnMessageBox()
     const qint16 pane = root.state().display().focusedPane();
     root.state().lists().at(0).items().addItem(pane, QStringLiteral("text"));
     root.state().display().highlightRow(pane, 0);
-    root.commands().action(QStringLiteral("Textnu"))->trigger();
+    root.commands().action(Command::ShowText)->trigger();
     TextWindow &text = root.textWindow();
     QTRY_VERIFY(text.isVisible() && text.isActiveWindow());
     QTest::qWait(500);
@@ -131,20 +131,20 @@ void TestTextWindowX11::staysOpenUnderItsOwnMessageBox()
 
 void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked_data()
 {
-    QTest::addColumn<QString>("command");
-    QTest::newRow("naming") << "Namenu";
-    QTest::newRow("list information") << "ListInfonu";
+    QTest::addColumn<Command>("command");
+    QTest::newRow("naming") << Command::NameList;
+    QTest::newRow("list information") << Command::ListInfo;
 }
 
 void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked()
 {
-    QFETCH(QString, command);
+    QFETCH(Command, command);
     TestProgram p;
     p.start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     const QString name = p.state().lists().at(0).name;
-    p.command(command.toLatin1().constData())->trigger();
-    QWidget *dialog = command == "Namenu" ? static_cast<QWidget *>(&p.root.nameDialog())
+    p.command(command)->trigger();
+    QWidget *dialog = command == Command::NameList ? static_cast<QWidget *>(&p.root.nameDialog())
                                           : static_cast<QWidget *>(&p.root.listDataDialog());
     QTRY_VERIFY(dialog->isVisible() && dialog->isActiveWindow());
     QTest::qWait(800);
