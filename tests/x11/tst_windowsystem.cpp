@@ -213,10 +213,10 @@ void TestWindowSystem::toolbarMaximiseAndRestoreKeepTheBounds()
     QTRY_VERIFY(p.window().frameGeometry() != p.window().geometry());
     QTest::qWait(300);
     const QRect normal = p.window().geometry();
-    p.command("MaxNormnu")->trigger();
+    p.command(Command::Maximise)->trigger();
     QTRY_VERIFY(p.window().geometry().height() > normal.height());
     QTest::qWait(300);
-    p.command("MaxNormnu")->trigger();
+    p.command(Command::Maximise)->trigger();
     QTest::qWait(500);
     QCOMPARE(p.window().geometry(), normal);
 }
