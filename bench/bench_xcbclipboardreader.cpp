@@ -27,7 +27,7 @@
 #include "model/GlobalSettings.h"
 #include "platform/LineBreaks.h"
 #include "platform/QtClipboard.h"
-#include "platform/XcbClipboardReader.h"
+#include "platform/x11/XcbClipboardReader.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

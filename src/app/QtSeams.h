@@ -5,7 +5,7 @@
 #include "platform/QtFileDialogs.h"
 #include "platform/QtFontColourDialogs.h"
 #include "platform/QtMessageBoxes.h"
-#include "platform/X11Clipboard.h"
+#include "platform/x11/X11Clipboard.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
 // One selection request followed through recorded X event sequences: matching, types, INCR.
-#include "platform/SelectionTransfer.h"
+#include "platform/x11/SelectionTransfer.h"
 
 #include <QtEndian>
 #include <QtTest>

@@ -10,7 +10,7 @@
 #include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
-#include "platform/X11Clipboard.h"
+#include "platform/x11/X11Clipboard.h"
 
 #include <QtTest>
 #include <memory>

@@ -4,7 +4,7 @@
 #include "ClipboardOwner.h"
 #include "platform/LineBreaks.h"
 #include "platform/QtClipboard.h"
-#include "platform/XcbClipboardReader.h"
+#include "platform/x11/XcbClipboardReader.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "platform/XcbSelectionWorker.h"
+#include "platform/x11/XcbSelectionWorker.h"
 
 #include "platform/QtClipboard.h"
 #include "platform/SecretMarkers.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SelectionTransfer.h"
+#include "platform/x11/SelectionTransfer.h"
 
 #include <QElapsedTimer>
 #include <QList>

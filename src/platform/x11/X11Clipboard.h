@@ -2,7 +2,7 @@
 
 #include "capture/ClipboardPort.h"
 #include "platform/QtClipboard.h"
-#include "platform/XcbClipboardReader.h"
+#include "platform/x11/XcbClipboardReader.h"
 
 // The X11 clipboard: every change is read in the background by XcbClipboardReader, so no owner,
 // however slow, holds up the window, and no copy is missed between ticks; writing goes through

@@ -1,4 +1,4 @@
-#include "platform/X11Clipboard.h"
+#include "platform/x11/X11Clipboard.h"
 
 X11Clipboard::X11Clipboard()
 {

@@ -1,4 +1,4 @@
-#include "platform/SelectionTransfer.h"
+#include "platform/x11/SelectionTransfer.h"
 
 #include <QtEndian>
 #include <algorithm>

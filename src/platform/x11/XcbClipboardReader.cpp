@@ -1,6 +1,6 @@
-#include "platform/XcbClipboardReader.h"
+#include "platform/x11/XcbClipboardReader.h"
 
-#include "platform/XcbSelectionWorker.h"
+#include "platform/x11/XcbSelectionWorker.h"
 
 #include <QGuiApplication>
 
