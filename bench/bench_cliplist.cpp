@@ -7,7 +7,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListRecord.h"
-#include "model/MessageBoxPort.h"
+#include "model/seams/MessageBoxPort.h"
 #include "model/ProgramState.h"
 #include "platform/ListBoxWidget.h"
 #include "storage/ClipListFile.h"

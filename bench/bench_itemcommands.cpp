@@ -3,7 +3,7 @@
 #include "capture/ItemCommands.h"
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/PaneArea.h"
-#include "model/ClipListBox.h"
+#include "model/seams/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"

@@ -1,6 +1,6 @@
 #include "capture/ClipboardWatcher.h"
 
-#include "capture/ClipboardPort.h"
+#include "model/seams/ClipboardPort.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"

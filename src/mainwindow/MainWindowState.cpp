@@ -5,7 +5,7 @@
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/ListFileCommands.h"
 #include "mainwindow/PaneArea.h"
-#include "model/MessageBoxPort.h"
+#include "model/seams/MessageBoxPort.h"
 #include "model/ProgramTexts.h"
 #include "model/ProgramState.h"
 #include "model/NewListDefaults.h"

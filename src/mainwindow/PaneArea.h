@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/PaneHost.h"
+#include "model/seams/PaneHost.h"
 #include "platform/FontTextWidth.h"
 
 #include <QWidget>

@@ -3,7 +3,7 @@
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/MainCommands.h"
-#include "model/ClipListBox.h"
+#include "model/seams/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"

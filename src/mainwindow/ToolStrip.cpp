@@ -6,7 +6,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ToolButton.h"
 #include "mainwindow/ToolbarField.h"
-#include "model/ClipListBox.h"
+#include "model/seams/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"

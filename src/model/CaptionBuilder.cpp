@@ -1,7 +1,7 @@
 #include "model/CaptionBuilder.h"
 
 #include "model/ListOptions.h"
-#include "model/TextWidth.h"
+#include "model/seams/TextWidth.h"
 
 namespace {
 const QString Ellipsis = QStringLiteral("...");

@@ -1,10 +1,10 @@
 #include "model/ListDisplay.h"
 
-#include "model/ClipListBox.h"
+#include "model/seams/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListRecord.h"
-#include "model/PaneHost.h"
+#include "model/seams/PaneHost.h"
 #include "model/ProgramState.h"
 
 #include <algorithm>

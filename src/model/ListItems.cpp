@@ -1,12 +1,12 @@
 #include "model/ListItems.h"
 
 #include "model/CaptionBuilder.h"
-#include "model/ClipListBox.h"
+#include "model/seams/ClipListBox.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
 #include "model/ModelTypes.h"
-#include "model/PaneHost.h"
+#include "model/seams/PaneHost.h"
 #include "model/ProgramState.h"
 
 #include <QDebug>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/ModelTypes.h"
-#include "platform/FontColourDialogPort.h"
+#include "model/seams/FontColourDialogPort.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileDialogPort.h"
+#include "model/seams/FileDialogPort.h"
 
 // The open and save dialogs of clip-list files. One request is kept for the whole run, so both
 // dialogs start where the last successful open or save was.

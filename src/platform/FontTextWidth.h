@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TextWidth.h"
+#include "model/seams/TextWidth.h"
 
 #include <QFont>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ClipListBox.h"
+#include "model/seams/ClipListBox.h"
 
 #include <QListWidget>
 

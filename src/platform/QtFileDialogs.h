@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileDialogPort.h"
+#include "model/seams/FileDialogPort.h"
 
 class QWidget;
 

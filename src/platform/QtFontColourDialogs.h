@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FontColourDialogPort.h"
+#include "model/seams/FontColourDialogPort.h"
 
 // QFontDialog and QColorDialog, modal over their owner.
 class QtFontColourDialogs : public FontColourDialogPort {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/MessageBoxPort.h"
+#include "model/seams/MessageBoxPort.h"
 
 class QMessageBox;
 class QWidget;

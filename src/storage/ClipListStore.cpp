@@ -1,12 +1,12 @@
 #include "storage/ClipListStore.h"
 
-#include "model/ClipListBox.h"
+#include "model/seams/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/MessageBoxPort.h"
-#include "model/PaneHost.h"
+#include "model/seams/MessageBoxPort.h"
+#include "model/seams/PaneHost.h"
 #include "model/ProgramState.h"
 #include "storage/ClipListFile.h"
 

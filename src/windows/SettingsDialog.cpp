@@ -2,7 +2,7 @@
 
 #include "mainwindow/MainWindow.h"
 #include "model/ListDisplay.h"
-#include "model/MessageBoxPort.h"
+#include "model/seams/MessageBoxPort.h"
 #include "model/ProgramTexts.h"
 #include "model/ProgramState.h"
 #include "model/SettingRanges.h"

@@ -1,8 +1,8 @@
 #include "windows/SettingsValidator.h"
 
-#include "model/MessageBoxPort.h"
 #include "model/ProgramTexts.h"
 #include "model/SettingText.h"
+#include "model/seams/MessageBoxPort.h"
 
 #include <QLineEdit>
 

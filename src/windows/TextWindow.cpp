@@ -5,7 +5,7 @@
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/MessageBoxPort.h"
+#include "model/seams/MessageBoxPort.h"
 #include "model/ProgramTexts.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"

@@ -1,6 +1,6 @@
 #include "windows/WindowCommands.h"
 
-#include "model/ClipListBox.h"
+#include "model/seams/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"

@@ -9,7 +9,7 @@
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
 #include "model/ProgramState.h"
-#include "model/TextWidth.h"
+#include "model/seams/TextWidth.h"
 #include "platform/ListBoxWidget.h"
 #include "platform/FontTextWidth.h"
 #include "storage/Cp932Codec.h"

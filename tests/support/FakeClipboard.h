@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/ClipboardPort.h"
+#include "model/seams/ClipboardPort.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeClipListBox.h"
-#include "model/PaneHost.h"
+#include "model/seams/PaneHost.h"
 
 #include <QList>
 #include <map>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FontColourDialogPort.h"
+#include "model/seams/FontColourDialogPort.h"
 
 #include <QList>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/ModelTypes.h"
-#include "model/TextWidth.h"
+#include "model/seams/TextWidth.h"
 
 #include <QString>
 
