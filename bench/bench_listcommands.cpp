@@ -42,8 +42,8 @@ void MakeThenDeleteLists(benchmark::State &state)
     program.start();
     if (!BenchSupport::waitForExposed(program.window()))
         state.SkipWithError("window not shown");
-    QAction &make = *program.root.commands().action(QStringLiteral("Newnu"));
-    QAction &remove = *program.root.commands().action(QStringLiteral("Delenu"));
+    QAction &make = *program.root.commands().action(Command::NewList);
+    QAction &remove = *program.root.commands().action(Command::DeleteList);
     const QSize size = program.window().size();
     double longestMake = 0;
     double longestDelete = 0;
@@ -83,7 +83,7 @@ void openHandedFiles(benchmark::State &state)
         files << folder.filePath(QStringLiteral("%1.qkp").arg(i));
         QFile::copy(files.first(), files.last());
     }
-    QAction &remove = *program.root.commands().action(QStringLiteral("Delenu"));
+    QAction &remove = *program.root.commands().action(Command::DeleteList);
     for (auto _ : state) {
         program.root.listFiles().openHandedFiles(files);
         QCoreApplication::processEvents();

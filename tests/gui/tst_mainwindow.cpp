@@ -157,7 +157,7 @@ void TestMainWindow::manyListsLeaveTheWindowItsSize()
 {
     Window w;
     const QSize size = w.window->size();
-    for (const char *command : {"Newnu", "Delenu"}) {
+    for (Command command : {Command::NewList, Command::DeleteList}) {
         for (int i = 0; i < 600; ++i)
             w.command(command)->trigger();
         QTest::qWait(20);
