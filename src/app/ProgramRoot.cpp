@@ -44,8 +44,8 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
       m_listFiles(std::make_unique<ListFileCommands>(*m_state, *m_listCommands, seams.messages, seams.fileDialogs)),
       m_window(std::make_unique<MainWindow>(*m_state, m_panes, *m_watcher, *m_itemCommands, *m_listCommands,
                                           *m_listFiles, seams.messages)),
-      m_textWindow(std::make_unique<TextWindow>(*m_state, *m_watcher, seams.messages, *m_window,
-                                              m_window->windowSettings().text)),
+      m_textWindow(std::make_unique<TextWindow>(*m_state, *m_itemCommands, *m_watcher, seams.messages, *m_window,
+                                                m_window->windowSettings().text)),
       m_nameDialog(std::make_unique<NamingDialog>(*m_state, *m_window, m_window->windowSettings().name)),
       m_listData(std::make_unique<ListInfoDialog>(*m_state, *m_window, m_window->windowSettings().listData)),
       m_windowCommands(std::make_unique<WindowCommands>(*m_state, *m_textWindow, *m_nameDialog, *m_listData)),
@@ -104,10 +104,15 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
             m_state->display().focusPane(pane);
         m_windowCommands->showItemText();
     });
-    QObject::connect(m_watcher.get(), &ClipboardWatcher::textWindowRepointed, m_textWindow.get(), &TextWindow::ReNew);
+    // The text window learns of clicks and of changed rows; the watcher and the mouse, of its edits.
+    QObject::connect(m_watcher.get(), &ClipboardWatcher::itemClicked, m_textWindow.get(), &TextWindow::followClick);
+    QObject::connect(&panes, &ListDisplay::rowsChanged, m_textWindow.get(), &TextWindow::rowsChanged);
+    QObject::connect(m_textWindow.get(), &TextWindow::editingChanged, m_watcher.get(),
+                     &ClipboardWatcher::setTextWindowEditing);
+    QObject::connect(m_textWindow.get(), &TextWindow::editingChanged, m_listMouse.get(), &ListMouse::setTextWindowEditing);
     // A shown text window stays on top with the main window.
     QObject::connect(m_window.get(), &MainWindow::alwaysOnTopChanged, m_textWindow.get(), [this](bool onTop) {
-        if (m_state->text.textVis)
+        if (m_textWindow->showsItem())
             setStaysOnTop(*m_textWindow, onTop);
     });
     QObject::connect(m_watcher.get(), &ClipboardWatcher::captureSwitched, m_textWindow.get(),

@@ -173,32 +173,14 @@ void ClipboardWatcher::copyFocusedItem(qint16 pane, qint16 list)
 
 void ClipboardWatcher::clickItem(qint16 pane)
 {
-    TextHandOff &textWindow = m_state.text;
-    if (textWindow.textDel)
+    if (m_textWindowEditing)
         return;
     const qint16 list = m_state.listOfPane(pane);
     ListItems &items = m_state.lists().at(list).items();
     if (items.count() < 1)
         return;
     copyFocusedItem(pane, list);
-    if (textWindow.textVis) {
-        const qint16 row = m_state.display().focusedRow(pane);
-        if (row >= 0 && row < items.rowCount()) {
-            const ClipItem &item = items.at(items.itemOfRow(row));
-            textWindow.cLx = pane;
-            textWindow.oLx = list;
-            textWindow.cIx = row;
-            textWindow.oIx = items.itemOfRow(row);
-            textWindow.Texts = item.text;
-            textWindow.HeadTitle = item.name;
-            emit textWindowRepointed();
-        }
-    }
-    markTextSave();
-}
-
-void ClipboardWatcher::markTextSave()
-{
-    if (!m_state.text.textSave)
-        m_state.text.textSave = true;
+    const qint16 row = m_state.display().focusedRow(pane);
+    if (row >= 0 && row < items.rowCount())
+        emit itemClicked(pane, list, row, items.itemOfRow(row));
 }

@@ -43,7 +43,8 @@ public:
     void copyFocusedItem(qint16 pane, qint16 list);
     // A mouse button was released on a pane's list box.
     void clickItem(qint16 pane);
-    void markTextSave();
+    // While the text window holds unsaved edits, clicks neither copy nor point it elsewhere.
+    void setTextWindowEditing(bool editing) { m_textWindowEditing = editing; }
 
     ItemMaker &itemMaker() { return m_itemMaker; }
     const QTimer &timer() const { return m_timer; }
@@ -58,8 +59,8 @@ signals:
     void clipboardLooked(bool captured);
     // A tick while the focused list steps at the screen edges.
     void edgeTick(qint16 pane, qint16 list);
-    // A click pointed the text window's hand-off fields at another item.
-    void textWindowRepointed();
+    // A click copied the item in the row of the pane (the text window turns to it).
+    void itemClicked(qint16 pane, qint16 list, qint16 row, qint16 item);
 
 private:
     void setGo(bool capturing);
@@ -79,4 +80,5 @@ private:
     bool m_watchingRich = false;
     bool m_retryDue = false;
     bool m_capturedSinceTick = false;
+    bool m_textWindowEditing = false;
 };

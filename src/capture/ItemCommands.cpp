@@ -57,7 +57,7 @@ void ItemCommands::deleteItems()
         adjustFocusRow(focus, *row);
     }
     panes.highlightRow(pane, focus);
-    m_state.clearTextSave(pane);
+    emit panes.rowsChanged(pane);
 }
 
 void ItemCommands::joinItems()
@@ -80,7 +80,7 @@ void ItemCommands::joinItems()
     focus = std::min(focus, items.rowCount());
     items.insertItem(pane, joined, focus);
     panes.highlightRow(pane, focus);
-    m_state.clearTextSave(pane);
+    emit panes.rowsChanged(pane);
 }
 
 int ItemCommands::itemsToMove(qint16 targetPane, int count)
@@ -159,4 +159,32 @@ void ItemCommands::moveToOtherList(qint16 sourcePane, qint16 targetPane, const Q
         source.deleteItem(sourcePane, rows[i]);
         m_state.display().setFocusedRow(sourcePane, rows.first());
     }
+}
+
+void ItemCommands::saveText(qint16 pane, qint16 list, qint16 row, qint16 item, const QString &text)
+{
+    ListItems &items = m_state.lists().at(list).items();
+    items.at(item).text = text;
+    items.refreshRow(pane, list, row, item);
+    m_state.display().highlightRow(pane, row);
+}
+
+bool ItemCommands::divideItem(qint16 pane, qint16 list, qint16 row, qint16 item, const QString &first,
+                              const QString &second)
+{
+    // A full list makes room by dropping its top or bottom row; when that row is the item being
+    // divided, its second part would be lost with it.
+    ListRecord &clipList = m_state.lists().at(list);
+    ListItems &items = clipList.items();
+    const qint16 droppedRow = clipList.addAtBottom ? 0 : qint16(items.rowCount() - 1);
+    if (items.count() >= clipList.itemLimit && row == droppedRow) {
+        m_messages.show(ProgramTexts::title(), QStringLiteral("ﾘｽﾄの項目数が上限のため、二分割できません。"),
+                        MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
+        return false;
+    }
+    items.at(item).text = second;
+    items.refreshRow(pane, list, row, item);
+    items.insertItem(pane, first, row);
+    m_state.display().highlightRow(pane, row);
+    return true;
 }

@@ -9,7 +9,7 @@ class MessageBoxPort;
 class ProgramState;
 
 // Commands on the highlighted rows and the focused row of a pane: delete, join, and move
-// (drop) within a list or into another one.
+// (drop) within a list or into another one; and the text window's save and divide of one item.
 class ItemCommands {
 public:
     ItemCommands(ProgramState &state, MessageBoxPort &messages);
@@ -19,6 +19,11 @@ public:
     void joinItems();
     // Moves the highlighted rows of the drag source to the drop row of the target pane.
     void dropItems(qint16 targetPane);
+    // The item of the list, shown in the row of the pane, takes the text.
+    void saveText(qint16 pane, qint16 list, qint16 row, qint16 item, const QString &text);
+    // The item keeps second and a new item above it takes first. False, after telling the user,
+    // when the list is full and would drop that very row to make room.
+    bool divideItem(qint16 pane, qint16 list, qint16 row, qint16 item, const QString &first, const QString &second);
 
     DragState &drag() { return m_drag; }
 

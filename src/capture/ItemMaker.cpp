@@ -77,7 +77,7 @@ void ItemMaker::makeItems(qint16 pane, qint16 list, const QString &text)
         for (; next < pieces.size(); ++next)
             addOneItem(pane, list, pieces[next].toString());
     }
-    m_state.clearTextSave(pane);
+    emit m_state.display().rowsChanged(pane);
 }
 
 void ItemMaker::addOneItem(qint16 pane, qint16 list, const QString &text)

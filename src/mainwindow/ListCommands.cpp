@@ -44,14 +44,14 @@ void ListCommands::deleteList()
     panes.closePane(pane);
     m_state.lists().deleteList(list);
     m_displayMenu.removeListEntry();
-    m_state.clearTextSave(pane);
+    emit m_state.display().rowsChanged(pane);
 }
 
 void ListCommands::clearList()
 {
     const qint16 pane = m_state.display().focusedPane();
     m_state.lists().at(m_state.listOfPane(pane)).items().clearItems(pane);
-    m_state.clearTextSave(pane);
+    emit m_state.display().rowsChanged(pane);
 }
 
 void ListCommands::toggleListShown(int index)
@@ -65,9 +65,8 @@ void ListCommands::toggleListShown(int index)
             return;
         const qint16 pane = panes.paneAtPosition(qint16(index));
         panes.closePane(pane);
-        TextHandOff &text = m_state.text;
-        if (text.textSave && text.cLx == pane && panes.paneCount() > 1)
-            text.textSave = false;
+        if (panes.paneCount() > 1)
+            emit panes.rowsChanged(pane);
         return;
     }
     const qint16 list = m_displayMenu.listAt(index);

@@ -46,8 +46,7 @@ void ListMouse::listPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers,
     mode() = Idle;
     if (box.listCount() == 0)
         return;
-    // A text window holding edits stays on its item: no sweep or drag may move it.
-    if (m_state.text.textDel) {
+    if (m_textWindowEditing) {
         keepOnly(pane, box.listIndex());
         return;
     }

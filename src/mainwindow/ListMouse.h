@@ -22,6 +22,8 @@ public:
 
     // Positions in the list box's viewport; the row is the one under the press, -1 for none.
     void listPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
+    // A text window holding edits stays on its item: no sweep or drag may move it.
+    void setTextWindowEditing(bool editing) { m_textWindowEditing = editing; }
     void listSweepOrDrag(qint16 pane, QPoint position, QPointF globalPosition);
     void listRelease(qint16 pane, QPointF globalPosition);
     // The drag is over the list box of the pane, y in its viewport.
@@ -59,4 +61,5 @@ private:
     QPoint m_press;
     DragCursor m_dragCursor = OverList;
     bool m_cursorOverridden = false;
+    bool m_textWindowEditing = false;
 };

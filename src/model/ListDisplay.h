@@ -52,6 +52,9 @@ public:
 signals:
     // A pane took the focus; the watcher's timer follows the movAdd option of its list.
     void focusedListFocusMode(qint16 movAdd);
+    // A command, a capture or a file changed the rows of the pane: a row number taken from it
+    // before may now point at another item.
+    void rowsChanged(qint16 pane);
 
 private:
     void rescaleShares(float rescale);

@@ -57,9 +57,3 @@ void ProgramState::numberSameNames(qint16 list)
         ++number;
     named.sameNameNumber = number;
 }
-
-void ProgramState::clearTextSave(qint16 pane)
-{
-    if (text.textSave && text.cLx == pane)
-        text.textSave = false;
-}

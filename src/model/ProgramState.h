@@ -1,7 +1,5 @@
 #pragma once
 
-#include "model/TextHandOff.h"
-
 #include <QString>
 #include <memory>
 
@@ -27,13 +25,6 @@ public:
     bool capturing = false;
     // Set by the end sequence.
     bool ending = false;
-    // The text window's hand-off fields.
-    TextHandOff text;
-
-    // Clears the text window's permission to save when it shows an item of the pane, whose
-    // rows have just changed.
-    void clearTextSave(qint16 pane);
-
     ListCollection &lists() { return *m_lists; }
     ListDisplay &display() { return *m_display; }
     GlobalSettings &settings() { return *m_settings; }

@@ -165,7 +165,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
             list.items().trimToLimit(pane);
             // An open text window may show an item that has just gone.
             if (pane >= 0)
-                live.clearTextSave(pane);
+                emit panes.rowsChanged(pane);
             captions = true;
         }
         if (captions && pane >= 0) {

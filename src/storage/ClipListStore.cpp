@@ -15,7 +15,7 @@ bool ClipListStore::openListFile(const QString &path, Naming naming)
     const qint16 pane = m_state.display().focusedPane();
     const bool loaded = readListFile(path, pane, m_state.listOfPane(pane), naming);
     if (loaded)
-        m_state.clearTextSave(pane);
+        emit m_state.display().rowsChanged(pane);
     return loaded;
 }
 

@@ -1,9 +1,9 @@
 #include "windows/TextWindow.h"
 
 #include "capture/ClipboardWatcher.h"
+#include "capture/ItemCommands.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
-#include "model/ListDisplay.h"
 #include "model/ListRecord.h"
 #include "model/seams/MessageBoxPort.h"
 #include "model/ProgramTexts.h"
@@ -63,9 +63,9 @@ qsizetype boxPosition(const QString &programPrefix)
 }
 } // namespace
 
-TextWindow::TextWindow(ProgramState &state, ClipboardWatcher &watcher, MessageBoxPort &messages, QWidget &mainWindow,
-                   TextWindowSettings &settings)
-    : SideWindow(mainWindow, Qt::Tool), m_state(state), m_hand(state.text), m_watcher(watcher),
+TextWindow::TextWindow(ProgramState &state, ItemCommands &commands, ClipboardWatcher &watcher,
+                       MessageBoxPort &messages, QWidget &mainWindow, TextWindowSettings &settings)
+    : SideWindow(mainWindow, Qt::Tool), m_state(state), m_commands(commands), m_watcher(watcher),
       m_messages(messages), m_settings(settings)
 {
     setObjectName(QStringLiteral("TextWindow"));
@@ -148,9 +148,22 @@ QPlainTextEdit *TextWindow::visibleBox() const
     return Texttxt[m_settings.textVBoth == TextWindowSettings::VerticalOnly ? 1 : 0];
 }
 
-void TextWindow::showText()
+void TextWindow::pointAt(qint16 pane, qint16 list, qint16 row, qint16 item)
 {
-    m_hand.textSave = true;
+    const ClipItem &shown = m_state.lists().at(list).items().at(item);
+    m_pane = pane;
+    m_list = list;
+    m_row = row;
+    m_item = item;
+    m_text = shown.text;
+    m_title = shown.name;
+    m_itemMatches = true;
+}
+
+void TextWindow::showItem(qint16 pane, qint16 list, qint16 row, qint16 item)
+{
+    m_shown = true;
+    pointAt(pane, list, row, item);
     if (isVisible()) {
         renew();
         activateWindow();
@@ -184,16 +197,33 @@ void TextWindow::loadForm()
     setCapturingCaption(m_watcher.capturing());
 }
 
-void TextWindow::ReNew()
+void TextWindow::followClick(qint16 pane, qint16 list, qint16 row, qint16 item)
 {
+    if (!m_shown)
+        return;
+    pointAt(pane, list, row, item);
     renew();
+}
+
+void TextWindow::rowsChanged(qint16 pane)
+{
+    if (m_pane == pane)
+        m_itemMatches = false;
+}
+
+void TextWindow::setHoldsEdits(bool holds)
+{
+    if (holds == m_holdsEdits)
+        return;
+    m_holdsEdits = holds;
+    emit editingChanged(holds);
 }
 
 void TextWindow::renew()
 {
     textChanged = false;
-    keepUnshown(m_hand.Texts, cutLength(m_hand.Texts, MaxChars));
-    putText(visibleBox() == Texttxt[1] ? 1 : 0, m_hand.Texts);
+    keepUnshown(m_text, cutLength(m_text, MaxChars));
+    putText(visibleBox() == Texttxt[1] ? 1 : 0, m_text);
     showCaption();
 }
 
@@ -218,10 +248,10 @@ QString TextWindow::withUnshown(QString shown) const
 
 void TextWindow::endText()
 {
-    m_hand.textVis = false;
-    m_hand.textSave = false;
-    m_hand.Texts.clear();
-    m_hand.HeadTitle.clear();
+    m_shown = false;
+    m_itemMatches = false;
+    m_text.clear();
+    m_title.clear();
     keepUnshown(QString(), 0);
 }
 
@@ -262,7 +292,7 @@ void TextWindow::boxChanged()
     if (!textChanged) {
         setWindowTitle(QStringLiteral("* ") + windowTitle());
         textChanged = true;
-        m_hand.textDel = true;
+        setHoldsEdits(true);
     }
     QPlainTextEdit *box = visibleBox();
     if (programLength(box) < MaxChars) {
@@ -289,7 +319,7 @@ void TextWindow::boxChanged()
 
 void TextWindow::showCaption()
 {
-    setWindowTitle(m_hand.HeadTitle.isEmpty() ? QStringLiteral("ﾃｷｽﾄ表示") : m_hand.HeadTitle);
+    setWindowTitle(m_title.isEmpty() ? QStringLiteral("ﾃｷｽﾄ表示") : m_title);
 }
 
 void TextWindow::switchScrollMode(int mode)
@@ -313,7 +343,7 @@ void TextWindow::switchScrollMode(int mode)
 
 void TextWindow::saveCommand()
 {
-    if (!m_hand.textSave) {
+    if (!m_itemMatches) {
         KeepOnDeactivate keep(*this);
         m_messages.show(ProgramTexts::title(), QStringLiteral("ﾘｽﾄが変更されたため、保存できません。"),
                         MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::Ok);
@@ -327,47 +357,18 @@ void TextWindow::saveCommand()
 void TextWindow::saveEdits()
 {
     const QString shown = programText(visibleBox());
-    m_hand.Texts = withUnshown(shown);
-    keepUnshown(m_hand.Texts, shown.size());
-    saveText();
+    m_text = withUnshown(shown);
+    keepUnshown(m_text, shown.size());
+    m_commands.saveText(m_pane, m_list, m_row, m_item, m_text);
     showCaption();
     textChanged = false;
-}
-
-void TextWindow::saveText()
-{
-    ListItems &items = m_state.lists().at(m_hand.oLx).items();
-    items.at(m_hand.oIx).text = m_hand.Texts;
-    items.refreshRow(m_hand.cLx, m_hand.oLx, m_hand.cIx, m_hand.oIx);
-    m_state.display().highlightRow(m_hand.cLx, m_hand.cIx);
-}
-
-void TextWindow::divideText(const QString &Texti, const QString &Textii)
-{
-    ListItems &items = m_state.lists().at(m_hand.oLx).items();
-    items.at(m_hand.oIx).text = Textii;
-    items.refreshRow(m_hand.cLx, m_hand.oLx, m_hand.cIx, m_hand.oIx);
-    qint16 row = m_hand.cIx;
-    items.insertItem(m_hand.cLx, Texti, row);
-    m_state.display().highlightRow(m_hand.cLx, row);
 }
 
 void TextWindow::divideCommand()
 {
     KeepOnDeactivate keep(*this);
-    if (!m_hand.textSave) {
+    if (!m_itemMatches) {
         m_messages.show(ProgramTexts::title(), QStringLiteral("ﾘｽﾄが変更されたため、二分割できません。"),
-                        MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
-        regainActivation();
-        return;
-    }
-    // A full list makes room by dropping its top or bottom row; when that row is the item being
-    // divided, its second part would be lost with it.
-    ListRecord &list = m_state.lists().at(m_hand.oLx);
-    ListItems &items = list.items();
-    const qint16 droppedRow = list.addAtBottom ? 0 : qint16(items.rowCount() - 1);
-    if (items.count() >= list.itemLimit && m_hand.cIx == droppedRow) {
-        m_messages.show(ProgramTexts::title(), QStringLiteral("ﾘｽﾄの項目数が上限のため、二分割できません。"),
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
         regainActivation();
         return;
@@ -388,7 +389,10 @@ void TextWindow::divideCommand()
         second = program(raw.mid(cursor.position()));
     }
     // What the box does not show stays with the second part.
-    divideText(first, withUnshown(second));
+    if (!m_commands.divideItem(m_pane, m_list, m_row, m_item, first, withUnshown(second))) {
+        regainActivation();
+        return;
+    }
     textDivided = true;
     close();
 }
@@ -416,8 +420,8 @@ void TextWindow::toggleCapture()
 
 void TextWindow::activated()
 {
-    if (!m_hand.textDel && textChanged)
-        m_hand.textDel = true;
+    if (textChanged)
+        setHoldsEdits(true);
     if (!m_state.settings().pauseWhileTextWindowActive)
         return;
     // Active again before the loss of activation was judged: the state recorded then still holds.
@@ -452,7 +456,7 @@ void TextWindow::closeEvent(QCloseEvent *event)
         if (textChanged && !textDivided) {
             KeepOnDeactivate keep(*this);
             MessageBoxPort::Answer answer;
-            if (m_hand.textSave) {
+            if (m_itemMatches) {
                 answer = m_messages.show(ProgramTexts::title() + QLatin1Char(' ') + windowTitle(),
                                          QStringLiteral("内容が変更されています。") + m_state.lineBreak +
                                              QStringLiteral("保存しますか?"),
@@ -472,12 +476,12 @@ void TextWindow::closeEvent(QCloseEvent *event)
         }
         if (m_settings.textLock && closeByDeactivate) {
             closeByDeactivate = false;
-            m_hand.textDel = false;
+            setHoldsEdits(false);
             event->ignore();
             return;
         }
     }
-    m_hand.textDel = false;
+    setHoldsEdits(false);
     closeByDeactivate = false;
     storePlacement();
     endText();

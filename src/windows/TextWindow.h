@@ -3,6 +3,7 @@
 #include "windows/SideWindow.h"
 
 class ClipboardWatcher;
+class ItemCommands;
 class MessageBoxPort;
 class QAction;
 class ProgramState;
@@ -10,33 +11,41 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
-struct TextHandOff;
 struct TextWindowSettings;
 
 // Shows the whole text of one item, lets the user edit and save it or divide the item in two.
 // It closes when it loses activation unless locked, and can stop capture while it is active, so
-// text copied out of it is not taken as a new item. What it shows is in the hand-off fields,
-// which the main window fills before showText or ReNew.
+// text copied out of it is not taken as a new item. Saving and dividing are item commands; it
+// refuses them once the rows of its pane changed, until a click points it at an item again.
 class TextWindow : public SideWindow {
     Q_OBJECT
 public:
     // The most characters a box holds (a line break counts two, as the item keeps it).
     static constexpr int MaxChars = 16384;
 
-    TextWindow(ProgramState &state, ClipboardWatcher &watcher, MessageBoxPort &messages, QWidget &mainWindow,
-             TextWindowSettings &settings);
+    TextWindow(ProgramState &state, ItemCommands &commands, ClipboardWatcher &watcher, MessageBoxPort &messages,
+               QWidget &mainWindow, TextWindowSettings &settings);
 
-    void showText();
-    // Shows the item the hand-off fields point at now, dropping any edit.
-    void ReNew();
-    void renew();
-    void endText();
-    void saveText();
-    void divideText(const QString &Texti, const QString &Textii);
+    // Opens the window on the item of the list, shown in the row of the pane.
+    void showItem(qint16 pane, qint16 list, qint16 row, qint16 item);
+    // Shown, from opening until it really closed (a locked window ignores a close).
+    bool showsItem() const { return m_shown; }
+    // It holds edits not yet saved.
+    bool holdsEdits() const { return m_holdsEdits; }
+    // Its item still matches the list: saving and dividing are allowed.
+    bool itemMatchesList() const { return m_itemMatches; }
+    // A click on a row: a shown window turns to its item, dropping any edit.
+    void followClick(qint16 pane, qint16 list, qint16 row, qint16 item);
+    // The rows of a pane changed; when it is the pane shown, its row may hold another item now.
+    void rowsChanged(qint16 pane);
     // The capture switch as the window's menu shows it.
     void setCapturingCaption(bool capturing);
     // Remembers the placement in the settings, while the window is shown.
     void storePlacement();
+
+signals:
+    // It began or stopped holding unsaved edits.
+    void editingChanged(bool editing);
 
 protected:
     void activated() override;
@@ -49,6 +58,10 @@ protected:
 private:
     void buildMenus();
     void loadForm();
+    void pointAt(qint16 pane, qint16 list, qint16 row, qint16 item);
+    void renew();
+    void endText();
+    void setHoldsEdits(bool holds);
     QPlainTextEdit *visibleBox() const;
     void putText(int index, const QString &text);
     bool showsPart() const;
@@ -68,7 +81,7 @@ private:
     void selectAll();
 
     ProgramState &m_state;
-    TextHandOff &m_hand;
+    ItemCommands &m_commands;
     ClipboardWatcher &m_watcher;
     MessageBoxPort &m_messages;
     TextWindowSettings &m_settings;
@@ -85,6 +98,17 @@ private:
     QAction *StopGonu;
     QPlainTextEdit *Texttxt[2];
     QLabel *ErrorMess;
+
+    // The item shown, by pane and row as listed and by list and item number as stored.
+    qint16 m_pane = 0;
+    qint16 m_list = 0;
+    qint16 m_row = 0;
+    qint16 m_item = 0;
+    QString m_text;
+    QString m_title;
+    bool m_shown = false;
+    bool m_holdsEdits = false;
+    bool m_itemMatches = false;
 
     bool textChanged = false;
     bool textReady = false;

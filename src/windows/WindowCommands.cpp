@@ -50,8 +50,7 @@ void WindowCommands::showItemText()
     const qint16 pane = panes.focusedPane();
     if (panes.box(pane).listCount() == 0)
         return;
-    TextHandOff &hand = m_state.text;
-    if (hand.textVis) {
+    if (m_text.showsItem()) {
         m_text.activateWindow();
         return;
     }
@@ -59,16 +58,7 @@ void WindowCommands::showItemText()
     if (row < 0)
         return;
     const qint16 list = m_state.listOfPane(pane);
-    ListItems &items = m_state.lists().at(list).items();
-    const qint16 item = items.itemOfRow(row);
-    hand.textVis = true;
-    hand.cLx = pane;
-    hand.oLx = list;
-    hand.cIx = row;
-    hand.oIx = item;
-    hand.Texts = items.at(item).text;
-    hand.HeadTitle = items.at(item).name;
-    m_text.showText();
+    m_text.showItem(pane, list, row, m_state.lists().at(list).items().itemOfRow(row));
 }
 
 void WindowCommands::showListData()

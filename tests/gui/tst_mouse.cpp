@@ -10,6 +10,7 @@
 #include "model/PaneRecord.h"
 #include "model/ProgramState.h"
 #include "platform/ListBoxWidget.h"
+#include "windows/TextWindow.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -93,7 +94,7 @@ private slots:
         ListBoxWidget *list = w.p.listAt(0);
         QTRY_VERIFY(list->visualItemRect(list->item(9)).bottom() < list->viewport()->height());
         select(list, before);
-        w.p.state().text.textDel = textDel;
+        emit w.p.root.textWindow().editingChanged(textDel);
         const Qt::KeyboardModifiers modifiers = ctrl ? Qt::ControlModifier : Qt::NoModifier;
         QTest::mousePress(list->viewport(), Qt::LeftButton, modifiers, Window::row(list, list, path.first()));
         for (int row : path.mid(1)) {

@@ -124,7 +124,7 @@ void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
     QVERIFY(t.box(0)->isVisible() && !t.box(1)->isVisible());
     QVERIFY(t.action("Bothnu")->isChecked() && !t.action("Verticalnu")->isChecked());
     QCOMPARE(t.action("StopGonu")->text(), t.p.root.watcher().capturing() ? QStringLiteral("作動中(&S)") : QStringLiteral("停止中(&S)"));
-    QVERIFY(t.p.state().text.textVis && t.p.state().text.textSave);
+    QVERIFY(t.text().showsItem() && t.text().itemMatchesList());
 
     // Open again: only the activation.
     t.clickMain();
@@ -152,7 +152,7 @@ void TestTextWindow::editAndSaveRedrawsTheRow()
     QTest::keyClick(t.box(), Qt::Key_Return);
     QTest::keyClicks(t.box(), QStringLiteral("4"));
     QCOMPARE(t.text().windowTitle(), QStringLiteral("* ﾃｷｽﾄ表示"));
-    QVERIFY(t.p.state().text.textDel);
+    QVERIFY(t.text().holdsEdits());
     QTest::keyClick(t.box(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(!t.box()->textCursor().hasSelection());
     QTest::keyClick(t.box(), Qt::Key_A, Qt::ControlModifier);
@@ -332,7 +332,7 @@ void TestTextWindow::unload()
     if (edited)
         QTest::keyClicks(t.box(), QStringLiteral("new "));
     if (listChanged)
-        t.p.state().clearTextSave(t.pane());
+        emit t.p.state().display().rowsChanged(t.pane());
     if (answer >= 0)
         t.p.messages.willAnswer(Answer(answer));
     if (byDeactivation)
@@ -354,11 +354,11 @@ void TestTextWindow::unload()
         QVERIFY(asked.icon == expected.icon && asked.buttons == expected.buttons);
     }
     QCOMPARE(t.store().last(), saved ? QStringLiteral("new three") : QStringLiteral("three"));
-    QCOMPARE(t.p.state().text.textVis, stays);
+    QCOMPARE(t.text().showsItem(), stays);
     if (stays && edited && answer == int(Answer::Cancel))
         QCOMPARE(t.box()->toPlainText(), QStringLiteral("new three"));
     if (!stays)
-        QVERIFY(!t.p.state().text.textDel);
+        QVERIFY(!t.text().holdsEdits());
 }
 
 void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
@@ -370,7 +370,7 @@ void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
     t.p.root.watcher().setCapturing(true);
     t.p.clipboard.setPlainText(QStringLiteral("captured"));
     t.p.root.watcher().tick();
-    QVERIFY(!t.p.state().text.textSave);
+    QVERIFY(!t.text().itemMatchesList());
     QTest::keyClicks(t.box(), QStringLiteral("x"));
     // Past the first moments of the window.
     QTest::qWait(350);
@@ -391,7 +391,7 @@ void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
     QTRY_VERIFY(t.p.messages.allAnswered());
     ListBoxWidget *list = t.p.listAt(0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
-    QVERIFY(t.p.state().text.textSave);
+    QVERIFY(t.text().itemMatchesList());
     QCOMPARE(t.box()->toPlainText(), QStringLiteral("one"));
 }
 

@@ -280,7 +280,6 @@ void TestCapture::copyBackIsNeverCapturedAgain()
     for (int tick = 0; tick < 5; ++tick)
         c.watcher.tick();
     QCOMPARE(c.items().count(), 2);
-    QVERIFY(c.state->text.textSave);
 
     // Text put there by another program while ours is on the clipboard is seen as new.
     c.copy(QStringLiteral("elsewhere"));
@@ -301,28 +300,27 @@ void TestCapture::clickHonoursTheTextWindow()
     c.copy(QStringLiteral("one"));
     c.copy(QStringLiteral("two"));
     c.items().nameItem(0, 1, QStringLiteral("named"));
-    QSignalSpy reNewed(&c.watcher, &ClipboardWatcher::textWindowRepointed);
+    QSignalSpy clicked(&c.watcher, &ClipboardWatcher::itemClicked);
 
-    c.state->text.textDel = true; // unsaved edits: the click does nothing
+    c.watcher.setTextWindowEditing(true); // unsaved edits: the click does nothing
     c.panes().highlightRow(0, 1);
     c.watcher.clickItem(0);
     QVERIFY(c.clipboard.writes().isEmpty());
+    QVERIFY(clicked.isEmpty());
 
-    c.state->text.textDel = false;
-    c.state->text.textVis = true;
+    c.watcher.setTextWindowEditing(false);
     c.watcher.clickItem(0);
-    const TextHandOff &t = c.state->text;
-    QCOMPARE(t.cLx, 0);
-    QCOMPARE(t.cIx, 1);
-    QCOMPARE(t.oIx, 0);
-    QCOMPARE(t.Texts, QStringLiteral("one"));
-    QCOMPARE(t.HeadTitle, QStringLiteral("named"));
-    QCOMPARE(reNewed.size(), 1);
-    QVERIFY(t.textSave);
+    QCOMPARE(clicked.size(), 1);
+    QList<qint16> numbers; // pane, list, row, item
+    for (const QVariant &number : clicked[0])
+        numbers << number.value<qint16>();
+    QCOMPARE(numbers, (QList<qint16>{0, 0, 1, 0}));
 
     // A capture into the text window's pane means its item may have moved.
+    QSignalSpy rowsChanged(&c.panes(), &ListDisplay::rowsChanged);
     c.copy(QStringLiteral("three"));
-    QVERIFY(!t.textSave);
+    QCOMPARE(rowsChanged.size(), 1);
+    QCOMPARE(rowsChanged[0][0].value<qint16>(), 0);
 }
 
 void TestCapture::timerRule()

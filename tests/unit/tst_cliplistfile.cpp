@@ -6,6 +6,7 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListRecord.h"
+#include "model/ListDisplay.h"
 #include "model/ProgramState.h"
 #include "storage/ClipListFile.h"
 #include "storage/ClipListStore.h"
@@ -377,10 +378,9 @@ void TestClipListFile::itemsAreStoredInItemNumberOrder()
 void TestClipListFile::openingReplacesOptionsAndItems()
 {
     Lists l;
-    l.state->text.cLx = 1;
-    l.state->text.textSave = true;
     const QByteArray bytes = l.save(Three);
     const ListState before = l.snapshot(1);
+    QSignalSpy rowsChanged(&l.state->display(), &ListDisplay::rowsChanged);
     QVERIFY(l.open(bytes));
 
     ClipListOptions expected = ClipListOptions::of(l.list(0));
@@ -403,7 +403,8 @@ void TestClipListFile::openingReplacesOptionsAndItems()
     QCOMPARE(after.hostFont, QStringLiteral("Noto Sans CJK JP"));
     QCOMPARE(after.boxBack, Colour(0x00445566));
     QCOMPARE(after.boxFore, Colour(0x00778899));
-    QCOMPARE(l.state->text.textSave, false);
+    QCOMPARE(rowsChanged.size(), 1);
+    QCOMPARE(rowsChanged[0][0].value<qint16>(), 1);
 }
 
 void TestClipListFile::headerRefusals_data()
@@ -427,8 +428,6 @@ void TestClipListFile::headerRefusals()
     QFETCH(QString, damage);
     QFETCH(QString, message);
     Lists l;
-    l.state->text.cLx = 1;
-    l.state->text.textSave = true;
     QByteArray bytes = l.save(Three);
     if (damage == "version5")
         putInt(bytes, 74, 5);
@@ -447,6 +446,7 @@ void TestClipListFile::headerRefusals()
 
     const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    QSignalSpy rowsChanged(&l.state->display(), &ListDisplay::rowsChanged);
     QVERIFY(!l.open(bytes));
     QCOMPARE(l.boxes.asked.size(), 1);
     QCOMPARE(l.boxes.asked[0].title, ReadTitle);
@@ -454,7 +454,7 @@ void TestClipListFile::headerRefusals()
     QCOMPARE(l.boxes.asked[0].icon, Icon::Critical);
     QCOMPARE(l.boxes.asked[0].buttons, Buttons::Ok);
     compareStates(l.snapshot(1), before);
-    QCOMPARE(l.state->text.textSave, true);
+    QVERIFY(rowsChanged.isEmpty());
 }
 
 void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone_data()
@@ -483,8 +483,6 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
 {
     QFETCH(QString, damage);
     Lists l;
-    l.state->text.cLx = 1;
-    l.state->text.textSave = true;
     QByteArray bytes = l.save(Three);
     const Layout at(bytes);
     if (damage == "closing") {
@@ -528,6 +526,7 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
     const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     s_largestAllocation = 0;
+    QSignalSpy rowsChanged(&l.state->display(), &ListDisplay::rowsChanged);
     QVERIFY(!l.open(bytes));
     QVERIFY2(s_largestAllocation < LargeAllocation, QByteArray::number(qulonglong(s_largestAllocation.load())));
     QCOMPARE(l.boxes.asked.size(), 1);
@@ -536,7 +535,7 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
     QCOMPARE(l.boxes.asked[0].icon, Icon::Critical);
     QCOMPARE(l.boxes.asked[0].buttons, Buttons::Ok);
     compareStates(l.snapshot(1), before);
-    QCOMPARE(l.state->text.textSave, true);
+    QVERIFY(rowsChanged.isEmpty());
 
     // Among several files opened at once the message must say which one it is.
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
