@@ -82,21 +82,21 @@ TextWindow::TextWindow(ProgramState &state, ItemCommands &commands, ClipboardWat
             if (box == visibleBox())
                 boxChanged();
         });
-        Texttxt[index] = box;
+        m_boxes[index] = box;
     }
-    Texttxt[0]->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Texttxt[0]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Texttxt[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Texttxt[1]->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Texttxt[1]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Texttxt[1]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ErrorMess = new QLabel(this);
-    ErrorMess->setObjectName(QStringLiteral("ErrorMess"));
-    ErrorMess->hide();
-    layout->addWidget(ErrorMess);
+    m_boxes[0]->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_boxes[0]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_boxes[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_boxes[1]->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_boxes[1]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_boxes[1]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("ErrorMess"));
+    m_message->hide();
+    layout->addWidget(m_message);
     buildMenus();
     layout->setMenuBar(m_menuBar);
-    Texttxt[1]->hide();
+    m_boxes[1]->hide();
 }
 
 void TextWindow::buildMenus()
@@ -109,43 +109,43 @@ void TextWindow::buildMenus()
         addAction(action);
         return action;
     };
-    Menunu = m_menuBar->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
-    Menunu->setObjectName(QStringLiteral("Menunu"));
-    Cutnu = named(Menunu->addAction(QStringLiteral("二分割(&C)")), "Cutnu");
-    Cutnu->setShortcut(Qt::CTRL | Qt::Key_T);
-    Savenu = named(Menunu->addAction(QStringLiteral("変更を保存する(&S)")), "Savenu");
-    Savenu->setShortcut(Qt::CTRL | Qt::Key_S);
-    Menunu->addSeparator();
-    Closenu = named(Menunu->addAction(QStringLiteral("閉じる(&X)")), "Closenu");
-    Closenu->setShortcut(Qt::CTRL | Qt::Key_Q);
-    connect(Menunu, &QMenu::aboutToShow, this, [this] { Savenu->setEnabled(textChanged); });
+    m_menu = m_menuBar->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
+    m_menu->setObjectName(QStringLiteral("Menunu"));
+    m_divideAction = named(m_menu->addAction(QStringLiteral("二分割(&C)")), "Cutnu");
+    m_divideAction->setShortcut(Qt::CTRL | Qt::Key_T);
+    m_saveAction = named(m_menu->addAction(QStringLiteral("変更を保存する(&S)")), "Savenu");
+    m_saveAction->setShortcut(Qt::CTRL | Qt::Key_S);
+    m_menu->addSeparator();
+    m_closeAction = named(m_menu->addAction(QStringLiteral("閉じる(&X)")), "Closenu");
+    m_closeAction->setShortcut(Qt::CTRL | Qt::Key_Q);
+    connect(m_menu, &QMenu::aboutToShow, this, [this] { m_saveAction->setEnabled(m_edited); });
     // A disabled action ignores its key: Ctrl+S must still save an edit made after the menu closed.
-    connect(Menunu, &QMenu::aboutToHide, this, [this] { Savenu->setEnabled(true); });
-    connect(Cutnu, &QAction::triggered, this, &TextWindow::divideCommand);
-    connect(Savenu, &QAction::triggered, this, &TextWindow::saveCommand);
-    connect(Closenu, &QAction::triggered, this, &QWidget::close);
+    connect(m_menu, &QMenu::aboutToHide, this, [this] { m_saveAction->setEnabled(true); });
+    connect(m_divideAction, &QAction::triggered, this, &TextWindow::divideCommand);
+    connect(m_saveAction, &QAction::triggered, this, &TextWindow::saveCommand);
+    connect(m_closeAction, &QAction::triggered, this, &QWidget::close);
 
-    Expressnu = m_menuBar->addMenu(QStringLiteral("表示(&E)"));
-    Expressnu->setObjectName(QStringLiteral("Expressnu"));
-    Locknu = named(Expressnu->addAction(QStringLiteral("表示のﾛｯｸ(&L)")), "Locknu");
-    Locknu->setShortcut(Qt::CTRL | Qt::Key_L);
-    Locknu->setCheckable(true);
-    Expressnu->addSeparator();
-    Verticalnu = named(Expressnu->addAction(QStringLiteral("縦ｽｸﾛｰﾙ表示(&V)")), "Verticalnu");
-    Bothnu = named(Expressnu->addAction(QStringLiteral("縦横ｽｸﾛｰﾙ表示(&B)")), "Bothnu");
-    Verticalnu->setCheckable(true);
-    Bothnu->setCheckable(true);
-    connect(Locknu, &QAction::triggered, this, &TextWindow::lockCommand);
-    connect(Verticalnu, &QAction::triggered, this, [this] { switchScrollMode(TextWindowSettings::VerticalOnly); });
-    connect(Bothnu, &QAction::triggered, this, [this] { switchScrollMode(TextWindowSettings::BothScrollBars); });
+    m_viewMenu = m_menuBar->addMenu(QStringLiteral("表示(&E)"));
+    m_viewMenu->setObjectName(QStringLiteral("Expressnu"));
+    m_lockAction = named(m_viewMenu->addAction(QStringLiteral("表示のﾛｯｸ(&L)")), "Locknu");
+    m_lockAction->setShortcut(Qt::CTRL | Qt::Key_L);
+    m_lockAction->setCheckable(true);
+    m_viewMenu->addSeparator();
+    m_verticalAction = named(m_viewMenu->addAction(QStringLiteral("縦ｽｸﾛｰﾙ表示(&V)")), "Verticalnu");
+    m_bothAction = named(m_viewMenu->addAction(QStringLiteral("縦横ｽｸﾛｰﾙ表示(&B)")), "Bothnu");
+    m_verticalAction->setCheckable(true);
+    m_bothAction->setCheckable(true);
+    connect(m_lockAction, &QAction::triggered, this, &TextWindow::lockCommand);
+    connect(m_verticalAction, &QAction::triggered, this, [this] { switchScrollMode(TextWindowSettings::VerticalOnly); });
+    connect(m_bothAction, &QAction::triggered, this, [this] { switchScrollMode(TextWindowSettings::BothScrollBars); });
 
-    StopGonu = named(m_menuBar->addAction(QString()), "StopGonu");
-    connect(StopGonu, &QAction::triggered, this, &TextWindow::toggleCapture);
+    m_captureAction = named(m_menuBar->addAction(QString()), "StopGonu");
+    connect(m_captureAction, &QAction::triggered, this, &TextWindow::toggleCapture);
 }
 
 QPlainTextEdit *TextWindow::visibleBox() const
 {
-    return Texttxt[m_settings.textVBoth == TextWindowSettings::VerticalOnly ? 1 : 0];
+    return m_boxes[m_settings.textVBoth == TextWindowSettings::VerticalOnly ? 1 : 0];
 }
 
 void TextWindow::pointAt(qint16 pane, qint16 list, qint16 row, qint16 item)
@@ -175,25 +175,25 @@ void TextWindow::showItem(qint16 pane, qint16 list, qint16 row, qint16 item)
 
 void TextWindow::loadForm()
 {
-    closeByDeactivate = false;
-    textDivided = false;
-    errorShown = false;
-    stopGoRecorded = false;
-    ErrorMess->hide();
+    m_closeOnDeactivation = false;
+    m_divided = false;
+    m_messageShown = false;
+    m_captureRecorded = false;
+    m_message->hide();
     const GlobalSettings &settings = m_state.settings();
     QFont font(settings.textFontName);
     if (settings.textFontSize > 0)
         font.setPointSizeF(settings.textFontSize);
-    for (QPlainTextEdit *box : Texttxt)
+    for (QPlainTextEdit *box : m_boxes)
         box->setFont(font);
     placeBesideMain(QPoint(m_settings.offsetX, m_settings.offsetY), QSize(m_settings.width, m_settings.height));
     const bool vertical = m_settings.textVBoth == TextWindowSettings::VerticalOnly;
-    Texttxt[0]->setVisible(!vertical);
-    Texttxt[1]->setVisible(vertical);
-    Verticalnu->setChecked(vertical);
-    Bothnu->setChecked(!vertical);
+    m_boxes[0]->setVisible(!vertical);
+    m_boxes[1]->setVisible(vertical);
+    m_verticalAction->setChecked(vertical);
+    m_bothAction->setChecked(!vertical);
     renew();
-    Locknu->setChecked(m_settings.textLock);
+    m_lockAction->setChecked(m_settings.textLock);
     setCapturingCaption(m_watcher.capturing());
 }
 
@@ -221,9 +221,9 @@ void TextWindow::setHoldsEdits(bool holds)
 
 void TextWindow::renew()
 {
-    textChanged = false;
+    m_edited = false;
     keepUnshown(m_text, cutLength(m_text, MaxChars));
-    putText(visibleBox() == Texttxt[1] ? 1 : 0, m_text);
+    putText(visibleBox() == m_boxes[1] ? 1 : 0, m_text);
     showCaption();
 }
 
@@ -257,47 +257,47 @@ void TextWindow::endText()
 
 void TextWindow::putText(int index, const QString &text)
 {
-    textReady = false;
+    m_boxReady = false;
     if (text.size() < MaxChars && !showsPart()) {
-        Texttxt[index]->setPlainText(text);
-        hideErrorMess();
+        m_boxes[index]->setPlainText(text);
+        hideMessage();
     } else {
         // Only the start goes into the box, never the whole of a huge item.
-        Texttxt[index]->setPlainText(cutText(text, MaxChars));
-        showErrorMess(NotAllShown);
+        m_boxes[index]->setPlainText(cutText(text, MaxChars));
+        showMessage(NotAllShown);
     }
-    textReady = true;
+    m_boxReady = true;
 }
 
-void TextWindow::showErrorMess(const QString &text)
+void TextWindow::showMessage(const QString &text)
 {
-    ErrorMess->setText(text);
-    errorShown = true;
-    ErrorMess->show();
+    m_message->setText(text);
+    m_messageShown = true;
+    m_message->show();
 }
 
-void TextWindow::hideErrorMess()
+void TextWindow::hideMessage()
 {
-    if (!errorShown)
+    if (!m_messageShown)
         return;
-    errorShown = false;
-    ErrorMess->clear();
-    ErrorMess->hide();
+    m_messageShown = false;
+    m_message->clear();
+    m_message->hide();
 }
 
 void TextWindow::boxChanged()
 {
-    if (!textReady)
+    if (!m_boxReady)
         return;
-    if (!textChanged) {
+    if (!m_edited) {
         setWindowTitle(QStringLiteral("* ") + windowTitle());
-        textChanged = true;
+        m_edited = true;
         setHoldsEdits(true);
     }
     QPlainTextEdit *box = visibleBox();
     if (programLength(box) < MaxChars) {
         if (!showsPart())
-            hideErrorMess();
+            hideMessage();
         return;
     }
     const QString text = programText(box);
@@ -305,16 +305,16 @@ void TextWindow::boxChanged()
     // Showing the start of a longer text, the box's end goes back to the part not shown.
     if (showsPart())
         m_pushedOut.prepend(QStringView(text).mid(kept.size()));
-    textReady = false;
+    m_boxReady = false;
     QTextCursor cut(box->document());
     cut.setPosition(int(boxPosition(kept)));
     cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     cut.removeSelectedText();
     QTextCursor caret = box->textCursor();
-    caret.setPosition(qMin(caretAfterKey, box->document()->characterCount() - 1));
+    caret.setPosition(qMin(m_caretAfterKey, box->document()->characterCount() - 1));
     box->setTextCursor(caret);
-    textReady = true;
-    showErrorMess(showsPart() ? NotAllShown : QStringLiteral("文字を増やせません。末尾を削除します。"));
+    m_boxReady = true;
+    showMessage(showsPart() ? NotAllShown : QStringLiteral("文字を増やせません。末尾を削除します。"));
 }
 
 void TextWindow::showCaption()
@@ -326,19 +326,19 @@ void TextWindow::switchScrollMode(int mode)
 {
     const int shown = mode == TextWindowSettings::VerticalOnly ? 1 : 0;
     const int other = 1 - shown;
-    Bothnu->setChecked(shown == 0);
-    Verticalnu->setChecked(shown == 1);
+    m_bothAction->setChecked(shown == 0);
+    m_verticalAction->setChecked(shown == 1);
     // The mode in force: its box holds the text, and the other box's emptiness must not replace it.
-    if (visibleBox() == Texttxt[shown])
+    if (visibleBox() == m_boxes[shown])
         return;
     // The text moves, it is not edited.
-    const QString text = programText(Texttxt[other]);
+    const QString text = programText(m_boxes[other]);
     m_settings.textVBoth = mode;
     // Emptied first, so the message line tells about the text that is shown.
     putText(other, QString());
     putText(shown, text);
-    Texttxt[other]->hide();
-    Texttxt[shown]->show();
+    m_boxes[other]->hide();
+    m_boxes[shown]->show();
 }
 
 void TextWindow::saveCommand()
@@ -350,7 +350,7 @@ void TextWindow::saveCommand()
         regainActivation();
         return;
     }
-    if (textChanged)
+    if (m_edited)
         saveEdits();
 }
 
@@ -361,7 +361,7 @@ void TextWindow::saveEdits()
     keepUnshown(m_text, shown.size());
     m_commands.saveText(m_pane, m_list, m_row, m_item, m_text);
     showCaption();
-    textChanged = false;
+    m_edited = false;
 }
 
 void TextWindow::divideCommand()
@@ -393,21 +393,21 @@ void TextWindow::divideCommand()
         regainActivation();
         return;
     }
-    textDivided = true;
+    m_divided = true;
     close();
 }
 
 void TextWindow::lockCommand()
 {
     if (!m_settings.textLock)
-        closeByDeactivate = false;
+        m_closeOnDeactivation = false;
     m_settings.textLock = !m_settings.textLock;
-    Locknu->setChecked(m_settings.textLock);
+    m_lockAction->setChecked(m_settings.textLock);
 }
 
 void TextWindow::setCapturingCaption(bool capturing)
 {
-    StopGonu->setText(capturing ? QStringLiteral("作動中(&S)") : QStringLiteral("停止中(&S)"));
+    m_captureAction->setText(capturing ? QStringLiteral("作動中(&S)") : QStringLiteral("停止中(&S)"));
 }
 
 void TextWindow::toggleCapture()
@@ -420,40 +420,40 @@ void TextWindow::toggleCapture()
 
 void TextWindow::activated()
 {
-    if (textChanged)
+    if (m_edited)
         setHoldsEdits(true);
     if (!m_state.settings().pauseWhileTextWindowActive)
         return;
     // Active again before the loss of activation was judged: the state recorded then still holds.
-    if (!stopGoRecorded) {
-        stopGoAtActivate = m_watcher.capturing();
-        stopGoRecorded = true;
+    if (!m_captureRecorded) {
+        m_capturingAtActivation = m_watcher.capturing();
+        m_captureRecorded = true;
     }
     if (m_watcher.capturing())
         toggleCapture();
 }
 
-void TextWindow::watcherRuleBack()
+void TextWindow::restoreCaptureSwitch()
 {
-    if (m_state.settings().pauseWhileTextWindowActive && stopGoRecorded && m_watcher.capturing() != stopGoAtActivate)
+    if (m_state.settings().pauseWhileTextWindowActive && m_captureRecorded && m_watcher.capturing() != m_capturingAtActivation)
         toggleCapture();
-    stopGoRecorded = false;
+    m_captureRecorded = false;
 }
 
 void TextWindow::deactivated(bool mayClose)
 {
-    watcherRuleBack();
+    restoreCaptureSwitch();
     if (!mayClose)
         return;
-    closeByDeactivate = true;
+    m_closeOnDeactivation = true;
     close();
 }
 
 void TextWindow::closeEvent(QCloseEvent *event)
 {
-    watcherRuleBack();
+    restoreCaptureSwitch();
     if (!m_state.ending) {
-        if (textChanged && !textDivided) {
+        if (m_edited && !m_divided) {
             KeepOnDeactivate keep(*this);
             MessageBoxPort::Answer answer;
             if (m_itemMatches) {
@@ -468,21 +468,21 @@ void TextWindow::closeEvent(QCloseEvent *event)
                                          MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::OkCancel);
             }
             if (answer == MessageBoxPort::Answer::Cancel) {
-                closeByDeactivate = false;
+                m_closeOnDeactivation = false;
                 event->ignore();
                 regainActivation();
                 return;
             }
         }
-        if (m_settings.textLock && closeByDeactivate) {
-            closeByDeactivate = false;
+        if (m_settings.textLock && m_closeOnDeactivation) {
+            m_closeOnDeactivation = false;
             setHoldsEdits(false);
             event->ignore();
             return;
         }
     }
     setHoldsEdits(false);
-    closeByDeactivate = false;
+    m_closeOnDeactivation = false;
     storePlacement();
     endText();
     event->accept();
@@ -491,7 +491,7 @@ void TextWindow::closeEvent(QCloseEvent *event)
 void TextWindow::hideEvent(QHideEvent *event)
 {
     // However it closed, capture is as it was before the window was active.
-    watcherRuleBack();
+    restoreCaptureSwitch();
     SideWindow::hideEvent(event);
 }
 
@@ -510,14 +510,14 @@ void TextWindow::selectAll()
 
 bool TextWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && (watched == Texttxt[0] || watched == Texttxt[1])) {
+    if (event->type() == QEvent::KeyPress && (watched == m_boxes[0] || watched == m_boxes[1])) {
         auto *key = static_cast<QKeyEvent *>(event);
         // Ctrl alone with A; Ctrl+Shift+A is not select-all.
         if (key->key() == Qt::Key_A && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
             selectAll();
             return true;
         }
-        caretAfterKey = static_cast<QPlainTextEdit *>(watched)->textCursor().position() + 1;
+        m_caretAfterKey = static_cast<QPlainTextEdit *>(watched)->textCursor().position() + 1;
     }
     return SideWindow::eventFilter(watched, event);
 }

@@ -68,8 +68,8 @@ private:
     QString withUnshown(QString shown) const;
     void keepUnshown(const QString &text, qsizetype shownLength);
     void boxChanged();
-    void showErrorMess(const QString &text);
-    void hideErrorMess();
+    void showMessage(const QString &text);
+    void hideMessage();
     void showCaption();
     void switchScrollMode(int mode);
     void saveCommand();
@@ -77,7 +77,7 @@ private:
     void divideCommand();
     void lockCommand();
     void toggleCapture();
-    void watcherRuleBack();
+    void restoreCaptureSwitch();
     void selectAll();
 
     ProgramState &m_state;
@@ -87,17 +87,17 @@ private:
     TextWindowSettings &m_settings;
 
     QMenuBar *m_menuBar;
-    QMenu *Menunu;
-    QAction *Cutnu;
-    QAction *Savenu;
-    QAction *Closenu;
-    QMenu *Expressnu;
-    QAction *Locknu;
-    QAction *Verticalnu;
-    QAction *Bothnu;
-    QAction *StopGonu;
-    QPlainTextEdit *Texttxt[2];
-    QLabel *ErrorMess;
+    QMenu *m_menu;
+    QAction *m_divideAction;
+    QAction *m_saveAction;
+    QAction *m_closeAction;
+    QMenu *m_viewMenu;
+    QAction *m_lockAction;
+    QAction *m_verticalAction;
+    QAction *m_bothAction;
+    QAction *m_captureAction;
+    QPlainTextEdit *m_boxes[2];
+    QLabel *m_message;
 
     // The item shown, by pane and row as listed and by list and item number as stored.
     qint16 m_pane = 0;
@@ -110,14 +110,14 @@ private:
     bool m_holdsEdits = false;
     bool m_itemMatches = false;
 
-    bool textChanged = false;
-    bool textReady = false;
-    bool closeByDeactivate = false;
-    bool textDivided = false;
-    bool stopGoAtActivate = false;
-    bool stopGoRecorded = false;
-    bool errorShown = false;
-    int caretAfterKey = 0;
+    bool m_edited = false;
+    bool m_boxReady = false;
+    bool m_closeOnDeactivation = false;
+    bool m_divided = false;
+    bool m_capturingAtActivation = false;
+    bool m_captureRecorded = false;
+    bool m_messageShown = false;
+    int m_caretAfterKey = 0;
     // The text the box was filled from and where in it the part the box does not show begins;
     // what typing pushed out of a full box comes before that part. Saving and dividing keep it.
     QString m_filledText;
