@@ -25,6 +25,7 @@ public:
     bool capturing = false;
     // Set by the end sequence.
     bool ending = false;
+
     ListCollection &lists() { return *m_lists; }
     ListDisplay &display() { return *m_display; }
     GlobalSettings &settings() { return *m_settings; }
