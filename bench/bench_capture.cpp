@@ -22,12 +22,12 @@ void MakeItemsSplitLines(benchmark::State &state)
     const int pinned = int(state.range(2));
     BenchSupport::Program program;
     program.start();
-    ProgramState &state = program.state();
-    state.settings().splitCaptures = true;
-    ListDisplay &panes = state.display();
+    ProgramState &model = program.state();
+    model.settings().splitCaptures = true;
+    ListDisplay &panes = model.display();
     const qint16 pane = panes.focusedPane();
-    const qint16 list = state.listOfPane(pane);
-    ListRecord &options = state.lists().at(list);
+    const qint16 list = model.listOfPane(pane);
+    ListRecord &options = model.lists().at(list);
     options.itemLimit = 32767;
     options.addAtBottom = wayAdd;
     options.addAtFocus = pinned != 0;

@@ -60,13 +60,13 @@ struct Window {
     {
         program.start();
         BenchSupport::waitForExposed(window);
-        ListRecord &list = state.lists().at(0);
+        ListRecord &list = model.lists().at(0);
         list.itemLimit = ItemCount;
         // Width-mode captions, as a new list has them.
         list.captionByWidth = true;
         list.captionWidth = 192;
     }
-    ListItems &items() { return state.lists().at(0).items(); }
+    ListItems &items() { return model.lists().at(0).items(); }
     void fill()
     {
         for (int i = 0; i < ItemCount; ++i)
@@ -77,9 +77,9 @@ struct Window {
 
     CountedMessages messages;
     BenchSupport::Program program{&messages};
-    ProgramState &state = program.state();
+    ProgramState &model = program.state();
     MainWindow &window = program.window();
-    ClipListStore store{state, messages};
+    ClipListStore store{model, messages};
 };
 
 // The items' size as the program holds them: UTF-16.

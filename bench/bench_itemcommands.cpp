@@ -21,11 +21,11 @@ struct Window {
     Window()
     {
         program.start();
-        state.lists().at(0).itemLimit = 32767;
+        model.lists().at(0).itemLimit = 32767;
     }
     void fill(qint16 pane, int count)
     {
-        ListItems &items = state.lists().at(state.listOfPane(pane)).items();
+        ListItems &items = model.lists().at(model.listOfPane(pane)).items();
         for (int i = 0; i < count; ++i)
             items.addItem(pane, QStringLiteral("item %1 クリップの本文 with some text").arg(i));
         QCoreApplication::processEvents();
@@ -39,7 +39,7 @@ struct Window {
         static_cast<ClipListBox *>(list)->setListIndex(0);
     }
     BenchSupport::Program program;
-    ProgramState &state = program.state();
+    ProgramState &model = program.state();
     PaneArea &window = program.root.panes();
     ItemCommands &itemCommands = program.root.itemCommands();
 };
@@ -65,7 +65,7 @@ void DropIntoAnotherList(benchmark::State &state)
     const int moved = int(state.range(0));
     Window w;
     w.program.root.listCommands().makeNewList();
-    w.state.lists().at(1).itemLimit = 32767;
+    w.model.lists().at(1).itemLimit = 32767;
     for (auto _ : state) {
         state.PauseTiming();
         w.fill(0, moved);
@@ -79,8 +79,8 @@ void DropIntoAnotherList(benchmark::State &state)
         state.PauseTiming();
         if (w.window.clipListWidget(1)->count() != 1000 + moved)
             state.SkipWithError("not moved");
-        w.state.lists().at(0).items().clearItems(0);
-        w.state.lists().at(1).items().clearItems(1);
+        w.model.lists().at(0).items().clearItems(0);
+        w.model.lists().at(1).items().clearItems(1);
         state.ResumeTiming();
     }
 }

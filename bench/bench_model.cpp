@@ -66,9 +66,9 @@ void FillPane(benchmark::State &state)
     BenchSupport::Program program;
     program.start();
     program.window().resize(400, 600);
-    ProgramState &state = program.state();
-    ListCollection &lists = state.lists();
-    ListDisplay &panes = state.display();
+    ProgramState &model = program.state();
+    ListCollection &lists = model.lists();
+    ListDisplay &panes = model.display();
     const qint16 list = lists.makeList();
     lists.at(list).itemLimit = 32767;
     lists.showList(list);

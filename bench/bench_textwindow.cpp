@@ -21,12 +21,12 @@ struct Window {
     Window()
     {
         program.start();
-        state.lists().at(0).itemLimit = 32767;
+        model.lists().at(0).itemLimit = 32767;
     }
-    ListItems &items() { return state.lists().at(0).items(); }
-    qint16 pane() { return state.display().focusedPane(); }
+    ListItems &items() { return model.lists().at(0).items(); }
+    qint16 pane() { return model.display().focusedPane(); }
     BenchSupport::Program program;
-    ProgramState &state = program.state();
+    ProgramState &model = program.state();
 };
 
 // Open on a 10 MB item, shown on screen, then closed again.
@@ -34,7 +34,7 @@ void OpenAndCloseTextWindowOn10MB(benchmark::State &state)
 {
     Window w;
     w.items().addItem(w.pane(), QString(10 * 1024 * 1024, u'x'));
-    w.state.display().highlightRow(w.pane(), 0);
+    w.model.display().highlightRow(w.pane(), 0);
     TextWindow &text = w.program.root.textWindow();
     QAction *show = w.program.root.commands().action(Command::ShowText);
     for (auto _ : state) {

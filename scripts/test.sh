@@ -5,7 +5,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build/test"
 "$root/scripts/deps.sh"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQK_SANITIZE=ON >/dev/null
+# The benchmarks are built too (not run), so that a change cannot leave them uncompilable.
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQK_SANITIZE=ON -DQK_BUILD_BENCH=ON >/dev/null
 cmake --build "$build"
 
 # Leaks inside system libraries (fontconfig, Xlib, ...) are theirs, not ours.
