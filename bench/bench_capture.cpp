@@ -25,8 +25,8 @@ void MakeItemsSplitLines(benchmark::State &state)
     ProgramState &model = program.state();
     model.settings().splitCaptures = true;
     ListDisplay &panes = model.display();
-    const qint16 pane = panes.focusedPane();
-    const qint16 list = model.listOfPane(pane);
+    const PaneNumber pane = panes.focusedPane();
+    const ListNumber list = model.listOfPane(pane);
     ListRecord &options = model.lists().at(list);
     options.itemLimit = 32767;
     options.addAtBottom = wayAdd;

@@ -23,14 +23,14 @@ struct Window {
         program.start();
         model.lists().at(0).itemLimit = 32767;
     }
-    void fill(qint16 pane, int count)
+    void fill(PaneNumber pane, int count)
     {
         ListItems &items = model.lists().at(model.listOfPane(pane)).items();
         for (int i = 0; i < count; ++i)
             items.addItem(pane, QStringLiteral("item %1 クリップの本文 with some text").arg(i));
         QCoreApplication::processEvents();
     }
-    void highlightFirst(qint16 pane, int count)
+    void highlightFirst(PaneNumber pane, int count)
     {
         ListBoxWidget *list = window.clipListWidget(pane);
         list->clearSelection();

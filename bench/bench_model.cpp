@@ -69,10 +69,10 @@ void FillPane(benchmark::State &state)
     ProgramState &model = program.state();
     ListCollection &lists = model.lists();
     ListDisplay &panes = model.display();
-    const qint16 list = lists.makeList();
+    const ListNumber list = lists.makeList();
     lists.at(list).itemLimit = 32767;
     lists.showList(list);
-    const qint16 pane = panes.focusedPane();
+    const PaneNumber pane = panes.focusedPane();
     ListItems &store = lists.at(list).items();
     for (int i = 0; i < items; ++i)
         store.addItem(pane, QString::number(i) + mixedText(200, 0));

@@ -40,7 +40,7 @@ void LowerLimitOnOk(benchmark::State &state)
     FontDialog fonts(system);
     ColourDialog colours(system);
     ListDisplay &panes = program.state().display();
-    const qint16 pane = panes.paneAtPosition(0);
+    const PaneNumber pane = panes.paneAtPosition(0);
     ListRecord &list = program.state().lists().at(panes.paneRecord(pane).list);
     for (auto _ : state) {
         state.PauseTiming();

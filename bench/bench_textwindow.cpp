@@ -24,7 +24,7 @@ struct Window {
         model.lists().at(0).itemLimit = 32767;
     }
     ListItems &items() { return model.lists().at(0).items(); }
-    qint16 pane() { return model.display().focusedPane(); }
+    PaneNumber pane() { return model.display().focusedPane(); }
     BenchSupport::Program program;
     ProgramState &model = program.state();
 };

@@ -88,7 +88,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
 
     ListDisplay &panes = m_state->display();
     QObject::connect(&panes, &ListDisplay::focusedListFocusMode, m_watcher.get(), &ClipboardWatcher::followFocusedList);
-    QObject::connect(m_panes, &PaneArea::rowReleased, m_watcher.get(), [this](qint16 pane) {
+    QObject::connect(m_panes, &PaneArea::rowReleased, m_watcher.get(), [this](PaneNumber pane) {
         if (m_state->display().positionOf(pane) >= 0)
             m_watcher->clickItem(pane);
     });
@@ -99,7 +99,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     QObject::connect(m_commands.get(), &MainCommands::nameItemRequested, m_window.get(), [windows] { windows->nameItem(); });
     QObject::connect(m_commands.get(), &MainCommands::listDataRequested, m_window.get(), [windows] { windows->showListData(); });
     QObject::connect(m_commands.get(), &MainCommands::itemTextRequested, m_window.get(), [windows] { windows->showItemText(); });
-    QObject::connect(m_panes, &PaneArea::rowDoubleClicked, m_textWindow.get(), [this](qint16 pane) {
+    QObject::connect(m_panes, &PaneArea::rowDoubleClicked, m_textWindow.get(), [this](PaneNumber pane) {
         if (m_state->display().focusedPane() != pane)
             m_state->display().focusPane(pane);
         m_windowCommands->showItemText();

@@ -22,8 +22,8 @@ void ClipboardWatcher::tick()
     ListDisplay &panes = m_state.display();
     if (panes.paneCount() < 1)
         return;
-    const qint16 pane = panes.focusedPane();
-    const qint16 list = m_state.listOfPane(pane);
+    const PaneNumber pane = panes.focusedPane();
+    const ListNumber list = m_state.listOfPane(pane);
     if (m_state.capturing) {
         if (m_clipboard.pushesChanges())
             lookAtOffers();
@@ -34,7 +34,7 @@ void ClipboardWatcher::tick()
         emit edgeTick(pane, list);
 }
 
-void ClipboardWatcher::lookAtClipboard(qint16 pane, qint16 list)
+void ClipboardWatcher::lookAtClipboard(PaneNumber pane, ListNumber list)
 {
     if (m_clipboard.hasPlainText()) {
         const QString text = readClipboardText();
@@ -46,7 +46,7 @@ void ClipboardWatcher::lookAtClipboard(qint16 pane, qint16 list)
     emit clipboardLooked(false);
 }
 
-bool ClipboardWatcher::takeText(qint16 pane, qint16 list, const QString &text)
+bool ClipboardWatcher::takeText(PaneNumber pane, ListNumber list, const QString &text)
 {
     if (text == m_lastText)
         return false;
@@ -63,7 +63,7 @@ void ClipboardWatcher::takeOffered(const QString &text)
     ListDisplay &panes = m_state.display();
     if (!m_state.capturing || text.isEmpty() || panes.paneCount() < 1)
         return;
-    const qint16 pane = panes.focusedPane();
+    const PaneNumber pane = panes.focusedPane();
     if (takeText(pane, m_state.listOfPane(pane), text))
         m_capturedSinceTick = true;
 }
@@ -158,9 +158,9 @@ void ClipboardWatcher::followFocusedList(qint16 movAdd)
     setTimer(movAdd == 0 || m_capturing);
 }
 
-void ClipboardWatcher::copyFocusedItem(qint16 pane, qint16 list)
+void ClipboardWatcher::copyFocusedItem(PaneNumber pane, ListNumber list)
 {
-    const qint16 row = m_state.display().focusedRow(pane);
+    const RowNumber row = m_state.display().focusedRow(pane);
     if (row < 0)
         return;
     ListItems &items = m_state.lists().at(list).items();
@@ -171,16 +171,16 @@ void ClipboardWatcher::copyFocusedItem(qint16 pane, qint16 list)
     writeClipboardText(text);
 }
 
-void ClipboardWatcher::clickItem(qint16 pane)
+void ClipboardWatcher::clickItem(PaneNumber pane)
 {
     if (m_textWindowEditing)
         return;
-    const qint16 list = m_state.listOfPane(pane);
+    const ListNumber list = m_state.listOfPane(pane);
     ListItems &items = m_state.lists().at(list).items();
     if (items.count() < 1)
         return;
     copyFocusedItem(pane, list);
-    const qint16 row = m_state.display().focusedRow(pane);
+    const RowNumber row = m_state.display().focusedRow(pane);
     if (row >= 0 && row < items.rowCount())
         emit itemClicked(pane, list, row, items.itemOfRow(row));
 }

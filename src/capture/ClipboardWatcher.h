@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include "capture/ItemMaker.h"
 
 #include <QObject>
@@ -19,7 +21,7 @@ public:
 
     // One tick of the timer.
     void tick();
-    void lookAtClipboard(qint16 pane, qint16 list);
+    void lookAtClipboard(PaneNumber pane, ListNumber list);
     // The clipboard's text, as rich text when the settings ask for it; "" on any failure.
     QString readClipboardText();
     void writeClipboardText(const QString &text);
@@ -40,9 +42,9 @@ public:
     void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
 
     // Copy-back: the focused row's text goes to the clipboard, seen before it is written.
-    void copyFocusedItem(qint16 pane, qint16 list);
+    void copyFocusedItem(PaneNumber pane, ListNumber list);
     // A mouse button was released on a pane's list box.
-    void clickItem(qint16 pane);
+    void clickItem(PaneNumber pane);
     // While the text window holds unsaved edits, clicks neither copy nor point it elsewhere.
     void setTextWindowEditing(bool editing) { m_textWindowEditing = editing; }
 
@@ -58,14 +60,14 @@ signals:
     // window's lamp).
     void clipboardLooked(bool captured);
     // A tick while the focused list steps at the screen edges.
-    void edgeTick(qint16 pane, qint16 list);
+    void edgeTick(PaneNumber pane, ListNumber list);
     // A click copied the item in the row of the pane (the text window turns to it).
-    void itemClicked(qint16 pane, qint16 list, qint16 row, qint16 item);
+    void itemClicked(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item);
 
 private:
     void setGo(bool capturing);
     // Captures the text when it is new; true when it was.
-    bool takeText(qint16 pane, qint16 list, const QString &text);
+    bool takeText(PaneNumber pane, ListNumber list, const QString &text);
     void takeOffered(const QString &text);
     // A tick of a clipboard that offers its changes itself.
     void lookAtOffers();

@@ -15,7 +15,7 @@
 
 ItemCommands::ItemCommands(ProgramState &state, MessageBoxPort &messages) : m_state(state), m_messages(messages) {}
 
-void ItemCommands::adjustFocusRow(qint16 &row, qint16 deletedRow)
+void ItemCommands::adjustFocusRow(RowNumber &row, RowNumber deletedRow)
 {
     if (deletedRow < row)
         --row;
@@ -32,13 +32,13 @@ QString ItemCommands::overLimitKeepQuestion(const QString &crLf)
            crLf + QStringLiteral("よろしいですか?");
 }
 
-QList<qint16> ItemCommands::highlightedRows(qint16 pane) const
+QList<RowNumber> ItemCommands::highlightedRows(PaneNumber pane) const
 {
-    QList<qint16> rows;
+    QList<RowNumber> rows;
     const qint16 items = m_state.lists().at(m_state.listOfPane(pane)).items().rowCount();
     for (int row : m_state.display().box(pane).selectedRows()) {
         if (row >= 0 && row < items)
-            rows.append(qint16(row));
+            rows.append(RowNumber(row));
     }
     return rows;
 }
@@ -46,9 +46,9 @@ QList<qint16> ItemCommands::highlightedRows(qint16 pane) const
 void ItemCommands::deleteItems()
 {
     ListDisplay &panes = m_state.display();
-    const qint16 pane = panes.focusedPane();
-    const QList<qint16> rows = highlightedRows(pane);
-    qint16 focus = panes.focusedRow(pane);
+    const PaneNumber pane = panes.focusedPane();
+    const QList<RowNumber> rows = highlightedRows(pane);
+    RowNumber focus = panes.focusedRow(pane);
     if (rows.isEmpty() || focus < 0)
         return;
     ListItems &items = m_state.lists().at(m_state.listOfPane(pane)).items();
@@ -63,27 +63,27 @@ void ItemCommands::deleteItems()
 void ItemCommands::joinItems()
 {
     ListDisplay &panes = m_state.display();
-    const qint16 pane = panes.focusedPane();
+    const PaneNumber pane = panes.focusedPane();
     ListItems &items = m_state.lists().at(m_state.listOfPane(pane)).items();
-    const QList<qint16> rows = highlightedRows(pane);
-    qint16 focus = panes.focusedRow(pane);
+    const QList<RowNumber> rows = highlightedRows(pane);
+    RowNumber focus = panes.focusedRow(pane);
     if (rows.isEmpty() || focus < 0)
         return;
     QString joined;
-    for (qint16 row : rows)
+    for (RowNumber row : rows)
         joined += items.at(items.itemOfRow(row)).text;
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
         items.deleteItem(pane, *row);
         adjustFocusRow(focus, *row);
     }
     // The focused row may have been the last one and gone with the others.
-    focus = std::min(focus, items.rowCount());
+    focus = std::min(focus, RowNumber(items.rowCount()));
     items.insertItem(pane, joined, focus);
     panes.highlightRow(pane, focus);
     emit panes.rowsChanged(pane);
 }
 
-int ItemCommands::itemsToMove(qint16 targetPane, int count)
+int ItemCommands::itemsToMove(PaneNumber targetPane, int count)
 {
     ListRecord &target = m_state.lists().at(m_state.listOfPane(targetPane));
     const int held = target.items().count();
@@ -104,10 +104,10 @@ int ItemCommands::itemsToMove(qint16 targetPane, int count)
     return std::clamp(target.itemLimit - held, 0, count);
 }
 
-void ItemCommands::dropItems(qint16 targetPane)
+void ItemCommands::dropItems(PaneNumber targetPane)
 {
-    const qint16 sourcePane = m_drag.source;
-    const QList<qint16> rows = highlightedRows(sourcePane);
+    const PaneNumber sourcePane = m_drag.source;
+    const QList<RowNumber> rows = highlightedRows(sourcePane);
     if (!rows.isEmpty()) {
         if (m_state.listOfPane(sourcePane) == m_state.listOfPane(targetPane))
             moveWithinList(targetPane, rows);
@@ -119,36 +119,36 @@ void ItemCommands::dropItems(qint16 targetPane)
     m_drag.mouseMode = 0;
 }
 
-void ItemCommands::moveWithinList(qint16 pane, const QList<qint16> &rows)
+void ItemCommands::moveWithinList(PaneNumber pane, const QList<RowNumber> &rows)
 {
     ListItems &items = m_state.lists().at(m_state.listOfPane(pane)).items();
-    QList<qint16> moved;
-    for (qint16 row : rows)
+    QList<ItemNumber> moved;
+    for (RowNumber row : rows)
         moved.append(items.itemOfRow(row));
-    qint16 &drop = m_drag.dropRow;
+    RowNumber &drop = m_drag.dropRow;
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
         items.removeRow(pane, *row);
         adjustFocusRow(drop, *row);
     }
     // A drop row past the rows that are left, or none, means the bottom.
     if (drop < 0 || drop > items.rowCount())
-        drop = items.rowCount();
+        drop = RowNumber(items.rowCount());
     for (auto item = moved.crbegin(); item != moved.crend(); ++item) {
         const ClipItem &shown = items.at(*item);
         items.insertRow(pane, shown.name.isEmpty() ? shown.text : shown.name, drop, *item, false);
     }
 }
 
-void ItemCommands::moveToOtherList(qint16 sourcePane, qint16 targetPane, const QList<qint16> &rows)
+void ItemCommands::moveToOtherList(PaneNumber sourcePane, PaneNumber targetPane, const QList<RowNumber> &rows)
 {
     const int count = itemsToMove(targetPane, int(rows.size()));
     if (count <= 0)
         return;
     ListItems &source = m_state.lists().at(m_state.listOfPane(sourcePane)).items();
     ListItems &target = m_state.lists().at(m_state.listOfPane(targetPane)).items();
-    qint16 &drop = m_drag.dropRow;
+    RowNumber &drop = m_drag.dropRow;
     if (drop < 0 || drop > target.rowCount())
-        drop = target.rowCount();
+        drop = RowNumber(target.rowCount());
     for (int i = count - 1; i >= 0; --i) {
         const ClipItem moving = source.at(source.itemOfRow(rows[i]));
         target.insertItem(targetPane, moving.text, drop);
@@ -161,7 +161,7 @@ void ItemCommands::moveToOtherList(qint16 sourcePane, qint16 targetPane, const Q
     }
 }
 
-void ItemCommands::saveText(qint16 pane, qint16 list, qint16 row, qint16 item, const QString &text)
+void ItemCommands::saveText(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item, const QString &text)
 {
     ListItems &items = m_state.lists().at(list).items();
     items.at(item).text = text;
@@ -169,14 +169,14 @@ void ItemCommands::saveText(qint16 pane, qint16 list, qint16 row, qint16 item, c
     m_state.display().highlightRow(pane, row);
 }
 
-bool ItemCommands::divideItem(qint16 pane, qint16 list, qint16 row, qint16 item, const QString &first,
+bool ItemCommands::divideItem(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item, const QString &first,
                               const QString &second)
 {
     // A full list makes room by dropping its top or bottom row; when that row is the item being
     // divided, its second part would be lost with it.
     ListRecord &clipList = m_state.lists().at(list);
     ListItems &items = clipList.items();
-    const qint16 droppedRow = clipList.addAtBottom ? 0 : qint16(items.rowCount() - 1);
+    const RowNumber droppedRow(clipList.addAtBottom ? 0 : items.rowCount() - 1);
     if (items.count() >= clipList.itemLimit && row == droppedRow) {
         m_messages.show(ProgramTexts::title(), QStringLiteral("ﾘｽﾄの項目数が上限のため、二分割できません。"),
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include "capture/DragState.h"
 
 #include <QList>
@@ -18,27 +20,27 @@ public:
     void deleteItems();
     void joinItems();
     // Moves the highlighted rows of the drag source to the drop row of the target pane.
-    void dropItems(qint16 targetPane);
+    void dropItems(PaneNumber targetPane);
     // The item of the list, shown in the row of the pane, takes the text.
-    void saveText(qint16 pane, qint16 list, qint16 row, qint16 item, const QString &text);
+    void saveText(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item, const QString &text);
     // The item keeps second and a new item above it takes first. False, after telling the user,
     // when the list is full and would drop that very row to make room.
-    bool divideItem(qint16 pane, qint16 list, qint16 row, qint16 item, const QString &first, const QString &second);
+    bool divideItem(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item, const QString &first, const QString &second);
 
     DragState &drag() { return m_drag; }
 
     // Lowers row by one when the deleted row was above it.
-    static void adjustFocusRow(qint16 &row, qint16 deletedRow);
+    static void adjustFocusRow(RowNumber &row, RowNumber deletedRow);
 
     static QString overLimitDeleteQuestion(const QString &crLf);
     static QString overLimitKeepQuestion(const QString &crLf);
 
 private:
-    QList<qint16> highlightedRows(qint16 pane) const;
+    QList<RowNumber> highlightedRows(PaneNumber pane) const;
     // How many of count items moving into the list of the pane may go; -1 when the user cancels.
-    int itemsToMove(qint16 targetPane, int count);
-    void moveWithinList(qint16 pane, const QList<qint16> &rows);
-    void moveToOtherList(qint16 sourcePane, qint16 targetPane, const QList<qint16> &rows);
+    int itemsToMove(PaneNumber targetPane, int count);
+    void moveWithinList(PaneNumber pane, const QList<RowNumber> &rows);
+    void moveToOtherList(PaneNumber sourcePane, PaneNumber targetPane, const QList<RowNumber> &rows);
 
     ProgramState &m_state;
     MessageBoxPort &m_messages;

@@ -29,7 +29,7 @@ QList<QStringView> splitKeepingSeparators(QStringView text, QStringView separato
 // for a list holding `held` items with `focus` as its focused row (-1: none). Only the pieces
 // before the last `kept` go, and only where adding just those kept pieces gives the same rows,
 // items, focus and highlight as adding all of them.
-qsizetype piecesPushedOut(const ListRecord &options, qsizetype held, qint16 focus, qsizetype count)
+qsizetype piecesPushedOut(const ListRecord &options, qsizetype held, RowNumber focus, qsizetype count)
 {
     // A list holding itemLimit items (at least one) drops a row for each new one.
     const qsizetype limit = options.itemLimit;
@@ -43,17 +43,17 @@ qsizetype piecesPushedOut(const ListRecord &options, qsizetype held, qint16 focu
         // Above the pinned row, which stays focused: once the list is full, rows go from the top,
         // so as many pieces stay as rows stand above it then. A pinned top row is itself dropped
         // and the next row is pinned, above which only the last piece stays.
-        kept = std::max<qsizetype>(1, focus + grow);
+        kept = std::max<qsizetype>(1, focus.value() + grow);
     } else {
         // At the focused row, newest first: rows go from the bottom, the rows above stay.
-        kept = held - focus + grow;
+        kept = held - focus.value() + grow;
     }
     return std::max<qsizetype>(0, count - kept);
 }
 
 } // namespace
 
-void ItemMaker::makeItems(qint16 pane, qint16 list, const QString &text)
+void ItemMaker::makeItems(PaneNumber pane, ListNumber list, const QString &text)
 {
     const GlobalSettings &settings = m_state.settings();
     if (!settings.splitCaptures) {
@@ -80,18 +80,18 @@ void ItemMaker::makeItems(qint16 pane, qint16 list, const QString &text)
     emit m_state.display().rowsChanged(pane);
 }
 
-void ItemMaker::addOneItem(qint16 pane, qint16 list, const QString &text)
+void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text)
 {
     ListRecord &options = m_state.lists().at(list);
     ListItems &items = options.items();
     ListDisplay &panes = m_state.display();
-    qint16 focused = panes.focusedRow(pane);
+    RowNumber focused = panes.focusedRow(pane);
     if (options.addAtFocus && focused >= 0) {
         items.insertItem(pane, text, focused);
-        panes.highlightRow(pane, options.addAtBottom ? qint16(focused + 1) : focused);
+        panes.highlightRow(pane, options.addAtBottom ? focused + 1 : focused);
         return;
     }
-    const qint16 row = items.addItem(pane, text);
+    const RowNumber row = items.addItem(pane, text);
     if (row >= 0)
         panes.highlightRow(pane, row);
 }

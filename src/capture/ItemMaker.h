@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include <QString>
 
 class ProgramState;
@@ -10,8 +12,8 @@ class ItemMaker {
 public:
     explicit ItemMaker(ProgramState &state) : m_state(state) {}
 
-    void makeItems(qint16 pane, qint16 list, const QString &text);
-    void addOneItem(qint16 pane, qint16 list, const QString &text);
+    void makeItems(PaneNumber pane, ListNumber list, const QString &text);
+    void addOneItem(PaneNumber pane, ListNumber list, const QString &text);
 
 private:
     ProgramState &m_state;

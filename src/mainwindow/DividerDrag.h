@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include <QObject>
 
 class ListDisplay;
@@ -31,8 +33,8 @@ private:
     ListDisplay &m_panes;
     QFrame *m_indicator; // owned by the area
     int m_bar = 0;
-    qint16 m_upper = 0;
-    qint16 m_lower = 0;
+    PaneNumber m_upper;
+    PaneNumber m_lower;
     int m_lowerBottom = 0;
     int m_grab = 0;
     int m_lastTop = -2;

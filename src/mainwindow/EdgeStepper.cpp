@@ -38,7 +38,7 @@ int EdgeStepper::edgeAction(const QPoint &cursor, const QRect &desktop, const Gl
     return Stay;
 }
 
-void EdgeStepper::stepAtScreenEdge(qint16 pane, qint16 list)
+void EdgeStepper::stepAtScreenEdge(PaneNumber pane, ListNumber list)
 {
     if (m_state.lists().at(list).items().count() < 1)
         return;
@@ -46,7 +46,7 @@ void EdgeStepper::stepAtScreenEdge(qint16 pane, qint16 list)
     if (step != Up && step != Down)
         return;
     ListDisplay &panes = m_state.display();
-    const qint16 row = panes.focusedRow(pane);
-    panes.highlightRow(pane, qint16(step == Up ? row - 1 : row + 1));
+    const RowNumber row = panes.focusedRow(pane);
+    panes.highlightRow(pane, step == Up ? row - 1 : row + 1);
     m_watcher.copyFocusedItem(pane, list);
 }

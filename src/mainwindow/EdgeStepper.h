@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include <QObject>
 
 class ClipboardWatcher;
@@ -22,7 +24,7 @@ public:
     static int edgeAction(const QPoint &cursor, const QRect &desktop, const GlobalSettingFields &settings);
 
 public slots:
-    void stepAtScreenEdge(qint16 pane, qint16 list);
+    void stepAtScreenEdge(PaneNumber pane, ListNumber list);
 
 private:
     ProgramState &m_state;

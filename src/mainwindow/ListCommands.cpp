@@ -18,7 +18,7 @@ ListCommands::ListCommands(ProgramState &state, ListDisplayMenu &displayMenu)
 void ListCommands::makeNewList()
 {
     ListCollection &lists = m_state.lists();
-    const qint16 list = lists.makeList();
+    const ListNumber list = lists.makeList();
     if (list == ListCollection::Refused)
         return;
     lists.showList(list);
@@ -39,8 +39,8 @@ void ListCommands::deleteList()
     // The only shown list is never deleted: a window without a list has nothing to capture into.
     if (panes.paneCount() <= 1)
         return;
-    const qint16 pane = panes.focusedPane();
-    const qint16 list = m_state.listOfPane(pane);
+    const PaneNumber pane = panes.focusedPane();
+    const ListNumber list = m_state.listOfPane(pane);
     panes.closePane(pane);
     m_state.lists().deleteList(list);
     m_displayMenu.removeListEntry();
@@ -49,7 +49,7 @@ void ListCommands::deleteList()
 
 void ListCommands::clearList()
 {
-    const qint16 pane = m_state.display().focusedPane();
+    const PaneNumber pane = m_state.display().focusedPane();
     m_state.lists().at(m_state.listOfPane(pane)).items().clearItems(pane);
     emit m_state.display().rowsChanged(pane);
 }
@@ -63,13 +63,13 @@ void ListCommands::toggleListShown(int index)
         // A shown list: hide it, unless it is the last one shown.
         if (panes.paneCount() <= 1)
             return;
-        const qint16 pane = panes.paneAtPosition(qint16(index));
+        const PaneNumber pane = panes.paneAtPosition(qint16(index));
         panes.closePane(pane);
         if (panes.paneCount() > 1)
             emit panes.rowsChanged(pane);
         return;
     }
-    const qint16 list = m_displayMenu.listAt(index);
+    const ListNumber list = m_displayMenu.listAt(index);
     if (list >= 0 && list < m_state.lists().count())
         m_state.lists().showList(list);
 }
@@ -84,7 +84,7 @@ void ListCommands::setAddOption(T ListOptions::*option, T value)
 {
     ListCollection &lists = m_state.lists();
     if (m_state.settings().addOptionsToAllLists) {
-        for (qint16 list = 0; list < lists.count(); ++list)
+        for (ListNumber list{0}; list < lists.count(); ++list)
             lists.at(list).*option = value;
     } else {
         focusedList().*option = value;

@@ -54,7 +54,7 @@ QString ListDisplayMenu::listCaption(const ListRecord &list)
     return caption;
 }
 
-qint16 ListDisplayMenu::menuIndexOfPane(ProgramState &state, qint16 pane)
+qint16 ListDisplayMenu::menuIndexOfPane(ProgramState &state, PaneNumber pane)
 {
     ListDisplay &panes = state.display();
     for (qint16 pos = 0; pos < panes.paneCount(); ++pos) {
@@ -71,13 +71,13 @@ void ListDisplayMenu::updateListCaptions()
     m_listMap.clear();
     std::vector<bool> shownList(size_t(std::max<qint16>(lists.count(), 0)));
     for (qint16 pos = 0; pos < panes.paneCount(); ++pos) {
-        const qint16 list = panes.paneRecord(panes.paneAtPosition(pos)).list;
+        const ListNumber list = panes.paneRecord(panes.paneAtPosition(pos)).list;
         m_listMap.append(list);
-        shownList[size_t(list)] = true;
+        shownList[size_t(list.value())] = true;
     }
     const int shown = int(m_listMap.size());
-    for (qint16 list = 0; list < lists.count(); ++list) {
-        if (!shownList[size_t(list)])
+    for (ListNumber list{0}; list < lists.count(); ++list) {
+        if (!shownList[size_t(list.value())])
             m_listMap.append(list);
     }
 

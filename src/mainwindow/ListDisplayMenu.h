@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include <QList>
 #include <QObject>
 #include <memory>
@@ -32,10 +34,10 @@ public:
     int entryCount() const { return int(m_entries.size()); }
     QAction *entry(int index) const { return m_entries.at(index); }
     // The list number the entry at index stands for since the captions were last built.
-    qint16 listAt(int index) const { return m_listMap.value(index, -1); }
+    ListNumber listAt(int index) const { return m_listMap.value(index, ListNumber(-1)); }
 
     // The display position of the pane, 0 when no shown pane matches.
-    static qint16 menuIndexOfPane(ProgramState &state, qint16 pane);
+    static qint16 menuIndexOfPane(ProgramState &state, PaneNumber pane);
     // A list's name as menus show it: "name(n)" for a duplicate.
     static QString listCaption(const ListRecord &list);
 
@@ -48,5 +50,5 @@ private:
     std::unique_ptr<QMenu> m_menu;
     std::vector<std::unique_ptr<QMenu>> m_twins;
     QList<QAction *> m_entries;
-    QList<qint16> m_listMap;
+    QList<ListNumber> m_listMap;
 };

@@ -24,7 +24,7 @@ ListMouse::ListMouse(ProgramState &state, PaneArea &area, ItemCommands &items)
     : m_state(state), m_panes(state.display()), m_area(area), m_items(items)
 {
     connect(&area, &PaneArea::listLeftPressed, this,
-            [this](qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint at) {
+            [this](PaneNumber pane, int row, Qt::KeyboardModifiers modifiers, QPoint at) {
                 listPress(pane, row, modifiers, at);
                 if (m_panes.focusedPane() != pane)
                     m_panes.focusPane(pane);
@@ -38,7 +38,7 @@ int &ListMouse::mode()
     return m_items.drag().mouseMode;
 }
 
-void ListMouse::listPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position)
+void ListMouse::listPress(PaneNumber pane, int row, Qt::KeyboardModifiers modifiers, QPoint position)
 {
     ClipListBox &box = m_panes.box(pane);
     // A drag whose release went elsewhere (a box opened meanwhile) ends here.
@@ -70,7 +70,7 @@ void ListMouse::listPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers,
     }
 }
 
-void ListMouse::listSweepOrDrag(qint16 pane, QPoint position, QPointF globalPosition)
+void ListMouse::listSweepOrDrag(PaneNumber pane, QPoint position, QPointF globalPosition)
 {
     ListBoxWidget *list = m_area.clipListWidget(pane);
     if (!list)
@@ -145,14 +145,14 @@ void ListMouse::setRows(ClipListBox &box, int first, int last, bool on)
         box.setSelected(row, on);
 }
 
-void ListMouse::keepOnly(qint16 pane, int row)
+void ListMouse::keepOnly(PaneNumber pane, int row)
 {
-    m_panes.unhighlightRow(pane, m_state.listOfPane(pane), qint16(row));
+    m_panes.unhighlightRow(pane, m_state.listOfPane(pane), RowNumber(row));
     if (row >= 0)
         m_panes.box(pane).setSelected(row, true);
 }
 
-void ListMouse::listRelease(qint16 pane, QPointF globalPosition)
+void ListMouse::listRelease(PaneNumber pane, QPointF globalPosition)
 {
     ListBoxWidget *list = m_area.clipListWidget(pane);
     if (!list)
@@ -182,7 +182,7 @@ ListMouse::Target ListMouse::targetAt(QPointF globalPosition) const
     Target target;
     const QPoint global = globalPosition.toPoint();
     for (QWidget *w = m_area.childAt(m_area.mapFromGlobal(global)); w && w != &m_area; w = w->parentWidget()) {
-        if (const qint16 pane = m_area.paneOf(w); pane >= 0) {
+        if (const PaneNumber pane = m_area.paneOf(w); pane >= 0) {
             target.pane = pane;
             target.y = m_area.clipListWidget(pane)->viewport()->mapFromGlobal(global).y();
             return target;
@@ -220,7 +220,7 @@ void ListMouse::endDrag()
         QGuiApplication::restoreOverrideCursor();
 }
 
-void ListMouse::trackDrop(qint16 pane, int y)
+void ListMouse::trackDrop(PaneNumber pane, int y)
 {
     setDragCursor(OverList);
     ListBoxWidget *list = m_area.clipListWidget(pane);
@@ -228,21 +228,21 @@ void ListMouse::trackDrop(qint16 pane, int y)
         m_panes.focusPane(pane);
         list->setFocus();
     }
-    qint16 &drop = m_items.drag().dropRow;
+    RowNumber &drop = m_items.drag().dropRow;
     if (list->count() == 0) {
-        drop = 0;
+        drop = RowNumber(0);
         return;
     }
     // Below the last row is the last row.
     const QModelIndex under = list->indexAt(QPoint(1, y));
-    drop = qint16(under.isValid() ? under.row() : (y < 0 ? list->topIndex() : list->count() - 1));
-    if (list->listIndex() >= 0 && list->listIndex() != drop)
+    drop = RowNumber(under.isValid() ? under.row() : (y < 0 ? list->topIndex() : list->count() - 1));
+    if (list->listIndex() >= 0 && list->listIndex() != drop.value())
         m_panes.setFocusedRow(pane, drop);
 }
 
 void ListMouse::moveListToBar(qint16 bar)
 {
-    const qint16 source = m_items.drag().source;
+    const PaneNumber source = m_items.drag().source;
     const qint16 from = ListDisplayMenu::menuIndexOfPane(m_state, source);
     mode() = Idle;
     // The bars just above and below the list are where it is already.
@@ -258,6 +258,6 @@ void ListMouse::moveListToBar(qint16 bar)
         m_panes.setPaneAtPosition(bar, source);
     }
     m_panes.focusPane(source);
-    m_panes.unhighlightRow(source, m_state.listOfPane(source), -1);
+    m_panes.unhighlightRow(source, m_state.listOfPane(source), RowNumber(-1));
     m_panes.host().layOutPanes();
 }

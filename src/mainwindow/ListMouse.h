@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QPointF>
@@ -21,13 +23,13 @@ public:
     ListMouse(ProgramState &state, PaneArea &area, ItemCommands &items);
 
     // Positions in the list box's viewport; the row is the one under the press, -1 for none.
-    void listPress(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
+    void listPress(PaneNumber pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
     // A text window holding edits stays on its item: no sweep or drag may move it.
     void setTextWindowEditing(bool editing) { m_textWindowEditing = editing; }
-    void listSweepOrDrag(qint16 pane, QPoint position, QPointF globalPosition);
-    void listRelease(qint16 pane, QPointF globalPosition);
+    void listSweepOrDrag(PaneNumber pane, QPoint position, QPointF globalPosition);
+    void listRelease(PaneNumber pane, QPointF globalPosition);
     // The drag is over the list box of the pane, y in its viewport.
-    void trackDrop(qint16 pane, int y);
+    void trackDrop(PaneNumber pane, int y);
     // The dragged items' list goes to the place of bar k (bar 0 is above the first list).
     void moveListToBar(qint16 bar);
 
@@ -36,7 +38,7 @@ private:
     enum DragCursor { OverList = 0, OverBar = 1, Elsewhere = 2 };
     // What a drag at the global position is over: a pane, or a bar (pane -1), or neither.
     struct Target {
-        qint16 pane = -1;
+        PaneNumber pane{-1};
         qint16 bar = -1;
         int y = 0;
     };
@@ -45,7 +47,7 @@ private:
     void sweep(ClipListBox &box);
     static void setRows(ClipListBox &box, int first, int last, bool on);
     // Only the row stays highlighted (none for -1).
-    void keepOnly(qint16 pane, int row);
+    void keepOnly(PaneNumber pane, int row);
     Target targetAt(QPointF globalPosition) const;
     void track(QPointF globalPosition);
     void setDragCursor(DragCursor cursor);

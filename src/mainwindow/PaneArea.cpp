@@ -36,35 +36,35 @@ ListBoxWidget *PaneArea::makeClipList()
 {
     auto *list = new ListBoxWidget(this);
     connect(list, &ListBoxWidget::mouseReleased, this, [this, list] {
-        const qint16 pane = paneOf(list);
+        const PaneNumber pane = paneOf(list);
         if (pane >= 0)
             emit rowReleased(pane);
     });
     connect(list, &ListBoxWidget::rightPressed, this, &PaneArea::popUpRequested);
     connect(list, &ListBoxWidget::doubleClicked, this, [this, list] {
-        const qint16 pane = paneOf(list);
+        const PaneNumber pane = paneOf(list);
         if (pane >= 0)
             emit rowDoubleClicked(pane);
     });
     connect(list, &ListBoxWidget::leftPressed, this, [this, list](int row, Qt::KeyboardModifiers modifiers, QPoint at) {
-        if (const qint16 pane = paneOf(list); pane >= 0)
+        if (const PaneNumber pane = paneOf(list); pane >= 0)
             emit listLeftPressed(pane, row, modifiers, at);
     });
     connect(list, &ListBoxWidget::leftMoved, this, [this, list](QPoint at, QPointF global) {
-        if (const qint16 pane = paneOf(list); pane >= 0)
+        if (const PaneNumber pane = paneOf(list); pane >= 0)
             emit listLeftMoved(pane, at, global);
     });
     connect(list, &ListBoxWidget::leftReleased, this, [this, list](QPointF global) {
-        if (const qint16 pane = paneOf(list); pane >= 0)
+        if (const PaneNumber pane = paneOf(list); pane >= 0)
             emit listLeftReleased(pane, global);
     });
     return list;
 }
 
-qint16 PaneArea::paneOf(const QWidget *widget) const
+PaneNumber PaneArea::paneOf(const QWidget *widget) const
 {
     const auto found = std::find(m_clipLists.begin(), m_clipLists.end(), widget);
-    return found == m_clipLists.end() ? -1 : qint16(found - m_clipLists.begin());
+    return PaneNumber(found == m_clipLists.end() ? -1 : found - m_clipLists.begin());
 }
 
 qint16 PaneArea::barOf(const QWidget *widget) const
@@ -73,11 +73,11 @@ qint16 PaneArea::barOf(const QWidget *widget) const
     return found == m_bars.end() ? -1 : qint16(found - m_bars.begin());
 }
 
-ListBoxWidget *PaneArea::clipListWidget(qint16 pane) const
+ListBoxWidget *PaneArea::clipListWidget(PaneNumber pane) const
 {
-    if (pane < 0 || size_t(pane) >= m_clipLists.size())
+    if (pane < 0 || size_t(pane.value()) >= m_clipLists.size())
         return nullptr;
-    return m_clipLists[size_t(pane)];
+    return m_clipLists[size_t(pane.value())];
 }
 
 QFrame *PaneArea::barWidget(qint16 index) const
@@ -87,7 +87,7 @@ QFrame *PaneArea::barWidget(qint16 index) const
     return m_bars[size_t(index)];
 }
 
-ClipListBox &PaneArea::listBox(qint16 pane)
+ClipListBox &PaneArea::listBox(PaneNumber pane)
 {
     ListBoxWidget *list = clipListWidget(pane);
     if (!list)
@@ -95,20 +95,20 @@ ClipListBox &PaneArea::listBox(qint16 pane)
     return *list;
 }
 
-void PaneArea::loadListBox(qint16 pane)
+void PaneArea::loadListBox(PaneNumber pane)
 {
-    if (size_t(pane) >= m_clipLists.size())
-        m_clipLists.resize(size_t(pane) + 1, nullptr);
-    if (!m_clipLists[size_t(pane)])
-        m_clipLists[size_t(pane)] = makeClipList();
+    if (size_t(pane.value()) >= m_clipLists.size())
+        m_clipLists.resize(size_t(pane.value()) + 1, nullptr);
+    if (!m_clipLists[size_t(pane.value())])
+        m_clipLists[size_t(pane.value())] = makeClipList();
 }
 
-void PaneArea::unloadListBox(qint16 pane)
+void PaneArea::unloadListBox(PaneNumber pane)
 {
-    if (pane == 0 || size_t(pane) >= m_clipLists.size())
+    if (pane == 0 || size_t(pane.value()) >= m_clipLists.size())
         return;
-    std::unique_ptr<ListBoxWidget> unloaded(m_clipLists[size_t(pane)]);
-    m_clipLists[size_t(pane)] = nullptr;
+    std::unique_ptr<ListBoxWidget> unloaded(m_clipLists[size_t(pane.value())]);
+    m_clipLists[size_t(pane.value())] = nullptr;
     while (m_clipLists.size() > 1 && !m_clipLists.back())
         m_clipLists.pop_back();
 }
@@ -221,7 +221,7 @@ double PaneArea::pixelsPerPoint() const
     return logicalDpiY() / 72.0;
 }
 
-float PaneArea::minimumListHeight(qint16 pane)
+float PaneArea::minimumListHeight(PaneNumber pane)
 {
     return float(pixelsPerPoint()) * listBox(pane).fontSize() + 4.0f;
 }
@@ -308,10 +308,10 @@ void PaneArea::layOutPanes()
 
     // Only what moved is touched: a list command changes a few of many panes.
     for (int i = 0; i < n; ++i) {
-        const qint16 pane = m_panes->paneAtPosition(qint16(i));
+        const PaneNumber pane = m_panes->paneAtPosition(qint16(i));
         const int share = roundHalfEven(double(m_panes->paneRecord(pane).heightShare) * spare);
         const int h = roundHalfEven(double(minimum[size_t(i)]) + share);
-        place(m_clipLists[size_t(pane)], QRect(0, y, w, h));
+        place(m_clipLists[size_t(pane.value())], QRect(0, y, w, h));
         y += h;
         place(m_bars[size_t(i + 1)], QRect(0, y, w, BarHeight));
         y += BarHeight;

@@ -27,9 +27,9 @@ public:
     void setPanes(ListDisplay &panes) { m_panes = &panes; }
 
     // PaneHost. The measuring font is the area's own: the widgets keep theirs.
-    ClipListBox &listBox(qint16 pane) override;
-    void loadListBox(qint16 pane) override;
-    void unloadListBox(qint16 pane) override;
+    ClipListBox &listBox(PaneNumber pane) override;
+    void loadListBox(PaneNumber pane) override;
+    void unloadListBox(PaneNumber pane) override;
     void loadBar(qint16 index) override;
     void unloadBar(qint16 index) override;
     void setBarPointer(qint16 index, int pointer) override;
@@ -48,25 +48,25 @@ public:
     void setLayoutHeld(bool held);
 
     // The list box of a pane and a bar as layOutPanes placed them.
-    ListBoxWidget *clipListWidget(qint16 pane) const;
+    ListBoxWidget *clipListWidget(PaneNumber pane) const;
     QFrame *barWidget(qint16 index) const;
     int barCount() const { return int(m_bars.size()); }
     // The pane of a list box and the index of a bar; -1 for any other widget.
-    qint16 paneOf(const QWidget *widget) const;
+    PaneNumber paneOf(const QWidget *widget) const;
     qint16 barOf(const QWidget *widget) const;
     const QFont &measuringFont() const { return m_meter.font(); }
     // The lowest height of a shown pane's list box: one row of its font.
-    float minimumListHeight(qint16 pane);
+    float minimumListHeight(PaneNumber pane);
 
 signals:
     // A mouse button was released over the list box of a pane.
-    void rowReleased(qint16 pane);
+    void rowReleased(PaneNumber pane);
     // A row of the list box of a pane was double-clicked.
-    void rowDoubleClicked(qint16 pane);
+    void rowDoubleClicked(PaneNumber pane);
     // The left button on the list box of a pane (see ListBoxWidget).
-    void listLeftPressed(qint16 pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
-    void listLeftMoved(qint16 pane, QPoint position, QPointF globalPosition);
-    void listLeftReleased(qint16 pane, QPointF globalPosition);
+    void listLeftPressed(PaneNumber pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
+    void listLeftMoved(PaneNumber pane, QPoint position, QPointF globalPosition);
+    void listLeftReleased(PaneNumber pane, QPointF globalPosition);
     // Every layout request, also one that is held (the list menu's enabled states follow).
     void layoutRequested();
     // The right button went down over a list box or a bar.

@@ -14,14 +14,14 @@ ListCollection::ListCollection(ProgramState &state) : m_state(state) {}
 
 ListCollection::~ListCollection() = default;
 
-ListRecord &ListCollection::at(qint16 list)
+ListRecord &ListCollection::at(ListNumber list)
 {
     if (list < 0 || list >= count())
         throw std::out_of_range("list number out of range");
-    return *m_lists[size_t(list)];
+    return *m_lists[size_t(list.value())];
 }
 
-qint16 ListCollection::makeList()
+ListNumber ListCollection::makeList()
 {
     if (m_lists.size() >= size_t(MaxCount)) {
         qWarning("makeList: 32767 lists exist already; no list made");
@@ -43,26 +43,26 @@ qint16 ListCollection::makeList()
     }
 
     m_lists.push_back(std::move(made));
-    return qint16(m_lists.size() - 1);
+    return ListNumber(m_lists.size() - 1);
 }
 
-void ListCollection::showList(qint16 list)
+void ListCollection::showList(ListNumber list)
 {
     m_state.display().showList(list);
 }
 
-void ListCollection::renameList(qint16 list, const QString &name)
+void ListCollection::renameList(ListNumber list, const QString &name)
 {
     at(list).name = name;
 }
 
-void ListCollection::deleteList(qint16 list)
+void ListCollection::deleteList(ListNumber list)
 {
     if (m_lists.empty())
         return;
     if (list < 0 || list >= count())
         throw std::out_of_range("list number out of range");
-    m_lists.erase(m_lists.begin() + list);
+    m_lists.erase(m_lists.begin() + list.value());
 
     ListDisplay &panes = m_state.display();
     for (qint16 pos = 0; pos < panes.paneCount(); ++pos) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include <QString>
 #include <memory>
 #include <vector>
@@ -11,23 +13,23 @@ class ProgramState;
 // down and renumbers the panes that show them.
 class ListCollection {
 public:
-    static constexpr qint16 Refused = -1;
+    static constexpr ListNumber Refused{-1};
 
     explicit ListCollection(ProgramState &state);
     ~ListCollection();
 
     qint16 count() const { return qint16(m_lists.size()); }
     // Throws std::out_of_range for a number outside 0 .. count - 1.
-    ListRecord &at(qint16 list);
+    ListRecord &at(ListNumber list);
 
     // Creates a list at the end with the new-list defaults and returns its number, or Refused
     // when 32767 lists exist already (nothing changes then).
-    qint16 makeList();
+    ListNumber makeList();
     // Shows the list in a new pane.
-    void showList(qint16 list);
-    void renameList(qint16 list, const QString &name);
+    void showList(ListNumber list);
+    void renameList(ListNumber list, const QString &name);
     // Deletes a list that no pane shows.
-    void deleteList(qint16 list);
+    void deleteList(ListNumber list);
 
 private:
     ProgramState &m_state;

@@ -12,33 +12,33 @@
 
 ListDisplay::ListDisplay(ProgramState &state, PaneHost &host) : m_state(state), m_host(host) {}
 
-ClipListBox &ListDisplay::box(qint16 pane) const
+ClipListBox &ListDisplay::box(PaneNumber pane) const
 {
     return m_host.listBox(pane);
 }
 
-PaneRecord &ListDisplay::paneRecord(qint16 pane)
+PaneRecord &ListDisplay::paneRecord(PaneNumber pane)
 {
-    if (pane < 0 || pane >= paneSlotCount() || !m_slots[size_t(pane)])
+    if (pane < 0 || pane >= paneSlotCount() || !m_slots[size_t(pane.value())])
         throw std::out_of_range("pane is not shown");
-    return *m_slots[size_t(pane)];
+    return *m_slots[size_t(pane.value())];
 }
 
-qint16 ListDisplay::paneAtPosition(qint16 position) const
+PaneNumber ListDisplay::paneAtPosition(qint16 position) const
 {
     if (position < 0 || position >= paneCount())
         throw std::out_of_range("display position out of range");
     return m_order[size_t(position)];
 }
 
-void ListDisplay::setPaneAtPosition(qint16 position, qint16 pane)
+void ListDisplay::setPaneAtPosition(qint16 position, PaneNumber pane)
 {
     if (position < 0 || position >= paneCount())
         throw std::out_of_range("display position out of range");
     m_order[size_t(position)] = pane;
 }
 
-void ListDisplay::showList(qint16 list)
+void ListDisplay::showList(ListNumber list)
 {
     ListRecord &shown = m_state.lists().at(list);
     PaneHost &host = m_host;
@@ -50,12 +50,12 @@ void ListDisplay::showList(qint16 list)
         rescale = paneCount() > 0 ? share : 0.0f;
     }
 
-    qint16 pane;
+    PaneNumber pane;
     if (!m_free.empty()) {
         pane = m_free.front();
         m_free.pop_front();
     } else {
-        pane = paneSlotCount();
+        pane = PaneNumber(paneSlotCount());
         m_slots.emplace_back();
     }
     m_order.push_back(pane);
@@ -64,19 +64,19 @@ void ListDisplay::showList(qint16 list)
     if (paneCount() > 1)
         host.setBarPointer(qint16(paneCount() - 1), PaneHost::DraggablePointer);
 
-    m_slots[size_t(pane)] = PaneRecord{list, 0};
+    m_slots[size_t(pane.value())] = PaneRecord{list, 0};
     if (pane != 0)
         host.loadListBox(pane);
     box(pane).setListFont(shown.fontName, shown.fontSize);
     box(pane).setColours(shown.backColour, shown.textColour);
     fillPane(list, pane);
-    m_slots[size_t(pane)]->heightShare = share;
+    m_slots[size_t(pane.value())]->heightShare = share;
     rescaleShares(rescale);
     focusPane(pane);
     host.layOutPanes();
 }
 
-void ListDisplay::fillPane(qint16 list, qint16 pane)
+void ListDisplay::fillPane(ListNumber list, PaneNumber pane)
 {
     // The rows must read as capturing and naming left them: a name as it is, a text by its caption
     // (captioning a caption again would count it twice). Captions are measured in the main window's
@@ -85,24 +85,24 @@ void ListDisplay::fillPane(qint16 list, qint16 pane)
     PaneHost &host = m_host;
     ClipListBox &rows = box(pane);
     host.setFontSize(rows.fontSize());
-    for (qint16 row = 0; row < items.rowCount(); ++row)
+    for (RowNumber row{0}; row < items.rowCount(); ++row)
         rows.addItem(items.rowText(items.at(items.itemOfRow(row))));
     if (m_focus != pane && isShown(m_focus))
         host.setFontSize(box(m_focus).fontSize());
 }
 
-qint16 ListDisplay::positionOf(qint16 pane) const
+qint16 ListDisplay::positionOf(PaneNumber pane) const
 {
     const auto found = std::find(m_order.begin(), m_order.end(), pane);
     return found == m_order.end() ? qint16(-1) : qint16(found - m_order.begin());
 }
 
-bool ListDisplay::isShown(qint16 pane) const
+bool ListDisplay::isShown(PaneNumber pane) const
 {
     return positionOf(pane) != -1;
 }
 
-void ListDisplay::closePane(qint16 pane)
+void ListDisplay::closePane(PaneNumber pane)
 {
     if (m_slots.empty())
         return;
@@ -114,13 +114,13 @@ void ListDisplay::closePane(qint16 pane)
         return;
     }
     PaneHost &host = m_host;
-    const float share = m_slots[size_t(pane)]->heightShare;
-    const qint16 list = m_slots[size_t(pane)]->list;
+    const float share = m_slots[size_t(pane.value())]->heightShare;
+    const ListNumber list = m_slots[size_t(pane.value())]->list;
 
     if (pane == paneSlotCount() - 1) {
         m_slots.pop_back();
     } else {
-        m_slots[size_t(pane)].reset();
+        m_slots[size_t(pane.value())].reset();
         m_free.push_back(pane);
     }
     removeFromOrder(pane);
@@ -130,8 +130,8 @@ void ListDisplay::closePane(qint16 pane)
     if (pane != 0) {
         host.unloadListBox(pane);
     } else {
-        box(0).clear();
-        box(0).showBox(false);
+        box(PaneNumber(0)).clear();
+        box(PaneNumber(0)).showBox(false);
     }
     spreadShare(share);
     m_state.lists().at(list).heightShare = share;
@@ -140,32 +140,32 @@ void ListDisplay::closePane(qint16 pane)
     host.layOutPanes();
 }
 
-void ListDisplay::removeFromOrder(qint16 pane)
+void ListDisplay::removeFromOrder(PaneNumber pane)
 {
     m_order.erase(std::find(m_order.begin(), m_order.end(), pane));
 }
 
 void ListDisplay::rescaleShares(float rescale)
 {
-    for (qint16 pane : m_order)
-        m_slots[size_t(pane)]->heightShare /= 1.0f + rescale;
+    for (PaneNumber pane : m_order)
+        m_slots[size_t(pane.value())]->heightShare /= 1.0f + rescale;
 }
 
 void ListDisplay::spreadShare(float share)
 {
     if (share + 0.001f >= 1.0f) {
-        m_slots[size_t(m_order.front())]->heightShare = 1.0f;
+        m_slots[size_t(m_order.front().value())]->heightShare = 1.0f;
         return;
     }
-    for (qint16 pane : m_order)
-        m_slots[size_t(pane)]->heightShare /= 1.0f - share;
+    for (PaneNumber pane : m_order)
+        m_slots[size_t(pane.value())]->heightShare /= 1.0f - share;
 }
 
-void ListDisplay::focusPane(qint16 pane)
+void ListDisplay::focusPane(PaneNumber pane)
 {
     ListCollection &lists = m_state.lists();
     if (m_focus != pane && isShown(m_focus)) {
-        const ListRecord &previous = lists.at(m_slots[size_t(m_focus)]->list);
+        const ListRecord &previous = lists.at(m_slots[size_t(m_focus.value())]->list);
         box(m_focus).setColours(previous.backColour, previous.textColour);
     }
     const ListRecord &focused = lists.at(paneRecord(pane).list);
@@ -175,46 +175,46 @@ void ListDisplay::focusPane(qint16 pane)
     emit focusedListFocusMode(focused.focusMode);
 }
 
-void ListDisplay::setHeightShare(qint16 pane, float share)
+void ListDisplay::setHeightShare(PaneNumber pane, float share)
 {
     paneRecord(pane).heightShare = share;
 }
 
-bool ListDisplay::clampRow(qint16 pane, qint16 &row)
+bool ListDisplay::clampRow(PaneNumber pane, RowNumber &row)
 {
     const qint16 items = m_state.lists().at(paneRecord(pane).list).items().count();
     if (items == 0)
         return false;
-    row = std::clamp<qint16>(row, 0, qint16(items - 1));
+    row = std::clamp(row, RowNumber(0), RowNumber(items - 1));
     return true;
 }
 
-qint16 ListDisplay::focusedRow(qint16 pane)
+RowNumber ListDisplay::focusedRow(PaneNumber pane)
 {
-    return qint16(box(pane).listIndex());
+    return RowNumber(box(pane).listIndex());
 }
 
-void ListDisplay::setFocusedRow(qint16 pane, qint16 row)
+void ListDisplay::setFocusedRow(PaneNumber pane, RowNumber row)
 {
     if (clampRow(pane, row))
-        box(pane).setListIndex(row);
+        box(pane).setListIndex(row.value());
 }
 
-void ListDisplay::highlightRow(qint16 pane, qint16 row)
+void ListDisplay::highlightRow(PaneNumber pane, RowNumber row)
 {
     if (!clampRow(pane, row))
         return;
     unhighlightRow(pane, paneRecord(pane).list, row);
     ClipListBox &listBox = box(pane);
-    listBox.setListIndex(row);
-    listBox.setSelected(row, true);
+    listBox.setListIndex(row.value());
+    listBox.setSelected(row.value(), true);
 }
 
-void ListDisplay::unhighlightRow(qint16 pane, qint16 /*list*/, qint16 row)
+void ListDisplay::unhighlightRow(PaneNumber pane, ListNumber /*list*/, RowNumber row)
 {
     ClipListBox &listBox = box(pane);
     for (int highlighted : listBox.selectedRows()) {
-        if (highlighted != row)
+        if (highlighted != row.value())
             listBox.setSelected(highlighted, false);
     }
 }

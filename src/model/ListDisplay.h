@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include "model/PaneRecord.h"
 
 #include <QObject>
@@ -21,53 +23,53 @@ public:
     // The main window's list area, where the panes are shown.
     PaneHost &host() const { return m_host; }
     // The list box of a shown pane.
-    ClipListBox &box(qint16 pane) const;
+    ClipListBox &box(PaneNumber pane) const;
 
     qint16 paneCount() const { return qint16(m_order.size()); }
     qint16 paneSlotCount() const { return qint16(m_slots.size()); }
 
     // Throws std::out_of_range for a pane that is not shown.
-    PaneRecord &paneRecord(qint16 pane);
+    PaneRecord &paneRecord(PaneNumber pane);
     // Display order: the pane number at a display position. Both throw outside 0 .. paneCount - 1.
-    qint16 paneAtPosition(qint16 position) const;
-    void setPaneAtPosition(qint16 position, qint16 pane);
+    PaneNumber paneAtPosition(qint16 position) const;
+    void setPaneAtPosition(qint16 position, PaneNumber pane);
 
     // Shows the list in a new pane at the bottom and focuses it.
-    void showList(qint16 list);
+    void showList(ListNumber list);
     // Fills the pane's list box with the list's rows.
-    void fillPane(qint16 list, qint16 pane);
+    void fillPane(ListNumber list, PaneNumber pane);
     // Display position of the pane, -1 when it is not shown.
-    qint16 positionOf(qint16 pane) const;
+    qint16 positionOf(PaneNumber pane) const;
     // Closes the pane; its list stays and remembers its share. Never close the last shown pane.
-    void closePane(qint16 pane);
+    void closePane(PaneNumber pane);
 
-    qint16 focusedPane() const { return m_focus; }
-    qint16 focusedRow(qint16 pane);
-    void setFocusedRow(qint16 pane, qint16 row);
-    void highlightRow(qint16 pane, qint16 row);
-    void unhighlightRow(qint16 pane, qint16 list, qint16 row);
-    void focusPane(qint16 pane);
-    void setHeightShare(qint16 pane, float share);
+    PaneNumber focusedPane() const { return m_focus; }
+    RowNumber focusedRow(PaneNumber pane);
+    void setFocusedRow(PaneNumber pane, RowNumber row);
+    void highlightRow(PaneNumber pane, RowNumber row);
+    void unhighlightRow(PaneNumber pane, ListNumber list, RowNumber row);
+    void focusPane(PaneNumber pane);
+    void setHeightShare(PaneNumber pane, float share);
 
 signals:
     // A pane took the focus; the watcher's timer follows the movAdd option of its list.
     void focusedListFocusMode(qint16 movAdd);
     // A command, a capture or a file changed the rows of the pane: a row number taken from it
     // before may now point at another item.
-    void rowsChanged(qint16 pane);
+    void rowsChanged(PaneNumber pane);
 
 private:
     void rescaleShares(float rescale);
     void spreadShare(float share);
-    void removeFromOrder(qint16 pane);
-    bool isShown(qint16 pane) const;
+    void removeFromOrder(PaneNumber pane);
+    bool isShown(PaneNumber pane) const;
     // Clamps the row to the list's rows; false when the list has none.
-    bool clampRow(qint16 pane, qint16 &row);
+    bool clampRow(PaneNumber pane, RowNumber &row);
 
     ProgramState &m_state;
     PaneHost &m_host;
     std::vector<std::optional<PaneRecord>> m_slots;
-    std::deque<qint16> m_free;
-    std::vector<qint16> m_order;
-    qint16 m_focus = 0;
+    std::deque<PaneNumber> m_free;
+    std::vector<PaneNumber> m_order;
+    PaneNumber m_focus;
 };

@@ -15,30 +15,30 @@
 
 ListItems::ListItems(ProgramState &state, ListRecord &list) : m_state(state), m_list(list) {}
 
-ClipItem &ListItems::at(qint16 item)
+ClipItem &ListItems::at(ItemNumber item)
 {
     if (item < 0 || item >= count())
         throw std::out_of_range("item number out of range");
-    return m_items[size_t(item)];
+    return m_items[size_t(item.value())];
 }
 
-qint16 ListItems::itemOfRow(qint16 row) const
+ItemNumber ListItems::itemOfRow(RowNumber row) const
 {
     if (row < 0 || row >= rowCount())
         throw std::out_of_range("row out of range");
-    return m_rows[size_t(row)];
+    return m_rows[size_t(row.value())];
 }
 
-ClipListBox &ListItems::box(qint16 pane) const
+ClipListBox &ListItems::box(PaneNumber pane) const
 {
     return m_state.display().box(pane);
 }
 
-bool ListItems::rowInRange(qint16 row, const char *operation) const
+bool ListItems::rowInRange(RowNumber row, const char *operation) const
 {
     if (row >= 0 && row < rowCount())
         return true;
-    qWarning("%s: row %d is outside 0..%d; nothing changed", operation, int(row), int(rowCount()) - 1);
+    qWarning("%s: row %d is outside 0..%d; nothing changed", operation, int(row.value()), int(rowCount()) - 1);
     return false;
 }
 
@@ -47,7 +47,7 @@ QString ListItems::caption(const QString &text) const
     return CaptionBuilder(m_state.lineBreak, m_state.display().host()).caption(m_list, text);
 }
 
-QString ListItems::captionFor(qint16 list, const QString &text) const
+QString ListItems::captionFor(ListNumber list, const QString &text) const
 {
     const ListRecord &options = m_state.lists().at(list);
     return CaptionBuilder(m_state.lineBreak, m_state.display().host()).caption(options, text);
@@ -58,30 +58,30 @@ QString ListItems::rowText(const ClipItem &item) const
     return item.name.isEmpty() ? caption(item.text) : item.name;
 }
 
-qint16 ListItems::addItem(qint16 pane, const QString &text)
+RowNumber ListItems::addItem(PaneNumber pane, const QString &text)
 {
-    qint16 row = m_list.addAtBottom ? -1 : 0;
-    if (!insertRow(pane, text, row, count(), true))
-        return -1;
+    RowNumber row(m_list.addAtBottom ? -1 : 0);
+    if (!insertRow(pane, text, row, ItemNumber(count()), true))
+        return RowNumber(-1);
     m_items.push_back(ClipItem{text, QString()});
-    return qint16(box(pane).newIndex());
+    return RowNumber(box(pane).newIndex());
 }
 
-void ListItems::appendCaptionRow(qint16 pane, qint16 list, const QString &text)
+void ListItems::appendCaptionRow(PaneNumber pane, ListNumber list, const QString &text)
 {
     box(pane).addItem(captionFor(list, text));
 }
 
-void ListItems::insertItem(qint16 pane, const QString &text, qint16 &row)
+void ListItems::insertItem(PaneNumber pane, const QString &text, RowNumber &row)
 {
-    if (insertRow(pane, text, row, count(), true))
+    if (insertRow(pane, text, row, ItemNumber(count()), true))
         m_items.push_back(ClipItem{text, QString()});
 }
 
-bool ListItems::insertRow(qint16 pane, const QString &text, qint16 &row, qint16 item, bool makeRoom)
+bool ListItems::insertRow(PaneNumber pane, const QString &text, RowNumber &row, ItemNumber item, bool makeRoom)
 {
     if (row < -1 || row > rowCount()) {
-        qWarning("insertRow: row %d is outside -1..%d; nothing changed", int(row), int(rowCount()));
+        qWarning("insertRow: row %d is outside -1..%d; nothing changed", int(row.value()), int(rowCount()));
         return false;
     }
     // The number of an item about to be appended is only known once room has been made.
@@ -93,101 +93,101 @@ bool ListItems::insertRow(qint16 pane, const QString &text, qint16 &row, qint16 
             qWarning("insertRow: the list holds 32767 items; nothing added");
             return false;
         }
-        item = count();
+        item = ItemNumber(count());
     } else if (item < 0 || item >= count()) {
-        qWarning("insertRow: item %d is outside 0..%d; nothing changed", int(item), int(count()) - 1);
+        qWarning("insertRow: item %d is outside 0..%d; nothing changed", int(item.value()), int(count()) - 1);
         return false;
     }
     // Room made above the row may have moved the bottom above it.
-    row = std::min(row, rowCount());
+    row = std::min(row, RowNumber(rowCount()));
     insertCaptionRow(pane, caption(text), row, item);
     return true;
 }
 
-void ListItems::makeRoomAt(qint16 pane, qint16 &position)
+void ListItems::makeRoomAt(PaneNumber pane, RowNumber &position)
 {
     if (count() < m_list.itemLimit || count() < 1)
         return;
     if (m_list.addAtBottom) {
-        deleteItem(pane, 0);
+        deleteItem(pane, RowNumber(0));
         // -1 stands for the bottom and stays so.
         if (position != -1)
-            position = position <= 0 ? 0 : qint16(position - 1);
+            position = position <= 0 ? RowNumber(0) : position - 1;
     } else {
-        deleteItem(pane, qint16(rowCount() - 1));
+        deleteItem(pane, RowNumber(rowCount() - 1));
     }
 }
 
-void ListItems::insertCaptionRow(qint16 pane, const QString &caption, qint16 row, qint16 item)
+void ListItems::insertCaptionRow(PaneNumber pane, const QString &caption, RowNumber row, ItemNumber item)
 {
     // The row map first, so that it and the list box never disagree on the number of rows.
     const bool atEnd = row == -1;
     if (atEnd)
-        row = rowCount();
-    m_rows.insert(m_rows.begin() + row, item);
+        row = RowNumber(rowCount());
+    m_rows.insert(m_rows.begin() + row.value(), item);
     if (atEnd)
         box(pane).addItem(caption);
     else
-        box(pane).addItem(caption, row);
+        box(pane).addItem(caption, row.value());
 }
 
-void ListItems::nameItem(qint16 pane, qint16 row, const QString &name)
+void ListItems::nameItem(PaneNumber pane, RowNumber row, const QString &name)
 {
     if (!rowInRange(row, "nameItem"))
         return;
-    m_items[size_t(m_rows[size_t(row)])].name = name;
+    m_items[size_t(m_rows[size_t(row.value())].value())].name = name;
     replaceRow(pane, name, row);
 }
 
-void ListItems::removeItemName(qint16 pane, qint16 row)
+void ListItems::removeItemName(PaneNumber pane, RowNumber row)
 {
     if (!rowInRange(row, "removeItemName"))
         return;
-    ClipItem &item = m_items[size_t(m_rows[size_t(row)])];
+    ClipItem &item = m_items[size_t(m_rows[size_t(row.value())].value())];
     item.name.clear();
     replaceRow(pane, caption(item.text), row);
 }
 
-void ListItems::clearItems(qint16 pane)
+void ListItems::clearItems(PaneNumber pane)
 {
     box(pane).clear();
     m_items.clear();
     m_rows.clear();
 }
 
-void ListItems::deleteItem(qint16 pane, qint16 row)
+void ListItems::deleteItem(PaneNumber pane, RowNumber row)
 {
     if (count() < 1)
         return;
     if (!rowInRange(row, "deleteItem"))
         return;
-    const qint16 item = m_rows[size_t(row)];
+    const ItemNumber item = m_rows[size_t(row.value())];
     dropItem(item);
     renumberRowsAfter(item);
     removeRow(pane, row);
 }
 
-void ListItems::refreshRow(qint16 pane, qint16 list, qint16 row, qint16 item)
+void ListItems::refreshRow(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item)
 {
     if (row < 0)
         return;
     if (!rowInRange(row, "refreshRow") || item < 0 || item >= count()) {
-        qWarning("refreshRow: item %d is outside 0..%d; nothing changed", int(item), int(count()) - 1);
+        qWarning("refreshRow: item %d is outside 0..%d; nothing changed", int(item.value()), int(count()) - 1);
         return;
     }
-    const ClipItem &shown = m_items[size_t(item)];
+    const ClipItem &shown = m_items[size_t(item.value())];
     replaceRow(pane, shown.name.isEmpty() ? captionFor(list, shown.text) : shown.name, row);
 }
 
-void ListItems::removeRow(qint16 pane, qint16 row)
+void ListItems::removeRow(PaneNumber pane, RowNumber row)
 {
     if (!rowInRange(row, "removeRow"))
         return;
-    box(pane).removeItem(row);
-    m_rows.erase(m_rows.begin() + row);
+    box(pane).removeItem(row.value());
+    m_rows.erase(m_rows.begin() + row.value());
 }
 
-void ListItems::trimToLimit(qint16 pane)
+void ListItems::trimToLimit(PaneNumber pane)
 {
     const int excess = std::min<int>(count() - m_list.itemLimit, rowCount());
     if (excess <= 0)
@@ -196,21 +196,21 @@ void ListItems::trimToLimit(qint16 pane)
     const auto first = m_list.addAtBottom ? m_rows.begin() : m_rows.end() - excess;
     std::vector<bool> dropped(m_items.size(), false);
     for (auto row = first; row != first + excess; ++row)
-        dropped[size_t(*row)] = true;
+        dropped[size_t(row->value())] = true;
     m_rows.erase(first, first + excess);
 
     // Each item number moves down by the number of dropped items below it.
-    std::vector<qint16> renumbered(m_items.size(), -1);
+    std::vector<ItemNumber> renumbered(m_items.size(), ItemNumber(-1));
     std::deque<ClipItem> kept;
     for (size_t item = 0; item < m_items.size(); ++item) {
         if (dropped[item])
             continue;
-        renumbered[item] = qint16(kept.size());
+        renumbered[item] = ItemNumber(kept.size());
         kept.push_back(std::move(m_items[item]));
     }
     m_items = std::move(kept);
-    for (qint16 &shown : m_rows)
-        shown = renumbered[size_t(shown)];
+    for (ItemNumber &shown : m_rows)
+        shown = renumbered[size_t(shown.value())];
 
     if (pane < 0)
         return;
@@ -219,22 +219,22 @@ void ListItems::trimToLimit(qint16 pane)
         listBox.removeItem(m_list.addAtBottom ? 0 : listBox.listCount() - 1);
 }
 
-void ListItems::dropItem(qint16 item)
+void ListItems::dropItem(ItemNumber item)
 {
-    m_items.erase(m_items.begin() + item);
+    m_items.erase(m_items.begin() + item.value());
 }
 
-void ListItems::renumberRowsAfter(qint16 item)
+void ListItems::renumberRowsAfter(ItemNumber item)
 {
-    for (qint16 &shown : m_rows) {
+    for (ItemNumber &shown : m_rows) {
         if (shown > item)
             --shown;
     }
 }
 
-void ListItems::replaceRow(qint16 pane, const QString &text, qint16 row)
+void ListItems::replaceRow(PaneNumber pane, const QString &text, RowNumber row)
 {
     ClipListBox &listBox = box(pane);
-    listBox.removeItem(row);
-    listBox.addItem(text, row);
+    listBox.removeItem(row.value());
+    listBox.addItem(text, row.value());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ClipItem.h"
+#include "model/Numbers.h"
 
 #include <QString>
 #include <deque>
@@ -24,47 +25,47 @@ public:
     qint16 rowCount() const { return qint16(m_rows.size()); }
 
     // Both throw std::out_of_range outside their ranges.
-    ClipItem &at(qint16 item);
-    qint16 itemOfRow(qint16 row) const;
+    ClipItem &at(ItemNumber item);
+    ItemNumber itemOfRow(RowNumber row) const;
 
     // New item at the top or the bottom row by addAtBottom; returns its row (-1 when refused).
-    qint16 addItem(qint16 pane, const QString &text);
+    RowNumber addItem(PaneNumber pane, const QString &text);
     // Appends a row showing the caption of the text; the items and the row map stay as they are.
-    void appendCaptionRow(qint16 pane, qint16 list, const QString &text);
+    void appendCaptionRow(PaneNumber pane, ListNumber list, const QString &text);
     // New item inserted at row; row is lowered by one when the top row had to go to make room.
-    void insertItem(qint16 pane, const QString &text, qint16 &row);
+    void insertItem(PaneNumber pane, const QString &text, RowNumber &row);
     // Inserts a row for item (in the store, or the one about to be appended) at row (-1 = bottom),
     // after dropping a row when makeRoom is set and the list is full.
     // Returns whether the row was inserted.
-    bool insertRow(qint16 pane, const QString &text, qint16 &row, qint16 item, bool makeRoom);
-    void nameItem(qint16 pane, qint16 row, const QString &name);
-    void removeItemName(qint16 pane, qint16 row);
-    void clearItems(qint16 pane);
-    void deleteItem(qint16 pane, qint16 row);
+    bool insertRow(PaneNumber pane, const QString &text, RowNumber &row, ItemNumber item, bool makeRoom);
+    void nameItem(PaneNumber pane, RowNumber row, const QString &name);
+    void removeItemName(PaneNumber pane, RowNumber row);
+    void clearItems(PaneNumber pane);
+    void deleteItem(PaneNumber pane, RowNumber row);
     // Shows the row's item again after its text or name changed.
-    void refreshRow(qint16 pane, qint16 list, qint16 row, qint16 item);
+    void refreshRow(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item);
     // Removes the row and its row-map entry; the item stays in the store.
-    void removeRow(qint16 pane, qint16 row);
+    void removeRow(PaneNumber pane, RowNumber row);
     // Deletes items beyond itemLimit as deleting the overflow row (the top one when addAtBottom, else the
     // bottom one) one at a time would, in one pass. pane -1: the list is not shown.
-    void trimToLimit(qint16 pane);
+    void trimToLimit(PaneNumber pane);
 
     // The row text of an item of this list: its name, or the caption of its text.
     QString rowText(const ClipItem &item) const;
     QString caption(const QString &text) const;
 
 private:
-    QString captionFor(qint16 list, const QString &text) const;
-    void makeRoomAt(qint16 pane, qint16 &position);
-    void insertCaptionRow(qint16 pane, const QString &caption, qint16 row, qint16 item);
-    void dropItem(qint16 item);
-    void renumberRowsAfter(qint16 item);
-    void replaceRow(qint16 pane, const QString &text, qint16 row);
-    bool rowInRange(qint16 row, const char *operation) const;
-    ClipListBox &box(qint16 pane) const;
+    QString captionFor(ListNumber list, const QString &text) const;
+    void makeRoomAt(PaneNumber pane, RowNumber &position);
+    void insertCaptionRow(PaneNumber pane, const QString &caption, RowNumber row, ItemNumber item);
+    void dropItem(ItemNumber item);
+    void renumberRowsAfter(ItemNumber item);
+    void replaceRow(PaneNumber pane, const QString &text, RowNumber row);
+    bool rowInRange(RowNumber row, const char *operation) const;
+    ClipListBox &box(PaneNumber pane) const;
 
     ProgramState &m_state;
     ListRecord &m_list;
     std::deque<ClipItem> m_items; // a deque: the oldest item, dropped most often, goes in constant time
-    std::vector<qint16> m_rows;
+    std::vector<ItemNumber> m_rows;
 };

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "model/NewListDefaultFields.h"
+#include "model/Numbers.h"
 
 // Working copy of the new-list defaults, or of one existing list's options, for the settings dialog.
 struct ListOptionsCopy : NewListDefaultFields {
     bool Expression = false; // the list is shown in a pane
-    qint16 oLxMeter = 0;     // its list number
-    qint16 cLxMeter = 0;     // its pane number, when shown
+    ListNumber oLxMeter;     // its list number
+    PaneNumber cLxMeter;     // its pane number, when shown
 };

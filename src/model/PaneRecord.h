@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QtGlobal>
+#include "model/Numbers.h"
 
 // One shown pane: the list it shows and its share of the list area's height.
 struct PaneRecord {
-    qint16 list = 0;
+    ListNumber list;
     float heightShare = 0;
 };

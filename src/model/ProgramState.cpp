@@ -19,17 +19,17 @@ ProgramState::ProgramState(PaneHost &host)
 
 ProgramState::~ProgramState() = default;
 
-qint16 ProgramState::listOfPane(qint16 pane)
+ListNumber ProgramState::listOfPane(PaneNumber pane)
 {
     return display().paneRecord(pane).list;
 }
 
-qint16 ProgramState::itemOfRow(qint16 pane, qint16 row)
+ItemNumber ProgramState::itemOfRow(PaneNumber pane, RowNumber row)
 {
     return lists().at(listOfPane(pane)).items().itemOfRow(row);
 }
 
-void ProgramState::numberSameNames(qint16 list)
+void ProgramState::numberSameNames(ListNumber list)
 {
     ListCollection &all = lists();
     if (all.count() <= 1)
@@ -37,7 +37,7 @@ void ProgramState::numberSameNames(qint16 list)
     ListRecord &named = all.at(list);
     std::set<qint16> taken;
     bool first = true;
-    for (qint16 other = 0; other < all.count(); ++other) {
+    for (ListNumber other{0}; other < all.count(); ++other) {
         if (other == list)
             continue;
         ListRecord &namesake = all.at(other);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include <QString>
 #include <memory>
 
@@ -32,11 +34,11 @@ public:
     NewListDefaults &newListDefaults() { return *m_newListDefaults; }
 
     // The list number shown in a pane.
-    qint16 listOfPane(qint16 pane);
+    ListNumber listOfPane(PaneNumber pane);
     // The item number shown in a row of a pane.
-    qint16 itemOfRow(qint16 pane, qint16 row);
+    ItemNumber itemOfRow(PaneNumber pane, RowNumber row);
     // Numbers the list apart from the other lists of the same name (sameNameNumber).
-    void numberSameNames(qint16 list);
+    void numberSameNames(ListNumber list);
 
 private:
     // Settings first: the lists read them; lists before panes: panes are released first.

@@ -39,7 +39,7 @@ QString nameWithNumber(const ListOptions &list)
                               : list.name;
 }
 
-ListOptionsCopy copyOfList(const ListRecord &list, qint16 number)
+ListOptionsCopy copyOfList(const ListRecord &list, ListNumber number)
 {
     ListOptionsCopy copy;
     ListOptionFieldList{}([&](auto field, auto def, auto) { copy.*def = list.*field; });
@@ -68,17 +68,17 @@ void SettingsWorkCopies::buildListEntries(ProgramState &live)
     entries.clear();
     std::vector<bool> shown(size_t(all.count()), false);
     for (qint16 position = 0; position < panes.paneCount(); ++position) {
-        const qint16 pane = panes.paneAtPosition(position);
-        const qint16 number = panes.paneRecord(pane).list;
+        const PaneNumber pane = panes.paneAtPosition(position);
+        const ListNumber number = panes.paneRecord(pane).list;
         ListOptionsCopy copy = copyOfList(all.at(number), number);
         copy.Expression = true;
         copy.cLxMeter = pane;
         lists.push_back(copy);
         entries.append(entryText(all.at(number), true));
-        shown[size_t(number)] = true;
+        shown[size_t(number.value())] = true;
     }
-    for (qint16 number = 0; number < all.count(); ++number) {
-        if (shown[size_t(number)])
+    for (ListNumber number{0}; number < all.count(); ++number) {
+        if (shown[size_t(number.value())])
             continue;
         lists.push_back(copyOfList(all.at(number), number));
         entries.append(entryText(all.at(number), false));
@@ -133,7 +133,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
             else if (isOneOf(field, &L::captionByWidth, &L::captionLength, &L::captionWidth, &L::lineBreakMark, &L::showLength))
                 captions = true;
         });
-        const qint16 pane = copy.Expression ? copy.cLxMeter : qint16(-1);
+        const PaneNumber pane = copy.Expression ? copy.cLxMeter : PaneNumber(-1);
         if (looks && pane >= 0) {
             ClipListBox &box = panes.box(pane);
             box.setListFont(list.fontName, list.fontSize);

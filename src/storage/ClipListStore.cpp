@@ -12,14 +12,14 @@
 
 bool ClipListStore::openListFile(const QString &path, Naming naming)
 {
-    const qint16 pane = m_state.display().focusedPane();
+    const PaneNumber pane = m_state.display().focusedPane();
     const bool loaded = readListFile(path, pane, m_state.listOfPane(pane), naming);
     if (loaded)
         emit m_state.display().rowsChanged(pane);
     return loaded;
 }
 
-bool ClipListStore::readListFile(const QString &path, qint16 pane, qint16 list, Naming naming)
+bool ClipListStore::readListFile(const QString &path, PaneNumber pane, ListNumber list, Naming naming)
 {
     ClipListFile::ReadResult read = ClipListFile::read(path);
     if (read.status != ClipListFile::Status::Loaded) {
@@ -43,14 +43,14 @@ bool ClipListStore::readListFile(const QString &path, qint16 pane, qint16 list, 
     ListItems &items = target.items();
     items.clearItems(pane);
     for (ClipItem &item : read.content.items) {
-        const qint16 row = items.addItem(pane, item.text);
+        const RowNumber row = items.addItem(pane, item.text);
         if (row >= 0 && !item.name.isEmpty())
             items.nameItem(pane, row, item.name);
     }
     return true;
 }
 
-bool ClipListStore::writeListFile(const QString &path, qint16 list)
+bool ClipListStore::writeListFile(const QString &path, ListNumber list)
 {
     ListRecord &source = m_state.lists().at(list);
     ClipListContent content;
@@ -59,7 +59,7 @@ bool ClipListStore::writeListFile(const QString &path, qint16 list)
     content.options.fileName = path;
     ListItems &items = source.items();
     content.items.reserve(size_t(items.count()));
-    for (qint16 i = 0; i < items.count(); ++i)
+    for (ItemNumber i{0}; i < items.count(); ++i)
         content.items.push_back(items.at(i));
 
     QString reason;

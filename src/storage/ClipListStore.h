@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include <QString>
 
 class MessageBoxPort;
@@ -18,9 +20,9 @@ public:
 
     // Into the focused pane's list; true when loaded.
     bool openListFile(const QString &path, Naming naming = Naming::AsUsual);
-    bool readListFile(const QString &path, qint16 pane, qint16 list, Naming naming = Naming::AsUsual);
+    bool readListFile(const QString &path, PaneNumber pane, ListNumber list, Naming naming = Naming::AsUsual);
     // True when the file was written; the list then remembers the path.
-    bool writeListFile(const QString &path, qint16 list);
+    bool writeListFile(const QString &path, ListNumber list);
 
 private:
     ProgramState &m_state;

@@ -8,7 +8,7 @@ ListFigures ListFigures::of(ListItems &items)
     const Cp932Codec &codec = Cp932Codec::instance();
     ListFigures figures;
     figures.items = items.count();
-    for (qint16 item = 0; item < items.count(); ++item) {
+    for (ItemNumber item{0}; item < items.count(); ++item) {
         const QString &text = items.at(item).text;
         figures.characters += text.size();
         qint64 bytes = text.size();

@@ -94,16 +94,16 @@ void ListInfoDialog::buildEntries()
     m_listNumbers.clear();
     m_focusEntry = 0;
     for (qint16 position = 0; position < panes.paneCount(); ++position) {
-        const qint16 pane = panes.paneAtPosition(position);
-        const qint16 list = m_state.listOfPane(pane);
+        const PaneNumber pane = panes.paneAtPosition(position);
+        const ListNumber list = m_state.listOfPane(pane);
         entries.append(entryText(QStringLiteral("[表示]-"), lists.at(list)));
         m_listNumbers.append(list);
         if (pane == panes.focusedPane())
             m_focusEntry = position;
     }
     if (lists.count() - panes.paneCount() >= 1) {
-        const QList<qint16> shown = m_listNumbers;
-        for (qint16 list = 0; list < lists.count(); ++list) {
+        const QList<ListNumber> shown = m_listNumbers;
+        for (ListNumber list{0}; list < lists.count(); ++list) {
             if (shown.contains(list))
                 continue;
             entries.append(entryText(QStringLiteral("[非表示]-"), lists.at(list)));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include "storage/WindowOffsetSettings.h"
 #include "windows/SideWindow.h"
 
@@ -20,7 +22,7 @@ public:
     ListInfoDialog(ProgramState &state, QWidget &mainWindow, ListDataDialogSettings &settings);
 
     // The focused pane, set by the caller.
-    qint16 cLx = 0;
+    PaneNumber cLx;
 
     void showListData();
     // Remembers the placement in the settings, while the dialog is shown.
@@ -42,6 +44,6 @@ private:
     QLabel *characterCountLabel;
     QLabel *byteCountLabel;
     QPushButton *okButton;
-    QList<qint16> m_listNumbers;
+    QList<ListNumber> m_listNumbers;
     qint16 m_focusEntry = 0;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include "storage/WindowOffsetSettings.h"
 #include "windows/SideWindow.h"
 
@@ -21,9 +23,9 @@ public:
 
     NamingDialog(ProgramState &state, QWidget &mainWindow, NameDialogSettings &settings);
 
-    qint16 cLx = 0;
-    qint16 oLx = 0;
-    qint16 cIx = 0;
+    PaneNumber cLx;
+    ListNumber oLx;
+    RowNumber cIx;
     QString name;
     QString title;
     bool accepted = false;

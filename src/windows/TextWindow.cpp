@@ -148,7 +148,7 @@ QPlainTextEdit *TextWindow::visibleBox() const
     return m_boxes[m_settings.textVBoth == TextWindowSettings::VerticalOnly ? 1 : 0];
 }
 
-void TextWindow::pointAt(qint16 pane, qint16 list, qint16 row, qint16 item)
+void TextWindow::pointAt(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item)
 {
     const ClipItem &shown = m_state.lists().at(list).items().at(item);
     m_pane = pane;
@@ -160,7 +160,7 @@ void TextWindow::pointAt(qint16 pane, qint16 list, qint16 row, qint16 item)
     m_itemMatches = true;
 }
 
-void TextWindow::showItem(qint16 pane, qint16 list, qint16 row, qint16 item)
+void TextWindow::showItem(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item)
 {
     m_shown = true;
     pointAt(pane, list, row, item);
@@ -197,7 +197,7 @@ void TextWindow::loadForm()
     setCapturingCaption(m_watcher.capturing());
 }
 
-void TextWindow::followClick(qint16 pane, qint16 list, qint16 row, qint16 item)
+void TextWindow::followClick(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item)
 {
     if (!m_shown)
         return;
@@ -205,7 +205,7 @@ void TextWindow::followClick(qint16 pane, qint16 list, qint16 row, qint16 item)
     renew();
 }
 
-void TextWindow::rowsChanged(qint16 pane)
+void TextWindow::rowsChanged(PaneNumber pane)
 {
     if (m_pane == pane)
         m_itemMatches = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Numbers.h"
+
 #include "windows/SideWindow.h"
 
 class ClipboardWatcher;
@@ -27,7 +29,7 @@ public:
                QWidget &mainWindow, TextWindowSettings &settings);
 
     // Opens the window on the item of the list, shown in the row of the pane.
-    void showItem(qint16 pane, qint16 list, qint16 row, qint16 item);
+    void showItem(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item);
     // Shown, from opening until it really closed (a locked window ignores a close).
     bool showsItem() const { return m_shown; }
     // It holds edits not yet saved.
@@ -35,9 +37,9 @@ public:
     // Its item still matches the list: saving and dividing are allowed.
     bool itemMatchesList() const { return m_itemMatches; }
     // A click on a row: a shown window turns to its item, dropping any edit.
-    void followClick(qint16 pane, qint16 list, qint16 row, qint16 item);
+    void followClick(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item);
     // The rows of a pane changed; when it is the pane shown, its row may hold another item now.
-    void rowsChanged(qint16 pane);
+    void rowsChanged(PaneNumber pane);
     // The capture switch as the window's menu shows it.
     void setCapturingCaption(bool capturing);
     // Remembers the placement in the settings, while the window is shown.
@@ -58,7 +60,7 @@ protected:
 private:
     void buildMenus();
     void loadForm();
-    void pointAt(qint16 pane, qint16 list, qint16 row, qint16 item);
+    void pointAt(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item);
     void renew();
     void endText();
     void setHoldsEdits(bool holds);
@@ -100,10 +102,10 @@ private:
     QLabel *m_message;
 
     // The item shown, by pane and row as listed and by list and item number as stored.
-    qint16 m_pane = 0;
-    qint16 m_list = 0;
-    qint16 m_row = 0;
-    qint16 m_item = 0;
+    PaneNumber m_pane{0};
+    ListNumber m_list{0};
+    RowNumber m_row{0};
+    ItemNumber m_item{0};
     QString m_text;
     QString m_title;
     bool m_shown = false;

@@ -17,7 +17,7 @@ WindowCommands::WindowCommands(ProgramState &state, TextWindow &text, NamingDial
 
 void WindowCommands::nameList()
 {
-    const qint16 list = m_state.listOfPane(m_state.display().focusedPane());
+    const ListNumber list = m_state.listOfPane(m_state.display().focusedPane());
     m_name.oLx = list;
     m_name.name = m_state.lists().at(list).name;
     m_name.title = QStringLiteral("ﾘｽﾄに名前をつける-") + m_name.name;
@@ -28,10 +28,10 @@ void WindowCommands::nameList()
 void WindowCommands::nameItem()
 {
     ListDisplay &panes = m_state.display();
-    const qint16 pane = panes.focusedPane();
-    const qint16 list = m_state.listOfPane(pane);
+    const PaneNumber pane = panes.focusedPane();
+    const ListNumber list = m_state.listOfPane(pane);
     ListItems &items = m_state.lists().at(list).items();
-    const qint16 row = panes.focusedRow(pane);
+    const RowNumber row = panes.focusedRow(pane);
     if (items.count() == 0 || row < 0 || row >= items.rowCount())
         return;
     const ClipItem &item = items.at(items.itemOfRow(row));
@@ -47,17 +47,17 @@ void WindowCommands::nameItem()
 void WindowCommands::showItemText()
 {
     ListDisplay &panes = m_state.display();
-    const qint16 pane = panes.focusedPane();
+    const PaneNumber pane = panes.focusedPane();
     if (panes.box(pane).listCount() == 0)
         return;
     if (m_text.showsItem()) {
         m_text.activateWindow();
         return;
     }
-    const qint16 row = panes.focusedRow(pane);
+    const RowNumber row = panes.focusedRow(pane);
     if (row < 0)
         return;
-    const qint16 list = m_state.listOfPane(pane);
+    const ListNumber list = m_state.listOfPane(pane);
     m_text.showItem(pane, list, row, m_state.lists().at(list).items().itemOfRow(row));
 }
 

@@ -244,7 +244,7 @@ private slots:
         w.state.settings().addOptionsAsDefaults = addSave;
         for (Command command : {Command::AddAtBottom, Command::AddAtFocus, Command::KeepFocus})
             w.p.command(command)->trigger();
-        for (qint16 list = 0; list < 3; ++list) {
+        for (ListNumber list{0}; list < 3; ++list) {
             const ListRecord &l = w.state.lists().at(list);
             const bool changed = addMode || list == 1;
             QCOMPARE((QList<int>{l.addAtBottom, l.addAtFocus, l.focusMode}), QList<int>(3, changed));

@@ -22,16 +22,16 @@ namespace {
 
 struct Window {
     void start(const QStringList &files = {}) { p.start(files); }
-    qint16 focusedList() { return state.listOfPane(state.display().focusedPane()); }
-    ListRecord &list(qint16 n) { return state.lists().at(n); }
+    ListNumber focusedList() { return state.listOfPane(state.display().focusedPane()); }
+    ListRecord &list(qint16 n) { return state.lists().at(ListNumber(n)); }
     ListFileCommands &listFiles() { return p.root.listFiles(); }
-    void add(qint16 list, const QStringList &texts)
+    void add(ListNumber list, const QStringList &texts)
     {
-        const qint16 pane = state.display().focusedPane();
+        const PaneNumber pane = state.display().focusedPane();
         for (const QString &t : texts)
-            this->list(list).items().addItem(pane, t);
+            this->list(list.value()).items().addItem(pane, t);
     }
-    QStringList rows(qint16 pane)
+    QStringList rows(PaneNumber pane)
     {
         QStringList out;
         ListBoxWidget *box = p.root.panes().clipListWidget(pane);
@@ -64,7 +64,7 @@ void TestListFiles::saveAsThenOpenElsewhere()
 {
     Window w;
     w.start();
-    w.add(0, {"first", "second", "三番目"});
+    w.add(ListNumber(0), {"first", "second", "三番目"});
     w.list(0).name = QStringLiteral("saved list");
     const QString saved = w.path("list.qkp");
     w.dialogs.willChoose(saved);
@@ -84,11 +84,11 @@ void TestListFiles::saveAsThenOpenElsewhere()
     w.p.root.listCommands().makeNewList();
     w.dialogs.willChoose(copy);
     w.listFiles().openListWithDialog();
-    const qint16 opened = w.focusedList();
+    const ListNumber opened = w.focusedList();
     QCOMPARE(opened, 1);
-    QCOMPARE(w.list(opened).name, QStringLiteral("saved list"));
-    QCOMPARE(w.list(opened).fileName, saved);
-    QCOMPARE(w.rows(1), w.rows(0));
+    QCOMPARE(w.list(opened.value()).name, QStringLiteral("saved list"));
+    QCOMPARE(w.list(opened.value()).fileName, saved);
+    QCOMPARE(w.rows(PaneNumber(1)), w.rows(PaneNumber(0)));
     QCOMPARE(w.dialogs.shown.last().request.title, QStringLiteral("ｸﾘｯﾌﾟﾘｽﾄを開く"));
     QVERIFY(w.boxes.asked.isEmpty());
 }
@@ -122,13 +122,13 @@ void TestListFiles::overwriteSaveUsesTheListsFile()
 {
     Window w;
     w.start();
-    w.add(0, {"one"});
+    w.add(ListNumber(0), {"one"});
     // Never saved: the dialog asks where.
     const QString saved = w.path("over.qkp");
     w.dialogs.willChoose(saved);
     w.listFiles().saveOver();
     QCOMPARE(w.dialogs.shown.size(), 1);
-    w.add(0, {"two"});
+    w.add(ListNumber(0), {"two"});
     w.listFiles().saveOver();
     QCOMPARE(w.dialogs.shown.size(), 1); // no dialog this time
     QCOMPARE(ClipListFile::read(saved).content.items.size(), size_t(2));
@@ -143,10 +143,10 @@ void TestListFiles::failedOpenLeavesTheListAlone()
 {
     Window w;
     w.start();
-    w.add(0, {"keep me", "and me"});
+    w.add(ListNumber(0), {"keep me", "and me"});
     w.list(0).name = QStringLiteral("mine");
     const QString saved = w.path("good.qkp");
-    QVERIFY(w.listFiles().store().writeListFile(saved, 0));
+    QVERIFY(w.listFiles().store().writeListFile(saved, ListNumber(0)));
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadWrite));
     QByteArray bytes = file.readAll();
@@ -154,11 +154,11 @@ void TestListFiles::failedOpenLeavesTheListAlone()
     file.seek(0);
     file.write(bytes);
     file.close();
-    const QStringList before = w.rows(0);
+    const QStringList before = w.rows(PaneNumber(0));
     w.list(0).name = QStringLiteral("renamed since");
     w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     QVERIFY(!w.listFiles().store().openListFile(saved));
-    QCOMPARE(w.rows(0), before);
+    QCOMPARE(w.rows(PaneNumber(0)), before);
     QCOMPARE(w.list(0).items().count(), 2);
     QCOMPARE(w.list(0).name, QStringLiteral("renamed since"));
     QCOMPARE(w.boxes.asked.last().title, QStringLiteral("Arlen.T.K. QuillKeeper ﾌｧｲﾙ読み込みｴﾗｰ"));
@@ -169,7 +169,7 @@ void TestListFiles::failedSaveKeepsTheFileAndTheName()
 {
     Window w;
     w.start();
-    w.add(0, {"x"});
+    w.add(ListNumber(0), {"x"});
     // A path under a regular file cannot be made, not even by an administrator.
     const QString blocker = w.path("not-a-folder");
     QFile f(blocker);
@@ -195,11 +195,11 @@ void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
     {
         Window w;
         w.start();
-        w.add(0, {"a1", "a2"});
-        QVERIFY(w.listFiles().store().writeListFile(first, 0));
-        w.list(0).items().clearItems(0);
-        w.add(0, {"b1"});
-        QVERIFY(w.listFiles().store().writeListFile(second, 0));
+        w.add(ListNumber(0), {"a1", "a2"});
+        QVERIFY(w.listFiles().store().writeListFile(first, ListNumber(0)));
+        w.list(0).items().clearItems(PaneNumber(0));
+        w.add(ListNumber(0), {"b1"});
+        QVERIFY(w.listFiles().store().writeListFile(second, ListNumber(0)));
     }
     Window w;
     w.start({first, dir.filePath(QStringLiteral("missing.qkp")), second});

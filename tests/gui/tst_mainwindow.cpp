@@ -184,8 +184,8 @@ void TestMainWindow::listMenuCaptionsNumberDuplicatesAndBracketTheFocus()
     QCOMPARE(w.menuCaptions(), QStringList{"[ｸﾘｯﾌﾟ]*"});
     w.lists().makeNewList();
     QCOMPARE(w.menuCaptions(), (QStringList{"ｸﾘｯﾌﾟ(1)*", "[ｸﾘｯﾌﾟ(2)]*"}));
-    w.state.lists().at(0).name = QStringLiteral("A&B");
-    w.state.lists().at(0).sameNameNumber = 0;
+    w.state.lists().at(ListNumber(0)).name = QStringLiteral("A&B");
+    w.state.lists().at(ListNumber(0)).sameNameNumber = 0;
     // Hide the first list: it moves behind the shown ones, unchecked.
     w.lists().toggleListShown(0);
     QCOMPARE(w.menuCaptions(), (QStringList{"[ｸﾘｯﾌﾟ(2)]*", "A&&B"}));
@@ -201,7 +201,7 @@ void TestMainWindow::hidingAndShowingListsKeepsShares()
     w.lists().toggleListShown(1); // hide the middle list
     QCOMPARE(w.panes().paneCount(), 2);
     QCOMPARE(w.state.listOfPane(w.panes().focusedPane()), 2);
-    QVERIFY(std::abs(w.state.lists().at(1).heightShare - 1 / 3.0f) < 1e-5f);
+    QVERIFY(std::abs(w.state.lists().at(ListNumber(1)).heightShare - 1 / 3.0f) < 1e-5f);
     w.menuCaptions();
     w.lists().toggleListShown(2); // show it again, at the bottom, with its third
     QCOMPARE(w.panes().paneCount(), 3);
@@ -240,8 +240,8 @@ void TestMainWindow::deleteListRenumbersTheMenu()
     Window w;
     w.lists().makeNewList();
     w.lists().makeNewList();
-    w.state.lists().renameList(2, QStringLiteral("last"));
-    w.state.numberSameNames(2);
+    w.state.lists().renameList(ListNumber(2), QStringLiteral("last"));
+    w.state.numberSameNames(ListNumber(2));
     w.panes().focusPane(w.panes().paneAtPosition(1));
     emit w.menus().Menunu[0]->aboutToShow();
     QVERIFY(w.command(Command::DeleteList)->isEnabled());
@@ -284,9 +284,9 @@ void TestMainWindow::endRunsTheEndSequence()
 void TestMainWindow::deleteKeyDeletesHighlightedRows()
 {
     Window w;
-    ListItems &items = w.state.lists().at(0).items();
+    ListItems &items = w.state.lists().at(ListNumber(0)).items();
     for (const char *t : {"a", "b", "c", "d"})
-        items.addItem(0, QString::fromLatin1(t));
+        items.addItem(PaneNumber(0), QString::fromLatin1(t));
     ListBoxWidget *list = w.listAt(0);
     list->setFocus();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());

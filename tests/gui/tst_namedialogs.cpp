@@ -37,8 +37,8 @@ struct Program {
         p.window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.window()));
     }
-    qint16 pane() { return p.state().display().focusedPane(); }
-    ListRecord &list(int number) { return p.state().lists().at(qint16(number)); }
+    PaneNumber pane() { return p.state().display().focusedPane(); }
+    ListRecord &list(int number) { return p.state().lists().at(ListNumber(qint16(number))); }
     ListItems &items(int number = 0) { return list(number).items(); }
     NamingDialog &name() { return p.root.nameDialog(); }
     ListInfoDialog &data() { return p.root.listDataDialog(); }
@@ -137,18 +137,18 @@ void TestNameDialogs::namingAnItemAndRemovingItsName()
     QVERIFY(!t.name().isVisible());
     const QString text = QString(40, u'a') + QStringLiteral("b");
     t.items().addItem(t.pane(), text);
-    t.p.state().display().highlightRow(t.pane(), 0);
+    t.p.state().display().highlightRow(t.pane(), RowNumber(0));
     t.p.command(Command::NameItem)->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
     QCOMPARE(t.name().title, QStringLiteral("項目に名前をつける-") + QString(32, u'a'));
     t.enterName(QStringLiteral("label"));
-    QCOMPARE(t.items().at(0).name, QStringLiteral("label"));
+    QCOMPARE(t.items().at(ItemNumber(0)).name, QStringLiteral("label"));
     QCOMPARE(t.p.listAt(0)->item(0)->text(), QStringLiteral("label"));
     t.activateMain();
     t.p.command(Command::NameItem)->trigger();
     QCOMPARE(t.name().title, QStringLiteral("項目に名前をつける-label"));
     t.enterName(QString());
-    QCOMPARE(t.items().at(0).name, QString());
+    QCOMPARE(t.items().at(ItemNumber(0)).name, QString());
     QCOMPARE(t.p.listAt(0)->item(0)->text(), t.items().caption(text));
 }
 

@@ -36,13 +36,13 @@ struct Program {
         QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     }
     ProgramState &state() { return p.state(); }
-    ListRecord &list(int number) { return state().lists().at(qint16(number)); }
+    ListRecord &list(int number) { return state().lists().at(ListNumber(number)); }
     // Fills the list shown at a display position with texts "0", "1", ... (added by its addAtBottom).
     void fill(int position, int count)
     {
         ListDisplay &panes = state().display();
-        const qint16 pane = panes.paneAtPosition(qint16(position));
-        ListItems &items = list(panes.paneRecord(pane).list).items();
+        const PaneNumber pane = panes.paneAtPosition(qint16(position));
+        ListItems &items = list(panes.paneRecord(pane).list.value()).items();
         for (int i = 0; i < count; ++i)
             items.addItem(pane, QString::number(i));
     }
@@ -224,9 +224,9 @@ private slots:
         program.list(2).name = QStringLiteral("隠れ");
         // Display order differs from list numbers: list 1 on top.
         ListDisplay &panes = program.state().display();
-        const qint16 top = panes.paneAtPosition(0);
+        const PaneNumber top = panes.paneAtPosition(0);
         panes.setPaneAtPosition(0, panes.paneAtPosition(1));
-        panes.setPaneAtPosition(1, top);
+        panes.setPaneAtPosition(1, PaneNumber(top));
         program.withDialog([&](QDialog &dialog) {
             auto *lists = child<QComboBox>(dialog, "listSelector");
             QStringList entries;
@@ -321,7 +321,7 @@ private slots:
             type(dialog, "itemLimitEditPerList", "5");
             press(dialog, "OKButton");
         });
-        program.state().lists().showList(0);
+        program.state().lists().showList(ListNumber(0));
         QCOMPARE(program.rows(1), before.mid(15));
     }
 

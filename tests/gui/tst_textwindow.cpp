@@ -37,8 +37,8 @@ struct Program {
         for (const char *text : {"one", "two", "three"})
             items().addItem(pane(), QString::fromLatin1(text));
     }
-    qint16 pane() { return p.state().display().focusedPane(); }
-    ListItems &items() { return p.state().lists().at(0).items(); }
+    PaneNumber pane() { return p.state().display().focusedPane(); }
+    ListItems &items() { return p.state().lists().at(ListNumber(0)).items(); }
     QStringList rows()
     {
         QStringList all;
@@ -49,7 +49,7 @@ struct Program {
     QStringList store()
     {
         QStringList all;
-        for (qint16 item = 0; item < items().count(); ++item)
+        for (ItemNumber item{0}; item < items().count(); ++item)
             all << items().at(item).text;
         return all;
     }
@@ -59,7 +59,7 @@ struct Program {
         // The commands come from the main window.
         p.window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.window()));
-        p.state().display().highlightRow(pane(), qint16(row));
+        p.state().display().highlightRow(pane(), RowNumber(qint16(row)));
         p.command(Command::ShowText)->trigger();
         QVERIFY(QTest::qWaitForWindowActive(&text()));
     }
@@ -115,7 +115,7 @@ private slots:
 void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
 {
     Program t;
-    t.items().nameItem(t.pane(), 1, QStringLiteral("named"));
+    t.items().nameItem(t.pane(), RowNumber(1), QStringLiteral("named"));
     t.open(1);
     QCOMPARE(t.box()->toPlainText(), QStringLiteral("two"));
     QCOMPARE(t.text().windowTitle(), QStringLiteral("named"));
@@ -201,8 +201,8 @@ void TestTextWindow::divide()
     QFETCH(QStringList, rows);
     QFETCH(QStringList, store);
     Program t;
-    t.items().at(1).text = QStringLiteral("ab\r\ncd");
-    t.items().nameItem(t.pane(), 1, QStringLiteral("kept"));
+    t.items().at(ItemNumber(1)).text = QStringLiteral("ab\r\ncd");
+    t.items().nameItem(t.pane(), RowNumber(1), QStringLiteral("kept"));
     t.open(1);
     QTextCursor cursor = t.box()->textCursor();
     cursor.setPosition(start);
@@ -220,8 +220,8 @@ void TestTextWindow::divide()
 void TestTextWindow::dividingTheRowAFullListWouldDropIsRefused()
 {
     Program t;
-    t.p.state().lists().at(0).itemLimit = 3;
-    const bool wayAdd = t.p.state().lists().at(0).addAtBottom;
+    t.p.state().lists().at(ListNumber(0)).itemLimit = 3;
+    const bool wayAdd = t.p.state().lists().at(ListNumber(0)).addAtBottom;
     t.open(wayAdd ? 0 : 2);
     t.p.messages.willAnswer(Answer::Ok);
     t.action("Cutnu")->trigger();
@@ -248,7 +248,7 @@ void TestTextWindow::lengthLimitOnOpening()
     QFETCH(int, shown);
     QFETCH(bool, message);
     Program t;
-    t.items().at(2).text = item;
+    t.items().at(ItemNumber(2)).text = item;
     t.open(0);
     QCOMPARE(t.box()->document()->characterCount() - 1, shown);
     QCOMPARE(t.errorMess()->isVisible(), message);
@@ -257,13 +257,13 @@ void TestTextWindow::lengthLimitOnOpening()
     // Opening and closing never cuts the item.
     t.clickMain();
     QVERIFY(!t.text().isVisible());
-    QCOMPARE(t.items().at(2).text, item);
+    QCOMPARE(t.items().at(ItemNumber(2)).text, item);
 }
 
 void TestTextWindow::typingUpToTheLimitCutsTheEnd()
 {
     Program t;
-    t.items().at(2).text = QString(16382, u'x');
+    t.items().at(ItemNumber(2)).text = QString(16382, u'x');
     t.open(0);
     t.box()->moveCursor(QTextCursor::End);
     QTest::keyClicks(t.box(), QStringLiteral("a"));
@@ -283,12 +283,12 @@ void TestTextWindow::savingAndDividingKeepWhatTheBoxDoesNotShow()
 {
     Program t;
     const QString item = QString(TextWindow::MaxChars, u'x') + "end";
-    t.items().at(2).text = item;
+    t.items().at(ItemNumber(2)).text = item;
     t.open(0);
     QTest::keyClicks(t.box(), QStringLiteral("a"));
     QCOMPARE(t.errorMess()->text(), QStringLiteral("文字が入りきりません。一部を表示します。"));
     QTest::keyClick(t.box(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(t.items().at(2).text, "a" + item);
+    QCOMPARE(t.items().at(ItemNumber(2)).text, "a" + item);
     QTest::keyClick(t.box(), Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(t.store(), QStringList({"one", "two", item, "a"}));
 }
@@ -426,8 +426,8 @@ void TestTextWindow::placementSurvivesARestart()
         TestProgram p;
         p.start({}, settings);
         for (const char *text : {"one", "two"})
-            p.state().lists().at(0).items().addItem(0, QString::fromLatin1(text));
-        p.state().display().highlightRow(0, 0);
+            p.state().lists().at(ListNumber(0)).items().addItem(PaneNumber(0), QString::fromLatin1(text));
+        p.state().display().highlightRow(PaneNumber(0), RowNumber(0));
         p.command(Command::ShowText)->trigger();
         TextWindow &text = p.root.textWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&text));

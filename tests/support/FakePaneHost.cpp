@@ -12,11 +12,11 @@
 
 FakePaneHost::FakePaneHost()
 {
-    boxes[0] = std::make_unique<FakeClipListBox>();
+    boxes[PaneNumber(0)] = std::make_unique<FakeClipListBox>();
     barPointers.append(DefaultPointer);
 }
 
-ClipListBox &FakePaneHost::listBox(qint16 pane)
+ClipListBox &FakePaneHost::listBox(PaneNumber pane)
 {
     auto found = boxes.find(pane);
     if (found == boxes.end())
@@ -24,14 +24,14 @@ ClipListBox &FakePaneHost::listBox(qint16 pane)
     return *found->second;
 }
 
-void FakePaneHost::loadListBox(qint16 pane)
+void FakePaneHost::loadListBox(PaneNumber pane)
 {
     if (boxes.count(pane))
         throw std::logic_error("list box loaded twice");
     boxes[pane] = std::make_unique<FakeClipListBox>();
 }
 
-void FakePaneHost::unloadListBox(qint16 pane)
+void FakePaneHost::unloadListBox(PaneNumber pane)
 {
     if (pane == 0 || !boxes.erase(pane))
         throw std::logic_error("unloading a list box that is not loaded");
@@ -78,19 +78,19 @@ ModelFixture::~ModelFixture()
     host.reset();
 }
 
-qint16 ModelFixture::showNewList()
+ListNumber ModelFixture::showNewList()
 {
     ListCollection &lists = state->lists();
-    const qint16 list = lists.makeList();
+    const ListNumber list = lists.makeList();
     lists.showList(list);
     return list;
 }
 
-QStringList ModelFixture::rowWords(qint16 pane)
+QStringList ModelFixture::rowWords(PaneNumber pane)
 {
     ListItems &items = state->lists().at(state->listOfPane(pane)).items();
     QStringList words;
-    for (qint16 row = 0; row < items.rowCount(); ++row)
+    for (RowNumber row{0}; row < items.rowCount(); ++row)
         words << items.at(items.itemOfRow(row)).text;
     return words;
 }

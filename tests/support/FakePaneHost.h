@@ -16,9 +16,9 @@ class FakePaneHost : public PaneHost {
 public:
     FakePaneHost();
 
-    ClipListBox &listBox(qint16 pane) override;
-    void loadListBox(qint16 pane) override;
-    void unloadListBox(qint16 pane) override;
+    ClipListBox &listBox(PaneNumber pane) override;
+    void loadListBox(PaneNumber pane) override;
+    void unloadListBox(PaneNumber pane) override;
     void loadBar(qint16 index) override;
     void unloadBar(qint16 index) override;
     void setBarPointer(qint16 index, int pointer) override;
@@ -27,10 +27,10 @@ public:
     void setFontName(const QString &family) override { fontName = family; }
     double textWidth(QStringView text) const override { return 10.0 * text.size() * (widthFollowsFontSize ? fontSize / 9 : 1); }
 
-    FakeClipListBox &box(qint16 pane) { return static_cast<FakeClipListBox &>(listBox(pane)); }
-    bool isLoaded(qint16 pane) const { return boxes.count(pane) > 0; }
+    FakeClipListBox &box(PaneNumber pane) { return static_cast<FakeClipListBox &>(listBox(pane)); }
+    bool isLoaded(PaneNumber pane) const { return boxes.count(pane) > 0; }
 
-    std::map<qint16, std::unique_ptr<FakeClipListBox>> boxes;
+    std::map<PaneNumber, std::unique_ptr<FakeClipListBox>> boxes;
     QList<int> barPointers; // by bar index; its size is the number of bars loaded
     Colour barColour = 0; // as the settings last pushed it
     int resizes = 0;
@@ -50,9 +50,9 @@ struct ModelFixture {
     std::unique_ptr<ProgramState> state;
 
     // Makes a list and shows it in a new pane; returns the list number.
-    qint16 showNewList();
+    ListNumber showNewList();
     // The rows of a pane as its list box shows them.
-    QStringList rows(qint16 pane) { return host->box(pane).rows; }
+    QStringList rows(PaneNumber pane) { return host->box(pane).rows; }
     // The texts of a pane's items in row order, read through the row map.
-    QStringList rowWords(qint16 pane);
+    QStringList rowWords(PaneNumber pane);
 };

@@ -37,7 +37,7 @@ ListBoxWidget *TestProgram::listAt(int position) const
 void TestProgram::fill(int position, const QString &letters)
 {
     ListDisplay &panes = state().display();
-    const qint16 pane = panes.paneAtPosition(qint16(position));
+    const PaneNumber pane = panes.paneAtPosition(qint16(position));
     ListItems &items = state().lists().at(panes.paneRecord(pane).list).items();
     // New items go to the top.
     for (auto letter = letters.crbegin(); letter != letters.crend(); ++letter)
@@ -50,7 +50,7 @@ QString TestProgram::rows(int position) const
     ListItems &items =
         state().lists().at(panes.paneRecord(panes.paneAtPosition(qint16(position))).list).items();
     QString words;
-    for (qint16 row = 0; row < items.rowCount(); ++row)
+    for (RowNumber row{0}; row < items.rowCount(); ++row)
         words += items.at(items.itemOfRow(row)).text;
     return words;
 }

@@ -34,13 +34,13 @@ struct Capture : ModelFixture {
         clipboard.setPlainText(text);
         watcher.tick();
     }
-    QList<int> highlighted() { return host->box(0).selectedRows(); }
+    QList<int> highlighted() { return host->box(PaneNumber(0)).selectedRows(); }
 
     FakeClipboard clipboard;
     ClipboardWatcher watcher{*state, clipboard};
     QList<bool> looks; // what each tick found: a new text or not
     bool timerRunning() const { return watcher.timer().isActive(); }
-    qint16 list = 0;
+    ListNumber list{0};
 };
 
 } // namespace
@@ -75,9 +75,9 @@ void TestCapture::newTextsBecomeItems()
     c.copy(QStringLiteral("A"));
     c.copy(QStringLiteral("A"));
     c.watcher.tick();
-    QCOMPARE(c.rows(0), (QStringList{"A", "B", "A", "already there"}));
+    QCOMPARE(c.rows(PaneNumber(0)), (QStringList{"A", "B", "A", "already there"}));
     QCOMPARE(c.highlighted(), QList<int>{0});
-    QCOMPARE(c.panes().focusedRow(0), 0);
+    QCOMPARE(c.panes().focusedRow(PaneNumber(0)), 0);
     QCOMPARE(c.watcher.lastClipboardText(), QStringLiteral("A"));
 
     // Stopped, nothing is taken; on again, the text waiting is.
@@ -86,7 +86,7 @@ void TestCapture::newTextsBecomeItems()
     QCOMPARE(c.items().count(), 4);
     c.watcher.setCapturing(true);
     c.watcher.tick();
-    QCOMPARE(c.rows(0).first(), QStringLiteral("while stopped"));
+    QCOMPARE(c.rows(PaneNumber(0)).first(), QStringLiteral("while stopped"));
 }
 
 void TestCapture::emptyAndMissingTextAndTheLamp()
@@ -111,7 +111,7 @@ void TestCapture::secretContentIsNeverCaptured()
     c.clipboard.setSecret(true);
     c.watcher.tick();
     c.watcher.tick();
-    QCOMPARE(c.rows(0), QStringList{"before"});
+    QCOMPARE(c.rows(PaneNumber(0)), QStringList{"before"});
     QVERIFY(!c.watcher.lastClipboardText().contains(QStringLiteral("hunter2")));
     QCOMPARE(c.looks.mid(1), (QList<bool>{false, false}));
 }
@@ -126,11 +126,11 @@ void TestCapture::richTextFollowsTheSetting()
     c.clipboard.setPlainText(QStringLiteral("bold"));
     c.clipboard.setRichText(rtf);
     c.watcher.tick();
-    QCOMPARE(c.rows(0), QStringList{rtf});
+    QCOMPARE(c.rows(PaneNumber(0)), QStringList{rtf});
 
     // Copied back, it goes out as rich text.
-    c.panes().highlightRow(0, 0);
-    c.watcher.clickItem(0);
+    c.panes().highlightRow(PaneNumber(0), RowNumber(0));
+    c.watcher.clickItem(PaneNumber(0));
     QCOMPARE(c.clipboard.writes().last(), (FakeClipboard::Write{rtf, true}));
 }
 
@@ -160,7 +160,7 @@ void TestCapture::splitting()
     settings.splitAtLineBreaks = atLineBreaks;
     settings.splitString = letter;
     c.copy(text);
-    QCOMPARE(c.rowWords(0), rows);
+    QCOMPARE(c.rowWords(PaneNumber(0)), rows);
     QCOMPARE(c.highlighted(), QList<int>{0});
 }
 
@@ -183,7 +183,7 @@ void TestCapture::splitIntoAFullListKeepsTheLastPieces()
     c.options().addAtFocus = posAdd;
     c.options().addAtBottom = posAdd;
     c.copy(QStringLiteral("a\r\nb\r\nc\r\nd\r\ne"));
-    QCOMPARE(c.rowWords(0), rows);
+    QCOMPARE(c.rowWords(PaneNumber(0)), rows);
     QCOMPARE(c.items().count(), 3);
 }
 
@@ -210,24 +210,24 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
             options.focusMode = qint16(same.bounded(2));
             options.itemLimit = 32767;
             for (int i = 0; i < held; ++i)
-                c->items().addItem(0, QStringLiteral("old%1").arg(i));
+                c->items().addItem(PaneNumber(0), QStringLiteral("old%1").arg(i));
             options.itemLimit = qint16(limit);
             for (int i = 0; i < held; ++i)
-                c->host->box(0).setSelected(i, same.bounded(2));
-            c->host->box(0).setListIndex(focus);
+                c->host->box(PaneNumber(0)).setSelected(i, same.bounded(2));
+            c->host->box(PaneNumber(0)).setListIndex(focus);
         }
         split.state->settings().splitCaptures = true;
-        split.watcher.itemMaker().makeItems(0, split.list, text);
+        split.watcher.itemMaker().makeItems(PaneNumber(0), split.list, text);
         for (int i = 0; i < pieces; ++i)
-            oneByOne.watcher.itemMaker().addOneItem(0, oneByOne.list,
+            oneByOne.watcher.itemMaker().addOneItem(PaneNumber(0), oneByOne.list,
                                                       lines[i] + (i + 1 < pieces ? QStringLiteral("\r\n") : QString()));
-        QCOMPARE(split.rowWords(0), oneByOne.rowWords(0));
-        QCOMPARE(split.rows(0), oneByOne.rows(0));
+        QCOMPARE(split.rowWords(PaneNumber(0)), oneByOne.rowWords(PaneNumber(0)));
+        QCOMPARE(split.rows(PaneNumber(0)), oneByOne.rows(PaneNumber(0)));
         QCOMPARE(split.highlighted(), oneByOne.highlighted());
-        QCOMPARE(split.panes().focusedRow(0), oneByOne.panes().focusedRow(0));
+        QCOMPARE(split.panes().focusedRow(PaneNumber(0)), oneByOne.panes().focusedRow(PaneNumber(0)));
         QCOMPARE(split.items().count(), oneByOne.items().count());
         for (qint16 i = 0; i < split.items().count(); ++i)
-            QCOMPARE(split.items().at(i).text, oneByOne.items().at(i).text);
+            QCOMPARE(split.items().at(ItemNumber(i)).text, oneByOne.items().at(ItemNumber(i)).text);
     }
 }
 
@@ -255,15 +255,15 @@ void TestCapture::placementAndHighlight()
     QFETCH(int, highlighted);
     Capture c;
     for (const char *t : {"A", "B", "C"})
-        c.items().addItem(0, QString::fromLatin1(t));
+        c.items().addItem(PaneNumber(0), QString::fromLatin1(t));
     c.options().addAtFocus = posAdd;
     c.options().addAtBottom = wayAdd;
-    c.host->box(0).setListIndex(focus);
+    c.host->box(PaneNumber(0)).setListIndex(focus);
     c.copy(QStringLiteral("X"));
     c.copy(QStringLiteral("Y"));
-    QCOMPARE(c.rowWords(0), rows);
+    QCOMPARE(c.rowWords(PaneNumber(0)), rows);
     QCOMPARE(c.highlighted(), QList<int>{highlighted});
-    QCOMPARE(c.panes().focusedRow(0), highlighted);
+    QCOMPARE(c.panes().focusedRow(PaneNumber(0)), highlighted);
 }
 
 void TestCapture::copyBackIsNeverCapturedAgain()
@@ -271,9 +271,9 @@ void TestCapture::copyBackIsNeverCapturedAgain()
     Capture c;
     c.copy(QStringLiteral("first"));
     c.copy(QStringLiteral("second"));
-    c.items().nameItem(0, 1, QStringLiteral("a name"));
-    c.panes().highlightRow(0, 1);
-    c.watcher.clickItem(0);
+    c.items().nameItem(PaneNumber(0), RowNumber(1), QStringLiteral("a name"));
+    c.panes().highlightRow(PaneNumber(0), RowNumber(1));
+    c.watcher.clickItem(PaneNumber(0));
     // The text goes back, never the name.
     QCOMPARE(c.clipboard.writes().last(), (FakeClipboard::Write{"first", false}));
     QCOMPARE(c.watcher.lastClipboardText(), QStringLiteral("first"));
@@ -295,32 +295,33 @@ void TestCapture::copyBackIsNeverCapturedAgain()
 void TestCapture::clickHonoursTheTextWindow()
 {
     Capture c;
-    c.watcher.clickItem(0); // empty list: nothing
+    c.watcher.clickItem(PaneNumber(0)); // empty list: nothing
     QVERIFY(c.clipboard.writes().isEmpty());
     c.copy(QStringLiteral("one"));
     c.copy(QStringLiteral("two"));
-    c.items().nameItem(0, 1, QStringLiteral("named"));
+    c.items().nameItem(PaneNumber(0), RowNumber(1), QStringLiteral("named"));
     QSignalSpy clicked(&c.watcher, &ClipboardWatcher::itemClicked);
 
     c.watcher.setTextWindowEditing(true); // unsaved edits: the click does nothing
-    c.panes().highlightRow(0, 1);
-    c.watcher.clickItem(0);
+    c.panes().highlightRow(PaneNumber(0), RowNumber(1));
+    c.watcher.clickItem(PaneNumber(0));
     QVERIFY(c.clipboard.writes().isEmpty());
     QVERIFY(clicked.isEmpty());
 
     c.watcher.setTextWindowEditing(false);
-    c.watcher.clickItem(0);
+    c.watcher.clickItem(PaneNumber(0));
     QCOMPARE(clicked.size(), 1);
-    QList<qint16> numbers; // pane, list, row, item
-    for (const QVariant &number : clicked[0])
-        numbers << number.value<qint16>();
-    QCOMPARE(numbers, (QList<qint16>{0, 0, 1, 0}));
+    const QVariantList &click = clicked[0]; // pane, list, row, item
+    QCOMPARE(click[0].value<PaneNumber>(), PaneNumber(0));
+    QCOMPARE(click[1].value<ListNumber>(), ListNumber(0));
+    QCOMPARE(click[2].value<RowNumber>(), RowNumber(1));
+    QCOMPARE(click[3].value<ItemNumber>(), ItemNumber(0));
 
     // A capture into the text window's pane means its item may have moved.
     QSignalSpy rowsChanged(&c.panes(), &ListDisplay::rowsChanged);
     c.copy(QStringLiteral("three"));
     QCOMPARE(rowsChanged.size(), 1);
-    QCOMPARE(rowsChanged[0][0].value<qint16>(), 0);
+    QCOMPARE(rowsChanged[0][0].value<PaneNumber>(), PaneNumber(0));
 }
 
 void TestCapture::timerRule()
@@ -339,9 +340,9 @@ void TestCapture::timerRule()
     QCOMPARE(toolbar.takeFirst().first().toBool(), false);
 
     // A list that steps at screen edges needs the timer even while capture is off.
-    const qint16 second = c.state->lists().makeList();
-    c.state->lists().at(second).focusMode = 0;
-    c.state->lists().showList(second);
+    const ListNumber second = c.state->lists().makeList();
+    c.state->lists().at(ListNumber(second)).focusMode = 0;
+    c.state->lists().showList(ListNumber(second));
     c.watcher.followFocusedList(0);
     QVERIFY(c.timerRunning());
     c.watcher.followFocusedList(1);
@@ -351,7 +352,7 @@ void TestCapture::timerRule()
     c.watcher.followFocusedList(0);
     c.copy(QStringLiteral("not captured"));
     QCOMPARE(stepped.size(), 1);
-    QCOMPARE(c.state->lists().at(second).items().count(), 0);
+    QCOMPARE(c.state->lists().at(ListNumber(second)).items().count(), 0);
 
     // Remote switching leaves the toolbar alone until it is re-applied.
     c.watcher.setCapturingFromElsewhere(true);
@@ -375,7 +376,7 @@ void TestCapture::offeredTextsAreCapturedAsTheyArrive()
         c.clipboard.offer(QString::fromLatin1(text));
     c.clipboard.offer(QStringLiteral("three")); // the same again: nothing new
     c.clipboard.offer(QString());               // no text: nothing
-    QCOMPARE(c.rows(0), (QStringList{"three", "two", "one"}));
+    QCOMPARE(c.rows(PaneNumber(0)), (QStringList{"three", "two", "one"}));
     QCOMPARE(c.clipboard.readCount(), 0);
     // The lamp lights at the capture and stays lit until a tick with nothing new.
     c.watcher.tick();

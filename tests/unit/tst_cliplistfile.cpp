@@ -201,23 +201,23 @@ struct Lists : ModelFixture {
         into.showLength = true;
         into.captionWidth = 77;
         for (const char *t : {"kept one", "kept two"})
-            items(1).addItem(1, QString::fromLatin1(t));
-        items(1).nameItem(1, 0, QStringLiteral("名札"));
+            items(1).addItem(PaneNumber(1), QString::fromLatin1(t));
+        items(1).nameItem(PaneNumber(1), RowNumber(0), QStringLiteral("名札"));
     }
-    ListRecord &list(qint16 n) { return state->lists().at(n); }
+    ListRecord &list(qint16 n) { return state->lists().at(ListNumber(n)); }
     ListItems &items(qint16 n) { return list(n).items(); }
     QString path(const QString &name) const { return dir.filePath(name); }
 
     // Saves list 0 with these items (text and name pairs) and returns the file's bytes.
     QByteArray save(const QList<std::pair<QString, QString>> &content, const QString &name = QStringLiteral("list.qkp"))
     {
-        items(0).clearItems(0);
+        items(0).clearItems(PaneNumber(0));
         for (const auto &[text, itemName] : content) {
-            const qint16 row = items(0).addItem(0, text);
+            const RowNumber row = items(0).addItem(PaneNumber(0), text);
             if (!itemName.isEmpty())
-                items(0).nameItem(0, row, itemName);
+                items(0).nameItem(PaneNumber(0), row, itemName);
         }
-        if (!store.writeListFile(path(name), 0))
+        if (!store.writeListFile(path(name), ListNumber(0)))
             return {};
         return bytesOf(path(name));
     }
@@ -248,13 +248,13 @@ struct Lists : ModelFixture {
         s.captionWidth = o.captionWidth;
         s.showLength = o.showLength;
         for (qint16 i = 0; i < items(n).count(); ++i) {
-            s.words << items(n).at(i).text;
-            s.names << items(n).at(i).name;
+            s.words << items(n).at(ItemNumber(i)).text;
+            s.names << items(n).at(ItemNumber(i)).name;
         }
         for (qint16 r = 0; r < items(n).rowCount(); ++r)
-            s.rowMap << items(n).itemOfRow(r);
-        s.rows = rows(n);
-        FakeClipListBox &b = host->box(n);
+            s.rowMap << items(n).itemOfRow(RowNumber(r)).value();
+        s.rows = rows(PaneNumber(n));
+        FakeClipListBox &b = host->box(PaneNumber(n));
         s.boxFont = b.fontName;
         s.boxFontSize = b.fontSize();
         s.boxBack = b.backColour();
@@ -346,7 +346,7 @@ void TestClipListFile::emptyListWritesAnEmptyBlock()
 
     QVERIFY(l.open(bytes));
     QCOMPARE(l.items(1).count(), qint16(0));
-    QCOMPARE(l.rows(1), QStringList());
+    QCOMPARE(l.rows(PaneNumber(1)), QStringList());
     QVERIFY(l.boxes.asked.isEmpty());
 }
 
@@ -355,11 +355,11 @@ void TestClipListFile::itemsAreStoredInItemNumberOrder()
     Lists l;
     // Added at the bottom, then the last item moved to the top row: rows and item numbers differ.
     QByteArray bytes = l.save(Three);
-    l.items(0).removeRow(0, 2);
-    qint16 top = 0;
-    QVERIFY(l.items(0).insertRow(0, Three[2].first, top, 2, false));
-    QCOMPARE(l.items(0).itemOfRow(0), qint16(2));
-    QVERIFY(l.store.writeListFile(l.path(QStringLiteral("list.qkp")), 0));
+    l.items(0).removeRow(PaneNumber(0), RowNumber(2));
+    RowNumber top{0};
+    QVERIFY(l.items(0).insertRow(PaneNumber(0), Three[2].first, top, ItemNumber(2), false));
+    QCOMPARE(l.items(0).itemOfRow(RowNumber(0)), ItemNumber(2));
+    QVERIFY(l.store.writeListFile(l.path(QStringLiteral("list.qkp")), ListNumber(0)));
     QCOMPARE(Lists::bytesOf(l.path(QStringLiteral("list.qkp"))), bytes);
 
     const Layout at(bytes);
@@ -404,7 +404,7 @@ void TestClipListFile::openingReplacesOptionsAndItems()
     QCOMPARE(after.boxBack, Colour(0x00445566));
     QCOMPARE(after.boxFore, Colour(0x00778899));
     QCOMPARE(rowsChanged.size(), 1);
-    QCOMPARE(rowsChanged[0][0].value<qint16>(), 1);
+    QCOMPARE(rowsChanged[0][0].value<PaneNumber>(), PaneNumber(1));
 }
 
 void TestClipListFile::headerRefusals_data()
@@ -690,13 +690,13 @@ void TestClipListFile::rowsFollowTheFilesAddDirectionAndLimit()
     const QByteArray bytes = l.save({{"a", ""}, {"b", ""}, {"c", ""}, {"d", "名d"}, {"e", ""}});
     l.list(0).addAtBottom = wayAdd;
     l.list(0).itemLimit = qint16(limit);
-    QVERIFY(l.store.writeListFile(l.path(QStringLiteral("list.qkp")), 0));
+    QVERIFY(l.store.writeListFile(l.path(QStringLiteral("list.qkp")), ListNumber(0)));
     QVERIFY(l.store.openListFile(l.path(QStringLiteral("list.qkp"))));
-    QCOMPARE(l.rows(1), rows);
+    QCOMPARE(l.rows(PaneNumber(1)), rows);
     QCOMPARE(l.snapshot(1).words, words);
     QCOMPARE(l.items(1).rowCount(), l.items(1).count());
     for (qint16 r = 0; r < l.items(1).rowCount(); ++r) {
-        const ClipItem &shown = l.items(1).at(l.items(1).itemOfRow(r));
+        const ClipItem &shown = l.items(1).at(l.items(1).itemOfRow(RowNumber(r)));
         QCOMPARE(shown.name.isEmpty() ? shown.text : shown.name, rows[r]);
     }
 }
@@ -857,7 +857,7 @@ void TestClipListFile::failedSaveKeepsFileAndName()
     const QByteArray blockerBefore = Lists::bytesOf(blocker);
     const QByteArray targetBefore = Lists::bytesOf(target);
     for (int i = 0; i < 200; ++i)
-        l.items(0).addItem(0, QStringLiteral("%1 一行のｸﾘｯﾌﾟ text").arg(i));
+        l.items(0).addItem(PaneNumber(0), QStringLiteral("%1 一行のｸﾘｯﾌﾟ text").arg(i));
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
 
     bool saved = true;
@@ -870,12 +870,12 @@ void TestClipListFile::failedSaveKeepsFileAndName()
         struct rlimit limited = old;
         limited.rlim_cur = 1000;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        saved = l.store.writeListFile(target, 0);
+        saved = l.store.writeListFile(target, ListNumber(0));
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, previousHandler);
 #endif
     } else {
-        saved = l.store.writeListFile(target, 0);
+        saved = l.store.writeListFile(target, ListNumber(0));
     }
 
     QVERIFY(!saved);

@@ -20,23 +20,23 @@ struct Commands : ModelFixture {
     Commands()
     {
         for (int i = 0; i < 2; ++i) {
-            const qint16 list = showNewList();
+            const ListNumber list = showNewList();
             ListRecord &o = state->lists().at(list);
             o.captionByWidth = false;
             o.captionLength = 1000;
             o.showLength = false;
         }
     }
-    ListRecord &list(qint16 pane) { return state->lists().at(state->listOfPane(pane)); }
-    ListItems &items(qint16 pane) { return list(pane).items(); }
+    ListRecord &list(PaneNumber pane) { return state->lists().at(state->listOfPane(pane)); }
+    ListItems &items(PaneNumber pane) { return list(pane).items(); }
     // Fills a pane so that its rows read as given, top first.
-    void fill(qint16 pane, const QStringList &rowsTopFirst)
+    void fill(PaneNumber pane, const QStringList &rowsTopFirst)
     {
         list(pane).itemLimit = 32767;
         for (auto t = rowsTopFirst.crbegin(); t != rowsTopFirst.crend(); ++t)
             items(pane).addItem(pane, *t);
     }
-    void highlight(qint16 pane, const QList<int> &rows, int focus)
+    void highlight(PaneNumber pane, const QList<int> &rows, int focus)
     {
         FakeClipListBox &b = host->box(pane);
         for (int r : b.selectedRows())
@@ -45,21 +45,21 @@ struct Commands : ModelFixture {
             b.setSelected(r, true);
         b.setListIndex(focus);
     }
-    void focusPane(qint16 pane) { state->display().focusPane(pane); }
-    QStringList store(qint16 pane)
+    void focusPane(PaneNumber pane) { state->display().focusPane(pane); }
+    QStringList store(PaneNumber pane)
     {
         QStringList words;
         for (qint16 i = 0; i < items(pane).count(); ++i)
-            words << items(pane).at(i).text;
+            words << items(pane).at(ItemNumber(i)).text;
         return words;
     }
-    void checkInStep(qint16 pane)
+    void checkInStep(PaneNumber pane)
     {
         QStringList captions;
         for (const QString &w : rowWords(pane))
             captions << QString(w).replace(QStringLiteral("\r\n"), QStringLiteral("  "));
         for (qint16 r = 0; r < items(pane).rowCount(); ++r) {
-            const ClipItem &shown = items(pane).at(items(pane).itemOfRow(r));
+            const ClipItem &shown = items(pane).at(items(pane).itemOfRow(RowNumber(r)));
             if (!shown.name.isEmpty())
                 captions[r] = shown.name;
         }
@@ -89,75 +89,75 @@ private slots:
 void TestItemCommands::deleteKeepsTheFocusOnItsItem()
 {
     Commands c;
-    c.fill(0, {"a", "b", "c", "d", "e"});
-    c.focusPane(0);
+    c.fill(PaneNumber(0), {"a", "b", "c", "d", "e"});
+    c.focusPane(PaneNumber(0));
     QSignalSpy rowsChanged(&c.state->display(), &ListDisplay::rowsChanged);
-    c.highlight(0, {0, 2}, 3);
+    c.highlight(PaneNumber(0), {0, 2}, 3);
     c.commands.deleteItems();
-    QCOMPARE(c.rows(0), (QStringList{"b", "d", "e"}));
-    QCOMPARE(c.host->box(0).listIndex(), 1); // still on "d"
-    QCOMPARE(c.host->box(0).selectedRows(), QList<int>{1});
-    QCOMPARE(c.store(0), (QStringList{"e", "d", "b"}));
-    c.checkInStep(0);
+    QCOMPARE(c.rows(PaneNumber(0)), (QStringList{"b", "d", "e"}));
+    QCOMPARE(c.host->box(PaneNumber(0)).listIndex(), 1); // still on "d"
+    QCOMPARE(c.host->box(PaneNumber(0)).selectedRows(), QList<int>{1});
+    QCOMPARE(c.store(PaneNumber(0)), (QStringList{"e", "d", "b"}));
+    c.checkInStep(PaneNumber(0));
     QCOMPARE(rowsChanged.size(), 1);
-    QCOMPARE(rowsChanged[0][0].value<qint16>(), 0);
+    QCOMPARE(rowsChanged[0][0].value<PaneNumber>(), PaneNumber(0));
 }
 
 void TestItemCommands::deleteOfTheFocusedItemFocusesTheNext()
 {
     Commands c;
-    c.fill(0, {"a", "b", "c"});
-    c.focusPane(0);
-    c.highlight(0, {1, 2}, 2);
+    c.fill(PaneNumber(0), {"a", "b", "c"});
+    c.focusPane(PaneNumber(0));
+    c.highlight(PaneNumber(0), {1, 2}, 2);
     c.commands.deleteItems();
-    QCOMPARE(c.rows(0), QStringList{"a"});
-    QCOMPARE(c.host->box(0).selectedRows(), QList<int>{0});
-    c.highlight(0, {0}, 0);
+    QCOMPARE(c.rows(PaneNumber(0)), QStringList{"a"});
+    QCOMPARE(c.host->box(PaneNumber(0)).selectedRows(), QList<int>{0});
+    c.highlight(PaneNumber(0), {0}, 0);
     c.commands.deleteItems();
-    QVERIFY(c.rows(0).isEmpty());
-    QCOMPARE(c.items(0).count(), 0);
+    QVERIFY(c.rows(PaneNumber(0)).isEmpty());
+    QCOMPARE(c.items(PaneNumber(0)).count(), 0);
 }
 
 void TestItemCommands::nothingHighlightedOrNoFocusChangesNothing()
 {
     Commands c;
-    c.fill(0, {"a", "b"});
-    c.fill(1, {"x"});
-    c.focusPane(0);
-    c.highlight(0, {}, 1);
+    c.fill(PaneNumber(0), {"a", "b"});
+    c.fill(PaneNumber(1), {"x"});
+    c.focusPane(PaneNumber(0));
+    c.highlight(PaneNumber(0), {}, 1);
     c.commands.deleteItems();
     c.commands.joinItems();
-    c.commands.drag().source = 0;
-    c.commands.drag().dropRow = 0;
-    c.commands.dropItems(1);
-    c.highlight(0, {0}, -1);
+    c.commands.drag().source = PaneNumber(0);
+    c.commands.drag().dropRow = RowNumber(0);
+    c.commands.dropItems(PaneNumber(1));
+    c.highlight(PaneNumber(0), {0}, -1);
     c.commands.deleteItems();
     c.commands.joinItems();
-    QCOMPARE(c.rows(0), (QStringList{"a", "b"}));
-    QCOMPARE(c.rows(1), QStringList{"x"});
+    QCOMPARE(c.rows(PaneNumber(0)), (QStringList{"a", "b"}));
+    QCOMPARE(c.rows(PaneNumber(1)), QStringList{"x"});
 }
 
 void TestItemCommands::joinInsertsAtTheFocusAndLosesNames()
 {
     Commands c;
-    c.fill(0, {"r0", "r1\r\n", "r2", "r3", "r4"});
-    c.items(0).nameItem(0, 3, QStringLiteral("named"));
-    c.focusPane(0);
-    c.highlight(0, {1, 3}, 2);
+    c.fill(PaneNumber(0), {"r0", "r1\r\n", "r2", "r3", "r4"});
+    c.items(PaneNumber(0)).nameItem(PaneNumber(0), RowNumber(3), QStringLiteral("named"));
+    c.focusPane(PaneNumber(0));
+    c.highlight(PaneNumber(0), {1, 3}, 2);
     c.commands.joinItems();
-    QCOMPARE(c.rowWords(0), (QStringList{"r0", "r1\r\nr3", "r2", "r4"}));
-    QCOMPARE(c.rows(0).at(1), QStringLiteral("r1  r3"));
-    QCOMPARE(c.host->box(0).selectedRows(), QList<int>{1});
-    QCOMPARE(c.host->box(0).listIndex(), 1);
-    QVERIFY(c.items(0).at(c.items(0).itemOfRow(1)).name.isEmpty());
-    QCOMPARE(c.store(0).last(), QStringLiteral("r1\r\nr3"));
-    c.checkInStep(0);
+    QCOMPARE(c.rowWords(PaneNumber(0)), (QStringList{"r0", "r1\r\nr3", "r2", "r4"}));
+    QCOMPARE(c.rows(PaneNumber(0)).at(1), QStringLiteral("r1  r3"));
+    QCOMPARE(c.host->box(PaneNumber(0)).selectedRows(), QList<int>{1});
+    QCOMPARE(c.host->box(PaneNumber(0)).listIndex(), 1);
+    QVERIFY(c.items(PaneNumber(0)).at(c.items(PaneNumber(0)).itemOfRow(RowNumber(1))).name.isEmpty());
+    QCOMPARE(c.store(PaneNumber(0)).last(), QStringLiteral("r1\r\nr3"));
+    c.checkInStep(PaneNumber(0));
 
     // Joining the last rows with the focus on the last one.
-    c.highlight(0, {2, 3}, 3);
+    c.highlight(PaneNumber(0), {2, 3}, 3);
     c.commands.joinItems();
-    QCOMPARE(c.rowWords(0), (QStringList{"r0", "r1\r\nr3", "r2r4"}));
-    c.checkInStep(0);
+    QCOMPARE(c.rowWords(PaneNumber(0)), (QStringList{"r0", "r1\r\nr3", "r2r4"}));
+    c.checkInStep(PaneNumber(0));
 }
 
 void TestItemCommands::dragWithinAListKeepsOrder_data()
@@ -177,43 +177,43 @@ void TestItemCommands::dragWithinAListKeepsOrder()
     QFETCH(int, dropRow);
     QFETCH(QStringList, rows);
     Commands c;
-    c.fill(0, {"a", "b", "c", "d", "e"});
-    c.items(0).nameItem(0, 0, QStringLiteral("A"));
-    const QStringList storeBefore = c.store(0);
-    c.highlight(0, dragged, dragged.first());
-    c.commands.drag().source = 0;
-    c.commands.drag().dropRow = qint16(dropRow);
+    c.fill(PaneNumber(0), {"a", "b", "c", "d", "e"});
+    c.items(PaneNumber(0)).nameItem(PaneNumber(0), RowNumber(0), QStringLiteral("A"));
+    const QStringList storeBefore = c.store(PaneNumber(0));
+    c.highlight(PaneNumber(0), dragged, dragged.first());
+    c.commands.drag().source = PaneNumber(0);
+    c.commands.drag().dropRow = RowNumber(dropRow);
     c.commands.drag().mouseMode = 3;
-    c.commands.dropItems(0);
-    QCOMPARE(c.rowWords(0), rows);
-    QCOMPARE(c.store(0), storeBefore); // items stay where they were in the store
-    QCOMPARE(c.items(0).rowCount(), 5);
+    c.commands.dropItems(PaneNumber(0));
+    QCOMPARE(c.rowWords(PaneNumber(0)), rows);
+    QCOMPARE(c.store(PaneNumber(0)), storeBefore); // items stay where they were in the store
+    QCOMPARE(c.items(PaneNumber(0)).rowCount(), 5);
     QCOMPARE(c.commands.drag().mouseMode, 0);
-    QCOMPARE(c.host->box(0).selectedRows().size(), 1);
+    QCOMPARE(c.host->box(PaneNumber(0)).selectedRows().size(), 1);
     // A named item keeps showing its name wherever it goes.
-    QVERIFY(c.rows(0).contains(QStringLiteral("A")));
+    QVERIFY(c.rows(PaneNumber(0)).contains(QStringLiteral("A")));
 }
 
 void TestItemCommands::moveBetweenListsKeepsNames()
 {
     Commands c;
-    c.fill(0, {"a", "b", "c"});
-    c.fill(1, {"x", "y"});
-    c.items(0).nameItem(0, 1, QStringLiteral("bee"));
-    c.highlight(0, {0, 1}, 1);
-    c.commands.drag().source = 0;
-    c.commands.drag().dropRow = 1;
-    c.commands.dropItems(1);
-    QCOMPARE(c.rowWords(1), (QStringList{"x", "a", "b", "y"}));
-    QCOMPARE(c.rows(1), (QStringList{"x", "a", "bee", "y"}));
-    QCOMPARE(c.rows(0), QStringList{"c"});
-    QCOMPARE(c.host->box(0).listIndex(), 0);
+    c.fill(PaneNumber(0), {"a", "b", "c"});
+    c.fill(PaneNumber(1), {"x", "y"});
+    c.items(PaneNumber(0)).nameItem(PaneNumber(0), RowNumber(1), QStringLiteral("bee"));
+    c.highlight(PaneNumber(0), {0, 1}, 1);
+    c.commands.drag().source = PaneNumber(0);
+    c.commands.drag().dropRow = RowNumber(1);
+    c.commands.dropItems(PaneNumber(1));
+    QCOMPARE(c.rowWords(PaneNumber(1)), (QStringList{"x", "a", "b", "y"}));
+    QCOMPARE(c.rows(PaneNumber(1)), (QStringList{"x", "a", "bee", "y"}));
+    QCOMPARE(c.rows(PaneNumber(0)), QStringList{"c"});
+    QCOMPARE(c.host->box(PaneNumber(0)).listIndex(), 0);
     // Moved items are new in the target: appended to its store last to first.
-    QCOMPARE(c.store(1), (QStringList{"y", "x", "b", "a"}));
+    QCOMPARE(c.store(PaneNumber(1)), (QStringList{"y", "x", "b", "a"}));
     QCOMPARE(c.commands.drag().source, 1);
-    QCOMPARE(c.host->box(1).selectedRows(), QList<int>{1});
-    c.checkInStep(0);
-    QCOMPARE(c.items(1).rowCount(), c.items(1).count());
+    QCOMPARE(c.host->box(PaneNumber(1)).selectedRows(), QList<int>{1});
+    c.checkInStep(PaneNumber(0));
+    QCOMPARE(c.items(PaneNumber(1)).rowCount(), c.items(PaneNumber(1)).count());
 }
 
 void TestItemCommands::moveOverTheLimit_data()
@@ -241,24 +241,24 @@ void TestItemCommands::moveOverTheLimit()
     QFETCH(int, sourceCount);
     QFETCH(int, targetFromSource);
     Commands c;
-    c.fill(0, {"s0", "s1", "s2", "s3", "s4"});
-    c.fill(1, {"t0", "t1", "t2", "t3", "t4", "t5", "t6", "t7"});
-    c.list(1).itemLimit = 10;
+    c.fill(PaneNumber(0), {"s0", "s1", "s2", "s3", "s4"});
+    c.fill(PaneNumber(1), {"t0", "t1", "t2", "t3", "t4", "t5", "t6", "t7"});
+    c.list(PaneNumber(1)).itemLimit = 10;
     GlobalSettings &settings = c.state->settings();
     settings.dropOverflowOnMove = addDelete;
     settings.warnOnOverflow = ask;
     if (answer >= 0)
         c.boxes.willAnswer(Answer(answer));
-    c.highlight(0, {0, 1, 2, 3, 4}, 0);
-    c.commands.drag().source = 0;
-    c.commands.drag().dropRow = 0;
-    const QStringList sourceBefore = c.rows(0), targetBefore = c.rows(1);
-    c.commands.dropItems(1);
+    c.highlight(PaneNumber(0), {0, 1, 2, 3, 4}, 0);
+    c.commands.drag().source = PaneNumber(0);
+    c.commands.drag().dropRow = RowNumber(0);
+    const QStringList sourceBefore = c.rows(PaneNumber(0)), targetBefore = c.rows(PaneNumber(1));
+    c.commands.dropItems(PaneNumber(1));
 
-    QCOMPARE(c.items(1).count(), targetCount);
-    QCOMPARE(c.items(0).count(), sourceCount);
+    QCOMPARE(c.items(PaneNumber(1)).count(), targetCount);
+    QCOMPARE(c.items(PaneNumber(0)).count(), sourceCount);
     int fromSource = 0;
-    for (const QString &w : c.rowWords(1))
+    for (const QString &w : c.rowWords(PaneNumber(1)))
         fromSource += w.startsWith('s');
     QCOMPARE(fromSource, targetFromSource);
     QVERIFY(c.boxes.allAnswered());
@@ -275,19 +275,19 @@ void TestItemCommands::moveOverTheLimit()
     }
     if (targetFromSource == 0) {
         // Cancelled: both lists as they were, the target focused at the drop row all the same.
-        QCOMPARE(c.rows(0), sourceBefore);
-        QCOMPARE(c.rows(1), targetBefore);
-        QCOMPARE(c.host->box(1).selectedRows(), QList<int>{0});
+        QCOMPARE(c.rows(PaneNumber(0)), sourceBefore);
+        QCOMPARE(c.rows(PaneNumber(1)), targetBefore);
+        QCOMPARE(c.host->box(PaneNumber(1)).selectedRows(), QList<int>{0});
     } else if (!addDelete) {
         // The first ones in row order went; the rest stayed.
-        QCOMPARE(c.rowWords(1).mid(0, 2), (QStringList{"s0", "s1"}));
-        QCOMPARE(c.rowWords(0), (QStringList{"s2", "s3", "s4"}));
+        QCOMPARE(c.rowWords(PaneNumber(1)).mid(0, 2), (QStringList{"s0", "s1"}));
+        QCOMPARE(c.rowWords(PaneNumber(0)), (QStringList{"s2", "s3", "s4"}));
     } else {
         // All went; the target dropped three of its own rows from its far end (new items on top).
-        QCOMPARE(c.rowWords(1), (QStringList{"s0", "s1", "s2", "s3", "s4", "t0", "t1", "t2", "t3", "t4"}));
+        QCOMPARE(c.rowWords(PaneNumber(1)), (QStringList{"s0", "s1", "s2", "s3", "s4", "t0", "t1", "t2", "t3", "t4"}));
     }
-    c.checkInStep(0);
-    c.checkInStep(1);
+    c.checkInStep(PaneNumber(0));
+    c.checkInStep(PaneNumber(1));
 }
 
 QTEST_GUILESS_MAIN(TestItemCommands)

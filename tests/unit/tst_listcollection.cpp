@@ -61,7 +61,7 @@ void TestListCollection::newListTakesDefaults()
     ModelFixture f;
     ListCollection &lists = f.state->lists();
     QCOMPARE(lists.makeList(), 0);
-    const ListRecord &list = lists.at(0);
+    const ListRecord &list = lists.at(ListNumber(0));
     QCOMPARE(list.name, QStringLiteral("ｸﾘｯﾌﾟ"));
     QCOMPARE(list.sameNameNumber, 0);
     QCOMPARE(list.heightShare, -1.0f);
@@ -77,7 +77,7 @@ void TestListCollection::newListTakesDefaults()
     QCOMPARE(list.focusedBackColour, Colour(0xFFFFFF));
     QVERIFY(list.fileName.isEmpty());
     QCOMPARE(lists.count(), 1);
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, lists.at(1));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, lists.at(ListNumber(1)));
 }
 
 void TestListCollection::addOptionsFollowFocusedListOnlyInAddModeWithAPane_data()
@@ -98,13 +98,13 @@ void TestListCollection::addOptionsFollowFocusedListOnlyInAddModeWithAPane()
     ModelFixture f;
     ListCollection &lists = f.state->lists();
     f.state->settings().addOptionsToAllLists = addMode;
-    const qint16 first = lists.makeList();
-    ListRecord &focused = lists.at(first);
+    const ListNumber first = lists.makeList();
+    ListRecord &focused = lists.at(ListNumber(first));
     focused.addAtBottom = true;
     focused.addAtFocus = true;
     focused.focusMode = 1;
     if (paneShown)
-        lists.showList(first);
+        lists.showList(ListNumber(first));
     const ListRecord &made = lists.at(lists.makeList());
     QCOMPARE(made.addAtBottom, copied);
     QCOMPARE(made.addAtFocus, copied);
@@ -119,31 +119,31 @@ void TestListCollection::deleteRenumbersShownPanes()
     f.showNewList();                   // list 0 in pane 0
     lists.makeList();                // list 1, hidden
     lists.showList(lists.makeList()); // list 2 in pane 1
-    lists.at(2).name = QStringLiteral("third");
+    lists.at(ListNumber(2)).name = QStringLiteral("third");
 
-    lists.deleteList(1);
+    lists.deleteList(ListNumber(1));
     QCOMPARE(lists.count(), 2);
-    QCOMPARE(panes.paneRecord(0).list, 0);
-    QCOMPARE(panes.paneRecord(1).list, 1);
-    QCOMPARE(lists.at(1).name, QStringLiteral("third"));
-    QCOMPARE(f.state->listOfPane(1), 1);
+    QCOMPARE(panes.paneRecord(PaneNumber(0)).list, 0);
+    QCOMPARE(panes.paneRecord(PaneNumber(1)).list, 1);
+    QCOMPARE(lists.at(ListNumber(1)).name, QStringLiteral("third"));
+    QCOMPARE(f.state->listOfPane(PaneNumber(1)), 1);
 }
 
 void TestListCollection::deleteEdgeCases()
 {
     ModelFixture f;
     ListCollection &lists = f.state->lists();
-    lists.deleteList(0); // nothing to delete: nothing happens
+    lists.deleteList(ListNumber(0)); // nothing to delete: nothing happens
     QCOMPARE(lists.count(), 0);
 
-    const qint16 only = lists.makeList();
-    lists.at(only).name = QStringLiteral("old");
-    lists.deleteList(only);
+    const ListNumber only = lists.makeList();
+    lists.at(ListNumber(only)).name = QStringLiteral("old");
+    lists.deleteList(ListNumber(only));
     QCOMPARE(lists.count(), 0);
     QCOMPARE(lists.makeList(), 0);
-    QCOMPARE(lists.at(0).name, QStringLiteral("ｸﾘｯﾌﾟ"));
+    QCOMPARE(lists.at(ListNumber(0)).name, QStringLiteral("ｸﾘｯﾌﾟ"));
 
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, lists.deleteList(5));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, lists.deleteList(ListNumber(5)));
     QCOMPARE(lists.count(), 1);
 }
 
@@ -163,25 +163,25 @@ void TestListCollection::numberSameName()
 {
     ModelFixture f;
     ListCollection &lists = f.state->lists();
-    const qint16 a = lists.makeList();
-    f.state->numberSameNames(a); // one list: untouched
-    QCOMPARE(lists.at(a).sameNameNumber, 0);
+    const ListNumber a = lists.makeList();
+    f.state->numberSameNames(ListNumber(a)); // one list: untouched
+    QCOMPARE(lists.at(ListNumber(a)).sameNameNumber, 0);
 
-    const qint16 b = lists.makeList();
-    f.state->numberSameNames(b);
-    QCOMPARE(lists.at(a).sameNameNumber, 1);
-    QCOMPARE(lists.at(b).sameNameNumber, 2);
+    const ListNumber b = lists.makeList();
+    f.state->numberSameNames(ListNumber(b));
+    QCOMPARE(lists.at(ListNumber(a)).sameNameNumber, 1);
+    QCOMPARE(lists.at(ListNumber(b)).sameNameNumber, 2);
 
     // A name of its own gives 0; the namesake left alone keeps its number.
-    lists.renameList(b, QStringLiteral("mine"));
-    f.state->numberSameNames(b);
-    QCOMPARE(lists.at(b).sameNameNumber, 0);
-    QCOMPARE(lists.at(a).sameNameNumber, 1);
+    lists.renameList(ListNumber(b), QStringLiteral("mine"));
+    f.state->numberSameNames(ListNumber(b));
+    QCOMPARE(lists.at(ListNumber(b)).sameNameNumber, 0);
+    QCOMPARE(lists.at(ListNumber(a)).sameNameNumber, 1);
 
     // The comparison is exact.
-    lists.renameList(b, QStringLiteral("ｸﾘｯﾌﾟ "));
-    f.state->numberSameNames(b);
-    QCOMPARE(lists.at(b).sameNameNumber, 0);
+    lists.renameList(ListNumber(b), QStringLiteral("ｸﾘｯﾌﾟ "));
+    f.state->numberSameNames(ListNumber(b));
+    QCOMPARE(lists.at(ListNumber(b)).sameNameNumber, 0);
 }
 
 void TestListCollection::numberSameNameReusesSmallestFreeNumber()
@@ -190,17 +190,17 @@ void TestListCollection::numberSameNameReusesSmallestFreeNumber()
     ListCollection &lists = f.state->lists();
     for (int i = 0; i < 3; ++i)
         f.state->numberSameNames(lists.makeList());
-    QCOMPARE(lists.at(0).sameNameNumber, 1);
-    QCOMPARE(lists.at(1).sameNameNumber, 2);
-    QCOMPARE(lists.at(2).sameNameNumber, 3);
+    QCOMPARE(lists.at(ListNumber(0)).sameNameNumber, 1);
+    QCOMPARE(lists.at(ListNumber(1)).sameNameNumber, 2);
+    QCOMPARE(lists.at(ListNumber(2)).sameNameNumber, 3);
 
-    lists.renameList(1, QStringLiteral("other"));
-    f.state->numberSameNames(1);
-    lists.renameList(1, QStringLiteral("ｸﾘｯﾌﾟ"));
-    f.state->numberSameNames(1);
-    QCOMPARE(lists.at(1).sameNameNumber, 2);
-    QCOMPARE(lists.at(0).sameNameNumber, 1);
-    QCOMPARE(lists.at(2).sameNameNumber, 3);
+    lists.renameList(ListNumber(1), QStringLiteral("other"));
+    f.state->numberSameNames(ListNumber(1));
+    lists.renameList(ListNumber(1), QStringLiteral("ｸﾘｯﾌﾟ"));
+    f.state->numberSameNames(ListNumber(1));
+    QCOMPARE(lists.at(ListNumber(1)).sameNameNumber, 2);
+    QCOMPARE(lists.at(ListNumber(0)).sameNameNumber, 1);
+    QCOMPARE(lists.at(ListNumber(2)).sameNameNumber, 3);
 }
 
 QTEST_GUILESS_MAIN(TestListCollection)

@@ -22,7 +22,7 @@ QList<qint16> order(ModelFixture &f)
     ListDisplay &panes = f.state->display();
     QList<qint16> out;
     for (qint16 pos = 0; pos < panes.paneCount(); ++pos)
-        out << panes.paneAtPosition(pos);
+        out << panes.paneAtPosition(pos).value();
     return out;
 }
 bool near(float a, float b) { return std::abs(a - b) < 1e-5f; }
@@ -50,9 +50,9 @@ void TestListDisplay::rememberedShareRescalesOthers()
     f.showNewList();
     QCOMPARE(shares(f), QList<float>{1.0f});
     ListCollection &lists = f.state->lists();
-    const qint16 second = lists.makeList();
-    lists.at(second).heightShare = 0.25f;
-    lists.showList(second);
+    const ListNumber second = lists.makeList();
+    lists.at(ListNumber(second)).heightShare = 0.25f;
+    lists.showList(ListNumber(second));
     const QList<float> s = shares(f);
     QVERIFY2(near(s[0], 0.8f) && near(s[1], 0.2f), qPrintable(QString("%1 %2").arg(s[0]).arg(s[1])));
 }
@@ -69,16 +69,16 @@ void TestListDisplay::equalSharesWhenShowingAndClosing()
     QVERIFY(near(s[0], 1 / 3.0f) && near(s[1], 1 / 3.0f) && near(s[2], 1 / 3.0f));
 
     ListDisplay &panes = f.state->display();
-    panes.closePane(1);
+    panes.closePane(PaneNumber(1));
     s = shares(f);
     QCOMPARE(s.size(), 2);
     QVERIFY(near(s[0], 0.5f) && near(s[1], 0.5f));
-    QVERIFY(near(f.state->lists().at(1).heightShare, 1 / 3.0f));
+    QVERIFY(near(f.state->lists().at(ListNumber(1)).heightShare, 1 / 3.0f));
     // The focus moves to the pane that took the closed one's place.
     QCOMPARE(panes.focusedPane(), 2);
 
     // Shown again, the list comes back with its remembered third.
-    f.state->lists().showList(1);
+    f.state->lists().showList(ListNumber(1));
     s = shares(f);
     QVERIFY(near(s[2], 1 / 3.0f / (1 + 1 / 3.0f)));
     QVERIFY(near(s[0] + s[1] + s[2], 1.0f));
@@ -90,15 +90,15 @@ void TestListDisplay::closingTheWholeShareGivesTheTopPaneAll()
     f.showNewList();
     f.showNewList();
     ListDisplay &panes = f.state->display();
-    panes.setHeightShare(0, 0.1f);
-    panes.setHeightShare(1, 0.9995f);
-    panes.closePane(1);
+    panes.setHeightShare(PaneNumber(0), 0.1f);
+    panes.setHeightShare(PaneNumber(1), 0.9995f);
+    panes.closePane(PaneNumber(1));
     QCOMPARE(shares(f), QList<float>{1.0f});
     QCOMPARE(panes.focusedPane(), 0); // the last pane closed: focus goes to the new last one
 
     // The last shown pane is never closed.
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("last shown pane"));
-    panes.closePane(0);
+    panes.closePane(PaneNumber(0));
     QCOMPARE(panes.paneCount(), 1);
 }
 
@@ -108,18 +108,18 @@ void TestListDisplay::paneNumbersReusedOldestFirst()
     for (int i = 0; i < 4; ++i)
         f.showNewList();
     ListDisplay &panes = f.state->display();
-    panes.closePane(2);
-    panes.closePane(1);
+    panes.closePane(PaneNumber(2));
+    panes.closePane(PaneNumber(1));
     QCOMPARE(order(f), (QList<qint16>{0, 3}));
-    QVERIFY(!f.host->isLoaded(2) && !f.host->isLoaded(1));
+    QVERIFY(!f.host->isLoaded(PaneNumber(2)) && !f.host->isLoaded(PaneNumber(1)));
     f.showNewList();
     QCOMPARE(order(f), (QList<qint16>{0, 3, 2}));
     f.showNewList();
     QCOMPARE(order(f), (QList<qint16>{0, 3, 2, 1}));
     f.showNewList();
     QCOMPARE(order(f).last(), 4);
-    QCOMPARE(panes.positionOf(3), 1);
-    QCOMPARE(panes.positionOf(9), -1);
+    QCOMPARE(panes.positionOf(PaneNumber(3)), 1);
+    QCOMPARE(panes.positionOf(PaneNumber(9)), -1);
 }
 
 void TestListDisplay::highestPaneNumberReturnsToSlotCount()
@@ -128,19 +128,19 @@ void TestListDisplay::highestPaneNumberReturnsToSlotCount()
     for (int i = 0; i < 3; ++i)
         f.showNewList();
     ListDisplay &panes = f.state->display();
-    panes.closePane(2);
+    panes.closePane(PaneNumber(2));
     QCOMPARE(panes.paneSlotCount(), 2);
     f.showNewList();
     QCOMPARE(order(f), (QList<qint16>{0, 1, 2}));
 
     // Pane 0's list box is only cleared and hidden.
-    f.state->lists().at(0).items().addItem(0, QStringLiteral("x"));
-    panes.closePane(0);
-    QVERIFY(f.host->isLoaded(0));
-    QVERIFY(!f.host->box(0).visible);
-    QVERIFY(f.host->box(0).rows.isEmpty());
-    QCOMPARE(f.state->lists().at(0).items().count(), 1);
-    f.state->lists().showList(0);
+    f.state->lists().at(ListNumber(0)).items().addItem(PaneNumber(0), QStringLiteral("x"));
+    panes.closePane(PaneNumber(0));
+    QVERIFY(f.host->isLoaded(PaneNumber(0)));
+    QVERIFY(!f.host->box(PaneNumber(0)).visible);
+    QVERIFY(f.host->box(PaneNumber(0)).rows.isEmpty());
+    QCOMPARE(f.state->lists().at(ListNumber(0)).items().count(), 1);
+    f.state->lists().showList(ListNumber(0));
     QCOMPARE(order(f), (QList<qint16>{1, 2, 0}));
 }
 
@@ -153,7 +153,7 @@ void TestListDisplay::barsAndPointersFollowThePanes()
     f.showNewList();
     // Every bar below a pane but the last can be dragged.
     QCOMPARE(f.host->barPointers, (QList<int>{0, 99, 99, 0}));
-    f.state->display().closePane(1);
+    f.state->display().closePane(PaneNumber(1));
     QCOMPARE(f.host->barPointers, (QList<int>{0, 99, 0}));
     QVERIFY(f.host->resizes >= 4);
 }
@@ -162,23 +162,23 @@ void TestListDisplay::focusColoursFontAndTimerRule()
 {
     ModelFixture f;
     ListCollection &lists = f.state->lists();
-    const qint16 a = f.showNewList();
-    const qint16 b = lists.makeList();
-    lists.at(b).fontSize = 14;
-    lists.at(b).focusMode = 1;
-    lists.at(b).focusedBackColour = 0x123456;
-    lists.showList(b);
+    const ListNumber a = f.showNewList();
+    const ListNumber b = lists.makeList();
+    lists.at(ListNumber(b)).fontSize = 14;
+    lists.at(ListNumber(b)).focusMode = 1;
+    lists.at(ListNumber(b)).focusedBackColour = 0x123456;
+    lists.showList(ListNumber(b));
     ListDisplay &panes = f.state->display();
     QCOMPARE(panes.focusedPane(), 1);
-    QCOMPARE(f.host->box(1).backColour(), Colour(0x123456));
-    QCOMPARE(f.host->box(0).backColour(), lists.at(a).backColour);
+    QCOMPARE(f.host->box(PaneNumber(1)).backColour(), Colour(0x123456));
+    QCOMPARE(f.host->box(PaneNumber(0)).backColour(), lists.at(ListNumber(a)).backColour);
     QCOMPARE(f.host->fontSize, 14.0f);
     QCOMPARE(f.host->lastMovAdd, 1);
 
-    panes.focusPane(0);
-    QCOMPARE(f.host->box(0).backColour(), lists.at(a).focusedBackColour);
-    QCOMPARE(f.host->box(1).backColour(), lists.at(b).backColour);
-    QCOMPARE(quint32(f.host->box(1).foreColour()), 0x80000008u);
+    panes.focusPane(PaneNumber(0));
+    QCOMPARE(f.host->box(PaneNumber(0)).backColour(), lists.at(ListNumber(a)).focusedBackColour);
+    QCOMPARE(f.host->box(PaneNumber(1)).backColour(), lists.at(ListNumber(b)).backColour);
+    QCOMPARE(quint32(f.host->box(PaneNumber(1)).foreColour()), 0x80000008u);
     QCOMPARE(f.host->fontSize, 9.0f);
     QCOMPARE(f.host->lastMovAdd, 0);
 }
@@ -190,21 +190,21 @@ void TestListDisplay::hiddenListComesBackWithTheRowsOfItsCapture()
     f.host->widthFollowsFontSize = true;
     f.showNewList();
     ListCollection &lists = f.state->lists();
-    const qint16 list = lists.makeList();
+    const ListNumber list = lists.makeList();
     lists.at(list).fontSize = 14;
     lists.showList(list);
     ListItems &items = lists.at(list).items();
     for (const char *t : {"hello", "two\r\nlines", "a text far too long for the width of its row", "to name"})
-        items.addItem(1, QString::fromLatin1(t));
-    items.nameItem(1, 0, QStringLiteral("a name longer than the caption width allows"));
-    const QStringList captured = f.rows(1);
+        items.addItem(PaneNumber(1), QString::fromLatin1(t));
+    items.nameItem(PaneNumber(1), RowNumber(0), QStringLiteral("a name longer than the caption width allows"));
+    const QStringList captured = f.rows(PaneNumber(1));
     QCOMPARE(captured.last(), QStringLiteral("hello [5]"));
 
-    f.state->display().closePane(1);
+    f.state->display().closePane(PaneNumber(1));
     QCOMPARE(items.count(), 4);
     lists.showList(list);
-    QCOMPARE(f.rows(1), captured);
-    QCOMPARE(f.host->box(1).fontName, QStringLiteral("ＭＳ Ｐゴシック"));
+    QCOMPARE(f.rows(PaneNumber(1)), captured);
+    QCOMPARE(f.host->box(PaneNumber(1)).fontName, QStringLiteral("ＭＳ Ｐゴシック"));
 }
 
 void TestListDisplay::setBlueClampsAndHighlightsOneRow_data()
@@ -221,32 +221,32 @@ void TestListDisplay::setBlueClampsAndHighlightsOneRow()
     QFETCH(int, row);
     QFETCH(int, expected);
     ModelFixture f;
-    const qint16 list = f.showNewList();
+    const ListNumber list = f.showNewList();
     ListItems &items = f.state->lists().at(list).items();
     ListDisplay &panes = f.state->display();
-    panes.highlightRow(0, 0); // empty list: nothing
-    QCOMPARE(f.host->box(0).listIndex(), -1);
+    panes.highlightRow(PaneNumber(0), RowNumber(0)); // empty list: nothing
+    QCOMPARE(f.host->box(PaneNumber(0)).listIndex(), -1);
     for (const char *t : {"a", "b", "c"})
-        items.addItem(0, QString::fromLatin1(t));
-    f.host->box(0).setSelected(0, true);
-    f.host->box(0).setSelected(2, true);
-    panes.highlightRow(0, qint16(row));
-    QCOMPARE(f.host->box(0).listIndex(), expected);
-    QCOMPARE(f.host->box(0).selectedRows(), QList<int>{expected});
-    QCOMPARE(panes.focusedRow(0), expected);
+        items.addItem(PaneNumber(0), QString::fromLatin1(t));
+    f.host->box(PaneNumber(0)).setSelected(0, true);
+    f.host->box(PaneNumber(0)).setSelected(2, true);
+    panes.highlightRow(PaneNumber(0), RowNumber(qint16(row)));
+    QCOMPARE(f.host->box(PaneNumber(0)).listIndex(), expected);
+    QCOMPARE(f.host->box(PaneNumber(0)).selectedRows(), QList<int>{expected});
+    QCOMPARE(panes.focusedRow(PaneNumber(0)), expected);
 }
 
 void TestListDisplay::setFocusLeavesHighlights()
 {
     ModelFixture f;
-    const qint16 list = f.showNewList();
+    const ListNumber list = f.showNewList();
     ListItems &items = f.state->lists().at(list).items();
     for (const char *t : {"a", "b", "c"})
-        items.addItem(0, QString::fromLatin1(t));
-    f.host->box(0).setSelected(0, true);
-    f.state->display().setFocusedRow(0, 5);
-    QCOMPARE(f.host->box(0).listIndex(), 2);
-    QCOMPARE(f.host->box(0).selectedRows(), QList<int>{0});
+        items.addItem(PaneNumber(0), QString::fromLatin1(t));
+    f.host->box(PaneNumber(0)).setSelected(0, true);
+    f.state->display().setFocusedRow(PaneNumber(0), RowNumber(5));
+    QCOMPARE(f.host->box(PaneNumber(0)).listIndex(), 2);
+    QCOMPARE(f.host->box(PaneNumber(0)).selectedRows(), QList<int>{0});
 }
 
 QTEST_GUILESS_MAIN(TestListDisplay)

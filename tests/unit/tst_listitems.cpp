@@ -12,6 +12,11 @@
 
 namespace {
 
+// A pane number where a row is due, or a plain integer, does not compile.
+template <typename Pane, typename Row>
+concept RemovesRow = requires(ListItems &items, Pane pane, Row row) { items.removeRow(pane, row); };
+static_assert(RemovesRow<PaneNumber, RowNumber> && !RemovesRow<RowNumber, PaneNumber> && !RemovesRow<PaneNumber, int>);
+
 // A list in pane 0 whose captions are the texts themselves, so rows read plainly.
 struct PlainList : ModelFixture {
     explicit PlainList(qint16 upperCount = 32, bool wayAdd = false)
@@ -28,16 +33,16 @@ struct PlainList : ModelFixture {
     void add(const QStringList &texts)
     {
         for (const QString &t : texts)
-            items().addItem(0, t);
+            items().addItem(PaneNumber(0), t);
     }
     // Store, row map and list box agree: every row shows its item, every item has one row.
     void checkInStep()
     {
-        QCOMPARE(rows(0), rowWords(0));
+        QCOMPARE(rows(PaneNumber(0)), rowWords(PaneNumber(0)));
         QCOMPARE(items().rowCount(), items().count());
         QList<qint16> shown;
         for (qint16 r = 0; r < items().rowCount(); ++r)
-            shown << items().itemOfRow(r);
+            shown << items().itemOfRow(RowNumber(r)).value();
         std::sort(shown.begin(), shown.end());
         for (qint16 i = 0; i < shown.size(); ++i)
             QCOMPARE(shown[i], i);
@@ -46,10 +51,10 @@ struct PlainList : ModelFixture {
     {
         QStringList words;
         for (qint16 i = 0; i < items().count(); ++i)
-            words << items().at(i).text;
+            words << items().at(ItemNumber(i)).text;
         return words;
     }
-    qint16 list = 0;
+    ListNumber list{0};
 };
 
 // Widths that differ per character, to catch a caption that measures the wrong prefix.
@@ -115,9 +120,9 @@ void TestListItems::limitDropsFarEnd()
     QFETCH(QStringList, expected);
     PlainList f(3, wayAdd);
     f.add(wayAdd ? QStringList{"A", "B", "C"} : QStringList{"C", "B", "A"});
-    QCOMPARE(f.rows(0), (QStringList{"A", "B", "C"}));
-    const qint16 row = f.items().addItem(0, QStringLiteral("D"));
-    QCOMPARE(f.rows(0), expected);
+    QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"A", "B", "C"}));
+    const RowNumber row = f.items().addItem(PaneNumber(0), QStringLiteral("D"));
+    QCOMPARE(f.rows(PaneNumber(0)), expected);
     QCOMPARE(row, wayAdd ? 2 : 0);
     f.checkInStep();
     // The store keeps creation order: the dropped item is gone, D is last.
@@ -129,10 +134,10 @@ void TestListItems::pinnedInsertIntoFullList()
 {
     PlainList f(3, true);
     f.add({"A", "B", "C"});
-    qint16 row = 2;
-    f.items().insertItem(0, QStringLiteral("X"), row);
+    RowNumber row{2};
+    f.items().insertItem(PaneNumber(0), QStringLiteral("X"), row);
     QCOMPARE(row, 1);
-    QCOMPARE(f.rows(0), (QStringList{"B", "X", "C"}));
+    QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"B", "X", "C"}));
     QCOMPARE(f.storeOrder(), (QStringList{"B", "C", "X"}));
     f.checkInStep();
 }
@@ -142,9 +147,9 @@ void TestListItems::pinnedInsertAtBottomOfFullList()
     // The bottom (-1) of a full list that drops its top row stays the bottom.
     PlainList f(3, true);
     f.add({"A", "B", "C"});
-    qint16 row = -1;
-    f.items().insertItem(0, QStringLiteral("X"), row);
-    QCOMPARE(f.rows(0), (QStringList{"B", "C", "X"}));
+    RowNumber row{-1};
+    f.items().insertItem(PaneNumber(0), QStringLiteral("X"), row);
+    QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"B", "C", "X"}));
     QCOMPARE(f.storeOrder(), (QStringList{"B", "C", "X"}));
     f.checkInStep();
 }
@@ -155,7 +160,7 @@ void TestListItems::overfullListKeepsItsSize()
     f.add({"1", "2", "3", "4", "5"});
     f.state->lists().at(f.list).itemLimit = 2;
     f.add({"6", "7"});
-    QCOMPARE(f.rows(0), (QStringList{"7", "6", "5", "4", "3"}));
+    QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"7", "6", "5", "4", "3"}));
     f.checkInStep();
 }
 
@@ -163,17 +168,17 @@ void TestListItems::deleteKeepsStoreAndRowsInStep()
 {
     PlainList f;
     f.add({"A", "B", "C", "D"}); // rows D C B A, items A B C D
-    f.items().deleteItem(0, 2);   // row 2 shows B
-    QCOMPARE(f.rows(0), (QStringList{"D", "C", "A"}));
+    f.items().deleteItem(PaneNumber(0), RowNumber(2));   // row 2 shows B
+    QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"D", "C", "A"}));
     QCOMPARE(f.storeOrder(), (QStringList{"A", "C", "D"}));
     f.checkInStep();
-    f.items().removeRow(0, 0); // row only: D stays in the store
-    QCOMPARE(f.rows(0), (QStringList{"C", "A"}));
+    f.items().removeRow(PaneNumber(0), RowNumber(0)); // row only: D stays in the store
+    QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"C", "A"}));
     QCOMPARE(f.items().count(), 3);
     QCOMPARE(f.items().rowCount(), 2);
 
     PlainList empty;
-    empty.items().deleteItem(0, 0); // nothing to delete
+    empty.items().deleteItem(PaneNumber(0), RowNumber(0)); // nothing to delete
     QCOMPARE(empty.items().count(), 0);
 }
 
@@ -181,23 +186,23 @@ void TestListItems::outOfRangeChangesNothing()
 {
     PlainList f;
     f.add({"A", "B"});
-    const QStringList before = f.rows(0);
+    const QStringList before = f.rows(PaneNumber(0));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("deleteItem: row 5"));
-    f.items().deleteItem(0, 5);
+    f.items().deleteItem(PaneNumber(0), RowNumber(5));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("nameItem: row -1"));
-    f.items().nameItem(0, -1, QStringLiteral("n"));
+    f.items().nameItem(PaneNumber(0), RowNumber(-1), QStringLiteral("n"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("removeRow"));
-    f.items().removeRow(0, 2);
-    qint16 row = 7;
+    f.items().removeRow(PaneNumber(0), RowNumber(2));
+    RowNumber row{7};
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("insertRow: row 7"));
-    f.items().insertItem(0, QStringLiteral("X"), row);
+    f.items().insertItem(PaneNumber(0), QStringLiteral("X"), row);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("insertRow: item 9"));
-    row = 0;
-    QVERIFY(!f.items().insertRow(0, QStringLiteral("X"), row, 9, false));
-    QCOMPARE(f.rows(0), before);
+    row = RowNumber(0);
+    QVERIFY(!f.items().insertRow(PaneNumber(0), QStringLiteral("X"), row, ItemNumber(9), false));
+    QCOMPARE(f.rows(PaneNumber(0)), before);
     f.checkInStep();
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().at(2));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().itemOfRow(-1));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().at(ItemNumber(2)));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().itemOfRow(RowNumber(-1)));
 }
 
 void TestListItems::namesReplaceCaptions()
@@ -206,30 +211,30 @@ void TestListItems::namesReplaceCaptions()
     ListRecord &options = f.state->lists().at(f.list);
     options.captionLength = 3;
     f.add({"first text", "second text"});
-    QCOMPARE(f.rows(0), (QStringList{"sec...", "fir..."}));
+    QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"sec...", "fir..."}));
     // A name is shown whole, however long.
-    f.items().nameItem(0, 1, QStringLiteral("a long name"));
-    QCOMPARE(f.rows(0), (QStringList{"sec...", "a long name"}));
-    QCOMPARE(f.items().at(0).name, QStringLiteral("a long name"));
-    QCOMPARE(f.items().at(0).text, QStringLiteral("first text"));
-    f.items().removeItemName(0, 1);
-    QCOMPARE(f.rows(0), (QStringList{"sec...", "fir..."}));
-    QVERIFY(f.items().at(0).name.isEmpty());
+    f.items().nameItem(PaneNumber(0), RowNumber(1), QStringLiteral("a long name"));
+    QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"sec...", "a long name"}));
+    QCOMPARE(f.items().at(ItemNumber(0)).name, QStringLiteral("a long name"));
+    QCOMPARE(f.items().at(ItemNumber(0)).text, QStringLiteral("first text"));
+    f.items().removeItemName(PaneNumber(0), RowNumber(1));
+    QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"sec...", "fir..."}));
+    QVERIFY(f.items().at(ItemNumber(0)).name.isEmpty());
 }
 
 void TestListItems::reNewAndClear()
 {
     PlainList f;
     f.add({"A", "B"});
-    f.items().at(0).text = QStringLiteral("edited");
-    f.items().refreshRow(0, f.list, 1, 0);
-    QCOMPARE(f.rows(0), (QStringList{"B", "edited"}));
-    f.items().refreshRow(0, f.list, -1, 0); // no row: nothing
-    f.items().at(1).name = QStringLiteral("named");
-    f.items().refreshRow(0, f.list, 0, 1);
-    QCOMPARE(f.rows(0), (QStringList{"named", "edited"}));
-    f.items().clearItems(0);
-    QVERIFY(f.rows(0).isEmpty());
+    f.items().at(ItemNumber(0)).text = QStringLiteral("edited");
+    f.items().refreshRow(PaneNumber(0), f.list, RowNumber(1), ItemNumber(0));
+    QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"B", "edited"}));
+    f.items().refreshRow(PaneNumber(0), f.list, RowNumber(-1), ItemNumber(0)); // no row: nothing
+    f.items().at(ItemNumber(1)).name = QStringLiteral("named");
+    f.items().refreshRow(PaneNumber(0), f.list, RowNumber(0), ItemNumber(1));
+    QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"named", "edited"}));
+    f.items().clearItems(PaneNumber(0));
+    QVERIFY(f.rows(PaneNumber(0)).isEmpty());
     QCOMPARE(f.items().count(), 0);
     QCOMPARE(f.items().rowCount(), 0);
     f.add({"again"});

@@ -26,14 +26,14 @@ struct Program {
         // The shortest interval: retries of a hung owner come as often as they can.
         program->state().settings().pollInterval = 100;
         program->state().settings().applyToWindows();
-        program->state().lists().at(0).itemLimit = 100;
+        program->state().lists().at(ListNumber(0)).itemLimit = 100;
     }
     QStringList words()
     {
         ProgramState &state = program->state();
-        ListItems &items = state.lists().at(0).items();
+        ListItems &items = state.lists().at(ListNumber(0)).items();
         QStringList texts;
-        for (qint16 row = 0; row < items.rowCount(); ++row)
+        for (RowNumber row{0}; row < items.rowCount(); ++row)
             texts << items.at(items.itemOfRow(row)).text;
         return texts;
     }

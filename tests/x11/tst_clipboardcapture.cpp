@@ -86,10 +86,10 @@ struct Window {
     // The item texts of the focused list, top row first.
     QStringList words()
     {
-        const qint16 pane = state().display().focusedPane();
+        const PaneNumber pane = state().display().focusedPane();
         ListItems &items = state().lists().at(state().listOfPane(pane)).items();
         QStringList texts;
-        for (qint16 row = 0; row < items.rowCount(); ++row)
+        for (RowNumber row{0}; row < items.rowCount(); ++row)
             texts << items.at(items.itemOfRow(row)).text;
         return texts;
     }

@@ -18,11 +18,11 @@
 #include <QtTest>
 
 namespace {
-QStringList texts(ProgramState &state, qint16 list)
+QStringList texts(ProgramState &state, ListNumber list)
 {
     QStringList out;
     ListItems &items = state.lists().at(list).items();
-    for (qint16 row = 0; row < items.rowCount(); ++row)
+    for (RowNumber row{0}; row < items.rowCount(); ++row)
         out << items.at(items.itemOfRow(row)).text;
     return out;
 }
@@ -61,8 +61,8 @@ void TestDesktopInputX11::filesDraggedFromAnotherProgram()
     p.start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     ProgramState &state = p.state();
-    const qint16 pane = state.display().focusedPane();
-    state.lists().at(0).items().addItem(pane, QStringLiteral("captured before"));
+    const PaneNumber pane = state.display().focusedPane();
+    state.lists().at(ListNumber(0)).items().addItem(pane, QStringLiteral("captured before"));
 
     QTemporaryDir dir;
     const QString first = dir.filePath(QStringLiteral("first.qkp"));
@@ -90,9 +90,9 @@ void TestDesktopInputX11::filesDraggedFromAnotherProgram()
     // The first file into the focused list, each further one into a new list; the notes are no
     // clip list: their message names them, and the lists already open keep what they hold.
     QTRY_COMPARE(state.display().paneCount(), qint16(3));
-    QCOMPARE(texts(state, 0), (QStringList{"a2", "a1"}));
-    QCOMPARE(texts(state, 1), QStringList());
-    QCOMPARE(texts(state, 2), (QStringList{"b1"}));
+    QCOMPARE(texts(state, ListNumber(0)), (QStringList{"a2", "a1"}));
+    QCOMPARE(texts(state, ListNumber(1)), QStringList());
+    QCOMPARE(texts(state, ListNumber(2)), (QStringList{"b1"}));
     QCOMPARE(p.messages.asked.size(), 1);
     QCOMPARE(p.messages.asked[0].title, ClipListFile::readErrorTitle());
     QVERIFY(p.messages.asked[0].text.contains(QStringLiteral("notes.txt")));
@@ -105,13 +105,13 @@ void TestDesktopInputX11::pointerAtTheScreenEdgesStepsThroughTheList()
     p.start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     ProgramState &state = p.state();
-    const qint16 pane = state.display().focusedPane();
-    ListItems &items = state.lists().at(0).items();
+    const PaneNumber pane = state.display().focusedPane();
+    ListItems &items = state.lists().at(ListNumber(0)).items();
     for (const char *text : {"bottom", "middle", "top"})
         items.addItem(pane, QString::fromLatin1(text));
-    state.display().highlightRow(pane, 1);
+    state.display().highlightRow(pane, RowNumber(1));
     // Stepping runs while the focused list keeps moving its focus after each capture.
-    QCOMPARE(state.lists().at(0).focusMode, qint16(0));
+    QCOMPARE(state.lists().at(ListNumber(0)).focusMode, qint16(0));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
 
     // Left edge: up, one row per tick, each reached item copied; the first row holds it there.

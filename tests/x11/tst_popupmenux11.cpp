@@ -78,13 +78,13 @@ void TestPopUpMenuX11::joinFromThePopUpMenu()
     p.start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     ListDisplay &panes = p.state().display();
-    ListItems &items = p.state().lists().at(0).items();
+    ListItems &items = p.state().lists().at(ListNumber(0)).items();
     for (const char *text : {"one", "two", "three", "four"})
         items.addItem(panes.focusedPane(), QString::fromLatin1(text));
     ListBoxWidget *list = p.listAt(0);
     QTRY_VERIFY(list->visualItemRect(list->item(3)).bottom() < list->viewport()->height());
     // Rows highlighted with the focus on the first of them, as a sweep leaves them.
-    panes.setFocusedRow(panes.focusedPane(), 1);
+    panes.setFocusedRow(panes.focusedPane(), RowNumber(1));
     list->setSelected(1, true);
     list->setSelected(2, true);
     const QList<int> highlighted = list->selectedRows();
@@ -112,7 +112,7 @@ void TestPopUpMenuX11::joinFromThePopUpMenu()
     QTRY_VERIFY(!popUp.menu()->isVisible());
     QStringList words;
     for (qint16 r = 0; r < items.rowCount(); ++r)
-        words << items.at(items.itemOfRow(r)).text;
+        words << items.at(items.itemOfRow(RowNumber(r))).text;
     QVERIFY2(words.contains(QStringLiteral("threetwo")) || words.contains(QStringLiteral("twothree")),
              qPrintable(words.join(',')));
 }

@@ -45,7 +45,7 @@ void TestTextWindowX11::doubleClickEditSaveThenClickAway()
     p.start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     ListDisplay &panes = p.state().display();
-    ListItems &items = p.state().lists().at(0).items();
+    ListItems &items = p.state().lists().at(ListNumber(0)).items();
     for (const char *text : {"one", "two", "three"})
         items.addItem(panes.focusedPane(), QString::fromLatin1(text));
     ListBoxWidget *list = p.listAt(0);
@@ -55,7 +55,7 @@ void TestTextWindowX11::doubleClickEditSaveThenClickAway()
         const QRect rect = list->visualItemRect(list->item(row));
         return list->viewport()->mapToGlobal(QPoint(rect.left() + 15, rect.center().y()));
     };
-    const qint16 item = items.itemOfRow(1);
+    const ItemNumber item = items.itemOfRow(RowNumber(1));
     const QString shown = items.at(item).text;
 
     QVERIFY(XDoTool::pointTo(rowPoint(1)));
@@ -106,9 +106,9 @@ void TestTextWindowX11::staysOpenUnderItsOwnMessageBox()
     root.window().loadForm();
     root.window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&root.window()));
-    const qint16 pane = root.state().display().focusedPane();
-    root.state().lists().at(0).items().addItem(pane, QStringLiteral("text"));
-    root.state().display().highlightRow(pane, 0);
+    const PaneNumber pane = root.state().display().focusedPane();
+    root.state().lists().at(ListNumber(0)).items().addItem(pane, QStringLiteral("text"));
+    root.state().display().highlightRow(pane, RowNumber(0));
     root.commands().action(Command::ShowText)->trigger();
     TextWindow &text = root.textWindow();
     QTRY_VERIFY(text.isVisible() && text.isActiveWindow());
@@ -142,7 +142,7 @@ void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked()
     TestProgram p;
     p.start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
-    const QString name = p.state().lists().at(0).name;
+    const QString name = p.state().lists().at(ListNumber(0)).name;
     p.command(command)->trigger();
     QWidget *dialog = command == Command::NameList ? static_cast<QWidget *>(&p.root.nameDialog())
                                           : static_cast<QWidget *>(&p.root.listDataDialog());
@@ -154,7 +154,7 @@ void TestTextWindowX11::dialogsStayUntilTheMainWindowIsClicked()
     // Without --sync: the pointer may be there already from the row before, and would never move.
     QVERIFY(XDoTool::clickAt(corner));
     QTRY_VERIFY(!dialog->isVisible());
-    QCOMPARE(p.state().lists().at(0).name, name);
+    QCOMPARE(p.state().lists().at(ListNumber(0)).name, name);
 }
 
 QTEST_MAIN(TestTextWindowX11)

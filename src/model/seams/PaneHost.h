@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ModelTypes.h"
+#include "model/Numbers.h"
 #include "model/seams/TextWidth.h"
 
 #include <QString>
@@ -15,9 +16,9 @@ public:
     static constexpr int DefaultPointer = 0;
     static constexpr int DraggablePointer = 99;
 
-    virtual ClipListBox &listBox(qint16 pane) = 0;
-    virtual void loadListBox(qint16 pane) = 0;
-    virtual void unloadListBox(qint16 pane) = 0;
+    virtual ClipListBox &listBox(PaneNumber pane) = 0;
+    virtual void loadListBox(PaneNumber pane) = 0;
+    virtual void unloadListBox(PaneNumber pane) = 0;
     virtual void loadBar(qint16 index) = 0;
     virtual void unloadBar(qint16 index) = 0;
     virtual void setBarPointer(qint16 index, int pointer) = 0;
