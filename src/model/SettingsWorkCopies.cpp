@@ -117,7 +117,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
 {
     using L = ListOptions;
     ListDisplay &panes = live.display();
-    const QString &crLf = live.lineBreak;
+    const QString &crLf = ProgramTexts::lineBreak();
     for (size_t index = 0; index < lists.size(); ++index) {
         const ListOptionsCopy &copy = lists[index];
         ListRecord &list = live.lists().at(copy.oLxMeter);
