@@ -20,7 +20,7 @@ public:
     ListInfoDialog(ProgramState &state, QWidget &mainWindow, ListDataDialogSettings &settings);
 
     // The focused pane, set by the caller.
-    qint16 cLx = 0;
+    qint16 pane = 0;
 
     void showListData();
     // Remembers the placement in the settings, while the dialog is shown.

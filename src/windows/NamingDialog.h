@@ -21,9 +21,9 @@ public:
 
     NamingDialog(ProgramState &state, QWidget &mainWindow, NameDialogSettings &settings);
 
-    qint16 cLx = 0;
-    qint16 oLx = 0;
-    qint16 cIx = 0;
+    qint16 pane = 0;
+    qint16 list = 0;
+    qint16 row = 0;
     QString name;
     QString title;
     bool accepted = false;

@@ -145,7 +145,7 @@ void TextWindow::buildMenus()
 
 QPlainTextEdit *TextWindow::visibleBox() const
 {
-    return m_boxes[m_settings.textVBoth == TextWindowSettings::VerticalOnly ? 1 : 0];
+    return m_boxes[m_settings.scrollMode == TextWindowSettings::VerticalOnly ? 1 : 0];
 }
 
 void TextWindow::pointAt(qint16 pane, qint16 list, qint16 row, qint16 item)
@@ -187,13 +187,13 @@ void TextWindow::loadForm()
     for (QPlainTextEdit *box : m_boxes)
         box->setFont(font);
     placeBesideMain(QPoint(m_settings.offsetX, m_settings.offsetY), QSize(m_settings.width, m_settings.height));
-    const bool vertical = m_settings.textVBoth == TextWindowSettings::VerticalOnly;
+    const bool vertical = m_settings.scrollMode == TextWindowSettings::VerticalOnly;
     m_boxes[0]->setVisible(!vertical);
     m_boxes[1]->setVisible(vertical);
     m_verticalAction->setChecked(vertical);
     m_bothAction->setChecked(!vertical);
     renew();
-    m_lockAction->setChecked(m_settings.textLock);
+    m_lockAction->setChecked(m_settings.locked);
     setCapturingCaption(m_watcher.capturing());
 }
 
@@ -333,7 +333,7 @@ void TextWindow::switchScrollMode(int mode)
         return;
     // The text moves, it is not edited.
     const QString text = programText(m_boxes[other]);
-    m_settings.textVBoth = mode;
+    m_settings.scrollMode = mode;
     // Emptied first, so the message line tells about the text that is shown.
     putText(other, QString());
     putText(shown, text);
@@ -399,10 +399,10 @@ void TextWindow::divideCommand()
 
 void TextWindow::lockCommand()
 {
-    if (!m_settings.textLock)
+    if (!m_settings.locked)
         m_closeOnDeactivation = false;
-    m_settings.textLock = !m_settings.textLock;
-    m_lockAction->setChecked(m_settings.textLock);
+    m_settings.locked = !m_settings.locked;
+    m_lockAction->setChecked(m_settings.locked);
 }
 
 void TextWindow::setCapturingCaption(bool capturing)
@@ -474,7 +474,7 @@ void TextWindow::closeEvent(QCloseEvent *event)
                 return;
             }
         }
-        if (m_settings.textLock && m_closeOnDeactivation) {
+        if (m_settings.locked && m_closeOnDeactivation) {
             m_closeOnDeactivation = false;
             setHoldsEdits(false);
             event->ignore();

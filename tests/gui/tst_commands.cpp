@@ -138,7 +138,7 @@ private slots:
         QTest::addColumn<bool>("wayAdd");
         QTest::addColumn<bool>("posAdd");
         QTest::addColumn<int>("movAdd");
-        QTest::addColumn<bool>("moveMarked"); // UpDnMovenu; NonMovenu the other way unless left
+        QTest::addColumn<bool>("moveMarked"); // MoveFocus; KeepFocus the other way unless left
         QTest::addColumn<bool>("keepMarked");
         QTest::addColumn<int>("toggled"); // focusMode after the toggle between 0 and 1
         QTest::newRow("top, move") << false << false << 0 << true << false << 1;

@@ -449,8 +449,8 @@ void TestTextWindow::placementSurvivesARestart()
     const TextWindowSettings &stored = again.window().windowSettings().text;
     QCOMPARE(QPoint(stored.offsetX, stored.offsetY), QPoint(25, 35));
     QCOMPARE(QSize(stored.width, stored.height), outer);
-    QVERIFY(stored.textLock);
-    QCOMPARE(stored.textVBoth, 1);
+    QVERIFY(stored.locked);
+    QCOMPARE(stored.scrollMode, 1);
 }
 
 QTEST_MAIN(TestTextWindow)
