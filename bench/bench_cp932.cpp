@@ -1,4 +1,4 @@
-// Throughput of CP932 strings: the codec alone, and SenB values written and read through RecordFile.
+// Throughput of CP932 strings: the codec alone, and strings written and read through RecordFile.
 // Bytes processed are the CP932 bytes of the text, for encoding and decoding alike.
 #include "storage/Cp932Codec.h"
 #include "storage/RecordFile.h"

@@ -135,7 +135,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     QObject::connect(m_watcher.get(), &ClipboardWatcher::capturingShown, m_toolStrip, &ToolStrip::setStopGoShown);
     QObject::connect(&settings, &GlobalSettings::toolbarOpensOnHoverChanged, m_toolStrip, &ToolStrip::setToolbarOpensOnHover);
     QObject::connect(m_toolStrip, &ToolStrip::listDisplayRequested, m_popUp.get(),
-                     [this](const QPoint &at) { m_popUp->popListWinnu->popup(at); });
+                     [this](const QPoint &at) { m_popUp->listDisplayMenu->popup(at); });
     QObject::connect(m_listCommands.get(), &ListCommands::focusedFocusModeChanged, m_watcher.get(),
                      &ClipboardWatcher::followFocusedList);
 

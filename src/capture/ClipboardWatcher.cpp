@@ -11,7 +11,7 @@
 ClipboardWatcher::ClipboardWatcher(ProgramState &state, ClipboardPort &clipboard, QObject *parent)
     : QObject(parent), m_state(state), m_clipboard(clipboard), m_itemMaker(state)
 {
-    m_timer.setObjectName(QStringLiteral("Looker"));
+    m_timer.setObjectName(QStringLiteral("captureTimer"));
     connect(&m_timer, &QTimer::timeout, this, &ClipboardWatcher::tick);
     connect(&clipboard, &ClipboardPort::textOffered, this, &ClipboardWatcher::takeOffered);
     connect(&clipboard, &ClipboardPort::readFailed, this, [this] { m_retryDue = true; });

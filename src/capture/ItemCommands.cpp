@@ -92,13 +92,13 @@ int ItemCommands::itemsToMove(PaneNumber targetPane, int count)
     const GlobalSettings &settings = m_state.settings();
     if (settings.dropOverflowOnMove) {
         if (settings.warnOnOverflow
-            && m_messages.show(ProgramTexts::title(), overLimitDeleteQuestion(m_state.lineBreak), MessageBoxPort::Icon::Question,
+            && m_messages.show(ProgramTexts::title(), overLimitDeleteQuestion(ProgramTexts::lineBreak()), MessageBoxPort::Icon::Question,
                                MessageBoxPort::Buttons::YesNo) != MessageBoxPort::Answer::Yes)
             return -1;
         return count;
     }
     if (settings.warnOnOverflow
-        && m_messages.show(ProgramTexts::title(), overLimitKeepQuestion(m_state.lineBreak), MessageBoxPort::Icon::Question,
+        && m_messages.show(ProgramTexts::title(), overLimitKeepQuestion(ProgramTexts::lineBreak()), MessageBoxPort::Icon::Question,
                            MessageBoxPort::Buttons::OkCancel) != MessageBoxPort::Answer::Ok)
         return -1;
     return std::clamp(target.itemLimit - held, 0, count);

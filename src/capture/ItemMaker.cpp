@@ -2,6 +2,7 @@
 
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
+#include "model/ProgramTexts.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
 #include "model/ProgramState.h"
@@ -59,7 +60,7 @@ void ItemMaker::makeItems(PaneNumber pane, ListNumber list, const QString &text)
     if (!settings.splitCaptures) {
         addOneItem(pane, list, text);
     } else {
-        QString separator = m_state.lineBreak;
+        QString separator = ProgramTexts::lineBreak();
         if (!settings.splitAtLineBreaks && !settings.splitString.isEmpty())
             separator = settings.splitString;
         const QList<QStringView> pieces = splitKeepingSeparators(text, separator);

@@ -15,8 +15,8 @@ class MainMenus : public QObject {
 public:
     MainMenus(QMenuBar &bar, MainCommands &commands, ListDisplayMenu &listDisplay);
 
-    std::array<QMenu *, 4> Menunu{};
-    ListDisplayMenu &Windowsnu;
+    std::array<QMenu *, 4> barMenus{};
+    ListDisplayMenu &listDisplay;
 
 signals:
     // A top-level menu is about to open (the toolbar's field closes).

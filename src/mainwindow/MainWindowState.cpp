@@ -53,7 +53,7 @@ void MainWindow::readSettingsAtStart()
     } else {
         SettingsFile file(m_state.settings(), m_state.newListDefaults(), m_windows);
         m_settingsFound = file.readSettingsAtStart(m_settingsPath, desktop);
-        const QString problem = SettingsFile::startProblemText(m_settingsFound, m_settingsPath, file.errorString(), m_state.lineBreak);
+        const QString problem = SettingsFile::startProblemText(m_settingsFound, m_settingsPath, file.errorString(), ProgramTexts::lineBreak());
         const auto icon = m_settingsFound == SettingsFile::Found::Unreadable ? MessageBoxPort::Icon::Critical
                                                                               : MessageBoxPort::Icon::Warning;
         // Told once the window is up, and not waited for: nobody may be there to answer at a login.
@@ -96,8 +96,8 @@ void MainWindow::writeSettingsAtEnd()
     SettingsFile file(m_state.settings(), m_state.newListDefaults(), m_windows);
     if (!file.writeSettingsAtEnd(m_settingsPath, m_settingsFound, desktopRect())) {
         m_messages.show(ProgramTexts::title(),
-                        QStringLiteral("設定ﾌｧｲﾙ：") + m_settingsPath + m_state.lineBreak + m_state.lineBreak +
-                            QStringLiteral("設定を保存できませんでした。") + m_state.lineBreak + file.errorString(),
+                        QStringLiteral("設定ﾌｧｲﾙ：") + m_settingsPath + ProgramTexts::lineBreak() + ProgramTexts::lineBreak() +
+                            QStringLiteral("設定を保存できませんでした。") + ProgramTexts::lineBreak() + file.errorString(),
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
     }
 }

@@ -14,17 +14,17 @@
 
 PopUpMenu::PopUpMenu(ProgramState &state, MainCommands &commands, ListCommands &lists, ListDisplayMenu &listDisplay)
     : m_state(state), m_commands(commands), m_lists(lists), m_listDisplay(listDisplay),
-      m_menu(std::make_unique<QMenu>(QStringLiteral("popupmenunu")))
+      m_menu(std::make_unique<QMenu>(QStringLiteral("popUpMenu")))
 {
-    m_menu->setObjectName(QStringLiteral("PopUpMenunu"));
+    m_menu->setObjectName(QStringLiteral("popUpMenu"));
     using enum Command;
-    popItemnu = m_menu->addMenu(QStringLiteral("項目編集(&I)"));
-    fill(popItemnu, {JoinItems, NameItem, ShowText, DeleteItems});
-    popEditnu = m_menu->addMenu(QStringLiteral("ﾘｽﾄ編集(&L)"));
-    fill(popEditnu, {NewList, NameList, DeleteList, ClearList, ListInfo, Separator, OpenList, SaveOver, SaveAs,
+    itemMenu = m_menu->addMenu(QStringLiteral("項目編集(&I)"));
+    fill(itemMenu, {JoinItems, NameItem, ShowText, DeleteItems});
+    listMenu = m_menu->addMenu(QStringLiteral("ﾘｽﾄ編集(&L)"));
+    fill(listMenu, {NewList, NameList, DeleteList, ClearList, ListInfo, Separator, OpenList, SaveOver, SaveAs,
                      Separator, AddAtTop, AddAtBottom, Separator, AddAtFocus, Separator, MoveFocus, KeepFocus});
-    popListWinnu = listDisplay.addTwinMenu(QStringLiteral("ﾘｽﾄ表示(&W)"));
-    m_menu->addMenu(popListWinnu);
+    listDisplayMenu = listDisplay.addTwinMenu(QStringLiteral("ﾘｽﾄ表示(&W)"));
+    m_menu->addMenu(listDisplayMenu);
     fill(m_menu.get(), {Separator, ShowMenuBar, ShowToolbar, AlwaysOnTop, StopCapture, Minimise});
 }
 
@@ -51,7 +51,7 @@ void PopUpMenu::fill(QMenu *menu, MenuEntries entries)
 void PopUpMenu::updatePopUpMenu()
 {
     m_listDisplay.updateListCaptions();
-    popListWinnu->menuAction()->setVisible(true);
+    listDisplayMenu->menuAction()->setVisible(true);
     m_commands.updateListMenu();
     m_commands.updateOptionMenu();
     for (int i = 0; i < CommandCount; ++i) {

@@ -24,10 +24,10 @@ public:
     ~PopUpMenu() override;
 
     QMenu *menu() const { return m_menu.get(); }
-    QMenu *popItemnu = nullptr;
-    QMenu *popEditnu = nullptr;
+    QMenu *itemMenu = nullptr;
+    QMenu *listMenu = nullptr;
     // The list display entries, shared with the menu bar's list display menu.
-    QMenu *popListWinnu = nullptr;
+    QMenu *listDisplayMenu = nullptr;
 
     // The pop-up entry of a command; null for a command the pop-up does not offer.
     QAction *action(Command command) const { return m_twins[size_t(command)]; }

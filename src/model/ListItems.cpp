@@ -1,6 +1,7 @@
 #include "model/ListItems.h"
 
 #include "model/CaptionBuilder.h"
+#include "model/ProgramTexts.h"
 #include "model/seams/ClipListBox.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
@@ -44,13 +45,13 @@ bool ListItems::rowInRange(RowNumber row, const char *operation) const
 
 QString ListItems::caption(const QString &text) const
 {
-    return CaptionBuilder(m_state.lineBreak, m_state.display().host()).caption(m_list, text);
+    return CaptionBuilder(ProgramTexts::lineBreak(), m_state.display().host()).caption(m_list, text);
 }
 
 QString ListItems::captionFor(ListNumber list, const QString &text) const
 {
     const ListRecord &options = m_state.lists().at(list);
-    return CaptionBuilder(m_state.lineBreak, m_state.display().host()).caption(options, text);
+    return CaptionBuilder(ProgramTexts::lineBreak(), m_state.display().host()).caption(options, text);
 }
 
 QString ListItems::rowText(const ClipItem &item) const

@@ -5,7 +5,7 @@
 
 // Working copy of the new-list defaults, or of one existing list's options, for the settings dialog.
 struct ListOptionsCopy : NewListDefaultFields {
-    bool Expression = false; // the list is shown in a pane
-    ListNumber oLxMeter;     // its list number
-    PaneNumber cLxMeter;     // its pane number, when shown
+    bool shown = false; // the list is shown in a pane
+    ListNumber list;     // its list number
+    PaneNumber pane;     // its pane number, when shown
 };

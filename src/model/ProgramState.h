@@ -21,8 +21,6 @@ public:
     ProgramState(const ProgramState &) = delete;
     ProgramState &operator=(const ProgramState &) = delete;
 
-    // The only line break the program searches for or writes.
-    QString lineBreak = QStringLiteral("\r\n");
     // Mirrors the capture switch.
     bool capturing = false;
     // Set by the end sequence.

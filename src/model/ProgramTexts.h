@@ -6,6 +6,8 @@
 namespace ProgramTexts {
 
 inline QString title() { return QStringLiteral("Arlen.T.K. QuillKeeper"); }
+// The only line break the program searches for or writes.
+inline QString lineBreak() { return QStringLiteral("\r\n"); }
 inline QString fileReadErrorSuffix() { return QStringLiteral(" ﾌｧｲﾙ読み込みｴﾗｰ"); }
 // Why a folder, a device or a pipe is neither read nor written as a file.
 inline QString notAFile() { return QStringLiteral("ﾌｫﾙﾀﾞや装置などで、普通のﾌｧｲﾙではありません。"); }

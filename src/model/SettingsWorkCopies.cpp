@@ -43,7 +43,7 @@ ListOptionsCopy copyOfList(const ListRecord &list, ListNumber number)
 {
     ListOptionsCopy copy;
     ListOptionFieldList{}([&](auto field, auto def, auto) { copy.*def = list.*field; });
-    copy.oLxMeter = number;
+    copy.list = number;
     return copy;
 }
 } // namespace
@@ -71,8 +71,8 @@ void SettingsWorkCopies::buildListEntries(ProgramState &live)
         const PaneNumber pane = panes.paneAtPosition(position);
         const ListNumber number = panes.paneRecord(pane).list;
         ListOptionsCopy copy = copyOfList(all.at(number), number);
-        copy.Expression = true;
-        copy.cLxMeter = pane;
+        copy.shown = true;
+        copy.pane = pane;
         lists.push_back(copy);
         entries.append(entryText(all.at(number), true));
         shown[size_t(number.value())] = true;
@@ -117,10 +117,10 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
 {
     using L = ListOptions;
     ListDisplay &panes = live.display();
-    const QString &crLf = live.lineBreak;
+    const QString &crLf = ProgramTexts::lineBreak();
     for (size_t index = 0; index < lists.size(); ++index) {
         const ListOptionsCopy &copy = lists[index];
-        ListRecord &list = live.lists().at(copy.oLxMeter);
+        ListRecord &list = live.lists().at(copy.list);
         bool looks = false;
         bool captions = false;
         ListOptionFieldList{}([&](auto field, auto def, auto) {
@@ -133,7 +133,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
             else if (isOneOf(field, &L::captionByWidth, &L::captionLength, &L::captionWidth, &L::lineBreakMark, &L::showLength))
                 captions = true;
         });
-        const PaneNumber pane = copy.Expression ? copy.cLxMeter : PaneNumber(-1);
+        const PaneNumber pane = copy.shown ? copy.pane : PaneNumber(-1);
         if (looks && pane >= 0) {
             ClipListBox &box = panes.box(pane);
             box.setListFont(list.fontName, list.fontSize);
@@ -170,7 +170,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
         }
         if (captions && pane >= 0) {
             panes.box(pane).clear();
-            panes.fillPane(copy.oLxMeter, pane);
+            panes.fillPane(copy.list, pane);
         }
     }
     // The focused list's colours and its add-focus mode take effect at once.

@@ -31,8 +31,8 @@ struct ClipListContent {
 // Code page 932 cannot hold every character (accents, most Chinese and Korean characters,
 // emoji). When a stored string lost characters, the exact texts follow the item block in a
 // supplement that readers of the plain format ignore:
-//   "QKU1", LonB entries, per entry IntB field, IntB item (-1 for a list field), LonB units and
-//   the UTF-16LE units, then LonB the supplement's own length in bytes.
+//   "QKU1", int32 entries, per entry int16 field, int16 item (-1 for a list field), int32 units and
+//   the UTF-16LE units, then int32 the supplement's own length in bytes.
 class ClipListFile {
 public:
     // Unreadable: the file could not be opened or read (a folder, no permission, a read error, no

@@ -3,6 +3,7 @@
 #include "model/seams/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
+#include "model/ProgramTexts.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
 #include "model/seams/MessageBoxPort.h"
@@ -24,7 +25,7 @@ bool ClipListStore::readListFile(const QString &path, PaneNumber pane, ListNumbe
     ClipListFile::ReadResult read = ClipListFile::read(path);
     if (read.status != ClipListFile::Status::Loaded) {
         m_messages.show(ClipListFile::readErrorTitle(),
-                        ClipListFile::readErrorText(read, path, m_state.lineBreak, naming == Naming::EveryMessage),
+                        ClipListFile::readErrorText(read, path, ProgramTexts::lineBreak(), naming == Naming::EveryMessage),
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
         return false;
     }
@@ -64,7 +65,7 @@ bool ClipListStore::writeListFile(const QString &path, ListNumber list)
 
     QString reason;
     if (!ClipListFile::write(path, content, &reason)) {
-        m_messages.show(ClipListFile::writeErrorTitle(), ClipListFile::writeErrorText(path, reason, m_state.lineBreak),
+        m_messages.show(ClipListFile::writeErrorTitle(), ClipListFile::writeErrorText(path, reason, ProgramTexts::lineBreak()),
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
         return false;
     }

@@ -3,7 +3,7 @@
 #include "storage/RecordFile.h"
 
 // Reads and writes the fields a field list names, each in the record type of its C++ type:
-// bool as BooB, 16-bit as IntB, 32-bit as LonB, float as SinB, strings as SenBEx.
+// bool, 16-bit and 32-bit integers, float and strings, each in its stored form.
 namespace FieldIO {
 
 inline void read(RecordFile &file, bool &value) { value = file.readBool(); }

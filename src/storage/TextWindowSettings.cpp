@@ -11,16 +11,16 @@ void TextWindowSettings::read(RecordFile &file, bool headerAccepted)
         read.offsetY = file.readInt32();
         read.height = file.readInt32();
         read.width = file.readInt32();
-        read.textLock = file.readBool();
-        read.textVBoth = file.readInt32();
+        read.locked = file.readBool();
+        read.scrollMode = file.readInt32();
         if (!file.intact())
             read = factory;
         if (read.height <= 0)
             read.height = factory.height;
         if (read.width <= 0)
             read.width = factory.width;
-        if (read.textVBoth != BothScrollBars && read.textVBoth != VerticalOnly)
-            read.textVBoth = factory.textVBoth;
+        if (read.scrollMode != BothScrollBars && read.scrollMode != VerticalOnly)
+            read.scrollMode = factory.scrollMode;
     }
     *this = read;
 }
@@ -31,6 +31,6 @@ void TextWindowSettings::write(RecordFile &file) const
     file.writeInt32(offsetY);
     file.writeInt32(height);
     file.writeInt32(width);
-    file.writeBool(textLock);
-    file.writeInt32(textVBoth);
+    file.writeBool(locked);
+    file.writeInt32(scrollMode);
 }

@@ -14,8 +14,8 @@ struct TextWindowSettings {
     qint32 offsetY = 66;
     qint32 height = 186;
     qint32 width = 240;
-    bool textLock = false;
-    qint32 textVBoth = BothScrollBars;
+    bool locked = false;
+    qint32 scrollMode = BothScrollBars;
 
     // Reads the section when headerAccepted is true; otherwise, or when the section is damaged or cut
     // short, takes the factory values. A size that is not positive or an unknown text box takes

@@ -22,7 +22,7 @@ public:
     ListInfoDialog(ProgramState &state, QWidget &mainWindow, ListDataDialogSettings &settings);
 
     // The focused pane, set by the caller.
-    PaneNumber cLx;
+    PaneNumber pane;
 
     void showListData();
     // Remembers the placement in the settings, while the dialog is shown.

@@ -107,14 +107,14 @@ void NamingDialog::endNaming()
     if (accepted) {
         ListCollection &lists = m_state.lists();
         if (target == ForList) {
-            lists.renameList(oLx, name);
-            m_state.numberSameNames(oLx);
+            lists.renameList(list, name);
+            m_state.numberSameNames(list);
         } else if (target == ForItem) {
-            ListItems &items = lists.at(oLx).items();
+            ListItems &items = lists.at(list).items();
             if (name.isEmpty())
-                items.removeItemName(cLx, cIx);
+                items.removeItemName(pane, row);
             else
-                items.nameItem(cLx, cIx, name);
+                items.nameItem(pane, row, name);
         }
     }
     name.clear();

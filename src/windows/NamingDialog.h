@@ -23,9 +23,9 @@ public:
 
     NamingDialog(ProgramState &state, QWidget &mainWindow, NameDialogSettings &settings);
 
-    PaneNumber cLx;
-    ListNumber oLx;
-    RowNumber cIx;
+    PaneNumber pane;
+    ListNumber list;
+    RowNumber row;
     QString name;
     QString title;
     bool accepted = false;

@@ -74,7 +74,7 @@ TextWindow::TextWindow(ProgramState &state, ItemCommands &commands, ClipboardWat
     layout->setSpacing(0);
     for (int index = 0; index < 2; ++index) {
         auto *box = new QPlainTextEdit(this);
-        box->setObjectName(QStringLiteral("Texttxt%1").arg(index));
+        box->setObjectName(QStringLiteral("box%1").arg(index));
         box->setFrameShape(QFrame::NoFrame);
         box->installEventFilter(this);
         layout->addWidget(box, 1);
@@ -91,7 +91,7 @@ TextWindow::TextWindow(ProgramState &state, ItemCommands &commands, ClipboardWat
     m_boxes[1]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_boxes[1]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_message = new QLabel(this);
-    m_message->setObjectName(QStringLiteral("ErrorMess"));
+    m_message->setObjectName(QStringLiteral("message"));
     m_message->hide();
     layout->addWidget(m_message);
     buildMenus();
@@ -110,13 +110,13 @@ void TextWindow::buildMenus()
         return action;
     };
     m_menu = m_menuBar->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
-    m_menu->setObjectName(QStringLiteral("Menunu"));
-    m_divideAction = named(m_menu->addAction(QStringLiteral("二分割(&C)")), "Cutnu");
+    m_menu->setObjectName(QStringLiteral("textMenu"));
+    m_divideAction = named(m_menu->addAction(QStringLiteral("二分割(&C)")), "divideAction");
     m_divideAction->setShortcut(Qt::CTRL | Qt::Key_T);
-    m_saveAction = named(m_menu->addAction(QStringLiteral("変更を保存する(&S)")), "Savenu");
+    m_saveAction = named(m_menu->addAction(QStringLiteral("変更を保存する(&S)")), "saveAction");
     m_saveAction->setShortcut(Qt::CTRL | Qt::Key_S);
     m_menu->addSeparator();
-    m_closeAction = named(m_menu->addAction(QStringLiteral("閉じる(&X)")), "Closenu");
+    m_closeAction = named(m_menu->addAction(QStringLiteral("閉じる(&X)")), "closeAction");
     m_closeAction->setShortcut(Qt::CTRL | Qt::Key_Q);
     connect(m_menu, &QMenu::aboutToShow, this, [this] { m_saveAction->setEnabled(m_edited); });
     // A disabled action ignores its key: Ctrl+S must still save an edit made after the menu closed.
@@ -126,26 +126,26 @@ void TextWindow::buildMenus()
     connect(m_closeAction, &QAction::triggered, this, &QWidget::close);
 
     m_viewMenu = m_menuBar->addMenu(QStringLiteral("表示(&E)"));
-    m_viewMenu->setObjectName(QStringLiteral("Expressnu"));
-    m_lockAction = named(m_viewMenu->addAction(QStringLiteral("表示のﾛｯｸ(&L)")), "Locknu");
+    m_viewMenu->setObjectName(QStringLiteral("viewMenu"));
+    m_lockAction = named(m_viewMenu->addAction(QStringLiteral("表示のﾛｯｸ(&L)")), "lockAction");
     m_lockAction->setShortcut(Qt::CTRL | Qt::Key_L);
     m_lockAction->setCheckable(true);
     m_viewMenu->addSeparator();
-    m_verticalAction = named(m_viewMenu->addAction(QStringLiteral("縦ｽｸﾛｰﾙ表示(&V)")), "Verticalnu");
-    m_bothAction = named(m_viewMenu->addAction(QStringLiteral("縦横ｽｸﾛｰﾙ表示(&B)")), "Bothnu");
+    m_verticalAction = named(m_viewMenu->addAction(QStringLiteral("縦ｽｸﾛｰﾙ表示(&V)")), "verticalAction");
+    m_bothAction = named(m_viewMenu->addAction(QStringLiteral("縦横ｽｸﾛｰﾙ表示(&B)")), "bothAction");
     m_verticalAction->setCheckable(true);
     m_bothAction->setCheckable(true);
     connect(m_lockAction, &QAction::triggered, this, &TextWindow::lockCommand);
     connect(m_verticalAction, &QAction::triggered, this, [this] { switchScrollMode(TextWindowSettings::VerticalOnly); });
     connect(m_bothAction, &QAction::triggered, this, [this] { switchScrollMode(TextWindowSettings::BothScrollBars); });
 
-    m_captureAction = named(m_menuBar->addAction(QString()), "StopGonu");
+    m_captureAction = named(m_menuBar->addAction(QString()), "captureAction");
     connect(m_captureAction, &QAction::triggered, this, &TextWindow::toggleCapture);
 }
 
 QPlainTextEdit *TextWindow::visibleBox() const
 {
-    return m_boxes[m_settings.textVBoth == TextWindowSettings::VerticalOnly ? 1 : 0];
+    return m_boxes[m_settings.scrollMode == TextWindowSettings::VerticalOnly ? 1 : 0];
 }
 
 void TextWindow::pointAt(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item)
@@ -187,13 +187,13 @@ void TextWindow::loadForm()
     for (QPlainTextEdit *box : m_boxes)
         box->setFont(font);
     placeBesideMain(QPoint(m_settings.offsetX, m_settings.offsetY), QSize(m_settings.width, m_settings.height));
-    const bool vertical = m_settings.textVBoth == TextWindowSettings::VerticalOnly;
+    const bool vertical = m_settings.scrollMode == TextWindowSettings::VerticalOnly;
     m_boxes[0]->setVisible(!vertical);
     m_boxes[1]->setVisible(vertical);
     m_verticalAction->setChecked(vertical);
     m_bothAction->setChecked(!vertical);
     renew();
-    m_lockAction->setChecked(m_settings.textLock);
+    m_lockAction->setChecked(m_settings.locked);
     setCapturingCaption(m_watcher.capturing());
 }
 
@@ -333,7 +333,7 @@ void TextWindow::switchScrollMode(int mode)
         return;
     // The text moves, it is not edited.
     const QString text = programText(m_boxes[other]);
-    m_settings.textVBoth = mode;
+    m_settings.scrollMode = mode;
     // Emptied first, so the message line tells about the text that is shown.
     putText(other, QString());
     putText(shown, text);
@@ -399,10 +399,10 @@ void TextWindow::divideCommand()
 
 void TextWindow::lockCommand()
 {
-    if (!m_settings.textLock)
+    if (!m_settings.locked)
         m_closeOnDeactivation = false;
-    m_settings.textLock = !m_settings.textLock;
-    m_lockAction->setChecked(m_settings.textLock);
+    m_settings.locked = !m_settings.locked;
+    m_lockAction->setChecked(m_settings.locked);
 }
 
 void TextWindow::setCapturingCaption(bool capturing)
@@ -458,7 +458,7 @@ void TextWindow::closeEvent(QCloseEvent *event)
             MessageBoxPort::Answer answer;
             if (m_itemMatches) {
                 answer = m_messages.show(ProgramTexts::title() + QLatin1Char(' ') + windowTitle(),
-                                         QStringLiteral("内容が変更されています。") + m_state.lineBreak +
+                                         QStringLiteral("内容が変更されています。") + ProgramTexts::lineBreak() +
                                              QStringLiteral("保存しますか?"),
                                          MessageBoxPort::Icon::Question, MessageBoxPort::Buttons::YesNoCancel);
                 if (answer == MessageBoxPort::Answer::Yes)
@@ -474,7 +474,7 @@ void TextWindow::closeEvent(QCloseEvent *event)
                 return;
             }
         }
-        if (m_settings.textLock && m_closeOnDeactivation) {
+        if (m_settings.locked && m_closeOnDeactivation) {
             m_closeOnDeactivation = false;
             setHoldsEdits(false);
             event->ignore();

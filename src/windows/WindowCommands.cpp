@@ -18,7 +18,7 @@ WindowCommands::WindowCommands(ProgramState &state, TextWindow &text, NamingDial
 void WindowCommands::nameList()
 {
     const ListNumber list = m_state.listOfPane(m_state.display().focusedPane());
-    m_name.oLx = list;
+    m_name.list = list;
     m_name.name = m_state.lists().at(list).name;
     m_name.title = QStringLiteral("ﾘｽﾄに名前をつける-") + m_name.name;
     m_name.target = NamingDialog::ForList;
@@ -35,9 +35,9 @@ void WindowCommands::nameItem()
     if (items.count() == 0 || row < 0 || row >= items.rowCount())
         return;
     const ClipItem &item = items.at(items.itemOfRow(row));
-    m_name.cLx = pane;
-    m_name.oLx = list;
-    m_name.cIx = row;
+    m_name.pane = pane;
+    m_name.list = list;
+    m_name.row = row;
     m_name.name = item.name;
     m_name.title = QStringLiteral("項目に名前をつける-") + (item.name.isEmpty() ? item.text.left(32) : item.name);
     m_name.target = NamingDialog::ForItem;
@@ -63,6 +63,6 @@ void WindowCommands::showItemText()
 
 void WindowCommands::showListData()
 {
-    m_listData.cLx = m_state.display().focusedPane();
+    m_listData.pane = m_state.display().focusedPane();
     m_listData.showListData();
 }

@@ -109,7 +109,7 @@ private slots:
         QSignalSpy triggered(action, &QAction::triggered);
         int expected = 0;
 
-        const auto &bar = w.p.root.menus().Menunu;
+        const auto &bar = w.p.root.menus().barMenus;
         const auto holds = [&](QMenu *menu) { return menu->actions().contains(action); };
         QCOMPARE(std::any_of(bar.begin(), bar.end(), holds), inMenuBar);
         QCOMPARE(w.twin(command) != nullptr, inPopUp);
@@ -138,7 +138,7 @@ private slots:
         QTest::addColumn<bool>("wayAdd");
         QTest::addColumn<bool>("posAdd");
         QTest::addColumn<int>("movAdd");
-        QTest::addColumn<bool>("moveMarked"); // UpDnMovenu; NonMovenu the other way unless left
+        QTest::addColumn<bool>("moveMarked"); // MoveFocus; KeepFocus the other way unless left
         QTest::addColumn<bool>("keepMarked");
         QTest::addColumn<int>("toggled"); // focusMode after the toggle between 0 and 1
         QTest::newRow("top, move") << false << false << 0 << true << false << 1;
@@ -156,11 +156,11 @@ private slots:
         QFETCH(int, toggled);
         Program w;
         w.focused().focusMode = 1;
-        emit w.p.root.menus().Menunu[0]->aboutToShow();
+        emit w.p.root.menus().barMenus[0]->aboutToShow();
         w.focused().addAtBottom = wayAdd;
         w.focused().addAtFocus = posAdd;
         w.focused().focusMode = qint16(movAdd);
-        emit w.p.root.menus().Menunu[0]->aboutToShow();
+        emit w.p.root.menus().barMenus[0]->aboutToShow();
         QList<bool> marks;
         using enum Command;
         for (Command command : {AddAtTop, AddAtBottom, AddAtFocus, MoveFocus, KeepFocus})
@@ -196,10 +196,10 @@ private slots:
         w.p.root.listCommands().makeNewList();
         QVERIFY(enabled(DeleteList));
         // The pop-up's list display menu holds the menu bar's entries, one per list.
-        const QList<QAction *> entries = w.p.root.popUpMenu().popListWinnu->actions();
+        const QList<QAction *> entries = w.p.root.popUpMenu().listDisplayMenu->actions();
         QCOMPARE(entries.size(), 2);
         for (int j = 0; j < 2; ++j)
-            QCOMPARE(entries[j]->text(), w.p.root.menus().Menunu[1]->actions().at(j)->text());
+            QCOMPARE(entries[j]->text(), w.p.root.menus().barMenus[1]->actions().at(j)->text());
 
         w.p.window().setAlwaysOnTop(true);
         w.p.window().setCapturing(false);
@@ -293,7 +293,7 @@ private slots:
     {
         Program w;
         ToolStrip &strip = w.p.root.toolStrip();
-        for (QMenu *menu : w.p.root.menus().Menunu) {
+        for (QMenu *menu : w.p.root.menus().barMenus) {
             for (bool hover : {false, true}) {
                 w.state.settings().setToolbarOpensOnHover(hover);
                 strip.openField(2, hover);

@@ -50,8 +50,8 @@ struct Window {
     }
     QStringList menuCaptions()
     {
-        ListDisplayMenu &menu = menus().Windowsnu;
-        emit menus().Menunu[1]->aboutToShow();
+        ListDisplayMenu &menu = menus().listDisplay;
+        emit menus().barMenus[1]->aboutToShow();
         QStringList captions;
         for (int j = 0; j < menu.entryCount(); ++j)
             captions << menu.entry(j)->text() + (menu.entry(j)->isChecked() ? "*" : "");
@@ -95,7 +95,7 @@ void TestMainWindow::startsWithOneEmptyPane()
     QCOMPARE(w.listAt(0)->count(), 0);
     QVERIFY(w.listAt(0)->isVisible());
     QCOMPARE(w.area().barCount(), 2);
-    QCOMPARE(w.menus().Windowsnu.entryCount(), 1);
+    QCOMPARE(w.menus().listDisplay.entryCount(), 1);
     QCOMPARE(w.p.root.watcher().timer().interval(), 500);
     // The bottom bar closes the client area, below the menu bar, from the first show on.
     QTRY_COMPARE(w.area().barWidget(1)->geometry().bottom() + 1, w.inner());
@@ -189,7 +189,7 @@ void TestMainWindow::listMenuCaptionsNumberDuplicatesAndBracketTheFocus()
     // Hide the first list: it moves behind the shown ones, unchecked.
     w.lists().toggleListShown(0);
     QCOMPARE(w.menuCaptions(), (QStringList{"[ｸﾘｯﾌﾟ(2)]*", "A&&B"}));
-    QCOMPARE(w.menus().Windowsnu.listAt(1), 0);
+    QCOMPARE(w.menus().listDisplay.listAt(1), 0);
 }
 
 void TestMainWindow::hidingAndShowingListsKeepsShares()
@@ -223,7 +223,7 @@ void TestMainWindow::onlyShownListCannotBeHiddenOrDeleted()
     w.lists().toggleListShown(0); // the only shown list now
     QCOMPARE(w.panes().paneCount(), 1);
 
-    emit w.menus().Menunu[0]->aboutToShow();
+    emit w.menus().barMenus[0]->aboutToShow();
     QVERIFY(!w.command(Command::DeleteList)->isEnabled());
     w.lists().deleteList();
     QCOMPARE(w.state.lists().count(), 2);
@@ -243,11 +243,11 @@ void TestMainWindow::deleteListRenumbersTheMenu()
     w.state.lists().renameList(ListNumber(2), QStringLiteral("last"));
     w.state.numberSameNames(ListNumber(2));
     w.panes().focusPane(w.panes().paneAtPosition(1));
-    emit w.menus().Menunu[0]->aboutToShow();
+    emit w.menus().barMenus[0]->aboutToShow();
     QVERIFY(w.command(Command::DeleteList)->isEnabled());
     w.command(Command::DeleteList)->trigger();
     QCOMPARE(w.state.lists().count(), 2);
-    QCOMPARE(w.menus().Windowsnu.entryCount(), 2);
+    QCOMPARE(w.menus().listDisplay.entryCount(), 2);
     QCOMPARE(w.menuCaptions(), (QStringList{"ｸﾘｯﾌﾟ(1)*", "[last]*"}));
 }
 
@@ -259,7 +259,7 @@ void TestMainWindow::commandKeysTakeEffect()
     QVERIFY(QTest::qWaitForWindowActive(w.window));
     QTest::keyClick(w.listAt(0), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(w.state.lists().count(), 2);
-    QCOMPARE(w.menus().Windowsnu.entryCount(), 2);
+    QCOMPARE(w.menus().listDisplay.entryCount(), 2);
     QTest::keyClick(w.listAt(0), Qt::Key_A, Qt::ControlModifier);
     QVERIFY(!w.window->capturing());
     QVERIFY(!w.state.capturing);

@@ -66,7 +66,7 @@ private slots:
     {
         QTest::addColumn<Rows>("before");
         QTest::addColumn<bool>("ctrl");
-        QTest::addColumn<bool>("textDel"); // the text window holds edits
+        QTest::addColumn<bool>("holdsEdits"); // the text window holds edits
         QTest::addColumn<Rows>("path");    // the pressed row, then the rows the mouse passes
         QTest::addColumn<Rows>("after");
         QTest::newRow("click keeps only its row") << Rows{1, 2} << false << false << Rows{7} << Rows{7};
@@ -86,7 +86,7 @@ private slots:
     {
         QFETCH(Rows, before);
         QFETCH(bool, ctrl);
-        QFETCH(bool, textDel);
+        QFETCH(bool, holdsEdits);
         QFETCH(Rows, path);
         QFETCH(Rows, after);
         Window w(1);
@@ -94,7 +94,7 @@ private slots:
         ListBoxWidget *list = w.p.listAt(0);
         QTRY_VERIFY(list->visualItemRect(list->item(9)).bottom() < list->viewport()->height());
         select(list, before);
-        emit w.p.root.textWindow().editingChanged(textDel);
+        emit w.p.root.textWindow().editingChanged(holdsEdits);
         const Qt::KeyboardModifiers modifiers = ctrl ? Qt::ControlModifier : Qt::NoModifier;
         QTest::mousePress(list->viewport(), Qt::LeftButton, modifiers, Window::row(list, list, path.first()));
         for (int row : path.mid(1)) {

@@ -86,8 +86,8 @@ struct Program {
         return all;
     }
     TextWindow &text() { return p.root.textWindow(); }
-    QPlainTextEdit *box(int index = 0) { return text().findChild<QPlainTextEdit *>(QStringLiteral("Texttxt%1").arg(index)); }
-    QLabel *errorMess() { return text().findChild<QLabel *>(QStringLiteral("ErrorMess")); }
+    QPlainTextEdit *box(int index = 0) { return text().findChild<QPlainTextEdit *>(QStringLiteral("box%1").arg(index)); }
+    QLabel *errorMess() { return text().findChild<QLabel *>(QStringLiteral("message")); }
     QAction *action(const char *name) { return text().findChild<QAction *>(QString::fromLatin1(name)); }
     TestProgram p;
 };
@@ -122,8 +122,8 @@ void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
     QCOMPARE(t.text().offsetFromMain(), QPoint(66, 66));
     QCOMPARE(t.text().frameGeometry().size(), QSize(240, 186));
     QVERIFY(t.box(0)->isVisible() && !t.box(1)->isVisible());
-    QVERIFY(t.action("Bothnu")->isChecked() && !t.action("Verticalnu")->isChecked());
-    QCOMPARE(t.action("StopGonu")->text(), t.p.root.watcher().capturing() ? QStringLiteral("作動中(&S)") : QStringLiteral("停止中(&S)"));
+    QVERIFY(t.action("bothAction")->isChecked() && !t.action("verticalAction")->isChecked());
+    QCOMPARE(t.action("captureAction")->text(), t.p.root.watcher().capturing() ? QStringLiteral("作動中(&S)") : QStringLiteral("停止中(&S)"));
     QVERIFY(t.text().showsItem() && t.text().itemMatchesList());
 
     // Open again: only the activation.
@@ -133,7 +133,7 @@ void TestTextWindow::opensBesideTheMainWindowOnTheFocusedItem()
     QCOMPARE(t.text().windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
 
     // Topmost with the main window; a stored place off the desktop is pulled back onto it.
-    t.action("Closenu")->trigger();
+    t.action("closeAction")->trigger();
     t.p.window().setAlwaysOnTop(true);
     t.p.window().windowSettings().text.offsetX = 5000;
     t.open(2);
@@ -158,21 +158,21 @@ void TestTextWindow::editAndSaveRedrawsTheRow()
     QTest::keyClick(t.box(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(t.box()->textCursor().selectedText().size(), 7);
     t.box()->moveCursor(QTextCursor::End);
-    emit t.text().findChild<QMenu *>("Menunu")->aboutToShow();
-    QVERIFY(t.action("Savenu")->isEnabled());
+    emit t.text().findChild<QMenu *>("textMenu")->aboutToShow();
+    QVERIFY(t.action("saveAction")->isEnabled());
     QTest::keyClick(t.box(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(t.store(), QStringList({"one", "two", "three" + Crlf + "4"}));
     QCOMPARE(t.rows().first(), t.items().caption("three" + Crlf + "4"));
     QCOMPARE(t.text().windowTitle(), QStringLiteral("ﾃｷｽﾄ表示"));
-    QMenu *menu = t.text().findChild<QMenu *>("Menunu");
+    QMenu *menu = t.text().findChild<QMenu *>("textMenu");
     emit menu->aboutToShow();
-    QVERIFY(!t.action("Savenu")->isEnabled());
+    QVERIFY(!t.action("saveAction")->isEnabled());
     emit menu->aboutToHide();
     QTest::keyClicks(t.box(), QStringLiteral("5"));
     QTest::keyClick(t.box(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(t.store().last(), "three" + Crlf + "45");
     // Saved: closing asks nothing.
-    t.action("Closenu")->trigger();
+    t.action("closeAction")->trigger();
     QVERIFY(!t.text().isVisible());
     QVERIFY(t.p.messages.asked.isEmpty());
 }
@@ -224,7 +224,7 @@ void TestTextWindow::dividingTheRowAFullListWouldDropIsRefused()
     const bool wayAdd = t.p.state().lists().at(ListNumber(0)).addAtBottom;
     t.open(wayAdd ? 0 : 2);
     t.p.messages.willAnswer(Answer::Ok);
-    t.action("Cutnu")->trigger();
+    t.action("divideAction")->trigger();
     QCOMPARE(t.p.messages.asked.size(), 1);
     QCOMPARE(t.p.messages.asked[0].text, QStringLiteral("ﾘｽﾄの項目数が上限のため、二分割できません。"));
     QVERIFY(t.text().isVisible());
@@ -328,7 +328,7 @@ void TestTextWindow::unload()
     t.open(0);
     if (locked)
         QTest::keyClick(t.box(), Qt::Key_L, Qt::ControlModifier);
-    QCOMPARE(t.action("Locknu")->isChecked(), locked);
+    QCOMPARE(t.action("lockAction")->isChecked(), locked);
     if (edited)
         QTest::keyClicks(t.box(), QStringLiteral("new "));
     if (listChanged)
@@ -338,7 +338,7 @@ void TestTextWindow::unload()
     if (byDeactivation)
         t.clickMain();
     else
-        t.action("Closenu")->trigger();
+        t.action("closeAction")->trigger();
     QTRY_COMPARE(t.text().isVisible(), stays);
     QVERIFY(t.p.messages.allAnswered());
     QCOMPARE(t.p.messages.asked.size(), answer >= 0 ? 1 : 0);
@@ -371,7 +371,7 @@ void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
     Program t;
     t.open(1);
     // Lock it, so the click on the main window leaves it open.
-    t.action("Locknu")->trigger();
+    t.action("lockAction")->trigger();
     t.p.root.watcher().setCapturing(true);
     t.p.clipboard.setPlainText(QStringLiteral("captured"));
     t.p.root.watcher().tick();
@@ -380,13 +380,13 @@ void TestTextWindow::listChangesRefuseSavingUntilARowIsClicked()
     // Past the first moments of the window.
     QTest::qWait(350);
     t.p.messages.willAnswer(Answer::Ok);
-    t.action("Savenu")->trigger();
+    t.action("saveAction")->trigger();
     QCOMPARE(t.p.messages.asked.last().text, QStringLiteral("ﾘｽﾄが変更されたため、保存できません。"));
     QCOMPARE(t.p.messages.asked.last().icon, MessageBoxPort::Icon::Warning);
     // A window manager hands the activation to the main window as the box goes: no click away.
     t.clickMainAtOnce();
     t.p.messages.willAnswer(Answer::Ok);
-    t.action("Cutnu")->trigger();
+    t.action("divideAction")->trigger();
     QCOMPARE(t.p.messages.asked.last().text, QStringLiteral("ﾘｽﾄが変更されたため、二分割できません。"));
     QCOMPARE(t.p.messages.asked.last().icon, MessageBoxPort::Icon::Critical);
     QVERIFY(t.text().isVisible());
@@ -408,13 +408,13 @@ void TestTextWindow::captureSwitchFollowsTheWindow()
     t.open(0);
     // Active: capture stopped, and the menu shows it.
     QVERIFY(!t.p.root.watcher().capturing());
-    QCOMPARE(t.action("StopGonu")->text(), QStringLiteral("停止中(&S)"));
+    QCOMPARE(t.action("captureAction")->text(), QStringLiteral("停止中(&S)"));
     t.clickMainAtOnce();
     t.clickMain();
     QVERIFY(!t.text().isVisible());
     QVERIFY(t.p.root.watcher().capturing());
     t.p.command(Command::StopCapture)->trigger();
-    QCOMPARE(t.action("StopGonu")->text(), QStringLiteral("停止中(&S)"));
+    QCOMPARE(t.action("captureAction")->text(), QStringLiteral("停止中(&S)"));
 }
 
 void TestTextWindow::placementSurvivesARestart()
@@ -436,10 +436,10 @@ void TestTextWindow::placementSurvivesARestart()
         outer = text.frameGeometry().size();
         // The text moves to the wrapping box; choosing that mode again keeps it there.
         for (int twice = 0; twice < 2; ++twice)
-            text.findChild<QAction *>("Verticalnu")->trigger();
-        QCOMPARE(text.findChild<QPlainTextEdit *>("Texttxt1")->toPlainText(), QStringLiteral("two"));
-        QVERIFY(!text.findChild<QPlainTextEdit *>("Texttxt0")->isVisible());
-        text.findChild<QAction *>("Locknu")->trigger();
+            text.findChild<QAction *>("verticalAction")->trigger();
+        QCOMPARE(text.findChild<QPlainTextEdit *>("box1")->toPlainText(), QStringLiteral("two"));
+        QVERIFY(!text.findChild<QPlainTextEdit *>("box0")->isVisible());
+        text.findChild<QAction *>("lockAction")->trigger();
         // Still open when the program ends: nothing is asked, the placement is kept.
         p.window().close();
         QVERIFY(p.messages.asked.isEmpty());
@@ -449,8 +449,8 @@ void TestTextWindow::placementSurvivesARestart()
     const TextWindowSettings &stored = again.window().windowSettings().text;
     QCOMPARE(QPoint(stored.offsetX, stored.offsetY), QPoint(25, 35));
     QCOMPARE(QSize(stored.width, stored.height), outer);
-    QVERIFY(stored.textLock);
-    QCOMPARE(stored.textVBoth, 1);
+    QVERIFY(stored.locked);
+    QCOMPARE(stored.scrollMode, 1);
 }
 
 QTEST_MAIN(TestTextWindow)

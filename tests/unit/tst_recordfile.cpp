@@ -122,13 +122,13 @@ void TestRecordFile::numberBytes_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("IntB -2") << written([](RecordFile &f) { f.writeInt16(-2); }) << hex("feff");
-    QTest::newRow("LonB") << written([](RecordFile &f) { f.writeInt32(0x12345678); }) << hex("78563412");
-    QTest::newRow("LonB system colour") << written([](RecordFile &f) { f.writeInt32(qint32(0x80000008u)); })
+    QTest::newRow("int16 -2") << written([](RecordFile &f) { f.writeInt16(-2); }) << hex("feff");
+    QTest::newRow("int32") << written([](RecordFile &f) { f.writeInt32(0x12345678); }) << hex("78563412");
+    QTest::newRow("int32 system colour") << written([](RecordFile &f) { f.writeInt32(qint32(0x80000008u)); })
                                         << hex("08000080");
-    QTest::newRow("SinB 1.5") << written([](RecordFile &f) { f.writeFloat(1.5f); }) << hex("0000c03f");
-    QTest::newRow("BooB true") << written([](RecordFile &f) { f.writeBool(true); }) << hex("ffff");
-    QTest::newRow("BooB false") << written([](RecordFile &f) { f.writeBool(false); }) << hex("0000");
+    QTest::newRow("float 1.5") << written([](RecordFile &f) { f.writeFloat(1.5f); }) << hex("0000c03f");
+    QTest::newRow("bool true") << written([](RecordFile &f) { f.writeBool(true); }) << hex("ffff");
+    QTest::newRow("bool false") << written([](RecordFile &f) { f.writeBool(false); }) << hex("0000");
 }
 
 void TestRecordFile::numberBytes()

@@ -466,8 +466,8 @@ void TestSettingsFile::damagedValuesTakeFactoryValues_data()
                                           << Check([](Program &p) { QCOMPARE(p.windows.text.height, 186); });
     QTest::newRow("text window width negative") << Damage([](Program &p) { p.windows.text.width = -240; })
                                                 << Check([](Program &p) { QCOMPARE(p.windows.text.width, 240); });
-    QTest::newRow("text box 2") << Damage([](Program &p) { p.windows.text.textVBoth = 2; })
-                                << Check([](Program &p) { QCOMPARE(p.windows.text.textVBoth, 0); });
+    QTest::newRow("text box 2") << Damage([](Program &p) { p.windows.text.scrollMode = 2; })
+                                << Check([](Program &p) { QCOMPARE(p.windows.text.scrollMode, 0); });
     QTest::newRow("main window state 1") << Damage([](Program &p) { p.windows.main.WindowState = 1; })
                                          << Check([](Program &p) { QCOMPARE(p.windows.main.WindowState, qint16(0)); });
     QTest::newRow("main window width 0") << Damage([](Program &p) { p.windows.main.Width = 0; })
@@ -503,7 +503,7 @@ void TestSettingsFile::damagedStringCountFallsBack()
     fillWithOwnValues(writer);
     QByteArray bytes = writer.end();
     const QList<qint64> ends = sectionEnds(writer);
-    // The new-list defaults' first string count sits after a BooB, an IntB and a LonB.
+    // The new-list defaults' first string count sits after a bool, an int16 and an int32.
     const qint64 countAt = ends[1] + 8;
     QCOMPARE(bytes.mid(countAt, 4), QByteArray(4, '\0')); // the empty lineBreakMarkDefault
     for (const QByteArray &count : {QByteArray::fromHex("ffffffff"), QByteArray::fromHex("ffffff7f"), QByteArray::fromHex("00000100")}) {

@@ -332,7 +332,7 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
     QVERIFY(runTool(QStringLiteral("xdotool"), {"key", "ctrl+a"}));
     QTRY_VERIFY(!w.window->capturing());
     QVERIFY(!w.state().capturing);
-    emit w.program->root.menus().Menunu[2]->aboutToShow();
+    emit w.program->root.menus().barMenus[2]->aboutToShow();
     QVERIFY(w.program->command(Command::StopCapture)->isChecked());
 
     QVERIFY(copyElsewhere(w, {"xclip"}, "copied while stopped"));
@@ -345,7 +345,7 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
     QVERIFY(runTool(QStringLiteral("xdotool"), {"key", "ctrl+a"}));
     QTRY_VERIFY(w.window->capturing());
     QTRY_COMPARE(w.words(), (QStringList{"copied while stopped", "baseline"}));
-    emit w.program->root.menus().Menunu[2]->aboutToShow();
+    emit w.program->root.menus().barMenus[2]->aboutToShow();
     QVERIFY(!w.program->command(Command::StopCapture)->isChecked());
 }
 

@@ -98,13 +98,13 @@ void TestPopUpMenuX11::joinFromThePopUpMenu()
     QCOMPARE(list->selectedRows(), highlighted);
     QVERIFY(popUp.action(Command::JoinItems)->isEnabled());
 
-    QVERIFY(XDoTool::clickAt(centreOf(popUp.menu(), popUp.popItemnu->menuAction())));
-    QTRY_VERIFY(popUp.popItemnu->isVisible());
+    QVERIFY(XDoTool::clickAt(centreOf(popUp.menu(), popUp.itemMenu->menuAction())));
+    QTRY_VERIFY(popUp.itemMenu->isVisible());
     QAction *join = popUp.action(Command::JoinItems);
     QCOMPARE(join->text(), QStringLiteral("結合(&J)"));
-    QVERIFY(XDoTool::pointTo(centreOf(popUp.popItemnu, join)));
+    QVERIFY(XDoTool::pointTo(centreOf(popUp.itemMenu, join)));
     QTest::qWait(300);
-    const QRect menus = popUp.menu()->geometry().united(popUp.popItemnu->geometry()).adjusted(-4, -4, 4, 4);
+    const QRect menus = popUp.menu()->geometry().united(popUp.itemMenu->geometry()).adjusted(-4, -4, 4, 4);
     saveScreen(menus.united(QRect(p.window().mapToGlobal(QPoint(0, 0)), p.window().size())),
                QStringLiteral("x11-popupmenu.png"));
     QVERIFY(XDoTool::run({"click", "1"})); // the pointer is there already

@@ -120,7 +120,7 @@ void TestTextWindowX11::staysOpenUnderItsOwnMessageBox()
         boxShown = QApplication::activeModalWidget() != nullptr;
         XDoTool::run({"key", "Return"});
     });
-    text.findChild<QAction *>(QStringLiteral("Savenu"))->trigger();
+    text.findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
     QVERIFY(boxShown);
     QTest::qWait(800);
     QVERIFY(text.isVisible());
