@@ -132,7 +132,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     QObject::connect(m_panes, &PaneArea::popUpRequested, m_popUp.get(), &PopUpMenu::showPopUpMenu);
     QObject::connect(m_menus, &MainMenus::menuOpened, m_toolStrip, &ToolStrip::closeField);
     QObject::connect(m_window.get(), &MainWindow::alwaysOnTopChanged, m_toolStrip, &ToolStrip::setAlwaysOnTopShown);
-    QObject::connect(m_watcher.get(), &ClipboardWatcher::capturingShown, m_toolStrip, &ToolStrip::setStopGoShown);
+    QObject::connect(m_watcher.get(), &ClipboardWatcher::capturingShown, m_toolStrip, &ToolStrip::setCapturingShown);
     QObject::connect(&settings, &GlobalSettings::toolbarOpensOnHoverChanged, m_toolStrip, &ToolStrip::setToolbarOpensOnHover);
     QObject::connect(m_toolStrip, &ToolStrip::listDisplayRequested, m_popUp.get(),
                      [this](const QPoint &at) { m_popUp->listDisplayMenu->popup(at); });

@@ -153,9 +153,9 @@ void ClipboardWatcher::restoreCapture()
     emit capturingShown(m_capturing);
 }
 
-void ClipboardWatcher::followFocusedList(qint16 movAdd)
+void ClipboardWatcher::followFocusedList(qint16 focusMode)
 {
-    setTimer(movAdd == 0 || m_capturing);
+    setTimer(focusMode == 0 || m_capturing);
 }
 
 void ClipboardWatcher::copyFocusedItem(PaneNumber pane, ListNumber list)

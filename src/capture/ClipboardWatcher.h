@@ -29,8 +29,8 @@ public:
     void markClipboardSeen();
     const QString &lastClipboardText() const { return m_lastText; }
 
-    // The capture switch. capturing also has the toolbar show it; setCapturingFromElsewhere, set from the mini
-    // window while the toolbar is out of sight, does not, until restoreCapture.
+    // The capture switch. setCapturing also has the toolbar show it; setCapturingFromElsewhere (from the
+    // mini window, while the toolbar is out of sight) does not, until restoreCapture.
     bool capturing() const { return m_capturing; }
     void setCapturing(bool capturing);
     // Sets the stored switch alone, as the settings file does before start-up applies it.
@@ -38,7 +38,7 @@ public:
     void setCapturingFromElsewhere(bool capturing);
     void restoreCapture();
     // Runs the timer exactly while capture is on or the focused list steps at screen edges.
-    void followFocusedList(qint16 movAdd);
+    void followFocusedList(qint16 focusMode);
     void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
 
     // Copy-back: the focused row's text goes to the clipboard, seen before it is written.

@@ -34,7 +34,7 @@ public:
 
 signals:
     // The focused list's focusMode may have changed (the watcher's timer depends on it).
-    void focusedFocusModeChanged(qint16 movAdd);
+    void focusedFocusModeChanged(qint16 focusMode);
 
 private:
     template <typename T>

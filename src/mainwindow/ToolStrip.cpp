@@ -151,7 +151,7 @@ void ToolStrip::setAlwaysOnTopShown(bool onTop)
     showPicture(buttonOf(m_buttons, Command::AlwaysOnTop), pictureOf(Command::AlwaysOnTop, onTop));
 }
 
-void ToolStrip::setStopGoShown(bool capturing)
+void ToolStrip::setCapturingShown(bool capturing)
 {
     showPicture(buttonOf(m_buttons, Command::StopCapture), pictureOf(Command::StopCapture, !capturing));
 }

@@ -50,7 +50,7 @@ public:
 
     // The state buttons follow their switches.
     void setAlwaysOnTopShown(bool onTop);
-    void setStopGoShown(bool capturing);
+    void setCapturingShown(bool capturing);
     void setToolbarOpensOnHover(bool hover);
 
 signals:

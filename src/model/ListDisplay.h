@@ -52,8 +52,8 @@ public:
     void setHeightShare(PaneNumber pane, float share);
 
 signals:
-    // A pane took the focus; the watcher's timer follows the movAdd option of its list.
-    void focusedListFocusMode(qint16 movAdd);
+    // A pane took the focus; the watcher's timer follows the focus mode of its list.
+    void focusedListFocusMode(qint16 focusMode);
     // A command, a capture or a file changed the rows of the pane: a row number taken from it
     // before may now point at another item.
     void rowsChanged(PaneNumber pane);

@@ -95,7 +95,7 @@ void MiniWindow::Load()
     m_hoverTool = -1;
     m_pressedTool = -1;
     m_dragOn = false;
-    showStopGo();
+    showCaptureState();
     if (m_backAtRestorePlace) {
         move(m_valX, m_valY);
     } else if (m_underMouse) {
@@ -160,13 +160,13 @@ void MiniWindow::restore(bool byMouse)
     hide();
 }
 
-void MiniWindow::toggleStopGo()
+void MiniWindow::toggleCapture()
 {
     m_watcher.setCapturingFromElsewhere(!m_watcher.capturing());
-    showStopGo();
+    showCaptureState();
 }
 
-void MiniWindow::showStopGo()
+void MiniWindow::showCaptureState()
 {
     const bool running = m_watcher.capturing();
     buttonImages[0]->setPixmap(
@@ -246,7 +246,7 @@ void MiniWindow::mouseReleaseEvent(QMouseEvent *event)
     if (pressed < 0 || pos() != m_pressPlace || toolAt(event->position().toPoint()) != pressed)
         return;
     if (pressed == 0)
-        toggleStopGo();
+        toggleCapture();
     else
         restore(true);
 }
@@ -260,7 +260,7 @@ void MiniWindow::leaveEvent(QEvent *)
 void MiniWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_A)
-        toggleStopGo();
+        toggleCapture();
     else if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_F)
         restore(false);
     else

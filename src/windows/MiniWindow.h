@@ -52,8 +52,8 @@ protected:
 private:
     void Load();
     void restore(bool byMouse);
-    void toggleStopGo();
-    void showStopGo();
+    void toggleCapture();
+    void showCaptureState();
     int toolAt(const QPoint &pos) const;
     void hover(int tool);
 

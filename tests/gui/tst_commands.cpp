@@ -137,7 +137,7 @@ private slots:
     {
         QTest::addColumn<bool>("wayAdd");
         QTest::addColumn<bool>("posAdd");
-        QTest::addColumn<int>("movAdd");
+        QTest::addColumn<int>("focusMode");
         QTest::addColumn<bool>("moveMarked"); // MoveFocus; KeepFocus the other way unless left
         QTest::addColumn<bool>("keepMarked");
         QTest::addColumn<int>("toggled"); // focusMode after the toggle between 0 and 1
@@ -150,7 +150,7 @@ private slots:
     {
         QFETCH(bool, wayAdd);
         QFETCH(bool, posAdd);
-        QFETCH(int, movAdd);
+        QFETCH(int, focusMode);
         QFETCH(bool, moveMarked);
         QFETCH(bool, keepMarked);
         QFETCH(int, toggled);
@@ -159,7 +159,7 @@ private slots:
         emit w.p.root.menus().barMenus[0]->aboutToShow();
         w.focused().addAtBottom = wayAdd;
         w.focused().addAtFocus = posAdd;
-        w.focused().focusMode = qint16(movAdd);
+        w.focused().focusMode = qint16(focusMode);
         emit w.p.root.menus().barMenus[0]->aboutToShow();
         QList<bool> marks;
         using enum Command;

@@ -64,8 +64,8 @@ ModelFixture::ModelFixture()
                      [shown](int milliseconds) { shown->timerInterval = milliseconds; });
     QObject::connect(&state->settings(), &GlobalSettings::barColourChanged,
                      [shown](Colour colour) { shown->barColour = colour; });
-    QObject::connect(&state->display(), &ListDisplay::focusedListFocusMode, [shown](qint16 movAdd) {
-        shown->lastMovAdd = movAdd;
+    QObject::connect(&state->display(), &ListDisplay::focusedListFocusMode, [shown](qint16 focusMode) {
+        shown->lastFocusMode = focusMode;
         ++shown->activations;
     });
     state->settings().setFactoryValues();

@@ -36,7 +36,7 @@ public:
     int resizes = 0;
     float fontSize = 0;
     QString fontName;
-    int lastMovAdd = -1;
+    int lastFocusMode = -1;
     int activations = 0;
     int timerInterval = 0;
     bool widthFollowsFontSize = false;

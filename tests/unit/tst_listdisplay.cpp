@@ -173,14 +173,14 @@ void TestListDisplay::focusColoursFontAndTimerRule()
     QCOMPARE(f.host->box(PaneNumber(1)).backColour(), Colour(0x123456));
     QCOMPARE(f.host->box(PaneNumber(0)).backColour(), lists.at(ListNumber(a)).backColour);
     QCOMPARE(f.host->fontSize, 14.0f);
-    QCOMPARE(f.host->lastMovAdd, 1);
+    QCOMPARE(f.host->lastFocusMode, 1);
 
     panes.focusPane(PaneNumber(0));
     QCOMPARE(f.host->box(PaneNumber(0)).backColour(), lists.at(ListNumber(a)).focusedBackColour);
     QCOMPARE(f.host->box(PaneNumber(1)).backColour(), lists.at(ListNumber(b)).backColour);
     QCOMPARE(quint32(f.host->box(PaneNumber(1)).foreColour()), 0x80000008u);
     QCOMPARE(f.host->fontSize, 9.0f);
-    QCOMPARE(f.host->lastMovAdd, 0);
+    QCOMPARE(f.host->lastFocusMode, 0);
 }
 
 void TestListDisplay::hiddenListComesBackWithTheRowsOfItsCapture()
