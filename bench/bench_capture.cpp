@@ -34,7 +34,7 @@ void MakeItemsSplitLines(benchmark::State &state)
     const auto start = [&] {
         if (pinned == 2) {
             options.items().addItem(pane, QStringLiteral("focused"));
-            panes.highlightRow(pane, 0);
+            panes.highlightRow(pane, RowNumber(0));
         }
     };
     start();

@@ -60,20 +60,20 @@ struct Window {
     {
         program.start();
         BenchSupport::waitForExposed(window);
-        ListRecord &list = model.lists().at(0);
+        ListRecord &list = model.lists().at(ListNumber(0));
         list.itemLimit = ItemCount;
         // Width-mode captions, as a new list has them.
         list.captionByWidth = true;
         list.captionWidth = 192;
     }
-    ListItems &items() { return model.lists().at(0).items(); }
+    ListItems &items() { return model.lists().at(ListNumber(0)).items(); }
     void fill()
     {
         for (int i = 0; i < ItemCount; ++i)
-            items().addItem(0, itemText(i));
+            items().addItem(PaneNumber(0), itemText(i));
         QCoreApplication::processEvents();
     }
-    bool rowsComplete() { return program.root.panes().clipListWidget(0)->count() == ItemCount && items().count() == ItemCount; }
+    bool rowsComplete() { return program.root.panes().clipListWidget(PaneNumber(0))->count() == ItemCount && items().count() == ItemCount; }
 
     CountedMessages messages;
     BenchSupport::Program program{&messages};
@@ -138,7 +138,7 @@ void OpenMemory(benchmark::State &state)
     qint64 after = 0;
     for (auto _ : state) {
         before = residentBytes();
-        if (!w.store.readListFile(path, 0, 0))
+        if (!w.store.readListFile(path, PaneNumber(0), ListNumber(0)))
             state.SkipWithError("not opened");
         QCoreApplication::processEvents();
         after = residentBytes();
@@ -157,7 +157,7 @@ void Save(benchmark::State &state)
     w.fill();
     const QString path = folder().filePath(QStringLiteral("saved.qkp"));
     for (auto _ : state) {
-        if (!w.store.writeListFile(path, 0))
+        if (!w.store.writeListFile(path, ListNumber(0)))
             state.SkipWithError(qPrintable(w.messages.last));
     }
     state.counters["file_MiB"] = double(QFileInfo(path).size()) / (1 << 20);
@@ -169,7 +169,7 @@ void Open(benchmark::State &state)
     const QString path = benchFile(folder());
     Window w;
     for (auto _ : state) {
-        if (!w.store.readListFile(path, 0, 0))
+        if (!w.store.readListFile(path, PaneNumber(0), ListNumber(0)))
             state.SkipWithError("not opened");
         QCoreApplication::processEvents();
     }
@@ -201,7 +201,7 @@ void OpenHugeForeignFile(benchmark::State &state)
     Window w;
     const long peakBefore = peakResidentKiB();
     for (auto _ : state) {
-        if (w.store.readListFile(path, 0, 0))
+        if (w.store.readListFile(path, PaneNumber(0), ListNumber(0)))
             state.SkipWithError("opened");
     }
     state.counters["file_MiB"] = double(QFileInfo(path).size()) / (1 << 20);

@@ -21,7 +21,7 @@ struct Window {
     Window()
     {
         program.start();
-        model.lists().at(0).itemLimit = 32767;
+        model.lists().at(ListNumber(0)).itemLimit = 32767;
     }
     void fill(PaneNumber pane, int count)
     {
@@ -49,12 +49,12 @@ void DeleteAllOfAFullList(benchmark::State &state)
     Window w;
     for (auto _ : state) {
         state.PauseTiming();
-        w.fill(0, 32767);
-        w.highlightFirst(0, 32767);
+        w.fill(PaneNumber(0), 32767);
+        w.highlightFirst(PaneNumber(0), 32767);
         state.ResumeTiming();
         w.itemCommands.deleteItems();
         QCoreApplication::processEvents();
-        if (w.window.clipListWidget(0)->count() != 0)
+        if (w.window.clipListWidget(PaneNumber(0))->count() != 0)
             state.SkipWithError("rows left");
     }
 }
@@ -65,22 +65,22 @@ void DropIntoAnotherList(benchmark::State &state)
     const int moved = int(state.range(0));
     Window w;
     w.program.root.listCommands().makeNewList();
-    w.model.lists().at(1).itemLimit = 32767;
+    w.model.lists().at(ListNumber(1)).itemLimit = 32767;
     for (auto _ : state) {
         state.PauseTiming();
-        w.fill(0, moved);
-        w.fill(1, 1000);
-        w.highlightFirst(0, moved);
-        w.itemCommands.drag().source = 0;
-        w.itemCommands.drag().dropRow = 500;
+        w.fill(PaneNumber(0), moved);
+        w.fill(PaneNumber(1), 1000);
+        w.highlightFirst(PaneNumber(0), moved);
+        w.itemCommands.drag().source = PaneNumber(0);
+        w.itemCommands.drag().dropRow = RowNumber(500);
         state.ResumeTiming();
-        w.itemCommands.dropItems(1);
+        w.itemCommands.dropItems(PaneNumber(1));
         QCoreApplication::processEvents();
         state.PauseTiming();
-        if (w.window.clipListWidget(1)->count() != 1000 + moved)
+        if (w.window.clipListWidget(PaneNumber(1))->count() != 1000 + moved)
             state.SkipWithError("not moved");
-        w.model.lists().at(0).items().clearItems(0);
-        w.model.lists().at(1).items().clearItems(1);
+        w.model.lists().at(ListNumber(0)).items().clearItems(PaneNumber(0));
+        w.model.lists().at(ListNumber(1)).items().clearItems(PaneNumber(1));
         state.ResumeTiming();
     }
 }

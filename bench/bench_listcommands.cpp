@@ -74,10 +74,10 @@ void openHandedFiles(benchmark::State &state)
     if (!BenchSupport::waitForExposed(program.window()))
         state.SkipWithError("window not shown");
     for (int i = 0; i < 20; ++i)
-        program.state().lists().at(0).items().addItem(0, QStringLiteral("item %1").arg(i));
+        program.state().lists().at(ListNumber(0)).items().addItem(PaneNumber(0), QStringLiteral("item %1").arg(i));
     QTemporaryDir folder;
     QStringList files{folder.filePath(QStringLiteral("0.qkp"))};
-    if (!ClipListStore(program.state(), program.system.messages).writeListFile(files.first(), 0))
+    if (!ClipListStore(program.state(), program.system.messages).writeListFile(files.first(), ListNumber(0)))
         state.SkipWithError("not written");
     for (int i = 1; i < count; ++i) {
         files << folder.filePath(QStringLiteral("%1.qkp").arg(i));

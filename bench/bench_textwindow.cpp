@@ -21,9 +21,9 @@ struct Window {
     Window()
     {
         program.start();
-        model.lists().at(0).itemLimit = 32767;
+        model.lists().at(ListNumber(0)).itemLimit = 32767;
     }
-    ListItems &items() { return model.lists().at(0).items(); }
+    ListItems &items() { return model.lists().at(ListNumber(0)).items(); }
     PaneNumber pane() { return model.display().focusedPane(); }
     BenchSupport::Program program;
     ProgramState &model = program.state();
@@ -34,7 +34,7 @@ void OpenAndCloseTextWindowOn10MB(benchmark::State &state)
 {
     Window w;
     w.items().addItem(w.pane(), QString(10 * 1024 * 1024, u'x'));
-    w.model.display().highlightRow(w.pane(), 0);
+    w.model.display().highlightRow(w.pane(), RowNumber(0));
     TextWindow &text = w.program.root.textWindow();
     QAction *show = w.program.root.commands().action(Command::ShowText);
     for (auto _ : state) {

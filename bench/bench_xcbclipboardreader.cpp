@@ -326,8 +326,8 @@ BENCHMARK(BM_ReaderIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMilli
 // The newest item of the program's focused list.
 QString newestItem(BenchSupport::Program &program)
 {
-    ListItems &items = program.state().lists().at(0).items();
-    return items.rowCount() > 0 ? items.at(items.itemOfRow(0)).text : QString();
+    ListItems &items = program.state().lists().at(ListNumber(0)).items();
+    return items.rowCount() > 0 ? items.at(items.itemOfRow(RowNumber(0))).text : QString();
 }
 
 void BM_CaptureLatency(benchmark::State &state)
@@ -358,7 +358,7 @@ void BM_CaptureIdle(benchmark::State &state)
         return;
     }
     timeIdleCpu(state);
-    state.counters["items"] = program.state().lists().at(0).items().count();
+    state.counters["items"] = program.state().lists().at(ListNumber(0)).items().count();
     xclip.kill();
     xclip.waitForFinished();
 }
@@ -390,7 +390,7 @@ void BM_HungOwner(benchmark::State &state)
         state.SetIterationTime(double(worst) / 1000);
         state.counters["worst_gap_ms"] = double(worst);
     }
-    state.counters["items"] = program.state().lists().at(0).items().count();
+    state.counters["items"] = program.state().lists().at(ListNumber(0)).items().count();
 }
 
 BENCHMARK(BM_HungOwner)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -403,11 +403,11 @@ void BM_CopyBurst(benchmark::State &state)
     constexpr int SettleMs = 2000;
     BenchSupport::Program program;
     program.start();
-    ListItems &items = program.state().lists().at(0).items();
-    program.state().lists().at(0).itemLimit = 32767;
+    ListItems &items = program.state().lists().at(ListNumber(0)).items();
+    program.state().lists().at(ListNumber(0)).itemLimit = 32767;
     int captured = 0;
     for (auto _ : state) {
-        items.clearItems(0);
+        items.clearItems(PaneNumber(0));
         TextOwner owner;
         if (!owner.open(true)) {
             state.SkipWithError("no X connection");
@@ -459,7 +459,7 @@ void BM_CaptureMemory(benchmark::State &state)
     }
     BenchSupport::Program program;
     program.start();
-    ListItems &items = program.state().lists().at(0).items();
+    ListItems &items = program.state().lists().at(ListNumber(0)).items();
     // The number of characters captured from the file, or -1.
     const auto capture = [&](const QTemporaryFile &file) -> qint64 {
         const int held = items.count();
@@ -468,7 +468,7 @@ void BM_CaptureMemory(benchmark::State &state)
             return -1;
         xclip.kill();
         xclip.waitForFinished();
-        return items.at(items.itemOfRow(0)).text.size();
+        return items.at(items.itemOfRow(RowNumber(0))).text.size();
     };
     for (auto _ : state) {
         // The first row shown loads the list's font: not a cost of the text.
