@@ -26,7 +26,7 @@ void MakeItemsSplitLines(benchmark::State &state)
     model.settings().splitCaptures = true;
     ListDisplay &panes = model.display();
     const PaneNumber pane = panes.focusedPane();
-    const ListNumber list = model.listOfPane(pane);
+    const ListNumber list = model.display().listOfPane(pane);
     ListRecord &options = model.lists().at(list);
     options.itemLimit = 32767;
     options.addAtBottom = wayAdd;

@@ -25,7 +25,7 @@ struct Window {
     }
     void fill(PaneNumber pane, int count)
     {
-        ListItems &items = model.lists().at(model.listOfPane(pane)).items();
+        ListItems &items = model.display().recordOfPane(pane).items();
         for (int i = 0; i < count; ++i)
             items.addItem(pane, QStringLiteral("item %1 クリップの本文 with some text").arg(i));
         QCoreApplication::processEvents();

@@ -41,7 +41,7 @@ void LowerLimitOnOk(benchmark::State &state)
     ColourDialog colours(system);
     ListDisplay &panes = program.state().display();
     const PaneNumber pane = panes.paneAtPosition(0);
-    ListRecord &list = program.state().lists().at(panes.paneRecord(pane).list);
+    ListRecord &list = panes.recordOfPane(pane);
     for (auto _ : state) {
         state.PauseTiming();
         list.itemLimit = MaxCount;

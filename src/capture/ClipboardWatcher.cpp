@@ -23,8 +23,8 @@ void ClipboardWatcher::tick()
     if (panes.paneCount() < 1)
         return;
     const PaneNumber pane = panes.focusedPane();
-    const ListNumber list = m_state.listOfPane(pane);
-    if (m_state.capturing) {
+    const ListNumber list = m_state.display().listOfPane(pane);
+    if (m_state.flags.capturing) {
         if (m_clipboard.pushesChanges())
             lookAtOffers();
         else
@@ -61,10 +61,10 @@ void ClipboardWatcher::takeOffered(const QString &text)
 {
     // Every new content is captured as it arrives, so no copy is missed between ticks.
     ListDisplay &panes = m_state.display();
-    if (!m_state.capturing || text.isEmpty() || panes.paneCount() < 1)
+    if (!m_state.flags.capturing || text.isEmpty() || panes.paneCount() < 1)
         return;
     const PaneNumber pane = panes.focusedPane();
-    if (takeText(pane, m_state.listOfPane(pane), text))
+    if (takeText(pane, m_state.display().listOfPane(pane), text))
         m_capturedSinceTick = true;
 }
 
@@ -117,7 +117,7 @@ void ClipboardWatcher::setTimer(bool enabled)
 
 void ClipboardWatcher::setGo(bool capturing)
 {
-    m_state.capturing = capturing;
+    m_state.flags.capturing = capturing;
     // Capture stopped reads nothing at all.
     m_watchingRich = m_state.settings().richText;
     m_clipboard.setWatching(capturing, m_watchingRich);
@@ -126,7 +126,7 @@ void ClipboardWatcher::setGo(bool capturing)
     } else {
         ListDisplay &panes = m_state.display();
         if (panes.paneCount() > 0) {
-            const ListRecord &focused = m_state.lists().at(m_state.listOfPane(panes.focusedPane()));
+            const ListRecord &focused = panes.focusedRecord();
             // The screen-edge stepping of the focused list still needs the timer.
             setTimer(focused.focusMode == 0);
         } else {
@@ -175,7 +175,7 @@ void ClipboardWatcher::clickItem(PaneNumber pane)
 {
     if (m_textWindowEditing)
         return;
-    const ListNumber list = m_state.listOfPane(pane);
+    const ListNumber list = m_state.display().listOfPane(pane);
     ListItems &items = m_state.lists().at(list).items();
     if (items.count() < 1)
         return;

@@ -35,7 +35,7 @@ QString ItemCommands::overLimitKeepQuestion(const QString &crLf)
 QList<RowNumber> ItemCommands::highlightedRows(PaneNumber pane) const
 {
     QList<RowNumber> rows;
-    const qint16 items = m_state.lists().at(m_state.listOfPane(pane)).items().rowCount();
+    const qint16 items = m_state.display().recordOfPane(pane).items().rowCount();
     for (int row : m_state.display().box(pane).selectedRows()) {
         if (row >= 0 && row < items)
             rows.append(RowNumber(row));
@@ -51,7 +51,7 @@ void ItemCommands::deleteItems()
     RowNumber focus = panes.focusedRow(pane);
     if (rows.isEmpty() || focus < 0)
         return;
-    ListItems &items = m_state.lists().at(m_state.listOfPane(pane)).items();
+    ListItems &items = m_state.display().recordOfPane(pane).items();
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
         items.deleteItem(pane, *row);
         adjustFocusRow(focus, *row);
@@ -64,7 +64,7 @@ void ItemCommands::joinItems()
 {
     ListDisplay &panes = m_state.display();
     const PaneNumber pane = panes.focusedPane();
-    ListItems &items = m_state.lists().at(m_state.listOfPane(pane)).items();
+    ListItems &items = m_state.display().recordOfPane(pane).items();
     const QList<RowNumber> rows = highlightedRows(pane);
     RowNumber focus = panes.focusedRow(pane);
     if (rows.isEmpty() || focus < 0)
@@ -85,7 +85,7 @@ void ItemCommands::joinItems()
 
 int ItemCommands::itemsToMove(PaneNumber targetPane, int count)
 {
-    ListRecord &target = m_state.lists().at(m_state.listOfPane(targetPane));
+    ListRecord &target = m_state.display().recordOfPane(targetPane);
     const int held = target.items().count();
     if (held + count <= target.itemLimit)
         return count;
@@ -109,7 +109,7 @@ void ItemCommands::dropItems(PaneNumber targetPane)
     const PaneNumber sourcePane = m_drag.source;
     const QList<RowNumber> rows = highlightedRows(sourcePane);
     if (!rows.isEmpty()) {
-        if (m_state.listOfPane(sourcePane) == m_state.listOfPane(targetPane))
+        if (m_state.display().listOfPane(sourcePane) == m_state.display().listOfPane(targetPane))
             moveWithinList(targetPane, rows);
         else
             moveToOtherList(sourcePane, targetPane, rows);
@@ -121,7 +121,7 @@ void ItemCommands::dropItems(PaneNumber targetPane)
 
 void ItemCommands::moveWithinList(PaneNumber pane, const QList<RowNumber> &rows)
 {
-    ListItems &items = m_state.lists().at(m_state.listOfPane(pane)).items();
+    ListItems &items = m_state.display().recordOfPane(pane).items();
     QList<ItemNumber> moved;
     for (RowNumber row : rows)
         moved.append(items.itemOfRow(row));
@@ -144,8 +144,8 @@ void ItemCommands::moveToOtherList(PaneNumber sourcePane, PaneNumber targetPane,
     const int count = itemsToMove(targetPane, int(rows.size()));
     if (count <= 0)
         return;
-    ListItems &source = m_state.lists().at(m_state.listOfPane(sourcePane)).items();
-    ListItems &target = m_state.lists().at(m_state.listOfPane(targetPane)).items();
+    ListItems &source = m_state.display().recordOfPane(sourcePane).items();
+    ListItems &target = m_state.display().recordOfPane(targetPane).items();
     RowNumber &drop = m_drag.dropRow;
     if (drop < 0 || drop > target.rowCount())
         drop = RowNumber(target.rowCount());

@@ -23,7 +23,7 @@ void ListCommands::makeNewList()
         return;
     lists.showList(list);
     m_displayMenu.addListEntry();
-    m_state.numberSameNames(list);
+    m_state.lists().numberSameNames(list);
 }
 
 void ListCommands::makeFirstList()
@@ -40,7 +40,7 @@ void ListCommands::deleteList()
     if (panes.paneCount() <= 1)
         return;
     const PaneNumber pane = panes.focusedPane();
-    const ListNumber list = m_state.listOfPane(pane);
+    const ListNumber list = m_state.display().listOfPane(pane);
     panes.closePane(pane);
     m_state.lists().deleteList(list);
     m_displayMenu.removeListEntry();
@@ -50,7 +50,7 @@ void ListCommands::deleteList()
 void ListCommands::clearList()
 {
     const PaneNumber pane = m_state.display().focusedPane();
-    m_state.lists().at(m_state.listOfPane(pane)).items().clearItems(pane);
+    m_state.display().recordOfPane(pane).items().clearItems(pane);
     emit m_state.display().rowsChanged(pane);
 }
 
@@ -76,7 +76,7 @@ void ListCommands::toggleListShown(int index)
 
 ListRecord &ListCommands::focusedList()
 {
-    return m_state.lists().at(m_state.listOfPane(m_state.display().focusedPane()));
+    return m_state.display().focusedRecord();
 }
 
 template <typename T>

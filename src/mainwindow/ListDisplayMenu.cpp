@@ -71,7 +71,7 @@ void ListDisplayMenu::updateListCaptions()
     m_listMap.clear();
     std::vector<bool> shownList(size_t(std::max<qint16>(lists.count(), 0)));
     for (qint16 pos = 0; pos < panes.paneCount(); ++pos) {
-        const ListNumber list = panes.paneRecord(panes.paneAtPosition(pos)).list;
+        const ListNumber list = panes.listOfPane(panes.paneAtPosition(pos));
         m_listMap.append(list);
         shownList[size_t(list.value())] = true;
     }

@@ -29,14 +29,14 @@ void ListFileCommands::saveListWithDialog()
     const QString path = m_dialogs.showSaveDialog();
     if (path.isEmpty())
         return;
-    const ListNumber list = m_state.listOfPane(m_state.display().focusedPane());
+    const ListNumber list = m_state.display().focusedList();
     m_store.writeListFile(path, list);
     m_dialogs.keepChosenFolder();
 }
 
 void ListFileCommands::saveOver()
 {
-    const ListNumber list = m_state.listOfPane(m_state.display().focusedPane());
+    const ListNumber list = m_state.display().focusedList();
     const QString path = m_state.lists().at(list).fileName;
     if (!path.isEmpty() && QFileInfo(path).isFile())
         m_store.writeListFile(path, list);

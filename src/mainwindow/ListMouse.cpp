@@ -147,7 +147,7 @@ void ListMouse::setRows(ClipListBox &box, int first, int last, bool on)
 
 void ListMouse::keepOnly(PaneNumber pane, int row)
 {
-    m_panes.unhighlightRow(pane, m_state.listOfPane(pane), RowNumber(row));
+    m_panes.unhighlightRow(pane, m_state.display().listOfPane(pane), RowNumber(row));
     if (row >= 0)
         m_panes.box(pane).setSelected(row, true);
 }
@@ -258,6 +258,6 @@ void ListMouse::moveListToBar(qint16 bar)
         m_panes.setPaneAtPosition(bar, source);
     }
     m_panes.focusPane(source);
-    m_panes.unhighlightRow(source, m_state.listOfPane(source), RowNumber(-1));
+    m_panes.unhighlightRow(source, m_state.display().listOfPane(source), RowNumber(-1));
     m_panes.host().layOutPanes();
 }

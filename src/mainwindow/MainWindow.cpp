@@ -149,7 +149,7 @@ void MainWindow::endProgram()
     m_ending = true;
     emit ending();
     writeSettingsAtEnd();
-    m_state.ending = true;
+    m_state.flags.ending = true;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != this)
             window->close();

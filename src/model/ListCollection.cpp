@@ -8,6 +8,7 @@
 #include "model/GlobalSettings.h"
 
 #include <QDebug>
+#include <set>
 #include <stdexcept>
 
 ListCollection::ListCollection(ProgramState &state) : m_state(state) {}
@@ -36,7 +37,7 @@ ListNumber ListCollection::makeList()
     // With addOptionsToAllLists a new list adds the way the focused one does.
     ListDisplay &panes = m_state.display();
     if (panes.paneCount() > 0 && m_state.settings().addOptionsToAllLists) {
-        const ListRecord &focused = at(m_state.listOfPane(panes.focusedPane()));
+        const ListRecord &focused = at(panes.focusedList());
         list.addAtBottom = focused.addAtBottom;
         list.addAtFocus = focused.addAtFocus;
         list.focusMode = focused.focusMode;
@@ -70,4 +71,32 @@ void ListCollection::deleteList(ListNumber list)
         if (pane.list > list)
             --pane.list;
     }
+}
+
+void ListCollection::numberSameNames(ListNumber list)
+{
+    if (count() <= 1)
+        return;
+    ListRecord &named = at(list);
+    std::set<qint16> taken;
+    bool first = true;
+    for (ListNumber other{0}; other < count(); ++other) {
+        if (other == list)
+            continue;
+        ListRecord &namesake = at(other);
+        if (namesake.name != named.name)
+            continue;
+        if (first && namesake.sameNameNumber == 0)
+            namesake.sameNameNumber = 1;
+        first = false;
+        taken.insert(namesake.sameNameNumber);
+    }
+    if (taken.empty()) {
+        named.sameNameNumber = 0;
+        return;
+    }
+    qint16 number = 1;
+    while (taken.count(number))
+        ++number;
+    named.sameNameNumber = number;
 }

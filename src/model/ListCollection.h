@@ -30,6 +30,8 @@ public:
     void renameList(ListNumber list, const QString &name);
     // Deletes a list that no pane shows.
     void deleteList(ListNumber list);
+    // Numbers the list apart from the other lists of the same name (sameNameNumber).
+    void numberSameNames(ListNumber list);
 
 private:
     ProgramState &m_state;

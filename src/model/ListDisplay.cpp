@@ -24,6 +24,11 @@ PaneRecord &ListDisplay::paneRecord(PaneNumber pane)
     return *m_slots[size_t(pane.value())];
 }
 
+ListRecord &ListDisplay::recordOfPane(PaneNumber pane)
+{
+    return m_state.lists().at(listOfPane(pane));
+}
+
 PaneNumber ListDisplay::paneAtPosition(qint16 position) const
 {
     if (position < 0 || position >= paneCount())
@@ -168,7 +173,7 @@ void ListDisplay::focusPane(PaneNumber pane)
         const ListRecord &previous = lists.at(m_slots[size_t(m_focus.value())]->list);
         box(m_focus).setColours(previous.backColour, previous.textColour);
     }
-    const ListRecord &focused = lists.at(paneRecord(pane).list);
+    const ListRecord &focused = lists.at(listOfPane(pane));
     box(pane).setColours(focused.focusedBackColour, focused.focusedTextColour);
     m_host.setFontSize(box(pane).fontSize());
     m_focus = pane;
@@ -182,7 +187,7 @@ void ListDisplay::setHeightShare(PaneNumber pane, float share)
 
 bool ListDisplay::clampRow(PaneNumber pane, RowNumber &row)
 {
-    const qint16 items = m_state.lists().at(paneRecord(pane).list).items().count();
+    const qint16 items = recordOfPane(pane).items().count();
     if (items == 0)
         return false;
     row = std::clamp(row, RowNumber(0), RowNumber(items - 1));
@@ -204,7 +209,7 @@ void ListDisplay::highlightRow(PaneNumber pane, RowNumber row)
 {
     if (!clampRow(pane, row))
         return;
-    unhighlightRow(pane, paneRecord(pane).list, row);
+    unhighlightRow(pane, listOfPane(pane), row);
     ClipListBox &listBox = box(pane);
     listBox.setListIndex(row.value());
     listBox.setSelected(row.value(), true);

@@ -11,6 +11,7 @@
 
 class ProgramState;
 class ClipListBox;
+class ListRecord;
 class PaneHost;
 
 // Which list each pane shows, the panes' top-to-bottom order and height shares, the focused pane,
@@ -30,6 +31,9 @@ public:
 
     // Throws std::out_of_range for a pane that is not shown.
     PaneRecord &paneRecord(PaneNumber pane);
+    // The list a pane shows, as a number and as the record; both throw like paneRecord.
+    ListNumber listOfPane(PaneNumber pane) { return paneRecord(pane).list; }
+    ListRecord &recordOfPane(PaneNumber pane);
     // Display order: the pane number at a display position. Both throw outside 0 .. paneCount - 1.
     PaneNumber paneAtPosition(qint16 position) const;
     void setPaneAtPosition(qint16 position, PaneNumber pane);
@@ -44,6 +48,9 @@ public:
     void closePane(PaneNumber pane);
 
     PaneNumber focusedPane() const { return m_focus; }
+    // The list the focused pane shows.
+    ListNumber focusedList() { return listOfPane(m_focus); }
+    ListRecord &focusedRecord() { return recordOfPane(m_focus); }
     RowNumber focusedRow(PaneNumber pane);
     void setFocusedRow(PaneNumber pane, RowNumber row);
     void highlightRow(PaneNumber pane, RowNumber row);

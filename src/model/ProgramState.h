@@ -1,8 +1,7 @@
 #pragma once
 
-#include "model/Numbers.h"
+#include "model/RunFlags.h"
 
-#include <QString>
 #include <memory>
 
 class ListCollection;
@@ -21,22 +20,12 @@ public:
     ProgramState(const ProgramState &) = delete;
     ProgramState &operator=(const ProgramState &) = delete;
 
-    // Mirrors the capture switch.
-    bool capturing = false;
-    // Set by the end sequence.
-    bool ending = false;
+    RunFlags flags;
 
     ListCollection &lists() { return *m_lists; }
     ListDisplay &display() { return *m_display; }
     GlobalSettings &settings() { return *m_settings; }
     NewListDefaults &newListDefaults() { return *m_newListDefaults; }
-
-    // The list number shown in a pane.
-    ListNumber listOfPane(PaneNumber pane);
-    // The item number shown in a row of a pane.
-    ItemNumber itemOfRow(PaneNumber pane, RowNumber row);
-    // Numbers the list apart from the other lists of the same name (sameNameNumber).
-    void numberSameNames(ListNumber list);
 
 private:
     // Settings first: the lists read them; lists before panes: panes are released first.

@@ -14,7 +14,7 @@
 bool ClipListStore::openListFile(const QString &path, Naming naming)
 {
     const PaneNumber pane = m_state.display().focusedPane();
-    const bool loaded = readListFile(path, pane, m_state.listOfPane(pane), naming);
+    const bool loaded = readListFile(path, pane, m_state.display().listOfPane(pane), naming);
     if (loaded)
         emit m_state.display().rowsChanged(pane);
     return loaded;

@@ -95,7 +95,7 @@ void ListInfoDialog::buildEntries()
     m_focusEntry = 0;
     for (qint16 position = 0; position < panes.paneCount(); ++position) {
         const PaneNumber pane = panes.paneAtPosition(position);
-        const ListNumber list = m_state.listOfPane(pane);
+        const ListNumber list = m_state.display().listOfPane(pane);
         entries.append(entryText(QStringLiteral("[表示]-"), lists.at(list)));
         m_listNumbers.append(list);
         if (pane == panes.focusedPane())

@@ -108,7 +108,7 @@ void NamingDialog::endNaming()
         ListCollection &lists = m_state.lists();
         if (target == ForList) {
             lists.renameList(list, name);
-            m_state.numberSameNames(list);
+            m_state.lists().numberSameNames(list);
         } else if (target == ForItem) {
             ListItems &items = lists.at(list).items();
             if (name.isEmpty())

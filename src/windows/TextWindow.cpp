@@ -452,7 +452,7 @@ void TextWindow::deactivated(bool mayClose)
 void TextWindow::closeEvent(QCloseEvent *event)
 {
     restoreCaptureSwitch();
-    if (!m_state.ending) {
+    if (!m_state.flags.ending) {
         if (m_edited && !m_divided) {
             KeepOnDeactivate keep(*this);
             MessageBoxPort::Answer answer;

@@ -17,7 +17,7 @@ WindowCommands::WindowCommands(ProgramState &state, TextWindow &text, NamingDial
 
 void WindowCommands::nameList()
 {
-    const ListNumber list = m_state.listOfPane(m_state.display().focusedPane());
+    const ListNumber list = m_state.display().focusedList();
     m_name.list = list;
     m_name.name = m_state.lists().at(list).name;
     m_name.title = QStringLiteral("ﾘｽﾄに名前をつける-") + m_name.name;
@@ -29,7 +29,7 @@ void WindowCommands::nameItem()
 {
     ListDisplay &panes = m_state.display();
     const PaneNumber pane = panes.focusedPane();
-    const ListNumber list = m_state.listOfPane(pane);
+    const ListNumber list = m_state.display().listOfPane(pane);
     ListItems &items = m_state.lists().at(list).items();
     const RowNumber row = panes.focusedRow(pane);
     if (items.count() == 0 || row < 0 || row >= items.rowCount())
@@ -57,7 +57,7 @@ void WindowCommands::showItemText()
     const RowNumber row = panes.focusedRow(pane);
     if (row < 0)
         return;
-    const ListNumber list = m_state.listOfPane(pane);
+    const ListNumber list = m_state.display().listOfPane(pane);
     m_text.showItem(pane, list, row, m_state.lists().at(list).items().itemOfRow(row));
 }
 

@@ -22,7 +22,7 @@ namespace {
 
 struct Window {
     void start(const QStringList &files = {}) { p.start(files); }
-    ListNumber focusedList() { return state.listOfPane(state.display().focusedPane()); }
+    ListNumber focusedList() { return state.display().focusedList(); }
     ListRecord &list(qint16 n) { return state.lists().at(ListNumber(n)); }
     ListFileCommands &listFiles() { return p.root.listFiles(); }
     void add(ListNumber list, const QStringList &texts)

@@ -200,13 +200,13 @@ void TestMainWindow::hidingAndShowingListsKeepsShares()
     w.menuCaptions();
     w.lists().toggleListShown(1); // hide the middle list
     QCOMPARE(w.panes().paneCount(), 2);
-    QCOMPARE(w.state.listOfPane(w.panes().focusedPane()), 2);
+    QCOMPARE(w.panes().focusedList(), 2);
     QVERIFY(std::abs(w.state.lists().at(ListNumber(1)).heightShare - 1 / 3.0f) < 1e-5f);
     w.menuCaptions();
     w.lists().toggleListShown(2); // show it again, at the bottom, with its third
     QCOMPARE(w.panes().paneCount(), 3);
-    QCOMPARE(w.state.listOfPane(w.panes().paneAtPosition(2)), 1);
-    QCOMPARE(w.state.listOfPane(w.panes().focusedPane()), 1);
+    QCOMPARE(w.state.display().listOfPane(w.panes().paneAtPosition(2)), 1);
+    QCOMPARE(w.panes().focusedList(), 1);
     float sum = 0;
     for (qint16 p = 0; p < 3; ++p)
         sum += w.panes().paneRecord(w.panes().paneAtPosition(p)).heightShare;
@@ -241,7 +241,7 @@ void TestMainWindow::deleteListRenumbersTheMenu()
     w.lists().makeNewList();
     w.lists().makeNewList();
     w.state.lists().renameList(ListNumber(2), QStringLiteral("last"));
-    w.state.numberSameNames(ListNumber(2));
+    w.state.lists().numberSameNames(ListNumber(2));
     w.panes().focusPane(w.panes().paneAtPosition(1));
     emit w.menus().barMenus[0]->aboutToShow();
     QVERIFY(w.command(Command::DeleteList)->isEnabled());
@@ -262,7 +262,7 @@ void TestMainWindow::commandKeysTakeEffect()
     QCOMPARE(w.menus().listDisplay.entryCount(), 2);
     QTest::keyClick(w.listAt(0), Qt::Key_A, Qt::ControlModifier);
     QVERIFY(!w.window->capturing());
-    QVERIFY(!w.state.capturing);
+    QVERIFY(!w.state.flags.capturing);
     QTest::keyClick(w.listAt(0), Qt::Key_N, Qt::ShiftModifier | Qt::ControlModifier);
     QCOMPARE(w.state.lists().count(), 2);
 }
@@ -273,11 +273,11 @@ void TestMainWindow::endRunsTheEndSequence()
     int ended = 0;
     QObject::connect(w.window, &MainWindow::ending, [&] {
         ++ended;
-        QVERIFY(!w.state.ending); // the settings are written before anything closes
+        QVERIFY(!w.state.flags.ending); // the settings are written before anything closes
     });
     w.command(Command::EndProgram)->trigger();
     QCOMPARE(ended, 1);
-    QVERIFY(w.state.ending);
+    QVERIFY(w.state.flags.ending);
     QVERIFY(!w.window->isVisible());
 }
 
@@ -358,7 +358,7 @@ void TestMainWindow::unwritableSettingsAreReportedOnceAndTheProgramEnds()
     p.start({}, blocker + QStringLiteral("/QKPRUtil.dat"));
     MainWindow &window = p.window();
     window.close();
-    QVERIFY(p.state().ending);
+    QVERIFY(p.state().flags.ending);
     QCOMPARE(boxes.asked.size(), 1);
     QCOMPARE(boxes.asked.first().title, QStringLiteral("Arlen.T.K. QuillKeeper"));
     QCOMPARE(boxes.asked.first().icon, MessageBoxPort::Icon::Critical);

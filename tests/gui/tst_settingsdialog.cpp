@@ -42,7 +42,7 @@ struct Program {
     {
         ListDisplay &panes = state().display();
         const PaneNumber pane = panes.paneAtPosition(qint16(position));
-        ListItems &items = list(panes.paneRecord(pane).list.value()).items();
+        ListItems &items = list(panes.listOfPane(pane).value()).items();
         for (int i = 0; i < count; ++i)
             items.addItem(pane, QString::number(i));
     }

@@ -91,7 +91,7 @@ void TestWindowState::minimiseAndRestoreByMouseKeepTheCursorOnTheButton()
     QVERIFY(!w.mini.miniShown());
     QVERIFY(w.window.isVisible());
     QCOMPARE(QCursor::pos() - w.miniButtonOfMain(), QPoint(8, 8));
-    QVERIFY(!w.p.state().ending);
+    QVERIFY(!w.p.state().flags.ending);
 }
 
 void TestWindowState::minimiseAndRestoreByKeyCentre()
@@ -205,7 +205,7 @@ void TestWindowState::closingTheStripEndsTheProgramAndKeepsItsPlace()
         QSignalSpy ending(&w.window, &MainWindow::ending);
         w.mini.close();
         QCOMPARE(ending.size(), 1);
-        QVERIFY(w.p.state().ending);
+        QVERIFY(w.p.state().flags.ending);
     }
     GlobalSettings settings;
     NewListDefaults defaults;

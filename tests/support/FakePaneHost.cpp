@@ -88,7 +88,7 @@ ListNumber ModelFixture::showNewList()
 
 QStringList ModelFixture::rowWords(PaneNumber pane)
 {
-    ListItems &items = state->lists().at(state->listOfPane(pane)).items();
+    ListItems &items = state->display().recordOfPane(pane).items();
     QStringList words;
     for (RowNumber row{0}; row < items.rowCount(); ++row)
         words << items.at(items.itemOfRow(row)).text;

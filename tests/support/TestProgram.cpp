@@ -38,7 +38,7 @@ void TestProgram::fill(int position, const QString &letters)
 {
     ListDisplay &panes = state().display();
     const PaneNumber pane = panes.paneAtPosition(qint16(position));
-    ListItems &items = state().lists().at(panes.paneRecord(pane).list).items();
+    ListItems &items = panes.recordOfPane(pane).items();
     // New items go to the top.
     for (auto letter = letters.crbegin(); letter != letters.crend(); ++letter)
         items.addItem(pane, QString(*letter));
@@ -47,8 +47,7 @@ void TestProgram::fill(int position, const QString &letters)
 QString TestProgram::rows(int position) const
 {
     ListDisplay &panes = state().display();
-    ListItems &items =
-        state().lists().at(panes.paneRecord(panes.paneAtPosition(qint16(position))).list).items();
+    ListItems &items = panes.recordOfPane(panes.paneAtPosition(qint16(position))).items();
     QString words;
     for (RowNumber row{0}; row < items.rowCount(); ++row)
         words += items.at(items.itemOfRow(row)).text;

@@ -336,7 +336,7 @@ void TestCapture::timerRule()
     c.options().focusMode = 1;
     c.watcher.setCapturing(false);
     QVERIFY(!c.timerRunning());
-    QVERIFY(!c.state->capturing);
+    QVERIFY(!c.state->flags.capturing);
     QCOMPARE(toolbar.takeFirst().first().toBool(), false);
 
     // A list that steps at screen edges needs the timer even while capture is off.
@@ -356,7 +356,7 @@ void TestCapture::timerRule()
 
     // Remote switching leaves the toolbar alone until it is re-applied.
     c.watcher.setCapturingFromElsewhere(true);
-    QVERIFY(c.timerRunning() && c.state->capturing);
+    QVERIFY(c.timerRunning() && c.state->flags.capturing);
     QVERIFY(toolbar.isEmpty());
     c.watcher.restoreCapture();
     QCOMPARE(toolbar.takeFirst().first().toBool(), true);

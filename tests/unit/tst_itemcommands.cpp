@@ -27,7 +27,7 @@ struct Commands : ModelFixture {
             o.showLength = false;
         }
     }
-    ListRecord &list(PaneNumber pane) { return state->lists().at(state->listOfPane(pane)); }
+    ListRecord &list(PaneNumber pane) { return state->display().recordOfPane(pane); }
     ListItems &items(PaneNumber pane) { return list(pane).items(); }
     // Fills a pane so that its rows read as given, top first.
     void fill(PaneNumber pane, const QStringList &rowsTopFirst)

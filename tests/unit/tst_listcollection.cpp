@@ -126,7 +126,7 @@ void TestListCollection::deleteRenumbersShownPanes()
     QCOMPARE(panes.paneRecord(PaneNumber(0)).list, 0);
     QCOMPARE(panes.paneRecord(PaneNumber(1)).list, 1);
     QCOMPARE(lists.at(ListNumber(1)).name, QStringLiteral("third"));
-    QCOMPARE(f.state->listOfPane(PaneNumber(1)), 1);
+    QCOMPARE(f.state->display().listOfPane(PaneNumber(1)), 1);
 }
 
 void TestListCollection::deleteEdgeCases()
@@ -164,23 +164,23 @@ void TestListCollection::numberSameName()
     ModelFixture f;
     ListCollection &lists = f.state->lists();
     const ListNumber a = lists.makeList();
-    f.state->numberSameNames(ListNumber(a)); // one list: untouched
+    f.state->lists().numberSameNames(ListNumber(a)); // one list: untouched
     QCOMPARE(lists.at(ListNumber(a)).sameNameNumber, 0);
 
     const ListNumber b = lists.makeList();
-    f.state->numberSameNames(ListNumber(b));
+    f.state->lists().numberSameNames(ListNumber(b));
     QCOMPARE(lists.at(ListNumber(a)).sameNameNumber, 1);
     QCOMPARE(lists.at(ListNumber(b)).sameNameNumber, 2);
 
     // A name of its own gives 0; the namesake left alone keeps its number.
     lists.renameList(ListNumber(b), QStringLiteral("mine"));
-    f.state->numberSameNames(ListNumber(b));
+    f.state->lists().numberSameNames(ListNumber(b));
     QCOMPARE(lists.at(ListNumber(b)).sameNameNumber, 0);
     QCOMPARE(lists.at(ListNumber(a)).sameNameNumber, 1);
 
     // The comparison is exact.
     lists.renameList(ListNumber(b), QStringLiteral("ｸﾘｯﾌﾟ "));
-    f.state->numberSameNames(ListNumber(b));
+    f.state->lists().numberSameNames(ListNumber(b));
     QCOMPARE(lists.at(ListNumber(b)).sameNameNumber, 0);
 }
 
@@ -189,15 +189,15 @@ void TestListCollection::numberSameNameReusesSmallestFreeNumber()
     ModelFixture f;
     ListCollection &lists = f.state->lists();
     for (int i = 0; i < 3; ++i)
-        f.state->numberSameNames(lists.makeList());
+        f.state->lists().numberSameNames(lists.makeList());
     QCOMPARE(lists.at(ListNumber(0)).sameNameNumber, 1);
     QCOMPARE(lists.at(ListNumber(1)).sameNameNumber, 2);
     QCOMPARE(lists.at(ListNumber(2)).sameNameNumber, 3);
 
     lists.renameList(ListNumber(1), QStringLiteral("other"));
-    f.state->numberSameNames(ListNumber(1));
+    f.state->lists().numberSameNames(ListNumber(1));
     lists.renameList(ListNumber(1), QStringLiteral("ｸﾘｯﾌﾟ"));
-    f.state->numberSameNames(ListNumber(1));
+    f.state->lists().numberSameNames(ListNumber(1));
     QCOMPARE(lists.at(ListNumber(1)).sameNameNumber, 2);
     QCOMPARE(lists.at(ListNumber(0)).sameNameNumber, 1);
     QCOMPARE(lists.at(ListNumber(2)).sameNameNumber, 3);

@@ -87,7 +87,7 @@ struct Window {
     QStringList words()
     {
         const PaneNumber pane = state().display().focusedPane();
-        ListItems &items = state().lists().at(state().listOfPane(pane)).items();
+        ListItems &items = state().display().recordOfPane(pane).items();
         QStringList texts;
         for (RowNumber row{0}; row < items.rowCount(); ++row)
             texts << items.at(items.itemOfRow(row)).text;
@@ -331,7 +331,7 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
 
     QVERIFY(runTool(QStringLiteral("xdotool"), {"key", "ctrl+a"}));
     QTRY_VERIFY(!w.window->capturing());
-    QVERIFY(!w.state().capturing);
+    QVERIFY(!w.state().flags.capturing);
     emit w.program->root.menus().barMenus[2]->aboutToShow();
     QVERIFY(w.program->command(Command::StopCapture)->isChecked());
 

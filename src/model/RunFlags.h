@@ -1,0 +1,9 @@
+#pragma once
+
+// The run's two flags, shared by the few objects that set or read them.
+struct RunFlags {
+    // Mirrors the capture switch.
+    bool capturing = false;
+    // Set by the end sequence.
+    bool ending = false;
+};
