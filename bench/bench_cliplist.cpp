@@ -79,7 +79,7 @@ struct Window {
     BenchSupport::Program program{&messages};
     ProgramState &model = program.state();
     MainWindow &window = program.window();
-    ClipListStore store{model, messages};
+    ClipListStore store{model.lists(), model.display(), messages};
 };
 
 // The items' size as the program holds them: UTF-16.

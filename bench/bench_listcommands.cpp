@@ -77,7 +77,8 @@ void openHandedFiles(benchmark::State &state)
         program.state().lists().at(ListNumber(0)).items().addItem(PaneNumber(0), QStringLiteral("item %1").arg(i));
     QTemporaryDir folder;
     QStringList files{folder.filePath(QStringLiteral("0.qkp"))};
-    if (!ClipListStore(program.state(), program.system.messages).writeListFile(files.first(), ListNumber(0)))
+    ClipListStore store(program.state().lists(), program.state().display(), program.system.messages);
+    if (!store.writeListFile(files.first(), ListNumber(0)))
         state.SkipWithError("not written");
     for (int i = 1; i < count; ++i) {
         files << folder.filePath(QStringLiteral("%1.qkp").arg(i));

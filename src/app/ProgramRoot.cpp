@@ -37,8 +37,10 @@
 ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     : m_panes(new PaneArea),
       m_state(std::make_unique<ProgramState>(*m_panes)),
-      m_watcher(std::make_unique<ClipboardWatcher>(*m_state, seams.clipboard)),
-      m_itemCommands(std::make_unique<ItemCommands>(*m_state, seams.messages)),
+      m_watcher(std::make_unique<ClipboardWatcher>(m_state->lists(), m_state->display(), m_state->settings(),
+                                                   m_state->flags, seams.clipboard)),
+      m_itemCommands(std::make_unique<ItemCommands>(m_state->lists(), m_state->display(), m_state->settings(),
+                                                    seams.messages)),
       m_listDisplay(std::make_unique<ListDisplayMenu>(*m_state, QStringLiteral("ﾘｽﾄ表示(&W)"))),
       m_listCommands(std::make_unique<ListCommands>(*m_state, *m_listDisplay)),
       m_listFiles(std::make_unique<ListFileCommands>(*m_state, *m_listCommands, seams.messages, seams.fileDialogs)),

@@ -5,11 +5,13 @@
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/ProgramState.h"
+#include "model/RunFlags.h"
 #include "model/GlobalSettings.h"
 
-ClipboardWatcher::ClipboardWatcher(ProgramState &state, ClipboardPort &clipboard, QObject *parent)
-    : QObject(parent), m_state(state), m_clipboard(clipboard), m_itemMaker(state)
+ClipboardWatcher::ClipboardWatcher(ListCollection &lists, ListDisplay &display, GlobalSettings &settings, RunFlags &flags,
+                                   ClipboardPort &clipboard, QObject *parent)
+    : QObject(parent), m_lists(lists), m_display(display), m_settings(settings), m_flags(flags), m_clipboard(clipboard),
+      m_itemMaker(lists, display, settings)
 {
     m_timer.setObjectName(QStringLiteral("captureTimer"));
     connect(&m_timer, &QTimer::timeout, this, &ClipboardWatcher::tick);
@@ -19,18 +21,17 @@ ClipboardWatcher::ClipboardWatcher(ProgramState &state, ClipboardPort &clipboard
 
 void ClipboardWatcher::tick()
 {
-    ListDisplay &panes = m_state.display();
-    if (panes.paneCount() < 1)
+    if (m_display.paneCount() < 1)
         return;
-    const PaneNumber pane = panes.focusedPane();
-    const ListNumber list = m_state.display().listOfPane(pane);
-    if (m_state.flags.capturing) {
+    const PaneNumber pane = m_display.focusedPane();
+    const ListNumber list = m_display.listOfPane(pane);
+    if (m_flags.capturing) {
         if (m_clipboard.pushesChanges())
             lookAtOffers();
         else
             lookAtClipboard(pane, list);
     }
-    if (m_state.lists().at(list).focusMode == 0)
+    if (m_lists.at(list).focusMode == 0)
         emit edgeTick(pane, list);
 }
 
@@ -60,17 +61,16 @@ bool ClipboardWatcher::takeText(PaneNumber pane, ListNumber list, const QString 
 void ClipboardWatcher::takeOffered(const QString &text)
 {
     // Every new content is captured as it arrives, so no copy is missed between ticks.
-    ListDisplay &panes = m_state.display();
-    if (!m_state.flags.capturing || text.isEmpty() || panes.paneCount() < 1)
+    if (!m_flags.capturing || text.isEmpty() || m_display.paneCount() < 1)
         return;
-    const PaneNumber pane = panes.focusedPane();
-    if (takeText(pane, m_state.display().listOfPane(pane), text))
+    const PaneNumber pane = m_display.focusedPane();
+    if (takeText(pane, m_display.listOfPane(pane), text))
         m_capturedSinceTick = true;
 }
 
 void ClipboardWatcher::lookAtOffers()
 {
-    const bool rich = m_state.settings().richText;
+    const bool rich = m_settings.richText;
     if (rich != m_watchingRich) {
         m_watchingRich = rich;
         m_clipboard.setWatching(true, rich);
@@ -89,12 +89,12 @@ void ClipboardWatcher::lookAtOffers()
 
 QString ClipboardWatcher::readClipboardText()
 {
-    return m_clipboard.readText(m_state.settings().richText);
+    return m_clipboard.readText(m_settings.richText);
 }
 
 void ClipboardWatcher::writeClipboardText(const QString &text)
 {
-    m_clipboard.writeText(text, m_state.settings().richText);
+    m_clipboard.writeText(text, m_settings.richText);
 }
 
 void ClipboardWatcher::markClipboardSeen()
@@ -117,16 +117,15 @@ void ClipboardWatcher::setTimer(bool enabled)
 
 void ClipboardWatcher::setGo(bool capturing)
 {
-    m_state.flags.capturing = capturing;
+    m_flags.capturing = capturing;
     // Capture stopped reads nothing at all.
-    m_watchingRich = m_state.settings().richText;
+    m_watchingRich = m_settings.richText;
     m_clipboard.setWatching(capturing, m_watchingRich);
     if (capturing) {
         setTimer(true);
     } else {
-        ListDisplay &panes = m_state.display();
-        if (panes.paneCount() > 0) {
-            const ListRecord &focused = panes.focusedRecord();
+        if (m_display.paneCount() > 0) {
+            const ListRecord &focused = m_display.focusedRecord();
             // The screen-edge stepping of the focused list still needs the timer.
             setTimer(focused.focusMode == 0);
         } else {
@@ -160,10 +159,10 @@ void ClipboardWatcher::followFocusedList(qint16 focusMode)
 
 void ClipboardWatcher::copyFocusedItem(PaneNumber pane, ListNumber list)
 {
-    const RowNumber row = m_state.display().focusedRow(pane);
+    const RowNumber row = m_display.focusedRow(pane);
     if (row < 0)
         return;
-    ListItems &items = m_state.lists().at(list).items();
+    ListItems &items = m_lists.at(list).items();
     if (row >= items.rowCount())
         return;
     const QString text = items.at(items.itemOfRow(row)).text;
@@ -175,12 +174,12 @@ void ClipboardWatcher::clickItem(PaneNumber pane)
 {
     if (m_textWindowEditing)
         return;
-    const ListNumber list = m_state.display().listOfPane(pane);
-    ListItems &items = m_state.lists().at(list).items();
+    const ListNumber list = m_display.listOfPane(pane);
+    ListItems &items = m_lists.at(list).items();
     if (items.count() < 1)
         return;
     copyFocusedItem(pane, list);
-    const RowNumber row = m_state.display().focusedRow(pane);
+    const RowNumber row = m_display.focusedRow(pane);
     if (row >= 0 && row < items.rowCount())
         emit itemClicked(pane, list, row, items.itemOfRow(row));
 }

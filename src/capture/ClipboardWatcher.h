@@ -9,7 +9,10 @@
 #include <QTimer>
 
 class ClipboardPort;
-class ProgramState;
+class ListCollection;
+class ListDisplay;
+class GlobalSettings;
+struct RunFlags;
 
 // Watches the clipboard on its timer: every new text becomes items of the focused list.
 // Remembers the last text seen, so nothing is captured twice and the program's own copies back to
@@ -17,7 +20,8 @@ class ProgramState;
 class ClipboardWatcher : public QObject {
     Q_OBJECT
 public:
-    ClipboardWatcher(ProgramState &state, ClipboardPort &clipboard, QObject *parent = nullptr);
+    ClipboardWatcher(ListCollection &lists, ListDisplay &display, GlobalSettings &settings, RunFlags &flags,
+                     ClipboardPort &clipboard, QObject *parent = nullptr);
 
     // One tick of the timer.
     void tick();
@@ -73,7 +77,10 @@ private:
     void lookAtOffers();
     void setTimer(bool enabled);
 
-    ProgramState &m_state;
+    ListCollection &m_lists;
+    ListDisplay &m_display;
+    GlobalSettings &m_settings;
+    RunFlags &m_flags;
     ClipboardPort &m_clipboard;
     ItemMaker m_itemMaker;
     QTimer m_timer;

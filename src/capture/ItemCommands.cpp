@@ -8,12 +8,15 @@
 #include "model/seams/MessageBoxPort.h"
 #include "model/seams/PaneHost.h"
 #include "model/ProgramTexts.h"
-#include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 
 #include <algorithm>
 
-ItemCommands::ItemCommands(ProgramState &state, MessageBoxPort &messages) : m_state(state), m_messages(messages) {}
+ItemCommands::ItemCommands(ListCollection &lists, ListDisplay &display, GlobalSettings &settings,
+                           MessageBoxPort &messages)
+    : m_lists(lists), m_display(display), m_settings(settings), m_messages(messages)
+{
+}
 
 void ItemCommands::adjustFocusRow(RowNumber &row, RowNumber deletedRow)
 {
@@ -35,8 +38,8 @@ QString ItemCommands::overLimitKeepQuestion(const QString &crLf)
 QList<RowNumber> ItemCommands::highlightedRows(PaneNumber pane) const
 {
     QList<RowNumber> rows;
-    const qint16 items = m_state.display().recordOfPane(pane).items().rowCount();
-    for (int row : m_state.display().box(pane).selectedRows()) {
+    const qint16 items = m_display.recordOfPane(pane).items().rowCount();
+    for (int row : m_display.box(pane).selectedRows()) {
         if (row >= 0 && row < items)
             rows.append(RowNumber(row));
     }
@@ -45,28 +48,26 @@ QList<RowNumber> ItemCommands::highlightedRows(PaneNumber pane) const
 
 void ItemCommands::deleteItems()
 {
-    ListDisplay &panes = m_state.display();
-    const PaneNumber pane = panes.focusedPane();
+    const PaneNumber pane = m_display.focusedPane();
     const QList<RowNumber> rows = highlightedRows(pane);
-    RowNumber focus = panes.focusedRow(pane);
+    RowNumber focus = m_display.focusedRow(pane);
     if (rows.isEmpty() || focus < 0)
         return;
-    ListItems &items = m_state.display().recordOfPane(pane).items();
+    ListItems &items = m_display.recordOfPane(pane).items();
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
         items.deleteItem(pane, *row);
         adjustFocusRow(focus, *row);
     }
-    panes.highlightRow(pane, focus);
-    emit panes.rowsChanged(pane);
+    m_display.highlightRow(pane, focus);
+    emit m_display.rowsChanged(pane);
 }
 
 void ItemCommands::joinItems()
 {
-    ListDisplay &panes = m_state.display();
-    const PaneNumber pane = panes.focusedPane();
-    ListItems &items = m_state.display().recordOfPane(pane).items();
+    const PaneNumber pane = m_display.focusedPane();
+    ListItems &items = m_display.recordOfPane(pane).items();
     const QList<RowNumber> rows = highlightedRows(pane);
-    RowNumber focus = panes.focusedRow(pane);
+    RowNumber focus = m_display.focusedRow(pane);
     if (rows.isEmpty() || focus < 0)
         return;
     QString joined;
@@ -79,25 +80,24 @@ void ItemCommands::joinItems()
     // The focused row may have been the last one and gone with the others.
     focus = std::min(focus, RowNumber(items.rowCount()));
     items.insertItem(pane, joined, focus);
-    panes.highlightRow(pane, focus);
-    emit panes.rowsChanged(pane);
+    m_display.highlightRow(pane, focus);
+    emit m_display.rowsChanged(pane);
 }
 
 int ItemCommands::itemsToMove(PaneNumber targetPane, int count)
 {
-    ListRecord &target = m_state.display().recordOfPane(targetPane);
+    ListRecord &target = m_display.recordOfPane(targetPane);
     const int held = target.items().count();
     if (held + count <= target.itemLimit)
         return count;
-    const GlobalSettings &settings = m_state.settings();
-    if (settings.dropOverflowOnMove) {
-        if (settings.warnOnOverflow
+    if (m_settings.dropOverflowOnMove) {
+        if (m_settings.warnOnOverflow
             && m_messages.show(ProgramTexts::title(), overLimitDeleteQuestion(ProgramTexts::lineBreak()), MessageBoxPort::Icon::Question,
                                MessageBoxPort::Buttons::YesNo) != MessageBoxPort::Answer::Yes)
             return -1;
         return count;
     }
-    if (settings.warnOnOverflow
+    if (m_settings.warnOnOverflow
         && m_messages.show(ProgramTexts::title(), overLimitKeepQuestion(ProgramTexts::lineBreak()), MessageBoxPort::Icon::Question,
                            MessageBoxPort::Buttons::OkCancel) != MessageBoxPort::Answer::Ok)
         return -1;
@@ -109,19 +109,19 @@ void ItemCommands::dropItems(PaneNumber targetPane)
     const PaneNumber sourcePane = m_drag.source;
     const QList<RowNumber> rows = highlightedRows(sourcePane);
     if (!rows.isEmpty()) {
-        if (m_state.display().listOfPane(sourcePane) == m_state.display().listOfPane(targetPane))
+        if (m_display.listOfPane(sourcePane) == m_display.listOfPane(targetPane))
             moveWithinList(targetPane, rows);
         else
             moveToOtherList(sourcePane, targetPane, rows);
     }
     m_drag.source = targetPane;
-    m_state.display().highlightRow(targetPane, m_drag.dropRow);
+    m_display.highlightRow(targetPane, m_drag.dropRow);
     m_drag.mouseMode = 0;
 }
 
 void ItemCommands::moveWithinList(PaneNumber pane, const QList<RowNumber> &rows)
 {
-    ListItems &items = m_state.display().recordOfPane(pane).items();
+    ListItems &items = m_display.recordOfPane(pane).items();
     QList<ItemNumber> moved;
     for (RowNumber row : rows)
         moved.append(items.itemOfRow(row));
@@ -144,8 +144,8 @@ void ItemCommands::moveToOtherList(PaneNumber sourcePane, PaneNumber targetPane,
     const int count = itemsToMove(targetPane, int(rows.size()));
     if (count <= 0)
         return;
-    ListItems &source = m_state.display().recordOfPane(sourcePane).items();
-    ListItems &target = m_state.display().recordOfPane(targetPane).items();
+    ListItems &source = m_display.recordOfPane(sourcePane).items();
+    ListItems &target = m_display.recordOfPane(targetPane).items();
     RowNumber &drop = m_drag.dropRow;
     if (drop < 0 || drop > target.rowCount())
         drop = RowNumber(target.rowCount());
@@ -157,16 +157,16 @@ void ItemCommands::moveToOtherList(PaneNumber sourcePane, PaneNumber targetPane,
     }
     for (int i = count - 1; i >= 0; --i) {
         source.deleteItem(sourcePane, rows[i]);
-        m_state.display().setFocusedRow(sourcePane, rows.first());
+        m_display.setFocusedRow(sourcePane, rows.first());
     }
 }
 
 void ItemCommands::saveText(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item, const QString &text)
 {
-    ListItems &items = m_state.lists().at(list).items();
+    ListItems &items = m_lists.at(list).items();
     items.at(item).text = text;
     items.refreshRow(pane, list, row, item);
-    m_state.display().highlightRow(pane, row);
+    m_display.highlightRow(pane, row);
 }
 
 bool ItemCommands::divideItem(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item, const QString &first,
@@ -174,7 +174,7 @@ bool ItemCommands::divideItem(PaneNumber pane, ListNumber list, RowNumber row, I
 {
     // A full list makes room by dropping its top or bottom row; when that row is the item being
     // divided, its second part would be lost with it.
-    ListRecord &clipList = m_state.lists().at(list);
+    ListRecord &clipList = m_lists.at(list);
     ListItems &items = clipList.items();
     const RowNumber droppedRow(clipList.addAtBottom ? 0 : items.rowCount() - 1);
     if (items.count() >= clipList.itemLimit && row == droppedRow) {
@@ -185,6 +185,6 @@ bool ItemCommands::divideItem(PaneNumber pane, ListNumber list, RowNumber row, I
     items.at(item).text = second;
     items.refreshRow(pane, list, row, item);
     items.insertItem(pane, first, row);
-    m_state.display().highlightRow(pane, row);
+    m_display.highlightRow(pane, row);
     return true;
 }

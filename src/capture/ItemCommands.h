@@ -8,13 +8,15 @@
 #include <QString>
 
 class MessageBoxPort;
-class ProgramState;
+class ListCollection;
+class ListDisplay;
+class GlobalSettings;
 
 // Commands on the highlighted rows and the focused row of a pane: delete, join, and move
 // (drop) within a list or into another one; and the text window's save and divide of one item.
 class ItemCommands {
 public:
-    ItemCommands(ProgramState &state, MessageBoxPort &messages);
+    ItemCommands(ListCollection &lists, ListDisplay &display, GlobalSettings &settings, MessageBoxPort &messages);
 
     // On the focused pane.
     void deleteItems();
@@ -42,7 +44,9 @@ private:
     void moveWithinList(PaneNumber pane, const QList<RowNumber> &rows);
     void moveToOtherList(PaneNumber sourcePane, PaneNumber targetPane, const QList<RowNumber> &rows);
 
-    ProgramState &m_state;
+    ListCollection &m_lists;
+    ListDisplay &m_display;
+    GlobalSettings &m_settings;
     MessageBoxPort &m_messages;
     DragState m_drag;
 };

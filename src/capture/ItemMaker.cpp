@@ -5,7 +5,6 @@
 #include "model/ProgramTexts.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 
 #include <QList>
@@ -56,43 +55,40 @@ qsizetype piecesPushedOut(const ListRecord &options, qsizetype held, RowNumber f
 
 void ItemMaker::makeItems(PaneNumber pane, ListNumber list, const QString &text)
 {
-    const GlobalSettings &settings = m_state.settings();
-    if (!settings.splitCaptures) {
+    if (!m_settings.splitCaptures) {
         addOneItem(pane, list, text);
     } else {
         QString separator = ProgramTexts::lineBreak();
-        if (!settings.splitAtLineBreaks && !settings.splitString.isEmpty())
-            separator = settings.splitString;
+        if (!m_settings.splitAtLineBreaks && !m_settings.splitString.isEmpty())
+            separator = m_settings.splitString;
         const QList<QStringView> pieces = splitKeepingSeparators(text, separator);
 
         // Skipping the pieces that would be pushed out keeps a split of many lines from costing
         // more than the list can hold. Where they go is decided per piece: with addAtFocus on and no
         // focused row the first piece makes the focus that the others are then pinned to.
-        ListRecord &options = m_state.lists().at(list);
-        ListDisplay &panes = m_state.display();
+        ListRecord &options = m_lists.at(list);
         qsizetype next = 0;
-        if (options.addAtFocus && panes.focusedRow(pane) < 0)
+        if (options.addAtFocus && m_display.focusedRow(pane) < 0)
             addOneItem(pane, list, pieces[next++].toString());
-        next += piecesPushedOut(options, options.items().count(), panes.focusedRow(pane),
+        next += piecesPushedOut(options, options.items().count(), m_display.focusedRow(pane),
                                 pieces.size() - next);
         for (; next < pieces.size(); ++next)
             addOneItem(pane, list, pieces[next].toString());
     }
-    emit m_state.display().rowsChanged(pane);
+    emit m_display.rowsChanged(pane);
 }
 
 void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text)
 {
-    ListRecord &options = m_state.lists().at(list);
+    ListRecord &options = m_lists.at(list);
     ListItems &items = options.items();
-    ListDisplay &panes = m_state.display();
-    RowNumber focused = panes.focusedRow(pane);
+    RowNumber focused = m_display.focusedRow(pane);
     if (options.addAtFocus && focused >= 0) {
         items.insertItem(pane, text, focused);
-        panes.highlightRow(pane, options.addAtBottom ? focused + 1 : focused);
+        m_display.highlightRow(pane, options.addAtBottom ? focused + 1 : focused);
         return;
     }
     const RowNumber row = items.addItem(pane, text);
     if (row >= 0)
-        panes.highlightRow(pane, row);
+        m_display.highlightRow(pane, row);
 }

@@ -4,17 +4,24 @@
 
 #include <QString>
 
-class ProgramState;
+class ListCollection;
+class ListDisplay;
+class GlobalSettings;
 
 // Turns a captured text into items of the focused list: split by the global settings, placed by
 // the list's own add options, the new item focused and highlighted.
 class ItemMaker {
 public:
-    explicit ItemMaker(ProgramState &state) : m_state(state) {}
+    ItemMaker(ListCollection &lists, ListDisplay &display, GlobalSettings &settings)
+        : m_lists(lists), m_display(display), m_settings(settings)
+    {
+    }
 
     void makeItems(PaneNumber pane, ListNumber list, const QString &text);
     void addOneItem(PaneNumber pane, ListNumber list, const QString &text);
 
 private:
-    ProgramState &m_state;
+    ListCollection &m_lists;
+    ListDisplay &m_display;
+    GlobalSettings &m_settings;
 };

@@ -11,7 +11,7 @@
 
 ListFileCommands::ListFileCommands(ProgramState &state, ListCommands &lists, MessageBoxPort &messages,
                                    FileDialogPort &dialogs)
-    : m_state(state), m_lists(lists), m_store(state, messages), m_dialogs(dialogs)
+    : m_state(state), m_lists(lists), m_store(state.lists(), state.display(), messages), m_dialogs(dialogs)
 {
 }
 

@@ -8,15 +8,14 @@
 #include "model/ListRecord.h"
 #include "model/seams/MessageBoxPort.h"
 #include "model/seams/PaneHost.h"
-#include "model/ProgramState.h"
 #include "storage/ClipListFile.h"
 
 bool ClipListStore::openListFile(const QString &path, Naming naming)
 {
-    const PaneNumber pane = m_state.display().focusedPane();
-    const bool loaded = readListFile(path, pane, m_state.display().listOfPane(pane), naming);
+    const PaneNumber pane = m_display.focusedPane();
+    const bool loaded = readListFile(path, pane, m_display.listOfPane(pane), naming);
     if (loaded)
-        emit m_state.display().rowsChanged(pane);
+        emit m_display.rowsChanged(pane);
     return loaded;
 }
 
@@ -30,10 +29,10 @@ bool ClipListStore::readListFile(const QString &path, PaneNumber pane, ListNumbe
         return false;
     }
 
-    ListRecord &target = m_state.lists().at(list);
+    ListRecord &target = m_lists.at(list);
     const ClipListOptions &options = read.content.options;
     options.applyTo(target);
-    PaneHost &host = m_state.display().host();
+    PaneHost &host = m_display.host();
     ClipListBox &box = host.listBox(pane);
     box.setListFont(options.fontName, options.fontSize);
     host.setFontName(options.fontName);
@@ -53,7 +52,7 @@ bool ClipListStore::readListFile(const QString &path, PaneNumber pane, ListNumbe
 
 bool ClipListStore::writeListFile(const QString &path, ListNumber list)
 {
-    ListRecord &source = m_state.lists().at(list);
+    ListRecord &source = m_lists.at(list);
     ClipListContent content;
     content.options = ClipListOptions::of(source);
     // The file keeps the path it is saved under.

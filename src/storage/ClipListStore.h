@@ -5,14 +5,18 @@
 #include <QString>
 
 class MessageBoxPort;
-class ProgramState;
+class ListCollection;
+class ListDisplay;
 
 // Opens clip-list files into lists and saves lists into files, telling the user when that fails.
 // A file that cannot be read completely leaves the list, its options and its rows as they were;
 // a save that fails leaves the previous file and the list's file name as they were.
 class ClipListStore {
 public:
-    ClipListStore(ProgramState &state, MessageBoxPort &messages) : m_state(state), m_messages(messages) {}
+    ClipListStore(ListCollection &lists, ListDisplay &display, MessageBoxPort &messages)
+        : m_lists(lists), m_display(display), m_messages(messages)
+    {
+    }
 
     // Whether every failure message names the file. The damaged-items message does not by itself,
     // which leaves the user guessing when several files are opened at once.
@@ -25,6 +29,7 @@ public:
     bool writeListFile(const QString &path, ListNumber list);
 
 private:
-    ProgramState &m_state;
+    ListCollection &m_lists;
+    ListDisplay &m_display;
     MessageBoxPort &m_messages;
 };

@@ -37,7 +37,7 @@ struct Capture : ModelFixture {
     QList<int> highlighted() { return host->box(PaneNumber(0)).selectedRows(); }
 
     FakeClipboard clipboard;
-    ClipboardWatcher watcher{*state, clipboard};
+    ClipboardWatcher watcher{state->lists(), state->display(), state->settings(), state->flags, clipboard};
     QList<bool> looks; // what each tick found: a new text or not
     bool timerRunning() const { return watcher.timer().isActive(); }
     ListNumber list{0};

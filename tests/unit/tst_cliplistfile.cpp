@@ -266,7 +266,7 @@ struct Lists : ModelFixture {
 
     QTemporaryDir dir;
     ScriptedMessageBoxes boxes;
-    ClipListStore store{*state, boxes};
+    ClipListStore store{state->lists(), state->display(), boxes};
 };
 
 void compareStates(const ListState &now, const ListState &before)

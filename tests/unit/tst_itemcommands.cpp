@@ -67,7 +67,7 @@ struct Commands : ModelFixture {
         QCOMPARE(items(pane).rowCount(), items(pane).count());
     }
     ScriptedMessageBoxes boxes;
-    ItemCommands commands{*state, boxes};
+    ItemCommands commands{state->lists(), state->display(), state->settings(), boxes};
 };
 
 } // namespace
