@@ -3,7 +3,6 @@
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/ProgramState.h"
 #include "storage/ListFigures.h"
 
 #include <QCloseEvent>
@@ -23,8 +22,10 @@ QString entryText(const QString &prefix, const ListRecord &list)
 }
 } // namespace
 
-ListInfoDialog::ListInfoDialog(ProgramState &state, QWidget &mainWindow, ListDataDialogSettings &settings)
-    : SideWindow(mainWindow, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), m_state(state), m_settings(settings)
+ListInfoDialog::ListInfoDialog(ListCollection &lists, ListDisplay &display, QWidget &mainWindow,
+                               ListDataDialogSettings &settings)
+    : SideWindow(mainWindow, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), m_lists(lists), m_display(display),
+      m_settings(settings)
 {
     setObjectName(QStringLiteral("ListInfoDialog"));
     setWindowTitle(QStringLiteral("ﾘｽﾄ詳細情報"));
@@ -88,25 +89,23 @@ void ListInfoDialog::showListData()
 
 void ListInfoDialog::buildEntries()
 {
-    ListDisplay &panes = m_state.display();
-    ListCollection &lists = m_state.lists();
     QStringList entries;
     m_listNumbers.clear();
     m_focusEntry = 0;
-    for (qint16 position = 0; position < panes.paneCount(); ++position) {
-        const PaneNumber pane = panes.paneAtPosition(position);
-        const ListNumber list = m_state.display().listOfPane(pane);
-        entries.append(entryText(QStringLiteral("[表示]-"), lists.at(list)));
+    for (qint16 position = 0; position < m_display.paneCount(); ++position) {
+        const PaneNumber pane = m_display.paneAtPosition(position);
+        const ListNumber list = m_display.listOfPane(pane);
+        entries.append(entryText(QStringLiteral("[表示]-"), m_lists.at(list)));
         m_listNumbers.append(list);
-        if (pane == panes.focusedPane())
+        if (pane == m_display.focusedPane())
             m_focusEntry = position;
     }
-    if (lists.count() - panes.paneCount() >= 1) {
+    if (m_lists.count() - m_display.paneCount() >= 1) {
         const QList<ListNumber> shown = m_listNumbers;
-        for (ListNumber list{0}; list < lists.count(); ++list) {
+        for (ListNumber list{0}; list < m_lists.count(); ++list) {
             if (shown.contains(list))
                 continue;
-            entries.append(entryText(QStringLiteral("[非表示]-"), lists.at(list)));
+            entries.append(entryText(QStringLiteral("[非表示]-"), m_lists.at(list)));
             m_listNumbers.append(list);
         }
     }
@@ -118,7 +117,7 @@ void ListInfoDialog::showFigures(int entry)
 {
     if (entry < 0 || entry >= m_listNumbers.size())
         return;
-    ListRecord &list = m_state.lists().at(m_listNumbers.at(entry));
+    ListRecord &list = m_lists.at(m_listNumbers.at(entry));
     fileNameEdit->setText(list.fileName.isEmpty() ? QStringLiteral("(なし)") : list.fileName);
     const ListFigures figures = ListFigures::of(list.items());
     itemCountLabel->setText(QString::number(figures.items) + QStringLiteral(" 個"));

@@ -8,7 +8,8 @@
 #include <QList>
 
 class QComboBox;
-class ProgramState;
+class ListCollection;
+class ListDisplay;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,7 +20,8 @@ class QPushButton;
 class ListInfoDialog : public SideWindow {
     Q_OBJECT
 public:
-    ListInfoDialog(ProgramState &state, QWidget &mainWindow, ListDataDialogSettings &settings);
+    ListInfoDialog(ListCollection &lists, ListDisplay &display, QWidget &mainWindow,
+                   ListDataDialogSettings &settings);
 
     // The focused pane, set by the caller.
     PaneNumber pane;
@@ -36,7 +38,8 @@ private:
     void buildEntries();
     void showFigures(int entry);
 
-    ProgramState &m_state;
+    ListCollection &m_lists;
+    ListDisplay &m_display;
     ListDataDialogSettings &m_settings;
     QComboBox *listSelector;
     QLineEdit *fileNameEdit;

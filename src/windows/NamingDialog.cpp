@@ -3,7 +3,6 @@
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListRecord.h"
-#include "model/ProgramState.h"
 #include "platform/FontTextWidth.h"
 
 #include <QCloseEvent>
@@ -23,8 +22,8 @@ QColor fromColourRef(quint32 colour)
 }
 } // namespace
 
-NamingDialog::NamingDialog(ProgramState &state, QWidget &mainWindow, NameDialogSettings &settings)
-    : SideWindow(mainWindow, Qt::Tool | Qt::FramelessWindowHint), m_state(state), m_settings(settings)
+NamingDialog::NamingDialog(ListCollection &lists, QWidget &mainWindow, NameDialogSettings &settings)
+    : SideWindow(mainWindow, Qt::Tool | Qt::FramelessWindowHint), m_lists(lists), m_settings(settings)
 {
     setObjectName(QStringLiteral("NamingDialog"));
     setFixedSize(DialogWidth, DialogHeight);
@@ -105,12 +104,11 @@ void NamingDialog::showName()
 void NamingDialog::endNaming()
 {
     if (accepted) {
-        ListCollection &lists = m_state.lists();
         if (target == ForList) {
-            lists.renameList(list, name);
-            m_state.lists().numberSameNames(list);
+            m_lists.renameList(list, name);
+            m_lists.numberSameNames(list);
         } else if (target == ForItem) {
-            ListItems &items = lists.at(list).items();
+            ListItems &items = m_lists.at(list).items();
             if (name.isEmpty())
                 items.removeItemName(pane, row);
             else

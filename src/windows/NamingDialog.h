@@ -7,7 +7,7 @@
 
 #include <QPoint>
 
-class ProgramState;
+class ListCollection;
 class QLabel;
 class QLineEdit;
 class TextWidth;
@@ -21,7 +21,7 @@ public:
     static constexpr int ForList = 0;
     static constexpr int ForItem = 1;
 
-    NamingDialog(ProgramState &state, QWidget &mainWindow, NameDialogSettings &settings);
+    NamingDialog(ListCollection &lists, QWidget &mainWindow, NameDialogSettings &settings);
 
     PaneNumber pane;
     ListNumber list;
@@ -61,7 +61,7 @@ private:
     void dragTo(const QPoint &globalPos);
     void endDrag(const QPoint &globalPos);
 
-    ProgramState &m_state;
+    ListCollection &m_lists;
     NameDialogSettings &m_settings;
     QLabel *titleLabel;
     QLabel *nameLabel;

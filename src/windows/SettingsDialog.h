@@ -67,6 +67,7 @@ private:
     void exampleIntervalTyped(const QString &text);
     void exampleTick();
 
+    // Whole: the working copies load and apply every setting, of the program, the defaults and each list.
     ProgramState &m_state;
     MainWindow &m_main;
     MessageBoxPort &m_messages;

@@ -7,7 +7,7 @@
 #include "model/ListRecord.h"
 #include "model/seams/MessageBoxPort.h"
 #include "model/ProgramTexts.h"
-#include "model/ProgramState.h"
+#include "model/RunFlags.h"
 #include "model/GlobalSettings.h"
 #include "storage/TextWindowSettings.h"
 
@@ -63,9 +63,11 @@ qsizetype boxPosition(const QString &programPrefix)
 }
 } // namespace
 
-TextWindow::TextWindow(ProgramState &state, ItemCommands &commands, ClipboardWatcher &watcher,
-                       MessageBoxPort &messages, QWidget &mainWindow, TextWindowSettings &settings)
-    : SideWindow(mainWindow, Qt::Tool), m_state(state), m_commands(commands), m_watcher(watcher),
+TextWindow::TextWindow(ListCollection &lists, GlobalSettings &programSettings, RunFlags &flags, ItemCommands &commands,
+                       ClipboardWatcher &watcher, MessageBoxPort &messages, QWidget &mainWindow,
+                       TextWindowSettings &settings)
+    : SideWindow(mainWindow, Qt::Tool), m_lists(lists), m_programSettings(programSettings), m_flags(flags),
+      m_commands(commands), m_watcher(watcher),
       m_messages(messages), m_settings(settings)
 {
     setObjectName(QStringLiteral("TextWindow"));
@@ -150,7 +152,7 @@ QPlainTextEdit *TextWindow::visibleBox() const
 
 void TextWindow::pointAt(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item)
 {
-    const ClipItem &shown = m_state.lists().at(list).items().at(item);
+    const ClipItem &shown = m_lists.at(list).items().at(item);
     m_pane = pane;
     m_list = list;
     m_row = row;
@@ -180,10 +182,9 @@ void TextWindow::loadForm()
     m_messageShown = false;
     m_captureRecorded = false;
     m_message->hide();
-    const GlobalSettings &settings = m_state.settings();
-    QFont font(settings.textFontName);
-    if (settings.textFontSize > 0)
-        font.setPointSizeF(settings.textFontSize);
+    QFont font(m_programSettings.textFontName);
+    if (m_programSettings.textFontSize > 0)
+        font.setPointSizeF(m_programSettings.textFontSize);
     for (QPlainTextEdit *box : m_boxes)
         box->setFont(font);
     placeBesideMain(QPoint(m_settings.offsetX, m_settings.offsetY), QSize(m_settings.width, m_settings.height));
@@ -413,7 +414,7 @@ void TextWindow::setCapturingCaption(bool capturing)
 void TextWindow::toggleCapture()
 {
     // Whatever was copied while capture was stopped is not new text.
-    if (m_state.settings().pauseWhileTextWindowActive && !m_watcher.capturing())
+    if (m_programSettings.pauseWhileTextWindowActive && !m_watcher.capturing())
         m_watcher.markClipboardSeen();
     m_watcher.setCapturing(!m_watcher.capturing());
 }
@@ -422,7 +423,7 @@ void TextWindow::activated()
 {
     if (m_edited)
         setHoldsEdits(true);
-    if (!m_state.settings().pauseWhileTextWindowActive)
+    if (!m_programSettings.pauseWhileTextWindowActive)
         return;
     // Active again before the loss of activation was judged: the state recorded then still holds.
     if (!m_captureRecorded) {
@@ -435,7 +436,7 @@ void TextWindow::activated()
 
 void TextWindow::restoreCaptureSwitch()
 {
-    if (m_state.settings().pauseWhileTextWindowActive && m_captureRecorded && m_watcher.capturing() != m_capturingAtActivation)
+    if (m_programSettings.pauseWhileTextWindowActive && m_captureRecorded && m_watcher.capturing() != m_capturingAtActivation)
         toggleCapture();
     m_captureRecorded = false;
 }
@@ -452,7 +453,7 @@ void TextWindow::deactivated(bool mayClose)
 void TextWindow::closeEvent(QCloseEvent *event)
 {
     restoreCaptureSwitch();
-    if (!m_state.flags.ending) {
+    if (!m_flags.ending) {
         if (m_edited && !m_divided) {
             KeepOnDeactivate keep(*this);
             MessageBoxPort::Answer answer;

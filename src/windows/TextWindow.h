@@ -8,7 +8,9 @@ class ClipboardWatcher;
 class ItemCommands;
 class MessageBoxPort;
 class QAction;
-class ProgramState;
+class ListCollection;
+class GlobalSettings;
+struct RunFlags;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -25,8 +27,8 @@ public:
     // The most characters a box holds (a line break counts two, as the item keeps it).
     static constexpr int MaxChars = 16384;
 
-    TextWindow(ProgramState &state, ItemCommands &commands, ClipboardWatcher &watcher, MessageBoxPort &messages,
-               QWidget &mainWindow, TextWindowSettings &settings);
+    TextWindow(ListCollection &lists, GlobalSettings &programSettings, RunFlags &flags, ItemCommands &commands,
+               ClipboardWatcher &watcher, MessageBoxPort &messages, QWidget &mainWindow, TextWindowSettings &settings);
 
     // Opens the window on the item of the list, shown in the row of the pane.
     void showItem(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item);
@@ -82,7 +84,9 @@ private:
     void restoreCaptureSwitch();
     void selectAll();
 
-    ProgramState &m_state;
+    ListCollection &m_lists;
+    GlobalSettings &m_programSettings;
+    RunFlags &m_flags;
     ItemCommands &m_commands;
     ClipboardWatcher &m_watcher;
     MessageBoxPort &m_messages;

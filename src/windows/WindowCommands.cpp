@@ -5,21 +5,21 @@
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/ProgramState.h"
 #include "windows/ListInfoDialog.h"
 #include "windows/NamingDialog.h"
 #include "windows/TextWindow.h"
 
-WindowCommands::WindowCommands(ProgramState &state, TextWindow &text, NamingDialog &name, ListInfoDialog &listData)
-    : m_state(state), m_text(text), m_name(name), m_listData(listData)
+WindowCommands::WindowCommands(ListCollection &lists, ListDisplay &display, TextWindow &text, NamingDialog &name,
+                               ListInfoDialog &listData)
+    : m_lists(lists), m_display(display), m_text(text), m_name(name), m_listData(listData)
 {
 }
 
 void WindowCommands::nameList()
 {
-    const ListNumber list = m_state.display().focusedList();
+    const ListNumber list = m_display.focusedList();
     m_name.list = list;
-    m_name.name = m_state.lists().at(list).name;
+    m_name.name = m_lists.at(list).name;
     m_name.title = QStringLiteral("ﾘｽﾄに名前をつける-") + m_name.name;
     m_name.target = NamingDialog::ForList;
     m_name.showName();
@@ -27,11 +27,10 @@ void WindowCommands::nameList()
 
 void WindowCommands::nameItem()
 {
-    ListDisplay &panes = m_state.display();
-    const PaneNumber pane = panes.focusedPane();
-    const ListNumber list = m_state.display().listOfPane(pane);
-    ListItems &items = m_state.lists().at(list).items();
-    const RowNumber row = panes.focusedRow(pane);
+    const PaneNumber pane = m_display.focusedPane();
+    const ListNumber list = m_display.listOfPane(pane);
+    ListItems &items = m_lists.at(list).items();
+    const RowNumber row = m_display.focusedRow(pane);
     if (items.count() == 0 || row < 0 || row >= items.rowCount())
         return;
     const ClipItem &item = items.at(items.itemOfRow(row));
@@ -46,23 +45,22 @@ void WindowCommands::nameItem()
 
 void WindowCommands::showItemText()
 {
-    ListDisplay &panes = m_state.display();
-    const PaneNumber pane = panes.focusedPane();
-    if (panes.box(pane).listCount() == 0)
+    const PaneNumber pane = m_display.focusedPane();
+    if (m_display.box(pane).listCount() == 0)
         return;
     if (m_text.showsItem()) {
         m_text.activateWindow();
         return;
     }
-    const RowNumber row = panes.focusedRow(pane);
+    const RowNumber row = m_display.focusedRow(pane);
     if (row < 0)
         return;
-    const ListNumber list = m_state.display().listOfPane(pane);
-    m_text.showItem(pane, list, row, m_state.lists().at(list).items().itemOfRow(row));
+    const ListNumber list = m_display.listOfPane(pane);
+    m_text.showItem(pane, list, row, m_lists.at(list).items().itemOfRow(row));
 }
 
 void WindowCommands::showListData()
 {
-    m_listData.pane = m_state.display().focusedPane();
+    m_listData.pane = m_display.focusedPane();
     m_listData.showListData();
 }

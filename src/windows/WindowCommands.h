@@ -1,6 +1,7 @@
 #pragma once
 
-class ProgramState;
+class ListCollection;
+class ListDisplay;
 class ListInfoDialog;
 class NamingDialog;
 class TextWindow;
@@ -8,7 +9,8 @@ class TextWindow;
 // The commands that open a secondary window on the focused list or item.
 class WindowCommands {
 public:
-    WindowCommands(ProgramState &state, TextWindow &text, NamingDialog &name, ListInfoDialog &listData);
+    WindowCommands(ListCollection &lists, ListDisplay &display, TextWindow &text, NamingDialog &name,
+                   ListInfoDialog &listData);
 
     void nameList();
     void nameItem();
@@ -16,7 +18,8 @@ public:
     void showListData();
 
 private:
-    ProgramState &m_state;
+    ListCollection &m_lists;
+    ListDisplay &m_display;
     TextWindow &m_text;
     NamingDialog &m_name;
     ListInfoDialog &m_listData;
