@@ -41,11 +41,15 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
                                                    m_state->flags, seams.clipboard)),
       m_itemCommands(std::make_unique<ItemCommands>(m_state->lists(), m_state->display(), m_state->settings(),
                                                     seams.messages)),
-      m_listDisplay(std::make_unique<ListDisplayMenu>(*m_state, QStringLiteral("ﾘｽﾄ表示(&W)"))),
-      m_listCommands(std::make_unique<ListCommands>(*m_state, *m_listDisplay)),
-      m_listFiles(std::make_unique<ListFileCommands>(*m_state, *m_listCommands, seams.messages, seams.fileDialogs)),
-      m_window(std::make_unique<MainWindow>(*m_state, m_panes, *m_watcher, *m_itemCommands, *m_listCommands,
-                                          *m_listFiles, seams.messages)),
+      m_listDisplay(std::make_unique<ListDisplayMenu>(m_state->lists(), m_state->display(),
+                                                      QStringLiteral("ﾘｽﾄ表示(&W)"))),
+      m_listCommands(std::make_unique<ListCommands>(m_state->lists(), m_state->display(), m_state->settings(),
+                                                    m_state->newListDefaults(), *m_listDisplay)),
+      m_listFiles(std::make_unique<ListFileCommands>(m_state->lists(), m_state->display(), *m_listCommands,
+                                                     seams.messages, seams.fileDialogs)),
+      m_window(std::make_unique<MainWindow>(m_state->settings(), m_state->newListDefaults(), m_state->flags, m_panes,
+                                          *m_watcher, *m_itemCommands, *m_listCommands, *m_listFiles,
+                                          seams.messages)),
       m_textWindow(std::make_unique<TextWindow>(m_state->lists(), m_state->settings(), m_state->flags,
                                                 *m_itemCommands, *m_watcher, seams.messages, *m_window,
                                                 m_window->windowSettings().text)),
@@ -54,13 +58,14 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
                                                   m_window->windowSettings().listData)),
       m_windowCommands(std::make_unique<WindowCommands>(m_state->lists(), m_state->display(), *m_textWindow,
                                                         *m_nameDialog, *m_listData)),
-      m_commands(std::make_unique<MainCommands>(*m_state, *m_window, *m_listCommands, *m_listFiles, *m_watcher,
-                                                *m_itemCommands)),
+      m_commands(std::make_unique<MainCommands>(m_state->display(), *m_window, *m_listCommands, *m_listFiles,
+                                                *m_watcher, *m_itemCommands)),
       m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay)),
       m_mini(std::make_unique<MiniWindow>(*m_window, *m_watcher, m_window->windowSettings().mini)),
-      m_listMouse(std::make_unique<ListMouse>(*m_state, *m_panes, *m_itemCommands)),
-      m_popUp(std::make_unique<PopUpMenu>(*m_state, *m_commands, *m_listCommands, *m_listDisplay)),
-      m_toolStrip(new ToolStrip(*m_state, *m_commands, *m_listCommands, *m_window, *m_panes))
+      m_listMouse(std::make_unique<ListMouse>(m_state->display(), *m_panes, *m_itemCommands)),
+      m_popUp(std::make_unique<PopUpMenu>(m_state->display(), *m_commands, *m_listCommands, *m_listDisplay)),
+      m_toolStrip(new ToolStrip(m_state->display(), m_state->settings(), *m_commands, *m_listCommands, *m_window,
+                                *m_panes))
 {
     m_panes->setPanes(m_state->display());
     m_panes->setToolStrip(m_toolStrip);
@@ -145,7 +150,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
                      &ClipboardWatcher::followFocusedList);
 
     // Both live as long as what they watch: the stepper with the watcher, the drop target with the lists.
-    new EdgeStepper(*m_state, *m_watcher);
+    new EdgeStepper(m_state->lists(), m_state->display(), m_state->settings(), *m_watcher);
     new FileDropTarget(*m_panes, *m_window, *m_listFiles);
 }
 

@@ -5,15 +5,15 @@
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 #include "platform/DesktopArea.h"
 
 #include <QCursor>
 #include <QRect>
 
-EdgeStepper::EdgeStepper(ProgramState &state, ClipboardWatcher &watcher)
-    : QObject(&watcher), m_state(state), m_watcher(watcher)
+EdgeStepper::EdgeStepper(ListCollection &lists, ListDisplay &display, GlobalSettings &settings,
+                         ClipboardWatcher &watcher)
+    : QObject(&watcher), m_lists(lists), m_display(display), m_settings(settings), m_watcher(watcher)
 {
     connect(&watcher, &ClipboardWatcher::edgeTick, this, &EdgeStepper::stepAtScreenEdge);
 }
@@ -40,13 +40,12 @@ int EdgeStepper::edgeAction(const QPoint &cursor, const QRect &desktop, const Gl
 
 void EdgeStepper::stepAtScreenEdge(PaneNumber pane, ListNumber list)
 {
-    if (m_state.lists().at(list).items().count() < 1)
+    if (m_lists.at(list).items().count() < 1)
         return;
-    const int step = edgeAction(QCursor::pos(), DesktopArea::rect(), m_state.settings());
+    const int step = edgeAction(QCursor::pos(), DesktopArea::rect(), m_settings);
     if (step != Up && step != Down)
         return;
-    ListDisplay &panes = m_state.display();
-    const RowNumber row = panes.focusedRow(pane);
-    panes.highlightRow(pane, step == Up ? row - 1 : row + 1);
+    const RowNumber row = m_display.focusedRow(pane);
+    m_display.highlightRow(pane, step == Up ? row - 1 : row + 1);
     m_watcher.copyFocusedItem(pane, list);
 }

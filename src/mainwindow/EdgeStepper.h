@@ -5,7 +5,9 @@
 #include <QObject>
 
 class ClipboardWatcher;
-class ProgramState;
+class ListCollection;
+class ListDisplay;
+class GlobalSettings;
 class QPoint;
 class QRect;
 struct GlobalSettingFields;
@@ -16,7 +18,7 @@ struct GlobalSettingFields;
 class EdgeStepper : public QObject {
     Q_OBJECT
 public:
-    EdgeStepper(ProgramState &state, ClipboardWatcher &watcher);
+    EdgeStepper(ListCollection &lists, ListDisplay &display, GlobalSettings &settings, ClipboardWatcher &watcher);
 
     enum Step { Up = 0, Down = 1, Stay = 2 };
     // What the pointer's place asks for. The bands lie inside the desktop's outer edges; the left
@@ -27,6 +29,8 @@ public slots:
     void stepAtScreenEdge(PaneNumber pane, ListNumber list);
 
 private:
-    ProgramState &m_state;
+    ListCollection &m_lists;
+    ListDisplay &m_display;
+    GlobalSettings &m_settings;
     ClipboardWatcher &m_watcher;
 };

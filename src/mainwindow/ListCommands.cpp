@@ -5,87 +5,82 @@
 #include "model/ListCollection.h"
 #include "model/ListRecord.h"
 #include "model/ListDisplay.h"
-#include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
 
-ListCommands::ListCommands(ProgramState &state, ListDisplayMenu &displayMenu)
-    : m_state(state), m_displayMenu(displayMenu)
+ListCommands::ListCommands(ListCollection &lists, ListDisplay &display, GlobalSettings &settings,
+                           NewListDefaults &defaults, ListDisplayMenu &displayMenu)
+    : m_lists(lists), m_display(display), m_settings(settings), m_defaults(defaults), m_displayMenu(displayMenu)
 {
     connect(&displayMenu, &ListDisplayMenu::chosen, this, &ListCommands::toggleListShown);
 }
 
 void ListCommands::makeNewList()
 {
-    ListCollection &lists = m_state.lists();
-    const ListNumber list = lists.makeList();
+    const ListNumber list = m_lists.makeList();
     if (list == ListCollection::Refused)
         return;
-    lists.showList(list);
+    m_lists.showList(list);
     m_displayMenu.addListEntry();
-    m_state.lists().numberSameNames(list);
+    m_lists.numberSameNames(list);
 }
 
 void ListCommands::makeFirstList()
 {
-    ListCollection &lists = m_state.lists();
-    lists.showList(lists.makeList());
+    m_lists.showList(m_lists.makeList());
     m_displayMenu.addListEntry();
 }
 
 void ListCommands::deleteList()
 {
-    ListDisplay &panes = m_state.display();
     // The only shown list is never deleted: a window without a list has nothing to capture into.
-    if (panes.paneCount() <= 1)
+    if (m_display.paneCount() <= 1)
         return;
-    const PaneNumber pane = panes.focusedPane();
-    const ListNumber list = m_state.display().listOfPane(pane);
-    panes.closePane(pane);
-    m_state.lists().deleteList(list);
+    const PaneNumber pane = m_display.focusedPane();
+    const ListNumber list = m_display.listOfPane(pane);
+    m_display.closePane(pane);
+    m_lists.deleteList(list);
     m_displayMenu.removeListEntry();
-    emit m_state.display().rowsChanged(pane);
+    emit m_display.rowsChanged(pane);
 }
 
 void ListCommands::clearList()
 {
-    const PaneNumber pane = m_state.display().focusedPane();
-    m_state.display().recordOfPane(pane).items().clearItems(pane);
-    emit m_state.display().rowsChanged(pane);
+    const PaneNumber pane = m_display.focusedPane();
+    m_display.recordOfPane(pane).items().clearItems(pane);
+    emit m_display.rowsChanged(pane);
 }
 
 void ListCommands::toggleListShown(int index)
 {
-    ListDisplay &panes = m_state.display();
     if (index < 0 || index >= m_displayMenu.entryCount())
         return;
-    if (index < panes.paneCount()) {
+    if (index < m_display.paneCount()) {
         // A shown list: hide it, unless it is the last one shown.
-        if (panes.paneCount() <= 1)
+        if (m_display.paneCount() <= 1)
             return;
-        const PaneNumber pane = panes.paneAtPosition(qint16(index));
-        panes.closePane(pane);
-        if (panes.paneCount() > 1)
-            emit panes.rowsChanged(pane);
+        const PaneNumber pane = m_display.paneAtPosition(qint16(index));
+        m_display.closePane(pane);
+        if (m_display.paneCount() > 1)
+            emit m_display.rowsChanged(pane);
         return;
     }
     const ListNumber list = m_displayMenu.listAt(index);
-    if (list >= 0 && list < m_state.lists().count())
-        m_state.lists().showList(list);
+    if (list >= 0 && list < m_lists.count())
+        m_lists.showList(list);
 }
 
 ListRecord &ListCommands::focusedList()
 {
-    return m_state.display().focusedRecord();
+    return m_display.focusedRecord();
 }
 
 template <typename T>
 void ListCommands::setAddOption(T ListOptions::*option, T value)
 {
-    ListCollection &lists = m_state.lists();
-    if (m_state.settings().addOptionsToAllLists) {
-        for (ListNumber list{0}; list < lists.count(); ++list)
-            lists.at(list).*option = value;
+    if (m_settings.addOptionsToAllLists) {
+        for (ListNumber list{0}; list < m_lists.count(); ++list)
+            m_lists.at(list).*option = value;
     } else {
         focusedList().*option = value;
     }
@@ -94,22 +89,22 @@ void ListCommands::setAddOption(T ListOptions::*option, T value)
 void ListCommands::setAddAtBottom(bool value)
 {
     setAddOption(&ListRecord::addAtBottom, value);
-    if (m_state.settings().addOptionsAsDefaults)
-        m_state.newListDefaults().addAtBottomDefault = value;
+    if (m_settings.addOptionsAsDefaults)
+        m_defaults.addAtBottomDefault = value;
 }
 
 void ListCommands::setAddAtFocus(bool value)
 {
     setAddOption(&ListRecord::addAtFocus, value);
-    if (m_state.settings().addOptionsAsDefaults)
-        m_state.newListDefaults().addAtFocusDefault = value;
+    if (m_settings.addOptionsAsDefaults)
+        m_defaults.addAtFocusDefault = value;
 }
 
 void ListCommands::setFocusMode(qint16 value)
 {
     setAddOption(&ListRecord::focusMode, value);
-    if (m_state.settings().addOptionsAsDefaults)
-        m_state.newListDefaults().focusModeDefault = value;
+    if (m_settings.addOptionsAsDefaults)
+        m_defaults.focusModeDefault = value;
     emit focusedFocusModeChanged(focusedList().focusMode);
 }
 

@@ -5,14 +5,18 @@
 class ListDisplayMenu;
 class ListRecord;
 struct ListOptions;
-class ProgramState;
+class ListCollection;
+class ListDisplay;
+class GlobalSettings;
+class NewListDefaults;
 
 // Commands on whole lists: make one, delete the focused one, show or hide one from the list
 // display menu. The menu keeps one entry per list.
 class ListCommands : public QObject {
     Q_OBJECT
 public:
-    ListCommands(ProgramState &state, ListDisplayMenu &displayMenu);
+    ListCommands(ListCollection &lists, ListDisplay &display, GlobalSettings &settings, NewListDefaults &defaults,
+                 ListDisplayMenu &displayMenu);
 
     void makeNewList();
     // The first list, shown in the first pane at start-up.
@@ -40,6 +44,9 @@ private:
     template <typename T>
     void setAddOption(T ListOptions::*option, T value);
 
-    ProgramState &m_state;
+    ListCollection &m_lists;
+    ListDisplay &m_display;
+    GlobalSettings &m_settings;
+    NewListDefaults &m_defaults;
     ListDisplayMenu &m_displayMenu;
 };

@@ -3,7 +3,6 @@
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/ProgramState.h"
 
 #include <QAction>
 #include <QMenu>
@@ -11,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-ListDisplayMenu::ListDisplayMenu(ProgramState &state, const QString &title)
-    : m_state(state), m_menu(std::make_unique<QMenu>(title))
+ListDisplayMenu::ListDisplayMenu(ListCollection &lists, ListDisplay &display, const QString &title)
+    : m_lists(lists), m_display(display), m_menu(std::make_unique<QMenu>(title))
 {
     connect(m_menu.get(), &QMenu::aboutToShow, this, &ListDisplayMenu::updateListCaptions);
 }
@@ -54,36 +53,29 @@ QString ListDisplayMenu::listCaption(const ListRecord &list)
     return caption;
 }
 
-qint16 ListDisplayMenu::menuIndexOfPane(ProgramState &state, PaneNumber pane)
+qint16 ListDisplayMenu::menuIndexOfPane(const ListDisplay &panes, PaneNumber pane)
 {
-    ListDisplay &panes = state.display();
-    for (qint16 pos = 0; pos < panes.paneCount(); ++pos) {
-        if (panes.paneAtPosition(pos) == pane)
-            return pos;
-    }
-    return 0;
+    return std::max<qint16>(panes.positionOf(pane), 0);
 }
 
 void ListDisplayMenu::updateListCaptions()
 {
-    ListCollection &lists = m_state.lists();
-    ListDisplay &panes = m_state.display();
     m_listMap.clear();
-    std::vector<bool> shownList(size_t(std::max<qint16>(lists.count(), 0)));
-    for (qint16 pos = 0; pos < panes.paneCount(); ++pos) {
-        const ListNumber list = panes.listOfPane(panes.paneAtPosition(pos));
+    std::vector<bool> shownList(size_t(std::max<qint16>(m_lists.count(), 0)));
+    for (qint16 pos = 0; pos < m_display.paneCount(); ++pos) {
+        const ListNumber list = m_display.listOfPane(m_display.paneAtPosition(pos));
         m_listMap.append(list);
         shownList[size_t(list.value())] = true;
     }
     const int shown = int(m_listMap.size());
-    for (ListNumber list{0}; list < lists.count(); ++list) {
+    for (ListNumber list{0}; list < m_lists.count(); ++list) {
         if (!shownList[size_t(list.value())])
             m_listMap.append(list);
     }
 
-    const qint16 focusedPos = menuIndexOfPane(m_state, panes.focusedPane());
+    const qint16 focusedPos = menuIndexOfPane(m_display, m_display.focusedPane());
     for (int j = 0; j < m_entries.size() && j < m_listMap.size(); ++j) {
-        QString caption = listCaption(lists.at(m_listMap[j]));
+        QString caption = listCaption(m_lists.at(m_listMap[j]));
         if (j == focusedPos)
             caption = QLatin1Char('[') + caption + QLatin1Char(']');
         // A name's "&" is text, not a keyboard mnemonic.

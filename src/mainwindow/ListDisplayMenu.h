@@ -8,7 +8,8 @@
 #include <vector>
 
 class QAction;
-class ProgramState;
+class ListCollection;
+class ListDisplay;
 class QMenu;
 class ListRecord;
 
@@ -18,7 +19,7 @@ class ListRecord;
 class ListDisplayMenu : public QObject {
     Q_OBJECT
 public:
-    ListDisplayMenu(ProgramState &state, const QString &title);
+    ListDisplayMenu(ListCollection &lists, ListDisplay &display, const QString &title);
     ~ListDisplayMenu() override;
 
     QMenu *menu() const { return m_menu.get(); }
@@ -37,7 +38,7 @@ public:
     ListNumber listAt(int index) const { return m_listMap.value(index, ListNumber(-1)); }
 
     // The display position of the pane, 0 when no shown pane matches.
-    static qint16 menuIndexOfPane(ProgramState &state, PaneNumber pane);
+    static qint16 menuIndexOfPane(const ListDisplay &panes, PaneNumber pane);
     // A list's name as menus show it: "name(n)" for a duplicate.
     static QString listCaption(const ListRecord &list);
 
@@ -46,7 +47,8 @@ signals:
     void chosen(int index);
 
 private:
-    ProgramState &m_state;
+    ListCollection &m_lists;
+    ListDisplay &m_display;
     std::unique_ptr<QMenu> m_menu;
     std::vector<std::unique_ptr<QMenu>> m_twins;
     QList<QAction *> m_entries;

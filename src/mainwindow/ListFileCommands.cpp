@@ -1,17 +1,15 @@
 #include "mainwindow/ListFileCommands.h"
 
 #include "mainwindow/ListCommands.h"
-#include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/ProgramState.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-ListFileCommands::ListFileCommands(ProgramState &state, ListCommands &lists, MessageBoxPort &messages,
-                                   FileDialogPort &dialogs)
-    : m_state(state), m_lists(lists), m_store(state.lists(), state.display(), messages), m_dialogs(dialogs)
+ListFileCommands::ListFileCommands(ListCollection &clipLists, ListDisplay &display, ListCommands &lists,
+                                   MessageBoxPort &messages, FileDialogPort &dialogs)
+    : m_display(display), m_lists(lists), m_store(clipLists, display, messages), m_dialogs(dialogs)
 {
 }
 
@@ -29,15 +27,15 @@ void ListFileCommands::saveListWithDialog()
     const QString path = m_dialogs.showSaveDialog();
     if (path.isEmpty())
         return;
-    const ListNumber list = m_state.display().focusedList();
+    const ListNumber list = m_display.focusedList();
     m_store.writeListFile(path, list);
     m_dialogs.keepChosenFolder();
 }
 
 void ListFileCommands::saveOver()
 {
-    const ListNumber list = m_state.display().focusedList();
-    const QString path = m_state.lists().at(list).fileName;
+    const ListNumber list = m_display.focusedList();
+    const QString path = m_display.focusedRecord().fileName;
     if (!path.isEmpty() && QFileInfo(path).isFile())
         m_store.writeListFile(path, list);
     else

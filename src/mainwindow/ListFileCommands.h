@@ -6,12 +6,14 @@
 #include <QStringList>
 
 class ListCommands;
-class ProgramState;
+class ListCollection;
+class ListDisplay;
 
 // Opening and saving clip-list files from the menus, the keys and the command line.
 class ListFileCommands {
 public:
-    ListFileCommands(ProgramState &state, ListCommands &lists, MessageBoxPort &messages, FileDialogPort &dialogs);
+    ListFileCommands(ListCollection &clipLists, ListDisplay &display, ListCommands &lists, MessageBoxPort &messages,
+                     FileDialogPort &dialogs);
 
     void openListWithDialog();
     void saveListWithDialog();
@@ -32,7 +34,7 @@ public:
     static QString existingPath(const QString &argument);
 
 private:
-    ProgramState &m_state;
+    ListDisplay &m_display;
     ListCommands &m_lists;
     ClipListStore m_store;
     FileDialog m_dialogs;

@@ -4,7 +4,6 @@
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/PaneArea.h"
 #include "model/ListDisplay.h"
-#include "model/ProgramState.h"
 #include "platform/ListBoxWidget.h"
 #include "platform/ProgramPictures.h"
 
@@ -20,8 +19,8 @@ int sign(int value)
 }
 } // namespace
 
-ListMouse::ListMouse(ProgramState &state, PaneArea &area, ItemCommands &items)
-    : m_state(state), m_panes(state.display()), m_area(area), m_items(items)
+ListMouse::ListMouse(ListDisplay &panes, PaneArea &area, ItemCommands &items)
+    : m_panes(panes), m_area(area), m_items(items)
 {
     connect(&area, &PaneArea::listLeftPressed, this,
             [this](PaneNumber pane, int row, Qt::KeyboardModifiers modifiers, QPoint at) {
@@ -147,7 +146,7 @@ void ListMouse::setRows(ClipListBox &box, int first, int last, bool on)
 
 void ListMouse::keepOnly(PaneNumber pane, int row)
 {
-    m_panes.unhighlightRow(pane, m_state.display().listOfPane(pane), RowNumber(row));
+    m_panes.unhighlightRow(pane, m_panes.listOfPane(pane), RowNumber(row));
     if (row >= 0)
         m_panes.box(pane).setSelected(row, true);
 }
@@ -243,7 +242,7 @@ void ListMouse::trackDrop(PaneNumber pane, int y)
 void ListMouse::moveListToBar(qint16 bar)
 {
     const PaneNumber source = m_items.drag().source;
-    const qint16 from = ListDisplayMenu::menuIndexOfPane(m_state, source);
+    const qint16 from = ListDisplayMenu::menuIndexOfPane(m_panes, source);
     mode() = Idle;
     // The bars just above and below the list are where it is already.
     if (bar == from || bar == from + 1)
@@ -258,6 +257,6 @@ void ListMouse::moveListToBar(qint16 bar)
         m_panes.setPaneAtPosition(bar, source);
     }
     m_panes.focusPane(source);
-    m_panes.unhighlightRow(source, m_state.display().listOfPane(source), RowNumber(-1));
+    m_panes.unhighlightRow(source, m_panes.listOfPane(source), RowNumber(-1));
     m_panes.host().layOutPanes();
 }

@@ -10,7 +10,6 @@ class ClipListBox;
 class ItemCommands;
 class ListDisplay;
 class PaneArea;
-class ProgramState;
 
 // The left button in the lists. A press on a row that was not highlighted (the list box has just
 // highlighted it) starts a sweep that highlights the rows from there to the mouse; a press on a
@@ -20,7 +19,7 @@ class ProgramState;
 class ListMouse : public QObject {
     Q_OBJECT
 public:
-    ListMouse(ProgramState &state, PaneArea &area, ItemCommands &items);
+    ListMouse(ListDisplay &panes, PaneArea &area, ItemCommands &items);
 
     // Positions in the list box's viewport; the row is the one under the press, -1 for none.
     void listPress(PaneNumber pane, int row, Qt::KeyboardModifiers modifiers, QPoint position);
@@ -53,7 +52,6 @@ private:
     void setDragCursor(DragCursor cursor);
     void endDrag();
 
-    ProgramState &m_state;
     ListDisplay &m_panes;
     PaneArea &m_area;
     ItemCommands &m_items;

@@ -7,16 +7,15 @@
 #include "mainwindow/MainWindow.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/ProgramState.h"
 
 #include <QAction>
 #include <QEvent>
 #include <utility>
 #include <QWidget>
 
-MainCommands::MainCommands(ProgramState &state, MainWindow &window, ListCommands &lists, ListFileCommands &files,
+MainCommands::MainCommands(ListDisplay &display, MainWindow &window, ListCommands &lists, ListFileCommands &files,
                            ClipboardWatcher &watcher, ItemCommands &items)
-    : m_state(state), m_window(window), m_lists(lists), m_files(files), m_watcher(watcher), m_items(items)
+    : m_display(display), m_window(window), m_lists(lists), m_files(files), m_watcher(watcher), m_items(items)
 {
     for (const CommandRow &row : commandRows()) {
         auto *action = new QAction(QString::fromUtf8(row.caption), this);
@@ -85,13 +84,13 @@ void MainCommands::minimiseFromToolbar()
 
 void MainCommands::updateDeleteListEnabled()
 {
-    action(Command::DeleteList)->setEnabled(m_state.display().paneCount() > 1);
+    action(Command::DeleteList)->setEnabled(m_display.paneCount() > 1);
 }
 
 void MainCommands::updateListMenu()
 {
     updateDeleteListEnabled();
-    if (m_state.display().paneCount() < 1)
+    if (m_display.paneCount() < 1)
         return;
     const ListRecord &focused = m_lists.focusedList();
     action(Command::AddAtTop)->setChecked(!focused.addAtBottom);

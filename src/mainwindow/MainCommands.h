@@ -11,7 +11,7 @@ class ItemCommands;
 class ListCommands;
 class ListFileCommands;
 class QAction;
-class ProgramState;
+class ListDisplay;
 class MainWindow;
 class QWidget;
 
@@ -21,7 +21,7 @@ class QWidget;
 class MainCommands : public QObject {
     Q_OBJECT
 public:
-    MainCommands(ProgramState &state, MainWindow &window, ListCommands &lists, ListFileCommands &files,
+    MainCommands(ListDisplay &display, MainWindow &window, ListCommands &lists, ListFileCommands &files,
                  ClipboardWatcher &watcher, ItemCommands &items);
 
     // The actions in the order of the command table.
@@ -58,7 +58,7 @@ private:
     // What a command does.
     std::function<void()> work(Command command);
 
-    ProgramState &m_state;
+    ListDisplay &m_display;
     MainWindow &m_window;
     ListCommands &m_lists;
     ListFileCommands &m_files;

@@ -4,7 +4,7 @@
 #include "capture/ClipboardWatcher.h"
 #include "capture/ItemCommands.h"
 #include "mainwindow/PaneArea.h"
-#include "model/ProgramState.h"
+#include "model/RunFlags.h"
 #include "platform/ProgramFolders.h"
 #include "platform/StaysOnTop.h"
 
@@ -16,10 +16,11 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
-MainWindow::MainWindow(ProgramState &state, PaneArea *panes, ClipboardWatcher &watcher, ItemCommands &items,
-                   ListCommands &lists, ListFileCommands &files, MessageBoxPort &messages)
-    : m_state(state), m_panes(panes), m_watcher(watcher), m_items(items), m_lists(lists), m_files(files),
-      m_messages(messages)
+MainWindow::MainWindow(GlobalSettings &settings, NewListDefaults &defaults, RunFlags &flags, PaneArea *panes,
+                       ClipboardWatcher &watcher, ItemCommands &items, ListCommands &lists, ListFileCommands &files,
+                       MessageBoxPort &messages)
+    : m_settings(settings), m_defaults(defaults), m_flags(flags), m_panes(panes), m_watcher(watcher), m_items(items),
+      m_lists(lists), m_files(files), m_messages(messages)
 {
     setCentralWidget(panes);
 }
@@ -149,7 +150,7 @@ void MainWindow::endProgram()
     m_ending = true;
     emit ending();
     writeSettingsAtEnd();
-    m_state.flags.ending = true;
+    m_flags.ending = true;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != this)
             window->close();

@@ -16,7 +16,9 @@ class ListFileCommands;
 class MessageBoxPort;
 class PaneArea;
 class QDialog;
-class ProgramState;
+class GlobalSettings;
+class NewListDefaults;
+struct RunFlags;
 
 // The main window: the pane area below an optional menu bar, its switches, its placement kept in
 // the settings file, and the end sequence. Its commands are MainCommands' actions.
@@ -27,8 +29,9 @@ public:
     static constexpr int FactoryHeight = 215;
 
     // Takes the pane area as its client area.
-    MainWindow(ProgramState &state, PaneArea *panes, ClipboardWatcher &watcher, ItemCommands &items,
-             ListCommands &lists, ListFileCommands &files, MessageBoxPort &messages);
+    MainWindow(GlobalSettings &settings, NewListDefaults &defaults, RunFlags &flags, PaneArea *panes,
+               ClipboardWatcher &watcher, ItemCommands &items, ListCommands &lists, ListFileCommands &files,
+               MessageBoxPort &messages);
 
     // Where the settings are read at start-up and written at the end. Without a path (tests)
     // every setting takes its factory value and nothing is written.
@@ -104,7 +107,9 @@ private:
     void restoreNormalBounds();
     void awaitNormalFrame(const QMargins &maximised, int checks);
 
-    ProgramState &m_state;
+    GlobalSettings &m_settings;
+    NewListDefaults &m_defaults;
+    RunFlags &m_flags;
     PaneArea *m_panes;
     ClipboardWatcher &m_watcher;
     ItemCommands &m_items;

@@ -7,7 +7,6 @@
 #include "mainwindow/PaneArea.h"
 #include "model/seams/MessageBoxPort.h"
 #include "model/ProgramTexts.h"
-#include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
 #include "platform/DesktopArea.h"
@@ -45,13 +44,13 @@ void MainWindow::readSettingsAtStart()
 {
     const QRect desktop = desktopRect();
     if (m_settingsPath.isEmpty()) {
-        m_state.settings().setFactoryValues();
-        m_state.settings().applyToWindows();
-        m_state.newListDefaults().setFactoryValues();
+        m_settings.setFactoryValues();
+        m_settings.applyToWindows();
+        m_defaults.setFactoryValues();
         m_windows = WindowSettings();
         m_windows.main.setFactory(desktop);
     } else {
-        SettingsFile file(m_state.settings(), m_state.newListDefaults(), m_windows);
+        SettingsFile file(m_settings, m_defaults, m_windows);
         m_settingsFound = file.readSettingsAtStart(m_settingsPath, desktop);
         const QString problem = SettingsFile::startProblemText(m_settingsFound, m_settingsPath, file.errorString(), ProgramTexts::lineBreak());
         const auto icon = m_settingsFound == SettingsFile::Found::Unreadable ? MessageBoxPort::Icon::Critical
@@ -93,7 +92,7 @@ void MainWindow::writeSettingsAtEnd()
     main.Height = bounds.height();
     if (m_settingsPath.isEmpty())
         return;
-    SettingsFile file(m_state.settings(), m_state.newListDefaults(), m_windows);
+    SettingsFile file(m_settings, m_defaults, m_windows);
     if (!file.writeSettingsAtEnd(m_settingsPath, m_settingsFound, desktopRect())) {
         m_messages.show(ProgramTexts::title(),
                         QStringLiteral("設定ﾌｧｲﾙ：") + m_settingsPath + ProgramTexts::lineBreak() + ProgramTexts::lineBreak() +

@@ -7,13 +7,12 @@
 #include "model/ListItems.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/ProgramState.h"
 
 #include <QAction>
 #include <QMenu>
 
-PopUpMenu::PopUpMenu(ProgramState &state, MainCommands &commands, ListCommands &lists, ListDisplayMenu &listDisplay)
-    : m_state(state), m_commands(commands), m_lists(lists), m_listDisplay(listDisplay),
+PopUpMenu::PopUpMenu(ListDisplay &display, MainCommands &commands, ListCommands &lists, ListDisplayMenu &listDisplay)
+    : m_display(display), m_commands(commands), m_lists(lists), m_listDisplay(listDisplay),
       m_menu(std::make_unique<QMenu>(QStringLiteral("popUpMenu")))
 {
     m_menu->setObjectName(QStringLiteral("popUpMenu"));
@@ -62,9 +61,8 @@ void PopUpMenu::updatePopUpMenu()
         }
     }
 
-    ListDisplay &panes = m_state.display();
-    const bool shown = panes.paneCount() > 0;
-    const int highlighted = shown ? panes.box(panes.focusedPane()).selCount() : 0;
+    const bool shown = m_display.paneCount() > 0;
+    const int highlighted = shown ? m_display.box(m_display.focusedPane()).selCount() : 0;
     const bool hasItems = shown && m_lists.focusedList().items().count() > 0;
     action(Command::JoinItems)->setEnabled(highlighted > 1);
     for (Command command : {Command::NameItem, Command::ShowText, Command::DeleteItems})

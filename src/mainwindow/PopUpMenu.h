@@ -10,7 +10,7 @@ class ListCommands;
 class ListDisplayMenu;
 class MainCommands;
 class QAction;
-class ProgramState;
+class ListDisplay;
 class QMenu;
 class QPoint;
 
@@ -20,7 +20,7 @@ class QPoint;
 class PopUpMenu : public QObject {
     Q_OBJECT
 public:
-    PopUpMenu(ProgramState &state, MainCommands &commands, ListCommands &lists, ListDisplayMenu &listDisplay);
+    PopUpMenu(ListDisplay &display, MainCommands &commands, ListCommands &lists, ListDisplayMenu &listDisplay);
     ~PopUpMenu() override;
 
     QMenu *menu() const { return m_menu.get(); }
@@ -39,7 +39,7 @@ public:
 private:
     void fill(QMenu *menu, MenuEntries entries);
 
-    ProgramState &m_state;
+    ListDisplay &m_display;
     MainCommands &m_commands;
     ListCommands &m_lists;
     ListDisplayMenu &m_listDisplay;

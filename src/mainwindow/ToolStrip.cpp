@@ -10,7 +10,6 @@
 #include "model/ListItems.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 #include "platform/ProgramPictures.h"
 
@@ -87,10 +86,10 @@ ToolButton *buttonOf(const std::array<ToolButton *, ToolStrip::ButtonCount> &but
 const std::array<int, ToolStrip::ButtonCount> ToolStrip::ButtonLefts = stripLayout.buttons;
 const std::array<int, 6> ToolStrip::SeparatorLefts = stripLayout.separators;
 
-ToolStrip::ToolStrip(ProgramState &state, MainCommands &commands, ListCommands &lists, MainWindow &window,
-                     PaneArea &area)
-    : QWidget(&area), m_state(state), m_commands(commands), m_lists(lists), m_window(window), m_area(area),
-      m_field(new ToolbarField(&area))
+ToolStrip::ToolStrip(ListDisplay &display, GlobalSettings &settings, MainCommands &commands, ListCommands &lists,
+                     MainWindow &window, PaneArea &area)
+    : QWidget(&area), m_display(display), m_settings(settings), m_commands(commands), m_lists(lists), m_window(window),
+      m_area(area), m_field(new ToolbarField(&area))
 {
     setMouseTracking(true);
     for (int i = 0; i < ButtonCount; ++i) {
@@ -123,7 +122,7 @@ ToolStrip::ToolStrip(ProgramState &state, MainCommands &commands, ListCommands &
     // field opened by a click.
     m_area.setMouseTracking(true);
     qApp->installEventFilter(this);
-    setToolbarOpensOnHover(state.settings().toolbarOpensOnHover());
+    setToolbarOpensOnHover(settings.toolbarOpensOnHover());
 }
 
 ToolStrip::~ToolStrip()
@@ -138,7 +137,7 @@ QList<QWidget *> ToolStrip::buttons() const
 
 bool ToolStrip::hoverMode() const
 {
-    return m_state.settings().toolbarOpensOnHover();
+    return m_settings.toolbarOpensOnHover();
 }
 
 void ToolStrip::trigger(Command command)
@@ -192,8 +191,7 @@ void ToolStrip::groupClicked(int index)
 bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTips)
 {
     using enum Command;
-    ListDisplay &panes = m_state.display();
-    const bool shown = panes.paneCount() > 0;
+    const bool shown = m_display.paneCount() > 0;
     QList<ToolPicture> pictures;
     switch (group) {
     case 0:
@@ -216,14 +214,14 @@ bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTip
         pictures = {listDisplayPicture, pictureOf(ShowMenuBar, m_window.menuBarShown())};
         break;
     case 6:
-        m_deleteRefused = panes.paneCount() <= 1;
+        m_deleteRefused = m_display.paneCount() <= 1;
         pictures = {pictureOf(NewList), pictureOf(NameList), pictureOf(DeleteList, !m_deleteRefused),
                     pictureOf(ListInfo)};
         break;
     case 8: {
         if (!shown)
             return false;
-        const int highlighted = panes.box(panes.focusedPane()).selCount();
+        const int highlighted = m_display.box(m_display.focusedPane()).selCount();
         const bool hasItems = m_lists.focusedList().items().count() > 0;
         pictures = {pictureOf(JoinItems, highlighted >= 2), pictureOf(NameItem, hasItems)};
         break;

@@ -10,7 +10,8 @@
 class ListCommands;
 class MainCommands;
 class PaneArea;
-class ProgramState;
+class ListDisplay;
+class GlobalSettings;
 class MainWindow;
 class ToolButton;
 class ToolbarField;
@@ -27,7 +28,8 @@ public:
     static const std::array<int, ButtonCount> ButtonLefts;
     static const std::array<int, 6> SeparatorLefts;
 
-    ToolStrip(ProgramState &state, MainCommands &commands, ListCommands &lists, MainWindow &window, PaneArea &area);
+    ToolStrip(ListDisplay &display, GlobalSettings &settings, MainCommands &commands, ListCommands &lists,
+              MainWindow &window, PaneArea &area);
     ~ToolStrip() override;
 
     // The eleven buttons, left to right.
@@ -71,7 +73,8 @@ private:
     bool groupPictures(int group, QStringList &keys, QStringList &toolTips);
     bool insideToolbar(const QWidget *widget) const;
 
-    ProgramState &m_state;
+    ListDisplay &m_display;
+    GlobalSettings &m_settings;
     MainCommands &m_commands;
     ListCommands &m_lists;
     MainWindow &m_window;

@@ -436,7 +436,8 @@ void TextWindow::activated()
 
 void TextWindow::restoreCaptureSwitch()
 {
-    if (m_programSettings.pauseWhileTextWindowActive && m_captureRecorded && m_watcher.capturing() != m_capturingAtActivation)
+    if (m_programSettings.pauseWhileTextWindowActive && m_captureRecorded
+        && m_watcher.capturing() != m_capturingAtActivation)
         toggleCapture();
     m_captureRecorded = false;
 }
