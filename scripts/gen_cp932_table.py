@@ -91,20 +91,22 @@ def main():
 // Do not edit by hand: run the script again.
 #include "storage/Cp932Table.h"
 
+#include <iterator>
+
 namespace Cp932Table {{
 
 // Byte (0x00XX) or byte pair (0xLLTT) -> UTF-16 code unit, for every code the converter defines.
-const Pair toUnicode[] = {{
+constexpr Pair toUnicode[] = {{
 {rows(to_unicode)}
 }};
-const std::size_t toUnicodeCount = {len(to_unicode)};
+constexpr std::size_t toUnicodeCount = std::size(toUnicode);
 
 // UTF-16 code unit -> byte (0x00XX) or byte pair (0xLLTT), for every unit the converter can write,
 // including its one-way choices (U+301C -> 0x8160, U+7E8A -> 0xFA5C rather than 0xED40, ...).
-const Pair fromUnicode[] = {{
+constexpr Pair fromUnicode[] = {{
 {rows(from_unicode)}
 }};
-const std::size_t fromUnicodeCount = {len(from_unicode)};
+constexpr std::size_t fromUnicodeCount = std::size(fromUnicode);
 
 }} // namespace Cp932Table
 """

@@ -45,6 +45,9 @@ constexpr Layout layOut()
     return layout;
 }
 constexpr Layout stripLayout = layOut();
+// Left edges of the buttons' pictures and the dark lines of the separators (the grip first).
+constexpr std::array<int, ToolStrip::ButtonCount> ButtonLefts = stripLayout.buttons;
+constexpr std::array<int, 6> SeparatorLefts = stripLayout.separators;
 
 // The group buttons' pictures. Buttons 3 and 4 follow their switches; the other command buttons
 // show their command's picture.
@@ -82,9 +85,6 @@ ToolButton *buttonOf(const std::array<ToolButton *, ToolStrip::ButtonCount> &but
     return buttons.at(size_t(commandRow(command).toolbar.button));
 }
 } // namespace
-
-const std::array<int, ToolStrip::ButtonCount> ToolStrip::ButtonLefts = stripLayout.buttons;
-const std::array<int, 6> ToolStrip::SeparatorLefts = stripLayout.separators;
 
 ToolStrip::ToolStrip(ListDisplay &display, GlobalSettings &settings, MainCommands &commands, ListCommands &lists,
                      MainWindow &window, PaneArea &area)

@@ -24,9 +24,6 @@ class ToolStrip : public QWidget {
 public:
     static constexpr int ButtonCount = 11;
     static constexpr int ButtonTop = 1;
-    // Left edges of the buttons' pictures and the dark lines of the separators (the grip first).
-    static const std::array<int, ButtonCount> ButtonLefts;
-    static const std::array<int, 6> SeparatorLefts;
 
     ToolStrip(ListDisplay &display, GlobalSettings &settings, MainCommands &commands, ListCommands &lists,
               MainWindow &window, PaneArea &area);

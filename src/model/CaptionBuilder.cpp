@@ -4,7 +4,7 @@
 #include "model/seams/TextWidth.h"
 
 namespace {
-const QString Ellipsis = QStringLiteral("...");
+constexpr QStringView Ellipsis = u"...";
 }
 
 QString CaptionBuilder::caption(const ListOptions &options, const QString &text) const
@@ -39,7 +39,7 @@ QString CaptionBuilder::fitCaption(const QString &text, qint32 width, const QStr
         }
         if (builtWidth + ellipsisWidth > width) {
             // The caption is the first i characters of what was built (the character just added goes).
-            return built.left(i) + Ellipsis;
+            return built.left(i).append(Ellipsis);
         }
     }
     return built;

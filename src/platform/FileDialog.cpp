@@ -1,7 +1,7 @@
 #include "platform/FileDialog.h"
 
 namespace {
-const QString ListExtension = QStringLiteral("qkp");
+constexpr QLatin1StringView ListExtension("qkp");
 }
 
 FileDialog::FileDialog(FileDialogPort &dialogs) : m_dialogs(dialogs)
@@ -24,7 +24,7 @@ QString FileDialog::show(bool save, const QString &title)
 {
     m_request.title = title;
     // Only a save adds the extension to a bare name and asks before replacing a file.
-    m_request.defaultExtension = save ? ListExtension : QString();
+    m_request.defaultExtension = save ? QString(ListExtension) : QString();
     m_request.confirmOverwrite = save;
     const QString chosen = save ? m_dialogs.saveFile(m_request) : m_dialogs.openFile(m_request);
     if (!chosen.isEmpty())

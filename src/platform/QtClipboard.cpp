@@ -13,10 +13,10 @@
 
 namespace {
 
-const QString PlainWriteFormat = QStringLiteral("text/plain");
-const QString RichWriteFormat = QStringLiteral("text/rtf");
+constexpr QLatin1StringView PlainWriteFormat("text/plain");
+constexpr QLatin1StringView RichWriteFormat("text/rtf");
 // Qt's name for the registered Windows rich-text clipboard format.
-const QString WindowsRichFormat = QStringLiteral("application/x-qt-windows-mime;value=\"Rich Text Format\"");
+constexpr QLatin1StringView WindowsRichFormat("application/x-qt-windows-mime;value=\"Rich Text Format\"");
 
 bool platformReportsChanges()
 {

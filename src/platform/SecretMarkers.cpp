@@ -4,8 +4,8 @@
 
 namespace {
 
-const QString KdeHint = QStringLiteral("x-kde-passwordManagerHint");
-const QString CanIncludeInHistory = QStringLiteral("CanIncludeInClipboardHistory");
+constexpr QLatin1StringView KdeHint("x-kde-passwordManagerHint");
+constexpr QLatin1StringView CanIncludeInHistory("CanIncludeInClipboardHistory");
 
 // The name Qt gives a registered Windows clipboard format; some owners offer it so on X too.
 QString windowsFormat(const QString &name)

@@ -7,7 +7,7 @@
 #include "storage/FieldIO.h"
 
 namespace {
-const auto defaultFields = [](auto &&visit) { ListOptionFieldList::defaults(visit); };
+constexpr auto defaultFields = [](auto &&visit) { ListOptionFieldList::defaults(visit); };
 } // namespace
 
 void SettingsSections::readGlobalSettings(GlobalSettings &state, RecordFile &file, bool headerAccepted)

@@ -21,7 +21,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QChar blockBreak(QChar::ParagraphSeparator);
+constexpr QChar blockBreak(QChar::ParagraphSeparator);
 
 // The box's text as the item keeps it: every line break CR LF, every other character untouched
 // (the document's plain text would turn no-break spaces into spaces).
@@ -54,7 +54,10 @@ QString cutText(const QString &text, qsizetype limit)
     return text.left(cutLength(text, limit));
 }
 
-const QString NotAllShown = QStringLiteral("文字が入りきりません。一部を表示します。");
+QString notAllShown()
+{
+    return QStringLiteral("文字が入りきりません。一部を表示します。");
+}
 
 // The box position just after a prefix of the program text (a CR LF is one position there).
 qsizetype boxPosition(const QString &programPrefix)
@@ -265,7 +268,7 @@ void TextWindow::putText(int index, const QString &text)
     } else {
         // Only the start goes into the box, never the whole of a huge item.
         m_boxes[index]->setPlainText(cutText(text, MaxChars));
-        showMessage(NotAllShown);
+        showMessage(notAllShown());
     }
     m_boxReady = true;
 }
@@ -315,7 +318,7 @@ void TextWindow::boxChanged()
     caret.setPosition(qMin(m_caretAfterKey, box->document()->characterCount() - 1));
     box->setTextCursor(caret);
     m_boxReady = true;
-    showMessage(showsPart() ? NotAllShown : QStringLiteral("文字を増やせません。末尾を削除します。"));
+    showMessage(showsPart() ? notAllShown() : QStringLiteral("文字を増やせません。末尾を削除します。"));
 }
 
 void TextWindow::showCaption()
