@@ -1,6 +1,7 @@
 #include "mainwindow/ListCommands.h"
 
 #include "mainwindow/ListDisplayMenu.h"
+#include "model/ChangeJournal.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListRecord.h"
@@ -8,6 +9,7 @@
 #include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
+#include "storage/KeptHistory.h"
 
 ListCommands::ListCommands(ProgramState &state, ListDisplayMenu &displayMenu)
     : m_state(state), m_displayMenu(displayMenu)
@@ -31,6 +33,29 @@ void ListCommands::makeFirstList()
     ListCollection &lists = m_state.lists();
     lists.showList(lists.makeList());
     m_displayMenu.addListEntry();
+}
+
+QString ListCommands::restoreLists(KeptHistory &kept)
+{
+    ListCollection &lists = m_state.lists();
+    ClipItem newest;
+    for (KeptHistory::List &keptList : kept.lists) {
+        // Items come in id order, and later items have larger ids.
+        if (!keptList.items.empty() && keptList.items.back().id > newest.id)
+            newest = keptList.items.back();
+        ListRecord &list = lists.at(lists.makeList(keptList.id));
+        static_cast<ListOptions &>(list) = keptList.options;
+        list.items().restore(std::move(keptList.items), keptList.rowKeys);
+        m_displayMenu.addListEntry();
+    }
+    for (const KeptHistory::Pane &pane : kept.panes)
+        lists.showList(ListNumber(qint16(pane.list)));
+    // Showing a list shares the height out anew; the panes get back the shares they had.
+    ListDisplay &display = m_state.display();
+    for (size_t position = 0; position < kept.panes.size(); ++position)
+        display.setHeightShare(display.paneAtPosition(qint16(position)), kept.panes[position].heightShare);
+    display.focusPane(display.paneAtPosition(qint16(kept.focusedPane)));
+    return newest.text;
 }
 
 void ListCommands::deleteList()
@@ -89,6 +114,7 @@ void ListCommands::setAddOption(T ListOptions::*option, T value)
     } else {
         focusedList().*option = value;
     }
+    m_state.journal().layoutChanged();
 }
 
 void ListCommands::setAddAtBottom(bool value)

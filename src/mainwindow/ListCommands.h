@@ -6,6 +6,7 @@ class ListDisplayMenu;
 class ListRecord;
 struct ListOptions;
 class ProgramState;
+struct KeptHistory;
 
 // Commands on whole lists: make one, delete the focused one, show or hide one from the list
 // display menu. The menu keeps one entry per list.
@@ -17,6 +18,9 @@ public:
     void makeNewList();
     // The first list, shown in the first pane at start-up.
     void makeFirstList();
+    // At start-up in place of the first list: the lists and panes as the history kept them.
+    // Returns the text of the newest item kept.
+    QString restoreLists(KeptHistory &kept);
     void deleteList();
     // Empties the focused list.
     void clearList();

@@ -2,6 +2,7 @@
 
 #include "mainwindow/ListCommands.h"
 #include "model/ListCollection.h"
+#include "model/ListItems.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
 #include "model/ProgramState.h"
@@ -70,7 +71,8 @@ QString ListFileCommands::existingPath(const QString &argument)
 
 void ListFileCommands::openCommandLineFiles(const QStringList &arguments)
 {
-    bool first = true;
+    // The first file goes into the first list, unless that holds items kept from the last run.
+    bool first = m_lists.focusedList().items().count() == 0;
     for (const QString &argument : arguments) {
         const QString path = existingPath(argument);
         if (path.isEmpty())

@@ -11,19 +11,24 @@
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
 #include "platform/DesktopArea.h"
+#include "storage/KeptHistory.h"
 #include "storage/SettingsFile.h"
 
 #include <QGuiApplication>
 #include <QTimer>
 
-void MainWindow::loadForm(const QStringList &files)
+void MainWindow::loadForm(const QStringList &files, std::optional<KeptHistory> kept)
 {
     m_loading = true;
     holdLayout();
     setWindowTitle(ProgramTexts::title());
 
     readSettingsAtStart();
-    m_lists.makeFirstList();
+    // The newest item kept is most likely still on the clipboard: it is not captured again.
+    if (kept)
+        m_watcher.setLastSeenText(m_lists.restoreLists(*kept));
+    else
+        m_lists.makeFirstList();
 
     setMenuBarShown(m_menuExpress);
     setAlwaysOnTop(m_topZOrder);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/ExtraSettings.h"
 #include "model/Numbers.h"
 
 #include <QString>
 #include <memory>
 
+class ChangeJournal;
 class ListCollection;
 class ListDisplay;
 class GlobalSettings;
@@ -25,11 +27,13 @@ public:
     bool capturing = false;
     // Set by the end sequence.
     bool ending = false;
+    ExtraSettings extraSettings;
 
     ListCollection &lists() { return *m_lists; }
     ListDisplay &display() { return *m_display; }
     GlobalSettings &settings() { return *m_settings; }
     NewListDefaults &newListDefaults() { return *m_newListDefaults; }
+    ChangeJournal &journal() { return *m_journal; }
 
     // The list number shown in a pane.
     ListNumber listOfPane(PaneNumber pane);
@@ -42,6 +46,7 @@ private:
     // Settings first: the lists read them; lists before panes: panes are released first.
     std::unique_ptr<GlobalSettings> m_settings;
     std::unique_ptr<NewListDefaults> m_newListDefaults;
+    std::unique_ptr<ChangeJournal> m_journal;
     std::unique_ptr<ListCollection> m_lists;
     std::unique_ptr<ListDisplay> m_display;
 };

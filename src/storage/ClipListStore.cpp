@@ -1,5 +1,6 @@
 #include "storage/ClipListStore.h"
 
+#include "model/ChangeJournal.h"
 #include "model/seams/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
@@ -33,6 +34,7 @@ bool ClipListStore::readListFile(const QString &path, PaneNumber pane, ListNumbe
     ListRecord &target = m_state.lists().at(list);
     const ClipListOptions &options = read.content.options;
     options.applyTo(target);
+    m_state.journal().layoutChanged();
     PaneHost &host = m_state.display().host();
     ClipListBox &box = host.listBox(pane);
     box.setListFont(options.fontName, options.fontSize);
@@ -70,5 +72,6 @@ bool ClipListStore::writeListFile(const QString &path, ListNumber list)
         return false;
     }
     source.fileName = path;
+    m_state.journal().layoutChanged();
     return true;
 }
