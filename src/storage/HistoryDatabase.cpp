@@ -163,16 +163,23 @@ HistoryDatabase::Opened HistoryDatabase::open(const QString &path)
         m_error = QStringLiteral("通常のﾌｧｲﾙではありません。");
         return Opened::Unusable;
     }
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
-        != SQLITE_OK) {
-        fail();
+    // What a failed step means: another program's lock, or a file that cannot be used or made.
+    const auto problem = [&] {
+        const int code = m_db ? sqlite3_errcode(m_db) : SQLITE_CANTOPEN;
+        if (m_error.isEmpty())
+            fail();
         close();
-        return existed ? Opened::Unusable : Opened::CannotCreate;
-    }
+        return code == SQLITE_BUSY || code == SQLITE_LOCKED ? Opened::InUse
+               : existed                                    ? Opened::Unusable
+                                                            : Opened::CannotCreate;
+    };
+    m_error.clear();
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+        != SQLITE_OK)
+        return problem();
     if (sqlite3_db_readonly(m_db, "main") == 1) {
         m_error = QStringLiteral("書き込みが許可されていません。");
-        close();
-        return Opened::Unusable;
+        return problem();
     }
     sqlite3_busy_timeout(m_db, 1000);
     // Text is kept as the program holds it, so that reading 32 MB back converts nothing. Only a new
@@ -180,38 +187,21 @@ HistoryDatabase::Opened HistoryDatabase::open(const QString &path)
     run("PRAGMA encoding='UTF-16le'");
     // Held for the run: a second program cannot write it too. The lock goes with the process, so a
     // crash leaves none behind.
-    if (!run("PRAGMA locking_mode=EXCLUSIVE") || !run("PRAGMA secure_delete=ON") || !run("PRAGMA synchronous=FULL")) {
-        close();
-        return Opened::Unusable;
-    }
+    if (!run("PRAGMA locking_mode=EXCLUSIVE") || !run("PRAGMA secure_delete=ON") || !run("PRAGMA synchronous=FULL"))
+        return problem();
     const std::optional<int> schema = number("PRAGMA user_version");
-    if (!schema) {
-        const int code = sqlite3_errcode(m_db);
-        close();
-        return code == SQLITE_BUSY || code == SQLITE_LOCKED ? Opened::InUse : Opened::Unusable;
-    }
-    if (!run("PRAGMA journal_mode=WAL")) {
-        const int code = sqlite3_errcode(m_db);
-        close();
-        return code == SQLITE_BUSY ? Opened::InUse : existed ? Opened::Unusable : Opened::CannotCreate;
-    }
+    if (!schema || !run("PRAGMA journal_mode=WAL"))
+        return problem();
     const std::optional<int> tables = number("SELECT count(*) FROM sqlite_master");
-    if (!tables) {
-        close();
-        return Opened::Unusable;
-    }
-    if (*schema == 0 && *tables == 0) {
-        if (!makeSchema()) {
-            close();
-            return existed ? Opened::Unusable : Opened::CannotCreate;
-        }
-        return Opened::Created;
-    }
-    if (!checkSchema(*schema)) {
-        close();
-        return Opened::Unusable;
-    }
-    return Opened::Existing;
+    if (!tables)
+        return problem();
+    const bool created = *schema == 0 && *tables == 0;
+    if (created ? !makeSchema() : !checkSchema(*schema))
+        return problem();
+    // Locked from now on, not only from the first write.
+    if (!run("BEGIN EXCLUSIVE") || !run("COMMIT"))
+        return problem();
+    return created ? Opened::Created : Opened::Existing;
 }
 
 bool HistoryDatabase::makeSchema()
