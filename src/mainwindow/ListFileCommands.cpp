@@ -2,7 +2,6 @@
 
 #include "mainwindow/ListCommands.h"
 #include "model/ListCollection.h"
-#include "model/ListItems.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
 #include "model/ProgramState.h"
@@ -69,10 +68,9 @@ QString ListFileCommands::existingPath(const QString &argument)
     return argument.left(argument.size() - info.fileName().size()) + name;
 }
 
-void ListFileCommands::openCommandLineFiles(const QStringList &arguments)
+void ListFileCommands::openCommandLineFiles(const QStringList &arguments, bool keepFocusedList)
 {
-    // The first file goes into the first list, unless that holds items kept from the last run.
-    bool first = m_lists.focusedList().items().count() == 0;
+    bool first = !keepFocusedList;
     for (const QString &argument : arguments) {
         const QString path = existingPath(argument);
         if (path.isEmpty())

@@ -7,6 +7,8 @@
 #include "mainwindow/PaneArea.h"
 #include "model/seams/MessageBoxPort.h"
 #include "model/ProgramTexts.h"
+#include "model/ListItems.h"
+#include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
@@ -38,7 +40,8 @@ void MainWindow::loadForm(const QStringList &files, std::optional<KeptHistory> k
     m_loading = false;
     holdLayout();
     layOutPanes();
-    m_files.openCommandLineFiles(files);
+    // Items brought back are never replaced by a file: it opens in a new list.
+    m_files.openCommandLineFiles(files, m_lists.focusedList().items().count() > 0);
 }
 
 QRect MainWindow::desktopRect() const
