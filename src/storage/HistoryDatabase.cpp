@@ -187,7 +187,10 @@ HistoryDatabase::Opened HistoryDatabase::open(const QString &path)
     run("PRAGMA encoding='UTF-16le'");
     // Held for the run: a second program cannot write it too. The lock goes with the process, so a
     // crash leaves none behind.
-    if (!run("PRAGMA locking_mode=EXCLUSIVE") || !run("PRAGMA secure_delete=ON") || !run("PRAGMA synchronous=FULL"))
+    // Deleted items are wiped from the pages they leave, and the journal is cut back after each
+    // checkpoint, so that no copy of them stays behind.
+    if (!run("PRAGMA locking_mode=EXCLUSIVE") || !run("PRAGMA secure_delete=ON") || !run("PRAGMA synchronous=FULL")
+        || !run("PRAGMA journal_size_limit=0"))
         return problem();
     const std::optional<int> schema = number("PRAGMA user_version");
     if (!schema || !run("PRAGMA journal_mode=WAL"))
