@@ -2,8 +2,11 @@
 
 #include "mainwindow/MainWindow.h"
 #include "platform/FontSetup.h"
+#include "storage/ExtraSettingsFile.h"
+#include "storage/HistoryDatabase.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QWidget>
 #include <QWindow>
@@ -17,9 +20,12 @@ Program::Program(MessageBoxPort *messages, ClipboardPort *clipboard)
 {
 }
 
-void Program::start()
+void Program::start(const QString &historyFolder)
 {
-    window().loadForm();
+    const QDir history(historyFolder);
+    window().loadForm({}, historyFolder.isEmpty() ? std::nullopt
+                                                  : root.openHistory(history.filePath(ExtraSettingsFile::fileName()),
+                                                                     history.filePath(HistoryDatabase::fileName())));
     window().show();
 }
 

@@ -11,8 +11,9 @@ namespace BenchSupport {
 // message boxes or clipboard.
 struct Program {
     explicit Program(MessageBoxPort *messages = nullptr, ClipboardPort *clipboard = nullptr);
-    // The start-up sequence with factory settings, and the window shown.
-    void start();
+    // The start-up sequence with factory settings, and the window shown; with the lists kept in
+    // historyFolder when one is given.
+    void start(const QString &historyFolder = QString());
     ProgramState &state() const { return root.state(); }
     MainWindow &window() const { return root.window(); }
 

@@ -2,7 +2,7 @@
 # Installs whichever Debian package the build, the program or the tests need and is missing.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libbenchmark-dev
+packages=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libbenchmark-dev libsqlite3-dev
           pkg-config libxcb1-dev libxcb-xfixes0-dev
           xvfb xauth xclip xdotool x11-utils imagemagick fonts-noto-cjk clang openbox)
 

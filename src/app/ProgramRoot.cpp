@@ -19,10 +19,15 @@
 #include "model/ListDisplay.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
+#include "model/ProgramTexts.h"
+#include "model/seams/MessageBoxPort.h"
 #include "platform/QtFontColourDialogs.h"
 #include "platform/StaysOnTop.h"
 #include "platform/ColourDialog.h"
 #include "platform/FontDialog.h"
+#include "storage/ExtraSettingsFile.h"
+#include "storage/HistoryDatabase.h"
+#include "storage/HistoryStore.h"
 #include "windows/SettingsDialog.h"
 #include "windows/ListInfoDialog.h"
 #include "windows/NamingDialog.h"
@@ -31,12 +36,15 @@
 #include "windows/MiniWindow.h"
 #include "windows/VersionWindow.h"
 
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 
 ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     : m_panes(new PaneArea),
       m_state(std::make_unique<ProgramState>(*m_panes)),
+      m_history(std::make_unique<HistoryStore>(m_state->lists(), m_state->display(), m_state->journal(),
+                                               seams.messages)),
       m_watcher(std::make_unique<ClipboardWatcher>(m_state->lists(), m_state->display(), m_state->settings(),
                                                    m_state->flags, seams.clipboard)),
       m_itemCommands(std::make_unique<ItemCommands>(m_state->lists(), m_state->display(), m_state->settings(),
@@ -88,8 +96,12 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     MessageBoxPort *messages = &seams.messages;
     QObject::connect(m_commands.get(), &MainCommands::utilityRequested, m_window.get(), [this, messages] {
         // Built anew each time: the dialog works on copies taken when it opens.
-        SettingsDialog dialog(*m_state, *m_window, *messages, *m_fontDialog, *m_colourDialog);
-        m_window->showModalKeepingTop(dialog);
+        const ExtraSettings before = m_state->extraSettings;
+        {
+            SettingsDialog dialog(*m_state, *m_window, *messages, *m_fontDialog, *m_colourDialog);
+            m_window->showModalKeepingTop(dialog);
+        }
+        applyExtraSettings(before, *messages);
     });
 
     GlobalSettings &settings = m_state->settings();
@@ -130,6 +142,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     // The end writes the settings before it closes the windows: their placement goes in first.
     QObject::connect(m_window.get(), &MainWindow::ending, m_textWindow.get(), &TextWindow::storePlacement);
     QObject::connect(m_window.get(), &MainWindow::ending, m_listData.get(), &ListInfoDialog::storePlacement);
+    QObject::connect(m_window.get(), &MainWindow::ending, m_history.get(), &HistoryStore::finish);
     QObject::connect(m_commands.get(), &MainCommands::minimiseRequested, m_mini.get(),
                      [this](bool, bool byMouse) { m_mini->showInPlaceOfMain(byMouse); });
     QObject::connect(m_watcher.get(), &ClipboardWatcher::clipboardLooked, m_mini.get(), &MiniWindow::clipboardLooked);
@@ -155,6 +168,38 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
 }
 
 ProgramRoot::~ProgramRoot() = default;
+
+std::optional<KeptHistory> ProgramRoot::openHistory(const QString &extraSettingsPath, const QString &historyPath)
+{
+    m_extraSettingsPath = extraSettingsPath;
+    m_historyPath = historyPath;
+    m_state->extraSettings = ExtraSettingsFile(extraSettingsPath).read();
+    if (!m_state->extraSettings.keepHistory) {
+        // Switched off in another run, or by hand: nothing stays behind.
+        HistoryDatabase::remove(historyPath);
+        return std::nullopt;
+    }
+    return m_history->open(historyPath);
+}
+
+void ProgramRoot::applyExtraSettings(const ExtraSettings &before, MessageBoxPort &messages)
+{
+    const ExtraSettings &now = m_state->extraSettings;
+    if (now == before || m_extraSettingsPath.isEmpty())
+        return;
+    if (!ExtraSettingsFile(m_extraSettingsPath).write(now)) {
+        messages.show(ProgramTexts::title(),
+                      QStringLiteral("設定ﾌｧｲﾙ：") + QDir::toNativeSeparators(m_extraSettingsPath) + ProgramTexts::lineBreak()
+                          + ProgramTexts::lineBreak() + QStringLiteral("設定を保存できませんでした。"),
+                      MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
+    }
+    if (now.keepHistory != before.keepHistory) {
+        if (now.keepHistory)
+            m_history->switchOn(m_historyPath);
+        else
+            m_history->switchOff();
+    }
+}
 
 void ProgramRoot::openHandedFiles(const QStringList &files)
 {

@@ -2,10 +2,15 @@
 
 #include "app/ProgramSeams.h"
 
+#include "storage/KeptHistory.h"
+
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class ClipboardWatcher;
+class HistoryStore;
+struct ExtraSettings;
 class ItemCommands;
 class ListCommands;
 class ListDisplayMenu;
@@ -54,14 +59,24 @@ public:
     MiniWindow &miniWindow() const { return *m_mini; }
     PopUpMenu &popUpMenu() const { return *m_popUp; }
     ToolStrip &toolStrip() const { return *m_toolStrip; }
+    HistoryStore &history() const { return *m_history; }
+
+    // Reads the settings kept outside the settings file and, when the lists are kept between runs,
+    // opens the history; what it kept is for MainWindow::loadForm.
+    std::optional<KeptHistory> openHistory(const QString &extraSettingsPath, const QString &historyPath);
 
     // A later start handed these files over: they open in new lists and the program comes to
     // the front.
     void openHandedFiles(const QStringList &files);
 
 private:
+    void applyExtraSettings(const ExtraSettings &before, MessageBoxPort &messages);
+
     PaneArea *m_panes; // the main window's client area, owned by the window
     std::unique_ptr<ProgramState> m_state;
+    std::unique_ptr<HistoryStore> m_history; // finishes its writes before the lists go
+    QString m_extraSettingsPath;
+    QString m_historyPath;
     std::unique_ptr<ClipboardWatcher> m_watcher;
     std::unique_ptr<ItemCommands> m_itemCommands;
     std::unique_ptr<ListDisplayMenu> m_listDisplay;

@@ -6,9 +6,14 @@
 #include "platform/ProgramFolders.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "storage/ExtraSettingsFile.h"
+#include "storage/HistoryDatabase.h"
 #include "storage/SettingsFile.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QIcon>
 
 namespace {
@@ -46,8 +51,16 @@ int main(int argc, char *argv[])
     ProgramRoot root(seams.seams());
     MainWindow &window = root.window();
     const ProgramFolders folders(QCoreApplication::applicationDirPath());
-    window.setSettingsPath(SettingsFile::location(folders.settingsFolder()));
-    window.loadForm(files);
+    const QString settingsPath = SettingsFile::location(folders.settingsFolder());
+    window.setSettingsPath(settingsPath);
+    // The history lies beside the settings when the program keeps them beside itself, and in the
+    // per-user data folder otherwise.
+    const QString settingsFolder = QFileInfo(settingsPath).absolutePath();
+    const bool besideProgram = settingsFolder == QDir(QCoreApplication::applicationDirPath()).absolutePath();
+    const QString historyFolder =
+        besideProgram ? settingsFolder : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    window.loadForm(files, root.openHistory(QDir(settingsFolder).filePath(ExtraSettingsFile::fileName()),
+                                            QDir(historyFolder).filePath(HistoryDatabase::fileName())));
     window.show();
     QObject::connect(&instance, &SingleInstance::filesHanded, &window,
                      [&root](const QStringList &handed) { root.openHandedFiles(handed); });

@@ -32,6 +32,7 @@ public:
     // Marks what is on the clipboard now as seen.
     void markClipboardSeen();
     const QString &lastClipboardText() const { return m_lastText; }
+    void setLastSeenText(const QString &text) { m_lastText = text; }
 
     // The capture switch. setCapturing also has the toolbar show it; setCapturingFromElsewhere (from the
     // mini window, while the toolbar is out of sight) does not, until restoreCapture.

@@ -7,6 +7,7 @@
 #include "model/ListDisplay.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
+#include "storage/KeptHistory.h"
 
 ListCommands::ListCommands(ListCollection &lists, ListDisplay &display, GlobalSettings &settings,
                            NewListDefaults &defaults, ListDisplayMenu &displayMenu)
@@ -29,6 +30,29 @@ void ListCommands::makeFirstList()
 {
     m_lists.showList(m_lists.makeList());
     m_displayMenu.addListEntry();
+}
+
+QString ListCommands::restoreLists(KeptHistory &kept)
+{
+    ListCollection &lists = m_lists;
+    ClipItem newest;
+    for (KeptHistory::List &keptList : kept.lists) {
+        // Items come in id order, and later items have larger ids.
+        if (!keptList.items.empty() && keptList.items.back().id > newest.id)
+            newest = keptList.items.back();
+        ListRecord &list = lists.at(lists.makeList(keptList.id));
+        static_cast<ListOptions &>(list) = keptList.options;
+        list.items().restore(std::move(keptList.items), keptList.rowKeys);
+        m_displayMenu.addListEntry();
+    }
+    for (const KeptHistory::Pane &pane : kept.panes)
+        lists.showList(ListNumber(qint16(pane.list)));
+    // Showing a list shares the height out anew; the panes get back the shares they had.
+    ListDisplay &display = m_display;
+    for (size_t position = 0; position < kept.panes.size(); ++position)
+        display.setHeightShare(display.paneAtPosition(qint16(position)), kept.panes[position].heightShare);
+    display.focusPane(display.paneAtPosition(qint16(kept.focusedPane)));
+    return newest.text;
 }
 
 void ListCommands::deleteList()
@@ -84,6 +108,7 @@ void ListCommands::setAddOption(T ListOptions::*option, T value)
     } else {
         focusedList().*option = value;
     }
+    m_lists.noteOptionsChanged();
 }
 
 void ListCommands::setAddAtBottom(bool value)

@@ -9,6 +9,7 @@ class ListCollection;
 class ListDisplay;
 class GlobalSettings;
 class NewListDefaults;
+struct KeptHistory;
 
 // Commands on whole lists: make one, delete the focused one, show or hide one from the list
 // display menu. The menu keeps one entry per list.
@@ -21,6 +22,9 @@ public:
     void makeNewList();
     // The first list, shown in the first pane at start-up.
     void makeFirstList();
+    // At start-up in place of the first list: the lists and panes as the history kept them.
+    // Returns the text of the newest item kept.
+    QString restoreLists(KeptHistory &kept);
     void deleteList();
     // Empties the focused list.
     void clearList();

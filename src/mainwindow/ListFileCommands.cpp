@@ -66,9 +66,9 @@ QString ListFileCommands::existingPath(const QString &argument)
     return argument.left(argument.size() - info.fileName().size()) + name;
 }
 
-void ListFileCommands::openCommandLineFiles(const QStringList &arguments)
+void ListFileCommands::openCommandLineFiles(const QStringList &arguments, bool keepFocusedList)
 {
-    bool first = true;
+    bool first = !keepFocusedList;
     for (const QString &argument : arguments) {
         const QString path = existingPath(argument);
         if (path.isEmpty())

@@ -19,9 +19,9 @@ public:
     void saveListWithDialog();
     // Saves into the list's own file when it still exists, else asks where.
     void saveOver();
-    // Opens the existing files among the arguments: the first into the focused list, each
-    // further one into a new list.
-    void openCommandLineFiles(const QStringList &arguments);
+    // Opens the existing files among the arguments: the first into the focused list (unless it
+    // must keep what it holds), each further one into a new list.
+    void openCommandLineFiles(const QStringList &arguments, bool keepFocusedList = false);
     // Files handed over by a later start: the lists already hold the user's items, so each
     // existing file gets a new list of its own.
     void openHandedFiles(const QStringList &paths);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/KeptHistory.h"
 #include "storage/SettingsFile.h"
 #include "storage/WindowSettings.h"
 
@@ -42,7 +43,8 @@ public:
 
     // The start-up sequence; runs once before the window is first shown. The arguments are
     // clip-list files to open.
-    void loadForm(const QStringList &files = {});
+    // The lists kept from the last run, if any, come back in place of the first list.
+    void loadForm(const QStringList &files = {}, std::optional<KeptHistory> kept = std::nullopt);
 
     // Window switches kept in the settings file. Assigning runs each switch's effect.
     bool menuBarShown() const { return m_menuExpress; }

@@ -7,22 +7,30 @@
 #include "mainwindow/PaneArea.h"
 #include "model/seams/MessageBoxPort.h"
 #include "model/ProgramTexts.h"
+#include "model/ListItems.h"
+#include "model/ListRecord.h"
+#include "model/ListDisplay.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
 #include "platform/DesktopArea.h"
+#include "storage/KeptHistory.h"
 #include "storage/SettingsFile.h"
 
 #include <QGuiApplication>
 #include <QTimer>
 
-void MainWindow::loadForm(const QStringList &files)
+void MainWindow::loadForm(const QStringList &files, std::optional<KeptHistory> kept)
 {
     m_loading = true;
     holdLayout();
     setWindowTitle(ProgramTexts::title());
 
     readSettingsAtStart();
-    m_lists.makeFirstList();
+    // The newest item kept is most likely still on the clipboard: it is not captured again.
+    if (kept)
+        m_watcher.setLastSeenText(m_lists.restoreLists(*kept));
+    else
+        m_lists.makeFirstList();
 
     setMenuBarShown(m_menuExpress);
     setAlwaysOnTop(m_topZOrder);
@@ -32,7 +40,8 @@ void MainWindow::loadForm(const QStringList &files)
     m_loading = false;
     holdLayout();
     layOutPanes();
-    m_files.openCommandLineFiles(files);
+    // Items brought back are never replaced by a file: it opens in a new list.
+    m_files.openCommandLineFiles(files, m_lists.focusedList().items().count() > 0);
 }
 
 QRect MainWindow::desktopRect() const

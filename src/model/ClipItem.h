@@ -6,4 +6,6 @@
 struct ClipItem {
     QString text;
     QString name;
+    // Unique among the items of a run and of the kept history; later items have larger ids.
+    quint64 id = 0;
 };

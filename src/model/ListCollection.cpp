@@ -1,5 +1,6 @@
 #include "model/ListCollection.h"
 
+#include "model/ChangeJournal.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
 #include "model/ListOptionFieldList.h"
@@ -22,13 +23,14 @@ ListRecord &ListCollection::at(ListNumber list)
     return *m_lists[size_t(list.value())];
 }
 
-ListNumber ListCollection::makeList()
+ListNumber ListCollection::makeList(quint32 id)
 {
     if (m_lists.size() >= size_t(MaxCount)) {
         qWarning("makeList: 32767 lists exist already; no list made");
         return Refused;
     }
-    auto made = std::make_unique<ListRecord>(m_state);
+    m_lastListId = id == 0 ? m_lastListId + 1 : std::max(m_lastListId, id);
+    auto made = std::make_unique<ListRecord>(m_state, id == 0 ? m_lastListId : id);
     ListRecord &list = *made;
     const NewListDefaults &defaults = m_state.newListDefaults();
 
@@ -44,6 +46,7 @@ ListNumber ListCollection::makeList()
     }
 
     m_lists.push_back(std::move(made));
+    m_state.journal().layoutChanged();
     return ListNumber(m_lists.size() - 1);
 }
 
@@ -55,6 +58,12 @@ void ListCollection::showList(ListNumber list)
 void ListCollection::renameList(ListNumber list, const QString &name)
 {
     at(list).name = name;
+    m_state.journal().layoutChanged();
+}
+
+void ListCollection::noteOptionsChanged()
+{
+    m_state.journal().layoutChanged();
 }
 
 void ListCollection::deleteList(ListNumber list)
@@ -63,6 +72,8 @@ void ListCollection::deleteList(ListNumber list)
         return;
     if (list < 0 || list >= count())
         throw std::out_of_range("list number out of range");
+    m_state.journal().listDeleted(m_lists[size_t(list.value())]->id());
+    m_state.journal().layoutChanged();
     m_lists.erase(m_lists.begin() + list.value());
 
     ListDisplay &panes = m_state.display();

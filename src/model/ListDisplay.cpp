@@ -1,6 +1,7 @@
 #include "model/ListDisplay.h"
 
 #include "model/seams/ClipListBox.h"
+#include "model/ChangeJournal.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListRecord.h"
@@ -41,6 +42,7 @@ void ListDisplay::setPaneAtPosition(qint16 position, PaneNumber pane)
     if (position < 0 || position >= paneCount())
         throw std::out_of_range("display position out of range");
     m_order[size_t(position)] = pane;
+    m_state.journal().layoutChanged();
 }
 
 void ListDisplay::showList(ListNumber list)
@@ -79,6 +81,7 @@ void ListDisplay::showList(ListNumber list)
     rescaleShares(rescale);
     focusPane(pane);
     host.layOutPanes();
+    m_state.journal().layoutChanged();
 }
 
 void ListDisplay::fillPane(ListNumber list, PaneNumber pane)
@@ -140,6 +143,7 @@ void ListDisplay::closePane(PaneNumber pane)
     }
     spreadShare(share);
     m_state.lists().at(list).heightShare = share;
+    m_state.journal().layoutChanged();
 
     focusPane(paneAtPosition(std::min<qint16>(position, qint16(paneCount() - 1))));
     host.layOutPanes();
@@ -177,12 +181,14 @@ void ListDisplay::focusPane(PaneNumber pane)
     box(pane).setColours(focused.focusedBackColour, focused.focusedTextColour);
     m_host.setFontSize(box(pane).fontSize());
     m_focus = pane;
+    m_state.journal().layoutChanged();
     emit focusedListFocusMode(focused.focusMode);
 }
 
 void ListDisplay::setHeightShare(PaneNumber pane, float share)
 {
     paneRecord(pane).heightShare = share;
+    m_state.journal().layoutChanged();
 }
 
 bool ListDisplay::clampRow(PaneNumber pane, RowNumber &row)

@@ -1,6 +1,7 @@
 #include "model/ListItems.h"
 
 #include "model/CaptionBuilder.h"
+#include "model/ChangeJournal.h"
 #include "model/ProgramTexts.h"
 #include "model/seams/ClipListBox.h"
 #include "model/ListCollection.h"
@@ -12,7 +13,14 @@
 
 #include <QDebug>
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
+
+namespace {
+// Room for 2^31 rows added at the top or the bottom, and 32 halvings between two rows, before
+// the keys are spread again.
+constexpr qint64 RowKeyGap = qint64(1) << 32;
+} // namespace
 
 ListItems::ListItems(ProgramState &state, ListRecord &list) : m_state(state), m_list(list) {}
 
@@ -64,7 +72,6 @@ RowNumber ListItems::addItem(PaneNumber pane, const QString &text)
     RowNumber row(m_list.addAtBottom ? -1 : 0);
     if (!insertRow(pane, text, row, ItemNumber(count()), true))
         return RowNumber(-1);
-    m_items.push_back(ClipItem{text, QString()});
     return RowNumber(box(pane).newIndex());
 }
 
@@ -75,8 +82,7 @@ void ListItems::appendCaptionRow(PaneNumber pane, ListNumber list, const QString
 
 void ListItems::insertItem(PaneNumber pane, const QString &text, RowNumber &row)
 {
-    if (insertRow(pane, text, row, ItemNumber(count()), true))
-        m_items.push_back(ClipItem{text, QString()});
+    insertRow(pane, text, row, ItemNumber(count()), true);
 }
 
 bool ListItems::insertRow(PaneNumber pane, const QString &text, RowNumber &row, ItemNumber item, bool makeRoom)
@@ -94,7 +100,8 @@ bool ListItems::insertRow(PaneNumber pane, const QString &text, RowNumber &row, 
             qWarning("insertRow: the list holds 32767 items; nothing added");
             return false;
         }
-        item = ItemNumber(count());
+        m_items.push_back(ClipItem{text, QString(), m_state.lists().newItemId()});
+        item = ItemNumber(count() - 1);
     } else if (item < 0 || item >= count()) {
         qWarning("insertRow: item %d is outside 0..%d; nothing changed", int(item.value()), int(count()) - 1);
         return false;
@@ -125,11 +132,59 @@ void ListItems::insertCaptionRow(PaneNumber pane, const QString &caption, RowNum
     const bool atEnd = row == -1;
     if (atEnd)
         row = RowNumber(rowCount());
+    const qint64 key = newRowKey(size_t(row.value()));
     m_rows.insert(m_rows.begin() + row.value(), item);
+    m_rowKeys.insert(m_rowKeys.begin() + row.value(), key);
     if (atEnd)
         box(pane).addItem(caption);
     else
         box(pane).addItem(caption, row.value());
+    noteWritten(size_t(row.value()));
+}
+
+qint64 ListItems::newRowKey(size_t row)
+{
+    constexpr qint64 Lowest = std::numeric_limits<qint64>::min() / 2;
+    constexpr qint64 Highest = std::numeric_limits<qint64>::max() / 2;
+    if (m_rowKeys.empty())
+        return 0;
+    if (row == 0 && m_rowKeys.front() > Lowest)
+        return m_rowKeys.front() - RowKeyGap;
+    if (row == m_rowKeys.size() && m_rowKeys.back() < Highest)
+        return m_rowKeys.back() + RowKeyGap;
+    if (row > 0 && row < m_rowKeys.size() && m_rowKeys[row] - m_rowKeys[row - 1] >= 2)
+        return m_rowKeys[row - 1] + (m_rowKeys[row] - m_rowKeys[row - 1]) / 2;
+    spreadRowKeys();
+    return newRowKey(row);
+}
+
+void ListItems::spreadRowKeys()
+{
+    ChangeJournal &journal = m_state.journal();
+    for (size_t row = 0; row < m_rowKeys.size(); ++row) {
+        m_rowKeys[row] = qint64(row) * RowKeyGap;
+        journal.rowKeyChanged(m_items[size_t(m_rows[row].value())].id, m_rowKeys[row]);
+    }
+}
+
+void ListItems::noteWritten(size_t row)
+{
+    m_state.journal().itemWritten(m_list.id(), m_items[size_t(m_rows[row].value())], m_rowKeys[row]);
+}
+
+void ListItems::restore(std::deque<ClipItem> items, const std::vector<qint64> &rowKeys)
+{
+    m_items = std::move(items);
+    m_rows.resize(m_items.size());
+    for (size_t item = 0; item < m_items.size(); ++item) {
+        m_rows[item] = ItemNumber(qint16(item));
+        m_state.lists().takeItemId(m_items[item].id);
+    }
+    std::stable_sort(m_rows.begin(), m_rows.end(),
+                     [&](ItemNumber a, ItemNumber b) { return rowKeys[size_t(a.value())] < rowKeys[size_t(b.value())]; });
+    m_rowKeys.resize(m_rows.size());
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        m_rowKeys[row] = rowKeys[size_t(m_rows[row].value())];
 }
 
 void ListItems::nameItem(PaneNumber pane, RowNumber row, const QString &name)
@@ -154,6 +209,8 @@ void ListItems::clearItems(PaneNumber pane)
     box(pane).clear();
     m_items.clear();
     m_rows.clear();
+    m_rowKeys.clear();
+    m_state.journal().listCleared(m_list.id());
 }
 
 void ListItems::deleteItem(PaneNumber pane, RowNumber row)
@@ -186,6 +243,7 @@ void ListItems::removeRow(PaneNumber pane, RowNumber row)
         return;
     box(pane).removeItem(row.value());
     m_rows.erase(m_rows.begin() + row.value());
+    m_rowKeys.erase(m_rowKeys.begin() + row.value());
 }
 
 void ListItems::trimToLimit(PaneNumber pane)
@@ -196,8 +254,12 @@ void ListItems::trimToLimit(PaneNumber pane)
     // Deleting the overflow row again and again takes a block of rows at that end.
     const auto first = m_list.addAtBottom ? m_rows.begin() : m_rows.end() - excess;
     std::vector<bool> dropped(m_items.size(), false);
-    for (auto row = first; row != first + excess; ++row)
+    for (auto row = first; row != first + excess; ++row) {
         dropped[size_t(row->value())] = true;
+        m_state.journal().itemDropped(m_items[size_t(row->value())].id);
+    }
+    const auto firstKey = m_rowKeys.begin() + (first - m_rows.begin());
+    m_rowKeys.erase(firstKey, firstKey + excess);
     m_rows.erase(first, first + excess);
 
     // Each item number moves down by the number of dropped items below it.
@@ -222,6 +284,7 @@ void ListItems::trimToLimit(PaneNumber pane)
 
 void ListItems::dropItem(ItemNumber item)
 {
+    m_state.journal().itemDropped(m_items[size_t(item.value())].id);
     m_items.erase(m_items.begin() + item.value());
 }
 
@@ -238,4 +301,5 @@ void ListItems::replaceRow(PaneNumber pane, const QString &text, RowNumber row)
     ClipListBox &listBox = box(pane);
     listBox.removeItem(row.value());
     listBox.addItem(text, row.value());
+    noteWritten(size_t(row.value()));
 }

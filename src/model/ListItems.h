@@ -50,6 +50,12 @@ public:
     // bottom one) one at a time would, in one pass. pane -1: the list is not shown.
     void trimToLimit(PaneNumber pane);
 
+    // Brings back items kept in the history, in item order, each with the key of its row (rows
+    // go by their keys). The list must not be shown yet.
+    void restore(std::deque<ClipItem> items, const std::vector<qint64> &rowKeys);
+    // The key that keeps the row's place in the history; keys grow from the top row down.
+    qint64 rowKey(RowNumber row) const { return m_rowKeys.at(size_t(row.value())); }
+
     // The row text of an item of this list: its name, or the caption of its text.
     QString rowText(const ClipItem &item) const;
     QString caption(const QString &text) const;
@@ -61,6 +67,9 @@ private:
     void dropItem(ItemNumber item);
     void renumberRowsAfter(ItemNumber item);
     void replaceRow(PaneNumber pane, const QString &text, RowNumber row);
+    qint64 newRowKey(size_t row);
+    void spreadRowKeys();
+    void noteWritten(size_t row);
     bool rowInRange(RowNumber row, const char *operation) const;
     ClipListBox &box(PaneNumber pane) const;
 
@@ -68,4 +77,7 @@ private:
     ListRecord &m_list;
     std::deque<ClipItem> m_items; // a deque: the oldest item, dropped most often, goes in constant time
     std::vector<ItemNumber> m_rows;
+    // Beside each row: a key in the rows' order with gaps between, so that a new row gets a key
+    // without moving the others' (see newRowKey).
+    std::vector<qint64> m_rowKeys;
 };

@@ -2,7 +2,7 @@
 
 #include "model/ListItems.h"
 
-ListRecord::ListRecord(ProgramState &state) : m_state(state) {}
+ListRecord::ListRecord(ProgramState &state, quint32 id) : m_state(state), m_id(id) {}
 
 ListRecord::~ListRecord() = default;
 

@@ -1,5 +1,6 @@
 #include "model/ProgramState.h"
 
+#include "model/ChangeJournal.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
@@ -10,6 +11,7 @@
 ProgramState::ProgramState(PaneHost &host)
     : m_settings(std::make_unique<GlobalSettings>()),
       m_newListDefaults(std::make_unique<NewListDefaults>()),
+      m_journal(std::make_unique<ChangeJournal>()),
       m_lists(std::make_unique<ListCollection>(*this)),
       m_display(std::make_unique<ListDisplay>(*this, host))
 {

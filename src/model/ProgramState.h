@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/ExtraSettings.h"
 #include "model/RunFlags.h"
 
 #include <memory>
 
+class ChangeJournal;
 class ListCollection;
 class ListDisplay;
 class GlobalSettings;
@@ -21,16 +23,19 @@ public:
     ProgramState &operator=(const ProgramState &) = delete;
 
     RunFlags flags;
+    ExtraSettings extraSettings;
 
     ListCollection &lists() { return *m_lists; }
     ListDisplay &display() { return *m_display; }
     GlobalSettings &settings() { return *m_settings; }
     NewListDefaults &newListDefaults() { return *m_newListDefaults; }
+    ChangeJournal &journal() { return *m_journal; }
 
 private:
     // Settings first: the lists read them; lists before panes: panes are released first.
     std::unique_ptr<GlobalSettings> m_settings;
     std::unique_ptr<NewListDefaults> m_newListDefaults;
+    std::unique_ptr<ChangeJournal> m_journal;
     std::unique_ptr<ListCollection> m_lists;
     std::unique_ptr<ListDisplay> m_display;
 };

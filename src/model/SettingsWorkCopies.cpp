@@ -1,5 +1,6 @@
 #include "model/SettingsWorkCopies.h"
 
+#include "model/ChangeJournal.h"
 #include "model/seams/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
@@ -57,6 +58,7 @@ void SettingsWorkCopies::load(ProgramState &live)
 {
     global = live.settings().copyOut();
     static_cast<NewListDefaultFields &>(defaults) = live.newListDefaults();
+    extra = live.extraSettings;
     buildListEntries(live);
 }
 
@@ -127,6 +129,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
             if (isOneOf(field, &L::name, &L::fileName, &L::itemLimit) || list.*field == copy.*def)
                 return;
             list.*field = copy.*def;
+            live.journal().layoutChanged();
             if (isOneOf(field, &L::fontName, &L::fontSize, &L::backColour, &L::textColour, &L::focusedBackColour,
                         &L::focusedTextColour))
                 looks = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ExtraSettings.h"
 #include "model/GlobalSettingsCopy.h"
 #include "model/ListOptionsCopy.h"
 
@@ -16,6 +17,7 @@ struct ListOptions;
 struct SettingsWorkCopies {
     GlobalSettingsCopy global;
     ListOptionsCopy defaults;
+    ExtraSettings extra;
     // Shown lists in display order, then the hidden ones in list-number order.
     std::vector<ListOptionsCopy> lists;
     // The list selector's entries, one per copy in lists.

@@ -32,6 +32,7 @@ bool ClipListStore::readListFile(const QString &path, PaneNumber pane, ListNumbe
     ListRecord &target = m_lists.at(list);
     const ClipListOptions &options = read.content.options;
     options.applyTo(target);
+    m_lists.noteOptionsChanged();
     PaneHost &host = m_display.host();
     ClipListBox &box = host.listBox(pane);
     box.setListFont(options.fontName, options.fontSize);
@@ -69,5 +70,6 @@ bool ClipListStore::writeListFile(const QString &path, ListNumber list)
         return false;
     }
     source.fileName = path;
+    m_lists.noteOptionsChanged();
     return true;
 }

@@ -29,12 +29,13 @@
 #include <type_traits>
 
 namespace {
-const char *const PageMessages[5] = {
+const char *const PageMessages[SettingsDialog::PageCount] = {
     "ｿﾌﾄの動作する環境の設定を行っています...",
     "新しいﾘｽﾄ作成時の既定値の設定を行っています...",
     "既存のﾘｽﾄの設定を行っています...",
     "項目の内容を表示するﾃｷｽﾄの設定を行っています...",
     "貼り付け後のﾌｫｰｶｽ移動の設定を行っています...",
+    "その他の動作の設定を行っています...",
 };
 } // namespace
 
@@ -46,7 +47,7 @@ SettingsDialog::SettingsDialog(ProgramState &state, MainWindow &main, MessageBox
     setObjectName(QStringLiteral("SettingsDialog"));
     setWindowIcon(main.windowIcon());
 
-    QWidget *pages[5] = {buildGlobalPage(), nullptr, nullptr, buildTextPage(), buildMovePage()};
+    QWidget *pages[PageCount] = {buildGlobalPage(), nullptr, nullptr, buildTextPage(), buildMovePage(), buildMorePage()};
     pages[1] = m_defaults = new ListOptionsPage(ListOptionsPage::Kind::Defaults);
     pages[2] = m_perList = new ListOptionsPage(ListOptionsPage::Kind::PerList);
     buildTabs(pages);
@@ -152,7 +153,7 @@ bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
             QTimer::singleShot(0, box, &QLineEdit::selectAll);
     }
     if (event->type() == QEvent::MouseButtonRelease) {
-        for (qint16 i = 0; i < 5; ++i) {
+        for (qint16 i = 0; i < PageCount; ++i) {
             if (watched == m_tabs[i] || watched == m_tabWords[i]) {
                 guarded([&] { m_pages->clickLabel(i); });
                 return true;
@@ -207,6 +208,7 @@ void SettingsDialog::fillControls()
     edgeZoneWidthMillimetres->setText(SettingText::millimetres(edgeZoneWidthEdit->text(), screen()->physicalDotsPerInchX()));
     edgeZoneHeightMillimetres->setText(SettingText::millimetres(edgeZoneHeightEdit->text(), screen()->physicalDotsPerInchY()));
     m_defaults->fill(m_work.defaults);
+    keepHistoryCheck->setChecked(m_work.extra.keepHistory);
 }
 
 void SettingsDialog::showListPage(int index)
@@ -236,6 +238,7 @@ bool SettingsDialog::storePage(int index)
     case 2: return storeListPage();
     case 3: return storeTextPage();
     case 4: return storeEdgePage();
+    case 5: return storeMorePage();
     default: return true;
     }
 }
@@ -308,6 +311,12 @@ bool SettingsDialog::storeEdgePage()
     return true;
 }
 
+bool SettingsDialog::storeMorePage()
+{
+    m_work.extra.keepHistory = keepHistoryCheck->isChecked();
+    return true;
+}
+
 void SettingsDialog::confirm(bool close)
 {
     if (!storePage(m_pages->visibleIndex()))
@@ -320,6 +329,7 @@ bool SettingsDialog::applyAll()
 {
     m_work.applyGlobal(m_state);
     m_work.applyDefaults(m_state);
+    m_state.extraSettings = m_work.extra;
     const int refused = m_work.applyLists(m_state, m_messages);
     if (refused < 0)
         return true;

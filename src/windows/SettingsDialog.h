@@ -22,11 +22,14 @@ class ColourDialog;
 class FontDialog;
 class PageSelector;
 
-// The settings dialog: five pages over working copies of the global settings, the new-list
-// defaults and every list's options; O.K. and 更新 validate the page shown and apply the copies.
+// The settings dialog: six pages over working copies of the global settings, the new-list
+// defaults, every list's options and the extra settings; O.K. and 更新 validate the page shown
+// and apply the copies.
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int PageCount = 6;
+
     SettingsDialog(ProgramState &state, MainWindow &main, MessageBoxPort &messages, FontDialog &fonts,
                 ColourDialog &colours, QWidget *parent = nullptr);
     ~SettingsDialog() override;
@@ -45,7 +48,8 @@ private:
     QWidget *buildGlobalPage();
     QWidget *buildTextPage();
     QWidget *buildMovePage();
-    QWidget *buildTabs(QWidget *pages[5]);
+    QWidget *buildMorePage();
+    QWidget *buildTabs(QWidget *pages[PageCount]);
     void connectHandlers();
 
     void changePage(qint16 before, qint16 index, qint16 &cancel);
@@ -57,6 +61,7 @@ private:
     bool storeListPage();
     bool storeTextPage();
     bool storeEdgePage();
+    bool storeMorePage();
     bool applyAll();
     void applyDefaultsToAllLists();
     void listSelectionChanged(int index);
@@ -82,8 +87,8 @@ private:
     QTimer m_example;
 
     QLabel *m_message = nullptr;
-    QLabel *m_tabs[5] = {};
-    QLabel *m_tabWords[5] = {};
+    QLabel *m_tabs[PageCount] = {};
+    QLabel *m_tabWords[PageCount] = {};
     ListOptionsPage *m_defaults = nullptr;
     ListOptionsPage *m_perList = nullptr;
     QPushButton *applyToAllListsButton = nullptr;
@@ -114,4 +119,6 @@ private:
     QLineEdit *edgeZoneHeightEdit = nullptr;
     QLabel *edgeZoneWidthMillimetres = nullptr;
     QLabel *edgeZoneHeightMillimetres = nullptr;
+    // Page 5
+    QCheckBox *keepHistoryCheck = nullptr;
 };

@@ -182,15 +182,31 @@ QWidget *SettingsDialog::buildMovePage()
     return page;
 }
 
-QWidget *SettingsDialog::buildTabs(QWidget *pages[5])
+QWidget *SettingsDialog::buildMorePage()
 {
-    const QString words[5] = {QStringLiteral("環境の設定"), QStringLiteral("ﾘｽﾄの既定値の設定"),
-                              QStringLiteral("ﾘｽﾄ別の設定"), QStringLiteral("ﾃｷｽﾄの設定"),
-                              QStringLiteral("ﾌｫｰｶｽ移動の設定")};
+    auto *page = new QWidget;
+    auto *rows = new QVBoxLayout(page);
+    auto *history = new QGroupBox(QStringLiteral("ﾘｽﾄの保持:"));
+    auto *historyRows = new QVBoxLayout(history);
+    keepHistoryCheck = named(new QCheckBox(QStringLiteral("ﾘｽﾄを次回の起動まで保持する(&H)")), "keepHistoryCheck");
+    historyRows->addWidget(keepHistoryCheck);
+    auto *note = new QLabel(QStringLiteral("ﾁｪｯｸを外すと、保持していたﾘｽﾄの履歴ﾌｧｲﾙは削除されます。"));
+    note->setWordWrap(true);
+    historyRows->addWidget(note);
+    rows->addWidget(history);
+    rows->addStretch(1);
+    return page;
+}
+
+QWidget *SettingsDialog::buildTabs(QWidget *pages[PageCount])
+{
+    const QString words[PageCount] = {QStringLiteral("環境の設定"), QStringLiteral("ﾘｽﾄの既定値の設定"),
+                                      QStringLiteral("ﾘｽﾄ別の設定"), QStringLiteral("ﾃｷｽﾄの設定"),
+                                      QStringLiteral("ﾌｫｰｶｽ移動の設定"), QStringLiteral("その他の設定")};
     auto *rows = new QVBoxLayout(this);
     auto *strip = new QHBoxLayout;
     strip->setSpacing(2);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < PageCount; ++i) {
         m_tabs[i] = new QLabel;
         m_tabs[i]->setObjectName(QStringLiteral("tabBase%1").arg(i));
         m_tabs[i]->setFrameShape(QFrame::Panel);
@@ -221,8 +237,8 @@ QWidget *SettingsDialog::buildTabs(QWidget *pages[5])
     auto *frames = new QWidget;
     auto *stack = new QGridLayout(frames);
     stack->setContentsMargins(0, 0, 0, 0);
-    const char *frameNames[5] = {"globalPage", "defaultsPage", "perListPage", "textPage", "edgePage"};
-    for (int i = 0; i < 5; ++i) {
+    const char *frameNames[PageCount] = {"globalPage", "defaultsPage", "perListPage", "textPage", "edgePage", "morePage"};
+    for (int i = 0; i < PageCount; ++i) {
         pages[i]->setObjectName(QString::fromLatin1(frameNames[i]));
         stack->addWidget(pages[i], 0, 0);
         pages[i]->hide();

@@ -501,7 +501,7 @@ private slots:
                 // Every page fits a 1280 x 800 screen.
                 QVERIFY(dialog.sizeHint().width() <= 1280 && dialog.sizeHint().height() <= 760);
                 if (!qEnvironmentVariableIsEmpty("QK_SHOTS")) {
-                    for (int i = 0; i < 5; ++i) {
+                    for (int i = 0; i < 6; ++i) {
                         page(dialog, i);
                         dialog.grab().save(QStringLiteral("%1/settings%2.png").arg(qEnvironmentVariable("QK_SHOTS")).arg(i));
                     }

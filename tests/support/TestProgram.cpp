@@ -12,7 +12,11 @@
 #include "model/ListRecord.h"
 #include "model/ProgramState.h"
 
+#include "storage/ExtraSettingsFile.h"
+#include "storage/HistoryDatabase.h"
+
 #include <QAction>
+#include <QDir>
 
 TestProgram::TestProgram(ClipboardPort *realClipboard)
     : root(ProgramSeams{realClipboard ? *realClipboard : clipboard, messages, fileDialogs, &fontColourDialogs})
@@ -22,10 +26,13 @@ TestProgram::TestProgram(ClipboardPort *realClipboard)
 
 TestProgram::~TestProgram() = default;
 
-void TestProgram::start(const QStringList &files, const QString &settingsPath)
+void TestProgram::start(const QStringList &files, const QString &settingsPath, const QString &historyFolder)
 {
     window().setSettingsPath(settingsPath);
-    window().loadForm(files);
+    const QDir history(historyFolder);
+    window().loadForm(files, historyFolder.isEmpty() ? std::nullopt
+                                                     : root.openHistory(history.filePath(ExtraSettingsFile::fileName()),
+                                                                        history.filePath(HistoryDatabase::fileName())));
     window().show();
 }
 

@@ -20,9 +20,10 @@ public:
     explicit TestProgram(ClipboardPort *clipboard = nullptr);
     ~TestProgram();
 
-    // Runs the start-up sequence (factory settings unless a settings path is given) and shows
-    // the window.
-    void start(const QStringList &files = {}, const QString &settingsPath = QString());
+    // Runs the start-up sequence (factory settings unless a settings path is given; the lists
+    // kept in historyFolder when one is given) and shows the window.
+    void start(const QStringList &files = {}, const QString &settingsPath = QString(),
+               const QString &historyFolder = QString());
 
     ProgramState &state() const { return root.state(); }
     MainWindow &window() const { return root.window(); }

@@ -1,0 +1,64 @@
+#include "model/ChangeJournal.h"
+
+#include "model/ClipItem.h"
+
+#include <utility>
+
+void ChangeJournal::setRecording(bool on)
+{
+    m_recording = on;
+    if (!on)
+        m_changes = Changes();
+}
+
+void ChangeJournal::itemWritten(quint32 list, const ClipItem &item, qint64 rowKey)
+{
+    add({Entry::Kind::ItemWritten, list, item.id, rowKey, item.text, item.name});
+}
+
+void ChangeJournal::rowKeyChanged(quint64 item, qint64 rowKey)
+{
+    add({Entry::Kind::RowKeyChanged, 0, item, rowKey, {}, {}});
+}
+
+void ChangeJournal::itemDropped(quint64 item)
+{
+    add({Entry::Kind::ItemDropped, 0, item, 0, {}, {}});
+}
+
+void ChangeJournal::listCleared(quint32 list)
+{
+    add({Entry::Kind::ListCleared, list, 0, 0, {}, {}});
+}
+
+void ChangeJournal::listDeleted(quint32 list)
+{
+    add({Entry::Kind::ListDeleted, list, 0, 0, {}, {}});
+}
+
+void ChangeJournal::layoutChanged()
+{
+    if (!m_recording)
+        return;
+    noteAny();
+    m_changes.layout = true;
+}
+
+ChangeJournal::Changes ChangeJournal::take()
+{
+    return std::exchange(m_changes, Changes());
+}
+
+void ChangeJournal::add(Entry &&entry)
+{
+    if (!m_recording)
+        return;
+    noteAny();
+    m_changes.entries.push_back(std::move(entry));
+}
+
+void ChangeJournal::noteAny()
+{
+    if (m_changes.entries.empty() && !m_changes.layout)
+        emit changesWaiting();
+}

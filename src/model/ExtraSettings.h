@@ -1,0 +1,10 @@
+#pragma once
+
+// Settings that have no place in the settings file, whose format stays as it is. They are kept in
+// a file of their own and edited on the settings dialog's last page.
+struct ExtraSettings {
+    // Keep the lists between runs in the history database.
+    bool keepHistory = true;
+
+    bool operator==(const ExtraSettings &) const = default;
+};

@@ -1,0 +1,29 @@
+#include "storage/ExtraSettingsFile.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+const QString KeepHistory = QStringLiteral("History/keep");
+}
+
+ExtraSettings ExtraSettingsFile::read() const
+{
+    ExtraSettings settings;
+    if (!QFileInfo(m_path).isFile())
+        return settings;
+    const QSettings file(m_path, QSettings::IniFormat);
+    settings.keepHistory = file.value(KeepHistory, settings.keepHistory).toBool();
+    return settings;
+}
+
+bool ExtraSettingsFile::write(const ExtraSettings &settings) const
+{
+    const QFileInfo info(m_path);
+    if (info.exists() && !info.isFile())
+        return false;
+    QSettings file(m_path, QSettings::IniFormat);
+    file.setValue(KeepHistory, settings.keepHistory);
+    file.sync();
+    return file.status() == QSettings::NoError;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/ChangeJournal.h"
+#include "model/ListOptions.h"
+
+#include <optional>
+#include <vector>
+
+// One round of changes for the history database, handed from the window's thread to the writer.
+struct HistoryBatch {
+    struct Layout {
+        struct List {
+            quint32 id = 0;
+            ListOptions options;
+        };
+        struct Pane {
+            quint32 list = 0;
+            float heightShare = 0;
+        };
+        std::vector<List> lists; // in list-number order
+        std::vector<Pane> panes; // top to bottom
+        int focusedPane = 0;
+        bool operator==(const Layout &) const;
+    };
+    // Every item is written anew: the old ones go first.
+    bool replaceAll = false;
+    std::vector<ChangeJournal::Entry> entries;
+    std::optional<Layout> layout;
+
+    bool empty() const { return !replaceAll && entries.empty() && !layout; }
+    // Appends a later batch, so that both go in one transaction.
+    void append(HistoryBatch &&later);
+};

@@ -1,0 +1,435 @@
+#include "storage/HistoryDatabase.h"
+
+#include "model/ModelTypes.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <sqlite3.h>
+
+#include <type_traits>
+
+namespace {
+// The list options' columns, in the lists table's order after id and position.
+template <typename Visit>
+void visitOptionColumns(Visit &&visit)
+{
+    using L = ListOptions;
+    visit(&L::name, "name");
+    visit(&L::sameNameNumber, "same_name_number");
+    visit(&L::heightShare, "height_share");
+    visit(&L::itemLimit, "item_limit");
+    visit(&L::captionByWidth, "caption_by_width");
+    visit(&L::captionLength, "caption_length");
+    visit(&L::captionWidth, "caption_width");
+    visit(&L::lineBreakMark, "line_break_mark");
+    visit(&L::showLength, "show_length");
+    visit(&L::addAtBottom, "add_at_bottom");
+    visit(&L::addAtFocus, "add_at_focus");
+    visit(&L::focusMode, "focus_mode");
+    visit(&L::fileName, "file_name");
+    visit(&L::fontName, "font_name");
+    visit(&L::fontSize, "font_size");
+    visit(&L::backColour, "back_colour");
+    visit(&L::textColour, "text_colour");
+    visit(&L::focusedBackColour, "focused_back_colour");
+    visit(&L::focusedTextColour, "focused_text_colour");
+}
+
+QByteArray listsTableSql()
+{
+    QByteArray sql = "CREATE TABLE lists(id INTEGER PRIMARY KEY, position INTEGER NOT NULL";
+    visitOptionColumns([&](auto field, const char *column) {
+        using T = std::remove_reference_t<decltype(std::declval<ListOptions>().*field)>;
+        sql += ", " + QByteArray(column) + (std::is_same_v<T, QString> ? " TEXT" : std::is_same_v<T, float> ? " REAL" : " INTEGER")
+               + " NOT NULL";
+    });
+    return sql + ")";
+}
+
+QByteArray insertListSql()
+{
+    QByteArray columns = "id, position";
+    QByteArray values = "?, ?";
+    visitOptionColumns([&](auto, const char *column) {
+        columns += ", " + QByteArray(column);
+        values += ", ?";
+    });
+    return "INSERT INTO lists(" + columns + ") VALUES(" + values + ")";
+}
+
+void bindText(sqlite3_stmt *statement, int column, const QString &text)
+{
+    // The batch holds the text until the statement has run.
+    sqlite3_bind_text16(statement, column, text.utf16(), int(text.size() * 2), SQLITE_STATIC);
+}
+
+QString columnText(sqlite3_stmt *statement, int column)
+{
+    const auto *text = static_cast<const QChar *>(sqlite3_column_text16(statement, column));
+    return text ? QString(text, sqlite3_column_bytes16(statement, column) / 2) : QString();
+}
+
+template <typename T>
+void bindValue(sqlite3_stmt *statement, int column, const T &value)
+{
+    if constexpr (std::is_same_v<T, QString>)
+        bindText(statement, column, value);
+    else if constexpr (std::is_same_v<T, float>)
+        sqlite3_bind_double(statement, column, double(value));
+    else
+        sqlite3_bind_int64(statement, column, qint64(value));
+}
+
+template <typename T>
+void readValue(sqlite3_stmt *statement, int column, T &value)
+{
+    if constexpr (std::is_same_v<T, QString>)
+        value = columnText(statement, column);
+    else if constexpr (std::is_same_v<T, float>)
+        value = float(sqlite3_column_double(statement, column));
+    else
+        value = T(sqlite3_column_int64(statement, column));
+}
+
+// Runs a query row by row and finalises it.
+class Query {
+public:
+    Query(sqlite3 *db, const char *sql) { m_status = sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr); }
+    ~Query() { sqlite3_finalize(m_statement); }
+    Query(const Query &) = delete;
+    Query &operator=(const Query &) = delete;
+    bool next()
+    {
+        if (m_status != SQLITE_OK && m_status != SQLITE_ROW)
+            return false;
+        m_status = sqlite3_step(m_statement);
+        return m_status == SQLITE_ROW;
+    }
+    bool finished() const { return m_status == SQLITE_DONE; }
+    sqlite3_stmt *operator*() const { return m_statement; }
+
+private:
+    sqlite3_stmt *m_statement = nullptr;
+    int m_status;
+};
+
+enum Statement { UpsertItem, SetRowKey, DropItem, DropListItems, InsertList, InsertPane };
+} // namespace
+
+HistoryDatabase::~HistoryDatabase()
+{
+    close();
+}
+
+void HistoryDatabase::close()
+{
+    for (sqlite3_stmt *&statement : m_statements) {
+        sqlite3_finalize(statement);
+        statement = nullptr;
+    }
+    sqlite3_close(m_db);
+    m_db = nullptr;
+}
+
+bool HistoryDatabase::fail()
+{
+    m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
+    m_diskFull = sqlite3_errcode(m_db) == SQLITE_FULL;
+    return false;
+}
+
+std::optional<int> HistoryDatabase::number(const char *sql)
+{
+    Query query(m_db, sql);
+    if (!query.next()) {
+        fail();
+        return std::nullopt;
+    }
+    return sqlite3_column_int(*query, 0);
+}
+
+bool HistoryDatabase::run(const char *sql)
+{
+    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK || fail();
+}
+
+HistoryDatabase::Opened HistoryDatabase::open(const QString &path)
+{
+    close();
+    const QFileInfo info(path);
+    const bool existed = info.exists() || info.isSymLink();
+    if (existed && !info.isFile()) {
+        m_error = QStringLiteral("通常のﾌｧｲﾙではありません。");
+        return Opened::Unusable;
+    }
+    // What a failed step means: another program's lock, or a file that cannot be used or made.
+    const auto problem = [&] {
+        const int code = m_db ? sqlite3_errcode(m_db) : SQLITE_CANTOPEN;
+        if (m_error.isEmpty())
+            fail();
+        close();
+        return code == SQLITE_BUSY || code == SQLITE_LOCKED ? Opened::InUse
+               : existed                                    ? Opened::Unusable
+                                                            : Opened::CannotCreate;
+    };
+    m_error.clear();
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+        != SQLITE_OK)
+        return problem();
+    if (sqlite3_db_readonly(m_db, "main") == 1) {
+        m_error = QStringLiteral("書き込みが許可されていません。");
+        return problem();
+    }
+    sqlite3_busy_timeout(m_db, 1000);
+    // Text is kept as the program holds it, so that reading 32 MB back converts nothing. Only a new
+    // database takes this.
+    run("PRAGMA encoding='UTF-16le'");
+    // Held for the run: a second program cannot write it too. The lock goes with the process, so a
+    // crash leaves none behind.
+    // Deleted items are wiped from the pages they leave, and the journal is cut back after each
+    // checkpoint, so that no copy of them stays behind.
+    if (!run("PRAGMA locking_mode=EXCLUSIVE") || !run("PRAGMA secure_delete=ON") || !run("PRAGMA synchronous=FULL")
+        || !run("PRAGMA journal_size_limit=0"))
+        return problem();
+    const std::optional<int> schema = number("PRAGMA user_version");
+    if (!schema || !run("PRAGMA journal_mode=WAL"))
+        return problem();
+    const std::optional<int> tables = number("SELECT count(*) FROM sqlite_master");
+    if (!tables)
+        return problem();
+    const bool created = *schema == 0 && *tables == 0;
+    if (created ? !makeSchema() : !checkSchema(*schema))
+        return problem();
+    // Locked from now on, not only from the first write.
+    if (!run("BEGIN EXCLUSIVE") || !run("COMMIT"))
+        return problem();
+    return created ? Opened::Created : Opened::Existing;
+}
+
+bool HistoryDatabase::makeSchema()
+{
+    const QByteArray lists = listsTableSql();
+    return run("BEGIN") && run(lists.constData())
+           && run("CREATE TABLE items(id INTEGER PRIMARY KEY, list_id INTEGER NOT NULL, row_key INTEGER NOT NULL,"
+                  " text TEXT NOT NULL, name TEXT NOT NULL)")
+           && run("CREATE INDEX items_of_list ON items(list_id)")
+           && run("CREATE TABLE panes(position INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
+                  " height_share REAL NOT NULL, focused INTEGER NOT NULL)")
+           && run(QByteArray("PRAGMA user_version=" + QByteArray::number(SchemaVersion)).constData()) && run("COMMIT");
+}
+
+bool HistoryDatabase::checkSchema(int version)
+{
+    if (version > SchemaVersion) {
+        m_error = QStringLiteral("新しいﾊﾞｰｼﾞｮﾝで作成されたﾌｧｲﾙです。");
+        return false;
+    }
+    // Each older version would be brought up to date here, one step at a time; there is none yet.
+    if (version < 1) {
+        m_error = QStringLiteral("履歴ﾌｧｲﾙではありません。");
+        return false;
+    }
+    // A quick check reads every page, so damage anywhere shows now rather than at a later write.
+    Query check(m_db, "PRAGMA quick_check");
+    if (!check.next())
+        return fail();
+    if (columnText(*check, 0) != QLatin1String("ok") || check.next()) {
+        m_error = QStringLiteral("ﾌｧｲﾙが壊れています。");
+        return false;
+    }
+    return true;
+}
+
+std::optional<KeptHistory> HistoryDatabase::read()
+{
+    KeptHistory kept;
+    QHash<quint32, size_t> listIndex;
+    auto broken = [this](const QString &why) -> std::optional<KeptHistory> {
+        m_error = why.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(m_db)) : why;
+        return std::nullopt;
+    };
+    const QString damaged = QStringLiteral("ﾌｧｲﾙの内容が壊れています。");
+
+    QByteArray listsSql = "SELECT id";
+    visitOptionColumns([&](auto, const char *column) { listsSql += ", " + QByteArray(column); });
+    listsSql += " FROM lists ORDER BY position";
+    Query lists(m_db, listsSql.constData());
+    while (lists.next()) {
+        KeptHistory::List list;
+        list.id = quint32(sqlite3_column_int64(*lists, 0));
+        int column = 1;
+        visitOptionColumns([&](auto field, const char *) { readValue(*lists, column++, list.options.*field); });
+        if (list.id == 0 || listIndex.contains(list.id) || kept.lists.size() >= size_t(MaxCount))
+            return broken(damaged);
+        listIndex.insert(list.id, kept.lists.size());
+        kept.lists.push_back(std::move(list));
+    }
+    if (!lists.finished())
+        return broken({});
+
+    Query items(m_db, "SELECT list_id, id, row_key, text, name FROM items ORDER BY list_id, id");
+    while (items.next()) {
+        const auto found = listIndex.constFind(quint32(sqlite3_column_int64(*items, 0)));
+        if (found == listIndex.cend())
+            return broken(damaged);
+        KeptHistory::List &list = kept.lists[*found];
+        if (list.items.size() >= size_t(MaxCount))
+            return broken(damaged);
+        list.items.push_back(ClipItem{columnText(*items, 3), columnText(*items, 4), quint64(sqlite3_column_int64(*items, 1))});
+        list.rowKeys.push_back(sqlite3_column_int64(*items, 2));
+    }
+    if (!items.finished())
+        return broken({});
+
+    Query panes(m_db, "SELECT list_id, height_share, focused FROM panes ORDER BY position");
+    QSet<size_t> shown;
+    int focused = 0;
+    while (panes.next()) {
+        const auto found = listIndex.constFind(quint32(sqlite3_column_int64(*panes, 0)));
+        if (found == listIndex.cend() || shown.contains(*found))
+            return broken(damaged);
+        shown.insert(*found);
+        if (sqlite3_column_int(*panes, 2) != 0) {
+            kept.focusedPane = kept.panes.size();
+            ++focused;
+        }
+        kept.panes.push_back({*found, float(sqlite3_column_double(*panes, 1))});
+    }
+    if (!panes.finished())
+        return broken({});
+    if (kept.panes.empty() || focused != 1)
+        return broken(damaged);
+    return kept;
+}
+
+sqlite3_stmt *HistoryDatabase::statement(int which, const char *sql)
+{
+    sqlite3_stmt *&statement = m_statements[which];
+    if (!statement && sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK)
+        return nullptr;
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    return statement;
+}
+
+bool HistoryDatabase::writeEntry(const ChangeJournal::Entry &entry)
+{
+    using Kind = ChangeJournal::Entry::Kind;
+    sqlite3_stmt *step = nullptr;
+    switch (entry.kind) {
+    case Kind::ItemWritten:
+        step = statement(UpsertItem, "INSERT INTO items(id, list_id, row_key, text, name) VALUES(?, ?, ?, ?, ?)"
+                                     " ON CONFLICT(id) DO UPDATE SET list_id = excluded.list_id,"
+                                     " row_key = excluded.row_key, text = excluded.text, name = excluded.name");
+        if (!step)
+            return fail();
+        sqlite3_bind_int64(step, 1, qint64(entry.item));
+        sqlite3_bind_int64(step, 2, entry.list);
+        sqlite3_bind_int64(step, 3, entry.rowKey);
+        bindText(step, 4, entry.text);
+        bindText(step, 5, entry.name);
+        break;
+    case Kind::RowKeyChanged:
+        step = statement(SetRowKey, "UPDATE items SET row_key = ? WHERE id = ?");
+        if (!step)
+            return fail();
+        sqlite3_bind_int64(step, 1, entry.rowKey);
+        sqlite3_bind_int64(step, 2, qint64(entry.item));
+        break;
+    case Kind::ItemDropped:
+        step = statement(DropItem, "DELETE FROM items WHERE id = ?");
+        if (!step)
+            return fail();
+        sqlite3_bind_int64(step, 1, qint64(entry.item));
+        break;
+    case Kind::ListCleared:
+    case Kind::ListDeleted:
+        step = statement(DropListItems, "DELETE FROM items WHERE list_id = ?");
+        if (!step)
+            return fail();
+        sqlite3_bind_int64(step, 1, entry.list);
+        break;
+    }
+    return sqlite3_step(step) == SQLITE_DONE || fail();
+}
+
+bool HistoryDatabase::writeLayout(const HistoryBatch::Layout &layout)
+{
+    if (!run("DELETE FROM lists") || !run("DELETE FROM panes"))
+        return false;
+    const QByteArray insertList = insertListSql();
+    for (size_t position = 0; position < layout.lists.size(); ++position) {
+        const HistoryBatch::Layout::List &list = layout.lists[position];
+        sqlite3_stmt *step = statement(InsertList, insertList.constData());
+        if (!step)
+            return fail();
+        sqlite3_bind_int64(step, 1, list.id);
+        sqlite3_bind_int64(step, 2, qint64(position));
+        int column = 3;
+        visitOptionColumns([&](auto field, const char *) { bindValue(step, column++, list.options.*field); });
+        if (sqlite3_step(step) != SQLITE_DONE)
+            return fail();
+    }
+    for (size_t position = 0; position < layout.panes.size(); ++position) {
+        sqlite3_stmt *step = statement(InsertPane, "INSERT INTO panes(position, list_id, height_share, focused) VALUES(?, ?, ?, ?)");
+        if (!step)
+            return fail();
+        sqlite3_bind_int64(step, 1, qint64(position));
+        sqlite3_bind_int64(step, 2, layout.panes[position].list);
+        sqlite3_bind_double(step, 3, double(layout.panes[position].heightShare));
+        sqlite3_bind_int(step, 4, int(position) == layout.focusedPane ? 1 : 0);
+        if (sqlite3_step(step) != SQLITE_DONE)
+            return fail();
+    }
+    return true;
+}
+
+bool HistoryDatabase::write(const HistoryBatch &batch)
+{
+    m_diskFull = false;
+    if (!m_db) {
+        m_error = QStringLiteral("履歴ﾌｧｲﾙが開かれていません。");
+        return false;
+    }
+    bool written = run("BEGIN IMMEDIATE");
+    if (written && batch.replaceAll)
+        written = run("DELETE FROM items");
+    for (auto entry = batch.entries.begin(); written && entry != batch.entries.end(); ++entry)
+        written = writeEntry(*entry);
+    if (written && batch.layout)
+        written = writeLayout(*batch.layout);
+    if (written && run("COMMIT"))
+        return true;
+    const QString error = m_error;
+    const bool full = m_diskFull;
+    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    m_error = error;
+    m_diskFull = full;
+    return false;
+}
+
+bool HistoryDatabase::setAside(const QString &path)
+{
+    bool moved = true;
+    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        const QString from = path + suffix;
+        if (!QFileInfo::exists(from) && !QFileInfo(from).isSymLink())
+            continue;
+        const QString to = backupPath(path) + suffix;
+        QFile::remove(to);
+        moved = QFile::rename(from, to) && moved;
+    }
+    return moved;
+}
+
+bool HistoryDatabase::remove(const QString &path)
+{
+    bool removed = true;
+    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        const QString file = path + suffix;
+        if (QFileInfo::exists(file))
+            removed = QFile::remove(file) && removed;
+    }
+    return removed;
+}

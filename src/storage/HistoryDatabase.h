@@ -1,0 +1,62 @@
+#pragma once
+
+#include "storage/HistoryBatch.h"
+#include "storage/KeptHistory.h"
+
+#include <QString>
+#include <optional>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The history's SQLite database: every list with its options and items, the panes and the focus.
+// Opened once at the start, locked for the run, written in one transaction per batch. Items keep
+// their ids and their rows' keys, so that a change writes only the items it touched.
+class HistoryDatabase {
+public:
+    static constexpr int SchemaVersion = 1;
+    static QString fileName() { return QStringLiteral("QuillKeeperHistory.sqlite3"); }
+    static QString backupPath(const QString &path) { return path + QStringLiteral(".bak"); }
+
+    enum class Opened {
+        Existing,    // read() brings the lists back
+        Created,     // a new, empty database
+        Unusable,    // damaged, foreign, newer, read-only or not a file: to be set aside
+        InUse,       // another program holds it
+        CannotCreate // no database can be made there (the folder is read-only, say)
+    };
+
+    HistoryDatabase() = default;
+    ~HistoryDatabase();
+    HistoryDatabase(const HistoryDatabase &) = delete;
+    HistoryDatabase &operator=(const HistoryDatabase &) = delete;
+
+    Opened open(const QString &path);
+    // The lists kept; nothing when what is kept does not hold together (then errorString says why).
+    std::optional<KeptHistory> read();
+    // All or nothing; false with errorString() and diskFull() telling why.
+    bool write(const HistoryBatch &batch);
+    void close();
+    QString errorString() const { return m_error; }
+    bool diskFull() const { return m_diskFull; }
+
+    // Moves a database that could not be used, with its journal, to backupPath (replacing an older one).
+    static bool setAside(const QString &path);
+    // Removes the database and its journal files.
+    static bool remove(const QString &path);
+
+private:
+    bool run(const char *sql);
+    std::optional<int> number(const char *sql);
+    bool fail();
+    bool makeSchema();
+    bool checkSchema(int version);
+    bool writeLayout(const HistoryBatch::Layout &layout);
+    bool writeEntry(const ChangeJournal::Entry &entry);
+    sqlite3_stmt *statement(int which, const char *sql);
+
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_statements[8] = {};
+    QString m_error;
+    bool m_diskFull = false;
+};

@@ -1,0 +1,199 @@
+#include "storage/HistoryStore.h"
+
+#include "model/ChangeJournal.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ListItems.h"
+#include "model/ListRecord.h"
+#include "model/ProgramTexts.h"
+#include "model/seams/MessageBoxPort.h"
+#include "storage/HistoryDatabase.h"
+#include "storage/HistoryWriter.h"
+
+#include <QDir>
+
+HistoryStore::HistoryStore(ListCollection &lists, ListDisplay &display, ChangeJournal &journal, MessageBoxPort &messages)
+    : m_lists(lists), m_display(display), m_journal(journal), m_messages(messages)
+{
+    m_collect.setSingleShot(true);
+    m_collect.setInterval(CollectMs);
+    connect(&m_collect, &QTimer::timeout, this, &HistoryStore::collect);
+    connect(&m_journal, &ChangeJournal::changesWaiting, &m_collect, qOverload<>(&QTimer::start));
+    m_thread.setObjectName(QStringLiteral("history writer"));
+}
+
+HistoryStore::~HistoryStore()
+{
+    finish();
+}
+
+void HistoryStore::tell(const QString &problem)
+{
+    const QString &crLf = ProgramTexts::lineBreak();
+    const QString text = QStringLiteral("履歴ﾌｧｲﾙ：") + QDir::toNativeSeparators(m_path) + crLf + crLf + problem;
+    // Told once the window is up, and not waited for: nobody may be there to answer at a login.
+    QTimer::singleShot(0, this, [this, text] {
+        m_messages.notify(ProgramTexts::title(), text, MessageBoxPort::Icon::Warning);
+    });
+}
+
+std::optional<KeptHistory> HistoryStore::open(const QString &path)
+{
+    m_path = path;
+    const QString &crLf = ProgramTexts::lineBreak();
+    const QString notKept = crLf + crLf + QStringLiteral("今回はﾘｽﾄを次回の起動まで保持しません。");
+    auto database = std::make_unique<HistoryDatabase>();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    HistoryDatabase::Opened opened = database->open(path);
+    std::optional<KeptHistory> kept;
+    if (opened == HistoryDatabase::Opened::Existing) {
+        kept = database->read();
+        if (!kept) {
+            database->close();
+            opened = HistoryDatabase::Opened::Unusable;
+        }
+    }
+    switch (opened) {
+    case HistoryDatabase::Opened::Existing:
+        break;
+    case HistoryDatabase::Opened::Created:
+        m_writeEverything = true;
+        break;
+    case HistoryDatabase::Opened::InUse:
+        tell(QStringLiteral("履歴ﾌｧｲﾙは別のﾌﾟﾛｸﾞﾗﾑが使用中です。") + notKept);
+        return std::nullopt;
+    case HistoryDatabase::Opened::CannotCreate:
+        tell(QStringLiteral("履歴ﾌｧｲﾙを作成できませんでした。") + crLf + database->errorString() + notKept);
+        return std::nullopt;
+    case HistoryDatabase::Opened::Unusable: {
+        const QString why = database->errorString();
+        if (!HistoryDatabase::setAside(path)) {
+            tell(QStringLiteral("履歴ﾌｧｲﾙを読み込めませんでした。") + crLf + why + notKept);
+            return std::nullopt;
+        }
+        tell(QStringLiteral("履歴ﾌｧｲﾙを読み込めませんでした。") + crLf + why + crLf + crLf
+             + QStringLiteral("元のﾌｧｲﾙを次の名前で残し、空のﾘｽﾄで起動します。") + crLf
+             + QDir::toNativeSeparators(HistoryDatabase::backupPath(path)));
+        if (database->open(path) != HistoryDatabase::Opened::Created) {
+            tell(QStringLiteral("履歴ﾌｧｲﾙを作成できませんでした。") + crLf + database->errorString() + notKept);
+            return std::nullopt;
+        }
+        m_writeEverything = true;
+        break;
+    }
+    }
+    start(std::move(database));
+    return kept;
+}
+
+void HistoryStore::switchOn(const QString &path)
+{
+    if (keeping())
+        return;
+    open(path);
+    // Whatever a database there held, it now holds the lists as they are.
+    m_writeEverything = true;
+    collect();
+}
+
+void HistoryStore::switchOff()
+{
+    if (!keeping())
+        return;
+    stop();
+    HistoryDatabase::remove(m_path);
+}
+
+void HistoryStore::start(std::unique_ptr<HistoryDatabase> database)
+{
+    m_writer = new HistoryWriter(std::move(database));
+    m_writer->moveToThread(&m_thread);
+    connect(m_writer, &HistoryWriter::failed, this, [this](const QString &reason, bool diskFull) {
+        const QString &crLf = ProgramTexts::lineBreak();
+        tell(QStringLiteral("履歴ﾌｧｲﾙに書き込めませんでした。") + crLf + reason + crLf + crLf
+             + (diskFull ? QStringLiteral("ﾃﾞｨｽｸの空きを作ってください。") + crLf : QString())
+             + QStringLiteral("書き込めるようになりしだい、あらためて書き込みます。"));
+    });
+    m_thread.start(QThread::LowPriority);
+    m_lastLayout.reset();
+    m_journal.setRecording(true);
+}
+
+void HistoryStore::stop()
+{
+    m_collect.stop();
+    m_journal.setRecording(false);
+    if (!m_writer)
+        return;
+    m_thread.quit();
+    m_thread.wait();
+    delete m_writer;
+    m_writer = nullptr;
+}
+
+void HistoryStore::finish()
+{
+    if (!keeping())
+        return;
+    collect();
+    QMetaObject::invokeMethod(m_writer, &HistoryWriter::writePending, Qt::BlockingQueuedConnection);
+    stop();
+}
+
+void HistoryStore::collect()
+{
+    m_collect.stop();
+    if (!keeping())
+        return;
+    ChangeJournal::Changes changes = m_journal.take();
+    HistoryBatch batch;
+    batch.entries = std::move(changes.entries);
+    if (std::exchange(m_writeEverything, false)) {
+        everyItem(batch);
+        changes.layout = true;
+    }
+    if (changes.layout) {
+        HistoryBatch::Layout now = currentLayout();
+        if (!m_lastLayout || !(now == *m_lastLayout)) {
+            m_lastLayout = now;
+            batch.layout = std::move(now);
+        }
+    }
+    if (batch.empty())
+        return;
+    HistoryWriter *writer = m_writer;
+    QMetaObject::invokeMethod(writer, [writer, batch = std::move(batch)]() mutable { writer->write(std::move(batch)); });
+}
+
+void HistoryStore::everyItem(HistoryBatch &batch)
+{
+    batch.replaceAll = true;
+    batch.entries.clear();
+    ListCollection &lists = m_lists;
+    for (ListNumber list{0}; list < lists.count(); ++list) {
+        ListRecord &record = lists.at(list);
+        ListItems &items = record.items();
+        for (RowNumber row{0}; row < items.rowCount(); ++row) {
+            const ClipItem &item = items.at(items.itemOfRow(row));
+            batch.entries.push_back({ChangeJournal::Entry::Kind::ItemWritten, record.id(), item.id, items.rowKey(row),
+                                     item.text, item.name});
+        }
+    }
+}
+
+HistoryBatch::Layout HistoryStore::currentLayout()
+{
+    HistoryBatch::Layout layout;
+    ListCollection &lists = m_lists;
+    for (ListNumber list{0}; list < lists.count(); ++list) {
+        const ListRecord &record = lists.at(list);
+        layout.lists.push_back({record.id(), static_cast<const ListOptions &>(record)});
+    }
+    ListDisplay &display = m_display;
+    for (qint16 position = 0; position < display.paneCount(); ++position) {
+        const PaneRecord &pane = display.paneRecord(display.paneAtPosition(position));
+        layout.panes.push_back({lists.at(pane.list).id(), pane.heightShare});
+    }
+    layout.focusedPane = display.positionOf(display.focusedPane());
+    return layout;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "storage/HistoryBatch.h"
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+class HistoryDatabase;
+
+// Writes the history's batches on a thread of its own, so that the window never waits on the
+// disk. A batch that could not be written (a full disk, say) is kept, joined by the later ones,
+// and tried again a little later.
+class HistoryWriter : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int RetryMs = 10000;
+
+    explicit HistoryWriter(std::unique_ptr<HistoryDatabase> database);
+    ~HistoryWriter() override;
+
+    void write(HistoryBatch batch);
+    // Writes what is waiting, now.
+    void writePending();
+
+signals:
+    // The first failure after a success, and the first success after a failure.
+    void failed(const QString &reason, bool diskFull);
+    void recovered();
+
+private:
+    std::unique_ptr<HistoryDatabase> m_database;
+    HistoryBatch m_pending;
+    QTimer m_retry;
+    bool m_failing = false;
+};
