@@ -1,9 +1,12 @@
 // The real program opens the clip-list files named on its command line: the rows it shows are
 // read back by clicking them, which puts each row's text on the clipboard for xclip to read.
 #include "X11Program.h"
+#include "model/ProgramVersion.h"
 #include "storage/ClipListFile.h"
 
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 ClipListContent listOf(const QStringList &texts)
@@ -31,6 +34,7 @@ class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
     void fileOnTheCommandLineFillsTheList();
+    void helpVersionAndMistakesNeedNoDisplay();
 };
 
 void TestCommandLine::fileOnTheCommandLineFillsTheList()
@@ -59,6 +63,30 @@ void TestCommandLine::fileOnTheCommandLineFillsTheList()
     // New items go on top: the last item of the file is the first row.
     QCOMPARE(copied, (QStringList{"新しい項目", "middle item", "oldest item"}));
     QCOMPARE(program.closeAndWait(id), 0);
+}
+
+void TestCommandLine::helpVersionAndMistakesNeedNoDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    const auto run = [&environment](const QString &argument) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment);
+        process->start(qEnvironmentVariable("QK_PROGRAM"), {argument});
+        process->waitForFinished(10000);
+        return process;
+    };
+    const auto help = run(QStringLiteral("--help"));
+    QCOMPARE(help->exitCode(), 0);
+    QVERIFY(help->readAllStandardOutput().contains("--version"));
+    const auto version = run(QStringLiteral("--version"));
+    QCOMPARE(version->exitCode(), 0);
+    QCOMPARE(version->readAllStandardOutput().trimmed(), "QuillKeeper " + ProgramVersion::text().toUtf8());
+    const auto mistake = run(QStringLiteral("--no-such-option"));
+    QCOMPARE(mistake->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(mistake->exitCode(), 2);
+    QVERIFY(mistake->readAllStandardError().contains("no-such-option"));
 }
 
 QTEST_MAIN(TestCommandLine)
