@@ -9,7 +9,7 @@
 #include <memory>
 
 namespace {
-ClipListContent listOf(const QStringList &texts)
+ClipListContent listOf(const QStringList &texts, const QString &name = QStringLiteral("from the command line"))
 {
     ClipListContent content;
     ClipListOptions &o = content.options;
@@ -21,7 +21,7 @@ ClipListContent listOf(const QStringList &texts)
     o.textColour = Colour(0x80000008u);
     o.focusedBackColour = 0xFFFFFF;
     o.focusedTextColour = Colour(0x80000008u);
-    o.name = QStringLiteral("from the command line");
+    o.name = name;
     o.lineBreakMark = QStringLiteral("  ");
     o.fontName = QStringLiteral("ＭＳ Ｐゴシック");
     for (const QString &t : texts)
@@ -35,6 +35,7 @@ class TestCommandLine : public QObject {
 private slots:
     void fileOnTheCommandLineFillsTheList();
     void helpVersionAndMistakesNeedNoDisplay();
+    void mainWindowPicture();
 };
 
 void TestCommandLine::fileOnTheCommandLineFillsTheList()
@@ -87,6 +88,33 @@ void TestCommandLine::helpVersionAndMistakesNeedNoDisplay()
     QCOMPARE(mistake->exitStatus(), QProcess::NormalExit);
     QCOMPARE(mistake->exitCode(), 2);
     QVERIFY(mistake->readAllStandardError().contains("no-such-option"));
+}
+
+// The README's picture of the main window, saved into the folder $QK_SHOTS when it is set.
+void TestCommandLine::mainWindowPicture()
+{
+    X11Program program;
+    const QString memo = program.folder() + QStringLiteral("/memo.qkp");
+    const QString code = program.folder() + QStringLiteral("/code.qkp");
+    QVERIFY(ClipListFile::write(memo, listOf({"https://quillkeeper.example.org/", "お世話になっております。",
+                                              "会議は午後3時から第2会議室で行います。", "見積書_2026年12月.pdf"},
+                                             QStringLiteral("ﾒﾓ"))));
+    QVERIFY(ClipListFile::write(code, listOf({"git log --oneline", "SELECT name FROM lists;", "std::vector<int> values;"},
+                                             QStringLiteral("ｺｰﾄﾞ"))));
+    QVERIFY(program.start({memo, code}));
+    const QString id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
+    QVERIFY(!id.isEmpty());
+    X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), id, QStringLiteral("440"), QStringLiteral("300")});
+    QTRY_COMPARE(program.geometry(id).size(), QSize(440, 300));
+    const QString folder = qEnvironmentVariableIsEmpty("QK_SHOTS") ? program.folder() : qEnvironmentVariable("QK_SHOTS");
+    const QString path = QDir(folder).absoluteFilePath(QStringLiteral("main-window.png"));
+    // Once painted, the window is more than its background.
+    QImage picture;
+    QTRY_VERIFY_WITH_TIMEOUT((X11Program::run(QStringLiteral("import"), {QStringLiteral("-window"), id, path}, 20000),
+                              picture.load(path) && picture.convertToFormat(QImage::Format_Indexed8).colorCount() > 16),
+                             10000);
+    QCOMPARE(picture.size(), QSize(440, 300));
+    QCOMPARE(program.closeAndWait(id), 0);
 }
 
 QTEST_MAIN(TestCommandLine)
