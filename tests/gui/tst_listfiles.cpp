@@ -207,8 +207,7 @@ void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
     w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     w.start({first, missing, second});
     QCOMPARE(w.boxes.asked.size(), 1);
-    QVERIFY(w.boxes.asked.first().text.startsWith(QStringLiteral("ﾌｧｲﾙ名：") + missing +
-                                                  QStringLiteral("\r\n\r\nこのﾌｧｲﾙを読み込めませんでした。")));
+    QVERIFY(w.boxes.asked.first().text.startsWith("ﾌｧｲﾙ名：" + missing + "\r\n\r\nこのﾌｧｲﾙを読み込めませんでした。"));
     QCOMPARE(w.state.lists().count(), 3);
     QCOMPARE(w.list(0).items().count(), 2);
     QCOMPARE(w.list(2).items().count(), 1);

@@ -6,10 +6,8 @@
 
 #include <QtTest>
 
-#include <memory>
-
 namespace {
-ClipListContent listOf(const QStringList &texts, const QString &name = QStringLiteral("from the command line"))
+ClipListContent listOf(const QStringList &texts)
 {
     ClipListContent content;
     ClipListOptions &o = content.options;
@@ -21,7 +19,7 @@ ClipListContent listOf(const QStringList &texts, const QString &name = QStringLi
     o.textColour = Colour(0x80000008u);
     o.focusedBackColour = 0xFFFFFF;
     o.focusedTextColour = Colour(0x80000008u);
-    o.name = name;
+    o.name = QStringLiteral("from the command line");
     o.lineBreakMark = QStringLiteral("  ");
     o.fontName = QStringLiteral("ＭＳ Ｐゴシック");
     for (const QString &t : texts)
@@ -68,51 +66,35 @@ void TestCommandLine::fileOnTheCommandLineFillsTheList()
 
 void TestCommandLine::helpVersionAndMistakesNeedNoDisplay()
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    const auto run = [&environment](const QString &argument) {
-        auto process = std::make_unique<QProcess>();
-        process->setProcessEnvironment(environment);
-        process->start(qEnvironmentVariable("QK_PROGRAM"), {argument});
-        process->waitForFinished(10000);
-        return process;
+    // The exit code, then what the program printed.
+    const auto run = [](const QString &argument) {
+        QProcess process;
+        process.start(QStringLiteral("env"), {QStringLiteral("-u"), QStringLiteral("DISPLAY"), qEnvironmentVariable("QK_PROGRAM"), argument});
+        process.waitForFinished(10000);
+        return QByteArray::number(process.exitCode()) + ' ' + process.readAllStandardOutput() + process.readAllStandardError();
     };
-    const auto help = run(QStringLiteral("--help"));
-    QCOMPARE(help->exitCode(), 0);
-    QVERIFY(help->readAllStandardOutput().contains("--version"));
-    const auto version = run(QStringLiteral("--version"));
-    QCOMPARE(version->exitCode(), 0);
-    QCOMPARE(version->readAllStandardOutput().trimmed(), "QuillKeeper " + ProgramVersion::text().toUtf8());
-    const auto mistake = run(QStringLiteral("--no-such-option"));
-    QCOMPARE(mistake->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(mistake->exitCode(), 2);
-    QVERIFY(mistake->readAllStandardError().contains("no-such-option"));
+    QVERIFY(run(QStringLiteral("--help")).startsWith("0 Usage: "));
+    QCOMPARE(run(QStringLiteral("--version")), "0 QuillKeeper " + ProgramVersion::text().toUtf8() + '\n');
+    QVERIFY(run(QStringLiteral("--no-such-option")).startsWith("2 quillkeeper: Unknown option 'no-such-option'"));
 }
 
 // The README's picture of the main window, saved into the folder $QK_SHOTS when it is set.
 void TestCommandLine::mainWindowPicture()
 {
     X11Program program;
-    const QString memo = program.folder() + QStringLiteral("/memo.qkp");
-    const QString code = program.folder() + QStringLiteral("/code.qkp");
+    const QString memo = program.folder() + QStringLiteral("/memo.qkp"), code = program.folder() + QStringLiteral("/code.qkp");
     QVERIFY(ClipListFile::write(memo, listOf({"https://quillkeeper.example.org/", "お世話になっております。",
-                                              "会議は午後3時から第2会議室で行います。", "見積書_2026年12月.pdf"},
-                                             QStringLiteral("ﾒﾓ"))));
-    QVERIFY(ClipListFile::write(code, listOf({"git log --oneline", "SELECT name FROM lists;", "std::vector<int> values;"},
-                                             QStringLiteral("ｺｰﾄﾞ"))));
+                                              "会議は午後3時から第2会議室で行います。", "見積書_2026年12月.pdf"})));
+    QVERIFY(ClipListFile::write(code, listOf({"git log --oneline", "SELECT name FROM lists;", "std::vector<int> values;"})));
     QVERIFY(program.start({memo, code}));
     const QString id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
-    QVERIFY(!id.isEmpty());
     X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), id, QStringLiteral("440"), QStringLiteral("300")});
     QTRY_COMPARE(program.geometry(id).size(), QSize(440, 300));
-    const QString folder = qEnvironmentVariableIsEmpty("QK_SHOTS") ? program.folder() : qEnvironmentVariable("QK_SHOTS");
-    const QString path = QDir(folder).absoluteFilePath(QStringLiteral("main-window.png"));
+    const QString path = QDir(qEnvironmentVariable("QK_SHOTS", program.folder())).absoluteFilePath(QStringLiteral("main-window.png"));
     // Once painted, the window is more than its background.
     QImage picture;
-    QTRY_VERIFY_WITH_TIMEOUT((X11Program::run(QStringLiteral("import"), {QStringLiteral("-window"), id, path}, 20000),
-                              picture.load(path) && picture.convertToFormat(QImage::Format_Indexed8).colorCount() > 16),
-                             10000);
+    QTRY_VERIFY((X11Program::run(QStringLiteral("import"), {QStringLiteral("-window"), id, path}, 20000),
+                 picture.load(path) && picture.convertToFormat(QImage::Format_Indexed8).colorCount() > 16));
     QCOMPARE(picture.size(), QSize(440, 300));
     QCOMPARE(program.closeAndWait(id), 0);
 }
