@@ -18,7 +18,7 @@ dpkg-deb --info "$deb" | grep -E '^ (Package|Version|Depends|Recommends):'
 
 sudo=""
 [[ $(id -u) -eq 0 ]] || sudo="sudo"
-(cd "$build" && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "./$(basename "$deb")")
+(cd "$build" && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "./$(basename "$deb")")
 
 expected=$(sed -n 's/^project(QuillKeeper VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY quillkeeper --version)
