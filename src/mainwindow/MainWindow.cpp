@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QDialog>
 #include <QUrl>
 #include <QKeyEvent>
@@ -97,7 +98,8 @@ void MainWindow::unloadMain(bool go)
 void MainWindow::openHelp()
 {
     const QString page = ProgramFolders(QCoreApplication::applicationDirPath()).helpPage();
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+    // A page that is not there would only be reported by the browser, if at all.
+    if (!QFileInfo::exists(page) || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
         m_messages.show(ProgramTexts::title(),
                         QStringLiteral("ﾍﾙﾌﾟﾌｧｲﾙ：") + QDir::toNativeSeparators(page) + ProgramTexts::lineBreak()
                             + ProgramTexts::lineBreak() + QStringLiteral("ﾍﾙﾌﾟを開けませんでした。"),

@@ -201,7 +201,6 @@ void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
         w.add(ListNumber(0), {"b1"});
         QVERIFY(w.listFiles().store().writeListFile(second, ListNumber(0)));
     }
-    // A missing file is reported as any unreadable one is.
     const QString missing = dir.filePath(QStringLiteral("missing.qkp"));
     Window w;
     w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
