@@ -25,6 +25,7 @@
 #include "platform/StaysOnTop.h"
 #include "platform/ColourDialog.h"
 #include "platform/FontDialog.h"
+#include "storage/AutostartEntry.h"
 #include "storage/ExtraSettingsFile.h"
 #include "storage/HistoryDatabase.h"
 #include "storage/HistoryStore.h"
@@ -36,6 +37,7 @@
 #include "windows/MiniWindow.h"
 #include "windows/VersionWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -184,7 +186,20 @@ std::optional<KeptHistory> ProgramRoot::openHistory(const QString &extraSettings
 
 void ProgramRoot::applyExtraSettings(const ExtraSettings &before, MessageBoxPort &messages)
 {
-    const ExtraSettings &now = m_state->extraSettings;
+    ExtraSettings &now = m_state->extraSettings;
+    if (now.startAtLogin != before.startAtLogin) {
+        const bool done = now.startAtLogin ? AutostartEntry::write(QCoreApplication::applicationFilePath())
+                                           : AutostartEntry::remove();
+        if (!done) {
+            // The setting stays as the session has it.
+            now.startAtLogin = before.startAtLogin;
+            messages.show(ProgramTexts::title(),
+                          QStringLiteral("自動起動ﾌｧｲﾙ：") + QDir::toNativeSeparators(AutostartEntry::path())
+                              + ProgramTexts::lineBreak() + ProgramTexts::lineBreak()
+                              + QStringLiteral("ﾛｸﾞｲﾝ時の起動を設定できませんでした。"),
+                          MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
+        }
+    }
     if (now == before || m_extraSettingsPath.isEmpty())
         return;
     if (!ExtraSettingsFile(m_extraSettingsPath).write(now)) {

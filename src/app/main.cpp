@@ -1,4 +1,5 @@
 // The program's entry.
+#include "app/CommandLine.h"
 #include "app/ProgramRoot.h"
 #include "app/QtSeams.h"
 #include "mainwindow/MainWindow.h"
@@ -32,6 +33,9 @@ void preferX11UnderWayland()
 
 int main(int argc, char *argv[])
 {
+    const CommandLine commandLine(argc, argv);
+    if (commandLine.exitCode())
+        return *commandLine.exitCode();
     preferX11UnderWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuillKeeper"));
@@ -42,7 +46,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(icon);
     FontSetup::mapStoredFontNames();
 
-    const QStringList files = QCoreApplication::arguments().mid(1);
+    const QStringList files = commandLine.files();
     SingleInstance instance;
     if (!instance.claim(files))
         return 0;

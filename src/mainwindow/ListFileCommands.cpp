@@ -45,7 +45,7 @@ void ListFileCommands::saveOver()
 void ListFileCommands::openHandedFiles(const QStringList &paths)
 {
     for (const QString &argument : paths) {
-        const QString path = existingPath(argument);
+        const QString path = spelledPath(argument);
         if (path.isEmpty())
             continue;
         m_lists.makeNewList();
@@ -54,11 +54,11 @@ void ListFileCommands::openHandedFiles(const QStringList &paths)
     }
 }
 
-QString ListFileCommands::existingPath(const QString &argument)
+QString ListFileCommands::spelledPath(const QString &argument)
 {
     const QFileInfo info(argument);
     if (argument.isEmpty() || !info.exists())
-        return QString();
+        return argument;
     // Where names ignore case, the folder's own listing tells how the name is really spelled.
     const QStringList spelled = info.dir().entryList({info.fileName()}, QDir::AllEntries | QDir::Hidden | QDir::System);
     const QString name = spelled.size() == 1 ? spelled.first() : info.fileName();
@@ -70,7 +70,7 @@ void ListFileCommands::openCommandLineFiles(const QStringList &arguments, bool k
 {
     bool first = !keepFocusedList;
     for (const QString &argument : arguments) {
-        const QString path = existingPath(argument);
+        const QString path = spelledPath(argument);
         if (path.isEmpty())
             continue;
         if (!first)

@@ -29,9 +29,9 @@ public:
     ClipListStore &store() { return m_store; }
     FileDialog &dialogs() { return m_dialogs; }
 
-    // The argument with its name as the file system spells it, when it names an existing file or
-    // folder; else empty.
-    static QString existingPath(const QString &argument);
+    // The argument with its name as the file system spells it. A name that does not exist stays
+    // as typed: reading it fails with the message of any unreadable file.
+    static QString spelledPath(const QString &argument);
 
 private:
     ListDisplay &m_display;

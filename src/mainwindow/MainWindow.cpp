@@ -5,12 +5,16 @@
 #include "capture/ItemCommands.h"
 #include "mainwindow/PaneArea.h"
 #include "model/RunFlags.h"
+#include "model/ProgramTexts.h"
+#include "model/seams/MessageBoxPort.h"
 #include "platform/ProgramFolders.h"
 #include "platform/StaysOnTop.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QDialog>
 #include <QUrl>
 #include <QKeyEvent>
@@ -94,7 +98,13 @@ void MainWindow::unloadMain(bool go)
 
 void MainWindow::openHelp()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolders(QCoreApplication::applicationDirPath()).helpPage()));
+    const QString page = ProgramFolders(QCoreApplication::applicationDirPath()).helpPage();
+    // A page that is not there would only be reported by the browser, if at all.
+    if (!QFileInfo::exists(page) || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        m_messages.show(ProgramTexts::title(),
+                        QStringLiteral("ﾍﾙﾌﾟﾌｧｲﾙ：") + QDir::toNativeSeparators(page) + ProgramTexts::lineBreak()
+                            + ProgramTexts::lineBreak() + QStringLiteral("ﾍﾙﾌﾟを開けませんでした。"),
+                        MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::Ok);
 }
 
 QPoint MainWindow::miniButtonOffset() const

@@ -5,6 +5,8 @@
 struct ExtraSettings {
     // Keep the lists between runs in the history database.
     bool keepHistory = true;
+    // Start the program when the user logs in (an XDG autostart entry).
+    bool startAtLogin = false;
 
     bool operator==(const ExtraSettings &) const = default;
 };

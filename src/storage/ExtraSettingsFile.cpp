@@ -5,6 +5,7 @@
 
 namespace {
 const QString KeepHistory = QStringLiteral("History/keep");
+const QString StartAtLogin = QStringLiteral("Session/startAtLogin");
 }
 
 ExtraSettings ExtraSettingsFile::read() const
@@ -14,6 +15,7 @@ ExtraSettings ExtraSettingsFile::read() const
         return settings;
     const QSettings file(m_path, QSettings::IniFormat);
     settings.keepHistory = file.value(KeepHistory, settings.keepHistory).toBool();
+    settings.startAtLogin = file.value(StartAtLogin, settings.startAtLogin).toBool();
     return settings;
 }
 
@@ -24,6 +26,7 @@ bool ExtraSettingsFile::write(const ExtraSettings &settings) const
         return false;
     QSettings file(m_path, QSettings::IniFormat);
     file.setValue(KeepHistory, settings.keepHistory);
+    file.setValue(StartAtLogin, settings.startAtLogin);
     file.sync();
     return file.status() == QSettings::NoError;
 }

@@ -209,6 +209,7 @@ void SettingsDialog::fillControls()
     edgeZoneHeightMillimetres->setText(SettingText::millimetres(edgeZoneHeightEdit->text(), screen()->physicalDotsPerInchY()));
     m_defaults->fill(m_work.defaults);
     keepHistoryCheck->setChecked(m_work.extra.keepHistory);
+    startAtLoginCheck->setChecked(m_work.extra.startAtLogin);
 }
 
 void SettingsDialog::showListPage(int index)
@@ -314,6 +315,7 @@ bool SettingsDialog::storeEdgePage()
 bool SettingsDialog::storeMorePage()
 {
     m_work.extra.keepHistory = keepHistoryCheck->isChecked();
+    m_work.extra.startAtLogin = startAtLoginCheck->isChecked();
     return true;
 }
 

@@ -121,4 +121,5 @@ private:
     QLabel *edgeZoneHeightMillimetres = nullptr;
     // Page 5
     QCheckBox *keepHistoryCheck = nullptr;
+    QCheckBox *startAtLoginCheck = nullptr;
 };

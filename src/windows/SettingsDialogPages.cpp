@@ -194,6 +194,11 @@ QWidget *SettingsDialog::buildMorePage()
     note->setWordWrap(true);
     historyRows->addWidget(note);
     rows->addWidget(history);
+    auto *session = new QGroupBox(QStringLiteral("ﾛｸﾞｲﾝ時の起動:"));
+    auto *sessionRows = new QVBoxLayout(session);
+    startAtLoginCheck = named(new QCheckBox(QStringLiteral("ﾛｸﾞｲﾝ時に起動する(&L)")), "startAtLoginCheck");
+    sessionRows->addWidget(startAtLoginCheck);
+    rows->addWidget(session);
     rows->addStretch(1);
     return page;
 }

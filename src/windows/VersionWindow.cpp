@@ -37,6 +37,11 @@ VersionWindow::VersionWindow(QWidget *mainWindow, bool onTop) : QDialog(mainWind
         messageLabels[i] = new QLabel(texts[i], this);
         messageLabels[i]->setObjectName(QStringLiteral("messageLabels%1").arg(i));
         column->addWidget(messageLabels[i]);
+        if (i == 1) {
+            licenceLabel = new QLabel(ProgramVersion::licence(), this);
+            licenceLabel->setObjectName(QStringLiteral("licenceLabel"));
+            column->addWidget(licenceLabel);
+        }
     }
 
     addressLabel = new QLabel(ProgramVersion::homePage(), this);

@@ -15,6 +15,8 @@ public:
 
     QLabel *iconLabel;
     QLabel *messageLabels[3];
+    // Under the legal notice.
+    QLabel *licenceLabel;
     QLabel *addressLabel;
     QPushButton *okButton;
 

@@ -201,15 +201,18 @@ void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
         w.add(ListNumber(0), {"b1"});
         QVERIFY(w.listFiles().store().writeListFile(second, ListNumber(0)));
     }
+    const QString missing = dir.filePath(QStringLiteral("missing.qkp"));
     Window w;
-    w.start({first, dir.filePath(QStringLiteral("missing.qkp")), second});
-    QCOMPARE(w.state.lists().count(), 2);
+    w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    w.start({first, missing, second});
+    QCOMPARE(w.boxes.asked.size(), 1);
+    QVERIFY(w.boxes.asked.first().text.startsWith("ﾌｧｲﾙ名：" + missing + "\r\n\r\nこのﾌｧｲﾙを読み込めませんでした。"));
+    QCOMPARE(w.state.lists().count(), 3);
     QCOMPARE(w.list(0).items().count(), 2);
-    QCOMPARE(w.list(1).items().count(), 1);
+    QCOMPARE(w.list(2).items().count(), 1);
     QCOMPARE(w.list(0).fileName, first);
-    QCOMPARE(w.focusedList(), 1);
-    QCOMPARE(ListFileCommands::existingPath(first), first);
-    QVERIFY(ListFileCommands::existingPath(dir.filePath(QStringLiteral("missing.qkp"))).isEmpty());
+    QCOMPARE(w.focusedList(), 2);
+    QCOMPARE(ListFileCommands::spelledPath(first), first);
 
     // A relative path stays as typed, and among several files each message names its file.
     const QString previous = QDir::currentPath();

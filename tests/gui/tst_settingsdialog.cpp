@@ -471,6 +471,25 @@ private slots:
         QCOMPARE(dialogs.customOffered[1][0], QColor(9, 8, 7));
     }
 
+    // The switch on the last page writes the autostart entry that starts this program, and removes it.
+    void startAtLoginWritesTheAutostartEntry()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        QFile entry(config.filePath(QStringLiteral("autostart/quillkeeper.desktop")));
+        Program program;
+        for (const bool on : {true, false}) {
+            program.withDialog([](QDialog &dialog) {
+                page(dialog, 5);
+                child<QCheckBox>(dialog, "startAtLoginCheck")->click();
+                press(dialog, "OKButton");
+            });
+            const QByteArray exec = "\nExec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n";
+            QCOMPARE(entry.open(QIODevice::ReadOnly) && entry.readAll().contains(exec), on);
+            entry.close();
+        }
+    }
+
     // One full change by keyboard and mouse, kept in the settings file over a restart.
     void fullChangeSurvivesRestart()
     {

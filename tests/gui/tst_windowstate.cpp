@@ -302,6 +302,7 @@ void TestWindowState::versionBoxShowsTheProgramAndOpensTheHomePage()
         QCOMPARE(box->messageLabels[1]->text(), ProgramVersion::legalNotice());
         QCOMPARE(box->messageLabels[2]->text(), ProgramVersion::fileDescription());
         QVERIFY(!box->messageLabels[1]->text().isEmpty() && !box->messageLabels[2]->text().isEmpty());
+        QVERIFY(box->licenceLabel->text().contains(QStringLiteral("GPL-3.0-or-later")));
         QVERIFY(box->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!box->iconLabel->pixmap().isNull());
         QCOMPARE(box->addressLabel->toolTip(), QStringLiteral("作者ﾎｰﾑﾍﾟｰｼﾞへｱｸｾｽ"));

@@ -1,6 +1,7 @@
 // The real program opens the clip-list files named on its command line: the rows it shows are
 // read back by clicking them, which puts each row's text on the clipboard for xclip to read.
 #include "X11Program.h"
+#include "model/ProgramVersion.h"
 #include "storage/ClipListFile.h"
 
 #include <QtTest>
@@ -31,6 +32,8 @@ class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
     void fileOnTheCommandLineFillsTheList();
+    void helpVersionAndMistakesNeedNoDisplay();
+    void mainWindowPicture();
 };
 
 void TestCommandLine::fileOnTheCommandLineFillsTheList()
@@ -58,6 +61,41 @@ void TestCommandLine::fileOnTheCommandLineFillsTheList()
     }
     // New items go on top: the last item of the file is the first row.
     QCOMPARE(copied, (QStringList{"新しい項目", "middle item", "oldest item"}));
+    QCOMPARE(program.closeAndWait(id), 0);
+}
+
+void TestCommandLine::helpVersionAndMistakesNeedNoDisplay()
+{
+    // The exit code, then what the program printed.
+    const auto run = [](const QString &argument) {
+        QProcess process;
+        process.start(QStringLiteral("env"), {QStringLiteral("-u"), QStringLiteral("DISPLAY"), qEnvironmentVariable("QK_PROGRAM"), argument});
+        process.waitForFinished(10000);
+        return QByteArray::number(process.exitCode()) + ' ' + process.readAllStandardOutput() + process.readAllStandardError();
+    };
+    QVERIFY(run(QStringLiteral("--help")).startsWith("0 Usage: "));
+    QCOMPARE(run(QStringLiteral("--version")), "0 QuillKeeper " + ProgramVersion::text().toUtf8() + '\n');
+    QVERIFY(run(QStringLiteral("--no-such-option")).startsWith("2 quillkeeper: Unknown option 'no-such-option'"));
+}
+
+// The README's picture of the main window, saved into the folder $QK_SHOTS when it is set.
+void TestCommandLine::mainWindowPicture()
+{
+    X11Program program;
+    const QString memo = program.folder() + QStringLiteral("/memo.qkp"), code = program.folder() + QStringLiteral("/code.qkp");
+    QVERIFY(ClipListFile::write(memo, listOf({"https://quillkeeper.example.org/", "お世話になっております。",
+                                              "会議は午後3時から第2会議室で行います。", "見積書_2026年12月.pdf"})));
+    QVERIFY(ClipListFile::write(code, listOf({"git log --oneline", "SELECT name FROM lists;", "std::vector<int> values;"})));
+    QVERIFY(program.start({memo, code}));
+    const QString id = program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper"));
+    X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), id, QStringLiteral("440"), QStringLiteral("300")});
+    QTRY_COMPARE(program.geometry(id).size(), QSize(440, 300));
+    const QString path = QDir(qEnvironmentVariable("QK_SHOTS", program.folder())).absoluteFilePath(QStringLiteral("main-window.png"));
+    // Once painted, the window is more than its background.
+    QImage picture;
+    QTRY_VERIFY((X11Program::run(QStringLiteral("import"), {QStringLiteral("-window"), id, path}, 20000),
+                 picture.load(path) && picture.convertToFormat(QImage::Format_Indexed8).colorCount() > 16));
+    QCOMPARE(picture.size(), QSize(440, 300));
     QCOMPARE(program.closeAndWait(id), 0);
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+// The program's command line. Read before any window exists, so that --help, --version and a
+// mistyped option are answered without a display.
+class CommandLine {
+public:
+    CommandLine(int argc, char *argv[]);
+
+    // Set when the run ends here: the answer has been printed and this is the exit code.
+    std::optional<int> exitCode() const { return m_exitCode; }
+    // The clip-list files to open.
+    QStringList files() const { return m_files; }
+
+private:
+    std::optional<int> m_exitCode;
+    QStringList m_files;
+};
