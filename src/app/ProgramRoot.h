@@ -6,6 +6,7 @@
 #include <memory>
 
 class ClipboardWatcher;
+class FindBar;
 class ItemCommands;
 class ListCommands;
 class ListDisplayMenu;
@@ -54,6 +55,7 @@ public:
     MiniWindow &miniWindow() const { return *m_mini; }
     PopUpMenu &popUpMenu() const { return *m_popUp; }
     ToolStrip &toolStrip() const { return *m_toolStrip; }
+    FindBar &findBar() const { return *m_findBar; }
 
     // A later start handed these files over: they open in new lists and the program comes to
     // the front.
@@ -82,4 +84,5 @@ private:
     std::unique_ptr<ListMouse> m_listMouse;
     std::unique_ptr<PopUpMenu> m_popUp;
     ToolStrip *m_toolStrip; // owned by the pane area
+    FindBar *m_findBar;     // owned by the main window
 };

@@ -86,6 +86,7 @@ private slots:
         row(JoinItems, false, true, "8/0");
         row(NameItem, false, true, "8/1");
         row(DeleteItems, false, true, "9");
+        row(FindItems, true, true, "", Qt::CTRL | Qt::Key_K);
         row(Maximise, false, false, "0/3");
     }
     void everyWayReachesTheSameCommand()

@@ -1,0 +1,285 @@
+#include "mainwindow/FindBar.h"
+
+#include "capture/ClipboardWatcher.h"
+#include "mainwindow/ListDisplayMenu.h"
+#include "mainwindow/PaneArea.h"
+#include "model/ListCollection.h"
+#include "model/ListDisplay.h"
+#include "model/ListItems.h"
+#include "model/ListRecord.h"
+#include "model/ProgramState.h"
+#include "platform/ListBoxWidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int ListRole = Qt::UserRole;
+constexpr int RowRole = Qt::UserRole + 1;
+} // namespace
+
+FindBar::FindBar(ProgramState &state, PaneArea &panes, ClipboardWatcher &watcher, QWidget *parent)
+    : QToolBar(parent), m_state(state), m_panes(panes), m_watcher(watcher), m_filter(state, panes),
+      m_edit(new QLineEdit), m_count(new QLabel), m_allLists(new QCheckBox(QStringLiteral("全ﾘｽﾄ(&W)"))),
+      m_results(new QListWidget)
+{
+    setObjectName(QStringLiteral("findBar"));
+    setMovable(false);
+    setFloatable(false);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    toggleViewAction()->setVisible(false);
+
+    auto *content = new QWidget;
+    auto *rows = new QVBoxLayout(content);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(1);
+    rows->addWidget(m_results);
+    auto *line = new QHBoxLayout;
+    line->setSpacing(3);
+    line->addWidget(new QLabel(QStringLiteral("検索:")));
+    line->addWidget(m_edit, 1);
+    line->addWidget(m_count);
+    line->addWidget(m_allLists);
+    auto *close = new QToolButton;
+    close->setText(QStringLiteral("×"));
+    close->setToolTip(QStringLiteral("検索を閉じる (Esc)"));
+    close->setAutoRaise(true);
+    line->addWidget(close);
+    rows->addLayout(line);
+    addWidget(content);
+
+    m_edit->setToolTip(QStringLiteral("空白で区切った語をすべて含む項目だけを表示します"));
+    m_allLists->setToolTip(QStringLiteral("すべてのﾘｽﾄから探す (Shift+Enter)"));
+    m_allLists->setFocusPolicy(Qt::NoFocus);
+    m_results->setUniformItemSizes(true);
+    m_results->setFrameShape(QFrame::NoFrame);
+    m_results->hide();
+    m_edit->installEventFilter(this);
+    m_results->installEventFilter(this);
+
+    // Only the user's edits count: an empty query closes the bar.
+    connect(m_edit, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (text.isEmpty())
+            closeBar();
+        else
+            find();
+    });
+    connect(m_allLists, &QCheckBox::toggled, this, &FindBar::find);
+    connect(close, &QToolButton::clicked, this, &FindBar::closeBar);
+    connect(m_results, &QListWidget::itemClicked, this, &FindBar::choose);
+    hide();
+}
+
+void FindBar::open(const QString &text)
+{
+    if (!isOpen()) {
+        followListLook();
+        show();
+    }
+    if (!text.isEmpty()) {
+        m_edit->setText(m_edit->text() + text);
+        find();
+    }
+    m_edit->setFocus(Qt::ShortcutFocusReason);
+    m_edit->end(false);
+}
+
+void FindBar::closeBar()
+{
+    const PaneNumber pane = m_filter.active() ? m_filter.pane() : m_state.display().focusedPane();
+    m_filter.clear();
+    // The matches stay until the next find: the bar may be closing from a click on one of them.
+    m_results->hide();
+    m_edit->clear();
+    hide();
+    if (ListBoxWidget *list = m_panes.clipListWidget(pane); list && m_state.display().positionOf(pane) >= 0)
+        list->setFocus(Qt::OtherFocusReason);
+}
+
+void FindBar::typedInList(PaneNumber pane, const QString &text)
+{
+    if (text == QStringLiteral("\x1b")) {
+        if (isOpen())
+            closeBar();
+        return;
+    }
+    if (text.isEmpty() || !text.front().isPrint())
+        return;
+    if (m_state.display().focusedPane() != pane)
+        m_state.display().focusPane(pane);
+    // The slash only opens the bar, as Ctrl+K does.
+    open(text == QStringLiteral("/") ? QString() : text);
+}
+
+void FindBar::rowsChanged(PaneNumber pane)
+{
+    if (!isOpen() || m_edit->text().isEmpty())
+        return;
+    if (m_allLists->isChecked())
+        findInAllLists();
+    else if (m_filter.active() && m_filter.pane() == pane) {
+        m_filter.refresh();
+        showCount(m_filter.matchCount(), m_filter.rowCount());
+    }
+}
+
+void FindBar::find()
+{
+    if (!isOpen() || m_edit->text().isEmpty())
+        return;
+    if (m_allLists->isChecked())
+        findInAllLists();
+    else
+        findInFocusedList();
+}
+
+void FindBar::findInFocusedList()
+{
+    m_results->clear();
+    m_results->hide();
+    m_filter.apply(m_state.display().focusedPane(), FindQuery(m_edit->text()), true);
+    showCount(m_filter.matchCount(), m_filter.rowCount());
+}
+
+void FindBar::findInAllLists()
+{
+    m_filter.clear();
+    const FindQuery query(m_edit->text());
+    ListCollection &lists = m_state.lists();
+    int found = 0;
+    int rows = 0;
+    m_results->setUpdatesEnabled(false);
+    m_results->clear();
+    for (ListNumber list{0}; list < lists.count(); ++list) {
+        ListRecord &record = lists.at(list);
+        ListItems &items = record.items();
+        const QList<RowNumber> matches = m_filter.finder().matchingRows(items, query);
+        rows += items.rowCount();
+        found += int(matches.size());
+        if (matches.isEmpty())
+            continue;
+        auto *heading = new QListWidgetItem(
+            QStringLiteral("%1 (%2)").arg(ListDisplayMenu::listCaption(record), QLocale(QLocale::Japanese).toString(matches.size())),
+            m_results);
+        heading->setFlags(Qt::ItemIsEnabled);
+        QFont bold = m_results->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        for (RowNumber row : matches) {
+            auto *match = new QListWidgetItem(QStringLiteral("　") + items.rowText(items.at(items.itemOfRow(row))), m_results);
+            match->setData(ListRole, int(list.value()));
+            match->setData(RowRole, int(row.value()));
+        }
+    }
+    // The first match is chosen by Enter.
+    if (m_results->count() > 1)
+        m_results->setCurrentRow(1);
+    m_results->setFixedHeight(m_results->fontMetrics().height() * 8);
+    m_results->setUpdatesEnabled(true);
+    m_results->show();
+    showCount(found, rows);
+}
+
+void FindBar::choose(const QListWidgetItem *match)
+{
+    if (!match || !match->data(ListRole).isValid())
+        return;
+    const ListNumber list(match->data(ListRole).toInt());
+    const RowNumber row(match->data(RowRole).toInt());
+    if (list >= m_state.lists().count() || row >= m_state.lists().at(list).items().rowCount())
+        return;
+    ListDisplay &panes = m_state.display();
+    PaneNumber pane(-1);
+    for (qint16 position = 0; position < panes.paneCount(); ++position) {
+        if (m_state.listOfPane(panes.paneAtPosition(position)) == list)
+            pane = panes.paneAtPosition(position);
+    }
+    if (pane < 0) {
+        m_state.lists().showList(list);
+        pane = panes.focusedPane();
+    }
+    closeBar();
+    panes.focusPane(pane);
+    panes.highlightRow(pane, row);
+    if (ListBoxWidget *box = m_panes.clipListWidget(pane))
+        box->setFocus(Qt::OtherFocusReason);
+}
+
+void FindBar::copyFocusedMatch()
+{
+    if (!m_filter.active() || m_filter.matchCount() == 0)
+        return;
+    const PaneNumber pane = m_filter.pane();
+    const ListBoxWidget *list = m_panes.clipListWidget(pane);
+    if (list && list->currentRow() >= 0 && !list->isRowHidden(list->currentRow()))
+        m_watcher.clickItem(pane);
+}
+
+bool FindBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QToolBar::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    switch (key->key()) {
+    case Qt::Key_Escape:
+        closeBar();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (key->modifiers() & Qt::ShiftModifier)
+            m_allLists->toggle();
+        else if (m_allLists->isChecked())
+            choose(m_results->currentItem());
+        else
+            copyFocusedMatch();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (watched == m_edit) {
+            // The arrows move among the matches while the query keeps the keys.
+            QWidget *target = m_allLists->isChecked() ? static_cast<QWidget *>(m_results)
+                                                      : m_panes.clipListWidget(m_filter.pane());
+            if (target && (m_allLists->isChecked() || m_filter.active())) {
+                QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+                QApplication::sendEvent(target, &copy);
+            }
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QToolBar::eventFilter(watched, event);
+}
+
+void FindBar::followListLook()
+{
+    const ListBoxWidget *list = m_panes.clipListWidget(m_state.display().focusedPane());
+    if (!list)
+        return;
+    for (QWidget *part : {static_cast<QWidget *>(m_edit), static_cast<QWidget *>(m_results)}) {
+        part->setFont(list->font());
+        QPalette colours = part->palette();
+        colours.setColor(QPalette::Base, list->palette().color(QPalette::Base));
+        colours.setColor(QPalette::Text, list->palette().color(QPalette::Text));
+        part->setPalette(colours);
+    }
+    m_count->setFont(list->font());
+}
+
+void FindBar::showCount(int matches, int rows)
+{
+    const QLocale numbers(QLocale::Japanese);
+    m_count->setText(QStringLiteral("%1 / %2").arg(numbers.toString(matches), numbers.toString(rows)));
+}

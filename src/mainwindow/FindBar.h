@@ -1,0 +1,61 @@
+#pragma once
+
+#include "mainwindow/PaneFilter.h"
+#include "model/Numbers.h"
+
+#include <QToolBar>
+
+class ClipboardWatcher;
+class PaneArea;
+class ProgramState;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+
+// The find bar under the lists. While a query is typed, the focused list shows only the rows that
+// hold every word of it; with the switch for all lists, the matches of every list are shown in the
+// bar, grouped by list, and choosing one focuses that list and row.
+class FindBar : public QToolBar {
+    Q_OBJECT
+public:
+    FindBar(ProgramState &state, PaneArea &panes, ClipboardWatcher &watcher, QWidget *parent = nullptr);
+
+    // Opens the bar on the focused list, the text starting the query.
+    void open(const QString &text = QString());
+    // Closes the bar and shows every row again.
+    void closeBar();
+    bool isOpen() const { return !isHidden(); }
+
+    // A character typed into a list box: printable ones start or continue the query, Esc closes.
+    void typedInList(PaneNumber pane, const QString &text);
+    // The rows of a pane changed: a filtered pane and the all-lists matches are looked at again.
+    void rowsChanged(PaneNumber pane);
+
+    QLineEdit *queryEdit() const { return m_edit; }
+    QCheckBox *allListsSwitch() const { return m_allLists; }
+    QLabel *countLabel() const { return m_count; }
+    QListWidget *allListsMatches() const { return m_results; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void find();
+    void findInFocusedList();
+    void findInAllLists();
+    void choose(const QListWidgetItem *match);
+    void copyFocusedMatch();
+    void followListLook();
+    void showCount(int matches, int rows);
+
+    ProgramState &m_state;
+    PaneArea &m_panes;
+    ClipboardWatcher &m_watcher;
+    PaneFilter m_filter;
+    QLineEdit *m_edit;
+    QLabel *m_count;
+    QCheckBox *m_allLists;
+    QListWidget *m_results;
+};

@@ -1,0 +1,23 @@
+#include "model/FoldedTexts.h"
+
+#include "model/FindQuery.h"
+
+#include <utility>
+
+QString FoldedTexts::folded(const QString &text)
+{
+    if (text.isEmpty())
+        return QString();
+    Entry &entry = m_entries[text.constData()];
+    if (!entry.source.isSharedWith(text)) {
+        entry.source = text;
+        entry.folded = FindQuery::fold(text);
+    }
+    entry.used = true;
+    return entry.folded;
+}
+
+void FoldedTexts::dropUnused()
+{
+    m_entries.removeIf([](QHash<const QChar *, Entry>::iterator entry) { return !std::exchange(entry->used, false); });
+}
