@@ -2,6 +2,7 @@
 // its key; the menus' marks and enabled states; the add options.
 #include "DesktopRecorder.h"
 #include "TestProgram.h"
+#include "mainwindow/FindBar.h"
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/MainMenus.h"
@@ -20,6 +21,8 @@
 #include "platform/ListBoxWidget.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QtTest>
 #include <algorithm>
@@ -207,6 +210,26 @@ private slots:
         w.p.root.popUpMenu().updatePopUpMenu();
         for (Command command : {AlwaysOnTop, StopCapture, ShowMenuBar, ShowToolbar})
             QVERIFY2(w.twin(command)->isChecked(), commandRow(command).caption);
+    }
+
+    void aFilteredListsCommandsTouchOnlyTheShownItems()
+    {
+        Program w;
+        w.p.fill(0, QStringLiteral("axbxcx")); // new items on top: rows and item numbers run opposite
+        ListBoxWidget *list = w.p.listAt(0);
+        w.key(Qt::Key_X, {}, true);
+        FindBar &bar = w.p.root.findBar();
+        QCOMPARE(bar.countLabel()->text(), QStringLiteral("3 / 6"));
+        // A sweep highlights a range of rows, hidden ones between them too.
+        for (int row = 0; row < 6; ++row)
+            list->setSelected(row, true);
+        w.p.command(Command::DeleteItems)->trigger();
+        QCOMPARE(w.p.rows(0), QStringLiteral("abc"));
+        QCOMPARE(bar.countLabel()->text(), QStringLiteral("0 / 3"));
+        QTest::keyClick(bar.queryEdit(), Qt::Key_Escape);
+        QVERIFY(!bar.isVisible());
+        for (int row = 0; row < 3; ++row)
+            QVERIFY(!list->isRowHidden(row));
     }
 
     void rightPressOverListsAndBarsAsksForThePopUp()
