@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -75,6 +76,10 @@ FindBar::FindBar(ProgramState &state, PaneArea &panes, ClipboardWatcher &watcher
     });
     connect(m_allLists, &QCheckBox::toggled, this, &FindBar::find);
     connect(close, &QToolButton::clicked, this, &FindBar::closeBar);
+    // Esc closes the bar from the lists too, while it is open.
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), parent ? parent : this, this, &FindBar::closeBar);
+    m_escape->setEnabled(false);
+    connect(&m_filter, &PaneFilter::filtered, this, [this] { showCount(m_filter.matchCount(), m_filter.rowCount()); });
     connect(m_results, &QListWidget::itemClicked, this, &FindBar::choose);
     hide();
 }
@@ -84,6 +89,7 @@ void FindBar::open(const QString &text)
     if (!isOpen()) {
         followListLook();
         show();
+        m_escape->setEnabled(true);
     }
     if (!text.isEmpty()) {
         m_edit->setText(m_edit->text() + text);
@@ -101,17 +107,13 @@ void FindBar::closeBar()
     m_results->hide();
     m_edit->clear();
     hide();
+    m_escape->setEnabled(false);
     if (ListBoxWidget *list = m_panes.clipListWidget(pane); list && m_state.display().positionOf(pane) >= 0)
         list->setFocus(Qt::OtherFocusReason);
 }
 
 void FindBar::typedInList(PaneNumber pane, const QString &text)
 {
-    if (text == QStringLiteral("\x1b")) {
-        if (isOpen())
-            closeBar();
-        return;
-    }
     if (text.isEmpty() || !text.front().isPrint())
         return;
     if (m_state.display().focusedPane() != pane)
@@ -126,10 +128,8 @@ void FindBar::rowsChanged(PaneNumber pane)
         return;
     if (m_allLists->isChecked())
         findInAllLists();
-    else if (m_filter.active() && m_filter.pane() == pane) {
+    else if (m_filter.active() && m_filter.pane() == pane)
         m_filter.refresh();
-        showCount(m_filter.matchCount(), m_filter.rowCount());
-    }
 }
 
 void FindBar::find()
@@ -147,7 +147,6 @@ void FindBar::findInFocusedList()
     m_results->clear();
     m_results->hide();
     m_filter.apply(m_state.display().focusedPane(), FindQuery(m_edit->text()), true);
-    showCount(m_filter.matchCount(), m_filter.rowCount());
 }
 
 void FindBar::findInAllLists()
@@ -216,6 +215,7 @@ void FindBar::choose(const QListWidgetItem *match)
 
 void FindBar::copyFocusedMatch()
 {
+    m_filter.settle();
     if (!m_filter.active() || m_filter.matchCount() == 0)
         return;
     const PaneNumber pane = m_filter.pane();
@@ -250,6 +250,7 @@ bool FindBar::eventFilter(QObject *watched, QEvent *event)
             // The arrows move among the matches while the query keeps the keys.
             QWidget *target = m_allLists->isChecked() ? static_cast<QWidget *>(m_results)
                                                       : m_panes.clipListWidget(m_filter.pane());
+            m_filter.settle();
             if (target && (m_allLists->isChecked() || m_filter.active())) {
                 QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
                 QApplication::sendEvent(target, &copy);

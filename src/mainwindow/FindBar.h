@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QShortcut;
 
 // The find bar under the lists. While a query is typed, the focused list shows only the rows that
 // hold every word of it; with the switch for all lists, the matches of every list are shown in the
@@ -27,8 +28,10 @@ public:
     // Closes the bar and shows every row again.
     void closeBar();
     bool isOpen() const { return !isHidden(); }
+    // Still looking through a long list: its rows change once it is done.
+    bool finding() const { return m_filter.busy(); }
 
-    // A character typed into a list box: printable ones start or continue the query, Esc closes.
+    // A character typed into a list box: a printable one starts or continues the query.
     void typedInList(PaneNumber pane, const QString &text);
     // The rows of a pane changed: a filtered pane and the all-lists matches are looked at again.
     void rowsChanged(PaneNumber pane);
@@ -58,4 +61,5 @@ private:
     QLabel *m_count;
     QCheckBox *m_allLists;
     QListWidget *m_results;
+    QShortcut *m_escape;
 };

@@ -2,16 +2,26 @@
 
 #include "mainwindow/MatchMarks.h"
 #include "mainwindow/PaneArea.h"
+#include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ListItems.h"
 #include "model/ListRecord.h"
-#include "model/ListCollection.h"
 #include "model/ProgramState.h"
 #include "platform/ListBoxWidget.h"
+
+#include <QElapsedTimer>
+
+namespace {
+// Longest a slice of a scan holds up the window.
+constexpr qint64 SliceNs = 12'000'000;
+} // namespace
 
 PaneFilter::PaneFilter(ProgramState &state, PaneArea &panes)
     : m_state(state), m_panes(panes), m_marks(new MatchMarks(&panes))
 {
+    m_slices.setSingleShot(true);
+    m_slices.setInterval(0);
+    connect(&m_slices, &QTimer::timeout, this, &PaneFilter::scanSlice);
 }
 
 PaneFilter::~PaneFilter() = default;
@@ -36,63 +46,150 @@ void PaneFilter::apply(PaneNumber pane, const FindQuery &query, bool refocus)
     ListBoxWidget *list = m_panes.clipListWidget(pane);
     if (!list || m_state.display().positionOf(pane) < 0)
         return;
-    // Only rows that matched before can match a narrower query, while the rows stay the same.
-    const bool narrowed = m_pane == pane && list->count() == m_rowsSeen && query.narrows(m_query);
     if (m_pane != pane) {
         m_pane = pane;
         m_list = list;
         m_plainDelegate = list->itemDelegate();
         list->setItemDelegate(m_marks);
+        m_hidden.assign(size_t(list->count()), false);
     }
-    m_query = query;
-    m_marks->setQuery(query);
-    update(narrowed, refocus);
-}
-
-void PaneFilter::update(bool narrowed, bool refocus)
-{
-    ListItems &items = m_state.lists().at(m_state.listOfPane(m_pane)).items();
-    m_matches = m_finder.matchingRows(items, m_query, narrowed ? &m_matches : nullptr);
-    ListBoxWidget &list = *m_list;
-    m_rowsSeen = list.count();
-    qsizetype next = 0;
-    for (int row = 0; row < m_rowsSeen; ++row) {
-        const bool match = next < m_matches.size() && m_matches[next] == row;
-        if (match)
-            ++next;
-        if (list.isRowHidden(row) == match)
-            list.setRowHidden(row, !match);
-    }
-    // Enter copies the focused row: it is always one of the matches.
-    const bool focusHidden = list.currentRow() < 0 || list.isRowHidden(list.currentRow());
-    if ((refocus || focusHidden) && !m_matches.isEmpty()) {
-        list.clearSelection();
-        m_state.display().highlightRow(m_pane, m_matches.first());
-    }
-    list.viewport()->update();
+    m_sought = query;
+    // Only rows that matched before can match a narrower query, while the rows stay the same.
+    startScan(!m_query.isEmpty() && query.narrows(m_query), refocus);
 }
 
 void PaneFilter::refresh()
 {
-    if (filteredList())
-        update(false, false);
-    else
+    ListBoxWidget *list = filteredList();
+    if (!list) {
         clear();
+        return;
+    }
+    // Hidden rows moved with their items; rows added since are shown.
+    m_found.clear();
+    m_hidden.resize(size_t(list->count()));
+    for (int row = 0; row < list->count(); ++row)
+        m_hidden[size_t(row)] = list->isRowHidden(row);
+    startScan(false, false);
+}
+
+void PaneFilter::startScan(bool narrowed, bool refocus)
+{
+    if (size_t(m_list->count()) != m_hidden.size()) {
+        refresh();
+        return;
+    }
+    m_refocus = refocus || (busy() && m_refocus);
+    m_slices.stop();
+    m_next = 0;
+    m_scanned.clear();
+    if (const auto earlier = m_found.constFind(m_sought.words()); earlier != m_found.cend()) {
+        m_scanned = *earlier;
+        m_candidates.clear();
+        m_next = -1;
+    } else {
+        m_narrowed = narrowed;
+        m_candidates = narrowed ? m_matches : QList<RowNumber>();
+    }
+    scanSlice();
+}
+
+void PaneFilter::scanSlice()
+{
+    ListBoxWidget *list = filteredList();
+    if (!list) {
+        clear();
+        return;
+    }
+    ListItems &items = m_state.lists().at(m_state.listOfPane(m_pane)).items();
+    const qsizetype end = m_narrowed ? m_candidates.size() : items.rowCount();
+    QElapsedTimer slice;
+    slice.start();
+    while (m_next >= 0 && m_next < end) {
+        const RowNumber row = m_narrowed ? m_candidates[m_next] : RowNumber(m_next);
+        if (m_finder.matches(items, row, m_sought))
+            m_scanned.append(row);
+        // The clock is read now and then: it costs more than looking at a row.
+        if (++m_next % 256 == 0 && !m_unsliced && slice.nsecsElapsed() > SliceNs) {
+            m_slices.start();
+            return;
+        }
+    }
+    if (!m_narrowed && m_next >= 0)
+        m_finder.dropUnused(items);
+    finishScan();
+}
+
+void PaneFilter::settle()
+{
+    if (!busy())
+        return;
+    m_slices.stop();
+    m_unsliced = true;
+    scanSlice();
+    m_unsliced = false;
+}
+
+void PaneFilter::finishScan()
+{
+    m_matches = m_scanned;
+    m_query = m_sought;
+    if (m_found.size() > 64)
+        m_found.clear();
+    m_found.insert(m_query.words(), m_matches);
+    m_marks->setQuery(m_query);
+    showMatches();
+    emit filtered();
+}
+
+void PaneFilter::showMatches()
+{
+    ListBoxWidget &list = *m_list;
+    qsizetype next = 0;
+    for (int row = 0; row < int(m_hidden.size()); ++row) {
+        const bool match = next < m_matches.size() && m_matches[next] == row;
+        if (match)
+            ++next;
+        if (m_hidden[size_t(row)] == match) {
+            list.setRowHidden(row, !match);
+            m_hidden[size_t(row)] = !match;
+        }
+    }
+    // Enter copies the focused row, and the commands act on it: it is always one of the matches.
+    const int focus = list.currentRow();
+    if (m_matches.isEmpty()) {
+        if (focus >= 0) {
+            m_focusBefore = focus;
+            list.setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+        }
+    } else if (m_refocus || focus < 0 || m_hidden[size_t(focus)]) {
+        list.clearSelection();
+        m_state.display().highlightRow(m_pane, m_matches.first());
+    }
+    m_refocus = false;
+    list.viewport()->update();
 }
 
 void PaneFilter::clear()
 {
+    m_slices.stop();
     if (m_list) {
         for (int row = 0; row < m_list->count(); ++row) {
             if (m_list->isRowHidden(row))
                 m_list->setRowHidden(row, false);
         }
         m_list->setItemDelegate(m_plainDelegate);
+        if (m_list->currentRow() < 0 && m_focusBefore >= 0 && m_focusBefore < m_list->count())
+            m_list->setCurrentRow(m_focusBefore, QItemSelectionModel::NoUpdate);
         if (m_list->currentItem())
             m_list->scrollToItem(m_list->currentItem(), QAbstractItemView::PositionAtCenter);
     }
     m_pane = PaneNumber(-1);
     m_list = nullptr;
     m_matches.clear();
+    m_found.clear();
+    m_hidden.clear();
     m_query = FindQuery();
+    m_sought = FindQuery();
+    m_focusBefore = -1;
 }

@@ -4,8 +4,12 @@
 #include "model/ListFinder.h"
 #include "model/Numbers.h"
 
+#include <QHash>
 #include <QList>
+#include <QObject>
 #include <QPointer>
+#include <QTimer>
+#include <vector>
 
 class ListBoxWidget;
 class MatchMarks;
@@ -14,13 +18,14 @@ class ProgramState;
 class QAbstractItemDelegate;
 
 // Shows only the rows of one pane whose items match a find; the others are hidden, not removed,
-// so rows keep their numbers and every command maps them to the right items.
-class PaneFilter {
+// so rows keep their numbers and every command maps them to the right items. A long list is
+// looked through in slices, so the window keeps answering meanwhile; the rows change once the
+// whole list has been looked at.
+class PaneFilter : public QObject {
+    Q_OBJECT
 public:
     PaneFilter(ProgramState &state, PaneArea &panes);
-    ~PaneFilter();
-    PaneFilter(const PaneFilter &) = delete;
-    PaneFilter &operator=(const PaneFilter &) = delete;
+    ~PaneFilter() override;
 
     // Filters the pane by the query (another filtered pane shows all its rows again); with
     // refocus the top match becomes the only highlighted row and the focused one.
@@ -29,15 +34,26 @@ public:
     void refresh();
     // Shows every row again; the focused row stays focused.
     void clear();
+    // Finishes a scan in progress at once.
+    void settle();
 
     bool active() const { return m_pane >= 0; }
+    // Still looking through the list.
+    bool busy() const { return m_slices.isActive(); }
     PaneNumber pane() const { return m_pane; }
     int matchCount() const { return int(m_matches.size()); }
     int rowCount() const;
     ListFinder &finder() { return m_finder; }
 
+signals:
+    // The rows now shown match the query.
+    void filtered();
+
 private:
-    void update(bool narrowed, bool refocus);
+    void startScan(bool narrowed, bool refocus);
+    void scanSlice();
+    void finishScan();
+    void showMatches();
     ListBoxWidget *filteredList() const;
 
     ProgramState &m_state;
@@ -47,7 +63,22 @@ private:
     QPointer<ListBoxWidget> m_list;
     QPointer<QAbstractItemDelegate> m_plainDelegate;
     PaneNumber m_pane{-1};
+    // The query whose matches are shown, and the one being looked for.
     FindQuery m_query;
+    FindQuery m_sought;
     QList<RowNumber> m_matches;
-    int m_rowsSeen = 0;
+    // What earlier queries found while the rows stayed the same: taking back a character costs nothing.
+    QHash<QStringList, QList<RowNumber>> m_found;
+    // The rows of the pane as last filtered, hidden or not.
+    std::vector<bool> m_hidden;
+    // The scan in progress: the rows to look at (all when not narrowed), how far it got, what it found.
+    QTimer m_slices;
+    QList<RowNumber> m_candidates;
+    bool m_narrowed = false;
+    bool m_refocus = false;
+    bool m_unsliced = false;
+    qsizetype m_next = 0;
+    QList<RowNumber> m_scanned;
+    // A row whose focus a find without matches took away, to give back when the bar closes.
+    int m_focusBefore = -1;
 };

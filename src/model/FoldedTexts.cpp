@@ -4,10 +4,10 @@
 
 #include <utility>
 
-QString FoldedTexts::folded(const QString &text)
+QStringView FoldedTexts::folded(const QString &text)
 {
     if (text.isEmpty())
-        return QString();
+        return {};
     Entry &entry = m_entries[text.constData()];
     if (!entry.source.isSharedWith(text)) {
         entry.source = text;

@@ -8,7 +8,9 @@
 // change to the text detaches it from the copy kept here.
 class FoldedTexts {
 public:
-    QString folded(const QString &text);
+    // Stays valid until the text's entry is made anew or dropped: the characters of the other
+    // entries do not move when the table grows.
+    QStringView folded(const QString &text);
     // Forgets the texts not asked for since the last call.
     void dropUnused();
     qsizetype size() const { return m_entries.size(); }

@@ -3,34 +3,28 @@
 #include "model/FindQuery.h"
 #include "model/ListItems.h"
 
-namespace {
-bool matchesItem(FoldedTexts &folded, const ClipItem &item, const FindQuery &query)
+QList<RowNumber> ListFinder::matchingRows(ListItems &items, const FindQuery &query)
 {
-    return query.matches(folded.folded(item.text), folded.folded(item.name));
-}
-} // namespace
-
-QList<RowNumber> ListFinder::matchingRows(ListItems &items, const FindQuery &query, const QList<RowNumber> *within)
-{
-    FoldedTexts &folded = m_folded[&items];
     QList<RowNumber> found;
-    if (within) {
-        for (RowNumber row : *within) {
-            if (row < items.rowCount() && matchesItem(folded, items.at(items.itemOfRow(row)), query))
-                found.append(row);
-        }
-        return found;
-    }
     for (RowNumber row{0}; row < items.rowCount(); ++row) {
-        if (matchesItem(folded, items.at(items.itemOfRow(row)), query))
+        if (matches(items, row, query))
             found.append(row);
     }
-    // Every item was looked at: the copies of deleted or changed texts can go.
-    folded.dropUnused();
+    dropUnused(items);
     return found;
 }
 
-bool ListFinder::rowMatches(ListItems &items, RowNumber row, const FindQuery &query)
+bool ListFinder::matches(ListItems &items, RowNumber row, const FindQuery &query)
 {
-    return matchesItem(m_folded[&items], items.at(items.itemOfRow(row)), query);
+    FoldedTexts &folded = m_folded[&items];
+    const ClipItem &item = items.at(items.itemOfRow(row));
+    const QStringView text = folded.folded(item.text);
+    // A name sharing the text's characters has the same fold; asking again could make it anew.
+    const QStringView name = item.name.constData() == item.text.constData() ? text : folded.folded(item.name);
+    return query.matches(text, name);
+}
+
+void ListFinder::dropUnused(const ListItems &items)
+{
+    m_folded[&items].dropUnused();
 }

@@ -13,11 +13,12 @@ class ListItems;
 // texts are kept per list between finds and refreshed only for items that changed.
 class ListFinder {
 public:
-    // Rows in display order. With within, only those rows are looked at (a query that narrows the
-    // one that found them).
-    QList<RowNumber> matchingRows(ListItems &items, const FindQuery &query, const QList<RowNumber> *within = nullptr);
-    // Whether the item shown in row matches.
-    bool rowMatches(ListItems &items, RowNumber row, const FindQuery &query);
+    // Every matching row, in display order.
+    QList<RowNumber> matchingRows(ListItems &items, const FindQuery &query);
+    // Whether the item shown in the row matches.
+    bool matches(ListItems &items, RowNumber row, const FindQuery &query);
+    // After every row of the list was looked at: the folded copies of deleted or changed texts go.
+    void dropUnused(const ListItems &items);
 
 private:
     std::unordered_map<const ListItems *, FoldedTexts> m_folded;
