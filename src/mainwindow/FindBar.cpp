@@ -2,6 +2,7 @@
 
 #include "capture/ClipboardWatcher.h"
 #include "mainwindow/ListDisplayMenu.h"
+#include "mainwindow/MatchMarks.h"
 #include "mainwindow/PaneArea.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
@@ -31,7 +32,7 @@ constexpr int RowRole = Qt::UserRole + 1;
 FindBar::FindBar(ProgramState &state, PaneArea &panes, ClipboardWatcher &watcher, QWidget *parent)
     : QToolBar(parent), m_state(state), m_panes(panes), m_watcher(watcher), m_filter(state, panes),
       m_edit(new QLineEdit), m_count(new QLabel), m_allLists(new QCheckBox(QStringLiteral("全ﾘｽﾄ(&W)"))),
-      m_results(new QListWidget)
+      m_results(new QListWidget), m_resultMarks(new MatchMarks(m_results))
 {
     setObjectName(QStringLiteral("findBar"));
     setMovable(false);
@@ -62,6 +63,7 @@ FindBar::FindBar(ProgramState &state, PaneArea &panes, ClipboardWatcher &watcher
     m_allLists->setToolTip(QStringLiteral("すべてのﾘｽﾄから探す (Shift+Enter)"));
     m_allLists->setFocusPolicy(Qt::NoFocus);
     m_results->setUniformItemSizes(true);
+    m_results->setItemDelegate(m_resultMarks);
     m_results->setFrameShape(QFrame::NoFrame);
     m_results->hide();
     m_edit->installEventFilter(this);
@@ -122,14 +124,11 @@ void FindBar::typedInList(PaneNumber pane, const QString &text)
     open(text == QStringLiteral("/") ? QString() : text);
 }
 
-void FindBar::rowsChanged(PaneNumber pane)
+void FindBar::rowsChanged()
 {
-    if (!isOpen() || m_edit->text().isEmpty())
-        return;
-    if (m_allLists->isChecked())
+    // A filtered pane follows its own rows.
+    if (isOpen() && m_allLists->isChecked() && !m_edit->text().isEmpty())
         findInAllLists();
-    else if (m_filter.active() && m_filter.pane() == pane)
-        m_filter.refresh();
 }
 
 void FindBar::find()
@@ -158,6 +157,7 @@ void FindBar::findInAllLists()
     int rows = 0;
     m_results->setUpdatesEnabled(false);
     m_results->clear();
+    m_resultMarks->setQuery(query);
     for (ListNumber list{0}; list < lists.count(); ++list) {
         ListRecord &record = lists.at(list);
         ListItems &items = record.items();

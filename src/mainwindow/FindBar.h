@@ -6,6 +6,7 @@
 #include <QToolBar>
 
 class ClipboardWatcher;
+class MatchMarks;
 class PaneArea;
 class ProgramState;
 class QCheckBox;
@@ -33,8 +34,8 @@ public:
 
     // A character typed into a list box: a printable one starts or continues the query.
     void typedInList(PaneNumber pane, const QString &text);
-    // The rows of a pane changed: a filtered pane and the all-lists matches are looked at again.
-    void rowsChanged(PaneNumber pane);
+    // The rows of a list changed: the matches of all lists are looked for again.
+    void rowsChanged();
 
     QLineEdit *queryEdit() const { return m_edit; }
     QCheckBox *allListsSwitch() const { return m_allLists; }
@@ -61,5 +62,6 @@ private:
     QLabel *m_count;
     QCheckBox *m_allLists;
     QListWidget *m_results;
+    MatchMarks *m_resultMarks;
     QShortcut *m_escape;
 };

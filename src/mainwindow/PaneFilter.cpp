@@ -10,6 +10,7 @@
 #include "platform/ListBoxWidget.h"
 
 #include <QElapsedTimer>
+#include <utility>
 
 namespace {
 // Longest a slice of a scan holds up the window.
@@ -22,6 +23,9 @@ PaneFilter::PaneFilter(ProgramState &state, PaneArea &panes)
     m_slices.setSingleShot(true);
     m_slices.setInterval(0);
     connect(&m_slices, &QTimer::timeout, this, &PaneFilter::scanSlice);
+    m_rowsChanged.setSingleShot(true);
+    m_rowsChanged.setInterval(0);
+    connect(&m_rowsChanged, &QTimer::timeout, this, &PaneFilter::refresh);
 }
 
 PaneFilter::~PaneFilter() = default;
@@ -52,32 +56,59 @@ void PaneFilter::apply(PaneNumber pane, const FindQuery &query, bool refocus)
         m_plainDelegate = list->itemDelegate();
         list->setItemDelegate(m_marks);
         m_hidden.assign(size_t(list->count()), false);
+        followRows(true);
     }
+    if (m_rowsChanged.isActive())
+        takeRowsAsTheyAre();
     m_sought = query;
     // Only rows that matched before can match a narrower query, while the rows stay the same.
     startScan(!m_query.isEmpty() && query.narrows(m_query), refocus);
 }
 
+void PaneFilter::followRows(bool follow)
+{
+    for (const QMetaObject::Connection &watch : std::as_const(m_rowWatch))
+        disconnect(watch);
+    m_rowWatch.clear();
+    m_rowsChanged.stop();
+    if (!follow || !m_list)
+        return;
+    const QAbstractItemModel *rows = m_list->model();
+    const auto changed = [this] { m_rowsChanged.start(); };
+    m_rowWatch = {connect(rows, &QAbstractItemModel::rowsInserted, this, changed),
+                  connect(rows, &QAbstractItemModel::rowsRemoved, this, changed),
+                  connect(rows, &QAbstractItemModel::rowsMoved, this, changed),
+                  connect(rows, &QAbstractItemModel::dataChanged, this, changed),
+                  connect(rows, &QAbstractItemModel::modelReset, this, changed)};
+}
+
 void PaneFilter::refresh()
 {
-    ListBoxWidget *list = filteredList();
-    if (!list) {
+    if (!filteredList()) {
         clear();
         return;
     }
-    // Hidden rows moved with their items; rows added since are shown.
-    m_found.clear();
-    m_hidden.resize(size_t(list->count()));
-    for (int row = 0; row < list->count(); ++row)
-        m_hidden[size_t(row)] = list->isRowHidden(row);
+    takeRowsAsTheyAre();
     startScan(false, false);
+}
+
+void PaneFilter::takeRowsAsTheyAre()
+{
+    m_rowsChanged.stop();
+    // Hidden rows moved with their items; rows added since are shown.
+    m_hidden.resize(size_t(m_list->count()));
+    for (int row = 0; row < m_list->count(); ++row)
+        m_hidden[size_t(row)] = m_list->isRowHidden(row);
+    m_found.clear();
+    m_matches.clear();
+    m_query = FindQuery();
 }
 
 void PaneFilter::startScan(bool narrowed, bool refocus)
 {
     if (size_t(m_list->count()) != m_hidden.size()) {
-        refresh();
-        return;
+        takeRowsAsTheyAre();
+        narrowed = false;
     }
     m_refocus = refocus || (busy() && m_refocus);
     m_slices.stop();
@@ -173,6 +204,7 @@ void PaneFilter::showMatches()
 void PaneFilter::clear()
 {
     m_slices.stop();
+    followRows(false);
     if (m_list) {
         for (int row = 0; row < m_list->count(); ++row) {
             if (m_list->isRowHidden(row))

@@ -30,8 +30,6 @@ public:
     // Filters the pane by the query (another filtered pane shows all its rows again); with
     // refocus the top match becomes the only highlighted row and the focused one.
     void apply(PaneNumber pane, const FindQuery &query, bool refocus);
-    // Looks at every row again after the pane's rows changed.
-    void refresh();
     // Shows every row again; the focused row stays focused.
     void clear();
     // Finishes a scan in progress at once.
@@ -50,6 +48,11 @@ signals:
     void filtered();
 
 private:
+    // Looks at every row again; the filtered pane's rows changed.
+    void refresh();
+    void followRows(bool follow);
+    // The rows changed: hidden rows are read back, and earlier finds no longer hold.
+    void takeRowsAsTheyAre();
     void startScan(bool narrowed, bool refocus);
     void scanSlice();
     void finishScan();
@@ -71,6 +74,9 @@ private:
     QHash<QStringList, QList<RowNumber>> m_found;
     // The rows of the pane as last filtered, hidden or not.
     std::vector<bool> m_hidden;
+    // The list box's rows changed (a capture, a drop, a rename); the filter follows once they settle.
+    QTimer m_rowsChanged;
+    QList<QMetaObject::Connection> m_rowWatch;
     // The scan in progress: the rows to look at (all when not narrowed), how far it got, what it found.
     QTimer m_slices;
     QList<RowNumber> m_candidates;

@@ -225,7 +225,7 @@ private slots:
             list->setSelected(row, true);
         w.p.command(Command::DeleteItems)->trigger();
         QCOMPARE(w.p.rows(0), QStringLiteral("abc"));
-        QCOMPARE(bar.countLabel()->text(), QStringLiteral("0 / 3"));
+        QTRY_COMPARE(bar.countLabel()->text(), QStringLiteral("0 / 3"));
         QTest::keyClick(bar.queryEdit(), Qt::Key_Escape);
         QVERIFY(!bar.isVisible());
         for (int row = 0; row < 3; ++row)
