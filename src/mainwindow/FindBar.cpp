@@ -1,8 +1,7 @@
 #include "mainwindow/FindBar.h"
 
 #include "capture/ClipboardWatcher.h"
-#include "mainwindow/ListDisplayMenu.h"
-#include "mainwindow/MatchMarks.h"
+#include "mainwindow/AllListsMatches.h"
 #include "mainwindow/PaneArea.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
@@ -18,21 +17,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int ListRole = Qt::UserRole;
-constexpr int RowRole = Qt::UserRole + 1;
-} // namespace
-
 FindBar::FindBar(ProgramState &state, PaneArea &panes, ClipboardWatcher &watcher, QWidget *parent)
     : QToolBar(parent), m_state(state), m_panes(panes), m_watcher(watcher), m_filter(state, panes),
       m_edit(new QLineEdit), m_count(new QLabel), m_allLists(new QCheckBox(QStringLiteral("全ﾘｽﾄ(&W)"))),
-      m_results(new QListWidget), m_resultMarks(new MatchMarks(m_results))
+      m_results(new AllListsMatches)
 {
     setObjectName(QStringLiteral("findBar"));
     setMovable(false);
@@ -62,9 +55,6 @@ FindBar::FindBar(ProgramState &state, PaneArea &panes, ClipboardWatcher &watcher
     m_edit->setToolTip(QStringLiteral("空白で区切った語をすべて含む項目だけを表示します"));
     m_allLists->setToolTip(QStringLiteral("すべてのﾘｽﾄから探す (Shift+Enter)"));
     m_allLists->setFocusPolicy(Qt::NoFocus);
-    m_results->setUniformItemSizes(true);
-    m_results->setItemDelegate(m_resultMarks);
-    m_results->setFrameShape(QFrame::NoFrame);
     m_results->hide();
     m_edit->installEventFilter(this);
     m_results->installEventFilter(this);
@@ -151,49 +141,18 @@ void FindBar::findInFocusedList()
 void FindBar::findInAllLists()
 {
     m_filter.clear();
-    const FindQuery query(m_edit->text());
-    ListCollection &lists = m_state.lists();
-    int found = 0;
-    int rows = 0;
-    m_results->setUpdatesEnabled(false);
-    m_results->clear();
-    m_resultMarks->setQuery(query);
-    for (ListNumber list{0}; list < lists.count(); ++list) {
-        ListRecord &record = lists.at(list);
-        ListItems &items = record.items();
-        const QList<RowNumber> matches = m_filter.finder().matchingRows(items, query);
-        rows += items.rowCount();
-        found += int(matches.size());
-        if (matches.isEmpty())
-            continue;
-        auto *heading = new QListWidgetItem(
-            QStringLiteral("%1 (%2)").arg(ListDisplayMenu::listCaption(record), QLocale(QLocale::Japanese).toString(matches.size())),
-            m_results);
-        heading->setFlags(Qt::ItemIsEnabled);
-        QFont bold = m_results->font();
-        bold.setBold(true);
-        heading->setFont(bold);
-        for (RowNumber row : matches) {
-            auto *match = new QListWidgetItem(QStringLiteral("　") + items.rowText(items.at(items.itemOfRow(row))), m_results);
-            match->setData(ListRole, int(list.value()));
-            match->setData(RowRole, int(row.value()));
-        }
-    }
-    // The first match is chosen by Enter.
-    if (m_results->count() > 1)
-        m_results->setCurrentRow(1);
+    const AllListsMatches::Counts counts = m_results->fill(m_state.lists(), m_filter.finder(), FindQuery(m_edit->text()));
     m_results->setFixedHeight(m_results->fontMetrics().height() * 8);
-    m_results->setUpdatesEnabled(true);
     m_results->show();
-    showCount(found, rows);
+    showCount(counts.matches, counts.rows);
 }
 
 void FindBar::choose(const QListWidgetItem *match)
 {
-    if (!match || !match->data(ListRole).isValid())
+    const auto place = m_results->placeOf(match);
+    if (!place)
         return;
-    const ListNumber list(match->data(ListRole).toInt());
-    const RowNumber row(match->data(RowRole).toInt());
+    const auto [list, row] = *place;
     if (list >= m_state.lists().count() || row >= m_state.lists().at(list).items().rowCount())
         return;
     ListDisplay &panes = m_state.display();

@@ -5,14 +5,13 @@
 
 #include <QToolBar>
 
+class AllListsMatches;
 class ClipboardWatcher;
-class MatchMarks;
 class PaneArea;
 class ProgramState;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QListWidgetItem;
 class QShortcut;
 
@@ -40,7 +39,7 @@ public:
     QLineEdit *queryEdit() const { return m_edit; }
     QCheckBox *allListsSwitch() const { return m_allLists; }
     QLabel *countLabel() const { return m_count; }
-    QListWidget *allListsMatches() const { return m_results; }
+    AllListsMatches *allListsMatches() const { return m_results; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -61,7 +60,6 @@ private:
     QLineEdit *m_edit;
     QLabel *m_count;
     QCheckBox *m_allLists;
-    QListWidget *m_results;
-    MatchMarks *m_resultMarks;
+    AllListsMatches *m_results;
     QShortcut *m_escape;
 };

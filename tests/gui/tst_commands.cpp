@@ -2,6 +2,7 @@
 // its key; the menus' marks and enabled states; the add options.
 #include "DesktopRecorder.h"
 #include "TestProgram.h"
+#include "mainwindow/AllListsMatches.h"
 #include "mainwindow/FindBar.h"
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/MainCommands.h"
@@ -21,6 +22,7 @@
 #include "platform/ListBoxWidget.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -230,6 +232,25 @@ private slots:
         QVERIFY(!bar.isVisible());
         for (int row = 0; row < 3; ++row)
             QVERIFY(!list->isRowHidden(row));
+    }
+
+    void allListsMatchesAreGroupedAndOneIsChosen()
+    {
+        Program w;
+        w.p.fill(0, QStringLiteral("ab"));
+        w.p.root.listCommands().makeNewList();
+        w.p.fill(1, QStringLiteral("xa"));
+        w.key(Qt::Key_A, {}, true);
+        FindBar &bar = w.p.root.findBar();
+        QTest::keyClick(bar.queryEdit(), Qt::Key_Return, Qt::ShiftModifier);
+        QVERIFY(bar.allListsSwitch()->isChecked());
+        QCOMPARE(bar.countLabel()->text(), QStringLiteral("2 / 4"));
+        QCOMPARE(bar.allListsMatches()->count(), 4); // a heading before each list's match
+        QTest::keyClick(bar.queryEdit(), Qt::Key_Down);
+        QTest::keyClick(bar.queryEdit(), Qt::Key_Return);
+        QVERIFY(!bar.isVisible());
+        QCOMPARE(w.state.display().focusedPane(), w.state.display().paneAtPosition(1));
+        QCOMPARE(w.p.listAt(1)->selectedRows(), QList<int>{1});
     }
 
     void rightPressOverListsAndBarsAsksForThePopUp()
