@@ -7,7 +7,9 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/PaneArea.h"
 #include "model/ListCollection.h"
+#include "model/FindQuery.h"
 #include "model/ListDisplay.h"
+#include "model/ListFinder.h"
 #include "model/ListItems.h"
 #include "model/ListRecord.h"
 #include "model/ProgramState.h"
@@ -155,6 +157,22 @@ void FindKeystrokeFullPass(benchmark::State &state)
     l.key(Qt::Key_Escape);
 }
 BENCHMARK(FindKeystrokeFullPass)->Unit(benchmark::kMillisecond)->Iterations(100);
+
+// The model alone: one look at every row of the list with the folded texts at hand.
+void FindMatchingRows(benchmark::State &state)
+{
+    LongList &l = longList();
+    ProgramState &model = l.program.state();
+    ListItems &items = model.lists().at(model.listOfPane(model.display().focusedPane())).items();
+    ListFinder finder;
+    finder.matchingRows(items, FindQuery(QStringLiteral("#")));
+    int step = 0;
+    qsizetype found = 0;
+    for (auto _ : state)
+        found = finder.matchingRows(items, FindQuery(QStringLiteral("#%1").arg(100 + step++))).size();
+    state.counters["matches"] = double(found);
+}
+BENCHMARK(FindMatchingRows)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 // Opening the bar and closing it again after a query that hid all but 11 rows.
 void FindOpenClose(benchmark::State &state)

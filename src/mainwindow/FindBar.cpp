@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,6 +74,9 @@ FindBar::FindBar(ProgramState &state, PaneArea &panes, ClipboardWatcher &watcher
     m_escape->setEnabled(false);
     connect(&m_filter, &PaneFilter::filtered, this, [this] { showCount(m_filter.matchCount(), m_filter.rowCount()); });
     connect(m_results, &QListWidget::itemClicked, this, &FindBar::choose);
+    m_foldAhead.setSingleShot(true);
+    m_foldAhead.setInterval(0);
+    connect(&m_foldAhead, &QTimer::timeout, this, &FindBar::foldAhead);
     hide();
 }
 
@@ -82,6 +86,9 @@ void FindBar::open(const QString &text)
         followListLook();
         show();
         m_escape->setEnabled(true);
+        m_foldList = 0;
+        m_foldRow = 0;
+        m_foldAhead.start();
     }
     if (!text.isEmpty()) {
         m_edit->setText(m_edit->text() + text);
@@ -100,6 +107,7 @@ void FindBar::closeBar()
     m_edit->clear();
     hide();
     m_escape->setEnabled(false);
+    m_foldAhead.stop();
     if (ListBoxWidget *list = m_panes.clipListWidget(pane); list && m_state.display().positionOf(pane) >= 0)
         list->setFocus(Qt::OtherFocusReason);
 }
@@ -236,6 +244,24 @@ void FindBar::followListLook()
         part->setPalette(colours);
     }
     m_count->setFont(list->font());
+}
+
+void FindBar::foldAhead()
+{
+    ListCollection &lists = m_state.lists();
+    const FindQuery everything;
+    QElapsedTimer slice;
+    slice.start();
+    for (; m_foldList < lists.count(); ++m_foldList, m_foldRow = 0) {
+        ListItems &items = lists.at(ListNumber(m_foldList)).items();
+        while (m_foldRow < items.rowCount()) {
+            m_filter.finder().matches(items, RowNumber(m_foldRow++), everything);
+            if (m_foldRow % 64 == 0 && slice.elapsed() >= 8) {
+                m_foldAhead.start();
+                return;
+            }
+        }
+    }
 }
 
 void FindBar::showCount(int matches, int rows)

@@ -3,6 +3,7 @@
 #include "mainwindow/PaneFilter.h"
 #include "model/Numbers.h"
 
+#include <QTimer>
 #include <QToolBar>
 
 class AllListsMatches;
@@ -52,6 +53,7 @@ private:
     void copyFocusedMatch();
     void followListLook();
     void showCount(int matches, int rows);
+    void foldAhead();
 
     ProgramState &m_state;
     PaneArea &m_panes;
@@ -62,4 +64,8 @@ private:
     QCheckBox *m_allLists;
     AllListsMatches *m_results;
     QShortcut *m_escape;
+    // While the bar is open, the texts of every list are folded ahead of the query, a slice at a time.
+    QTimer m_foldAhead;
+    qint16 m_foldList = 0;
+    qint16 m_foldRow = 0;
 };

@@ -2,24 +2,26 @@
 
 #include <QHash>
 #include <QString>
+#include <vector>
 
 // Folded copies of texts (FindQuery::fold), so that each keystroke of a find does not fold every
 // text again. A copy is used only while its text still shares the data it was made from: any
 // change to the text detaches it from the copy kept here.
+//
+// Each text is asked for at a slot (its item's number), where its copy is found in one step; a
+// text that moved to another slot (the items before it were deleted) is found by its characters.
 class FoldedTexts {
 public:
-    // Stays valid until the text's entry is made anew or dropped: the characters of the other
-    // entries do not move when the table grows.
-    QStringView folded(const QString &text);
-    // Forgets the texts not asked for since the last call.
-    void dropUnused();
-    qsizetype size() const { return m_entries.size(); }
+    // Valid while the slot is not asked for another text.
+    QStringView folded(qsizetype slot, const QString &text);
+    // After every slot was asked for: the slots from count on, and the copies no slot holds, go.
+    void trim(qsizetype count);
 
 private:
-    struct Entry {
+    struct Copy {
         QString source;
         QString folded;
-        bool used = true;
     };
-    QHash<const QChar *, Entry> m_entries;
+    std::vector<Copy> m_slots;
+    QHash<const QChar *, Copy> m_byCharacters;
 };

@@ -16,15 +16,15 @@ QList<RowNumber> ListFinder::matchingRows(ListItems &items, const FindQuery &que
 
 bool ListFinder::matches(ListItems &items, RowNumber row, const FindQuery &query)
 {
-    FoldedTexts &folded = m_folded[&items];
-    const ClipItem &item = items.at(items.itemOfRow(row));
-    const QStringView text = folded.folded(item.text);
-    // A name sharing the text's characters has the same fold; asking again could make it anew.
-    const QStringView name = item.name.constData() == item.text.constData() ? text : folded.folded(item.name);
-    return query.matches(text, name);
+    Folded &folded = m_folded[&items];
+    const ItemNumber number = items.itemOfRow(row);
+    const ClipItem &item = items.at(number);
+    return query.matches(folded.texts.folded(number.value(), item.text), folded.names.folded(number.value(), item.name));
 }
 
 void ListFinder::dropUnused(const ListItems &items)
 {
-    m_folded[&items].dropUnused();
+    Folded &folded = m_folded[&items];
+    folded.texts.trim(items.count());
+    folded.names.trim(items.count());
 }

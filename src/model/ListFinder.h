@@ -17,9 +17,13 @@ public:
     QList<RowNumber> matchingRows(ListItems &items, const FindQuery &query);
     // Whether the item shown in the row matches.
     bool matches(ListItems &items, RowNumber row, const FindQuery &query);
-    // After every row of the list was looked at: the folded copies of deleted or changed texts go.
+    // After every row of the list was looked at: the folded copies of deleted texts go.
     void dropUnused(const ListItems &items);
 
 private:
-    std::unordered_map<const ListItems *, FoldedTexts> m_folded;
+    struct Folded {
+        FoldedTexts texts;
+        FoldedTexts names;
+    };
+    std::unordered_map<const ListItems *, Folded> m_folded;
 };
