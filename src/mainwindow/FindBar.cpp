@@ -25,7 +25,7 @@
 
 FindBar::FindBar(ProgramState &state, PaneArea &panes, ClipboardWatcher &watcher, QWidget *parent)
     : QToolBar(parent), m_state(state), m_panes(panes), m_watcher(watcher), m_filter(state, panes),
-      m_edit(new QLineEdit), m_count(new QLabel), m_allLists(new QCheckBox(QStringLiteral("全ﾘｽﾄ(&W)"))),
+      m_edit(new QLineEdit), m_count(new QLabel), m_allLists(new QCheckBox(QStringLiteral("全ﾘｽﾄ(&A)"))),
       m_results(new AllListsMatches)
 {
     setObjectName(QStringLiteral("findBar"));
@@ -86,6 +86,10 @@ void FindBar::open(const QString &text)
         followListLook();
         show();
         m_escape->setEnabled(true);
+        QList<const ListItems *> lists;
+        for (ListNumber list{0}; list < m_state.lists().count(); ++list)
+            lists.append(&m_state.lists().at(list).items());
+        m_filter.finder().keepOnly(lists);
         m_foldList = 0;
         m_foldRow = 0;
         m_foldAhead.start();

@@ -127,9 +127,13 @@ void PaneFilter::startScan(bool narrowed, bool refocus)
 
 void PaneFilter::scanSlice()
 {
-    ListBoxWidget *list = filteredList();
-    if (!list) {
+    if (!filteredList()) {
         clear();
+        return;
+    }
+    // Rows that changed between two slices: the rows looked at so far may be other items now.
+    if (m_rowsChanged.isActive()) {
+        refresh();
         return;
     }
     ListItems &items = m_state.lists().at(m_state.listOfPane(m_pane)).items();

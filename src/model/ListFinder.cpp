@@ -28,3 +28,8 @@ void ListFinder::dropUnused(const ListItems &items)
     folded.texts.trim(items.count());
     folded.names.trim(items.count());
 }
+
+void ListFinder::keepOnly(const QList<const ListItems *> &lists)
+{
+    std::erase_if(m_folded, [&lists](const auto &folded) { return !lists.contains(folded.first); });
+}

@@ -19,6 +19,8 @@ public:
     bool matches(ListItems &items, RowNumber row, const FindQuery &query);
     // After every row of the list was looked at: the folded copies of deleted texts go.
     void dropUnused(const ListItems &items);
+    // The copies of lists deleted since go.
+    void keepOnly(const QList<const ListItems *> &lists);
 
 private:
     struct Folded {
