@@ -37,13 +37,14 @@ AllListsMatches::Counts AllListsMatches::fill(ListCollection &lists, ListFinder 
         counts.matches += int(matches.size());
         if (matches.isEmpty())
             continue;
-        auto *heading = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(ListDisplayMenu::listCaption(record),
-                                                                           QLocale(QLocale::Japanese).toString(matches.size())),
-                                            this);
+        const QString caption = ListDisplayMenu::listCaption(record);
+        auto *heading = new QListWidgetItem(
+            QStringLiteral("%1 (%2)").arg(caption, QLocale(QLocale::Japanese).toString(matches.size())), this);
         heading->setFlags(Qt::ItemIsEnabled);
         heading->setFont(bold);
         for (RowNumber row : matches) {
-            auto *match = new QListWidgetItem(QStringLiteral("　") + items.rowText(items.at(items.itemOfRow(row))), this);
+            const QString shown = items.rowText(items.at(items.itemOfRow(row)));
+            auto *match = new QListWidgetItem(QStringLiteral("　") + shown, this);
             match->setData(ListRole, int(list.value()));
             match->setData(RowRole, int(row.value()));
         }

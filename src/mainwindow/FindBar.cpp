@@ -153,7 +153,7 @@ void FindBar::findInFocusedList()
 void FindBar::findInAllLists()
 {
     m_filter.clear();
-    const AllListsMatches::Counts counts = m_results->fill(m_state.lists(), m_filter.finder(), FindQuery(m_edit->text()));
+    const auto counts = m_results->fill(m_state.lists(), m_filter.finder(), FindQuery(m_edit->text()));
     m_results->setFixedHeight(m_results->fontMetrics().height() * 8);
     m_results->show();
     showCount(counts.matches, counts.rows);

@@ -19,7 +19,8 @@ bool ListFinder::matches(ListItems &items, RowNumber row, const FindQuery &query
     Folded &folded = m_folded[&items];
     const ItemNumber number = items.itemOfRow(row);
     const ClipItem &item = items.at(number);
-    return query.matches(folded.texts.folded(number.value(), item.text), folded.names.folded(number.value(), item.name));
+    const qint16 slot = number.value();
+    return query.matches(folded.texts.folded(slot, item.text), folded.names.folded(slot, item.name));
 }
 
 void ListFinder::dropUnused(const ListItems &items)
