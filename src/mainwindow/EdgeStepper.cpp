@@ -7,6 +7,7 @@
 #include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
+#include "model/seams/ClipListBox.h"
 #include "platform/DesktopArea.h"
 
 #include <QCursor>
@@ -47,6 +48,14 @@ void EdgeStepper::stepAtScreenEdge(PaneNumber pane, ListNumber list)
         return;
     ListDisplay &panes = m_state.display();
     const RowNumber row = panes.focusedRow(pane);
-    panes.highlightRow(pane, step == Up ? row - 1 : row + 1);
+    const int by = step == Up ? -1 : 1;
+    // Rows a find hides are passed over; with none shown beyond them the focus stays.
+    const ClipListBox &box = panes.box(pane);
+    RowNumber target = row + by;
+    while (target >= 0 && target < box.listCount() && !box.rowShown(target.value()))
+        target = target + by;
+    if ((target < 0 || target >= box.listCount()) && row + by >= 0 && row + by < box.listCount())
+        target = row;
+    panes.highlightRow(pane, target);
     m_watcher.copyFocusedItem(pane, list);
 }

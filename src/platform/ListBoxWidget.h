@@ -24,6 +24,7 @@ public:
     void setSelected(int row, bool on) override;
     int selCount() const override;
     QList<int> selectedRows() const override;
+    bool rowShown(int row) const override { return !isRowHidden(row); }
 
     int topIndex() const override;
     void setTopIndex(int row) override;
