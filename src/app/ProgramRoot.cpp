@@ -5,6 +5,7 @@
 #include "mainwindow/DividerDrag.h"
 #include "mainwindow/EdgeStepper.h"
 #include "mainwindow/FileDropTarget.h"
+#include "mainwindow/FindBar.h"
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/ListDisplayMenu.h"
 #include "mainwindow/ListFileCommands.h"
@@ -75,7 +76,8 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
       m_listMouse(std::make_unique<ListMouse>(m_state->display(), *m_panes, *m_itemCommands)),
       m_popUp(std::make_unique<PopUpMenu>(m_state->display(), *m_commands, *m_listCommands, *m_listDisplay)),
       m_toolStrip(new ToolStrip(m_state->display(), m_state->settings(), *m_commands, *m_listCommands, *m_window,
-                                *m_panes))
+                                *m_panes)),
+      m_findBar(new FindBar(m_state->lists(), m_state->display(), *m_panes, *m_watcher, m_window.get()))
 {
     m_panes->setPanes(m_state->display());
     m_panes->setToolStrip(m_toolStrip);
@@ -163,6 +165,12 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
                      [this](const QPoint &at) { m_popUp->listDisplayMenu->popup(at); });
     QObject::connect(m_listCommands.get(), &ListCommands::focusedFocusModeChanged, m_watcher.get(),
                      &ClipboardWatcher::followFocusedList);
+
+    // The find bar under the lists.
+    m_window->addToolBar(Qt::BottomToolBarArea, m_findBar);
+    QObject::connect(m_commands.get(), &MainCommands::findRequested, m_findBar, [this] { m_findBar->open(); });
+    QObject::connect(m_panes, &PaneArea::listTyped, m_findBar, &FindBar::typedInList);
+    QObject::connect(&panes, &ListDisplay::rowsChanged, m_findBar, &FindBar::rowsChanged);
 
     // Both live as long as what they watch: the stepper with the watcher, the drop target with the lists.
     new EdgeStepper(m_state->lists(), m_state->display(), m_state->settings(), *m_watcher);

@@ -11,6 +11,7 @@
 class ClipboardWatcher;
 class HistoryStore;
 struct ExtraSettings;
+class FindBar;
 class ItemCommands;
 class ListCommands;
 class ListDisplayMenu;
@@ -64,6 +65,7 @@ public:
     // Reads the settings kept outside the settings file and, when the lists are kept between runs,
     // opens the history; what it kept is for MainWindow::loadForm.
     std::optional<KeptHistory> openHistory(const QString &extraSettingsPath, const QString &historyPath);
+    FindBar &findBar() const { return *m_findBar; }
 
     // A later start handed these files over: they open in new lists and the program comes to
     // the front.
@@ -97,4 +99,5 @@ private:
     std::unique_ptr<ListMouse> m_listMouse;
     std::unique_ptr<PopUpMenu> m_popUp;
     ToolStrip *m_toolStrip; // owned by the pane area
+    FindBar *m_findBar;     // owned by the main window
 };

@@ -39,6 +39,8 @@ constexpr std::array<CommandRow, CommandCount> rows{{
      {"TNAMEI", "項目に名前をつける"}, {"TUNAMEI", "項目に名前をつけられません"}},
     {JoinItems, "結合(&J)", "結合(&J)", NoKey, false, {8, 0}, {"TJOIN", "項目を結合する"}, {"TUJOIN", "項目を結合できません"}},
     {DeleteItems, "消去(&D)", "消去(&D)", NoKey, false, {9, -1}, {"TDELEI", "項目を消去する"}, {}},
+    // Opens the find bar under the lists; typing into a list opens it too.
+    {FindItems, "ﾘｽﾄ内を検索(&K)", "検索(&K)", Qt::CTRL | Qt::Key_K, false, NoPlace, {}, {}},
     // Toggles the maximised window; on while the window is not maximised.
     {Maximise, "最大化", nullptr, NoKey, false, {0, 3}, {"TMAXWIN", "最大化"}, {"TNORWIN", "元のｻｲｽﾞに戻す"}},
     {ShowMenuBar, "ﾒﾆｭｰ表示(&M)", "ﾒﾆｭｰ表示(&M)", NoKey, true, {2, 1}, {"TCMENU", "ﾒﾆｭｰ表示"}, {"TNMENU", "ﾒﾆｭｰ非表示"}},

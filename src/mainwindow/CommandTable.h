@@ -28,6 +28,7 @@ enum class Command {
     NameItem,
     JoinItems,
     DeleteItems,
+    FindItems,
     Maximise,
     ShowMenuBar,
     ShowToolbar,

@@ -6,6 +6,7 @@
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
 #include "model/GlobalSettings.h"
+#include "model/seams/ClipListBox.h"
 #include "platform/DesktopArea.h"
 
 #include <QCursor>
@@ -46,6 +47,14 @@ void EdgeStepper::stepAtScreenEdge(PaneNumber pane, ListNumber list)
     if (step != Up && step != Down)
         return;
     const RowNumber row = m_display.focusedRow(pane);
-    m_display.highlightRow(pane, step == Up ? row - 1 : row + 1);
+    const int by = step == Up ? -1 : 1;
+    // Rows a find hides are passed over; with none shown beyond them the focus stays.
+    const ClipListBox &box = m_display.box(pane);
+    RowNumber target = row + by;
+    while (target >= 0 && target < box.listCount() && !box.rowShown(target.value()))
+        target = target + by;
+    if ((target < 0 || target >= box.listCount()) && row + by >= 0 && row + by < box.listCount())
+        target = row;
+    m_display.highlightRow(pane, target);
     m_watcher.copyFocusedItem(pane, list);
 }

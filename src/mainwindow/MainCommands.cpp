@@ -52,6 +52,7 @@ std::function<void()> MainCommands::work(Command command)
     case Command::NameItem: return [this] { emit nameItemRequested(); };
     case Command::JoinItems: return [this] { m_items.joinItems(); };
     case Command::DeleteItems: return [this] { m_items.deleteItems(); };
+    case Command::FindItems: return [this] { emit findRequested(); };
     case Command::Maximise: return [this] { m_window.toggleMaximised(true); };
     case Command::ShowMenuBar: return [this] { m_window.setMenuBarShown(!m_window.menuBarShown()); };
     case Command::ShowToolbar: return [this] { m_window.setToolbarShown(!m_window.toolbarShown()); };

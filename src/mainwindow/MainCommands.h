@@ -50,6 +50,8 @@ signals:
     void minimiseRequested(bool fromToolbar, bool byMouse);
     // The version box is to be shown.
     void versionRequested();
+    // The find bar is to open.
+    void findRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

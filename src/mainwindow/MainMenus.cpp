@@ -24,8 +24,8 @@ MainMenus::MainMenus(QMenuBar &bar, MainCommands &commands, ListDisplayMenu &lis
     barMenus[0] = bar.addMenu(QStringLiteral("ﾘｽﾄ編集(&L)"));
     using enum Command;
     fill(barMenus[0], commands,
-         {NewList, NameList, DeleteList, ClearList, ListInfo, Separator, OpenList, SaveOver, SaveAs, Separator,
-          AddAtTop, AddAtBottom, Separator, AddAtFocus, Separator, MoveFocus, KeepFocus, Separator, EndProgram});
+         {NewList, NameList, DeleteList, ClearList, ListInfo, FindItems, Separator, OpenList, SaveOver, SaveAs,
+          Separator, AddAtTop, AddAtBottom, Separator, AddAtFocus, Separator, MoveFocus, KeepFocus, Separator, EndProgram});
     connect(barMenus[0], &QMenu::aboutToShow, &commands, &MainCommands::updateListMenu);
 
     barMenus[1] = listDisplay.menu();

@@ -41,6 +41,10 @@ ListBoxWidget *PaneArea::makeClipList()
             emit rowReleased(pane);
     });
     connect(list, &ListBoxWidget::rightPressed, this, &PaneArea::popUpRequested);
+    connect(list, &ListBoxWidget::typed, this, [this, list](const QString &text) {
+        if (const PaneNumber pane = paneOf(list); pane >= 0)
+            emit listTyped(pane, text);
+    });
     connect(list, &ListBoxWidget::doubleClicked, this, [this, list] {
         const PaneNumber pane = paneOf(list);
         if (pane >= 0)

@@ -71,6 +71,8 @@ signals:
     void layoutRequested();
     // The right button went down over a list box or a bar.
     void popUpRequested(const QPoint &globalPos);
+    // A printable character was typed into the list box of a pane.
+    void listTyped(PaneNumber pane, const QString &text);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -18,7 +18,7 @@ PopUpMenu::PopUpMenu(ListDisplay &display, MainCommands &commands, ListCommands 
     m_menu->setObjectName(QStringLiteral("popUpMenu"));
     using enum Command;
     itemMenu = m_menu->addMenu(QStringLiteral("項目編集(&I)"));
-    fill(itemMenu, {JoinItems, NameItem, ShowText, DeleteItems});
+    fill(itemMenu, {JoinItems, NameItem, ShowText, DeleteItems, Separator, FindItems});
     listMenu = m_menu->addMenu(QStringLiteral("ﾘｽﾄ編集(&L)"));
     fill(listMenu, {NewList, NameList, DeleteList, ClearList, ListInfo, Separator, OpenList, SaveOver, SaveAs,
                      Separator, AddAtTop, AddAtBottom, Separator, AddAtFocus, Separator, MoveFocus, KeepFocus});

@@ -49,27 +49,33 @@ void ListBoxWidget::setListIndex(int row)
     selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
 }
 
+// Rows hidden by a find are out of reach: they are never highlighted, so the commands act only on
+// what is shown.
 bool ListBoxWidget::selected(int row) const
 {
-    return selectionModel()->isRowSelected(row, QModelIndex());
+    return !isRowHidden(row) && selectionModel()->isRowSelected(row, QModelIndex());
 }
 
 void ListBoxWidget::setSelected(int row, bool on)
 {
+    if (on && isRowHidden(row))
+        return;
     selectionModel()->select(model()->index(row, 0),
                              on ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
 int ListBoxWidget::selCount() const
 {
-    return int(selectionModel()->selectedRows().size());
+    return int(selectedRows().size());
 }
 
 QList<int> ListBoxWidget::selectedRows() const
 {
     QList<int> rows;
-    for (const QModelIndex &index : selectionModel()->selectedRows())
-        rows.append(index.row());
+    for (const QModelIndex &index : selectionModel()->selectedRows()) {
+        if (!isRowHidden(index.row()))
+            rows.append(index.row());
+    }
     std::sort(rows.begin(), rows.end());
     return rows;
 }
@@ -121,6 +127,12 @@ void ListBoxWidget::keyPressEvent(QKeyEvent *event)
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+// Typing starts a find instead of the view's jump to a row by its first letters.
+void ListBoxWidget::keyboardSearch(const QString &search)
+{
+    emit typed(search);
 }
 
 // QListWidget moves the focus and the selection to a right-clicked row. The right button is for

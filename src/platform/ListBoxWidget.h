@@ -24,6 +24,7 @@ public:
     void setSelected(int row, bool on) override;
     int selCount() const override;
     QList<int> selectedRows() const override;
+    bool rowShown(int row) const override { return !isRowHidden(row); }
 
     int topIndex() const override;
     void setTopIndex(int row) override;
@@ -46,6 +47,8 @@ signals:
     void leftReleased(QPointF globalPosition);
     // The right button went down (the pop-up menu opens); the highlight stays as it is.
     void rightPressed(const QPoint &globalPos);
+    // A printable character was typed with no command key held.
+    void typed(const QString &text);
 
 public:
     // The left release being handled ended a drag: it is no click, so no mouseReleased follows.
@@ -57,6 +60,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyboardSearch(const QString &search) override;
     void changeEvent(QEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;

@@ -2,6 +2,8 @@
 // its key; the menus' marks and enabled states; the add options.
 #include "DesktopRecorder.h"
 #include "TestProgram.h"
+#include "mainwindow/AllListsMatches.h"
+#include "mainwindow/FindBar.h"
 #include "mainwindow/ListCommands.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/MainMenus.h"
@@ -20,6 +22,9 @@
 #include "platform/ListBoxWidget.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QtTest>
 #include <algorithm>
@@ -86,6 +91,7 @@ private slots:
         row(JoinItems, false, true, "8/0");
         row(NameItem, false, true, "8/1");
         row(DeleteItems, false, true, "9");
+        row(FindItems, true, true, "", Qt::CTRL | Qt::Key_K);
         row(Maximise, false, false, "0/3");
     }
     void everyWayReachesTheSameCommand()
@@ -206,6 +212,45 @@ private slots:
         w.p.root.popUpMenu().updatePopUpMenu();
         for (Command command : {AlwaysOnTop, StopCapture, ShowMenuBar, ShowToolbar})
             QVERIFY2(w.twin(command)->isChecked(), commandRow(command).caption);
+    }
+
+    void aFilteredListsCommandsTouchOnlyTheShownItems()
+    {
+        Program w;
+        w.p.fill(0, QStringLiteral("axbxcx")); // new items on top: rows and item numbers run opposite
+        ListBoxWidget *list = w.p.listAt(0);
+        w.key(Qt::Key_X, {}, true);
+        FindBar &bar = w.p.root.findBar();
+        QCOMPARE(bar.countLabel()->text(), QStringLiteral("3 / 6"));
+        // A sweep highlights a range of rows, hidden ones between them too.
+        for (int row = 0; row < 6; ++row)
+            list->setSelected(row, true);
+        w.p.command(Command::DeleteItems)->trigger();
+        QCOMPARE(w.p.rows(0), QStringLiteral("abc"));
+        QTRY_COMPARE(bar.countLabel()->text(), QStringLiteral("0 / 3"));
+        QTest::keyClick(bar.queryEdit(), Qt::Key_Escape);
+        QVERIFY(!bar.isVisible());
+        for (int row = 0; row < 3; ++row)
+            QVERIFY(!list->isRowHidden(row));
+    }
+
+    void allListsMatchesAreGroupedAndOneIsChosen()
+    {
+        Program w;
+        w.p.fill(0, QStringLiteral("ab"));
+        w.p.root.listCommands().makeNewList();
+        w.p.fill(1, QStringLiteral("xa"));
+        w.key(Qt::Key_A, {}, true);
+        FindBar &bar = w.p.root.findBar();
+        QTest::keyClick(bar.queryEdit(), Qt::Key_Return, Qt::ShiftModifier);
+        QVERIFY(bar.allListsSwitch()->isChecked());
+        QCOMPARE(bar.countLabel()->text(), QStringLiteral("2 / 4"));
+        QCOMPARE(bar.allListsMatches()->count(), 4); // a heading before each list's match
+        QTest::keyClick(bar.queryEdit(), Qt::Key_Down);
+        QTest::keyClick(bar.queryEdit(), Qt::Key_Return);
+        QVERIFY(!bar.isVisible());
+        QCOMPARE(w.state.display().focusedPane(), w.state.display().paneAtPosition(1));
+        QCOMPARE(w.p.listAt(1)->selectedRows(), QList<int>{1});
     }
 
     void rightPressOverListsAndBarsAsksForThePopUp()

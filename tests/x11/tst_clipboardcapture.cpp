@@ -4,6 +4,7 @@
 #include "ClipboardOwner.h"
 #include "TestProgram.h"
 #include "capture/ClipboardWatcher.h"
+#include "mainwindow/FindBar.h"
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/PaneArea.h"
 #include "mainwindow/MainWindow.h"
@@ -20,6 +21,7 @@
 #include "platform/QtClipboard.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QClipboard>
 #include <QMenu>
 #include <QProcess>
@@ -132,6 +134,7 @@ private slots:
     void clickedRowGoesBackToTheClipboard();
     void ctrlAStopsAndResumesCapture_data();
     void ctrlAStopsAndResumesCapture();
+    void typedQueryFiltersAndEnterCopiesTheMatch();
 
 private:
     // Another program owns a first text, then the window starts and captures it on its first tick.
@@ -347,6 +350,32 @@ void TestClipboardCapture::ctrlAStopsAndResumesCapture()
     QTRY_COMPARE(w.words(), (QStringList{"copied while stopped", "baseline"}));
     emit w.program->root.menus().barMenus[2]->aboutToShow();
     QVERIFY(!w.program->command(Command::StopCapture)->isChecked());
+}
+
+void TestClipboardCapture::typedQueryFiltersAndEnterCopiesTheMatch()
+{
+    Window w;
+    QVERIFY(openWithBaseline(w, QStringLiteral("baseline")));
+    const auto copy = [&](const char *text) {
+        QVERIFY(copyElsewhere(w, {"xclip"}, text));
+        QTRY_COMPARE(w.words().first(), QString::fromLatin1(text));
+    };
+    for (const char *text : {"apple pie", "banana split", "cherry tart"})
+        copy(text);
+    const QString id = QString::number(w.window->winId());
+    QVERIFY(runTool(QStringLiteral("xdotool"), {"windowfocus", "--sync", id}));
+    QTRY_VERIFY(w.window->isActiveWindow());
+    w.list()->setFocus();
+    QVERIFY(runTool(QStringLiteral("xdotool"), {"type", "--delay", "30", "ban"}));
+    FindBar &bar = w.program->root.findBar();
+    QTRY_COMPARE(bar.queryEdit()->text(), QStringLiteral("ban"));
+    QVERIFY(w.list()->isRowHidden(0) && !w.list()->isRowHidden(1) && w.list()->isRowHidden(2));
+    QVERIFY(runTool(QStringLiteral("xdotool"), {"key", "Return"}));
+    QTRY_COMPARE(QString::fromUtf8(ClipboardOwner::readWithXclip()), QStringLiteral("banana split"));
+    // A capture while the bar is open shows if it matches.
+    for (const char *text : {"banana bread", "date"})
+        copy(text);
+    QVERIFY(w.list()->isRowHidden(0) && !w.list()->isRowHidden(1));
 }
 
 QTEST_MAIN(TestClipboardCapture)

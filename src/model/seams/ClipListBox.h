@@ -30,6 +30,9 @@ public:
     // Highlighted rows in ascending order.
     virtual QList<int> selectedRows() const = 0;
 
+    // A find may hide rows: they keep their numbers but are out of reach.
+    virtual bool rowShown(int /*row*/) const { return true; }
+
     virtual int topIndex() const = 0;
     virtual void setTopIndex(int row) = 0;
 
