@@ -126,6 +126,43 @@ void ListBoxWidget::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    const int row = currentRow();
+    const bool onRow = row >= 0 && !isRowHidden(row);
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        // At the focused row, as the right button would open it there; the highlight stays.
+        event->accept();
+        const QRect at = onRow ? visualRect(currentIndex()) : QRect();
+        emit rightPressed(viewport()->mapToGlobal(at.isValid() ? at.center() : QPoint(1, 1)));
+        return;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && modifiers == Qt::NoModifier) {
+        // As a click on the focused row: only it stays highlighted, and it is copied.
+        event->accept();
+        if (!onRow)
+            return;
+        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+        emit mouseReleased(Qt::LeftButton);
+        return;
+    }
+    if ((key == Qt::Key_Home || key == Qt::Key_End) && !(modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier))) {
+        // The view's own End stops at the last row it has laid out; both go to the first or last shown row.
+        event->accept();
+        const int step = key == Qt::Key_Home ? 1 : -1;
+        int to = key == Qt::Key_Home ? 0 : count() - 1;
+        while (to >= 0 && to < count() && isRowHidden(to))
+            to += step;
+        if (to < 0 || to >= count())
+            return;
+        const QModelIndex target = model()->index(to, 0);
+        if (modifiers & Qt::ShiftModifier)
+            selectionModel()->select(QItemSelection(target, onRow ? currentIndex() : target), QItemSelectionModel::Select);
+        else
+            selectionModel()->select(target, QItemSelectionModel::ClearAndSelect);
+        setListIndex(to);
+        return;
+    }
     QListWidget::keyPressEvent(event);
 }
 

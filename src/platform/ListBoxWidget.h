@@ -38,14 +38,16 @@ public:
     void showBox(bool shown) override { setVisible(shown); }
 
 signals:
-    // A mouse button was released over the list (left or right).
+    // A mouse button was released over the list (left or right); Enter and Space on the focused
+    // row count as a left click.
     void mouseReleased(Qt::MouseButton button);
     // The left button: pressed on a row (-1 below the last one), moved while held, released.
     // Positions are the viewport's; the press has already toggled the row and focused it.
     void leftPressed(int row, Qt::KeyboardModifiers modifiers, QPoint position);
     void leftMoved(QPoint position, QPointF globalPosition);
     void leftReleased(QPointF globalPosition);
-    // The right button went down (the pop-up menu opens); the highlight stays as it is.
+    // The right button went down, or the Menu key or Shift+F10 was pressed (the pop-up menu opens
+    // there); the highlight stays as it is.
     void rightPressed(const QPoint &globalPos);
     // A printable character was typed with no command key held.
     void typed(const QString &text);

@@ -269,6 +269,28 @@ private slots:
         QCOMPARE(asked[1][0].toPoint(), area.barWidget(1)->mapToGlobal(QPoint(1, 1)));
     }
 
+    void keysPickTheFocusedRowAndOpenThePopUpThere()
+    {
+        Program w;
+        w.p.fill(0, QStringLiteral("abcd"));
+        PaneArea &area = w.p.root.panes();
+        QObject::disconnect(&area, &PaneArea::popUpRequested, nullptr, nullptr);
+        QSignalSpy asked(&area, &PaneArea::popUpRequested);
+        ListBoxWidget *list = w.p.listAt(0);
+        w.key(Qt::Key_End, {}, true);
+        QTest::keyClick(list, Qt::Key_Up, Qt::ShiftModifier);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(list->selectedRows(), QList<int>{2});
+        QCOMPARE(w.p.clipboard.writes().last().text, QStringLiteral("c"));
+        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(w.p.clipboard.writes().last().text, QStringLiteral("a"));
+        QTest::keyClick(list, Qt::Key_Menu);
+        QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(asked[1][0].toPoint(), list->viewport()->mapToGlobal(list->visualRect(list->currentIndex()).center()));
+    }
+
     void addOptionsReachEveryListOrTheDefault_data()
     {
         QTest::addColumn<bool>("addMode");
