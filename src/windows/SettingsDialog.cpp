@@ -24,9 +24,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <type_traits>
+#include <utility>
 
 namespace {
 const char *const PageMessages[SettingsDialog::PageCount] = {
@@ -73,6 +76,12 @@ SettingsDialog::SettingsDialog(ProgramState &state, MainWindow &main, MessageBox
 
     connect(m_pages, &PageSelector::pageChanging, this, &SettingsDialog::changePage);
     m_pages->clickLabel(0);
+    // Page keys as in tabbed dialogs elsewhere; Ctrl+Shift+Tab arrives as Backtab.
+    const std::pair<QKeyCombination, int> pageKeys[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1}, {Qt::CTRL | Qt::Key_PageDown, 1}, {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1}, {Qt::CTRL | Qt::Key_PageUp, -1}};
+    for (const auto &[key, step] : pageKeys)
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this, step] { stepPage(step); });
     m_listIndex = -1;
     m_perList->listSelector->addItems(m_work.entries);
     m_perList->listSelector->setCurrentIndex(0);
@@ -152,6 +161,17 @@ bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
         if (auto *box = qobject_cast<QLineEdit *>(watched))
             QTimer::singleShot(0, box, &QLineEdit::selectAll);
     }
+    if (watched == m_tabStrip) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            markTabFocus();
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down) {
+                stepPage(key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1);
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         for (qint16 i = 0; i < PageCount; ++i) {
             if (watched == m_tabs[i] || watched == m_tabWords[i]) {
@@ -161,6 +181,22 @@ bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void SettingsDialog::stepPage(int step)
+{
+    const qint16 to = qint16((m_pages->visibleIndex() + step + PageCount) % PageCount);
+    guarded([&] { m_pages->clickLabel(to); });
+    markTabFocus();
+}
+
+void SettingsDialog::markTabFocus()
+{
+    for (qint16 i = 0; i < PageCount; ++i) {
+        QFont font = m_tabWords[i]->font();
+        font.setUnderline(i == m_pages->visibleIndex() && m_tabStrip->hasFocus());
+        m_tabWords[i]->setFont(font);
+    }
 }
 
 void SettingsDialog::changePage(qint16 before, qint16 index, qint16 &cancel)

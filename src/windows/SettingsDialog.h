@@ -53,6 +53,10 @@ private:
     void connectHandlers();
 
     void changePage(qint16 before, qint16 index, qint16 &cancel);
+    // The next page (step 1) or the previous one (-1), round the ends, as a click on its tab.
+    void stepPage(int step);
+    // The chosen tab's caption is underlined while the tabs have the focus.
+    void markTabFocus();
     void fillControls();
     void showListPage(int index);
     bool storePage(int index);
@@ -89,6 +93,7 @@ private:
     QLabel *m_message = nullptr;
     QLabel *m_tabs[PageCount] = {};
     QLabel *m_tabWords[PageCount] = {};
+    QWidget *m_tabStrip = nullptr;
     ListOptionsPage *m_defaults = nullptr;
     ListOptionsPage *m_perList = nullptr;
     QPushButton *applyToAllListsButton = nullptr;

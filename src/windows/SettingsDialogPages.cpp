@@ -209,7 +209,12 @@ QWidget *SettingsDialog::buildTabs(QWidget *pages[PageCount])
                                       QStringLiteral("ﾘｽﾄ別の設定"), QStringLiteral("ﾃｷｽﾄの設定"),
                                       QStringLiteral("ﾌｫｰｶｽ移動の設定"), QStringLiteral("その他の設定")};
     auto *rows = new QVBoxLayout(this);
-    auto *strip = new QHBoxLayout;
+    // One stop in the focus chain for all tabs; the arrow keys move through the pages.
+    m_tabStrip = named(new QWidget, "pageTabs");
+    m_tabStrip->setFocusPolicy(Qt::StrongFocus);
+    m_tabStrip->installEventFilter(this);
+    auto *strip = new QHBoxLayout(m_tabStrip);
+    strip->setContentsMargins(0, 0, 0, 0);
     strip->setSpacing(2);
     for (int i = 0; i < PageCount; ++i) {
         m_tabs[i] = new QLabel;
@@ -234,7 +239,7 @@ QWidget *SettingsDialog::buildTabs(QWidget *pages[PageCount])
         m_tabWords[i]->installEventFilter(this);
         strip->addWidget(m_tabs[i]);
     }
-    rows->addLayout(strip);
+    rows->addWidget(m_tabStrip);
     m_message = named(new QLabel, "Message");
     rows->addWidget(m_message);
 

@@ -213,6 +213,32 @@ private slots:
         QCOMPARE(program.p.messages.asked.size(), 2);
     }
 
+    void pageKeysSwitchPagesWithTheClickRefusal()
+    {
+        Program program;
+        program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
+        program.withDialog([&](QDialog &dialog) {
+            QWidget *tabs = child<QWidget>(dialog, "pageTabs");
+            QApplication::setActiveWindow(&dialog);
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QTest::keyClick(&dialog, Qt::Key_PageUp, Qt::ControlModifier);
+            QVERIFY(pageShown(dialog, "morePage"));
+            QTest::keyClick(&dialog, Qt::Key_Tab, Qt::ControlModifier);
+            QVERIFY(pageShown(dialog, "globalPage"));
+            tabs->setFocus();
+            QTest::keyClick(tabs, Qt::Key_Left);
+            QTest::keyClick(tabs, Qt::Key_Up);
+            QVERIFY(pageShown(dialog, "edgePage"));
+            type(dialog, "edgeZoneHeightEdit", "0");
+            QTest::keyClick(&dialog, Qt::Key_PageDown, Qt::ControlModifier);
+            QVERIFY(pageShown(dialog, "edgePage"));
+            type(dialog, "edgeZoneHeightEdit", "8");
+            QTest::keyClick(&dialog, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+            QVERIFY(pageShown(dialog, "textPage"));
+        });
+        QCOMPARE(program.p.messages.asked.size(), 1);
+    }
+
     void listEntries()
     {
         Program program;
