@@ -1,6 +1,7 @@
 #include "mainwindow/PaneArea.h"
 
 #include "model/ListDisplay.h"
+#include "model/ListRecord.h"
 #include "model/PaneRecord.h"
 #include "model/ProgramTexts.h"
 #include "platform/ListBoxWidget.h"
@@ -315,7 +316,11 @@ void PaneArea::layOutPanes()
         const PaneNumber pane = m_panes->paneAtPosition(qint16(i));
         const int share = roundHalfEven(double(m_panes->paneRecord(pane).heightShare) * spare);
         const int h = roundHalfEven(double(minimum[size_t(i)]) + share);
-        place(m_clipLists[size_t(pane.value())], QRect(0, y, w, h));
+        ListBoxWidget *list = m_clipLists[size_t(pane.value())];
+        // Heard by assistive technology as the name of the list it shows.
+        if (const QString &name = m_panes->recordOfPane(pane).name; list->accessibleName() != name)
+            list->setAccessibleName(name);
+        place(list, QRect(0, y, w, h));
         y += h;
         place(m_bars[size_t(i + 1)], QRect(0, y, w, BarHeight));
         y += BarHeight;

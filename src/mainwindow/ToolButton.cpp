@@ -21,6 +21,8 @@ void ToolButton::setPicture(const QString &key, const QString &toolTip)
         update();
     }
     setToolTip(toolTip);
+    // A picture has no words: assistive technology reads the tooltip's.
+    setAccessibleName(toolTip);
 }
 
 void ToolButton::setFrame(Frame frame)

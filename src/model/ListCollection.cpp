@@ -5,6 +5,7 @@
 #include "model/ListRecord.h"
 #include "model/ListOptionFieldList.h"
 #include "model/ProgramState.h"
+#include "model/seams/PaneHost.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
 
@@ -59,6 +60,8 @@ void ListCollection::renameList(ListNumber list, const QString &name)
 {
     at(list).name = name;
     m_state.journal().layoutChanged();
+    // A list box showing it takes the new name as its accessible one.
+    m_state.display().host().layOutPanes();
 }
 
 void ListCollection::noteOptionsChanged()

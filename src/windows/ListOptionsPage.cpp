@@ -48,6 +48,7 @@ ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), 
         listSelector = named(new QComboBox, QStringLiteral("listSelector"));
         listSelector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         listSelector->setMinimumContentsLength(16);
+        listSelector->setAccessibleName(QStringLiteral("設定するﾘｽﾄ"));
         grid->addWidget(listSelector, row++, 0, 1, 3);
     }
 
@@ -73,6 +74,8 @@ ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), 
     // In index order: focused back, focused fore, back, fore.
     for (int i = 0; i < 4; ++i) {
         colourSamples[i] = new ColourSample(suffixed("colourSamples") + QString::number(i));
+        colourSamples[i]->setAccessibleName((i < 2 ? QStringLiteral("ﾌｫｰｶｽのあるときの") : QStringLiteral("ﾌｫｰｶｽのないときの"))
+                                            + (i % 2 ? QStringLiteral("文字色") : QStringLiteral("背景色")));
         colourGrid->addWidget(colourSamples[i], 1 + i / 2, 1 + i % 2);
     }
     grid->addWidget(colours, row++, 2);
@@ -82,6 +85,7 @@ ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), 
     for (int i = 0; i < 2; ++i) {
         captionModeRadios[i] = named(new QRadioButton(captionTexts[i]), suffixed("captionModeRadios") + QString::number(i));
         captionSizeEdits[i] = named(new QLineEdit, suffixed("captionSizeEdits") + QString::number(i));
+        captionSizeEdits[i]->setAccessibleName(QString(captionTexts[i]).remove(QStringLiteral("(&E):")).remove(QStringLiteral("(&W):")));
         captions->addButton(captionModeRadios[i], i);
         grid->addWidget(captionModeRadios[i], row, 0);
         grid->addWidget(captionSizeEdits[i], row++, 1);
@@ -108,6 +112,7 @@ ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), 
     grid->addWidget(addAtFocusCheck, row++, 2);
 
     focusModeBox = named(new QComboBox, suffixed("focusModeBox"));
+    focusModeBox->setAccessibleName(QStringLiteral("貼り付け後のﾌｫｰｶｽ"));
     focusModeBox->addItems({QStringLiteral("貼り付け後ﾌｫｰｶｽを移動"), QStringLiteral("貼り付け後ﾌｫｰｶｽは移動しない")});
     grid->addWidget(focusModeBox, row++, 1);
     grid->setRowStretch(row, 1);

@@ -1,6 +1,7 @@
 // The settings dialog's controls and their layout.
 #include "windows/SettingsDialog.h"
 
+#include "platform/AccessibleRole.h"
 #include "platform/PageSelector.h"
 #include "windows/ColourSample.h"
 #include "windows/ListOptionsPage.h"
@@ -70,6 +71,7 @@ QWidget *SettingsDialog::buildGlobalPage()
     timerRow->addWidget(intervalBox, 0, 1);
     timerRow->addWidget(intervalExample, 0, 2);
     barColour = new ColourSample(QStringLiteral("barColour"));
+    barColour->setAccessibleName(QStringLiteral("ﾊﾞｰの色"));
     barColourButton = named(new QPushButton(QStringLiteral("...")), "barColourButton");
     barColourButton->setMaximumWidth(barColourButton->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     timerRow->addWidget(buddyLabel(QStringLiteral("ﾊﾞｰの色の指定(&B):"), barColourButton), 1, 0);
@@ -101,9 +103,11 @@ QWidget *SettingsDialog::buildGlobalPage()
     auto *adding = new QGroupBox(QStringLiteral("追加のｵﾌﾟｼｮﾝ設定:"));
     auto *addingRows = new QGridLayout(adding);
     splitCapturesCheck = named(new QCheckBox, "splitCapturesCheck");
+    splitCapturesCheck->setAccessibleName(QStringLiteral("項目を分けて作成する"));
     splitAtLineBreaksRadio = named(new QRadioButton(QStringLiteral("改行ごとに項目を作成する(&I)")), "splitAtLineBreaksRadio");
     splitAtStringRadio = named(new QRadioButton(QStringLiteral("文字ごとに項目を作成する(&W):")), "splitAtStringRadio");
     splitStringEdit = named(new QLineEdit, "splitStringEdit");
+    splitStringEdit->setAccessibleName(QStringLiteral("区切りの文字"));
     richTextCheck = named(new QCheckBox(QStringLiteral("ﾘｯﾁﾃｷｽﾄ(*.rtf)として追加する(&R)")), "richTextCheck");
     addingRows->addWidget(splitCapturesCheck, 0, 0, 2, 1, Qt::AlignTop);
     addingRows->addWidget(splitAtLineBreaksRadio, 0, 1, 1, 2);
@@ -213,6 +217,7 @@ QWidget *SettingsDialog::buildTabs(QWidget *pages[PageCount])
     m_tabStrip = named(new QWidget, "pageTabs");
     m_tabStrip->setFocusPolicy(Qt::StrongFocus);
     m_tabStrip->installEventFilter(this);
+    AccessibleRole::set(m_tabStrip, QAccessible::PageTabList);
     auto *strip = new QHBoxLayout(m_tabStrip);
     strip->setContentsMargins(0, 0, 0, 0);
     strip->setSpacing(2);
@@ -224,6 +229,8 @@ QWidget *SettingsDialog::buildTabs(QWidget *pages[PageCount])
         m_tabWords[i] = new QLabel(words[i]);
         m_tabWords[i]->setObjectName(QStringLiteral("tabWord%1").arg(i));
         m_tabWords[i]->setAlignment(Qt::AlignCenter);
+        AccessibleRole::set(m_tabs[i], QAccessible::PageTab);
+        m_tabs[i]->setAccessibleName(words[i]);
         auto *onTab = new QHBoxLayout(m_tabs[i]);
         onTab->setContentsMargins(8, 4, 8, 4);
         onTab->addWidget(m_tabWords[i]);

@@ -11,6 +11,7 @@
 #include "platform/ListBoxWidget.h"
 #include "platform/PageSelector.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -219,6 +220,9 @@ private slots:
         program.p.messages.willAnswer(MessageBoxPort::Answer::Ok);
         program.withDialog([&](QDialog &dialog) {
             QWidget *tabs = child<QWidget>(dialog, "pageTabs");
+            QCOMPARE(QAccessible::queryAccessibleInterface(tabs)->role(), QAccessible::PageTabList);
+            QCOMPARE(QAccessible::queryAccessibleInterface(tabs)->child(5)->text(QAccessible::Name), QStringLiteral("その他の設定"));
+            QCOMPARE(child<QWidget>(dialog, "colourSamplesPerList1")->accessibleName(), QStringLiteral("ﾌｫｰｶｽのあるときの文字色"));
             QApplication::setActiveWindow(&dialog);
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
             QTest::keyClick(&dialog, Qt::Key_PageUp, Qt::ControlModifier);
