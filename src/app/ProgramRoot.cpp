@@ -31,6 +31,7 @@
 #include "storage/HistoryDatabase.h"
 #include "storage/HistoryStore.h"
 #include "windows/SettingsDialog.h"
+#include "windows/HotkeyPick.h"
 #include "windows/ListInfoDialog.h"
 #include "windows/NamingDialog.h"
 #include "windows/TextWindow.h"
@@ -175,6 +176,16 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     // Both live as long as what they watch: the stepper with the watcher, the drop target with the lists.
     new EdgeStepper(m_state->lists(), m_state->display(), m_state->settings(), *m_watcher);
     new FileDropTarget(*m_panes, *m_window, *m_listFiles);
+
+    if (seams.hotkey)
+        m_hotkeyPick = std::make_unique<HotkeyPick>(*seams.hotkey, m_state->extraSettings, m_state->display(), *m_panes,
+                                                    *m_window, *m_mini, seams.messages);
+}
+
+void ProgramRoot::grabHotkey()
+{
+    if (m_hotkeyPick)
+        m_hotkeyPick->applySettings();
 }
 
 ProgramRoot::~ProgramRoot() = default;
@@ -208,6 +219,8 @@ void ProgramRoot::applyExtraSettings(const ExtraSettings &before, MessageBoxPort
                           MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
         }
     }
+    if (m_hotkeyPick && (now.hotkeyOn != before.hotkeyOn || now.hotkey != before.hotkey))
+        m_hotkeyPick->applySettings();
     if (now == before || m_extraSettingsPath.isEmpty())
         return;
     if (!ExtraSettingsFile(m_extraSettingsPath).write(now)) {

@@ -10,6 +10,7 @@
 
 class ClipboardWatcher;
 class HistoryStore;
+class HotkeyPick;
 struct ExtraSettings;
 class FindBar;
 class ItemCommands;
@@ -70,6 +71,8 @@ public:
     // A later start handed these files over: they open in new lists and the program comes to
     // the front.
     void openHandedFiles(const QStringList &files);
+    // Takes the hotkey the settings name, once they are read.
+    void grabHotkey();
 
 private:
     void applyExtraSettings(const ExtraSettings &before, MessageBoxPort &messages);
@@ -100,4 +103,5 @@ private:
     std::unique_ptr<PopUpMenu> m_popUp;
     ToolStrip *m_toolStrip; // owned by the pane area
     FindBar *m_findBar;     // owned by the main window
+    std::unique_ptr<HotkeyPick> m_hotkeyPick; // none without a hotkey seam
 };

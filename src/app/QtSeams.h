@@ -6,6 +6,7 @@
 #include "platform/QtFontColourDialogs.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/x11/X11Clipboard.h"
+#include "platform/x11/X11Hotkey.h"
 
 #include <memory>
 
@@ -19,12 +20,15 @@ struct QtSeams {
             clipboard = std::move(x11);
         else
             clipboard = std::make_unique<QtClipboard>();
+        if (auto x11Hotkey = std::make_unique<X11Hotkey>(); x11Hotkey->start())
+            hotkey = std::move(x11Hotkey);
     }
 
     std::unique_ptr<ClipboardPort> clipboard;
+    std::unique_ptr<HotkeyPort> hotkey;
     QtMessageBoxes messages;
     QtFileDialogs fileDialogs;
     QtFontColourDialogs fontColourDialogs;
 
-    ProgramSeams seams() { return {*clipboard, messages, fileDialogs, &fontColourDialogs}; }
+    ProgramSeams seams() { return {*clipboard, messages, fileDialogs, &fontColourDialogs, hotkey.get()}; }
 };

@@ -66,6 +66,7 @@ int main(int argc, char *argv[])
     window.loadForm(files, root.openHistory(QDir(settingsFolder).filePath(ExtraSettingsFile::fileName()),
                                             QDir(historyFolder).filePath(HistoryDatabase::fileName())));
     window.show();
+    root.grabHotkey();
     QObject::connect(&instance, &SingleInstance::filesHanded, &window,
                      [&root](const QStringList &handed) { root.openHandedFiles(handed); });
     // A logout, a service manager or Ctrl+C ends the program through its end sequence. One that

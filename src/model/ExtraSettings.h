@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // Settings that have no place in the settings file, whose format stays as it is. They are kept in
 // a file of their own and edited on the settings dialog's last page.
 struct ExtraSettings {
@@ -7,6 +9,12 @@ struct ExtraSettings {
     bool keepHistory = true;
     // Start the program when the user logs in (an XDG autostart entry).
     bool startAtLogin = false;
+
+    // A key that calls the main window up from any program, as Qt's portable key text.
+    bool hotkeyOn = true;
+    QString hotkey = QStringLiteral("Ctrl+Alt+V");
+    // After Enter in a list called up by the hotkey, paste into the window that had the focus.
+    bool pasteAfterPick = false;
 
     bool operator==(const ExtraSettings &) const = default;
 };

@@ -6,6 +6,9 @@
 namespace {
 const QString KeepHistory = QStringLiteral("History/keep");
 const QString StartAtLogin = QStringLiteral("Session/startAtLogin");
+const QString HotkeyOn = QStringLiteral("Hotkey/on");
+const QString Hotkey = QStringLiteral("Hotkey/key");
+const QString PasteAfterPick = QStringLiteral("Hotkey/pasteAfterPick");
 }
 
 ExtraSettings ExtraSettingsFile::read() const
@@ -16,6 +19,9 @@ ExtraSettings ExtraSettingsFile::read() const
     const QSettings file(m_path, QSettings::IniFormat);
     settings.keepHistory = file.value(KeepHistory, settings.keepHistory).toBool();
     settings.startAtLogin = file.value(StartAtLogin, settings.startAtLogin).toBool();
+    settings.hotkeyOn = file.value(HotkeyOn, settings.hotkeyOn).toBool();
+    settings.hotkey = file.value(Hotkey, settings.hotkey).toString();
+    settings.pasteAfterPick = file.value(PasteAfterPick, settings.pasteAfterPick).toBool();
     return settings;
 }
 
@@ -27,6 +33,9 @@ bool ExtraSettingsFile::write(const ExtraSettings &settings) const
     QSettings file(m_path, QSettings::IniFormat);
     file.setValue(KeepHistory, settings.keepHistory);
     file.setValue(StartAtLogin, settings.startAtLogin);
+    file.setValue(HotkeyOn, settings.hotkeyOn);
+    file.setValue(Hotkey, settings.hotkey);
+    file.setValue(PasteAfterPick, settings.pasteAfterPick);
     file.sync();
     return file.status() == QSettings::NoError;
 }

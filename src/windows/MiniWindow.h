@@ -26,6 +26,8 @@ public:
     // Puts the main window back, placed from the cursor position given, and sets left and top to
     // where it went.
     void restoreMain(qint32 &left, qint32 &top);
+    // Puts the main window back and hides the strip: under the mouse when byMouse, else centred on the strip.
+    void restore(bool byMouse);
     void lightLamp();
     void dimLamp();
     // A tick of the watcher: the lamp lights on a capture and goes out on the next tick without.
@@ -51,7 +53,6 @@ protected:
 
 private:
     void Load();
-    void restore(bool byMouse);
     void toggleCapture();
     void showCaptureState();
     int toolAt(const QPoint &pos) const;

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QKeyEvent>
+#include <QKeySequenceEdit>
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
@@ -246,6 +247,10 @@ void SettingsDialog::fillControls()
     m_defaults->fill(m_work.defaults);
     keepHistoryCheck->setChecked(m_work.extra.keepHistory);
     startAtLoginCheck->setChecked(m_work.extra.startAtLogin);
+    hotkeyOnCheck->setChecked(m_work.extra.hotkeyOn);
+    hotkeyEdit->setEnabled(m_work.extra.hotkeyOn);
+    hotkeyEdit->setKeySequence(QKeySequence(m_work.extra.hotkey, QKeySequence::PortableText));
+    pasteAfterPickCheck->setChecked(m_work.extra.pasteAfterPick);
 }
 
 void SettingsDialog::showListPage(int index)
@@ -352,6 +357,20 @@ bool SettingsDialog::storeMorePage()
 {
     m_work.extra.keepHistory = keepHistoryCheck->isChecked();
     m_work.extra.startAtLogin = startAtLoginCheck->isChecked();
+    // Only the first key of a sequence can be grabbed; a key without Ctrl, Alt or the logo key
+    // would be taken from every program's typing.
+    const QKeySequence typed = hotkeyEdit->keySequence();
+    const Qt::KeyboardModifiers needed = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    const bool functionKey = !typed.isEmpty() && typed[0].key() >= Qt::Key_F1 && typed[0].key() <= Qt::Key_F24;
+    if (hotkeyOnCheck->isChecked() && (typed.isEmpty() || !(functionKey || (typed[0].keyboardModifiers() & needed)))) {
+        hotkeyEdit->setFocus();
+        m_check.showWarning(QStringLiteral("ﾎｯﾄｷｰには Ctrl、Alt などと組み合わせたｷｰかﾌｧﾝｸｼｮﾝｷｰを指定してください。"));
+        return false;
+    }
+    m_work.extra.hotkeyOn = hotkeyOnCheck->isChecked();
+    if (!typed.isEmpty())
+        m_work.extra.hotkey = QKeySequence(typed[0]).toString(QKeySequence::PortableText);
+    m_work.extra.pasteAfterPick = pasteAfterPickCheck->isChecked();
     return true;
 }
 

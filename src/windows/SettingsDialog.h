@@ -15,6 +15,7 @@ class QComboBox;
 class ProgramState;
 class MainWindow;
 class QLabel;
+class QKeySequenceEdit;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -127,4 +128,7 @@ private:
     // Page 5
     QCheckBox *keepHistoryCheck = nullptr;
     QCheckBox *startAtLoginCheck = nullptr;
+    QCheckBox *hotkeyOnCheck = nullptr;
+    QKeySequenceEdit *hotkeyEdit = nullptr;
+    QCheckBox *pasteAfterPickCheck = nullptr;
 };

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -203,6 +204,17 @@ QWidget *SettingsDialog::buildMorePage()
     startAtLoginCheck = named(new QCheckBox(QStringLiteral("ﾛｸﾞｲﾝ時に起動する(&L)")), "startAtLoginCheck");
     sessionRows->addWidget(startAtLoginCheck);
     rows->addWidget(session);
+    auto *hotkeyBox = new QGroupBox(QStringLiteral("ﾎｯﾄｷｰ:"));
+    auto *hotkeyRows = new QGridLayout(hotkeyBox);
+    hotkeyOnCheck = named(new QCheckBox(QStringLiteral("ﾎｯﾄｷｰでﾘｽﾄを呼び出す(&K)")), "hotkeyOnCheck");
+    hotkeyEdit = named(new QKeySequenceEdit, "hotkeyEdit");
+    pasteAfterPickCheck = named(new QCheckBox(QStringLiteral("Enterで選んだ項目を元のｳｨﾝﾄﾞｳに貼り付ける(&P)")), "pasteAfterPickCheck");
+    hotkeyRows->addWidget(hotkeyOnCheck, 0, 0, 1, 2);
+    hotkeyRows->addWidget(buddyLabel(QStringLiteral("ｷｰ(&Y):"), hotkeyEdit), 1, 0);
+    hotkeyRows->addWidget(hotkeyEdit, 1, 1);
+    hotkeyRows->addWidget(pasteAfterPickCheck, 2, 0, 1, 2);
+    connect(hotkeyOnCheck, &QCheckBox::toggled, hotkeyEdit, &QWidget::setEnabled);
+    rows->addWidget(hotkeyBox);
     rows->addStretch(1);
     return page;
 }

@@ -18,8 +18,8 @@
 #include <QAction>
 #include <QDir>
 
-TestProgram::TestProgram(ClipboardPort *realClipboard)
-    : root(ProgramSeams{realClipboard ? *realClipboard : clipboard, messages, fileDialogs, &fontColourDialogs})
+TestProgram::TestProgram(ClipboardPort *realClipboard, HotkeyPort *hotkey)
+    : root(ProgramSeams{realClipboard ? *realClipboard : clipboard, messages, fileDialogs, &fontColourDialogs, hotkey})
 {
     DesktopRecorder::install();
 }

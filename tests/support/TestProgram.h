@@ -17,7 +17,7 @@ class MainWindow;
 // one) and scripted message boxes and file dialogs.
 class TestProgram {
 public:
-    explicit TestProgram(ClipboardPort *clipboard = nullptr);
+    explicit TestProgram(ClipboardPort *clipboard = nullptr, HotkeyPort *hotkey = nullptr);
     ~TestProgram();
 
     // Runs the start-up sequence (factory settings unless a settings path is given; the lists
