@@ -6,7 +6,6 @@
 #include <QDBusObjectPath>
 #include <QDBusReply>
 #include <QDBusVariant>
-#include <QDBusArgument>
 #include <QtTest>
 
 namespace {
@@ -15,50 +14,36 @@ struct Node {
     QString path;
 };
 
-QList<Node> children(QDBusConnection &bus, const Node &node)
+QList<QVariant> ask(QDBusConnection &bus, const Node &node, const QString &interface, const QString &method,
+                    const QVariantList &arguments = {})
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(node.service, node.path, QStringLiteral("org.a11y.atspi.Accessible"),
-                                                       QStringLiteral("GetChildren"));
-    const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
-    QList<Node> found;
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        return found;
-    const QDBusArgument list = reply.arguments().value(0).value<QDBusArgument>();
-    list.beginArray();
-    while (!list.atEnd()) {
-        Node child;
-        QDBusObjectPath path;
-        list.beginStructure();
-        list >> child.service >> path;
-        list.endStructure();
-        child.path = path.path();
-        found.append(child);
-    }
-    list.endArray();
-    return found;
-}
-
-QString ask(QDBusConnection &bus, const Node &node, const QString &method)
-{
-    const QDBusMessage reply = bus.call(QDBusMessage::createMethodCall(
-        node.service, node.path, QStringLiteral("org.a11y.atspi.Accessible"), method), QDBus::Block, 5000);
-    return reply.arguments().value(0).toString();
-}
-
-QString name(QDBusConnection &bus, const Node &node)
-{
-    QDBusMessage get = QDBusMessage::createMethodCall(node.service, node.path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                      QStringLiteral("Get"));
-    get << QStringLiteral("org.a11y.atspi.Accessible") << QStringLiteral("Name");
-    const QDBusMessage reply = bus.call(get, QDBus::Block, 5000);
-    return reply.arguments().value(0).value<QDBusVariant>().variant().toString();
+    QDBusMessage call = QDBusMessage::createMethodCall(node.service, node.path, interface, method);
+    call.setArguments(arguments);
+    return bus.call(call, QDBus::Block, 5000).arguments();
 }
 
 // "role: name" of every node under the node.
 void dump(QDBusConnection &bus, const Node &node, QStringList &lines)
 {
-    for (const Node &child : children(bus, node)) {
-        lines.append(ask(bus, child, QStringLiteral("GetRoleName")) + QStringLiteral(": ") + name(bus, child));
+    const QString accessible = QStringLiteral("org.a11y.atspi.Accessible");
+    const auto children = ask(bus, node, accessible, QStringLiteral("GetChildren")).value(0).value<QDBusArgument>();
+    QList<Node> found;
+    children.beginArray();
+    while (!children.atEnd()) {
+        Node child;
+        QDBusObjectPath path;
+        children.beginStructure();
+        children >> child.service >> path;
+        children.endStructure();
+        child.path = path.path();
+        found.append(child);
+    }
+    children.endArray();
+    for (const Node &child : found) {
+        const QVariant name = ask(bus, child, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                                  {accessible, QStringLiteral("Name")}).value(0);
+        lines.append(ask(bus, child, accessible, QStringLiteral("GetRoleName")).value(0).toString() + QStringLiteral(": ")
+                     + name.value<QDBusVariant>().variant().toString());
         dump(bus, child, lines);
     }
 }
