@@ -16,7 +16,7 @@ namespace BenchSupport {
 
 Program::Program(MessageBoxPort *messages, ClipboardPort *clipboard)
     : root(ProgramSeams{clipboard ? *clipboard : *system.clipboard, messages ? *messages : system.messages,
-                        system.fileDialogs})
+                        system.fileDialogs, nullptr, system.hotkey.get()})
 {
 }
 

@@ -156,10 +156,14 @@ void ListBoxWidget::keyPressEvent(QKeyEvent *event)
         if (to < 0 || to >= count())
             return;
         const QModelIndex target = model()->index(to, 0);
-        if (modifiers & Qt::ShiftModifier)
-            selectionModel()->select(QItemSelection(target, onRow ? currentIndex() : target), QItemSelectionModel::Select);
-        else
+        if (modifiers & Qt::ShiftModifier) {
+            const QModelIndex from = onRow ? currentIndex() : target;
+            selectionModel()->select(to < from.row() ? QItemSelection(target, from) : QItemSelection(from, target),
+                                     QItemSelectionModel::Select);
+        } else if (!(modifiers & Qt::ControlModifier)) {
+            // With Ctrl only the focus moves, as with Ctrl and the arrows.
             selectionModel()->select(target, QItemSelectionModel::ClearAndSelect);
+        }
         setListIndex(to);
         return;
     }

@@ -88,13 +88,13 @@ bool X11Hotkey::start()
     return true;
 }
 
-quint8 X11Hotkey::keycodeOf(quint32 keysym) const
+quint8 X11Hotkey::keycodeOf(xcb_connection_t *connection, quint32 keysym)
 {
-    const xcb_setup_t *setup = xcb_get_setup(m_connection);
+    const xcb_setup_t *setup = xcb_get_setup(connection);
     const quint8 first = setup->min_keycode;
     const int count = setup->max_keycode - first + 1;
     const Freed<xcb_get_keyboard_mapping_reply_t> mapping{xcb_get_keyboard_mapping_reply(
-        m_connection, xcb_get_keyboard_mapping(m_connection, first, quint8(count)), nullptr)};
+        connection, xcb_get_keyboard_mapping(connection, first, quint8(count)), nullptr)};
     if (!mapping)
         return 0;
     const xcb_keysym_t *keysyms = xcb_get_keyboard_mapping_keysyms(mapping.reply);
@@ -111,7 +111,7 @@ quint8 X11Hotkey::keycodeOf(quint32 keysym) const
 
 quint16 X11Hotkey::numLockMask() const
 {
-    const quint8 numLock = keycodeOf(NumLockKeysym);
+    const quint8 numLock = keycodeOf(m_connection, NumLockKeysym);
     const Freed<xcb_get_modifier_mapping_reply_t> mapping{
         xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection), nullptr)};
     if (!mapping || !numLock)
@@ -130,8 +130,8 @@ quint16 X11Hotkey::numLockMask() const
 HotkeyPort::Grab X11Hotkey::grab(QKeyCombination key)
 {
     release();
-    const quint8 keycode = keycodeOf(keysymOf(key.key()));
-    if (!m_connection || !keycode)
+    const quint8 keycode = m_connection ? keycodeOf(m_connection, keysymOf(key.key())) : 0;
+    if (!keycode)
         return Grab::Unknown;
     const quint16 modifiers = modifierMask(key.keyboardModifiers());
     const quint16 numLock = numLockMask();
@@ -237,8 +237,8 @@ void X11Hotkey::pasteWhenBack()
 void X11Hotkey::typePaste()
 {
     const xcb_query_extension_reply_t *xtest = xcb_get_extension_data(m_connection, &xcb_test_id);
-    const quint8 control = keycodeOf(ControlKeysym);
-    const quint8 v = keycodeOf(VKeysym);
+    const quint8 control = keycodeOf(m_connection, ControlKeysym);
+    const quint8 v = keycodeOf(m_connection, VKeysym);
     if (!xtest || !xtest->present || !control || !v)
         return;
     for (const auto &[type, code] : {std::pair{XCB_KEY_PRESS, control}, {XCB_KEY_PRESS, v}, {XCB_KEY_RELEASE, v},

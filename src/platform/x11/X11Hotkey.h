@@ -24,9 +24,11 @@ public:
     void release() override;
     void returnFocus(bool paste) override;
 
+    // The key that types the keysym on this keyboard (its unshifted or shifted symbol); 0 for none.
+    static quint8 keycodeOf(xcb_connection_t *connection, quint32 keysym);
+
 private:
     void readEvents();
-    quint8 keycodeOf(quint32 keysym) const;
     quint16 numLockMask() const;
     quint32 activeWindow() const;
     quint32 focusedWindow() const;
