@@ -21,6 +21,7 @@
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 #include "model/ProgramTexts.h"
+#include "model/seams/ClipboardPort.h"
 #include "model/seams/MessageBoxPort.h"
 #include "platform/QtFontColourDialogs.h"
 #include "platform/StaysOnTop.h"
@@ -48,6 +49,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
       m_state(std::make_unique<ProgramState>(*m_panes)),
       m_history(std::make_unique<HistoryStore>(m_state->lists(), m_state->display(), m_state->journal(),
                                                seams.messages)),
+      m_clipboard(seams.clipboard),
       m_watcher(std::make_unique<ClipboardWatcher>(m_state->lists(), m_state->display(), m_state->settings(),
                                                    m_state->flags, seams.clipboard)),
       m_itemCommands(std::make_unique<ItemCommands>(m_state->lists(), m_state->display(), m_state->settings(),
@@ -184,6 +186,7 @@ std::optional<KeptHistory> ProgramRoot::openHistory(const QString &extraSettings
     m_extraSettingsPath = extraSettingsPath;
     m_historyPath = historyPath;
     m_state->extraSettings = ExtraSettingsFile(extraSettingsPath).read();
+    m_clipboard.setKeeping(m_state->extraSettings.keepClipboard);
     if (!m_state->extraSettings.keepHistory) {
         // Switched off in another run, or by hand: nothing stays behind.
         HistoryDatabase::remove(historyPath);
@@ -216,6 +219,7 @@ void ProgramRoot::applyExtraSettings(const ExtraSettings &before, MessageBoxPort
                           + ProgramTexts::lineBreak() + QStringLiteral("設定を保存できませんでした。"),
                       MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
     }
+    m_clipboard.setKeeping(now.keepClipboard);
     if (now.keepHistory != before.keepHistory) {
         if (now.keepHistory)
             m_history->switchOn(m_historyPath);

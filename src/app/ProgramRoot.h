@@ -79,6 +79,7 @@ private:
     std::unique_ptr<HistoryStore> m_history; // finishes its writes before the lists go
     QString m_extraSettingsPath;
     QString m_historyPath;
+    ClipboardPort &m_clipboard;
     std::unique_ptr<ClipboardWatcher> m_watcher;
     std::unique_ptr<ItemCommands> m_itemCommands;
     std::unique_ptr<ListDisplayMenu> m_listDisplay;

@@ -8,5 +8,9 @@ struct ExtraSettings {
     // Start the program when the user logs in (an XDG autostart entry).
     bool startAtLogin = false;
 
+    // When the clipboard's owner goes (a program copied and exited), take the clipboard back with
+    // the last text captured, so the next paste still pastes it.
+    bool keepClipboard = true;
+
     bool operator==(const ExtraSettings &) const = default;
 };

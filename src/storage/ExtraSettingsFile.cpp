@@ -6,6 +6,7 @@
 namespace {
 const QString KeepHistory = QStringLiteral("History/keep");
 const QString StartAtLogin = QStringLiteral("Session/startAtLogin");
+const QString KeepClipboard = QStringLiteral("Clipboard/keep");
 }
 
 ExtraSettings ExtraSettingsFile::read() const
@@ -16,6 +17,7 @@ ExtraSettings ExtraSettingsFile::read() const
     const QSettings file(m_path, QSettings::IniFormat);
     settings.keepHistory = file.value(KeepHistory, settings.keepHistory).toBool();
     settings.startAtLogin = file.value(StartAtLogin, settings.startAtLogin).toBool();
+    settings.keepClipboard = file.value(KeepClipboard, settings.keepClipboard).toBool();
     return settings;
 }
 
@@ -27,6 +29,7 @@ bool ExtraSettingsFile::write(const ExtraSettings &settings) const
     QSettings file(m_path, QSettings::IniFormat);
     file.setValue(KeepHistory, settings.keepHistory);
     file.setValue(StartAtLogin, settings.startAtLogin);
+    file.setValue(KeepClipboard, settings.keepClipboard);
     file.sync();
     return file.status() == QSettings::NoError;
 }

@@ -210,6 +210,7 @@ void SettingsDialog::fillControls()
     m_defaults->fill(m_work.defaults);
     keepHistoryCheck->setChecked(m_work.extra.keepHistory);
     startAtLoginCheck->setChecked(m_work.extra.startAtLogin);
+    keepClipboardCheck->setChecked(m_work.extra.keepClipboard);
 }
 
 void SettingsDialog::showListPage(int index)
@@ -316,6 +317,7 @@ bool SettingsDialog::storeMorePage()
 {
     m_work.extra.keepHistory = keepHistoryCheck->isChecked();
     m_work.extra.startAtLogin = startAtLoginCheck->isChecked();
+    m_work.extra.keepClipboard = keepClipboardCheck->isChecked();
     return true;
 }
 

@@ -122,4 +122,5 @@ private:
     // Page 5
     QCheckBox *keepHistoryCheck = nullptr;
     QCheckBox *startAtLoginCheck = nullptr;
+    QCheckBox *keepClipboardCheck = nullptr;
 };

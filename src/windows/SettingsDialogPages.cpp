@@ -199,6 +199,12 @@ QWidget *SettingsDialog::buildMorePage()
     startAtLoginCheck = named(new QCheckBox(QStringLiteral("ﾛｸﾞｲﾝ時に起動する(&L)")), "startAtLoginCheck");
     sessionRows->addWidget(startAtLoginCheck);
     rows->addWidget(session);
+    auto *keeper = new QGroupBox(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞの保持:"));
+    auto *keeperRows = new QVBoxLayout(keeper);
+    keepClipboardCheck = named(new QCheckBox(QStringLiteral("ｺﾋﾟｰ元が終了してもｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を残す(&K)")),
+                               "keepClipboardCheck");
+    keeperRows->addWidget(keepClipboardCheck);
+    rows->addWidget(keeper);
     rows->addStretch(1);
     return page;
 }

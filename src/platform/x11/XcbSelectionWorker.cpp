@@ -1,5 +1,7 @@
 #include "platform/x11/XcbSelectionWorker.h"
 
+#include "platform/x11/XcbSelectionServer.h"
+
 #include "platform/QtClipboard.h"
 #include "platform/SecretMarkers.h"
 
@@ -101,6 +103,7 @@ bool XcbSelectionWorker::setUp()
         &std::free);
     if (!owner)
         return false;
+    m_server = std::make_unique<XcbSelectionServer>(m_connection, m_window, m_atoms->clipboard);
     // Read before any change is reported: no event time to ask with yet.
     m_owner = Change{owner->owner, XCB_CURRENT_TIME};
     return !xcb_connection_has_error(m_connection);
@@ -129,6 +132,7 @@ void XcbSelectionWorker::begin()
 
 void XcbSelectionWorker::finish()
 {
+    m_server.reset();
     m_read.reset();
     m_notifier.reset();
     m_progressTimer.reset();
@@ -157,6 +161,22 @@ void XcbSelectionWorker::setReading(bool reading)
             endRead();
         }
     }
+    drain();
+}
+
+void XcbSelectionWorker::serve(const QString &text, bool rich, quint32 time)
+{
+    // The owner gone at that time may have been followed by another: then it is not ours to take.
+    if (!m_server->serve(text, rich, time) && time != XCB_CURRENT_TIME) {
+        Reply<xcb_get_selection_owner_reply_t> owner(
+            xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_atoms->clipboard),
+                                          nullptr),
+            &std::free);
+        // Nobody came, but the server counts the owner's going later than its report of it.
+        if (owner && owner->owner == XCB_NONE)
+            m_server->serve(text, rich, XCB_CURRENT_TIME);
+    }
+    xcb_flush(m_connection);
     drain();
 }
 
@@ -189,10 +209,15 @@ void XcbSelectionWorker::drain()
 void XcbSelectionWorker::handleEvent(const xcb_generic_event_t *event)
 {
     const quint8 type = event->response_type & 0x7f;
+    if (m_server->handleEvent(event))
+        return;
     if (type == m_xfixesEventBase + XCB_XFIXES_SELECTION_NOTIFY) {
         const auto *notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event);
-        if (notify->selection == m_atoms->clipboard)
-            ownerChanged(notify->owner, notify->timestamp);
+        if (notify->selection != m_atoms->clipboard)
+            return;
+        if (notify->owner == m_window)
+            m_server->ownedAt(notify->selection_timestamp);
+        ownerChanged(notify->owner, notify->timestamp);
     } else if (type == XCB_SELECTION_NOTIFY) {
         const auto *notify = reinterpret_cast<const xcb_selection_notify_event_t *>(event);
         if (m_read && m_read->transfer && notify->requestor == m_window && notify->selection == m_atoms->clipboard)
@@ -210,12 +235,18 @@ void XcbSelectionWorker::handleEvent(const xcb_generic_event_t *event)
 
 bool XcbSelectionWorker::isOwn(xcb_window_t window) const
 {
-    return window != XCB_NONE && (window & ~m_ownMask) == m_ownBase;
+    return window != XCB_NONE && (window == m_window || (window & ~m_ownMask) == m_ownBase);
 }
 
 void XcbSelectionWorker::ownerChanged(xcb_window_t owner, xcb_timestamp_t time)
 {
     m_owner = Change{owner, time};
+    if (owner == XCB_NONE) {
+        // Nothing to read; whoever keeps the clipboard full decides what comes next.
+        m_pending.reset();
+        emit ownerGone(time);
+        return;
+    }
     if (m_reading)
         enqueue(m_owner);
 }
