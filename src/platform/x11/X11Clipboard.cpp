@@ -12,6 +12,12 @@ X11Clipboard::X11Clipboard()
     connect(&m_reader, &XcbClipboardReader::ownerGone, this, &X11Clipboard::ownerGone);
 }
 
+void X11Clipboard::setKeeping(bool keeping)
+{
+    m_keeping = keeping;
+    m_reader.setKeeping(keeping);
+}
+
 void X11Clipboard::ownerGone(quint32 time)
 {
     // The text was captured already (or was the program's own copy): served again, it is ours,

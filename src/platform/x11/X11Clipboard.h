@@ -24,7 +24,7 @@ public:
     bool pushesChanges() const override { return true; }
     void setWatching(bool watching, bool rich) override;
     void retry() override { m_reader.retry(); }
-    void setKeeping(bool keeping) override { m_keeping = keeping; }
+    void setKeeping(bool keeping) override;
 
 private:
     void ownerGone(quint32 time);

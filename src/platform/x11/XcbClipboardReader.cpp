@@ -69,6 +69,12 @@ void XcbClipboardReader::serve(const QString &text, bool rich, quint32 time)
                                   [worker = m_worker.get(), text, rich, time] { worker->serve(text, rich, time); });
 }
 
+void XcbClipboardReader::setKeeping(bool keeping)
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), keeping] { worker->setKeeping(keeping); });
+}
+
 void XcbClipboardReader::retry()
 {
     if (m_worker)

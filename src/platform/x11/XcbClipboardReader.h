@@ -45,6 +45,9 @@ public:
     // Owns the clipboard with the text and serves it to every program that asks, from the
     // reader's thread. time: as of when (an ownerGone's time; 0: now).
     void serve(const QString &text, bool rich, quint32 time = 0);
+    // Whether the text of an owner that goes is kept: then programs that exit may hand their
+    // content over (CLIPBOARD_MANAGER), and are told it is kept.
+    void setKeeping(bool keeping);
 
 signals:
     // A content's text; "" when nobody owns the clipboard or it offers no text of the kind asked for.

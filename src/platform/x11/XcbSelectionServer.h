@@ -38,6 +38,8 @@ public:
     bool owns() const { return m_owned; }
     // Selection requests and clears, and property deletions of requesters; true when handled.
     bool handleEvent(const xcb_generic_event_t *event);
+    // What a requester can ask for now.
+    QList<xcb_atom_t> offeredTargets() const { return targets(); }
     // How many INCR transfers are under way.
     qsizetype transferCount() const { return m_transfers.size(); }
 

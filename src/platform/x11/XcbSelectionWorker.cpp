@@ -1,5 +1,6 @@
 #include "platform/x11/XcbSelectionWorker.h"
 
+#include "platform/x11/XcbClipboardManager.h"
 #include "platform/x11/XcbSelectionServer.h"
 
 #include "platform/QtClipboard.h"
@@ -104,6 +105,7 @@ bool XcbSelectionWorker::setUp()
     if (!owner)
         return false;
     m_server = std::make_unique<XcbSelectionServer>(m_connection, m_window, m_atoms->clipboard);
+    m_manager = std::make_unique<XcbClipboardManager>(m_connection, m_window, *m_server);
     // Read before any change is reported: no event time to ask with yet.
     m_owner = Change{owner->owner, XCB_CURRENT_TIME};
     return !xcb_connection_has_error(m_connection);
@@ -125,6 +127,7 @@ void XcbSelectionWorker::begin()
             enqueue(m_owner);
         drain();
     });
+    m_manager->setActive(m_keeping);
     m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, this, &XcbSelectionWorker::drain);
     drain();
@@ -132,6 +135,9 @@ void XcbSelectionWorker::begin()
 
 void XcbSelectionWorker::finish()
 {
+    // Our text outlives us when another manager takes it.
+    m_manager->handOver(2000);
+    m_manager.reset();
     m_server.reset();
     m_read.reset();
     m_notifier.reset();
@@ -156,6 +162,7 @@ void XcbSelectionWorker::setReading(bool reading)
     } else {
         m_pending.reset();
         m_retryTimer->stop();
+        m_manager->answerWaiting(false);
         if (m_read) {
             releaseProperty(true);
             endRead();
@@ -177,6 +184,13 @@ void XcbSelectionWorker::serve(const QString &text, bool rich, quint32 time)
             m_server->serve(text, rich, XCB_CURRENT_TIME);
     }
     xcb_flush(m_connection);
+    drain();
+}
+
+void XcbSelectionWorker::setKeeping(bool keeping)
+{
+    m_keeping = keeping;
+    m_manager->setActive(keeping);
     drain();
 }
 
@@ -209,6 +223,10 @@ void XcbSelectionWorker::drain()
 void XcbSelectionWorker::handleEvent(const xcb_generic_event_t *event)
 {
     const quint8 type = event->response_type & 0x7f;
+    // A program about to exit asks us to keep its content: it was read when it was copied, or
+    // is being read now.
+    if (m_manager->handleRequest(event, !m_read && !m_pending, m_keeping && m_reading))
+        return;
     if (m_server->handleEvent(event))
         return;
     if (type == m_xfixesEventBase + XCB_XFIXES_SELECTION_NOTIFY) {
@@ -473,6 +491,8 @@ void XcbSelectionWorker::endRead()
     m_read.reset();
     m_lastReadEndMs = m_clock.elapsed();
     startNext();
+    if (!m_read)
+        m_manager->answerWaiting(true);
 }
 
 void XcbSelectionWorker::releaseProperty(bool answerMayFollow)

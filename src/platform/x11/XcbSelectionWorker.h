@@ -14,6 +14,7 @@
 class QSocketNotifier;
 class QTimer;
 class XcbSelectionServer;
+class XcbClipboardManager;
 
 // The X side of XcbClipboardReader: lives in the reader's worker thread with its own connection,
 // follows the clipboard's owner through XFixes and reads each new content (TARGETS, the values of
@@ -47,6 +48,9 @@ public slots:
     void retry();
     // Owns the clipboard with the text from then on, as of time (XCB_CURRENT_TIME: now).
     void serve(const QString &text, bool rich, quint32 time);
+    // Whether the program keeps the clipboard's text when its owner goes: then it is the desktop's
+    // clipboard manager too, unless another one is.
+    void setKeeping(bool keeping);
 
 signals:
     void textRead(const QString &text);
@@ -120,6 +124,8 @@ private:
     quint8 m_xfixesEventBase = 0;
     std::unique_ptr<Atoms> m_atoms;
     std::unique_ptr<XcbSelectionServer> m_server;
+    std::unique_ptr<XcbClipboardManager> m_manager;
+    bool m_keeping = true;
     QList<xcb_atom_t> m_presenceMarkers;
     QList<ValueMarker> m_valueMarkers;
     std::unique_ptr<QSocketNotifier> m_notifier;
