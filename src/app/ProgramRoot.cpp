@@ -29,6 +29,7 @@
 #include "platform/FontDialog.h"
 #include "storage/AutostartEntry.h"
 #include "storage/ExtraSettingsFile.h"
+#include "windows/TrayIcon.h"
 #include "storage/HistoryDatabase.h"
 #include "storage/HistoryStore.h"
 #include "windows/SettingsDialog.h"
@@ -177,6 +178,9 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     // Both live as long as what they watch: the stepper with the watcher, the drop target with the lists.
     new EdgeStepper(m_state->lists(), m_state->display(), m_state->settings(), *m_watcher);
     new FileDropTarget(*m_panes, *m_window, *m_listFiles);
+
+    m_tray = std::make_unique<TrayIcon>(*m_window, *m_commands, m_state->display(), *m_watcher);
+    applyTraySettings();
 }
 
 ProgramRoot::~ProgramRoot() = default;
@@ -187,6 +191,7 @@ std::optional<KeptHistory> ProgramRoot::openHistory(const QString &extraSettings
     m_historyPath = historyPath;
     m_state->extraSettings = ExtraSettingsFile(extraSettingsPath).read();
     m_clipboard.setKeeping(m_state->extraSettings.keepClipboard);
+    applyTraySettings();
     if (!m_state->extraSettings.keepHistory) {
         // Switched off in another run, or by hand: nothing stays behind.
         HistoryDatabase::remove(historyPath);
@@ -211,6 +216,8 @@ void ProgramRoot::applyExtraSettings(const ExtraSettings &before, MessageBoxPort
                           MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
         }
     }
+    m_clipboard.setKeeping(now.keepClipboard);
+    applyTraySettings();
     if (now == before || m_extraSettingsPath.isEmpty())
         return;
     if (!ExtraSettingsFile(m_extraSettingsPath).write(now)) {
@@ -219,13 +226,19 @@ void ProgramRoot::applyExtraSettings(const ExtraSettings &before, MessageBoxPort
                           + ProgramTexts::lineBreak() + QStringLiteral("設定を保存できませんでした。"),
                       MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
     }
-    m_clipboard.setKeeping(now.keepClipboard);
     if (now.keepHistory != before.keepHistory) {
         if (now.keepHistory)
             m_history->switchOn(m_historyPath);
         else
             m_history->switchOff();
     }
+}
+
+void ProgramRoot::applyTraySettings()
+{
+    const ExtraSettings &extra = m_state->extraSettings;
+    m_tray->setEnabled(extra.trayIcon);
+    m_window->setCloseHides(extra.trayIcon && extra.closeToTray);
 }
 
 void ProgramRoot::openHandedFiles(const QStringList &files)

@@ -33,6 +33,7 @@ class NamingDialog;
 class TextWindow;
 class WindowCommands;
 class MiniWindow;
+class TrayIcon;
 
 // Builds the program: the global state, the watcher, the commands and every window, each given
 // only what it uses, and connects the events that go up between them. The program builds one
@@ -58,6 +59,7 @@ public:
     NamingDialog &nameDialog() const { return *m_nameDialog; }
     ListInfoDialog &listDataDialog() const { return *m_listData; }
     MiniWindow &miniWindow() const { return *m_mini; }
+    TrayIcon &trayIcon() const { return *m_tray; }
     PopUpMenu &popUpMenu() const { return *m_popUp; }
     ToolStrip &toolStrip() const { return *m_toolStrip; }
     HistoryStore &history() const { return *m_history; }
@@ -73,6 +75,7 @@ public:
 
 private:
     void applyExtraSettings(const ExtraSettings &before, MessageBoxPort &messages);
+    void applyTraySettings();
 
     PaneArea *m_panes; // the main window's client area, owned by the window
     std::unique_ptr<ProgramState> m_state;
@@ -101,4 +104,5 @@ private:
     std::unique_ptr<PopUpMenu> m_popUp;
     ToolStrip *m_toolStrip; // owned by the pane area
     FindBar *m_findBar;     // owned by the main window
+    std::unique_ptr<TrayIcon> m_tray;
 };

@@ -12,5 +12,10 @@ struct ExtraSettings {
     // the last text captured, so the next paste still pastes it.
     bool keepClipboard = true;
 
+    // The icon in the desktop's notification area; the window's close button hides the window
+    // there instead of ending the program.
+    bool trayIcon = true;
+    bool closeToTray = false;
+
     bool operator==(const ExtraSettings &) const = default;
 };

@@ -7,6 +7,8 @@ namespace {
 const QString KeepHistory = QStringLiteral("History/keep");
 const QString StartAtLogin = QStringLiteral("Session/startAtLogin");
 const QString KeepClipboard = QStringLiteral("Clipboard/keep");
+const QString TrayIcon = QStringLiteral("Tray/icon");
+const QString CloseToTray = QStringLiteral("Tray/closeToTray");
 }
 
 ExtraSettings ExtraSettingsFile::read() const
@@ -18,6 +20,8 @@ ExtraSettings ExtraSettingsFile::read() const
     settings.keepHistory = file.value(KeepHistory, settings.keepHistory).toBool();
     settings.startAtLogin = file.value(StartAtLogin, settings.startAtLogin).toBool();
     settings.keepClipboard = file.value(KeepClipboard, settings.keepClipboard).toBool();
+    settings.trayIcon = file.value(TrayIcon, settings.trayIcon).toBool();
+    settings.closeToTray = file.value(CloseToTray, settings.closeToTray).toBool();
     return settings;
 }
 
@@ -30,6 +34,8 @@ bool ExtraSettingsFile::write(const ExtraSettings &settings) const
     file.setValue(KeepHistory, settings.keepHistory);
     file.setValue(StartAtLogin, settings.startAtLogin);
     file.setValue(KeepClipboard, settings.keepClipboard);
+    file.setValue(TrayIcon, settings.trayIcon);
+    file.setValue(CloseToTray, settings.closeToTray);
     file.sync();
     return file.status() == QSettings::NoError;
 }

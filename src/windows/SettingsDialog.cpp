@@ -211,6 +211,8 @@ void SettingsDialog::fillControls()
     keepHistoryCheck->setChecked(m_work.extra.keepHistory);
     startAtLoginCheck->setChecked(m_work.extra.startAtLogin);
     keepClipboardCheck->setChecked(m_work.extra.keepClipboard);
+    trayIconCheck->setChecked(m_work.extra.trayIcon);
+    closeToTrayCheck->setChecked(m_work.extra.closeToTray);
 }
 
 void SettingsDialog::showListPage(int index)
@@ -318,6 +320,8 @@ bool SettingsDialog::storeMorePage()
     m_work.extra.keepHistory = keepHistoryCheck->isChecked();
     m_work.extra.startAtLogin = startAtLoginCheck->isChecked();
     m_work.extra.keepClipboard = keepClipboardCheck->isChecked();
+    m_work.extra.trayIcon = trayIconCheck->isChecked();
+    m_work.extra.closeToTray = closeToTrayCheck->isChecked();
     return true;
 }
 

@@ -123,4 +123,6 @@ private:
     QCheckBox *keepHistoryCheck = nullptr;
     QCheckBox *startAtLoginCheck = nullptr;
     QCheckBox *keepClipboardCheck = nullptr;
+    QCheckBox *trayIconCheck = nullptr;
+    QCheckBox *closeToTrayCheck = nullptr;
 };

@@ -205,6 +205,13 @@ QWidget *SettingsDialog::buildMorePage()
                                "keepClipboardCheck");
     keeperRows->addWidget(keepClipboardCheck);
     rows->addWidget(keeper);
+    auto *tray = new QGroupBox(QStringLiteral("ﾀｽｸﾄﾚｲ:"));
+    auto *trayRows = new QVBoxLayout(tray);
+    trayIconCheck = named(new QCheckBox(QStringLiteral("ﾀｽｸﾄﾚｲにｱｲｺﾝを表示する(&T)")), "trayIconCheck");
+    trayRows->addWidget(trayIconCheck);
+    closeToTrayCheck = named(new QCheckBox(QStringLiteral("閉じるﾎﾞﾀﾝでﾀｽｸﾄﾚｲに格納する(&G)")), "closeToTrayCheck");
+    trayRows->addWidget(closeToTrayCheck);
+    rows->addWidget(tray);
     rows->addStretch(1);
     return page;
 }
