@@ -201,7 +201,7 @@ bool XcbSelectionServer::answerMultiple(xcb_window_t requestor, xcb_atom_t prope
 {
     Reply<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(m_connection,
-                               xcb_get_property(m_connection, 0, requestor, property, m_atoms->atomPair, 0, 4096),
+                               xcb_get_property(m_connection, 0, requestor, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 4096),
                                nullptr),
         &std::free);
     if (!reply || reply->format != 32)
