@@ -21,6 +21,7 @@
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 #include "model/ProgramTexts.h"
+#include "model/seams/ClipboardPort.h"
 #include "model/seams/MessageBoxPort.h"
 #include "platform/QtFontColourDialogs.h"
 #include "platform/StaysOnTop.h"
@@ -28,6 +29,7 @@
 #include "platform/FontDialog.h"
 #include "storage/AutostartEntry.h"
 #include "storage/ExtraSettingsFile.h"
+#include "windows/TrayIcon.h"
 #include "storage/HistoryDatabase.h"
 #include "storage/HistoryStore.h"
 #include "windows/SettingsDialog.h"
@@ -49,6 +51,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
       m_state(std::make_unique<ProgramState>(*m_panes)),
       m_history(std::make_unique<HistoryStore>(m_state->lists(), m_state->display(), m_state->journal(),
                                                seams.messages)),
+      m_clipboard(seams.clipboard),
       m_watcher(std::make_unique<ClipboardWatcher>(m_state->lists(), m_state->display(), m_state->settings(),
                                                    m_state->flags, seams.clipboard)),
       m_itemCommands(std::make_unique<ItemCommands>(m_state->lists(), m_state->display(), m_state->settings(),
@@ -180,6 +183,8 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     if (seams.hotkey)
         m_hotkeyPick = std::make_unique<HotkeyPick>(*seams.hotkey, m_state->extraSettings, m_state->display(), *m_panes,
                                                     *m_window, *m_mini, seams.messages);
+    m_tray = std::make_unique<TrayIcon>(*m_window, *m_commands, m_state->display(), *m_watcher);
+    applyTraySettings();
 }
 
 void ProgramRoot::grabHotkey()
@@ -195,6 +200,8 @@ std::optional<KeptHistory> ProgramRoot::openHistory(const QString &extraSettings
     m_extraSettingsPath = extraSettingsPath;
     m_historyPath = historyPath;
     m_state->extraSettings = ExtraSettingsFile(extraSettingsPath).read();
+    m_clipboard.setKeeping(m_state->extraSettings.keepClipboard);
+    applyTraySettings();
     if (!m_state->extraSettings.keepHistory) {
         // Switched off in another run, or by hand: nothing stays behind.
         HistoryDatabase::remove(historyPath);
@@ -221,6 +228,8 @@ void ProgramRoot::applyExtraSettings(const ExtraSettings &before, MessageBoxPort
     }
     if (m_hotkeyPick && (now.hotkeyOn != before.hotkeyOn || now.hotkey != before.hotkey))
         m_hotkeyPick->applySettings();
+    m_clipboard.setKeeping(now.keepClipboard);
+    applyTraySettings();
     if (now == before || m_extraSettingsPath.isEmpty())
         return;
     if (!ExtraSettingsFile(m_extraSettingsPath).write(now)) {
@@ -235,6 +244,13 @@ void ProgramRoot::applyExtraSettings(const ExtraSettings &before, MessageBoxPort
         else
             m_history->switchOff();
     }
+}
+
+void ProgramRoot::applyTraySettings()
+{
+    const ExtraSettings &extra = m_state->extraSettings;
+    m_tray->setEnabled(extra.trayIcon);
+    m_window->setCloseHides(extra.trayIcon && extra.closeToTray);
 }
 
 void ProgramRoot::openHandedFiles(const QStringList &files)

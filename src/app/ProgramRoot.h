@@ -34,6 +34,7 @@ class NamingDialog;
 class TextWindow;
 class WindowCommands;
 class MiniWindow;
+class TrayIcon;
 
 // Builds the program: the global state, the watcher, the commands and every window, each given
 // only what it uses, and connects the events that go up between them. The program builds one
@@ -59,6 +60,7 @@ public:
     NamingDialog &nameDialog() const { return *m_nameDialog; }
     ListInfoDialog &listDataDialog() const { return *m_listData; }
     MiniWindow &miniWindow() const { return *m_mini; }
+    TrayIcon &trayIcon() const { return *m_tray; }
     PopUpMenu &popUpMenu() const { return *m_popUp; }
     ToolStrip &toolStrip() const { return *m_toolStrip; }
     HistoryStore &history() const { return *m_history; }
@@ -76,12 +78,14 @@ public:
 
 private:
     void applyExtraSettings(const ExtraSettings &before, MessageBoxPort &messages);
+    void applyTraySettings();
 
     PaneArea *m_panes; // the main window's client area, owned by the window
     std::unique_ptr<ProgramState> m_state;
     std::unique_ptr<HistoryStore> m_history; // finishes its writes before the lists go
     QString m_extraSettingsPath;
     QString m_historyPath;
+    ClipboardPort &m_clipboard;
     std::unique_ptr<ClipboardWatcher> m_watcher;
     std::unique_ptr<ItemCommands> m_itemCommands;
     std::unique_ptr<ListDisplayMenu> m_listDisplay;
@@ -104,4 +108,5 @@ private:
     ToolStrip *m_toolStrip; // owned by the pane area
     FindBar *m_findBar;     // owned by the main window
     std::unique_ptr<HotkeyPick> m_hotkeyPick; // none without a hotkey seam
+    std::unique_ptr<TrayIcon> m_tray;
 };

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QSystemTrayIcon>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -149,6 +150,12 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Only the window manager's close is spontaneous; the end command closes the window itself.
+    if (m_closeHides && event->spontaneous() && !m_ending && QSystemTrayIcon::isSystemTrayAvailable()) {
+        hide();
+        event->ignore();
+        return;
+    }
     endProgram();
     event->accept();
 }

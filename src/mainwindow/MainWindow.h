@@ -49,6 +49,9 @@ public:
     // Window switches kept in the settings file. Assigning runs each switch's effect.
     bool menuBarShown() const { return m_menuExpress; }
     void setMenuBarShown(bool shown);
+    // The close button (not the end command) hides the window while the notification area shows
+    // the program's icon.
+    void setCloseHides(bool hides) { m_closeHides = hides; }
     bool alwaysOnTop() const { return m_topZOrder; }
     void setAlwaysOnTop(bool onTop);
     bool capturing() const;
@@ -132,6 +135,7 @@ private:
     QSize m_clientSizeSet;
     bool m_loading = false;
     bool m_ending = false;
+    bool m_closeHides = false;
     bool m_menuExpress = true;
     bool m_topZOrder = false;
     bool m_toolControl = true;

@@ -16,5 +16,14 @@ struct ExtraSettings {
     // After Enter in a list called up by the hotkey, paste into the window that had the focus.
     bool pasteAfterPick = false;
 
+    // When the clipboard's owner goes (a program copied and exited), take the clipboard back with
+    // the last text captured, so the next paste still pastes it.
+    bool keepClipboard = true;
+
+    // The icon in the desktop's notification area; the window's close button hides the window
+    // there instead of ending the program.
+    bool trayIcon = true;
+    bool closeToTray = false;
+
     bool operator==(const ExtraSettings &) const = default;
 };

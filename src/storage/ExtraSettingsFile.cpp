@@ -9,6 +9,9 @@ const QString StartAtLogin = QStringLiteral("Session/startAtLogin");
 const QString HotkeyOn = QStringLiteral("Hotkey/on");
 const QString Hotkey = QStringLiteral("Hotkey/key");
 const QString PasteAfterPick = QStringLiteral("Hotkey/pasteAfterPick");
+const QString KeepClipboard = QStringLiteral("Clipboard/keep");
+const QString TrayIcon = QStringLiteral("Tray/icon");
+const QString CloseToTray = QStringLiteral("Tray/closeToTray");
 }
 
 ExtraSettings ExtraSettingsFile::read() const
@@ -22,6 +25,9 @@ ExtraSettings ExtraSettingsFile::read() const
     settings.hotkeyOn = file.value(HotkeyOn, settings.hotkeyOn).toBool();
     settings.hotkey = file.value(Hotkey, settings.hotkey).toString();
     settings.pasteAfterPick = file.value(PasteAfterPick, settings.pasteAfterPick).toBool();
+    settings.keepClipboard = file.value(KeepClipboard, settings.keepClipboard).toBool();
+    settings.trayIcon = file.value(TrayIcon, settings.trayIcon).toBool();
+    settings.closeToTray = file.value(CloseToTray, settings.closeToTray).toBool();
     return settings;
 }
 
@@ -36,6 +42,9 @@ bool ExtraSettingsFile::write(const ExtraSettings &settings) const
     file.setValue(HotkeyOn, settings.hotkeyOn);
     file.setValue(Hotkey, settings.hotkey);
     file.setValue(PasteAfterPick, settings.pasteAfterPick);
+    file.setValue(KeepClipboard, settings.keepClipboard);
+    file.setValue(TrayIcon, settings.trayIcon);
+    file.setValue(CloseToTray, settings.closeToTray);
     file.sync();
     return file.status() == QSettings::NoError;
 }

@@ -251,6 +251,9 @@ void SettingsDialog::fillControls()
     hotkeyEdit->setEnabled(m_work.extra.hotkeyOn);
     hotkeyEdit->setKeySequence(QKeySequence(m_work.extra.hotkey, QKeySequence::PortableText));
     pasteAfterPickCheck->setChecked(m_work.extra.pasteAfterPick);
+    keepClipboardCheck->setChecked(m_work.extra.keepClipboard);
+    trayIconCheck->setChecked(m_work.extra.trayIcon);
+    closeToTrayCheck->setChecked(m_work.extra.closeToTray);
 }
 
 void SettingsDialog::showListPage(int index)
@@ -371,6 +374,9 @@ bool SettingsDialog::storeMorePage()
     if (!typed.isEmpty())
         m_work.extra.hotkey = QKeySequence(typed[0]).toString(QKeySequence::PortableText);
     m_work.extra.pasteAfterPick = pasteAfterPickCheck->isChecked();
+    m_work.extra.keepClipboard = keepClipboardCheck->isChecked();
+    m_work.extra.trayIcon = trayIconCheck->isChecked();
+    m_work.extra.closeToTray = closeToTrayCheck->isChecked();
     return true;
 }
 

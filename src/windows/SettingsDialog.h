@@ -131,4 +131,7 @@ private:
     QCheckBox *hotkeyOnCheck = nullptr;
     QKeySequenceEdit *hotkeyEdit = nullptr;
     QCheckBox *pasteAfterPickCheck = nullptr;
+    QCheckBox *keepClipboardCheck = nullptr;
+    QCheckBox *trayIconCheck = nullptr;
+    QCheckBox *closeToTrayCheck = nullptr;
 };

@@ -215,6 +215,19 @@ QWidget *SettingsDialog::buildMorePage()
     hotkeyRows->addWidget(pasteAfterPickCheck, 2, 0, 1, 2);
     connect(hotkeyOnCheck, &QCheckBox::toggled, hotkeyEdit, &QWidget::setEnabled);
     rows->addWidget(hotkeyBox);
+    auto *keeper = new QGroupBox(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞの保持:"));
+    auto *keeperRows = new QVBoxLayout(keeper);
+    keepClipboardCheck = named(new QCheckBox(QStringLiteral("ｺﾋﾟｰ元が終了してもｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を残す(&B)")),
+                               "keepClipboardCheck");
+    keeperRows->addWidget(keepClipboardCheck);
+    rows->addWidget(keeper);
+    auto *tray = new QGroupBox(QStringLiteral("ﾀｽｸﾄﾚｲ:"));
+    auto *trayRows = new QVBoxLayout(tray);
+    trayIconCheck = named(new QCheckBox(QStringLiteral("ﾀｽｸﾄﾚｲにｱｲｺﾝを表示する(&T)")), "trayIconCheck");
+    trayRows->addWidget(trayIconCheck);
+    closeToTrayCheck = named(new QCheckBox(QStringLiteral("閉じるﾎﾞﾀﾝでﾀｽｸﾄﾚｲに格納する(&G)")), "closeToTrayCheck");
+    trayRows->addWidget(closeToTrayCheck);
+    rows->addWidget(tray);
     rows->addStretch(1);
     return page;
 }

@@ -11,6 +11,7 @@
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 #include "platform/x11/X11Clipboard.h"
+#include "storage/ExtraSettingsFile.h"
 
 #include <QtTest>
 #include <memory>
@@ -18,11 +19,15 @@
 namespace {
 
 struct Program {
-    Program()
+    // extraSettings: lines of the file of new settings the program starts with.
+    explicit Program(const QByteArray &extraSettings = {})
     {
         started = clipboard.start();
         program = std::make_unique<TestProgram>(&clipboard);
-        program->start();
+        QFile file(folder.filePath(ExtraSettingsFile::fileName()));
+        started = started && file.open(QIODevice::WriteOnly) && file.write(extraSettings) >= 0;
+        file.close();
+        program->start({}, {}, folder.path());
         // The shortest interval: retries of a hung owner come as often as they can.
         program->state().settings().pollInterval = 100;
         program->state().settings().applyToWindows();
@@ -37,6 +42,7 @@ struct Program {
             texts << items.at(items.itemOfRow(row)).text;
         return texts;
     }
+    QTemporaryDir folder;
     X11Clipboard clipboard;
     bool started = false;
     std::unique_ptr<TestProgram> program;
@@ -52,6 +58,8 @@ private slots:
     void misbehavingOwnersLeaveNoTraceAndNoWait_data();
     void misbehavingOwnersLeaveNoTraceAndNoWait();
     void lateAnswerGivesWayToTheRealText();
+    void clipboardKeepsTheTextOfAnOwnerThatExits_data();
+    void clipboardKeepsTheTextOfAnOwnerThatExits();
 };
 
 void TestCaptureBackground::everyCopyIsCapturedInOrder()
@@ -116,6 +124,37 @@ void TestCaptureBackground::lateAnswerGivesWayToTheRealText()
     QTRY_COMPARE_WITH_TIMEOUT(p.words(), QStringList{"badowner text"}, 8000);
     QTest::qWait(1000);
     QCOMPARE(p.words(), QStringList{"badowner text"});
+}
+
+void TestCaptureBackground::clipboardKeepsTheTextOfAnOwnerThatExits_data()
+{
+    QTest::addColumn<QByteArray>("extraSettings");
+    QTest::addColumn<QByteArray>("pasted");
+    QTest::newRow("kept by default") << QByteArray() << QByteArray("日本語 kept");
+    QTest::newRow("keeper off") << QByteArray("[Clipboard]\nkeep=false\n") << QByteArray();
+}
+
+void TestCaptureBackground::clipboardKeepsTheTextOfAnOwnerThatExits()
+{
+    QFETCH(QByteArray, extraSettings);
+    QFETCH(QByteArray, pasted);
+    Program p(extraSettings);
+    QVERIFY(p.started);
+    // Serves one paste (the program's read) and exits.
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {"-quiet", "-loops", "1", "-selection", "clipboard"});
+    xclip.write("日本語 kept");
+    xclip.closeWriteChannel();
+    QTRY_COMPARE_WITH_TIMEOUT(xclip.state(), QProcess::NotRunning, 10000);
+    QTRY_COMPARE(p.words(), QStringList{"日本語 kept"});
+    QTRY_COMPARE(ClipboardOwner::readWithXclip(), pasted);
+    QTest::qWait(300);
+    QCOMPARE(ClipboardOwner::readWithXclip(), pasted);
+    QCOMPARE(p.words(), QStringList{"日本語 kept"});
+    // Latin-1 cannot carry the text: no STRING that would turn it into question marks.
+    if (!pasted.isEmpty())
+        QCOMPARE(QString::fromLatin1(ClipboardOwner::readWithXclip("TARGETS")).split('\n', Qt::SkipEmptyParts),
+                 (QStringList{"TARGETS", "TIMESTAMP", "MULTIPLE", "UTF8_STRING", "text/plain;charset=utf-8", "text/plain"}));
 }
 
 QTEST_MAIN(TestCaptureBackground)

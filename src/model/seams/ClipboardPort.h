@@ -31,6 +31,9 @@ public:
     virtual void setWatching(bool /*watching*/, bool /*rich*/) {}
     // Reads the current content again after readFailed.
     virtual void retry() {}
+    // When the content's owner goes and nobody else takes the clipboard, take it with the last
+    // text read or written, unless watching is off. Only where the platform tells of it.
+    virtual void setKeeping(bool /*keeping*/) {}
 
 signals:
     // A new content's text ("" when it offers none of the kind asked for).

@@ -9,6 +9,24 @@ X11Clipboard::X11Clipboard()
     // Secret content offers no text.
     connect(&m_reader, &XcbClipboardReader::secretSkipped, this, [this] { m_last.clear(); });
     connect(&m_reader, &XcbClipboardReader::readFailed, this, &ClipboardPort::readFailed);
+    connect(&m_reader, &XcbClipboardReader::ownerGone, this, &X11Clipboard::ownerGone);
+}
+
+void X11Clipboard::setKeeping(bool keeping)
+{
+    m_keeping = keeping;
+    m_reader.setKeeping(keeping);
+}
+
+void X11Clipboard::ownerGone(quint32 time)
+{
+    // The text was captured already (or was the program's own copy): served again, it is ours,
+    // and the reader does not read our own content, so it is not captured twice. Secret content
+    // left nothing to keep; with capture stopped the last text is not what was on the clipboard.
+    if (m_keeping && m_watching && !m_last.isEmpty())
+        m_reader.serve(m_last, m_lastRich, time);
+    else
+        m_last.clear();
 }
 
 bool X11Clipboard::start()
@@ -24,7 +42,7 @@ QString X11Clipboard::readText(bool rich)
 void X11Clipboard::writeText(const QString &text, bool rich)
 {
     // The reader does not report the program's own content: what it wrote is what is there.
-    m_writer.writeText(text, rich);
+    m_reader.serve(text, rich);
     m_last = text;
     m_lastRich = rich;
 }
@@ -35,6 +53,7 @@ void X11Clipboard::setWatching(bool watching, bool rich)
         m_last.clear();
         m_lastRich = rich;
     }
+    m_watching = watching;
     m_reader.setRichText(rich);
     m_reader.setReading(watching);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "model/seams/ClipboardPort.h"
-#include "platform/QtClipboard.h"
 #include "platform/x11/XcbClipboardReader.h"
 
 // The X11 clipboard: every change is read in the background by XcbClipboardReader, so no owner,
-// however slow, holds up the window, and no copy is missed between ticks; writing goes through
-// QClipboard. Reads return the last text that arrived, or that the program wrote itself.
+// however slow, holds up the window, and no copy is missed between ticks; the program's own texts
+// are served from the same thread, so no requester holds up the window either. Reads return the
+// last text that arrived, or that the program wrote itself. When the owner goes and leaves the
+// clipboard empty, that text is served again.
 class X11Clipboard : public ClipboardPort {
     Q_OBJECT
 public:
@@ -23,10 +24,14 @@ public:
     bool pushesChanges() const override { return true; }
     void setWatching(bool watching, bool rich) override;
     void retry() override { m_reader.retry(); }
+    void setKeeping(bool keeping) override;
 
 private:
-    QtClipboard m_writer;
+    void ownerGone(quint32 time);
+
     XcbClipboardReader m_reader;
     QString m_last;
     bool m_lastRich = false;
+    bool m_watching = false;
+    bool m_keeping = true;
 };

@@ -44,6 +44,7 @@ bool XcbClipboardReader::start()
     connect(m_worker.get(), &XcbSelectionWorker::textRead, this, &XcbClipboardReader::textRead);
     connect(m_worker.get(), &XcbSelectionWorker::secretSkipped, this, &XcbClipboardReader::secretSkipped);
     connect(m_worker.get(), &XcbSelectionWorker::readFailed, this, &XcbClipboardReader::readFailed);
+    connect(m_worker.get(), &XcbSelectionWorker::ownerGone, this, &XcbClipboardReader::ownerGone);
     m_thread.start();
     QMetaObject::invokeMethod(m_worker.get(), &XcbSelectionWorker::begin, Qt::QueuedConnection);
     return true;
@@ -59,6 +60,19 @@ void XcbClipboardReader::setReading(bool reading)
 {
     if (m_worker)
         QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), reading] { worker->setReading(reading); });
+}
+
+void XcbClipboardReader::serve(const QString &text, bool rich, quint32 time)
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker.get(),
+                                  [worker = m_worker.get(), text, rich, time] { worker->serve(text, rich, time); });
+}
+
+void XcbClipboardReader::setKeeping(bool keeping)
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), keeping] { worker->setKeeping(keeping); });
 }
 
 void XcbClipboardReader::retry()

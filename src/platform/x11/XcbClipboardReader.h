@@ -20,8 +20,8 @@ class XcbSelectionWorker;
 // answer must match its own request (property, target and time) and have a text type; a read
 // gives up after 1 s without progress (0.1 s once its owner has been replaced) or above 1 GiB.
 //
-// Content owned by one of this process's windows (the program's own copies, made through
-// QClipboard) is not read and reports nothing: the program knows what it wrote.
+// Content owned by one of this process's windows (the program's own copies, served by serve() or
+// made through QClipboard) is not read and reports nothing: the program knows what it wrote.
 // Needs a QGuiApplication on xcb; use it from the GUI thread. Calls before a successful start()
 // do nothing.
 class XcbClipboardReader : public QObject {
@@ -42,6 +42,12 @@ public:
     // Reads the current content again (after readFailed, say). Ignored while a read is under way
     // or waiting; begins no sooner than 200 ms after the previous read ended.
     void retry();
+    // Owns the clipboard with the text and serves it to every program that asks, from the
+    // reader's thread. time: as of when (an ownerGone's time; 0: now).
+    void serve(const QString &text, bool rich, quint32 time = 0);
+    // Whether the text of an owner that goes is kept: then programs that exit may hand their
+    // content over (CLIPBOARD_MANAGER), and are told it is kept.
+    void setKeeping(bool keeping);
 
 signals:
     // A content's text; "" when nobody owns the clipboard or it offers no text of the kind asked for.
@@ -51,6 +57,8 @@ signals:
     // The read failed: no answer in time, refused, not a text type or too large. Nothing more
     // comes for this content unless retry() is called.
     void readFailed();
+    // Nobody owns the clipboard any more: its owner exited, closed its window or let go.
+    void ownerGone(quint32 time);
 
 private:
     QThread m_thread;

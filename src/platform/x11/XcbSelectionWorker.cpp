@@ -1,5 +1,8 @@
 #include "platform/x11/XcbSelectionWorker.h"
 
+#include "platform/x11/XcbClipboardManager.h"
+#include "platform/x11/XcbSelectionServer.h"
+
 #include "platform/QtClipboard.h"
 #include "platform/SecretMarkers.h"
 
@@ -101,6 +104,8 @@ bool XcbSelectionWorker::setUp()
         &std::free);
     if (!owner)
         return false;
+    m_server = std::make_unique<XcbSelectionServer>(m_connection, m_window, m_atoms->clipboard);
+    m_manager = std::make_unique<XcbClipboardManager>(m_connection, m_window, *m_server);
     // Read before any change is reported: no event time to ask with yet.
     m_owner = Change{owner->owner, XCB_CURRENT_TIME};
     return !xcb_connection_has_error(m_connection);
@@ -122,6 +127,7 @@ void XcbSelectionWorker::begin()
             enqueue(m_owner);
         drain();
     });
+    m_manager->setActive(m_keeping);
     m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, this, &XcbSelectionWorker::drain);
     drain();
@@ -129,6 +135,10 @@ void XcbSelectionWorker::begin()
 
 void XcbSelectionWorker::finish()
 {
+    // Our text outlives us when another manager takes it.
+    m_manager->handOver(2000);
+    m_manager.reset();
+    m_server.reset();
     m_read.reset();
     m_notifier.reset();
     m_progressTimer.reset();
@@ -152,11 +162,35 @@ void XcbSelectionWorker::setReading(bool reading)
     } else {
         m_pending.reset();
         m_retryTimer->stop();
+        m_manager->answerWaiting(false);
         if (m_read) {
             releaseProperty(true);
             endRead();
         }
     }
+    drain();
+}
+
+void XcbSelectionWorker::serve(const QString &text, bool rich, quint32 time)
+{
+    // The owner gone at that time may have been followed by another: then it is not ours to take.
+    if (!m_server->serve(text, rich, time) && time != XCB_CURRENT_TIME) {
+        Reply<xcb_get_selection_owner_reply_t> owner(
+            xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_atoms->clipboard),
+                                          nullptr),
+            &std::free);
+        // Nobody came, but the server counts the owner's going later than its report of it.
+        if (owner && owner->owner == XCB_NONE)
+            m_server->serve(text, rich, XCB_CURRENT_TIME);
+    }
+    xcb_flush(m_connection);
+    drain();
+}
+
+void XcbSelectionWorker::setKeeping(bool keeping)
+{
+    m_keeping = keeping;
+    m_manager->setActive(keeping);
     drain();
 }
 
@@ -189,10 +223,19 @@ void XcbSelectionWorker::drain()
 void XcbSelectionWorker::handleEvent(const xcb_generic_event_t *event)
 {
     const quint8 type = event->response_type & 0x7f;
+    // A program about to exit asks us to keep its content: it was read when it was copied, or
+    // is being read now.
+    if (m_manager->handleRequest(event, !m_read && !m_pending, m_keeping && m_reading))
+        return;
+    if (m_server->handleEvent(event))
+        return;
     if (type == m_xfixesEventBase + XCB_XFIXES_SELECTION_NOTIFY) {
         const auto *notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event);
-        if (notify->selection == m_atoms->clipboard)
-            ownerChanged(notify->owner, notify->timestamp);
+        if (notify->selection != m_atoms->clipboard)
+            return;
+        if (notify->owner == m_window)
+            m_server->ownedAt(notify->selection_timestamp);
+        ownerChanged(notify->owner, notify->timestamp);
     } else if (type == XCB_SELECTION_NOTIFY) {
         const auto *notify = reinterpret_cast<const xcb_selection_notify_event_t *>(event);
         if (m_read && m_read->transfer && notify->requestor == m_window && notify->selection == m_atoms->clipboard)
@@ -210,12 +253,18 @@ void XcbSelectionWorker::handleEvent(const xcb_generic_event_t *event)
 
 bool XcbSelectionWorker::isOwn(xcb_window_t window) const
 {
-    return window != XCB_NONE && (window & ~m_ownMask) == m_ownBase;
+    return window != XCB_NONE && (window == m_window || (window & ~m_ownMask) == m_ownBase);
 }
 
 void XcbSelectionWorker::ownerChanged(xcb_window_t owner, xcb_timestamp_t time)
 {
     m_owner = Change{owner, time};
+    if (owner == XCB_NONE) {
+        // Nothing to read; whoever keeps the clipboard full decides what comes next.
+        m_pending.reset();
+        emit ownerGone(time);
+        return;
+    }
     if (m_reading)
         enqueue(m_owner);
 }
@@ -442,6 +491,8 @@ void XcbSelectionWorker::endRead()
     m_read.reset();
     m_lastReadEndMs = m_clock.elapsed();
     startNext();
+    if (!m_read)
+        m_manager->answerWaiting(true);
 }
 
 void XcbSelectionWorker::releaseProperty(bool answerMayFollow)

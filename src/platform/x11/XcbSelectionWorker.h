@@ -13,10 +13,13 @@
 
 class QSocketNotifier;
 class QTimer;
+class XcbSelectionServer;
+class XcbClipboardManager;
 
 // The X side of XcbClipboardReader: lives in the reader's worker thread with its own connection,
 // follows the clipboard's owner through XFixes and reads each new content (TARGETS, the values of
-// the secret markers offered, then one text target). See XcbClipboardReader for the behaviour
+// the secret markers offered, then one text target); the program's own texts are served from
+// here too (XcbSelectionServer). See XcbClipboardReader for the behaviour
 // callers see.
 class XcbSelectionWorker : public QObject {
     Q_OBJECT
@@ -43,11 +46,19 @@ public slots:
     void setRichText(bool rich);
     void setReading(bool reading);
     void retry();
+    // Owns the clipboard with the text from then on, as of time (XCB_CURRENT_TIME: now).
+    void serve(const QString &text, bool rich, quint32 time);
+    // Whether the program keeps the clipboard's text when its owner goes: then it is the desktop's
+    // clipboard manager too, unless another one is.
+    void setKeeping(bool keeping);
 
 signals:
     void textRead(const QString &text);
     void secretSkipped();
     void readFailed();
+    // The clipboard's owner went (exited, closed its window or let go) and nobody owns it.
+    // Its time is when it went: serving as of then fails when another owner came since.
+    void ownerGone(quint32 time);
 
 private:
     struct Change {
@@ -112,6 +123,9 @@ private:
     xcb_window_t m_window = XCB_NONE;
     quint8 m_xfixesEventBase = 0;
     std::unique_ptr<Atoms> m_atoms;
+    std::unique_ptr<XcbSelectionServer> m_server;
+    std::unique_ptr<XcbClipboardManager> m_manager;
+    bool m_keeping = true;
     QList<xcb_atom_t> m_presenceMarkers;
     QList<ValueMarker> m_valueMarkers;
     std::unique_ptr<QSocketNotifier> m_notifier;

@@ -1,0 +1,106 @@
+#include "windows/TrayIcon.h"
+
+#include "capture/ClipboardWatcher.h"
+#include "mainwindow/MainCommands.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ClipItem.h"
+#include "model/ListDisplay.h"
+#include "model/ListItems.h"
+#include "model/ListRecord.h"
+#include "platform/ProgramPictures.h"
+#include "windows/MiniWindow.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+constexpr int NewestCount = 5;
+constexpr int CaptionLength = 40;
+constexpr int PictureSize = 32;
+
+QString caption(const ClipItem &item)
+{
+    QString words = item.name.isEmpty() ? item.text.section(QLatin1Char('\n'), 0, 0).simplified() : item.name;
+    if (words.size() > CaptionLength)
+        words = words.left(CaptionLength - 1) + QChar(0x2026);
+    return words.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+} // namespace
+
+TrayIcon::TrayIcon(MainWindow &window, MainCommands &commands, ListDisplay &display, ClipboardWatcher &watcher)
+    : m_window(window), m_commands(commands), m_display(display), m_watcher(watcher)
+{
+    m_icon.setToolTip(QStringLiteral("QuillKeeper"));
+    m_icon.setContextMenu(&m_menu);
+    connect(&m_menu, &QMenu::aboutToShow, this, &TrayIcon::fillMenu);
+    connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            toggleWindow();
+    });
+    connect(&watcher, &ClipboardWatcher::captureSwitched, this, [this](bool capturing) { showState(capturing, false); });
+    connect(&watcher, &ClipboardWatcher::clipboardLooked, this,
+            [this](bool captured) { showState(m_capturing, captured); });
+    m_capturing = watcher.capturing();
+    showState(m_capturing, false);
+}
+
+void TrayIcon::setEnabled(bool enabled)
+{
+    m_icon.setVisible(enabled);
+}
+
+void TrayIcon::showState(bool capturing, bool lit)
+{
+    // Ticks report every look at the clipboard: the picture is drawn only when it changes.
+    if (capturing == m_capturing && lit == m_lit && !m_icon.icon().isNull())
+        return;
+    m_capturing = capturing;
+    m_lit = lit;
+    QPixmap picture = ProgramPictures::icon(capturing ? u"TNSTOP" : u"TCSTOP").pixmap(PictureSize, PictureSize);
+    if (lit) {
+        QPainter painter(&picture);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(MiniWindow::LampOn));
+        painter.drawEllipse(QRect(PictureSize / 2, PictureSize / 2, PictureSize / 2, PictureSize / 2));
+    }
+    m_icon.setIcon(QIcon(picture));
+}
+
+void TrayIcon::toggleWindow()
+{
+    if (m_window.isVisible() && !m_window.isMinimized()) {
+        // Hidden, not closed: the program goes on capturing.
+        m_window.hide();
+        return;
+    }
+    m_window.showNormal();
+    m_window.raise();
+    m_window.activateWindow();
+}
+
+void TrayIcon::fillMenu()
+{
+    m_menu.clear();
+    const bool shown = m_window.isVisible() && !m_window.isMinimized();
+    m_menu.addAction(shown ? QStringLiteral("ｳｨﾝﾄﾞｳを隠す(&H)") : QStringLiteral("ｳｨﾝﾄﾞｳを表示(&W)"), this,
+                     &TrayIcon::toggleWindow);
+    QAction *capture = m_commands.action(Command::StopCapture);
+    capture->setChecked(!m_watcher.capturing());
+    m_menu.addAction(capture);
+    m_menu.addSeparator();
+    if (m_display.paneCount() > 0) {
+        ListItems &items = m_display.focusedRecord().items();
+        // The newest items are the last made.
+        for (qint16 n = items.count() - 1; n >= 0 && n >= items.count() - NewestCount; --n) {
+            const QString text = items.at(ItemNumber(n)).text;
+            m_menu.addAction(caption(items.at(ItemNumber(n))), this, [this, text] {
+                // Seen before it is written, as every copy back: never captured again.
+                m_watcher.setLastSeenText(text);
+                m_watcher.writeClipboardText(text);
+            });
+        }
+        m_menu.addSeparator();
+    }
+    m_menu.addAction(m_commands.action(Command::Settings));
+    m_menu.addAction(m_commands.action(Command::EndProgram));
+}

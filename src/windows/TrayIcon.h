@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+class ClipboardWatcher;
+class ListDisplay;
+class MainCommands;
+class MainWindow;
+
+// The program's icon in the desktop's notification area. Its picture is the toolbar's capture
+// switch, lit like the mini window's lamp when a text is captured; a left click shows or hides
+// the main window; its menu shows or hides it, switches capture, copies one of the focused list's
+// five newest items, opens the settings and ends the program. Nothing runs while nothing happens.
+class TrayIcon : public QObject {
+    Q_OBJECT
+public:
+    TrayIcon(MainWindow &window, MainCommands &commands, ListDisplay &display, ClipboardWatcher &watcher);
+
+    // Shown while on, whenever the desktop has a notification area.
+    void setEnabled(bool enabled);
+    QSystemTrayIcon &icon() { return m_icon; }
+    QMenu &menu() { return m_menu; }
+    void toggleWindow();
+
+private:
+    void fillMenu();
+    void showState(bool capturing, bool lit);
+
+    MainWindow &m_window;
+    MainCommands &m_commands;
+    ListDisplay &m_display;
+    ClipboardWatcher &m_watcher;
+    QSystemTrayIcon m_icon;
+    QMenu m_menu;
+    bool m_capturing = true;
+    bool m_lit = false;
+};
