@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Capturing a text of many lines with splitting on, into a list on the real list widget
 // (run with QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What watching an unchanged clipboard costs: another program (xclip) owns 10 MB of text on the
 // X clipboard, and a 500 ms timer asks every tick whether there is plain text and reads it, as the
 // watcher does, for 20 s. Reported time is this process's CPU time over those ticks, with change

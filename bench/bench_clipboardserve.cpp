@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program serving the clipboard from its X11 clipboard thread.
 //
 // KeeperLatency: a program copies a text and exits (xclip -loops 1, which serves the program's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and opening a full clip list of 32767 items of about 1 KiB each (about 32 MiB on disk) on the
 // real list widget, width-mode captions (run with QT_QPA_PLATFORM=offscreen), and the memory the
 // opened list takes; a huge file that is no clip list.

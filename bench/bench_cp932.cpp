@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of CP932 strings: the codec alone, and strings written and read through RecordFile.
 // Bytes processed are the CP932 bytes of the text, for encoding and decoding alike.
 #include "storage/Cp932Codec.h"

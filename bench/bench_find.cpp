@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The find bar on a list of 32,767 items of 1,024 characters of mixed Japanese and ASCII text, on the real
 // widgets (run with QT_QPA_PLATFORM=offscreen): one keystroke until the visible rows are updated,
 // and opening and closing the bar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history store's costs: a capture into a full list with the lists kept, the store's own write
 // of one capture, the start-up with a long history, and the writer's wake-ups while nothing changes.
 // Run with QT_QPA_PLATFORM=offscreen (the start-up also under xvfb-run with xcb).

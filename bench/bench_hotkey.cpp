@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The global hotkey. BM_HotkeyToFocusedList: another window has the focus, Ctrl+Alt+V is typed
 // through XTest on a connection of the bench's own, as a keyboard would, and the time runs until
 // the main window is active with its list focused. BM_HotkeyIdle: the process's CPU time over 2 s

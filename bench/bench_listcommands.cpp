@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making and deleting many lists through their commands, the window shown (run with
 // QT_QPA_PLATFORM=offscreen, or on an X server). Each command is followed by the event loop's
 // work, as between two key presses; the longest such step is the longest the window stays

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Caption building and filling a pane on the real list widget (run with QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"
 #include "mainwindow/PaneArea.h"

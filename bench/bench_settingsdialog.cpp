@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's O.K. when it lowers a full shown list's item limit from 32767 to 100
 // (run with QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"

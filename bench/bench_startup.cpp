@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the first shown window: the main window's construction, its load sequence and the
 // first expose. Run once with QT_QPA_PLATFORM=offscreen and once under xvfb-run with xcb.
 #include "BenchSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text window on a huge item and the list information figures of a full list (run with
 // QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 clipboard reader on its own connection and thread.
 //
 // ReaderLatency: from an owner change (an owner on a separate X connection of this process takes

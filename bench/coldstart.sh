@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cold start of the Release program to its mapped main window, five times, on an X server.
 # Usage: xvfb-run -a bench/coldstart.sh   (after scripts/run.sh or a Release build in build/release)
 set -u

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in a build folder packs what `cmake --install` puts in place, under /usr.
 set(CPACK_PACKAGE_NAME quillkeeper)
 set(CPACK_PACKAGE_VENDOR "Arlen.T.K.")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over every file of its seed corpus, so the test suite keeps checking the seeds.
 #include <cstdint>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a clip-list file from arbitrary bytes. Whatever the bytes, reading must end in an orderly way;
 // a file that is accepted must survive writing and reading again: the file written from it is accepted
 // with the very same options and items (the supplement included), and writing once more gives the same bytes.

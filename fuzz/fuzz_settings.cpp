@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a settings file from arbitrary bytes. Whatever the bytes, reading must end in an orderly way,
 // and what was read must survive writing and reading again unchanged: the file written from it is
 // accepted and read back to the very same values, so writing once more gives the same bytes.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release and runs them. Arguments go to every benchmark program
 # (e.g. --benchmark_filter=Caption).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the folders of src/ form layers: prints which folder includes which, then the
 # folders from the lowest layer up, and fails when folders include each other round a cycle, or
 # when anything but the composition root (app/) names the X11 code instead of its seam.

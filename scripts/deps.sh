@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whichever Debian package the build, the program or the tests need and is missing.
 set -euo pipefail
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in Release (build/package), installs it on this machine with apt-get and
 # checks the installed program, menu entry and software-centre metadata. No tests are built.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every PNG under resources/icons and resources/cursors from its SVG, so that a changed
 # drawing needs only this: button pictures at 16 px and 32 px (KEY@2x.svg when a drawing of its
 # own is kept for 32 px), pointers at 32 px, the program's own icon at its installed sizes.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds QuillKeeper in Release and starts it with the given clip-list files.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

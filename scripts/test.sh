@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, runs every test.
 # Extra arguments go to ctest, e.g. scripts/test.sh -L unit   or   scripts/test.sh -R tst_listitems
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command under the openbox window manager on the current X display, as users run the
 # program under a window manager: starts openbox, waits until it manages the screen, runs the
 # command, then ends openbox. The command's exit status is the script's.

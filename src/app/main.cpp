@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry.
 #include "app/CommandLine.h"
 #include "app/ProgramRoot.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its switches, the keys no command carries and the end sequence.
 #include "mainwindow/MainWindow.h"
 

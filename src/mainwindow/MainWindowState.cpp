@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the settings read and written around the run, and the window's placement.
 #include "mainwindow/MainWindow.h"
 

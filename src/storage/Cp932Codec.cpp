@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/Cp932Codec.h"
 
 #include "storage/Cp932Table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's controls and their layout.
 #include "windows/SettingsDialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/SideWindow.h"
 
 #include "platform/DesktopArea.h"

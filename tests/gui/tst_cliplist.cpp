@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real list box behind the list-box interface: rows, focus without selection, highlights, colours.
 #include "platform/ListBoxWidget.h"
 #include "platform/WinColour.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command table: every command reached from the menu bar, the pop-up menu, the toolbar and
 // its key; the menus' marks and enabled states; the add options.
 #include "DesktopRecorder.h"

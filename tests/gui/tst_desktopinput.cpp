@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the desktop hands the program besides the clipboard: the pointer resting at a screen edge
 // and files dragged over from other programs.
 #include "TestProgram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lists kept between runs: what comes back, and what a bad history file does.
 #include "TestProgram.h"
 #include "mainwindow/ListCommands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving clip-list files from the main window: dialogs, remembered folder, overwrite
 // save, failures that leave the list alone, and files named on the command line.
 #include "TestProgram.h"

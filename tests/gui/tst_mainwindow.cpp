@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on real widgets: pane layout, the list display menu, list commands and keys.
 #include "TestProgram.h"
 #include "capture/ClipboardWatcher.h"

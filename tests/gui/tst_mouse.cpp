@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse in the main window on real widgets: selecting rows by press and sweep, dragging
 // items between and within lists and onto bars, dragging a divider, moving the window. Moves and
 // the release go to the widget that saw the press, as the system's mouse grab sends them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The naming dialog and the list information dialog on real widgets.
 #include "TestProgram.h"
 #include "mainwindow/ListCommands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every button picture and mouse pointer loads from the resources, and a contact sheet of them
 // all (pictures.png in the working folder) is written for a look by eye.
 #include "platform/ProgramPictures.h"

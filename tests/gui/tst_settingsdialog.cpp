@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog through its widgets, opened by its command as the user opens it.
 #include "TestProgram.h"
 #include "mainwindow/MainWindow.h"

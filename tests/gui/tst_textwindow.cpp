@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text window on real widgets, against the real list boxes: opening, editing, saving,
 // dividing, the length limit and every way it closes.
 #include "TestProgram.h"

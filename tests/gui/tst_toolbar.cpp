@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar strip: its places, its fields in hover and click mode, and the pictures that follow
 // the switches and the lists.
 #include "TestProgram.h"

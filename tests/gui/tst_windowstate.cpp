@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window switches, the mini window, the version box and the help page, on real widgets.
 #include "DesktopRecorder.h"
 #include "TestProgram.h"

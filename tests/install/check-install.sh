@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built program into a temporary prefix and checks that everything a desktop needs is
 # where it belongs, and that the installed program finds its help page there.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakePaneHost.h"
 
 #include "model/ListItems.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Capture and copy-back against an in-memory clipboard: what counts as new, splitting, placement,
 // the lamp, the capture switch and the timer rule.
 #include "FakeClipboard.h"

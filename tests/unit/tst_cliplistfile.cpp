@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clip-list files: the bytes written, the version rule and its messages, damaged files that must
 // leave the list alone, rows rebuilt on opening, the supplement for text beyond code page 932,
 // and saving that fails.

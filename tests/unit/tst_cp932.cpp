@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CP932 codec against the system's own converter (glibc iconv, run as a separate program) and
 // against the points where Microsoft's code page 932 differs from other Shift-JIS tables.
 #include "storage/Cp932Codec.h"

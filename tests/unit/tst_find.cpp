@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding items: words, widths, case, names; the marked words of a row; a changed text found anew.
 #include "FakePaneHost.h"
 #include "model/FindQuery.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deleting, joining and moving the highlighted rows, with the item limit questions.
 #include "FakePaneHost.h"
 #include "ScriptedMessageBoxes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line breaks between the clipboard (LF) and the program (CR LF).
 #include "platform/LineBreaks.h"
 

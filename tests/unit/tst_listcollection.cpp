@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lists: creation with the new-list defaults, naming apart, deletion and the panes' list numbers.
 #include "FakePaneHost.h"
 #include "model/ListItems.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Panes: shares when showing and closing, pane number reuse, bars, focus colours, focused and highlighted rows.
 #include "FakePaneHost.h"
 #include "model/ListItems.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Items and rows: the item limit, pinned inserts, names, deletion, captions in both modes.
 #include "FakePaneHost.h"
 #include "model/CaptionBuilder.h"

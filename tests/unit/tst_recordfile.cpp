@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed values, strings, check-framed blocks and safe saving of RecordFile.
 #include "storage/RecordFile.h"
 #include "storage/CheckedBlockReader.h"

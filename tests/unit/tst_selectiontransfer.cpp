@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One selection request followed through recorded X event sequences: matching, types, INCR.
 #include "platform/x11/SelectionTransfer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: header and version rule, every section's round trip, damaged and foreign
 // files, window placement on the desktop, and saving that fails.
 #include "model/ProgramTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the settings dialog reads typed numbers and shows edge-zone widths in millimetres.
 #include "model/SettingText.h"
 

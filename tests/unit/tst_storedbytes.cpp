@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files this program writes keep their exact bytes from release to release: the same actions
 // write the same settings file and the same clip-list file as the files kept in tests/data, which
 // an earlier build wrote.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Termination signals reach the event loop as a Qt signal instead of ending the process.
 #include "platform/TerminationSignals.h"
 

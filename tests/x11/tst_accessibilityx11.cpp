@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program as a screen reader sees it: its accessible tree read over AT-SPI.
 #include "X11Program.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a real X server with its X11 clipboard, read in the background: every copy is
 // captured in order, and owners that answer slowly, never or wrongly neither hold up the window
 // nor leave an item behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a real X server with the real clipboard: other programs copy texts, the
 // pointer and the keyboard are driven through the X server (xdotool), and other programs read
 // back what a click put on the clipboard (xclip -o).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program opens the clip-list files named on its command line: the rows it shows are
 // read back by clicking them, which puts each row's text on the clipboard for xclip to read.
 #include "X11Program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input from the desktop on a real X server: clip-list files dragged over from another program
 // (a small helper plays the file manager) and the pointer resting at the screen's edges.
 #include "TestProgram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program keeps its lists through kill -9: what was captured a second before is there.
 #include "X11Program.h"
 #include "storage/ClipListFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The global hotkey on a real X server, pressed through the server (xdotool) while another
 // window has the focus.
 #include "TestProgram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse gestures in the main window on a real X server, the pointer driven through the server
 // (xdotool), so that the button grab and the pointer's way are the system's; also run under a
 // window manager.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pop-up menu and the toolbar on a real X server, driven through the X server (xdotool).
 #include "TestProgram.h"
 #include "XDoTool.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real clipboard on a real X server, with other processes as the other applications: xclip,
 // and the helper program clipowner, which offers several formats at once and reports every time
 // it is asked for them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a real X server: its window, caption, first-run size and place, and a clean end.
 #include "X11Program.h"
 

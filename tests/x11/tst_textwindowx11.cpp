@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text window on a real X server, driven by the pointer and the keyboard through the X server
 // (xdotool); also run under a window manager.
 #include "TestProgram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program's icon in the desktop's notification area, with an XEmbed tray host (trayer)
 // on the X server and without one.
 #include "X11Program.h"

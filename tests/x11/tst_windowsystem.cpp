@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program with the window system: one running program per user and display, always on
 // top kept by the window manager, and the mini window closed from outside.
 #include "TestProgram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X clipboard read on its own connection, against other processes as owners: xclip, the Qt
 // helper clipowner, and badowner, which misbehaves as broken or slow programs do.
 #include "BadOwner.h"

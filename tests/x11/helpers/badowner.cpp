@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owns the X clipboard and misbehaves in one of several ways, as broken or slow programs do.
 // Raw xcb, so nothing answers for it behind its back. Reports on standard output: "owning" each
 // time it has taken the clipboard, "asked <target>" for every request, "served <target>" for

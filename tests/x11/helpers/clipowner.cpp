@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owns the clipboard with several formats at once, as another program would, and reports on
 // standard output every time it is asked for its formats ("listed") or for data
 // ("served <mime type>"), so a test can see whether a reader went back to the owner.

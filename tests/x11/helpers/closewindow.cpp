@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks a window to close as a task bar does: through the window manager's _NET_CLOSE_WINDOW when
 // one runs, otherwise with WM_DELETE_WINDOW sent to the window itself.
 // Usage: closewindow <window id>

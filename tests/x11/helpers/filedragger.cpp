@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a file manager: a small window that starts dragging the files named on its command line
 // (as a text/uri-list) when the left button is pressed on it. Prints the drop's outcome and ends.
 #include <QDrag>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the X server's key autorepeat off: on a loaded machine a key sent by xdotool can stay
 // down long enough to repeat, and a repeated toggle key undoes itself.
 #include <xcb/xcb.h>
