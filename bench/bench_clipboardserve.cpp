@@ -7,6 +7,10 @@
 // GuiGapWith20Stalled: the program holds a 100 MB text of its own; 20 requesters ask for it and
 // never take a chunk after the first answer. The time is the worst gap between the ticks of a
 // 10 ms timer on the GUI thread over the next 3 s: how long a window manager's ping could wait.
+// PingWith20Stalled: the same, and a window manager's _NET_WM_PING sent to the main window every
+// 100 ms for 3 s from another connection; the time is the slowest reply.
+// IdleReaderWakeUps: after a program copied and exited and the keeper took the text over, the
+// clipboard thread's context switches over 5 s in which nothing happens.
 //
 // Needs an X server:  xvfb-run -a build/<dir>/bench/bench_clipboardserve
 #include "BenchSupport.h"
@@ -14,6 +18,8 @@
 #include "mainwindow/MainWindow.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
@@ -69,6 +75,44 @@ public:
         xcb_flush(m_c);
     }
 
+    // Sends the main window a window manager's ping; pingAnswered() waits for its reply on the root.
+    void ping(xcb_window_t window, quint32 number)
+    {
+        if (!m_watchingRoot) {
+            // Qt answers on the root with the masks a window manager listens to; StructureNotify is one
+            // any client may take.
+            const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+            xcb_change_window_attributes(m_c, m_root, XCB_CW_EVENT_MASK, &mask);
+            m_watchingRoot = true;
+        }
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = window;
+        event.type = intern("WM_PROTOCOLS");
+        event.data.data32[0] = intern("_NET_WM_PING");
+        event.data.data32[1] = number;
+        event.data.data32[2] = window;
+        xcb_send_event(m_c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+        xcb_flush(m_c);
+    }
+    bool pingAnswered(quint32 number, int ms)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < ms) {
+            while (xcb_generic_event_t *event = xcb_poll_for_event(m_c)) {
+                const bool reply = (event->response_type & 0x7f) == XCB_CLIENT_MESSAGE
+                                   && reinterpret_cast<xcb_client_message_event_t *>(event)->data.data32[1] == number;
+                free(event);
+                if (reply)
+                    return true;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        }
+        return false;
+    }
+
     // Runs the event loop until the next owner report (its owner); false after ms.
     bool next(xcb_window_t *owner, int ms)
     {
@@ -105,6 +149,7 @@ private:
     xcb_window_t m_window = XCB_NONE;
     xcb_atom_t m_clipboard, m_utf8;
     quint8 m_xfixes = 0;
+    bool m_watchingRoot = false;
     std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
@@ -163,6 +208,98 @@ void BM_GuiGapWith20Stalled(benchmark::State &state)
     }
 }
 BENCHMARK(BM_GuiGapWith20Stalled)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_PingWith20Stalled(benchmark::State &state)
+{
+    BenchSupport::Program program;
+    program.start();
+    BenchSupport::waitForExposed(program.window());
+    Observer observer;
+    const xcb_window_t window = xcb_window_t(program.window().winId());
+    const QString text(100 * 1024 * 1024, QLatin1Char('x'));
+    quint32 number = 0;
+    for (auto _ : state) {
+        program.root.watcher().writeClipboardText(text);
+        for (int i = 0; i < 20; ++i)
+            observer.askAndStall();
+        qint64 worst = 0;
+        QElapsedTimer run;
+        run.start();
+        while (run.elapsed() < 3000) {
+            QElapsedTimer answered;
+            answered.start();
+            observer.ping(window, ++number);
+            if (!observer.pingAnswered(number, 10000)) {
+                state.SkipWithError("a ping went unanswered for 10 s");
+                return;
+            }
+            worst = std::max(worst, answered.nsecsElapsed());
+            QElapsedTimer pause;
+            pause.start();
+            while (pause.elapsed() < 100)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        state.SetIterationTime(double(worst) / 1e9);
+    }
+}
+BENCHMARK(BM_PingWith20Stalled)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Context switches of this process's thread whose name starts with `name`, or -1.
+long threadSwitches(const QByteArray &name)
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+        if (!comm.open(QIODevice::ReadOnly) || !comm.readAll().startsWith(name))
+            continue;
+        QFile status(tasks.filePath(task + QStringLiteral("/status")));
+        status.open(QIODevice::ReadOnly);
+        long switches = 0;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.contains("ctxt_switches"))
+                switches += line.mid(line.indexOf(':') + 1).trimmed().toLong();
+        }
+        return switches;
+    }
+    return -1;
+}
+
+void BM_IdleReaderWakeUps(benchmark::State &state)
+{
+    BenchSupport::Program program;
+    program.start();
+    BenchSupport::waitForExposed(program.window());
+    Observer observer;
+    long wakeUps = 0;
+    for (auto _ : state) {
+        QProcess xclip;
+        xclip.start(QStringLiteral("xclip"), {"-quiet", "-loops", "1", "-selection", "clipboard"});
+        xclip.write("kept while idle");
+        xclip.closeWriteChannel();
+        xcb_window_t owner = 1;
+        while (owner != XCB_NONE && observer.next(&owner, 10000)) {
+        }
+        if (!observer.next(&owner, 5000) || owner == XCB_NONE) {
+            state.SkipWithError("the keeper did not take the clipboard");
+            return;
+        }
+        xclip.waitForFinished();
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        const long before = threadSwitches("XcbClipboardRea");
+        QElapsedTimer idle;
+        idle.start();
+        while (idle.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        wakeUps = threadSwitches("XcbClipboardRea") - before;
+        if (before < 0)
+            state.SkipWithError("no clipboard thread");
+    }
+    state.counters["reader wake-ups"] = double(wakeUps);
+}
+BENCHMARK(BM_IdleReaderWakeUps)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
