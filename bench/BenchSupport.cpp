@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QWidget>
 #include <QWindow>
@@ -52,6 +53,25 @@ bool waitForExposed(QWidget &window)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     return true;
+}
+
+long threadSwitches(const QByteArray &name)
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+        if (!comm.open(QIODevice::ReadOnly) || !comm.readAll().startsWith(name))
+            continue;
+        QFile status(tasks.filePath(task + QStringLiteral("/status")));
+        status.open(QIODevice::ReadOnly);
+        long switches = 0;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.contains("ctxt_switches"))
+                switches += line.mid(line.indexOf(':') + 1).trimmed().toLong();
+        }
+        return switches;
+    }
+    return -1;
 }
 
 } // namespace BenchSupport

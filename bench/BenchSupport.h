@@ -4,6 +4,7 @@
 #include "app/ProgramRoot.h"
 #include "app/QtSeams.h"
 
+class QByteArray;
 class QWidget;
 
 namespace BenchSupport {
@@ -28,5 +29,9 @@ int runWithApplication(int argc, char **argv);
 
 // Spins the event loop until the window is on screen; false after five seconds.
 bool waitForExposed(QWidget &window);
+
+// Context switches so far of this process's thread whose name starts with `name` (Linux names
+// are cut at 15 characters), or -1 when there is none: how often it woke up.
+long threadSwitches(const QByteArray &name);
 
 } // namespace BenchSupport

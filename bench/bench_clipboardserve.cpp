@@ -18,8 +18,6 @@
 #include "mainwindow/MainWindow.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
@@ -244,26 +242,6 @@ void BM_PingWith20Stalled(benchmark::State &state)
 }
 BENCHMARK(BM_PingWith20Stalled)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// Context switches of this process's thread whose name starts with `name`, or -1.
-long threadSwitches(const QByteArray &name)
-{
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
-        if (!comm.open(QIODevice::ReadOnly) || !comm.readAll().startsWith(name))
-            continue;
-        QFile status(tasks.filePath(task + QStringLiteral("/status")));
-        status.open(QIODevice::ReadOnly);
-        long switches = 0;
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.contains("ctxt_switches"))
-                switches += line.mid(line.indexOf(':') + 1).trimmed().toLong();
-        }
-        return switches;
-    }
-    return -1;
-}
-
 void BM_IdleReaderWakeUps(benchmark::State &state)
 {
     BenchSupport::Program program;
@@ -288,12 +266,12 @@ void BM_IdleReaderWakeUps(benchmark::State &state)
         settle.start();
         while (settle.elapsed() < 500)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        const long before = threadSwitches("XcbClipboardRea");
+        const long before = BenchSupport::threadSwitches("XcbClipboardRea");
         QElapsedTimer idle;
         idle.start();
         while (idle.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        wakeUps = threadSwitches("XcbClipboardRea") - before;
+        wakeUps = BenchSupport::threadSwitches("XcbClipboardRea") - before;
         if (before < 0)
             state.SkipWithError("no clipboard thread");
     }

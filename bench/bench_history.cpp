@@ -19,8 +19,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <benchmark/benchmark.h>
@@ -153,25 +151,6 @@ void StartupWithHistory(benchmark::State &state)
 BENCHMARK(StartupWithHistory)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The writer thread's context switches over five idle seconds after a capture was written.
-long writerSwitches()
-{
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
-        if (!name.open(QIODevice::ReadOnly) || !name.readAll().startsWith("history writer"))
-            continue;
-        QFile status(tasks.filePath(task + QStringLiteral("/status")));
-        status.open(QIODevice::ReadOnly);
-        long switches = 0;
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.contains("ctxt_switches"))
-                switches += line.mid(line.indexOf(':') + 1).trimmed().toLong();
-        }
-        return switches;
-    }
-    return -1;
-}
-
 void IdleWriterWakeUps(benchmark::State &state)
 {
     QTemporaryDir folder;
@@ -183,11 +162,11 @@ void IdleWriterWakeUps(benchmark::State &state)
         QThread::msleep(HistoryStore::CollectMs);
         QCoreApplication::processEvents();
         QThread::msleep(500);
-        const long before = writerSwitches();
+        const long before = BenchSupport::threadSwitches("history writer");
         const qint64 end = QDateTime::currentMSecsSinceEpoch() + 5000;
         while (QDateTime::currentMSecsSinceEpoch() < end)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-        wakeUps = writerSwitches() - before;
+        wakeUps = BenchSupport::threadSwitches("history writer") - before;
         if (before < 0)
             state.SkipWithError("no writer thread");
     }
