@@ -183,8 +183,8 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
 
     if (seams.hotkey)
         m_hotkeyPick = std::make_unique<HotkeyPick>(*seams.hotkey, m_state->extraSettings, m_state->display(), *m_panes,
-                                                    *m_window, *m_mini, seams.messages);
-    m_tray = std::make_unique<TrayIcon>(*m_window, *m_commands, m_state->display(), *m_watcher);
+                                                    *m_mini, seams.messages);
+    m_tray = std::make_unique<TrayIcon>(*m_window, *m_mini, *m_commands, m_state->display(), *m_watcher);
     applyTraySettings();
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/HotkeyPick.h"
 
-#include "mainwindow/MainWindow.h"
 #include "mainwindow/PaneArea.h"
 #include "model/ExtraSettings.h"
 #include "model/ListDisplay.h"
@@ -17,8 +16,8 @@
 #include <utility>
 
 HotkeyPick::HotkeyPick(HotkeyPort &hotkey, const ExtraSettings &settings, ListDisplay &display, PaneArea &panes,
-                       MainWindow &main, MiniWindow &mini, MessageBoxPort &messages)
-    : m_hotkey(hotkey), m_settings(settings), m_display(display), m_panes(panes), m_main(main), m_mini(mini),
+                       MiniWindow &mini, MessageBoxPort &messages)
+    : m_hotkey(hotkey), m_settings(settings), m_display(display), m_panes(panes), m_mini(mini),
       m_messages(messages)
 {
     connect(&hotkey, &HotkeyPort::pressed, this, &HotkeyPick::bringUp);
@@ -51,13 +50,7 @@ void HotkeyPick::applySettings()
 
 void HotkeyPick::bringUp()
 {
-    if (m_mini.miniShown())
-        m_mini.restore(false);
-    if (m_main.isMinimized())
-        m_main.setWindowState(m_main.windowState() & ~Qt::WindowMinimized);
-    m_main.show();
-    m_main.raise();
-    m_main.activateWindow();
+    m_mini.bringBackMain();
     const PaneNumber pane = m_display.focusedPane();
     if (ListBoxWidget *list = m_panes.clipListWidget(pane)) {
         for (int row = 0; row < list->count(); ++row) {

@@ -6,7 +6,6 @@
 #include <QObject>
 
 class ListDisplay;
-class MainWindow;
 class MessageBoxPort;
 class MiniWindow;
 class PaneArea;
@@ -20,7 +19,7 @@ class HotkeyPick : public QObject {
     Q_OBJECT
 public:
     HotkeyPick(HotkeyPort &hotkey, const ExtraSettings &settings, ListDisplay &display, PaneArea &panes,
-               MainWindow &main, MiniWindow &mini, MessageBoxPort &messages);
+               MiniWindow &mini, MessageBoxPort &messages);
 
     // Grabs the key the settings name, or lets it go when they switch it off; a key another
     // program holds gets a message naming it, and the program runs on without it.
@@ -37,7 +36,6 @@ private:
     const ExtraSettings &m_settings;
     ListDisplay &m_display;
     PaneArea &m_panes;
-    MainWindow &m_main;
     MiniWindow &m_mini;
     MessageBoxPort &m_messages;
     bool m_picking = false;

@@ -161,6 +161,18 @@ void MiniWindow::restore(bool byMouse)
     hide();
 }
 
+void MiniWindow::bringBackMain()
+{
+    if (m_shown)
+        restore(false);
+    // Not showNormal(): a maximised window comes back maximised.
+    if (m_main.isMinimized())
+        m_main.setWindowState(m_main.windowState() & ~Qt::WindowMinimized);
+    m_main.show();
+    m_main.raise();
+    m_main.activateWindow();
+}
+
 void MiniWindow::toggleCapture()
 {
     m_watcher.setCapturingFromElsewhere(!m_watcher.capturing());

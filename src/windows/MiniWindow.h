@@ -29,6 +29,9 @@ public:
     void restoreMain(qint32 &left, qint32 &top);
     // Puts the main window back and hides the strip: under the mouse when byMouse, else centred on the strip.
     void restore(bool byMouse);
+    // Whatever form the program is in (this strip, minimised, hidden), puts the main window up,
+    // raised and active.
+    void bringBackMain();
     void lightLamp();
     void dimLamp();
     // A tick of the watcher: the lamp lights on a capture and goes out on the next tick without.

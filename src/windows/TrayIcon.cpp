@@ -28,8 +28,9 @@ QString caption(const ClipItem &item)
 }
 } // namespace
 
-TrayIcon::TrayIcon(MainWindow &window, MainCommands &commands, ListDisplay &display, ClipboardWatcher &watcher)
-    : m_window(window), m_commands(commands), m_display(display), m_watcher(watcher)
+TrayIcon::TrayIcon(MainWindow &window, MiniWindow &mini, MainCommands &commands, ListDisplay &display,
+                   ClipboardWatcher &watcher)
+    : m_window(window), m_mini(mini), m_commands(commands), m_display(display), m_watcher(watcher)
 {
     m_icon.setToolTip(QStringLiteral("QuillKeeper"));
     m_icon.setContextMenu(&m_menu);
@@ -74,9 +75,8 @@ void TrayIcon::toggleWindow()
         m_window.hide();
         return;
     }
-    m_window.showNormal();
-    m_window.raise();
-    m_window.activateWindow();
+    // From the mini window too: the main window comes back in its place.
+    m_mini.bringBackMain();
 }
 
 void TrayIcon::fillMenu()

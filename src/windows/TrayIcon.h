@@ -9,6 +9,7 @@ class ClipboardWatcher;
 class ListDisplay;
 class MainCommands;
 class MainWindow;
+class MiniWindow;
 
 // The program's icon in the desktop's notification area. Its picture is the toolbar's capture
 // switch, lit like the mini window's lamp when a text is captured; a left click shows or hides
@@ -17,7 +18,8 @@ class MainWindow;
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    TrayIcon(MainWindow &window, MainCommands &commands, ListDisplay &display, ClipboardWatcher &watcher);
+    TrayIcon(MainWindow &window, MiniWindow &mini, MainCommands &commands, ListDisplay &display,
+             ClipboardWatcher &watcher);
 
     // Shown while on, whenever the desktop has a notification area.
     void setEnabled(bool enabled);
@@ -30,6 +32,7 @@ private:
     void showState(bool capturing, bool lit);
 
     MainWindow &m_window;
+    MiniWindow &m_mini;
     MainCommands &m_commands;
     ListDisplay &m_display;
     ClipboardWatcher &m_watcher;

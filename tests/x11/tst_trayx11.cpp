@@ -55,7 +55,14 @@ void TestTrayX11::clickOnTheIconHidesAndShowsTheWindow()
     QTest::qWait(1000);
     click("9");
     QTRY_VERIFY(!visible(program, Title).isEmpty());
-    QCOMPARE(program.closeAndWait(visible(program, Title)), 0);
+    // From the mini window a click brings the main window back in its place, the strip gone.
+    const QString main = visible(program, Title);
+    X11Program::run(QStringLiteral("xdotool"), {"windowfocus", "--sync", main, "sleep", "0.3", "key", "ctrl+f"});
+    QTRY_VERIFY(!visible(program, Title).isEmpty() && visible(program, Title) != main);
+    QTest::qWait(1000);
+    click("5");
+    QTRY_COMPARE(visible(program, Title), main);
+    QCOMPARE(program.closeAndWait(main), 0);
     trayer.kill();
     trayer.waitForFinished();
 }
