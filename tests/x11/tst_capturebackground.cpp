@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a real X server with its X11 clipboard, read in the background: every copy is
 // captured in order, and owners that answer slowly, never or wrongly neither hold up the window
-// nor leave an item behind.
+// nor leave an item behind. The clipboard's text outlives the program that copied it, and the
+// program itself when the desktop runs another clipboard manager.
 #include "BadOwner.h"
 #include "ClipboardOwner.h"
 #include "TestProgram.h"
@@ -49,6 +50,16 @@ struct Program {
     std::unique_ptr<TestProgram> program;
 };
 
+// xclip copies the text, serves one paste (the program's read) and exits.
+void copyAndExit(const QByteArray &text)
+{
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {"-quiet", "-loops", "1", "-selection", "clipboard"});
+    xclip.write(text);
+    xclip.closeWriteChannel();
+    QTRY_COMPARE_WITH_TIMEOUT(xclip.state(), QProcess::NotRunning, 10000);
+}
+
 } // namespace
 
 class TestCaptureBackground : public QObject {
@@ -61,6 +72,8 @@ private slots:
     void lateAnswerGivesWayToTheRealText();
     void clipboardKeepsTheTextOfAnOwnerThatExits_data();
     void clipboardKeepsTheTextOfAnOwnerThatExits();
+    void ownerHandingItsClipboardOverAsItExitsIsAnswered();
+    void textOutlivesTheProgramWhenAnotherManagerRuns();
 };
 
 void TestCaptureBackground::everyCopyIsCapturedInOrder()
@@ -141,12 +154,7 @@ void TestCaptureBackground::clipboardKeepsTheTextOfAnOwnerThatExits()
     QFETCH(QByteArray, pasted);
     Program p(extraSettings);
     QVERIFY(p.started);
-    // Serves one paste (the program's read) and exits.
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), {"-quiet", "-loops", "1", "-selection", "clipboard"});
-    xclip.write("日本語 kept");
-    xclip.closeWriteChannel();
-    QTRY_COMPARE_WITH_TIMEOUT(xclip.state(), QProcess::NotRunning, 10000);
+    copyAndExit("日本語 kept");
     QTRY_COMPARE(p.words(), QStringList{"日本語 kept"});
     QTRY_COMPARE(ClipboardOwner::readWithXclip(), pasted);
     QTest::qWait(300);
@@ -156,6 +164,41 @@ void TestCaptureBackground::clipboardKeepsTheTextOfAnOwnerThatExits()
     if (!pasted.isEmpty())
         QCOMPARE(QString::fromLatin1(ClipboardOwner::readWithXclip("TARGETS")).split('\n', Qt::SkipEmptyParts),
                  (QStringList{"TARGETS", "TIMESTAMP", "MULTIPLE", "UTF8_STRING", "text/plain;charset=utf-8", "text/plain"}));
+}
+
+void TestCaptureBackground::ownerHandingItsClipboardOverAsItExitsIsAnswered()
+{
+    Program p;
+    QVERIFY(p.started);
+    // A Qt program, as a GTK one, asks the desktop's clipboard manager to save its clipboard as it
+    // exits, and waits up to 5 s for the answer.
+    QProcess owner;
+    owner.start(ClipboardOwner::helperPath(), {"--seconds", "1", "--format", "text/plain", "日本語 handed over"});
+    QTRY_COMPARE(p.words(), QStringList{"日本語 handed over"});
+    QTRY_COMPARE_WITH_TIMEOUT(owner.state(), QProcess::NotRunning, 10000);
+    const QByteArray warnings = owner.readAllStandardError();
+    QVERIFY2(!warnings.contains("clipboard manager"), warnings.constData());
+    QCOMPARE(ClipboardOwner::readWithXclip(), QByteArray("日本語 handed over"));
+    QCOMPARE(p.words(), QStringList{"日本語 handed over"});
+}
+
+void TestCaptureBackground::textOutlivesTheProgramWhenAnotherManagerRuns()
+{
+    // The desktop's manager was there first: it keeps that part, and takes our text as we end.
+    QProcess manager;
+    manager.start(QCoreApplication::applicationDirPath() + QStringLiteral("/helpers/savemanager"));
+    QTRY_VERIFY(manager.canReadLine());
+    QCOMPARE(manager.readLine().trimmed(), QByteArray("managing"));
+    auto p = std::make_unique<Program>();
+    QVERIFY(p->started);
+    copyAndExit("日本語 outlives");
+    // Kept by the program until it ends.
+    QTRY_COMPARE(ClipboardOwner::readWithXclip(), QByteArray("日本語 outlives"));
+    p.reset();
+    QTRY_COMPARE(ClipboardOwner::readWithXclip(), QByteArray("日本語 outlives"));
+    QCOMPARE(manager.readAllStandardOutput().trimmed(), QByteArray("saved 日本語 outlives\nowning"));
+    manager.kill();
+    manager.waitForFinished();
 }
 
 QTEST_MAIN(TestCaptureBackground)
