@@ -44,6 +44,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -201,6 +202,10 @@ std::optional<KeptHistory> ProgramRoot::openHistory(const QString &extraSettings
     m_extraSettingsPath = extraSettingsPath;
     m_historyPath = historyPath;
     m_state->extraSettings = ExtraSettingsFile(extraSettingsPath).read();
+    // An entry written by a copy of the program elsewhere (an older build, a folder since moved
+    // or removed) starts this one from now on. One removed from outside stays removed.
+    if (m_state->extraSettings.startAtLogin && QFileInfo::exists(AutostartEntry::path()))
+        AutostartEntry::write(QCoreApplication::applicationFilePath());
     m_clipboard.setKeeping(m_state->extraSettings.keepClipboard);
     applyTraySettings();
     if (!m_state->extraSettings.keepHistory) {

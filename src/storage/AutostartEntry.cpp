@@ -36,9 +36,6 @@ bool AutostartEntry::write(const QString &program)
     const QString entryPath = path();
     if (!QDir().mkpath(QFileInfo(entryPath).absolutePath()))
         return false;
-    QSaveFile file(entryPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QString text = QStringLiteral("[Desktop Entry]\n"
                                         "Type=Application\n"
                                         "Name=QuillKeeper\n"
@@ -48,6 +45,12 @@ bool AutostartEntry::write(const QString &program)
                                         "Terminal=false\n"
                                         "X-GNOME-Autostart-enabled=true\n")
                              .arg(quotedExecArgument(program));
+    QFile current(entryPath);
+    if (current.open(QIODevice::ReadOnly) && current.readAll() == text.toUtf8())
+        return true;
+    QSaveFile file(entryPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
     file.write(text.toUtf8());
     return file.commit();
 }

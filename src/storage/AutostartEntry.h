@@ -8,7 +8,8 @@ class AutostartEntry {
 public:
     // Named as the program's menu entry, so that a desktop's own autostart settings show it as such.
     static QString path();
-    // Writes the entry that starts the given executable. False when it could not be written.
+    // Writes the entry that starts the given executable, unless it is so already. False when it
+    // could not be written.
     static bool write(const QString &program);
     // False when an entry is left that could not be removed.
     static bool remove();

@@ -11,6 +11,7 @@
 #include "model/GlobalSettings.h"
 #include "platform/ListBoxWidget.h"
 #include "platform/PageSelector.h"
+#include "storage/ExtraSettingsFile.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -111,6 +112,11 @@ QLineEdit *edit(QDialog &dialog, const QString &name)
 void type(QDialog &dialog, const QString &box, const QString &text)
 {
     edit(dialog, box)->setText(text);
+}
+// The Exec line of an autostart entry that starts the executable at path.
+QByteArray exec(const QString &path)
+{
+    return "\nExec=\"" + path.toUtf8() + "\"\n";
 }
 } // namespace
 
@@ -515,10 +521,19 @@ private slots:
                 child<QCheckBox>(dialog, "startAtLoginCheck")->click();
                 press(dialog, "OKButton");
             });
-            const QByteArray exec = "\nExec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n";
-            QCOMPARE(entry.open(QIODevice::ReadOnly) && entry.readAll().contains(exec), on);
+            QCOMPARE(entry.open(QIODevice::ReadOnly) && entry.readAll().contains(exec(QCoreApplication::applicationFilePath())), on);
             entry.close();
         }
+        // An entry left by a copy elsewhere is made this program's at the next start.
+        QTemporaryDir folder;
+        QFile extra(folder.filePath(ExtraSettingsFile::fileName()));
+        QVERIFY(extra.open(QIODevice::WriteOnly) && extra.write("[Session]\nstartAtLogin=true\n") > 0);
+        extra.close();
+        QVERIFY(entry.open(QIODevice::WriteOnly) && entry.write("[Desktop Entry]\nExec=\"/gone/quillkeeper\"\n") > 0);
+        entry.close();
+        TestProgram restarted;
+        restarted.start({}, {}, folder.path());
+        QVERIFY(entry.open(QIODevice::ReadOnly) && entry.readAll().contains(exec(QCoreApplication::applicationFilePath())));
     }
 
     // One full change by keyboard and mouse, kept in the settings file over a restart.
