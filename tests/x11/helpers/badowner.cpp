@@ -15,7 +15,7 @@
 //   badowner sequence COUNT MS  takes the clipboard COUNT times, MS apart, with "text 1", "text 2", ...
 //
 // The text is "badowner text" unless said otherwise. Exits after 120 s or when killed.
-#include <xcb/xcb.h>
+#include "RawXcb.h"
 
 #include <chrono>
 #include <cstdio>
@@ -35,21 +35,6 @@ xcb_atom_t clipboardAtom, targetsAtom, utf8Atom, incrAtom, markerAtom = XCB_NONE
 std::string mode;
 const char *markerValue = nullptr;
 std::string text = "badowner text";
-
-void report(const std::string &line)
-{
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-}
-
-xcb_atom_t intern(const char *name)
-{
-    xcb_intern_atom_reply_t *reply =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
-    std::free(reply);
-    return atom;
-}
 
 std::string atomName(xcb_atom_t atom)
 {
@@ -99,15 +84,7 @@ void answer(const xcb_selection_request_event_t &request)
     } else {
         property = XCB_NONE;
     }
-    xcb_selection_notify_event_t notify{};
-    notify.response_type = XCB_SELECTION_NOTIFY;
-    notify.time = request.time;
-    notify.requestor = request.requestor;
-    notify.selection = request.selection;
-    notify.target = request.target;
-    notify.property = property;
-    xcb_send_event(c, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
-    xcb_flush(c);
+    notify(c, request, property);
     report("served " + atomName(request.target));
 }
 
@@ -138,12 +115,12 @@ int main(int argc, char **argv)
     window = xcb_generate_id(c);
     xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, -1, -1, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                       XCB_COPY_FROM_PARENT, 0, nullptr);
-    clipboardAtom = intern("CLIPBOARD");
-    targetsAtom = intern("TARGETS");
-    utf8Atom = intern("UTF8_STRING");
-    incrAtom = intern("INCR");
+    clipboardAtom = intern(c, "CLIPBOARD");
+    targetsAtom = intern(c, "TARGETS");
+    utf8Atom = intern(c, "UTF8_STRING");
+    incrAtom = intern(c, "INCR");
     if (mode == "marker") {
-        markerAtom = intern(argv[2]);
+        markerAtom = intern(c, argv[2]);
         markerValue = argc == 4 ? argv[3] : nullptr;
     }
 

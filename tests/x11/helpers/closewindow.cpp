@@ -2,24 +2,16 @@
 // Asks a window to close as a task bar does: through the window manager's _NET_CLOSE_WINDOW when
 // one runs, otherwise with WM_DELETE_WINDOW sent to the window itself.
 // Usage: closewindow <window id>
-#include <xcb/xcb.h>
+#include "RawXcb.h"
 
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-xcb_atom_t atom(xcb_connection_t *c, const char *name)
-{
-    xcb_intern_atom_reply_t *r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr);
-    const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(r);
-    return a;
-}
-
 bool windowManagerRuns(xcb_connection_t *c, xcb_window_t root)
 {
     xcb_get_property_reply_t *r = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, root, atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1), nullptr);
+        c, xcb_get_property(c, 0, root, intern(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1), nullptr);
     const bool runs = r && xcb_get_property_value_length(r) > 0;
     std::free(r);
     return runs;
@@ -40,15 +32,15 @@ int main(int argc, char **argv)
     event.format = 32;
     if (windowManagerRuns(c, root)) {
         event.window = window;
-        event.type = atom(c, "_NET_CLOSE_WINDOW");
+        event.type = intern(c, "_NET_CLOSE_WINDOW");
         event.data.data32[0] = XCB_CURRENT_TIME;
         event.data.data32[1] = 2; // from a pager or task bar
         xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                        reinterpret_cast<const char *>(&event));
     } else {
         event.window = window;
-        event.type = atom(c, "WM_PROTOCOLS");
-        event.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
+        event.type = intern(c, "WM_PROTOCOLS");
+        event.data.data32[0] = intern(c, "WM_DELETE_WINDOW");
         event.data.data32[1] = XCB_CURRENT_TIME;
         xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
     }

@@ -5,7 +5,7 @@
 // Raw xcb, so nothing answers for it behind its back. Reports on standard output: "managing" once
 // it owns CLIPBOARD_MANAGER, "saved <text>" once it has the text, "owning" once it serves it.
 // Exits after 60 s or when killed.
-#include <xcb/xcb.h>
+#include "RawXcb.h"
 
 #include <chrono>
 #include <cstdio>
@@ -21,21 +21,6 @@ xcb_connection_t *c = nullptr;
 xcb_window_t window = 0;
 xcb_atom_t clipboardAtom, managerAtom, saveTargetsAtom, targetsAtom, utf8Atom, nullAtom, savedAtom;
 
-void report(const std::string &line)
-{
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-}
-
-xcb_atom_t intern(const char *name)
-{
-    xcb_intern_atom_reply_t *reply =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
-    std::free(reply);
-    return atom;
-}
-
 xcb_window_t ownerOf(xcb_atom_t selection)
 {
     xcb_get_selection_owner_reply_t *reply =
@@ -43,20 +28,6 @@ xcb_window_t ownerOf(xcb_atom_t selection)
     const xcb_window_t owner = reply ? reply->owner : XCB_NONE;
     std::free(reply);
     return owner;
-}
-
-// Tells the requestor the outcome: the property it named when done, none when refused.
-void notify(const xcb_selection_request_event_t &request, xcb_atom_t property)
-{
-    xcb_selection_notify_event_t event{};
-    event.response_type = XCB_SELECTION_NOTIFY;
-    event.time = request.time;
-    event.requestor = request.requestor;
-    event.selection = request.selection;
-    event.target = request.target;
-    event.property = property;
-    xcb_send_event(c, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
-    xcb_flush(c);
 }
 
 void serveClipboard(const xcb_selection_request_event_t &request, const std::string &text)
@@ -69,10 +40,10 @@ void serveClipboard(const xcb_selection_request_event_t &request, const std::str
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, utf8Atom, 8,
                             uint32_t(text.size()), text.data());
     } else {
-        notify(request, XCB_NONE);
+        notify(c, request, XCB_NONE);
         return;
     }
-    notify(request, property);
+    notify(c, request, property);
 }
 
 } // namespace
@@ -87,13 +58,13 @@ int main()
     const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                       XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
-    clipboardAtom = intern("CLIPBOARD");
-    managerAtom = intern("CLIPBOARD_MANAGER");
-    saveTargetsAtom = intern("SAVE_TARGETS");
-    targetsAtom = intern("TARGETS");
-    utf8Atom = intern("UTF8_STRING");
-    nullAtom = intern("NULL");
-    savedAtom = intern("SAVEMANAGER_TEXT");
+    clipboardAtom = intern(c, "CLIPBOARD");
+    managerAtom = intern(c, "CLIPBOARD_MANAGER");
+    saveTargetsAtom = intern(c, "SAVE_TARGETS");
+    targetsAtom = intern(c, "TARGETS");
+    utf8Atom = intern(c, "UTF8_STRING");
+    nullAtom = intern(c, "NULL");
+    savedAtom = intern(c, "SAVEMANAGER_TEXT");
     xcb_set_selection_owner(c, window, managerAtom, XCB_CURRENT_TIME);
     if (ownerOf(managerAtom) != window) {
         std::fprintf(stderr, "savemanager: another clipboard manager runs\n");
@@ -126,7 +97,7 @@ int main()
                     xcb_convert_selection(c, window, clipboardAtom, utf8Atom, savedAtom, request.time);
                     xcb_flush(c);
                 } else {
-                    notify(request, XCB_NONE);
+                    notify(c, request, XCB_NONE);
                 }
             } else if (type == XCB_SELECTION_NOTIFY && saving) {
                 const auto &answer = *reinterpret_cast<xcb_selection_notify_event_t *>(event);
@@ -145,7 +116,7 @@ int main()
                 if (saved)
                     xcb_change_property(c, XCB_PROP_MODE_REPLACE, saving->requestor, property, nullAtom, 32, 0,
                                         nullptr);
-                notify(*saving, saved ? property : XCB_NONE);
+                notify(c, *saving, saved ? property : XCB_NONE);
                 saving.reset();
             }
             std::free(event);
