@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/x11/X11Hotkey.h"
 
+#include "platform/x11/XcbCalls.h"
+
 #include <QSocketNotifier>
+#include <array>
 #include <cstdlib>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
@@ -11,13 +14,7 @@ constexpr quint32 NumLockKeysym = 0xff7f;
 constexpr quint32 ControlKeysym = 0xffe3;
 constexpr quint32 VKeysym = 0x76;
 
-template <typename Reply>
-struct Freed {
-    Reply *reply;
-    ~Freed() { std::free(reply); }
-    Reply *operator->() const { return reply; }
-    explicit operator bool() const { return reply != nullptr; }
-};
+using XcbCalls::reply;
 
 // The X keysym of a Qt key: Latin-1 keys share their code (letters in lower case), the others
 // come from the table.
@@ -79,45 +76,44 @@ bool X11Hotkey::start()
     for (int i = 0; i < screenNumber && screens.rem; ++i)
         xcb_screen_next(&screens);
     m_root = screens.data->root;
-    static constexpr char active[] = "_NET_ACTIVE_WINDOW";
-    const Freed<xcb_intern_atom_reply_t> atom{
-        xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, sizeof active - 1, active), nullptr)};
-    if (atom)
-        m_activeAtom = atom->atom;
+    XcbCalls::intern(m_connection, {{&m_activeAtom, "_NET_ACTIVE_WINDOW"}});
     m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &X11Hotkey::readEvents);
     return true;
 }
 
-quint8 X11Hotkey::keycodeOf(xcb_connection_t *connection, quint32 keysym)
+QList<quint8> X11Hotkey::keycodesOf(xcb_connection_t *connection, const QList<quint32> &keysyms)
 {
+    QList<quint8> keycodes(keysyms.size(), 0);
     const xcb_setup_t *setup = xcb_get_setup(connection);
     const quint8 first = setup->min_keycode;
     const int count = setup->max_keycode - first + 1;
-    const Freed<xcb_get_keyboard_mapping_reply_t> mapping{xcb_get_keyboard_mapping_reply(
-        connection, xcb_get_keyboard_mapping(connection, first, quint8(count)), nullptr)};
+    const auto mapping = reply(xcb_get_keyboard_mapping_reply(
+        connection, xcb_get_keyboard_mapping(connection, first, quint8(count)), nullptr));
     if (!mapping)
-        return 0;
-    const xcb_keysym_t *keysyms = xcb_get_keyboard_mapping_keysyms(mapping.reply);
+        return keycodes;
+    const xcb_keysym_t *symbols = xcb_get_keyboard_mapping_keysyms(mapping.get());
     const int perKeycode = mapping->keysyms_per_keycode;
-    // The unshifted and the shifted symbol of each key.
-    for (int column = 0; column < std::min(perKeycode, 2); ++column) {
-        for (int i = 0; i < count; ++i) {
-            if (keysyms[i * perKeycode + column] == keysym)
-                return quint8(first + i);
+    for (qsizetype k = 0; k < keysyms.size(); ++k) {
+        // The unshifted and the shifted symbol of each key.
+        for (int column = 0; column < std::min(perKeycode, 2) && !keycodes[k]; ++column) {
+            for (int i = 0; i < count; ++i) {
+                if (symbols[i * perKeycode + column] == keysyms[k]) {
+                    keycodes[k] = quint8(first + i);
+                    break;
+                }
+            }
         }
     }
-    return 0;
+    return keycodes;
 }
 
-quint16 X11Hotkey::numLockMask() const
+quint16 X11Hotkey::numLockMask(quint8 numLock) const
 {
-    const quint8 numLock = keycodeOf(m_connection, NumLockKeysym);
-    const Freed<xcb_get_modifier_mapping_reply_t> mapping{
-        xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection), nullptr)};
+    const auto mapping = reply(xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
     if (!mapping || !numLock)
         return XCB_MOD_MASK_2;
-    const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(mapping.reply);
+    const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(mapping.get());
     const int perModifier = mapping->keycodes_per_modifier;
     for (int modifier = 0; modifier < 8; ++modifier) {
         for (int i = 0; i < perModifier; ++i) {
@@ -131,22 +127,28 @@ quint16 X11Hotkey::numLockMask() const
 HotkeyPort::Grab X11Hotkey::grab(QKeyCombination key)
 {
     release();
-    const quint8 keycode = m_connection ? keycodeOf(m_connection, keysymOf(key.key())) : 0;
+    if (!m_connection)
+        return Grab::Unknown;
+    const QList<quint8> keycodes = keycodesOf(m_connection, {keysymOf(key.key()), NumLockKeysym});
+    const quint8 keycode = keycodes[0];
     if (!keycode)
         return Grab::Unknown;
     const quint16 modifiers = modifierMask(key.keyboardModifiers());
-    const quint16 numLock = numLockMask();
+    const quint16 numLock = numLockMask(keycodes[1]);
+    // With and without Caps Lock and Num Lock; all asked before any answer is awaited.
+    const std::array<quint16, 4> locks{0, XCB_MOD_MASK_LOCK, numLock, quint16(numLock | XCB_MOD_MASK_LOCK)};
+    std::array<xcb_void_cookie_t, 4> grabs;
+    for (size_t i = 0; i < locks.size(); ++i)
+        grabs[i] = xcb_grab_key_checked(m_connection, 1, m_root, modifiers | locks[i], keycode, XCB_GRAB_MODE_ASYNC,
+                                        XCB_GRAB_MODE_ASYNC);
     bool taken = false;
-    for (quint16 locks : {quint16(0), quint16(XCB_MOD_MASK_LOCK), numLock, quint16(numLock | XCB_MOD_MASK_LOCK)}) {
-        const xcb_void_cookie_t cookie = xcb_grab_key_checked(m_connection, 1, m_root, modifiers | locks, keycode,
-                                                              XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    for (const xcb_void_cookie_t &cookie : grabs) {
         if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
             taken = true;
             std::free(error);
         }
     }
     m_keycode = keycode;
-    m_modifiers = modifiers;
     if (taken) {
         // Half a grab would work only with some lock keys on.
         release();
@@ -185,17 +187,16 @@ quint32 X11Hotkey::activeWindow() const
 {
     if (!m_activeAtom)
         return 0;
-    const Freed<xcb_get_property_reply_t> property{xcb_get_property_reply(
-        m_connection, xcb_get_property(m_connection, 0, m_root, m_activeAtom, XCB_ATOM_WINDOW, 0, 1), nullptr)};
-    if (!property || xcb_get_property_value_length(property.reply) < int(sizeof(quint32)))
+    const auto property = reply(xcb_get_property_reply(
+        m_connection, xcb_get_property(m_connection, 0, m_root, m_activeAtom, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!property || xcb_get_property_value_length(property.get()) < int(sizeof(quint32)))
         return 0;
-    return *static_cast<const quint32 *>(xcb_get_property_value(property.reply));
+    return *static_cast<const quint32 *>(xcb_get_property_value(property.get()));
 }
 
 quint32 X11Hotkey::focusedWindow() const
 {
-    const Freed<xcb_get_input_focus_reply_t> focus{
-        xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr)};
+    const auto focus = reply(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
     return focus && focus->focus > XCB_INPUT_FOCUS_POINTER_ROOT ? focus->focus : 0;
 }
 
@@ -238,8 +239,9 @@ void X11Hotkey::pasteWhenBack()
 void X11Hotkey::typePaste()
 {
     const xcb_query_extension_reply_t *xtest = xcb_get_extension_data(m_connection, &xcb_test_id);
-    const quint8 control = keycodeOf(m_connection, ControlKeysym);
-    const quint8 v = keycodeOf(m_connection, VKeysym);
+    const QList<quint8> keycodes = keycodesOf(m_connection, {ControlKeysym, VKeysym});
+    const quint8 control = keycodes[0];
+    const quint8 v = keycodes[1];
     if (!xtest || !xtest->present || !control || !v)
         return;
     for (const auto &[type, code] : {std::pair{XCB_KEY_PRESS, control}, {XCB_KEY_PRESS, v}, {XCB_KEY_RELEASE, v},

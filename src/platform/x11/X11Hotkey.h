@@ -3,6 +3,7 @@
 
 #include "model/seams/HotkeyPort.h"
 
+#include <QList>
 #include <QTimer>
 #include <memory>
 
@@ -25,12 +26,13 @@ public:
     void release() override;
     void returnFocus(bool paste) override;
 
-    // The key that types the keysym on this keyboard (its unshifted or shifted symbol); 0 for none.
-    static quint8 keycodeOf(xcb_connection_t *connection, quint32 keysym);
+    // The keys that type the keysyms on this keyboard (their unshifted or shifted symbol), from one
+    // look at the keyboard's map; 0 for none.
+    static QList<quint8> keycodesOf(xcb_connection_t *connection, const QList<quint32> &keysyms);
 
 private:
     void readEvents();
-    quint16 numLockMask() const;
+    quint16 numLockMask(quint8 numLock) const;
     quint32 activeWindow() const;
     quint32 focusedWindow() const;
     void pasteWhenBack();
@@ -41,7 +43,6 @@ private:
     quint32 m_activeAtom = 0;
     std::unique_ptr<QSocketNotifier> m_notifier;
     quint8 m_keycode = 0;
-    quint16 m_modifiers = 0;
     // The window that had the focus at the last press, and whether a window manager keeps it.
     quint32 m_previous = 0;
     bool m_managed = false;

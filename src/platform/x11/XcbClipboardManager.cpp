@@ -1,42 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/x11/XcbClipboardManager.h"
 
+#include "platform/x11/XcbCalls.h"
 #include "platform/x11/XcbSelectionServer.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <poll.h>
 #include <utility>
 
-namespace {
-template<typename T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-xcb_atom_t intern(xcb_connection_t *connection, const char *name)
-{
-    Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr),
-        &std::free);
-    return reply ? reply->atom : XCB_NONE;
-}
-
-xcb_window_t ownerOf(xcb_connection_t *connection, xcb_atom_t selection)
-{
-    Reply<xcb_get_selection_owner_reply_t> owner(
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr), &std::free);
-    return owner ? owner->owner : XCB_NONE;
-}
-} // namespace
+using XcbCalls::selectionOwner;
 
 XcbClipboardManager::XcbClipboardManager(xcb_connection_t *connection, xcb_window_t window, XcbSelectionServer &server)
-    : m_connection(connection), m_window(window), m_server(server),
-      m_manager(intern(connection, "CLIPBOARD_MANAGER")), m_saveTargets(intern(connection, "SAVE_TARGETS")),
-      m_targets(intern(connection, "TARGETS")), m_null(intern(connection, "NULL")),
-      m_managerMessage(intern(connection, "MANAGER")), m_handOverProperty(intern(connection, "QK_SAVE_TARGETS"))
+    : m_connection(connection), m_window(window), m_server(server)
 {
+    XcbCalls::intern(connection, {{&m_manager, "CLIPBOARD_MANAGER"},
+                                  {&m_saveTargets, "SAVE_TARGETS"},
+                                  {&m_targets, "TARGETS"},
+                                  {&m_null, "NULL"},
+                                  {&m_managerMessage, "MANAGER"},
+                                  {&m_handOverProperty, "QK_SAVE_TARGETS"}});
 }
 
 void XcbClipboardManager::setActive(bool active)
@@ -44,7 +28,7 @@ void XcbClipboardManager::setActive(bool active)
     if (active == m_owned)
         return;
     if (!active) {
-        if (ownerOf(m_connection, m_manager) == m_window)
+        if (selectionOwner(m_connection, m_manager) == m_window)
             xcb_set_selection_owner(m_connection, XCB_NONE, m_manager, XCB_CURRENT_TIME);
         m_owned = false;
         answerWaiting(false);
@@ -52,10 +36,10 @@ void XcbClipboardManager::setActive(bool active)
         return;
     }
     // Another manager was there first: it keeps the desktop's clipboard.
-    if (ownerOf(m_connection, m_manager) != XCB_NONE)
+    if (selectionOwner(m_connection, m_manager) != XCB_NONE)
         return;
     xcb_set_selection_owner(m_connection, m_window, m_manager, XCB_CURRENT_TIME);
-    m_owned = ownerOf(m_connection, m_manager) == m_window;
+    m_owned = selectionOwner(m_connection, m_manager) == m_window;
     if (!m_owned)
         return;
     // Announced on the root window, as managers of a selection do.
@@ -114,23 +98,15 @@ void XcbClipboardManager::answerWaiting(bool kept)
 
 void XcbClipboardManager::reply(const xcb_selection_request_event_t &request, bool kept)
 {
-    const xcb_atom_t property = request.property == XCB_NONE ? request.target : request.property;
+    const xcb_atom_t property = XcbCalls::answerProperty(request);
     if (kept && request.target == m_saveTargets)
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, m_null, 32, 0, nullptr);
-    xcb_selection_notify_event_t notify{};
-    notify.response_type = XCB_SELECTION_NOTIFY;
-    notify.time = request.time;
-    notify.requestor = request.requestor;
-    notify.selection = request.selection;
-    notify.target = request.target;
-    notify.property = kept ? property : XCB_NONE;
-    xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
-    xcb_flush(m_connection);
+    XcbCalls::notify(m_connection, request, kept ? property : XCB_NONE);
 }
 
 void XcbClipboardManager::handOver(int timeoutMs)
 {
-    const xcb_window_t manager = ownerOf(m_connection, m_manager);
+    const xcb_window_t manager = selectionOwner(m_connection, m_manager);
     if (!m_server.owns() || manager == XCB_NONE || manager == m_window)
         return;
     const QList<xcb_atom_t> targets = m_server.offeredTargets();

@@ -2,17 +2,11 @@
 #include "platform/x11/XcbSelectionServer.h"
 
 #include "platform/LineBreaks.h"
+#include "platform/x11/XcbCalls.h"
 
 #include <QTimer>
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 #include <utility>
-
-namespace {
-template<typename T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-}
 
 struct XcbSelectionServer::Atoms {
     xcb_atom_t targets, timestamp, multiple, atomPair, incr, utf8String, text, plainUtf8, plain, rtf;
@@ -21,10 +15,18 @@ struct XcbSelectionServer::Atoms {
 XcbSelectionServer::XcbSelectionServer(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t selection)
     : m_connection(connection), m_window(window), m_selection(selection)
 {
-    m_atoms = std::make_unique<Atoms>(Atoms{intern("TARGETS"), intern("TIMESTAMP"), intern("MULTIPLE"),
-                                            intern("ATOM_PAIR"), intern("INCR"), intern("UTF8_STRING"), intern("TEXT"),
-                                            intern("text/plain;charset=utf-8"), intern("text/plain"),
-                                            intern("text/rtf")});
+    m_atoms = std::make_unique<Atoms>();
+    Atoms &a = *m_atoms;
+    XcbCalls::intern(connection, {{&a.targets, "TARGETS"},
+                                  {&a.timestamp, "TIMESTAMP"},
+                                  {&a.multiple, "MULTIPLE"},
+                                  {&a.atomPair, "ATOM_PAIR"},
+                                  {&a.incr, "INCR"},
+                                  {&a.utf8String, "UTF8_STRING"},
+                                  {&a.text, "TEXT"},
+                                  {&a.plainUtf8, "text/plain;charset=utf-8"},
+                                  {&a.plain, "text/plain"},
+                                  {&a.rtf, "text/rtf"}});
     // A property may not exceed the largest request the server takes.
     const qsizetype largest = qsizetype(xcb_get_maximum_request_length(connection)) * 4 - 1024;
     m_chunkBytes = std::clamp<qsizetype>(largest, 4096, ChunkBytes);
@@ -33,21 +35,18 @@ XcbSelectionServer::XcbSelectionServer(xcb_connection_t *connection, xcb_window_
 
 XcbSelectionServer::~XcbSelectionServer() = default;
 
-xcb_atom_t XcbSelectionServer::intern(const char *name)
-{
-    Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name), nullptr),
-        &std::free);
-    return reply ? reply->atom : XCB_NONE;
-}
-
 bool XcbSelectionServer::serve(const QString &text, bool rich, xcb_timestamp_t time)
 {
     xcb_set_selection_owner(m_connection, m_window, m_selection, time);
-    Reply<xcb_get_selection_owner_reply_t> owner(
-        xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_selection), nullptr),
-        &std::free);
-    m_owned = owner && owner->owner == m_window;
+    xcb_window_t owner = XcbCalls::selectionOwner(m_connection, m_selection);
+    // Nobody came since the owner left, but the X server counts its going later than its report
+    // of it: taken as of now instead.
+    if (owner == XCB_NONE && time != XCB_CURRENT_TIME) {
+        time = XCB_CURRENT_TIME;
+        xcb_set_selection_owner(m_connection, m_window, m_selection, time);
+        owner = XcbCalls::selectionOwner(m_connection, m_selection);
+    }
+    m_owned = owner == m_window;
     if (!m_owned)
         return false;
     m_ownedAt = time;
@@ -58,15 +57,6 @@ bool XcbSelectionServer::serve(const QString &text, bool rich, xcb_timestamp_t t
     m_latin1Bytes.clear();
     m_latin1 = !rich && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x100; });
     return true;
-}
-
-void XcbSelectionServer::release()
-{
-    if (!m_owned)
-        return;
-    xcb_set_selection_owner(m_connection, XCB_NONE, m_selection, XCB_CURRENT_TIME);
-    xcb_flush(m_connection);
-    m_owned = false;
 }
 
 bool XcbSelectionServer::handleEvent(const xcb_generic_event_t *event)
@@ -100,23 +90,14 @@ bool XcbSelectionServer::handleEvent(const xcb_generic_event_t *event)
 
 void XcbSelectionServer::request(const xcb_selection_request_event_t *event)
 {
-    // Obsolete requesters name no property: the target stands for it.
-    const xcb_atom_t property = event->property == XCB_NONE ? event->target : event->property;
+    const xcb_atom_t property = XcbCalls::answerProperty(*event);
     const bool inTime = event->time == XCB_CURRENT_TIME || m_ownedAt == XCB_CURRENT_TIME || event->time >= m_ownedAt;
     const bool done = m_owned && event->selection == m_selection && inTime &&
                       answer(event->requestor, event->target, property, false);
-    xcb_selection_notify_event_t notify{};
-    notify.response_type = XCB_SELECTION_NOTIFY;
-    notify.time = event->time;
-    notify.requestor = event->requestor;
-    notify.selection = event->selection;
-    notify.target = event->target;
-    notify.property = done ? property : XCB_NONE;
-    xcb_send_event(m_connection, 0, event->requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
-    xcb_flush(m_connection);
+    XcbCalls::notify(m_connection, *event, done ? property : XCB_NONE);
 }
 
-QList<xcb_atom_t> XcbSelectionServer::targets() const
+QList<xcb_atom_t> XcbSelectionServer::offeredTargets() const
 {
     QList<xcb_atom_t> offered{m_atoms->targets, m_atoms->timestamp, m_atoms->multiple};
     if (m_rich)
@@ -161,7 +142,7 @@ void XcbSelectionServer::put(xcb_window_t window, xcb_atom_t property, xcb_atom_
 bool XcbSelectionServer::answer(xcb_window_t requestor, xcb_atom_t target, xcb_atom_t property, bool nested)
 {
     if (target == m_atoms->targets) {
-        const QList<xcb_atom_t> offered = targets();
+        const QList<xcb_atom_t> offered = offeredTargets();
         put(requestor, property, XCB_ATOM_ATOM, 32, offered.constData(), quint32(offered.size()));
         return true;
     }
@@ -200,11 +181,9 @@ bool XcbSelectionServer::answer(xcb_window_t requestor, xcb_atom_t target, xcb_a
 
 bool XcbSelectionServer::answerMultiple(xcb_window_t requestor, xcb_atom_t property)
 {
-    Reply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(m_connection,
-                               xcb_get_property(m_connection, 0, requestor, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 4096),
-                               nullptr),
-        &std::free);
+    const auto reply = XcbCalls::reply(xcb_get_property_reply(
+        m_connection, xcb_get_property(m_connection, 0, requestor, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 4096),
+        nullptr));
     if (!reply || reply->format != 32)
         return false;
     const auto *values = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));

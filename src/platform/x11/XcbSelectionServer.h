@@ -34,15 +34,11 @@ public:
     bool serve(const QString &text, bool rich, xcb_timestamp_t time);
     // The X server reported when we became owner.
     void ownedAt(xcb_timestamp_t time) { m_ownedAt = time; }
-    // Gives the selection up (none else takes it): the program ends.
-    void release();
     bool owns() const { return m_owned; }
     // Selection requests and clears, and property deletions of requesters; true when handled.
     bool handleEvent(const xcb_generic_event_t *event);
     // What a requester can ask for now.
-    QList<xcb_atom_t> offeredTargets() const { return targets(); }
-    // How many INCR transfers are under way.
-    qsizetype transferCount() const { return m_transfers.size(); }
+    QList<xcb_atom_t> offeredTargets() const;
 
 private:
     struct Transfer {
@@ -59,13 +55,11 @@ private:
     bool answer(xcb_window_t requestor, xcb_atom_t target, xcb_atom_t property, bool nested);
     bool answerMultiple(xcb_window_t requestor, xcb_atom_t property);
     std::optional<QByteArray> bytesFor(xcb_atom_t target, xcb_atom_t *type);
-    QList<xcb_atom_t> targets() const;
     void propertyDeleted(xcb_window_t window, xcb_atom_t property);
     void sendChunk(Transfer &transfer);
     void dropStalled();
     void finishTransfer(qsizetype index);
     void put(xcb_window_t window, xcb_atom_t property, xcb_atom_t type, int format, const void *data, quint32 count);
-    xcb_atom_t intern(const char *name);
 
     xcb_connection_t *m_connection;
     xcb_window_t m_window;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/x11/XcbSelectionWorker.h"
 
+#include "platform/x11/XcbCalls.h"
 #include "platform/x11/XcbClipboardManager.h"
 #include "platform/x11/XcbSelectionServer.h"
 
@@ -26,8 +27,7 @@ constexpr const char *PropertyPrefix = "QK_CLIPBOARD_";
 // A timed-out request's property is not reused before this while another one is free.
 constexpr qint64 LateAnswerQuarantineMs = 30000;
 
-template<typename T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
+using XcbCalls::Reply;
 
 } // namespace
 
@@ -56,14 +56,6 @@ std::unique_ptr<XcbSelectionWorker> XcbSelectionWorker::connect(quint32 ownBase,
     return worker;
 }
 
-xcb_atom_t XcbSelectionWorker::intern(const char *name)
-{
-    Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name), nullptr),
-        &std::free);
-    return reply ? reply->atom : XCB_NONE;
-}
-
 bool XcbSelectionWorker::setUp()
 {
     const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(m_connection, &xcb_xfixes_id);
@@ -76,14 +68,24 @@ bool XcbSelectionWorker::setUp()
         return false;
     m_xfixesEventBase = xfixes->first_event;
 
-    m_atoms = std::make_unique<Atoms>(Atoms{
-        intern("CLIPBOARD"), intern("TARGETS"), intern("INCR"), intern("UTF8_STRING"), intern("TEXT"),
-        intern("COMPOUND_TEXT"), intern("text/plain;charset=utf-8"), intern("text/plain"), intern("text/rtf"),
-        intern("application/rtf"), intern("text/richtext")});
-    for (const QString &name : SecretMarkers::presenceFormats())
-        m_presenceMarkers.append(intern(name.toUtf8().constData()));
-    for (const QString &name : SecretMarkers::valueFormats())
-        m_valueMarkers.append(ValueMarker{intern(name.toUtf8().constData()), name});
+    m_atoms = std::make_unique<Atoms>();
+    Atoms &a = *m_atoms;
+    XcbCalls::intern(m_connection, {{&a.clipboard, "CLIPBOARD"},
+                                    {&a.targets, "TARGETS"},
+                                    {&a.incr, "INCR"},
+                                    {&a.utf8String, "UTF8_STRING"},
+                                    {&a.text, "TEXT"},
+                                    {&a.compoundText, "COMPOUND_TEXT"},
+                                    {&a.plainUtf8, "text/plain;charset=utf-8"},
+                                    {&a.plain, "text/plain"},
+                                    {&a.rtf, "text/rtf"},
+                                    {&a.applicationRtf, "application/rtf"},
+                                    {&a.richtext, "text/richtext"}});
+    m_presenceMarkers = XcbCalls::intern(m_connection, SecretMarkers::presenceFormats());
+    const QStringList valueFormats = SecretMarkers::valueFormats();
+    const QList<xcb_atom_t> valueAtoms = XcbCalls::intern(m_connection, valueFormats);
+    for (qsizetype i = 0; i < valueFormats.size(); ++i)
+        m_valueMarkers.append(ValueMarker{valueAtoms[i], valueFormats[i]});
     if (m_atoms->clipboard == XCB_NONE || m_presenceMarkers.contains(XCB_NONE) ||
         std::any_of(m_valueMarkers.cbegin(), m_valueMarkers.cend(), [](const ValueMarker &m) { return !m.atom; }))
         return false;
@@ -175,15 +177,7 @@ void XcbSelectionWorker::setReading(bool reading)
 void XcbSelectionWorker::serve(const QString &text, bool rich, quint32 time)
 {
     // The owner gone at that time may have been followed by another: then it is not ours to take.
-    if (!m_server->serve(text, rich, time) && time != XCB_CURRENT_TIME) {
-        Reply<xcb_get_selection_owner_reply_t> owner(
-            xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_atoms->clipboard),
-                                          nullptr),
-            &std::free);
-        // Nobody came, but the server counts the owner's going later than its report of it.
-        if (owner && owner->owner == XCB_NONE)
-            m_server->serve(text, rich, XCB_CURRENT_TIME);
-    }
+    m_server->serve(text, rich, time);
     xcb_flush(m_connection);
     drain();
 }
@@ -525,8 +519,8 @@ xcb_atom_t XcbSelectionWorker::takeProperty()
         }
     }
     if (!chosen && m_properties.size() < PropertyCount) {
-        const QByteArray name = PropertyPrefix + QByteArray::number(m_properties.size());
-        m_properties.append(PropertySlot{intern(name.constData())});
+        const QString name = QLatin1String(PropertyPrefix) + QString::number(m_properties.size());
+        m_properties.append(PropertySlot{XcbCalls::intern(m_connection, QStringList{name}).constFirst()});
         chosen = &m_properties.last();
     }
     // All given up on: the one given up longest ago, least likely to get a late write.

@@ -92,7 +92,6 @@ private:
 
     XcbSelectionWorker(xcb_connection_t *connection, quint32 ownBase, quint32 ownMask);
     bool setUp();
-    xcb_atom_t intern(const char *name);
 
     void drain();
     void handleEvent(const xcb_generic_event_t *event);
