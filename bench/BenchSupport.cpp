@@ -10,9 +10,13 @@
 #include <QDir>
 #include <QFile>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <ctime>
 
 namespace BenchSupport {
 
@@ -45,14 +49,7 @@ int runWithApplication(int argc, char **argv)
 
 bool waitForExposed(QWidget &window)
 {
-    QElapsedTimer waited;
-    waited.start();
-    while (!(window.windowHandle() && window.windowHandle()->isExposed())) {
-        if (waited.elapsed() > 5000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
+    return spinUntil([&window] { return window.windowHandle() && window.windowHandle()->isExposed(); }, 5000);
 }
 
 long threadSwitches(const QByteArray &name)
@@ -72,6 +69,27 @@ long threadSwitches(const QByteArray &name)
         return switches;
     }
     return -1;
+}
+
+double processCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+qint64 worstTimerGap(int ms)
+{
+    qint64 worst = 0;
+    QElapsedTimer gap;
+    gap.start();
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] { worst = std::max(worst, gap.restart()); });
+    tick.start(10);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return worst;
 }
 
 } // namespace BenchSupport

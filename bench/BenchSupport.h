@@ -4,6 +4,9 @@
 #include "app/ProgramRoot.h"
 #include "app/QtSeams.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 class QByteArray;
 class QWidget;
 
@@ -33,5 +36,26 @@ bool waitForExposed(QWidget &window);
 // Context switches so far of this process's thread whose name starts with `name` (Linux names
 // are cut at 15 characters), or -1 when there is none: how often it woke up.
 long threadSwitches(const QByteArray &name);
+
+// Runs the event loop until done() holds; false when ms milliseconds pass first.
+template<typename Done>
+bool spinUntil(Done done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    }
+    return true;
+}
+
+// The CPU time this process has used so far, in seconds.
+double processCpuSeconds();
+
+// Runs the event loop for ms milliseconds with a timer ticking every 10 ms: the worst gap between
+// two ticks, in milliseconds, is how long the GUI thread was held up at most.
+qint64 worstTimerGap(int ms);
 
 } // namespace BenchSupport

@@ -16,7 +16,6 @@
 #include <QTemporaryFile>
 #include <QTimer>
 #include <benchmark/benchmark.h>
-#include <ctime>
 #include <memory>
 
 namespace {
@@ -24,13 +23,6 @@ namespace {
 constexpr qint64 TextBytes = 10'000'000;
 constexpr int TickMs = 500;
 constexpr int Ticks = 40; // 20 s
-
-double processCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
 
 // xclip owning the clipboard with a text read from a file, until destroyed.
 class XclipOwner {
@@ -123,10 +115,10 @@ void BM_ClipboardIdleTicks(benchmark::State &state)
             if (++ticks == Ticks)
                 loop.quit();
         });
-        const double cpuBefore = processCpuSeconds();
+        const double cpuBefore = BenchSupport::processCpuSeconds();
         timer.start();
         loop.exec();
-        const double cpu = processCpuSeconds() - cpuBefore;
+        const double cpu = BenchSupport::processCpuSeconds() - cpuBefore;
         state.SetIterationTime(cpu);
         state.counters["cpu_ms"] = cpu * 1000;
         state.counters["cpu_ms_per_tick"] = cpu * 1000 / ticks;

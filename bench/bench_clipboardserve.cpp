@@ -16,6 +16,7 @@
 #include "BenchSupport.h"
 #include "capture/ClipboardWatcher.h"
 #include "mainwindow/MainWindow.h"
+#include "platform/x11/XcbCalls.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -26,7 +27,6 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 #include <xcb/xcb.h>
@@ -40,8 +40,10 @@ public:
     Observer() : m_c(xcb_connect(nullptr, nullptr))
     {
         m_root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
-        m_clipboard = intern("CLIPBOARD");
-        m_utf8 = intern("UTF8_STRING");
+        XcbCalls::intern(m_c, {{&m_clipboard, "CLIPBOARD"},
+                               {&m_utf8, "UTF8_STRING"},
+                               {&m_protocols, "WM_PROTOCOLS"},
+                               {&m_ping, "_NET_WM_PING"}});
         m_xfixes = xcb_get_extension_data(m_c, &xcb_xfixes_id)->first_event;
         free(xcb_xfixes_query_version_reply(m_c, xcb_xfixes_query_version(m_c, 1, 0), nullptr));
         m_window = makeWindow();
@@ -87,8 +89,8 @@ public:
         event.response_type = XCB_CLIENT_MESSAGE;
         event.format = 32;
         event.window = window;
-        event.type = intern("WM_PROTOCOLS");
-        event.data.data32[0] = intern("_NET_WM_PING");
+        event.type = m_protocols;
+        event.data.data32[0] = m_ping;
         event.data.data32[1] = number;
         event.data.data32[2] = window;
         xcb_send_event(m_c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
@@ -134,18 +136,10 @@ public:
     }
 
 private:
-    xcb_atom_t intern(const char *name)
-    {
-        auto *reply = xcb_intern_atom_reply(m_c, xcb_intern_atom(m_c, 0, uint16_t(strlen(name)), name), nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
-        free(reply);
-        return atom;
-    }
-
     xcb_connection_t *m_c;
     xcb_window_t m_root = XCB_NONE;
     xcb_window_t m_window = XCB_NONE;
-    xcb_atom_t m_clipboard, m_utf8;
+    xcb_atom_t m_clipboard, m_utf8, m_protocols, m_ping;
     quint8 m_xfixes = 0;
     bool m_watchingRoot = false;
     std::unique_ptr<QSocketNotifier> m_notifier;
@@ -193,16 +187,7 @@ void BM_GuiGapWith20Stalled(benchmark::State &state)
         program.root.watcher().writeClipboardText(text);
         for (int i = 0; i < 20; ++i)
             observer.askAndStall();
-        qint64 worst = 0;
-        QElapsedTimer gap;
-        gap.start();
-        QTimer tick;
-        QObject::connect(&tick, &QTimer::timeout, [&] { worst = std::max(worst, gap.restart()); });
-        tick.start(10);
-        QEventLoop loop;
-        QTimer::singleShot(3000, &loop, &QEventLoop::quit);
-        loop.exec();
-        state.SetIterationTime(double(worst) / 1000);
+        state.SetIterationTime(double(BenchSupport::worstTimerGap(3000)) / 1000);
     }
 }
 BENCHMARK(BM_GuiGapWith20Stalled)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);

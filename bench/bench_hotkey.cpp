@@ -20,25 +20,10 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <ctime>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
 namespace {
-// Spins the event loop until done() holds; false after two seconds.
-template <typename Done>
-bool spinUntil(Done done)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!done()) {
-        if (waited.elapsed() > 2000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
-    return true;
-}
-
 void BM_HotkeyToFocusedList(benchmark::State &state)
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
@@ -51,8 +36,8 @@ void BM_HotkeyToFocusedList(benchmark::State &state)
     QWidget other;
     other.show();
     xcb_connection_t *keyboard = xcb_connect(nullptr, nullptr);
-    const quint8 keys[] = {X11Hotkey::keycodeOf(keyboard, 0xffe3), X11Hotkey::keycodeOf(keyboard, 0xffe9),
-                           X11Hotkey::keycodeOf(keyboard, 'v')};
+    // Control, Alt and V.
+    const QList<quint8> keys = X11Hotkey::keycodesOf(keyboard, {0xffe3, 0xffe9, 'v'});
     ListBoxWidget *list = program.root.panes().clipListWidget(program.state().display().focusedPane());
     if (!BenchSupport::waitForExposed(program.window()) || !BenchSupport::waitForExposed(other) || !list) {
         state.SkipWithError("the windows did not come up");
@@ -60,7 +45,7 @@ void BM_HotkeyToFocusedList(benchmark::State &state)
     }
     for (auto _ : state) {
         other.activateWindow();
-        if (!spinUntil([&] { return other.isActiveWindow(); })) {
+        if (!BenchSupport::spinUntil([&] { return other.isActiveWindow(); }, 2000)) {
             state.SkipWithError("the other window took no focus");
             break;
         }
@@ -70,7 +55,7 @@ void BM_HotkeyToFocusedList(benchmark::State &state)
         for (quint8 key : keys)
             xcb_test_fake_input(keyboard, XCB_KEY_RELEASE, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
         xcb_flush(keyboard);
-        if (!spinUntil([&] { return program.window().isActiveWindow() && list->hasFocus(); })) {
+        if (!BenchSupport::spinUntil([&] { return program.window().isActiveWindow() && list->hasFocus(); }, 2000)) {
             state.SkipWithError("the hotkey did not bring the list up");
             break;
         }
@@ -79,13 +64,6 @@ void BM_HotkeyToFocusedList(benchmark::State &state)
     xcb_disconnect(keyboard);
 }
 BENCHMARK(BM_HotkeyToFocusedList)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
-
-double processCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
 
 void BM_HotkeyIdle(benchmark::State &state)
 {
@@ -101,9 +79,9 @@ void BM_HotkeyIdle(benchmark::State &state)
     for (auto _ : state) {
         QEventLoop loop;
         QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-        const double before = processCpuSeconds();
+        const double before = BenchSupport::processCpuSeconds();
         loop.exec();
-        const double cpu = processCpuSeconds() - before;
+        const double cpu = BenchSupport::processCpuSeconds() - before;
         state.SetIterationTime(cpu);
         state.counters["cpu_ms"] = cpu * 1000;
     }

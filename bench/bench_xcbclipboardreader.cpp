@@ -28,6 +28,7 @@
 #include "model/GlobalSettings.h"
 #include "platform/LineBreaks.h"
 #include "platform/QtClipboard.h"
+#include "platform/x11/XcbCalls.h"
 #include "platform/x11/XcbClipboardReader.h"
 
 #include <QElapsedTimer>
@@ -42,8 +43,6 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
-#include <ctime>
 #include <memory>
 #include <poll.h>
 #include <thread>
@@ -53,27 +52,6 @@
 #include <xcb/xcb.h>
 
 namespace {
-
-double processCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-// Runs the event loop until done() or the time is up; false on time-out.
-template<typename Done>
-bool spinUntil(Done done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-    }
-    return true;
-}
 
 // Another client owning the clipboard with UTF8_STRING text, answered from the GUI thread's loop.
 class TextOwner {
@@ -88,9 +66,7 @@ public:
         const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
         xcb_create_window(m_c, XCB_COPY_FROM_PARENT, m_window, screen->root, -1, -1, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-        m_clipboard = intern("CLIPBOARD");
-        m_targets = intern("TARGETS");
-        m_utf8 = intern("UTF8_STRING");
+        XcbCalls::intern(m_c, {{&m_clipboard, "CLIPBOARD"}, {&m_targets, "TARGETS"}, {&m_utf8, "UTF8_STRING"}});
         if (threaded)
             return true;
         m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_c), QSocketNotifier::Read);
@@ -136,25 +112,12 @@ public:
     }
 
 private:
-    xcb_atom_t intern(const char *name)
-    {
-        auto *reply = xcb_intern_atom_reply(m_c, xcb_intern_atom(m_c, 0, uint16_t(strlen(name)), name), nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
-        free(reply);
-        return atom;
-    }
     void serve()
     {
         while (xcb_generic_event_t *event = xcb_poll_for_event(m_c)) {
             if ((event->response_type & 0x7f) == XCB_SELECTION_REQUEST && !silent) {
                 const auto *request = reinterpret_cast<xcb_selection_request_event_t *>(event);
-                xcb_selection_notify_event_t notify{};
-                notify.response_type = XCB_SELECTION_NOTIFY;
-                notify.time = request->time;
-                notify.requestor = request->requestor;
-                notify.selection = request->selection;
-                notify.target = request->target;
-                notify.property = request->property;
+                xcb_atom_t answered = request->property;
                 if (request->target == m_targets) {
                     const xcb_atom_t offered[] = {m_targets, m_utf8};
                     xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, request->requestor, request->property,
@@ -163,11 +126,9 @@ private:
                     xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, request->requestor, request->property, m_utf8,
                                         8, uint32_t(m_text.size()), m_text.constData());
                 } else {
-                    notify.property = XCB_NONE;
+                    answered = XCB_NONE;
                 }
-                xcb_send_event(m_c, 0, request->requestor, XCB_EVENT_MASK_NO_EVENT,
-                               reinterpret_cast<const char *>(&notify));
-                xcb_flush(m_c);
+                XcbCalls::notify(m_c, *request, answered);
             }
             free(event);
         }
@@ -228,7 +189,7 @@ void timeChanges(benchmark::State &state, TextOwner &owner, Arrived arrived)
         QElapsedTimer clock;
         clock.start();
         owner.take(text);
-        if (!spinUntil([&] { return arrived(text); }, 5000))
+        if (!BenchSupport::spinUntil([&] { return arrived(text); }, 5000))
             ++failures;
         const double seconds = double(clock.nsecsElapsed()) / 1e9;
         state.SetIterationTime(seconds);
@@ -244,11 +205,11 @@ void timeChanges(benchmark::State &state, TextOwner &owner, Arrived arrived)
 void timeIdleCpu(benchmark::State &state)
 {
     for (auto _ : state) {
-        const double cpuBefore = processCpuSeconds();
+        const double cpuBefore = BenchSupport::processCpuSeconds();
         QEventLoop loop;
         QTimer::singleShot(20000, &loop, &QEventLoop::quit);
         loop.exec();
-        const double cpu = processCpuSeconds() - cpuBefore;
+        const double cpu = BenchSupport::processCpuSeconds() - cpuBefore;
         state.SetIterationTime(cpu);
         state.counters["cpu_ms"] = cpu * 1000;
     }
@@ -282,7 +243,7 @@ void BM_ReaderLatency(benchmark::State &state)
         ++reads;
     });
     reader.setReading(true);
-    spinUntil([&] { return reads > 0; }, 5000);
+    BenchSupport::spinUntil([&] { return reads > 0; }, 5000);
 
     timeChanges(state, owner, [&](const QByteArray &text) { return last.toUtf8() == text; });
 }
@@ -309,7 +270,7 @@ void BM_ReaderIdle(benchmark::State &state)
     });
     reader.setReading(true);
     QProcess xclip;
-    if (!startXclip(xclip, file.fileName()) || !spinUntil([&] { return whole; }, 30000)) {
+    if (!startXclip(xclip, file.fileName()) || !BenchSupport::spinUntil([&] { return whole; }, 30000)) {
         state.SkipWithError("the reader did not read xclip's text");
         return;
     }
@@ -354,7 +315,7 @@ void BM_CaptureIdle(benchmark::State &state)
     program.start();
     QProcess xclip;
     const QString expected = LineBreaks::toProgram(QString::fromUtf8(bytes));
-    if (!startXclip(xclip, file.fileName()) || !spinUntil([&] { return newestItem(program) == expected; }, 30000)) {
+    if (!startXclip(xclip, file.fileName()) || !BenchSupport::spinUntil([&] { return newestItem(program) == expected; }, 30000)) {
         state.SkipWithError("the program did not capture xclip's text");
         return;
     }
@@ -379,15 +340,7 @@ void BM_HungOwner(benchmark::State &state)
     owner.silent = true;
     owner.take("never sent");
     for (auto _ : state) {
-        qint64 worst = 0;
-        QElapsedTimer gap;
-        gap.start();
-        QTimer ping;
-        QObject::connect(&ping, &QTimer::timeout, [&] { worst = std::max(worst, gap.restart()); });
-        ping.start(10);
-        QEventLoop loop;
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
+        const qint64 worst = BenchSupport::worstTimerGap(10000);
         state.SetIterationTime(double(worst) / 1000);
         state.counters["worst_gap_ms"] = double(worst);
     }
@@ -465,7 +418,7 @@ void BM_CaptureMemory(benchmark::State &state)
     const auto capture = [&](const QTemporaryFile &file) -> qint64 {
         const int held = items.count();
         QProcess xclip;
-        if (!startXclip(xclip, file.fileName()) || !spinUntil([&] { return items.count() > held; }, 60000))
+        if (!startXclip(xclip, file.fileName()) || !BenchSupport::spinUntil([&] { return items.count() > held; }, 60000))
             return -1;
         xclip.kill();
         xclip.waitForFinished();
@@ -477,7 +430,7 @@ void BM_CaptureMemory(benchmark::State &state)
             state.SkipWithError("the program did not capture xclip's text");
             return;
         }
-        spinUntil([] { return false; }, 1000);
+        BenchSupport::spinUntil([] { return false; }, 1000);
         const qint64 before = residentBytes();
         qint64 characters = 0;
         for (int i = 1; i <= Texts; ++i) {
@@ -488,7 +441,7 @@ void BM_CaptureMemory(benchmark::State &state)
             }
             characters += captured;
         }
-        spinUntil([] { return false; }, 1000);
+        BenchSupport::spinUntil([] { return false; }, 1000);
         const qint64 growth = residentBytes() - before;
         state.SetIterationTime(0.001);
         state.counters["characters"] = double(characters);
