@@ -185,8 +185,8 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     if (seams.hotkey)
         m_hotkeyPick = std::make_unique<HotkeyPick>(*seams.hotkey, m_state->extraSettings, m_state->display(), *m_panes,
                                                     *m_mini, seams.messages);
+    // Shown once the stored settings are read (openHistory): an icon switched off never flashes up.
     m_tray = std::make_unique<TrayIcon>(*m_window, *m_mini, *m_commands, m_state->display(), *m_watcher);
-    applyTraySettings();
 }
 
 void ProgramRoot::grabHotkey()
