@@ -27,6 +27,12 @@ Reply<T> reply(T *answer)
 // out before the first answer is awaited.
 void intern(xcb_connection_t *connection, std::initializer_list<std::pair<xcb_atom_t *, const char *>> atoms);
 QList<xcb_atom_t> intern(xcb_connection_t *connection, const QStringList &names);
+inline xcb_atom_t intern(xcb_connection_t *connection, const char *name)
+{
+    xcb_atom_t atom = XCB_NONE;
+    intern(connection, {{&atom, name}});
+    return atom;
+}
 
 xcb_window_t selectionOwner(xcb_connection_t *connection, xcb_atom_t selection);
 

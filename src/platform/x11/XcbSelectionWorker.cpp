@@ -519,8 +519,8 @@ xcb_atom_t XcbSelectionWorker::takeProperty()
         }
     }
     if (!chosen && m_properties.size() < PropertyCount) {
-        const QString name = QLatin1String(PropertyPrefix) + QString::number(m_properties.size());
-        m_properties.append(PropertySlot{XcbCalls::intern(m_connection, QStringList{name}).constFirst()});
+        const QByteArray name = PropertyPrefix + QByteArray::number(m_properties.size());
+        m_properties.append(PropertySlot{XcbCalls::intern(m_connection, name.constData())});
         chosen = &m_properties.last();
     }
     // All given up on: the one given up longest ago, least likely to get a late write.
