@@ -344,8 +344,7 @@ bool HistoryDatabase::writeEntry(const ChangeJournal::Entry &entry)
             return fail();
         sqlite3_bind_int64(step, 1, qint64(entry.item));
         break;
-    case Kind::ListCleared:
-    case Kind::ListDeleted:
+    case Kind::ListEmptied:
         step = statement(DropListItems, "DELETE FROM items WHERE list_id = ?");
         if (!step)
             return fail();
