@@ -35,24 +35,22 @@ void ListCommands::makeFirstList()
 
 QString ListCommands::restoreLists(KeptHistory &kept)
 {
-    ListCollection &lists = m_lists;
     ClipItem newest;
     for (KeptHistory::List &keptList : kept.lists) {
         // Items come in id order, and later items have larger ids.
         if (!keptList.items.empty() && keptList.items.back().id > newest.id)
             newest = keptList.items.back();
-        ListRecord &list = lists.at(lists.makeList(keptList.id));
+        ListRecord &list = m_lists.at(m_lists.makeList(keptList.id));
         static_cast<ListOptions &>(list) = keptList.options;
         list.items().restore(std::move(keptList.items), keptList.rowKeys);
         m_displayMenu.addListEntry();
     }
     for (const KeptHistory::Pane &pane : kept.panes)
-        lists.showList(ListNumber(qint16(pane.list)));
+        m_lists.showList(ListNumber(qint16(pane.list)));
     // Showing a list shares the height out anew; the panes get back the shares they had.
-    ListDisplay &display = m_display;
     for (size_t position = 0; position < kept.panes.size(); ++position)
-        display.setHeightShare(display.paneAtPosition(qint16(position)), kept.panes[position].heightShare);
-    display.focusPane(display.paneAtPosition(qint16(kept.focusedPane)));
+        m_display.setHeightShare(m_display.paneAtPosition(qint16(position)), kept.panes[position].heightShare);
+    m_display.focusPane(m_display.paneAtPosition(qint16(kept.focusedPane)));
     return newest.text;
 }
 

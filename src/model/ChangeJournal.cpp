@@ -14,7 +14,16 @@ void ChangeJournal::setRecording(bool on)
 
 void ChangeJournal::itemWritten(quint32 list, const ClipItem &item, qint64 rowKey)
 {
-    add({Entry::Kind::ItemWritten, list, item.id, rowKey, item.text, item.name});
+    Entry entry{Entry::Kind::ItemWritten, list, item.id, rowKey, item.text, item.name};
+    // An item written again straight away (added, then named) is written once, as it ends up.
+    if (m_recording && !m_changes.entries.empty()) {
+        Entry &last = m_changes.entries.back();
+        if (last.kind == Entry::Kind::ItemWritten && last.item == item.id) {
+            last = std::move(entry);
+            return;
+        }
+    }
+    add(std::move(entry));
 }
 
 void ChangeJournal::rowKeyChanged(quint64 item, qint64 rowKey)
@@ -27,14 +36,9 @@ void ChangeJournal::itemDropped(quint64 item)
     add({Entry::Kind::ItemDropped, 0, item, 0, {}, {}});
 }
 
-void ChangeJournal::listCleared(quint32 list)
+void ChangeJournal::listEmptied(quint32 list)
 {
-    add({Entry::Kind::ListCleared, list, 0, 0, {}, {}});
-}
-
-void ChangeJournal::listDeleted(quint32 list)
-{
-    add({Entry::Kind::ListDeleted, list, 0, 0, {}, {}});
+    add({Entry::Kind::ListEmptied, list, 0, 0, {}, {}});
 }
 
 void ChangeJournal::layoutChanged()

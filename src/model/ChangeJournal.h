@@ -13,7 +13,7 @@ class ChangeJournal : public QObject {
     Q_OBJECT
 public:
     struct Entry {
-        enum class Kind { ItemWritten, RowKeyChanged, ItemDropped, ListCleared, ListDeleted };
+        enum class Kind { ItemWritten, RowKeyChanged, ItemDropped, ListEmptied };
         Kind kind;
         quint32 list = 0;
         quint64 item = 0;
@@ -28,13 +28,12 @@ public:
     };
 
     void setRecording(bool on);
-    bool recording() const { return m_recording; }
 
     void itemWritten(quint32 list, const ClipItem &item, qint64 rowKey);
     void rowKeyChanged(quint64 item, qint64 rowKey);
     void itemDropped(quint64 item);
-    void listCleared(quint32 list);
-    void listDeleted(quint32 list);
+    // Cleared or deleted: none of its items is kept.
+    void listEmptied(quint32 list);
     void layoutChanged();
 
     // Hands over what was noted and starts afresh.

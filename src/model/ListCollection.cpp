@@ -76,7 +76,7 @@ void ListCollection::deleteList(ListNumber list)
         return;
     if (list < 0 || list >= count())
         throw std::out_of_range("list number out of range");
-    m_state.journal().listDeleted(m_lists[size_t(list.value())]->id());
+    m_state.journal().listEmptied(m_lists[size_t(list.value())]->id());
     m_state.journal().layoutChanged();
     m_lists.erase(m_lists.begin() + list.value());
 

@@ -82,7 +82,6 @@ void ListDisplay::showList(ListNumber list)
     rescaleShares(rescale);
     focusPane(pane);
     host.layOutPanes();
-    m_state.journal().layoutChanged();
 }
 
 void ListDisplay::fillPane(ListNumber list, PaneNumber pane)
@@ -144,7 +143,6 @@ void ListDisplay::closePane(PaneNumber pane)
     }
     spreadShare(share);
     m_state.lists().at(list).heightShare = share;
-    m_state.journal().layoutChanged();
 
     focusPane(paneAtPosition(std::min<qint16>(position, qint16(paneCount() - 1))));
     host.layOutPanes();

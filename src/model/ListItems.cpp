@@ -109,7 +109,12 @@ bool ListItems::insertRow(PaneNumber pane, const QString &text, RowNumber &row, 
     }
     // Room made above the row may have moved the bottom above it.
     row = std::min(row, RowNumber(rowCount()));
-    insertCaptionRow(pane, caption(text), row, item);
+    const size_t inserted = insertCaptionRow(pane, caption(text), row, item);
+    // An item moved within the list keeps its text: only its row's key is new.
+    if (appending)
+        noteWritten(inserted);
+    else
+        m_state.journal().rowKeyChanged(m_items[size_t(item.value())].id, m_rowKeys[inserted]);
     return true;
 }
 
@@ -127,7 +132,7 @@ void ListItems::makeRoomAt(PaneNumber pane, RowNumber &position)
     }
 }
 
-void ListItems::insertCaptionRow(PaneNumber pane, const QString &caption, RowNumber row, ItemNumber item)
+size_t ListItems::insertCaptionRow(PaneNumber pane, const QString &caption, RowNumber row, ItemNumber item)
 {
     // The row map first, so that it and the list box never disagree on the number of rows.
     const bool atEnd = row == -1;
@@ -140,7 +145,7 @@ void ListItems::insertCaptionRow(PaneNumber pane, const QString &caption, RowNum
         box(pane).addItem(caption);
     else
         box(pane).addItem(caption, row.value());
-    noteWritten(size_t(row.value()));
+    return size_t(row.value());
 }
 
 qint64 ListItems::newRowKey(size_t row)
@@ -211,7 +216,7 @@ void ListItems::clearItems(PaneNumber pane)
     m_items.clear();
     m_rows.clear();
     m_rowKeys.clear();
-    m_state.journal().listCleared(m_list.id());
+    m_state.journal().listEmptied(m_list.id());
 }
 
 void ListItems::deleteItem(PaneNumber pane, RowNumber row)

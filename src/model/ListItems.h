@@ -64,7 +64,8 @@ public:
 private:
     QString captionFor(ListNumber list, const QString &text) const;
     void makeRoomAt(PaneNumber pane, RowNumber &position);
-    void insertCaptionRow(PaneNumber pane, const QString &caption, RowNumber row, ItemNumber item);
+    // Returns the row it went in (row -1 is the bottom).
+    size_t insertCaptionRow(PaneNumber pane, const QString &caption, RowNumber row, ItemNumber item);
     void dropItem(ItemNumber item);
     void renumberRowsAfter(ItemNumber item);
     void replaceRow(PaneNumber pane, const QString &text, RowNumber row);

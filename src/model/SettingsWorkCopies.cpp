@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/SettingsWorkCopies.h"
 
-#include "model/ChangeJournal.h"
 #include "model/seams/ClipListBox.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
@@ -121,6 +120,9 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
     using L = ListOptions;
     ListDisplay &panes = live.display();
     const QString &crLf = ProgramTexts::lineBreak();
+    // Noted before anything changes, so that a refusal below cannot keep an earlier list's new
+    // limit from the history; a layout that did not change is not written.
+    live.lists().noteOptionsChanged();
     for (size_t index = 0; index < lists.size(); ++index) {
         const ListOptionsCopy &copy = lists[index];
         ListRecord &list = live.lists().at(copy.list);
@@ -130,7 +132,6 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
             if (isOneOf(field, &L::name, &L::fileName, &L::itemLimit) || list.*field == copy.*def)
                 return;
             list.*field = copy.*def;
-            live.journal().layoutChanged();
             if (isOneOf(field, &L::fontName, &L::fontSize, &L::backColour, &L::textColour, &L::focusedBackColour,
                         &L::focusedTextColour))
                 looks = true;

@@ -4,16 +4,24 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <type_traits>
+
 namespace {
-const QString KeepHistory = QStringLiteral("History/keep");
-const QString StartAtLogin = QStringLiteral("Session/startAtLogin");
-const QString HotkeyOn = QStringLiteral("Hotkey/on");
-const QString Hotkey = QStringLiteral("Hotkey/key");
-const QString PasteAfterPick = QStringLiteral("Hotkey/pasteAfterPick");
-const QString KeepClipboard = QStringLiteral("Clipboard/keep");
-const QString TrayIcon = QStringLiteral("Tray/icon");
-const QString CloseToTray = QStringLiteral("Tray/closeToTray");
+// Each setting once, with its key: reading and writing both go through this list.
+template <typename Visit>
+void visitKeys(Visit &&visit)
+{
+    using E = ExtraSettings;
+    visit(&E::keepHistory, QStringLiteral("History/keep"));
+    visit(&E::startAtLogin, QStringLiteral("Session/startAtLogin"));
+    visit(&E::hotkeyOn, QStringLiteral("Hotkey/on"));
+    visit(&E::hotkey, QStringLiteral("Hotkey/key"));
+    visit(&E::pasteAfterPick, QStringLiteral("Hotkey/pasteAfterPick"));
+    visit(&E::keepClipboard, QStringLiteral("Clipboard/keep"));
+    visit(&E::trayIcon, QStringLiteral("Tray/icon"));
+    visit(&E::closeToTray, QStringLiteral("Tray/closeToTray"));
 }
+} // namespace
 
 ExtraSettings ExtraSettingsFile::read() const
 {
@@ -21,14 +29,10 @@ ExtraSettings ExtraSettingsFile::read() const
     if (!QFileInfo(m_path).isFile())
         return settings;
     const QSettings file(m_path, QSettings::IniFormat);
-    settings.keepHistory = file.value(KeepHistory, settings.keepHistory).toBool();
-    settings.startAtLogin = file.value(StartAtLogin, settings.startAtLogin).toBool();
-    settings.hotkeyOn = file.value(HotkeyOn, settings.hotkeyOn).toBool();
-    settings.hotkey = file.value(Hotkey, settings.hotkey).toString();
-    settings.pasteAfterPick = file.value(PasteAfterPick, settings.pasteAfterPick).toBool();
-    settings.keepClipboard = file.value(KeepClipboard, settings.keepClipboard).toBool();
-    settings.trayIcon = file.value(TrayIcon, settings.trayIcon).toBool();
-    settings.closeToTray = file.value(CloseToTray, settings.closeToTray).toBool();
+    visitKeys([&](auto field, const QString &key) {
+        using T = std::remove_reference_t<decltype(settings.*field)>;
+        settings.*field = file.value(key, settings.*field).template value<T>();
+    });
     return settings;
 }
 
@@ -38,14 +42,7 @@ bool ExtraSettingsFile::write(const ExtraSettings &settings) const
     if (info.exists() && !info.isFile())
         return false;
     QSettings file(m_path, QSettings::IniFormat);
-    file.setValue(KeepHistory, settings.keepHistory);
-    file.setValue(StartAtLogin, settings.startAtLogin);
-    file.setValue(HotkeyOn, settings.hotkeyOn);
-    file.setValue(Hotkey, settings.hotkey);
-    file.setValue(PasteAfterPick, settings.pasteAfterPick);
-    file.setValue(KeepClipboard, settings.keepClipboard);
-    file.setValue(TrayIcon, settings.trayIcon);
-    file.setValue(CloseToTray, settings.closeToTray);
+    visitKeys([&](auto field, const QString &key) { file.setValue(key, settings.*field); });
     file.sync();
     return file.status() == QSettings::NoError;
 }

@@ -13,15 +13,17 @@ struct HistoryBatch {
         struct List {
             quint32 id = 0;
             ListOptions options;
+            bool operator==(const List &) const = default;
         };
         struct Pane {
             quint32 list = 0;
             float heightShare = 0;
+            bool operator==(const Pane &) const = default;
         };
         std::vector<List> lists; // in list-number order
         std::vector<Pane> panes; // top to bottom
         int focusedPane = 0;
-        bool operator==(const Layout &) const;
+        bool operator==(const Layout &) const = default;
     };
     // Every item is written anew: the old ones go first.
     bool replaceAll = false;

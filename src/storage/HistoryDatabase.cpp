@@ -59,6 +59,9 @@ QByteArray insertListSql()
     return "INSERT INTO lists(" + columns + ") VALUES(" + values + ")";
 }
 
+// The database and its journal files, which go with it.
+constexpr QLatin1String FileSuffixes[] = {QLatin1String(""), QLatin1String("-wal"), QLatin1String("-shm")};
+
 void bindText(sqlite3_stmt *statement, int column, const QString &text)
 {
     // The batch holds the text until the statement has run.
@@ -114,8 +117,6 @@ private:
     sqlite3_stmt *m_statement = nullptr;
     int m_status;
 };
-
-enum Statement { UpsertItem, SetRowKey, DropItem, DropListItems, InsertList, InsertPane };
 } // namespace
 
 HistoryDatabase::~HistoryDatabase()
@@ -304,7 +305,7 @@ std::optional<KeptHistory> HistoryDatabase::read()
     return kept;
 }
 
-sqlite3_stmt *HistoryDatabase::statement(int which, const char *sql)
+sqlite3_stmt *HistoryDatabase::statement(Statement which, const char *sql)
 {
     sqlite3_stmt *&statement = m_statements[which];
     if (!statement && sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK)
@@ -344,8 +345,7 @@ bool HistoryDatabase::writeEntry(const ChangeJournal::Entry &entry)
             return fail();
         sqlite3_bind_int64(step, 1, qint64(entry.item));
         break;
-    case Kind::ListCleared:
-    case Kind::ListDeleted:
+    case Kind::ListEmptied:
         step = statement(DropListItems, "DELETE FROM items WHERE list_id = ?");
         if (!step)
             return fail();
@@ -359,7 +359,7 @@ bool HistoryDatabase::writeLayout(const HistoryBatch::Layout &layout)
 {
     if (!run("DELETE FROM lists") || !run("DELETE FROM panes"))
         return false;
-    const QByteArray insertList = insertListSql();
+    static const QByteArray insertList = insertListSql();
     for (size_t position = 0; position < layout.lists.size(); ++position) {
         const HistoryBatch::Layout::List &list = layout.lists[position];
         sqlite3_stmt *step = statement(InsertList, insertList.constData());
@@ -402,18 +402,14 @@ bool HistoryDatabase::write(const HistoryBatch &batch)
         written = writeLayout(*batch.layout);
     if (written && run("COMMIT"))
         return true;
-    const QString error = m_error;
-    const bool full = m_diskFull;
     sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-    m_error = error;
-    m_diskFull = full;
     return false;
 }
 
 bool HistoryDatabase::setAside(const QString &path)
 {
     bool moved = true;
-    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+    for (const QLatin1String suffix : FileSuffixes) {
         const QString from = path + suffix;
         if (!QFileInfo::exists(from) && !QFileInfo(from).isSymLink())
             continue;
@@ -427,7 +423,7 @@ bool HistoryDatabase::setAside(const QString &path)
 bool HistoryDatabase::remove(const QString &path)
 {
     bool removed = true;
-    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+    for (const QLatin1String suffix : FileSuffixes) {
         const QString file = path + suffix;
         if (QFileInfo::exists(file))
             removed = QFile::remove(file) && removed;

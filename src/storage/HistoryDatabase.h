@@ -47,6 +47,8 @@ public:
     static bool remove(const QString &path);
 
 private:
+    enum Statement { UpsertItem, SetRowKey, DropItem, DropListItems, InsertList, InsertPane, StatementCount };
+
     bool run(const char *sql);
     std::optional<int> number(const char *sql);
     bool fail();
@@ -54,10 +56,10 @@ private:
     bool checkSchema(int version);
     bool writeLayout(const HistoryBatch::Layout &layout);
     bool writeEntry(const ChangeJournal::Entry &entry);
-    sqlite3_stmt *statement(int which, const char *sql);
+    sqlite3_stmt *statement(Statement which, const char *sql);
 
     sqlite3 *m_db = nullptr;
-    sqlite3_stmt *m_statements[8] = {};
+    sqlite3_stmt *m_statements[StatementCount] = {};
     QString m_error;
     bool m_diskFull = false;
 };

@@ -13,6 +13,20 @@
 
 #include <QDir>
 
+namespace {
+// The layout as the database holds it, so that the same one brought back is not written again.
+HistoryBatch::Layout keptLayout(const KeptHistory &kept)
+{
+    HistoryBatch::Layout layout;
+    for (const KeptHistory::List &list : kept.lists)
+        layout.lists.push_back({list.id, list.options});
+    for (const KeptHistory::Pane &pane : kept.panes)
+        layout.panes.push_back({kept.lists[pane.list].id, pane.heightShare});
+    layout.focusedPane = int(kept.focusedPane);
+    return layout;
+}
+} // namespace
+
 HistoryStore::HistoryStore(ListCollection &lists, ListDisplay &display, ChangeJournal &journal, MessageBoxPort &messages)
     : m_lists(lists), m_display(display), m_journal(journal), m_messages(messages)
 {
@@ -84,6 +98,8 @@ std::optional<KeptHistory> HistoryStore::open(const QString &path)
     }
     }
     start(std::move(database));
+    if (kept)
+        m_lastLayout = keptLayout(*kept);
     return kept;
 }
 
@@ -155,7 +171,7 @@ void HistoryStore::collect()
     }
     if (changes.layout) {
         HistoryBatch::Layout now = currentLayout();
-        if (!m_lastLayout || !(now == *m_lastLayout)) {
+        if (!m_lastLayout || now != *m_lastLayout) {
             m_lastLayout = now;
             batch.layout = std::move(now);
         }
@@ -170,9 +186,8 @@ void HistoryStore::everyItem(HistoryBatch &batch)
 {
     batch.replaceAll = true;
     batch.entries.clear();
-    ListCollection &lists = m_lists;
-    for (ListNumber list{0}; list < lists.count(); ++list) {
-        ListRecord &record = lists.at(list);
+    for (ListNumber list{0}; list < m_lists.count(); ++list) {
+        ListRecord &record = m_lists.at(list);
         ListItems &items = record.items();
         for (RowNumber row{0}; row < items.rowCount(); ++row) {
             const ClipItem &item = items.at(items.itemOfRow(row));
@@ -185,16 +200,14 @@ void HistoryStore::everyItem(HistoryBatch &batch)
 HistoryBatch::Layout HistoryStore::currentLayout()
 {
     HistoryBatch::Layout layout;
-    ListCollection &lists = m_lists;
-    for (ListNumber list{0}; list < lists.count(); ++list) {
-        const ListRecord &record = lists.at(list);
+    for (ListNumber list{0}; list < m_lists.count(); ++list) {
+        const ListRecord &record = m_lists.at(list);
         layout.lists.push_back({record.id(), static_cast<const ListOptions &>(record)});
     }
-    ListDisplay &display = m_display;
-    for (qint16 position = 0; position < display.paneCount(); ++position) {
-        const PaneRecord &pane = display.paneRecord(display.paneAtPosition(position));
-        layout.panes.push_back({lists.at(pane.list).id(), pane.heightShare});
+    for (qint16 position = 0; position < m_display.paneCount(); ++position) {
+        const PaneRecord &pane = m_display.paneRecord(m_display.paneAtPosition(position));
+        layout.panes.push_back({m_lists.at(pane.list).id(), pane.heightShare});
     }
-    layout.focusedPane = display.positionOf(display.focusedPane());
+    layout.focusedPane = m_display.positionOf(m_display.focusedPane());
     return layout;
 }

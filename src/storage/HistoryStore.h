@@ -37,7 +37,6 @@ public:
     // At the end: writes what is left and waits until it is written.
     void finish();
     bool keeping() const { return m_writer != nullptr; }
-    QString path() const { return m_path; }
 
     // Hands what changed to the writer now; the collect timer does it by itself.
     void collect();

@@ -26,8 +26,7 @@ void HistoryWriter::writePending()
         return;
     if (m_database->write(m_pending)) {
         m_pending = HistoryBatch();
-        if (std::exchange(m_failing, false))
-            emit recovered();
+        m_failing = false;
         return;
     }
     if (!std::exchange(m_failing, true))

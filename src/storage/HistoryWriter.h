@@ -25,9 +25,8 @@ public:
     void writePending();
 
 signals:
-    // The first failure after a success, and the first success after a failure.
+    // The first failure after a success: a run of failures is told once.
     void failed(const QString &reason, bool diskFull);
-    void recovered();
 
 private:
     std::unique_ptr<HistoryDatabase> m_database;

@@ -10,12 +10,15 @@
 #include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "storage/HistoryDatabase.h"
+#include "storage/HistoryStore.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -160,6 +163,39 @@ private slots:
             again.start({}, QString(), folder.path());
             QCOMPARE(again.rows(0), QStringLiteral("n"));
         }
+    }
+
+    void limitIsKeptWhenALaterListIsRefused()
+    {
+        QTemporaryDir folder;
+        {
+            TestProgram program;
+            program.start({}, QString(), folder.path());
+            program.command(Command::NewList)->trigger();
+            // What waits now goes now: only the dialog's change is left to write.
+            program.root.history().collect();
+            // The first list's lower limit is taken; the second's is refused, which stops the applying there.
+            for (auto answer : {MessageBoxPort::Answer::Ok, MessageBoxPort::Answer::Cancel, MessageBoxPort::Answer::Ok})
+                program.messages.willAnswer(answer);
+            QTimer::singleShot(0, [] {
+                auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QTest::mouseClick(dialog->findChild<QLabel *>(QStringLiteral("tabWord2")), Qt::LeftButton);
+                for (int index : {0, 1}) {
+                    dialog->findChild<QComboBox *>(QStringLiteral("listSelector"))->setCurrentIndex(index);
+                    dialog->findChild<QLineEdit *>(QStringLiteral("itemLimitEditPerList"))->setText(QStringLiteral("10"));
+                }
+                dialog->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+                dialog->reject();
+            });
+            program.command(Command::Settings)->trigger();
+            QCOMPARE(program.messages.asked.size(), 3);
+            end(program);
+        }
+        TestProgram again;
+        again.start({}, QString(), folder.path());
+        ListDisplay &display = again.state().display();
+        QCOMPARE(display.recordOfPane(display.paneAtPosition(0)).itemLimit, qint16(10));
     }
 
     void switchingOffDeletesTheDatabase()
