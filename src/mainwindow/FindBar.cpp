@@ -24,9 +24,9 @@
 #include <QVBoxLayout>
 
 FindBar::FindBar(ListCollection &lists, ListDisplay &display, PaneArea &panes, ClipboardWatcher &watcher, QWidget *parent)
-    : QToolBar(parent), m_lists(lists), m_display(display), m_panes(panes), m_watcher(watcher), m_filter(lists, display, panes),
-      m_edit(new QLineEdit), m_count(new QLabel), m_allLists(new QCheckBox(QStringLiteral("全ﾘｽﾄ(&A)"))),
-      m_results(new AllListsMatches)
+    : QToolBar(parent), m_lists(lists), m_display(display), m_panes(panes), m_watcher(watcher),
+      m_filter(lists, display, panes, m_finder), m_edit(new QLineEdit), m_count(new QLabel),
+      m_allLists(new QCheckBox(QStringLiteral("全ﾘｽﾄ(&A)"))), m_results(new AllListsMatches)
 {
     setObjectName(QStringLiteral("findBar"));
     setMovable(false);
@@ -89,9 +89,9 @@ void FindBar::open(const QString &text)
         QList<const ListItems *> lists;
         for (ListNumber list{0}; list < m_lists.count(); ++list)
             lists.append(&m_lists.at(list).items());
-        m_filter.finder().keepOnly(lists);
-        m_foldList = 0;
-        m_foldRow = 0;
+        m_finder.keepOnly(lists);
+        m_foldList = ListNumber(0);
+        m_foldRow = RowNumber(0);
         m_foldAhead.start();
     }
     if (!text.isEmpty()) {
@@ -153,7 +153,7 @@ void FindBar::findInFocusedList()
 void FindBar::findInAllLists()
 {
     m_filter.clear();
-    const auto counts = m_results->fill(m_lists, m_filter.finder(), FindQuery(m_edit->text()));
+    const auto counts = m_results->fill(m_lists, m_finder, FindQuery(m_edit->text()));
     m_results->setFixedHeight(m_results->fontMetrics().height() * 8);
     m_results->show();
     showCount(counts.matches, counts.rows);
@@ -252,15 +252,14 @@ void FindBar::followListLook()
 
 void FindBar::foldAhead()
 {
-    ListCollection &lists = m_lists;
-    const FindQuery everything;
     QElapsedTimer slice;
     slice.start();
-    for (; m_foldList < lists.count(); ++m_foldList, m_foldRow = 0) {
-        ListItems &items = lists.at(ListNumber(m_foldList)).items();
+    for (; m_foldList < m_lists.count(); ++m_foldList, m_foldRow = RowNumber(0)) {
+        ListItems &items = m_lists.at(m_foldList).items();
         while (m_foldRow < items.rowCount()) {
-            m_filter.finder().matches(items, RowNumber(m_foldRow++), everything);
-            if (m_foldRow % 64 == 0 && slice.elapsed() >= 8) {
+            m_finder.fold(items, m_foldRow);
+            ++m_foldRow;
+            if (m_foldRow.value() % 64 == 0 && slice.elapsed() >= 8) {
                 m_foldAhead.start();
                 return;
             }

@@ -5,6 +5,7 @@
 #include "mainwindow/PaneArea.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
+#include "model/ListFinder.h"
 #include "model/ListItems.h"
 #include "model/ListRecord.h"
 #include "platform/ListBoxWidget.h"
@@ -17,8 +18,8 @@ namespace {
 constexpr qint64 SliceNs = 12'000'000;
 } // namespace
 
-PaneFilter::PaneFilter(ListCollection &lists, ListDisplay &display, PaneArea &panes)
-    : m_lists(lists), m_display(display), m_panes(panes), m_marks(new MatchMarks(&panes))
+PaneFilter::PaneFilter(ListCollection &lists, ListDisplay &display, PaneArea &panes, ListFinder &finder)
+    : m_lists(lists), m_display(display), m_panes(panes), m_finder(finder), m_marks(new MatchMarks(&panes))
 {
     m_slices.setSingleShot(true);
     m_slices.setInterval(0);
