@@ -113,16 +113,15 @@ void PaneFilter::startScan(bool narrowed, bool refocus)
     }
     m_refocus = refocus || (busy() && m_refocus);
     m_slices.stop();
-    m_next = 0;
-    m_scanned.clear();
     if (const auto earlier = m_found.constFind(m_sought.words()); earlier != m_found.cend()) {
         m_scanned = *earlier;
-        m_candidates.clear();
-        m_next = -1;
-    } else {
-        m_narrowed = narrowed;
-        m_candidates = narrowed ? m_matches : QList<RowNumber>();
+        finishScan();
+        return;
     }
+    m_next = 0;
+    m_scanned.clear();
+    m_narrowed = narrowed;
+    m_candidates = narrowed ? m_matches : QList<RowNumber>();
     scanSlice();
 }
 
@@ -141,7 +140,7 @@ void PaneFilter::scanSlice()
     const qsizetype end = m_narrowed ? m_candidates.size() : items.rowCount();
     QElapsedTimer slice;
     slice.start();
-    while (m_next >= 0 && m_next < end) {
+    while (m_next < end) {
         const RowNumber row = m_narrowed ? m_candidates[m_next] : RowNumber(m_next);
         if (m_finder.matches(items, row, m_sought))
             m_scanned.append(row);
@@ -151,7 +150,7 @@ void PaneFilter::scanSlice()
             return;
         }
     }
-    if (!m_narrowed && m_next >= 0)
+    if (!m_narrowed)
         m_finder.dropUnused(items);
     finishScan();
 }
