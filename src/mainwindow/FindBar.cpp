@@ -167,19 +167,20 @@ void FindBar::choose(const QListWidgetItem *match)
     const auto [list, row] = *place;
     if (list >= m_lists.count() || row >= m_lists.at(list).items().rowCount())
         return;
-    ListDisplay &panes = m_display;
     PaneNumber pane(-1);
-    for (qint16 position = 0; position < panes.paneCount(); ++position) {
-        if (m_display.listOfPane(panes.paneAtPosition(position)) == list)
-            pane = panes.paneAtPosition(position);
+    for (qint16 position = 0; position < m_display.paneCount(); ++position) {
+        if (m_display.listOfPane(m_display.paneAtPosition(position)) == list) {
+            pane = m_display.paneAtPosition(position);
+            break;
+        }
     }
     if (pane < 0) {
         m_lists.showList(list);
-        pane = panes.focusedPane();
+        pane = m_display.focusedPane();
     }
     closeBar();
-    panes.focusPane(pane);
-    panes.highlightRow(pane, row);
+    m_display.focusPane(pane);
+    m_display.highlightRow(pane, row);
     if (ListBoxWidget *box = m_panes.clipListWidget(pane))
         box->setFocus(Qt::OtherFocusReason);
 }
