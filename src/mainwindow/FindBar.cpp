@@ -154,7 +154,6 @@ void FindBar::findInAllLists()
 {
     m_filter.clear();
     const auto counts = m_results->fill(m_lists, m_finder, FindQuery(m_edit->text()));
-    m_results->setFixedHeight(m_results->fontMetrics().height() * 8);
     m_results->show();
     showCount(counts.matches, counts.rows);
 }
@@ -238,17 +237,18 @@ bool FindBar::eventFilter(QObject *watched, QEvent *event)
 
 void FindBar::followListLook()
 {
-    const ListBoxWidget *list = m_panes.clipListWidget(m_display.focusedPane());
-    if (!list)
-        return;
-    for (QWidget *part : {static_cast<QWidget *>(m_edit), static_cast<QWidget *>(m_results)}) {
-        part->setFont(list->font());
-        QPalette colours = part->palette();
-        colours.setColor(QPalette::Base, list->palette().color(QPalette::Base));
-        colours.setColor(QPalette::Text, list->palette().color(QPalette::Text));
-        part->setPalette(colours);
+    if (const ListBoxWidget *list = m_panes.clipListWidget(m_display.focusedPane())) {
+        for (QWidget *part : {static_cast<QWidget *>(m_edit), static_cast<QWidget *>(m_results)}) {
+            part->setFont(list->font());
+            QPalette colours = part->palette();
+            colours.setColor(QPalette::Base, list->palette().color(QPalette::Base));
+            colours.setColor(QPalette::Text, list->palette().color(QPalette::Text));
+            part->setPalette(colours);
+        }
+        m_count->setFont(list->font());
     }
-    m_count->setFont(list->font());
+    // Eight lines of matches, in the font they are shown in.
+    m_results->setFixedHeight(m_results->fontMetrics().height() * 8);
 }
 
 void FindBar::foldAhead()
