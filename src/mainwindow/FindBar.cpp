@@ -77,6 +77,13 @@ FindBar::FindBar(ListCollection &lists, ListDisplay &display, PaneArea &panes, C
     m_foldAhead.setSingleShot(true);
     m_foldAhead.setInterval(0);
     connect(&m_foldAhead, &QTimer::timeout, this, &FindBar::foldAhead);
+    m_rowsChanged.setSingleShot(true);
+    m_rowsChanged.setInterval(0);
+    connect(&m_rowsChanged, &QTimer::timeout, this, [this] {
+        // A filtered pane follows its own rows.
+        if (isOpen() && m_allLists->isChecked() && !m_edit->text().isEmpty())
+            findInAllLists();
+    });
     hide();
 }
 
@@ -128,9 +135,8 @@ void FindBar::typedInList(PaneNumber pane, const QString &text)
 
 void FindBar::rowsChanged()
 {
-    // A filtered pane follows its own rows.
-    if (isOpen() && m_allLists->isChecked() && !m_edit->text().isEmpty())
-        findInAllLists();
+    // Several lists may change at once (every capture, a change of settings): one find follows them all.
+    m_rowsChanged.start();
 }
 
 void FindBar::find()

@@ -74,4 +74,6 @@ private:
     QTimer m_foldAhead;
     ListNumber m_foldList{0};
     RowNumber m_foldRow{0};
+    // The rows of some list changed: the matches of all lists follow once they settle.
+    QTimer m_rowsChanged;
 };
