@@ -94,11 +94,7 @@ void TrayIcon::fillMenu()
         // The newest items are the last made.
         for (qint16 n = items.count() - 1; n >= 0 && n >= items.count() - NewestCount; --n) {
             const QString text = items.at(ItemNumber(n)).text;
-            m_menu.addAction(caption(items.at(ItemNumber(n))), this, [this, text] {
-                // Seen before it is written, as every copy back: never captured again.
-                m_watcher.setLastSeenText(text);
-                m_watcher.writeClipboardText(text);
-            });
+            m_menu.addAction(caption(items.at(ItemNumber(n))), this, [this, text] { m_watcher.copyBack(text); });
         }
         m_menu.addSeparator();
     }
