@@ -85,9 +85,8 @@ void TrayIcon::fillMenu()
     const bool shown = m_window.isVisible() && !m_window.isMinimized();
     m_menu.addAction(shown ? QStringLiteral("ｳｨﾝﾄﾞｳを隠す(&H)") : QStringLiteral("ｳｨﾝﾄﾞｳを表示(&W)"), this,
                      &TrayIcon::toggleWindow);
-    QAction *capture = m_commands.action(Command::StopCapture);
-    capture->setChecked(!m_watcher.capturing());
-    m_menu.addAction(capture);
+    m_commands.updateOptionMenu();
+    m_menu.addAction(m_commands.action(Command::StopCapture));
     m_menu.addSeparator();
     if (m_display.paneCount() > 0) {
         ListItems &items = m_display.focusedRecord().items();
