@@ -167,6 +167,11 @@ void ClipboardWatcher::copyFocusedItem(PaneNumber pane, ListNumber list)
     if (row >= items.rowCount())
         return;
     const QString text = items.at(items.itemOfRow(row)).text;
+    copyBack(text);
+}
+
+void ClipboardWatcher::copyBack(const QString &text)
+{
     m_lastText = text;
     writeClipboardText(text);
 }

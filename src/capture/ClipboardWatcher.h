@@ -47,7 +47,9 @@ public:
     void followFocusedList(qint16 focusMode);
     void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
 
-    // Copy-back: the focused row's text goes to the clipboard, seen before it is written.
+    // Copy-back: the text goes to the clipboard, seen before it is written, so it is never captured again.
+    void copyBack(const QString &text);
+    // The focused row's text is copied back.
     void copyFocusedItem(PaneNumber pane, ListNumber list);
     // A mouse button was released on a pane's list box.
     void clickItem(PaneNumber pane);

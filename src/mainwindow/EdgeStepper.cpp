@@ -51,10 +51,12 @@ void EdgeStepper::stepAtScreenEdge(PaneNumber pane, ListNumber list)
     const int by = step == Up ? -1 : 1;
     // Rows a find hides are passed over; with none shown beyond them the focus stays.
     const ClipListBox &box = m_display.box(pane);
-    RowNumber target = row + by;
-    while (target >= 0 && target < box.listCount() && !box.rowShown(target.value()))
-        target = target + by;
-    if ((target < 0 || target >= box.listCount()) && row + by >= 0 && row + by < box.listCount())
+    const RowNumber next = row + by;
+    const int shown = box.shownRowFrom(next.value(), by);
+    RowNumber target = next;
+    if (shown >= 0)
+        target = RowNumber(shown);
+    else if (next >= 0 && next < box.listCount())
         target = row;
     m_display.highlightRow(pane, target);
     m_watcher.copyFocusedItem(pane, list);

@@ -24,9 +24,9 @@
 #include <QVBoxLayout>
 
 FindBar::FindBar(ListCollection &lists, ListDisplay &display, PaneArea &panes, ClipboardWatcher &watcher, QWidget *parent)
-    : QToolBar(parent), m_lists(lists), m_display(display), m_panes(panes), m_watcher(watcher), m_filter(lists, display, panes),
-      m_edit(new QLineEdit), m_count(new QLabel), m_allLists(new QCheckBox(QStringLiteral("全ﾘｽﾄ(&A)"))),
-      m_results(new AllListsMatches)
+    : QToolBar(parent), m_lists(lists), m_display(display), m_panes(panes), m_watcher(watcher),
+      m_filter(lists, display, panes, m_finder), m_edit(new QLineEdit), m_count(new QLabel),
+      m_allLists(new QCheckBox(QStringLiteral("全ﾘｽﾄ(&A)"))), m_results(new AllListsMatches)
 {
     setObjectName(QStringLiteral("findBar"));
     setMovable(false);
@@ -77,6 +77,13 @@ FindBar::FindBar(ListCollection &lists, ListDisplay &display, PaneArea &panes, C
     m_foldAhead.setSingleShot(true);
     m_foldAhead.setInterval(0);
     connect(&m_foldAhead, &QTimer::timeout, this, &FindBar::foldAhead);
+    m_rowsChanged.setSingleShot(true);
+    m_rowsChanged.setInterval(0);
+    connect(&m_rowsChanged, &QTimer::timeout, this, [this] {
+        // A filtered pane follows its own rows.
+        if (isOpen() && m_allLists->isChecked() && !m_edit->text().isEmpty())
+            findInAllLists();
+    });
     hide();
 }
 
@@ -89,9 +96,9 @@ void FindBar::open(const QString &text)
         QList<const ListItems *> lists;
         for (ListNumber list{0}; list < m_lists.count(); ++list)
             lists.append(&m_lists.at(list).items());
-        m_filter.finder().keepOnly(lists);
-        m_foldList = 0;
-        m_foldRow = 0;
+        m_finder.keepOnly(lists);
+        m_foldList = ListNumber(0);
+        m_foldRow = RowNumber(0);
         m_foldAhead.start();
     }
     if (!text.isEmpty()) {
@@ -128,9 +135,8 @@ void FindBar::typedInList(PaneNumber pane, const QString &text)
 
 void FindBar::rowsChanged()
 {
-    // A filtered pane follows its own rows.
-    if (isOpen() && m_allLists->isChecked() && !m_edit->text().isEmpty())
-        findInAllLists();
+    // Several lists may change at once (every capture, a change of settings): one find follows them all.
+    m_rowsChanged.start();
 }
 
 void FindBar::find()
@@ -153,8 +159,7 @@ void FindBar::findInFocusedList()
 void FindBar::findInAllLists()
 {
     m_filter.clear();
-    const auto counts = m_results->fill(m_lists, m_filter.finder(), FindQuery(m_edit->text()));
-    m_results->setFixedHeight(m_results->fontMetrics().height() * 8);
+    const auto counts = m_results->fill(m_lists, m_finder, FindQuery(m_edit->text()));
     m_results->show();
     showCount(counts.matches, counts.rows);
 }
@@ -167,19 +172,20 @@ void FindBar::choose(const QListWidgetItem *match)
     const auto [list, row] = *place;
     if (list >= m_lists.count() || row >= m_lists.at(list).items().rowCount())
         return;
-    ListDisplay &panes = m_display;
     PaneNumber pane(-1);
-    for (qint16 position = 0; position < panes.paneCount(); ++position) {
-        if (m_display.listOfPane(panes.paneAtPosition(position)) == list)
-            pane = panes.paneAtPosition(position);
+    for (qint16 position = 0; position < m_display.paneCount(); ++position) {
+        if (m_display.listOfPane(m_display.paneAtPosition(position)) == list) {
+            pane = m_display.paneAtPosition(position);
+            break;
+        }
     }
     if (pane < 0) {
         m_lists.showList(list);
-        pane = panes.focusedPane();
+        pane = m_display.focusedPane();
     }
     closeBar();
-    panes.focusPane(pane);
-    panes.highlightRow(pane, row);
+    m_display.focusPane(pane);
+    m_display.highlightRow(pane, row);
     if (ListBoxWidget *box = m_panes.clipListWidget(pane))
         box->setFocus(Qt::OtherFocusReason);
 }
@@ -237,30 +243,30 @@ bool FindBar::eventFilter(QObject *watched, QEvent *event)
 
 void FindBar::followListLook()
 {
-    const ListBoxWidget *list = m_panes.clipListWidget(m_display.focusedPane());
-    if (!list)
-        return;
-    for (QWidget *part : {static_cast<QWidget *>(m_edit), static_cast<QWidget *>(m_results)}) {
-        part->setFont(list->font());
-        QPalette colours = part->palette();
-        colours.setColor(QPalette::Base, list->palette().color(QPalette::Base));
-        colours.setColor(QPalette::Text, list->palette().color(QPalette::Text));
-        part->setPalette(colours);
+    if (const ListBoxWidget *list = m_panes.clipListWidget(m_display.focusedPane())) {
+        for (QWidget *part : {static_cast<QWidget *>(m_edit), static_cast<QWidget *>(m_results)}) {
+            part->setFont(list->font());
+            QPalette colours = part->palette();
+            colours.setColor(QPalette::Base, list->palette().color(QPalette::Base));
+            colours.setColor(QPalette::Text, list->palette().color(QPalette::Text));
+            part->setPalette(colours);
+        }
+        m_count->setFont(list->font());
     }
-    m_count->setFont(list->font());
+    // Eight lines of matches, in the font they are shown in.
+    m_results->setFixedHeight(m_results->fontMetrics().height() * 8);
 }
 
 void FindBar::foldAhead()
 {
-    ListCollection &lists = m_lists;
-    const FindQuery everything;
     QElapsedTimer slice;
     slice.start();
-    for (; m_foldList < lists.count(); ++m_foldList, m_foldRow = 0) {
-        ListItems &items = lists.at(ListNumber(m_foldList)).items();
+    for (; m_foldList < m_lists.count(); ++m_foldList, m_foldRow = RowNumber(0)) {
+        ListItems &items = m_lists.at(m_foldList).items();
         while (m_foldRow < items.rowCount()) {
-            m_filter.finder().matches(items, RowNumber(m_foldRow++), everything);
-            if (m_foldRow % 64 == 0 && slice.elapsed() >= 8) {
+            m_finder.fold(items, m_foldRow);
+            ++m_foldRow;
+            if (m_foldRow.value() % 64 == 0 && slice.elapsed() >= 8) {
                 m_foldAhead.start();
                 return;
             }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mainwindow/PaneFilter.h"
+#include "model/ListFinder.h"
 #include "model/Numbers.h"
 
 #include <QTimer>
@@ -61,6 +62,8 @@ private:
     ListDisplay &m_display;
     PaneArea &m_panes;
     ClipboardWatcher &m_watcher;
+    // The folded texts serve both the pane's filter and the find in all lists.
+    ListFinder m_finder;
     PaneFilter m_filter;
     QLineEdit *m_edit;
     QLabel *m_count;
@@ -69,6 +72,8 @@ private:
     QShortcut *m_escape;
     // While the bar is open, the texts of every list are folded ahead of the query, a slice at a time.
     QTimer m_foldAhead;
-    qint16 m_foldList = 0;
-    qint16 m_foldRow = 0;
+    ListNumber m_foldList{0};
+    RowNumber m_foldRow{0};
+    // The rows of some list changed: the matches of all lists follow once they settle.
+    QTimer m_rowsChanged;
 };

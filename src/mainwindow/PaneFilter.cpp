@@ -5,6 +5,7 @@
 #include "mainwindow/PaneArea.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
+#include "model/ListFinder.h"
 #include "model/ListItems.h"
 #include "model/ListRecord.h"
 #include "platform/ListBoxWidget.h"
@@ -17,8 +18,8 @@ namespace {
 constexpr qint64 SliceNs = 12'000'000;
 } // namespace
 
-PaneFilter::PaneFilter(ListCollection &lists, ListDisplay &display, PaneArea &panes)
-    : m_lists(lists), m_display(display), m_panes(panes), m_marks(new MatchMarks(&panes))
+PaneFilter::PaneFilter(ListCollection &lists, ListDisplay &display, PaneArea &panes, ListFinder &finder)
+    : m_lists(lists), m_display(display), m_panes(panes), m_finder(finder), m_marks(new MatchMarks(&panes))
 {
     m_slices.setSingleShot(true);
     m_slices.setInterval(0);
@@ -112,16 +113,15 @@ void PaneFilter::startScan(bool narrowed, bool refocus)
     }
     m_refocus = refocus || (busy() && m_refocus);
     m_slices.stop();
-    m_next = 0;
-    m_scanned.clear();
     if (const auto earlier = m_found.constFind(m_sought.words()); earlier != m_found.cend()) {
         m_scanned = *earlier;
-        m_candidates.clear();
-        m_next = -1;
-    } else {
-        m_narrowed = narrowed;
-        m_candidates = narrowed ? m_matches : QList<RowNumber>();
+        finishScan();
+        return;
     }
+    m_next = 0;
+    m_scanned.clear();
+    m_narrowed = narrowed;
+    m_candidates = narrowed ? m_matches : QList<RowNumber>();
     scanSlice();
 }
 
@@ -140,7 +140,7 @@ void PaneFilter::scanSlice()
     const qsizetype end = m_narrowed ? m_candidates.size() : items.rowCount();
     QElapsedTimer slice;
     slice.start();
-    while (m_next >= 0 && m_next < end) {
+    while (m_next < end) {
         const RowNumber row = m_narrowed ? m_candidates[m_next] : RowNumber(m_next);
         if (m_finder.matches(items, row, m_sought))
             m_scanned.append(row);
@@ -150,7 +150,7 @@ void PaneFilter::scanSlice()
             return;
         }
     }
-    if (!m_narrowed && m_next >= 0)
+    if (!m_narrowed)
         m_finder.dropUnused(items);
     finishScan();
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "model/FindQuery.h"
-#include "model/ListFinder.h"
 #include "model/Numbers.h"
 
 #include <QHash>
@@ -13,6 +12,7 @@
 #include <vector>
 
 class ListBoxWidget;
+class ListFinder;
 class MatchMarks;
 class PaneArea;
 class ListCollection;
@@ -26,7 +26,7 @@ class QAbstractItemDelegate;
 class PaneFilter : public QObject {
     Q_OBJECT
 public:
-    PaneFilter(ListCollection &lists, ListDisplay &display, PaneArea &panes);
+    PaneFilter(ListCollection &lists, ListDisplay &display, PaneArea &panes, ListFinder &finder);
     ~PaneFilter() override;
 
     // Filters the pane by the query (another filtered pane shows all its rows again); with
@@ -43,7 +43,6 @@ public:
     PaneNumber pane() const { return m_pane; }
     int matchCount() const { return int(m_matches.size()); }
     int rowCount() const;
-    ListFinder &finder() { return m_finder; }
 
 signals:
     // The rows now shown match the query.
@@ -64,7 +63,7 @@ private:
     ListCollection &m_lists;
     ListDisplay &m_display;
     PaneArea &m_panes;
-    ListFinder m_finder;
+    ListFinder &m_finder;
     MatchMarks *m_marks;
     QPointer<ListBoxWidget> m_list;
     QPointer<QAbstractItemDelegate> m_plainDelegate;

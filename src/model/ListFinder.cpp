@@ -17,11 +17,22 @@ QList<RowNumber> ListFinder::matchingRows(ListItems &items, const FindQuery &que
 
 bool ListFinder::matches(ListItems &items, RowNumber row, const FindQuery &query)
 {
+    const FoldedItem item = folded(items, row);
+    return query.matches(item.text, item.name);
+}
+
+void ListFinder::fold(ListItems &items, RowNumber row)
+{
+    folded(items, row);
+}
+
+ListFinder::FoldedItem ListFinder::folded(ListItems &items, RowNumber row)
+{
     Folded &folded = m_folded[&items];
     const ItemNumber number = items.itemOfRow(row);
     const ClipItem &item = items.at(number);
     const qint16 slot = number.value();
-    return query.matches(folded.texts.folded(slot, item.text), folded.names.folded(slot, item.name));
+    return {folded.texts.folded(slot, item.text), folded.names.folded(slot, item.name)};
 }
 
 void ListFinder::dropUnused(const ListItems &items)

@@ -18,6 +18,8 @@ public:
     QList<RowNumber> matchingRows(ListItems &items, const FindQuery &query);
     // Whether the item shown in the row matches.
     bool matches(ListItems &items, RowNumber row, const FindQuery &query);
+    // Folds the texts of the item shown in the row ahead of a find.
+    void fold(ListItems &items, RowNumber row);
     // After every row of the list was looked at: the folded copies of deleted texts go.
     void dropUnused(const ListItems &items);
     // The copies of lists deleted since go.
@@ -28,5 +30,12 @@ private:
         FoldedTexts texts;
         FoldedTexts names;
     };
+    struct FoldedItem {
+        QStringView text;
+        QStringView name;
+    };
+    // The folded texts of the item shown in the row, made now if they are not kept yet.
+    FoldedItem folded(ListItems &items, RowNumber row);
+
     std::unordered_map<const ListItems *, Folded> m_folded;
 };

@@ -150,11 +150,8 @@ void ListBoxWidget::keyPressEvent(QKeyEvent *event)
     if ((key == Qt::Key_Home || key == Qt::Key_End) && !(modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier))) {
         // The view's own End stops at the last row it has laid out; both go to the first or last shown row.
         event->accept();
-        const int step = key == Qt::Key_Home ? 1 : -1;
-        int to = key == Qt::Key_Home ? 0 : count() - 1;
-        while (to >= 0 && to < count() && isRowHidden(to))
-            to += step;
-        if (to < 0 || to >= count())
+        const int to = key == Qt::Key_Home ? shownRowFrom(0, 1) : shownRowFrom(count() - 1, -1);
+        if (to < 0)
             return;
         const QModelIndex target = model()->index(to, 0);
         if (modifiers & Qt::ShiftModifier) {

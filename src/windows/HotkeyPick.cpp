@@ -53,12 +53,9 @@ void HotkeyPick::bringUp()
     m_mini.bringBackMain();
     const PaneNumber pane = m_display.focusedPane();
     if (ListBoxWidget *list = m_panes.clipListWidget(pane)) {
-        for (int row = 0; row < list->count(); ++row) {
-            if (!list->isRowHidden(row)) {
-                m_display.highlightRow(pane, RowNumber(row));
-                break;
-            }
-        }
+        const int row = list->shownRowFrom(0, 1);
+        if (row >= 0)
+            m_display.highlightRow(pane, RowNumber(row));
         list->setFocus(Qt::OtherFocusReason);
     }
     if (!m_picking)

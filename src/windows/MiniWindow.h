@@ -27,8 +27,6 @@ public:
     // Puts the main window back, placed from the cursor position given, and sets left and top to
     // where it went.
     void restoreMain(qint32 &left, qint32 &top);
-    // Puts the main window back and hides the strip: under the mouse when byMouse, else centred on the strip.
-    void restore(bool byMouse);
     // Whatever form the program is in (this strip, minimised, hidden), puts the main window up,
     // raised and active.
     void bringBackMain();
@@ -56,6 +54,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Puts the main window back and hides the strip: under the mouse when byMouse, else centred on the strip.
+    void restore(bool byMouse);
     void Load();
     void toggleCapture();
     void showCaptureState();

@@ -49,6 +49,14 @@ QButtonGroup *optionPair(QWidget *owner, QLayout *layout, const char *name, cons
     }
     return group;
 }
+
+// A titled group box added to rows, its contents in one column.
+QVBoxLayout *groupColumn(QBoxLayout *rows, const QString &title)
+{
+    auto *group = new QGroupBox(title);
+    rows->addWidget(group);
+    return new QVBoxLayout(group);
+}
 } // namespace
 
 QWidget *SettingsDialog::buildGlobalPage()
@@ -81,26 +89,20 @@ QWidget *SettingsDialog::buildGlobalPage()
     timerRow->addWidget(barColourButton, 1, 2, Qt::AlignLeft);
     left->addLayout(timerRow);
 
-    auto *mouse = new QGroupBox(QStringLiteral("ﾂｰﾙﾊﾞｰのﾏｳｽ動作:"));
-    toolbarOpensGroup = optionPair(this, new QVBoxLayout(mouse), "toolbarOpensGroup", QStringLiteral("ｸﾘｯｸでﾂｰﾙﾊﾞｰを出す(&C)"),
-                             QStringLiteral("ﾏｳｽであてるとﾂｰﾙﾊﾞｰを出す(&M)"));
-    left->addWidget(mouse);
+    toolbarOpensGroup = optionPair(this, groupColumn(left, QStringLiteral("ﾂｰﾙﾊﾞｰのﾏｳｽ動作:")), "toolbarOpensGroup",
+                                   QStringLiteral("ｸﾘｯｸでﾂｰﾙﾊﾞｰを出す(&C)"), QStringLiteral("ﾏｳｽであてるとﾂｰﾙﾊﾞｰを出す(&M)"));
 
-    auto *addMode = new QGroupBox(QStringLiteral("追加方法を変更した時:"));
-    auto *addModeRows = new QVBoxLayout(addMode);
+    auto *addModeRows = groupColumn(left, QStringLiteral("追加方法を変更した時:"));
     addOptionsToAllListsCheck = named(new QCheckBox(QStringLiteral("全てのﾘｽﾄに変更を適用する(&A)")), "addOptionsToAllListsCheck");
     addOptionsAsDefaultsCheck = named(new QCheckBox(QStringLiteral("変更を初期値として保存する(&S)")), "addOptionsAsDefaultsCheck");
     addModeRows->addWidget(addOptionsToAllListsCheck);
     addModeRows->addWidget(addOptionsAsDefaultsCheck);
-    left->addWidget(addMode);
 
-    auto *moving = new QGroupBox(QStringLiteral("移動させると上限項目数を超える時:"));
-    auto *movingRows = new QVBoxLayout(moving);
+    auto *movingRows = groupColumn(right, QStringLiteral("移動させると上限項目数を超える時:"));
     overflowGroup = optionPair(this, movingRows, "overflowGroup", QStringLiteral("あふれる項目は移動しない(&N)"),
                            QStringLiteral("他の項目を削除して全て移動する(&O)"));
     warnOnOverflowCheck = named(new QCheckBox(QStringLiteral("ﾒｯｾｰｼﾞを表示(&E)")), "warnOnOverflowCheck");
     movingRows->addWidget(warnOnOverflowCheck);
-    right->addWidget(moving);
 
     auto *adding = new QGroupBox(QStringLiteral("追加のｵﾌﾟｼｮﾝ設定:"));
     auto *addingRows = new QGridLayout(adding);
@@ -129,10 +131,8 @@ QWidget *SettingsDialog::buildTextPage()
 {
     auto *page = named(new QWidget, "textPage");
     auto *rows = new QVBoxLayout(page);
-    auto *shown = new QGroupBox(QStringLiteral("ﾃｷｽﾄを表示したとき:"));
     pauseCaptureCheck = named(new QCheckBox(QStringLiteral("ﾀｲﾏｰの作動を停止させる(&S)")), "pauseCaptureCheck");
-    (new QVBoxLayout(shown))->addWidget(pauseCaptureCheck);
-    rows->addWidget(shown);
+    groupColumn(rows, QStringLiteral("ﾃｷｽﾄを表示したとき:"))->addWidget(pauseCaptureCheck);
 
     auto *font = new QGroupBox(QStringLiteral("ﾃｷｽﾄ表示のﾌｫﾝﾄの設定(&O):"));
     auto *fontGrid = new QGridLayout(font);
@@ -192,19 +192,14 @@ QWidget *SettingsDialog::buildMorePage()
 {
     auto *page = new QWidget;
     auto *rows = new QVBoxLayout(page);
-    auto *history = new QGroupBox(QStringLiteral("ﾘｽﾄの保持:"));
-    auto *historyRows = new QVBoxLayout(history);
+    auto *historyRows = groupColumn(rows, QStringLiteral("ﾘｽﾄの保持:"));
     keepHistoryCheck = named(new QCheckBox(QStringLiteral("ﾘｽﾄを次回の起動まで保持する(&H)")), "keepHistoryCheck");
     historyRows->addWidget(keepHistoryCheck);
     auto *note = new QLabel(QStringLiteral("ﾁｪｯｸを外すと、保持していたﾘｽﾄの履歴ﾌｧｲﾙは削除されます。"));
     note->setWordWrap(true);
     historyRows->addWidget(note);
-    rows->addWidget(history);
-    auto *session = new QGroupBox(QStringLiteral("ﾛｸﾞｲﾝ時の起動:"));
-    auto *sessionRows = new QVBoxLayout(session);
     startAtLoginCheck = named(new QCheckBox(QStringLiteral("ﾛｸﾞｲﾝ時に起動する(&L)")), "startAtLoginCheck");
-    sessionRows->addWidget(startAtLoginCheck);
-    rows->addWidget(session);
+    groupColumn(rows, QStringLiteral("ﾛｸﾞｲﾝ時の起動:"))->addWidget(startAtLoginCheck);
     auto *hotkeyBox = new QGroupBox(QStringLiteral("ﾎｯﾄｷｰ:"));
     auto *hotkeyRows = new QGridLayout(hotkeyBox);
     hotkeyOnCheck = named(new QCheckBox(QStringLiteral("ﾎｯﾄｷｰでﾘｽﾄを呼び出す(&K)")), "hotkeyOnCheck");
@@ -216,19 +211,14 @@ QWidget *SettingsDialog::buildMorePage()
     hotkeyRows->addWidget(pasteAfterPickCheck, 2, 0, 1, 2);
     connect(hotkeyOnCheck, &QCheckBox::toggled, hotkeyEdit, &QWidget::setEnabled);
     rows->addWidget(hotkeyBox);
-    auto *keeper = new QGroupBox(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞの保持:"));
-    auto *keeperRows = new QVBoxLayout(keeper);
     keepClipboardCheck = named(new QCheckBox(QStringLiteral("ｺﾋﾟｰ元が終了してもｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を残す(&B)")),
                                "keepClipboardCheck");
-    keeperRows->addWidget(keepClipboardCheck);
-    rows->addWidget(keeper);
-    auto *tray = new QGroupBox(QStringLiteral("ﾀｽｸﾄﾚｲ:"));
-    auto *trayRows = new QVBoxLayout(tray);
+    groupColumn(rows, QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞの保持:"))->addWidget(keepClipboardCheck);
+    auto *trayRows = groupColumn(rows, QStringLiteral("ﾀｽｸﾄﾚｲ:"));
     trayIconCheck = named(new QCheckBox(QStringLiteral("ﾀｽｸﾄﾚｲにｱｲｺﾝを表示する(&T)")), "trayIconCheck");
     trayRows->addWidget(trayIconCheck);
     closeToTrayCheck = named(new QCheckBox(QStringLiteral("閉じるﾎﾞﾀﾝでﾀｽｸﾄﾚｲに格納する(&G)")), "closeToTrayCheck");
     trayRows->addWidget(closeToTrayCheck);
-    rows->addWidget(tray);
     rows->addStretch(1);
     return page;
 }

@@ -85,20 +85,15 @@ void TrayIcon::fillMenu()
     const bool shown = m_window.isVisible() && !m_window.isMinimized();
     m_menu.addAction(shown ? QStringLiteral("ｳｨﾝﾄﾞｳを隠す(&H)") : QStringLiteral("ｳｨﾝﾄﾞｳを表示(&W)"), this,
                      &TrayIcon::toggleWindow);
-    QAction *capture = m_commands.action(Command::StopCapture);
-    capture->setChecked(!m_watcher.capturing());
-    m_menu.addAction(capture);
+    m_commands.updateOptionMenu();
+    m_menu.addAction(m_commands.action(Command::StopCapture));
     m_menu.addSeparator();
     if (m_display.paneCount() > 0) {
         ListItems &items = m_display.focusedRecord().items();
         // The newest items are the last made.
         for (qint16 n = items.count() - 1; n >= 0 && n >= items.count() - NewestCount; --n) {
             const QString text = items.at(ItemNumber(n)).text;
-            m_menu.addAction(caption(items.at(ItemNumber(n))), this, [this, text] {
-                // Seen before it is written, as every copy back: never captured again.
-                m_watcher.setLastSeenText(text);
-                m_watcher.writeClipboardText(text);
-            });
+            m_menu.addAction(caption(items.at(ItemNumber(n))), this, [this, text] { m_watcher.copyBack(text); });
         }
         m_menu.addSeparator();
     }

@@ -33,6 +33,15 @@ public:
 
     // A find may hide rows: they keep their numbers but are out of reach.
     virtual bool rowShown(int /*row*/) const { return true; }
+    // The first shown row from row on, going by step (1 or -1); -1 when none.
+    int shownRowFrom(int row, int step) const
+    {
+        for (; row >= 0 && row < listCount(); row += step) {
+            if (rowShown(row))
+                return row;
+        }
+        return -1;
+    }
 
     virtual int topIndex() const = 0;
     virtual void setTopIndex(int row) = 0;
