@@ -17,6 +17,7 @@ ClipboardWatcher::ClipboardWatcher(ListCollection &lists, ListDisplay &display, 
     m_timer.setObjectName(QStringLiteral("captureTimer"));
     connect(&m_timer, &QTimer::timeout, this, &ClipboardWatcher::tick);
     connect(&clipboard, &ClipboardPort::textOffered, this, &ClipboardWatcher::takeOffered);
+    connect(&clipboard, &ClipboardPort::textSeen, this, [this](const QString &text) { m_lastText = text; });
     connect(&clipboard, &ClipboardPort::readFailed, this, [this] { m_retryDue = true; });
 }
 
@@ -100,6 +101,13 @@ void ClipboardWatcher::writeClipboardText(const QString &text)
 
 void ClipboardWatcher::markClipboardSeen()
 {
+    // A clipboard that reads in the background reads nothing while capture is stopped: what is
+    // there now is read as capture resumes, and taken as seen then.
+    if (m_clipboard.pushesChanges()) {
+        if (!m_flags.capturing)
+            m_clipboard.passOverCurrentContent();
+        return;
+    }
     const QString text = readClipboardText();
     if (text != m_lastText)
         m_lastText = text;

@@ -30,7 +30,8 @@ public:
     // The clipboard's text, as rich text when the settings ask for it; "" on any failure.
     QString readClipboardText();
     void writeClipboardText(const QString &text);
-    // Marks what is on the clipboard now as seen.
+    // Marks what is on the clipboard now as seen (where the clipboard reads in the background and
+    // capture is stopped, as capture resumes).
     void markClipboardSeen();
     const QString &lastClipboardText() const { return m_lastText; }
     void setLastSeenText(const QString &text) { m_lastText = text; }

@@ -17,14 +17,15 @@ ListCommands::ListCommands(ListCollection &lists, ListDisplay &display, GlobalSe
     connect(&displayMenu, &ListDisplayMenu::chosen, this, &ListCommands::toggleListShown);
 }
 
-void ListCommands::makeNewList()
+bool ListCommands::makeNewList()
 {
     const ListNumber list = m_lists.makeList();
     if (list == ListCollection::Refused)
-        return;
+        return false;
     m_lists.showList(list);
     m_displayMenu.addListEntry();
     m_lists.numberSameNames(list);
+    return true;
 }
 
 void ListCommands::makeFirstList()

@@ -20,7 +20,8 @@ public:
     ListCommands(ListCollection &lists, ListDisplay &display, GlobalSettings &settings, NewListDefaults &defaults,
                  ListDisplayMenu &displayMenu);
 
-    void makeNewList();
+    // False when no list could be made (the most lists there can be exist).
+    bool makeNewList();
     // The first list, shown in the first pane at start-up.
     void makeFirstList();
     // At start-up in place of the first list: the lists and panes as the history kept them.

@@ -49,9 +49,17 @@ void ListFileCommands::openHandedFiles(const QStringList &paths)
         const QString path = spelledPath(argument);
         if (path.isEmpty())
             continue;
-        m_lists.makeNewList();
-        m_store.openListFile(path, paths.size() > 1 ? ClipListStore::Naming::EveryMessage
-                                                    : ClipListStore::Naming::AsUsual);
+        const PaneNumber focusedBefore = m_display.focusedPane();
+        // Never read into a list that holds the user's items.
+        if (!m_lists.makeNewList())
+            return;
+        if (!m_store.openListFile(path, paths.size() > 1 ? ClipListStore::Naming::EveryMessage
+                                                         : ClipListStore::Naming::AsUsual)) {
+            // The list made for an unreadable file goes again: left focused and empty, it would
+            // take every later copy.
+            m_lists.deleteList();
+            m_display.focusPane(focusedBefore);
+        }
     }
 }
 
@@ -74,8 +82,8 @@ void ListFileCommands::openCommandLineFiles(const QStringList &arguments, bool k
         const QString path = spelledPath(argument);
         if (path.isEmpty())
             continue;
-        if (!first)
-            m_lists.makeNewList();
+        if (!first && !m_lists.makeNewList())
+            return;
         first = false;
         // Among several files a message must say which one it is about.
         m_store.openListFile(path, arguments.size() > 1 ? ClipListStore::Naming::EveryMessage

@@ -215,6 +215,19 @@ void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
     QCOMPARE(w.focusedList(), 2);
     QCOMPARE(ListFileCommands::spelledPath(first), first);
 
+    // Handed over by a later start: an unreadable file leaves no list behind, and the focus returns.
+    w.state.display().focusPane(w.state.display().paneAtPosition(0));
+    w.boxes.willAnswer(MessageBoxPort::Answer::Ok);
+    w.p.root.openHandedFiles({missing});
+    QCOMPARE(w.boxes.asked.size(), 2);
+    QCOMPARE(w.state.lists().count(), 3);
+    QCOMPARE(w.state.display().paneCount(), 3);
+    QCOMPARE(w.focusedList(), 0);
+    w.p.root.openHandedFiles({second});
+    QCOMPARE(w.state.lists().count(), 4);
+    QCOMPARE(w.focusedList(), 3);
+    QCOMPARE(w.list(3).items().count(), 1);
+
     // A relative path stays as typed, and among several files each message names its file.
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));

@@ -6,6 +6,7 @@
 #include "BadOwner.h"
 #include "ClipboardOwner.h"
 #include "TestProgram.h"
+#include "capture/ClipboardWatcher.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
@@ -14,6 +15,9 @@
 #include "model/GlobalSettings.h"
 #include "platform/x11/X11Clipboard.h"
 #include "storage/ExtraSettingsFile.h"
+#include "windows/TextWindow.h"
+
+#include <QAction>
 
 #include <QtTest>
 #include <memory>
@@ -70,6 +74,7 @@ private slots:
     void misbehavingOwnersLeaveNoTraceAndNoWait_data();
     void misbehavingOwnersLeaveNoTraceAndNoWait();
     void lateAnswerGivesWayToTheRealText();
+    void resumingFromTheTextWindowPassesOverWhatWasCopiedWhileStopped();
     void clipboardKeepsTheTextOfAnOwnerThatExits_data();
     void clipboardKeepsTheTextOfAnOwnerThatExits();
     void ownerHandingItsClipboardOverAsItExitsIsAnswered();
@@ -138,6 +143,25 @@ void TestCaptureBackground::lateAnswerGivesWayToTheRealText()
     QTRY_COMPARE_WITH_TIMEOUT(p.words(), QStringList{"badowner text"}, 8000);
     QTest::qWait(1000);
     QCOMPARE(p.words(), QStringList{"badowner text"});
+}
+
+void TestCaptureBackground::resumingFromTheTextWindowPassesOverWhatWasCopiedWhileStopped()
+{
+    Program p;
+    QVERIFY(p.started);
+    p.program->state().settings().pauseWhileTextWindowActive = true;
+    ClipboardWatcher &watcher = p.program->root.watcher();
+    ClipboardOwner owner;
+    QVERIFY(owner.take({QStringLiteral("xclip")}, "before"));
+    QTRY_COMPARE(p.words(), QStringList{"before"});
+    watcher.setCapturing(false);
+    QVERIFY(owner.take({QStringLiteral("xclip")}, "meanwhile"));
+    p.program->root.textWindow().findChild<QAction *>(QStringLiteral("captureAction"))->trigger();
+    QVERIFY(watcher.capturing());
+    // Read as capture resumes, and seen; the next copy is new again.
+    QTRY_COMPARE(watcher.lastClipboardText(), QStringLiteral("meanwhile"));
+    QVERIFY(owner.take({QStringLiteral("xclip")}, "after"));
+    QTRY_VERIFY2(p.words() == (QStringList{"after", "before"}), qPrintable(p.words().join(u',')));
 }
 
 void TestCaptureBackground::clipboardKeepsTheTextOfAnOwnerThatExits_data()

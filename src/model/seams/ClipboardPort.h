@@ -30,6 +30,9 @@ public:
     virtual bool pushesChanges() const { return false; }
     // Whether new contents are read at all, and as rich text or plain.
     virtual void setWatching(bool /*watching*/, bool /*rich*/) {}
+    // The content on the clipboard when watching is next turned on is not new text: its text
+    // arrives as textSeen instead of textOffered.
+    virtual void passOverCurrentContent() {}
     // Reads the current content again after readFailed.
     virtual void retry() {}
     // When the content's owner goes and nobody else takes the clipboard, take it with the last
@@ -39,6 +42,8 @@ public:
 signals:
     // A new content's text ("" when it offers none of the kind asked for).
     void textOffered(const QString &text);
+    // The text of a content passed over: seen, not new.
+    void textSeen(const QString &text);
     // A new content could not be read (its owner did not answer in time, say).
     void readFailed();
 };

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/x11/X11Clipboard.h"
 
+#include <utility>
+
 X11Clipboard::X11Clipboard()
 {
-    connect(&m_reader, &XcbClipboardReader::textRead, this, [this](const QString &text) {
+    connect(&m_reader, &XcbClipboardReader::textRead, this, [this](const QString &text, bool seen) {
         m_last = text;
-        emit textOffered(text);
+        if (seen)
+            emit textSeen(text);
+        else
+            emit textOffered(text);
     });
     // Secret content offers no text.
     connect(&m_reader, &XcbClipboardReader::secretSkipped, this, [this] { m_last.clear(); });
@@ -54,7 +59,8 @@ void X11Clipboard::setWatching(bool watching, bool rich)
         m_last.clear();
         m_lastRich = rich;
     }
-    m_watching = watching;
     m_reader.setRichText(rich);
-    m_reader.setReading(watching);
+    if (watching != m_watching)
+        m_reader.setReading(watching, std::exchange(m_passOverCurrent, false));
+    m_watching = watching;
 }

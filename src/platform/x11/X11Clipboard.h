@@ -24,6 +24,7 @@ public:
 
     bool pushesChanges() const override { return true; }
     void setWatching(bool watching, bool rich) override;
+    void passOverCurrentContent() override { m_passOverCurrent = true; }
     void retry() override { m_reader.retry(); }
     void setKeeping(bool keeping) override;
 
@@ -34,5 +35,6 @@ private:
     QString m_last;
     bool m_lastRich = false;
     bool m_watching = false;
+    bool m_passOverCurrent = false;
     bool m_keeping = true;
 };

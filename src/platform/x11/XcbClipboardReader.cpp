@@ -57,10 +57,12 @@ void XcbClipboardReader::setRichText(bool rich)
         QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), rich] { worker->setRichText(rich); });
 }
 
-void XcbClipboardReader::setReading(bool reading)
+void XcbClipboardReader::setReading(bool reading, bool currentSeen)
 {
     if (m_worker)
-        QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), reading] { worker->setReading(reading); });
+        QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), reading, currentSeen] {
+            worker->setReading(reading, currentSeen);
+        });
 }
 
 void XcbClipboardReader::serve(const QString &text, bool rich, quint32 time)

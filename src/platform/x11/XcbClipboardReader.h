@@ -38,8 +38,9 @@ public:
     // for reads that begin from now on.
     void setRichText(bool rich);
     // Off: nothing is read and a read under way is dropped without a signal. On: the current
-    // content is read once, then every change.
-    void setReading(bool reading);
+    // content is read once, then every change. currentSeen: the current content's text comes with
+    // textRead's seen set, as it is no new copy.
+    void setReading(bool reading, bool currentSeen = false);
     // Reads the current content again (after readFailed, say). Ignored while a read is under way
     // or waiting; begins no sooner than 200 ms after the previous read ended.
     void retry();
@@ -52,7 +53,8 @@ public:
 
 signals:
     // A content's text; "" when nobody owns the clipboard or it offers no text of the kind asked for.
-    void textRead(const QString &text);
+    // seen: the content was there when reading was turned on with currentSeen.
+    void textRead(const QString &text, bool seen);
     // The owner marked the content secret: it was not read.
     void secretSkipped();
     // The read failed: no answer in time, refused, not a text type or too large. Nothing more

@@ -155,12 +155,20 @@ void XcbSelectionWorker::setRichText(bool rich)
     m_rich = rich;
 }
 
-void XcbSelectionWorker::setReading(bool reading)
+void XcbSelectionWorker::setReading(bool reading, bool currentSeen)
 {
     if (reading == m_reading)
         return;
+    if (reading && m_connection) {
+        // Changes of owner the server made before now are taken in first (one round trip brings
+        // their reports), so the content resumed on is the one there now.
+        free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+        drain();
+    }
     m_reading = reading;
     if (reading) {
+        // The mark stays with this owner's content, retries included; the next owner's is new.
+        m_owner.seen = currentSeen;
         enqueue(m_owner);
     } else {
         m_pending.reset();
@@ -285,7 +293,7 @@ void XcbSelectionWorker::startNext()
         const Change change = *m_pending;
         m_pending.reset();
         if (change.owner == XCB_NONE) {
-            emit textRead(QString());
+            emit textRead(QString(), change.seen);
             continue;
         }
         m_read.emplace();
@@ -386,7 +394,7 @@ void XcbSelectionWorker::stageDone()
             requestMarkerOrText();
         return;
     case Stage::Text:
-        emit textRead(decode(read.target, std::move(data), read.rich));
+        emit textRead(decode(read.target, std::move(data), read.rich), read.change.seen);
         endRead();
         return;
     }
@@ -430,7 +438,7 @@ void XcbSelectionWorker::requestText()
 {
     const xcb_atom_t target = chooseTarget(m_read->offered, m_read->rich);
     if (target == XCB_NONE) {
-        emit textRead(QString());
+        emit textRead(QString(), m_read->change.seen);
         endRead();
         return;
     }

@@ -45,7 +45,8 @@ public slots:
     void begin();
     void finish();
     void setRichText(bool rich);
-    void setReading(bool reading);
+    // currentSeen: the content there as reading begins is not new; its text comes as textRead's seen.
+    void setReading(bool reading, bool currentSeen);
     void retry();
     // Owns the clipboard with the text from then on, as of time (XCB_CURRENT_TIME: now).
     void serve(const QString &text, bool rich, quint32 time);
@@ -54,7 +55,7 @@ public slots:
     void setKeeping(bool keeping);
 
 signals:
-    void textRead(const QString &text);
+    void textRead(const QString &text, bool seen);
     void secretSkipped();
     void readFailed();
     // The clipboard's owner went (exited, closed its window or let go) and nobody owns it.
@@ -65,6 +66,8 @@ private:
     struct Change {
         xcb_window_t owner = XCB_NONE;
         xcb_timestamp_t time = XCB_CURRENT_TIME;
+        // There as reading resumed with its content marked seen: read, but not new.
+        bool seen = false;
     };
     enum class Stage { Targets, Marker, Text };
     // A marker whose value says whether the content is secret.
