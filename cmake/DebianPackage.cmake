@@ -5,9 +5,15 @@ set(CPACK_PACKAGE_VENDOR "Arlen.T.K.")
 # There is no public mail address or home page yet: the maintainer is named without an address
 # (the lintian override in resources/debian says so) and the package names no home page.
 set(CPACK_PACKAGE_CONTACT "Arlen.T.K.")
+# Defined and empty, so that cpack does not fall back on the project's address.
+set(CPACK_PACKAGE_HOMEPAGE_URL "")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "clipboard history manager")
-set(CPACK_PACKAGE_DESCRIPTION
-  "QuillKeeper watches the clipboard while it runs and keeps every text you copy in named lists, to be put back on the clipboard with a click. Lists are kept between runs and can be saved to files. The interface is in Japanese.")
+# In lines short enough for the package tools' 80 columns.
+set(CPACK_PACKAGE_DESCRIPTION [[
+QuillKeeper watches the clipboard while it runs and keeps every text you copy
+in named lists, to be put back on the clipboard with a click, or picked with a
+key from any program. Lists are kept between runs and can be saved to files.
+The interface is in Japanese.]])
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
