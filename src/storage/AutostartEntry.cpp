@@ -23,6 +23,16 @@ QString quotedExecArgument(const QString &argument)
     quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
+
+// A value of the string type: backslashes and control characters are escaped (the path is
+// absolute, so it never starts with a space).
+QString escapedString(QString value)
+{
+    return value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('\n'), QStringLiteral("\\n"))
+        .replace(QLatin1Char('\t'), QStringLiteral("\\t"))
+        .replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+}
 } // namespace
 
 QString AutostartEntry::path()
@@ -40,11 +50,13 @@ bool AutostartEntry::write(const QString &program)
                                         "Type=Application\n"
                                         "Name=QuillKeeper\n"
                                         "Comment=Keeps a history of everything you copy\n"
-                                        "Exec=%1\n"
+                                        // Once the program is gone, the desktop skips the entry instead of failing on it.
+                                        "TryExec=%1\n"
+                                        "Exec=%2\n"
                                         "Icon=quillkeeper\n"
                                         "Terminal=false\n"
                                         "X-GNOME-Autostart-enabled=true\n")
-                             .arg(quotedExecArgument(program));
+                             .arg(escapedString(program), quotedExecArgument(program));
     QFile current(entryPath);
     if (current.open(QIODevice::ReadOnly) && current.readAll() == text.toUtf8())
         return true;

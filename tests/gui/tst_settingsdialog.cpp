@@ -113,10 +113,10 @@ void type(QDialog &dialog, const QString &box, const QString &text)
 {
     edit(dialog, box)->setText(text);
 }
-// The Exec line of an autostart entry that starts the executable at path.
+// The lines of an autostart entry that starts the executable at path, and is skipped once it is gone.
 QByteArray exec(const QString &path)
 {
-    return "\nExec=\"" + path.toUtf8() + "\"\n";
+    return "\nTryExec=" + path.toUtf8() + "\nExec=\"" + path.toUtf8() + "\"\n";
 }
 } // namespace
 

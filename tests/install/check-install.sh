@@ -21,10 +21,15 @@ grep -q '^Categories=.*Utility;' "$desktop" || fail "the menu entry is not under
 grep -q '^Name\[ja\]=' "$desktop" || fail "the menu entry has no Japanese name"
 grep -q '^Icon=quillkeeper$' "$desktop" || fail "the menu entry names another icon"
 desktop-file-validate "$desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/org.example.quillkeeper.metainfo.xml"
-update-mime-database "$prefix/share/mime"
+appstreamcli validate "$prefix/share/metainfo/org.example.quillkeeper.metainfo.xml"
+# The install itself brings the desktop's caches up to date: the file type is known and opens here.
 grep -q 'glob pattern="\*.qkp"' "$prefix/share/mime/application/x-quillkeeper-list.xml" || fail "no file type for .qkp"
 grep -q '^MimeType=application/x-quillkeeper-list;' "$desktop" || fail "the menu entry opens no clip-list files"
-[[ -z $(LC_ALL=C.UTF-8 man --warnings -l "$prefix/share/man/man1/quillkeeper.1" 2>&1 >/dev/null) ]] || fail "man --warnings"
+grep -q '^application/x-quillkeeper-list=quillkeeper.desktop;' "$prefix/share/applications/mimeinfo.cache" \
+  || fail "the desktop's cache does not know what opens clip-list files"
+[[ -z $(LC_ALL=C.UTF-8 man --warnings -l "$prefix/share/man/man1/quillkeeper.1.gz" 2>&1 >/dev/null) ]] || fail "man --warnings"
+grep -q '^License: GPL-3.0+$' "$prefix/share/doc/quillkeeper/copyright" \
+  && grep -q '/usr/share/common-licenses/GPL-3' "$prefix/share/doc/quillkeeper/copyright" \
+  || fail "the copyright file does not name its licence in the machine-readable form"
 grep -q 'lang="ja"' "$prefix/share/quillkeeper/GuideQKPR/guidetop.htm" || fail "the help page is not the Japanese one"
 echo "installed into $prefix: all in place"
