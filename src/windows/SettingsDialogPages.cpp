@@ -74,6 +74,8 @@ QWidget *SettingsDialog::buildGlobalPage()
     for (int interval = 200; interval <= 900; interval += 100)
         intervalBox->addItem(QString::number(interval));
     intervalBox->setInsertPolicy(QComboBox::NoInsert);
+    // What the user types is what is taken: "50" must not become "500".
+    intervalBox->setCompleter(nullptr);
     intervalExample = named(new QLabel(QStringLiteral("間隔の目安")), "intervalExample");
     intervalExample->setAutoFillBackground(true);
     intervalExample->setAlignment(Qt::AlignCenter);

@@ -447,6 +447,17 @@ private slots:
         });
     }
 
+    void typedIntervalIsNotCompleted()
+    {
+        Program program;
+        program.withDialog([&](QDialog &dialog) {
+            QLineEdit *timer = edit(dialog, "intervalBox");
+            timer->clear();
+            QTest::keyClicks(timer, "50");
+            QCOMPARE(timer->text(), QStringLiteral("50"));
+        });
+    }
+
     void millimetreLabels()
     {
         Program program;
