@@ -6,6 +6,7 @@
 #include "mainwindow/MainWindow.h"
 #include "platform/FontSetup.h"
 #include "platform/ProgramFolders.h"
+#include "platform/ProgramPictures.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 #include "storage/ExtraSettingsFile.h"
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QIcon>
 
 namespace {
 // Watching the clipboard in the background and placing windows need X11; under a Wayland
@@ -41,10 +41,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuillKeeper"));
     QApplication::setOrganizationName(QStringLiteral("QuillKeeper"));
-    QIcon icon;
-    for (const char *size : {"-16", "-32", "-48", ""})
-        icon.addFile(QStringLiteral(":/icons/quillkeeper%1.png").arg(QLatin1String(size)));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(ProgramPictures::programIcon());
     FontSetup::mapStoredFontNames();
 
     const QStringList files = commandLine.files();

@@ -41,20 +41,27 @@ FindBar::FindBar(ListCollection &lists, ListDisplay &display, PaneArea &panes, C
     rows->addWidget(m_results);
     auto *line = new QHBoxLayout;
     line->setSpacing(3);
-    line->addWidget(new QLabel(QStringLiteral("検索:")));
+    auto *caption = new QLabel(QStringLiteral("検索:"));
+    caption->setBuddy(m_edit);
+    line->addWidget(caption);
     line->addWidget(m_edit, 1);
     line->addWidget(m_count);
     line->addWidget(m_allLists);
     auto *close = new QToolButton;
     close->setText(QStringLiteral("×"));
     close->setToolTip(QStringLiteral("検索を閉じる (Esc)"));
+    close->setAccessibleName(QStringLiteral("検索を閉じる"));
     close->setAutoRaise(true);
     line->addWidget(close);
     rows->addLayout(line);
     addWidget(content);
+    // The tool bar's own button for what does not fit has no name of its own.
+    if (auto *more = findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("その他"));
 
     m_edit->setToolTip(QStringLiteral("空白で区切った語をすべて含む項目だけを表示します"));
     m_allLists->setToolTip(QStringLiteral("すべてのﾘｽﾄから探す (Shift+Enter)"));
+    m_results->setAccessibleName(QStringLiteral("全ﾘｽﾄの検索結果"));
     m_allLists->setFocusPolicy(Qt::NoFocus);
     m_results->hide();
     m_edit->installEventFilter(this);

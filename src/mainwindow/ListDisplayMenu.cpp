@@ -36,6 +36,8 @@ void ListDisplayMenu::addListEntry()
     m_entries.append(action);
     for (const auto &twin : m_twins)
         twin->addAction(action);
+    // Named now, not only when the menu opens: a screen reader reads closed menus too.
+    updateListCaptions();
 }
 
 void ListDisplayMenu::removeListEntry()

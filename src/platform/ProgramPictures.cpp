@@ -20,6 +20,14 @@ QIcon icon(QStringView key)
     return icon;
 }
 
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const char *size : {"-16", "-32", "-48", ""})
+        icon.addFile(QStringLiteral(":/icons/quillkeeper%1.png").arg(QLatin1String(size)));
+    return icon;
+}
+
 QCursor cursor(int number)
 {
     struct HotSpot {

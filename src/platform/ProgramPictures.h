@@ -13,6 +13,9 @@ namespace ProgramPictures {
 // The picture of a key; a null icon for an unknown key.
 QIcon icon(QStringView key);
 
+// The program's own icon, in each size it is drawn in.
+QIcon programIcon();
+
 // Pointers of the mouse gestures.
 enum CursorNumber {
     SweepCursor = 201,     // sweeping a selection in a list

@@ -4,14 +4,14 @@
 #include "platform/WinColour.h"
 
 #include <QApplication>
-#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
 
-ColourSample::ColourSample(const QString &name, QWidget *parent) : QLabel(parent)
+ColourSample::ColourSample(const QString &name, QWidget *parent) : QAbstractButton(parent)
 {
     setObjectName(name);
-    setAutoFillBackground(true);
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(48, 20);
     setCursor(Qt::PointingHandCursor);
 }
@@ -22,11 +22,23 @@ void ColourSample::setColour(Colour colour)
     QPalette p = palette();
     p.setColor(QPalette::Window, WinColour::toQColor(colour, QApplication::palette()));
     setPalette(p);
+    update();
 }
 
-void ColourSample::mouseReleaseEvent(QMouseEvent *event)
+QSize ColourSample::sizeHint() const
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    QLabel::mouseReleaseEvent(event);
+    return minimumSize();
+}
+
+void ColourSample::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QBrush fill = palette().brush(QPalette::Window);
+    qDrawShadePanel(&painter, rect(), palette(), true, 1, &fill);
+    if (!hasFocus())
+        return;
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect().adjusted(3, 3, -3, -3);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }

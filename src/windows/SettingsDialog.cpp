@@ -56,6 +56,7 @@ SettingsDialog::SettingsDialog(ProgramState &state, MainWindow &main, MessageBox
     pages[1] = m_defaults = new ListOptionsPage(ListOptionsPage::Kind::Defaults);
     pages[2] = m_perList = new ListOptionsPage(ListOptionsPage::Kind::PerList);
     buildTabs(pages);
+    nameComboBoxParts();
 
     FontDialogRequest font;
     m_fonts.fontFromDialog(font);

@@ -52,6 +52,8 @@ private:
     QWidget *buildMovePage();
     QWidget *buildMorePage();
     QWidget *buildTabs(QWidget *pages[PageCount]);
+    // Names the drop-down lists and text boxes inside the combo boxes after the boxes' captions.
+    void nameComboBoxParts();
     void connectHandlers();
 
     void changePage(qint16 before, qint16 index, qint16 &cancel);

@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace {
@@ -74,6 +76,8 @@ QWidget *SettingsDialog::buildGlobalPage()
     for (int interval = 200; interval <= 900; interval += 100)
         intervalBox->addItem(QString::number(interval));
     intervalBox->setInsertPolicy(QComboBox::NoInsert);
+    // What the user types is what is taken: "50" must not become "500".
+    intervalBox->setCompleter(nullptr);
     intervalExample = named(new QLabel(QStringLiteral("間隔の目安")), "intervalExample");
     intervalExample->setAutoFillBackground(true);
     intervalExample->setAlignment(Qt::AlignCenter);
@@ -83,6 +87,8 @@ QWidget *SettingsDialog::buildGlobalPage()
     barColour = new ColourSample(QStringLiteral("barColour"));
     barColour->setAccessibleName(QStringLiteral("ﾊﾞｰの色"));
     barColourButton = named(new QPushButton(QStringLiteral("...")), "barColourButton");
+    // Its caption says nothing to a screen reader.
+    barColourButton->setAccessibleName(QStringLiteral("ﾊﾞｰの色の指定"));
     barColourButton->setMaximumWidth(barColourButton->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     timerRow->addWidget(buddyLabel(QStringLiteral("ﾊﾞｰの色の指定(&B):"), barColourButton), 1, 0);
     timerRow->addWidget(barColour, 1, 1);
@@ -204,6 +210,12 @@ QWidget *SettingsDialog::buildMorePage()
     auto *hotkeyRows = new QGridLayout(hotkeyBox);
     hotkeyOnCheck = named(new QCheckBox(QStringLiteral("ﾎｯﾄｷｰでﾘｽﾄを呼び出す(&K)")), "hotkeyOnCheck");
     hotkeyEdit = named(new QKeySequenceEdit, "hotkeyEdit");
+    // The focus goes to the field inside, which the label does not name; its hint is Qt's, in English.
+    if (auto *keys = hotkeyEdit->findChild<QLineEdit *>()) {
+        keys->setAccessibleName(QStringLiteral("ﾎｯﾄｷｰ"));
+        keys->setAccessibleDescription(QStringLiteral("ﾎｯﾄｷｰにするｷｰを押してください"));
+        keys->setPlaceholderText(QStringLiteral("ｷｰを押してください"));
+    }
     pasteAfterPickCheck = named(new QCheckBox(QStringLiteral("Enterで選んだ項目を元のｳｨﾝﾄﾞｳに貼り付ける(&P)")), "pasteAfterPickCheck");
     hotkeyRows->addWidget(hotkeyOnCheck, 0, 0, 1, 2);
     hotkeyRows->addWidget(buddyLabel(QStringLiteral("ｷｰ(&Y):"), hotkeyEdit), 1, 0);
@@ -234,6 +246,7 @@ QWidget *SettingsDialog::buildTabs(QWidget *pages[PageCount])
     m_tabStrip->setFocusPolicy(Qt::StrongFocus);
     m_tabStrip->installEventFilter(this);
     AccessibleRole::set(m_tabStrip, QAccessible::PageTabList);
+    m_tabStrip->setAccessibleName(QStringLiteral("設定のﾍﾟｰｼﾞ"));
     auto *strip = new QHBoxLayout(m_tabStrip);
     strip->setContentsMargins(0, 0, 0, 0);
     strip->setSpacing(2);
@@ -290,4 +303,21 @@ QWidget *SettingsDialog::buildTabs(QWidget *pages[PageCount])
     buttons->addWidget(named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ")), "CancelButton"));
     rows->addLayout(buttons);
     return frames;
+}
+
+void SettingsDialog::nameComboBoxParts()
+{
+    // A combo box is named by its value here and found by its label; the parts a screen reader
+    // reaches inside it get the caption as their name.
+    const QList<QLabel *> labels = findChildren<QLabel *>();
+    for (QComboBox *box : findChildren<QComboBox *>()) {
+        QString name = box->accessibleName();
+        for (const QLabel *label : labels) {
+            if (label->buddy() == box)
+                name = label->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)|:$")));
+        }
+        box->view()->setAccessibleName(name);
+        if (box->lineEdit())
+            box->lineEdit()->setAccessibleName(name);
+    }
 }

@@ -17,7 +17,34 @@
 namespace {
 constexpr int NewestCount = 5;
 constexpr int CaptionLength = 40;
-constexpr int PictureSize = 32;
+
+// The program's icon in each size it has; the tray host scales the nearest to its slot.
+QIcon trayPicture(bool capturing, bool lit)
+{
+    const QIcon program = ProgramPictures::programIcon();
+    QIcon picture;
+    for (const int size : {16, 32, 48}) {
+        // Greyed while stopped, and a pause mark for those who do not tell the colours apart.
+        QPixmap pixmap = program.pixmap(QSize(size, size), 1.0, capturing ? QIcon::Normal : QIcon::Disabled);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF corner(size / 2.0, size / 2.0, size / 2.0, size / 2.0);
+        if (!capturing) {
+            painter.setPen(QPen(Qt::white, size / 16.0));
+            painter.setBrush(QColor(0x404040));
+            const qreal bar = corner.width() / 3;
+            painter.drawRect(QRectF(corner.left() + bar / 2, corner.top(), bar * 0.8, corner.height() - 1));
+            painter.drawRect(QRectF(corner.left() + bar * 1.7, corner.top(), bar * 0.8, corner.height() - 1));
+        } else if (lit) {
+            painter.setPen(QPen(Qt::white, size / 16.0));
+            painter.setBrush(QColor(MiniWindow::LampOn));
+            painter.drawEllipse(corner.adjusted(0, 0, -1, -1));
+        }
+        painter.end();
+        picture.addPixmap(pixmap);
+    }
+    return picture;
+}
 
 QString caption(const ClipItem &item)
 {
@@ -58,32 +85,38 @@ void TrayIcon::showState(bool capturing, bool lit)
         return;
     m_capturing = capturing;
     m_lit = lit;
-    QPixmap picture = ProgramPictures::icon(capturing ? u"TNSTOP" : u"TCSTOP").pixmap(PictureSize, PictureSize);
-    if (lit) {
-        QPainter painter(&picture);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(MiniWindow::LampOn));
-        painter.drawEllipse(QRect(PictureSize / 2, PictureSize / 2, PictureSize / 2, PictureSize / 2));
-    }
-    m_icon.setIcon(QIcon(picture));
+    m_icon.setIcon(trayPicture(capturing, lit));
+    m_icon.setToolTip(capturing ? QStringLiteral("QuillKeeper") : QStringLiteral("QuillKeeper (停止中)"));
+}
+
+bool TrayIcon::windowShown() const
+{
+    if (m_mini.miniShown())
+        return m_mini.isVisible();
+    return m_window.isVisible() && !m_window.isMinimized();
 }
 
 void TrayIcon::toggleWindow()
 {
-    if (m_window.isVisible() && !m_window.isMinimized()) {
-        // Hidden, not closed: the program goes on capturing.
-        m_window.hide();
-        return;
+    // Hidden, not closed: the program goes on capturing, and the window comes back in the mode it was in.
+    if (windowShown()) {
+        if (m_mini.miniShown())
+            m_mini.hide();
+        else
+            m_window.hide();
+    } else if (m_mini.miniShown()) {
+        m_mini.show();
+        m_mini.raise();
+        m_mini.activateWindow();
+    } else {
+        m_mini.bringBackMain();
     }
-    // From the mini window too: the main window comes back in its place.
-    m_mini.bringBackMain();
 }
 
 void TrayIcon::fillMenu()
 {
     m_menu.clear();
-    const bool shown = m_window.isVisible() && !m_window.isMinimized();
-    m_menu.addAction(shown ? QStringLiteral("ｳｨﾝﾄﾞｳを隠す(&H)") : QStringLiteral("ｳｨﾝﾄﾞｳを表示(&W)"), this,
+    m_menu.addAction(windowShown() ? QStringLiteral("ｳｨﾝﾄﾞｳを隠す(&H)") : QStringLiteral("ｳｨﾝﾄﾞｳを表示(&W)"), this,
                      &TrayIcon::toggleWindow);
     m_commands.updateOptionMenu();
     m_menu.addAction(m_commands.action(Command::StopCapture));

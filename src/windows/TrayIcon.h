@@ -11,10 +11,11 @@ class MainCommands;
 class MainWindow;
 class MiniWindow;
 
-// The program's icon in the desktop's notification area. Its picture is the toolbar's capture
-// switch, lit like the mini window's lamp when a text is captured; a left click shows or hides
-// the main window; its menu shows or hides it, switches capture, copies one of the focused list's
-// five newest items, opens the settings and ends the program. Nothing runs while nothing happens.
+// The program's icon in the desktop's notification area: greyed with a pause mark while capture
+// is stopped, lit like the mini window's lamp when a text is captured. A left click hides or shows
+// the window, the mini window in its mode; its menu does the same, switches capture, copies one of
+// the focused list's five newest items, opens the settings and ends the program. Nothing runs
+// while nothing happens.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +31,8 @@ public:
 private:
     void fillMenu();
     void showState(bool capturing, bool lit);
+    // The main window, or the mini window while it stands in for it, is up on the desktop.
+    bool windowShown() const;
 
     MainWindow &m_window;
     MiniWindow &m_mini;

@@ -447,6 +447,17 @@ private slots:
         });
     }
 
+    void typedIntervalIsNotCompleted()
+    {
+        Program program;
+        program.withDialog([&](QDialog &dialog) {
+            QLineEdit *timer = edit(dialog, "intervalBox");
+            timer->clear();
+            QTest::keyClicks(timer, "50");
+            QCOMPARE(timer->text(), QStringLiteral("50"));
+        });
+    }
+
     void millimetreLabels()
     {
         Program program;
@@ -497,8 +508,8 @@ private slots:
         dialogs.defineCustom = QColor(9, 8, 7);
         program.withDialog([&](QDialog &dialog) {
             page(dialog, 1);
-            QTest::mouseClick(child<QLabel>(dialog, "colourSamples0"), Qt::LeftButton);
-            QTest::mouseClick(child<QLabel>(dialog, "colourSamples2"), Qt::LeftButton); // cancelled
+            QTest::mouseClick(child<QWidget>(dialog, "colourSamples0"), Qt::LeftButton);
+            QTest::mouseClick(child<QWidget>(dialog, "colourSamples2"), Qt::LeftButton); // cancelled
             press(dialog, "OKButton");
         });
         const NewListDefaults &defaults = program.state().newListDefaults();

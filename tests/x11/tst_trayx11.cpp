@@ -23,12 +23,33 @@ QString trayIconWindow()
     const QRegularExpression icon(QStringLiteral("(0x[0-9a-f]+) \"QuillKeeper\": \\(\"quillkeeper\""));
     return icon.match(X11Program::run(QStringLiteral("xwininfo"), {"-root", "-tree"})).captured(1);
 }
+
+// The icon as the tray host shows it, kept beside the test's output for a look.
+QImage iconPicture(const QString &window, const QString &file)
+{
+    X11Program::run(QStringLiteral("import"), {"-window", window, file});
+    return QImage(file);
+}
+
+// The share of pixels that are plainly green, as the capture button's triangle is.
+double greenShare(const QImage &picture)
+{
+    int green = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            green += c.green() > 100 && c.green() > c.red() * 3 / 2 && c.green() > c.blue() * 3 / 2;
+        }
+    }
+    return picture.isNull() ? 1.0 : double(green) / (picture.width() * picture.height());
+}
 } // namespace
 
 class TestTrayX11 : public QObject {
     Q_OBJECT
 private slots:
     void clickOnTheIconHidesAndShowsTheWindow();
+    void iconIsTheProgramsAndGreysWhileStopped();
     void startsWithoutATrayHost();
 };
 
@@ -55,13 +76,44 @@ void TestTrayX11::clickOnTheIconHidesAndShowsTheWindow()
     QTest::qWait(1000);
     click("9");
     QTRY_VERIFY(!visible(program, Title).isEmpty());
-    // From the mini window a click brings the main window back in its place, the strip gone.
+    // In the mini window's mode a click hides the strip, and the next one brings the strip back.
     const QString main = visible(program, Title);
     X11Program::run(QStringLiteral("xdotool"), {"windowfocus", "--sync", main, "sleep", "0.3", "key", "ctrl+f"});
-    QTRY_VERIFY(!visible(program, Title).isEmpty() && visible(program, Title) != main);
+    QString strip;
+    QTRY_VERIFY(!(strip = visible(program, Title)).isEmpty() && strip != main);
     QTest::qWait(1000);
     click("5");
+    QTRY_VERIFY(visible(program, Title).isEmpty());
+    QTest::qWait(1000);
+    click("9");
+    QTRY_COMPARE(visible(program, Title), strip);
+    X11Program::run(QStringLiteral("xdotool"), {"windowfocus", "--sync", strip, "sleep", "0.3", "key", "ctrl+f"});
     QTRY_COMPARE(visible(program, Title), main);
+    QCOMPARE(program.closeAndWait(main), 0);
+    trayer.kill();
+    trayer.waitForFinished();
+}
+
+void TestTrayX11::iconIsTheProgramsAndGreysWhileStopped()
+{
+    QProcess trayer;
+    trayer.start(QStringLiteral("trayer"), {"--edge", "top", "--align", "right", "--widthtype", "pixel", "--width",
+                                            "100", "--heighttype", "pixel", "--height", "32"});
+    QVERIFY(trayer.waitForStarted());
+    QTRY_VERIFY(!X11Program::run(QStringLiteral("xdotool"), {"search", "--class", "trayer"}).trimmed().isEmpty());
+    X11Program program;
+    QVERIFY(program.start());
+    const QString main = program.waitForWindow(Title);
+    QVERIFY(!main.isEmpty());
+    QString icon;
+    QTRY_VERIFY(!(icon = trayIconWindow()).isEmpty());
+    const QString capturingFile = QDir::current().filePath(QStringLiteral("x11-tray-capturing.png"));
+    QImage capturing;
+    // Not the capture button's green triangle: a user finds the program by its own icon.
+    QTRY_VERIFY(!(capturing = iconPicture(icon, capturingFile)).isNull() && greenShare(capturing) < 0.05);
+    X11Program::run(QStringLiteral("xdotool"), {"windowfocus", "--sync", main, "sleep", "0.3", "key", "ctrl+a"});
+    const QString stoppedFile = QDir::current().filePath(QStringLiteral("x11-tray-stopped.png"));
+    QTRY_VERIFY(iconPicture(icon, stoppedFile) != capturing);
     QCOMPARE(program.closeAndWait(main), 0);
     trayer.kill();
     trayer.waitForFinished();
