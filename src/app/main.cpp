@@ -67,13 +67,14 @@ int main(int argc, char *argv[])
     root.grabHotkey();
     QObject::connect(&instance, &SingleInstance::filesHanded, &window,
                      [&root](const QStringList &handed) { root.openHandedFiles(handed); });
-    // A logout, a service manager or Ctrl+C ends the program through its end sequence. One that
-    // comes while the end sequence waits on a box (the settings could not be written) ends it at
-    // once: at a logout nobody answers that box.
+    // A logout, a service manager or Ctrl+C ends the program through its end sequence, which then
+    // shows no box: nobody would answer it. One that comes while the end sequence waits on a box
+    // (the settings could not be written) ends it at once.
     TerminationSignals termination;
     bool ending = false;
     QObject::connect(&window, &MainWindow::ending, &window, [&ending] { ending = true; });
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, [&window, &ending] {
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, [&window, &ending, &seams] {
+        seams.messages.setUnattended();
         if (ending)
             QCoreApplication::exit();
         else

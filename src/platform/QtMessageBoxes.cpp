@@ -7,10 +7,7 @@
 void QtMessageBoxes::prepare(QMessageBox &box, const QString &title, const QString &text, Icon icon, Buttons buttons)
 {
     box.setWindowTitle(title);
-    // Texts are built with CR LF line breaks; a lone CR would show as a stray mark.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    box.setText(shown);
+    box.setText(plainText(text));
     switch (icon) {
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
     case Icon::Question: box.setIcon(QMessageBox::Question); break;
@@ -27,8 +24,19 @@ void QtMessageBoxes::prepare(QMessageBox &box, const QString &title, const QStri
     }
 }
 
+QString QtMessageBoxes::plainText(const QString &text)
+{
+    // Texts are built with CR LF line breaks; a lone CR would show as a stray mark.
+    QString plain = text;
+    return plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 MessageBoxPort::Answer QtMessageBoxes::show(const QString &title, const QString &text, Icon icon, Buttons buttons)
 {
+    if (m_unattended) {
+        notify(title, text, icon);
+        return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
     QMessageBox box(m_parent ? m_parent : QApplication::activeWindow());
     prepare(box, title, text, icon, buttons);
     switch (box.exec()) {
@@ -41,6 +49,10 @@ MessageBoxPort::Answer QtMessageBoxes::show(const QString &title, const QString 
 
 void QtMessageBoxes::notify(const QString &title, const QString &text, Icon icon)
 {
+    if (m_unattended) {
+        qWarning("%s\n%s", qUtf8Printable(title), qUtf8Printable(plainText(text)));
+        return;
+    }
     auto *box = new QMessageBox(m_parent ? m_parent : QApplication::activeWindow());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

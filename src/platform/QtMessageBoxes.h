@@ -14,8 +14,14 @@ public:
     Answer show(const QString &title, const QString &text, Icon icon, Buttons buttons) override;
     void notify(const QString &title, const QString &text, Icon icon) override;
 
+    // Nobody is there to answer (a logout or shutdown ends the program): from now on each text
+    // goes to standard error, which the session keeps in its log, and is answered as a closed box.
+    void setUnattended() { m_unattended = true; }
+
 private:
     static void prepare(QMessageBox &box, const QString &title, const QString &text, Icon icon, Buttons buttons);
+    static QString plainText(const QString &text);
 
     QWidget *m_parent;
+    bool m_unattended = false;
 };

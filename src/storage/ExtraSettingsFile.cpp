@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/ExtraSettingsFile.h"
 
+#include "storage/OwnerOnlyFiles.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -26,6 +29,7 @@ void visitKeys(Visit &&visit)
 ExtraSettings ExtraSettingsFile::read() const
 {
     ExtraSettings settings;
+    OwnerOnlyFiles::narrow(m_path);
     if (!QFileInfo(m_path).isFile())
         return settings;
     const QSettings file(m_path, QSettings::IniFormat);
@@ -41,8 +45,14 @@ bool ExtraSettingsFile::write(const ExtraSettings &settings) const
     const QFileInfo info(m_path);
     if (info.exists() && !info.isFile())
         return false;
+    // QSettings keeps the permissions of the file it replaces, so a new one begins as the user's own.
+    const bool made = OwnerOnlyFiles::makeEmptyFile(m_path);
     QSettings file(m_path, QSettings::IniFormat);
     visitKeys([&](auto field, const QString &key) { file.setValue(key, settings.*field); });
     file.sync();
-    return file.status() == QSettings::NoError;
+    if (file.status() == QSettings::NoError)
+        return true;
+    if (made)
+        QFile::remove(m_path);
+    return false;
 }

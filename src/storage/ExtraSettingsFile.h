@@ -13,6 +13,7 @@ public:
 
     explicit ExtraSettingsFile(const QString &path) : m_path(path) {}
 
+    // Also makes a file that others could read the user's own.
     ExtraSettings read() const;
     // False when the file could not be written; it is then as it was.
     bool write(const ExtraSettings &settings) const;

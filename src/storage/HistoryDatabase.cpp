@@ -2,6 +2,7 @@
 #include "storage/HistoryDatabase.h"
 
 #include "model/ModelTypes.h"
+#include "storage/OwnerOnlyFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -46,6 +47,17 @@ QByteArray listsTableSql()
                + " NOT NULL";
     });
     return sql + ")";
+}
+
+// The tables and the index the program makes, in order.
+QList<QByteArray> schemaStatements()
+{
+    return {listsTableSql(),
+            "CREATE TABLE items(id INTEGER PRIMARY KEY, list_id INTEGER NOT NULL, row_key INTEGER NOT NULL,"
+            " text TEXT NOT NULL, name TEXT NOT NULL)",
+            "CREATE INDEX items_of_list ON items(list_id)",
+            "CREATE TABLE panes(position INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
+            " height_share REAL NOT NULL, focused INTEGER NOT NULL)"};
 }
 
 QByteArray insertListSql()
@@ -117,6 +129,47 @@ private:
     sqlite3_stmt *m_statement = nullptr;
     int m_status;
 };
+
+// What a database's tables are made of, as one comparable text: its tables, indexes and triggers,
+// each table's columns with their types, constraints and keys, and each index's columns. Names
+// SQLite keeps for itself are left out, but not the indexes behind its keys. Empty on an error.
+QByteArray schemaOf(sqlite3 *db)
+{
+    QByteArray schema;
+    const auto add = [&](const char *sql) {
+        Query query(db, sql);
+        while (query.next()) {
+            for (int column = 0; column < sqlite3_column_count(*query); ++column)
+                schema += reinterpret_cast<const char *>(sqlite3_column_text(*query, column)) + QByteArray("|");
+            schema += '\n';
+        }
+        return query.finished();
+    };
+    if (add("SELECT type, name, tbl_name FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY name")
+        && add("SELECT m.name, c.cid, c.name, c.type, c.\"notnull\", c.dflt_value, c.pk FROM sqlite_master m,"
+               " pragma_table_info(m.name) c WHERE m.type = 'table' ORDER BY m.name, c.cid")
+        && add("SELECT m.name, i.name, i.\"unique\", i.origin, i.partial, c.seqno, c.cid, c.name, c.\"desc\", c.coll, c.key"
+               " FROM sqlite_master m, pragma_index_list(m.name) i, pragma_index_xinfo(i.name) c"
+               " WHERE m.type = 'table' ORDER BY m.name, i.name, c.seqno"))
+        return schema;
+    return {};
+}
+
+// The schema the program makes, from a database in memory.
+QByteArray expectedSchema()
+{
+    sqlite3 *db = nullptr;
+    QByteArray schema;
+    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        bool made = true;
+        for (const QByteArray &sql : schemaStatements())
+            made = made && sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        if (made)
+            schema = schemaOf(db);
+    }
+    sqlite3_close(db);
+    return schema;
+}
 } // namespace
 
 HistoryDatabase::~HistoryDatabase()
@@ -165,6 +218,46 @@ HistoryDatabase::Opened HistoryDatabase::open(const QString &path)
         m_error = QStringLiteral("通常のﾌｧｲﾙではありません。");
         return Opened::Unusable;
     }
+    // Made readable by everyone by an earlier version.
+    for (const QLatin1String suffix : FileSuffixes) {
+        OwnerOnlyFiles::narrow(path + suffix);
+        OwnerOnlyFiles::narrow(backupPath(path) + suffix);
+    }
+    // SQLite gives its journal files the database's permissions, and a database it makes the
+    // system's default: a new one is made for the user only first.
+    const bool made = !existed && OwnerOnlyFiles::makeEmptyFile(path);
+    const Opened opened = openForWriting(path, existed);
+    if (opened == Opened::CannotCreate && made)
+        QFile::remove(path);
+    if (opened != Opened::Unusable || !existed)
+        return opened;
+    // A file that reads whole but cannot be written (a read-only folder, say) still brings the lists back.
+    const QString whyNotWritten = m_error;
+    if (openForReading(path)) {
+        m_error = whyNotWritten;
+        return Opened::ReadOnly;
+    }
+    close();
+    m_error = whyNotWritten;
+    return Opened::Unusable;
+}
+
+bool HistoryDatabase::openForReading(const QString &path)
+{
+    // Without writing, SQLite cannot take in what a crash left in the journal, and would go by
+    // the older state: such a file is not read here.
+    if (QFileInfo(path + QLatin1String("-wal")).size() > 0)
+        return false;
+    // Immutable: no journal or lock file is looked for or made beside it.
+    const QByteArray uri = "file:" + QFile::encodeName(path).toPercentEncoding("/") + "?immutable=1";
+    if (sqlite3_open_v2(uri.constData(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK)
+        return false;
+    const std::optional<int> schema = number("PRAGMA user_version");
+    return schema && checkSchema(*schema);
+}
+
+HistoryDatabase::Opened HistoryDatabase::openForWriting(const QString &path, bool existed)
+{
     // What a failed step means: another program's lock, or a file that cannot be used or made.
     const auto problem = [&] {
         const int code = m_db ? sqlite3_errcode(m_db) : SQLITE_CANTOPEN;
@@ -211,14 +304,10 @@ HistoryDatabase::Opened HistoryDatabase::open(const QString &path)
 
 bool HistoryDatabase::makeSchema()
 {
-    const QByteArray lists = listsTableSql();
-    return run("BEGIN") && run(lists.constData())
-           && run("CREATE TABLE items(id INTEGER PRIMARY KEY, list_id INTEGER NOT NULL, row_key INTEGER NOT NULL,"
-                  " text TEXT NOT NULL, name TEXT NOT NULL)")
-           && run("CREATE INDEX items_of_list ON items(list_id)")
-           && run("CREATE TABLE panes(position INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
-                  " height_share REAL NOT NULL, focused INTEGER NOT NULL)")
-           && run(QByteArray("PRAGMA user_version=" + QByteArray::number(SchemaVersion)).constData()) && run("COMMIT");
+    bool made = run("BEGIN");
+    for (const QByteArray &sql : schemaStatements())
+        made = made && run(sql.constData());
+    return made && run(QByteArray("PRAGMA user_version=" + QByteArray::number(SchemaVersion)).constData()) && run("COMMIT");
 }
 
 bool HistoryDatabase::checkSchema(int version)
@@ -238,6 +327,12 @@ bool HistoryDatabase::checkSchema(int version)
         return fail();
     if (columnText(*check, 0) != QLatin1String("ok") || check.next()) {
         m_error = QStringLiteral("ﾌｧｲﾙが壊れています。");
+        return false;
+    }
+    // Tables without their keys or indexes would take the lists back but refuse every write.
+    static const QByteArray expected = expectedSchema();
+    if (expected.isEmpty() || schemaOf(m_db) != expected) {
+        m_error = QStringLiteral("表の作りが、このﾌﾟﾛｸﾞﾗﾑの作るものと違います。");
         return false;
     }
     return true;

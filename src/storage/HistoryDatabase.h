@@ -22,7 +22,8 @@ public:
     enum class Opened {
         Existing,    // read() brings the lists back
         Created,     // a new, empty database
-        Unusable,    // damaged, foreign, newer, read-only or not a file: to be set aside
+        ReadOnly,    // read() brings the lists back, but nothing can be written (errorString says why)
+        Unusable,    // damaged, foreign, newer or not a file: to be set aside
         InUse,       // another program holds it
         CannotCreate // no database can be made there (the folder is read-only, say)
     };
@@ -32,6 +33,7 @@ public:
     HistoryDatabase(const HistoryDatabase &) = delete;
     HistoryDatabase &operator=(const HistoryDatabase &) = delete;
 
+    // Also makes the database and its journal files, and any set aside, readable by the user only.
     Opened open(const QString &path);
     // The lists kept; nothing when what is kept does not hold together (then errorString says why).
     std::optional<KeptHistory> read();
@@ -49,6 +51,8 @@ public:
 private:
     enum Statement { UpsertItem, SetRowKey, DropItem, DropListItems, InsertList, InsertPane, StatementCount };
 
+    Opened openForWriting(const QString &path, bool existed);
+    bool openForReading(const QString &path);
     bool run(const char *sql);
     std::optional<int> number(const char *sql);
     bool fail();

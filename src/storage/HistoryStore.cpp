@@ -10,6 +10,7 @@
 #include "model/seams/MessageBoxPort.h"
 #include "storage/HistoryDatabase.h"
 #include "storage/HistoryWriter.h"
+#include "storage/OwnerOnlyFiles.h"
 
 #include <QDir>
 
@@ -58,10 +59,11 @@ std::optional<KeptHistory> HistoryStore::open(const QString &path)
     const QString &crLf = ProgramTexts::lineBreak();
     const QString notKept = crLf + crLf + QStringLiteral("今回はﾘｽﾄを次回の起動まで保持しません。");
     auto database = std::make_unique<HistoryDatabase>();
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    OwnerOnlyFiles::makeFolder(QFileInfo(path).absolutePath());
     HistoryDatabase::Opened opened = database->open(path);
+    const QString whyNotWritten = database->errorString();
     std::optional<KeptHistory> kept;
-    if (opened == HistoryDatabase::Opened::Existing) {
+    if (opened == HistoryDatabase::Opened::Existing || opened == HistoryDatabase::Opened::ReadOnly) {
         kept = database->read();
         if (!kept) {
             database->close();
@@ -71,6 +73,11 @@ std::optional<KeptHistory> HistoryStore::open(const QString &path)
     switch (opened) {
     case HistoryDatabase::Opened::Existing:
         break;
+    case HistoryDatabase::Opened::ReadOnly:
+        // Left as it is: the lists come back, and what changes stays with this run.
+        tell(QStringLiteral("履歴ﾌｧｲﾙに書き込めません。") + crLf + whyNotWritten + crLf + crLf
+             + QStringLiteral("前回のﾘｽﾄを読み込みましたが、今回の変更は次回の起動まで保持しません。"));
+        return kept;
     case HistoryDatabase::Opened::Created:
         m_writeEverything = true;
         break;
@@ -153,8 +160,26 @@ void HistoryStore::finish()
     if (!keeping())
         return;
     collect();
-    QMetaObject::invokeMethod(m_writer, &HistoryWriter::writePending, Qt::BlockingQueuedConnection);
+    // Told here and now: a word queued for later would never be seen once the program has ended.
+    disconnect(m_writer, &HistoryWriter::failed, this, nullptr);
+    bool written = true;
+    QString problem;
+    QMetaObject::invokeMethod(
+        m_writer,
+        [writer = m_writer, &written, &problem] {
+            written = writer->writePending();
+            problem = writer->errorString();
+        },
+        Qt::BlockingQueuedConnection);
     stop();
+    if (written)
+        return;
+    const QString &crLf = ProgramTexts::lineBreak();
+    m_messages.show(ProgramTexts::title(),
+                    QStringLiteral("履歴ﾌｧｲﾙ：") + QDir::toNativeSeparators(m_path) + crLf + crLf
+                        + QStringLiteral("履歴ﾌｧｲﾙに書き込めませんでした。") + crLf + problem + crLf + crLf
+                        + QStringLiteral("最後の変更は次回の起動まで保持されません。"),
+                    MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::Ok);
 }
 
 void HistoryStore::collect()

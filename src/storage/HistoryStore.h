@@ -27,14 +27,15 @@ public:
     ~HistoryStore() override;
 
     // Opens the database (a new one where there is none) and starts keeping the lists. Returns what
-    // it kept, if anything. A database that cannot be used is set aside and a new one begun; the
-    // user is told once the window is up.
+    // it kept, if anything. A database that cannot be used is set aside and a new one begun; one
+    // that can only be read gives its lists and nothing is kept. The user is told once the window
+    // is up.
     std::optional<KeptHistory> open(const QString &path);
     // Switched on during a run: a new database begins with every list as it is now.
     void switchOn(const QString &path);
     // Switched off: nothing more is written, and the database is deleted.
     void switchOff();
-    // At the end: writes what is left and waits until it is written.
+    // At the end: writes what is left and waits until it is written; tells at once when it was not.
     void finish();
     bool keeping() const { return m_writer != nullptr; }
 

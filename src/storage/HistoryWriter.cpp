@@ -20,16 +20,22 @@ void HistoryWriter::write(HistoryBatch batch)
         writePending();
 }
 
-void HistoryWriter::writePending()
+bool HistoryWriter::writePending()
 {
     if (m_pending.empty())
-        return;
+        return true;
     if (m_database->write(m_pending)) {
         m_pending = HistoryBatch();
         m_failing = false;
-        return;
+        return true;
     }
     if (!std::exchange(m_failing, true))
         emit failed(m_database->errorString(), m_database->diskFull());
     m_retry.start();
+    return false;
+}
+
+QString HistoryWriter::errorString() const
+{
+    return m_database->errorString();
 }

@@ -21,8 +21,9 @@ public:
     ~HistoryWriter() override;
 
     void write(HistoryBatch batch);
-    // Writes what is waiting, now.
-    void writePending();
+    // Writes what is waiting, now; false when it could not (errorString says why).
+    bool writePending();
+    QString errorString() const;
 
 signals:
     // The first failure after a success: a run of failures is told once.

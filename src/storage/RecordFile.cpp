@@ -73,7 +73,7 @@ void RecordFile::cannotRead(const QString &why)
     m_unreadable = true;
 }
 
-bool RecordFile::openForSave(const QString &path)
+bool RecordFile::openForSave(const QString &path, QFileDevice::Permissions permissions)
 {
     if (m_mode != Mode::Closed)
         close();
@@ -87,7 +87,9 @@ bool RecordFile::openForSave(const QString &path)
     // Unbuffered: every write reports what really reached the disk. Buffered, Qt 6.4 lets a
     // final flush that the disk took only in part pass as success, and commit() would then put a
     // cut-off file in place of the old one.
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    // The permissions go to the temporary file, before anything is written into it.
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        || (permissions && !file->setPermissions(permissions))) {
         m_error = file->errorString();
         return false;
     }

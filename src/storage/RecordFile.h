@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 #include <QStringView>
 
@@ -29,8 +30,9 @@ public:
     bool isOpen() const { return m_mode != Mode::Closed; }
 
     // Start a new file at path, replacing the file there when close() succeeds; a folder, a
-    // device or a pipe there is left alone and refused.
-    bool openForSave(const QString &path);
+    // device or a pipe there is left alone and refused. The new file gets `permissions` when given,
+    // otherwise those of the file it replaces (a new one: the system's default).
+    bool openForSave(const QString &path, QFileDevice::Permissions permissions = {});
     // Read the file at path. False, with the system's reason in errorString(), when it cannot be
     // opened; a missing file is not created. Only a regular file is opened (a link to one
     // too): never a folder, a device or a pipe, and never waiting on one.

@@ -4,6 +4,7 @@
 #include "model/ProgramTexts.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
+#include "storage/OwnerOnlyFiles.h"
 #include "storage/SettingsSections.h"
 #include "storage/WindowSettings.h"
 #include "storage/RecordFile.h"
@@ -29,7 +30,7 @@ QString SettingsFile::location(const QString &programFolder)
     if (!programFolder.isEmpty() && probe.open())
         return pathIn(programFolder);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(config);
+    OwnerOnlyFiles::makeFolder(config);
     return pathIn(config);
 }
 
@@ -50,6 +51,9 @@ void SettingsFile::writeHeader(RecordFile &file)
 
 SettingsFile::Found SettingsFile::readSettingsAtStart(const QString &path, const QRect &desktop)
 {
+    // Made readable by everyone by an earlier version.
+    OwnerOnlyFiles::narrow(path);
+    OwnerOnlyFiles::narrow(backupPath(path));
     RecordFile file;
     const bool opened = file.openForRead(path);
     const Found found = load(file, opened, desktop);
@@ -113,7 +117,7 @@ bool SettingsFile::writeSettingsAtEnd(const QString &path, Found &found, const Q
     if ((found == Found::Unusable || found == Found::Unreadable) && !keepAside(path))
         return false;
     RecordFile file;
-    if (!write(file, file.openForSave(path), desktop))
+    if (!write(file, file.openForSave(path, OwnerOnlyFiles::FilePermissions), desktop))
         return false;
     found = Found::Usable;
     return true;

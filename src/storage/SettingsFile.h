@@ -40,7 +40,8 @@ public:
 
     // Reads the file and hands every section to its owner. A missing, empty, cut-short, damaged,
     // older, newer, foreign or unreadable file gives factory values everywhere (from the first
-    // damaged section on); nothing is created. When Unreadable, errorString() tells why.
+    // damaged section on); nothing is created. When Unreadable, errorString() tells why. The file
+    // and its backup are first made readable by the user only.
     // `desktop` is the rectangle of every screen together, in pixels: every window's size and
     // place are kept within it.
     Found readSettingsAtStart(const QString &path, const QRect &desktop);

@@ -9,8 +9,10 @@
 #include "model/ListItems.h"
 #include "model/ListRecord.h"
 #include "model/ProgramState.h"
+#include "storage/ExtraSettingsFile.h"
 #include "storage/HistoryDatabase.h"
 #include "storage/HistoryStore.h"
+#include "storage/OwnerOnlyFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,9 +22,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <pwd.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Everything the history keeps, as one comparable text.
@@ -65,6 +73,45 @@ QString keptState(TestProgram &program)
 void end(TestProgram &program)
 {
     program.window().close();
+}
+
+// A run that leaves `letters` in the first list of the history in `folder`.
+void keepOneRun(const QString &folder, const QString &letters)
+{
+    TestProgram program;
+    program.start({}, QString(), folder);
+    program.fill(0, letters);
+    end(program);
+}
+
+// Rebuilds each table of a history database with its columns and rows, but without its key.
+bool dropKeys(const QString &path)
+{
+    QByteArray sql;
+    for (const char *table : {"lists", "items", "panes"})
+        sql += QByteArray("CREATE TABLE copy AS SELECT * FROM %1; DROP TABLE %1; ALTER TABLE copy RENAME TO %1;").replace("%1", table);
+    sqlite3 *db = nullptr;
+    const bool done = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK
+                      && sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    return sqlite3_close(db) == SQLITE_OK && done;
+}
+
+// Makes a folder read-only for the program until the guard goes. Root writes anywhere: the program
+// then runs as nobody, in a folder of nobody's.
+auto readOnlyFolder(const QString &folder)
+{
+    const passwd *nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
+    const auto path = [&](const QString &file) { return QFile::encodeName(QDir(folder).filePath(file)); };
+    bool made = !nobody || ::chmod(path(QStringLiteral("..")).constData(), 0755) == 0;
+    // "." is the folder itself.
+    for (const QString &file : QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotDot))
+        made = made && (!nobody || ::chown(path(file).constData(), nobody->pw_uid, 0) == 0);
+    if (!made || (nobody && ::seteuid(nobody->pw_uid) != 0) || ::chmod(path(QStringLiteral(".")).constData(), 0555) != 0)
+        qFatal("%s could not be made read-only", qPrintable(folder));
+    return qScopeGuard([folder, root = nobody != nullptr] {
+        if ((root && ::seteuid(0) != 0) || !QFile::setPermissions(folder, QFileDevice::Permissions(0x7755)))
+            qFatal("%s stays read-only", qPrintable(folder));
+    });
 }
 } // namespace
 
@@ -120,20 +167,28 @@ private slots:
     void unusableDatabaseIsSetAside_data()
     {
         QTest::addColumn<bool>("inUse");
-        QTest::newRow("damaged") << false;
-        QTest::newRow("held by another program") << true;
+        QTest::addColumn<bool>("keyless");
+        QTest::newRow("damaged") << false << false;
+        QTest::newRow("held by another program") << true << false;
+        QTest::newRow("tables without their keys, which refuse every write") << false << true;
     }
 
     void unusableDatabaseIsSetAside()
     {
         QFETCH(bool, inUse);
+        QFETCH(bool, keyless);
         QTemporaryDir folder;
         const QString path = folder.filePath(HistoryDatabase::fileName());
         HistoryDatabase other;
         QByteArray bytes = "SQLite format 3";
         bytes.append(4096, '\x5a');
-        if (inUse) {
+        if (keyless) {
+            keepOneRun(folder.path(), QStringLiteral("k"));
+            QVERIFY(dropKeys(path));
+        } else if (inUse) {
             QCOMPARE(other.open(path), HistoryDatabase::Opened::Created);
+        }
+        if (inUse || keyless) {
             QFile held(path);
             QVERIFY(held.open(QIODevice::ReadOnly));
             bytes = held.readAll();
@@ -196,6 +251,48 @@ private slots:
         again.start({}, QString(), folder.path());
         ListDisplay &display = again.state().display();
         QCOMPARE(display.recordOfPane(display.paneAtPosition(0)).itemLimit, qint16(10));
+    }
+
+    void filesAreTheUsersOnly()
+    {
+        QTemporaryDir base;
+        const QDir folder(base.filePath(QStringLiteral("made")));
+        const QStringList files = {folder.filePath(QStringLiteral("QKPRUtil.dat")), folder.filePath(HistoryDatabase::fileName()),
+                                   folder.filePath(ExtraSettingsFile::fileName())};
+        {
+            TestProgram program;
+            program.start({}, files[0], folder.path());
+            program.fill(0, QStringLiteral("p"));
+            QTRY_COMPARE(QFileInfo(files[1] + QStringLiteral("-wal")).permissions(), OwnerOnlyFiles::FilePermissions);
+            QVERIFY(ExtraSettingsFile(files[2]).write(ExtraSettings()));
+            end(program);
+        }
+        QCOMPARE(QFileInfo(folder.path()).permissions(), OwnerOnlyFiles::FolderPermissions);
+        // Left readable by everyone by an earlier version: narrowed at the next start.
+        for (const QString &file : files) {
+            QCOMPARE(QFileInfo(file).permissions(), OwnerOnlyFiles::FilePermissions);
+            QVERIFY(QFile::setPermissions(file, OwnerOnlyFiles::FilePermissions | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        }
+        TestProgram again;
+        again.start({}, files[0], folder.path());
+        for (const QString &file : files)
+            QCOMPARE(QFileInfo(file).permissions(), OwnerOnlyFiles::FilePermissions);
+    }
+
+    void readOnlyFolderBringsTheListsBack()
+    {
+        QTemporaryDir base;
+        const QString folder = base.filePath(QStringLiteral("kept"));
+        keepOneRun(folder, QStringLiteral("ro"));
+        const auto readOnly = readOnlyFolder(folder);
+        TestProgram program;
+        program.messages.willAnswer(MessageBoxPort::Answer::Ok);
+        program.start({}, QString(), folder);
+        QCOMPARE(program.rows(0), QStringLiteral("ro"));
+        program.fill(0, QStringLiteral("x"));
+        end(program);
+        QTRY_COMPARE(program.messages.asked.size(), 1);
+        QVERIFY(program.messages.asked.first().text.contains(QStringLiteral("今回の変更は次回の起動まで保持しません")));
     }
 
     void switchingOffDeletesTheDatabase()

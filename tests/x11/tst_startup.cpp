@@ -20,6 +20,7 @@ private slots:
     void placementAndSwitchesSurviveARestart();
     void damagedSettingsFileGivesFactoryValues();
     void settingsPipeHoldsNothingAndASignalEndsTheExitBox();
+    void signalEndTellsStandardErrorNotABox();
     void terminationSignalsRunTheEndSequence_data();
     void terminationSignalsRunTheEndSequence();
     void killedFirstStartLeavesNoSettingsFile();
@@ -148,6 +149,20 @@ void TestStartup::settingsPipeHoldsNothingAndASignalEndsTheExitBox()
     QVERIFY(::kill(pid_t(program.process().processId()), SIGTERM) == 0);
     QVERIFY(program.process().waitForFinished(5000));
     QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+}
+
+void TestStartup::signalEndTellsStandardErrorNotABox()
+{
+    X11Program program;
+    program.process().setProcessChannelMode(QProcess::SeparateChannels);
+    QVERIFY(program.start());
+    QVERIFY(!program.waitForWindow(QStringLiteral("Arlen.T.K. QuillKeeper")).isEmpty());
+    // The settings cannot be written once the program's folder is gone; at a logout nobody would
+    // answer a box about it.
+    QVERIFY(QDir(program.folder()).removeRecursively());
+    QVERIFY(::kill(pid_t(program.process().processId()), SIGTERM) == 0);
+    QVERIFY(program.process().waitForFinished(5000));
+    QVERIFY(QString::fromUtf8(program.process().readAllStandardError()).contains(QStringLiteral("設定を保存できませんでした")));
 }
 
 void TestStartup::terminationSignalsRunTheEndSequence_data()
