@@ -3,19 +3,38 @@
 // window has the focus.
 #include "TestProgram.h"
 #include "XDoTool.h"
+#include "mainwindow/FindBar.h"
 #include "mainwindow/MainWindow.h"
+#include "model/ProgramState.h"
 #include "platform/ListBoxWidget.h"
+#include "platform/x11/X11Clipboard.h"
 #include "platform/x11/X11Hotkey.h"
 #include "windows/MiniWindow.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QtTest>
+
+namespace {
+// Focuses a window as another program does: with the server's time, newer than any this process saw.
+bool focusAsAnotherProgram(QWidget &window)
+{
+    const QString how = QLatin1String(qEnvironmentVariableIsSet("QK_WINDOW_MANAGER") ? "windowactivate" : "windowfocus");
+    return QTest::qWaitForWindowExposed(&window)
+        && XDoTool::run({how, QStringLiteral("--sync"), QString::number(window.winId())})
+        && QTest::qWaitFor([&] { return window.isActiveWindow(); });
+}
+} // namespace
 
 class TestHotkeyX11 : public QObject {
     Q_OBJECT
 private slots:
     void pickFromAnotherWindow();
+    void findBarEnterPicks_data();
+    void findBarEnterPicks();
+    void followsKeymapChange();
     void takenKeyIsNamed();
 };
 
@@ -38,8 +57,7 @@ void TestHotkeyX11::pickFromAnotherWindow()
             p.command(Command::Minimise)->trigger();
             QTRY_VERIFY(p.root.miniWindow().isActiveWindow());
         }
-        other.activateWindow();
-        QTRY_VERIFY(other.isActiveWindow());
+        QVERIFY(focusAsAnotherProgram(other));
         QVERIFY(XDoTool::run({QStringLiteral("key"), QStringLiteral("ctrl+alt+v")}));
         QTRY_VERIFY(p.window().isActiveWindow());
         QTRY_VERIFY(list->hasFocus());
@@ -47,10 +65,64 @@ void TestHotkeyX11::pickFromAnotherWindow()
         QVERIFY(!p.root.miniWindow().isVisible());
         QVERIFY(XDoTool::run({QStringLiteral("key"), QString::fromLatin1(key)}));
         QTRY_VERIFY(other.isActiveWindow());
-        QVERIFY(p.window().isVisible());
+        // Back in the form it had: shown behind the other window, then the mini window.
+        QTRY_COMPARE(p.root.miniWindow().isVisible(), key[0] == 'E');
+        QCOMPARE(p.window().isVisible(), key[0] == 'R');
     }
     // Enter copied the first row; Esc nothing more.
     QCOMPARE(p.clipboard.writes(), QList<FakeClipboard::Write>{{QStringLiteral("a")}});
+}
+
+void TestHotkeyX11::findBarEnterPicks_data()
+{
+    QTest::addColumn<bool>("keepWindow");
+    QTest::newRow("back in the tray") << false;
+    QTest::newRow("kept up") << true;
+}
+
+// Typing finds; Enter on the match picks it as Enter in the list does, and pastes it.
+void TestHotkeyX11::findBarEnterPicks()
+{
+    QFETCH(bool, keepWindow);
+    X11Clipboard clipboard;
+    QVERIFY(clipboard.start());
+    X11Hotkey hotkey;
+    QVERIFY(hotkey.start());
+    TestProgram p(&clipboard, &hotkey);
+    p.start();
+    p.fill(0, QStringLiteral("abc"));
+    p.state().extraSettings.pasteAfterPick = true;
+    p.state().extraSettings.keepWindowAfterPick = keepWindow;
+    p.root.grabHotkey();
+    p.window().hide();
+    QLineEdit other;
+    other.show();
+    QVERIFY(focusAsAnotherProgram(other));
+    QVERIFY(XDoTool::run({QStringLiteral("key"), QStringLiteral("ctrl+alt+v")}));
+    QTRY_VERIFY(p.listAt(0)->hasFocus());
+    QVERIFY(XDoTool::run({QStringLiteral("type"), QStringLiteral("b")}));
+    QTRY_VERIFY(p.root.findBar().queryEdit()->hasFocus());
+    QVERIFY(XDoTool::run({QStringLiteral("key"), QStringLiteral("Return")}));
+    QTRY_COMPARE(other.text(), QStringLiteral("b"));
+    QVERIFY(other.isActiveWindow());
+    QCOMPARE(p.window().isVisible(), keepWindow);
+}
+
+void TestHotkeyX11::followsKeymapChange()
+{
+    X11Hotkey hotkey;
+    QVERIFY(hotkey.start());
+    TestProgram p(nullptr, &hotkey);
+    p.start();
+    p.root.grabHotkey();
+    QLineEdit other;
+    other.show();
+    QVERIFY(focusAsAnotherProgram(other));
+    const auto backToUs = qScopeGuard([] { QProcess::execute("setxkbmap", {"-layout", "us"}); });
+    QCOMPARE(QProcess::execute("setxkbmap", {"-layout", "us", "-variant", "dvorak"}), 0);
+    // xdotool presses the key that types V on the new layout.
+    QVERIFY(XDoTool::run({QStringLiteral("key"), QStringLiteral("ctrl+alt+v")}));
+    QTRY_VERIFY(p.window().isActiveWindow());
 }
 
 void TestHotkeyX11::takenKeyIsNamed()
