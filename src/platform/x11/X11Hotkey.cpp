@@ -128,17 +128,20 @@ quint16 X11Hotkey::numLockMask(quint8 numLock) const
 
 HotkeyPort::Grab X11Hotkey::grab(QKeyCombination key)
 {
-    ungrab();
     if (!m_connection)
         return Grab::Unknown;
-    m_key = key;
     readQueuedSoon();
     const QList<quint8> keycodes = keycodesOf(m_connection, {keysymOf(key.key()), NumLockKeysym});
     const quint8 keycode = keycodes[0];
+    const quint16 numLock = numLockMask(keycodes[1]);
+    // A new map that left the key where it was: it stays grabbed, and no press meanwhile is lost.
+    if (m_keycode && m_key == key && keycode == m_keycode && numLock == m_numLock)
+        return Grab::Done;
+    ungrab();
+    m_key = key;
     if (!keycode)
         return Grab::Unknown;
     const quint16 modifiers = modifierMask(key.keyboardModifiers());
-    const quint16 numLock = numLockMask(keycodes[1]);
     // With and without Caps Lock and Num Lock; all asked before any answer is awaited.
     const std::array<quint16, 4> locks{0, XCB_MOD_MASK_LOCK, numLock, quint16(numLock | XCB_MOD_MASK_LOCK)};
     std::array<xcb_void_cookie_t, 4> grabs;
@@ -153,6 +156,7 @@ HotkeyPort::Grab X11Hotkey::grab(QKeyCombination key)
         }
     }
     m_keycode = keycode;
+    m_numLock = numLock;
     if (taken) {
         // Half a grab would work only with some lock keys on.
         ungrab();

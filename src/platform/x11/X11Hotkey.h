@@ -55,6 +55,7 @@ private:
     // The key asked for, and its code on the keyboard as it is now mapped (0: not grabbed).
     std::optional<QKeyCombination> m_key;
     quint8 m_keycode = 0;
+    quint16 m_numLock = 0;
     // The window that had the focus at the last press, and whether a window manager keeps it.
     quint32 m_previous = 0;
     bool m_managed = false;
