@@ -182,9 +182,11 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     new EdgeStepper(m_state->lists(), m_state->display(), m_state->settings(), *m_watcher);
     new FileDropTarget(*m_panes, *m_window, *m_listFiles);
 
-    if (seams.hotkey)
+    if (seams.hotkey) {
         m_hotkeyPick = std::make_unique<HotkeyPick>(*seams.hotkey, m_state->extraSettings, m_state->display(), *m_panes,
                                                     *m_mini, seams.messages);
+        QObject::connect(m_findBar, &FindBar::picked, m_hotkeyPick.get(), &HotkeyPick::pickedElsewhere);
+    }
     // Shown once the stored settings are read (openHistory): an icon switched off never flashes up.
     m_tray = std::make_unique<TrayIcon>(*m_window, *m_mini, *m_commands, m_state->display(), *m_watcher);
 }

@@ -204,8 +204,10 @@ void FindBar::copyFocusedMatch()
         return;
     const PaneNumber pane = m_filter.pane();
     const ListBoxWidget *list = m_panes.clipListWidget(pane);
-    if (list && list->currentRow() >= 0 && !list->isRowHidden(list->currentRow()))
+    if (list && list->currentRow() >= 0 && !list->isRowHidden(list->currentRow())) {
         m_watcher.clickItem(pane);
+        emit picked();
+    }
 }
 
 bool FindBar::eventFilter(QObject *watched, QEvent *event)

@@ -45,6 +45,10 @@ public:
     QLabel *countLabel() const { return m_count; }
     AllListsMatches *allListsMatches() const { return m_results; }
 
+signals:
+    // Enter copied the focused match, as Enter in the list copies its row.
+    void picked();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

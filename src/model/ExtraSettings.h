@@ -16,6 +16,8 @@ struct ExtraSettings {
     QString hotkey = QStringLiteral("Ctrl+Alt+V");
     // After Enter in a list called up by the hotkey, paste into the window that had the focus.
     bool pasteAfterPick = false;
+    // After such a pick (or Esc) the window stays up instead of going back to its earlier form.
+    bool keepWindowAfterPick = false;
 
     // When the clipboard's owner goes (a program copied and exited), take the clipboard back with
     // the last text captured, so the next paste still pastes it.

@@ -20,6 +20,7 @@ void visitKeys(Visit &&visit)
     visit(&E::hotkeyOn, QStringLiteral("Hotkey/on"));
     visit(&E::hotkey, QStringLiteral("Hotkey/key"));
     visit(&E::pasteAfterPick, QStringLiteral("Hotkey/pasteAfterPick"));
+    visit(&E::keepWindowAfterPick, QStringLiteral("Hotkey/keepWindowAfterPick"));
     visit(&E::keepClipboard, QStringLiteral("Clipboard/keep"));
     visit(&E::trayIcon, QStringLiteral("Tray/icon"));
     visit(&E::closeToTray, QStringLiteral("Tray/closeToTray"));

@@ -50,6 +50,8 @@ void HotkeyPick::applySettings()
 
 void HotkeyPick::bringUp()
 {
+    if (!m_picking)
+        m_formBefore = currentForm();
     m_mini.bringBackMain();
     const PaneNumber pane = m_display.focusedPane();
     if (ListBoxWidget *list = m_panes.clipListWidget(pane)) {
@@ -58,6 +60,7 @@ void HotkeyPick::bringUp()
             m_display.highlightRow(pane, RowNumber(row));
         list->setFocus(Qt::OtherFocusReason);
     }
+    m_hotkey.takeFocus(m_panes.window()->winId());
     if (!m_picking)
         qApp->installEventFilter(this);
     m_picking = true;
@@ -70,13 +73,58 @@ bool HotkeyPick::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() == Qt::Key_Escape) {
         endPick();
-        m_hotkey.returnFocus(false);
+        giveBack(false);
     } else if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
         endPick();
         // The list copies the row first, as on any Enter.
-        QTimer::singleShot(0, this, [this] { m_hotkey.returnFocus(m_settings.pasteAfterPick); });
+        QTimer::singleShot(0, this, [this] { giveBack(m_settings.pasteAfterPick); });
     }
     return false;
+}
+
+void HotkeyPick::pickedElsewhere()
+{
+    if (!m_picking)
+        return;
+    endPick();
+    giveBack(m_settings.pasteAfterPick);
+}
+
+void HotkeyPick::giveBack(bool paste)
+{
+    if (!m_settings.keepWindowAfterPick)
+        putBack(m_formBefore);
+    m_hotkey.returnFocus(paste);
+}
+
+HotkeyPick::Form HotkeyPick::currentForm() const
+{
+    const QWidget *main = m_panes.window();
+    if (m_mini.miniShown())
+        return Form::Mini;
+    if (!main->isVisible())
+        return Form::Hidden;
+    return main->isMinimized() ? Form::Minimised : Form::Shown;
+}
+
+void HotkeyPick::putBack(Form form)
+{
+    QWidget *main = m_panes.window();
+    switch (form) {
+    case Form::Shown:
+        // Behind the window the focus goes back to.
+        break;
+    case Form::Minimised:
+        main->setWindowState(main->windowState() | Qt::WindowMinimized);
+        break;
+    case Form::Hidden:
+        main->hide();
+        break;
+    case Form::Mini:
+        // The focus goes back elsewhere: the strip must not take it.
+        m_mini.showInPlaceOfMain(false, false);
+        break;
+    }
 }
 
 void HotkeyPick::endPick()

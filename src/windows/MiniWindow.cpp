@@ -78,7 +78,7 @@ MiniWindow::MiniWindow(MainWindow &main, ClipboardWatcher &watcher, MiniWindowSe
     topBar->setPalette(bar);
 }
 
-void MiniWindow::showInPlaceOfMain(bool byMouse)
+void MiniWindow::showInPlaceOfMain(bool byMouse, bool activate)
 {
     m_underMouse = byMouse;
     m_backAtRestorePlace = m_main.outerLeft() == m_settings.restoreX && m_main.outerTop() == m_settings.restoreY && m_restoreFitted;
@@ -86,9 +86,11 @@ void MiniWindow::showInPlaceOfMain(bool byMouse)
     m_shown = true;
     dimLamp();
     Load();
+    setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     show();
     raise();
-    activateWindow();
+    if (activate)
+        activateWindow();
 }
 
 void MiniWindow::Load()

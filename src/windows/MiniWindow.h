@@ -22,8 +22,9 @@ public:
     MiniWindow(MainWindow &main, ClipboardWatcher &watcher, MiniWindowSettings &settings);
 
     // Hides the main window and shows the strip: under the mouse when byMouse, else centred
-    // on the main window; back where it was after a restore the desktop had to correct.
-    void showInPlaceOfMain(bool byMouse);
+    // on the main window; back where it was after a restore the desktop had to correct. Without
+    // activate the focus stays where it is.
+    void showInPlaceOfMain(bool byMouse, bool activate = true);
     // Puts the main window back, placed from the cursor position given, and sets left and top to
     // where it went.
     void restoreMain(qint32 &left, qint32 &top);

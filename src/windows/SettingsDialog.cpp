@@ -253,6 +253,7 @@ void SettingsDialog::fillControls()
     hotkeyEdit->setEnabled(m_work.extra.hotkeyOn);
     hotkeyEdit->setKeySequence(QKeySequence(m_work.extra.hotkey, QKeySequence::PortableText));
     pasteAfterPickCheck->setChecked(m_work.extra.pasteAfterPick);
+    keepWindowAfterPickCheck->setChecked(m_work.extra.keepWindowAfterPick);
     keepClipboardCheck->setChecked(m_work.extra.keepClipboard);
     trayIconCheck->setChecked(m_work.extra.trayIcon);
     closeToTrayCheck->setChecked(m_work.extra.closeToTray);
@@ -376,6 +377,7 @@ bool SettingsDialog::storeMorePage()
     if (!typed.isEmpty())
         m_work.extra.hotkey = QKeySequence(typed[0]).toString(QKeySequence::PortableText);
     m_work.extra.pasteAfterPick = pasteAfterPickCheck->isChecked();
+    m_work.extra.keepWindowAfterPick = keepWindowAfterPickCheck->isChecked();
     m_work.extra.keepClipboard = keepClipboardCheck->isChecked();
     m_work.extra.trayIcon = trayIconCheck->isChecked();
     m_work.extra.closeToTray = closeToTrayCheck->isChecked();

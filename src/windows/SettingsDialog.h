@@ -134,6 +134,7 @@ private:
     QCheckBox *hotkeyOnCheck = nullptr;
     QKeySequenceEdit *hotkeyEdit = nullptr;
     QCheckBox *pasteAfterPickCheck = nullptr;
+    QCheckBox *keepWindowAfterPickCheck = nullptr;
     QCheckBox *keepClipboardCheck = nullptr;
     QCheckBox *trayIconCheck = nullptr;
     QCheckBox *closeToTrayCheck = nullptr;

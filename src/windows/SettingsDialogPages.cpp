@@ -221,6 +221,8 @@ QWidget *SettingsDialog::buildMorePage()
     hotkeyRows->addWidget(buddyLabel(QStringLiteral("ｷｰ(&Y):"), hotkeyEdit), 1, 0);
     hotkeyRows->addWidget(hotkeyEdit, 1, 1);
     hotkeyRows->addWidget(pasteAfterPickCheck, 2, 0, 1, 2);
+    keepWindowAfterPickCheck = named(new QCheckBox(QStringLiteral("ﾎｯﾄｷｰで選んだ後もｳｨﾝﾄﾞｳを残す(&W)")), "keepWindowAfterPickCheck");
+    hotkeyRows->addWidget(keepWindowAfterPickCheck, 3, 0, 1, 2);
     connect(hotkeyOnCheck, &QCheckBox::toggled, hotkeyEdit, &QWidget::setEnabled);
     rows->addWidget(hotkeyBox);
     keepClipboardCheck = named(new QCheckBox(QStringLiteral("ｺﾋﾟｰ元が終了してもｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を残す(&B)")),

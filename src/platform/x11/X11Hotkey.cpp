@@ -3,6 +3,8 @@
 
 #include "platform/x11/XcbCalls.h"
 
+#include <QDebug>
+#include <QKeySequence>
 #include <QSocketNotifier>
 #include <array>
 #include <cstdlib>
@@ -76,7 +78,7 @@ bool X11Hotkey::start()
     for (int i = 0; i < screenNumber && screens.rem; ++i)
         xcb_screen_next(&screens);
     m_root = screens.data->root;
-    XcbCalls::intern(m_connection, {{&m_activeAtom, "_NET_ACTIVE_WINDOW"}});
+    XcbCalls::intern(m_connection, {{&m_activeAtom, "_NET_ACTIVE_WINDOW"}, {&m_wmCheckAtom, "_NET_SUPPORTING_WM_CHECK"}});
     m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &X11Hotkey::readEvents);
     return true;
@@ -126,15 +128,20 @@ quint16 X11Hotkey::numLockMask(quint8 numLock) const
 
 HotkeyPort::Grab X11Hotkey::grab(QKeyCombination key)
 {
-    release();
     if (!m_connection)
         return Grab::Unknown;
+    readQueuedSoon();
     const QList<quint8> keycodes = keycodesOf(m_connection, {keysymOf(key.key()), NumLockKeysym});
     const quint8 keycode = keycodes[0];
+    const quint16 numLock = numLockMask(keycodes[1]);
+    // A new map that left the key where it was: it stays grabbed, and no press meanwhile is lost.
+    if (m_keycode && m_key == key && keycode == m_keycode && numLock == m_numLock)
+        return Grab::Done;
+    ungrab();
+    m_key = key;
     if (!keycode)
         return Grab::Unknown;
     const quint16 modifiers = modifierMask(key.keyboardModifiers());
-    const quint16 numLock = numLockMask(keycodes[1]);
     // With and without Caps Lock and Num Lock; all asked before any answer is awaited.
     const std::array<quint16, 4> locks{0, XCB_MOD_MASK_LOCK, numLock, quint16(numLock | XCB_MOD_MASK_LOCK)};
     std::array<xcb_void_cookie_t, 4> grabs;
@@ -149,15 +156,22 @@ HotkeyPort::Grab X11Hotkey::grab(QKeyCombination key)
         }
     }
     m_keycode = keycode;
+    m_numLock = numLock;
     if (taken) {
         // Half a grab would work only with some lock keys on.
-        release();
+        ungrab();
         return Grab::Taken;
     }
     return Grab::Done;
 }
 
 void X11Hotkey::release()
+{
+    m_key.reset();
+    ungrab();
+}
+
+void X11Hotkey::ungrab()
 {
     if (!m_connection || !m_keycode)
         return;
@@ -168,30 +182,61 @@ void X11Hotkey::release()
 
 void X11Hotkey::readEvents()
 {
+    bool keyboardChanged = false;
     while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection)) {
-        if ((event->response_type & 0x7f) == XCB_KEY_PRESS) {
-            const auto *press = reinterpret_cast<const xcb_key_press_event_t *>(event);
-            if (press->detail == m_keycode) {
-                // Asked before the program's window comes up and takes the focus.
-                const quint32 active = activeWindow();
+        switch (event->response_type & 0x7f) {
+        case XCB_KEY_PRESS:
+            if (const auto *press = reinterpret_cast<const xcb_key_press_event_t *>(event); press->detail == m_keycode) {
+                // Asked before the program's window comes up and takes the focus. A window manager
+                // that ended leaves its active window named on the root window.
+                m_pressTime = press->time;
+                m_windowManager = windowManagerRuns();
+                const quint32 active = m_windowManager ? activeWindow() : 0;
                 m_managed = active != 0;
                 m_previous = m_managed ? active : focusedWindow();
                 emit pressed();
             }
+            break;
+        case XCB_MAP_NOTIFY:
+            if (reinterpret_cast<const xcb_map_notify_event_t *>(event)->window == m_focusTarget)
+                focusProgramWindow();
+            break;
+        case XCB_MAPPING_NOTIFY:
+            // Also what a new keyboard (an XKB notice) becomes for a connection that never asked for XKB.
+            keyboardChanged |= reinterpret_cast<const xcb_mapping_notify_event_t *>(event)->request != XCB_MAPPING_POINTER;
+            break;
+        default:
+            break;
         }
         std::free(event);
     }
+    // Once for a burst of notices: a new layout sends several.
+    if (keyboardChanged && m_key && grab(*m_key) != Grab::Done)
+        qWarning("The hotkey %s has no free key on the new keyboard map",
+                 qUtf8Printable(QKeySequence(*m_key).toString(QKeySequence::PortableText)));
 }
 
-quint32 X11Hotkey::activeWindow() const
+void X11Hotkey::readQueuedSoon()
 {
-    if (!m_activeAtom)
+    QMetaObject::invokeMethod(this, &X11Hotkey::readEvents, Qt::QueuedConnection);
+}
+
+quint32 X11Hotkey::windowProperty(quint32 window, quint32 atom) const
+{
+    if (!atom)
         return 0;
     const auto property = reply(xcb_get_property_reply(
-        m_connection, xcb_get_property(m_connection, 0, m_root, m_activeAtom, XCB_ATOM_WINDOW, 0, 1), nullptr));
+        m_connection, xcb_get_property(m_connection, 0, window, atom, XCB_ATOM_WINDOW, 0, 1), nullptr));
     if (!property || xcb_get_property_value_length(property.get()) < int(sizeof(quint32)))
         return 0;
     return *static_cast<const quint32 *>(xcb_get_property_value(property.get()));
+}
+
+// A running window manager names a window of its own that names itself; the window goes with it.
+bool X11Hotkey::windowManagerRuns() const
+{
+    const quint32 check = windowProperty(m_root, m_wmCheckAtom);
+    return check && windowProperty(check, m_wmCheckAtom) == check;
 }
 
 quint32 X11Hotkey::focusedWindow() const
@@ -226,6 +271,32 @@ void X11Hotkey::returnFocus(bool paste)
     }
 }
 
+void X11Hotkey::takeFocus(quintptr window)
+{
+    // A window manager takes the program's own request; without one, Qt's request carries the
+    // time of the last event it saw, older than the other program's focus, and is ignored.
+    if (!m_connection || m_windowManager || !window)
+        return;
+    m_focusTarget = quint32(window);
+    // The window may not be mapped yet: its map is told to this connection too.
+    const quint32 structure = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(m_connection, m_focusTarget, XCB_CW_EVENT_MASK, &structure);
+    const auto attributes = reply(xcb_get_window_attributes_reply(
+        m_connection, xcb_get_window_attributes(m_connection, m_focusTarget), nullptr));
+    if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE)
+        focusProgramWindow();
+    readQueuedSoon();
+}
+
+void X11Hotkey::focusProgramWindow()
+{
+    xcb_set_input_focus(m_connection, XCB_INPUT_FOCUS_PARENT, m_focusTarget, m_pressTime);
+    const quint32 nothing = 0;
+    xcb_change_window_attributes(m_connection, m_focusTarget, XCB_CW_EVENT_MASK, &nothing);
+    xcb_flush(m_connection);
+    m_focusTarget = 0;
+}
+
 // Ctrl+V goes only to the window the focus went back to; after half a second without it, nowhere.
 void X11Hotkey::pasteWhenBack()
 {
@@ -234,6 +305,7 @@ void X11Hotkey::pasteWhenBack()
         typePaste();
     if (back || ++m_pasteTries >= 25)
         m_pasteWait.stop();
+    readQueuedSoon();
 }
 
 void X11Hotkey::typePaste()
