@@ -135,4 +135,5 @@ private:
     QCheckBox *keepClipboardCheck = nullptr;
     QCheckBox *trayIconCheck = nullptr;
     QCheckBox *closeToTrayCheck = nullptr;
+    QLineEdit *largestTextEdit = nullptr;
 };

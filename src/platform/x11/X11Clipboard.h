@@ -26,6 +26,7 @@ public:
     void setWatching(bool watching, bool rich) override;
     void retry() override { m_reader.retry(); }
     void setKeeping(bool keeping) override;
+    void setLargestText(qint64 bytes) override { m_reader.setLargestText(bytes); }
 
 private:
     void ownerGone(quint32 time);
