@@ -209,6 +209,7 @@ std::optional<KeptHistory> ProgramRoot::openHistory(const QString &extraSettings
     if (m_state->extraSettings.startAtLogin && QFileInfo::exists(AutostartEntry::path()))
         AutostartEntry::write(QCoreApplication::applicationFilePath());
     m_clipboard.setKeeping(m_state->extraSettings.keepClipboard);
+    m_clipboard.setLargestText(qint64(m_state->extraSettings.largestTextMiB) << 20);
     applyTraySettings();
     if (!m_state->extraSettings.keepHistory) {
         // Switched off in another run, or by hand: nothing stays behind.
@@ -237,6 +238,7 @@ void ProgramRoot::applyExtraSettings(const ExtraSettings &before, MessageBoxPort
     if (m_hotkeyPick && (now.hotkeyOn != before.hotkeyOn || now.hotkey != before.hotkey))
         m_hotkeyPick->applySettings();
     m_clipboard.setKeeping(now.keepClipboard);
+    m_clipboard.setLargestText(qint64(now.largestTextMiB) << 20);
     applyTraySettings();
     if (now == before || m_extraSettingsPath.isEmpty())
         return;

@@ -28,5 +28,8 @@ struct ExtraSettings {
     bool trayIcon = true;
     bool closeToTray = false;
 
+    // The largest clipboard content, in MiB, that is captured (and kept when its owner goes).
+    qint32 largestTextMiB = 256;
+
     bool operator==(const ExtraSettings &) const = default;
 };

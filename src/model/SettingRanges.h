@@ -26,6 +26,8 @@ constexpr qint16 ItemLimitMin = 1;
 constexpr qint16 ItemLimitMax = 32767;
 constexpr qint16 MoveModeMin = 0;
 constexpr qint16 MoveModeMax = 1;
+constexpr qint32 LargestTextMin = 1; // MiB
+constexpr qint32 LargestTextMax = 1024;
 
 template <typename T>
 constexpr bool within(T value, T low, T high)

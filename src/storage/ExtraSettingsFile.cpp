@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/ExtraSettingsFile.h"
 
+#include "model/SettingRanges.h"
 #include "storage/OwnerOnlyFiles.h"
 
 #include <QFile>
@@ -24,6 +25,7 @@ void visitKeys(Visit &&visit)
     visit(&E::keepClipboard, QStringLiteral("Clipboard/keep"));
     visit(&E::trayIcon, QStringLiteral("Tray/icon"));
     visit(&E::closeToTray, QStringLiteral("Tray/closeToTray"));
+    visit(&E::largestTextMiB, QStringLiteral("Clipboard/largestTextMiB"));
 }
 } // namespace
 
@@ -38,6 +40,9 @@ ExtraSettings ExtraSettingsFile::read() const
         using T = std::remove_reference_t<decltype(settings.*field)>;
         settings.*field = file.value(key, settings.*field).template value<T>();
     });
+    using namespace SettingRanges;
+    if (!within(settings.largestTextMiB, LargestTextMin, LargestTextMax))
+        settings.largestTextMiB = ExtraSettings().largestTextMiB;
     return settings;
 }
 

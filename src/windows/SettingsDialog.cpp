@@ -257,6 +257,7 @@ void SettingsDialog::fillControls()
     keepClipboardCheck->setChecked(m_work.extra.keepClipboard);
     trayIconCheck->setChecked(m_work.extra.trayIcon);
     closeToTrayCheck->setChecked(m_work.extra.closeToTray);
+    largestTextEdit->setText(QString::number(m_work.extra.largestTextMiB));
 }
 
 void SettingsDialog::showListPage(int index)
@@ -381,6 +382,11 @@ bool SettingsDialog::storeMorePage()
     m_work.extra.keepClipboard = keepClipboardCheck->isChecked();
     m_work.extra.trayIcon = trayIconCheck->isChecked();
     m_work.extra.closeToTray = closeToTrayCheck->isChecked();
+    const auto largest = m_check.number(largestTextEdit, SettingRanges::LargestTextMin, SettingRanges::LargestTextMax,
+                                        QStringLiteral("取り込むﾃｷｽﾄの上限"));
+    if (!largest)
+        return false;
+    m_work.extra.largestTextMiB = *largest;
     return true;
 }
 

@@ -138,4 +138,5 @@ private:
     QCheckBox *keepClipboardCheck = nullptr;
     QCheckBox *trayIconCheck = nullptr;
     QCheckBox *closeToTrayCheck = nullptr;
+    QLineEdit *largestTextEdit = nullptr;
 };

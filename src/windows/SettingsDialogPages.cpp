@@ -233,6 +233,13 @@ QWidget *SettingsDialog::buildMorePage()
     trayRows->addWidget(trayIconCheck);
     closeToTrayCheck = named(new QCheckBox(QStringLiteral("閉じるﾎﾞﾀﾝでﾀｽｸﾄﾚｲに格納する(&G)")), "closeToTrayCheck");
     trayRows->addWidget(closeToTrayCheck);
+    largestTextEdit = named(new QLineEdit, "largestTextEdit");
+    auto *largestRow = new QHBoxLayout;
+    largestRow->addWidget(buddyLabel(QStringLiteral("取り込むﾃｷｽﾄの上限(&M):"), largestTextEdit));
+    largestRow->addWidget(largestTextEdit);
+    largestRow->addWidget(new QLabel(QStringLiteral("MB (これを超えるﾃｷｽﾄは取り込まない)")));
+    largestRow->addStretch(1);
+    groupColumn(rows, QStringLiteral("ﾃｷｽﾄの大きさ:"))->addLayout(largestRow);
     rows->addStretch(1);
     return page;
 }

@@ -38,6 +38,9 @@ public:
     // When the content's owner goes and nobody else takes the clipboard, take it with the last
     // text read or written, unless watching is off. Only where the platform tells of it.
     virtual void setKeeping(bool /*keeping*/) {}
+    // Content larger than this many bytes is neither captured nor kept. Only where the program
+    // reads the clipboard itself.
+    virtual void setLargestText(qint64 /*bytes*/) {}
 
 signals:
     // A new content's text ("" when it offers none of the kind asked for).

@@ -27,6 +27,7 @@ public:
     void passOverCurrentContent() override { m_passOverCurrent = true; }
     void retry() override { m_reader.retry(); }
     void setKeeping(bool keeping) override;
+    void setLargestText(qint64 bytes) override { m_reader.setLargestText(bytes); }
 
 private:
     void ownerGone(quint32 time);

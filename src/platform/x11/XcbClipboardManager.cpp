@@ -57,7 +57,7 @@ void XcbClipboardManager::setActive(bool active)
     xcb_flush(m_connection);
 }
 
-bool XcbClipboardManager::handleRequest(const xcb_generic_event_t *event, bool ready, bool canKeep)
+bool XcbClipboardManager::handleRequest(const xcb_generic_event_t *event, Content content, bool canKeep)
 {
     const quint8 type = event->response_type & 0x7f;
     if (type == XCB_SELECTION_CLEAR) {
@@ -81,9 +81,10 @@ bool XcbClipboardManager::handleRequest(const xcb_generic_event_t *event, bool r
         reply(request, true);
     } else if (request.target != m_saveTargets || !m_owned || !canKeep) {
         reply(request, false);
-    } else if (ready) {
-        // The content was read when it was copied: it stays when its owner goes.
-        reply(request, true);
+    } else if (content != Content::BeingRead) {
+        // The content was read when it was copied: it stays when its owner goes, unless the read
+        // failed, found it too large or secret.
+        reply(request, content == Content::Kept);
     } else {
         m_waiting.append(request);
     }

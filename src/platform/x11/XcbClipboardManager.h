@@ -13,14 +13,17 @@ class XcbSelectionServer;
 // Lives in the clipboard thread, on its connection and window.
 class XcbClipboardManager {
 public:
+    // Where the clipboard's current content stands.
+    enum class Content { BeingRead, Kept, NotKept };
+
     XcbClipboardManager(xcb_connection_t *connection, xcb_window_t window, XcbSelectionServer &server);
 
     // On while the program keeps the clipboard's text: takes CLIPBOARD_MANAGER if it is free.
     // Off: lets it go.
     void setActive(bool active);
-    // A SAVE_TARGETS request: answered at once when ready, else kept until answerWaiting().
-    // True when the event was about CLIPBOARD_MANAGER.
-    bool handleRequest(const xcb_generic_event_t *event, bool ready, bool canKeep);
+    // A SAVE_TARGETS request: answered at once unless the content is being read, else kept until
+    // answerWaiting(). True when the event was about CLIPBOARD_MANAGER.
+    bool handleRequest(const xcb_generic_event_t *event, Content content, bool canKeep);
     // The content has been read (or could not be): the programs waiting to exit may go.
     void answerWaiting(bool kept);
     // Before the connection closes: when we own the clipboard and another manager runs, it takes

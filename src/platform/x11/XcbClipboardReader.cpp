@@ -68,8 +68,13 @@ void XcbClipboardReader::setReading(bool reading, bool currentSeen)
 void XcbClipboardReader::serve(const QString &text, bool rich, quint32 time)
 {
     if (m_worker)
-        QMetaObject::invokeMethod(m_worker.get(),
-                                  [worker = m_worker.get(), text, rich, time] { worker->serve(text, rich, time); });
+        m_worker->queueServe(text, rich, time);
+}
+
+void XcbClipboardReader::setLargestText(qint64 bytes)
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), bytes] { worker->setLargestText(bytes); });
 }
 
 void XcbClipboardReader::setKeeping(bool keeping)

@@ -19,7 +19,8 @@ class XcbSelectionWorker;
 // a marker offered but not given counts), then reads the first text type offered and decodes it
 // exactly as QtClipboard::readText does, plain text with the program's CR LF line breaks. Every
 // answer must match its own request (property, target and time) and have a text type; a read
-// gives up after 1 s without progress (0.1 s once its owner has been replaced) or above 1 GiB.
+// gives up after 1 s without progress (0.1 s once its owner has been replaced) or above the
+// largest text (setLargestText, 256 MiB unless set), and content too large is not read again.
 //
 // Content owned by one of this process's windows (the program's own copies, served by serve() or
 // made through QClipboard) is not read and reports nothing: the program knows what it wrote.
@@ -45,8 +46,11 @@ public:
     // or waiting; begins no sooner than 200 ms after the previous read ended.
     void retry();
     // Owns the clipboard with the text and serves it to every program that asks, from the
-    // reader's thread. time: as of when (an ownerGone's time; 0: now).
+    // reader's thread. time: as of when (an ownerGone's time; 0: as it is handed over). An owner
+    // that came later keeps the clipboard; of texts handed over in quick turn only the last is served.
     void serve(const QString &text, bool rich, quint32 time = 0);
+    // The largest content in bytes that is read; a larger one fails (readFailed) and is not retried.
+    void setLargestText(qint64 bytes);
     // Whether the text of an owner that goes is kept: then programs that exit may hand their
     // content over (CLIPBOARD_MANAGER), and are told it is kept.
     void setKeeping(bool keeping);
@@ -58,7 +62,7 @@ signals:
     // The owner marked the content secret: it was not read.
     void secretSkipped();
     // The read failed: no answer in time, refused, not a text type or too large. Nothing more
-    // comes for this content unless retry() is called.
+    // comes for this content unless retry() is called (and not even then when it was too large).
     void readFailed();
     // Nobody owns the clipboard any more: its owner exited, closed its window or let go.
     void ownerGone(quint32 time);

@@ -37,6 +37,9 @@ XcbSelectionServer::~XcbSelectionServer() = default;
 
 bool XcbSelectionServer::serve(const QString &text, bool rich, xcb_timestamp_t time)
 {
+    // The text already served: nothing changes for anyone, so nothing is claimed or looked through.
+    if (m_owned && rich == m_rich && text == m_text)
+        return true;
     xcb_set_selection_owner(m_connection, m_window, m_selection, time);
     xcb_window_t owner = XcbCalls::selectionOwner(m_connection, m_selection);
     // Nobody came since the owner left, but the X server counts its going later than its report

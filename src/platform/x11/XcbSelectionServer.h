@@ -30,7 +30,7 @@ public:
     XcbSelectionServer &operator=(const XcbSelectionServer &) = delete;
 
     // Takes the selection with the text, as of time (XCB_CURRENT_TIME: now). False when another
-    // owner took it after that time.
+    // owner took it after that time. The text it already serves is not taken again.
     bool serve(const QString &text, bool rich, xcb_timestamp_t time);
     // The X server reported when we became owner.
     void ownedAt(xcb_timestamp_t time) { m_ownedAt = time; }

@@ -33,7 +33,7 @@ using XcbCalls::Reply;
 
 struct XcbSelectionWorker::Atoms {
     xcb_atom_t clipboard, targets, incr, utf8String, text, compoundText, plainUtf8, plain, rtf, applicationRtf,
-        richtext;
+        richtext, clock;
 };
 
 XcbSelectionWorker::XcbSelectionWorker(xcb_connection_t *connection, quint32 ownBase, quint32 ownMask)
@@ -80,7 +80,8 @@ bool XcbSelectionWorker::setUp()
                                     {&a.plain, "text/plain"},
                                     {&a.rtf, "text/rtf"},
                                     {&a.applicationRtf, "application/rtf"},
-                                    {&a.richtext, "text/richtext"}});
+                                    {&a.richtext, "text/richtext"},
+                                    {&a.clock, "QK_CLOCK"}});
     m_presenceMarkers = XcbCalls::intern(m_connection, SecretMarkers::presenceFormats());
     const QStringList valueFormats = SecretMarkers::valueFormats();
     const QList<xcb_atom_t> valueAtoms = XcbCalls::intern(m_connection, valueFormats);
@@ -133,6 +134,10 @@ void XcbSelectionWorker::begin()
     m_manager->setActive(m_keeping);
     m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, this, &XcbSelectionWorker::drain);
+    // An empty append changes nothing but reports the server's time, for hand-overs made before
+    // the clipboard first changes.
+    xcb_change_property(m_connection, XCB_PROP_MODE_APPEND, m_window, m_atoms->clock, XCB_ATOM_INTEGER, 32, 0, nullptr);
+    xcb_flush(m_connection);
     drain();
 }
 
@@ -182,10 +187,31 @@ void XcbSelectionWorker::setReading(bool reading, bool currentSeen)
     drain();
 }
 
-void XcbSelectionWorker::serve(const QString &text, bool rich, quint32 time)
+void XcbSelectionWorker::queueServe(const QString &text, bool rich, quint32 time)
 {
-    // The owner gone at that time may have been followed by another: then it is not ours to take.
-    m_server->serve(text, rich, time);
+    // A hand-over claims the clipboard as of when it was made, not when its turn comes: an owner
+    // that came in between keeps the clipboard.
+    if (time == XCB_CURRENT_TIME)
+        time = m_serverTime.load();
+    QMutexLocker lock(&m_servingLock);
+    const bool queued = m_serving.has_value();
+    m_serving = Serving{text, rich, time};
+    if (!queued)
+        QMetaObject::invokeMethod(this, &XcbSelectionWorker::serveNewest, Qt::QueuedConnection);
+}
+
+void XcbSelectionWorker::serveNewest()
+{
+    std::optional<Serving> serving;
+    {
+        QMutexLocker lock(&m_servingLock);
+        serving.swap(m_serving);
+    }
+    if (!serving || !m_connection)
+        return;
+    // Not ours to take when another owner came after that time.
+    m_server->serve(serving->text, serving->rich, serving->time);
+    serving.reset();
     xcb_flush(m_connection);
     drain();
 }
@@ -199,7 +225,7 @@ void XcbSelectionWorker::setKeeping(bool keeping)
 
 void XcbSelectionWorker::retry()
 {
-    if (!m_reading || m_read || m_pending || m_retryTimer->isActive())
+    if (!m_reading || m_read || m_pending || m_retryTimer->isActive() || m_tooLarge == m_owner)
         return;
     // Never faster than a read every RetryGapMs, however often a caller asks.
     const qint64 wait = m_lastReadEndMs + RetryGapMs - m_clock.elapsed();
@@ -228,7 +254,9 @@ void XcbSelectionWorker::handleEvent(const xcb_generic_event_t *event)
     const quint8 type = event->response_type & 0x7f;
     // A program about to exit asks us to keep its content: it was read when it was copied, or
     // is being read now.
-    if (m_manager->handleRequest(event, !m_read && !m_pending, m_keeping && m_reading))
+    using Content = XcbClipboardManager::Content;
+    const Content content = m_read || m_pending ? Content::BeingRead : m_contentKept ? Content::Kept : Content::NotKept;
+    if (m_manager->handleRequest(event, content, m_keeping && m_reading))
         return;
     if (m_server->handleEvent(event))
         return;
@@ -236,6 +264,7 @@ void XcbSelectionWorker::handleEvent(const xcb_generic_event_t *event)
         const auto *notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event);
         if (notify->selection != m_atoms->clipboard)
             return;
+        m_serverTime = notify->timestamp;
         if (notify->owner == m_window)
             m_server->ownedAt(notify->selection_timestamp);
         ownerChanged(notify->owner, notify->timestamp);
@@ -246,6 +275,9 @@ void XcbSelectionWorker::handleEvent(const xcb_generic_event_t *event)
     } else if (type == XCB_PROPERTY_NOTIFY) {
         const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
         if (notify->window != m_window || notify->state != XCB_PROPERTY_NEW_VALUE)
+            return;
+        m_serverTime = notify->time;
+        if (notify->atom == m_atoms->clock)
             return;
         if (m_read && m_read->transfer && m_read->transfer->request().property == notify->atom)
             advance(m_read->transfer->propertyNewValue(notify->atom));
@@ -262,6 +294,7 @@ bool XcbSelectionWorker::isOwn(xcb_window_t window) const
 void XcbSelectionWorker::ownerChanged(xcb_window_t owner, xcb_timestamp_t time)
 {
     m_owner = Change{owner, time};
+    m_contentKept = false;
     if (owner == XCB_NONE) {
         // Nothing to read; whoever keeps the clipboard full decides what comes next.
         m_pending.reset();
@@ -300,7 +333,7 @@ void XcbSelectionWorker::startNext()
         m_read->change = change;
         m_read->rich = m_rich;
         m_read->stage = Stage::Targets;
-        request(m_atoms->targets, 32, {XCB_ATOM_ATOM, m_atoms->targets});
+        request(m_atoms->targets, 32, {XCB_ATOM_ATOM, m_atoms->targets}, m_largestText);
     }
 }
 
@@ -342,6 +375,8 @@ void XcbSelectionWorker::advance(SelectionTransfer::Step step)
         stageDone();
         return;
     case SelectionTransfer::Step::Failed:
+        if (m_read->transfer->failure() == SelectionTransfer::Failure::TooLarge)
+            m_tooLarge = m_read->change;
         // An INCR owner stalls once we stop deleting its property; anything else has answered.
         releaseProperty(false);
         // A marker offered and then not given may be guarding a password all the same.
@@ -393,10 +428,13 @@ void XcbSelectionWorker::stageDone()
         else
             requestMarkerOrText();
         return;
-    case Stage::Text:
-        emit textRead(decode(read.target, std::move(data), read.rich), read.change.seen);
+    case Stage::Text: {
+        const QString text = decode(read.target, std::move(data), read.rich);
+        m_contentKept = !text.isEmpty();
+        emit textRead(text, read.change.seen);
         endRead();
         return;
+    }
     }
 }
 
@@ -445,7 +483,8 @@ void XcbSelectionWorker::requestText()
     m_read->stage = Stage::Text;
     request(target, 8,
             {target, XCB_ATOM_STRING, m_atoms->utf8String, m_atoms->text, m_atoms->compoundText, m_atoms->plain,
-             m_atoms->plainUtf8, m_atoms->rtf, m_atoms->applicationRtf, m_atoms->richtext});
+             m_atoms->plainUtf8, m_atoms->rtf, m_atoms->applicationRtf, m_atoms->richtext},
+            m_largestText);
 }
 
 xcb_atom_t XcbSelectionWorker::chooseTarget(const QList<xcb_atom_t> &offered, bool rich) const
@@ -495,7 +534,7 @@ void XcbSelectionWorker::endRead()
     m_lastReadEndMs = m_clock.elapsed();
     startNext();
     if (!m_read)
-        m_manager->answerWaiting(true);
+        m_manager->answerWaiting(m_contentKept);
 }
 
 void XcbSelectionWorker::releaseProperty(bool answerMayFollow)

@@ -5,8 +5,10 @@
 
 #include <QElapsedTimer>
 #include <QList>
+#include <QMutex>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -28,7 +30,7 @@ public:
     static constexpr int NoProgressLimitMs = 1000;
     // The same while a newer change waits.
     static constexpr int ReplacedOwnerLimitMs = 100;
-    static constexpr qint64 MaxBytes = qint64(1) << 30;
+    static constexpr qint64 DefaultLargestText = qint64(256) << 20;
     static constexpr int RetryGapMs = 200;
     // A secret marker's value is a word or a number.
     static constexpr qint64 MarkerMaxBytes = 4096;
@@ -48,11 +50,16 @@ public slots:
     // currentSeen: the content there as reading begins is not new; its text comes as textRead's seen.
     void setReading(bool reading, bool currentSeen);
     void retry();
-    // Owns the clipboard with the text from then on, as of time (XCB_CURRENT_TIME: now).
-    void serve(const QString &text, bool rich, quint32 time);
+    // The largest content read; a larger one fails as too large and is not read again.
+    void setLargestText(qint64 bytes) { m_largestText = bytes; }
     // Whether the program keeps the clipboard's text when its owner goes: then it is the desktop's
     // clipboard manager too, unless another one is.
     void setKeeping(bool keeping);
+
+public:
+    // Called from any thread: the text is to be served as of time (0: the latest server time this
+    // connection has seen). Only the newest text waiting is served; those before it are dropped.
+    void queueServe(const QString &text, bool rich, quint32 time);
 
 signals:
     void textRead(const QString &text, bool seen);
@@ -68,6 +75,13 @@ private:
         xcb_timestamp_t time = XCB_CURRENT_TIME;
         // There as reading resumed with its content marked seen: read, but not new.
         bool seen = false;
+        // One owner's content, however it was marked.
+        bool operator==(const Change &other) const { return owner == other.owner && time == other.time; }
+    };
+    struct Serving {
+        QString text;
+        bool rich = false;
+        quint32 time = XCB_CURRENT_TIME;
     };
     enum class Stage { Targets, Marker, Text };
     // A marker whose value says whether the content is secret.
@@ -102,7 +116,8 @@ private:
     bool isOwn(xcb_window_t window) const;
     void enqueue(const Change &change);
     void startNext();
-    void request(xcb_atom_t target, int format, const QList<xcb_atom_t> &acceptedTypes, qint64 maxBytes = MaxBytes);
+    void serveNewest();
+    void request(xcb_atom_t target, int format, const QList<xcb_atom_t> &acceptedTypes, qint64 maxBytes);
     void advance(SelectionTransfer::Step step);
     void restartProgressTimer();
     void readProperty();
@@ -143,4 +158,12 @@ private:
     bool m_reading = false;
     std::optional<Change> m_pending;
     std::optional<Read> m_read;
+    qint64 m_largestText = DefaultLargestText;
+    // The current owner's content was read into a text that the program keeps.
+    bool m_contentKept = false;
+    // Content found too large is not asked for again.
+    std::optional<Change> m_tooLarge;
+    std::atomic<quint32> m_serverTime{XCB_CURRENT_TIME};
+    QMutex m_servingLock;
+    std::optional<Serving> m_serving;
 };
