@@ -453,6 +453,9 @@ private slots:
         program.withDialog([&](QDialog &dialog) {
             QLineEdit *timer = edit(dialog, "intervalBox");
             timer->clear();
+            // Completion follows the box only while it has the focus.
+            timer->setFocus();
+            QTRY_VERIFY(timer->hasFocus());
             QTest::keyClicks(timer, "50");
             QCOMPARE(timer->text(), QStringLiteral("50"));
         });
