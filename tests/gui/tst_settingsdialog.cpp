@@ -461,7 +461,24 @@ private slots:
         });
     }
 
-    void millimetreLabels()
+    void fieldsAreLabelled()
+    {
+        Program program;
+        program.withDialog([&](QDialog &dialog) {
+            // A screen reader finds these by their labels: a combo box's own name is its value.
+            QList<QWidget *> fields;
+            for (QComboBox *box : dialog.findChildren<QComboBox *>())
+                fields.append(box);
+            for (const char *edit : {"captionSizeEdits0", "captionSizeEdits1", "captionSizeEditsPerList1"})
+                fields.append(child<QLineEdit>(dialog, QString::fromLatin1(edit)));
+            for (QWidget *field : fields) {
+                QVERIFY2(!QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label).isEmpty(),
+                         qPrintable(field->objectName()));
+            }
+        });
+    }
+
+        void millimetreLabels()
     {
         Program program;
         program.withDialog([&](QDialog &dialog) {

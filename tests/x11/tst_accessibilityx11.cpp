@@ -23,37 +23,7 @@ QList<QVariant> ask(QDBusConnection &bus, const Node &node, const QString &inter
     return bus.call(call, QDBus::Block, 5000).arguments();
 }
 
-// Whether a label names the node: a combo box's name here is its value.
-bool labelled(QDBusConnection &bus, const Node &node)
-{
-    constexpr uint LabelledBy = 2;
-    const auto set = ask(bus, node, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetRelationSet"))
-                         .value(0)
-                         .value<QDBusArgument>();
-    bool found = false;
-    set.beginArray();
-    while (!set.atEnd()) {
-        uint type = 0;
-        set.beginStructure();
-        set >> type;
-        set.beginArray();
-        while (!set.atEnd()) {
-            QString service;
-            QDBusObjectPath path;
-            set.beginStructure();
-            set >> service >> path;
-            set.endStructure();
-        }
-        set.endArray();
-        set.endStructure();
-        found = found || type == LabelledBy;
-    }
-    set.endArray();
-    return found;
-}
-
-// "role: name" of every node under the node; the focusable ones without a name, and combo boxes
-// without a label, also in nameless.
+// "role: name" of every node under the node; the focusable ones without a name also in nameless.
 void dump(QDBusConnection &bus, const Node &node, QStringList &lines, QStringList &nameless)
 {
     const QString accessible = QStringLiteral("org.a11y.atspi.Accessible");
@@ -79,8 +49,6 @@ void dump(QDBusConnection &bus, const Node &node, QStringList &lines, QStringLis
         constexpr uint Focusable = 1u << 11;
         const auto states = qdbus_cast<QList<uint>>(ask(bus, child, accessible, QStringLiteral("GetState")).value(0));
         if (line.endsWith(QStringLiteral(": ")) && !states.isEmpty() && (states[0] & Focusable))
-            nameless.append(line + child.path);
-        else if (line.startsWith(QStringLiteral("combo box: ")) && !labelled(bus, child))
             nameless.append(line + child.path);
         dump(bus, child, lines, nameless);
     }
