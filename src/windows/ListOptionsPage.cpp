@@ -30,6 +30,15 @@ QLabel *buddyLabel(const QString &caption, QWidget *buddy)
     label->setBuddy(buddy);
     return label;
 }
+
+// A field whose visible caption is not a label (a radio button, or none at all) is still found by
+// a screen reader through a label of its name: one that is never shown.
+void linkUnseenLabel(QWidget *field)
+{
+    auto *label = new QLabel(field->accessibleName(), field->parentWidget());
+    label->setBuddy(field);
+    label->hide();
+}
 } // namespace
 
 QString ListOptionsPage::suffixed(const char *name) const
@@ -51,6 +60,7 @@ ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), 
         listSelector->setMinimumContentsLength(16);
         listSelector->setAccessibleName(QStringLiteral("設定するﾘｽﾄ"));
         grid->addWidget(listSelector, row++, 0, 1, 3);
+        linkUnseenLabel(listSelector);
     }
 
     auto *font = new QGroupBox(QStringLiteral("ﾌｫﾝﾄの設定(&O):"));
@@ -90,6 +100,7 @@ ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), 
         captions->addButton(captionModeRadios[i], i);
         grid->addWidget(captionModeRadios[i], row, 0);
         grid->addWidget(captionSizeEdits[i], row++, 1);
+        linkUnseenLabel(captionSizeEdits[i]);
     }
     showLengthCheck = named(new QCheckBox(QStringLiteral("文字数を表示(&X)")), suffixed("showLengthCheck"));
     grid->addWidget(showLengthCheck, row - 2, 2);
@@ -116,6 +127,7 @@ ListOptionsPage::ListOptionsPage(Kind kind, QWidget *parent) : QWidget(parent), 
     focusModeBox->setAccessibleName(QStringLiteral("貼り付け後のﾌｫｰｶｽ"));
     focusModeBox->addItems({QStringLiteral("貼り付け後ﾌｫｰｶｽを移動"), QStringLiteral("貼り付け後ﾌｫｰｶｽは移動しない")});
     grid->addWidget(focusModeBox, row++, 1);
+    linkUnseenLabel(focusModeBox);
     grid->setRowStretch(row, 1);
 }
 

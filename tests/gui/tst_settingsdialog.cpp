@@ -453,12 +453,32 @@ private slots:
         program.withDialog([&](QDialog &dialog) {
             QLineEdit *timer = edit(dialog, "intervalBox");
             timer->clear();
+            // Completion follows the box only while it has the focus.
+            timer->setFocus();
+            QTRY_VERIFY(timer->hasFocus());
             QTest::keyClicks(timer, "50");
             QCOMPARE(timer->text(), QStringLiteral("50"));
         });
     }
 
-    void millimetreLabels()
+    void fieldsAreLabelled()
+    {
+        Program program;
+        program.withDialog([&](QDialog &dialog) {
+            // A screen reader finds these by their labels: a combo box's own name is its value.
+            QList<QWidget *> fields;
+            for (QComboBox *box : dialog.findChildren<QComboBox *>())
+                fields.append(box);
+            for (const char *edit : {"captionSizeEdits0", "captionSizeEdits1", "captionSizeEditsPerList1"})
+                fields.append(child<QLineEdit>(dialog, QString::fromLatin1(edit)));
+            for (QWidget *field : fields) {
+                QVERIFY2(!QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label).isEmpty(),
+                         qPrintable(field->objectName()));
+            }
+        });
+    }
+
+        void millimetreLabels()
     {
         Program program;
         program.withDialog([&](QDialog &dialog) {

@@ -253,7 +253,7 @@ void TestCaptureBackground::ownerWhoseTextWasNotReadIsToldSo()
     // It asks us to keep its content as it exits, but never gives it.
     BadOwner owner;
     QVERIFY(owner.start({QStringLiteral("save-never")}));
-    QTRY_VERIFY2_WITH_TIMEOUT(owner.count("manager refused") == 1, owner.reports().join(",").constData(), 5000);
+    QTRY_VERIFY2_WITH_TIMEOUT(owner.count("manager refused") == 1, owner.reports().join(",").constData(), 10000);
     QCOMPARE(owner.count("manager saved"), 0);
 }
 

@@ -17,6 +17,22 @@
 #include <QScopeGuard>
 #include <QtTest>
 
+namespace {
+// Activates a window of this process and waits until a window manager names it active too: the
+// hotkey asks it which window to give the focus back to.
+bool activate(QWidget &window)
+{
+    window.activateWindow();
+    return QTest::qWaitFor([&] {
+        if (!window.isActiveWindow() || !qEnvironmentVariableIsSet("QK_WINDOW_MANAGER"))
+            return window.isActiveWindow();
+        QProcess tool;
+        tool.start(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")});
+        return tool.waitForFinished() && tool.readAllStandardOutput().trimmed().toULongLong() == window.winId();
+    });
+}
+} // namespace
+
 class TestHotkeyX11 : public QObject {
     Q_OBJECT
 private slots:
@@ -40,6 +56,8 @@ void TestHotkeyX11::pickFromAnotherWindow()
     QLineEdit other;
     other.setWindowTitle(QStringLiteral("other"));
     other.show();
+    // Activated only once mapped: a request made before waits for the map and may come after the hotkey.
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
     ListBoxWidget *list = p.listAt(0);
     list->setCurrentRow(2);
     for (const char *key : {"Return", "Escape"}) {
@@ -47,8 +65,7 @@ void TestHotkeyX11::pickFromAnotherWindow()
             p.command(Command::Minimise)->trigger();
             QTRY_VERIFY(p.root.miniWindow().isActiveWindow());
         }
-        other.activateWindow();
-        QTRY_VERIFY(other.isActiveWindow());
+        QVERIFY(activate(other));
         QVERIFY(XDoTool::run({QStringLiteral("key"), QStringLiteral("ctrl+alt+v")}));
         QTRY_VERIFY(p.window().isActiveWindow());
         QTRY_VERIFY(list->hasFocus());
@@ -77,7 +94,8 @@ void TestHotkeyX11::focusFromAnotherProgram()
     other.start(QStringLiteral("xmessage"), {QStringLiteral("-name"), QStringLiteral("qkother"), QStringLiteral("other")});
     const auto end = qScopeGuard([&] { other.kill(); other.waitForFinished(); });
     const char *focus = qEnvironmentVariableIsSet("QK_WINDOW_MANAGER") ? "windowactivate" : "windowfocus";
-    QVERIFY(XDoTool::run({"search", "--sync", "--classname", "qkother", focus, "--sync"}));
+    // Until the window manager has taken the window in.
+    QTRY_VERIFY(XDoTool::run({"search", "--sync", "--onlyvisible", "--classname", "qkother", focus, "--sync"}));
     QVERIFY(XDoTool::run({QStringLiteral("key"), QStringLiteral("ctrl+alt+v")}));
     QTRY_VERIFY(p.window().isActiveWindow());
     QTRY_VERIFY(p.listAt(0)->hasFocus());
@@ -107,8 +125,8 @@ void TestHotkeyX11::findBarEnterPicks()
     p.window().hide();
     QLineEdit other;
     other.show();
-    other.activateWindow();
-    QTRY_VERIFY(other.isActiveWindow());
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QVERIFY(activate(other));
     QVERIFY(XDoTool::run({QStringLiteral("key"), QStringLiteral("ctrl+alt+v")}));
     QTRY_VERIFY(p.listAt(0)->hasFocus());
     QVERIFY(XDoTool::run({QStringLiteral("type"), QStringLiteral("b")}));
@@ -128,8 +146,8 @@ void TestHotkeyX11::followsKeymapChange()
     p.root.grabHotkey();
     QLineEdit other;
     other.show();
-    other.activateWindow();
-    QTRY_VERIFY(other.isActiveWindow());
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QVERIFY(activate(other));
     const auto backToUs = qScopeGuard([] { QProcess::execute("setxkbmap", {"-layout", "us"}); });
     QCOMPARE(QProcess::execute("setxkbmap", {"-layout", "us", "-variant", "dvorak"}), 0);
     // xdotool presses the key that types V on the new layout; the new map reaches this process in
