@@ -13,8 +13,7 @@
 //   badowner marker NAME [VALUE] offers a text beside the target NAME, whose value is VALUE
 //                               (refused without one)
 //   badowner sequence COUNT MS  takes the clipboard COUNT times, MS apart, with "text 1", "text 2", ...
-//   badowner save-never         asks the clipboard manager to save its content (SAVE_TARGETS) and
-//                               answers nothing; reports "manager saved" or "manager refused"
+//   badowner save-never         as never, and asks the clipboard manager to keep it: "saved" or "refused"
 //
 // The text is "badowner text" unless said otherwise. Exits after 120 s or when killed.
 #include "RawXcb.h"
@@ -33,7 +32,7 @@ using Clock = std::chrono::steady_clock;
 
 xcb_connection_t *c = nullptr;
 xcb_window_t window = 0;
-xcb_atom_t clipboardAtom, targetsAtom, utf8Atom, incrAtom, managerAtom, markerAtom = XCB_NONE;
+xcb_atom_t clipboardAtom, targetsAtom, utf8Atom, incrAtom, markerAtom = XCB_NONE;
 std::string mode;
 const char *markerValue = nullptr;
 std::string text = "badowner text";
@@ -92,8 +91,7 @@ void answer(const xcb_selection_request_event_t &request)
 
 int fail()
 {
-    std::fprintf(stderr, "usage: badowner never|targets-only|incr-stall|late MS|atom|marker NAME [VALUE]|sequence COUNT MS|"
-                         "save-never\n");
+    std::fprintf(stderr, "usage: badowner never|targets-only|incr-stall|late MS|atom|marker NAME [VALUE]|sequence COUNT MS\n");
     return 2;
 }
 
@@ -122,7 +120,6 @@ int main(int argc, char **argv)
     targetsAtom = intern(c, "TARGETS");
     utf8Atom = intern(c, "UTF8_STRING");
     incrAtom = intern(c, "INCR");
-    managerAtom = intern(c, "CLIPBOARD_MANAGER");
     if (mode == "marker") {
         markerAtom = intern(c, argv[2]);
         markerValue = argc == 4 ? argv[3] : nullptr;
@@ -132,10 +129,10 @@ int main(int argc, char **argv)
     if (twoNumbers)
         text = "text 1";
     take();
-    if (mode == "save-never") {
-        xcb_convert_selection(c, window, managerAtom, intern(c, "SAVE_TARGETS"), XCB_NONE, XCB_CURRENT_TIME);
-        xcb_flush(c);
-    }
+    if (mode == "save-never")
+        xcb_convert_selection(c, window, intern(c, "CLIPBOARD_MANAGER"), intern(c, "SAVE_TARGETS"), XCB_NONE,
+                              XCB_CURRENT_TIME);
+    xcb_flush(c);
 
     const Clock::time_point end = Clock::now() + std::chrono::seconds(120);
     Clock::time_point nextTake = Clock::now() + std::chrono::milliseconds(gapMs);
@@ -147,7 +144,7 @@ int main(int argc, char **argv)
             if ((event->response_type & 0x7f) == XCB_SELECTION_REQUEST) {
                 const auto request = *reinterpret_cast<xcb_selection_request_event_t *>(event);
                 report("asked " + atomName(request.target));
-                if (mode == "never" || mode == "save-never" || (mode == "targets-only" && request.target != targetsAtom)) {
+                if (mode.ends_with("never") || (mode == "targets-only" && request.target != targetsAtom)) {
                     // no answer
                 } else if (mode == "late" && Clock::now() < thaw) {
                     delayed.push_back(request);
@@ -155,9 +152,7 @@ int main(int argc, char **argv)
                     answer(request);
                 }
             } else if ((event->response_type & 0x7f) == XCB_SELECTION_NOTIFY) {
-                const auto *saved = reinterpret_cast<xcb_selection_notify_event_t *>(event);
-                if (saved->selection == managerAtom)
-                    report(saved->property == XCB_NONE ? "manager refused" : "manager saved");
+                report(reinterpret_cast<xcb_selection_notify_event_t *>(event)->property ? "saved" : "refused");
             }
             std::free(event);
         }
