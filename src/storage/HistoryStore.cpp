@@ -43,10 +43,15 @@ HistoryStore::~HistoryStore()
     finish();
 }
 
-void HistoryStore::tell(const QString &problem)
+QString HistoryStore::aboutTheFile(const QString &problem) const
 {
     const QString &crLf = ProgramTexts::lineBreak();
-    const QString text = QStringLiteral("履歴ﾌｧｲﾙ：") + QDir::toNativeSeparators(m_path) + crLf + crLf + problem;
+    return QStringLiteral("履歴ﾌｧｲﾙ：") + QDir::toNativeSeparators(m_path) + crLf + crLf + problem;
+}
+
+void HistoryStore::tell(const QString &problem)
+{
+    const QString text = aboutTheFile(problem);
     // Told once the window is up, and not waited for: nobody may be there to answer at a login.
     QTimer::singleShot(0, this, [this, text] {
         m_messages.notify(ProgramTexts::title(), text, MessageBoxPort::Icon::Warning);
@@ -176,9 +181,8 @@ void HistoryStore::finish()
         return;
     const QString &crLf = ProgramTexts::lineBreak();
     m_messages.show(ProgramTexts::title(),
-                    QStringLiteral("履歴ﾌｧｲﾙ：") + QDir::toNativeSeparators(m_path) + crLf + crLf
-                        + QStringLiteral("履歴ﾌｧｲﾙに書き込めませんでした。") + crLf + problem + crLf + crLf
-                        + QStringLiteral("最後の変更は次回の起動まで保持されません。"),
+                    aboutTheFile(QStringLiteral("履歴ﾌｧｲﾙに書き込めませんでした。") + crLf + problem + crLf + crLf
+                                 + QStringLiteral("最後の変更は次回の起動まで保持されません。")),
                     MessageBoxPort::Icon::Warning, MessageBoxPort::Buttons::Ok);
 }
 

@@ -47,6 +47,8 @@ private:
     void stop();
     HistoryBatch::Layout currentLayout();
     void everyItem(HistoryBatch &batch);
+    // The message's text: which file, then the problem.
+    QString aboutTheFile(const QString &problem) const;
     void tell(const QString &problem);
 
     ListCollection &m_lists;

@@ -3,7 +3,6 @@
 
 #include "platform/x11/XcbCalls.h"
 
-#include <QDebug>
 #include <QKeySequence>
 #include <QSocketNotifier>
 #include <array>
