@@ -57,7 +57,9 @@ QString caption(const ClipItem &item)
 
 TrayIcon::TrayIcon(MainWindow &window, MiniWindow &mini, MainCommands &commands, ListDisplay &display,
                    ClipboardWatcher &watcher)
-    : m_window(window), m_mini(mini), m_commands(commands), m_display(display), m_watcher(watcher)
+    : m_window(window), m_mini(mini), m_commands(commands), m_display(display), m_watcher(watcher),
+      m_capturingPicture(trayPicture(true, false)), m_litPicture(trayPicture(true, true)),
+      m_stoppedPicture(trayPicture(false, false))
 {
     m_icon.setToolTip(QStringLiteral("QuillKeeper"));
     m_icon.setContextMenu(&m_menu);
@@ -85,7 +87,7 @@ void TrayIcon::showState(bool capturing, bool lit)
         return;
     m_capturing = capturing;
     m_lit = lit;
-    m_icon.setIcon(trayPicture(capturing, lit));
+    m_icon.setIcon(!capturing ? m_stoppedPicture : lit ? m_litPicture : m_capturingPicture);
     m_icon.setToolTip(capturing ? QStringLiteral("QuillKeeper") : QStringLiteral("QuillKeeper (停止中)"));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QIcon>
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
@@ -41,6 +42,10 @@ private:
     ClipboardWatcher &m_watcher;
     QSystemTrayIcon m_icon;
     QMenu m_menu;
+    // Drawn once: a capture only switches between them.
+    const QIcon m_capturingPicture;
+    const QIcon m_litPicture;
+    const QIcon m_stoppedPicture;
     bool m_capturing = true;
     bool m_lit = false;
 };
