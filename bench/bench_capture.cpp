@@ -34,7 +34,7 @@ void MakeItemsSplitLines(benchmark::State &state)
     options.addAtFocus = pinned != 0;
     const auto start = [&] {
         if (pinned == 2) {
-            options.items().addItem(pane, QStringLiteral("focused"));
+            options.items().addItem(QStringLiteral("focused"));
             panes.highlightRow(pane, RowNumber(0));
         }
     };
@@ -50,7 +50,7 @@ void MakeItemsSplitLines(benchmark::State &state)
         state.PauseTiming();
         if (options.items().count() != 32767)
             state.SkipWithError("the list does not hold its limit");
-        options.items().clearItems(pane);
+        options.items().clearItems();
         start();
         QCoreApplication::processEvents();
         state.ResumeTiming();

@@ -71,7 +71,7 @@ struct Window {
     void fill()
     {
         for (int i = 0; i < ItemCount; ++i)
-            items().addItem(PaneNumber(0), itemText(i));
+            items().addItem(itemText(i));
         QCoreApplication::processEvents();
     }
     bool rowsComplete() { return program.root.panes().clipListWidget(PaneNumber(0))->count() == ItemCount && items().count() == ItemCount; }

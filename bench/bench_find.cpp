@@ -57,7 +57,7 @@ struct LongList {
         ListRecord &list = model.lists().at(model.display().listOfPane(pane));
         list.itemLimit = Items;
         for (int i = 0; i < Items; ++i)
-            list.items().addItem(pane, itemText(i));
+            list.items().addItem(itemText(i));
         QCoreApplication::processEvents();
     }
     FindBar &bar() { return program.root.findBar(); }

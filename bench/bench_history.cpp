@@ -43,7 +43,7 @@ ListRecord &fillFocused(BenchSupport::Program &program, int count)
     ListRecord &list = model.lists().at(model.display().listOfPane(pane));
     list.itemLimit = qint16(count);
     for (int i = 0; i < count; ++i)
-        list.items().addItem(pane, sampleText(i));
+        list.items().addItem(sampleText(i));
     return list;
 }
 
@@ -98,7 +98,7 @@ void StoreWorkPerCapture(benchmark::State &state)
     int number = count;
     for (auto _ : state) {
         state.PauseTiming();
-        list.items().addItem(pane, sampleText(number++));
+        list.items().addItem(sampleText(number++));
         QCoreApplication::processEvents();
         state.ResumeTiming();
         HistoryBatch batch;

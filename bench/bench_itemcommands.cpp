@@ -28,7 +28,7 @@ struct Window {
     {
         ListItems &items = model.display().recordOfPane(pane).items();
         for (int i = 0; i < count; ++i)
-            items.addItem(pane, QStringLiteral("item %1 クリップの本文 with some text").arg(i));
+            items.addItem(QStringLiteral("item %1 クリップの本文 with some text").arg(i));
         QCoreApplication::processEvents();
     }
     void highlightFirst(PaneNumber pane, int count)
@@ -37,7 +37,7 @@ struct Window {
         list->clearSelection();
         list->selectionModel()->select(QItemSelection(list->model()->index(0, 0), list->model()->index(count - 1, 0)),
                                        QItemSelectionModel::Select);
-        static_cast<ClipListBox *>(list)->setListIndex(0);
+        static_cast<ClipListBox *>(list)->setFocusedRow(0);
     }
     BenchSupport::Program program;
     ProgramState &model = program.state();
@@ -80,8 +80,8 @@ void DropIntoAnotherList(benchmark::State &state)
         state.PauseTiming();
         if (w.window.clipListWidget(PaneNumber(1))->count() != 1000 + moved)
             state.SkipWithError("not moved");
-        w.model.lists().at(ListNumber(0)).items().clearItems(PaneNumber(0));
-        w.model.lists().at(ListNumber(1)).items().clearItems(PaneNumber(1));
+        w.model.lists().at(ListNumber(0)).items().clearItems();
+        w.model.lists().at(ListNumber(1)).items().clearItems();
         state.ResumeTiming();
     }
 }

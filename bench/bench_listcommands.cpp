@@ -75,7 +75,7 @@ void openHandedFiles(benchmark::State &state)
     if (!BenchSupport::waitForExposed(program.window()))
         state.SkipWithError("window not shown");
     for (int i = 0; i < 20; ++i)
-        program.state().lists().at(ListNumber(0)).items().addItem(PaneNumber(0), QStringLiteral("item %1").arg(i));
+        program.state().lists().at(ListNumber(0)).items().addItem(QStringLiteral("item %1").arg(i));
     QTemporaryDir folder;
     QStringList files{folder.filePath(QStringLiteral("0.qkp"))};
     ClipListStore store(program.state().lists(), program.state().display(), program.system.messages);

@@ -72,14 +72,14 @@ void FillPane(benchmark::State &state)
     ListDisplay &panes = model.display();
     const ListNumber list = lists.makeList();
     lists.at(list).itemLimit = 32767;
-    lists.showList(list);
+    panes.showList(list);
     const PaneNumber pane = panes.focusedPane();
     ListItems &store = lists.at(list).items();
     for (int i = 0; i < items; ++i)
-        store.addItem(pane, QString::number(i) + mixedText(200, 0));
+        store.addItem(QString::number(i) + mixedText(200, 0));
     panes.closePane(pane);
     for (auto _ : state) {
-        lists.showList(list);
+        panes.showList(list);
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (program.root.panes().clipListWidget(panes.focusedPane())->count() != items)

@@ -49,7 +49,7 @@ void LowerLimitOnOk(benchmark::State &state)
         list.addAtBottom = wayAdd;
         ListItems &items = list.items();
         while (items.count() < MaxCount)
-            items.addItem(pane, QStringLiteral("clip %1").arg(items.count()));
+            items.addItem(QStringLiteral("clip %1").arg(items.count()));
         SettingsDialog dialog(program.state(), program.window(), answers, fonts, colours);
         dialog.show();
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,

@@ -34,7 +34,7 @@ struct Window {
 void OpenAndCloseTextWindowOn10MB(benchmark::State &state)
 {
     Window w;
-    w.items().addItem(w.pane(), QString(10 * 1024 * 1024, u'x'));
+    w.items().addItem(QString(10 * 1024 * 1024, u'x'));
     w.model.display().highlightRow(w.pane(), RowNumber(0));
     TextWindow &text = w.program.root.textWindow();
     QAction *show = w.program.root.commands().action(Command::ShowText);
@@ -57,7 +57,7 @@ struct FullList : Window {
     {
         const QString text = QString(512, u'a') + QString(512, u'あ');
         for (int i = 0; i < 32767; ++i)
-            items().addItem(pane(), text);
+            items().addItem(text);
         QCoreApplication::processEvents();
     }
 };

@@ -361,7 +361,7 @@ void BM_CopyBurst(benchmark::State &state)
     program.state().lists().at(ListNumber(0)).itemLimit = 32767;
     int captured = 0;
     for (auto _ : state) {
-        items.clearItems(PaneNumber(0));
+        items.clearItems();
         TextOwner owner;
         if (!owner.open(true)) {
             state.SkipWithError("no X connection");

@@ -18,6 +18,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ToolStrip.h"
 #include "mainwindow/WindowMover.h"
+#include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
@@ -136,9 +137,10 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
             m_state->display().focusPane(pane);
         m_windowCommands->showItemText();
     });
-    // The text window learns of clicks and of changed rows; the watcher and the mouse, of its edits.
+    // The text window learns of clicks and of closed panes (its list's rows it watches itself); the
+    // watcher and the mouse, of its edits.
     QObject::connect(m_watcher.get(), &ClipboardWatcher::itemClicked, m_textWindow.get(), &TextWindow::followClick);
-    QObject::connect(&panes, &ListDisplay::rowsChanged, m_textWindow.get(), &TextWindow::rowsChanged);
+    QObject::connect(&panes, &ListDisplay::paneClosed, m_textWindow.get(), &TextWindow::paneClosed);
     QObject::connect(m_textWindow.get(), &TextWindow::editingChanged, m_watcher.get(),
                      &ClipboardWatcher::setTextWindowEditing);
     QObject::connect(m_textWindow.get(), &TextWindow::editingChanged, m_listMouse.get(), &ListMouse::setTextWindowEditing);
@@ -176,7 +178,8 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     m_window->addToolBar(Qt::BottomToolBarArea, m_findBar);
     QObject::connect(m_commands.get(), &MainCommands::findRequested, m_findBar, [this] { m_findBar->open(); });
     QObject::connect(m_panes, &PaneArea::listTyped, m_findBar, &FindBar::typedInList);
-    QObject::connect(&panes, &ListDisplay::rowsChanged, m_findBar, &FindBar::rowsChanged);
+    QObject::connect(&m_state->lists(), &ListCollection::rowsRearranged, m_findBar, &FindBar::rowsChanged);
+    QObject::connect(&panes, &ListDisplay::paneClosed, m_findBar, &FindBar::rowsChanged);
 
     // Both live as long as what they watch: the stepper with the watcher, the drop target with the lists.
     new EdgeStepper(m_state->lists(), m_state->display(), m_state->settings(), *m_watcher);

@@ -56,11 +56,10 @@ void ItemCommands::deleteItems()
         return;
     ListItems &items = m_display.recordOfPane(pane).items();
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        items.deleteItem(pane, *row);
+        items.deleteItem(*row);
         adjustFocusRow(focus, *row);
     }
     m_display.highlightRow(pane, focus);
-    emit m_display.rowsChanged(pane);
 }
 
 void ItemCommands::joinItems()
@@ -75,14 +74,13 @@ void ItemCommands::joinItems()
     for (RowNumber row : rows)
         joined += items.at(items.itemOfRow(row)).text;
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        items.deleteItem(pane, *row);
+        items.deleteItem(*row);
         adjustFocusRow(focus, *row);
     }
     // The focused row may have been the last one and gone with the others.
     focus = std::min(focus, RowNumber(items.rowCount()));
-    items.insertItem(pane, joined, focus);
+    items.insertItem(joined, focus);
     m_display.highlightRow(pane, focus);
-    emit m_display.rowsChanged(pane);
 }
 
 int ItemCommands::itemsToMove(PaneNumber targetPane, int count)
@@ -128,7 +126,7 @@ void ItemCommands::moveWithinList(PaneNumber pane, const QList<RowNumber> &rows)
         moved.append(items.itemOfRow(row));
     RowNumber &drop = m_drag.dropRow;
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        items.removeRow(pane, *row);
+        items.removeRow(*row);
         adjustFocusRow(drop, *row);
     }
     // A drop row past the rows that are left, or none, means the bottom.
@@ -136,7 +134,7 @@ void ItemCommands::moveWithinList(PaneNumber pane, const QList<RowNumber> &rows)
         drop = RowNumber(items.rowCount());
     for (auto item = moved.crbegin(); item != moved.crend(); ++item) {
         const ClipItem &shown = items.at(*item);
-        items.insertRow(pane, shown.name.isEmpty() ? shown.text : shown.name, drop, *item, false);
+        items.insertRow(shown.name.isEmpty() ? shown.text : shown.name, drop, *item, false);
     }
 }
 
@@ -152,12 +150,12 @@ void ItemCommands::moveToOtherList(PaneNumber sourcePane, PaneNumber targetPane,
         drop = RowNumber(target.rowCount());
     for (int i = count - 1; i >= 0; --i) {
         const ClipItem moving = source.at(source.itemOfRow(rows[i]));
-        target.insertItem(targetPane, moving.text, drop);
+        target.insertItem(moving.text, drop);
         if (!moving.name.isEmpty())
-            target.nameItem(targetPane, drop, moving.name);
+            target.nameItem(drop, moving.name);
     }
     for (int i = count - 1; i >= 0; --i) {
-        source.deleteItem(sourcePane, rows[i]);
+        source.deleteItem(rows[i]);
         m_display.setFocusedRow(sourcePane, rows.first());
     }
 }
@@ -166,7 +164,7 @@ void ItemCommands::saveText(PaneNumber pane, ListNumber list, RowNumber row, Ite
 {
     ListItems &items = m_lists.at(list).items();
     items.at(item).text = text;
-    items.refreshRow(pane, list, row, item);
+    items.refreshRow(row, item);
     m_display.highlightRow(pane, row);
 }
 
@@ -184,8 +182,8 @@ bool ItemCommands::divideItem(PaneNumber pane, ListNumber list, RowNumber row, I
         return false;
     }
     items.at(item).text = second;
-    items.refreshRow(pane, list, row, item);
-    items.insertItem(pane, first, row);
+    items.refreshRow(row, item);
+    items.insertItem(first, row);
     m_display.highlightRow(pane, row);
     return true;
 }

@@ -76,7 +76,6 @@ void ItemMaker::makeItems(PaneNumber pane, ListNumber list, const QString &text)
         for (; next < pieces.size(); ++next)
             addOneItem(pane, list, pieces[next].toString());
     }
-    emit m_display.rowsChanged(pane);
 }
 
 void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text)
@@ -85,11 +84,11 @@ void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text
     ListItems &items = options.items();
     RowNumber focused = m_display.focusedRow(pane);
     if (options.addAtFocus && focused >= 0) {
-        items.insertItem(pane, text, focused);
+        items.insertItem(text, focused);
         m_display.highlightRow(pane, options.addAtBottom ? focused + 1 : focused);
         return;
     }
-    const RowNumber row = items.addItem(pane, text);
+    const RowNumber row = items.addItem(text);
     if (row >= 0)
         m_display.highlightRow(pane, row);
 }

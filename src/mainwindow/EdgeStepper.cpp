@@ -56,7 +56,7 @@ void EdgeStepper::stepAtScreenEdge(PaneNumber pane, ListNumber list)
     RowNumber target = next;
     if (shown >= 0)
         target = RowNumber(shown);
-    else if (next >= 0 && next < box.listCount())
+    else if (next >= 0 && next < box.rowCount())
         target = row;
     m_display.highlightRow(pane, target);
     m_watcher.copyFocusedItem(pane, list);

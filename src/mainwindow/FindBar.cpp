@@ -187,7 +187,7 @@ void FindBar::choose(const QListWidgetItem *match)
         }
     }
     if (pane < 0) {
-        m_lists.showList(list);
+        m_display.showList(list);
         pane = m_display.focusedPane();
     }
     closeBar();

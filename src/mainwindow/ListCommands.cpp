@@ -22,7 +22,7 @@ bool ListCommands::makeNewList()
     const ListNumber list = m_lists.makeList();
     if (list == ListCollection::Refused)
         return false;
-    m_lists.showList(list);
+    m_display.showList(list);
     m_displayMenu.addListEntry();
     m_lists.numberSameNames(list);
     return true;
@@ -30,7 +30,7 @@ bool ListCommands::makeNewList()
 
 void ListCommands::makeFirstList()
 {
-    m_lists.showList(m_lists.makeList());
+    m_display.showList(m_lists.makeList());
     m_displayMenu.addListEntry();
 }
 
@@ -41,13 +41,13 @@ QString ListCommands::restoreLists(KeptHistory &kept)
         // Items come in id order, and later items have larger ids.
         if (!keptList.items.empty() && keptList.items.back().id > newest.id)
             newest = keptList.items.back();
-        ListRecord &list = m_lists.at(m_lists.makeList(keptList.id));
-        static_cast<ListOptions &>(list) = keptList.options;
-        list.items().restore(std::move(keptList.items), keptList.rowKeys);
+        const ListNumber list = m_lists.makeList(keptList.id);
+        m_lists.setOptions(list, keptList.options);
+        m_lists.at(list).items().restore(std::move(keptList.items), keptList.rowKeys);
         m_displayMenu.addListEntry();
     }
     for (const KeptHistory::Pane &pane : kept.panes)
-        m_lists.showList(ListNumber(qint16(pane.list)));
+        m_display.showList(ListNumber(qint16(pane.list)));
     // Showing a list shares the height out anew; the panes get back the shares they had.
     for (size_t position = 0; position < kept.panes.size(); ++position)
         m_display.setHeightShare(m_display.paneAtPosition(qint16(position)), kept.panes[position].heightShare);
@@ -65,14 +65,12 @@ void ListCommands::deleteList()
     m_display.closePane(pane);
     m_lists.deleteList(list);
     m_displayMenu.removeListEntry();
-    emit m_display.rowsChanged(pane);
 }
 
 void ListCommands::clearList()
 {
     const PaneNumber pane = m_display.focusedPane();
-    m_display.recordOfPane(pane).items().clearItems(pane);
-    emit m_display.rowsChanged(pane);
+    m_display.recordOfPane(pane).items().clearItems();
 }
 
 void ListCommands::toggleListShown(int index)
@@ -85,13 +83,11 @@ void ListCommands::toggleListShown(int index)
             return;
         const PaneNumber pane = m_display.paneAtPosition(qint16(index));
         m_display.closePane(pane);
-        if (m_display.paneCount() > 1)
-            emit m_display.rowsChanged(pane);
         return;
     }
     const ListNumber list = m_displayMenu.listAt(index);
     if (list >= 0 && list < m_lists.count())
-        m_lists.showList(list);
+        m_display.showList(list);
 }
 
 ListRecord &ListCommands::focusedList()
@@ -102,13 +98,17 @@ ListRecord &ListCommands::focusedList()
 template <typename T>
 void ListCommands::setAddOption(T ListOptions::*option, T value)
 {
+    const auto set = [&](ListNumber list) {
+        ListOptions changed = m_lists.at(list);
+        changed.*option = value;
+        m_lists.setOptions(list, changed);
+    };
     if (m_settings.addOptionsToAllLists) {
         for (ListNumber list{0}; list < m_lists.count(); ++list)
-            m_lists.at(list).*option = value;
+            set(list);
     } else {
-        focusedList().*option = value;
+        set(m_display.focusedList());
     }
-    m_lists.noteOptionsChanged();
 }
 
 void ListCommands::setAddAtBottom(bool value)

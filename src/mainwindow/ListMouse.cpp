@@ -44,10 +44,10 @@ void ListMouse::listPress(PaneNumber pane, int row, Qt::KeyboardModifiers modifi
     // A drag whose release went elsewhere (a box opened meanwhile) ends here.
     endDrag();
     mode() = Idle;
-    if (box.listCount() == 0)
+    if (box.rowCount() == 0)
         return;
     if (m_textWindowEditing) {
-        keepOnly(pane, box.listIndex());
+        keepOnly(pane, box.focusedRow());
         return;
     }
     m_items.drag().source = pane;
@@ -89,11 +89,11 @@ void ListMouse::listSweepOrDrag(PaneNumber pane, QPoint position, QPointF global
     }
     if (mode() == Sweeping) {
         // Above or below the box the sweep goes on row by row, the box scrolling along.
-        const int focus = list->listIndex();
+        const int focus = list->focusedRow();
         if (position.y() < 0 && focus > 0)
-            list->setListIndex(focus - 1);
+            list->setFocusedRow(focus - 1);
         else if (position.y() >= list->viewport()->height() && focus >= 0 && focus < list->count() - 1)
-            list->setListIndex(focus + 1);
+            list->setFocusedRow(focus + 1);
         sweep(*list);
     } else if (mode() == Dragging) {
         track(globalPosition);
@@ -104,7 +104,7 @@ void ListMouse::listSweepOrDrag(PaneNumber pane, QPoint position, QPointF global
 // behind are not; the anchor row keeps the highlight it got at the press.
 void ListMouse::sweep(ClipListBox &box)
 {
-    const int r = box.listIndex();
+    const int r = box.focusedRow();
     const int a = m_anchor;
     int &l = m_last;
     if (r < 0 || r == l)
@@ -140,7 +140,7 @@ void ListMouse::sweep(ClipListBox &box)
 void ListMouse::setRows(ClipListBox &box, int first, int last, bool on)
 {
     first = std::max(first, 0);
-    last = std::min(last, box.listCount() - 1);
+    last = std::min(last, box.rowCount() - 1);
     for (int row = first; row <= last; ++row)
         box.setSelected(row, on);
 }
@@ -172,8 +172,8 @@ void ListMouse::listRelease(PaneNumber pane, QPointF globalPosition)
         }
         return;
     }
-    if (mode() == MayDrag && list->listCount() > 0)
-        keepOnly(pane, list->listIndex());
+    if (mode() == MayDrag && list->rowCount() > 0)
+        keepOnly(pane, list->focusedRow());
     mode() = Idle;
 }
 
@@ -236,7 +236,7 @@ void ListMouse::trackDrop(PaneNumber pane, int y)
     // Below the last row is the last row.
     const QModelIndex under = list->indexAt(QPoint(1, y));
     drop = RowNumber(under.isValid() ? under.row() : (y < 0 ? list->topIndex() : list->count() - 1));
-    if (list->listIndex() >= 0 && list->listIndex() != drop.value())
+    if (list->focusedRow() >= 0 && list->focusedRow() != drop.value())
         m_panes.setFocusedRow(pane, drop);
 }
 

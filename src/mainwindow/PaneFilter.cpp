@@ -195,7 +195,7 @@ void PaneFilter::showMatches()
     if (m_matches.isEmpty()) {
         if (focus >= 0) {
             m_focusBefore = focus;
-            list.setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+            list.setFocusedRow(-1);
         }
     } else if (m_refocus || focus < 0 || m_hidden[size_t(focus)]) {
         list.clearSelection();
@@ -216,9 +216,9 @@ void PaneFilter::clear()
         }
         m_list->setItemDelegate(m_plainDelegate);
         if (m_list->currentRow() < 0 && m_focusBefore >= 0 && m_focusBefore < m_list->count())
-            m_list->setCurrentRow(m_focusBefore, QItemSelectionModel::NoUpdate);
-        if (m_list->currentItem())
-            m_list->scrollToItem(m_list->currentItem(), QAbstractItemView::PositionAtCenter);
+            m_list->setFocusedRow(m_focusBefore);
+        if (m_list->currentIndex().isValid())
+            m_list->scrollTo(m_list->currentIndex(), QAbstractItemView::PositionAtCenter);
     }
     m_pane = PaneNumber(-1);
     m_list = nullptr;

@@ -63,7 +63,7 @@ void PopUpMenu::updatePopUpMenu()
     }
 
     const bool shown = m_display.paneCount() > 0;
-    const int highlighted = shown ? m_display.box(m_display.focusedPane()).selCount() : 0;
+    const int highlighted = shown ? m_display.box(m_display.focusedPane()).selectedCount() : 0;
     const bool hasItems = shown && m_lists.focusedList().items().count() > 0;
     action(Command::JoinItems)->setEnabled(highlighted > 1);
     for (Command command : {Command::NameItem, Command::ShowText, Command::DeleteItems})

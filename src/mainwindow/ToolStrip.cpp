@@ -222,7 +222,7 @@ bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTip
     case 8: {
         if (!shown)
             return false;
-        const int highlighted = m_display.box(m_display.focusedPane()).selCount();
+        const int highlighted = m_display.box(m_display.focusedPane()).selectedCount();
         const bool hasItems = m_lists.focusedList().items().count() > 0;
         pictures = {pictureOf(JoinItems, highlighted >= 2), pictureOf(NameItem, hasItems)};
         break;

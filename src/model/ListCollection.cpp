@@ -2,19 +2,19 @@
 #include "model/ListCollection.h"
 
 #include "model/ChangeJournal.h"
-#include "model/ListDisplay.h"
-#include "model/ListRecord.h"
+#include "model/ListItems.h"
 #include "model/ListOptionFieldList.h"
-#include "model/ProgramState.h"
-#include "model/seams/PaneHost.h"
+#include "model/ListRecord.h"
 #include "model/NewListDefaults.h"
-#include "model/GlobalSettings.h"
 
 #include <QDebug>
 #include <set>
 #include <stdexcept>
 
-ListCollection::ListCollection(ProgramState &state) : m_state(state) {}
+ListCollection::ListCollection(ChangeJournal &journal, const NewListDefaults &defaults, const TextWidth &meter)
+    : m_journal(journal), m_defaults(defaults), m_meter(meter)
+{
+}
 
 ListCollection::~ListCollection() = default;
 
@@ -32,42 +32,30 @@ ListNumber ListCollection::makeList(quint32 id)
         return Refused;
     }
     m_lastListId = id == 0 ? m_lastListId + 1 : std::max(m_lastListId, id);
-    auto made = std::make_unique<ListRecord>(m_state, id == 0 ? m_lastListId : id);
+    auto made = std::make_unique<ListRecord>(id == 0 ? m_lastListId : id, m_journal, m_itemIds, m_meter);
     ListRecord &list = *made;
-    const NewListDefaults &defaults = m_state.newListDefaults();
-
     list.heightShare = -1;
-    ListOptionFieldList{}([&](auto option, auto def, auto) { list.*option = defaults.*def; });
-    // With addOptionsToAllLists a new list adds the way the focused one does.
-    ListDisplay &panes = m_state.display();
-    if (panes.paneCount() > 0 && m_state.settings().addOptionsToAllLists) {
-        const ListRecord &focused = at(panes.focusedList());
-        list.addAtBottom = focused.addAtBottom;
-        list.addAtFocus = focused.addAtFocus;
-        list.focusMode = focused.focusMode;
-    }
+    ListOptionFieldList{}([&](auto option, auto def, auto) { list.*option = m_defaults.*def; });
+    connect(&list.items(), &ListItems::rowsRearranged, this, &ListCollection::rowsRearranged);
 
     m_lists.push_back(std::move(made));
-    m_state.journal().layoutChanged();
-    return ListNumber(m_lists.size() - 1);
-}
-
-void ListCollection::showList(ListNumber list)
-{
-    m_state.display().showList(list);
+    m_journal.layoutChanged();
+    const ListNumber number(m_lists.size() - 1);
+    emit listMade(number);
+    return number;
 }
 
 void ListCollection::renameList(ListNumber list, const QString &name)
 {
     at(list).name = name;
-    m_state.journal().layoutChanged();
-    // A list box showing it takes the new name as its accessible one.
-    m_state.display().host().layOutPanes();
+    m_journal.layoutChanged();
+    emit listRenamed(list);
 }
 
-void ListCollection::noteOptionsChanged()
+void ListCollection::setOptions(ListNumber list, const ListOptions &options)
 {
-    m_state.journal().layoutChanged();
+    static_cast<ListOptions &>(at(list)) = options;
+    m_journal.layoutChanged();
 }
 
 void ListCollection::deleteList(ListNumber list)
@@ -76,16 +64,11 @@ void ListCollection::deleteList(ListNumber list)
         return;
     if (list < 0 || list >= count())
         throw std::out_of_range("list number out of range");
-    m_state.journal().listEmptied(m_lists[size_t(list.value())]->id());
-    m_state.journal().layoutChanged();
+    m_journal.listEmptied(m_lists[size_t(list.value())]->id());
+    m_journal.layoutChanged();
     m_lists.erase(m_lists.begin() + list.value());
-
-    ListDisplay &panes = m_state.display();
-    for (qint16 pos = 0; pos < panes.paneCount(); ++pos) {
-        PaneRecord &pane = panes.paneRecord(panes.paneAtPosition(pos));
-        if (pane.list > list)
-            --pane.list;
-    }
+    emit listDeleted(list);
+    emit rowsRearranged();
 }
 
 void ListCollection::numberSameNames(ListNumber list)

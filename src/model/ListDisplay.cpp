@@ -7,12 +7,39 @@
 #include "model/ListCollection.h"
 #include "model/ListRecord.h"
 #include "model/seams/PaneHost.h"
-#include "model/ProgramState.h"
+#include "model/GlobalSettings.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-ListDisplay::ListDisplay(ProgramState &state, PaneHost &host) : m_state(state), m_host(host) {}
+ListDisplay::ListDisplay(ListCollection &lists, PaneHost &host, ChangeJournal &journal, const GlobalSettings &settings)
+    : m_lists(lists), m_host(host), m_journal(journal), m_settings(settings)
+{
+    connect(&lists, &ListCollection::listMade, this, &ListDisplay::shapeNewList);
+    connect(&lists, &ListCollection::listDeleted, this, &ListDisplay::renumberPanesAfter);
+    // A list box showing a renamed list takes the new name as its accessible one.
+    connect(&lists, &ListCollection::listRenamed, this, [this] { m_host.layOutPanes(); });
+}
+
+void ListDisplay::shapeNewList(ListNumber list)
+{
+    if (paneCount() == 0 || !m_settings.addOptionsToAllLists)
+        return;
+    ListRecord &made = m_lists.at(list);
+    const ListRecord &focused = focusedRecord();
+    made.addAtBottom = focused.addAtBottom;
+    made.addAtFocus = focused.addAtFocus;
+    made.focusMode = focused.focusMode;
+}
+
+void ListDisplay::renumberPanesAfter(ListNumber deleted)
+{
+    for (PaneNumber pane : m_order) {
+        PaneRecord &shown = paneRecord(pane);
+        if (shown.list > deleted)
+            --shown.list;
+    }
+}
 
 ClipListBox &ListDisplay::box(PaneNumber pane) const
 {
@@ -28,7 +55,7 @@ PaneRecord &ListDisplay::paneRecord(PaneNumber pane)
 
 ListRecord &ListDisplay::recordOfPane(PaneNumber pane)
 {
-    return m_state.lists().at(listOfPane(pane));
+    return m_lists.at(listOfPane(pane));
 }
 
 PaneNumber ListDisplay::paneAtPosition(qint16 position) const
@@ -43,12 +70,12 @@ void ListDisplay::setPaneAtPosition(qint16 position, PaneNumber pane)
     if (position < 0 || position >= paneCount())
         throw std::out_of_range("display position out of range");
     m_order[size_t(position)] = pane;
-    m_state.journal().layoutChanged();
+    m_journal.layoutChanged();
 }
 
 void ListDisplay::showList(ListNumber list)
 {
-    ListRecord &shown = m_state.lists().at(list);
+    ListRecord &shown = m_lists.at(list);
     PaneHost &host = m_host;
 
     float share = shown.heightShare;
@@ -89,12 +116,12 @@ void ListDisplay::fillPane(ListNumber list, PaneNumber pane)
     // The rows must read as capturing and naming left them: a name as it is, a text by its caption
     // (captioning a caption again would count it twice). Captions are measured in the main window's
     // font at the size of the pane they were captured into, the focused one at the time.
-    ListItems &items = m_state.lists().at(list).items();
+    ListItems &items = m_lists.at(list).items();
     PaneHost &host = m_host;
     ClipListBox &rows = box(pane);
     host.setFontSize(rows.fontSize());
-    for (RowNumber row{0}; row < items.rowCount(); ++row)
-        rows.addItem(items.rowText(items.at(items.itemOfRow(row))));
+    items.captionRows();
+    rows.showRows(&items);
     if (m_focus != pane && isShown(m_focus))
         host.setFontSize(box(m_focus).fontSize());
 }
@@ -138,14 +165,15 @@ void ListDisplay::closePane(PaneNumber pane)
     if (pane != 0) {
         host.unloadListBox(pane);
     } else {
-        box(PaneNumber(0)).clear();
+        box(PaneNumber(0)).showRows(nullptr);
         box(PaneNumber(0)).showBox(false);
     }
     spreadShare(share);
-    m_state.lists().at(list).heightShare = share;
+    m_lists.at(list).heightShare = share;
 
     focusPane(paneAtPosition(std::min<qint16>(position, qint16(paneCount() - 1))));
     host.layOutPanes();
+    emit paneClosed(pane);
 }
 
 void ListDisplay::removeFromOrder(PaneNumber pane)
@@ -171,7 +199,7 @@ void ListDisplay::spreadShare(float share)
 
 void ListDisplay::focusPane(PaneNumber pane)
 {
-    ListCollection &lists = m_state.lists();
+    ListCollection &lists = m_lists;
     if (m_focus != pane && isShown(m_focus)) {
         const ListRecord &previous = lists.at(m_slots[size_t(m_focus.value())]->list);
         box(m_focus).setColours(previous.backColour, previous.textColour);
@@ -180,14 +208,14 @@ void ListDisplay::focusPane(PaneNumber pane)
     box(pane).setColours(focused.focusedBackColour, focused.focusedTextColour);
     m_host.setFontSize(box(pane).fontSize());
     m_focus = pane;
-    m_state.journal().layoutChanged();
+    m_journal.layoutChanged();
     emit focusedListFocusMode(focused.focusMode);
 }
 
 void ListDisplay::setHeightShare(PaneNumber pane, float share)
 {
     paneRecord(pane).heightShare = share;
-    m_state.journal().layoutChanged();
+    m_journal.layoutChanged();
 }
 
 bool ListDisplay::clampRow(PaneNumber pane, RowNumber &row)
@@ -201,13 +229,13 @@ bool ListDisplay::clampRow(PaneNumber pane, RowNumber &row)
 
 RowNumber ListDisplay::focusedRow(PaneNumber pane)
 {
-    return RowNumber(box(pane).listIndex());
+    return RowNumber(box(pane).focusedRow());
 }
 
 void ListDisplay::setFocusedRow(PaneNumber pane, RowNumber row)
 {
     if (clampRow(pane, row))
-        box(pane).setListIndex(row.value());
+        box(pane).setFocusedRow(row.value());
 }
 
 void ListDisplay::highlightRow(PaneNumber pane, RowNumber row)
@@ -216,7 +244,7 @@ void ListDisplay::highlightRow(PaneNumber pane, RowNumber row)
         return;
     unhighlightRow(pane, listOfPane(pane), row);
     ClipListBox &listBox = box(pane);
-    listBox.setListIndex(row.value());
+    listBox.setFocusedRow(row.value());
     listBox.setSelected(row.value(), true);
 }
 

@@ -10,17 +10,21 @@
 #include <optional>
 #include <vector>
 
-class ProgramState;
+class ChangeJournal;
 class ClipListBox;
+class GlobalSettings;
+class ListCollection;
 class ListRecord;
 class PaneHost;
 
 // Which list each pane shows, the panes' top-to-bottom order and height shares, the focused pane,
 // and the focused and highlighted rows. Pane numbers of closed panes are reused, oldest first.
+// Each pane's list box is a view of its list's items; the display hands it the model.
 class ListDisplay : public QObject {
     Q_OBJECT
 public:
-    ListDisplay(ProgramState &state, PaneHost &host);
+    // Shows lists of lists in host's list boxes; layout changes are noted in journal.
+    ListDisplay(ListCollection &lists, PaneHost &host, ChangeJournal &journal, const GlobalSettings &settings);
 
     // The main window's list area, where the panes are shown.
     PaneHost &host() const { return m_host; }
@@ -41,7 +45,7 @@ public:
 
     // Shows the list in a new pane at the bottom and focuses it.
     void showList(ListNumber list);
-    // Fills the pane's list box with the list's rows.
+    // Shows the list's rows in the pane's list box, each reading anew (nothing highlighted or focused).
     void fillPane(ListNumber list, PaneNumber pane);
     // Display position of the pane, -1 when it is not shown.
     qint16 positionOf(PaneNumber pane) const;
@@ -62,9 +66,8 @@ public:
 signals:
     // A pane took the focus; the watcher's timer follows the focus mode of its list.
     void focusedListFocusMode(qint16 focusMode);
-    // A command, a capture or a file changed the rows of the pane: a row number taken from it
-    // before may now point at another item.
-    void rowsChanged(PaneNumber pane);
+    // The pane no longer shows its list; its number may come back for another list.
+    void paneClosed(PaneNumber pane);
 
 private:
     void rescaleShares(float rescale);
@@ -74,8 +77,14 @@ private:
     // Clamps the row to the list's rows; false when the list has none.
     bool clampRow(PaneNumber pane, RowNumber &row);
 
-    ProgramState &m_state;
+    // A new list adds the way the focused one does when the settings say so.
+    void shapeNewList(ListNumber list);
+    void renumberPanesAfter(ListNumber deleted);
+
+    ListCollection &m_lists;
     PaneHost &m_host;
+    ChangeJournal &m_journal;
+    const GlobalSettings &m_settings;
     std::vector<std::optional<PaneRecord>> m_slots;
     std::deque<PaneNumber> m_free;
     std::vector<PaneNumber> m_order;

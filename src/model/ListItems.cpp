@@ -3,14 +3,9 @@
 
 #include "model/CaptionBuilder.h"
 #include "model/ChangeJournal.h"
-#include "model/ProgramTexts.h"
-#include "model/seams/ClipListBox.h"
-#include "model/ListCollection.h"
-#include "model/ListDisplay.h"
+#include "model/ItemIds.h"
 #include "model/ListRecord.h"
-#include "model/ModelTypes.h"
-#include "model/seams/PaneHost.h"
-#include "model/ProgramState.h"
+#include "model/ProgramTexts.h"
 
 #include <QDebug>
 #include <algorithm>
@@ -23,7 +18,39 @@ namespace {
 constexpr qint64 RowKeyGap = qint64(1) << 32;
 } // namespace
 
-ListItems::ListItems(ProgramState &state, ListRecord &list) : m_state(state), m_list(list) {}
+ListItems::ListItems(const ListRecord &list, ChangeJournal &journal, ItemIds &ids, const TextWidth &meter)
+    : m_list(list), m_journal(journal), m_ids(ids), m_meter(meter)
+{
+    const auto rearranged = [this] { emit rowsRearranged(); };
+    connect(this, &QAbstractItemModel::rowsInserted, this, rearranged);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, rearranged);
+    connect(this, &QAbstractItemModel::rowsMoved, this, rearranged);
+    connect(this, &QAbstractItemModel::modelReset, this, rearranged);
+}
+
+int ListItems::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant ListItems::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const size_t row = size_t(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_rowTexts[row];
+    case FullTextRole:
+        return m_items[size_t(m_rows[row].value())].text;
+    case NameRole:
+        return m_items[size_t(m_rows[row].value())].name;
+    case ItemIdRole:
+        return m_items[size_t(m_rows[row].value())].id;
+    default:
+        return {};
+    }
+}
 
 ClipItem &ListItems::at(ItemNumber item)
 {
@@ -39,28 +66,17 @@ ItemNumber ListItems::itemOfRow(RowNumber row) const
     return m_rows[size_t(row.value())];
 }
 
-ClipListBox &ListItems::box(PaneNumber pane) const
-{
-    return m_state.display().box(pane);
-}
-
 bool ListItems::rowInRange(RowNumber row, const char *operation) const
 {
     if (row >= 0 && row < rowCount())
         return true;
-    qWarning("%s: row %d is outside 0..%d; nothing changed", operation, int(row.value()), int(rowCount()) - 1);
+    qWarning("%s: row %d is outside 0..%d; nothing changed", operation, int(row.value()), rowCount() - 1);
     return false;
 }
 
 QString ListItems::caption(const QString &text) const
 {
-    return CaptionBuilder(ProgramTexts::lineBreak(), m_state.display().host()).caption(m_list, text);
-}
-
-QString ListItems::captionFor(ListNumber list, const QString &text) const
-{
-    const ListRecord &options = m_state.lists().at(list);
-    return CaptionBuilder(ProgramTexts::lineBreak(), m_state.display().host()).caption(options, text);
+    return CaptionBuilder(ProgramTexts::lineBreak(), m_meter).caption(m_list, text);
 }
 
 QString ListItems::rowText(const ClipItem &item) const
@@ -68,84 +84,78 @@ QString ListItems::rowText(const ClipItem &item) const
     return item.name.isEmpty() ? caption(item.text) : item.name;
 }
 
-RowNumber ListItems::addItem(PaneNumber pane, const QString &text)
+RowNumber ListItems::addItem(const QString &text)
 {
     RowNumber row(m_list.addAtBottom ? -1 : 0);
-    if (!insertRow(pane, text, row, ItemNumber(count()), true))
+    if (!insertRow(text, row, ItemNumber(count()), true))
         return RowNumber(-1);
-    return RowNumber(box(pane).newIndex());
+    return row;
 }
 
-void ListItems::appendCaptionRow(PaneNumber pane, ListNumber list, const QString &text)
+void ListItems::insertItem(const QString &text, RowNumber &row)
 {
-    box(pane).addItem(captionFor(list, text));
+    insertRow(text, row, ItemNumber(count()), true);
 }
 
-void ListItems::insertItem(PaneNumber pane, const QString &text, RowNumber &row)
-{
-    insertRow(pane, text, row, ItemNumber(count()), true);
-}
-
-bool ListItems::insertRow(PaneNumber pane, const QString &text, RowNumber &row, ItemNumber item, bool makeRoom)
+bool ListItems::insertRow(const QString &text, RowNumber &row, ItemNumber item, bool makeRoom)
 {
     if (row < -1 || row > rowCount()) {
-        qWarning("insertRow: row %d is outside -1..%d; nothing changed", int(row.value()), int(rowCount()));
+        qWarning("insertRow: row %d is outside -1..%d; nothing changed", int(row.value()), rowCount());
         return false;
     }
     // The number of an item about to be appended is only known once room has been made.
     const bool appending = item == count();
     if (makeRoom)
-        makeRoomAt(pane, row);
+        makeRoomAt(row);
     if (appending) {
         if (count() >= MaxCount) {
             qWarning("insertRow: the list holds 32767 items; nothing added");
             return false;
         }
-        m_items.push_back(ClipItem{text, QString(), m_state.lists().newItemId()});
+        m_items.push_back(ClipItem{text, QString(), m_ids.next()});
         item = ItemNumber(count() - 1);
     } else if (item < 0 || item >= count()) {
         qWarning("insertRow: item %d is outside 0..%d; nothing changed", int(item.value()), int(count()) - 1);
         return false;
     }
     // Room made above the row may have moved the bottom above it.
-    row = std::min(row, RowNumber(rowCount()));
-    const size_t inserted = insertCaptionRow(pane, caption(text), row, item);
+    const size_t inserted = insertCaptionRow(caption(text), std::min(row, RowNumber(rowCount())), item);
+    // The caller learns where the row went: -1 (the bottom) becomes its number.
+    row = RowNumber(qint16(inserted));
     // An item moved within the list keeps its text: only its row's key is new.
     if (appending)
         noteWritten(inserted);
     else
-        m_state.journal().rowKeyChanged(m_items[size_t(item.value())].id, m_rowKeys[inserted]);
+        m_journal.rowKeyChanged(m_items[size_t(item.value())].id, m_rowKeys[inserted]);
     return true;
 }
 
-void ListItems::makeRoomAt(PaneNumber pane, RowNumber &position)
+void ListItems::makeRoomAt(RowNumber &position)
 {
     if (count() < m_list.itemLimit || count() < 1)
         return;
     if (m_list.addAtBottom) {
-        deleteItem(pane, RowNumber(0));
+        deleteItem(RowNumber(0));
         // -1 stands for the bottom and stays so.
         if (position != -1)
             position = position <= 0 ? RowNumber(0) : position - 1;
     } else {
-        deleteItem(pane, RowNumber(rowCount() - 1));
+        deleteItem(RowNumber(rowCount() - 1));
     }
 }
 
-size_t ListItems::insertCaptionRow(PaneNumber pane, const QString &caption, RowNumber row, ItemNumber item)
+size_t ListItems::insertCaptionRow(const QString &caption, RowNumber row, ItemNumber item)
 {
-    // The row map first, so that it and the list box never disagree on the number of rows.
-    const bool atEnd = row == -1;
-    if (atEnd)
+    if (row == -1)
         row = RowNumber(rowCount());
-    const qint64 key = newRowKey(size_t(row.value()));
+    const size_t at = size_t(row.value());
+    const qint64 key = newRowKey(at);
+    beginInsertRows(QModelIndex(), row.value(), row.value());
     m_rows.insert(m_rows.begin() + row.value(), item);
     m_rowKeys.insert(m_rowKeys.begin() + row.value(), key);
-    if (atEnd)
-        box(pane).addItem(caption);
-    else
-        box(pane).addItem(caption, row.value());
-    return size_t(row.value());
+    m_rowTexts.insert(m_rowTexts.begin() + row.value(), caption);
+    endInsertRows();
+    return at;
 }
 
 qint64 ListItems::newRowKey(size_t row)
@@ -166,60 +176,72 @@ qint64 ListItems::newRowKey(size_t row)
 
 void ListItems::spreadRowKeys()
 {
-    ChangeJournal &journal = m_state.journal();
     for (size_t row = 0; row < m_rowKeys.size(); ++row) {
         m_rowKeys[row] = qint64(row) * RowKeyGap;
-        journal.rowKeyChanged(m_items[size_t(m_rows[row].value())].id, m_rowKeys[row]);
+        m_journal.rowKeyChanged(m_items[size_t(m_rows[row].value())].id, m_rowKeys[row]);
     }
 }
 
 void ListItems::noteWritten(size_t row)
 {
-    m_state.journal().itemWritten(m_list.id(), m_items[size_t(m_rows[row].value())], m_rowKeys[row]);
+    m_journal.itemWritten(m_list.id(), m_items[size_t(m_rows[row].value())], m_rowKeys[row]);
 }
 
 void ListItems::restore(std::deque<ClipItem> items, const std::vector<qint64> &rowKeys)
 {
+    beginResetModel();
     m_items = std::move(items);
     m_rows.resize(m_items.size());
     for (size_t item = 0; item < m_items.size(); ++item) {
         m_rows[item] = ItemNumber(qint16(item));
-        m_state.lists().takeItemId(m_items[item].id);
+        m_ids.take(m_items[item].id);
     }
     std::stable_sort(m_rows.begin(), m_rows.end(),
                      [&](ItemNumber a, ItemNumber b) { return rowKeys[size_t(a.value())] < rowKeys[size_t(b.value())]; });
     m_rowKeys.resize(m_rows.size());
     for (size_t row = 0; row < m_rows.size(); ++row)
         m_rowKeys[row] = rowKeys[size_t(m_rows[row].value())];
+    m_rowTexts.assign(m_rows.size(), QString());
+    endResetModel();
 }
 
-void ListItems::nameItem(PaneNumber pane, RowNumber row, const QString &name)
+void ListItems::captionRows()
+{
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        m_rowTexts[row] = rowText(m_items[size_t(m_rows[row].value())]);
+    if (!m_rows.empty())
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
+}
+
+void ListItems::nameItem(RowNumber row, const QString &name)
 {
     if (!rowInRange(row, "nameItem"))
         return;
     m_items[size_t(m_rows[size_t(row.value())].value())].name = name;
-    replaceRow(pane, name, row);
+    replaceRow(name, row);
 }
 
-void ListItems::removeItemName(PaneNumber pane, RowNumber row)
+void ListItems::removeItemName(RowNumber row)
 {
     if (!rowInRange(row, "removeItemName"))
         return;
     ClipItem &item = m_items[size_t(m_rows[size_t(row.value())].value())];
     item.name.clear();
-    replaceRow(pane, caption(item.text), row);
+    replaceRow(caption(item.text), row);
 }
 
-void ListItems::clearItems(PaneNumber pane)
+void ListItems::clearItems()
 {
-    box(pane).clear();
+    beginResetModel();
     m_items.clear();
     m_rows.clear();
     m_rowKeys.clear();
-    m_state.journal().listEmptied(m_list.id());
+    m_rowTexts.clear();
+    endResetModel();
+    m_journal.listEmptied(m_list.id());
 }
 
-void ListItems::deleteItem(PaneNumber pane, RowNumber row)
+void ListItems::deleteItem(RowNumber row)
 {
     if (count() < 1)
         return;
@@ -228,10 +250,10 @@ void ListItems::deleteItem(PaneNumber pane, RowNumber row)
     const ItemNumber item = m_rows[size_t(row.value())];
     dropItem(item);
     renumberRowsAfter(item);
-    removeRow(pane, row);
+    removeRow(row);
 }
 
-void ListItems::refreshRow(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item)
+void ListItems::refreshRow(RowNumber row, ItemNumber item)
 {
     if (row < 0)
         return;
@@ -239,33 +261,36 @@ void ListItems::refreshRow(PaneNumber pane, ListNumber list, RowNumber row, Item
         qWarning("refreshRow: item %d is outside 0..%d; nothing changed", int(item.value()), int(count()) - 1);
         return;
     }
-    const ClipItem &shown = m_items[size_t(item.value())];
-    replaceRow(pane, shown.name.isEmpty() ? captionFor(list, shown.text) : shown.name, row);
+    replaceRow(rowText(m_items[size_t(item.value())]), row);
 }
 
-void ListItems::removeRow(PaneNumber pane, RowNumber row)
+void ListItems::removeRow(RowNumber row)
 {
     if (!rowInRange(row, "removeRow"))
         return;
-    box(pane).removeItem(row.value());
+    beginRemoveRows(QModelIndex(), row.value(), row.value());
     m_rows.erase(m_rows.begin() + row.value());
     m_rowKeys.erase(m_rowKeys.begin() + row.value());
+    m_rowTexts.erase(m_rowTexts.begin() + row.value());
+    endRemoveRows();
 }
 
-void ListItems::trimToLimit(PaneNumber pane)
+void ListItems::trimToLimit()
 {
     const int excess = std::min<int>(count() - m_list.itemLimit, rowCount());
     if (excess <= 0)
         return;
     // Deleting the overflow row again and again takes a block of rows at that end.
-    const auto first = m_list.addAtBottom ? m_rows.begin() : m_rows.end() - excess;
+    const int firstRow = m_list.addAtBottom ? 0 : rowCount() - excess;
+    beginRemoveRows(QModelIndex(), firstRow, firstRow + excess - 1);
+    const auto first = m_rows.begin() + firstRow;
     std::vector<bool> dropped(m_items.size(), false);
     for (auto row = first; row != first + excess; ++row) {
         dropped[size_t(row->value())] = true;
-        m_state.journal().itemDropped(m_items[size_t(row->value())].id);
+        m_journal.itemDropped(m_items[size_t(row->value())].id);
     }
-    const auto firstKey = m_rowKeys.begin() + (first - m_rows.begin());
-    m_rowKeys.erase(firstKey, firstKey + excess);
+    m_rowKeys.erase(m_rowKeys.begin() + firstRow, m_rowKeys.begin() + firstRow + excess);
+    m_rowTexts.erase(m_rowTexts.begin() + firstRow, m_rowTexts.begin() + firstRow + excess);
     m_rows.erase(first, first + excess);
 
     // Each item number moves down by the number of dropped items below it.
@@ -280,17 +305,12 @@ void ListItems::trimToLimit(PaneNumber pane)
     m_items = std::move(kept);
     for (ItemNumber &shown : m_rows)
         shown = renumbered[size_t(shown.value())];
-
-    if (pane < 0)
-        return;
-    ClipListBox &listBox = box(pane);
-    for (int left = excess; left > 0; --left)
-        listBox.removeItem(m_list.addAtBottom ? 0 : listBox.listCount() - 1);
+    endRemoveRows();
 }
 
 void ListItems::dropItem(ItemNumber item)
 {
-    m_state.journal().itemDropped(m_items[size_t(item.value())].id);
+    m_journal.itemDropped(m_items[size_t(item.value())].id);
     m_items.erase(m_items.begin() + item.value());
 }
 
@@ -302,10 +322,10 @@ void ListItems::renumberRowsAfter(ItemNumber item)
     }
 }
 
-void ListItems::replaceRow(PaneNumber pane, const QString &text, RowNumber row)
+void ListItems::replaceRow(const QString &text, RowNumber row)
 {
-    ClipListBox &listBox = box(pane);
-    listBox.removeItem(row.value());
-    listBox.addItem(text, row.value());
+    m_rowTexts[size_t(row.value())] = text;
+    const QModelIndex changed = index(row.value());
+    emit dataChanged(changed, changed);
     noteWritten(size_t(row.value()));
 }

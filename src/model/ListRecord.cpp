@@ -3,13 +3,9 @@
 
 #include "model/ListItems.h"
 
-ListRecord::ListRecord(ProgramState &state, quint32 id) : m_state(state), m_id(id) {}
+ListRecord::ListRecord(quint32 id, ChangeJournal &journal, ItemIds &ids, const TextWidth &meter)
+    : m_id(id), m_items(std::make_unique<ListItems>(*this, journal, ids, meter))
+{
+}
 
 ListRecord::~ListRecord() = default;
-
-ListItems &ListRecord::items()
-{
-    if (!m_items)
-        m_items = std::make_unique<ListItems>(m_state, *this);
-    return *m_items;
-}

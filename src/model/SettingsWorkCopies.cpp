@@ -120,24 +120,26 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
     using L = ListOptions;
     ListDisplay &panes = live.display();
     const QString &crLf = ProgramTexts::lineBreak();
-    // Noted before anything changes, so that a refusal below cannot keep an earlier list's new
-    // limit from the history; a layout that did not change is not written.
-    live.lists().noteOptionsChanged();
+    // Each list's options go in through the collection, which notes them for the history, before
+    // its limit is asked about: a refusal there keeps what earlier lists took (a layout that did
+    // not change is not written).
     for (size_t index = 0; index < lists.size(); ++index) {
         const ListOptionsCopy &copy = lists[index];
         ListRecord &list = live.lists().at(copy.list);
+        ListOptions changed = list;
         bool looks = false;
         bool captions = false;
         ListOptionFieldList{}([&](auto field, auto def, auto) {
-            if (isOneOf(field, &L::name, &L::fileName, &L::itemLimit) || list.*field == copy.*def)
+            if (isOneOf(field, &L::name, &L::fileName, &L::itemLimit) || changed.*field == copy.*def)
                 return;
-            list.*field = copy.*def;
+            changed.*field = copy.*def;
             if (isOneOf(field, &L::fontName, &L::fontSize, &L::backColour, &L::textColour, &L::focusedBackColour,
                         &L::focusedTextColour))
                 looks = true;
             else if (isOneOf(field, &L::captionByWidth, &L::captionLength, &L::captionWidth, &L::lineBreakMark, &L::showLength))
                 captions = true;
         });
+        live.lists().setOptions(copy.list, changed);
         const PaneNumber pane = copy.shown ? copy.pane : PaneNumber(-1);
         if (looks && pane >= 0) {
             ClipListBox &box = panes.box(pane);
@@ -166,15 +168,12 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
                     return int(index);
                 }
             }
-            list.itemLimit = copy.itemLimitDefault;
-            list.items().trimToLimit(pane);
-            // An open text window may show an item that has just gone.
-            if (pane >= 0)
-                emit panes.rowsChanged(pane);
+            changed.itemLimit = copy.itemLimitDefault;
+            live.lists().setOptions(copy.list, changed);
+            list.items().trimToLimit();
             captions = true;
         }
         if (captions && pane >= 0) {
-            panes.box(pane).clear();
             panes.fillPane(copy.list, pane);
         }
     }

@@ -10,7 +10,7 @@
 #include <memory>
 #include <utility>
 
-ListBoxWidget::ListBoxWidget(QWidget *parent) : QListWidget(parent)
+ListBoxWidget::ListBoxWidget(QWidget *parent) : QListView(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Every row is one line of the same font, which keeps filling and scrolling large lists cheap.
@@ -20,52 +20,46 @@ ListBoxWidget::ListBoxWidget(QWidget *parent) : QListWidget(parent)
     setFrameShape(QFrame::NoFrame);
 }
 
-void ListBoxWidget::addItem(const QString &text, int index)
+void ListBoxWidget::showRows(QAbstractItemModel *rows)
 {
-    if (index < 0 || index > count())
-        index = count();
-    insertItem(index, text);
-    m_newIndex = index;
-}
-
-void ListBoxWidget::removeItem(int index)
-{
-    std::unique_ptr<QListWidgetItem> taken(takeItem(index));
-}
-
-void ListBoxWidget::clear()
-{
-    QListWidget::clear();
-    m_newIndex = -1;
+    // The view makes no object per row: showing a list of any length costs the same.
+    setModel(rows);
+    if (selectionModel())
+        selectionModel()->clear();
 }
 
 QString ListBoxWidget::rowText(int row) const
 {
-    const QListWidgetItem *shown = item(row);
-    return shown ? shown->text() : QString();
+    return model() ? model()->index(row, 0).data().toString() : QString();
 }
 
-void ListBoxWidget::setListIndex(int row)
+QRect ListBoxWidget::rowRect(int row) const
 {
-    selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+    return model() ? visualRect(model()->index(row, 0)) : QRect();
+}
+
+void ListBoxWidget::setFocusedRow(int row)
+{
+    if (model())
+        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
 }
 
 // Rows hidden by a find are out of reach: they are never highlighted, so the commands act only on
 // what is shown.
 bool ListBoxWidget::selected(int row) const
 {
-    return !isRowHidden(row) && selectionModel()->isRowSelected(row, QModelIndex());
+    return model() && !isRowHidden(row) && selectionModel()->isRowSelected(row, QModelIndex());
 }
 
 void ListBoxWidget::setSelected(int row, bool on)
 {
-    if (on && isRowHidden(row))
+    if (!model() || (on && isRowHidden(row)))
         return;
     selectionModel()->select(model()->index(row, 0),
                              on ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
-int ListBoxWidget::selCount() const
+int ListBoxWidget::selectedCount() const
 {
     return int(selectedRows().size());
 }
@@ -73,6 +67,8 @@ int ListBoxWidget::selCount() const
 QList<int> ListBoxWidget::selectedRows() const
 {
     QList<int> rows;
+    if (!model())
+        return rows;
     for (const QModelIndex &index : selectionModel()->selectedRows()) {
         if (!isRowHidden(index.row()))
             rows.append(index.row());
@@ -89,8 +85,8 @@ int ListBoxWidget::topIndex() const
 
 void ListBoxWidget::setTopIndex(int row)
 {
-    if (QListWidgetItem *shown = item(row))
-        scrollToItem(shown, QAbstractItemView::PositionAtTop);
+    if (model() && row >= 0 && row < count())
+        scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
 }
 
 void ListBoxWidget::setColours(Colour back, Colour fore)
@@ -162,10 +158,10 @@ void ListBoxWidget::keyPressEvent(QKeyEvent *event)
             // With Ctrl only the focus moves, as with Ctrl and the arrows.
             selectionModel()->select(target, QItemSelectionModel::ClearAndSelect);
         }
-        setListIndex(to);
+        setFocusedRow(to);
         return;
     }
-    QListWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
 }
 
 // Typing starts a find instead of the view's jump to a row by its first letters.
@@ -174,7 +170,7 @@ void ListBoxWidget::keyboardSearch(const QString &search)
     emit typed(search);
 }
 
-// QListWidget moves the focus and the selection to a right-clicked row. The right button is for
+// QListView moves the focus and the selection to a right-clicked row. The right button is for
 // the pop-up menu and copying the focused row on release, so it leaves both as they are.
 // The left button works as in a simple multi-select list: a press toggles the row under the mouse
 // and focuses it, and while the button is held the focus follows the mouse. Sweeps and drags
@@ -189,7 +185,7 @@ void ListBoxWidget::mousePressEvent(QMouseEvent *event)
         event->accept();
         emit rightPressed(event->globalPosition().toPoint());
     } else
-        QListWidget::mousePressEvent(event);
+        QListView::mousePressEvent(event);
 }
 
 void ListBoxWidget::pressLeft(QMouseEvent *event)
@@ -201,7 +197,7 @@ void ListBoxWidget::pressLeft(QMouseEvent *event)
     const QModelIndex index = indexAt(at);
     if (index.isValid()) {
         setSelected(index.row(), !selected(index.row()));
-        setListIndex(index.row());
+        setFocusedRow(index.row());
     }
     emit leftPressed(index.isValid() ? index.row() : -1, event->modifiers(), at);
 }
@@ -209,7 +205,7 @@ void ListBoxWidget::pressLeft(QMouseEvent *event)
 void ListBoxWidget::mouseMoveEvent(QMouseEvent *event)
 {
     if (!m_leftHeld) {
-        QListWidget::mouseMoveEvent(event);
+        QListView::mouseMoveEvent(event);
         return;
     }
     event->accept();
@@ -218,7 +214,7 @@ void ListBoxWidget::mouseMoveEvent(QMouseEvent *event)
     if (viewport()->rect().contains(at)) {
         const QModelIndex index = indexAt(at);
         if (index.isValid() && index.row() != currentRow())
-            setListIndex(index.row());
+            setFocusedRow(index.row());
     }
     emit leftMoved(at, event->globalPosition());
 }
@@ -226,7 +222,7 @@ void ListBoxWidget::mouseMoveEvent(QMouseEvent *event)
 void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
-        QListWidget::mouseDoubleClickEvent(event);
+        QListView::mouseDoubleClickEvent(event);
         return;
     }
     // The second press of a double click opens the row; it toggles nothing.
@@ -250,14 +246,14 @@ void ListBoxWidget::mouseReleaseEvent(QMouseEvent *event)
     }
     // The view's release handling finishes a press it saw; it saw no right press.
     if (event->button() != Qt::RightButton)
-        QListWidget::mouseReleaseEvent(event);
+        QListView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
         emit mouseReleased(event->button());
 }
 
 void ListBoxWidget::changeEvent(QEvent *event)
 {
-    QListWidget::changeEvent(event);
+    QListView::changeEvent(event);
     if (event->type() == QEvent::ApplicationPaletteChange)
         applyColours();
 }

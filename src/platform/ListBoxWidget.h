@@ -3,27 +3,29 @@
 
 #include "model/seams/ClipListBox.h"
 
-#include <QListWidget>
+#include <QListView>
 
-// A pane's list box: a QListWidget whose rows can be highlighted several at a time.
-class ListBoxWidget : public QListWidget, public ClipListBox {
+// A pane's list box: a view of a list's rows (Qt's styled delegate paints them in the list's font
+// and colours), whose rows can be highlighted several at a time.
+class ListBoxWidget : public QListView, public ClipListBox {
     Q_OBJECT
 public:
     explicit ListBoxWidget(QWidget *parent = nullptr);
 
-    void addItem(const QString &text, int index = -1) override;
-    void removeItem(int index) override;
-    void clear() override;
-    int newIndex() const override { return m_newIndex; }
-    int listCount() const override { return count(); }
-    QString rowText(int row) const override;
+    void showRows(QAbstractItemModel *rows) override;
+    int rowCount() const override { return count(); }
+    int count() const { return model() ? model()->rowCount() : 0; }
+    // The text the row shows, and where it is in the viewport (empty when not laid out).
+    QString rowText(int row) const;
+    QRect rowRect(int row) const;
 
-    int listIndex() const override { return currentRow(); }
-    void setListIndex(int row) override;
+    int focusedRow() const override { return currentRow(); }
+    int currentRow() const { return currentIndex().row(); }
+    void setFocusedRow(int row) override;
 
     bool selected(int row) const override;
     void setSelected(int row, bool on) override;
-    int selCount() const override;
+    int selectedCount() const override;
     QList<int> selectedRows() const override;
     bool rowShown(int row) const override { return !isRowHidden(row); }
 
@@ -78,7 +80,6 @@ private:
     bool m_leftHeld = false;
     bool m_releaseTaken = false;
 
-    int m_newIndex = -1;
     Colour m_back = 0xFFFFFF;
     Colour m_fore = 0;
     float m_fontSize = 9;

@@ -166,7 +166,7 @@ ClipListOptions ClipListOptions::of(const ListRecord &list)
     return o;
 }
 
-void ClipListOptions::applyTo(ListRecord &list) const
+void ClipListOptions::applyTo(ListOptions &list) const
 {
     ClipListFieldList{}([&](auto option, auto) { list.*option = this->*option; });
 }

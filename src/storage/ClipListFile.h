@@ -17,7 +17,7 @@ class RecordFile;
 // options a file stores, and in what order, is ClipListFieldList.
 struct ClipListOptions : ListOptions {
     static ClipListOptions of(const ListRecord &list);
-    void applyTo(ListRecord &list) const;
+    void applyTo(ListOptions &list) const;
 };
 
 // A whole clip list as a file holds it: its options and its items in item-number order.

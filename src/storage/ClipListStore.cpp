@@ -14,10 +14,7 @@
 bool ClipListStore::openListFile(const QString &path, Naming naming)
 {
     const PaneNumber pane = m_display.focusedPane();
-    const bool loaded = readListFile(path, pane, m_display.listOfPane(pane), naming);
-    if (loaded)
-        emit m_display.rowsChanged(pane);
-    return loaded;
+    return readListFile(path, pane, m_display.listOfPane(pane), naming);
 }
 
 bool ClipListStore::readListFile(const QString &path, PaneNumber pane, ListNumber list, Naming naming)
@@ -32,8 +29,9 @@ bool ClipListStore::readListFile(const QString &path, PaneNumber pane, ListNumbe
 
     ListRecord &target = m_lists.at(list);
     const ClipListOptions &options = read.content.options;
-    options.applyTo(target);
-    m_lists.noteOptionsChanged();
+    ListOptions changed = target;
+    options.applyTo(changed);
+    m_lists.setOptions(list, changed);
     PaneHost &host = m_display.host();
     ClipListBox &box = host.listBox(pane);
     box.setListFont(options.fontName, options.fontSize);
@@ -43,11 +41,11 @@ bool ClipListStore::readListFile(const QString &path, PaneNumber pane, ListNumbe
 
     // Rows are made as for captured texts: by the list's own add direction and item limit.
     ListItems &items = target.items();
-    items.clearItems(pane);
+    items.clearItems();
     for (ClipItem &item : read.content.items) {
-        const RowNumber row = items.addItem(pane, item.text);
+        const RowNumber row = items.addItem(item.text);
         if (row >= 0 && !item.name.isEmpty())
-            items.nameItem(pane, row, item.name);
+            items.nameItem(row, item.name);
     }
     return true;
 }
@@ -70,7 +68,8 @@ bool ClipListStore::writeListFile(const QString &path, ListNumber list)
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
         return false;
     }
-    source.fileName = path;
-    m_lists.noteOptionsChanged();
+    ListOptions changed = source;
+    changed.fileName = path;
+    m_lists.setOptions(list, changed);
     return true;
 }

@@ -111,9 +111,9 @@ void NamingDialog::endNaming()
         } else if (target == ForItem) {
             ListItems &items = m_lists.at(list).items();
             if (name.isEmpty())
-                items.removeItemName(pane, row);
+                items.removeItemName(row);
             else
-                items.nameItem(pane, row, name);
+                items.nameItem(row, name);
         }
     }
     name.clear();

@@ -156,7 +156,10 @@ QPlainTextEdit *TextWindow::visibleBox() const
 
 void TextWindow::pointAt(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item)
 {
-    const ClipItem &shown = m_lists.at(list).items().at(item);
+    ListItems &items = m_lists.at(list).items();
+    const ClipItem &shown = items.at(item);
+    disconnect(m_rowWatch);
+    m_rowWatch = connect(&items, &ListItems::rowsRearranged, this, [this] { m_itemMatches = false; });
     m_pane = pane;
     m_list = list;
     m_row = row;
@@ -210,7 +213,7 @@ void TextWindow::followClick(PaneNumber pane, ListNumber list, RowNumber row, It
     renew();
 }
 
-void TextWindow::rowsChanged(PaneNumber pane)
+void TextWindow::paneClosed(PaneNumber pane)
 {
     if (m_pane == pane)
         m_itemMatches = false;

@@ -41,8 +41,8 @@ public:
     bool itemMatchesList() const { return m_itemMatches; }
     // A click on a row: a shown window turns to its item, dropping any edit.
     void followClick(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item);
-    // The rows of a pane changed; when it is the pane shown, its row may hold another item now.
-    void rowsChanged(PaneNumber pane);
+    // The pane no longer shows the list the shown item is in.
+    void paneClosed(PaneNumber pane);
     // The capture switch as the window's menu shows it.
     void setCapturingCaption(bool capturing);
     // Remembers the placement in the settings, while the window is shown.
@@ -116,6 +116,8 @@ private:
     bool m_shown = false;
     bool m_holdsEdits = false;
     bool m_itemMatches = false;
+    // Rows added or removed in the shown item's list may move it to another row.
+    QMetaObject::Connection m_rowWatch;
 
     bool m_edited = false;
     bool m_boxReady = false;

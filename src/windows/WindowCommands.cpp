@@ -47,7 +47,7 @@ void WindowCommands::nameItem()
 void WindowCommands::showItemText()
 {
     const PaneNumber pane = m_display.focusedPane();
-    if (m_display.box(pane).listCount() == 0)
+    if (m_display.box(pane).rowCount() == 0)
         return;
     if (m_text.showsItem()) {
         m_text.activateWindow();

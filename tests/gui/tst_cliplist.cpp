@@ -5,7 +5,18 @@
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QStringListModel>
 #include <QtTest>
+
+namespace {
+QStringList numbers(int count)
+{
+    QStringList rows;
+    for (int i = 0; i < count; ++i)
+        rows << QString::number(i);
+    return rows;
+}
+} // namespace
 
 class TestClipList : public QObject {
     Q_OBJECT
@@ -22,32 +33,34 @@ void TestClipList::rowsAtIndexAndEnd()
 {
     ListBoxWidget list;
     ClipListBox &box = list;
-    box.addItem(QStringLiteral("b"));
-    QCOMPARE(box.newIndex(), 0);
-    box.addItem(QStringLiteral("a"), 0);
-    QCOMPARE(box.newIndex(), 0);
-    box.addItem(QStringLiteral("c"), -1);
-    QCOMPARE(box.newIndex(), 2);
-    box.addItem(QStringLiteral("ab"), 1);
-    QCOMPARE(box.listCount(), 4);
-    QCOMPARE(box.rowText(1), QStringLiteral("ab"));
-    box.removeItem(0);
-    QCOMPARE(box.rowText(0), QStringLiteral("ab"));
-    QCOMPARE(box.listCount(), 3);
-    box.clear();
-    QCOMPARE(box.listCount(), 0);
-    QCOMPARE(box.listIndex(), -1);
+    QStringListModel rows({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    box.showRows(&rows);
+    box.setFocusedRow(2);
+    rows.insertRows(1, 1);
+    rows.setData(rows.index(1), QStringLiteral("ab"));
+    QCOMPARE(box.rowCount(), 4);
+    QCOMPARE(list.rowText(1), QStringLiteral("ab"));
+    QCOMPARE(box.focusedRow(), 3);
+    rows.removeRows(0, 1);
+    QCOMPARE(list.rowText(0), QStringLiteral("ab"));
+    QCOMPARE(box.rowCount(), 3);
+    // Showing rows again starts with nothing focused; showing none leaves an empty box.
+    box.showRows(&rows);
+    QCOMPARE(box.focusedRow(), -1);
+    box.showRows(nullptr);
+    QCOMPARE(box.rowCount(), 0);
+    QCOMPARE(box.focusedRow(), -1);
 }
 
 void TestClipList::focusMovesWithoutSelecting()
 {
     ListBoxWidget list;
     ClipListBox &box = list;
-    for (int i = 0; i < 5; ++i)
-        box.addItem(QString::number(i));
+    QStringListModel rows(numbers(5));
+    box.showRows(&rows);
     box.setSelected(1, true);
-    box.setListIndex(3);
-    QCOMPARE(box.listIndex(), 3);
+    box.setFocusedRow(3);
+    QCOMPARE(box.focusedRow(), 3);
     QCOMPARE(list.currentRow(), 3);
     QCOMPARE(box.selectedRows(), QList<int>{1});
     QVERIFY(!box.selected(3));
@@ -57,19 +70,19 @@ void TestClipList::highlightsAreIndependentOfFocus()
 {
     ListBoxWidget list;
     ClipListBox &box = list;
-    for (int i = 0; i < 6; ++i)
-        box.addItem(QString::number(i));
+    QStringListModel rows(numbers(6));
+    box.showRows(&rows);
     box.setSelected(4, true);
     box.setSelected(0, true);
     box.setSelected(2, true);
-    QCOMPARE(box.selCount(), 3);
+    QCOMPARE(box.selectedCount(), 3);
     QCOMPARE(box.selectedRows(), (QList<int>{0, 2, 4}));
     box.setSelected(2, false);
     QCOMPARE(box.selectedRows(), (QList<int>{0, 4}));
     // Highlights follow their rows when rows above come and go.
-    box.addItem(QStringLiteral("new"), 0);
+    rows.insertRows(0, 1);
     QCOMPARE(box.selectedRows(), (QList<int>{1, 5}));
-    box.removeItem(1);
+    rows.removeRows(1, 1);
     QCOMPARE(box.selectedRows(), (QList<int>{4}));
 }
 
@@ -99,13 +112,13 @@ void TestClipList::releaseIsReportedAndRightButtonKeepsSelection()
 {
     ListBoxWidget list;
     ClipListBox &box = list;
-    for (int i = 0; i < 3; ++i)
-        box.addItem(QString::number(i));
+    QStringListModel rows(numbers(3));
+    box.showRows(&rows);
     list.resize(200, 100);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     QSignalSpy released(&list, &ListBoxWidget::mouseReleased);
-    const auto onRow = [&](int row) { return list.visualItemRect(list.item(row)).center(); };
+    const auto onRow = [&](int row) { return list.rowRect(row).center(); };
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, onRow(0));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, onRow(1));
     QCOMPARE(box.selectedRows(), (QList<int>{0, 1}));
@@ -115,7 +128,7 @@ void TestClipList::releaseIsReportedAndRightButtonKeepsSelection()
     QTest::mouseRelease(list.viewport(), Qt::RightButton, {}, onRow(2));
     QCOMPARE(released.last().at(0).value<Qt::MouseButton>(), Qt::RightButton);
     QCOMPARE(box.selectedRows(), (QList<int>{0, 1}));
-    QCOMPARE(box.listIndex(), 1);
+    QCOMPARE(box.focusedRow(), 1);
 }
 
 QTEST_MAIN(TestClipList)

@@ -128,7 +128,7 @@ private slots:
             program.start({}, QString(), folder.path());
             program.fill(0, QStringLiteral("abc"));
             ListDisplay &display = program.state().display();
-            program.state().lists().at(ListNumber(0)).items().nameItem(display.paneAtPosition(0), RowNumber(1), QStringLiteral("Bee"));
+            program.state().lists().at(ListNumber(0)).items().nameItem(RowNumber(1), QStringLiteral("Bee"));
             program.command(Command::NewList)->trigger();
             program.command(Command::AddAtBottom)->trigger();
             program.fill(1, QStringLiteral("xyz"));

@@ -30,14 +30,14 @@ struct Window {
     {
         const PaneNumber pane = state.display().focusedPane();
         for (const QString &t : texts)
-            this->list(list.value()).items().addItem(pane, t);
+            this->list(list.value()).items().addItem(t);
     }
     QStringList rows(PaneNumber pane)
     {
         QStringList out;
         ListBoxWidget *box = p.root.panes().clipListWidget(pane);
         for (int r = 0; r < box->count(); ++r)
-            out << box->item(r)->text();
+            out << box->rowText(r);
         return out;
     }
     QTemporaryDir dir;
@@ -198,7 +198,7 @@ void TestListFiles::commandLineFilesOpenIntoListsOfTheirOwn()
         w.start();
         w.add(ListNumber(0), {"a1", "a2"});
         QVERIFY(w.listFiles().store().writeListFile(first, ListNumber(0)));
-        w.list(0).items().clearItems(PaneNumber(0));
+        w.list(0).items().clearItems();
         w.add(ListNumber(0), {"b1"});
         QVERIFY(w.listFiles().store().writeListFile(second, ListNumber(0)));
     }

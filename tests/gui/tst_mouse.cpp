@@ -45,7 +45,7 @@ struct Window {
     }
     static QPoint row(ListBoxWidget *from, ListBoxWidget *list, int row)
     {
-        return in(from, list->viewport(), row < list->count() ? list->visualItemRect(list->item(row)).center()
+        return in(from, list->viewport(), row < list->count() ? list->rowRect(row).center()
                                                                : QPoint(10, list->viewport()->height() - 2));
     }
     TestProgram p;
@@ -93,14 +93,14 @@ private slots:
         Window w(1);
         w.p.fill(0, QStringLiteral("abcdefghij"));
         ListBoxWidget *list = w.p.listAt(0);
-        QTRY_VERIFY(list->visualItemRect(list->item(9)).bottom() < list->viewport()->height());
+        QTRY_VERIFY(list->rowRect(9).bottom() < list->viewport()->height());
         select(list, before);
         emit w.p.root.textWindow().editingChanged(holdsEdits);
         const Qt::KeyboardModifiers modifiers = ctrl ? Qt::ControlModifier : Qt::NoModifier;
         QTest::mousePress(list->viewport(), Qt::LeftButton, modifiers, Window::row(list, list, path.first()));
         for (int row : path.mid(1)) {
             QTest::mouseMove(list->viewport(), Window::row(list, list, row));
-            QCOMPARE(list->listIndex(), row);
+            QCOMPARE(list->focusedRow(), row);
         }
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, modifiers, Window::row(list, list, path.last()));
         QCOMPARE(list->selectedRows(), after);
@@ -120,8 +120,8 @@ private slots:
         for (int step = 0; step < lastShown + 3; ++step)
             QTest::mouseMove(list->viewport(), QPoint(10, list->viewport()->height() + 5));
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, QPoint(10, list->viewport()->height() + 5));
-        QCOMPARE(list->listIndex(), lastShown + 4);
-        QCOMPARE(list->selCount(), lastShown + 4);
+        QCOMPARE(list->focusedRow(), lastShown + 4);
+        QCOMPARE(list->selectedCount(), lastShown + 4);
         QTRY_VERIFY(list->topIndex() > 0);
     }
 
@@ -154,7 +154,7 @@ private slots:
         w.p.fill(0, QStringLiteral("xy"));
         w.p.fill(1, QStringLiteral("abcde"));
         ListBoxWidget *from = w.p.listAt(1);
-        QTRY_VERIFY(from->visualItemRect(from->item(4)).bottom() < from->viewport()->height());
+        QTRY_VERIFY(from->rowRect(4).bottom() < from->viewport()->height());
         select(from, {1, 3});
         const qsizetype writes = w.p.clipboard.writes().size();
         QTest::mousePress(from->viewport(), Qt::LeftButton, {}, Window::row(from, from, 3));
@@ -170,7 +170,7 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(w.p.rows(0) + '|' + w.p.rows(1) + '|' + w.p.rows(2), after);
         if (selected >= 0)
-            QCOMPARE(from->selCount(), selected);
+            QCOMPARE(from->selectedCount(), selected);
         QVERIFY(w.p.listAt(0)->y() < w.p.listAt(1)->y() && w.p.listAt(1)->y() < w.p.listAt(2)->y());
         // A drop is no click on the source list: nothing goes to the clipboard.
         QCOMPARE(w.p.clipboard.writes().size(), writes);

@@ -137,20 +137,20 @@ void TestNameDialogs::namingAnItemAndRemovingItsName()
     t.p.command(Command::NameItem)->trigger();
     QVERIFY(!t.name().isVisible());
     const QString text = QString(40, u'a') + QStringLiteral("b");
-    t.items().addItem(t.pane(), text);
+    t.items().addItem(text);
     t.p.state().display().highlightRow(t.pane(), RowNumber(0));
     t.p.command(Command::NameItem)->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&t.name()));
     QCOMPARE(t.name().title, QStringLiteral("項目に名前をつける-") + QString(32, u'a'));
     t.enterName(QStringLiteral("label"));
     QCOMPARE(t.items().at(ItemNumber(0)).name, QStringLiteral("label"));
-    QCOMPARE(t.p.listAt(0)->item(0)->text(), QStringLiteral("label"));
+    QCOMPARE(t.p.listAt(0)->rowText(0), QStringLiteral("label"));
     t.activateMain();
     t.p.command(Command::NameItem)->trigger();
     QCOMPARE(t.name().title, QStringLiteral("項目に名前をつける-label"));
     t.enterName(QString());
     QCOMPARE(t.items().at(ItemNumber(0)).name, QString());
-    QCOMPARE(t.p.listAt(0)->item(0)->text(), t.items().caption(text));
+    QCOMPARE(t.p.listAt(0)->rowText(0), t.items().caption(text));
 }
 
 void TestNameDialogs::buttonsLightUpAndTheDialogDragsByItsTitle()
@@ -211,7 +211,7 @@ void TestNameDialogs::fitCaption()
 void TestNameDialogs::listDataEntriesAndFigures()
 {
     Program t;
-    t.items().addItem(t.pane(), QString(1000, u'a') + QString(1000, u'あ'));
+    t.items().addItem(QString(1000, u'a') + QString(1000, u'あ'));
     t.p.command(Command::NewList)->trigger();
     t.p.command(Command::NewList)->trigger();
     // The third list, named like the second, is hidden.
@@ -280,7 +280,7 @@ void TestNameDialogs::bytesAreThoseOfTheClipListFile()
                                QStringLiteral("€"), QStringLiteral("\U0001F600")};
     qint64 encoded = 0;
     for (const QString &text : texts) {
-        t.items().addItem(t.pane(), text);
+        t.items().addItem(text);
         encoded += Cp932Codec::instance().encode(text).size();
     }
     const ListFigures figures = ListFigures::of(t.items());

@@ -47,14 +47,14 @@ struct Program {
         const PaneNumber pane = panes.paneAtPosition(qint16(position));
         ListItems &items = list(panes.listOfPane(pane).value()).items();
         for (int i = 0; i < count; ++i)
-            items.addItem(pane, QString::number(i));
+            items.addItem(QString::number(i));
     }
     QStringList rows(int position)
     {
         QStringList shown;
         ListBoxWidget *box = p.listAt(position);
         for (int row = 0; row < box->count(); ++row)
-            shown << box->item(row)->text();
+            shown << box->rowText(row);
         return shown;
     }
     // Opens the dialog by its command and runs body on it while it is up; closes it after.
@@ -358,7 +358,7 @@ private slots:
             type(dialog, "itemLimitEditPerList", "5");
             press(dialog, "OKButton");
         });
-        program.state().lists().showList(ListNumber(0));
+        program.state().display().showList(ListNumber(0));
         QCOMPARE(program.rows(1), before.mid(15));
     }
 

@@ -1,61 +1,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeClipListBox.h"
 
-#include <QtTest>
+#include <algorithm>
 
-// Rows below a change move like a real list box's: highlights and the focused row follow their rows.
-namespace {
-std::set<int> shifted(const std::set<int> &rows, int from, int by)
-{
-    std::set<int> out;
-    for (int r : rows) {
-        if (r >= from)
-            out.insert(r + by);
-        else
-            out.insert(r);
-    }
-    return out;
-}
-} // namespace
+FakeClipListBox::FakeClipListBox() = default;
 
-void FakeClipListBox::addItem(const QString &text, int index)
+void FakeClipListBox::showRows(QAbstractItemModel *rows)
 {
-    if (index < 0 || index > rows.size())
-        index = int(rows.size());
-    rows.insert(index, text);
-    m_selected = shifted(m_selected, index, 1);
-    if (m_index >= index)
-        ++m_index;
-    m_newIndex = index;
+    m_selection.setModel(rows);
+    m_selection.clear();
 }
 
-void FakeClipListBox::removeItem(int index)
+int FakeClipListBox::rowCount() const
 {
-    if (index < 0 || index >= rows.size()) {
-        QTest::qFail("removeItem outside the rows", __FILE__, __LINE__);
-        return;
-    }
-    rows.removeAt(index);
-    m_selected.erase(index);
-    m_selected = shifted(m_selected, index + 1, -1);
-    if (m_index == index)
-        m_index = index < rows.size() ? index : int(rows.size()) - 1;
-    else if (m_index > index)
-        --m_index;
+    return m_selection.model() ? m_selection.model()->rowCount() : 0;
 }
 
-void FakeClipListBox::clear()
+void FakeClipListBox::setFocusedRow(int row)
 {
-    rows.clear();
-    m_selected.clear();
-    m_index = -1;
-    m_newIndex = -1;
+    if (m_selection.model())
+        m_selection.setCurrentIndex(m_selection.model()->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+bool FakeClipListBox::selected(int row) const
+{
+    return m_selection.model() && m_selection.isRowSelected(row, QModelIndex());
 }
 
 void FakeClipListBox::setSelected(int row, bool on)
 {
-    if (on)
-        m_selected.insert(row);
-    else
-        m_selected.erase(row);
+    if (m_selection.model())
+        m_selection.select(m_selection.model()->index(row, 0), on ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
+
+QList<int> FakeClipListBox::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_selection.selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QStringList FakeClipListBox::rows() const
+{
+    QStringList shown;
+    const QAbstractItemModel *model = m_selection.model();
+    for (int row = 0; model && row < model->rowCount(); ++row)
+        shown.append(model->index(row, 0).data().toString());
+    return shown;
 }

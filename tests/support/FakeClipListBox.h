@@ -3,26 +3,25 @@
 
 #include "model/seams/ClipListBox.h"
 
+#include <QItemSelectionModel>
 #include <QStringList>
-#include <set>
 
-// An in-memory list box for unit tests of the data model.
+// A list box without widgets for unit tests of the data model: Qt's own selection model over the
+// rows shown keeps the highlight and the focused row as a real view's would.
 class FakeClipListBox : public ClipListBox {
 public:
-    void addItem(const QString &text, int index = -1) override;
-    void removeItem(int index) override;
-    void clear() override;
-    int newIndex() const override { return m_newIndex; }
-    int listCount() const override { return int(rows.size()); }
-    QString rowText(int row) const override { return rows.value(row); }
+    FakeClipListBox();
 
-    int listIndex() const override { return m_index; }
-    void setListIndex(int row) override { m_index = row; }
+    void showRows(QAbstractItemModel *rows) override;
+    int rowCount() const override;
 
-    bool selected(int row) const override { return m_selected.count(row) > 0; }
+    int focusedRow() const override { return m_selection.currentIndex().row(); }
+    void setFocusedRow(int row) override;
+
+    bool selected(int row) const override;
     void setSelected(int row, bool on) override;
-    int selCount() const override { return int(m_selected.size()); }
-    QList<int> selectedRows() const override { return QList<int>(m_selected.begin(), m_selected.end()); }
+    int selectedCount() const override { return int(selectedRows().size()); }
+    QList<int> selectedRows() const override;
 
     int topIndex() const override { return m_top; }
     void setTopIndex(int row) override { m_top = row; }
@@ -34,15 +33,15 @@ public:
     float fontSize() const override { return m_fontSize; }
     void showBox(bool shown) override { visible = shown; }
 
-    QStringList rows;
+    // The rows as the box shows them.
+    QStringList rows() const;
+
     QString fontName;
     bool visible = true;
 
 private:
-    int m_newIndex = -1;
-    int m_index = -1;
+    QItemSelectionModel m_selection;
     int m_top = 0;
-    std::set<int> m_selected;
     Colour m_back = 0;
     Colour m_fore = 0;
     float m_fontSize = 9;

@@ -83,7 +83,7 @@ ListNumber ModelFixture::showNewList()
 {
     ListCollection &lists = state->lists();
     const ListNumber list = lists.makeList();
-    lists.showList(list);
+    state->display().showList(list);
     return list;
 }
 

@@ -53,7 +53,7 @@ struct ModelFixture {
     // Makes a list and shows it in a new pane; returns the list number.
     ListNumber showNewList();
     // The rows of a pane as its list box shows them.
-    QStringList rows(PaneNumber pane) { return host->box(pane).rows; }
+    QStringList rows(PaneNumber pane) { return host->box(pane).rows(); }
     // The texts of a pane's items in row order, read through the row map.
     QStringList rowWords(PaneNumber pane);
 };

@@ -49,7 +49,7 @@ void TestProgram::fill(int position, const QString &letters)
     ListItems &items = panes.recordOfPane(pane).items();
     // New items go to the top.
     for (auto letter = letters.crbegin(); letter != letters.crend(); ++letter)
-        items.addItem(pane, QString(*letter));
+        items.addItem(QString(*letter));
 }
 
 QString TestProgram::rows(int position) const

@@ -211,11 +211,11 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
             options.focusMode = qint16(same.bounded(2));
             options.itemLimit = 32767;
             for (int i = 0; i < held; ++i)
-                c->items().addItem(PaneNumber(0), QStringLiteral("old%1").arg(i));
+                c->items().addItem(QStringLiteral("old%1").arg(i));
             options.itemLimit = qint16(limit);
             for (int i = 0; i < held; ++i)
                 c->host->box(PaneNumber(0)).setSelected(i, same.bounded(2));
-            c->host->box(PaneNumber(0)).setListIndex(focus);
+            c->host->box(PaneNumber(0)).setFocusedRow(focus);
         }
         split.state->settings().splitCaptures = true;
         split.watcher.itemMaker().makeItems(PaneNumber(0), split.list, text);
@@ -256,10 +256,10 @@ void TestCapture::placementAndHighlight()
     QFETCH(int, highlighted);
     Capture c;
     for (const char *t : {"A", "B", "C"})
-        c.items().addItem(PaneNumber(0), QString::fromLatin1(t));
+        c.items().addItem(QString::fromLatin1(t));
     c.options().addAtFocus = posAdd;
     c.options().addAtBottom = wayAdd;
-    c.host->box(PaneNumber(0)).setListIndex(focus);
+    c.host->box(PaneNumber(0)).setFocusedRow(focus);
     c.copy(QStringLiteral("X"));
     c.copy(QStringLiteral("Y"));
     QCOMPARE(c.rowWords(PaneNumber(0)), rows);
@@ -272,7 +272,7 @@ void TestCapture::copyBackIsNeverCapturedAgain()
     Capture c;
     c.copy(QStringLiteral("first"));
     c.copy(QStringLiteral("second"));
-    c.items().nameItem(PaneNumber(0), RowNumber(1), QStringLiteral("a name"));
+    c.items().nameItem(RowNumber(1), QStringLiteral("a name"));
     c.panes().highlightRow(PaneNumber(0), RowNumber(1));
     c.watcher.clickItem(PaneNumber(0));
     // The text goes back, never the name.
@@ -300,7 +300,7 @@ void TestCapture::clickHonoursTheTextWindow()
     QVERIFY(c.clipboard.writes().isEmpty());
     c.copy(QStringLiteral("one"));
     c.copy(QStringLiteral("two"));
-    c.items().nameItem(PaneNumber(0), RowNumber(1), QStringLiteral("named"));
+    c.items().nameItem(RowNumber(1), QStringLiteral("named"));
     QSignalSpy clicked(&c.watcher, &ClipboardWatcher::itemClicked);
 
     c.watcher.setTextWindowEditing(true); // unsaved edits: the click does nothing
@@ -319,10 +319,9 @@ void TestCapture::clickHonoursTheTextWindow()
     QCOMPARE(click[3].value<ItemNumber>(), ItemNumber(0));
 
     // A capture into the text window's pane means its item may have moved.
-    QSignalSpy rowsChanged(&c.panes(), &ListDisplay::rowsChanged);
+    QSignalSpy rowsChanged(&c.panes().recordOfPane(PaneNumber(0)).items(), &ListItems::rowsRearranged);
     c.copy(QStringLiteral("three"));
-    QCOMPARE(rowsChanged.size(), 1);
-    QCOMPARE(rowsChanged[0][0].value<PaneNumber>(), PaneNumber(0));
+    QVERIFY(!rowsChanged.isEmpty());
 }
 
 void TestCapture::timerRule()
@@ -343,7 +342,7 @@ void TestCapture::timerRule()
     // A list that steps at screen edges needs the timer even while capture is off.
     const ListNumber second = c.state->lists().makeList();
     c.state->lists().at(ListNumber(second)).focusMode = 0;
-    c.state->lists().showList(ListNumber(second));
+    c.state->display().showList(ListNumber(second));
     c.watcher.followFocusedList(0);
     QVERIFY(c.timerRunning());
     c.watcher.followFocusedList(1);

@@ -202,8 +202,8 @@ struct Lists : ModelFixture {
         into.showLength = true;
         into.captionWidth = 77;
         for (const char *t : {"kept one", "kept two"})
-            items(1).addItem(PaneNumber(1), QString::fromLatin1(t));
-        items(1).nameItem(PaneNumber(1), RowNumber(0), QStringLiteral("名札"));
+            items(1).addItem(QString::fromLatin1(t));
+        items(1).nameItem(RowNumber(0), QStringLiteral("名札"));
     }
     ListRecord &list(qint16 n) { return state->lists().at(ListNumber(n)); }
     ListItems &items(qint16 n) { return list(n).items(); }
@@ -212,11 +212,11 @@ struct Lists : ModelFixture {
     // Saves list 0 with these items (text and name pairs) and returns the file's bytes.
     QByteArray save(const QList<std::pair<QString, QString>> &content, const QString &name = QStringLiteral("list.qkp"))
     {
-        items(0).clearItems(PaneNumber(0));
+        items(0).clearItems();
         for (const auto &[text, itemName] : content) {
-            const RowNumber row = items(0).addItem(PaneNumber(0), text);
+            const RowNumber row = items(0).addItem(text);
             if (!itemName.isEmpty())
-                items(0).nameItem(PaneNumber(0), row, itemName);
+                items(0).nameItem(row, itemName);
         }
         if (!store.writeListFile(path(name), ListNumber(0)))
             return {};
@@ -356,9 +356,9 @@ void TestClipListFile::itemsAreStoredInItemNumberOrder()
     Lists l;
     // Added at the bottom, then the last item moved to the top row: rows and item numbers differ.
     QByteArray bytes = l.save(Three);
-    l.items(0).removeRow(PaneNumber(0), RowNumber(2));
+    l.items(0).removeRow(RowNumber(2));
     RowNumber top{0};
-    QVERIFY(l.items(0).insertRow(PaneNumber(0), Three[2].first, top, ItemNumber(2), false));
+    QVERIFY(l.items(0).insertRow(Three[2].first, top, ItemNumber(2), false));
     QCOMPARE(l.items(0).itemOfRow(RowNumber(0)), ItemNumber(2));
     QVERIFY(l.store.writeListFile(l.path(QStringLiteral("list.qkp")), ListNumber(0)));
     QCOMPARE(Lists::bytesOf(l.path(QStringLiteral("list.qkp"))), bytes);
@@ -381,7 +381,7 @@ void TestClipListFile::openingReplacesOptionsAndItems()
     Lists l;
     const QByteArray bytes = l.save(Three);
     const ListState before = l.snapshot(1);
-    QSignalSpy rowsChanged(&l.state->display(), &ListDisplay::rowsChanged);
+    QSignalSpy rowsChanged(&l.state->display().recordOfPane(PaneNumber(1)).items(), &ListItems::rowsRearranged);
     QVERIFY(l.open(bytes));
 
     ClipListOptions expected = ClipListOptions::of(l.list(0));
@@ -404,8 +404,7 @@ void TestClipListFile::openingReplacesOptionsAndItems()
     QCOMPARE(after.hostFont, QStringLiteral("Noto Sans CJK JP"));
     QCOMPARE(after.boxBack, Colour(0x00445566));
     QCOMPARE(after.boxFore, Colour(0x00778899));
-    QCOMPARE(rowsChanged.size(), 1);
-    QCOMPARE(rowsChanged[0][0].value<PaneNumber>(), PaneNumber(1));
+    QVERIFY(!rowsChanged.isEmpty());
 }
 
 void TestClipListFile::headerRefusals_data()
@@ -447,7 +446,7 @@ void TestClipListFile::headerRefusals()
 
     const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
-    QSignalSpy rowsChanged(&l.state->display(), &ListDisplay::rowsChanged);
+    QSignalSpy rowsChanged(&l.state->display().focusedRecord().items(), &ListItems::rowsRearranged);
     QVERIFY(!l.open(bytes));
     QCOMPARE(l.boxes.asked.size(), 1);
     QCOMPARE(l.boxes.asked[0].title, ReadTitle);
@@ -527,7 +526,7 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
     const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     s_largestAllocation = 0;
-    QSignalSpy rowsChanged(&l.state->display(), &ListDisplay::rowsChanged);
+    QSignalSpy rowsChanged(&l.state->display().focusedRecord().items(), &ListItems::rowsRearranged);
     QVERIFY(!l.open(bytes));
     QVERIFY2(s_largestAllocation < LargeAllocation, QByteArray::number(qulonglong(s_largestAllocation.load())));
     QCOMPARE(l.boxes.asked.size(), 1);
@@ -858,7 +857,7 @@ void TestClipListFile::failedSaveKeepsFileAndName()
     const QByteArray blockerBefore = Lists::bytesOf(blocker);
     const QByteArray targetBefore = Lists::bytesOf(target);
     for (int i = 0; i < 200; ++i)
-        l.items(0).addItem(PaneNumber(0), QStringLiteral("%1 一行のｸﾘｯﾌﾟ text").arg(i));
+        l.items(0).addItem(QStringLiteral("%1 一行のｸﾘｯﾌﾟ text").arg(i));
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
 
     bool saved = true;

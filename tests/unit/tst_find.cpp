@@ -18,8 +18,8 @@ struct FindList : ModelFixture {
         list = showNewList();
         for (const char *text : {"リストの項目 alpha", "ＡＢＣ full width", "abc half", "りすと hiragana",
                                  "Clip BOARD notes", "ｶﾞｲﾄﾞ half kana"})
-            items().addItem(PaneNumber(0), QString::fromUtf8(text));
-        items().nameItem(PaneNumber(0), RowNumber(1), QStringLiteral("メモ"));
+            items().addItem(QString::fromUtf8(text));
+        items().nameItem(RowNumber(1), QStringLiteral("メモ"));
     }
     ListItems &items() { return state->lists().at(list).items(); }
     QStringList found(const QString &query)

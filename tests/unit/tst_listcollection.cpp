@@ -105,7 +105,7 @@ void TestListCollection::addOptionsFollowFocusedListOnlyInAddModeWithAPane()
     focused.addAtFocus = true;
     focused.focusMode = 1;
     if (paneShown)
-        lists.showList(ListNumber(first));
+        f.state->display().showList(ListNumber(first));
     const ListRecord &made = lists.at(lists.makeList());
     QCOMPARE(made.addAtBottom, copied);
     QCOMPARE(made.addAtFocus, copied);
@@ -119,7 +119,7 @@ void TestListCollection::deleteRenumbersShownPanes()
     ListDisplay &panes = f.state->display();
     f.showNewList();                   // list 0 in pane 0
     lists.makeList();                // list 1, hidden
-    lists.showList(lists.makeList()); // list 2 in pane 1
+    f.state->display().showList(lists.makeList()); // list 2 in pane 1
     lists.at(ListNumber(2)).name = QStringLiteral("third");
 
     lists.deleteList(ListNumber(1));

@@ -53,7 +53,7 @@ void TestListDisplay::rememberedShareRescalesOthers()
     ListCollection &lists = f.state->lists();
     const ListNumber second = lists.makeList();
     lists.at(ListNumber(second)).heightShare = 0.25f;
-    lists.showList(ListNumber(second));
+    f.state->display().showList(ListNumber(second));
     const QList<float> s = shares(f);
     QVERIFY2(near(s[0], 0.8f) && near(s[1], 0.2f), qPrintable(QString("%1 %2").arg(s[0]).arg(s[1])));
 }
@@ -79,7 +79,7 @@ void TestListDisplay::equalSharesWhenShowingAndClosing()
     QCOMPARE(panes.focusedPane(), 2);
 
     // Shown again, the list comes back with its remembered third.
-    f.state->lists().showList(ListNumber(1));
+    f.state->display().showList(ListNumber(1));
     s = shares(f);
     QVERIFY(near(s[2], 1 / 3.0f / (1 + 1 / 3.0f)));
     QVERIFY(near(s[0] + s[1] + s[2], 1.0f));
@@ -135,13 +135,13 @@ void TestListDisplay::highestPaneNumberReturnsToSlotCount()
     QCOMPARE(order(f), (QList<qint16>{0, 1, 2}));
 
     // Pane 0's list box is only cleared and hidden.
-    f.state->lists().at(ListNumber(0)).items().addItem(PaneNumber(0), QStringLiteral("x"));
+    f.state->lists().at(ListNumber(0)).items().addItem(QStringLiteral("x"));
     panes.closePane(PaneNumber(0));
     QVERIFY(f.host->isLoaded(PaneNumber(0)));
     QVERIFY(!f.host->box(PaneNumber(0)).visible);
-    QVERIFY(f.host->box(PaneNumber(0)).rows.isEmpty());
+    QVERIFY(f.host->box(PaneNumber(0)).rows().isEmpty());
     QCOMPARE(f.state->lists().at(ListNumber(0)).items().count(), 1);
-    f.state->lists().showList(ListNumber(0));
+    f.state->display().showList(ListNumber(0));
     QCOMPARE(order(f), (QList<qint16>{1, 2, 0}));
 }
 
@@ -168,7 +168,7 @@ void TestListDisplay::focusColoursFontAndTimerRule()
     lists.at(ListNumber(b)).fontSize = 14;
     lists.at(ListNumber(b)).focusMode = 1;
     lists.at(ListNumber(b)).focusedBackColour = 0x123456;
-    lists.showList(ListNumber(b));
+    f.state->display().showList(ListNumber(b));
     ListDisplay &panes = f.state->display();
     QCOMPARE(panes.focusedPane(), 1);
     QCOMPARE(f.host->box(PaneNumber(1)).backColour(), Colour(0x123456));
@@ -193,17 +193,17 @@ void TestListDisplay::hiddenListComesBackWithTheRowsOfItsCapture()
     ListCollection &lists = f.state->lists();
     const ListNumber list = lists.makeList();
     lists.at(list).fontSize = 14;
-    lists.showList(list);
+    f.state->display().showList(list);
     ListItems &items = lists.at(list).items();
     for (const char *t : {"hello", "two\r\nlines", "a text far too long for the width of its row", "to name"})
-        items.addItem(PaneNumber(1), QString::fromLatin1(t));
-    items.nameItem(PaneNumber(1), RowNumber(0), QStringLiteral("a name longer than the caption width allows"));
+        items.addItem(QString::fromLatin1(t));
+    items.nameItem(RowNumber(0), QStringLiteral("a name longer than the caption width allows"));
     const QStringList captured = f.rows(PaneNumber(1));
     QCOMPARE(captured.last(), QStringLiteral("hello [5]"));
 
     f.state->display().closePane(PaneNumber(1));
     QCOMPARE(items.count(), 4);
-    lists.showList(list);
+    f.state->display().showList(list);
     QCOMPARE(f.rows(PaneNumber(1)), captured);
     QCOMPARE(f.host->box(PaneNumber(1)).fontName, QStringLiteral("ＭＳ Ｐゴシック"));
 }
@@ -226,13 +226,13 @@ void TestListDisplay::setBlueClampsAndHighlightsOneRow()
     ListItems &items = f.state->lists().at(list).items();
     ListDisplay &panes = f.state->display();
     panes.highlightRow(PaneNumber(0), RowNumber(0)); // empty list: nothing
-    QCOMPARE(f.host->box(PaneNumber(0)).listIndex(), -1);
+    QCOMPARE(f.host->box(PaneNumber(0)).focusedRow(), -1);
     for (const char *t : {"a", "b", "c"})
-        items.addItem(PaneNumber(0), QString::fromLatin1(t));
+        items.addItem(QString::fromLatin1(t));
     f.host->box(PaneNumber(0)).setSelected(0, true);
     f.host->box(PaneNumber(0)).setSelected(2, true);
     panes.highlightRow(PaneNumber(0), RowNumber(qint16(row)));
-    QCOMPARE(f.host->box(PaneNumber(0)).listIndex(), expected);
+    QCOMPARE(f.host->box(PaneNumber(0)).focusedRow(), expected);
     QCOMPARE(f.host->box(PaneNumber(0)).selectedRows(), QList<int>{expected});
     QCOMPARE(panes.focusedRow(PaneNumber(0)), expected);
 }
@@ -243,10 +243,10 @@ void TestListDisplay::setFocusLeavesHighlights()
     const ListNumber list = f.showNewList();
     ListItems &items = f.state->lists().at(list).items();
     for (const char *t : {"a", "b", "c"})
-        items.addItem(PaneNumber(0), QString::fromLatin1(t));
+        items.addItem(QString::fromLatin1(t));
     f.host->box(PaneNumber(0)).setSelected(0, true);
     f.state->display().setFocusedRow(PaneNumber(0), RowNumber(5));
-    QCOMPARE(f.host->box(PaneNumber(0)).listIndex(), 2);
+    QCOMPARE(f.host->box(PaneNumber(0)).focusedRow(), 2);
     QCOMPARE(f.host->box(PaneNumber(0)).selectedRows(), QList<int>{0});
 }
 

@@ -15,7 +15,7 @@ namespace {
 
 // A pane number where a row is due, or a plain integer, does not compile.
 template <typename Pane, typename Row>
-concept RemovesRow = requires(ListItems &items, Pane pane, Row row) { items.removeRow(pane, row); };
+concept RemovesRow = requires(ListItems &items, Pane pane, Row row) { items.removeRow(row); };
 static_assert(RemovesRow<PaneNumber, RowNumber> && !RemovesRow<RowNumber, PaneNumber> && !RemovesRow<PaneNumber, int>);
 
 // A list in pane 0 whose captions are the texts themselves, so rows read plainly.
@@ -34,7 +34,7 @@ struct PlainList : ModelFixture {
     void add(const QStringList &texts)
     {
         for (const QString &t : texts)
-            items().addItem(PaneNumber(0), t);
+            items().addItem(t);
     }
     // Store, row map and list box agree: every row shows its item, every item has one row.
     void checkInStep()
@@ -122,7 +122,7 @@ void TestListItems::limitDropsFarEnd()
     PlainList f(3, wayAdd);
     f.add(wayAdd ? QStringList{"A", "B", "C"} : QStringList{"C", "B", "A"});
     QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"A", "B", "C"}));
-    const RowNumber row = f.items().addItem(PaneNumber(0), QStringLiteral("D"));
+    const RowNumber row = f.items().addItem(QStringLiteral("D"));
     QCOMPARE(f.rows(PaneNumber(0)), expected);
     QCOMPARE(row, wayAdd ? 2 : 0);
     f.checkInStep();
@@ -136,7 +136,7 @@ void TestListItems::pinnedInsertIntoFullList()
     PlainList f(3, true);
     f.add({"A", "B", "C"});
     RowNumber row{2};
-    f.items().insertItem(PaneNumber(0), QStringLiteral("X"), row);
+    f.items().insertItem(QStringLiteral("X"), row);
     QCOMPARE(row, 1);
     QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"B", "X", "C"}));
     QCOMPARE(f.storeOrder(), (QStringList{"B", "C", "X"}));
@@ -149,7 +149,7 @@ void TestListItems::pinnedInsertAtBottomOfFullList()
     PlainList f(3, true);
     f.add({"A", "B", "C"});
     RowNumber row{-1};
-    f.items().insertItem(PaneNumber(0), QStringLiteral("X"), row);
+    f.items().insertItem(QStringLiteral("X"), row);
     QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"B", "C", "X"}));
     QCOMPARE(f.storeOrder(), (QStringList{"B", "C", "X"}));
     f.checkInStep();
@@ -169,17 +169,17 @@ void TestListItems::deleteKeepsStoreAndRowsInStep()
 {
     PlainList f;
     f.add({"A", "B", "C", "D"}); // rows D C B A, items A B C D
-    f.items().deleteItem(PaneNumber(0), RowNumber(2));   // row 2 shows B
+    f.items().deleteItem(RowNumber(2));   // row 2 shows B
     QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"D", "C", "A"}));
     QCOMPARE(f.storeOrder(), (QStringList{"A", "C", "D"}));
     f.checkInStep();
-    f.items().removeRow(PaneNumber(0), RowNumber(0)); // row only: D stays in the store
+    f.items().removeRow(RowNumber(0)); // row only: D stays in the store
     QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"C", "A"}));
     QCOMPARE(f.items().count(), 3);
     QCOMPARE(f.items().rowCount(), 2);
 
     PlainList empty;
-    empty.items().deleteItem(PaneNumber(0), RowNumber(0)); // nothing to delete
+    empty.items().deleteItem(RowNumber(0)); // nothing to delete
     QCOMPARE(empty.items().count(), 0);
 }
 
@@ -189,17 +189,17 @@ void TestListItems::outOfRangeChangesNothing()
     f.add({"A", "B"});
     const QStringList before = f.rows(PaneNumber(0));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("deleteItem: row 5"));
-    f.items().deleteItem(PaneNumber(0), RowNumber(5));
+    f.items().deleteItem(RowNumber(5));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("nameItem: row -1"));
-    f.items().nameItem(PaneNumber(0), RowNumber(-1), QStringLiteral("n"));
+    f.items().nameItem(RowNumber(-1), QStringLiteral("n"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("removeRow"));
-    f.items().removeRow(PaneNumber(0), RowNumber(2));
+    f.items().removeRow(RowNumber(2));
     RowNumber row{7};
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("insertRow: row 7"));
-    f.items().insertItem(PaneNumber(0), QStringLiteral("X"), row);
+    f.items().insertItem(QStringLiteral("X"), row);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("insertRow: item 9"));
     row = RowNumber(0);
-    QVERIFY(!f.items().insertRow(PaneNumber(0), QStringLiteral("X"), row, ItemNumber(9), false));
+    QVERIFY(!f.items().insertRow(QStringLiteral("X"), row, ItemNumber(9), false));
     QCOMPARE(f.rows(PaneNumber(0)), before);
     f.checkInStep();
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.items().at(ItemNumber(2)));
@@ -214,11 +214,11 @@ void TestListItems::namesReplaceCaptions()
     f.add({"first text", "second text"});
     QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"sec...", "fir..."}));
     // A name is shown whole, however long.
-    f.items().nameItem(PaneNumber(0), RowNumber(1), QStringLiteral("a long name"));
+    f.items().nameItem(RowNumber(1), QStringLiteral("a long name"));
     QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"sec...", "a long name"}));
     QCOMPARE(f.items().at(ItemNumber(0)).name, QStringLiteral("a long name"));
     QCOMPARE(f.items().at(ItemNumber(0)).text, QStringLiteral("first text"));
-    f.items().removeItemName(PaneNumber(0), RowNumber(1));
+    f.items().removeItemName(RowNumber(1));
     QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"sec...", "fir..."}));
     QVERIFY(f.items().at(ItemNumber(0)).name.isEmpty());
 }
@@ -228,13 +228,13 @@ void TestListItems::reNewAndClear()
     PlainList f;
     f.add({"A", "B"});
     f.items().at(ItemNumber(0)).text = QStringLiteral("edited");
-    f.items().refreshRow(PaneNumber(0), f.list, RowNumber(1), ItemNumber(0));
+    f.items().refreshRow(RowNumber(1), ItemNumber(0));
     QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"B", "edited"}));
-    f.items().refreshRow(PaneNumber(0), f.list, RowNumber(-1), ItemNumber(0)); // no row: nothing
+    f.items().refreshRow(RowNumber(-1), ItemNumber(0)); // no row: nothing
     f.items().at(ItemNumber(1)).name = QStringLiteral("named");
-    f.items().refreshRow(PaneNumber(0), f.list, RowNumber(0), ItemNumber(1));
+    f.items().refreshRow(RowNumber(0), ItemNumber(1));
     QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"named", "edited"}));
-    f.items().clearItems(PaneNumber(0));
+    f.items().clearItems();
     QVERIFY(f.rows(PaneNumber(0)).isEmpty());
     QCOMPARE(f.items().count(), 0);
     QCOMPARE(f.items().rowCount(), 0);

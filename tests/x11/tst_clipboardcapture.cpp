@@ -297,7 +297,7 @@ void TestClipboardCapture::clickedRowGoesBackToTheClipboard()
     const QString clicked = before.at(row);
 
     ListBoxWidget *list = w.list();
-    const QRect rect = list->visualItemRect(list->item(row));
+    const QRect rect = list->rowRect(row);
     QVERIFY(list->viewport()->rect().contains(rect.center()));
     const QPoint at = list->viewport()->mapToGlobal(rect.center());
     QVERIFY(runTool(QStringLiteral("xdotool"), {"mousemove", "--sync", QString::number(at.x()),

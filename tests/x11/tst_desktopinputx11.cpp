@@ -63,7 +63,7 @@ void TestDesktopInputX11::filesDraggedFromAnotherProgram()
     QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
     ProgramState &state = p.state();
     const PaneNumber pane = state.display().focusedPane();
-    state.lists().at(ListNumber(0)).items().addItem(pane, QStringLiteral("captured before"));
+    state.lists().at(ListNumber(0)).items().addItem(QStringLiteral("captured before"));
 
     QTemporaryDir dir;
     const QString first = dir.filePath(QStringLiteral("first.qkp"));
@@ -109,7 +109,7 @@ void TestDesktopInputX11::pointerAtTheScreenEdgesStepsThroughTheList()
     const PaneNumber pane = state.display().focusedPane();
     ListItems &items = state.lists().at(ListNumber(0)).items();
     for (const char *text : {"bottom", "middle", "top"})
-        items.addItem(pane, QString::fromLatin1(text));
+        items.addItem(QString::fromLatin1(text));
     state.display().highlightRow(pane, RowNumber(1));
     // Stepping runs while the focused list keeps moving its focus after each capture.
     QCOMPARE(state.lists().at(ListNumber(0)).focusMode, qint16(0));

@@ -56,7 +56,7 @@ void TestHotkeyX11::pickFromAnotherWindow()
     other.setWindowTitle(QStringLiteral("other"));
     other.show();
     ListBoxWidget *list = p.listAt(0);
-    list->setCurrentRow(2);
+    list->setCurrentIndex(list->model()->index(2, 0));
     for (const char *key : {"Return", "Escape"}) {
         if (key[0] == 'E') { // the second time from the mini window
             p.command(Command::Minimise)->trigger();

@@ -26,7 +26,7 @@ struct Program {
     QPoint row(int position, int row)
     {
         ListBoxWidget *list = p.listAt(position);
-        return list->viewport()->mapToGlobal(list->visualItemRect(list->item(row)).center());
+        return list->viewport()->mapToGlobal(list->rowRect(row).center());
     }
     TestProgram p;
 };
@@ -54,7 +54,7 @@ void TestMouseX11::sweepSelectsAndTheReleaseCopies()
     Program w(1);
     w.p.fill(0, QStringLiteral("abcdefgh"));
     ListBoxWidget *list = w.p.listAt(0);
-    QTRY_VERIFY(list->visualItemRect(list->item(7)).bottom() < list->viewport()->height());
+    QTRY_VERIFY(list->rowRect(7).bottom() < list->viewport()->height());
     QVERIFY(XDoTool::drag({w.row(0, 1), w.row(0, 5), w.row(0, 3)}));
     QTRY_COMPARE(list->selectedRows(), (QList<int>{1, 2, 3}));
     // The release is a click on the focused row, which goes to the clipboard.
@@ -68,7 +68,7 @@ void TestMouseX11::dragMovesItemsIntoAnotherList()
     w.p.fill(0, QStringLiteral("abcde"));
     w.p.fill(1, QStringLiteral("xy"));
     ListBoxWidget *from = w.p.listAt(0);
-    QTRY_VERIFY(from->visualItemRect(from->item(4)).bottom() < from->viewport()->height());
+    QTRY_VERIFY(from->rowRect(4).bottom() < from->viewport()->height());
     from->clearSelection();
     from->setSelected(1, true);
     from->setSelected(3, true);

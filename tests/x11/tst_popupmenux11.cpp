@@ -81,9 +81,9 @@ void TestPopUpMenuX11::joinFromThePopUpMenu()
     ListDisplay &panes = p.state().display();
     ListItems &items = p.state().lists().at(ListNumber(0)).items();
     for (const char *text : {"one", "two", "three", "four"})
-        items.addItem(panes.focusedPane(), QString::fromLatin1(text));
+        items.addItem(QString::fromLatin1(text));
     ListBoxWidget *list = p.listAt(0);
-    QTRY_VERIFY(list->visualItemRect(list->item(3)).bottom() < list->viewport()->height());
+    QTRY_VERIFY(list->rowRect(3).bottom() < list->viewport()->height());
     // Rows highlighted with the focus on the first of them, as a sweep leaves them.
     panes.setFocusedRow(panes.focusedPane(), RowNumber(1));
     list->setSelected(1, true);
@@ -92,7 +92,7 @@ void TestPopUpMenuX11::joinFromThePopUpMenu()
     QCOMPARE(highlighted.size(), 2);
 
     // The right press on another row opens the menu and leaves the highlight as it is.
-    const QRect row = list->visualItemRect(list->item(3));
+    const QRect row = list->rowRect(3);
     QVERIFY(XDoTool::clickAt(list->viewport()->mapToGlobal(QPoint(row.left() + 15, row.center().y())), 3));
     PopUpMenu &popUp = p.root.popUpMenu();
     QTRY_VERIFY(popUp.menu()->isVisible());

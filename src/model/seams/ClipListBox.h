@@ -6,28 +6,26 @@
 #include <QList>
 #include <QString>
 
-// The list box of one pane, reduced to what the item manager and the display state use.
-// Rows are 0-based from the top. Moving the focused row never changes which rows are highlighted.
+class QAbstractItemModel;
+
+// The list box of one pane: a view of a list's rows, reduced to what the display state and the
+// commands use. Rows are 0-based from the top. Moving the focused row never changes which rows
+// are highlighted; both follow their rows as rows are added and removed above them.
 class ClipListBox {
 public:
     virtual ~ClipListBox() = default;
 
-    // Inserts a row at index, or appends it when index is -1.
-    virtual void addItem(const QString &text, int index = -1) = 0;
-    virtual void removeItem(int index) = 0;
-    virtual void clear() = 0;
-    // The index of the row added last.
-    virtual int newIndex() const = 0;
-    virtual int listCount() const = 0;
-    virtual QString rowText(int row) const = 0;
+    // Shows the model's rows, or none for nullptr; nothing is highlighted or focused afterwards.
+    virtual void showRows(QAbstractItemModel *rows) = 0;
+    virtual int rowCount() const = 0;
 
     // Focused row, -1 when none.
-    virtual int listIndex() const = 0;
-    virtual void setListIndex(int row) = 0;
+    virtual int focusedRow() const = 0;
+    virtual void setFocusedRow(int row) = 0;
 
     virtual bool selected(int row) const = 0;
     virtual void setSelected(int row, bool on) = 0;
-    virtual int selCount() const = 0;
+    virtual int selectedCount() const = 0;
     // Highlighted rows in ascending order.
     virtual QList<int> selectedRows() const = 0;
 
@@ -36,7 +34,7 @@ public:
     // The first shown row from row on, going by step (1 or -1); -1 when none.
     int shownRowFrom(int row, int step) const
     {
-        for (; row >= 0 && row < listCount(); row += step) {
+        for (; row >= 0 && row < rowCount(); row += step) {
             if (rowShown(row))
                 return row;
         }
