@@ -50,6 +50,13 @@ GlobalSettingsCopy GlobalSettings::copyOut() const
 
 void GlobalSettings::copyIn(const GlobalSettingsCopy &from)
 {
+    const bool newInterval = pollInterval != from.pollInterval;
+    const bool newBarColour = barColour != from.barColour;
     static_cast<GlobalSettingFields &>(*this) = from;
+    // The toolbar mouse option goes through its property, so the pointers change at once.
     setToolbarOpensOnHover(from.toolbarOpensOnHover);
+    if (newInterval)
+        emit timerIntervalChanged(pollInterval);
+    if (newBarColour)
+        emit barColourChanged(barColour);
 }

@@ -26,6 +26,7 @@ public:
 
     // The settings as one plain record (the settings dialog's working copy and the settings file).
     GlobalSettingsCopy copyOut() const;
+    // Takes the record in; a changed timer interval or bar colour is announced.
     void copyIn(const GlobalSettingsCopy &from);
 
 signals:

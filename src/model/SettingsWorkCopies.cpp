@@ -99,15 +99,7 @@ void SettingsWorkCopies::applyDefaultsToAllLists()
 
 void SettingsWorkCopies::applyGlobal(ProgramState &live) const
 {
-    GlobalSettings &settings = live.settings();
-    const bool newInterval = settings.pollInterval != global.pollInterval;
-    const bool newBarColour = settings.barColour != global.barColour;
-    // The toolbar mouse option goes through its property, so the pointers change at once.
-    settings.copyIn(global);
-    if (newInterval)
-        emit settings.timerIntervalChanged(settings.pollInterval);
-    if (newBarColour)
-        emit settings.barColourChanged(settings.barColour);
+    live.settings().copyIn(global);
 }
 
 void SettingsWorkCopies::applyDefaults(ProgramState &live) const
