@@ -288,13 +288,14 @@ HistoryDatabase::Opened HistoryDatabase::openForWriting(const QString &path, boo
         || !run("PRAGMA journal_size_limit=0"))
         return problem();
     const std::optional<int> schema = number("PRAGMA user_version");
-    if (!schema || !run("PRAGMA journal_mode=WAL"))
-        return problem();
-    const std::optional<int> tables = number("SELECT count(*) FROM sqlite_master");
+    const std::optional<int> tables = schema ? number("SELECT count(*) FROM sqlite_master") : std::nullopt;
     if (!tables)
         return problem();
     const bool created = *schema == 0 && *tables == 0;
-    if (created ? !makeSchema() : !checkSchema(*schema))
+    // Judged before anything is written to it: a file that is set aside stays as it was.
+    if (!created && !checkSchema(*schema))
+        return problem();
+    if (!run("PRAGMA journal_mode=WAL") || (created && !makeSchema()))
         return problem();
     // Locked from now on, not only from the first write.
     if (!run("BEGIN EXCLUSIVE") || !run("COMMIT"))
