@@ -22,8 +22,12 @@ ListBoxWidget::ListBoxWidget(QWidget *parent) : QListView(parent)
 
 void ListBoxWidget::showRows(QAbstractItemModel *rows)
 {
-    // The view makes no object per row: showing a list of any length costs the same.
+    // The view makes no object per row: showing a list of any length costs the same. A new model
+    // comes with a new selection model; the old one is the view's to delete.
+    QItemSelectionModel *previous = selectionModel();
     setModel(rows);
+    if (previous && previous != selectionModel())
+        previous->deleteLater();
     if (selectionModel())
         selectionModel()->clear();
 }
