@@ -111,16 +111,16 @@ void ListDisplay::showList(ListNumber list)
     host.layOutPanes();
 }
 
-void ListDisplay::fillPane(ListNumber list, PaneNumber pane)
+void ListDisplay::fillPane(ListNumber list, PaneNumber pane, bool readAnew)
 {
-    // The rows must read as capturing and naming left them: a name as it is, a text by its caption
-    // (captioning a caption again would count it twice). Captions are measured in the main window's
-    // font at the size of the pane they were captured into, the focused one at the time.
+    // The rows read as capturing and naming left them, which the model keeps. Rows brought back
+    // from the history read now: a name as it is, a text by its caption, measured in the main
+    // window's font at the size of this pane, as they would have been when captured into it.
     ListItems &items = m_lists.at(list).items();
     PaneHost &host = m_host;
     ClipListBox &rows = box(pane);
     host.setFontSize(rows.fontSize());
-    items.captionRows();
+    items.captionRows(readAnew);
     rows.showRows(&items);
     if (m_focus != pane && isShown(m_focus))
         host.setFontSize(box(m_focus).fontSize());

@@ -45,8 +45,9 @@ public:
 
     // Shows the list in a new pane at the bottom and focuses it.
     void showList(ListNumber list);
-    // Shows the list's rows in the pane's list box, each reading anew (nothing highlighted or focused).
-    void fillPane(ListNumber list, PaneNumber pane);
+    // Shows the list's rows in the pane's list box (nothing highlighted or focused). Rows read as they
+    // were made, or with readAnew, as the list's options and the pane's font have them now.
+    void fillPane(ListNumber list, PaneNumber pane, bool readAnew = false);
     // Display position of the pane, -1 when it is not shown.
     qint16 positionOf(PaneNumber pane) const;
     // Closes the pane; its list stays and remembers its share. Never close the last shown pane.

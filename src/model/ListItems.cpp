@@ -205,12 +205,19 @@ void ListItems::restore(std::deque<ClipItem> items, const std::vector<qint64> &r
     endResetModel();
 }
 
-void ListItems::captionRows()
+void ListItems::captionRows(bool all)
 {
-    for (size_t row = 0; row < m_rows.size(); ++row)
+    int first = -1;
+    int last = -1;
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (!all && !m_rowTexts[row].isNull())
+            continue;
         m_rowTexts[row] = rowText(m_items[size_t(m_rows[row].value())]);
-    if (!m_rows.empty())
-        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
+        first = first < 0 ? int(row) : first;
+        last = int(row);
+    }
+    if (first >= 0)
+        emit dataChanged(index(first), index(last), {Qt::DisplayRole});
 }
 
 void ListItems::nameItem(RowNumber row, const QString &name)

@@ -40,11 +40,12 @@ public:
 
     // New item at the top or the bottom row by addAtBottom; returns its row (-1 when refused).
     RowNumber addItem(const QString &text);
-    // New item inserted at row; row is lowered by one when the top row had to go to make room.
+    // New item inserted at row; row becomes the row it went in (one lower when the top row had to go
+    // to make room).
     void insertItem(const QString &text, RowNumber &row);
     // Inserts a row for item (in the store, or the one about to be appended) at row (-1 = bottom),
-    // after dropping a row when makeRoom is set and the list is full. The row reads as the caption
-    // of text. Returns whether the row was inserted.
+    // after dropping a row when makeRoom is set and the list is full; row becomes the row it went in.
+    // The row reads as the caption of text. Returns whether the row was inserted.
     bool insertRow(const QString &text, RowNumber &row, ItemNumber item, bool makeRoom);
     void nameItem(RowNumber row, const QString &name);
     void removeItemName(RowNumber row);
@@ -57,11 +58,12 @@ public:
     // Deletes items beyond itemLimit as deleting the overflow row (the top one when addAtBottom, else the
     // bottom one) one at a time would, in one pass.
     void trimToLimit();
-    // Every row reads anew: a name as it is, a text by its caption in the measuring font as it is now.
-    void captionRows();
+    // Rows brought back from the history and not read yet, or with all set, every row, read anew: a
+    // name as it is, a text by its caption in the measuring font as it is now.
+    void captionRows(bool all);
 
     // Brings back items kept in the history, in item order, each with the key of its row (rows
-    // go by their keys). Their rows read once captionRows() is called.
+    // go by their keys). Their rows read once captionRows is called.
     void restore(std::deque<ClipItem> items, const std::vector<qint64> &rowKeys);
     // The key that keeps the row's place in the history; keys grow from the top row down.
     qint64 rowKey(RowNumber row) const { return m_rowKeys.at(size_t(row.value())); }
@@ -94,9 +96,10 @@ private:
     ItemIds &m_ids;
     const TextWidth &m_meter;
     std::deque<ClipItem> m_items; // a deque: the oldest item, dropped most often, goes in constant time
-    std::vector<ItemNumber> m_rows;
+    // Rows come and go mostly at the top and the bottom: deques take both in constant time.
+    std::deque<ItemNumber> m_rows;
     // Beside each row: a key in the rows' order with gaps between, so that a new row gets a key
     // without moving the others' (see newRowKey).
-    std::vector<qint64> m_rowKeys;
-    std::vector<QString> m_rowTexts;
+    std::deque<qint64> m_rowKeys;
+    std::deque<QString> m_rowTexts; // null: not read since it came back from the history
 };

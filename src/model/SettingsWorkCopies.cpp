@@ -166,7 +166,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
             captions = true;
         }
         if (captions && pane >= 0) {
-            panes.fillPane(copy.list, pane);
+            panes.fillPane(copy.list, pane, true);
         }
     }
     // The focused list's colours and its add-focus mode take effect at once.

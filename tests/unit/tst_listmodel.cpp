@@ -185,7 +185,7 @@ void TestListModel::restoredRowsFollowTheirKeysAndReadOnceCaptioned()
     list.items().restore(std::move(kept), {30, -5, 10});
     QCOMPARE(reset.size(), 1);
     QVERIFY(list.journalled().isEmpty()); // what came from the history is not written back
-    list.items().captionRows();
+    list.items().captionRows(false);
     QCOMPARE(list.rows(), (QStringList{"named", "newes...", "oldes..."}));
     // A new item's id comes after every id brought back.
     list.items().addItem(QStringLiteral("new"));
