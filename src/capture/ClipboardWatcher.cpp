@@ -33,7 +33,7 @@ void ClipboardWatcher::tick()
         else
             lookAtClipboard(pane, list);
     }
-    if (m_lists.at(list).focusMode == 0)
+    if (m_lists.at(list).focusMode == FocusMode::MovesAtScreenEdges)
         emit edgeTick(pane, list);
 }
 
@@ -136,7 +136,7 @@ void ClipboardWatcher::setGo(bool capturing)
         if (m_display.paneCount() > 0) {
             const ListRecord &focused = m_display.focusedRecord();
             // The screen-edge stepping of the focused list still needs the timer.
-            setTimer(focused.focusMode == 0);
+            setTimer(focused.focusMode == FocusMode::MovesAtScreenEdges);
         } else {
             setTimer(false);
         }
@@ -161,9 +161,9 @@ void ClipboardWatcher::restoreCapture()
     emit capturingShown(m_capturing);
 }
 
-void ClipboardWatcher::followFocusedList(qint16 focusMode)
+void ClipboardWatcher::followFocusedList(FocusMode focusMode)
 {
-    setTimer(focusMode == 0 || m_capturing);
+    setTimer(focusMode == FocusMode::MovesAtScreenEdges || m_capturing);
 }
 
 void ClipboardWatcher::copyFocusedItem(PaneNumber pane, ListNumber list)

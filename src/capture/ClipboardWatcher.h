@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/FocusMode.h"
 #include "model/Numbers.h"
 
 #include "capture/ItemMaker.h"
@@ -45,7 +46,7 @@ public:
     void setCapturingFromElsewhere(bool capturing);
     void restoreCapture();
     // Runs the timer exactly while capture is on or the focused list steps at screen edges.
-    void followFocusedList(qint16 focusMode);
+    void followFocusedList(FocusMode focusMode);
     void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
 
     // Copy-back: the text goes to the clipboard, seen before it is written, so it is never captured again.

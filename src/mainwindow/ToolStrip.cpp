@@ -203,10 +203,10 @@ bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTip
         if (!shown)
             return false;
         const ListRecord &focused = m_lists.focusedList();
-        // A pair's button shows the one in use. Any other focusMode (from a damaged file) shows no picture.
-        const ToolPicture focusPicture = focused.focusMode == 0   ? pictureOf(MoveFocus)
-                                         : focused.focusMode == 1 ? pictureOf(KeepFocus)
-                                                                  : ToolPicture{};
+        // A pair's button shows the one in use. A focus mode from a damaged file shows no picture.
+        const ToolPicture focusPicture = focused.focusMode == FocusMode::MovesAtScreenEdges ? pictureOf(MoveFocus)
+                                         : focused.focusMode == FocusMode::Stays           ? pictureOf(KeepFocus)
+                                                                                           : ToolPicture{};
         pictures = {focusPicture, pictureOf(focused.addAtBottom ? AddAtBottom : AddAtTop),
                     pictureOf(AddAtFocus, focused.addAtFocus)};
         break;
@@ -287,10 +287,10 @@ void ToolStrip::fieldButtonClicked(int index)
     std::optional<Command> command = commandAt(place);
     // A pair's button switches to the other of the pair.
     if (command == Command::MoveFocus || command == Command::KeepFocus) {
-        const auto focusMode = m_lists.focusedList().focusMode;
+        const FocusMode focusMode = m_lists.focusedList().focusMode;
         command.reset();
-        if (focusMode == 0 || focusMode == 1)
-            command = focusMode == 0 ? Command::KeepFocus : Command::MoveFocus;
+        if (isKnownFocusMode(focusMode))
+            command = focusMode == FocusMode::MovesAtScreenEdges ? Command::KeepFocus : Command::MoveFocus;
     } else if (command == Command::AddAtTop || command == Command::AddAtBottom) {
         command = m_lists.focusedList().addAtBottom ? Command::AddAtTop : Command::AddAtBottom;
     } else if (command == Command::DeleteList && m_deleteRefused) {

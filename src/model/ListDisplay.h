@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/FocusMode.h"
 #include "model/Numbers.h"
 
 #include "model/PaneRecord.h"
@@ -61,7 +62,7 @@ public:
 
 signals:
     // A pane took the focus; the watcher's timer follows the focus mode of its list.
-    void focusedListFocusMode(qint16 focusMode);
+    void focusedListFocusMode(FocusMode focusMode);
     // A command, a capture or a file changed the rows of the pane: a row number taken from it
     // before may now point at another item.
     void rowsChanged(PaneNumber pane);

@@ -107,7 +107,7 @@ private slots:
         w.p.fill(0, QStringLiteral("abc"));
         // The toggles of the list settings field trigger the command that changes the state.
         w.focused().addAtBottom = command == Command::AddAtTop;
-        w.focused().focusMode = command == Command::MoveFocus ? 1 : 0;
+        w.focused().focusMode = command == Command::MoveFocus ? FocusMode::Stays : FocusMode::MovesAtScreenEdges;
         MainCommands &commands = w.p.root.commands();
         QAction *action = commands.action(command);
         // Only whether the command is reached counts here: its effects stay away.
@@ -162,11 +162,11 @@ private slots:
         QFETCH(bool, keepMarked);
         QFETCH(int, toggled);
         Program w;
-        w.focused().focusMode = 1;
+        w.focused().focusMode = FocusMode::Stays;
         emit w.p.root.menus().barMenus[0]->aboutToShow();
         w.focused().addAtBottom = wayAdd;
         w.focused().addAtFocus = posAdd;
-        w.focused().focusMode = qint16(focusMode);
+        w.focused().focusMode = FocusMode(focusMode);
         emit w.p.root.menus().barMenus[0]->aboutToShow();
         QList<bool> marks;
         using enum Command;
@@ -177,9 +177,10 @@ private slots:
         w.p.root.popUpMenu().updatePopUpMenu();
         QCOMPARE(w.twin(AddAtBottom)->isChecked(), wayAdd);
         QCOMPARE(w.twin(KeepFocus)->isChecked(), keepMarked);
-        w.p.root.listCommands().changeFocusMode(2); // toggles 0 and 1 only
-        QCOMPARE(int(w.focused().focusMode), toggled);
-        w.p.root.listCommands().changeFocusMode(3); // not a value: nothing changes
+        // The toolbar's button of the pair toggles between the two modes only.
+        ToolStrip &strip = w.p.root.toolStrip();
+        QTest::mouseClick(strip.button(1), Qt::LeftButton);
+        QTest::mouseClick(strip.field().buttons().at(0), Qt::LeftButton);
         QCOMPARE(int(w.focused().focusMode), toggled);
     }
 
@@ -315,10 +316,10 @@ private slots:
         for (ListNumber list{0}; list < 3; ++list) {
             const ListRecord &l = w.state.lists().at(list);
             const bool changed = addMode || list == 1;
-            QCOMPARE((QList<int>{l.addAtBottom, l.addAtFocus, l.focusMode}), QList<int>(3, changed));
+            QCOMPARE((QList<int>{l.addAtBottom, l.addAtFocus, int(l.focusMode)}), QList<int>(3, changed));
         }
         const NewListDefaults &defaults = w.state.newListDefaults();
-        QCOMPARE((QList<int>{defaults.addAtBottomDefault, defaults.addAtFocusDefault, defaults.focusModeDefault}), QList<int>(3, addSave));
+        QCOMPARE((QList<int>{defaults.addAtBottomDefault, defaults.addAtFocusDefault, int(defaults.focusModeDefault)}), QList<int>(3, addSave));
     }
 
     void miniWindowArgumentsByWay()

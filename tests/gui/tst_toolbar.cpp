@@ -183,7 +183,7 @@ private slots:
             if (step == "maximised")
                 w.p.window().toggleMaximised(true);
             else if (step == "MovAdd5")
-                w.focused().focusMode = 5;
+                w.focused().focusMode = FocusMode(5);
             else if (step == "items")
                 w.p.fill(0, QStringLiteral("ab"));
             else if (step.startsWith("highlight"))

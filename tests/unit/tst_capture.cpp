@@ -208,7 +208,7 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
             ListRecord &options = c->options();
             options.addAtBottom = same.bounded(2);
             options.addAtFocus = same.bounded(2);
-            options.focusMode = qint16(same.bounded(2));
+            options.focusMode = FocusMode(same.bounded(2));
             options.itemLimit = 32767;
             for (int i = 0; i < held; ++i)
                 c->items().addItem(PaneNumber(0), QStringLiteral("old%1").arg(i));
@@ -334,7 +334,7 @@ void TestCapture::timerRule()
     QCOMPARE(c.watcher.timer().timerId(), timerId);
     QSignalSpy toolbar(&c.watcher, &ClipboardWatcher::capturingShown);
     QSignalSpy caption(&c.watcher, &ClipboardWatcher::captureSwitched);
-    c.options().focusMode = 1;
+    c.options().focusMode = FocusMode::Stays;
     c.watcher.setCapturing(false);
     QVERIFY(!c.timerRunning());
     QVERIFY(!c.state->flags.capturing);
@@ -342,15 +342,15 @@ void TestCapture::timerRule()
 
     // A list that steps at screen edges needs the timer even while capture is off.
     const ListNumber second = c.state->lists().makeList();
-    c.state->lists().at(ListNumber(second)).focusMode = 0;
+    c.state->lists().at(ListNumber(second)).focusMode = FocusMode::MovesAtScreenEdges;
     c.state->lists().showList(ListNumber(second));
-    c.watcher.followFocusedList(0);
+    c.watcher.followFocusedList(FocusMode::MovesAtScreenEdges);
     QVERIFY(c.timerRunning());
-    c.watcher.followFocusedList(1);
+    c.watcher.followFocusedList(FocusMode::Stays);
     QVERIFY(!c.timerRunning());
 
     QSignalSpy stepped(&c.watcher, &ClipboardWatcher::edgeTick);
-    c.watcher.followFocusedList(0);
+    c.watcher.followFocusedList(FocusMode::MovesAtScreenEdges);
     c.copy(QStringLiteral("not captured"));
     QCOMPARE(stepped.size(), 1);
     QCOMPARE(c.state->lists().at(ListNumber(second)).items().count(), 0);

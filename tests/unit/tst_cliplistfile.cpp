@@ -183,7 +183,7 @@ struct Lists : ModelFixture {
         from.fontSize = 11.5f;
         from.addAtFocus = true;
         from.addAtBottom = true;
-        from.focusMode = 1;
+        from.focusMode = FocusMode::Stays;
         from.backColour = 0x00112233;
         from.textColour = systemColour(8);
         from.focusedBackColour = 0x00445566;

@@ -103,13 +103,13 @@ void TestListCollection::addOptionsFollowFocusedListOnlyInAddModeWithAPane()
     ListRecord &focused = lists.at(ListNumber(first));
     focused.addAtBottom = true;
     focused.addAtFocus = true;
-    focused.focusMode = 1;
+    focused.focusMode = FocusMode::Stays;
     if (paneShown)
         lists.showList(ListNumber(first));
     const ListRecord &made = lists.at(lists.makeList());
     QCOMPARE(made.addAtBottom, copied);
     QCOMPARE(made.addAtFocus, copied);
-    QCOMPARE(made.focusMode, copied ? 1 : 0);
+    QCOMPARE(made.focusMode, copied ? FocusMode::Stays : FocusMode::MovesAtScreenEdges);
 }
 
 void TestListCollection::deleteRenumbersShownPanes()

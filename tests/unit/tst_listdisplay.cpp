@@ -166,7 +166,7 @@ void TestListDisplay::focusColoursFontAndTimerRule()
     const ListNumber a = f.showNewList();
     const ListNumber b = lists.makeList();
     lists.at(ListNumber(b)).fontSize = 14;
-    lists.at(ListNumber(b)).focusMode = 1;
+    lists.at(ListNumber(b)).focusMode = FocusMode::Stays;
     lists.at(ListNumber(b)).focusedBackColour = 0x123456;
     lists.showList(ListNumber(b));
     ListDisplay &panes = f.state->display();

@@ -96,7 +96,7 @@ void fillWithOwnValues(Program &p)
     f.itemLimitDefault = 32767;
     f.addAtBottomDefault = true;
     f.addAtFocusDefault = true;
-    f.focusModeDefault = 1;
+    f.focusModeDefault = FocusMode::Stays;
     f.fileNameDefault = QString();
     f.nameDefault = QStringLiteral("ﾒﾓ～");
     f.fontNameDefault = QStringLiteral("Noto Sans CJK JP");
@@ -456,8 +456,8 @@ void TestSettingsFile::damagedValuesTakeFactoryValues_data()
                                         << Check([](Program &p) { QCOMPARE(p.firstList().captionLengthDefault, qint16(48)); });
     QTest::newRow("caption width -1") << Damage([](Program &p) { p.firstList().captionWidthDefault = -1; })
                                       << Check([](Program &p) { QCOMPARE(p.firstList().captionWidthDefault, 192); });
-    QTest::newRow("move mode 2") << Damage([](Program &p) { p.firstList().focusModeDefault = 2; })
-                                 << Check([](Program &p) { QCOMPARE(p.firstList().focusModeDefault, qint16(0)); });
+    QTest::newRow("move mode 2") << Damage([](Program &p) { p.firstList().focusModeDefault = FocusMode(2); })
+                                 << Check([](Program &p) { QCOMPARE(p.firstList().focusModeDefault, FocusMode::MovesAtScreenEdges); });
     QTest::newRow("list font size negative") << Damage([](Program &p) { p.firstList().fontSizeDefault = -9; })
                                              << Check([](Program &p) { QCOMPARE(p.firstList().fontSizeDefault, 9.0f); });
     QTest::newRow("list font name empty") << Damage([](Program &p) { p.firstList().fontNameDefault.clear(); })
