@@ -81,12 +81,12 @@ void MainWindow::toggleMaximised(bool go)
 {
     if (!go)
         return;
-    if (m_windowState == MainWindowSettings::Normal) {
+    if (m_sizeState == SizeState::Normal) {
         rememberNormalBounds(geometry());
-        m_windowState = MainWindowSettings::Maximised;
+        m_sizeState = SizeState::Maximised;
         showMaximized();
     } else {
-        m_windowState = MainWindowSettings::Normal;
+        m_sizeState = SizeState::Normal;
         showNormal();
         restoreNormalBounds();
     }
@@ -116,15 +116,15 @@ QPoint MainWindow::miniButtonOffset() const
     return m_panes->mapTo(this, buttonInStrip) + (geometry().topLeft() - frameGeometry().topLeft());
 }
 
-void MainWindow::setWindowStateNumber(int state)
+void MainWindow::setSizeState(SizeState state)
 {
-    m_windowState = state;
+    m_sizeState = state;
     holdLayout();
 }
 
 void MainWindow::holdLayout()
 {
-    m_panes->setLayoutHeld(m_loading || m_windowState == 1);
+    m_panes->setLayoutHeld(m_loading || m_sizeState == SizeState::Minimised);
 }
 
 bool MainWindow::keyCommand(int key, Qt::KeyboardModifiers modifiers)

@@ -29,6 +29,7 @@ class MainWindow : public QMainWindow {
 public:
     static constexpr int FactoryWidth = 307;
     static constexpr int FactoryHeight = 215;
+    using SizeState = MainWindowSettings::SizeState;
 
     // Takes the pane area as its client area.
     MainWindow(GlobalSettings &settings, NewListDefaults &defaults, RunFlags &flags, PaneArea *panes,
@@ -61,8 +62,8 @@ public:
     void setToolbarShown(bool shown);
 
     // 0 normal, 1 minimised (no layout), 2 maximised.
-    int windowStateNumber() const { return m_windowState; }
-    void setWindowStateNumber(int state);
+    SizeState sizeState() const { return m_sizeState; }
+    void setSizeState(SizeState state);
 
     // Outer frame position and size in pixels.
     int outerLeft() const;
@@ -140,5 +141,5 @@ private:
     bool m_menuExpress = true;
     bool m_topZOrder = false;
     bool m_toolControl = true;
-    int m_windowState = 0;
+    SizeState m_sizeState = SizeState::Normal;
 };

@@ -81,8 +81,8 @@ void MainWindow::readSettingsAtStart()
     // is the client's, and the frame would make the window grow at every restart.
     m_boundsAwaitFrame = QGuiApplication::platformName() == QLatin1String("xcb");
     m_clientSizeSet = geometry().size();
-    m_windowState = main.WindowState;
-    if (m_windowState == MainWindowSettings::Maximised)
+    m_sizeState = main.sizeState;
+    if (m_sizeState == SizeState::Maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -93,8 +93,8 @@ void MainWindow::writeSettingsAtEnd()
     main.alwaysOnTop = m_topZOrder;
     main.capturing = capturing();
     main.toolbarShown = m_toolControl;
-    main.WindowState = qint16(m_windowState == MainWindowSettings::Maximised ? m_windowState : MainWindowSettings::Normal);
-    const QRect bounds = m_windowState == MainWindowSettings::Normal ? QRect(outerLeft(), outerTop(), outerWidth(), outerHeight())
+    main.sizeState = m_sizeState == SizeState::Maximised ? m_sizeState : SizeState::Normal;
+    const QRect bounds = m_sizeState == SizeState::Normal ? QRect(outerLeft(), outerTop(), outerWidth(), outerHeight())
                                                                      : m_normalBounds;
     main.Left = bounds.left();
     main.Top = bounds.top();
@@ -182,7 +182,7 @@ bool MainWindow::event(QEvent *event)
     case QEvent::Resize:
         if (m_boundsAwaitFrame && isVisible() && frameGeometry() != geometry()) {
             m_boundsAwaitFrame = false;
-            if (m_windowState == MainWindowSettings::Normal && geometry().size() == m_clientSizeSet)
+            if (m_sizeState == SizeState::Normal && geometry().size() == m_clientSizeSet)
                 setOuterBounds(m_normalBounds);
         }
         break;
@@ -196,11 +196,11 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         // Maximised from the window frame: remember the normal bounds as the toggle command does.
-        if (isMaximized() && m_windowState == MainWindowSettings::Normal) {
+        if (isMaximized() && m_sizeState == SizeState::Normal) {
             rememberNormalBounds(normalGeometry());
-            m_windowState = MainWindowSettings::Maximised;
-        } else if (!isMaximized() && !isMinimized() && m_windowState == MainWindowSettings::Maximised) {
-            m_windowState = MainWindowSettings::Normal;
+            m_sizeState = SizeState::Maximised;
+        } else if (!isMaximized() && !isMinimized() && m_sizeState == SizeState::Maximised) {
+            m_sizeState = SizeState::Normal;
             restoreNormalBounds();
         }
         layOutPanes();

@@ -197,7 +197,7 @@ bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTip
     switch (group) {
     case 0:
         pictures = {pictureOf(OpenList), pictureOf(SaveOver), pictureOf(EndProgram),
-                    pictureOf(Maximise, m_window.windowStateNumber() != 2)};
+                    pictureOf(Maximise, m_window.sizeState() != MainWindowSettings::SizeState::Maximised)};
         break;
     case 1: {
         if (!shown)

@@ -115,7 +115,7 @@ void fillWithOwnValues(Program &p)
     w.main.alwaysOnTop = true;
     w.main.capturing = false;
     w.main.toolbarShown = false;
-    w.main.WindowState = MainWindowSettings::Maximised;
+    w.main.sizeState = MainWindowSettings::SizeState::Maximised;
     w.main.Left = 20;
     w.main.Top = 30;
     w.main.Width = 640;
@@ -469,8 +469,8 @@ void TestSettingsFile::damagedValuesTakeFactoryValues_data()
                                                 << Check([](Program &p) { QCOMPARE(p.windows.text.width, 240); });
     QTest::newRow("text box 2") << Damage([](Program &p) { p.windows.text.scrollMode = 2; })
                                 << Check([](Program &p) { QCOMPARE(p.windows.text.scrollMode, 0); });
-    QTest::newRow("main window state 1") << Damage([](Program &p) { p.windows.main.WindowState = 1; })
-                                         << Check([](Program &p) { QCOMPARE(p.windows.main.WindowState, qint16(0)); });
+    QTest::newRow("main window state 1") << Damage([](Program &p) { p.windows.main.sizeState = MainWindowSettings::SizeState::Minimised; })
+                                         << Check([](Program &p) { QCOMPARE(p.windows.main.sizeState, MainWindowSettings::SizeState::Normal); });
     QTest::newRow("main window width 0") << Damage([](Program &p) { p.windows.main.Width = 0; })
                                          << Check([](Program &p) { QCOMPARE(p.windows.main.Width, 307); });
     QTest::newRow("main window height negative") << Damage([](Program &p) { p.windows.main.Height = -1; })
