@@ -55,7 +55,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
                                                seams.messages)),
       m_clipboard(seams.clipboard),
       m_watcher(std::make_unique<ClipboardWatcher>(m_state->lists(), m_state->display(), m_state->settings(),
-                                                   m_state->flags, seams.clipboard)),
+                                                   seams.clipboard)),
       m_itemCommands(std::make_unique<ItemCommands>(m_state->lists(), m_state->display(), m_state->settings(),
                                                     seams.messages)),
       m_listDisplay(std::make_unique<ListDisplayMenu>(m_state->lists(), m_state->display(),

@@ -14,7 +14,6 @@ class ClipboardPort;
 class ListCollection;
 class ListDisplay;
 class GlobalSettings;
-struct RunFlags;
 
 // Watches the clipboard on its timer: every new text becomes items of the focused list.
 // Remembers the last text seen, so nothing is captured twice and the program's own copies back to
@@ -22,8 +21,8 @@ struct RunFlags;
 class ClipboardWatcher : public QObject {
     Q_OBJECT
 public:
-    ClipboardWatcher(ListCollection &lists, ListDisplay &display, GlobalSettings &settings, RunFlags &flags,
-                     ClipboardPort &clipboard, QObject *parent = nullptr);
+    ClipboardWatcher(ListCollection &lists, ListDisplay &display, GlobalSettings &settings, ClipboardPort &clipboard,
+                     QObject *parent = nullptr);
 
     // One tick of the timer.
     void tick();
@@ -41,7 +40,8 @@ public:
     // mini window, while the toolbar is out of sight) does not, until restoreCapture.
     bool capturing() const { return m_capturing; }
     void setCapturing(bool capturing);
-    // Sets the stored switch alone, as the settings file does before start-up applies it.
+    // Sets the switch alone, as the settings file does before start-up applies it (no capture is
+    // looked for until then).
     void restoreCapturing(bool capturing) { m_capturing = capturing; }
     void setCapturingFromElsewhere(bool capturing);
     void restoreCapture();
@@ -86,7 +86,6 @@ private:
     ListCollection &m_lists;
     ListDisplay &m_display;
     GlobalSettings &m_settings;
-    RunFlags &m_flags;
     ClipboardPort &m_clipboard;
     ItemMaker m_itemMaker;
     QTimer m_timer;

@@ -38,7 +38,7 @@ struct Capture : ModelFixture {
     QList<int> highlighted() { return host->box(PaneNumber(0)).selectedRows(); }
 
     FakeClipboard clipboard;
-    ClipboardWatcher watcher{state->lists(), state->display(), state->settings(), state->flags, clipboard};
+    ClipboardWatcher watcher{state->lists(), state->display(), state->settings(), clipboard};
     QList<bool> looks; // what each tick found: a new text or not
     bool timerRunning() const { return watcher.timer().isActive(); }
     ListNumber list{0};
@@ -337,7 +337,7 @@ void TestCapture::timerRule()
     c.options().focusMode = FocusMode::Stays;
     c.watcher.setCapturing(false);
     QVERIFY(!c.timerRunning());
-    QVERIFY(!c.state->flags.capturing);
+    QVERIFY(!c.watcher.capturing());
     QCOMPARE(toolbar.takeFirst().first().toBool(), false);
 
     // A list that steps at screen edges needs the timer even while capture is off.
@@ -357,7 +357,7 @@ void TestCapture::timerRule()
 
     // Remote switching leaves the toolbar alone until it is re-applied.
     c.watcher.setCapturingFromElsewhere(true);
-    QVERIFY(c.timerRunning() && c.state->flags.capturing);
+    QVERIFY(c.timerRunning() && c.watcher.capturing());
     QVERIFY(toolbar.isEmpty());
     c.watcher.restoreCapture();
     QCOMPARE(toolbar.takeFirst().first().toBool(), true);
