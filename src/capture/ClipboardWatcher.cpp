@@ -123,7 +123,7 @@ void ClipboardWatcher::setTimer(bool enabled)
         m_timer.stop();
 }
 
-void ClipboardWatcher::setGo(bool capturing)
+void ClipboardWatcher::applyCapturing(bool capturing)
 {
     m_capturing = capturing;
     // Capture stopped reads nothing at all.
@@ -151,7 +151,7 @@ void ClipboardWatcher::setCapturing(bool capturing)
 
 void ClipboardWatcher::setCapturingFromElsewhere(bool capturing)
 {
-    setGo(capturing);
+    applyCapturing(capturing);
 }
 
 void ClipboardWatcher::restoreCapture()

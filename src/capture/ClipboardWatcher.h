@@ -75,7 +75,7 @@ signals:
     void itemClicked(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item);
 
 private:
-    void setGo(bool capturing);
+    void applyCapturing(bool capturing);
     // Captures the text when it is new; true when it was.
     bool takeText(PaneNumber pane, ListNumber list, const QString &text);
     void takeOffered(const QString &text);

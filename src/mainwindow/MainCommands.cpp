@@ -44,11 +44,11 @@ std::function<void()> MainCommands::work(Command command)
     case Command::KeepFocus: return [this] { m_lists.setFocusMode(FocusMode::Stays); };
     case Command::EndProgram: return [this] { m_window.close(); };
     case Command::StopCapture: return [this] { m_watcher.setCapturing(!m_watcher.capturing()); };
-    case Command::Settings: return [this] { emit utilityRequested(); };
+    case Command::Settings: return [this] { emit settingsRequested(); };
     case Command::NameList: return [this] { emit nameListRequested(); };
     case Command::ClearList: return [this] { m_lists.clearList(); };
-    case Command::ListInfo: return [this] { emit listDataRequested(); };
-    case Command::ShowText: return [this] { emit itemTextRequested(); };
+    case Command::ListInfo: return [this] { emit listInfoRequested(); };
+    case Command::ShowText: return [this] { emit showTextRequested(); };
     // The item commands decide themselves what they can do.
     case Command::NameItem: return [this] { emit nameItemRequested(); };
     case Command::JoinItems: return [this] { m_items.joinItems(); };

@@ -42,21 +42,21 @@ void MainWindow::setMenuBarShown(bool shown)
     for (QAction *menu : menuBar()->actions())
         menu->setVisible(shown);
     menuBar()->setVisible(shown);
-    m_menuExpress = shown;
+    m_menuBarShown = shown;
 }
 
 void MainWindow::setAlwaysOnTop(bool onTop)
 {
     setStaysOnTop(*this, onTop);
-    m_topZOrder = onTop;
+    m_alwaysOnTop = onTop;
     emit alwaysOnTopChanged(onTop);
 }
 
 int MainWindow::showModalKeepingTop(QDialog &form)
 {
-    const bool onTop = m_topZOrder;
+    const bool onTop = m_alwaysOnTop;
     const int result = form.exec();
-    if (m_topZOrder != onTop)
+    if (m_alwaysOnTop != onTop)
         setAlwaysOnTop(onTop);
     return result;
 }
@@ -73,7 +73,7 @@ void MainWindow::setCapturing(bool capturing)
 
 void MainWindow::setToolbarShown(bool shown)
 {
-    m_toolControl = shown;
+    m_toolbarShown = shown;
     m_panes->setToolStripShown(shown);
 }
 
@@ -136,7 +136,7 @@ bool MainWindow::keyCommand(int key, Qt::KeyboardModifiers modifiers)
     // Plain F1 is the help command's own key; with the menu bar hidden F1 also opens the help
     // with Shift or Alt held (with Ctrl alone it does nothing).
     modifiers &= ~Qt::KeypadModifier;
-    if (key == Qt::Key_F1 && !m_menuExpress && modifiers != Qt::ControlModifier) {
+    if (key == Qt::Key_F1 && !m_menuBarShown && modifiers != Qt::ControlModifier) {
         openHelp();
         return true;
     }

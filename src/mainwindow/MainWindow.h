@@ -46,19 +46,19 @@ public:
     // The start-up sequence; runs once before the window is first shown. The arguments are
     // clip-list files to open.
     // The lists kept from the last run, if any, come back in place of the first list.
-    void loadForm(const QStringList &files = {}, std::optional<KeptHistory> kept = std::nullopt);
+    void startUp(const QStringList &files = {}, std::optional<KeptHistory> kept = std::nullopt);
 
     // Window switches kept in the settings file. Assigning runs each switch's effect.
-    bool menuBarShown() const { return m_menuExpress; }
+    bool menuBarShown() const { return m_menuBarShown; }
     void setMenuBarShown(bool shown);
     // The close button (not the end command) hides the window while the notification area shows
     // the program's icon.
     void setCloseHides(bool hides) { m_closeHides = hides; }
-    bool alwaysOnTop() const { return m_topZOrder; }
+    bool alwaysOnTop() const { return m_alwaysOnTop; }
     void setAlwaysOnTop(bool onTop);
     bool capturing() const;
     void setCapturing(bool capturing);
-    bool toolbarShown() const { return m_toolControl; }
+    bool toolbarShown() const { return m_toolbarShown; }
     void setToolbarShown(bool shown);
 
     // 0 normal, 1 minimised (no layout), 2 maximised.
@@ -138,8 +138,8 @@ private:
     bool m_loading = false;
     bool m_ending = false;
     bool m_closeHides = false;
-    bool m_menuExpress = true;
-    bool m_topZOrder = false;
-    bool m_toolControl = true;
+    bool m_menuBarShown = true;
+    bool m_alwaysOnTop = false;
+    bool m_toolbarShown = true;
     SizeState m_sizeState = SizeState::Normal;
 };

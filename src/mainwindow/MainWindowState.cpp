@@ -20,7 +20,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 
-void MainWindow::loadForm(const QStringList &files, std::optional<KeptHistory> kept)
+void MainWindow::startUp(const QStringList &files, std::optional<KeptHistory> kept)
 {
     m_loading = true;
     holdLayout();
@@ -33,10 +33,10 @@ void MainWindow::loadForm(const QStringList &files, std::optional<KeptHistory> k
     else
         m_lists.makeFirstList();
 
-    setMenuBarShown(m_menuExpress);
-    setAlwaysOnTop(m_topZOrder);
+    setMenuBarShown(m_menuBarShown);
+    setAlwaysOnTop(m_alwaysOnTop);
     setCapturing(capturing());
-    setToolbarShown(m_toolControl);
+    setToolbarShown(m_toolbarShown);
 
     m_loading = false;
     holdLayout();
@@ -71,10 +71,10 @@ void MainWindow::readSettingsAtStart()
     }
     const MainWindowSettings &main = m_windows.main;
     // The switches are stored now and take effect when the start-up assigns them their values.
-    m_menuExpress = main.menuBarShown;
-    m_topZOrder = main.alwaysOnTop;
+    m_menuBarShown = main.menuBarShown;
+    m_alwaysOnTop = main.alwaysOnTop;
     m_watcher.restoreCapturing(main.capturing);
-    m_toolControl = main.toolbarShown;
+    m_toolbarShown = main.toolbarShown;
     m_normalBounds = QRect(main.Left, main.Top, main.Width, main.Height);
     setOuterBounds(m_normalBounds);
     // On X11 the window manager frames the window only once it is shown: until then the size set
@@ -89,10 +89,10 @@ void MainWindow::readSettingsAtStart()
 void MainWindow::writeSettingsAtEnd()
 {
     MainWindowSettings &main = m_windows.main;
-    main.menuBarShown = m_menuExpress;
-    main.alwaysOnTop = m_topZOrder;
+    main.menuBarShown = m_menuBarShown;
+    main.alwaysOnTop = m_alwaysOnTop;
     main.capturing = capturing();
-    main.toolbarShown = m_toolControl;
+    main.toolbarShown = m_toolbarShown;
     main.sizeState = m_sizeState == SizeState::Maximised ? m_sizeState : SizeState::Normal;
     const QRect bounds = m_sizeState == SizeState::Normal ? QRect(outerLeft(), outerTop(), outerWidth(), outerHeight())
                                                                      : m_normalBounds;

@@ -141,8 +141,8 @@ private slots:
 
     void listMenuMarksFollowTheFocusedList_data()
     {
-        QTest::addColumn<bool>("wayAdd");
-        QTest::addColumn<bool>("posAdd");
+        QTest::addColumn<bool>("addAtBottom");
+        QTest::addColumn<bool>("addAtFocus");
         QTest::addColumn<int>("focusMode");
         QTest::addColumn<bool>("moveMarked"); // MoveFocus; KeepFocus the other way unless left
         QTest::addColumn<bool>("keepMarked");
@@ -154,8 +154,8 @@ private slots:
     }
     void listMenuMarksFollowTheFocusedList()
     {
-        QFETCH(bool, wayAdd);
-        QFETCH(bool, posAdd);
+        QFETCH(bool, addAtBottom);
+        QFETCH(bool, addAtFocus);
         QFETCH(int, focusMode);
         QFETCH(bool, moveMarked);
         QFETCH(bool, keepMarked);
@@ -163,18 +163,18 @@ private slots:
         Program w;
         w.focused().focusMode = FocusMode::Stays;
         emit w.p.root.menus().barMenus[0]->aboutToShow();
-        w.focused().addAtBottom = wayAdd;
-        w.focused().addAtFocus = posAdd;
+        w.focused().addAtBottom = addAtBottom;
+        w.focused().addAtFocus = addAtFocus;
         w.focused().focusMode = FocusMode(focusMode);
         emit w.p.root.menus().barMenus[0]->aboutToShow();
         QList<bool> marks;
         using enum Command;
         for (Command command : {AddAtTop, AddAtBottom, AddAtFocus, MoveFocus, KeepFocus})
             marks << w.p.command(command)->isChecked();
-        QCOMPARE(marks, (QList<bool>{!wayAdd, wayAdd, posAdd, moveMarked, keepMarked}));
+        QCOMPARE(marks, (QList<bool>{!addAtBottom, addAtBottom, addAtFocus, moveMarked, keepMarked}));
         // The pop-up copies the marks.
         w.p.root.popUpMenu().updatePopUpMenu();
-        QCOMPARE(w.twin(AddAtBottom)->isChecked(), wayAdd);
+        QCOMPARE(w.twin(AddAtBottom)->isChecked(), addAtBottom);
         QCOMPARE(w.twin(KeepFocus)->isChecked(), keepMarked);
         // The toolbar's button of the pair toggles between the two modes only.
         ToolStrip &strip = w.p.root.toolStrip();
@@ -294,31 +294,31 @@ private slots:
 
     void addOptionsReachEveryListOrTheDefault_data()
     {
-        QTest::addColumn<bool>("addMode");
-        QTest::addColumn<bool>("addSave");
+        QTest::addColumn<bool>("toAllLists");
+        QTest::addColumn<bool>("asDefaults");
         QTest::newRow("focused list only") << false << false;
         QTest::newRow("every list") << true << false;
         QTest::newRow("focused list and the default") << false << true;
     }
     void addOptionsReachEveryListOrTheDefault()
     {
-        QFETCH(bool, addMode);
-        QFETCH(bool, addSave);
+        QFETCH(bool, toAllLists);
+        QFETCH(bool, asDefaults);
         Program w;
         w.p.root.listCommands().makeNewList();
         w.p.root.listCommands().makeNewList();
         w.state.display().focusPane(w.state.display().paneAtPosition(1));
-        w.state.settings().addOptionsToAllLists = addMode;
-        w.state.settings().addOptionsAsDefaults = addSave;
+        w.state.settings().addOptionsToAllLists = toAllLists;
+        w.state.settings().addOptionsAsDefaults = asDefaults;
         for (Command command : {Command::AddAtBottom, Command::AddAtFocus, Command::KeepFocus})
             w.p.command(command)->trigger();
         for (ListNumber list{0}; list < 3; ++list) {
             const ListRecord &l = w.state.lists().at(list);
-            const bool changed = addMode || list == 1;
+            const bool changed = toAllLists || list == 1;
             QCOMPARE((QList<int>{l.addAtBottom, l.addAtFocus, int(l.focusMode)}), QList<int>(3, changed));
         }
         const NewListDefaults &defaults = w.state.newListDefaults();
-        QCOMPARE((QList<int>{defaults.addAtBottomDefault, defaults.addAtFocusDefault, int(defaults.focusModeDefault)}), QList<int>(3, addSave));
+        QCOMPARE((QList<int>{defaults.addAtBottomDefault, defaults.addAtFocusDefault, int(defaults.focusModeDefault)}), QList<int>(3, asDefaults));
     }
 
     void miniWindowArgumentsByWay()

@@ -167,7 +167,7 @@ void TestCapture::splitting()
 
 void TestCapture::splitIntoAFullListKeepsTheLastPieces_data()
 {
-    QTest::addColumn<bool>("posAdd");
+    QTest::addColumn<bool>("addAtFocus");
     QTest::addColumn<QStringList>("rows"); // top first
     QTest::newRow("at the top") << false << QStringList{"e", "d\r\n", "c\r\n"};
     // The first piece goes to the bottom and is focused; the others line up above it.
@@ -176,13 +176,13 @@ void TestCapture::splitIntoAFullListKeepsTheLastPieces_data()
 
 void TestCapture::splitIntoAFullListKeepsTheLastPieces()
 {
-    QFETCH(bool, posAdd);
+    QFETCH(bool, addAtFocus);
     QFETCH(QStringList, rows);
     Capture c;
     c.state->settings().splitCaptures = true;
     c.options().itemLimit = 3;
-    c.options().addAtFocus = posAdd;
-    c.options().addAtBottom = posAdd;
+    c.options().addAtFocus = addAtFocus;
+    c.options().addAtBottom = addAtFocus;
     c.copy(QStringLiteral("a\r\nb\r\nc\r\nd\r\ne"));
     QCOMPARE(c.rowWords(PaneNumber(0)), rows);
     QCOMPARE(c.items().count(), 3);
@@ -234,8 +234,8 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
 
 void TestCapture::placementAndHighlight_data()
 {
-    QTest::addColumn<bool>("posAdd");
-    QTest::addColumn<bool>("wayAdd");
+    QTest::addColumn<bool>("addAtFocus");
+    QTest::addColumn<bool>("addAtBottom");
     QTest::addColumn<int>("focus");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<int>("highlighted");
@@ -249,16 +249,16 @@ void TestCapture::placementAndHighlight_data()
 
 void TestCapture::placementAndHighlight()
 {
-    QFETCH(bool, posAdd);
-    QFETCH(bool, wayAdd);
+    QFETCH(bool, addAtFocus);
+    QFETCH(bool, addAtBottom);
     QFETCH(int, focus);
     QFETCH(QStringList, rows);
     QFETCH(int, highlighted);
     Capture c;
     for (const char *t : {"A", "B", "C"})
         c.items().addItem(PaneNumber(0), QString::fromLatin1(t));
-    c.options().addAtFocus = posAdd;
-    c.options().addAtBottom = wayAdd;
+    c.options().addAtFocus = addAtFocus;
+    c.options().addAtBottom = addAtBottom;
     c.host->box(PaneNumber(0)).setListIndex(focus);
     c.copy(QStringLiteral("X"));
     c.copy(QStringLiteral("Y"));

@@ -40,8 +40,8 @@ private slots:
     void barsAndPointersFollowThePanes();
     void focusColoursFontAndTimerRule();
     void hiddenListComesBackWithTheRowsOfItsCapture();
-    void setBlueClampsAndHighlightsOneRow_data();
-    void setBlueClampsAndHighlightsOneRow();
+    void highlightRowClampsAndHighlightsOneRow_data();
+    void highlightRowClampsAndHighlightsOneRow();
     void setFocusLeavesHighlights();
 };
 
@@ -208,7 +208,7 @@ void TestListDisplay::hiddenListComesBackWithTheRowsOfItsCapture()
     QCOMPARE(f.host->box(PaneNumber(1)).fontName, QStringLiteral("ＭＳ Ｐゴシック"));
 }
 
-void TestListDisplay::setBlueClampsAndHighlightsOneRow_data()
+void TestListDisplay::highlightRowClampsAndHighlightsOneRow_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("expected");
@@ -217,7 +217,7 @@ void TestListDisplay::setBlueClampsAndHighlightsOneRow_data()
     QTest::newRow("inside") << 1 << 1;
 }
 
-void TestListDisplay::setBlueClampsAndHighlightsOneRow()
+void TestListDisplay::highlightRowClampsAndHighlightsOneRow()
 {
     QFETCH(int, row);
     QFETCH(int, expected);
