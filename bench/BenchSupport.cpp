@@ -29,7 +29,7 @@ Program::Program(MessageBoxPort *messages, ClipboardPort *clipboard)
 void Program::start(const QString &historyFolder)
 {
     const QDir history(historyFolder);
-    window().loadForm({}, historyFolder.isEmpty() ? std::nullopt
+    window().startUp({}, historyFolder.isEmpty() ? std::nullopt
                                                   : root.openHistory(history.filePath(ExtraSettingsFile::fileName()),
                                                                      history.filePath(HistoryDatabase::fileName())));
     window().show();

@@ -19,7 +19,7 @@ namespace {
 void MakeItemsSplitLines(benchmark::State &state)
 {
     const int lines = int(state.range(0));
-    const bool wayAdd = state.range(1) != 0;
+    const bool addAtBottom = state.range(1) != 0;
     const int pinned = int(state.range(2));
     BenchSupport::Program program;
     program.start();
@@ -30,7 +30,7 @@ void MakeItemsSplitLines(benchmark::State &state)
     const ListNumber list = model.display().listOfPane(pane);
     ListRecord &options = model.lists().at(list);
     options.itemLimit = 32767;
-    options.addAtBottom = wayAdd;
+    options.addAtBottom = addAtBottom;
     options.addAtFocus = pinned != 0;
     const auto start = [&] {
         if (pinned == 2) {

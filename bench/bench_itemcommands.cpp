@@ -72,8 +72,8 @@ void DropIntoAnotherList(benchmark::State &state)
         w.fill(PaneNumber(0), moved);
         w.fill(PaneNumber(1), 1000);
         w.highlightFirst(PaneNumber(0), moved);
-        w.itemCommands.drag().source = PaneNumber(0);
-        w.itemCommands.drag().dropRow = RowNumber(500);
+        w.itemCommands.setDragSource(PaneNumber(0));
+        w.itemCommands.setDropRow(RowNumber(500));
         state.ResumeTiming();
         w.itemCommands.dropItems(PaneNumber(1));
         QCoreApplication::processEvents();

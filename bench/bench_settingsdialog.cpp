@@ -32,7 +32,7 @@ public:
 
 void LowerLimitOnOk(benchmark::State &state)
 {
-    const bool wayAdd = state.range(0) != 0;
+    const bool addAtBottom = state.range(0) != 0;
     AnswerOk answers;
     BenchSupport::Program program(&answers);
     program.start();
@@ -46,7 +46,7 @@ void LowerLimitOnOk(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         list.itemLimit = MaxCount;
-        list.addAtBottom = wayAdd;
+        list.addAtBottom = addAtBottom;
         ListItems &items = list.items();
         while (items.count() < MaxCount)
             items.addItem(QStringLiteral("clip %1").arg(items.count()));

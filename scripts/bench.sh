@@ -10,7 +10,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQK_BUILD_TEST
 cmake --build "$build"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 # These need an X server; without a display they get one of their own.
-x11_benches=" bench_clipboard_idle bench_xcbclipboardreader bench_hotkey bench_clipboardserve "
+x11_benches=" bench_clipboard_idle bench_xcbclipboardconnection bench_hotkey bench_clipboardserve "
 for b in "$build"/bench/bench_*; do
   [[ -f "$b" && -x "$b" ]] || continue
   echo "== $(basename "$b")"

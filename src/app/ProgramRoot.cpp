@@ -56,13 +56,13 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
                                                seams.messages)),
       m_clipboard(seams.clipboard),
       m_watcher(std::make_unique<ClipboardWatcher>(m_state->lists(), m_state->display(), m_state->settings(),
-                                                   m_state->flags, seams.clipboard)),
+                                                   seams.clipboard)),
       m_itemCommands(std::make_unique<ItemCommands>(m_state->lists(), m_state->display(), m_state->settings(),
                                                     seams.messages)),
-      m_listDisplay(std::make_unique<ListDisplayMenu>(m_state->lists(), m_state->display(),
+      m_listDisplayMenu(std::make_unique<ListDisplayMenu>(m_state->lists(), m_state->display(),
                                                       QStringLiteral("ﾘｽﾄ表示(&W)"))),
       m_listCommands(std::make_unique<ListCommands>(m_state->lists(), m_state->display(), m_state->settings(),
-                                                    m_state->newListDefaults(), *m_listDisplay)),
+                                                    m_state->newListDefaults(), *m_listDisplayMenu)),
       m_listFiles(std::make_unique<ListFileCommands>(m_state->lists(), m_state->display(), *m_listCommands,
                                                      seams.messages, seams.fileDialogs)),
       m_window(std::make_unique<MainWindow>(m_state->settings(), m_state->newListDefaults(), m_state->flags, m_panes,
@@ -78,10 +78,10 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
                                                         *m_nameDialog, *m_listData)),
       m_commands(std::make_unique<MainCommands>(m_state->display(), *m_window, *m_listCommands, *m_listFiles,
                                                 *m_watcher, *m_itemCommands)),
-      m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplay)),
+      m_menus(new MainMenus(*m_window->menuBar(), *m_commands, *m_listDisplayMenu)),
       m_mini(std::make_unique<MiniWindow>(*m_window, *m_watcher, m_window->windowSettings().mini)),
       m_listMouse(std::make_unique<ListMouse>(m_state->display(), *m_panes, *m_itemCommands)),
-      m_popUp(std::make_unique<PopUpMenu>(m_state->display(), *m_commands, *m_listCommands, *m_listDisplay)),
+      m_popUp(std::make_unique<PopUpMenu>(m_state->display(), *m_commands, *m_listCommands, *m_listDisplayMenu)),
       m_toolStrip(new ToolStrip(m_state->display(), m_state->settings(), *m_commands, *m_listCommands, *m_window,
                                 *m_panes)),
       m_findBar(new FindBar(m_state->lists(), m_state->display(), *m_panes, *m_watcher, m_window.get()))
@@ -105,7 +105,7 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     m_fontDialog = std::make_unique<FontDialog>(*fontColour);
     m_colourDialog = std::make_unique<ColourDialog>(*fontColour);
     MessageBoxPort *messages = &seams.messages;
-    QObject::connect(m_commands.get(), &MainCommands::utilityRequested, m_window.get(), [this, messages] {
+    QObject::connect(m_commands.get(), &MainCommands::settingsRequested, m_window.get(), [this, messages] {
         // Built anew each time: the dialog works on copies taken when it opens.
         const ExtraSettings before = m_state->extraSettings;
         {
@@ -130,8 +130,8 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     WindowCommands *windows = m_windowCommands.get();
     QObject::connect(m_commands.get(), &MainCommands::nameListRequested, m_window.get(), [windows] { windows->nameList(); });
     QObject::connect(m_commands.get(), &MainCommands::nameItemRequested, m_window.get(), [windows] { windows->nameItem(); });
-    QObject::connect(m_commands.get(), &MainCommands::listDataRequested, m_window.get(), [windows] { windows->showListData(); });
-    QObject::connect(m_commands.get(), &MainCommands::itemTextRequested, m_window.get(), [windows] { windows->showItemText(); });
+    QObject::connect(m_commands.get(), &MainCommands::listInfoRequested, m_window.get(), [windows] { windows->showListData(); });
+    QObject::connect(m_commands.get(), &MainCommands::showTextRequested, m_window.get(), [windows] { windows->showItemText(); });
     QObject::connect(m_panes, &PaneArea::rowDoubleClicked, m_textWindow.get(), [this](PaneNumber pane) {
         if (m_state->display().focusedPane() != pane)
             m_state->display().focusPane(pane);

@@ -50,7 +50,7 @@ public:
     ProgramState &state() const { return *m_state; }
     ClipboardWatcher &watcher() const { return *m_watcher; }
     ItemCommands &itemCommands() const { return *m_itemCommands; }
-    ListDisplayMenu &listDisplayMenu() const { return *m_listDisplay; }
+    ListDisplayMenu &listDisplayMenu() const { return *m_listDisplayMenu; }
     ListCommands &listCommands() const { return *m_listCommands; }
     ListFileCommands &listFiles() const { return *m_listFiles; }
     MainWindow &window() const { return *m_window; }
@@ -67,7 +67,7 @@ public:
     HistoryStore &history() const { return *m_history; }
 
     // Reads the settings kept outside the settings file and, when the lists are kept between runs,
-    // opens the history; what it kept is for MainWindow::loadForm.
+    // opens the history; what it kept is for MainWindow::startUp.
     std::optional<KeptHistory> openHistory(const QString &extraSettingsPath, const QString &historyPath);
     FindBar &findBar() const { return *m_findBar; }
 
@@ -89,7 +89,7 @@ private:
     ClipboardPort &m_clipboard;
     std::unique_ptr<ClipboardWatcher> m_watcher;
     std::unique_ptr<ItemCommands> m_itemCommands;
-    std::unique_ptr<ListDisplayMenu> m_listDisplay;
+    std::unique_ptr<ListDisplayMenu> m_listDisplayMenu;
     std::unique_ptr<ListCommands> m_listCommands;
     std::unique_ptr<ListFileCommands> m_listFiles;
     std::unique_ptr<MainWindow> m_window;

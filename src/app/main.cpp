@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
     const bool besideProgram = settingsFolder == QDir(QCoreApplication::applicationDirPath()).absolutePath();
     const QString historyFolder =
         besideProgram ? settingsFolder : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    window.loadForm(files, root.openHistory(QDir(settingsFolder).filePath(ExtraSettingsFile::fileName()),
+    window.startUp(files, root.openHistory(QDir(settingsFolder).filePath(ExtraSettingsFile::fileName()),
                                             QDir(historyFolder).filePath(HistoryDatabase::fileName())));
     window.show();
     root.grabHotkey();

@@ -6,12 +6,11 @@
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
 #include "model/ListRecord.h"
-#include "model/RunFlags.h"
 #include "model/GlobalSettings.h"
 
-ClipboardWatcher::ClipboardWatcher(ListCollection &lists, ListDisplay &display, GlobalSettings &settings, RunFlags &flags,
+ClipboardWatcher::ClipboardWatcher(ListCollection &lists, ListDisplay &display, GlobalSettings &settings,
                                    ClipboardPort &clipboard, QObject *parent)
-    : QObject(parent), m_lists(lists), m_display(display), m_settings(settings), m_flags(flags), m_clipboard(clipboard),
+    : QObject(parent), m_lists(lists), m_display(display), m_settings(settings), m_clipboard(clipboard),
       m_itemMaker(lists, display, settings)
 {
     m_timer.setObjectName(QStringLiteral("captureTimer"));
@@ -27,13 +26,13 @@ void ClipboardWatcher::tick()
         return;
     const PaneNumber pane = m_display.focusedPane();
     const ListNumber list = m_display.listOfPane(pane);
-    if (m_flags.capturing) {
+    if (m_capturing) {
         if (m_clipboard.pushesChanges())
             lookAtOffers();
         else
             lookAtClipboard(pane, list);
     }
-    if (m_lists.at(list).focusMode == 0)
+    if (m_lists.at(list).focusMode == FocusMode::MovesAtScreenEdges)
         emit edgeTick(pane, list);
 }
 
@@ -63,7 +62,7 @@ bool ClipboardWatcher::takeText(PaneNumber pane, ListNumber list, const QString 
 void ClipboardWatcher::takeOffered(const QString &text)
 {
     // Every new content is captured as it arrives, so no copy is missed between ticks.
-    if (!m_flags.capturing || text.isEmpty() || m_display.paneCount() < 1)
+    if (!m_capturing || text.isEmpty() || m_display.paneCount() < 1)
         return;
     const PaneNumber pane = m_display.focusedPane();
     if (takeText(pane, m_display.listOfPane(pane), text))
@@ -104,7 +103,7 @@ void ClipboardWatcher::markClipboardSeen()
     // A clipboard that reads in the background reads nothing while capture is stopped: what is
     // there now is read as capture resumes, and taken as seen then.
     if (m_clipboard.pushesChanges()) {
-        if (!m_flags.capturing)
+        if (!m_capturing)
             m_clipboard.passOverCurrentContent();
         return;
     }
@@ -124,9 +123,9 @@ void ClipboardWatcher::setTimer(bool enabled)
         m_timer.stop();
 }
 
-void ClipboardWatcher::setGo(bool capturing)
+void ClipboardWatcher::applyCapturing(bool capturing)
 {
-    m_flags.capturing = capturing;
+    m_capturing = capturing;
     // Capture stopped reads nothing at all.
     m_watchingRich = m_settings.richText;
     m_clipboard.setWatching(capturing, m_watchingRich);
@@ -136,7 +135,7 @@ void ClipboardWatcher::setGo(bool capturing)
         if (m_display.paneCount() > 0) {
             const ListRecord &focused = m_display.focusedRecord();
             // The screen-edge stepping of the focused list still needs the timer.
-            setTimer(focused.focusMode == 0);
+            setTimer(focused.focusMode == FocusMode::MovesAtScreenEdges);
         } else {
             setTimer(false);
         }
@@ -152,8 +151,7 @@ void ClipboardWatcher::setCapturing(bool capturing)
 
 void ClipboardWatcher::setCapturingFromElsewhere(bool capturing)
 {
-    m_capturing = capturing;
-    setGo(capturing);
+    applyCapturing(capturing);
 }
 
 void ClipboardWatcher::restoreCapture()
@@ -161,9 +159,9 @@ void ClipboardWatcher::restoreCapture()
     emit capturingShown(m_capturing);
 }
 
-void ClipboardWatcher::followFocusedList(qint16 focusMode)
+void ClipboardWatcher::followFocusedList(FocusMode focusMode)
 {
-    setTimer(focusMode == 0 || m_capturing);
+    setTimer(focusMode == FocusMode::MovesAtScreenEdges || m_capturing);
 }
 
 void ClipboardWatcher::copyFocusedItem(PaneNumber pane, ListNumber list)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/FocusMode.h"
 #include "model/Numbers.h"
 
 #include "capture/ItemMaker.h"
@@ -13,7 +14,6 @@ class ClipboardPort;
 class ListCollection;
 class ListDisplay;
 class GlobalSettings;
-struct RunFlags;
 
 // Watches the clipboard on its timer: every new text becomes items of the focused list.
 // Remembers the last text seen, so nothing is captured twice and the program's own copies back to
@@ -21,8 +21,8 @@ struct RunFlags;
 class ClipboardWatcher : public QObject {
     Q_OBJECT
 public:
-    ClipboardWatcher(ListCollection &lists, ListDisplay &display, GlobalSettings &settings, RunFlags &flags,
-                     ClipboardPort &clipboard, QObject *parent = nullptr);
+    ClipboardWatcher(ListCollection &lists, ListDisplay &display, GlobalSettings &settings, ClipboardPort &clipboard,
+                     QObject *parent = nullptr);
 
     // One tick of the timer.
     void tick();
@@ -40,12 +40,13 @@ public:
     // mini window, while the toolbar is out of sight) does not, until restoreCapture.
     bool capturing() const { return m_capturing; }
     void setCapturing(bool capturing);
-    // Sets the stored switch alone, as the settings file does before start-up applies it.
+    // Sets the switch alone, as the settings file does before start-up applies it (no capture is
+    // looked for until then).
     void restoreCapturing(bool capturing) { m_capturing = capturing; }
     void setCapturingFromElsewhere(bool capturing);
     void restoreCapture();
     // Runs the timer exactly while capture is on or the focused list steps at screen edges.
-    void followFocusedList(qint16 focusMode);
+    void followFocusedList(FocusMode focusMode);
     void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
 
     // Copy-back: the text goes to the clipboard, seen before it is written, so it is never captured again.
@@ -74,7 +75,7 @@ signals:
     void itemClicked(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item);
 
 private:
-    void setGo(bool capturing);
+    void applyCapturing(bool capturing);
     // Captures the text when it is new; true when it was.
     bool takeText(PaneNumber pane, ListNumber list, const QString &text);
     void takeOffered(const QString &text);
@@ -85,7 +86,6 @@ private:
     ListCollection &m_lists;
     ListDisplay &m_display;
     GlobalSettings &m_settings;
-    RunFlags &m_flags;
     ClipboardPort &m_clipboard;
     ItemMaker m_itemMaker;
     QTimer m_timer;

@@ -9,5 +9,4 @@
 struct DragState {
     PaneNumber source{0};  // pane the dragged rows come from
     RowNumber dropRow{0}; // row of the target pane the rows go to
-    int mouseMode = 0;  // 0 = idle
 };

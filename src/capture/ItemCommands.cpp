@@ -115,7 +115,6 @@ void ItemCommands::dropItems(PaneNumber targetPane)
     }
     m_drag.source = targetPane;
     m_display.highlightRow(targetPane, m_drag.dropRow);
-    m_drag.mouseMode = 0;
 }
 
 void ItemCommands::moveWithinList(PaneNumber pane, const QList<RowNumber> &rows)

@@ -30,7 +30,10 @@ public:
     // when the list is full and would drop that very row to make room.
     bool divideItem(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item, const QString &first, const QString &second);
 
-    DragState &drag() { return m_drag; }
+    // The drag the mouse makes: where its rows come from, and the row they would go to.
+    void setDragSource(PaneNumber pane) { m_drag.source = pane; }
+    PaneNumber dragSource() const { return m_drag.source; }
+    void setDropRow(RowNumber row) { m_drag.dropRow = row; }
 
     // Lowers row by one when the deleted row was above it.
     static void adjustFocusRow(RowNumber &row, RowNumber deletedRow);

@@ -9,47 +9,49 @@ constexpr QKeyCombination NoKey = QKeyCombination::fromCombined(0);
 constexpr ToolbarPlace NoPlace{};
 
 using enum Command;
+using Button = ToolbarButton;
+using namespace ToolPictures;
 
 constexpr std::array<CommandRow, CommandCount> rows{{
     // command, menu caption, pop-up caption, key, checkable, toolbar place, pictures
-    {NewList, "新規ﾘｽﾄ作成(&N)", "作成(&N)", Qt::CTRL | Qt::Key_N, false, {6, 0}, {"TMAKEL", "ﾘｽﾄを作る"}, {}},
-    {DeleteList, "ﾘｽﾄ消去(&D)", "消去(&D)", Qt::CTRL | Qt::Key_D, false, {6, 2},
-     {"TDELEL", "ﾘｽﾄを消去する"}, {"TUDELEL", "ﾘｽﾄを消去できません"}},
-    {OpenList, "開く(&O)...", "開く(&O)", Qt::CTRL | Qt::Key_O, false, {0, 0}, {"TOPEN", "開く"}, {}},
-    {SaveOver, "上書き保存(&S)", "上書き保存(&S)", Qt::CTRL | Qt::Key_S, false, {0, 1}, {"TSAVE", "上書き保存"}, {}},
+    {NewList, "新規ﾘｽﾄ作成(&N)", "作成(&N)", Qt::CTRL | Qt::Key_N, false, {Button::ListGroup, 0}, ListWithPlus, {}},
+    {DeleteList, "ﾘｽﾄ消去(&D)", "消去(&D)", Qt::CTRL | Qt::Key_D, false, {Button::ListGroup, 2},
+     ListWithCross, ListWithCrossGreyed},
+    {OpenList, "開く(&O)...", "開く(&O)", Qt::CTRL | Qt::Key_O, false, {Button::FileGroup, 0}, OpenFolder, {}},
+    {SaveOver, "上書き保存(&S)", "上書き保存(&S)", Qt::CTRL | Qt::Key_S, false, {Button::FileGroup, 1}, Diskette, {}},
     {SaveAs, "名前をつけて保存(&A)...", "名付けて保存(&A)", NoKey, false, NoPlace, {}, {}},
     // The pair of adding ends shares a field button, which shows the end in use and switches.
-    {AddAtTop, "ﾘｽﾄに上から追加(&T)", "上から追加(&T)", NoKey, true, {1, 1}, {"TUPADD", "ﾘｽﾄの上から追加"}, {}},
-    {AddAtBottom, "ﾘｽﾄに下から追加(&B)", "下から追加(&B)", NoKey, true, {1, 1}, {"TDNADD", "ﾘｽﾄの下から追加"}, {}},
-    {AddAtFocus, "ﾘｽﾄの選択位置に追加(&L)", "選択位置に追加(&L)", NoKey, true, {1, 2},
-     {"TCSEL", "指定位置へ追加"}, {"TNSEL", "ﾌｫｰｶｽと無関係に追加"}},
+    {AddAtTop, "ﾘｽﾄに上から追加(&T)", "上から追加(&T)", NoKey, true, {Button::ListSettingsGroup, 1}, RowArrivingAtTop, {}},
+    {AddAtBottom, "ﾘｽﾄに下から追加(&B)", "下から追加(&B)", NoKey, true, {Button::ListSettingsGroup, 1}, RowArrivingAtBottom, {}},
+    {AddAtFocus, "ﾘｽﾄの選択位置に追加(&L)", "選択位置に追加(&L)", NoKey, true, {Button::ListSettingsGroup, 2},
+     ArrowIntoFocusBar, ArrowPastFocusBar},
     // So does the pair of focus modes.
-    {MoveFocus, "ﾌｫｰｶｽを移動(&R)", "移動(&R)", NoKey, true, {1, 0}, {"TUPDNADD", "ﾌｫｰｶｽを移動"}, {}},
-    {KeepFocus, "ﾌｫｰｶｽを移動しない(&H)", "移動なし(&H)", NoKey, true, {1, 0}, {"TNLCOPY", "ﾌｫｰｶｽを移動しない"}, {}},
-    {EndProgram, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ終了(&X)", nullptr, Qt::CTRL | Qt::Key_Q, false, {0, 2}, {"TCLOSE", "閉じる"}, {}},
+    {MoveFocus, "ﾌｫｰｶｽを移動(&R)", "移動(&R)", NoKey, true, {Button::ListSettingsGroup, 0}, FocusBarMoving, {}},
+    {KeepFocus, "ﾌｫｰｶｽを移動しない(&H)", "移動なし(&H)", NoKey, true, {Button::ListSettingsGroup, 0}, FocusBarLocked, {}},
+    {EndProgram, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ終了(&X)", nullptr, Qt::CTRL | Qt::Key_Q, false, {Button::FileGroup, 2}, RedCross, {}},
     // On while capturing is stopped.
-    {StopCapture, "作動を停止する(&S)", "停止(&S)", Qt::CTRL | Qt::Key_A, true, {4, -1},
-     {"TCSTOP", "停止中"}, {"TNSTOP", "作動中"}},
+    {StopCapture, "作動を停止する(&S)", "停止(&S)", Qt::CTRL | Qt::Key_A, true, {Button::StopCapture},
+     RedLamp, GreenLamp},
     {Settings, "設定(&U)...", nullptr, NoKey, false, NoPlace, {}, {}},
-    {NameList, "ﾘｽﾄに名前をつける(&M)...", "名前を付ける(&M)...", NoKey, false, {6, 1}, {"TNAMEL", "ﾘｽﾄに名前をつける"}, {}},
-    {ClearList, "ﾘｽﾄ内容のｸﾘｱ(&C)", "ｸﾘｱ(&C)", NoKey, false, {7, -1}, {"TCLEAR", "ﾘｽﾄをｸﾘｱ"}, {}},
-    {ListInfo, "ﾘｽﾄの詳細情報(&I)", "詳細(&I)", Qt::CTRL | Qt::Key_I, false, {6, 3}, {"TLDATA", "ﾘｽﾄの詳細情報"}, {}},
+    {NameList, "ﾘｽﾄに名前をつける(&M)...", "名前を付ける(&M)...", NoKey, false, {Button::ListGroup, 1}, ListWithPencil, {}},
+    {ClearList, "ﾘｽﾄ内容のｸﾘｱ(&C)", "ｸﾘｱ(&C)", NoKey, false, {Button::ClearList}, ListWithEraser, {}},
+    {ListInfo, "ﾘｽﾄの詳細情報(&I)", "詳細(&I)", Qt::CTRL | Qt::Key_I, false, {Button::ListGroup, 3}, ListWithInfo, {}},
     {ShowText, "ﾃｷｽﾄに表示(&T)...", "ﾃｷｽﾄに表示(&T)...", NoKey, false, NoPlace, {}, {}},
     // The item commands are in no menu of the bar.
-    {NameItem, "名前を付ける(&M)...", "名前を付ける(&M)...", NoKey, false, {8, 1},
-     {"TNAMEI", "項目に名前をつける"}, {"TUNAMEI", "項目に名前をつけられません"}},
-    {JoinItems, "結合(&J)", "結合(&J)", NoKey, false, {8, 0}, {"TJOIN", "項目を結合する"}, {"TUJOIN", "項目を結合できません"}},
-    {DeleteItems, "消去(&D)", "消去(&D)", NoKey, false, {9, -1}, {"TDELEI", "項目を消去する"}, {}},
+    {NameItem, "名前を付ける(&M)...", "名前を付ける(&M)...", NoKey, false, {Button::ItemGroup, 1},
+     RowWithPencil, RowWithPencilGreyed},
+    {JoinItems, "結合(&J)", "結合(&J)", NoKey, false, {Button::ItemGroup, 0}, RowsBracketed, RowsBracketedGreyed},
+    {DeleteItems, "消去(&D)", "消去(&D)", NoKey, false, {Button::DeleteItems}, RowWithCross, {}},
     // Opens the find bar under the lists; typing into a list opens it too.
     {FindItems, "ﾘｽﾄ内を検索(&K)", "検索(&K)", Qt::CTRL | Qt::Key_K, false, NoPlace, {}, {}},
     // Toggles the maximised window; on while the window is not maximised.
-    {Maximise, "最大化", nullptr, NoKey, false, {0, 3}, {"TMAXWIN", "最大化"}, {"TNORWIN", "元のｻｲｽﾞに戻す"}},
-    {ShowMenuBar, "ﾒﾆｭｰ表示(&M)", "ﾒﾆｭｰ表示(&M)", NoKey, true, {2, 1}, {"TCMENU", "ﾒﾆｭｰ表示"}, {"TNMENU", "ﾒﾆｭｰ非表示"}},
+    {Maximise, "最大化", nullptr, NoKey, false, {Button::FileGroup, 3}, WindowFillingFrame, TwoSmallWindows},
+    {ShowMenuBar, "ﾒﾆｭｰ表示(&M)", "ﾒﾆｭｰ表示(&M)", NoKey, true, {Button::DisplayGroup, 1}, WindowWithMenuBar, WindowWithoutMenuBar},
     {ShowToolbar, "ﾂｰﾙﾊﾞｰ表示(&B)", "ﾂｰﾙﾊﾞｰ表示(&B)", NoKey, true, NoPlace, {}, {}},
-    {AlwaysOnTop, "常に手前に表示(&F)", "常に手前に表示(&F)", Qt::CTRL | Qt::Key_E, true, {3, -1},
-     {"TCTOP", "常に手前に表示"}, {"TNTOP", "常に手前に表示しない"}},
-    {Minimise, "最小ｳｨﾝﾄﾞｳにする(&I)", "最小化(&I)", Qt::CTRL | Qt::Key_F, false, {5, -1}, {"TCMIN", "最小ｳｨﾝﾄﾞｳ化"}, {}},
-    {Help, "目次(&C)...", nullptr, Qt::Key_F1, false, {10, -1}, {"THELP", "ﾍﾙﾌﾟ"}, {}},
+    {AlwaysOnTop, "常に手前に表示(&F)", "常に手前に表示(&F)", Qt::CTRL | Qt::Key_E, true, {Button::AlwaysOnTop},
+     WindowInFront, WindowBehind},
+    {Minimise, "最小ｳｨﾝﾄﾞｳにする(&I)", "最小化(&I)", Qt::CTRL | Qt::Key_F, false, {Button::Minimise}, WindowShrinking, {}},
+    {Help, "目次(&C)...", nullptr, Qt::Key_F1, false, {Button::Help}, QuestionMark, {}},
     {Version, "ﾊﾞｰｼﾞｮﾝ情報(&V)...", nullptr, NoKey, false, NoPlace, {}, {}},
 }};
 
@@ -73,6 +75,28 @@ std::span<const CommandRow> commandRows()
 const CommandRow &commandRow(Command command)
 {
     return rows[size_t(command)];
+}
+
+ToolPicture groupPicture(ToolbarButton button)
+{
+    switch (button) {
+    case Button::FileGroup: return FolderWithSheet;
+    case Button::ListSettingsGroup: return ListWithUpDownArrow;
+    case Button::DisplayGroup: return Eye;
+    case Button::ListGroup: return TwoLists;
+    case Button::ItemGroup: return RowsOneSelected;
+    default: return {};
+    }
+}
+
+int fieldButtonCount(ToolbarButton group)
+{
+    int count = ListDisplayPlace.button == group ? ListDisplayPlace.fieldButton + 1 : 0;
+    for (const CommandRow &row : rows) {
+        if (row.toolbar.button == group)
+            count = std::max(count, row.toolbar.fieldButton + 1);
+    }
+    return count;
 }
 
 std::optional<Command> commandAt(ToolbarPlace place)

@@ -125,20 +125,10 @@ void ListCommands::setAddAtFocus(bool value)
         m_defaults.addAtFocusDefault = value;
 }
 
-void ListCommands::setFocusMode(qint16 value)
+void ListCommands::setFocusMode(FocusMode value)
 {
     setAddOption(&ListRecord::focusMode, value);
     if (m_settings.addOptionsAsDefaults)
         m_defaults.focusModeDefault = value;
     emit focusedFocusModeChanged(focusedList().focusMode);
-}
-
-void ListCommands::changeFocusMode(qint16 value)
-{
-    if (value == 2) {
-        const qint16 now = focusedList().focusMode;
-        value = now == 0 ? 1 : now == 1 ? 0 : 2;
-    }
-    if (value == 0 || value == 1)
-        setFocusMode(value);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/FocusMode.h"
+
 #include <QObject>
 
 class ListDisplayMenu;
@@ -36,15 +38,13 @@ public:
     // default of new lists.
     void setAddAtBottom(bool value);
     void setAddAtFocus(bool value);
-    void setFocusMode(qint16 value);
-    // 2 toggles the focused list's focusMode between 0 and 1; only 0 and 1 are ever stored.
-    void changeFocusMode(qint16 value);
+    void setFocusMode(FocusMode value);
     // The list shown in the focused pane.
     ListRecord &focusedList();
 
 signals:
     // The focused list's focusMode may have changed (the watcher's timer depends on it).
-    void focusedFocusModeChanged(qint16 focusMode);
+    void focusedFocusModeChanged(FocusMode focusMode);
 
 private:
     template <typename T>

@@ -33,24 +33,19 @@ ListMouse::ListMouse(ListDisplay &panes, PaneArea &area, ItemCommands &items)
     connect(&area, &PaneArea::listLeftReleased, this, &ListMouse::listRelease);
 }
 
-int &ListMouse::mode()
-{
-    return m_items.drag().mouseMode;
-}
-
 void ListMouse::listPress(PaneNumber pane, int row, Qt::KeyboardModifiers modifiers, QPoint position)
 {
     ClipListBox &box = m_panes.box(pane);
     // A drag whose release went elsewhere (a box opened meanwhile) ends here.
     endDrag();
-    mode() = Idle;
+    m_mode = Idle;
     if (box.rowCount() == 0)
         return;
     if (m_textWindowEditing) {
         keepOnly(pane, box.focusedRow());
         return;
     }
-    m_items.drag().source = pane;
+    m_items.setDragSource(pane);
     if (row < 0)
         return;
     m_anchor = m_last = row;
@@ -58,15 +53,15 @@ void ListMouse::listPress(PaneNumber pane, int row, Qt::KeyboardModifiers modifi
     m_press = position;
     if (modifiers & Qt::ControlModifier) {
         if (box.selected(row))
-            mode() = MaySweep;
+            m_mode = MaySweep;
         return;
     }
     if (box.selected(row)) {
         keepOnly(pane, row);
-        mode() = MaySweep;
+        m_mode = MaySweep;
     } else {
         box.setSelected(row, true);
-        mode() = MayDrag;
+        m_mode = MayDrag;
     }
 }
 
@@ -76,18 +71,18 @@ void ListMouse::listSweepOrDrag(PaneNumber pane, QPoint position, QPointF global
     if (!list)
         return;
     // A move of one pixel is enough; the move that starts a sweep or drag also takes effect.
-    if (mode() == MaySweep && position != m_press) {
+    if (m_mode == MaySweep && position != m_press) {
         list->viewport()->setCursor(ProgramPictures::cursor(ProgramPictures::SweepCursor));
-        mode() = Sweeping;
+        m_mode = Sweeping;
     }
-    if (mode() == MayDrag && position != m_press) {
+    if (m_mode == MayDrag && position != m_press) {
         list->viewport()->unsetCursor();
-        mode() = Dragging;
+        m_mode = Dragging;
         m_cursorOverridden = true;
         m_dragCursor = OverList;
         QGuiApplication::setOverrideCursor(ProgramPictures::cursor(ProgramPictures::DropListCursor));
     }
-    if (mode() == Sweeping) {
+    if (m_mode == Sweeping) {
         // Above or below the box the sweep goes on row by row, the box scrolling along.
         const int focus = list->focusedRow();
         if (position.y() < 0 && focus > 0)
@@ -95,7 +90,7 @@ void ListMouse::listSweepOrDrag(PaneNumber pane, QPoint position, QPointF global
         else if (position.y() >= list->viewport()->height() && focus >= 0 && focus < list->count() - 1)
             list->setFocusedRow(focus + 1);
         sweep(*list);
-    } else if (mode() == Dragging) {
+    } else if (m_mode == Dragging) {
         track(globalPosition);
     }
 }
@@ -158,12 +153,12 @@ void ListMouse::listRelease(PaneNumber pane, QPointF globalPosition)
     if (!list)
         return;
     list->viewport()->unsetCursor();
-    if (mode() == Dragging) {
+    if (m_mode == Dragging) {
         // The drop: the release is no click on the source list.
         list->takeRelease();
         const Target target = targetAt(globalPosition);
         endDrag();
-        mode() = Idle;
+        m_mode = Idle;
         if (target.pane >= 0) {
             trackDrop(target.pane, target.y);
             m_items.dropItems(target.pane);
@@ -172,9 +167,9 @@ void ListMouse::listRelease(PaneNumber pane, QPointF globalPosition)
         }
         return;
     }
-    if (mode() == MayDrag && list->rowCount() > 0)
+    if (m_mode == MayDrag && list->rowCount() > 0)
         keepOnly(pane, list->focusedRow());
-    mode() = Idle;
+    m_mode = Idle;
 }
 
 ListMouse::Target ListMouse::targetAt(QPointF globalPosition) const
@@ -228,23 +223,23 @@ void ListMouse::trackDrop(PaneNumber pane, int y)
         m_panes.focusPane(pane);
         list->setFocus();
     }
-    RowNumber &drop = m_items.drag().dropRow;
     if (list->count() == 0) {
-        drop = RowNumber(0);
+        m_items.setDropRow(RowNumber(0));
         return;
     }
     // Below the last row is the last row.
     const QModelIndex under = list->indexAt(QPoint(1, y));
-    drop = RowNumber(under.isValid() ? under.row() : (y < 0 ? list->topIndex() : list->count() - 1));
+    const RowNumber drop(under.isValid() ? under.row() : (y < 0 ? list->topIndex() : list->count() - 1));
+    m_items.setDropRow(drop);
     if (list->focusedRow() >= 0 && list->focusedRow() != drop.value())
         m_panes.setFocusedRow(pane, drop);
 }
 
 void ListMouse::moveListToBar(qint16 bar)
 {
-    const PaneNumber source = m_items.drag().source;
+    const PaneNumber source = m_items.dragSource();
     const qint16 from = ListDisplayMenu::menuIndexOfPane(m_panes, source);
-    mode() = Idle;
+    m_mode = Idle;
     // The bars just above and below the list are where it is already.
     if (bar == from || bar == from + 1)
         return;

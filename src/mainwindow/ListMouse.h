@@ -43,7 +43,6 @@ private:
         int y = 0;
     };
 
-    int &mode();
     void sweep(ClipListBox &box);
     static void setRows(ClipListBox &box, int first, int last, bool on);
     // Only the row stays highlighted (none for -1).
@@ -56,6 +55,7 @@ private:
     ListDisplay &m_panes;
     PaneArea &m_area;
     ItemCommands &m_items;
+    Mode m_mode = Idle;
     int m_anchor = 0;
     int m_last = 0;
     int m_direction = 0;

@@ -40,15 +40,15 @@ std::function<void()> MainCommands::work(Command command)
     case Command::AddAtTop: return [this] { m_lists.setAddAtBottom(false); };
     case Command::AddAtBottom: return [this] { m_lists.setAddAtBottom(true); };
     case Command::AddAtFocus: return [this] { m_lists.setAddAtFocus(!m_lists.focusedList().addAtFocus); };
-    case Command::MoveFocus: return [this] { m_lists.changeFocusMode(0); };
-    case Command::KeepFocus: return [this] { m_lists.changeFocusMode(1); };
+    case Command::MoveFocus: return [this] { m_lists.setFocusMode(FocusMode::MovesAtScreenEdges); };
+    case Command::KeepFocus: return [this] { m_lists.setFocusMode(FocusMode::Stays); };
     case Command::EndProgram: return [this] { m_window.close(); };
     case Command::StopCapture: return [this] { m_watcher.setCapturing(!m_watcher.capturing()); };
-    case Command::Settings: return [this] { emit utilityRequested(); };
+    case Command::Settings: return [this] { emit settingsRequested(); };
     case Command::NameList: return [this] { emit nameListRequested(); };
     case Command::ClearList: return [this] { m_lists.clearList(); };
-    case Command::ListInfo: return [this] { emit listDataRequested(); };
-    case Command::ShowText: return [this] { emit itemTextRequested(); };
+    case Command::ListInfo: return [this] { emit listInfoRequested(); };
+    case Command::ShowText: return [this] { emit showTextRequested(); };
     // The item commands decide themselves what they can do.
     case Command::NameItem: return [this] { emit nameItemRequested(); };
     case Command::JoinItems: return [this] { m_items.joinItems(); };
@@ -98,10 +98,10 @@ void MainCommands::updateListMenu()
     action(Command::AddAtTop)->setChecked(!focused.addAtBottom);
     action(Command::AddAtBottom)->setChecked(focused.addAtBottom);
     action(Command::AddAtFocus)->setChecked(focused.addAtFocus);
-    // A value other than 0 and 1 (from a damaged file) leaves both marks as they were.
-    if (focused.focusMode == 0 || focused.focusMode == 1) {
-        action(Command::MoveFocus)->setChecked(focused.focusMode == 0);
-        action(Command::KeepFocus)->setChecked(focused.focusMode == 1);
+    // A value from a damaged file leaves both marks as they were.
+    if (isKnownFocusMode(focused.focusMode)) {
+        action(Command::MoveFocus)->setChecked(focused.focusMode == FocusMode::MovesAtScreenEdges);
+        action(Command::KeepFocus)->setChecked(focused.focusMode == FocusMode::Stays);
     }
 }
 

@@ -40,12 +40,12 @@ public:
 
 signals:
     // The settings command: the composition root shows the settings dialog.
-    void utilityRequested();
+    void settingsRequested();
     // Commands that open the windows above the main window (the root connects them).
     void nameListRequested();
     void nameItemRequested();
-    void listDataRequested();
-    void itemTextRequested();
+    void listInfoRequested();
+    void showTextRequested();
     // The mini window is to replace the main window; fromToolbar when the toolbar's button asked,
     // byMouse false when the key asked.
     void minimiseRequested(bool fromToolbar, bool byMouse);

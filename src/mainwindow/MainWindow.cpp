@@ -42,21 +42,21 @@ void MainWindow::setMenuBarShown(bool shown)
     for (QAction *menu : menuBar()->actions())
         menu->setVisible(shown);
     menuBar()->setVisible(shown);
-    m_menuExpress = shown;
+    m_menuBarShown = shown;
 }
 
 void MainWindow::setAlwaysOnTop(bool onTop)
 {
     setStaysOnTop(*this, onTop);
-    m_topZOrder = onTop;
+    m_alwaysOnTop = onTop;
     emit alwaysOnTopChanged(onTop);
 }
 
 int MainWindow::showModalKeepingTop(QDialog &form)
 {
-    const bool onTop = m_topZOrder;
+    const bool onTop = m_alwaysOnTop;
     const int result = form.exec();
-    if (m_topZOrder != onTop)
+    if (m_alwaysOnTop != onTop)
         setAlwaysOnTop(onTop);
     return result;
 }
@@ -73,7 +73,7 @@ void MainWindow::setCapturing(bool capturing)
 
 void MainWindow::setToolbarShown(bool shown)
 {
-    m_toolControl = shown;
+    m_toolbarShown = shown;
     m_panes->setToolStripShown(shown);
 }
 
@@ -81,12 +81,12 @@ void MainWindow::toggleMaximised(bool go)
 {
     if (!go)
         return;
-    if (m_windowState == MainWindowSettings::Normal) {
+    if (m_sizeState == SizeState::Normal) {
         rememberNormalBounds(geometry());
-        m_windowState = MainWindowSettings::Maximised;
+        m_sizeState = SizeState::Maximised;
         showMaximized();
     } else {
-        m_windowState = MainWindowSettings::Normal;
+        m_sizeState = SizeState::Normal;
         showNormal();
         restoreNormalBounds();
     }
@@ -116,15 +116,15 @@ QPoint MainWindow::miniButtonOffset() const
     return m_panes->mapTo(this, buttonInStrip) + (geometry().topLeft() - frameGeometry().topLeft());
 }
 
-void MainWindow::setWindowStateNumber(int state)
+void MainWindow::setSizeState(SizeState state)
 {
-    m_windowState = state;
+    m_sizeState = state;
     holdLayout();
 }
 
 void MainWindow::holdLayout()
 {
-    m_panes->setLayoutHeld(m_loading || m_windowState == 1);
+    m_panes->setLayoutHeld(m_loading || m_sizeState == SizeState::Minimised);
 }
 
 bool MainWindow::keyCommand(int key, Qt::KeyboardModifiers modifiers)
@@ -136,7 +136,7 @@ bool MainWindow::keyCommand(int key, Qt::KeyboardModifiers modifiers)
     // Plain F1 is the help command's own key; with the menu bar hidden F1 also opens the help
     // with Shift or Alt held (with Ctrl alone it does nothing).
     modifiers &= ~Qt::KeypadModifier;
-    if (key == Qt::Key_F1 && !m_menuExpress && modifiers != Qt::ControlModifier) {
+    if (key == Qt::Key_F1 && !m_menuBarShown && modifiers != Qt::ControlModifier) {
         openHelp();
         return true;
     }

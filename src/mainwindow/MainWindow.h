@@ -29,6 +29,7 @@ class MainWindow : public QMainWindow {
 public:
     static constexpr int FactoryWidth = 307;
     static constexpr int FactoryHeight = 215;
+    using SizeState = MainWindowSettings::SizeState;
 
     // Takes the pane area as its client area.
     MainWindow(GlobalSettings &settings, NewListDefaults &defaults, RunFlags &flags, PaneArea *panes,
@@ -45,24 +46,24 @@ public:
     // The start-up sequence; runs once before the window is first shown. The arguments are
     // clip-list files to open.
     // The lists kept from the last run, if any, come back in place of the first list.
-    void loadForm(const QStringList &files = {}, std::optional<KeptHistory> kept = std::nullopt);
+    void startUp(const QStringList &files = {}, std::optional<KeptHistory> kept = std::nullopt);
 
     // Window switches kept in the settings file. Assigning runs each switch's effect.
-    bool menuBarShown() const { return m_menuExpress; }
+    bool menuBarShown() const { return m_menuBarShown; }
     void setMenuBarShown(bool shown);
     // The close button (not the end command) hides the window while the notification area shows
     // the program's icon.
     void setCloseHides(bool hides) { m_closeHides = hides; }
-    bool alwaysOnTop() const { return m_topZOrder; }
+    bool alwaysOnTop() const { return m_alwaysOnTop; }
     void setAlwaysOnTop(bool onTop);
     bool capturing() const;
     void setCapturing(bool capturing);
-    bool toolbarShown() const { return m_toolControl; }
+    bool toolbarShown() const { return m_toolbarShown; }
     void setToolbarShown(bool shown);
 
     // 0 normal, 1 minimised (no layout), 2 maximised.
-    int windowStateNumber() const { return m_windowState; }
-    void setWindowStateNumber(int state);
+    SizeState sizeState() const { return m_sizeState; }
+    void setSizeState(SizeState state);
 
     // Outer frame position and size in pixels.
     int outerLeft() const;
@@ -137,8 +138,8 @@ private:
     bool m_loading = false;
     bool m_ending = false;
     bool m_closeHides = false;
-    bool m_menuExpress = true;
-    bool m_topZOrder = false;
-    bool m_toolControl = true;
-    int m_windowState = 0;
+    bool m_menuBarShown = true;
+    bool m_alwaysOnTop = false;
+    bool m_toolbarShown = true;
+    SizeState m_sizeState = SizeState::Normal;
 };

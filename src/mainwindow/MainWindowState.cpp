@@ -20,7 +20,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 
-void MainWindow::loadForm(const QStringList &files, std::optional<KeptHistory> kept)
+void MainWindow::startUp(const QStringList &files, std::optional<KeptHistory> kept)
 {
     m_loading = true;
     holdLayout();
@@ -33,10 +33,10 @@ void MainWindow::loadForm(const QStringList &files, std::optional<KeptHistory> k
     else
         m_lists.makeFirstList();
 
-    setMenuBarShown(m_menuExpress);
-    setAlwaysOnTop(m_topZOrder);
+    setMenuBarShown(m_menuBarShown);
+    setAlwaysOnTop(m_alwaysOnTop);
     setCapturing(capturing());
-    setToolbarShown(m_toolControl);
+    setToolbarShown(m_toolbarShown);
 
     m_loading = false;
     holdLayout();
@@ -71,30 +71,30 @@ void MainWindow::readSettingsAtStart()
     }
     const MainWindowSettings &main = m_windows.main;
     // The switches are stored now and take effect when the start-up assigns them their values.
-    m_menuExpress = main.menuBarShown;
-    m_topZOrder = main.alwaysOnTop;
+    m_menuBarShown = main.menuBarShown;
+    m_alwaysOnTop = main.alwaysOnTop;
     m_watcher.restoreCapturing(main.capturing);
-    m_toolControl = main.toolbarShown;
+    m_toolbarShown = main.toolbarShown;
     m_normalBounds = QRect(main.Left, main.Top, main.Width, main.Height);
     setOuterBounds(m_normalBounds);
     // On X11 the window manager frames the window only once it is shown: until then the size set
     // is the client's, and the frame would make the window grow at every restart.
     m_boundsAwaitFrame = QGuiApplication::platformName() == QLatin1String("xcb");
     m_clientSizeSet = geometry().size();
-    m_windowState = main.WindowState;
-    if (m_windowState == MainWindowSettings::Maximised)
+    m_sizeState = main.sizeState;
+    if (m_sizeState == SizeState::Maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void MainWindow::writeSettingsAtEnd()
 {
     MainWindowSettings &main = m_windows.main;
-    main.menuBarShown = m_menuExpress;
-    main.alwaysOnTop = m_topZOrder;
+    main.menuBarShown = m_menuBarShown;
+    main.alwaysOnTop = m_alwaysOnTop;
     main.capturing = capturing();
-    main.toolbarShown = m_toolControl;
-    main.WindowState = qint16(m_windowState == MainWindowSettings::Maximised ? m_windowState : MainWindowSettings::Normal);
-    const QRect bounds = m_windowState == MainWindowSettings::Normal ? QRect(outerLeft(), outerTop(), outerWidth(), outerHeight())
+    main.toolbarShown = m_toolbarShown;
+    main.sizeState = m_sizeState == SizeState::Maximised ? m_sizeState : SizeState::Normal;
+    const QRect bounds = m_sizeState == SizeState::Normal ? QRect(outerLeft(), outerTop(), outerWidth(), outerHeight())
                                                                      : m_normalBounds;
     main.Left = bounds.left();
     main.Top = bounds.top();
@@ -182,7 +182,7 @@ bool MainWindow::event(QEvent *event)
     case QEvent::Resize:
         if (m_boundsAwaitFrame && isVisible() && frameGeometry() != geometry()) {
             m_boundsAwaitFrame = false;
-            if (m_windowState == MainWindowSettings::Normal && geometry().size() == m_clientSizeSet)
+            if (m_sizeState == SizeState::Normal && geometry().size() == m_clientSizeSet)
                 setOuterBounds(m_normalBounds);
         }
         break;
@@ -196,11 +196,11 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         // Maximised from the window frame: remember the normal bounds as the toggle command does.
-        if (isMaximized() && m_windowState == MainWindowSettings::Normal) {
+        if (isMaximized() && m_sizeState == SizeState::Normal) {
             rememberNormalBounds(normalGeometry());
-            m_windowState = MainWindowSettings::Maximised;
-        } else if (!isMaximized() && !isMinimized() && m_windowState == MainWindowSettings::Maximised) {
-            m_windowState = MainWindowSettings::Normal;
+            m_sizeState = SizeState::Maximised;
+        } else if (!isMaximized() && !isMinimized() && m_sizeState == SizeState::Maximised) {
+            m_sizeState = SizeState::Normal;
             restoreNormalBounds();
         }
         layOutPanes();

@@ -13,7 +13,7 @@
 #include <QMenu>
 
 PopUpMenu::PopUpMenu(ListDisplay &display, MainCommands &commands, ListCommands &lists, ListDisplayMenu &listDisplay)
-    : m_display(display), m_commands(commands), m_lists(lists), m_listDisplay(listDisplay),
+    : m_display(display), m_commands(commands), m_lists(lists), m_listDisplayMenu(listDisplay),
       m_menu(std::make_unique<QMenu>(QStringLiteral("popUpMenu")))
 {
     m_menu->setObjectName(QStringLiteral("popUpMenu"));
@@ -50,7 +50,7 @@ void PopUpMenu::fill(QMenu *menu, MenuEntries entries)
 
 void PopUpMenu::updatePopUpMenu()
 {
-    m_listDisplay.updateListCaptions();
+    m_listDisplayMenu.updateListCaptions();
     listDisplayMenu->menuAction()->setVisible(true);
     m_commands.updateListMenu();
     m_commands.updateOptionMenu();

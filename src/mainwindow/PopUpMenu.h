@@ -43,7 +43,7 @@ private:
     ListDisplay &m_display;
     MainCommands &m_commands;
     ListCommands &m_lists;
-    ListDisplayMenu &m_listDisplay;
+    ListDisplayMenu &m_listDisplayMenu;
     std::unique_ptr<QMenu> m_menu;
     std::array<QAction *, CommandCount> m_twins{};
 };

@@ -50,25 +50,6 @@ constexpr Layout stripLayout = layOut();
 constexpr std::array<int, ToolStrip::ButtonCount> ButtonLefts = stripLayout.buttons;
 constexpr std::array<int, 6> SeparatorLefts = stripLayout.separators;
 
-// The group buttons' pictures. Buttons 3 and 4 follow their switches; the other command buttons
-// show their command's picture.
-constexpr std::array<ToolPicture, ToolStrip::ButtonCount> groupButtonPictures{{
-    {"TOPSA", "ﾌｧｲﾙ操作"},
-    {"TUPDNSC", "ﾘｽﾄ設定"},
-    {"TEXPRS", "表示設定"},
-    {},
-    {},
-    {},
-    {"TLIST", "ﾘｽﾄ操作"},
-    {},
-    {"TITEM", "項目操作"},
-    {},
-    {},
-}};
-// The display field's first button pops up the list display menu, which is no command.
-constexpr ToolbarPlace listDisplayPlace{2, 0};
-constexpr ToolPicture listDisplayPicture{"TLISTEXP", "ﾘｽﾄ表示"};
-
 // A command's picture as its state stands: on or able to run, or off or refused.
 ToolPicture pictureOf(Command command, bool on = true)
 {
@@ -96,9 +77,10 @@ ToolStrip::ToolStrip(ListDisplay &display, GlobalSettings &settings, MainCommand
     for (int i = 0; i < ButtonCount; ++i) {
         auto *button = new ToolButton(this);
         button->movePicture(ButtonLefts[size_t(i)], ButtonTop);
-        const std::optional<Command> command = commandAt({i, -1});
+        const std::optional<Command> command = commandAt({ToolbarButton(i)});
+        // The switches' buttons show their state once it is set.
         const bool followsSwitch = command == Command::AlwaysOnTop || command == Command::StopCapture;
-        showPicture(button, command && !followsSwitch ? pictureOf(*command) : groupButtonPictures[size_t(i)]);
+        showPicture(button, command && !followsSwitch ? pictureOf(*command) : groupPicture(ToolbarButton(i)));
         connect(button, &ToolButton::hovered, this, [this, i] { hoverOver(i); });
         connect(button, &ToolButton::pressed, this, [this, i] {
             if (i != m_openGroup)
@@ -169,7 +151,7 @@ void ToolStrip::setToolbarOpensOnHover(bool hover)
 
 void ToolStrip::buttonClicked(int index)
 {
-    const std::optional<Command> command = commandAt({index, -1});
+    const std::optional<Command> command = commandAt({ToolbarButton(index)});
     if (!command)
         groupClicked(index);
     else if (*command == Command::Minimise)
@@ -189,47 +171,45 @@ void ToolStrip::groupClicked(int index)
         openField(index, false);
 }
 
-bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTips)
+ToolPicture ToolStrip::fieldPicture(Command command) const
 {
     using enum Command;
-    const bool shown = m_display.paneCount() > 0;
-    QList<ToolPicture> pictures;
-    switch (group) {
-    case 0:
-        pictures = {pictureOf(OpenList), pictureOf(SaveOver), pictureOf(EndProgram),
-                    pictureOf(Maximise, m_window.windowStateNumber() != 2)};
-        break;
-    case 1: {
-        if (!shown)
-            return false;
-        const ListRecord &focused = m_lists.focusedList();
-        // A pair's button shows the one in use. Any other focusMode (from a damaged file) shows no picture.
-        const ToolPicture focusPicture = focused.focusMode == 0   ? pictureOf(MoveFocus)
-                                         : focused.focusMode == 1 ? pictureOf(KeepFocus)
-                                                                  : ToolPicture{};
-        pictures = {focusPicture, pictureOf(focused.addAtBottom ? AddAtBottom : AddAtTop),
-                    pictureOf(AddAtFocus, focused.addAtFocus)};
-        break;
+    switch (command) {
+    case Maximise: return pictureOf(Maximise, m_window.sizeState() != MainWindowSettings::SizeState::Maximised);
+    case MoveFocus:
+    case KeepFocus: {
+        // A pair's button shows the one in use. A focus mode from a damaged file shows no picture.
+        const FocusMode focusMode = m_lists.focusedList().focusMode;
+        return focusMode == FocusMode::MovesAtScreenEdges ? pictureOf(MoveFocus)
+               : focusMode == FocusMode::Stays           ? pictureOf(KeepFocus)
+                                                         : ToolPicture{};
     }
-    case 2:
-        pictures = {listDisplayPicture, pictureOf(ShowMenuBar, m_window.menuBarShown())};
-        break;
-    case 6:
-        m_deleteRefused = m_display.paneCount() <= 1;
-        pictures = {pictureOf(NewList), pictureOf(NameList), pictureOf(DeleteList, !m_deleteRefused),
-                    pictureOf(ListInfo)};
-        break;
-    case 8: {
-        if (!shown)
-            return false;
-        const int highlighted = m_display.box(m_display.focusedPane()).selectedCount();
-        const bool hasItems = m_lists.focusedList().items().count() > 0;
-        pictures = {pictureOf(JoinItems, highlighted >= 2), pictureOf(NameItem, hasItems)};
-        break;
+    case AddAtTop:
+    case AddAtBottom: return pictureOf(m_lists.focusedList().addAtBottom ? AddAtBottom : AddAtTop);
+    case AddAtFocus: return pictureOf(AddAtFocus, m_lists.focusedList().addAtFocus);
+    case ShowMenuBar: return pictureOf(ShowMenuBar, m_window.menuBarShown());
+    case DeleteList: return pictureOf(DeleteList, !m_deleteRefused);
+    case JoinItems: return pictureOf(JoinItems, m_display.box(m_display.focusedPane()).selectedCount() >= 2);
+    case NameItem: return pictureOf(NameItem, m_lists.focusedList().items().count() > 0);
+    default: return pictureOf(command);
     }
-    default: return false;
-    }
-    for (const ToolPicture &picture : pictures) {
+}
+
+bool ToolStrip::groupPictures(int group, QStringList &keys, QStringList &toolTips)
+{
+    const auto button = ToolbarButton(group);
+    const int count = fieldButtonCount(button);
+    // The fields about the focused list need one shown.
+    const bool aboutFocusedList = button == ToolbarButton::ListSettingsGroup || button == ToolbarButton::ItemGroup;
+    if (count == 0 || (aboutFocusedList && m_display.paneCount() < 1))
+        return false;
+    m_deleteRefused = m_display.paneCount() <= 1;
+    for (int i = 0; i < count; ++i) {
+        const ToolbarPlace place{button, i};
+        const std::optional<Command> command = commandAt(place);
+        const ToolPicture picture = place == ListDisplayPlace ? ToolPictures::RowsWithMarks
+                                    : command                 ? fieldPicture(*command)
+                                                              : ToolPicture{};
         keys << QString::fromLatin1(picture.key);
         toolTips << QString::fromUtf8(picture.toolTip);
     }
@@ -283,14 +263,14 @@ void ToolStrip::closeFieldInClickMode()
 
 void ToolStrip::fieldButtonClicked(int index)
 {
-    const ToolbarPlace place{m_openGroup, index};
+    const ToolbarPlace place{ToolbarButton(m_openGroup), index};
     std::optional<Command> command = commandAt(place);
     // A pair's button switches to the other of the pair.
     if (command == Command::MoveFocus || command == Command::KeepFocus) {
-        const auto focusMode = m_lists.focusedList().focusMode;
+        const FocusMode focusMode = m_lists.focusedList().focusMode;
         command.reset();
-        if (focusMode == 0 || focusMode == 1)
-            command = focusMode == 0 ? Command::KeepFocus : Command::MoveFocus;
+        if (isKnownFocusMode(focusMode))
+            command = focusMode == FocusMode::MovesAtScreenEdges ? Command::KeepFocus : Command::MoveFocus;
     } else if (command == Command::AddAtTop || command == Command::AddAtBottom) {
         command = m_lists.focusedList().addAtBottom ? Command::AddAtTop : Command::AddAtBottom;
     } else if (command == Command::DeleteList && m_deleteRefused) {
@@ -303,7 +283,7 @@ void ToolStrip::fieldButtonClicked(int index)
     closeField();
     if (command && afterClose)
         trigger(*command);
-    if (place == listDisplayPlace)
+    if (place == ListDisplayPlace)
         emit listDisplayRequested(QCursor::pos());
 }
 

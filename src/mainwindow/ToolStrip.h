@@ -23,7 +23,7 @@ class ToolbarField;
 class ToolStrip : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int ButtonCount = 11;
+    static constexpr int ButtonCount = ToolbarButtonCount;
     static constexpr int ButtonTop = 1;
 
     ToolStrip(ListDisplay &display, GlobalSettings &settings, MainCommands &commands, ListCommands &lists,
@@ -67,6 +67,8 @@ private:
     bool hoverMode() const;
     void trigger(Command command);
     void showFrame();
+    // A field button's picture as its command's state stands now.
+    ToolPicture fieldPicture(Command command) const;
     // The pictures and tooltips of a group's field as the states stand now.
     bool groupPictures(int group, QStringList &keys, QStringList &toolTips);
     bool insideToolbar(const QWidget *widget) const;

@@ -17,7 +17,7 @@ bool WindowMover::eventFilter(QObject *, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && m_window.windowStateNumber() == 0) {
+        if (mouse->button() == Qt::LeftButton && m_window.sizeState() == MainWindowSettings::SizeState::Normal) {
             m_moving = true;
             m_grab = mouse->globalPosition().toPoint() - QPoint(m_window.outerLeft(), m_window.outerTop());
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/FocusMode.h"
 #include "model/Numbers.h"
 
 #include "model/PaneRecord.h"
@@ -66,7 +67,7 @@ public:
 
 signals:
     // A pane took the focus; the watcher's timer follows the focus mode of its list.
-    void focusedListFocusMode(qint16 focusMode);
+    void focusedListFocusMode(FocusMode focusMode);
     // The pane no longer shows its list; its number may come back for another list.
     void paneClosed(PaneNumber pane);
 

@@ -23,7 +23,7 @@ struct ListOptionFieldList {
         visit(&L::itemLimit, &D::itemLimitDefault, InRange<qint16>{ItemLimitMin, ItemLimitMax});
         visit(&L::addAtBottom, &D::addAtBottomDefault, AnyValue{});
         visit(&L::addAtFocus, &D::addAtFocusDefault, AnyValue{});
-        visit(&L::focusMode, &D::focusModeDefault, InRange<qint16>{MoveModeMin, MoveModeMax});
+        visit(&L::focusMode, &D::focusModeDefault, InRange<FocusMode>{FocusMode::MovesAtScreenEdges, FocusMode::Stays});
         visit(&L::fileName, &D::fileNameDefault, AnyValue{});
         visit(&L::name, &D::nameDefault, AnyValue{});
         visit(&L::fontName, &D::fontNameDefault, NonEmpty{});

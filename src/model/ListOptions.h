@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/FocusMode.h"
 #include "model/ModelTypes.h"
 
 #include <QString>
@@ -18,7 +19,7 @@ struct ListOptions {
     bool showLength = false;
     bool addAtBottom = false;
     bool addAtFocus = false;
-    qint16 focusMode = 0;
+    FocusMode focusMode = FocusMode::MovesAtScreenEdges;
     QString fileName;
     QString fontName;
     float fontSize = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/FocusMode.h"
 #include "model/ModelTypes.h"
 
 #include <QString>
@@ -16,7 +17,7 @@ struct NewListDefaultFields {
     qint16 itemLimitDefault = 0;
     bool addAtBottomDefault = false;
     bool addAtFocusDefault = false;
-    qint16 focusModeDefault = 0;
+    FocusMode focusModeDefault = FocusMode::MovesAtScreenEdges;
     QString fileNameDefault;
     QString nameDefault;
     QString fontNameDefault;

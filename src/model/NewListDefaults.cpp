@@ -13,7 +13,7 @@ void NewListDefaults::setFactoryValues()
     itemLimitDefault = 32;
     addAtBottomDefault = false;
     addAtFocusDefault = false;
-    focusModeDefault = 0;
+    focusModeDefault = FocusMode::MovesAtScreenEdges;
     fileNameDefault.clear();
     nameDefault = QStringLiteral("ｸﾘｯﾌﾟ");
     fontNameDefault = ProgramTexts::defaultFontName();

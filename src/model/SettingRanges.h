@@ -24,8 +24,6 @@ constexpr qint32 CaptionWidthMin = 0;
 constexpr qint32 CaptionWidthMax = 12000;
 constexpr qint16 ItemLimitMin = 1;
 constexpr qint16 ItemLimitMax = 32767;
-constexpr qint16 MoveModeMin = 0;
-constexpr qint16 MoveModeMax = 1;
 constexpr qint32 LargestTextMin = 1; // MiB
 constexpr qint32 LargestTextMax = 1024;
 

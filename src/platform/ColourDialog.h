@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/ModelTypes.h"
-#include "model/seams/FontColourDialogPort.h"
+#include "platform/FontColourDialogPort.h"
 
 #include <QPointer>
 #include <QWidget>

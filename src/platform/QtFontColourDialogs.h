@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "model/seams/FontColourDialogPort.h"
+#include "platform/FontColourDialogPort.h"
 
 // QFontDialog and QColorDialog, modal over their owner.
 class QtFontColourDialogs : public FontColourDialogPort {

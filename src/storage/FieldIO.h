@@ -1,21 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/FocusMode.h"
 #include "storage/RecordFile.h"
 
 // Reads and writes the fields a field list names, each in the record type of its C++ type:
-// bool, 16-bit and 32-bit integers, float and strings, each in its stored form.
+// bool, 16-bit and 32-bit integers (a focus mode as its number), float and strings, each in its stored form.
 namespace FieldIO {
 
 inline void read(RecordFile &file, bool &value) { value = file.readBool(); }
 inline void read(RecordFile &file, qint16 &value) { value = file.readInt16(); }
 inline void read(RecordFile &file, qint32 &value) { value = file.readInt32(); }
+inline void read(RecordFile &file, FocusMode &value) { value = FocusMode(file.readInt16()); }
 inline void read(RecordFile &file, float &value) { value = file.readFloat(); }
 inline void read(RecordFile &file, QString &value) { value = file.readString(); }
 
 inline void write(RecordFile &file, bool value) { file.writeBool(value); }
 inline void write(RecordFile &file, qint16 value) { file.writeInt16(value); }
 inline void write(RecordFile &file, qint32 value) { file.writeInt32(value); }
+inline void write(RecordFile &file, FocusMode value) { file.writeInt16(qint16(value)); }
 inline void write(RecordFile &file, float value) { file.writeFloat(value); }
 inline void write(RecordFile &file, const QString &value) { file.writeString(value); }
 

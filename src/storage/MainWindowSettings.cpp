@@ -23,7 +23,7 @@ void MainWindowSettings::read(RecordFile &file, bool headerAccepted, const QRect
     read.alwaysOnTop = file.readBool();
     read.capturing = file.readBool();
     read.toolbarShown = file.readBool();
-    read.WindowState = file.readInt16();
+    read.sizeState = SizeState(file.readInt16());
     read.Left = file.readInt32();
     read.Top = file.readInt32();
     read.Width = file.readInt32();
@@ -32,8 +32,8 @@ void MainWindowSettings::read(RecordFile &file, bool headerAccepted, const QRect
         setFactory(desktop);
         return;
     }
-    if (read.WindowState != Normal && read.WindowState != Maximised)
-        read.WindowState = Normal;
+    if (read.sizeState != SizeState::Normal && read.sizeState != SizeState::Maximised)
+        read.sizeState = SizeState::Normal;
     if (read.Width <= 0)
         read.Width = FactoryWidth;
     if (read.Height <= 0)
@@ -54,7 +54,7 @@ void MainWindowSettings::write(RecordFile &file) const
     file.writeBool(alwaysOnTop);
     file.writeBool(capturing);
     file.writeBool(toolbarShown);
-    file.writeInt16(WindowState);
+    file.writeInt16(qint16(sizeState));
     file.writeInt32(Left);
     file.writeInt32(Top);
     file.writeInt32(Width);

@@ -12,14 +12,15 @@ class RecordFile;
 struct MainWindowSettings {
     static constexpr qint32 FactoryWidth = 307;
     static constexpr qint32 FactoryHeight = 215;
-    static constexpr qint16 Normal = 0;
-    static constexpr qint16 Maximised = 2;
+    // Stored by its number. Minimised is the window's own while it is minimised; the file keeps
+    // only normal or maximised.
+    enum class SizeState : qint16 { Normal = 0, Minimised = 1, Maximised = 2 };
 
     bool menuBarShown = true;
     bool alwaysOnTop = false;
     bool capturing = true;
     bool toolbarShown = true;
-    qint16 WindowState = Normal;
+    SizeState sizeState = SizeState::Normal;
     // The normal-size rectangle: the window's own while it is normal; while it is maximised, the
     // rectangle it had before.
     qint32 Left = 0;

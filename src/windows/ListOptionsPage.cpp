@@ -150,7 +150,7 @@ void ListOptionsPage::fill(const ListOptionsCopy &options)
     lineBreakMarkEdit->setText(options.lineBreakMarkDefault);
     addDirectionBox->setCurrentIndex(options.addAtBottomDefault ? 1 : 0);
     addAtFocusCheck->setChecked(options.addAtFocusDefault);
-    focusModeBox->setCurrentIndex(options.focusModeDefault);
+    focusModeBox->setCurrentIndex(int(options.focusModeDefault));
 }
 
 bool ListOptionsPage::store(ListOptionsCopy &options, SettingsValidator &check)
@@ -186,6 +186,6 @@ bool ListOptionsPage::store(ListOptionsCopy &options, SettingsValidator &check)
     options.lineBreakMarkDefault = lineBreakMarkEdit->text();
     options.addAtBottomDefault = addDirectionBox->currentIndex() == 1;
     options.addAtFocusDefault = addAtFocusCheck->isChecked();
-    options.focusModeDefault = qint16(focusModeBox->currentIndex());
+    options.focusModeDefault = FocusMode(focusModeBox->currentIndex());
     return true;
 }

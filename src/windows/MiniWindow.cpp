@@ -85,7 +85,7 @@ void MiniWindow::showInPlaceOfMain(bool byMouse, bool activate)
     m_main.hide();
     m_shown = true;
     dimLamp();
-    Load();
+    placeStrip();
     setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     show();
     raise();
@@ -93,14 +93,14 @@ void MiniWindow::showInPlaceOfMain(bool byMouse, bool activate)
         activateWindow();
 }
 
-void MiniWindow::Load()
+void MiniWindow::placeStrip()
 {
     m_hoverTool = -1;
     m_pressedTool = -1;
     m_dragOn = false;
     showCaptureState();
     if (m_backAtRestorePlace) {
-        move(m_valX, m_valY);
+        move(m_leftAtRestore, m_topAtRestore);
     } else if (m_underMouse) {
         const QPoint cursor = QCursor::pos();
         move(cursor - buttonImages[1]->pos() - QPoint(CursorInset, CursorInset));
@@ -122,8 +122,8 @@ void MiniWindow::restoreMain(qint32 &left, qint32 &top)
         top = centred(y(), height(), m_main.outerHeight());
     }
     m_restoreFitted = WindowPlacement::fitOnScreen(left, top, m_main.outerWidth(), m_main.outerHeight(), DesktopArea::rect());
-    m_valX = x();
-    m_valY = y();
+    m_leftAtRestore = x();
+    m_topAtRestore = y();
     m_main.move(left, top);
     m_main.show();
     m_settings.restoreX = m_main.outerLeft();

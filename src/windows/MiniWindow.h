@@ -57,7 +57,8 @@ protected:
 private:
     // Puts the main window back and hides the strip: under the mouse when byMouse, else centred on the strip.
     void restore(bool byMouse);
-    void Load();
+    // Clears the strip's hover and press and puts it where it is to show.
+    void placeStrip();
     void toggleCapture();
     void showCaptureState();
     int toolAt(const QPoint &pos) const;
@@ -71,8 +72,10 @@ private:
     bool m_underMouse = false;
     bool m_backAtRestorePlace = false;
     bool m_restoreFitted = false;
-    qint32 m_valX = 0;
-    qint32 m_valY = 0;
+    // Where the strip stood when the main window came back: it returns there when the main
+    // window is still where the strip put it.
+    qint32 m_leftAtRestore = 0;
+    qint32 m_topAtRestore = 0;
     int m_hoverTool = -1;
     int m_pressedTool = -1;
     bool m_dragOn = false;

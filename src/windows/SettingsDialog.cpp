@@ -53,8 +53,8 @@ SettingsDialog::SettingsDialog(ProgramState &state, MainWindow &main, MessageBox
     setWindowIcon(main.windowIcon());
 
     QWidget *pages[PageCount] = {buildGlobalPage(), nullptr, nullptr, buildTextPage(), buildMovePage(), buildMorePage()};
-    pages[1] = m_defaults = new ListOptionsPage(ListOptionsPage::Kind::Defaults);
-    pages[2] = m_perList = new ListOptionsPage(ListOptionsPage::Kind::PerList);
+    pages[int(Page::NewListDefaults)] = m_defaults = new ListOptionsPage(ListOptionsPage::Kind::Defaults);
+    pages[int(Page::PerList)] = m_perList = new ListOptionsPage(ListOptionsPage::Kind::PerList);
     buildTabs(pages);
     nameComboBoxParts();
 
@@ -78,7 +78,7 @@ SettingsDialog::SettingsDialog(ProgramState &state, MainWindow &main, MessageBox
         box->installEventFilter(this);
 
     connect(m_pages, &PageSelector::pageChanging, this, &SettingsDialog::changePage);
-    m_pages->clickLabel(0);
+    clickPage(Page::Global);
     // Page keys as in tabbed dialogs elsewhere; Ctrl+Shift+Tab arrives as Backtab.
     const std::pair<QKeyCombination, int> pageKeys[] = {
         {Qt::CTRL | Qt::Key_Tab, 1}, {Qt::CTRL | Qt::Key_PageDown, 1}, {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
@@ -206,17 +206,18 @@ void SettingsDialog::changePage(qint16 before, qint16 index, qint16 &cancel)
 {
     cancel = 1;
     guarded([&] {
-        if (index != before && before >= 0 && !storePage(before))
+        if (index != before && before >= 0 && !storePage(Page(before)))
             return;
         cancel = 0;
         const QString message = QString::fromUtf8(PageMessages[index]);
         setWindowTitle(ProgramTexts::title() + QLatin1Char(' ') + message);
         m_message->setText(message);
-        if (index == 0)
+        const Page page = Page(index);
+        if (page == Page::Global)
             m_example.start();
         else
             m_example.stop();
-        applyToAllListsButton->setVisible(index == 1 || index == 2);
+        applyToAllListsButton->setVisible(page == Page::NewListDefaults || page == Page::PerList);
     });
 }
 
@@ -279,17 +280,27 @@ void SettingsDialog::listSelectionChanged(int index)
     showListPage(index);
 }
 
-bool SettingsDialog::storePage(int index)
+SettingsDialog::Page SettingsDialog::shownPage() const
 {
-    switch (index) {
-    case 0: return storeGlobalPage();
-    case 1: return storeDefaultsPage();
-    case 2: return storeListPage();
-    case 3: return storeTextPage();
-    case 4: return storeEdgePage();
-    case 5: return storeMorePage();
-    default: return true;
+    return Page(m_pages->visibleIndex());
+}
+
+void SettingsDialog::clickPage(Page page)
+{
+    m_pages->clickLabel(qint16(page));
+}
+
+bool SettingsDialog::storePage(Page page)
+{
+    switch (page) {
+    case Page::Global: return storeGlobalPage();
+    case Page::NewListDefaults: return storeDefaultsPage();
+    case Page::PerList: return storeListPage();
+    case Page::TextWindow: return storeTextPage();
+    case Page::ScreenEdges: return storeEdgePage();
+    case Page::More: return storeMorePage();
     }
+    return true;
 }
 
 bool SettingsDialog::storeGlobalPage()
@@ -392,7 +403,7 @@ bool SettingsDialog::storeMorePage()
 
 void SettingsDialog::confirm(bool close)
 {
-    if (!storePage(m_pages->visibleIndex()))
+    if (!storePage(shownPage()))
         return;
     if (applyAll() && close)
         accept();
@@ -407,8 +418,8 @@ bool SettingsDialog::applyAll()
     if (refused < 0)
         return true;
     // Show the list whose limit was kept, with its limit ready to be typed again.
-    m_pages->clickLabel(2);
-    if (m_pages->visibleIndex() == 2) {
+    clickPage(Page::PerList);
+    if (shownPage() == Page::PerList) {
         if (m_listIndex != refused) {
             m_revertingList = true;
             m_perList->listSelector->setCurrentIndex(refused);
@@ -423,10 +434,10 @@ bool SettingsDialog::applyAll()
 
 void SettingsDialog::applyDefaultsToAllLists()
 {
-    if (m_pages->visibleIndex() == 1 && !storePage(1))
+    if (shownPage() == Page::NewListDefaults && !storePage(Page::NewListDefaults))
         return;
     m_work.applyDefaultsToAllLists();
-    // Also while page 2 is hidden: it would otherwise store its old values over the new ones.
+    // Also while the per-list page is hidden: it would otherwise store its old values over the new ones.
     if (m_listIndex >= 0)
         showListPage(m_listIndex);
 }

@@ -30,7 +30,9 @@ class PageSelector;
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int PageCount = 6;
+    // The pages, in the order of their tabs.
+    enum class Page : qint16 { Global, NewListDefaults, PerList, TextWindow, ScreenEdges, More };
+    static constexpr int PageCount = int(Page::More) + 1;
 
     SettingsDialog(ProgramState &state, MainWindow &main, MessageBoxPort &messages, FontDialog &fonts,
                 ColourDialog &colours, QWidget *parent = nullptr);
@@ -63,7 +65,9 @@ private:
     void markTabFocus();
     void fillControls();
     void showListPage(int index);
-    bool storePage(int index);
+    Page shownPage() const;
+    void clickPage(Page page);
+    bool storePage(Page page);
     bool storeGlobalPage();
     bool storeDefaultsPage();
     bool storeListPage();

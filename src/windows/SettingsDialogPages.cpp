@@ -98,11 +98,11 @@ QWidget *SettingsDialog::buildGlobalPage()
     toolbarOpensGroup = optionPair(this, groupColumn(left, QStringLiteral("ﾂｰﾙﾊﾞｰのﾏｳｽ動作:")), "toolbarOpensGroup",
                                    QStringLiteral("ｸﾘｯｸでﾂｰﾙﾊﾞｰを出す(&C)"), QStringLiteral("ﾏｳｽであてるとﾂｰﾙﾊﾞｰを出す(&M)"));
 
-    auto *addModeRows = groupColumn(left, QStringLiteral("追加方法を変更した時:"));
+    auto *addOptionsRows = groupColumn(left, QStringLiteral("追加方法を変更した時:"));
     addOptionsToAllListsCheck = named(new QCheckBox(QStringLiteral("全てのﾘｽﾄに変更を適用する(&A)")), "addOptionsToAllListsCheck");
     addOptionsAsDefaultsCheck = named(new QCheckBox(QStringLiteral("変更を初期値として保存する(&S)")), "addOptionsAsDefaultsCheck");
-    addModeRows->addWidget(addOptionsToAllListsCheck);
-    addModeRows->addWidget(addOptionsAsDefaultsCheck);
+    addOptionsRows->addWidget(addOptionsToAllListsCheck);
+    addOptionsRows->addWidget(addOptionsAsDefaultsCheck);
 
     auto *movingRows = groupColumn(right, QStringLiteral("移動させると上限項目数を超える時:"));
     overflowGroup = optionPair(this, movingRows, "overflowGroup", QStringLiteral("あふれる項目は移動しない(&N)"),

@@ -178,11 +178,11 @@ void TextWindow::showItem(PaneNumber pane, ListNumber list, RowNumber row, ItemN
         activateWindow();
         return;
     }
-    loadForm();
+    prepareToShow();
     showActive();
 }
 
-void TextWindow::loadForm()
+void TextWindow::prepareToShow()
 {
     m_closeOnDeactivation = false;
     m_divided = false;

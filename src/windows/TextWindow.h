@@ -62,7 +62,8 @@ protected:
 
 private:
     void buildMenus();
-    void loadForm();
+    // Clears the last showing's state and takes the font the settings give.
+    void prepareToShow();
     void pointAt(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item);
     void renew();
     void endText();

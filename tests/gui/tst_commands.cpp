@@ -60,54 +60,52 @@ private slots:
         QTest::addColumn<Command>("command");
         QTest::addColumn<bool>("inMenuBar");
         QTest::addColumn<bool>("inPopUp");
-        QTest::addColumn<QString>("toolbar"); // "button" or "group/field button"
         QTest::addColumn<QKeySequence>("key");
-        const auto row = [](Command command, bool bar, bool pop, const char *tool, QKeySequence key = {}) {
-            QTest::newRow(commandRow(command).caption) << command << bar << pop << QString(tool) << key;
+        const auto row = [](Command command, bool bar, bool pop, QKeySequence key = {}) {
+            QTest::newRow(commandRow(command).caption) << command << bar << pop << key;
         };
         using enum Command;
-        row(NewList, true, true, "6/0", Qt::CTRL | Qt::Key_N);
-        row(NameList, true, true, "6/1");
-        row(DeleteList, true, true, "6/2", Qt::CTRL | Qt::Key_D);
-        row(ClearList, true, true, "7");
-        row(ListInfo, true, true, "6/3", Qt::CTRL | Qt::Key_I);
-        row(OpenList, true, true, "0/0", Qt::CTRL | Qt::Key_O);
-        row(SaveOver, true, true, "0/1", Qt::CTRL | Qt::Key_S);
-        row(SaveAs, true, true, "");
-        row(AddAtTop, true, true, "1/1");
-        row(AddAtBottom, true, true, "1/1");
-        row(AddAtFocus, true, true, "1/2");
-        row(MoveFocus, true, true, "1/0");
-        row(KeepFocus, true, true, "1/0");
-        row(EndProgram, true, false, "0/2", Qt::CTRL | Qt::Key_Q);
-        row(Settings, true, false, "");
-        row(ShowText, true, true, "");
-        row(ShowMenuBar, true, true, "2/1");
-        row(ShowToolbar, true, true, "");
-        row(AlwaysOnTop, true, true, "3", Qt::CTRL | Qt::Key_E);
-        row(StopCapture, true, true, "4", Qt::CTRL | Qt::Key_A);
-        row(Minimise, true, true, "5", Qt::CTRL | Qt::Key_F);
-        row(Help, true, false, "10", Qt::Key_F1);
-        row(Version, true, false, "");
-        row(JoinItems, false, true, "8/0");
-        row(NameItem, false, true, "8/1");
-        row(DeleteItems, false, true, "9");
-        row(FindItems, true, true, "", Qt::CTRL | Qt::Key_K);
-        row(Maximise, false, false, "0/3");
+        row(NewList, true, true, Qt::CTRL | Qt::Key_N);
+        row(NameList, true, true);
+        row(DeleteList, true, true, Qt::CTRL | Qt::Key_D);
+        row(ClearList, true, true);
+        row(ListInfo, true, true, Qt::CTRL | Qt::Key_I);
+        row(OpenList, true, true, Qt::CTRL | Qt::Key_O);
+        row(SaveOver, true, true, Qt::CTRL | Qt::Key_S);
+        row(SaveAs, true, true);
+        row(AddAtTop, true, true);
+        row(AddAtBottom, true, true);
+        row(AddAtFocus, true, true);
+        row(MoveFocus, true, true);
+        row(KeepFocus, true, true);
+        row(EndProgram, true, false, Qt::CTRL | Qt::Key_Q);
+        row(Settings, true, false);
+        row(ShowText, true, true);
+        row(ShowMenuBar, true, true);
+        row(ShowToolbar, true, true);
+        row(AlwaysOnTop, true, true, Qt::CTRL | Qt::Key_E);
+        row(StopCapture, true, true, Qt::CTRL | Qt::Key_A);
+        row(Minimise, true, true, Qt::CTRL | Qt::Key_F);
+        row(Help, true, false, Qt::Key_F1);
+        row(Version, true, false);
+        row(JoinItems, false, true);
+        row(NameItem, false, true);
+        row(DeleteItems, false, true);
+        row(FindItems, true, true, Qt::CTRL | Qt::Key_K);
+        row(Maximise, false, false);
     }
     void everyWayReachesTheSameCommand()
     {
         QFETCH(Command, command);
         QFETCH(bool, inMenuBar);
         QFETCH(bool, inPopUp);
-        QFETCH(QString, toolbar);
         QFETCH(QKeySequence, key);
         Program w;
         w.p.root.listCommands().makeNewList(); // delete list is offered with two lists
         w.p.fill(0, QStringLiteral("abc"));
         // The toggles of the list settings field trigger the command that changes the state.
         w.focused().addAtBottom = command == Command::AddAtTop;
-        w.focused().focusMode = command == Command::MoveFocus ? 1 : 0;
+        w.focused().focusMode = command == Command::MoveFocus ? FocusMode::Stays : FocusMode::MovesAtScreenEdges;
         MainCommands &commands = w.p.root.commands();
         QAction *action = commands.action(command);
         // Only whether the command is reached counts here: its effects stay away.
@@ -126,12 +124,13 @@ private slots:
             w.twin(command)->trigger();
             QCOMPARE(triggered.size(), ++expected);
         }
-        if (!toolbar.isEmpty()) {
+        // The toolbar's place is the table's: a click there reaches the command.
+        const ToolbarPlace place = commandRow(command).toolbar;
+        if (place.button != ToolbarButton::None) {
             ToolStrip &strip = w.p.root.toolStrip();
-            const QStringList parts = toolbar.split(QLatin1Char('/'));
-            QTest::mouseClick(strip.button(parts[0].toInt()), Qt::LeftButton);
-            if (parts.size() == 2) // the field's opening and closing have their own tests
-                QTest::mouseClick(strip.field().buttons().at(parts[1].toInt()), Qt::LeftButton);
+            QTest::mouseClick(strip.button(int(place.button)), Qt::LeftButton);
+            if (place.fieldButton >= 0) // the field's opening and closing have their own tests
+                QTest::mouseClick(strip.field().buttons().at(place.fieldButton), Qt::LeftButton);
             QCOMPARE(triggered.size(), ++expected);
         }
         for (bool menuBar : key.isEmpty() ? QList<bool>{} : QList<bool>{true, false}) {
@@ -142,8 +141,8 @@ private slots:
 
     void listMenuMarksFollowTheFocusedList_data()
     {
-        QTest::addColumn<bool>("wayAdd");
-        QTest::addColumn<bool>("posAdd");
+        QTest::addColumn<bool>("addAtBottom");
+        QTest::addColumn<bool>("addAtFocus");
         QTest::addColumn<int>("focusMode");
         QTest::addColumn<bool>("moveMarked"); // MoveFocus; KeepFocus the other way unless left
         QTest::addColumn<bool>("keepMarked");
@@ -155,31 +154,32 @@ private slots:
     }
     void listMenuMarksFollowTheFocusedList()
     {
-        QFETCH(bool, wayAdd);
-        QFETCH(bool, posAdd);
+        QFETCH(bool, addAtBottom);
+        QFETCH(bool, addAtFocus);
         QFETCH(int, focusMode);
         QFETCH(bool, moveMarked);
         QFETCH(bool, keepMarked);
         QFETCH(int, toggled);
         Program w;
-        w.focused().focusMode = 1;
+        w.focused().focusMode = FocusMode::Stays;
         emit w.p.root.menus().barMenus[0]->aboutToShow();
-        w.focused().addAtBottom = wayAdd;
-        w.focused().addAtFocus = posAdd;
-        w.focused().focusMode = qint16(focusMode);
+        w.focused().addAtBottom = addAtBottom;
+        w.focused().addAtFocus = addAtFocus;
+        w.focused().focusMode = FocusMode(focusMode);
         emit w.p.root.menus().barMenus[0]->aboutToShow();
         QList<bool> marks;
         using enum Command;
         for (Command command : {AddAtTop, AddAtBottom, AddAtFocus, MoveFocus, KeepFocus})
             marks << w.p.command(command)->isChecked();
-        QCOMPARE(marks, (QList<bool>{!wayAdd, wayAdd, posAdd, moveMarked, keepMarked}));
+        QCOMPARE(marks, (QList<bool>{!addAtBottom, addAtBottom, addAtFocus, moveMarked, keepMarked}));
         // The pop-up copies the marks.
         w.p.root.popUpMenu().updatePopUpMenu();
-        QCOMPARE(w.twin(AddAtBottom)->isChecked(), wayAdd);
+        QCOMPARE(w.twin(AddAtBottom)->isChecked(), addAtBottom);
         QCOMPARE(w.twin(KeepFocus)->isChecked(), keepMarked);
-        w.p.root.listCommands().changeFocusMode(2); // toggles 0 and 1 only
-        QCOMPARE(int(w.focused().focusMode), toggled);
-        w.p.root.listCommands().changeFocusMode(3); // not a value: nothing changes
+        // The toolbar's button of the pair toggles between the two modes only.
+        ToolStrip &strip = w.p.root.toolStrip();
+        QTest::mouseClick(strip.button(int(ToolbarButton::ListSettingsGroup)), Qt::LeftButton);
+        QTest::mouseClick(strip.field().buttons().at(0), Qt::LeftButton);
         QCOMPARE(int(w.focused().focusMode), toggled);
     }
 
@@ -294,31 +294,31 @@ private slots:
 
     void addOptionsReachEveryListOrTheDefault_data()
     {
-        QTest::addColumn<bool>("addMode");
-        QTest::addColumn<bool>("addSave");
+        QTest::addColumn<bool>("toAllLists");
+        QTest::addColumn<bool>("asDefaults");
         QTest::newRow("focused list only") << false << false;
         QTest::newRow("every list") << true << false;
         QTest::newRow("focused list and the default") << false << true;
     }
     void addOptionsReachEveryListOrTheDefault()
     {
-        QFETCH(bool, addMode);
-        QFETCH(bool, addSave);
+        QFETCH(bool, toAllLists);
+        QFETCH(bool, asDefaults);
         Program w;
         w.p.root.listCommands().makeNewList();
         w.p.root.listCommands().makeNewList();
         w.state.display().focusPane(w.state.display().paneAtPosition(1));
-        w.state.settings().addOptionsToAllLists = addMode;
-        w.state.settings().addOptionsAsDefaults = addSave;
+        w.state.settings().addOptionsToAllLists = toAllLists;
+        w.state.settings().addOptionsAsDefaults = asDefaults;
         for (Command command : {Command::AddAtBottom, Command::AddAtFocus, Command::KeepFocus})
             w.p.command(command)->trigger();
         for (ListNumber list{0}; list < 3; ++list) {
             const ListRecord &l = w.state.lists().at(list);
-            const bool changed = addMode || list == 1;
-            QCOMPARE((QList<int>{l.addAtBottom, l.addAtFocus, l.focusMode}), QList<int>(3, changed));
+            const bool changed = toAllLists || list == 1;
+            QCOMPARE((QList<int>{l.addAtBottom, l.addAtFocus, int(l.focusMode)}), QList<int>(3, changed));
         }
         const NewListDefaults &defaults = w.state.newListDefaults();
-        QCOMPARE((QList<int>{defaults.addAtBottomDefault, defaults.addAtFocusDefault, defaults.focusModeDefault}), QList<int>(3, addSave));
+        QCOMPARE((QList<int>{defaults.addAtBottomDefault, defaults.addAtFocusDefault, int(defaults.focusModeDefault)}), QList<int>(3, asDefaults));
     }
 
     void miniWindowArgumentsByWay()

@@ -222,8 +222,8 @@ void TestTextWindow::dividingTheRowAFullListWouldDropIsRefused()
 {
     Program t;
     t.p.state().lists().at(ListNumber(0)).itemLimit = 3;
-    const bool wayAdd = t.p.state().lists().at(ListNumber(0)).addAtBottom;
-    t.open(wayAdd ? 0 : 2);
+    const bool addAtBottom = t.p.state().lists().at(ListNumber(0)).addAtBottom;
+    t.open(addAtBottom ? 0 : 2);
     t.p.messages.willAnswer(Answer::Ok);
     t.action("divideAction")->trigger();
     QCOMPARE(t.p.messages.asked.size(), 1);

@@ -156,7 +156,7 @@ private slots:
         QTest::newRow("toggled") << "" << QList{KeepFocus, AddAtBottom, AddAtFocus} << 1
                                  << QStringList{"TNLCOPY", "TDNADD", "TCSEL"}
                                  << "指定位置へ追加";
-        QTest::newRow("other focusMode") << "MovAdd5" << none << 1 << QStringList{"", "TUPADD", "TNSEL"}
+        QTest::newRow("other focusMode") << "focusMode5" << none << 1 << QStringList{"", "TUPADD", "TNSEL"}
                                          << "ﾌｫｰｶｽと無関係に追加";
         QTest::newRow("display") << "" << none << 2 << QStringList{"TLISTEXP", "TCMENU"} << "ﾒﾆｭｰ表示";
         QTest::newRow("menu hidden") << "" << QList{ShowMenuBar} << 2 << QStringList{"TLISTEXP", "TNMENU"}
@@ -182,8 +182,8 @@ private slots:
         for (const QString &step : change.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             if (step == "maximised")
                 w.p.window().toggleMaximised(true);
-            else if (step == "MovAdd5")
-                w.focused().focusMode = 5;
+            else if (step == "focusMode5")
+                w.focused().focusMode = FocusMode(5);
             else if (step == "items")
                 w.p.fill(0, QStringLiteral("ab"));
             else if (step.startsWith("highlight"))

@@ -276,13 +276,13 @@ void TestWindowState::maximiseAndRestoreReturnToTheSameBounds()
     w.window.resize(330, 240);
     const QRect normal = w.window.frameGeometry();
     w.window.toggleMaximised(false);
-    QCOMPARE(w.window.windowStateNumber(), 0);
+    QCOMPARE(w.window.sizeState(), MainWindowSettings::SizeState::Normal);
     w.window.toggleMaximised(true);
-    QCOMPARE(w.window.windowStateNumber(), 2);
+    QCOMPARE(w.window.sizeState(), MainWindowSettings::SizeState::Maximised);
     QTRY_VERIFY(w.window.isMaximized());
     QTRY_COMPARE(w.window.frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
     w.window.toggleMaximised(true);
-    QCOMPARE(w.window.windowStateNumber(), 0);
+    QCOMPARE(w.window.sizeState(), MainWindowSettings::SizeState::Normal);
     QTRY_COMPARE(w.window.frameGeometry(), normal);
 }
 

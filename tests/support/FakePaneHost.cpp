@@ -65,8 +65,8 @@ ModelFixture::ModelFixture()
                      [shown](int milliseconds) { shown->timerInterval = milliseconds; });
     QObject::connect(&state->settings(), &GlobalSettings::barColourChanged,
                      [shown](Colour colour) { shown->barColour = colour; });
-    QObject::connect(&state->display(), &ListDisplay::focusedListFocusMode, [shown](qint16 focusMode) {
-        shown->lastFocusMode = focusMode;
+    QObject::connect(&state->display(), &ListDisplay::focusedListFocusMode, [shown](FocusMode focusMode) {
+        shown->lastFocusMode = int(focusMode);
         ++shown->activations;
     });
     state->settings().setFactoryValues();

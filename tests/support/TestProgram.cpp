@@ -31,7 +31,7 @@ void TestProgram::start(const QStringList &files, const QString &settingsPath, c
 {
     window().setSettingsPath(settingsPath);
     const QDir history(historyFolder);
-    window().loadForm(files, historyFolder.isEmpty() ? std::nullopt
+    window().startUp(files, historyFolder.isEmpty() ? std::nullopt
                                                      : root.openHistory(history.filePath(ExtraSettingsFile::fileName()),
                                                                         history.filePath(HistoryDatabase::fileName())));
     window().show();

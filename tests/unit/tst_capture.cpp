@@ -38,7 +38,7 @@ struct Capture : ModelFixture {
     QList<int> highlighted() { return host->box(PaneNumber(0)).selectedRows(); }
 
     FakeClipboard clipboard;
-    ClipboardWatcher watcher{state->lists(), state->display(), state->settings(), state->flags, clipboard};
+    ClipboardWatcher watcher{state->lists(), state->display(), state->settings(), clipboard};
     QList<bool> looks; // what each tick found: a new text or not
     bool timerRunning() const { return watcher.timer().isActive(); }
     ListNumber list{0};
@@ -167,7 +167,7 @@ void TestCapture::splitting()
 
 void TestCapture::splitIntoAFullListKeepsTheLastPieces_data()
 {
-    QTest::addColumn<bool>("posAdd");
+    QTest::addColumn<bool>("addAtFocus");
     QTest::addColumn<QStringList>("rows"); // top first
     QTest::newRow("at the top") << false << QStringList{"e", "d\r\n", "c\r\n"};
     // The first piece goes to the bottom and is focused; the others line up above it.
@@ -176,13 +176,13 @@ void TestCapture::splitIntoAFullListKeepsTheLastPieces_data()
 
 void TestCapture::splitIntoAFullListKeepsTheLastPieces()
 {
-    QFETCH(bool, posAdd);
+    QFETCH(bool, addAtFocus);
     QFETCH(QStringList, rows);
     Capture c;
     c.state->settings().splitCaptures = true;
     c.options().itemLimit = 3;
-    c.options().addAtFocus = posAdd;
-    c.options().addAtBottom = posAdd;
+    c.options().addAtFocus = addAtFocus;
+    c.options().addAtBottom = addAtFocus;
     c.copy(QStringLiteral("a\r\nb\r\nc\r\nd\r\ne"));
     QCOMPARE(c.rowWords(PaneNumber(0)), rows);
     QCOMPARE(c.items().count(), 3);
@@ -208,7 +208,7 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
             ListRecord &options = c->options();
             options.addAtBottom = same.bounded(2);
             options.addAtFocus = same.bounded(2);
-            options.focusMode = qint16(same.bounded(2));
+            options.focusMode = FocusMode(same.bounded(2));
             options.itemLimit = 32767;
             for (int i = 0; i < held; ++i)
                 c->items().addItem(QStringLiteral("old%1").arg(i));
@@ -234,8 +234,8 @@ void TestCapture::skippingPiecesMatchesAddingThemAll()
 
 void TestCapture::placementAndHighlight_data()
 {
-    QTest::addColumn<bool>("posAdd");
-    QTest::addColumn<bool>("wayAdd");
+    QTest::addColumn<bool>("addAtFocus");
+    QTest::addColumn<bool>("addAtBottom");
     QTest::addColumn<int>("focus");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<int>("highlighted");
@@ -249,16 +249,16 @@ void TestCapture::placementAndHighlight_data()
 
 void TestCapture::placementAndHighlight()
 {
-    QFETCH(bool, posAdd);
-    QFETCH(bool, wayAdd);
+    QFETCH(bool, addAtFocus);
+    QFETCH(bool, addAtBottom);
     QFETCH(int, focus);
     QFETCH(QStringList, rows);
     QFETCH(int, highlighted);
     Capture c;
     for (const char *t : {"A", "B", "C"})
         c.items().addItem(QString::fromLatin1(t));
-    c.options().addAtFocus = posAdd;
-    c.options().addAtBottom = wayAdd;
+    c.options().addAtFocus = addAtFocus;
+    c.options().addAtBottom = addAtBottom;
     c.host->box(PaneNumber(0)).setFocusedRow(focus);
     c.copy(QStringLiteral("X"));
     c.copy(QStringLiteral("Y"));
@@ -333,30 +333,30 @@ void TestCapture::timerRule()
     QCOMPARE(c.watcher.timer().timerId(), timerId);
     QSignalSpy toolbar(&c.watcher, &ClipboardWatcher::capturingShown);
     QSignalSpy caption(&c.watcher, &ClipboardWatcher::captureSwitched);
-    c.options().focusMode = 1;
+    c.options().focusMode = FocusMode::Stays;
     c.watcher.setCapturing(false);
     QVERIFY(!c.timerRunning());
-    QVERIFY(!c.state->flags.capturing);
+    QVERIFY(!c.watcher.capturing());
     QCOMPARE(toolbar.takeFirst().first().toBool(), false);
 
     // A list that steps at screen edges needs the timer even while capture is off.
     const ListNumber second = c.state->lists().makeList();
-    c.state->lists().at(ListNumber(second)).focusMode = 0;
+    c.state->lists().at(ListNumber(second)).focusMode = FocusMode::MovesAtScreenEdges;
     c.state->display().showList(ListNumber(second));
-    c.watcher.followFocusedList(0);
+    c.watcher.followFocusedList(FocusMode::MovesAtScreenEdges);
     QVERIFY(c.timerRunning());
-    c.watcher.followFocusedList(1);
+    c.watcher.followFocusedList(FocusMode::Stays);
     QVERIFY(!c.timerRunning());
 
     QSignalSpy stepped(&c.watcher, &ClipboardWatcher::edgeTick);
-    c.watcher.followFocusedList(0);
+    c.watcher.followFocusedList(FocusMode::MovesAtScreenEdges);
     c.copy(QStringLiteral("not captured"));
     QCOMPARE(stepped.size(), 1);
     QCOMPARE(c.state->lists().at(ListNumber(second)).items().count(), 0);
 
     // Remote switching leaves the toolbar alone until it is re-applied.
     c.watcher.setCapturingFromElsewhere(true);
-    QVERIFY(c.timerRunning() && c.state->flags.capturing);
+    QVERIFY(c.timerRunning() && c.watcher.capturing());
     QVERIFY(toolbar.isEmpty());
     c.watcher.restoreCapture();
     QCOMPARE(toolbar.takeFirst().first().toBool(), true);

@@ -72,11 +72,11 @@ const QString DamagedText = QStringLiteral("このﾌｧｲﾙは、壊れてい
 constexpr int OptionsAt = 76;
 constexpr int OptionStringsAt = 110;
 
-qint32 lonAt(const QByteArray &bytes, qsizetype at)
+qint32 int32At(const QByteArray &bytes, qsizetype at)
 {
     return qFromLittleEndian<qint32>(bytes.constData() + at);
 }
-void putLon(QByteArray &bytes, qsizetype at, qint32 value)
+void putInt32(QByteArray &bytes, qsizetype at, qint32 value)
 {
     qToLittleEndian(value, bytes.data() + at);
 }
@@ -92,7 +92,7 @@ void putFloat(QByteArray &bytes, qsizetype at, float value)
 // Offset just after the string stored at `at`.
 qsizetype afterString(const QByteArray &bytes, qsizetype at)
 {
-    const qint32 count = lonAt(bytes, at);
+    const qint32 count = int32At(bytes, at);
     QString text;
     return at + 4 + Cp932Codec::instance().decode(bytes.constData() + at + 4, bytes.size() - at - 4, count, text);
 }
@@ -136,15 +136,15 @@ QList<Entry> supplementOf(const QByteArray &bytes)
     if (bytes.mid(start, 4) != "QKU1")
         return entries;
     qsizetype at = start + 8;
-    for (qint32 n = 0; n < lonAt(bytes, start + 4); ++n) {
+    for (qint32 n = 0; n < int32At(bytes, start + 4); ++n) {
         Entry e{qFromLittleEndian<qint16>(bytes.constData() + at), qFromLittleEndian<qint16>(bytes.constData() + at + 2), {}};
-        const qint32 units = lonAt(bytes, at + 4);
+        const qint32 units = int32At(bytes, at + 4);
         at += 8;
         for (qint32 u = 0; u < units; ++u, at += 2)
             e.text.append(QChar(qFromLittleEndian<quint16>(bytes.constData() + at)));
         entries.append(e);
     }
-    if (lonAt(bytes, at) != at + 4 - start || at + 4 != bytes.size())
+    if (int32At(bytes, at) != at + 4 - start || at + 4 != bytes.size())
         return {};
     return entries;
 }
@@ -183,7 +183,7 @@ struct Lists : ModelFixture {
         from.fontSize = 11.5f;
         from.addAtFocus = true;
         from.addAtBottom = true;
-        from.focusMode = 1;
+        from.focusMode = FocusMode::Stays;
         from.backColour = 0x00112233;
         from.textColour = systemColour(8);
         from.focusedBackColour = 0x00445566;
@@ -342,7 +342,7 @@ void TestClipListFile::emptyListWritesAnEmptyBlock()
     QCOMPARE(at.end, bytes.size());
     QCOMPARE(bytes.mid(at.block, 2), QByteArray::fromHex("ffff"));
     // The end pointer is 1-based: the block's own position + 6.
-    QCOMPARE(qint64(lonAt(bytes, at.block + 2)), qint64(at.block + 1) + 6);
+    QCOMPARE(qint64(int32At(bytes, at.block + 2)), qint64(at.block + 1) + 6);
     QCOMPARE(bytes.mid(at.block + 6), QByteArray::fromHex("ffff"));
 
     QVERIFY(l.open(bytes));
@@ -371,7 +371,7 @@ void TestClipListFile::itemsAreStoredInItemNumberOrder()
     const QStringList expected = {Three[0].first, QString(), Three[1].first, Three[1].second, Three[2].first, QString()};
     for (int i = 0; i < 6; ++i) {
         QString s;
-        Cp932Codec::instance().decode(bytes.constData() + at.strings[i] + 4, bytes.size(), lonAt(bytes, at.strings[i]), s);
+        Cp932Codec::instance().decode(bytes.constData() + at.strings[i] + 4, bytes.size(), int32At(bytes, at.strings[i]), s);
         QCOMPARE(s, expected[i]);
     }
 }
@@ -434,9 +434,9 @@ void TestClipListFile::headerRefusals()
     else if (damage == "version7")
         putInt(bytes, 74, 7);
     else if (damage == "count65")
-        putLon(bytes, 6, 65);
+        putInt32(bytes, 6, 65);
     else if (damage == "countNegative")
-        putLon(bytes, 6, -1);
+        putInt32(bytes, 6, -1);
     else if (damage == "title")
         bytes[48] = 'q'; // "quillKeeper": the comparison minds the case
     else if (damage == "empty")
@@ -488,23 +488,23 @@ void TestClipListFile::damageAfterTheHeaderLeavesTheListAlone()
     if (damage == "closing") {
         putInt(bytes, at.closing, 3);
     } else if (damage == "pointerZero") {
-        putLon(bytes, at.block + 2, 0);
+        putInt32(bytes, at.block + 2, 0);
     } else if (damage == "pointerBeyond") {
-        putLon(bytes, at.block + 2, qint32(bytes.size()) + 10);
+        putInt32(bytes, at.block + 2, qint32(bytes.size()) + 10);
     } else if (damage == "cutItems") {
         bytes.truncate(at.strings[3] + 5);
     } else if (damage == "cutOptions") {
         bytes.truncate(OptionStringsAt + 2);
     } else if (damage == "optionCountNegative") {
-        putLon(bytes, OptionStringsAt, -5);
+        putInt32(bytes, OptionStringsAt, -5);
     } else if (damage == "optionCount2e9") {
-        putLon(bytes, OptionStringsAt, 2000000000);
+        putInt32(bytes, OptionStringsAt, 2000000000);
     } else if (damage == "optionCountHuge") {
-        putLon(bytes, at.block - 4 - 16, 0x7fffffff); // "Noto Sans CJK JP" is the last option
+        putInt32(bytes, at.block - 4 - 16, 0x7fffffff); // "Noto Sans CJK JP" is the last option
     } else if (damage == "itemCountHuge") {
-        putLon(bytes, at.strings[2], 1 << 24);
+        putInt32(bytes, at.strings[2], 1 << 24);
     } else if (damage == "itemCountNegative") {
-        putLon(bytes, at.strings[3], -1);
+        putInt32(bytes, at.strings[3], -1);
     } else if (damage == "checkBelow") {
         putInt(bytes, at.block, -3);
         putInt(bytes, at.closing, -3);
@@ -552,8 +552,8 @@ void TestClipListFile::countThatStillParsesIsDamage()
     Lists l;
     QByteArray bytes = l.save({{QStringLiteral("zero"), QString()}, {QStringLiteral("x") + QString(4, QChar(0)), QString()}});
     const Layout at(bytes);
-    QCOMPARE(lonAt(bytes, at.strings[2]), 5);
-    putLon(bytes, at.strings[2], 1);
+    QCOMPARE(int32At(bytes, at.strings[2]), 5);
+    putInt32(bytes, at.strings[2], 1);
     const ListState before = l.snapshot(1);
     l.boxes.willAnswer(MessageBoxPort::Answer::Ok);
     QVERIFY(!l.open(bytes));
@@ -578,7 +578,7 @@ void TestClipListFile::hugeFileIsJudgedWithoutReadingItWhole()
     QByteArray start;
     if (listBox) {
         start = l.save({{QStringLiteral("text"), QString()}});
-        putLon(start, Layout(start).strings[0], 2000000000);
+        putInt32(start, Layout(start).strings[0], 2000000000);
     }
     // A gigabyte of holes: nothing is written to the disk, yet reading it whole would take as much memory.
     const QString path = l.path(QStringLiteral("huge.qkp"));
@@ -667,7 +667,7 @@ void TestClipListFile::fileNameIsTheOneStoredInTheFile()
 
 void TestClipListFile::rowsFollowTheFilesAddDirectionAndLimit_data()
 {
-    QTest::addColumn<bool>("wayAdd");
+    QTest::addColumn<bool>("addAtBottom");
     QTest::addColumn<int>("limit");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QStringList>("words");
@@ -681,14 +681,14 @@ void TestClipListFile::rowsFollowTheFilesAddDirectionAndLimit_data()
 
 void TestClipListFile::rowsFollowTheFilesAddDirectionAndLimit()
 {
-    QFETCH(bool, wayAdd);
+    QFETCH(bool, addAtBottom);
     QFETCH(int, limit);
     QFETCH(QStringList, rows);
     QFETCH(QStringList, words);
     Lists l;
     l.list(1).showLength = false;
     const QByteArray bytes = l.save({{"a", ""}, {"b", ""}, {"c", ""}, {"d", "名d"}, {"e", ""}});
-    l.list(0).addAtBottom = wayAdd;
+    l.list(0).addAtBottom = addAtBottom;
     l.list(0).itemLimit = qint16(limit);
     QVERIFY(l.store.writeListFile(l.path(QStringLiteral("list.qkp")), ListNumber(0)));
     QVERIFY(l.store.openListFile(l.path(QStringLiteral("list.qkp"))));
@@ -808,7 +808,7 @@ void TestClipListFile::supplementThatDoesNotFitIsIgnored()
     } else if (damage == "cut") {
         bytes.chop(3);
     } else if (damage == "length") {
-        putLon(bytes, bytes.size() - 4, lonAt(bytes, bytes.size() - 4) + 1);
+        putInt32(bytes, bytes.size() - 4, int32At(bytes, bytes.size() - 4) + 1);
     } else if (damage == "trailing") {
         bytes.append('\0');
     } else if (damage == "missingItem") {
@@ -820,9 +820,9 @@ void TestClipListFile::supplementThatDoesNotFitIsIgnored()
     } else if (damage == "field") {
         putInt(bytes, s + 8, 6);
     } else if (damage == "noEntries") {
-        putLon(bytes, s + 4, 0);
+        putInt32(bytes, s + 4, 0);
     } else if (damage == "units") {
-        putLon(bytes, s + 12, 0x40000000);
+        putInt32(bytes, s + 12, 0x40000000);
     } else if (damage == "tag") {
         bytes[s + 3] = '2';
     }

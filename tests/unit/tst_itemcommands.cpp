@@ -127,8 +127,8 @@ void TestItemCommands::nothingHighlightedOrNoFocusChangesNothing()
     c.highlight(PaneNumber(0), {}, 1);
     c.commands.deleteItems();
     c.commands.joinItems();
-    c.commands.drag().source = PaneNumber(0);
-    c.commands.drag().dropRow = RowNumber(0);
+    c.commands.setDragSource(PaneNumber(0));
+    c.commands.setDropRow(RowNumber(0));
     c.commands.dropItems(PaneNumber(1));
     c.highlight(PaneNumber(0), {0}, -1);
     c.commands.deleteItems();
@@ -181,14 +181,12 @@ void TestItemCommands::dragWithinAListKeepsOrder()
     c.items(PaneNumber(0)).nameItem(RowNumber(0), QStringLiteral("A"));
     const QStringList storeBefore = c.store(PaneNumber(0));
     c.highlight(PaneNumber(0), dragged, dragged.first());
-    c.commands.drag().source = PaneNumber(0);
-    c.commands.drag().dropRow = RowNumber(dropRow);
-    c.commands.drag().mouseMode = 3;
+    c.commands.setDragSource(PaneNumber(0));
+    c.commands.setDropRow(RowNumber(dropRow));
     c.commands.dropItems(PaneNumber(0));
     QCOMPARE(c.rowWords(PaneNumber(0)), rows);
     QCOMPARE(c.store(PaneNumber(0)), storeBefore); // items stay where they were in the store
     QCOMPARE(c.items(PaneNumber(0)).rowCount(), 5);
-    QCOMPARE(c.commands.drag().mouseMode, 0);
     QCOMPARE(c.host->box(PaneNumber(0)).selectedRows().size(), 1);
     // A named item keeps showing its name wherever it goes.
     QVERIFY(c.rows(PaneNumber(0)).contains(QStringLiteral("A")));
@@ -201,8 +199,8 @@ void TestItemCommands::moveBetweenListsKeepsNames()
     c.fill(PaneNumber(1), {"x", "y"});
     c.items(PaneNumber(0)).nameItem(RowNumber(1), QStringLiteral("bee"));
     c.highlight(PaneNumber(0), {0, 1}, 1);
-    c.commands.drag().source = PaneNumber(0);
-    c.commands.drag().dropRow = RowNumber(1);
+    c.commands.setDragSource(PaneNumber(0));
+    c.commands.setDropRow(RowNumber(1));
     c.commands.dropItems(PaneNumber(1));
     QCOMPARE(c.rowWords(PaneNumber(1)), (QStringList{"x", "a", "b", "y"}));
     QCOMPARE(c.rows(PaneNumber(1)), (QStringList{"x", "a", "bee", "y"}));
@@ -210,7 +208,7 @@ void TestItemCommands::moveBetweenListsKeepsNames()
     QCOMPARE(c.host->box(PaneNumber(0)).focusedRow(), 0);
     // Moved items are new in the target: appended to its store last to first.
     QCOMPARE(c.store(PaneNumber(1)), (QStringList{"y", "x", "b", "a"}));
-    QCOMPARE(c.commands.drag().source, 1);
+    QCOMPARE(c.commands.dragSource(), 1);
     QCOMPARE(c.host->box(PaneNumber(1)).selectedRows(), QList<int>{1});
     c.checkInStep(PaneNumber(0));
     QCOMPARE(c.items(PaneNumber(1)).rowCount(), c.items(PaneNumber(1)).count());
@@ -250,8 +248,8 @@ void TestItemCommands::moveOverTheLimit()
     if (answer >= 0)
         c.boxes.willAnswer(Answer(answer));
     c.highlight(PaneNumber(0), {0, 1, 2, 3, 4}, 0);
-    c.commands.drag().source = PaneNumber(0);
-    c.commands.drag().dropRow = RowNumber(0);
+    c.commands.setDragSource(PaneNumber(0));
+    c.commands.setDropRow(RowNumber(0));
     const QStringList sourceBefore = c.rows(PaneNumber(0)), targetBefore = c.rows(PaneNumber(1));
     c.commands.dropItems(PaneNumber(1));
 

@@ -83,7 +83,7 @@ void TestListCollection::newListTakesDefaults()
 
 void TestListCollection::addOptionsFollowFocusedListOnlyInAddModeWithAPane_data()
 {
-    QTest::addColumn<bool>("addMode");
+    QTest::addColumn<bool>("toAllLists");
     QTest::addColumn<bool>("paneShown");
     QTest::addColumn<bool>("copied");
     QTest::newRow("add mode, pane shown") << true << true << true;
@@ -93,23 +93,23 @@ void TestListCollection::addOptionsFollowFocusedListOnlyInAddModeWithAPane_data(
 
 void TestListCollection::addOptionsFollowFocusedListOnlyInAddModeWithAPane()
 {
-    QFETCH(bool, addMode);
+    QFETCH(bool, toAllLists);
     QFETCH(bool, paneShown);
     QFETCH(bool, copied);
     ModelFixture f;
     ListCollection &lists = f.state->lists();
-    f.state->settings().addOptionsToAllLists = addMode;
+    f.state->settings().addOptionsToAllLists = toAllLists;
     const ListNumber first = lists.makeList();
     ListRecord &focused = lists.at(ListNumber(first));
     focused.addAtBottom = true;
     focused.addAtFocus = true;
-    focused.focusMode = 1;
+    focused.focusMode = FocusMode::Stays;
     if (paneShown)
         f.state->display().showList(ListNumber(first));
     const ListRecord &made = lists.at(lists.makeList());
     QCOMPARE(made.addAtBottom, copied);
     QCOMPARE(made.addAtFocus, copied);
-    QCOMPARE(made.focusMode, copied ? 1 : 0);
+    QCOMPARE(made.focusMode, copied ? FocusMode::Stays : FocusMode::MovesAtScreenEdges);
 }
 
 void TestListCollection::deleteRenumbersShownPanes()

@@ -40,8 +40,8 @@ private slots:
     void barsAndPointersFollowThePanes();
     void focusColoursFontAndTimerRule();
     void hiddenListComesBackWithTheRowsOfItsCapture();
-    void setBlueClampsAndHighlightsOneRow_data();
-    void setBlueClampsAndHighlightsOneRow();
+    void highlightRowClampsAndHighlightsOneRow_data();
+    void highlightRowClampsAndHighlightsOneRow();
     void setFocusLeavesHighlights();
 };
 
@@ -166,7 +166,7 @@ void TestListDisplay::focusColoursFontAndTimerRule()
     const ListNumber a = f.showNewList();
     const ListNumber b = lists.makeList();
     lists.at(ListNumber(b)).fontSize = 14;
-    lists.at(ListNumber(b)).focusMode = 1;
+    lists.at(ListNumber(b)).focusMode = FocusMode::Stays;
     lists.at(ListNumber(b)).focusedBackColour = 0x123456;
     f.state->display().showList(ListNumber(b));
     ListDisplay &panes = f.state->display();
@@ -208,7 +208,7 @@ void TestListDisplay::hiddenListComesBackWithTheRowsOfItsCapture()
     QCOMPARE(f.host->box(PaneNumber(1)).fontName, QStringLiteral("ＭＳ Ｐゴシック"));
 }
 
-void TestListDisplay::setBlueClampsAndHighlightsOneRow_data()
+void TestListDisplay::highlightRowClampsAndHighlightsOneRow_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("expected");
@@ -217,7 +217,7 @@ void TestListDisplay::setBlueClampsAndHighlightsOneRow_data()
     QTest::newRow("inside") << 1 << 1;
 }
 
-void TestListDisplay::setBlueClampsAndHighlightsOneRow()
+void TestListDisplay::highlightRowClampsAndHighlightsOneRow()
 {
     QFETCH(int, row);
     QFETCH(int, expected);

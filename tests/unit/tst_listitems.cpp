@@ -20,7 +20,7 @@ static_assert(RemovesRow<PaneNumber, RowNumber> && !RemovesRow<RowNumber, PaneNu
 
 // A list in pane 0 whose captions are the texts themselves, so rows read plainly.
 struct PlainList : ModelFixture {
-    explicit PlainList(qint16 upperCount = 32, bool wayAdd = false)
+    explicit PlainList(qint16 upperCount = 32, bool addAtBottom = false)
     {
         list = showNewList();
         ListRecord &options = state->lists().at(list);
@@ -28,7 +28,7 @@ struct PlainList : ModelFixture {
         options.captionLength = 1000;
         options.showLength = false;
         options.itemLimit = upperCount;
-        options.addAtBottom = wayAdd;
+        options.addAtBottom = addAtBottom;
     }
     ListItems &items() { return state->lists().at(list).items(); }
     void add(const QStringList &texts)
@@ -109,7 +109,7 @@ private slots:
 
 void TestListItems::limitDropsFarEnd_data()
 {
-    QTest::addColumn<bool>("wayAdd");
+    QTest::addColumn<bool>("addAtBottom");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("new items on top: bottom row goes") << false << QStringList{"D", "A", "B"};
     QTest::newRow("new items at bottom: top row goes") << true << QStringList{"B", "C", "D"};
@@ -117,14 +117,14 @@ void TestListItems::limitDropsFarEnd_data()
 
 void TestListItems::limitDropsFarEnd()
 {
-    QFETCH(bool, wayAdd);
+    QFETCH(bool, addAtBottom);
     QFETCH(QStringList, expected);
-    PlainList f(3, wayAdd);
-    f.add(wayAdd ? QStringList{"A", "B", "C"} : QStringList{"C", "B", "A"});
+    PlainList f(3, addAtBottom);
+    f.add(addAtBottom ? QStringList{"A", "B", "C"} : QStringList{"C", "B", "A"});
     QCOMPARE(f.rows(PaneNumber(0)), (QStringList{"A", "B", "C"}));
     const RowNumber row = f.items().addItem(QStringLiteral("D"));
     QCOMPARE(f.rows(PaneNumber(0)), expected);
-    QCOMPARE(row, wayAdd ? 2 : 0);
+    QCOMPARE(row, addAtBottom ? 2 : 0);
     f.checkInStep();
     // The store keeps creation order: the dropped item is gone, D is last.
     QCOMPARE(f.storeOrder().last(), QStringLiteral("D"));
@@ -246,7 +246,7 @@ void TestListItems::lengthCaptions_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("length");
-    QTest::addColumn<bool>("lenNum");
+    QTest::addColumn<bool>("showLength");
     QTest::addColumn<QString>("caption");
     QTest::newRow("cut with count") << "abcdef" << 5 << true << "abcde... [6]";
     QTest::newRow("fits exactly") << "abcde" << 5 << false << "abcde";
@@ -261,12 +261,12 @@ void TestListItems::lengthCaptions()
 {
     QFETCH(QString, text);
     QFETCH(int, length);
-    QFETCH(bool, lenNum);
+    QFETCH(bool, showLength);
     QFETCH(QString, caption);
     PlainList f;
     ListRecord &options = f.state->lists().at(f.list);
     options.captionLength = qint16(length);
-    options.showLength = lenNum;
+    options.showLength = showLength;
     QCOMPARE(f.items().caption(text), caption);
 }
 

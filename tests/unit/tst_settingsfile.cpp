@@ -96,7 +96,7 @@ void fillWithOwnValues(Program &p)
     f.itemLimitDefault = 32767;
     f.addAtBottomDefault = true;
     f.addAtFocusDefault = true;
-    f.focusModeDefault = 1;
+    f.focusModeDefault = FocusMode::Stays;
     f.fileNameDefault = QString();
     f.nameDefault = QStringLiteral("ﾒﾓ～");
     f.fontNameDefault = QStringLiteral("Noto Sans CJK JP");
@@ -115,7 +115,7 @@ void fillWithOwnValues(Program &p)
     w.main.alwaysOnTop = true;
     w.main.capturing = false;
     w.main.toolbarShown = false;
-    w.main.WindowState = MainWindowSettings::Maximised;
+    w.main.sizeState = MainWindowSettings::SizeState::Maximised;
     w.main.Left = 20;
     w.main.Top = 30;
     w.main.Width = 640;
@@ -456,8 +456,8 @@ void TestSettingsFile::damagedValuesTakeFactoryValues_data()
                                         << Check([](Program &p) { QCOMPARE(p.firstList().captionLengthDefault, qint16(48)); });
     QTest::newRow("caption width -1") << Damage([](Program &p) { p.firstList().captionWidthDefault = -1; })
                                       << Check([](Program &p) { QCOMPARE(p.firstList().captionWidthDefault, 192); });
-    QTest::newRow("move mode 2") << Damage([](Program &p) { p.firstList().focusModeDefault = 2; })
-                                 << Check([](Program &p) { QCOMPARE(p.firstList().focusModeDefault, qint16(0)); });
+    QTest::newRow("move mode 2") << Damage([](Program &p) { p.firstList().focusModeDefault = FocusMode(2); })
+                                 << Check([](Program &p) { QCOMPARE(p.firstList().focusModeDefault, FocusMode::MovesAtScreenEdges); });
     QTest::newRow("list font size negative") << Damage([](Program &p) { p.firstList().fontSizeDefault = -9; })
                                              << Check([](Program &p) { QCOMPARE(p.firstList().fontSizeDefault, 9.0f); });
     QTest::newRow("list font name empty") << Damage([](Program &p) { p.firstList().fontNameDefault.clear(); })
@@ -469,8 +469,8 @@ void TestSettingsFile::damagedValuesTakeFactoryValues_data()
                                                 << Check([](Program &p) { QCOMPARE(p.windows.text.width, 240); });
     QTest::newRow("text box 2") << Damage([](Program &p) { p.windows.text.scrollMode = 2; })
                                 << Check([](Program &p) { QCOMPARE(p.windows.text.scrollMode, 0); });
-    QTest::newRow("main window state 1") << Damage([](Program &p) { p.windows.main.WindowState = 1; })
-                                         << Check([](Program &p) { QCOMPARE(p.windows.main.WindowState, qint16(0)); });
+    QTest::newRow("main window state 1") << Damage([](Program &p) { p.windows.main.sizeState = MainWindowSettings::SizeState::Minimised; })
+                                         << Check([](Program &p) { QCOMPARE(p.windows.main.sizeState, MainWindowSettings::SizeState::Normal); });
     QTest::newRow("main window width 0") << Damage([](Program &p) { p.windows.main.Width = 0; })
                                          << Check([](Program &p) { QCOMPARE(p.windows.main.Width, 307); });
     QTest::newRow("main window height negative") << Damage([](Program &p) { p.windows.main.Height = -1; })

@@ -49,7 +49,7 @@ void TestStoredBytes::settingsFile()
     defaults.nameDefault = QStringLiteral("メモ");
     defaults.fontSizeDefault = 12;
     defaults.backColourDefault = 0x123456;
-    defaults.focusModeDefault = 1;
+    defaults.focusModeDefault = FocusMode::Stays;
     windows.name.offsetX = 7;
     windows.text.width = 333;
     windows.listData.offsetY = -4;
@@ -73,7 +73,7 @@ void TestStoredBytes::clipListFile()
     o.fontSize = 11;
     o.addAtFocus = true;
     o.addAtBottom = true;
-    o.focusMode = 1;
+    o.focusMode = FocusMode::Stays;
     o.backColour = 0x00FFEEDD;
     o.textColour = Colour(0x80000008);
     o.focusedBackColour = 0x00FFFFFF;

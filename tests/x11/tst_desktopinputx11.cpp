@@ -112,7 +112,7 @@ void TestDesktopInputX11::pointerAtTheScreenEdgesStepsThroughTheList()
         items.addItem(QString::fromLatin1(text));
     state.display().highlightRow(pane, RowNumber(1));
     // Stepping runs while the focused list keeps moving its focus after each capture.
-    QCOMPARE(state.lists().at(ListNumber(0)).focusMode, qint16(0));
+    QCOMPARE(state.lists().at(ListNumber(0)).focusMode, FocusMode::MovesAtScreenEdges);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
 
     // Left edge: up, one row per tick, each reached item copied; the first row holds it there.

@@ -104,7 +104,7 @@ void TestTextWindowX11::staysOpenUnderItsOwnMessageBox()
     // The system's message boxes, really shown.
     QtSeams system;
     ProgramRoot root(system.seams());
-    root.window().loadForm();
+    root.window().startUp();
     root.window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&root.window()));
     const PaneNumber pane = root.state().display().focusedPane();

@@ -5,7 +5,7 @@
 
 X11Clipboard::X11Clipboard()
 {
-    connect(&m_reader, &XcbClipboardReader::textRead, this, [this](const QString &text, bool seen) {
+    connect(&m_connection, &XcbClipboardConnection::textRead, this, [this](const QString &text, bool seen) {
         m_last = text;
         if (seen)
             emit textSeen(text);
@@ -13,31 +13,31 @@ X11Clipboard::X11Clipboard()
             emit textOffered(text);
     });
     // Secret content offers no text.
-    connect(&m_reader, &XcbClipboardReader::secretSkipped, this, [this] { m_last.clear(); });
-    connect(&m_reader, &XcbClipboardReader::readFailed, this, &ClipboardPort::readFailed);
-    connect(&m_reader, &XcbClipboardReader::ownerGone, this, &X11Clipboard::ownerGone);
+    connect(&m_connection, &XcbClipboardConnection::secretSkipped, this, [this] { m_last.clear(); });
+    connect(&m_connection, &XcbClipboardConnection::readFailed, this, &ClipboardPort::readFailed);
+    connect(&m_connection, &XcbClipboardConnection::ownerGone, this, &X11Clipboard::ownerGone);
 }
 
 void X11Clipboard::setKeeping(bool keeping)
 {
     m_keeping = keeping;
-    m_reader.setKeeping(keeping);
+    m_connection.setKeeping(keeping);
 }
 
 void X11Clipboard::ownerGone(quint32 time)
 {
     // The text was captured already (or was the program's own copy): served again, it is ours,
-    // and the reader does not read our own content, so it is not captured twice. Secret content
+    // and the connection does not read our own content, so it is not captured twice. Secret content
     // left nothing to keep; with capture stopped the last text is not what was on the clipboard.
     if (m_keeping && m_watching && !m_last.isEmpty())
-        m_reader.serve(m_last, m_lastRich, time);
+        m_connection.serve(m_last, m_lastRich, time);
     else
         m_last.clear();
 }
 
 bool X11Clipboard::start()
 {
-    return m_reader.start();
+    return m_connection.start();
 }
 
 QString X11Clipboard::readText(bool rich)
@@ -47,8 +47,8 @@ QString X11Clipboard::readText(bool rich)
 
 void X11Clipboard::writeText(const QString &text, bool rich)
 {
-    // The reader does not report the program's own content: what it wrote is what is there.
-    m_reader.serve(text, rich);
+    // The connection does not report the program's own content: what it wrote is what is there.
+    m_connection.serve(text, rich);
     m_last = text;
     m_lastRich = rich;
 }
@@ -59,8 +59,8 @@ void X11Clipboard::setWatching(bool watching, bool rich)
         m_last.clear();
         m_lastRich = rich;
     }
-    m_reader.setRichText(rich);
+    m_connection.setRichText(rich);
     if (watching != m_watching)
-        m_reader.setReading(watching, std::exchange(m_passOverCurrent, false));
+        m_connection.setReading(watching, std::exchange(m_passOverCurrent, false));
     m_watching = watching;
 }

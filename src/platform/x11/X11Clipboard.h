@@ -2,9 +2,9 @@
 #pragma once
 
 #include "model/seams/ClipboardPort.h"
-#include "platform/x11/XcbClipboardReader.h"
+#include "platform/x11/XcbClipboardConnection.h"
 
-// The X11 clipboard: every change is read in the background by XcbClipboardReader, so no owner,
+// The X11 clipboard: every change is read in the background on XcbClipboardConnection, so no owner,
 // however slow, holds up the window, and no copy is missed between ticks; the program's own texts
 // are served from the same thread, so no requester holds up the window either. Reads return the
 // last text that arrived, or that the program wrote itself. When the owner goes and leaves the
@@ -25,14 +25,14 @@ public:
     bool pushesChanges() const override { return true; }
     void setWatching(bool watching, bool rich) override;
     void passOverCurrentContent() override { m_passOverCurrent = true; }
-    void retry() override { m_reader.retry(); }
+    void retry() override { m_connection.retry(); }
     void setKeeping(bool keeping) override;
-    void setLargestText(qint64 bytes) override { m_reader.setLargestText(bytes); }
+    void setLargestText(qint64 bytes) override { m_connection.setLargestText(bytes); }
 
 private:
     void ownerGone(quint32 time);
 
-    XcbClipboardReader m_reader;
+    XcbClipboardConnection m_connection;
     QString m_last;
     bool m_lastRich = false;
     bool m_watching = false;

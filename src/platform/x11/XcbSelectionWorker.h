@@ -19,10 +19,10 @@ class QTimer;
 class XcbSelectionServer;
 class XcbClipboardManager;
 
-// The X side of XcbClipboardReader: lives in the reader's worker thread with its own connection,
+// The X side of XcbClipboardConnection: lives in its worker thread with its own X connection,
 // follows the clipboard's owner through XFixes and reads each new content (TARGETS, the values of
 // the secret markers offered, then one text target); the program's own texts are served from
-// here too (XcbSelectionServer). See XcbClipboardReader for the behaviour
+// here too (XcbSelectionServer). See XcbClipboardConnection for the behaviour
 // callers see.
 class XcbSelectionWorker : public QObject {
     Q_OBJECT

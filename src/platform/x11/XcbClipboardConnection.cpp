@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/x11/XcbClipboardReader.h"
+#include "platform/x11/XcbClipboardConnection.h"
 
 #include "platform/x11/XcbSelectionWorker.h"
 
@@ -9,12 +9,12 @@
 #include <malloc.h>
 #endif
 
-XcbClipboardReader::XcbClipboardReader(QObject *parent) : QObject(parent)
+XcbClipboardConnection::XcbClipboardConnection(QObject *parent) : QObject(parent)
 {
-    m_thread.setObjectName(QStringLiteral("XcbClipboardReader"));
+    m_thread.setObjectName(QStringLiteral("XcbClipboardConnection"));
 }
 
-XcbClipboardReader::~XcbClipboardReader()
+XcbClipboardConnection::~XcbClipboardConnection()
 {
     if (!m_worker)
         return;
@@ -23,7 +23,7 @@ XcbClipboardReader::~XcbClipboardReader()
     m_thread.wait();
 }
 
-bool XcbClipboardReader::start()
+bool XcbClipboardConnection::start()
 {
     if (m_worker)
         return true;
@@ -42,22 +42,22 @@ bool XcbClipboardReader::start()
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 #endif
     m_worker->moveToThread(&m_thread);
-    connect(m_worker.get(), &XcbSelectionWorker::textRead, this, &XcbClipboardReader::textRead);
-    connect(m_worker.get(), &XcbSelectionWorker::secretSkipped, this, &XcbClipboardReader::secretSkipped);
-    connect(m_worker.get(), &XcbSelectionWorker::readFailed, this, &XcbClipboardReader::readFailed);
-    connect(m_worker.get(), &XcbSelectionWorker::ownerGone, this, &XcbClipboardReader::ownerGone);
+    connect(m_worker.get(), &XcbSelectionWorker::textRead, this, &XcbClipboardConnection::textRead);
+    connect(m_worker.get(), &XcbSelectionWorker::secretSkipped, this, &XcbClipboardConnection::secretSkipped);
+    connect(m_worker.get(), &XcbSelectionWorker::readFailed, this, &XcbClipboardConnection::readFailed);
+    connect(m_worker.get(), &XcbSelectionWorker::ownerGone, this, &XcbClipboardConnection::ownerGone);
     m_thread.start();
     QMetaObject::invokeMethod(m_worker.get(), &XcbSelectionWorker::begin, Qt::QueuedConnection);
     return true;
 }
 
-void XcbClipboardReader::setRichText(bool rich)
+void XcbClipboardConnection::setRichText(bool rich)
 {
     if (m_worker)
         QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), rich] { worker->setRichText(rich); });
 }
 
-void XcbClipboardReader::setReading(bool reading, bool currentSeen)
+void XcbClipboardConnection::setReading(bool reading, bool currentSeen)
 {
     if (m_worker)
         QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), reading, currentSeen] {
@@ -65,25 +65,25 @@ void XcbClipboardReader::setReading(bool reading, bool currentSeen)
         });
 }
 
-void XcbClipboardReader::serve(const QString &text, bool rich, quint32 time)
+void XcbClipboardConnection::serve(const QString &text, bool rich, quint32 time)
 {
     if (m_worker)
         m_worker->queueServe(text, rich, time);
 }
 
-void XcbClipboardReader::setLargestText(qint64 bytes)
+void XcbClipboardConnection::setLargestText(qint64 bytes)
 {
     if (m_worker)
         QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), bytes] { worker->setLargestText(bytes); });
 }
 
-void XcbClipboardReader::setKeeping(bool keeping)
+void XcbClipboardConnection::setKeeping(bool keeping)
 {
     if (m_worker)
         QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), keeping] { worker->setKeeping(keeping); });
 }
 
-void XcbClipboardReader::retry()
+void XcbClipboardConnection::retry()
 {
     if (m_worker)
         QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get()] { worker->retry(); });

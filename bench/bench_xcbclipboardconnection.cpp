@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The X11 clipboard reader on its own connection and thread.
+// The X11 clipboard connection, on its own thread: how fast it reads.
 //
 // ReaderLatency: from an owner change (an owner on a separate X connection of this process takes
 // the clipboard with a new 1 KB text) to the reader's textRead on the GUI thread; median and mean
@@ -18,7 +18,7 @@
 // CaptureMemory: the growth of the resident set while four different 10 MB ASCII texts held by
 // xclip are captured, per character captured.
 //
-// Needs an X server:  xvfb-run -a build/<dir>/bench/bench_xcbclipboardreader
+// Needs an X server:  xvfb-run -a build/<dir>/bench/bench_xcbclipboardconnection
 #include "BenchSupport.h"
 #include "mainwindow/MainWindow.h"
 #include "model/ListItems.h"
@@ -29,7 +29,7 @@
 #include "platform/LineBreaks.h"
 #include "platform/QtClipboard.h"
 #include "platform/x11/XcbCalls.h"
-#include "platform/x11/XcbClipboardReader.h"
+#include "platform/x11/XcbClipboardConnection.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -231,14 +231,14 @@ void BM_ReaderLatency(benchmark::State &state)
     if (!onX11(state))
         return;
     TextOwner owner;
-    XcbClipboardReader reader;
+    XcbClipboardConnection reader;
     if (!owner.open() || !reader.start()) {
         state.SkipWithError("no X connection or no XFixes");
         return;
     }
     QString last;
     int reads = 0;
-    QObject::connect(&reader, &XcbClipboardReader::textRead, [&](const QString &text) {
+    QObject::connect(&reader, &XcbClipboardConnection::textRead, [&](const QString &text) {
         last = text;
         ++reads;
     });
@@ -256,7 +256,7 @@ void BM_ReaderIdle(benchmark::State &state)
     QTemporaryFile file;
     if (!idleSetUp(state, file, bytes))
         return;
-    XcbClipboardReader reader;
+    XcbClipboardConnection reader;
     if (!reader.start()) {
         state.SkipWithError("no XFixes");
         return;
@@ -264,7 +264,7 @@ void BM_ReaderIdle(benchmark::State &state)
     int reads = 0;
     bool whole = false;
     const QString expected = LineBreaks::toProgram(QString::fromUtf8(bytes));
-    QObject::connect(&reader, &XcbClipboardReader::textRead, [&](const QString &text) {
+    QObject::connect(&reader, &XcbClipboardConnection::textRead, [&](const QString &text) {
         ++reads;
         whole = text == expected;
     });

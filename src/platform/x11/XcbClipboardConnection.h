@@ -8,8 +8,10 @@
 
 class XcbSelectionWorker;
 
-// Reads the X clipboard (the CLIPBOARD selection, never the primary) on its own X connection in a
-// worker thread, so an owner that answers slowly, never, or without end cannot stall the GUI.
+// The program's own connection to the X server for the clipboard (the CLIPBOARD selection, never
+// the primary), run in a worker thread: it reads every new content, serves the program's own texts
+// and, while keeping, is the clipboard manager. An owner or requester that answers slowly, never,
+// or without end cannot stall the GUI.
 //
 // XFixes reports every change of owner; while reading is on, each new content is read once and
 // its result arrives as one queued signal, in the order of the changes. A change that is followed
@@ -26,11 +28,11 @@ class XcbSelectionWorker;
 // made through QClipboard) is not read and reports nothing: the program knows what it wrote.
 // Needs a QGuiApplication on xcb; use it from the GUI thread. Calls before a successful start()
 // do nothing.
-class XcbClipboardReader : public QObject {
+class XcbClipboardConnection : public QObject {
     Q_OBJECT
 public:
-    explicit XcbClipboardReader(QObject *parent = nullptr);
-    ~XcbClipboardReader() override;
+    explicit XcbClipboardConnection(QObject *parent = nullptr);
+    ~XcbClipboardConnection() override;
 
     // Connects to the X server and starts following the clipboard, reading off. False when the
     // application is not on xcb or the server lacks XFixes: keep reading through QClipboard then.
@@ -46,7 +48,7 @@ public:
     // or waiting; begins no sooner than 200 ms after the previous read ended.
     void retry();
     // Owns the clipboard with the text and serves it to every program that asks, from the
-    // reader's thread. time: as of when (an ownerGone's time; 0: as it is handed over). An owner
+    // connection's thread. time: as of when (an ownerGone's time; 0: as it is handed over). An owner
     // that came later keeps the clipboard; of texts handed over in quick turn only the last is served.
     void serve(const QString &text, bool rich, quint32 time = 0);
     // The largest content in bytes that is read; a larger one fails (readFailed) and is not retried.

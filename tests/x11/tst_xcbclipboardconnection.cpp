@@ -5,7 +5,7 @@
 #include "ClipboardOwner.h"
 #include "platform/LineBreaks.h"
 #include "platform/QtClipboard.h"
-#include "platform/x11/XcbClipboardReader.h"
+#include "platform/x11/XcbClipboardConnection.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -22,11 +22,11 @@ namespace {
 // Every result the reader reports, in order: "text:<text>", "secret" or "failed".
 class Results : public QObject {
 public:
-    explicit Results(XcbClipboardReader &reader)
+    explicit Results(XcbClipboardConnection &reader)
     {
-        connect(&reader, &XcbClipboardReader::textRead, this, [this](const QString &t) { events << "text:" + t; });
-        connect(&reader, &XcbClipboardReader::secretSkipped, this, [this] { events << QStringLiteral("secret"); });
-        connect(&reader, &XcbClipboardReader::readFailed, this, [this] { events << QStringLiteral("failed"); });
+        connect(&reader, &XcbClipboardConnection::textRead, this, [this](const QString &t) { events << "text:" + t; });
+        connect(&reader, &XcbClipboardConnection::secretSkipped, this, [this] { events << QStringLiteral("secret"); });
+        connect(&reader, &XcbClipboardConnection::readFailed, this, [this] { events << QStringLiteral("failed"); });
     }
     bool waitFor(qsizetype count, int ms = 10000)
     {
@@ -37,7 +37,7 @@ public:
 
 } // namespace
 
-class TestXcbClipboardReader : public QObject {
+class TestXcbClipboardConnection : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -54,28 +54,28 @@ private slots:
     void ownContentAndReadingOff();
 
 private:
-    std::unique_ptr<XcbClipboardReader> m_reader;
+    std::unique_ptr<XcbClipboardConnection> m_reader;
     std::unique_ptr<Results> m_results;
     ClipboardOwner m_owner;
 };
 
-void TestXcbClipboardReader::initTestCase()
+void TestXcbClipboardConnection::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty(), "xclip is not installed");
 }
 
-void TestXcbClipboardReader::init()
+void TestXcbClipboardConnection::init()
 {
     // A fresh reader each time, reading from the start with nobody's content to report first.
     m_owner.release();
     m_results.reset();
-    m_reader = std::make_unique<XcbClipboardReader>();
+    m_reader = std::make_unique<XcbClipboardConnection>();
     QVERIFY(m_reader->start());
     m_results = std::make_unique<Results>(*m_reader);
 }
 
-void TestXcbClipboardReader::sameTextAsQtClipboard_data()
+void TestXcbClipboardConnection::sameTextAsQtClipboard_data()
 {
     QTest::addColumn<QStringList>("owner");
     QTest::addColumn<QByteArray>("input");
@@ -106,7 +106,7 @@ void TestXcbClipboardReader::sameTextAsQtClipboard_data()
     QTest::newRow("Qt owner, rich") << both << QByteArray() << true;
 }
 
-void TestXcbClipboardReader::sameTextAsQtClipboard()
+void TestXcbClipboardConnection::sameTextAsQtClipboard()
 {
     QFETCH(QStringList, owner);
     QFETCH(QByteArray, input);
@@ -121,7 +121,7 @@ void TestXcbClipboardReader::sameTextAsQtClipboard()
     QCOMPARE(m_results->events, QStringList{"text:" + expected});
 }
 
-void TestXcbClipboardReader::badOwnerNeverStallsTheGui_data()
+void TestXcbClipboardConnection::badOwnerNeverStallsTheGui_data()
 {
     QTest::addColumn<QStringList>("owner");
     QTest::addColumn<QString>("result");
@@ -140,7 +140,7 @@ void TestXcbClipboardReader::badOwnerNeverStallsTheGui_data()
                                    << "text:badowner text";
 }
 
-void TestXcbClipboardReader::badOwnerNeverStallsTheGui()
+void TestXcbClipboardConnection::badOwnerNeverStallsTheGui()
 {
     QFETCH(QStringList, owner);
     QFETCH(QString, result);
@@ -171,7 +171,7 @@ void TestXcbClipboardReader::badOwnerNeverStallsTheGui()
     QVERIFY2(gui.worst < 100, qPrintable(QStringLiteral("the GUI thread waited %1 ms").arg(gui.worst)));
 }
 
-void TestXcbClipboardReader::stalledTransfersReuseTheirProperties()
+void TestXcbClipboardConnection::stalledTransfersReuseTheirProperties()
 {
     // Atoms are numbered in the order the server makes them, and never freed.
     xcb_connection_t *x = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
@@ -197,7 +197,7 @@ void TestXcbClipboardReader::stalledTransfersReuseTheirProperties()
     QCOMPARE(newAtom(), before + 1);
 }
 
-void TestXcbClipboardReader::lateAnswerIsNotTakenForText()
+void TestXcbClipboardConnection::lateAnswerIsNotTakenForText()
 {
     m_reader->setReading(true);
     QVERIFY(m_results->waitFor(1));
@@ -220,7 +220,7 @@ void TestXcbClipboardReader::lateAnswerIsNotTakenForText()
     QCOMPARE(m_results->events.last(), QStringLiteral("text:after the late owner"));
 }
 
-void TestXcbClipboardReader::quickCopiesAreEachRead()
+void TestXcbClipboardConnection::quickCopiesAreEachRead()
 {
     m_reader->setReading(true);
     QVERIFY(m_results->waitFor(1));
@@ -236,7 +236,7 @@ void TestXcbClipboardReader::quickCopiesAreEachRead()
     QCOMPARE(m_results->events, expected);
 }
 
-void TestXcbClipboardReader::largeTextArrivesWhole()
+void TestXcbClipboardConnection::largeTextArrivesWhole()
 {
     const QByteArray line = QStringLiteral("大きなテキストの一行 large text line\n").toUtf8();
     QByteArray bytes;
@@ -258,7 +258,7 @@ void TestXcbClipboardReader::largeTextArrivesWhole()
              qPrintable(QStringLiteral("%1 characters: %2").arg(event.size()).arg(event.left(40))));
 }
 
-void TestXcbClipboardReader::ownContentAndReadingOff()
+void TestXcbClipboardConnection::ownContentAndReadingOff()
 {
     m_reader->setReading(true);
     QVERIFY(m_results->waitFor(1));
@@ -280,5 +280,5 @@ void TestXcbClipboardReader::ownContentAndReadingOff()
     QCOMPARE(m_results->events, QStringList{"text:copied while off"});
 }
 
-QTEST_MAIN(TestXcbClipboardReader)
-#include "tst_xcbclipboardreader.moc"
+QTEST_MAIN(TestXcbClipboardConnection)
+#include "tst_xcbclipboardconnection.moc"
