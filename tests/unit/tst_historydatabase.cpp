@@ -42,7 +42,7 @@ ListOptions optionsOf(quint32 list)
     options.showLength = true;
     options.addAtBottom = true;
     options.addAtFocus = true;
-    options.focusMode = 2;
+    options.focusMode = FocusMode::Stays;
     options.fileName = QStringLiteral("/home/ユーザー/%1.qkp").arg(list);
     options.fontName = QStringLiteral("ＭＳ Ｐゴシック");
     options.fontSize = 10.5f;
