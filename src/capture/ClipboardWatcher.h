@@ -89,6 +89,7 @@ private:
     ClipboardPort &m_clipboard;
     ItemMaker m_itemMaker;
     QTimer m_timer;
+    // The last text seen, so that it is never captured twice (the clipboard's keeper holds its own).
     QString m_lastText;
     bool m_capturing = true;
     bool m_watchingRich = false;

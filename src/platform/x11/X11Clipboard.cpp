@@ -6,14 +6,14 @@
 X11Clipboard::X11Clipboard()
 {
     connect(&m_connection, &XcbClipboardConnection::textRead, this, [this](const QString &text, bool seen) {
-        m_last = text;
+        m_held = text;
         if (seen)
             emit textSeen(text);
         else
             emit textOffered(text);
     });
     // Secret content offers no text.
-    connect(&m_connection, &XcbClipboardConnection::secretSkipped, this, [this] { m_last.clear(); });
+    connect(&m_connection, &XcbClipboardConnection::secretSkipped, this, [this] { m_held.clear(); });
     connect(&m_connection, &XcbClipboardConnection::readFailed, this, &ClipboardPort::readFailed);
     connect(&m_connection, &XcbClipboardConnection::ownerGone, this, &X11Clipboard::ownerGone);
 }
@@ -29,10 +29,10 @@ void X11Clipboard::ownerGone(quint32 time)
     // The text was captured already (or was the program's own copy): served again, it is ours,
     // and the connection does not read our own content, so it is not captured twice. Secret content
     // left nothing to keep; with capture stopped the last text is not what was on the clipboard.
-    if (m_keeping && m_watching && !m_last.isEmpty())
-        m_connection.serve(m_last, m_lastRich, time);
+    if (m_keeping && m_watching && !m_held.isEmpty())
+        m_connection.serve(m_held, m_heldRich, time);
     else
-        m_last.clear();
+        m_held.clear();
 }
 
 bool X11Clipboard::start()
@@ -42,22 +42,22 @@ bool X11Clipboard::start()
 
 QString X11Clipboard::readText(bool rich)
 {
-    return rich == m_lastRich ? m_last : QString();
+    return rich == m_heldRich ? m_held : QString();
 }
 
 void X11Clipboard::writeText(const QString &text, bool rich)
 {
     // The connection does not report the program's own content: what it wrote is what is there.
     m_connection.serve(text, rich);
-    m_last = text;
-    m_lastRich = rich;
+    m_held = text;
+    m_heldRich = rich;
 }
 
 void X11Clipboard::setWatching(bool watching, bool rich)
 {
-    if (rich != m_lastRich) {
-        m_last.clear();
-        m_lastRich = rich;
+    if (rich != m_heldRich) {
+        m_held.clear();
+        m_heldRich = rich;
     }
     m_connection.setRichText(rich);
     if (watching != m_watching)

@@ -17,7 +17,7 @@ public:
     // False when the X server cannot report clipboard changes; use QtClipboard then.
     bool start();
 
-    bool hasPlainText() override { return !m_last.isEmpty(); }
+    bool hasPlainText() override { return !m_held.isEmpty(); }
     QString readText(bool rich) override;
     void writeText(const QString &text, bool rich) override;
     bool changedSinceLastRead() const override { return false; }
@@ -33,8 +33,10 @@ private:
     void ownerGone(quint32 time);
 
     XcbClipboardConnection m_connection;
-    QString m_last;
-    bool m_lastRich = false;
+    // What the clipboard holds now, read or written, which the keeper serves again when its owner
+    // goes. Not the watcher's last text seen: that one outlives a secret or a picture copied since.
+    QString m_held;
+    bool m_heldRich = false;
     bool m_watching = false;
     bool m_passOverCurrent = false;
     bool m_keeping = true;
