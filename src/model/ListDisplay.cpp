@@ -199,12 +199,11 @@ void ListDisplay::spreadShare(float share)
 
 void ListDisplay::focusPane(PaneNumber pane)
 {
-    ListCollection &lists = m_lists;
     if (m_focus != pane && isShown(m_focus)) {
-        const ListRecord &previous = lists.at(m_slots[size_t(m_focus.value())]->list);
+        const ListRecord &previous = m_lists.at(m_slots[size_t(m_focus.value())]->list);
         box(m_focus).setColours(previous.backColour, previous.textColour);
     }
-    const ListRecord &focused = lists.at(listOfPane(pane));
+    const ListRecord &focused = m_lists.at(listOfPane(pane));
     box(pane).setColours(focused.focusedBackColour, focused.focusedTextColour);
     m_host.setFontSize(box(pane).fontSize());
     m_focus = pane;
