@@ -10,7 +10,6 @@
 #include "model/seams/MessageBoxPort.h"
 #include "model/seams/PaneHost.h"
 #include "model/ProgramTexts.h"
-#include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
 #include "model/GlobalSettings.h"
 
@@ -54,18 +53,17 @@ QString SettingsWorkCopies::entryText(const ListOptions &list, bool shown)
     return (shown ? QStringLiteral("[表示]-") : QStringLiteral("[非表示]-")) + nameWithNumber(list);
 }
 
-void SettingsWorkCopies::load(ProgramState &live)
+void SettingsWorkCopies::load(const GlobalSettings &settings, const NewListDefaults &newLists, const ExtraSettings &more,
+                              ListCollection &all, ListDisplay &panes)
 {
-    global = live.settings().copyOut();
-    static_cast<NewListDefaultFields &>(defaults) = live.newListDefaults();
-    extra = live.extraSettings;
-    buildListEntries(live);
+    global = settings.copyOut();
+    static_cast<NewListDefaultFields &>(defaults) = newLists;
+    extra = more;
+    buildListEntries(all, panes);
 }
 
-void SettingsWorkCopies::buildListEntries(ProgramState &live)
+void SettingsWorkCopies::buildListEntries(ListCollection &all, ListDisplay &panes)
 {
-    ListCollection &all = live.lists();
-    ListDisplay &panes = live.display();
     lists.clear();
     entries.clear();
     std::vector<bool> shown(size_t(all.count()), false);
@@ -97,27 +95,26 @@ void SettingsWorkCopies::applyDefaultsToAllLists()
     }
 }
 
-void SettingsWorkCopies::applyGlobal(ProgramState &live) const
+void SettingsWorkCopies::applyGlobal(GlobalSettings &settings) const
 {
-    live.settings().copyIn(global);
+    settings.copyIn(global);
 }
 
-void SettingsWorkCopies::applyDefaults(ProgramState &live) const
+void SettingsWorkCopies::applyDefaults(NewListDefaults &newLists) const
 {
-    static_cast<NewListDefaultFields &>(live.newListDefaults()) = defaults;
+    static_cast<NewListDefaultFields &>(newLists) = defaults;
 }
 
-int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages) const
+int SettingsWorkCopies::applyLists(ListCollection &all, ListDisplay &panes, MessageBoxPort &messages) const
 {
     using L = ListOptions;
-    ListDisplay &panes = live.display();
     const QString &crLf = ProgramTexts::lineBreak();
     // Each list's options go in through the collection, which notes them for the history, before
     // its limit is asked about: a refusal there keeps what earlier lists took (a layout that did
     // not change is not written).
     for (size_t index = 0; index < lists.size(); ++index) {
         const ListOptionsCopy &copy = lists[index];
-        ListRecord &list = live.lists().at(copy.list);
+        ListRecord &list = all.at(copy.list);
         ListOptions changed = list;
         bool looks = false;
         bool captions = false;
@@ -131,7 +128,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
             else if (isOneOf(field, &L::captionByWidth, &L::captionLength, &L::captionWidth, &L::lineBreakMark, &L::showLength))
                 captions = true;
         });
-        live.lists().setOptions(copy.list, changed);
+        all.setOptions(copy.list, changed);
         const PaneNumber pane = copy.shown ? copy.pane : PaneNumber(-1);
         if (looks && pane >= 0) {
             ClipListBox &box = panes.box(pane);
@@ -161,7 +158,7 @@ int SettingsWorkCopies::applyLists(ProgramState &live, MessageBoxPort &messages)
                 }
             }
             changed.itemLimit = copy.itemLimitDefault;
-            live.lists().setOptions(copy.list, changed);
+            all.setOptions(copy.list, changed);
             list.items().trimToLimit();
             captions = true;
         }

@@ -9,7 +9,10 @@
 #include <vector>
 
 class MessageBoxPort;
-class ProgramState;
+class GlobalSettings;
+class ListCollection;
+class ListDisplay;
+class NewListDefaults;
 struct ListOptions;
 
 // What the settings dialog edits: copies of the global settings, of the new-list defaults and of
@@ -24,19 +27,20 @@ struct SettingsWorkCopies {
     // The list selector's entries, one per copy in lists.
     QStringList entries;
 
-    void load(ProgramState &live);
+    void load(const GlobalSettings &settings, const NewListDefaults &newLists, const ExtraSettings &more,
+              ListCollection &all, ListDisplay &panes);
     // Every option of the defaults but the list and file names goes to every list's copy.
     void applyDefaultsToAllLists();
 
-    void applyGlobal(ProgramState &live) const;
-    void applyDefaults(ProgramState &live) const;
+    void applyGlobal(GlobalSettings &settings) const;
+    void applyDefaults(NewListDefaults &newLists) const;
     // Stores every list's changed options, asking before a limit is lowered. Returns the index
     // of the copy whose lowering was refused (the later lists are left as they are), or -1.
-    int applyLists(ProgramState &live, MessageBoxPort &messages) const;
+    int applyLists(ListCollection &all, ListDisplay &panes, MessageBoxPort &messages) const;
 
     // "[表示]-name(2)": how the selector names a list.
     static QString entryText(const ListOptions &list, bool shown);
 
 private:
-    void buildListEntries(ProgramState &live);
+    void buildListEntries(ListCollection &all, ListDisplay &panes);
 };

@@ -71,7 +71,7 @@ SettingsDialog::SettingsDialog(ProgramState &state, MainWindow &main, MessageBox
 
     m_example.setParent(this);
     m_example.setObjectName(QStringLiteral("TIvlExampleTimer"));
-    m_work.load(state);
+    m_work.load(state.settings(), state.newListDefaults(), state.extraSettings, state.lists(), state.display());
     fillControls();
     connectHandlers();
     for (QLineEdit *box : findChildren<QLineEdit *>())
@@ -411,10 +411,10 @@ void SettingsDialog::confirm(bool close)
 
 bool SettingsDialog::applyAll()
 {
-    m_work.applyGlobal(m_state);
-    m_work.applyDefaults(m_state);
+    m_work.applyGlobal(m_state.settings());
+    m_work.applyDefaults(m_state.newListDefaults());
     m_state.extraSettings = m_work.extra;
-    const int refused = m_work.applyLists(m_state, m_messages);
+    const int refused = m_work.applyLists(m_state.lists(), m_state.display(), m_messages);
     if (refused < 0)
         return true;
     // Show the list whose limit was kept, with its limit ready to be typed again.
