@@ -42,8 +42,6 @@ public:
     // Numbers the list apart from the other lists of the same name (sameNameNumber).
     void numberSameNames(ListNumber list);
 
-    quint64 newItemId() { return m_itemIds.next(); }
-
 signals:
     // A list was made at the end; it has its defaults and may still be shaped before it is shown.
     void listMade(ListNumber list);

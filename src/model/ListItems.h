@@ -68,8 +68,6 @@ public:
     // The key that keeps the row's place in the history; keys grow from the top row down.
     qint64 rowKey(RowNumber row) const { return m_rowKeys.at(size_t(row.value())); }
 
-    // The text the row shows.
-    QString shownText(RowNumber row) const { return m_rowTexts.at(size_t(row.value())); }
     // The row text of an item of this list: its name, or the caption of its text.
     QString rowText(const ClipItem &item) const;
     QString caption(const QString &text) const;
