@@ -19,6 +19,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 #include <benchmark/benchmark.h>
@@ -32,6 +34,29 @@ QString sampleText(int number)
     while (text.size() < 512)
         text += QStringLiteral("クリップボードの履歴 clipboard history ");
     text.truncate(512);
+    return text;
+}
+
+// About `length` characters of made-up words, each item its own: ASCII words of letters drawn by
+// their frequency in English, and with `mixed` every other word Japanese, of common kanji and kana.
+// Random words, so that compression cannot lean on repeats; real prose packs a little better.
+QString proseText(int number, int length, bool mixed)
+{
+    static const QString letters = QStringLiteral("eeeeeeeeeeeettttttttaaaaaaaaoooooooiiiiiiinnnnnnnsssssshhhhhhrrrrrrddddlllluuu"
+                                                  "cccmmmwwffggyyppbbvkjxqz");
+    static const QString kana = QStringLiteral("のにはをたがでてとしれさあいうえおかきくけこすせそなぬねまみむめもやゆよらりるろわん"
+                                               "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモラリルレロン"
+                                               "日本語履歴項目文字列表示保存設定時間今年月火水木金土会社仕事電話番号住所名前変更確認"
+                                               "入力出力画面操作機能利用場合情報管理記録必要問題方法結果内容状態処理開始終了追加削除");
+    QRandomGenerator random(quint32(number) * 2654435761u + 1);
+    QString text = QStringLiteral("%1 ").arg(number);
+    for (bool japanese = false; text.size() < length; japanese = mixed && !japanese) {
+        const int size = 2 + int(random.bounded(japanese ? 4 : 8));
+        for (int i = 0; i < size; ++i)
+            text += japanese ? kana.at(random.bounded(int(kana.size()))) : letters.at(random.bounded(int(letters.size())));
+        text += japanese ? QChar(u'、') : QChar(u' ');
+    }
+    text.truncate(length);
     return text;
 }
 
@@ -86,7 +111,6 @@ void StoreWorkPerCapture(benchmark::State &state)
     BenchSupport::Program program;
     program.start(folder.path());
     ProgramState &model = program.state();
-    const PaneNumber pane = model.display().focusedPane();
     ListRecord &list = fillFocused(program, count);
     waitForWriter(program);
     model.journal().setRecording(true);
@@ -112,15 +136,30 @@ void StoreWorkPerCapture(benchmark::State &state)
 }
 BENCHMARK(StoreWorkPerCapture)->Arg(100)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond)->Iterations(200);
 
-// Start-up to the exposed window with a kept history of one list of 32,767 items of 1 KiB and
-// nine lists of 32 items, three of them shown.
-void StartupWithHistory(benchmark::State &state)
+// The history's files as a run left them, in bytes.
+qint64 historyBytes(const QString &folder)
 {
-    QTemporaryDir folder;
+    qint64 bytes = 0;
+    for (const QFileInfo &file : QDir(folder).entryInfoList({HistoryDatabase::fileName() + QLatin1Char('*')}, QDir::Files))
+        bytes += file.size();
+    return bytes;
+}
+
+// A kept history with one list of `items` texts and nine lists of 32 items, three lists shown:
+// 1 KiB of made-up words, ASCII or (mixed) Japanese and ASCII words of about 1,000 characters.
+struct KeptLists {
+    KeptLists(int items, bool mixed)
     {
         BenchSupport::Program program;
         program.start(folder.path());
-        fillFocused(program, 32767);
+        ProgramState &model = program.state();
+        ListRecord &first = model.lists().at(model.display().focusedList());
+        first.itemLimit = qint16(items);
+        for (int i = 0; i < items; ++i) {
+            const QString text = proseText(i, mixed ? 1000 : 1024, mixed);
+            textBytes += text.toUtf8().size();
+            first.items().addItem(text);
+        }
         for (int list = 1; list < 10; ++list) {
             program.root.listCommands().makeNewList();
             fillFocused(program, 32);
@@ -129,17 +168,44 @@ void StartupWithHistory(benchmark::State &state)
             program.root.listDisplayMenu().updateListCaptions();
             program.root.listCommands().toggleListShown(3);
         }
-        if (program.state().display().paneCount() != 3)
-            state.SkipWithError("three lists should be shown");
+        shownThree = program.state().display().paneCount() == 3;
         waitForWriter(program);
     }
+    QTemporaryDir folder;
+    qint64 textBytes = 0;
+    bool shownThree = false;
+};
+
+// The history's size on disk for 10,000 items of mixed text (/1) and 32,767 of ASCII (/0),
+// beside the texts' own UTF-8 bytes.
+void HistoryBytes(benchmark::State &state)
+{
+    const int items = int(state.range(0));
+    const bool mixed = state.range(1) != 0;
+    for (auto _ : state) {
+        KeptLists kept(items, mixed);
+        state.counters["MB on disk"] = double(historyBytes(kept.folder.path())) / 1e6;
+        state.counters["MB of UTF-8"] = double(kept.textBytes) / 1e6;
+        state.counters["disk/UTF-8"] = double(historyBytes(kept.folder.path())) / double(kept.textBytes);
+    }
+}
+BENCHMARK(HistoryBytes)->Args({10000, 1})->Args({32767, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Start-up to the exposed window with a kept history (as HistoryBytes's): 10,000 items of mixed
+// text (/1), or 32,767 of ASCII (/0).
+void StartupWithHistory(benchmark::State &state)
+{
+    const int items = int(state.range(0));
+    KeptLists kept(items, state.range(1) != 0);
+    if (!kept.shownThree)
+        state.SkipWithError("three lists should be shown");
     for (auto _ : state) {
         BenchSupport::Program program;
-        program.start(folder.path());
+        program.start(kept.folder.path());
         if (!BenchSupport::waitForExposed(program.window()))
             state.SkipWithError("window never exposed");
         state.PauseTiming();
-        if (program.state().lists().at(ListNumber(0)).items().count() != 32767)
+        if (program.state().lists().at(ListNumber(0)).items().count() != items)
             state.SkipWithError("the long list did not come back");
         program.window().hide();
         waitForWriter(program);
@@ -148,7 +214,7 @@ void StartupWithHistory(benchmark::State &state)
     }
     state.SetLabel(QGuiApplication::platformName().toStdString());
 }
-BENCHMARK(StartupWithHistory)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(StartupWithHistory)->Args({10000, 1})->Args({32767, 0})->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The writer thread's context switches over five idle seconds after a capture was written.
 void IdleWriterWakeUps(benchmark::State &state)
