@@ -3,6 +3,30 @@
 
 #include <iterator>
 
+HistoryBatch::Layout HistoryBatch::Layout::of(const KeptHistory &kept)
+{
+    Layout layout;
+    for (const KeptHistory::List &list : kept.lists)
+        layout.lists.push_back({list.id, list.options});
+    for (const KeptHistory::Pane &pane : kept.panes)
+        layout.panes.push_back({kept.lists[pane.list].id, pane.heightShare});
+    layout.focusedPane = int(kept.focusedPane);
+    return layout;
+}
+
+HistoryBatch HistoryBatch::everything(const KeptHistory &kept)
+{
+    HistoryBatch batch;
+    batch.replaceAll = true;
+    for (const KeptHistory::List &list : kept.lists) {
+        for (size_t item = 0; item < list.items.size(); ++item)
+            batch.entries.push_back({ChangeJournal::Entry::Kind::ItemWritten, list.id, list.items[item].id,
+                                     list.rowKeys[item], list.items[item].text, list.items[item].name});
+    }
+    batch.layout = Layout::of(kept);
+    return batch;
+}
+
 void HistoryBatch::append(HistoryBatch &&later)
 {
     if (later.replaceAll) {

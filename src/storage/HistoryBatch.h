@@ -3,6 +3,7 @@
 
 #include "model/ChangeJournal.h"
 #include "model/ListOptions.h"
+#include "storage/KeptHistory.h"
 
 #include <optional>
 #include <vector>
@@ -24,6 +25,9 @@ struct HistoryBatch {
         std::vector<Pane> panes; // top to bottom
         int focusedPane = 0;
         bool operator==(const Layout &) const = default;
+
+        // The layout as the database holds it.
+        static Layout of(const KeptHistory &kept);
     };
     // Every item is written anew: the old ones go first.
     bool replaceAll = false;
@@ -31,6 +35,8 @@ struct HistoryBatch {
     std::optional<Layout> layout;
 
     bool empty() const { return !replaceAll && entries.empty() && !layout; }
+    // Everything kept, to be written anew.
+    static HistoryBatch everything(const KeptHistory &kept);
     // Appends a later batch, so that both go in one transaction.
     void append(HistoryBatch &&later);
 };

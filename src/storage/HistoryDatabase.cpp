@@ -2,6 +2,7 @@
 #include "storage/HistoryDatabase.h"
 
 #include "model/ModelTypes.h"
+#include "storage/HistoryText.h"
 #include "storage/OwnerOnlyFiles.h"
 
 #include <QFile>
@@ -49,15 +50,21 @@ QByteArray listsTableSql()
     return sql + ")";
 }
 
-// The tables and the index the program makes, in order.
-QList<QByteArray> schemaStatements()
+// The tables and the index a version of the program makes, in order. An item's text is UTF-8
+// text, or a BLOB holding a compressed frame of it (HistoryText); version 1 kept UTF-16 text only.
+// Version 2 added whether the last run ended cleanly: one row, 0 while a run has the file open.
+QList<QByteArray> schemaStatements(int version)
 {
-    return {listsTableSql(),
-            "CREATE TABLE items(id INTEGER PRIMARY KEY, list_id INTEGER NOT NULL, row_key INTEGER NOT NULL,"
-            " text TEXT NOT NULL, name TEXT NOT NULL)",
-            "CREATE INDEX items_of_list ON items(list_id)",
-            "CREATE TABLE panes(position INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
-            " height_share REAL NOT NULL, focused INTEGER NOT NULL)"};
+    QList<QByteArray> statements = {
+        listsTableSql(),
+        "CREATE TABLE items(id INTEGER PRIMARY KEY, list_id INTEGER NOT NULL, row_key INTEGER NOT NULL,"
+        " text TEXT NOT NULL, name TEXT NOT NULL)",
+        "CREATE INDEX items_of_list ON items(list_id)",
+        "CREATE TABLE panes(position INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
+        " height_share REAL NOT NULL, focused INTEGER NOT NULL)"};
+    if (version >= 2)
+        statements += {"CREATE TABLE runs(ended_cleanly INTEGER NOT NULL)", "INSERT INTO runs VALUES(0)"};
+    return statements;
 }
 
 QByteArray insertListSql()
@@ -74,24 +81,34 @@ QByteArray insertListSql()
 // The database and its journal files, which go with it.
 constexpr QLatin1String FileSuffixes[] = {QLatin1String(""), QLatin1String("-wal"), QLatin1String("-shm")};
 
-void bindText(sqlite3_stmt *statement, int column, const QString &text)
+// The caller keeps utf8 until the statement has run.
+void bindUtf8(sqlite3_stmt *statement, int column, const QByteArray &utf8)
 {
-    // The batch holds the text until the statement has run.
-    sqlite3_bind_text16(statement, column, text.utf16(), int(text.size() * 2), SQLITE_STATIC);
+    sqlite3_bind_text(statement, column, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
 }
 
 QString columnText(sqlite3_stmt *statement, int column)
 {
-    const auto *text = static_cast<const QChar *>(sqlite3_column_text16(statement, column));
-    return text ? QString(text, sqlite3_column_bytes16(statement, column) / 2) : QString();
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+    return text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, column)) : QString();
+}
+
+// An item's text as written by HistoryText; nothing when it is damaged.
+std::optional<QString> columnItemText(sqlite3_stmt *statement, int column)
+{
+    if (sqlite3_column_type(statement, column) != SQLITE_BLOB)
+        return columnText(statement, column);
+    const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement, column));
+    return HistoryText::unpack(bytes, sqlite3_column_bytes(statement, column), true);
 }
 
 template <typename T>
 void bindValue(sqlite3_stmt *statement, int column, const T &value)
 {
-    if constexpr (std::is_same_v<T, QString>)
-        bindText(statement, column, value);
-    else if constexpr (std::is_same_v<T, float>)
+    if constexpr (std::is_same_v<T, QString>) {
+        const QByteArray utf8 = value.toUtf8();
+        sqlite3_bind_text(statement, column, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    } else if constexpr (std::is_same_v<T, float>)
         sqlite3_bind_double(statement, column, double(value));
     else
         sqlite3_bind_int64(statement, column, qint64(value));
@@ -155,20 +172,27 @@ QByteArray schemaOf(sqlite3 *db)
     return {};
 }
 
-// The schema the program makes, from a database in memory.
-QByteArray expectedSchema()
+// The schema a version of the program makes, from a database in memory.
+QByteArray makeSchemaOf(int version)
 {
     sqlite3 *db = nullptr;
     QByteArray schema;
     if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
         bool made = true;
-        for (const QByteArray &sql : schemaStatements())
+        for (const QByteArray &sql : schemaStatements(version))
             made = made && sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
         if (made)
             schema = schemaOf(db);
     }
     sqlite3_close(db);
     return schema;
+}
+
+const QByteArray &expectedSchema(int version)
+{
+    static const QByteArray schemas[] = {makeSchemaOf(1), makeSchemaOf(2)};
+    static_assert(std::size(schemas) == HistoryDatabase::SchemaVersion);
+    return schemas[version - 1];
 }
 } // namespace
 
@@ -277,15 +301,18 @@ HistoryDatabase::Opened HistoryDatabase::openForWriting(const QString &path, boo
         return problem();
     }
     sqlite3_busy_timeout(m_db, 1000);
-    // Text is kept as the program holds it, so that reading 32 MB back converts nothing. Only a new
-    // database takes this.
-    run("PRAGMA encoding='UTF-16le'");
+    // For a new file: UTF-8, the compact encoding for what users copy, and free pages given back to
+    // the file system when asked (giveBackFreeSpace). An existing file is not written before it is judged.
+    if (!existed)
+        run("PRAGMA encoding='UTF-8'") && run("PRAGMA auto_vacuum=INCREMENTAL");
     // Held for the run: a second program cannot write it too. The lock goes with the process, so a
     // crash leaves none behind.
     // Deleted items are wiped from the pages they leave, and the journal is cut back after each
     // checkpoint, so that no copy of them stays behind.
+    // Each cell read is checked against its page's bounds: damage the start-up's quick check did not
+    // look for is found as the lists are read.
     if (!run("PRAGMA locking_mode=EXCLUSIVE") || !run("PRAGMA secure_delete=ON") || !run("PRAGMA synchronous=FULL")
-        || !run("PRAGMA journal_size_limit=0"))
+        || !run("PRAGMA journal_size_limit=0") || !run("PRAGMA cell_size_check=ON"))
         return problem();
     const std::optional<int> schema = number("PRAGMA user_version");
     const std::optional<int> tables = schema ? number("SELECT count(*) FROM sqlite_master") : std::nullopt;
@@ -300,13 +327,14 @@ HistoryDatabase::Opened HistoryDatabase::openForWriting(const QString &path, boo
     // Locked from now on, not only from the first write.
     if (!run("BEGIN EXCLUSIVE") || !run("COMMIT"))
         return problem();
-    return created ? Opened::Created : Opened::Existing;
+    m_runNoted = false;
+    return created ? Opened::Created : *schema < SchemaVersion ? Opened::Older : Opened::Existing;
 }
 
 bool HistoryDatabase::makeSchema()
 {
     bool made = run("BEGIN");
-    for (const QByteArray &sql : schemaStatements())
+    for (const QByteArray &sql : schemaStatements(SchemaVersion))
         made = made && run(sql.constData());
     return made && run(QByteArray("PRAGMA user_version=" + QByteArray::number(SchemaVersion)).constData()) && run("COMMIT");
 }
@@ -317,26 +345,67 @@ bool HistoryDatabase::checkSchema(int version)
         m_error = QStringLiteral("新しいﾊﾞｰｼﾞｮﾝで作成されたﾌｧｲﾙです。");
         return false;
     }
-    // Each older version would be brought up to date here, one step at a time; there is none yet.
     if (version < 1) {
         m_error = QStringLiteral("履歴ﾌｧｲﾙではありません。");
         return false;
     }
-    // A quick check reads every page, so damage anywhere shows now rather than at a later write.
-    Query check(m_db, "PRAGMA quick_check");
-    if (!check.next())
-        return fail();
-    if (columnText(*check, 0) != QLatin1String("ok") || check.next()) {
-        m_error = QStringLiteral("ﾌｧｲﾙが壊れています。");
-        return false;
+    // A quick check reads every page, so damage anywhere shows now rather than at a later write. It
+    // reads the whole file, so it is left out after a run that ended cleanly: reading the lists
+    // then reads every page of the tables, and SQLite checks each page it reads.
+    if (!endedCleanly(version)) {
+        Query check(m_db, "PRAGMA quick_check");
+        if (!check.next())
+            return fail();
+        if (columnText(*check, 0) != QLatin1String("ok") || check.next()) {
+            m_error = QStringLiteral("ﾌｧｲﾙが壊れています。");
+            return false;
+        }
     }
     // Tables without their keys or indexes would take the lists back but refuse every write.
-    static const QByteArray expected = expectedSchema();
+    const QByteArray &expected = expectedSchema(version);
     if (expected.isEmpty() || schemaOf(m_db) != expected) {
         m_error = QStringLiteral("表の作りが、このﾌﾟﾛｸﾞﾗﾑの作るものと違います。");
         return false;
     }
     return true;
+}
+
+bool HistoryDatabase::endedCleanly(int version)
+{
+    if (version < 2)
+        return false;
+    // A missing or doubled row is the schema check's to report.
+    Query runs(m_db, "SELECT ended_cleanly FROM runs");
+    const bool ended = runs.next() && sqlite3_column_int(*runs, 0) == 1;
+    return ended && !runs.next() && runs.finished();
+}
+
+bool HistoryDatabase::markCleanEnd()
+{
+    // A run that wrote nothing left the file as the last clean end did.
+    if (!m_runNoted)
+        return true;
+    if (!run("UPDATE runs SET ended_cleanly = 1") || !checkpoint())
+        return false;
+    m_runNoted = false;
+    return true;
+}
+
+bool HistoryDatabase::checkpoint()
+{
+    return sqlite3_wal_checkpoint_v2(m_db, "main", SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr) == SQLITE_OK || fail();
+}
+
+bool HistoryDatabase::hasMuchFreeSpace()
+{
+    const std::optional<int> free = number("PRAGMA freelist_count");
+    const std::optional<int> pages = free ? number("PRAGMA page_count") : std::nullopt;
+    return pages && *free >= MuchFreePages && *free * 4 >= *pages;
+}
+
+bool HistoryDatabase::giveBackFreeSpace()
+{
+    return run("PRAGMA incremental_vacuum") && checkpoint();
 }
 
 std::optional<KeptHistory> HistoryDatabase::read()
@@ -366,15 +435,17 @@ std::optional<KeptHistory> HistoryDatabase::read()
     if (!lists.finished())
         return broken({});
 
-    Query items(m_db, "SELECT list_id, id, row_key, text, name FROM items ORDER BY list_id, id");
+    // In the table's own order, read from start to end: a list's items come in the order of their ids.
+    Query items(m_db, "SELECT list_id, id, row_key, text, name FROM items ORDER BY id");
     while (items.next()) {
         const auto found = listIndex.constFind(quint32(sqlite3_column_int64(*items, 0)));
         if (found == listIndex.cend())
             return broken(damaged);
         KeptHistory::List &list = kept.lists[*found];
-        if (list.items.size() >= size_t(MaxCount))
+        std::optional<QString> text = columnItemText(*items, 3);
+        if (list.items.size() >= size_t(MaxCount) || !text)
             return broken(damaged);
-        list.items.push_back(ClipItem{columnText(*items, 3), columnText(*items, 4), quint64(sqlite3_column_int64(*items, 1))});
+        list.items.push_back(ClipItem{std::move(*text), columnText(*items, 4), quint64(sqlite3_column_int64(*items, 1))});
         list.rowKeys.push_back(sqlite3_column_int64(*items, 2));
     }
     if (!items.finished())
@@ -415,6 +486,9 @@ bool HistoryDatabase::writeEntry(const ChangeJournal::Entry &entry)
 {
     using Kind = ChangeJournal::Entry::Kind;
     sqlite3_stmt *step = nullptr;
+    // Bound to the statement until it has run.
+    HistoryText::Packed text;
+    QByteArray name;
     switch (entry.kind) {
     case Kind::ItemWritten:
         step = statement(UpsertItem, "INSERT INTO items(id, list_id, row_key, text, name) VALUES(?, ?, ?, ?, ?)"
@@ -425,8 +499,13 @@ bool HistoryDatabase::writeEntry(const ChangeJournal::Entry &entry)
         sqlite3_bind_int64(step, 1, qint64(entry.item));
         sqlite3_bind_int64(step, 2, entry.list);
         sqlite3_bind_int64(step, 3, entry.rowKey);
-        bindText(step, 4, entry.text);
-        bindText(step, 5, entry.name);
+        text = HistoryText::pack(entry.text, m_compressing);
+        if (text.compressed)
+            sqlite3_bind_blob(step, 4, text.bytes.constData(), int(text.bytes.size()), SQLITE_STATIC);
+        else
+            bindUtf8(step, 4, text.bytes);
+        name = entry.name.toUtf8();
+        bindUtf8(step, 5, name);
         break;
     case Kind::RowKeyChanged:
         step = statement(SetRowKey, "UPDATE items SET row_key = ? WHERE id = ?");
@@ -490,14 +569,23 @@ bool HistoryDatabase::write(const HistoryBatch &batch)
         return false;
     }
     bool written = run("BEGIN IMMEDIATE");
+    // Until the run's clean end, the next start checks the whole file.
+    if (written && !m_runNoted)
+        written = run("UPDATE runs SET ended_cleanly = 0");
     if (written && batch.replaceAll)
         written = run("DELETE FROM items");
     for (auto entry = batch.entries.begin(); written && entry != batch.entries.end(); ++entry)
         written = writeEntry(*entry);
     if (written && batch.layout)
         written = writeLayout(*batch.layout);
-    if (written && run("COMMIT"))
+    if (written && run("COMMIT")) {
+        m_runNoted = true;
+        // Deleted and overwritten texts are wiped from the database's pages, but older copies of those
+        // pages stay in the journal until it is cut back: it is, after every batch. A failure here
+        // loses nothing; the next batch tries again.
+        checkpoint();
         return true;
+    }
     sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     return false;
 }

@@ -15,12 +15,15 @@ struct sqlite3_stmt;
 // their ids and their rows' keys, so that a change writes only the items it touched.
 class HistoryDatabase {
 public:
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
+    // Free pages are given back once there are this many, and they are a quarter of the file.
+    static constexpr int MuchFreePages = 256;
     static QString fileName() { return QStringLiteral("QuillKeeperHistory.sqlite3"); }
     static QString backupPath(const QString &path) { return path + QStringLiteral(".bak"); }
 
     enum class Opened {
         Existing,    // read() brings the lists back
+        Older,       // an earlier version's: read() brings the lists back; HistoryConversion makes it current
         Created,     // a new, empty database
         ReadOnly,    // read() brings the lists back, but nothing can be written (errorString says why)
         Unusable,    // damaged, foreign, newer or not a file: to be set aside
@@ -37,8 +40,16 @@ public:
     Opened open(const QString &path);
     // The lists kept; nothing when what is kept does not hold together (then errorString says why).
     std::optional<KeptHistory> read();
-    // All or nothing; false with errorString() and diskFull() telling why.
+    // All or nothing; false with errorString() and diskFull() telling why. The journal is cut back
+    // after each batch, so that nothing deleted stays in it.
     bool write(const HistoryBatch &batch);
+    // At the end of a run that wrote: the next start need not check the whole file.
+    bool markCleanEnd();
+    // Deleting many items leaves free pages in the file; these give them back.
+    bool hasMuchFreeSpace();
+    bool giveBackFreeSpace();
+    // Longer texts are compressed unless switched off (to compare sizes).
+    void setCompressing(bool on) { m_compressing = on; }
     void close();
     QString errorString() const { return m_error; }
     bool diskFull() const { return m_diskFull; }
@@ -58,6 +69,8 @@ private:
     bool fail();
     bool makeSchema();
     bool checkSchema(int version);
+    bool endedCleanly(int version);
+    bool checkpoint();
     bool writeLayout(const HistoryBatch::Layout &layout);
     bool writeEntry(const ChangeJournal::Entry &entry);
     sqlite3_stmt *statement(Statement which, const char *sql);
@@ -66,4 +79,6 @@ private:
     sqlite3_stmt *m_statements[StatementCount] = {};
     QString m_error;
     bool m_diskFull = false;
+    bool m_compressing = true;
+    bool m_runNoted = false; // the file says a run is writing it
 };

@@ -8,25 +8,12 @@
 #include "model/ListRecord.h"
 #include "model/ProgramTexts.h"
 #include "model/seams/MessageBoxPort.h"
+#include "storage/HistoryConversion.h"
 #include "storage/HistoryDatabase.h"
 #include "storage/HistoryWriter.h"
 #include "storage/OwnerOnlyFiles.h"
 
 #include <QDir>
-
-namespace {
-// The layout as the database holds it, so that the same one brought back is not written again.
-HistoryBatch::Layout keptLayout(const KeptHistory &kept)
-{
-    HistoryBatch::Layout layout;
-    for (const KeptHistory::List &list : kept.lists)
-        layout.lists.push_back({list.id, list.options});
-    for (const KeptHistory::Pane &pane : kept.panes)
-        layout.panes.push_back({kept.lists[pane.list].id, pane.heightShare});
-    layout.focusedPane = int(kept.focusedPane);
-    return layout;
-}
-} // namespace
 
 HistoryStore::HistoryStore(ListCollection &lists, ListDisplay &display, ChangeJournal &journal, MessageBoxPort &messages)
     : m_lists(lists), m_display(display), m_journal(journal), m_messages(messages)
@@ -68,7 +55,8 @@ std::optional<KeptHistory> HistoryStore::open(const QString &path)
     HistoryDatabase::Opened opened = database->open(path);
     const QString whyNotWritten = database->errorString();
     std::optional<KeptHistory> kept;
-    if (opened == HistoryDatabase::Opened::Existing || opened == HistoryDatabase::Opened::ReadOnly) {
+    if (opened == HistoryDatabase::Opened::Existing || opened == HistoryDatabase::Opened::ReadOnly
+        || opened == HistoryDatabase::Opened::Older) {
         kept = database->read();
         if (!kept) {
             database->close();
@@ -78,6 +66,22 @@ std::optional<KeptHistory> HistoryStore::open(const QString &path)
     switch (opened) {
     case HistoryDatabase::Opened::Existing:
         break;
+    case HistoryDatabase::Opened::Older: {
+        // The lists come back either way; only a converted file keeps what changes.
+        QString why;
+        if (!HistoryConversion::convert(*database, *kept, path, why)) {
+            database->close();
+            tell(QStringLiteral("履歴ﾌｧｲﾙを新しい形式に変換できませんでした。") + crLf + why + crLf + crLf
+                 + QStringLiteral("元のﾌｧｲﾙはそのまま残してあります。前回のﾘｽﾄを読み込みましたが、今回の変更は次回の起動まで保持しません。"));
+            return kept;
+        }
+        if (database->open(path) != HistoryDatabase::Opened::Existing) {
+            tell(QStringLiteral("履歴ﾌｧｲﾙを開けませんでした。") + crLf + database->errorString() + notKept);
+            database->close();
+            return kept;
+        }
+        break;
+    }
     case HistoryDatabase::Opened::ReadOnly:
         // Left as it is: the lists come back, and what changes stays with this run.
         tell(QStringLiteral("履歴ﾌｧｲﾙに書き込めません。") + crLf + whyNotWritten + crLf + crLf
@@ -111,7 +115,7 @@ std::optional<KeptHistory> HistoryStore::open(const QString &path)
     }
     start(std::move(database));
     if (kept)
-        m_lastLayout = keptLayout(*kept);
+        m_lastLayout = HistoryBatch::Layout::of(*kept);
     return kept;
 }
 
@@ -172,7 +176,7 @@ void HistoryStore::finish()
     QMetaObject::invokeMethod(
         m_writer,
         [writer = m_writer, &written, &problem] {
-            written = writer->writePending();
+            written = writer->finish();
             problem = writer->errorString();
         },
         Qt::BlockingQueuedConnection);

@@ -16,6 +16,8 @@ class HistoryWriter : public QObject {
     Q_OBJECT
 public:
     static constexpr int RetryMs = 10000;
+    // Free space is given back only after this long without a batch: never in a burst of captures.
+    static constexpr int QuietMs = 3000;
 
     explicit HistoryWriter(std::unique_ptr<HistoryDatabase> database);
     ~HistoryWriter() override;
@@ -23,6 +25,8 @@ public:
     void write(HistoryBatch batch);
     // Writes what is waiting, now; false when it could not (errorString says why).
     bool writePending();
+    // At the end: writePending, and the run's end noted when all is written.
+    bool finish();
     QString errorString() const;
 
 signals:
@@ -33,5 +37,6 @@ private:
     std::unique_ptr<HistoryDatabase> m_database;
     HistoryBatch m_pending;
     QTimer m_retry;
+    QTimer m_quiet;
     bool m_failing = false;
 };

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The history database on a real file: each kind of change read back after a reopen, the files it
-// refuses and leaves as they were, and a write that fails kept and written by the retry.
+// refuses and leaves as they were, a write that fails kept and written by the retry, an earlier
+// version's file converted, and deleted texts gone from every file.
 #include "model/ModelTypes.h"
+#include "storage/HistoryConversion.h"
 #include "storage/HistoryDatabase.h"
 #include "storage/HistoryWriter.h"
 
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -118,6 +121,16 @@ bool runSql(const QString &path, const char *sql)
     return sqlite3_close(db) == SQLITE_OK && done;
 }
 
+// Letters no compression can shrink much.
+QString randomLetters(qsizetype size)
+{
+    QRandomGenerator random(7);
+    QString text(size, Qt::Uninitialized);
+    for (QChar &letter : text)
+        letter = QChar(u'a' + random.bounded(26));
+    return text;
+}
+
 QByteArray bytesOf(const QString &path)
 {
     QFile file(path);
@@ -155,6 +168,9 @@ private slots:
     void refusedFilesAreLeftAsTheyWere_data();
     void refusedFilesAreLeftAsTheyWere();
     void failedWriteIsKeptAndRetried();
+    void olderVersionIsConverted_data();
+    void olderVersionIsConverted();
+    void deletedTextIsInNoFile();
 };
 
 void TestHistoryDatabase::changesReadBack_data()
@@ -207,7 +223,10 @@ void TestHistoryDatabase::refusedFilesAreLeftAsTheyWere_data()
     QTest::addColumn<HistoryDatabase::Opened>("opened");
     QTest::addColumn<QString>("why");
     QTest::newRow("pages damaged past the first") << "pages" << HistoryDatabase::Opened::Unusable << QString();
-    QTest::newRow("a newer version's") << "PRAGMA user_version = 2" << HistoryDatabase::Opened::Unusable
+    // After a clean end the start reads the pages instead of checking them first: SQLite's own
+    // checks of each page read find the damage.
+    QTest::newRow("an item's page damaged after a clean end") << "item page" << HistoryDatabase::Opened::Existing << QString();
+    QTest::newRow("a newer version's") << "PRAGMA user_version = 3" << HistoryDatabase::Opened::Unusable
                                        << QStringLiteral("新しいﾊﾞｰｼﾞｮﾝで作成されたﾌｧｲﾙです。");
     QTest::newRow("another program's database") << "foreign" << HistoryDatabase::Opened::Unusable
                                                  << QStringLiteral("履歴ﾌｧｲﾙではありません。");
@@ -234,8 +253,16 @@ void TestHistoryDatabase::refusedFilesAreLeftAsTheyWere()
             HistoryDatabase database;
             QCOMPARE(database.open(path), HistoryDatabase::Opened::Created);
             QVERIFY(database.write(firstBatch()));
+            QVERIFY(database.markCleanEnd());
         }
-        if (damage == QLatin1String("pages")) {
+        if (damage == QLatin1String("item page")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            const qsizetype at = file.readAll().indexOf(Odd.toUtf8());
+            QVERIFY(at > 0);
+            QVERIFY(file.seek(at / 4096 * 4096));
+            file.write(QByteArray(4096, '\x5a'));
+        } else if (damage == QLatin1String("pages")) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 8192);
             QVERIFY(file.seek(4096));
@@ -251,7 +278,7 @@ void TestHistoryDatabase::refusedFilesAreLeftAsTheyWere()
         QCOMPARE(database.open(path), opened);
         if (opened == HistoryDatabase::Opened::Existing)
             QVERIFY(!database.read());
-        QVERIFY(!database.errorString().isEmpty());
+        QVERIFY2(!database.errorString().isEmpty() || opened != HistoryDatabase::Opened::Existing, "read() is not refused");
         if (!why.isEmpty())
             QCOMPARE(database.errorString(), why);
     }
@@ -274,7 +301,8 @@ void TestHistoryDatabase::failedWriteIsKeptAndRetried()
 
         // A big item and the focus moved, then an item that comes while the first waits.
         HistoryBatch big;
-        big.entries = {written(9, 5, 6, QString(256 * 1024, QLatin1Char('x')))};
+        const QString bigText = randomLetters(256 * 1024);
+        big.entries = {written(9, 5, 6, bigText)};
         big.layout = layoutOf({7, 9}, {{9, 0.25f}, {7, 0.75f}}, 0);
         HistoryBatch later;
         later.entries = {written(7, 6, 30, QStringLiteral("later"))};
@@ -292,9 +320,129 @@ void TestHistoryDatabase::failedWriteIsKeptAndRetried()
         QVERIFY2(writer.writePending(), qPrintable(writer.errorString()));
     }
     const QString kept = readBack(path);
-    QVERIFY2(kept.startsWith(QStringLiteral("7: 1=a/@10 2=%1/@20 6=later/@30 | 9: 3=c/@5 5=xxxx").arg(Odd)), qPrintable(kept.left(100)));
-    QVERIFY2(kept.endsWith(QStringLiteral("/@6 | panes 9:0.25* 7:0.75")), qPrintable(kept.right(100)));
-    QCOMPARE(kept.count(QLatin1Char('x')), 256 * 1024);
+    QCOMPARE(kept, QStringLiteral("7: 1=a/@10 2=%1/@20 6=later/@30 | 9: 3=c/@5 5=%2/@6 | panes 9:0.25* 7:0.75").arg(Odd, randomLetters(256 * 1024)));
+}
+
+void TestHistoryDatabase::olderVersionIsConverted_data()
+{
+    QTest::addColumn<bool>("diskFull");
+    QTest::newRow("converted") << false;
+    QTest::newRow("no room for the new file: the old one stays") << true;
+}
+
+void TestHistoryDatabase::olderVersionIsConverted()
+{
+    QFETCH(bool, diskFull);
+    // Written by the version before, which kept text as UTF-16: three lists, one empty and hidden,
+    // rows in another order than the items, a focused pane below another.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(HistoryDatabase::fileName());
+    QVERIFY(QFile::copy(QStringLiteral(QK_TEST_DATA_DIR "/history-v1.sqlite3"), path));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QByteArray before = bytesOf(path);
+    QString longText;
+    for (int i = 0; longText.size() < 3000; ++i)
+        longText += QStringLiteral("長い項目 %1 long item\r\n").arg(i);
+    const QString expected = QStringLiteral("7: 11=最初の項目/@3000 12=二行の\r\n項目 🐈 ﾃｷｽﾄ/名前付き@1000 15=%1/@2000 16= /空白@4000"
+                                            " | 4: | 9: 20=plain ASCII text/@1000 | panes 9:0.4 7:0.6*").arg(longText);
+    ListOptions first;
+    first.name = QStringLiteral("ﾘｽﾄ1");
+    first.heightShare = 0.6f;
+    first.itemLimit = 500;
+    first.captionLength = 40;
+    first.captionWidth = 120;
+    first.lineBreakMark = QStringLiteral("↵");
+    first.showLength = true;
+    first.addAtFocus = true;
+    first.focusMode = FocusMode(1);
+    first.fileName = QStringLiteral("/home/user/ﾒﾓ.qkp");
+    first.fontName = QStringLiteral("ＭＳ ゴシック");
+    first.fontSize = 10.5f;
+    first.backColour = 0xFFFFFF;
+    first.focusedBackColour = 0x800000;
+    first.focusedTextColour = 0xFFFFFF;
+    ListOptions empty = first;
+    empty.name = QStringLiteral("空");
+    empty.heightShare = -1;
+    empty.itemLimit = 1;
+    ListOptions second = first;
+    second.name = QStringLiteral("仕事");
+    second.sameNameNumber = 2;
+    second.heightShare = 0.4f;
+    second.itemLimit = 32767;
+    second.captionByWidth = true;
+    second.addAtBottom = true;
+    second.addAtFocus = false;
+    second.focusMode = FocusMode(2);
+    second.fileName.clear();
+    second.fontSize = 9;
+    second.backColour = 0x102030;
+
+    HistoryDatabase database;
+    QCOMPARE(database.open(path), HistoryDatabase::Opened::Older);
+    const std::optional<KeptHistory> kept = database.read();
+    QVERIFY(kept);
+    QCOMPARE(described(*kept), expected);
+    QString why;
+    bool converted = false;
+    {
+        const auto full = diskFull ? std::optional(diskFullAfter(QString(), 8192)) : std::nullopt;
+        converted = HistoryConversion::convert(database, *kept, path, why);
+    }
+    database.close();
+    QCOMPARE(converted, !diskFull);
+    QVERIFY(!QFileInfo::exists(HistoryConversion::convertingPath(path)));
+    if (diskFull) {
+        QVERIFY(!why.isEmpty());
+        QCOMPARE(bytesOf(path), before);
+        QCOMPARE(database.open(path), HistoryDatabase::Opened::Older);
+        return;
+    }
+    QCOMPARE(database.open(path), HistoryDatabase::Opened::Existing);
+    const std::optional<KeptHistory> now = database.read();
+    QVERIFY(now);
+    QCOMPARE(described(*now), expected);
+    QCOMPARE(now->lists[0].options, first);
+    QCOMPARE(now->lists[1].options, empty);
+    QCOMPARE(now->lists[2].options, second);
+    QCOMPARE(QFileInfo(path).permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup), QFileDevice::Permissions());
+}
+
+void TestHistoryDatabase::deletedTextIsInNoFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(HistoryDatabase::fileName());
+    const QString secret = QStringLiteral("password: hunter2");
+    const auto anyFileHolds = [&](const QByteArray &bytes) {
+        for (const QLatin1String suffix : {QLatin1String(""), QLatin1String("-wal"), QLatin1String("-shm")}) {
+            if (bytesOf(path + suffix).contains(bytes))
+                return true;
+        }
+        return false;
+    };
+    HistoryDatabase database;
+    QCOMPARE(database.open(path), HistoryDatabase::Opened::Created);
+    QVERIFY(database.write(firstBatch()));
+    HistoryBatch copied;
+    copied.entries = {written(7, 8, 40, secret)};
+    QVERIFY(database.write(copied));
+    QVERIFY(anyFileHolds(secret.toUtf8()));
+    // Copies after it, as a run goes on, then the item deleted; and one named, then renamed.
+    for (quint64 item = 9; item < 49; ++item) {
+        HistoryBatch later;
+        later.entries = {written(7, item, qint64(item) * 10, randomLetters(300) + QString::number(item))};
+        QVERIFY(database.write(later));
+    }
+    HistoryBatch deleted;
+    deleted.entries = {{Entry::Kind::ItemDropped, 0, 8, 0, {}, {}}, written(9, 3, 5, QStringLiteral("c"), QStringLiteral("old name"))};
+    QVERIFY(database.write(deleted));
+    HistoryBatch renamed;
+    renamed.entries = {written(9, 3, 5, QStringLiteral("c"), QStringLiteral("new name"))};
+    QVERIFY(database.write(renamed));
+    // While the program still has the file open, as after a kill.
+    QVERIFY(!anyFileHolds(secret.toUtf8()));
+    QVERIFY(!anyFileHolds("old name"));
+    QVERIFY(anyFileHolds("new name"));
 }
 
 QTEST_GUILESS_MAIN(TestHistoryDatabase)
