@@ -145,10 +145,33 @@ qint64 historyBytes(const QString &folder)
     return bytes;
 }
 
+// How the history's file is kept: as the program keeps it, with no text compressed (to compare),
+// or as the program keeps it but as after a run that did not end cleanly.
+enum class Kept { AsThisVersion, Uncompressed, AfterUncleanEnd };
+
 // A kept history with one list of `items` texts and nine lists of 32 items, three lists shown:
 // 1 KiB of made-up words, ASCII or (mixed) Japanese and ASCII words of about 1,000 characters.
 struct KeptLists {
-    KeptLists(int items, bool mixed)
+    KeptLists(int items, bool mixed, Kept how = Kept::AsThisVersion)
+    {
+        write(items, mixed);
+        const QString path = QDir(folder.path()).filePath(HistoryDatabase::fileName());
+        HistoryDatabase database;
+        if (how == Kept::Uncompressed && database.open(path) == HistoryDatabase::Opened::Existing) {
+            const std::optional<KeptHistory> kept = database.read();
+            database.close();
+            HistoryDatabase::remove(path);
+            database.setCompressing(false);
+            if (!kept || database.open(path) != HistoryDatabase::Opened::Created
+                || !database.write(HistoryBatch::everything(*kept)) || !database.markCleanEnd())
+                ready = false;
+        }
+        // A write the run did not end after.
+        if (how == Kept::AfterUncleanEnd
+            && (database.open(path) != HistoryDatabase::Opened::Existing || !database.write(HistoryBatch())))
+            ready = false;
+    }
+    void write(int items, bool mixed)
     {
         BenchSupport::Program program;
         program.start(folder.path());
@@ -168,37 +191,40 @@ struct KeptLists {
             program.root.listDisplayMenu().updateListCaptions();
             program.root.listCommands().toggleListShown(3);
         }
-        shownThree = program.state().display().paneCount() == 3;
+        ready = program.state().display().paneCount() == 3;
         waitForWriter(program);
     }
     QTemporaryDir folder;
     qint64 textBytes = 0;
-    bool shownThree = false;
+    bool ready = false; // written as asked, three lists shown
 };
 
 // The history's size on disk for 10,000 items of mixed text (/1) and 32,767 of ASCII (/0),
-// beside the texts' own UTF-8 bytes.
+// beside the texts' own UTF-8 bytes; kept as this version does (/0) or with no text compressed (/1).
 void HistoryBytes(benchmark::State &state)
 {
     const int items = int(state.range(0));
     const bool mixed = state.range(1) != 0;
     for (auto _ : state) {
-        KeptLists kept(items, mixed);
+        KeptLists kept(items, mixed, Kept(state.range(2)));
         state.counters["MB on disk"] = double(historyBytes(kept.folder.path())) / 1e6;
         state.counters["MB of UTF-8"] = double(kept.textBytes) / 1e6;
         state.counters["disk/UTF-8"] = double(historyBytes(kept.folder.path())) / double(kept.textBytes);
     }
 }
-BENCHMARK(HistoryBytes)->Args({10000, 1})->Args({32767, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(HistoryBytes)->ArgsProduct({{10000}, {1}, {0, 1}})->ArgsProduct({{32767}, {0}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Start-up to the exposed window with a kept history (as HistoryBytes's): 10,000 items of mixed
-// text (/1), or 32,767 of ASCII (/0).
+// text (/1), or 32,767 of ASCII (/0); kept as this version does (/0), uncompressed (/1), or after
+// a run that did not end cleanly, which has the whole file checked (/2).
 void StartupWithHistory(benchmark::State &state)
 {
     const int items = int(state.range(0));
-    KeptLists kept(items, state.range(1) != 0);
-    if (!kept.shownThree)
-        state.SkipWithError("three lists should be shown");
+    const Kept how = Kept(state.range(2));
+    KeptLists kept(items, state.range(1) != 0, how);
+    if (!kept.ready)
+        state.SkipWithError("the history was not written as asked");
     for (auto _ : state) {
         BenchSupport::Program program;
         program.start(kept.folder.path());
@@ -210,11 +236,18 @@ void StartupWithHistory(benchmark::State &state)
         program.window().hide();
         waitForWriter(program);
         QCoreApplication::processEvents();
+        if (how == Kept::AfterUncleanEnd) {
+            HistoryDatabase database;
+            if (database.open(QDir(kept.folder.path()).filePath(HistoryDatabase::fileName())) != HistoryDatabase::Opened::Existing
+                || !database.write(HistoryBatch()))
+                state.SkipWithError("the run's end could not be undone");
+        }
         state.ResumeTiming();
     }
     state.SetLabel(QGuiApplication::platformName().toStdString());
 }
-BENCHMARK(StartupWithHistory)->Args({10000, 1})->Args({32767, 0})->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(StartupWithHistory)->ArgsProduct({{10000}, {1}, {0, 1, 2}})->ArgsProduct({{32767}, {0}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The writer thread's context switches over five idle seconds after a capture was written.
 void IdleWriterWakeUps(benchmark::State &state)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/HistoryBatch.h"
 
+#include <algorithm>
 #include <iterator>
 
 HistoryBatch::Layout HistoryBatch::Layout::of(const KeptHistory &kept)
@@ -23,8 +24,16 @@ HistoryBatch HistoryBatch::everything(const KeptHistory &kept)
             batch.entries.push_back({ChangeJournal::Entry::Kind::ItemWritten, list.id, list.items[item].id,
                                      list.rowKeys[item], list.items[item].text, list.items[item].name});
     }
+    batch.sortWrittenItems();
     batch.layout = Layout::of(kept);
     return batch;
+}
+
+void HistoryBatch::sortWrittenItems()
+{
+    std::sort(entries.begin(), entries.end(), [](const ChangeJournal::Entry &a, const ChangeJournal::Entry &b) {
+        return a.item < b.item;
+    });
 }
 
 void HistoryBatch::append(HistoryBatch &&later)

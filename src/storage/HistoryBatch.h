@@ -32,6 +32,9 @@ struct HistoryBatch {
     // Every item is written anew: the old ones go first.
     bool replaceAll = false;
     std::vector<ChangeJournal::Entry> entries;
+    // For a batch of written items only: puts them in the order of their ids, so that each goes in
+    // at the table's end and fills its page (in any other order pages split and stay half full).
+    void sortWrittenItems();
     std::optional<Layout> layout;
 
     bool empty() const { return !replaceAll && entries.empty() && !layout; }

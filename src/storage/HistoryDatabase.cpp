@@ -4,6 +4,7 @@
 #include "model/ModelTypes.h"
 #include "storage/HistoryText.h"
 #include "storage/OwnerOnlyFiles.h"
+#include "storage/PackedTexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -91,15 +92,6 @@ QString columnText(sqlite3_stmt *statement, int column)
 {
     const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
     return text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, column)) : QString();
-}
-
-// An item's text as written by HistoryText; nothing when it is damaged.
-std::optional<QString> columnItemText(sqlite3_stmt *statement, int column)
-{
-    if (sqlite3_column_type(statement, column) != SQLITE_BLOB)
-        return columnText(statement, column);
-    const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement, column));
-    return HistoryText::unpack(bytes, sqlite3_column_bytes(statement, column), true);
 }
 
 template <typename T>
@@ -437,19 +429,27 @@ std::optional<KeptHistory> HistoryDatabase::read()
 
     // In the table's own order, read from start to end: a list's items come in the order of their ids.
     Query items(m_db, "SELECT list_id, id, row_key, text, name FROM items ORDER BY id");
+    PackedTexts packed;
     while (items.next()) {
         const auto found = listIndex.constFind(quint32(sqlite3_column_int64(*items, 0)));
         if (found == listIndex.cend())
             return broken(damaged);
         KeptHistory::List &list = kept.lists[*found];
-        std::optional<QString> text = columnItemText(*items, 3);
-        if (list.items.size() >= size_t(MaxCount) || !text)
+        if (list.items.size() >= size_t(MaxCount))
             return broken(damaged);
-        list.items.push_back(ClipItem{std::move(*text), columnText(*items, 4), quint64(sqlite3_column_int64(*items, 1))});
+        const bool compressed = sqlite3_column_type(*items, 3) == SQLITE_BLOB;
+        list.items.push_back(ClipItem{compressed ? QString() : columnText(*items, 3), columnText(*items, 4),
+                                      quint64(sqlite3_column_int64(*items, 1))});
+        // A deque keeps its elements where they are as it grows.
+        if (compressed)
+            packed.add(static_cast<const char *>(sqlite3_column_blob(*items, 3)), sqlite3_column_bytes(*items, 3),
+                       list.items.back().text);
         list.rowKeys.push_back(sqlite3_column_int64(*items, 2));
     }
     if (!items.finished())
         return broken({});
+    if (!packed.unpack())
+        return broken(damaged);
 
     Query panes(m_db, "SELECT list_id, height_share, focused FROM panes ORDER BY position");
     QSet<size_t> shown;

@@ -228,6 +228,7 @@ void HistoryStore::everyItem(HistoryBatch &batch)
                                      item.text, item.name});
         }
     }
+    batch.sortWrittenItems();
 }
 
 HistoryBatch::Layout HistoryStore::currentLayout()

@@ -196,6 +196,15 @@ void TestHistoryDatabase::changesReadBack_data()
     HistoryBatch anew = batch({written(9, 4, 0, QStringLiteral("d"))});
     anew.replaceAll = true;
     QTest::newRow("every item anew") << anew << QStringLiteral("7: | 9: 4=d/@0") + panes;
+    // Enough compressed texts to be unpacked on several threads.
+    HistoryBatch many;
+    QString manyKept = QStringLiteral("7: 1=a/@10 2=%1/@20 | 9: 3=c/@5").arg(Odd);
+    for (quint64 item = 100; item < 1100; ++item) {
+        const QString text = randomLetters(300) + QString::number(item);
+        many.entries.push_back(written(9, item, qint64(item), text));
+        manyKept += QStringLiteral(" %1=%2/@%1").arg(item).arg(text);
+    }
+    QTest::newRow("many long items") << many << manyKept + panes;
     HistoryBatch layout;
     layout.layout = layoutOf({9, 7}, {{7, 1}}, 0);
     QTest::newRow("layout") << layout << QStringLiteral("9: 3=c/@5 | 7: 1=a/@10 2=%1/@20 | panes 7:1*").arg(Odd);
