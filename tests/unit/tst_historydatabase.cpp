@@ -171,6 +171,7 @@ private slots:
     void olderVersionIsConverted_data();
     void olderVersionIsConverted();
     void deletedTextIsInNoFile();
+    void freeSpaceIsGivenBackWhenQuiet();
 };
 
 void TestHistoryDatabase::changesReadBack_data()
@@ -452,6 +453,31 @@ void TestHistoryDatabase::deletedTextIsInNoFile()
     QVERIFY(!anyFileHolds(secret.toUtf8()));
     QVERIFY(!anyFileHolds("old name"));
     QVERIFY(anyFileHolds("new name"));
+}
+
+void TestHistoryDatabase::freeSpaceIsGivenBackWhenQuiet()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(HistoryDatabase::fileName());
+    {
+        auto database = std::make_unique<HistoryDatabase>();
+        QCOMPARE(database->open(path), HistoryDatabase::Opened::Created);
+        HistoryWriter writer(std::move(database));
+        writer.write(firstBatch());
+        HistoryBatch big;
+        big.entries = {written(9, 5, 6, randomLetters(4 << 20))};
+        writer.write(std::move(big));
+        const qint64 withBig = QFileInfo(path).size();
+        QVERIFY(withBig > (2 << 20));
+        HistoryBatch dropped;
+        dropped.entries = {{Entry::Kind::ItemDropped, 0, 5, 0, {}, {}}};
+        writer.write(std::move(dropped));
+        // Not at once: a burst of captures may follow.
+        QCOMPARE(QFileInfo(path).size(), withBig);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() < 64 * 1024, HistoryWriter::QuietMs * 2);
+        QVERIFY(writer.finish());
+    }
+    QCOMPARE(readBack(path), QStringLiteral("7: 1=a/@10 2=%1/@20 | 9: 3=c/@5 | panes 9:0.25 7:0.75*").arg(Odd));
 }
 
 QTEST_GUILESS_MAIN(TestHistoryDatabase)
