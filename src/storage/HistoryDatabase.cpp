@@ -51,19 +51,21 @@ QByteArray listsTableSql()
     return sql + ")";
 }
 
-// The tables and the index a version of the program makes, in order. An item's text is UTF-8
-// text, or a BLOB holding a compressed frame of it (HistoryText); version 1 kept UTF-16 text only.
-// Version 2 added whether the last run ended cleanly: one row, 0 while a run has the file open.
+// The tables a version of the program makes, in order. An item's text is UTF-8 text, or a BLOB
+// holding a compressed frame of it (HistoryText); version 1 kept UTF-16 text only. Version 2 added
+// whether the last run ended cleanly (one row: 0 from a run's first write to its clean end), and
+// dropped the index of items by list: reading the lists at the start then reads every page there
+// is, and clearing a list, which scans the items instead, is rare.
 QList<QByteArray> schemaStatements(int version)
 {
-    QList<QByteArray> statements = {
-        listsTableSql(),
-        "CREATE TABLE items(id INTEGER PRIMARY KEY, list_id INTEGER NOT NULL, row_key INTEGER NOT NULL,"
-        " text TEXT NOT NULL, name TEXT NOT NULL)",
-        "CREATE INDEX items_of_list ON items(list_id)",
-        "CREATE TABLE panes(position INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
-        " height_share REAL NOT NULL, focused INTEGER NOT NULL)"};
-    if (version >= 2)
+    QList<QByteArray> statements = {listsTableSql(),
+                                    "CREATE TABLE items(id INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
+                                    " row_key INTEGER NOT NULL, text TEXT NOT NULL, name TEXT NOT NULL)",
+                                    "CREATE TABLE panes(position INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
+                                    " height_share REAL NOT NULL, focused INTEGER NOT NULL)"};
+    if (version == 1)
+        statements += "CREATE INDEX items_of_list ON items(list_id)";
+    else
         statements += {"CREATE TABLE runs(ended_cleanly INTEGER NOT NULL)", "INSERT INTO runs VALUES(0)"};
     return statements;
 }
@@ -343,7 +345,7 @@ bool HistoryDatabase::checkSchema(int version)
     }
     // A quick check reads every page, so damage anywhere shows now rather than at a later write. It
     // reads the whole file, so it is left out after a run that ended cleanly: reading the lists
-    // then reads every page of the tables, and SQLite checks each page it reads.
+    // then reads every page of every table, and SQLite checks each page it reads.
     if (!endedCleanly(version)) {
         Query check(m_db, "PRAGMA quick_check");
         if (!check.next())
