@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "storage/RemoteMessage.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -15,8 +17,11 @@ public:
     std::optional<int> exitCode() const { return m_exitCode; }
     // The clip-list files to open.
     QStringList files() const { return m_files; }
+    // A command for the running program (--add, --list, ...), checked; the text of "--add -" read.
+    std::optional<RemoteRequest> request() const { return m_request; }
 
 private:
     std::optional<int> m_exitCode;
     QStringList m_files;
+    std::optional<RemoteRequest> m_request;
 };

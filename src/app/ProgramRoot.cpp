@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramRoot.h"
 
+#include "app/RemoteCommands.h"
 #include "capture/ClipboardWatcher.h"
 #include "capture/ItemCommands.h"
 #include "mainwindow/DividerDrag.h"
@@ -192,6 +193,8 @@ ProgramRoot::ProgramRoot(const ProgramSeams &seams)
     }
     // Shown once the stored settings are read (openHistory): an icon switched off never flashes up.
     m_tray = std::make_unique<TrayIcon>(*m_window, *m_mini, *m_commands, m_state->display(), *m_watcher);
+    m_remote = std::make_unique<RemoteCommands>(m_state->lists(), m_state->display(), *m_watcher, *m_tray,
+                                                m_hotkeyPick.get());
 }
 
 void ProgramRoot::grabHotkey()

@@ -36,6 +36,7 @@ class TextWindow;
 class WindowCommands;
 class MiniWindow;
 class TrayIcon;
+class RemoteCommands;
 
 // Builds the program: the global state, the watcher, the commands and every window, each given
 // only what it uses, and connects the events that go up between them. The program builds one
@@ -65,6 +66,8 @@ public:
     PopUpMenu &popUpMenu() const { return *m_popUp; }
     ToolStrip &toolStrip() const { return *m_toolStrip; }
     HistoryStore &history() const { return *m_history; }
+    // Answers the commands later starts send (quillkeeper --add, ...).
+    RemoteCommands &remoteCommands() const { return *m_remote; }
 
     // Reads the settings kept outside the settings file and, when the lists are kept between runs,
     // opens the history; what it kept is for MainWindow::startUp.
@@ -110,4 +113,5 @@ private:
     FindBar *m_findBar;     // owned by the main window
     std::unique_ptr<HotkeyPick> m_hotkeyPick; // none without a hotkey seam
     std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<RemoteCommands> m_remote;
 };

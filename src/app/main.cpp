@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/ProgramRoot.h"
 #include "app/QtSeams.h"
+#include "app/RemoteCommands.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/FontSetup.h"
 #include "platform/ProgramFolders.h"
@@ -18,7 +19,28 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 namespace {
+// A command for the running program: its answer printed, and the code to exit with. Nothing when
+// no program runs and the command is --show, which then starts one.
+std::optional<int> sendToRunningProgram(int argc, char *argv[], const RemoteRequest &request)
+{
+    const QCoreApplication core(argc, argv);
+    const std::optional<RemoteReply> reply = SingleInstance::send(request);
+    if (!reply && request.command == QLatin1String("show"))
+        return std::nullopt;
+    if (!reply) {
+        std::fputs(qPrintable(QStringLiteral("quillkeeper: 実行中の QuillKeeper がありません。\n")), stderr);
+        return RemoteReply::NotRunning;
+    }
+    std::fwrite(reply->output.constData(), 1, size_t(reply->output.size()), stdout);
+    std::fflush(stdout);
+    if (!reply->error.isEmpty())
+        std::fputs(qPrintable(QStringLiteral("quillkeeper: %1\n").arg(reply->error)), stderr);
+    return reply->exitCode;
+}
+
 // Watching the clipboard in the background and placing windows need X11; under a Wayland
 // session XWayland provides it, unless the user picked a platform.
 void preferX11UnderWayland()
@@ -37,6 +59,10 @@ int main(int argc, char *argv[])
     const CommandLine commandLine(argc, argv);
     if (commandLine.exitCode())
         return *commandLine.exitCode();
+    if (const std::optional<RemoteRequest> request = commandLine.request()) {
+        if (const std::optional<int> exitCode = sendToRunningProgram(argc, argv, *request))
+            return *exitCode;
+    }
     preferX11UnderWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuillKeeper"));
@@ -67,6 +93,7 @@ int main(int argc, char *argv[])
     root.grabHotkey();
     QObject::connect(&instance, &SingleInstance::filesHanded, &window,
                      [&root](const QStringList &handed) { root.openHandedFiles(handed); });
+    instance.setAnswer([&root](const RemoteRequest &request) { return root.remoteCommands().answer(request); });
     // A logout, a service manager or Ctrl+C ends the program through its end sequence, which then
     // shows no box: nobody would answer it. One that comes while the end sequence waits on a box
     // (the settings could not be written) ends it at once.

@@ -1,20 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SingleInstance.h"
 
-#include <QDataStream>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QRegularExpression>
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <sys/socket.h>
 #include <unistd.h>
 #endif
 
 namespace {
 // Nothing a start has to say comes near this; more is not read.
-constexpr qint64 MaxMessage = 4 * 1024 * 1024;
+constexpr qint64 MaxMessage = RemoteMessage::MaxSize + RemoteMessage::HeadSize;
 constexpr int WaitMs = 2000;
+// A command may wait on the window (a list of 32,767 rows to print, say).
+constexpr int ReplyWaitMs = 30000;
+
+// Whether the other end of the socket runs as this user, where the system tells.
+bool sameUser(const QLocalSocket &socket)
+{
+#ifdef Q_OS_LINUX
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    if (::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0)
+        return false;
+    return peer.uid == ::getuid();
+#else
+    Q_UNUSED(socket);
+    return true;
+#endif
+}
 } // namespace
 
 SingleInstance::SingleInstance(const QString &name, QObject *parent) : QObject(parent), m_name(name)
@@ -50,10 +67,7 @@ bool SingleInstance::claim(const QStringList &files)
         QStringList absolute;
         for (const QString &file : files)
             absolute << (file.isEmpty() ? file : QFileInfo(file).absoluteFilePath());
-        QByteArray message;
-        QDataStream out(&message, QIODevice::WriteOnly);
-        out << absolute;
-        running.write(message);
+        running.write(RemoteMessage::files(absolute));
         if (running.waitForBytesWritten(WaitMs)) {
             running.disconnectFromServer();
             return false;
@@ -65,36 +79,84 @@ bool SingleInstance::claim(const QStringList &files)
     return true;
 }
 
+std::optional<RemoteReply> SingleInstance::send(const RemoteRequest &request, const QString &name)
+{
+    QLocalSocket running;
+    running.connectToServer(name);
+    if (!running.waitForConnected(WaitMs))
+        return std::nullopt;
+    running.write(RemoteMessage::request(request));
+    QByteArray reply;
+    while (running.waitForReadyRead(ReplyWaitMs) || running.bytesAvailable() > 0) {
+        reply += running.readAll();
+        const std::optional<qint64> size = RemoteMessage::framedSize(reply);
+        if (size && (*size < 0 || reply.size() >= *size))
+            break;
+    }
+    return RemoteMessage::readReply(reply);
+}
+
 void SingleInstance::receive(QLocalSocket *socket)
 {
     socket->setParent(this);
+    if (!sameUser(*socket)) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
     auto message = std::make_shared<QByteArray>();
-    connect(socket, &QLocalSocket::readyRead, this, [socket, message] {
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, message] {
         message->append(socket->read(MaxMessage - message->size()));
-        if (message->size() >= MaxMessage)
+        // A command's start waits for the answer: it is read as soon as it is whole.
+        const std::optional<qint64> framed = RemoteMessage::framedSize(*message);
+        if (message->size() >= MaxMessage || (framed && *framed < 0 && message->startsWith(QByteArray(4, '\xff')))) {
             socket->abort();
+        } else if (framed && *framed > 0 && message->size() >= *framed) {
+            disconnect(socket, nullptr, this, nullptr);
+            const auto received = RemoteMessage::read(message->left(*framed));
+            if (received && std::holds_alternative<RemoteRequest>(*received))
+                answer(socket, std::get<RemoteRequest>(*received));
+            else
+                socket->abort();
+        }
     });
     auto finish = [this, socket, message] {
         message->append(socket->readAll().left(MaxMessage - message->size()));
         socket->deleteLater();
-        QDataStream in(*message);
-        // The names one by one: reading a QStringList whole reserves room for as many as its
-        // count claims, before a single one is there.
-        quint32 count = 0;
-        in >> count;
-        QStringList files;
-        for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
-            QString file;
-            in >> file;
-            files << file;
-        }
+        const auto received = RemoteMessage::read(*message);
+        if (!received || !std::holds_alternative<QStringList>(*received))
+            return;
         // Opening the files may show message boxes: not from inside the socket's own signal.
-        if (in.status() == QDataStream::Ok)
-            QMetaObject::invokeMethod(this, [this, files] { emit filesHanded(files); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, files = std::get<QStringList>(*received)] { emit filesHanded(files); },
+                                  Qt::QueuedConnection);
     };
     // A start that has already left is read at once.
     if (socket->state() == QLocalSocket::UnconnectedState)
         finish();
     else
         connect(socket, &QLocalSocket::disconnected, this, finish);
+}
+
+void SingleInstance::answer(QLocalSocket *socket, const RemoteRequest &request)
+{
+    // Answered from the event loop, not from inside the socket's own signal: a command may show a
+    // window or a message box.
+    QMetaObject::invokeMethod(
+        this,
+        [this, socket, request] {
+            RemoteReply reply;
+            if (m_answer) {
+                reply = m_answer(request);
+            } else {
+                reply.exitCode = RemoteReply::Refused;
+                reply.error = QStringLiteral("このｺﾏﾝﾄﾞは受け付けていません。");
+            }
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            socket->write(RemoteMessage::reply(reply));
+            socket->disconnectFromServer();
+            // A start that already left is gone at once.
+            if (socket->state() == QLocalSocket::UnconnectedState)
+                socket->deleteLater();
+        },
+        Qt::QueuedConnection);
 }

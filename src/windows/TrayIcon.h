@@ -28,12 +28,12 @@ public:
     QSystemTrayIcon &icon() { return m_icon; }
     QMenu &menu() { return m_menu; }
     void toggleWindow();
+    // The main window, or the mini window while it stands in for it, is up on the desktop.
+    bool windowShown() const;
 
 private:
     void fillMenu();
     void showState(bool capturing, bool lit);
-    // The main window, or the mini window while it stands in for it, is up on the desktop.
-    bool windowShown() const;
 
     MainWindow &m_window;
     MiniWindow &m_mini;

@@ -34,6 +34,7 @@ class TestCommandLine : public QObject {
 private slots:
     void fileOnTheCommandLineFillsTheList();
     void helpVersionAndMistakesNeedNoDisplay();
+    void commandsReachTheRunningProgram();
     void mainWindowPicture();
 };
 
@@ -83,6 +84,51 @@ void TestCommandLine::helpVersionAndMistakesNeedNoDisplay()
     const QByteArray hint = "\n「quillkeeper --help」で使い方を表示します。\n";
     QCOMPARE(run(QStringLiteral("--no-such-option")), "2 quillkeeper: 「--no-such-option」というｵﾌﾟｼｮﾝはありません。" + hint);
     QCOMPARE(run(QStringLiteral("--platform")), "2 quillkeeper: ｵﾌﾟｼｮﾝ「--platform」の後に値がありません。" + hint);
+}
+
+void TestCommandLine::commandsReachTheRunningProgram()
+{
+    // The exit code, then what the later start printed.
+    const auto run = [](const QStringList &arguments, const QByteArray &input = {}) {
+        QProcess process;
+        process.start(qEnvironmentVariable("QK_PROGRAM"), arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        process.waitForFinished(10000);
+        return QByteArray::number(process.exitCode()) + ' ' + process.readAllStandardOutput() + process.readAllStandardError();
+    };
+    QCOMPARE(run({QStringLiteral("--count")}), "1 quillkeeper: 実行中の QuillKeeper がありません。\n");
+
+    X11Program program;
+    QVERIFY(program.start());
+    const QString title = QStringLiteral("Arlen.T.K. QuillKeeper");
+    QVERIFY(!program.waitForWindow(title).isEmpty());
+    // Whatever an earlier test left on the clipboard is not taken meanwhile.
+    QCOMPARE(run({QStringLiteral("--capture"), QStringLiteral("off")}), "0 ");
+    const int before = run({QStringLiteral("--count")}).mid(2).trimmed().toInt();
+    QCOMPARE(run({QStringLiteral("--add"), QStringLiteral("first")}), "0 ");
+    QCOMPARE(run({QStringLiteral("--add"), QStringLiteral("-")}, "二行の\r\nﾃｷｽﾄ"), "0 ");
+    QCOMPARE(run({QStringLiteral("--count")}), "0 " + QByteArray::number(before + 2) + '\n');
+    // New items go on top: the newest two rows, then the newest one.
+    QCOMPARE(run({QStringLiteral("--list"), QStringLiteral("2")}), "0 0\t二行の\\nﾃｷｽﾄ\n1\tfirst\n");
+    QCOMPARE(run({QStringLiteral("--list"), QStringLiteral("1")}), "0 0\t二行の\\nﾃｷｽﾄ\n");
+    QCOMPARE(run({QStringLiteral("--read"), QStringLiteral("0")}), "0 二行の\r\nﾃｷｽﾄ");
+    const QByteArray past = QByteArray::number(before + 2);
+    QCOMPARE(run({QStringLiteral("--read"), QString::fromLatin1(past)}), "3 quillkeeper: 行 " + past + " はありません。\n");
+    QVERIFY(run({QStringLiteral("--read"), QStringLiteral("x")}).startsWith("2 quillkeeper: "));
+
+    // Hidden, then brought up as the hotkey does.
+    const auto shown = [&] {
+        return !X11Program::run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                          QStringLiteral("--pid"), QString::number(program.process().processId()),
+                                                          QStringLiteral("--name"), QStringLiteral("QuillKeeper$")})
+                    .isEmpty();
+    };
+    QCOMPARE(run({QStringLiteral("--hide")}), "0 ");
+    QTRY_VERIFY(!shown());
+    QCOMPARE(run({QStringLiteral("--pick")}), "0 ");
+    QTRY_VERIFY(shown());
+    QCOMPARE(program.closeAndWait(program.waitForWindow(title)), 0);
 }
 
 // The README's picture of the main window, saved into the folder $QK_SHOTS when it is set.
