@@ -216,6 +216,7 @@ std::optional<KeptHistory> ProgramRoot::openHistory(const QString &extraSettings
         AutostartEntry::write(QCoreApplication::applicationFilePath());
     m_clipboard.setKeeping(m_state->extraSettings.keepClipboard);
     m_clipboard.setLargestText(qint64(m_state->extraSettings.largestTextMiB) << 20);
+    m_watcher->itemMaker().setMovingDuplicates(m_state->extraSettings.moveDuplicates);
     applyTraySettings();
     if (!m_state->extraSettings.keepHistory) {
         // Switched off in another run, or by hand: nothing stays behind.
@@ -245,6 +246,7 @@ void ProgramRoot::applyExtraSettings(const ExtraSettings &before, MessageBoxPort
         m_hotkeyPick->applySettings();
     m_clipboard.setKeeping(now.keepClipboard);
     m_clipboard.setLargestText(qint64(now.largestTextMiB) << 20);
+    m_watcher->itemMaker().setMovingDuplicates(now.moveDuplicates);
     applyTraySettings();
     if (now == before || m_extraSettingsPath.isEmpty())
         return;

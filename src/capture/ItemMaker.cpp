@@ -82,13 +82,29 @@ void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text
 {
     ListRecord &options = m_lists.at(list);
     ListItems &items = options.items();
+    // The earlier copy goes, and the new one takes its name: the item has moved, not doubled.
+    QString name;
+    if (m_movingDuplicates) {
+        for (RowNumber row{0}; row < items.rowCount(); ++row) {
+            const ClipItem &item = items.at(items.itemOfRow(row));
+            if (item.text == text) {
+                name = item.name;
+                items.deleteItem(row);
+                break;
+            }
+        }
+    }
     RowNumber focused = m_display.focusedRow(pane);
+    RowNumber row = RowNumber(-1);
     if (options.addAtFocus && focused >= 0) {
         items.insertItem(text, focused);
+        row = focused;
         m_display.highlightRow(pane, options.addAtBottom ? focused + 1 : focused);
-        return;
+    } else {
+        row = items.addItem(text);
+        if (row >= 0)
+            m_display.highlightRow(pane, row);
     }
-    const RowNumber row = items.addItem(text);
-    if (row >= 0)
-        m_display.highlightRow(pane, row);
+    if (!name.isEmpty() && row >= 0)
+        items.nameItem(row, name);
 }

@@ -20,9 +20,12 @@ public:
 
     void makeItems(PaneNumber pane, ListNumber list, const QString &text);
     void addOneItem(PaneNumber pane, ListNumber list, const QString &text);
+    // A text the list holds already moves its item (name and all) where a new one would go.
+    void setMovingDuplicates(bool on) { m_movingDuplicates = on; }
 
 private:
     ListCollection &m_lists;
     ListDisplay &m_display;
     GlobalSettings &m_settings;
+    bool m_movingDuplicates = false;
 };

@@ -30,6 +30,8 @@ struct ExtraSettings {
 
     // The largest clipboard content, in MiB, that is captured (and kept when its owner goes).
     qint32 largestTextMiB = 256;
+    // A text captured again moves its item where a new one would go, instead of adding a second.
+    bool moveDuplicates = false;
 
     bool operator==(const ExtraSettings &) const = default;
 };

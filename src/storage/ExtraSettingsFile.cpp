@@ -26,6 +26,7 @@ void visitKeys(Visit &&visit)
     visit(&E::trayIcon, QStringLiteral("Tray/icon"));
     visit(&E::closeToTray, QStringLiteral("Tray/closeToTray"));
     visit(&E::largestTextMiB, QStringLiteral("Clipboard/largestTextMiB"));
+    visit(&E::moveDuplicates, QStringLiteral("Capture/moveDuplicates"));
 }
 } // namespace
 

@@ -255,6 +255,7 @@ void SettingsDialog::fillControls()
     hotkeyEdit->setKeySequence(QKeySequence(m_work.extra.hotkey, QKeySequence::PortableText));
     pasteAfterPickCheck->setChecked(m_work.extra.pasteAfterPick);
     keepWindowAfterPickCheck->setChecked(m_work.extra.keepWindowAfterPick);
+    moveDuplicatesCheck->setChecked(m_work.extra.moveDuplicates);
     keepClipboardCheck->setChecked(m_work.extra.keepClipboard);
     trayIconCheck->setChecked(m_work.extra.trayIcon);
     closeToTrayCheck->setChecked(m_work.extra.closeToTray);
@@ -390,6 +391,7 @@ bool SettingsDialog::storeMorePage()
         m_work.extra.hotkey = QKeySequence(typed[0]).toString(QKeySequence::PortableText);
     m_work.extra.pasteAfterPick = pasteAfterPickCheck->isChecked();
     m_work.extra.keepWindowAfterPick = keepWindowAfterPickCheck->isChecked();
+    m_work.extra.moveDuplicates = moveDuplicatesCheck->isChecked();
     m_work.extra.keepClipboard = keepClipboardCheck->isChecked();
     m_work.extra.trayIcon = trayIconCheck->isChecked();
     m_work.extra.closeToTray = closeToTrayCheck->isChecked();

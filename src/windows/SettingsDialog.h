@@ -139,6 +139,7 @@ private:
     QKeySequenceEdit *hotkeyEdit = nullptr;
     QCheckBox *pasteAfterPickCheck = nullptr;
     QCheckBox *keepWindowAfterPickCheck = nullptr;
+    QCheckBox *moveDuplicatesCheck = nullptr;
     QCheckBox *keepClipboardCheck = nullptr;
     QCheckBox *trayIconCheck = nullptr;
     QCheckBox *closeToTrayCheck = nullptr;

@@ -239,7 +239,10 @@ QWidget *SettingsDialog::buildMorePage()
     largestRow->addWidget(largestTextEdit);
     largestRow->addWidget(new QLabel(QStringLiteral("MB (これを超えるﾃｷｽﾄは取り込まない)")));
     largestRow->addStretch(1);
-    groupColumn(rows, QStringLiteral("ﾃｷｽﾄの大きさ:"))->addLayout(largestRow);
+    auto *sizeRows = groupColumn(rows, QStringLiteral("ﾃｷｽﾄの取り込み:"));
+    sizeRows->addLayout(largestRow);
+    moveDuplicatesCheck = named(new QCheckBox(QStringLiteral("同じﾃｷｽﾄは先頭へ移動する(&D)")), "moveDuplicatesCheck");
+    sizeRows->addWidget(moveDuplicatesCheck);
     rows->addStretch(1);
     return page;
 }

@@ -81,6 +81,7 @@ private slots:
     void textOutlivesTheProgramWhenAnotherManagerRuns();
     void quickCopyBacksLeaveTheClipboardToALaterOwner();
     void managerKeepsNothingItCouldNotRead();
+    void copyingATextAgainMovesItsItem();
 };
 
 void TestCaptureBackground::everyCopyIsCapturedInOrder()
@@ -259,6 +260,21 @@ void TestCaptureBackground::managerKeepsNothingItCouldNotRead()
     QTRY_COMPARE(ClipboardOwner::readWithXclip(), QByteArray("last kept"));
     QCOMPARE(p.words(), QStringList{"last kept"});
     QCOMPARE(owner.readAllStandardOutput().count("served text/plain"), 1);
+}
+
+void TestCaptureBackground::copyingATextAgainMovesItsItem()
+{
+    Program p("[Capture]\nmoveDuplicates=true\n");
+    QVERIFY(p.started);
+    for (const QByteArray text : {"named", "middle", "newest"}) {
+        copyAndExit(text);
+        QTRY_COMPARE_WITH_TIMEOUT(p.words().value(0), QString::fromLatin1(text), 10000);
+    }
+    ListItems &items = p.program->state().lists().at(ListNumber(0)).items();
+    items.nameItem(RowNumber(2), QStringLiteral("Ｎ"));
+    copyAndExit("named");
+    QTRY_COMPARE_WITH_TIMEOUT(p.words(), (QStringList{"named", "newest", "middle"}), 10000);
+    QCOMPARE(items.at(items.itemOfRow(RowNumber(0))).name, QStringLiteral("Ｎ"));
 }
 
 QTEST_MAIN(TestCaptureBackground)
