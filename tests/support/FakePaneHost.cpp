@@ -25,6 +25,20 @@ ClipListBox &FakePaneHost::listBox(PaneNumber pane)
     return *found->second;
 }
 
+std::shared_ptr<const TextWidth> FakePaneHost::measuringNow() const
+{
+    // Measures at the font size of now, whatever the host's later.
+    class Frozen : public TextWidth {
+    public:
+        explicit Frozen(double scale) : m_scale(scale) {}
+        double textWidth(QStringView text) const override { return 10.0 * text.size() * m_scale; }
+
+    private:
+        double m_scale;
+    };
+    return std::make_shared<Frozen>(widthScale());
+}
+
 void FakePaneHost::loadListBox(PaneNumber pane)
 {
     if (boxes.count(pane))
