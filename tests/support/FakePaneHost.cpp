@@ -28,15 +28,13 @@ ClipListBox &FakePaneHost::listBox(PaneNumber pane)
 std::shared_ptr<const TextWidth> FakePaneHost::measuringNow() const
 {
     // Measures at the font size of now, whatever the host's later.
-    class Frozen : public TextWidth {
-    public:
-        explicit Frozen(double scale) : m_scale(scale) {}
-        double textWidth(QStringView text) const override { return 10.0 * text.size() * m_scale; }
-
-    private:
-        double m_scale;
+    struct Frozen : TextWidth {
+        double scale = 1;
+        double textWidth(QStringView text) const override { return 10.0 * text.size() * scale; }
     };
-    return std::make_shared<Frozen>(widthScale());
+    auto frozen = std::make_shared<Frozen>();
+    frozen->scale = widthFollowsFontSize ? fontSize / 9 : 1;
+    return frozen;
 }
 
 void FakePaneHost::loadListBox(PaneNumber pane)

@@ -26,7 +26,7 @@ public:
     void layOutPanes() override { ++resizes; }
     void setFontSize(float points) override { fontSize = points; }
     void setFontName(const QString &family) override { fontName = family; }
-    double textWidth(QStringView text) const override { return 10.0 * text.size() * widthScale(); }
+    double textWidth(QStringView text) const override { return 10.0 * text.size() * (widthFollowsFontSize ? fontSize / 9 : 1); }
     std::shared_ptr<const TextWidth> measuringNow() const override;
 
     FakeClipListBox &box(PaneNumber pane) { return static_cast<FakeClipListBox &>(listBox(pane)); }
@@ -42,9 +42,6 @@ public:
     int activations = 0;
     int timerInterval = 0;
     bool widthFollowsFontSize = false;
-
-private:
-    double widthScale() const { return widthFollowsFontSize ? fontSize / 9 : 1; }
 };
 
 // A fresh, isolated set of lists, panes and settings with factory values and a fake main window.

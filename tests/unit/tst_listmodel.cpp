@@ -197,8 +197,7 @@ void TestListModel::restoredRowsReadAsWhenTheListWasShown()
 {
     // Captioned when first asked, yet as the options and the pane's measuring font had them when
     // the list was shown, not as they are when the row is read.
-    class DoubleWidth : public TextWidth {
-    public:
+    struct DoubleWidth : TextWidth {
         double textWidth(QStringView text) const override { return 20.0 * text.size(); }
     };
     List list(false, 10);
