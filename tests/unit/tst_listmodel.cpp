@@ -195,16 +195,14 @@ void TestListModel::restoredRowsFollowTheirKeysAndReadOnceCaptioned()
 
 void TestListModel::restoredRowsReadAsWhenTheListWasShown()
 {
-    // Captioned when first asked, yet as the options and the pane's measuring font had them when
-    // the list was shown, not as they are when the row is read.
+    // Captioned when first asked, as the options and the pane's font were when the list was shown.
     struct DoubleWidth : TextWidth {
         double textWidth(QStringView text) const override { return 20.0 * text.size(); }
     };
     List list(false, 10);
     list.record.captionByWidth = true;
     list.record.captionWidth = 80;
-    list.items().restore({{QStringLiteral("abcdefghij"), QString(), 1}, {QStringLiteral("b"), QStringLiteral("named"), 2}},
-                         {0, 1});
+    list.items().restore({{QStringLiteral("abcdefghij"), QString(), 1}, {"b", "named", 2}}, {0, 1});
     list.items().captionRows(false, std::make_shared<DoubleWidth>());
     list.record.captionWidth = 200;
     QCOMPARE(list.rows(), (QStringList{"a...", "named"}));
