@@ -31,7 +31,7 @@ PaneArea::PaneArea(QWidget *parent) : QWidget(parent)
     loadBar(0);
     m_bars[0]->setFixedHeight(BarHeight);
     // Captions are measured in the font the lists use until a list's own font takes over.
-    m_meter.setFont(QFont(ProgramTexts::defaultFontName(), 9));
+    setMeasuringFont(QFont(ProgramTexts::defaultFontName(), 9));
 }
 
 ListBoxWidget *PaneArea::makeClipList()
@@ -166,19 +166,33 @@ void PaneArea::setBarColour(Colour colour)
         applyBarColour(bar);
 }
 
+void PaneArea::setMeasuringFont(const QFont &font)
+{
+    if (m_meter && font == m_meter->font())
+        return;
+    // No list holds the old one: it can measure in the new font.
+    if (m_meter && m_meter.use_count() == 1) {
+        m_meter->setFont(font);
+        return;
+    }
+    auto meter = std::make_shared<FontTextWidth>();
+    meter->setFont(font);
+    m_meter = std::move(meter);
+}
+
 void PaneArea::setFontSize(float points)
 {
-    QFont f = m_meter.font();
+    QFont f = m_meter->font();
     if (points > 0)
         f.setPointSizeF(points);
-    m_meter.setFont(f);
+    setMeasuringFont(f);
 }
 
 void PaneArea::setFontName(const QString &family)
 {
-    QFont f = m_meter.font();
+    QFont f = m_meter->font();
     f.setFamily(family);
-    m_meter.setFont(f);
+    setMeasuringFont(f);
 }
 
 void PaneArea::setToolStripShown(bool shown)

@@ -5,6 +5,7 @@
 #include "platform/FontTextWidth.h"
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -37,7 +38,8 @@ public:
     void layOutPanes() override;
     void setFontSize(float points) override;
     void setFontName(const QString &family) override;
-    double textWidth(QStringView text) const override { return m_meter.textWidth(text); }
+    double textWidth(QStringView text) const override { return m_meter->textWidth(text); }
+    std::shared_ptr<const TextWidth> measuringNow() const override { return m_meter; }
 
     // Every bar, and every bar loaded later, takes the colour.
     void setBarColour(Colour colour);
@@ -55,7 +57,7 @@ public:
     // The pane of a list box and the index of a bar; -1 for any other widget.
     PaneNumber paneOf(const QWidget *widget) const;
     qint16 barOf(const QWidget *widget) const;
-    const QFont &measuringFont() const { return m_meter.font(); }
+    const QFont &measuringFont() const { return m_meter->font(); }
     // The lowest height of a shown pane's list box: one row of its font.
     float minimumListHeight(PaneNumber pane);
 
@@ -82,6 +84,7 @@ protected:
 private:
     ListBoxWidget *makeClipList();
     void applyBarColour(QFrame *bar);
+    void setMeasuringFont(const QFont &font);
     double pixelsPerPoint() const;
     // Asks the window for the height the lists lack, or gives back what it grew by.
     void fitWindowHeight(int shortfall);
@@ -93,7 +96,8 @@ private:
     std::vector<QFrame *> m_bars;        // bar 0 is the top edge
     Colour m_barColour = 0;
     bool m_barColourSet = false;
-    FontTextWidth m_meter;
+    // Replaced, never changed, when the font changes: rows still to be captioned hold the old one.
+    std::shared_ptr<FontTextWidth> m_meter;
     bool m_toolStrip = true;
     QWidget *m_stripWidget = nullptr;
     bool m_held = false;

@@ -114,13 +114,14 @@ void ListDisplay::showList(ListNumber list)
 void ListDisplay::fillPane(ListNumber list, PaneNumber pane, bool readAnew)
 {
     // The rows read as capturing and naming left them, which the model keeps. Rows brought back
-    // from the history read now: a name as it is, a text by its caption, measured in the main
-    // window's font at the size of this pane, as they would have been when captured into it.
+    // from the history read as of now: a name as it is, a text by its caption, measured in the main
+    // window's font at the size of this pane, as they would have been when captured into it. The
+    // model captions each when a view first asks for it, with the font as it is now.
     ListItems &items = m_lists.at(list).items();
     PaneHost &host = m_host;
     ClipListBox &rows = box(pane);
     host.setFontSize(rows.fontSize());
-    items.captionRows(readAnew);
+    items.captionRows(readAnew, host.measuringNow());
     rows.showRows(&items);
     if (m_focus != pane && isShown(m_focus))
         host.setFontSize(box(m_focus).fontSize());

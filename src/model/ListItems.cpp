@@ -33,6 +33,13 @@ int ListItems::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
+QModelIndex ListItems::index(int row, int column, const QModelIndex &parent) const
+{
+    if (row < 0 || size_t(row) >= m_rows.size() || column != 0 || parent.isValid())
+        return {};
+    return createIndex(row, column);
+}
+
 QVariant ListItems::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
@@ -40,7 +47,7 @@ QVariant ListItems::data(const QModelIndex &index, int role) const
     const size_t row = size_t(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return m_rowTexts[row];
+        return shownText(row);
     case FullTextRole:
         return m_items[size_t(m_rows[row].value())].text;
     case NameRole:
@@ -50,6 +57,21 @@ QVariant ListItems::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+const QString &ListItems::shownText(size_t row) const
+{
+    QString &text = m_rowTexts[row];
+    if (text.isNull() && m_unreadSource) {
+        const ClipItem &item = m_items[size_t(m_rows[row].value())];
+        text = item.name.isEmpty()
+                   ? CaptionBuilder(ProgramTexts::lineBreak(), *m_unreadSource->meter).caption(m_unreadSource->options, item.text)
+                   : item.name;
+        // An empty caption is read too: it must not be taken for one still to read.
+        if (text.isNull())
+            text = QStringLiteral("");
+    }
+    return text;
 }
 
 ClipItem &ListItems::at(ItemNumber item)
@@ -202,22 +224,24 @@ void ListItems::restore(std::deque<ClipItem> items, const std::vector<qint64> &r
     for (size_t row = 0; row < m_rows.size(); ++row)
         m_rowKeys[row] = rowKeys[size_t(m_rows[row].value())];
     m_rowTexts.assign(m_rows.size(), QString());
+    m_unreadSource.reset();
+    m_restoredUnread = true;
     endResetModel();
 }
 
-void ListItems::captionRows(bool all)
+void ListItems::captionRows(bool all, std::shared_ptr<const TextWidth> meter)
 {
-    int first = -1;
-    int last = -1;
-    for (size_t row = 0; row < m_rows.size(); ++row) {
-        if (!all && !m_rowTexts[row].isNull())
-            continue;
-        m_rowTexts[row] = rowText(m_items[size_t(m_rows[row].value())]);
-        first = first < 0 ? int(row) : first;
-        last = int(row);
-    }
-    if (first >= 0)
-        emit dataChanged(index(first), index(last), {Qt::DisplayRole});
+    // Rows still unread under an earlier source read as that source had them.
+    if (!all && !m_restoredUnread)
+        return;
+    if (!meter)
+        meter = std::shared_ptr<const TextWidth>(std::shared_ptr<const TextWidth>(), &m_meter);
+    m_unreadSource = std::make_unique<const CaptionSource>(CaptionSource{m_list, std::move(meter)});
+    m_restoredUnread = false;
+    if (all)
+        std::fill(m_rowTexts.begin(), m_rowTexts.end(), QString());
+    if (rowCount() > 0)
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
 }
 
 void ListItems::nameItem(RowNumber row, const QString &name)
@@ -244,6 +268,8 @@ void ListItems::clearItems()
     m_rows.clear();
     m_rowKeys.clear();
     m_rowTexts.clear();
+    m_unreadSource.reset();
+    m_restoredUnread = false;
     endResetModel();
     m_journal.listEmptied(m_list.id());
 }

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "model/ClipItem.h"
+#include "model/ListOptions.h"
 #include "model/Numbers.h"
 
 #include <QAbstractListModel>
 #include <QString>
 #include <deque>
+#include <memory>
 #include <vector>
 
 class ChangeJournal;
@@ -32,6 +34,8 @@ public:
 
     qint16 count() const { return qint16(m_items.size()); }
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    // Without the two virtual calls of the base's check: a view's layout asks for every row's index.
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     // Both throw std::out_of_range outside their ranges.
@@ -59,8 +63,10 @@ public:
     // bottom one) one at a time would, in one pass.
     void trimToLimit();
     // Rows brought back from the history and not read yet, or with all set, every row, read anew: a
-    // name as it is, a text by its caption in the measuring font as it is now.
-    void captionRows(bool all);
+    // name as it is, a text by its caption as the list's options and meter have it now (the list's
+    // own meter when none is given; a given one must not change). Each row is captioned when first
+    // read, so that showing a long list costs only the rows a view asks for.
+    void captionRows(bool all, std::shared_ptr<const TextWidth> meter = nullptr);
 
     // Brings back items kept in the history, in item order, each with the key of its row (rows
     // go by their keys). Their rows read once captionRows is called.
@@ -87,6 +93,7 @@ private:
     qint64 newRowKey(size_t row);
     void spreadRowKeys();
     void noteWritten(size_t row);
+    const QString &shownText(size_t row) const;
     bool rowInRange(RowNumber row, const char *operation) const;
 
     const ListRecord &m_list;
@@ -99,5 +106,14 @@ private:
     // Beside each row: a key in the rows' order with gaps between, so that a new row gets a key
     // without moving the others' (see newRowKey).
     std::deque<qint64> m_rowKeys;
-    std::deque<QString> m_rowTexts; // null: not read since it came back from the history
+    // Null: not read yet, since the row came back from the history or all rows were read anew.
+    mutable std::deque<QString> m_rowTexts;
+    // What rows not read yet are captioned by when first read: the options and the meter as they
+    // were when they were to be read. Unset until a restored list is first shown.
+    struct CaptionSource {
+        ListOptions options;
+        std::shared_ptr<const TextWidth> meter;
+    };
+    std::unique_ptr<const CaptionSource> m_unreadSource;
+    bool m_restoredUnread = false; // rows came back from the history and no source is set yet
 };

@@ -25,6 +25,18 @@ ClipListBox &FakePaneHost::listBox(PaneNumber pane)
     return *found->second;
 }
 
+std::shared_ptr<const TextWidth> FakePaneHost::measuringNow() const
+{
+    // Measures at the font size of now, whatever the host's later.
+    struct Frozen : TextWidth {
+        double scale = 1;
+        double textWidth(QStringView text) const override { return 10.0 * text.size() * scale; }
+    };
+    auto frozen = std::make_shared<Frozen>();
+    frozen->scale = widthFollowsFontSize ? fontSize / 9 : 1;
+    return frozen;
+}
+
 void FakePaneHost::loadListBox(PaneNumber pane)
 {
     if (boxes.count(pane))

@@ -27,6 +27,7 @@ public:
     void setFontSize(float points) override { fontSize = points; }
     void setFontName(const QString &family) override { fontName = family; }
     double textWidth(QStringView text) const override { return 10.0 * text.size() * (widthFollowsFontSize ? fontSize / 9 : 1); }
+    std::shared_ptr<const TextWidth> measuringNow() const override;
 
     FakeClipListBox &box(PaneNumber pane) { return static_cast<FakeClipListBox &>(listBox(pane)); }
     bool isLoaded(PaneNumber pane) const { return boxes.count(pane) > 0; }

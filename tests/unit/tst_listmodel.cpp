@@ -108,6 +108,7 @@ private slots:
     void operations_data();
     void operations();
     void restoredRowsFollowTheirKeysAndReadOnceCaptioned();
+    void restoredRowsReadAsWhenTheListWasShown();
 };
 
 void TestListModel::operations_data()
@@ -190,6 +191,21 @@ void TestListModel::restoredRowsFollowTheirKeysAndReadOnceCaptioned()
     // A new item's id comes after every id brought back.
     list.items().addItem(QStringLiteral("new"));
     QCOMPARE(list.items().index(0).data(ListItems::ItemIdRole).toULongLong(), 13u);
+}
+
+void TestListModel::restoredRowsReadAsWhenTheListWasShown()
+{
+    // Captioned when first asked, as the options and the pane's font were when the list was shown.
+    struct DoubleWidth : TextWidth {
+        double textWidth(QStringView text) const override { return 20.0 * text.size(); }
+    };
+    List list(false, 10);
+    list.record.captionByWidth = true;
+    list.record.captionWidth = 80;
+    list.items().restore({{QStringLiteral("abcdefghij"), QString(), 1}, {"b", "named", 2}}, {0, 1});
+    list.items().captionRows(false, std::make_shared<DoubleWidth>());
+    list.record.captionWidth = 200;
+    QCOMPARE(list.rows(), (QStringList{"a...", "named"}));
 }
 
 QTEST_GUILESS_MAIN(TestListModel)

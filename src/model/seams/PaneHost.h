@@ -6,6 +6,7 @@
 #include "model/seams/TextWidth.h"
 
 #include <QString>
+#include <memory>
 
 class ClipListBox;
 
@@ -27,4 +28,7 @@ public:
     // The font that measures captions in width mode.
     virtual void setFontSize(float points) = 0;
     virtual void setFontName(const QString &family) = 0;
+    // The measuring font as it is now, untouched by later changes: rows captioned later with it read
+    // as if captioned now.
+    virtual std::shared_ptr<const TextWidth> measuringNow() const = 0;
 };
