@@ -28,11 +28,15 @@ const CharacterFolds &characterFolds()
         CharacterFolds made{};
         for (int unit = 0; unit < int(made.size()); ++unit) {
             const QChar c{char16_t(unit)};
-            // Only characters with a decomposition change under NFKC; case folding the rest is quicker.
-            const QString alone = c.isSurrogate() ? QString(c)
-                : c.decompositionTag() == QChar::NoDecomposition ? QString(c).toCaseFolded()
-                                                                 : FindQuery::fold(QString(c));
-            made[size_t(unit)] = alone.size() == 1 ? alone.front().unicode() : char16_t(unit);
+            made[size_t(unit)] = c.unicode();
+            if (c.isSurrogate()) {
+                continue;
+            } else if (c.decompositionTag() == QChar::NoDecomposition) {
+                // Only characters with a decomposition change under NFKC: the others are only case folded.
+                made[size_t(unit)] = c.toCaseFolded().unicode();
+            } else if (const QString alone = FindQuery::fold(QString(c)); alone.size() == 1) {
+                made[size_t(unit)] = alone.front().unicode();
+            }
         }
         return made;
     }();
