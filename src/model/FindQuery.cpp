@@ -20,8 +20,9 @@ namespace {
 using CharacterFolds = std::array<char16_t, 0x10000>;
 
 // Each UTF-16 unit folded alone where that gives one unit, else the unit itself. Whether a whole
-// text folds this way is checked against its whole folded form (composition, as of "ｶﾞ", and
-// surrogate pairs do not), so the table needs to be right only for speed, never for the matches.
+// text folds this way is checked against its whole folded form (one with marks that compose, as
+// "ｶﾞ", or with letters outside the BMP does not), so the table needs to be right only for speed,
+// never for the matches.
 const CharacterFolds &characterFolds()
 {
     static const CharacterFolds folds = [] {
