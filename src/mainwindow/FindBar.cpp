@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,7 +24,7 @@
 
 FindBar::FindBar(ListCollection &lists, ListDisplay &display, PaneArea &panes, ClipboardWatcher &watcher, QWidget *parent)
     : QToolBar(parent), m_lists(lists), m_display(display), m_panes(panes), m_watcher(watcher),
-      m_filter(lists, display, panes, m_finder), m_edit(new QLineEdit), m_count(new QLabel),
+      m_folding(lists), m_filter(lists, display, panes, m_folding.finder()), m_edit(new QLineEdit), m_count(new QLabel),
       m_allLists(new QCheckBox(QStringLiteral("全ﾘｽﾄ(&A)"))), m_results(new AllListsMatches)
 {
     setObjectName(QStringLiteral("findBar"));
@@ -81,9 +80,6 @@ FindBar::FindBar(ListCollection &lists, ListDisplay &display, PaneArea &panes, C
     m_escape->setEnabled(false);
     connect(&m_filter, &PaneFilter::filtered, this, [this] { showCount(m_filter.matchCount(), m_filter.rowCount()); });
     connect(m_results, &QListWidget::itemClicked, this, &FindBar::choose);
-    m_foldAhead.setSingleShot(true);
-    m_foldAhead.setInterval(0);
-    connect(&m_foldAhead, &QTimer::timeout, this, &FindBar::foldAhead);
     m_rowsChanged.setSingleShot(true);
     m_rowsChanged.setInterval(0);
     connect(&m_rowsChanged, &QTimer::timeout, this, [this] {
@@ -100,13 +96,6 @@ void FindBar::open(const QString &text)
         followListLook();
         show();
         m_escape->setEnabled(true);
-        QList<const ListItems *> lists;
-        for (ListNumber list{0}; list < m_lists.count(); ++list)
-            lists.append(&m_lists.at(list).items());
-        m_finder.keepOnly(lists);
-        m_foldList = ListNumber(0);
-        m_foldRow = RowNumber(0);
-        m_foldAhead.start();
     }
     if (!text.isEmpty()) {
         m_edit->setText(m_edit->text() + text);
@@ -125,7 +114,6 @@ void FindBar::closeBar()
     m_edit->clear();
     hide();
     m_escape->setEnabled(false);
-    m_foldAhead.stop();
     if (ListBoxWidget *list = m_panes.clipListWidget(pane); list && m_display.positionOf(pane) >= 0)
         list->setFocus(Qt::OtherFocusReason);
 }
@@ -166,7 +154,7 @@ void FindBar::findInFocusedList()
 void FindBar::findInAllLists()
 {
     m_filter.clear();
-    const auto counts = m_results->fill(m_lists, m_finder, FindQuery(m_edit->text()));
+    const auto counts = m_results->fill(m_lists, m_folding.finder(), FindQuery(m_edit->text()));
     m_results->show();
     showCount(counts.matches, counts.rows);
 }
@@ -264,23 +252,6 @@ void FindBar::followListLook()
     }
     // Eight lines of matches, in the font they are shown in.
     m_results->setFixedHeight(m_results->fontMetrics().height() * 8);
-}
-
-void FindBar::foldAhead()
-{
-    QElapsedTimer slice;
-    slice.start();
-    for (; m_foldList < m_lists.count(); ++m_foldList, m_foldRow = RowNumber(0)) {
-        ListItems &items = m_lists.at(m_foldList).items();
-        while (m_foldRow < items.rowCount()) {
-            m_finder.fold(items, m_foldRow);
-            ++m_foldRow;
-            if (m_foldRow.value() % 64 == 0 && slice.elapsed() >= 8) {
-                m_foldAhead.start();
-                return;
-            }
-        }
-    }
 }
 
 void FindBar::showCount(int matches, int rows)

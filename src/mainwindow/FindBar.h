@@ -2,7 +2,7 @@
 #pragma once
 
 #include "mainwindow/PaneFilter.h"
-#include "model/ListFinder.h"
+#include "model/FindFolding.h"
 #include "model/Numbers.h"
 
 #include <QTimer>
@@ -34,6 +34,12 @@ public:
     bool isOpen() const { return !isHidden(); }
     // Still looking through a long list: its rows change once it is done.
     bool finding() const { return m_filter.busy(); }
+    // Texts are still being folded ahead of a find.
+    bool foldingAhead() const { return m_folding.busy(); }
+    // Items whose folded texts are kept for find.
+    qsizetype foldedCount() const { return m_folding.finder().keptCount(); }
+    // Bytes kept for find beside the texts (FoldedTexts::bytes).
+    qsizetype foldedBytes() const { return m_folding.finder().bytes(); }
 
     // A character typed into a list box: a printable one starts or continues the query.
     void typedInList(PaneNumber pane, const QString &text);
@@ -60,24 +66,19 @@ private:
     void copyFocusedMatch();
     void followListLook();
     void showCount(int matches, int rows);
-    void foldAhead();
 
     ListCollection &m_lists;
     ListDisplay &m_display;
     PaneArea &m_panes;
     ClipboardWatcher &m_watcher;
-    // The folded texts serve both the pane's filter and the find in all lists.
-    ListFinder m_finder;
+    // The folded texts, made ahead, serve both the pane's filter and the find in all lists.
+    FindFolding m_folding;
     PaneFilter m_filter;
     QLineEdit *m_edit;
     QLabel *m_count;
     QCheckBox *m_allLists;
     AllListsMatches *m_results;
     QShortcut *m_escape;
-    // While the bar is open, the texts of every list are folded ahead of the query, a slice at a time.
-    QTimer m_foldAhead;
-    ListNumber m_foldList{0};
-    RowNumber m_foldRow{0};
     // The rows of some list changed: the matches of all lists follow once they settle.
     QTimer m_rowsChanged;
 };

@@ -150,8 +150,6 @@ void PaneFilter::scanSlice()
             return;
         }
     }
-    if (!m_narrowed)
-        m_finder.dropUnused(items);
     finishScan();
 }
 

@@ -1,28 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QHash>
+#include "model/FindQuery.h"
+#include "model/Numbers.h"
+
 #include <QString>
 #include <vector>
 
-// Folded copies of texts (FindQuery::fold), so that each keystroke of a find does not fold every
-// text again. A copy is used only while its text still shares the data it was made from: any
-// change to the text detaches it from the copy kept here.
+class ListItems;
+
+// One list's texts and names as a find compares them (FindQuery::keptFold), so that each keystroke
+// does not fold every text again. Most texts need no folded copy: they are folded a character at a
+// time as they are compared. A copy is used only while its text still shares the data it was made
+// from: any change to the text detaches it from the copy kept here.
 //
-// Each text is asked for at a slot (its item's number), where its copy is found in one step; a
-// text that moved to another slot (the items before it were deleted) is found by its characters.
+// The copies lie in item order, where a find looks them up in one step; once items were deleted,
+// the first look that meets another item's copy lays them out again by the items' ids.
 class FoldedTexts {
 public:
-    // Valid while the slot is not asked for another text.
-    QStringView folded(qsizetype slot, const QString &text);
-    // After every slot was asked for: the slots from count on, and the copies no slot holds, go.
-    void trim(qsizetype count);
+    struct Item {
+        FoldedText text;
+        FoldedText name;
+    };
+    // The item as a find compares it, folded now unless kept. Valid until the list's texts are
+    // folded again.
+    Item folded(ListItems &items, ItemNumber number);
+    // Folds the item unless it is kept; whether it had to be.
+    bool fold(ListItems &items, ItemNumber number);
+    // After every item was looked at: the copies of deleted items go.
+    void fit(ListItems &items);
+    qsizetype count() const;
+    // Bytes this keeps beside the texts: the folded copies and the slots that hold them.
+    qsizetype bytes() const;
 
 private:
     struct Copy {
         QString source;
-        QString folded;
+        KeptFold folded;
+        // The source is held here, so its characters are neither freed nor changed in place: the same
+        // characters are the same text (also for literals, which share no data block).
+        bool madeFrom(const QString &text) const
+        {
+            return source.constData() == text.constData() && source.size() == text.size();
+        }
+        FoldedText view() const { return FindQuery::folded(source, folded); }
     };
-    std::vector<Copy> m_slots;
-    QHash<const QChar *, Copy> m_byCharacters;
+    struct Kept {
+        quint64 id = 0; // none yet
+        Copy text;
+        Copy name;
+    };
+    Kept &kept(ListItems &items, ItemNumber number);
+    void layOut(ListItems &items);
+
+    std::vector<Kept> m_slots;
 };

@@ -11,31 +11,26 @@ class FindQuery;
 class ListItems;
 
 // Finds the rows of a list whose item's text or name holds every word of a query. The folded
-// texts are kept per list between finds and refreshed only for items that changed.
+// texts are kept per list between finds (FindFolding makes them ahead) and refreshed only for
+// items that changed.
 class ListFinder {
 public:
     // Every matching row, in display order.
     QList<RowNumber> matchingRows(ListItems &items, const FindQuery &query);
     // Whether the item shown in the row matches.
     bool matches(ListItems &items, RowNumber row, const FindQuery &query);
-    // Folds the texts of the item shown in the row ahead of a find.
-    void fold(ListItems &items, RowNumber row);
-    // After every row of the list was looked at: the folded copies of deleted texts go.
-    void dropUnused(const ListItems &items);
+    // Folds the item ahead of a find; whether it had to be.
+    bool fold(ListItems &items, ItemNumber item) { return m_folded[&items].fold(items, item); }
+    // After every item of the list was looked at: the folded copies of deleted items go.
+    void fit(ListItems &items) { m_folded[&items].fit(items); }
     // The copies of lists deleted since go.
     void keepOnly(const QList<const ListItems *> &lists);
+    // Items whose folded texts are kept.
+    qsizetype keptCount() const;
+    // Bytes kept beside the texts themselves (FoldedTexts::bytes, and the table of single
+    // characters' folds).
+    qsizetype bytes() const;
 
 private:
-    struct Folded {
-        FoldedTexts texts;
-        FoldedTexts names;
-    };
-    struct FoldedItem {
-        QStringView text;
-        QStringView name;
-    };
-    // The folded texts of the item shown in the row, made now if they are not kept yet.
-    FoldedItem folded(ListItems &items, RowNumber row);
-
-    std::unordered_map<const ListItems *, Folded> m_folded;
+    std::unordered_map<const ListItems *, FoldedTexts> m_folded;
 };

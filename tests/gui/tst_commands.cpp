@@ -16,6 +16,7 @@
 #include "mainwindow/ToolStrip.h"
 #include "model/ListCollection.h"
 #include "model/ListDisplay.h"
+#include "model/ListItems.h"
 #include "model/ListRecord.h"
 #include "model/ProgramState.h"
 #include "model/NewListDefaults.h"
@@ -252,6 +253,31 @@ private slots:
         QVERIFY(!bar.isVisible());
         QCOMPARE(w.state.display().focusedPane(), w.state.display().paneAtPosition(1));
         QCOMPARE(w.p.listAt(1)->selectedRows(), QList<int>{1});
+    }
+
+    void findFollowsTheTextsFoldedAhead()
+    {
+        Program w;
+        w.focused().itemLimit = 100;
+        ListItems &items = w.focused().items();
+        for (int i = 0; i < 100; ++i)
+            items.addItem((i % 2 ? QStringLiteral("ｶﾞｲﾄﾞ %1") : QStringLiteral("ﾃｷｽﾄ Clip %1")).arg(i));
+        FindBar &bar = w.p.root.findBar();
+        QTRY_VERIFY(!bar.foldingAhead());
+        QCOMPARE(bar.foldedCount(), 100);
+        // A text saved anew is folded anew, and found.
+        const RowNumber bottom(items.rowCount() - 1);
+        items.at(items.itemOfRow(bottom)).text = QStringLiteral("ガイド CLIP");
+        items.refreshRow(bottom, items.itemOfRow(bottom));
+        QVERIFY(bar.foldingAhead());
+        QTRY_VERIFY(!bar.foldingAhead());
+        bar.open(QStringLiteral("ガイド clip"));
+        QTRY_COMPARE(bar.countLabel()->text(), QStringLiteral("1 / 100"));
+        QVERIFY(!w.p.listAt(0)->isRowHidden(bottom.value()));
+        bar.closeBar();
+        // The folded texts of deleted items go.
+        items.clearItems();
+        QTRY_COMPARE(bar.foldedCount(), 0);
     }
 
     void rightPressOverListsAndBarsAsksForThePopUp()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Finding items: words, widths, case, names; the marked words of a row; a changed text found anew.
+// Finding items: words, widths, case, names; the marked words of a row; a changed text found anew;
+// which texts need a folded copy kept.
 #include "FakePaneHost.h"
 #include "model/FindQuery.h"
 #include "model/ListCollection.h"
@@ -16,7 +17,7 @@ struct FindList : ModelFixture {
     FindList()
     {
         list = showNewList();
-        for (const char *text : {"リストの項目 alpha", "ＡＢＣ full width", "abc half", "りすと hiragana",
+        for (const char *text : {"ﾃｷｽﾄFile data", "ﬁnal list", "リストの項目 alpha", "ＡＢＣ full width", "abc half", "りすと hiragana",
                                  "Clip BOARD notes", "ｶﾞｲﾄﾞ half kana"})
             items().addItem(QString::fromUtf8(text));
         items().nameItem(RowNumber(1), QStringLiteral("メモ"));
@@ -54,7 +55,10 @@ private slots:
         row("name and text", "メモ notes", {"Clip BOARD notes"}, {"notes"});
         row("one word missing", "abc zzz", {}, {});
         row("every item", "a", {"ｶﾞｲﾄﾞ half kana", "Clip BOARD notes", "りすと hiragana", "abc half",
-                                "ＡＢＣ full width", "リストの項目 alpha"}, {"a", "a", "a"});
+                                "ＡＢＣ full width", "リストの項目 alpha", "ﬁnal list", "ﾃｷｽﾄFile data"}, {"a", "a", "a"});
+        // Texts that fold character by character are matched so; a ligature does not.
+        row("word across changed characters", "トfi", {"ﾃｷｽﾄFile data"}, {"ﾄFi"});
+        row("ligature", "final", {"ﬁnal list"}, {"ﬁnal"});
     }
     void queries()
     {
@@ -75,8 +79,22 @@ private slots:
     {
         FindList list;
         QCOMPARE(list.found(QStringLiteral("half")).size(), 2);
-        list.items().at(ItemNumber(2)).text = QStringLiteral("whole");
+        list.items().at(ItemNumber(4)).text = QStringLiteral("whole");
         QCOMPARE(list.found(QStringLiteral("half")), QStringList{QStringLiteral("ｶﾞｲﾄﾞ half kana")});
+    }
+
+    void onlyTextsThatFoldOtherwiseAreCopied()
+    {
+        // Width and case fold character by character: only the characters changed are kept.
+        const KeptFold changed = FindQuery::keptFold(QString::fromUtf8("ﾃｷｽﾄ ＡＢＣ Clip ﾃｷｽﾄ"));
+        QVERIFY(changed.foldEach);
+        QCOMPARE(changed.characters, QString::fromUtf8("CＡＢＣｷｽﾃﾄ"));
+        const KeptFold same = FindQuery::keptFold(QString::fromUtf8("テキスト abc"));
+        QVERIFY(same.foldEach && same.characters.isEmpty());
+        // Marks that compose with the character before them change the length.
+        const KeptFold composed = FindQuery::keptFold(QString::fromUtf8("ｶﾞｲﾄﾞ"));
+        QVERIFY(!composed.foldEach);
+        QCOMPARE(composed.characters, QString::fromUtf8("ガイド"));
     }
 };
 
