@@ -48,8 +48,9 @@ void FindFolding::lookThrough(ListItems &items)
         m_walks.emplace_back(&items, 0);
     else
         walk->second = 0;
-    if (!m_slices.isActive())
-        m_slices.start(QuietMs);
+    // Each change puts the next slice off again: a burst of captures into a full list is folded once
+    // it is over, not between every two captures.
+    m_slices.start(QuietMs);
 }
 
 void FindFolding::foldSlice()

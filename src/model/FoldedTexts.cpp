@@ -54,9 +54,18 @@ void FoldedTexts::fit(ListItems &items)
 
 void FoldedTexts::layOut(ListItems &items)
 {
+    // Most often the oldest items went, as a full list drops them: the copies after them move up.
+    const quint64 first = items.count() > 0 ? items.at(ItemNumber(0)).id : 0;
+    for (size_t dropped = 1; first != 0 && dropped < std::min(m_slots.size(), LookAhead); ++dropped) {
+        if (m_slots[dropped].id == first) {
+            m_slots.erase(m_slots.begin(), m_slots.begin() + qsizetype(dropped));
+            m_slots.resize(std::max(m_slots.size(), size_t(items.count())));
+            return;
+        }
+    }
     // Items keep their order when others are deleted, and new ones come after them: the copies are
     // walked along with the items.
-    std::vector<Kept> laid(size_t(items.count()));
+    std::deque<Kept> laid(size_t(items.count()));
     QHash<quint64, size_t> byId;
     size_t from = 0;
     for (ItemNumber number{0}; number < items.count(); ++number) {
@@ -96,7 +105,7 @@ qsizetype FoldedTexts::bytes() const
         // The characters with their terminating null, after the string's header.
         return qsizetype(sizeof(QArrayData)) + (kept.capacity() + 1) * qsizetype(sizeof(QChar));
     };
-    qsizetype total = qsizetype(m_slots.capacity() * sizeof(Kept));
+    qsizetype total = qsizetype(m_slots.size() * sizeof(Kept));
     for (const Kept &kept : m_slots)
         total += copyBytes(kept.text) + copyBytes(kept.name);
     return total;

@@ -5,7 +5,7 @@
 #include "model/Numbers.h"
 
 #include <QString>
-#include <vector>
+#include <deque>
 
 class ListItems;
 
@@ -53,5 +53,6 @@ private:
     Kept &kept(ListItems &items, ItemNumber number);
     void layOut(ListItems &items);
 
-    std::vector<Kept> m_slots;
+    // A deque: a full list drops its oldest items, whose copies go from the front in constant time.
+    std::deque<Kept> m_slots;
 };

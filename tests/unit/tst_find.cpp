@@ -83,6 +83,18 @@ private slots:
         QCOMPARE(list.found(QStringLiteral("half")), QStringList{QStringLiteral("ｶﾞｲﾄﾞ half kana")});
     }
 
+    void copiesFollowTheOldestItemsDropped()
+    {
+        FindList list;
+        QCOMPARE(list.found(QStringLiteral("half")).size(), 2);
+        // A full list drops its oldest items as new ones come: the copies after them move up.
+        list.state->lists().at(list.list).itemLimit = 8;
+        list.items().addItem(QStringLiteral("new half"));
+        list.items().addItem(QStringLiteral("newer"));
+        QCOMPARE(list.found(QStringLiteral("half")), (QStringList{"new half", "ｶﾞｲﾄﾞ half kana", "abc half"}));
+        QCOMPARE(list.found(QStringLiteral("file")), QStringList());
+    }
+
     void onlyTextsThatFoldOtherwiseAreCopied()
     {
         // Width and case fold character by character: only the characters changed are kept.
