@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <system_error>
 #include <thread>
 
 void PackedTexts::add(const char *bytes, qsizetype size, QString &into)
@@ -30,8 +31,14 @@ bool PackedTexts::unpack()
     // A helper thread pays for itself only over a few hundred texts.
     const size_t cores = std::max(std::thread::hardware_concurrency(), 1u);
     std::vector<std::thread> helpers;
-    for (size_t helper = 0; helper < std::min(cores - 1, m_texts.size() / 256); ++helper)
-        helpers.emplace_back(work);
+    for (size_t helper = 0; helper < std::min(cores - 1, m_texts.size() / 256); ++helper) {
+        // Without another thread, this one does all the work.
+        try {
+            helpers.emplace_back(work);
+        } catch (const std::system_error &) {
+            break;
+        }
+    }
     work();
     for (std::thread &helper : helpers)
         helper.join();
