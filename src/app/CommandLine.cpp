@@ -73,12 +73,6 @@ QString helpText()
         .arg(ProgramVersion::fileDescription());
 }
 
-bool isRowNumber(const QString &text)
-{
-    bool number = false;
-    return text.toInt(&number) >= 0 && number;
-}
-
 // Checks a command's arguments; nothing with the mistake in `why` when they are wrong.
 std::optional<RemoteRequest> commandOf(const QCommandLineParser &parser, const QStringList &names, QString &why)
 {
@@ -95,7 +89,7 @@ std::optional<RemoteRequest> commandOf(const QCommandLineParser &parser, const Q
         why = QStringLiteral("ｺﾏﾝﾄﾞは一度に一つです: --%1 と --%2").arg(given[0], given[1]);
     } else if (request.command == QLatin1String("list")) {
         request.arguments = rest;
-        if (rest.size() > 1 || (rest.size() == 1 && !isRowNumber(rest.constFirst())))
+        if (rest.size() > 1 || (rest.size() == 1 && rowNumberOf(rest.constFirst()) < 0))
             why = QStringLiteral("--list の後には行の数を一つだけ指定します。");
     } else if (!rest.isEmpty()) {
         why = QStringLiteral("ｺﾏﾝﾄﾞとﾌｧｲﾙは一緒に指定できません。");
@@ -103,7 +97,7 @@ std::optional<RemoteRequest> commandOf(const QCommandLineParser &parser, const Q
                || request.command == QLatin1String("capture")) {
         request.arguments = {parser.value(request.command)};
         const QString &value = request.arguments.constFirst();
-        if (request.command == QLatin1String("read") && !isRowNumber(value))
+        if (request.command == QLatin1String("read") && rowNumberOf(value) < 0)
             why = QStringLiteral("--read の後には 0 以上の行番号を指定します。");
         if (request.command == QLatin1String("capture") && value != QLatin1String("on") && value != QLatin1String("off")
             && value != QLatin1String("toggle"))

@@ -22,14 +22,6 @@ RemoteReply badUsage()
 {
     return {RemoteReply::BadUsage, {}, QStringLiteral("ｺﾏﾝﾄﾞが正しくありません。")};
 }
-
-// A row number as the later start printed it; -1 when it is none.
-int rowNumber(const QString &text)
-{
-    bool number = false;
-    const int row = text.toInt(&number);
-    return number && row >= 0 ? row : -1;
-}
 } // namespace
 
 RemoteCommands::RemoteCommands(ListCollection &lists, ListDisplay &display, ClipboardWatcher &watcher, TrayIcon &tray,
@@ -85,7 +77,7 @@ RemoteReply RemoteCommands::add(const QString &text)
 
 RemoteReply RemoteCommands::list(const QStringList &arguments)
 {
-    const int wanted = arguments.isEmpty() ? 10 : rowNumber(arguments.constFirst());
+    const int wanted = arguments.isEmpty() ? 10 : rowNumberOf(arguments.constFirst());
     if (wanted < 0)
         return badUsage();
     ListItems *items = focusedItems();
@@ -111,7 +103,7 @@ RemoteReply RemoteCommands::list(const QStringList &arguments)
 RemoteReply RemoteCommands::read(const QString &row)
 {
     ListItems *items = focusedItems();
-    const int number = rowNumber(row);
+    const int number = rowNumberOf(row);
     if (!items || number < 0 || number >= items->rowCount())
         return refused(QStringLiteral("行 %1 はありません。").arg(row));
     return {RemoteReply::Done, items->at(items->itemOfRow(RowNumber(qint16(number)))).text.toUtf8(), {}};

@@ -182,11 +182,16 @@ QByteArray makeSchemaOf(int version)
     return schema;
 }
 
+// Made when first needed: a start meets an earlier version's file only once.
 const QByteArray &expectedSchema(int version)
 {
-    static const QByteArray schemas[] = {makeSchemaOf(1), makeSchemaOf(2)};
-    static_assert(std::size(schemas) == HistoryDatabase::SchemaVersion);
-    return schemas[version - 1];
+    static_assert(HistoryDatabase::SchemaVersion == 2);
+    if (version == 1) {
+        static const QByteArray first = makeSchemaOf(1);
+        return first;
+    }
+    static const QByteArray current = makeSchemaOf(2);
+    return current;
 }
 } // namespace
 

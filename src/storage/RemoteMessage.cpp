@@ -50,6 +50,13 @@ std::optional<QByteArray> payloadOf(const QByteArray &message, quint32 mark)
 }
 } // namespace
 
+int rowNumberOf(const QString &text)
+{
+    bool number = false;
+    const int row = text.toInt(&number);
+    return number && row >= 0 ? row : -1;
+}
+
 QByteArray RemoteMessage::files(const QStringList &files)
 {
     QByteArray message;

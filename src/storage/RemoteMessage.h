@@ -14,6 +14,9 @@ struct RemoteRequest {
     bool operator==(const RemoteRequest &) const = default;
 };
 
+// A row number as a command gives it (from 0); -1 when the text is none.
+int rowNumberOf(const QString &text);
+
 // The running program's answer: what the later start prints and the code it exits with.
 struct RemoteReply {
     enum Code { Done = 0, NotRunning = 1, BadUsage = 2, Refused = 3 };
