@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libbenchmark-dev libsqlite3-dev libzstd-dev
-          pkg-config libxcb1-dev libxcb-xfixes0-dev libxcb-xtest0-dev
-          xvfb xauth xclip xdotool x11-utils x11-xkb-utils trayer imagemagick fonts-noto-cjk clang openbox
+          pkg-config libxcb1-dev libxcb-xfixes0-dev libxcb-xtest0-dev libxcb-res0-dev
+          xvfb xauth xclip xdotool xterm x11-utils x11-xkb-utils trayer imagemagick fonts-noto-cjk clang openbox
           appstream desktop-file-utils man-db shared-mime-info dpkg-dev lintian
           at-spi2-core dbus-daemon)
 

@@ -149,7 +149,7 @@ void ItemCommands::moveToOtherList(PaneNumber sourcePane, PaneNumber targetPane,
         drop = RowNumber(target.rowCount());
     for (int i = count - 1; i >= 0; --i) {
         const ClipItem moving = source.at(source.itemOfRow(rows[i]));
-        target.insertItem(moving.text, drop);
+        target.insertItem(moving.text, drop, moving.program);
         if (!moving.name.isEmpty())
             target.nameItem(drop, moving.name);
     }
@@ -182,7 +182,9 @@ bool ItemCommands::divideItem(PaneNumber pane, ListNumber list, RowNumber row, I
     }
     items.at(item).text = second;
     items.refreshRow(row, item);
-    items.insertItem(first, row);
+    // Both parts came from the same program.
+    const QString program = items.at(item).program;
+    items.insertItem(first, row, program);
     m_display.highlightRow(pane, row);
     return true;
 }

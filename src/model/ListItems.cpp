@@ -54,9 +54,16 @@ QVariant ListItems::data(const QModelIndex &index, int role) const
         return m_items[size_t(m_rows[row].value())].name;
     case ItemIdRole:
         return m_items[size_t(m_rows[row].value())].id;
+    case Qt::ToolTipRole:
+        return programTip(m_items[size_t(m_rows[row].value())].program);
     default:
         return {};
     }
+}
+
+QString ListItems::programTip(const QString &program)
+{
+    return program.isEmpty() ? QString() : QStringLiteral("ｺﾋﾟｰ元: ") + program;
 }
 
 const QString &ListItems::shownText(size_t row) const
@@ -106,20 +113,20 @@ QString ListItems::rowText(const ClipItem &item) const
     return item.name.isEmpty() ? caption(item.text) : item.name;
 }
 
-RowNumber ListItems::addItem(const QString &text)
+RowNumber ListItems::addItem(const QString &text, const QString &program)
 {
     RowNumber row(m_list.addAtBottom ? -1 : 0);
-    if (!insertRow(text, row, ItemNumber(count()), true))
+    if (!insertRow(text, row, ItemNumber(count()), true, program))
         return RowNumber(-1);
     return row;
 }
 
-void ListItems::insertItem(const QString &text, RowNumber &row)
+void ListItems::insertItem(const QString &text, RowNumber &row, const QString &program)
 {
-    insertRow(text, row, ItemNumber(count()), true);
+    insertRow(text, row, ItemNumber(count()), true, program);
 }
 
-bool ListItems::insertRow(const QString &text, RowNumber &row, ItemNumber item, bool makeRoom)
+bool ListItems::insertRow(const QString &text, RowNumber &row, ItemNumber item, bool makeRoom, const QString &program)
 {
     if (row < -1 || row > rowCount()) {
         qWarning("insertRow: row %d is outside -1..%d; nothing changed", int(row.value()), rowCount());
@@ -134,7 +141,7 @@ bool ListItems::insertRow(const QString &text, RowNumber &row, ItemNumber item, 
             qWarning("insertRow: the list holds 32767 items; nothing added");
             return false;
         }
-        m_items.push_back(ClipItem{text, QString(), m_ids.next()});
+        m_items.push_back(ClipItem{text, QString(), m_ids.next(), program});
         item = ItemNumber(count() - 1);
     } else if (item < 0 || item >= count()) {
         qWarning("insertRow: item %d is outside 0..%d; nothing changed", int(item.value()), int(count()) - 1);

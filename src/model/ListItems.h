@@ -27,6 +27,8 @@ class ListItems : public QAbstractListModel {
     Q_OBJECT
 public:
     enum Role { FullTextRole = Qt::UserRole, NameRole, ItemIdRole };
+    // A row's tooltip names the program its text was copied from.
+    static QString programTip(const QString &program);
 
     // The list's options decide where new rows go and how they read; ids come from ids; captions
     // in width mode are measured by meter.
@@ -43,14 +45,15 @@ public:
     ItemNumber itemOfRow(RowNumber row) const;
 
     // New item at the top or the bottom row by addAtBottom; returns its row (-1 when refused).
-    RowNumber addItem(const QString &text);
+    // program: where the text was copied from, when known.
+    RowNumber addItem(const QString &text, const QString &program = {});
     // New item inserted at row; row becomes the row it went in (one lower when the top row had to go
     // to make room).
-    void insertItem(const QString &text, RowNumber &row);
+    void insertItem(const QString &text, RowNumber &row, const QString &program = {});
     // Inserts a row for item (in the store, or the one about to be appended) at row (-1 = bottom),
     // after dropping a row when makeRoom is set and the list is full; row becomes the row it went in.
     // The row reads as the caption of text. Returns whether the row was inserted.
-    bool insertRow(const QString &text, RowNumber &row, ItemNumber item, bool makeRoom);
+    bool insertRow(const QString &text, RowNumber &row, ItemNumber item, bool makeRoom, const QString &program = {});
     void nameItem(RowNumber row, const QString &name);
     void removeItemName(RowNumber row);
     void clearItems();

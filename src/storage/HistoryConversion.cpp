@@ -12,6 +12,15 @@
 
 bool HistoryConversion::convert(HistoryDatabase &older, const KeptHistory &kept, const QString &path, QString &error)
 {
+    // The version before differs only by a column, which it gains where it lies.
+    if (older.schemaVersion() == HistoryDatabase::SchemaVersion - 1) {
+        if (!older.upgradeInPlace()) {
+            error = older.errorString();
+            return false;
+        }
+        older.close();
+        return true;
+    }
     const QString converting = convertingPath(path);
     // What an interrupted conversion left: the old file still holds everything.
     HistoryDatabase::remove(converting);

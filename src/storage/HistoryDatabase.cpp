@@ -14,6 +14,8 @@
 #include <type_traits>
 
 namespace {
+constexpr const char *ProgramColumnSql = "program TEXT NOT NULL DEFAULT ''";
+
 // The list options' columns, in the lists table's order after id and position.
 template <typename Visit>
 void visitOptionColumns(Visit &&visit)
@@ -55,12 +57,15 @@ QByteArray listsTableSql()
 // holding a compressed frame of it (HistoryText); version 1 kept UTF-16 text only. Version 2 added
 // whether the last run ended cleanly (one row: 0 from a run's first write to its clean end), and
 // dropped the index of items by list: reading the lists at the start then reads every page there
-// is, and clearing a list, which scans the items instead, is rare.
+// is, and clearing a list, which scans the items instead, is rare. Version 3 added the program each
+// item was copied from, as the column an earlier file gains in place (ProgramColumnSql).
 QList<QByteArray> schemaStatements(int version)
 {
-    QList<QByteArray> statements = {listsTableSql(),
-                                    "CREATE TABLE items(id INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
-                                    " row_key INTEGER NOT NULL, text TEXT NOT NULL, name TEXT NOT NULL)",
+    QByteArray items = "CREATE TABLE items(id INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
+                       " row_key INTEGER NOT NULL, text TEXT NOT NULL, name TEXT NOT NULL";
+    if (version >= 3)
+        items += ", " + QByteArray(ProgramColumnSql);
+    QList<QByteArray> statements = {listsTableSql(), items + ")",
                                     "CREATE TABLE panes(position INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
                                     " height_share REAL NOT NULL, focused INTEGER NOT NULL)"};
     if (version == 1)
@@ -185,13 +190,21 @@ QByteArray makeSchemaOf(int version)
 // Made when first needed: a start meets an earlier version's file only once.
 const QByteArray &expectedSchema(int version)
 {
-    static_assert(HistoryDatabase::SchemaVersion == 2);
-    if (version == 1) {
+    static_assert(HistoryDatabase::SchemaVersion == 3);
+    switch (version) {
+    case 1: {
         static const QByteArray first = makeSchemaOf(1);
         return first;
     }
-    static const QByteArray current = makeSchemaOf(2);
-    return current;
+    case 2: {
+        static const QByteArray second = makeSchemaOf(2);
+        return second;
+    }
+    default: {
+        static const QByteArray current = makeSchemaOf(3);
+        return current;
+    }
+    }
 }
 } // namespace
 
@@ -276,6 +289,7 @@ bool HistoryDatabase::openForReading(const QString &path)
     if (sqlite3_open_v2(uri.constData(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK)
         return false;
     const std::optional<int> schema = number("PRAGMA user_version");
+    m_version = schema.value_or(0);
     return schema && checkSchema(*schema);
 }
 
@@ -327,6 +341,7 @@ HistoryDatabase::Opened HistoryDatabase::openForWriting(const QString &path, boo
     if (!run("BEGIN EXCLUSIVE") || !run("COMMIT"))
         return problem();
     m_runNoted = false;
+    m_version = created ? SchemaVersion : *schema;
     return created ? Opened::Created : *schema < SchemaVersion ? Opened::Older : Opened::Existing;
 }
 
@@ -336,6 +351,23 @@ bool HistoryDatabase::makeSchema()
     for (const QByteArray &sql : schemaStatements(SchemaVersion))
         made = made && run(sql.constData());
     return made && run(QByteArray("PRAGMA user_version=" + QByteArray::number(SchemaVersion)).constData()) && run("COMMIT");
+}
+
+bool HistoryDatabase::upgradeInPlace()
+{
+    // Only the program column is new since version 2; anything older takes HistoryConversion's way.
+    if (m_version != 2)
+        return false;
+    if (run("BEGIN IMMEDIATE") && run(QByteArray("ALTER TABLE items ADD COLUMN ") + ProgramColumnSql)
+        && run(QByteArray("PRAGMA user_version=" + QByteArray::number(SchemaVersion)).constData()) && run("COMMIT")) {
+        m_version = SchemaVersion;
+        checkpoint();
+        return true;
+    }
+    const QString why = m_error;
+    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    m_error = why;
+    return false;
 }
 
 bool HistoryDatabase::checkSchema(int version)
@@ -435,8 +467,11 @@ std::optional<KeptHistory> HistoryDatabase::read()
         return broken({});
 
     // In the table's own order, read from start to end: a list's items come in the order of their ids.
-    Query items(m_db, "SELECT list_id, id, row_key, text, name FROM items ORDER BY id");
+    Query items(m_db, m_version >= 3 ? "SELECT list_id, id, row_key, text, name, program FROM items ORDER BY id"
+                                     : "SELECT list_id, id, row_key, text, name, '' FROM items ORDER BY id");
     PackedTexts packed;
+    // Most items come from a few programs: each name is held once.
+    QSet<QString> programs;
     while (items.next()) {
         const auto found = listIndex.constFind(quint32(sqlite3_column_int64(*items, 0)));
         if (found == listIndex.cend())
@@ -445,8 +480,11 @@ std::optional<KeptHistory> HistoryDatabase::read()
         if (list.items.size() >= size_t(MaxCount))
             return broken(damaged);
         const bool compressed = sqlite3_column_type(*items, 3) == SQLITE_BLOB;
+        QString program = columnText(*items, 5);
+        if (!program.isEmpty())
+            program = *programs.insert(program);
         list.items.push_back(ClipItem{compressed ? QString() : columnText(*items, 3), columnText(*items, 4),
-                                      quint64(sqlite3_column_int64(*items, 1))});
+                                      quint64(sqlite3_column_int64(*items, 1)), std::move(program)});
         // A deque keeps its elements where they are as it grows.
         if (compressed)
             packed.add(static_cast<const char *>(sqlite3_column_blob(*items, 3)), sqlite3_column_bytes(*items, 3),
@@ -496,11 +534,13 @@ bool HistoryDatabase::writeEntry(const ChangeJournal::Entry &entry)
     // Bound to the statement until it has run.
     HistoryText::Packed text;
     QByteArray name;
+    QByteArray program;
     switch (entry.kind) {
     case Kind::ItemWritten:
-        step = statement(UpsertItem, "INSERT INTO items(id, list_id, row_key, text, name) VALUES(?, ?, ?, ?, ?)"
+        step = statement(UpsertItem, "INSERT INTO items(id, list_id, row_key, text, name, program) VALUES(?, ?, ?, ?, ?, ?)"
                                      " ON CONFLICT(id) DO UPDATE SET list_id = excluded.list_id,"
-                                     " row_key = excluded.row_key, text = excluded.text, name = excluded.name");
+                                     " row_key = excluded.row_key, text = excluded.text, name = excluded.name,"
+                                     " program = excluded.program");
         if (!step)
             return fail();
         sqlite3_bind_int64(step, 1, qint64(entry.item));
@@ -513,6 +553,8 @@ bool HistoryDatabase::writeEntry(const ChangeJournal::Entry &entry)
             bindUtf8(step, 4, text.bytes);
         name = entry.name.toUtf8();
         bindUtf8(step, 5, name);
+        program = entry.program.toUtf8();
+        bindUtf8(step, 6, program);
         break;
     case Kind::RowKeyChanged:
         step = statement(SetRowKey, "UPDATE items SET row_key = ? WHERE id = ?");

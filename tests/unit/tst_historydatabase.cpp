@@ -25,9 +25,10 @@ using Entry = ChangeJournal::Entry;
 // Texts as the clipboard brings them: line breaks, a pair of UTF-16 units, half-width katakana.
 const QString Odd = QStringLiteral("b\r\n\U0001F600ｶﾅ");
 
-Entry written(quint32 list, quint64 item, qint64 rowKey, const QString &text, const QString &name = {})
+Entry written(quint32 list, quint64 item, qint64 rowKey, const QString &text, const QString &name = {},
+             const QString &program = {})
 {
-    return {Entry::Kind::ItemWritten, list, item, rowKey, text, name};
+    return {Entry::Kind::ItemWritten, list, item, rowKey, text, name, program};
 }
 
 // Every option away from its default, so that a column left out or of the wrong type shows.
@@ -71,12 +72,14 @@ HistoryBatch firstBatch()
 {
     HistoryBatch batch;
     batch.replaceAll = true;
-    batch.entries = {written(7, 1, 10, QStringLiteral("a")), written(7, 2, 20, Odd), written(9, 3, 5, QStringLiteral("c"))};
+    batch.entries = {written(7, 1, 10, QStringLiteral("a")), written(7, 2, 20, Odd),
+                     written(9, 3, 5, QStringLiteral("c"), {}, QStringLiteral("xterm"))};
     batch.layout = layoutOf({7, 9}, {{9, 0.25f}, {7, 0.75f}}, 1);
     return batch;
 }
 
-// The lists in order with their items (id=text/name@row key), then the panes top to bottom.
+// The lists in order with their items (id=text/name@row key, then <program> when known), then the
+// panes top to bottom.
 QString described(const KeptHistory &kept)
 {
     QStringList parts;
@@ -85,6 +88,8 @@ QString described(const KeptHistory &kept)
         for (size_t at = 0; at < list.items.size(); ++at) {
             const ClipItem &item = list.items[at];
             part += QStringLiteral(" %1=%2/%3@%4").arg(item.id).arg(item.text, item.name).arg(list.rowKeys[at]);
+            if (!item.program.isEmpty())
+                part += QLatin1Char('<') + item.program + QLatin1Char('>');
         }
         parts << part;
     }
@@ -184,22 +189,22 @@ void TestHistoryDatabase::changesReadBack_data()
         return later;
     };
     const QString panes = QStringLiteral(" | panes 9:0.25 7:0.75*");
-    QTest::newRow("nothing more") << HistoryBatch() << QStringLiteral("7: 1=a/@10 2=%1/@20 | 9: 3=c/@5").arg(Odd) + panes;
+    QTest::newRow("nothing more") << HistoryBatch() << QStringLiteral("7: 1=a/@10 2=%1/@20 | 9: 3=c/@5<xterm>").arg(Odd) + panes;
     QTest::newRow("named") << batch({written(7, 1, 10, QStringLiteral("a"), QStringLiteral("Ay"))})
-                           << QStringLiteral("7: 1=a/Ay@10 2=%1/@20 | 9: 3=c/@5").arg(Odd) + panes;
+                           << QStringLiteral("7: 1=a/Ay@10 2=%1/@20 | 9: 3=c/@5<xterm>").arg(Odd) + panes;
     QTest::newRow("moved to another list") << batch({written(9, 1, 1, QStringLiteral("a"))})
-                                           << QStringLiteral("7: 2=%1/@20 | 9: 1=a/@1 3=c/@5").arg(Odd) + panes;
+                                           << QStringLiteral("7: 2=%1/@20 | 9: 1=a/@1 3=c/@5<xterm>").arg(Odd) + panes;
     QTest::newRow("row key changed") << batch({{Entry::Kind::RowKeyChanged, 0, 2, 30, {}, {}}})
-                                     << QStringLiteral("7: 1=a/@10 2=%1/@30 | 9: 3=c/@5").arg(Odd) + panes;
+                                     << QStringLiteral("7: 1=a/@10 2=%1/@30 | 9: 3=c/@5<xterm>").arg(Odd) + panes;
     QTest::newRow("dropped") << batch({{Entry::Kind::ItemDropped, 0, 1, 0, {}, {}}})
-                             << QStringLiteral("7: 2=%1/@20 | 9: 3=c/@5").arg(Odd) + panes;
-    QTest::newRow("list emptied") << batch({{Entry::Kind::ListEmptied, 7, 0, 0, {}, {}}}) << QStringLiteral("7: | 9: 3=c/@5") + panes;
+                             << QStringLiteral("7: 2=%1/@20 | 9: 3=c/@5<xterm>").arg(Odd) + panes;
+    QTest::newRow("list emptied") << batch({{Entry::Kind::ListEmptied, 7, 0, 0, {}, {}}}) << QStringLiteral("7: | 9: 3=c/@5<xterm>") + panes;
     HistoryBatch anew = batch({written(9, 4, 0, QStringLiteral("d"))});
     anew.replaceAll = true;
     QTest::newRow("every item anew") << anew << QStringLiteral("7: | 9: 4=d/@0") + panes;
     // Enough compressed texts to be unpacked on several threads.
     HistoryBatch many;
-    QString manyKept = QStringLiteral("7: 1=a/@10 2=%1/@20 | 9: 3=c/@5").arg(Odd);
+    QString manyKept = QStringLiteral("7: 1=a/@10 2=%1/@20 | 9: 3=c/@5<xterm>").arg(Odd);
     for (quint64 item = 100; item < 1100; ++item) {
         const QString text = randomLetters(300) + QString::number(item);
         many.entries.push_back(written(9, item, qint64(item), text));
@@ -208,7 +213,7 @@ void TestHistoryDatabase::changesReadBack_data()
     QTest::newRow("many long items") << many << manyKept + panes;
     HistoryBatch layout;
     layout.layout = layoutOf({9, 7}, {{7, 1}}, 0);
-    QTest::newRow("layout") << layout << QStringLiteral("9: 3=c/@5 | 7: 1=a/@10 2=%1/@20 | panes 7:1*").arg(Odd);
+    QTest::newRow("layout") << layout << QStringLiteral("9: 3=c/@5<xterm> | 7: 1=a/@10 2=%1/@20 | panes 7:1*").arg(Odd);
 }
 
 void TestHistoryDatabase::changesReadBack()
@@ -236,7 +241,7 @@ void TestHistoryDatabase::refusedFilesAreLeftAsTheyWere_data()
     // After a clean end the start reads the pages instead of checking them first: SQLite's own
     // checks of each page read find the damage.
     QTest::newRow("an item's page damaged after a clean end") << "item page" << HistoryDatabase::Opened::Existing << QString();
-    QTest::newRow("a newer version's") << "PRAGMA user_version = 3" << HistoryDatabase::Opened::Unusable
+    QTest::newRow("a newer version's") << "PRAGMA user_version = 4" << HistoryDatabase::Opened::Unusable
                                        << QStringLiteral("新しいﾊﾞｰｼﾞｮﾝで作成されたﾌｧｲﾙです。");
     QTest::newRow("another program's database") << "foreign" << HistoryDatabase::Opened::Unusable
                                                  << QStringLiteral("履歴ﾌｧｲﾙではありません。");
@@ -330,24 +335,29 @@ void TestHistoryDatabase::failedWriteIsKeptAndRetried()
         QVERIFY2(writer.writePending(), qPrintable(writer.errorString()));
     }
     const QString kept = readBack(path);
-    QCOMPARE(kept, QStringLiteral("7: 1=a/@10 2=%1/@20 6=later/@30 | 9: 3=c/@5 5=%2/@6 | panes 9:0.25* 7:0.75").arg(Odd, randomLetters(256 * 1024)));
+    QCOMPARE(kept, QStringLiteral("7: 1=a/@10 2=%1/@20 6=later/@30 | 9: 3=c/@5<xterm> 5=%2/@6 | panes 9:0.25* 7:0.75").arg(Odd, randomLetters(256 * 1024)));
 }
 
 void TestHistoryDatabase::olderVersionIsConverted_data()
 {
+    QTest::addColumn<int>("version");
     QTest::addColumn<bool>("diskFull");
-    QTest::newRow("converted") << false;
-    QTest::newRow("no room for the new file: the old one stays") << true;
+    QTest::newRow("UTF-16 converted") << 1 << false;
+    QTest::newRow("UTF-16, no room for the new file: the old one stays") << 1 << true;
+    QTest::newRow("without programs, upgraded in place") << 2 << false;
+    QTest::newRow("without programs, no room: the old one stays") << 2 << true;
 }
 
 void TestHistoryDatabase::olderVersionIsConverted()
 {
+    QFETCH(int, version);
     QFETCH(bool, diskFull);
-    // Written by the version before, which kept text as UTF-16: three lists, one empty and hidden,
-    // rows in another order than the items, a focused pane below another.
+    // Written by earlier versions: the first kept text as UTF-16, the second (the same lists, which
+    // it converted) kept no programs. Three lists, one empty and hidden, rows in another order than
+    // the items, a focused pane below another.
     QTemporaryDir folder;
     const QString path = folder.filePath(HistoryDatabase::fileName());
-    QVERIFY(QFile::copy(QStringLiteral(QK_TEST_DATA_DIR "/history-v1.sqlite3"), path));
+    QVERIFY(QFile::copy(QStringLiteral(QK_TEST_DATA_DIR "/history-v%1.sqlite3").arg(version), path));
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     const QByteArray before = bytesOf(path);
     QString longText;
@@ -396,7 +406,7 @@ void TestHistoryDatabase::olderVersionIsConverted()
     QString why;
     bool converted = false;
     {
-        const auto full = diskFull ? std::optional(diskFullAfter(QString(), 8192)) : std::nullopt;
+        const auto full = diskFull ? std::optional(diskFullAfter(QString(), 0)) : std::nullopt;
         converted = HistoryConversion::convert(database, *kept, path, why);
     }
     database.close();
@@ -415,6 +425,13 @@ void TestHistoryDatabase::olderVersionIsConverted()
     QCOMPARE(now->lists[0].options, first);
     QCOMPARE(now->lists[1].options, empty);
     QCOMPARE(now->lists[2].options, second);
+    // The file now keeps where what is captured next came from.
+    HistoryBatch later;
+    later.entries = {written(9, 21, 2000, QStringLiteral("new"), {}, QStringLiteral("xclip"))};
+    QVERIFY2(database.write(later), qPrintable(database.errorString()));
+    database.close();
+    QCOMPARE(database.open(path), HistoryDatabase::Opened::Existing);
+    QVERIFY(described(*database.read()).contains(QStringLiteral("20=plain ASCII text/@1000 21=new/@2000<xclip> |")));
     QCOMPARE(QFileInfo(path).permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup), QFileDevice::Permissions());
 }
 
@@ -477,7 +494,7 @@ void TestHistoryDatabase::freeSpaceIsGivenBackWhenQuiet()
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() < 64 * 1024, HistoryWriter::QuietMs * 2);
         QVERIFY(writer.finish());
     }
-    QCOMPARE(readBack(path), QStringLiteral("7: 1=a/@10 2=%1/@20 | 9: 3=c/@5 | panes 9:0.25 7:0.75*").arg(Odd));
+    QCOMPARE(readBack(path), QStringLiteral("7: 1=a/@10 2=%1/@20 | 9: 3=c/@5<xterm> | panes 9:0.25 7:0.75*").arg(Odd));
 }
 
 QTEST_GUILESS_MAIN(TestHistoryDatabase)
