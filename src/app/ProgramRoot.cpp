@@ -217,6 +217,8 @@ std::optional<KeptHistory> ProgramRoot::openHistory(const QString &extraSettings
     m_clipboard.setKeeping(m_state->extraSettings.keepClipboard);
     m_clipboard.setLargestText(qint64(m_state->extraSettings.largestTextMiB) << 20);
     m_watcher->itemMaker().setMovingDuplicates(m_state->extraSettings.moveDuplicates);
+    m_clipboard.setWatchingSelection(m_state->extraSettings.captureSelection);
+    m_clipboard.setIgnoredPrograms(m_state->extraSettings.ignoredPrograms);
     applyTraySettings();
     if (!m_state->extraSettings.keepHistory) {
         // Switched off in another run, or by hand: nothing stays behind.
@@ -247,6 +249,8 @@ void ProgramRoot::applyExtraSettings(const ExtraSettings &before, MessageBoxPort
     m_clipboard.setKeeping(now.keepClipboard);
     m_clipboard.setLargestText(qint64(now.largestTextMiB) << 20);
     m_watcher->itemMaker().setMovingDuplicates(now.moveDuplicates);
+    m_clipboard.setWatchingSelection(now.captureSelection);
+    m_clipboard.setIgnoredPrograms(now.ignoredPrograms);
     applyTraySettings();
     if (now == before || m_extraSettingsPath.isEmpty())
         return;

@@ -48,25 +48,48 @@ void ClipboardWatcher::lookAtClipboard(PaneNumber pane, ListNumber list)
     emit clipboardLooked(false);
 }
 
-bool ClipboardWatcher::takeText(PaneNumber pane, ListNumber list, const QString &text)
+bool ClipboardWatcher::takeText(PaneNumber pane, ListNumber list, const QString &text, const QString &program)
 {
     if (text == m_lastText)
         return false;
     // Seen first: a text that cannot be added is not offered again.
     m_lastText = text;
-    m_itemMaker.makeItems(pane, list, text);
+    m_selectionItem = 0;
+    m_itemMaker.makeItems(pane, list, text, program);
     emit clipboardLooked(true);
     return true;
 }
 
-void ClipboardWatcher::takeOffered(const QString &text)
+void ClipboardWatcher::takeOffered(const QString &text, const CopySource &source)
 {
     // Every new content is captured as it arrives, so no copy is missed between ticks.
     if (!m_capturing || text.isEmpty() || m_display.paneCount() < 1)
         return;
     const PaneNumber pane = m_display.focusedPane();
-    if (takeText(pane, m_display.listOfPane(pane), text))
+    const ListNumber list = m_display.listOfPane(pane);
+    if (source.mouseSelection && extendSelectionItem(list, text)) {
+        m_lastText = text;
         m_capturedSinceTick = true;
+        emit clipboardLooked(true);
+        return;
+    }
+    if (!takeText(pane, list, text, source.program))
+        return;
+    m_capturedSinceTick = true;
+    // The newest item is the one this text made (the last piece, when split).
+    const ListItems &items = m_lists.at(list).items();
+    if (source.mouseSelection && items.count() > 0)
+        m_selectionItem = m_lists.at(list).items().at(ItemNumber(items.count() - 1)).id;
+}
+
+bool ClipboardWatcher::extendSelectionItem(ListNumber list, const QString &text)
+{
+    // Only while nothing else was captured or copied since, and only a selection that grew at
+    // one end: one made anew elsewhere is an item of its own.
+    if (m_selectionItem == 0 || text.size() <= m_lastText.size()
+        || !(text.startsWith(m_lastText) || text.endsWith(m_lastText)))
+        return false;
+    return m_itemMaker.replaceText(list, m_selectionItem, text);
 }
 
 void ClipboardWatcher::lookAtOffers()
@@ -179,6 +202,7 @@ void ClipboardWatcher::copyFocusedItem(PaneNumber pane, ListNumber list)
 void ClipboardWatcher::copyBack(const QString &text)
 {
     m_lastText = text;
+    m_selectionItem = 0;
     writeClipboardText(text);
 }
 

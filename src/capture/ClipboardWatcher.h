@@ -11,6 +11,7 @@
 #include <QTimer>
 
 class ClipboardPort;
+struct CopySource;
 class ListCollection;
 class ListDisplay;
 class GlobalSettings;
@@ -77,8 +78,10 @@ signals:
 private:
     void applyCapturing(bool capturing);
     // Captures the text when it is new; true when it was.
-    bool takeText(PaneNumber pane, ListNumber list, const QString &text);
-    void takeOffered(const QString &text);
+    bool takeText(PaneNumber pane, ListNumber list, const QString &text, const QString &program = {});
+    void takeOffered(const QString &text, const CopySource &source);
+    // A mouse selection that only grew from the one captured last takes that item's place.
+    bool extendSelectionItem(ListNumber list, const QString &text);
     // A tick of a clipboard that offers its changes itself.
     void lookAtOffers();
     void setTimer(bool enabled);
@@ -91,6 +94,8 @@ private:
     QTimer m_timer;
     // The last text seen, so that it is never captured twice (the clipboard's keeper holds its own).
     QString m_lastText;
+    // The item the last capture made from the mouse selection (0: the last capture was not one).
+    quint64 m_selectionItem = 0;
     bool m_capturing = true;
     bool m_watchingRich = false;
     bool m_retryDue = false;

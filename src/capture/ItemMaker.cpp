@@ -54,10 +54,10 @@ qsizetype piecesPushedOut(const ListRecord &options, qsizetype held, RowNumber f
 
 } // namespace
 
-void ItemMaker::makeItems(PaneNumber pane, ListNumber list, const QString &text)
+void ItemMaker::makeItems(PaneNumber pane, ListNumber list, const QString &text, const QString &program)
 {
     if (!m_settings.splitCaptures) {
-        addOneItem(pane, list, text);
+        addOneItem(pane, list, text, program);
     } else {
         QString separator = ProgramTexts::lineBreak();
         if (!m_settings.splitAtLineBreaks && !m_settings.splitString.isEmpty())
@@ -70,15 +70,15 @@ void ItemMaker::makeItems(PaneNumber pane, ListNumber list, const QString &text)
         ListRecord &options = m_lists.at(list);
         qsizetype next = 0;
         if (options.addAtFocus && m_display.focusedRow(pane) < 0)
-            addOneItem(pane, list, pieces[next++].toString());
+            addOneItem(pane, list, pieces[next++].toString(), program);
         next += piecesPushedOut(options, options.items().count(), m_display.focusedRow(pane),
                                 pieces.size() - next);
         for (; next < pieces.size(); ++next)
-            addOneItem(pane, list, pieces[next].toString());
+            addOneItem(pane, list, pieces[next].toString(), program);
     }
 }
 
-void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text)
+void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text, const QString &program)
 {
     ListRecord &options = m_lists.at(list);
     ListItems &items = options.items();
@@ -97,14 +97,28 @@ void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text
     RowNumber focused = m_display.focusedRow(pane);
     RowNumber row = RowNumber(-1);
     if (options.addAtFocus && focused >= 0) {
-        items.insertItem(text, focused);
+        items.insertItem(text, focused, program);
         row = focused;
         m_display.highlightRow(pane, options.addAtBottom ? focused + 1 : focused);
     } else {
-        row = items.addItem(text);
+        row = items.addItem(text, program);
         if (row >= 0)
             m_display.highlightRow(pane, row);
     }
     if (!name.isEmpty() && row >= 0)
         items.nameItem(row, name);
+}
+
+bool ItemMaker::replaceText(ListNumber list, quint64 id, const QString &text)
+{
+    ListItems &items = m_lists.at(list).items();
+    for (RowNumber row{0}; row < items.rowCount(); ++row) {
+        const ItemNumber item = items.itemOfRow(row);
+        if (items.at(item).id == id) {
+            items.at(item).text = text;
+            items.refreshRow(row, item);
+            return true;
+        }
+    }
+    return false;
 }

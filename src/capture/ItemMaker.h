@@ -18,8 +18,12 @@ public:
     {
     }
 
-    void makeItems(PaneNumber pane, ListNumber list, const QString &text);
-    void addOneItem(PaneNumber pane, ListNumber list, const QString &text);
+    // program: where the text was copied from, when known.
+    void makeItems(PaneNumber pane, ListNumber list, const QString &text, const QString &program = {});
+    void addOneItem(PaneNumber pane, ListNumber list, const QString &text, const QString &program = {});
+    // The item with the id, when the list still holds it, takes the text in place; false when it
+    // does not hold it.
+    bool replaceText(ListNumber list, quint64 id, const QString &text);
     // A text the list holds already moves its item (name and all) where a new one would go.
     void setMovingDuplicates(bool on) { m_movingDuplicates = on; }
 

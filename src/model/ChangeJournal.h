@@ -20,7 +20,7 @@ public:
         qint64 rowKey = 0;
         QString text; // shared with the item: copying it costs nothing
         QString name;
-        QString program;
+        QString program = {};
     };
     struct Changes {
         std::vector<Entry> entries;

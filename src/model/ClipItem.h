@@ -10,5 +10,5 @@ struct ClipItem {
     // Unique among the items of a run and of the kept history; later items have larger ids.
     quint64 id = 0;
     // The program it was copied from, as the clipboard's owner told it ("" when not known).
-    QString program;
+    QString program = {};
 };

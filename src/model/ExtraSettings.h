@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Settings that have no place in the settings file, whose format stays as it is. They are kept in
 // a file of their own and edited on the settings dialog's last page.
@@ -32,6 +33,10 @@ struct ExtraSettings {
     qint32 largestTextMiB = 256;
     // A text captured again moves its item where a new one would go, instead of adding a second.
     bool moveDuplicates = false;
+    // Texts selected with the mouse are captured too, each once the selection has settled.
+    bool captureSelection = false;
+    // Copies from these programs (process names or window classes, case ignored) are not captured.
+    QStringList ignoredPrograms;
 
     bool operator==(const ExtraSettings &) const = default;
 };

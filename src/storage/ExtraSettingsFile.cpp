@@ -27,6 +27,8 @@ void visitKeys(Visit &&visit)
     visit(&E::closeToTray, QStringLiteral("Tray/closeToTray"));
     visit(&E::largestTextMiB, QStringLiteral("Clipboard/largestTextMiB"));
     visit(&E::moveDuplicates, QStringLiteral("Capture/moveDuplicates"));
+    visit(&E::captureSelection, QStringLiteral("Capture/mouseSelection"));
+    visit(&E::ignoredPrograms, QStringLiteral("Capture/ignoredPrograms"));
 }
 } // namespace
 

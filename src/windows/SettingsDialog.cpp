@@ -23,6 +23,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QKeyEvent>
@@ -256,6 +257,8 @@ void SettingsDialog::fillControls()
     pasteAfterPickCheck->setChecked(m_work.extra.pasteAfterPick);
     keepWindowAfterPickCheck->setChecked(m_work.extra.keepWindowAfterPick);
     moveDuplicatesCheck->setChecked(m_work.extra.moveDuplicates);
+    captureSelectionCheck->setChecked(m_work.extra.captureSelection);
+    ignoredProgramsEdit->setPlainText(m_work.extra.ignoredPrograms.join(QLatin1Char('\n')));
     keepClipboardCheck->setChecked(m_work.extra.keepClipboard);
     trayIconCheck->setChecked(m_work.extra.trayIcon);
     closeToTrayCheck->setChecked(m_work.extra.closeToTray);
@@ -392,6 +395,15 @@ bool SettingsDialog::storeMorePage()
     m_work.extra.pasteAfterPick = pasteAfterPickCheck->isChecked();
     m_work.extra.keepWindowAfterPick = keepWindowAfterPickCheck->isChecked();
     m_work.extra.moveDuplicates = moveDuplicatesCheck->isChecked();
+    m_work.extra.captureSelection = captureSelectionCheck->isChecked();
+    // One name a line; blank lines and the spaces around a name are no part of it.
+    QStringList ignored;
+    for (const QString &line : ignoredProgramsEdit->toPlainText().split(QLatin1Char('\n'))) {
+        const QString name = line.trimmed();
+        if (!name.isEmpty() && !ignored.contains(name, Qt::CaseInsensitive))
+            ignored << name;
+    }
+    m_work.extra.ignoredPrograms = ignored;
     m_work.extra.keepClipboard = keepClipboardCheck->isChecked();
     m_work.extra.trayIcon = trayIconCheck->isChecked();
     m_work.extra.closeToTray = closeToTrayCheck->isChecked();

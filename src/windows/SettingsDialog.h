@@ -18,6 +18,7 @@ class MainWindow;
 class QLabel;
 class QKeySequenceEdit;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class ColourDialog;
@@ -140,6 +141,8 @@ private:
     QCheckBox *pasteAfterPickCheck = nullptr;
     QCheckBox *keepWindowAfterPickCheck = nullptr;
     QCheckBox *moveDuplicatesCheck = nullptr;
+    QCheckBox *captureSelectionCheck = nullptr;
+    QPlainTextEdit *ignoredProgramsEdit = nullptr;
     QCheckBox *keepClipboardCheck = nullptr;
     QCheckBox *trayIconCheck = nullptr;
     QCheckBox *closeToTrayCheck = nullptr;

@@ -17,6 +17,7 @@
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -243,6 +244,16 @@ QWidget *SettingsDialog::buildMorePage()
     sizeRows->addLayout(largestRow);
     moveDuplicatesCheck = named(new QCheckBox(QStringLiteral("同じﾃｷｽﾄは先頭へ移動する(&D)")), "moveDuplicatesCheck");
     sizeRows->addWidget(moveDuplicatesCheck);
+    captureSelectionCheck = named(new QCheckBox(QStringLiteral("ﾏｳｽで選択したﾃｷｽﾄも記録する(&S)")), "captureSelectionCheck");
+    sizeRows->addWidget(captureSelectionCheck);
+    ignoredProgramsEdit = named(new QPlainTextEdit, "ignoredProgramsEdit");
+    ignoredProgramsEdit->setTabChangesFocus(true);
+    ignoredProgramsEdit->setPlaceholderText(QStringLiteral("1行に1つ (ﾘｽﾄの項目にﾏｳｽを置くとｺﾋﾟｰ元が分かります)"));
+    // Three lines tall: room for a few names without crowding the page.
+    ignoredProgramsEdit->setFixedHeight(ignoredProgramsEdit->fontMetrics().lineSpacing() * 3
+                                        + 2 * ignoredProgramsEdit->frameWidth() + 8);
+    sizeRows->addWidget(buddyLabel(QStringLiteral("記録しないﾌﾟﾛｸﾞﾗﾑ(&I):"), ignoredProgramsEdit));
+    sizeRows->addWidget(ignoredProgramsEdit);
     rows->addStretch(1);
     return page;
 }

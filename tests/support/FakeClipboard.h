@@ -34,7 +34,7 @@ public:
 
     // As a clipboard that reads every change itself and offers its text.
     void setPushing(bool pushing) { m_pushing = pushing; }
-    void offer(const QString &text) { emit textOffered(text); }
+    void offer(const QString &text, const CopySource &source = {}) { emit textOffered(text, source); }
     void fail() { emit readFailed(); }
     bool pushesChanges() const override { return m_pushing; }
     void setWatching(bool watching, bool rich) override

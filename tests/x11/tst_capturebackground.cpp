@@ -2,10 +2,12 @@
 // The program on a real X server with its X11 clipboard, read in the background: every copy is
 // captured in order, and owners that answer slowly, never or wrongly neither hold up the window
 // nor leave an item behind. The clipboard's text outlives the program that copied it, and the
-// program itself when the desktop runs another clipboard manager.
+// program itself when the desktop runs another clipboard manager. Copies from ignored programs are
+// left alone, and the mouse selection is captured once it settles.
 #include "BadOwner.h"
 #include "ClipboardOwner.h"
 #include "TestProgram.h"
+#include "XDoTool.h"
 #include "capture/ClipboardWatcher.h"
 #include "model/ListItems.h"
 #include "model/ListCollection.h"
@@ -14,10 +16,15 @@
 #include "model/ProgramState.h"
 #include "model/GlobalSettings.h"
 #include "platform/x11/X11Clipboard.h"
+#include "platform/x11/XcbSelectionWorker.h"
 #include "storage/ExtraSettingsFile.h"
 #include "windows/TextWindow.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScopeGuard>
+#include <QStandardPaths>
 
 #include <QtTest>
 #include <memory>
@@ -82,6 +89,8 @@ private slots:
     void quickCopyBacksLeaveTheClipboardToALaterOwner();
     void managerKeepsNothingItCouldNotRead();
     void copyingATextAgainMovesItsItem();
+    void copiesOfIgnoredProgramsAreNotCaptured();
+    void mouseSelectionIsCapturedOnceItSettles();
 };
 
 void TestCaptureBackground::everyCopyIsCapturedInOrder()
@@ -275,6 +284,65 @@ void TestCaptureBackground::copyingATextAgainMovesItsItem()
     copyAndExit("named");
     QTRY_COMPARE_WITH_TIMEOUT(p.words(), (QStringList{"named", "newest", "middle"}), 10000);
     QCOMPARE(items.at(items.itemOfRow(RowNumber(0))).name, QStringLiteral("Ｎ"));
+}
+
+void TestCaptureBackground::copiesOfIgnoredProgramsAreNotCaptured()
+{
+    Program p("[Capture]\nignoredPrograms=Other, XCLIP-SECRET\n");
+    QVERIFY(p.started);
+    // The same program under another name: only the name tells them apart.
+    const QString renamed = p.folder.filePath(QStringLiteral("xclip-secret"));
+    QVERIFY(QFile::copy(QStandardPaths::findExecutable(QStringLiteral("xclip")), renamed));
+    QVERIFY(QFile::setPermissions(renamed, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QProcess ignored;
+    ignored.start(renamed, {"-quiet", "-selection", "clipboard"});
+    ignored.write("password");
+    ignored.closeWriteChannel();
+    QVERIFY(ignored.waitForStarted());
+    QTRY_COMPARE(ClipboardOwner::readWithXclip(), QByteArray("password"));
+    // Read in the order copied: once the next copy is in, the ignored one was passed over.
+    copyAndExit("shown");
+    QTRY_COMPARE_WITH_TIMEOUT(p.words(), QStringList{"shown"}, 10000);
+    const ListItems &items = p.program->state().lists().at(ListNumber(0)).items();
+    QCOMPARE(items.data(items.index(0), Qt::ToolTipRole).toString(), QStringLiteral("ｺﾋﾟｰ元: xclip"));
+    ignored.kill();
+    ignored.waitForFinished();
+}
+
+void TestCaptureBackground::mouseSelectionIsCapturedOnceItSettles()
+{
+    Program p("[Capture]\nmouseSelection=true\n");
+    QVERIFY(p.started);
+    QProcess xterm;
+    xterm.start(QStringLiteral("xterm"), {"-geometry", "40x4+500+0", "-e", "sh", "-c", "printf 'alpha beta gamma'; sleep 600"});
+    QVERIFY(xterm.waitForStarted());
+    const auto stop = qScopeGuard([&xterm] {
+        xterm.kill();
+        xterm.waitForFinished();
+    });
+    QVERIFY(XDoTool::run({"search", "--sync", "--onlyvisible", "--class", "xterm"}));
+    // A double click selects a word; it is clicked again until the terminal has drawn its text.
+    for (int tries = 0; tries < 20 && p.words().isEmpty(); ++tries) {
+        QVERIFY(XDoTool::run({"mousemove", "560", "10", "click", "--repeat", "2", "--delay", "80", "1"}));
+        (void)QTest::qWaitFor([&p] { return !p.words().isEmpty(); }, 500);
+    }
+    QCOMPARE(p.words(), QStringList{"beta"});
+    // The right button extends the selection to the end of the line: the same item grows.
+    QVERIFY(XDoTool::run({"mousemove", "597", "10", "click", "3"}));
+    QTRY_COMPARE_WITH_TIMEOUT(p.words(), QStringList{"beta gamma"}, 5000);
+    // While a button is held the selection may still be changing: it is read once it is let go.
+    QVERIFY(XDoTool::run({"mousemove", "900", "700", "mousedown", "1"}));
+    QProcess held;
+    held.start(QStringLiteral("xclip"), {"-quiet", "-selection", "primary"});
+    held.write("held");
+    held.closeWriteChannel();
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(QClipboard::Selection), QStringLiteral("held"));
+    QTest::qWait(3 * XcbSelectionWorker::SelectionSettleMs);
+    QCOMPARE(p.words(), QStringList{"beta gamma"});
+    QVERIFY(XDoTool::run({"mouseup", "1"}));
+    QTRY_COMPARE_WITH_TIMEOUT(p.words(), (QStringList{"held", "beta gamma"}), 5000);
+    held.kill();
+    held.waitForFinished();
 }
 
 QTEST_MAIN(TestCaptureBackground)

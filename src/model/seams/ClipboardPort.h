@@ -3,6 +3,13 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+// Where a new content came from.
+struct CopySource {
+    QString program;             // the program that copied it, "" when not known
+    bool mouseSelection = false; // selected with the mouse (X11's PRIMARY), not copied
+};
 
 // The system clipboard as the watcher and the copy-back see it. Reads never fail loudly: whatever
 // goes wrong reads as "". Content its owner marks as secret reads as no plain text at all.
@@ -41,10 +48,15 @@ public:
     // Content larger than this many bytes is neither captured nor kept. Only where the program
     // reads the clipboard itself.
     virtual void setLargestText(qint64 /*bytes*/) {}
+    // Texts selected with the mouse are offered too (mouseSelection). Only where the platform has them.
+    virtual void setWatchingSelection(bool /*watching*/) {}
+    // Copies from these programs are not read, as secret content is not. Only where the platform
+    // tells who copied.
+    virtual void setIgnoredPrograms(const QStringList & /*programs*/) {}
 
 signals:
     // A new content's text ("" when it offers none of the kind asked for).
-    void textOffered(const QString &text);
+    void textOffered(const QString &text, const CopySource &source = {});
     // The text of a content passed over: seen, not new.
     void textSeen(const QString &text);
     // A new content could not be read (its owner did not answer in time, say).

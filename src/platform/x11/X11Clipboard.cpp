@@ -5,13 +5,19 @@
 
 X11Clipboard::X11Clipboard()
 {
-    connect(&m_connection, &XcbClipboardConnection::textRead, this, [this](const QString &text, bool seen) {
-        m_held = text;
-        if (seen)
-            emit textSeen(text);
-        else
-            emit textOffered(text);
-    });
+    connect(&m_connection, &XcbClipboardConnection::textRead, this,
+            [this](const QString &text, bool seen, const QString &program, bool mouseSelection) {
+                // The keeper keeps the clipboard only.
+                if (mouseSelection) {
+                    emit textOffered(text, CopySource{program, true});
+                    return;
+                }
+                m_held = text;
+                if (seen)
+                    emit textSeen(text);
+                else
+                    emit textOffered(text, CopySource{program, false});
+            });
     // Secret content offers no text.
     connect(&m_connection, &XcbClipboardConnection::secretSkipped, this, [this] { m_held.clear(); });
     connect(&m_connection, &XcbClipboardConnection::readFailed, this, &ClipboardPort::readFailed);

@@ -28,6 +28,8 @@ public:
     void retry() override { m_connection.retry(); }
     void setKeeping(bool keeping) override;
     void setLargestText(qint64 bytes) override { m_connection.setLargestText(bytes); }
+    void setWatchingSelection(bool watching) override { m_connection.setReadingSelection(watching); }
+    void setIgnoredPrograms(const QStringList &programs) override { m_connection.setIgnoredPrograms(programs); }
 
 private:
     void ownerGone(quint32 time);

@@ -83,6 +83,19 @@ void XcbClipboardConnection::setKeeping(bool keeping)
         QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), keeping] { worker->setKeeping(keeping); });
 }
 
+void XcbClipboardConnection::setReadingSelection(bool reading)
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get(), reading] { worker->setReadingSelection(reading); });
+}
+
+void XcbClipboardConnection::setIgnoredPrograms(const QStringList &programs)
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker.get(),
+                                  [worker = m_worker.get(), programs] { worker->setIgnoredPrograms(programs); });
+}
+
 void XcbClipboardConnection::retry()
 {
     if (m_worker)

@@ -3,13 +3,14 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QThread>
 #include <memory>
 
 class XcbSelectionWorker;
 
-// The program's own connection to the X server for the clipboard (the CLIPBOARD selection, never
-// the primary), run in a worker thread: it reads every new content, serves the program's own texts
+// The program's own connection to the X server for the clipboard (the CLIPBOARD selection, and the
+// mouse selection, PRIMARY, when asked), run in a worker thread: it reads every new content, serves the program's own texts
 // and, while keeping, is the clipboard manager. An owner or requester that answers slowly, never,
 // or without end cannot stall the GUI.
 //
@@ -56,11 +57,19 @@ public:
     // Whether the text of an owner that goes is kept: then programs that exit may hand their
     // content over (CLIPBOARD_MANAGER), and are told it is kept.
     void setKeeping(bool keeping);
+    // While reading, the mouse selection is read too: each new one once it has stayed the same for
+    // a moment with no mouse button held, so a selection made word by word is read once, as it ends.
+    // Never kept, and its failures and secrets report nothing.
+    void setReadingSelection(bool reading);
+    // Content whose owner's process or window class is one of these (case ignored) is skipped as
+    // secret content is: it is never asked for.
+    void setIgnoredPrograms(const QStringList &programs);
 
 signals:
     // A content's text; "" when nobody owns the clipboard or it offers no text of the kind asked for.
-    // seen: the content was there when reading was turned on with currentSeen.
-    void textRead(const QString &text, bool seen);
+    // seen: the content was there when reading was turned on with currentSeen. program: the
+    // owner's (XcbOwnerProgram), "" when not known. mouseSelection: PRIMARY's text, never "".
+    void textRead(const QString &text, bool seen, const QString &program, bool mouseSelection);
     // The owner marked the content secret: it was not read.
     void secretSkipped();
     // The read failed: no answer in time, refused, not a text type or too large. Nothing more

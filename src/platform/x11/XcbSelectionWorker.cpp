@@ -3,6 +3,7 @@
 
 #include "platform/x11/XcbCalls.h"
 #include "platform/x11/XcbClipboardManager.h"
+#include "platform/x11/XcbOwnerProgram.h"
 #include "platform/x11/XcbSelectionServer.h"
 
 #include "platform/QtClipboard.h"
@@ -98,10 +99,11 @@ bool XcbSelectionWorker::setUp()
     const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screen->root, -1, -1, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &events);
-    xcb_xfixes_select_selection_input(m_connection, m_window, m_atoms->clipboard,
-                                      XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
-                                          XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
-                                          XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
+    for (const xcb_atom_t selection : {m_atoms->clipboard, xcb_atom_t(XCB_ATOM_PRIMARY)})
+        xcb_xfixes_select_selection_input(m_connection, m_window, selection,
+                                          XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
+                                              XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
+                                              XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
     Reply<xcb_get_selection_owner_reply_t> owner(
         xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_atoms->clipboard),
                                       nullptr),
@@ -110,8 +112,9 @@ bool XcbSelectionWorker::setUp()
         return false;
     m_server = std::make_unique<XcbSelectionServer>(m_connection, m_window, m_atoms->clipboard);
     m_manager = std::make_unique<XcbClipboardManager>(m_connection, m_window, *m_server);
+    m_programs = std::make_unique<XcbOwnerProgram>(m_connection);
     // Read before any change is reported: no event time to ask with yet.
-    m_owner = Change{owner->owner, XCB_CURRENT_TIME};
+    m_owner = Change{owner->owner, XCB_CURRENT_TIME, false, m_atoms->clipboard};
     return !xcb_connection_has_error(m_connection);
 }
 
@@ -122,6 +125,12 @@ void XcbSelectionWorker::begin()
     m_progressTimer->setSingleShot(true);
     QObject::connect(m_progressTimer.get(), &QTimer::timeout, this, [this] {
         giveUp();
+        drain();
+    });
+    m_settleTimer = std::make_unique<QTimer>();
+    m_settleTimer->setSingleShot(true);
+    QObject::connect(m_settleTimer.get(), &QTimer::timeout, this, [this] {
+        selectionSettled();
         drain();
     });
     m_retryTimer = std::make_unique<QTimer>();
@@ -151,6 +160,7 @@ void XcbSelectionWorker::finish()
     m_notifier.reset();
     m_progressTimer.reset();
     m_retryTimer.reset();
+    m_settleTimer.reset();
     xcb_disconnect(m_connection);
     m_connection = nullptr;
 }
@@ -177,6 +187,8 @@ void XcbSelectionWorker::setReading(bool reading, bool currentSeen)
         enqueue(m_owner);
     } else {
         m_pending.reset();
+        m_selectionPending.reset();
+        m_settleTimer->stop();
         m_retryTimer->stop();
         m_manager->answerWaiting(false);
         if (m_read) {
@@ -223,6 +235,15 @@ void XcbSelectionWorker::setKeeping(bool keeping)
     drain();
 }
 
+void XcbSelectionWorker::setReadingSelection(bool reading)
+{
+    m_readingSelection = reading;
+    if (!reading) {
+        m_selectionPending.reset();
+        m_settleTimer->stop();
+    }
+}
+
 void XcbSelectionWorker::retry()
 {
     if (!m_reading || m_read || m_pending || m_retryTimer->isActive() || m_tooLarge == m_owner)
@@ -255,22 +276,28 @@ void XcbSelectionWorker::handleEvent(const xcb_generic_event_t *event)
     // A program about to exit asks us to keep its content: it was read when it was copied, or
     // is being read now.
     using Content = XcbClipboardManager::Content;
-    const Content content = m_read || m_pending ? Content::BeingRead : m_contentKept ? Content::Kept : Content::NotKept;
+    const Content content = readingClipboard() || m_pending ? Content::BeingRead
+                            : m_contentKept                 ? Content::Kept
+                                                            : Content::NotKept;
     if (m_manager->handleRequest(event, content, m_keeping && m_reading))
         return;
     if (m_server->handleEvent(event))
         return;
     if (type == m_xfixesEventBase + XCB_XFIXES_SELECTION_NOTIFY) {
         const auto *notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event);
+        m_serverTime = notify->timestamp;
+        if (notify->selection == XCB_ATOM_PRIMARY) {
+            selectionOwnerChanged(notify->owner, notify->timestamp);
+            return;
+        }
         if (notify->selection != m_atoms->clipboard)
             return;
-        m_serverTime = notify->timestamp;
         if (notify->owner == m_window)
             m_server->ownedAt(notify->selection_timestamp);
         ownerChanged(notify->owner, notify->timestamp);
     } else if (type == XCB_SELECTION_NOTIFY) {
         const auto *notify = reinterpret_cast<const xcb_selection_notify_event_t *>(event);
-        if (m_read && m_read->transfer && notify->requestor == m_window && notify->selection == m_atoms->clipboard)
+        if (m_read && m_read->transfer && notify->requestor == m_window && notify->selection == m_read->change.selection)
             advance(m_read->transfer->selectionNotify(notify->target, notify->property, notify->time));
     } else if (type == XCB_PROPERTY_NOTIFY) {
         const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
@@ -291,9 +318,14 @@ bool XcbSelectionWorker::isOwn(xcb_window_t window) const
     return window != XCB_NONE && (window == m_window || (window & ~m_ownMask) == m_ownBase);
 }
 
+bool XcbSelectionWorker::readingClipboard() const
+{
+    return m_read && m_read->change.selection == m_atoms->clipboard;
+}
+
 void XcbSelectionWorker::ownerChanged(xcb_window_t owner, xcb_timestamp_t time)
 {
-    m_owner = Change{owner, time};
+    m_owner = Change{owner, time, false, m_atoms->clipboard};
     m_contentKept = false;
     if (owner == XCB_NONE) {
         // Nothing to read; whoever keeps the clipboard full decides what comes next.
@@ -320,19 +352,61 @@ void XcbSelectionWorker::enqueue(const Change &change)
         m_progressTimer->start(ReplacedOwnerLimitMs);
 }
 
+void XcbSelectionWorker::selectionOwnerChanged(xcb_window_t owner, xcb_timestamp_t time)
+{
+    m_selectionOwner = Change{owner, time, false, XCB_ATOM_PRIMARY};
+    // An older selection can no longer be asked for; our own needs no reading.
+    m_selectionPending.reset();
+    if (!m_reading || !m_readingSelection || owner == XCB_NONE || isOwn(owner)) {
+        m_settleTimer->stop();
+        return;
+    }
+    // Selecting word by word, or line by line, takes the selection again and again: only the one
+    // the user ends with is read.
+    m_settleTimer->start(SelectionSettleMs);
+    if (m_read && m_read->change.selection == XCB_ATOM_PRIMARY && m_progressTimer->remainingTime() > ReplacedOwnerLimitMs)
+        m_progressTimer->start(ReplacedOwnerLimitMs);
+}
+
+void XcbSelectionWorker::selectionSettled()
+{
+    if (!m_reading || !m_readingSelection || m_selectionOwner.owner == XCB_NONE)
+        return;
+    // A button still held may be extending the selection without taking it again.
+    const auto pointer = XcbCalls::reply(xcb_query_pointer_reply(
+        m_connection, xcb_query_pointer(m_connection, xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root),
+        nullptr));
+    constexpr quint16 Buttons = XCB_KEY_BUT_MASK_BUTTON_1 | XCB_KEY_BUT_MASK_BUTTON_2 | XCB_KEY_BUT_MASK_BUTTON_3;
+    if (pointer && (pointer->mask & Buttons)) {
+        m_settleTimer->start(SelectionSettleMs);
+        return;
+    }
+    m_selectionPending = m_selectionOwner;
+    startNext();
+}
+
 void XcbSelectionWorker::startNext()
 {
-    while (m_pending && !m_read) {
-        const Change change = *m_pending;
-        m_pending.reset();
+    // The clipboard first: the mouse selection changes far more often, and matters less.
+    while ((m_pending || m_selectionPending) && !m_read) {
+        std::optional<Change> &next = m_pending ? m_pending : m_selectionPending;
+        const Change change = *next;
+        next.reset();
         if (change.owner == XCB_NONE) {
-            emit textRead(QString(), change.seen);
+            emit textRead(QString(), change.seen, QString(), false);
             continue;
         }
         m_read.emplace();
         m_read->change = change;
         m_read->rich = m_rich;
         m_read->stage = Stage::Targets;
+        const XcbOwnerProgram::Program program = m_programs->of(change.owner);
+        m_read->program = program.shownName();
+        // Not even asked what it offers, as for secret content.
+        if (program.matches(m_ignoredPrograms)) {
+            skipSecret();
+            continue;
+        }
         request(m_atoms->targets, 32, {XCB_ATOM_ATOM, m_atoms->targets}, m_largestText);
     }
 }
@@ -347,7 +421,7 @@ void XcbSelectionWorker::request(xcb_atom_t target, int format, const QList<xcb_
         maxBytes);
     // A late answer to an earlier request may still sit on the property.
     xcb_delete_property(m_connection, m_window, property);
-    xcb_convert_selection(m_connection, m_window, m_atoms->clipboard, target, property, m_read->change.time);
+    xcb_convert_selection(m_connection, m_window, m_read->change.selection, target, property, m_read->change.time);
     xcb_flush(m_connection);
     restartProgressTimer();
 }
@@ -356,7 +430,14 @@ void XcbSelectionWorker::restartProgressTimer()
 {
     // An owner that has lost the clipboard since it was asked gets less time: copies that came
     // after it wait behind it, and only the newest of them can still be read.
-    m_progressTimer->start(m_pending ? ReplacedOwnerLimitMs : NoProgressLimitMs);
+    m_progressTimer->start(ownerReplaced() ? ReplacedOwnerLimitMs : NoProgressLimitMs);
+}
+
+bool XcbSelectionWorker::ownerReplaced() const
+{
+    // A copy to the clipboard waiting behind a mouse selection's read cuts it short too.
+    return m_pending || (m_read && m_read->change.selection == XCB_ATOM_PRIMARY
+                         && (m_selectionPending || m_settleTimer->isActive()));
 }
 
 void XcbSelectionWorker::advance(SelectionTransfer::Step step)
@@ -375,7 +456,7 @@ void XcbSelectionWorker::advance(SelectionTransfer::Step step)
         stageDone();
         return;
     case SelectionTransfer::Step::Failed:
-        if (m_read->transfer->failure() == SelectionTransfer::Failure::TooLarge)
+        if (m_read->transfer->failure() == SelectionTransfer::Failure::TooLarge && readingClipboard())
             m_tooLarge = m_read->change;
         // An INCR owner stalls once we stop deleting its property; anything else has answered.
         releaseProperty(false);
@@ -384,7 +465,9 @@ void XcbSelectionWorker::advance(SelectionTransfer::Step step)
             skipSecret();
             return;
         }
-        emit readFailed();
+        // A mouse selection is not asked for again: the next one comes soon enough.
+        if (readingClipboard())
+            emit readFailed();
         endRead();
         return;
     }
@@ -428,13 +511,9 @@ void XcbSelectionWorker::stageDone()
         else
             requestMarkerOrText();
         return;
-    case Stage::Text: {
-        const QString text = decode(read.target, std::move(data), read.rich);
-        m_contentKept = !text.isEmpty();
-        emit textRead(text, read.change.seen);
-        endRead();
+    case Stage::Text:
+        textDone(decode(read.target, std::move(data), read.rich));
         return;
-    }
     }
 }
 
@@ -468,7 +547,19 @@ void XcbSelectionWorker::requestMarkerOrText()
 
 void XcbSelectionWorker::skipSecret()
 {
-    emit secretSkipped();
+    if (readingClipboard())
+        emit secretSkipped();
+    endRead();
+}
+
+void XcbSelectionWorker::textDone(const QString &text)
+{
+    if (readingClipboard()) {
+        m_contentKept = !text.isEmpty();
+        emit textRead(text, m_read->change.seen, m_read->program, false);
+    } else if (!text.isEmpty()) {
+        emit textRead(text, false, m_read->program, true);
+    }
     endRead();
 }
 
@@ -476,8 +567,7 @@ void XcbSelectionWorker::requestText()
 {
     const xcb_atom_t target = chooseTarget(m_read->offered, m_read->rich);
     if (target == XCB_NONE) {
-        emit textRead(QString(), m_read->change.seen);
-        endRead();
+        textDone(QString());
         return;
     }
     m_read->stage = Stage::Text;
@@ -523,7 +613,8 @@ void XcbSelectionWorker::giveUp()
     if (!m_read)
         return;
     releaseProperty(true);
-    emit readFailed();
+    if (readingClipboard())
+        emit readFailed();
     endRead();
 }
 

@@ -8,6 +8,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -18,11 +19,13 @@ class QSocketNotifier;
 class QTimer;
 class XcbSelectionServer;
 class XcbClipboardManager;
+class XcbOwnerProgram;
 
 // The X side of XcbClipboardConnection: lives in its worker thread with its own X connection,
 // follows the clipboard's owner through XFixes and reads each new content (TARGETS, the values of
 // the secret markers offered, then one text target); the program's own texts are served from
-// here too (XcbSelectionServer). See XcbClipboardConnection for the behaviour
+// here too (XcbSelectionServer). The mouse selection (PRIMARY) is followed the same way when asked,
+// each of its contents read once it has settled. See XcbClipboardConnection for the behaviour
 // callers see.
 class XcbSelectionWorker : public QObject {
     Q_OBJECT
@@ -36,6 +39,8 @@ public:
     static constexpr qint64 MarkerMaxBytes = 4096;
     // The properties of our window that owners write their answers to, reused in turn.
     static constexpr int PropertyCount = 3;
+    // A mouse selection is read once it has not changed for this long with no mouse button held.
+    static constexpr int SelectionSettleMs = 300;
 
     // Connects to the display and checks for XFixes; nullptr when that fails. Windows whose ids
     // lie in ownBase/ownMask belong to this process and are not read.
@@ -55,6 +60,10 @@ public slots:
     // Whether the program keeps the clipboard's text when its owner goes: then it is the desktop's
     // clipboard manager too, unless another one is.
     void setKeeping(bool keeping);
+    // Whether the mouse selection is read too, while reading is on. Only its changes from then on.
+    void setReadingSelection(bool reading);
+    // Content whose owner is one of these programs is treated as secret: never read.
+    void setIgnoredPrograms(const QStringList &programs) { m_ignoredPrograms = programs; }
 
 public:
     // Called from any thread: the text is to be served as of time (0: the latest server time this
@@ -62,7 +71,8 @@ public:
     void queueServe(const QString &text, bool rich, quint32 time);
 
 signals:
-    void textRead(const QString &text, bool seen);
+    // program: the owner's, "" when not known; mouseSelection: PRIMARY's content, not the clipboard's.
+    void textRead(const QString &text, bool seen, const QString &program, bool mouseSelection);
     void secretSkipped();
     void readFailed();
     // The clipboard's owner went (exited, closed its window or let go) and nobody owns it.
@@ -75,6 +85,7 @@ private:
         xcb_timestamp_t time = XCB_CURRENT_TIME;
         // There as reading resumed with its content marked seen: read, but not new.
         bool seen = false;
+        xcb_atom_t selection = XCB_NONE; // CLIPBOARD or PRIMARY
         // One owner's content, however it was marked.
         bool operator==(const Change &other) const { return owner == other.owner && time == other.time; }
     };
@@ -91,6 +102,7 @@ private:
     };
     struct Read {
         Change change;
+        QString program;
         bool rich = false;
         Stage stage = Stage::Targets;
         QList<xcb_atom_t> offered;
@@ -113,6 +125,10 @@ private:
     void drain();
     void handleEvent(const xcb_generic_event_t *event);
     void ownerChanged(xcb_window_t owner, xcb_timestamp_t time);
+    void selectionOwnerChanged(xcb_window_t owner, xcb_timestamp_t time);
+    void selectionSettled();
+    bool readingClipboard() const;
+    bool ownerReplaced() const;
     bool isOwn(xcb_window_t window) const;
     void enqueue(const Change &change);
     void startNext();
@@ -126,6 +142,8 @@ private:
     void requestMarkerOrText();
     void requestText();
     void skipSecret();
+    // The text read (or "" when none of the kind asked for was offered) goes out, and the read ends.
+    void textDone(const QString &text);
     void drainRetired(xcb_atom_t property);
     void giveUp();
     void endRead();
@@ -143,6 +161,8 @@ private:
     std::unique_ptr<Atoms> m_atoms;
     std::unique_ptr<XcbSelectionServer> m_server;
     std::unique_ptr<XcbClipboardManager> m_manager;
+    std::unique_ptr<XcbOwnerProgram> m_programs;
+    QStringList m_ignoredPrograms;
     bool m_keeping = true;
     QList<xcb_atom_t> m_presenceMarkers;
     QList<ValueMarker> m_valueMarkers;
@@ -157,6 +177,11 @@ private:
     bool m_rich = false;
     bool m_reading = false;
     std::optional<Change> m_pending;
+    // The mouse selection: its owner, and its change to read once settled.
+    bool m_readingSelection = false;
+    Change m_selectionOwner;
+    std::unique_ptr<QTimer> m_settleTimer;
+    std::optional<Change> m_selectionPending;
     std::optional<Read> m_read;
     qint64 m_largestText = DefaultLargestText;
     // The current owner's content was read into a text that the program keeps.
