@@ -229,11 +229,13 @@ QWidget *SettingsDialog::buildMorePage()
     keepClipboardCheck = named(new QCheckBox(QStringLiteral("ｺﾋﾟｰ元が終了してもｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を残す(&B)")),
                                "keepClipboardCheck");
     groupColumn(rows, QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞの保持:"))->addWidget(keepClipboardCheck);
-    auto *trayRows = groupColumn(rows, QStringLiteral("ﾀｽｸﾄﾚｲ:"));
+    auto *trayRow = new QHBoxLayout;
+    groupColumn(rows, QStringLiteral("ﾀｽｸﾄﾚｲ:"))->addLayout(trayRow);
     trayIconCheck = named(new QCheckBox(QStringLiteral("ﾀｽｸﾄﾚｲにｱｲｺﾝを表示する(&T)")), "trayIconCheck");
-    trayRows->addWidget(trayIconCheck);
+    trayRow->addWidget(trayIconCheck);
     closeToTrayCheck = named(new QCheckBox(QStringLiteral("閉じるﾎﾞﾀﾝでﾀｽｸﾄﾚｲに格納する(&G)")), "closeToTrayCheck");
-    trayRows->addWidget(closeToTrayCheck);
+    trayRow->addWidget(closeToTrayCheck);
+    trayRow->addStretch(1);
     largestTextEdit = named(new QLineEdit, "largestTextEdit");
     auto *largestRow = new QHBoxLayout;
     largestRow->addWidget(buddyLabel(QStringLiteral("取り込むﾃｷｽﾄの上限(&M):"), largestTextEdit));
@@ -243,17 +245,25 @@ QWidget *SettingsDialog::buildMorePage()
     auto *sizeRows = groupColumn(rows, QStringLiteral("ﾃｷｽﾄの取り込み:"));
     sizeRows->addLayout(largestRow);
     moveDuplicatesCheck = named(new QCheckBox(QStringLiteral("同じﾃｷｽﾄは先頭へ移動する(&D)")), "moveDuplicatesCheck");
-    sizeRows->addWidget(moveDuplicatesCheck);
     captureSelectionCheck = named(new QCheckBox(QStringLiteral("ﾏｳｽで選択したﾃｷｽﾄも記録する(&S)")), "captureSelectionCheck");
-    sizeRows->addWidget(captureSelectionCheck);
+    // Side by side: the page must fit a screen 800 pixels high.
+    auto *whatRow = new QHBoxLayout;
+    whatRow->addWidget(moveDuplicatesCheck);
+    whatRow->addWidget(captureSelectionCheck);
+    whatRow->addStretch(1);
+    sizeRows->addLayout(whatRow);
     ignoredProgramsEdit = named(new QPlainTextEdit, "ignoredProgramsEdit");
     ignoredProgramsEdit->setTabChangesFocus(true);
     ignoredProgramsEdit->setPlaceholderText(QStringLiteral("1行に1つ (ﾘｽﾄの項目にﾏｳｽを置くとｺﾋﾟｰ元が分かります)"));
-    // Three lines tall: room for a few names without crowding the page.
-    ignoredProgramsEdit->setFixedHeight(ignoredProgramsEdit->fontMetrics().lineSpacing() * 3
+    // Two lines tall, beside its label: the page has little room left, and the list scrolls.
+    ignoredProgramsEdit->setFixedHeight(ignoredProgramsEdit->fontMetrics().lineSpacing() * 2
                                         + 2 * ignoredProgramsEdit->frameWidth() + 8);
-    sizeRows->addWidget(buddyLabel(QStringLiteral("記録しないﾌﾟﾛｸﾞﾗﾑ(&I):"), ignoredProgramsEdit));
-    sizeRows->addWidget(ignoredProgramsEdit);
+    auto *ignoredRow = new QHBoxLayout;
+    auto *ignoredLabel = buddyLabel(QStringLiteral("記録しないﾌﾟﾛｸﾞﾗﾑ(&I):"), ignoredProgramsEdit);
+    ignoredLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ignoredRow->addWidget(ignoredLabel);
+    ignoredRow->addWidget(ignoredProgramsEdit, 1);
+    sizeRows->addLayout(ignoredRow);
     rows->addStretch(1);
     return page;
 }
