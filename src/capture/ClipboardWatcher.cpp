@@ -42,25 +42,26 @@ void ClipboardWatcher::lookAtClipboard(PaneNumber pane, ListNumber list)
         const QString text = readClipboardText();
         if (text.isEmpty())
             return;
-        if (takeText(pane, list, text))
+        if (takeText(pane, list, text, {}, m_settings.richText ? QString() : m_clipboard.readHtml()))
             return;
     }
     emit clipboardLooked(false);
 }
 
-bool ClipboardWatcher::takeText(PaneNumber pane, ListNumber list, const QString &text, const QString &program)
+bool ClipboardWatcher::takeText(PaneNumber pane, ListNumber list, const QString &text, const QString &program,
+                                const QString &html)
 {
     if (text == m_lastText)
         return false;
     // Seen first: a text that cannot be added is not offered again.
     m_lastText = text;
     m_selectionItem = 0;
-    m_itemMaker.makeItems(pane, list, text, program);
+    m_itemMaker.makeItems(pane, list, text, program, html);
     emit clipboardLooked(true);
     return true;
 }
 
-void ClipboardWatcher::takeOffered(const QString &text, const CopySource &source)
+void ClipboardWatcher::takeOffered(const QString &text, const CopySource &source, const QString &html)
 {
     // Every new content is captured as it arrives, so no copy is missed between ticks.
     if (!m_capturing || text.isEmpty() || m_display.paneCount() < 1)
@@ -73,7 +74,7 @@ void ClipboardWatcher::takeOffered(const QString &text, const CopySource &source
         emit clipboardLooked(true);
         return;
     }
-    if (!takeText(pane, list, text, source.program))
+    if (!takeText(pane, list, text, source.program, html))
         return;
     m_capturedSinceTick = true;
     // The newest item is the one this text made (the last piece, when split).
@@ -116,9 +117,12 @@ QString ClipboardWatcher::readClipboardText()
     return m_clipboard.readText(m_settings.richText);
 }
 
-void ClipboardWatcher::writeClipboardText(const QString &text)
+void ClipboardWatcher::writeClipboardText(const QString &text, const QString &html)
 {
-    m_clipboard.writeText(text, m_settings.richText);
+    if (html.isEmpty() || m_settings.richText)
+        m_clipboard.writeText(text, m_settings.richText);
+    else
+        m_clipboard.writeTextAndHtml(text, html);
 }
 
 void ClipboardWatcher::markClipboardSeen()
@@ -195,15 +199,15 @@ void ClipboardWatcher::copyFocusedItem(PaneNumber pane, ListNumber list)
     ListItems &items = m_lists.at(list).items();
     if (row >= items.rowCount())
         return;
-    const QString text = items.at(items.itemOfRow(row)).text;
-    copyBack(text);
+    const ClipItem &item = items.at(items.itemOfRow(row));
+    copyBack(item.text, item.html);
 }
 
-void ClipboardWatcher::copyBack(const QString &text)
+void ClipboardWatcher::copyBack(const QString &text, const QString &html)
 {
     m_lastText = text;
     m_selectionItem = 0;
-    writeClipboardText(text);
+    writeClipboardText(text, html);
 }
 
 void ClipboardWatcher::clickItem(PaneNumber pane)

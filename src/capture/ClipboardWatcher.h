@@ -30,7 +30,8 @@ public:
     void lookAtClipboard(PaneNumber pane, ListNumber list);
     // The clipboard's text, as rich text when the settings ask for it; "" on any failure.
     QString readClipboardText();
-    void writeClipboardText(const QString &text);
+    // html: the same content as HTML, served beside a plain text.
+    void writeClipboardText(const QString &text, const QString &html = {});
     // Marks what is on the clipboard now as seen (where the clipboard reads in the background and
     // capture is stopped, as capture resumes).
     void markClipboardSeen();
@@ -51,7 +52,7 @@ public:
     void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
 
     // Copy-back: the text goes to the clipboard, seen before it is written, so it is never captured again.
-    void copyBack(const QString &text);
+    void copyBack(const QString &text, const QString &html = {});
     // The focused row's text is copied back.
     void copyFocusedItem(PaneNumber pane, ListNumber list);
     // A mouse button was released on a pane's list box.
@@ -78,8 +79,9 @@ signals:
 private:
     void applyCapturing(bool capturing);
     // Captures the text when it is new; true when it was.
-    bool takeText(PaneNumber pane, ListNumber list, const QString &text, const QString &program = {});
-    void takeOffered(const QString &text, const CopySource &source);
+    bool takeText(PaneNumber pane, ListNumber list, const QString &text, const QString &program = {},
+                  const QString &html = {});
+    void takeOffered(const QString &text, const CopySource &source, const QString &html);
     // A mouse selection that only grew from the one captured last takes that item's place.
     bool extendSelectionItem(ListNumber list, const QString &text);
     // A tick of a clipboard that offers its changes itself.

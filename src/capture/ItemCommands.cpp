@@ -148,10 +148,11 @@ void ItemCommands::moveToOtherList(PaneNumber sourcePane, PaneNumber targetPane,
     if (drop < 0 || drop > target.rowCount())
         drop = RowNumber(target.rowCount());
     for (int i = count - 1; i >= 0; --i) {
-        const ClipItem moving = source.at(source.itemOfRow(rows[i]));
-        target.insertItem(moving.text, drop, moving.program);
-        if (!moving.name.isEmpty())
-            target.nameItem(drop, moving.name);
+        ClipItem moving = source.at(source.itemOfRow(rows[i]));
+        const QString name = std::exchange(moving.name, QString());
+        target.insertItem(std::move(moving), drop);
+        if (!name.isEmpty())
+            target.nameItem(drop, name);
     }
     for (int i = count - 1; i >= 0; --i) {
         source.deleteItem(rows[i]);
@@ -162,7 +163,9 @@ void ItemCommands::moveToOtherList(PaneNumber sourcePane, PaneNumber targetPane,
 void ItemCommands::saveText(PaneNumber pane, ListNumber list, RowNumber row, ItemNumber item, const QString &text)
 {
     ListItems &items = m_lists.at(list).items();
+    // The HTML copied with the text no longer says the same.
     items.at(item).text = text;
+    items.at(item).html.clear();
     items.refreshRow(row, item);
     m_display.highlightRow(pane, row);
 }
@@ -180,11 +183,13 @@ bool ItemCommands::divideItem(PaneNumber pane, ListNumber list, RowNumber row, I
                         MessageBoxPort::Icon::Critical, MessageBoxPort::Buttons::Ok);
         return false;
     }
-    items.at(item).text = second;
+    // Both parts came from the same program; neither is the HTML copied with the whole.
+    ClipItem &divided = items.at(item);
+    divided.text = second;
+    divided.html.clear();
+    const QString program = divided.program;
     items.refreshRow(row, item);
-    // Both parts came from the same program.
-    const QString program = items.at(item).program;
-    items.insertItem(first, row, program);
+    items.insertItem(ClipItem{first, QString(), 0, program}, row);
     m_display.highlightRow(pane, row);
     return true;
 }

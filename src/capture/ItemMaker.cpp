@@ -54,15 +54,21 @@ qsizetype piecesPushedOut(const ListRecord &options, qsizetype held, RowNumber f
 
 } // namespace
 
-void ItemMaker::makeItems(PaneNumber pane, ListNumber list, const QString &text, const QString &program)
+void ItemMaker::makeItems(PaneNumber pane, ListNumber list, const QString &text, const QString &program,
+                          const QString &html)
 {
     if (!m_settings.splitCaptures) {
-        addOneItem(pane, list, text, program);
+        addOneItem(pane, list, text, program, html);
     } else {
         QString separator = ProgramTexts::lineBreak();
         if (!m_settings.splitAtLineBreaks && !m_settings.splitString.isEmpty())
             separator = m_settings.splitString;
         const QList<QStringView> pieces = splitKeepingSeparators(text, separator);
+        // The HTML is of the whole: it stays with a text that was not split.
+        if (pieces.size() == 1) {
+            addOneItem(pane, list, text, program, html);
+            return;
+        }
 
         // Skipping the pieces that would be pushed out keeps a split of many lines from costing
         // more than the list can hold. Where they go is decided per piece: with addAtFocus on and no
@@ -78,7 +84,8 @@ void ItemMaker::makeItems(PaneNumber pane, ListNumber list, const QString &text,
     }
 }
 
-void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text, const QString &program)
+void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text, const QString &program,
+                           const QString &html)
 {
     ListRecord &options = m_lists.at(list);
     ListItems &items = options.items();
@@ -97,11 +104,11 @@ void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text
     RowNumber focused = m_display.focusedRow(pane);
     RowNumber row = RowNumber(-1);
     if (options.addAtFocus && focused >= 0) {
-        items.insertItem(text, focused, program);
+        items.insertItem(ClipItem{text, QString(), 0, program, html}, focused);
         row = focused;
         m_display.highlightRow(pane, options.addAtBottom ? focused + 1 : focused);
     } else {
-        row = items.addItem(text, program);
+        row = items.addItem(ClipItem{text, QString(), 0, program, html});
         if (row >= 0)
             m_display.highlightRow(pane, row);
     }

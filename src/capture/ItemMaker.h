@@ -18,9 +18,12 @@ public:
     {
     }
 
-    // program: where the text was copied from, when known.
-    void makeItems(PaneNumber pane, ListNumber list, const QString &text, const QString &program = {});
-    void addOneItem(PaneNumber pane, ListNumber list, const QString &text, const QString &program = {});
+    // program: where the text was copied from, when known; html: the same content as HTML, when
+    // it came with it.
+    void makeItems(PaneNumber pane, ListNumber list, const QString &text, const QString &program = {},
+                   const QString &html = {});
+    void addOneItem(PaneNumber pane, ListNumber list, const QString &text, const QString &program = {},
+                    const QString &html = {});
     // The item with the id, when the list still holds it, takes the text in place; false when it
     // does not hold it.
     bool replaceText(ListNumber list, quint64 id, const QString &text);

@@ -14,7 +14,7 @@ void ChangeJournal::setRecording(bool on)
 
 void ChangeJournal::itemWritten(quint32 list, const ClipItem &item, qint64 rowKey)
 {
-    Entry entry{Entry::Kind::ItemWritten, list, item.id, rowKey, item.text, item.name, item.program};
+    Entry entry{Entry::Kind::ItemWritten, list, item.id, rowKey, item.text, item.name, item.program, item.html};
     // An item written again straight away (added, then named) is written once, as it ends up.
     if (m_recording && !m_changes.entries.empty()) {
         Entry &last = m_changes.entries.back();

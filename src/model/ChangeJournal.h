@@ -21,6 +21,7 @@ public:
         QString text; // shared with the item: copying it costs nothing
         QString name;
         QString program = {};
+        QString html = {};
     };
     struct Changes {
         std::vector<Entry> entries;

@@ -113,20 +113,20 @@ QString ListItems::rowText(const ClipItem &item) const
     return item.name.isEmpty() ? caption(item.text) : item.name;
 }
 
-RowNumber ListItems::addItem(const QString &text, const QString &program)
+RowNumber ListItems::addItem(ClipItem made)
 {
     RowNumber row(m_list.addAtBottom ? -1 : 0);
-    if (!insertRow(text, row, ItemNumber(count()), true, program))
+    if (!placeRow(std::move(made), row, ItemNumber(count()), true))
         return RowNumber(-1);
     return row;
 }
 
-void ListItems::insertItem(const QString &text, RowNumber &row, const QString &program)
+void ListItems::insertItem(ClipItem made, RowNumber &row)
 {
-    insertRow(text, row, ItemNumber(count()), true, program);
+    placeRow(std::move(made), row, ItemNumber(count()), true);
 }
 
-bool ListItems::insertRow(const QString &text, RowNumber &row, ItemNumber item, bool makeRoom, const QString &program)
+bool ListItems::placeRow(ClipItem made, RowNumber &row, ItemNumber item, bool makeRoom)
 {
     if (row < -1 || row > rowCount()) {
         qWarning("insertRow: row %d is outside -1..%d; nothing changed", int(row.value()), rowCount());
@@ -141,14 +141,16 @@ bool ListItems::insertRow(const QString &text, RowNumber &row, ItemNumber item, 
             qWarning("insertRow: the list holds 32767 items; nothing added");
             return false;
         }
-        m_items.push_back(ClipItem{text, QString(), m_ids.next(), program});
+        made.id = m_ids.next();
+        m_items.push_back(std::move(made));
         item = ItemNumber(count() - 1);
     } else if (item < 0 || item >= count()) {
         qWarning("insertRow: item %d is outside 0..%d; nothing changed", int(item.value()), int(count()) - 1);
         return false;
     }
     // Room made above the row may have moved the bottom above it.
-    const size_t inserted = insertCaptionRow(caption(text), std::min(row, RowNumber(rowCount())), item);
+    const QString &captioned = appending ? m_items.back().text : made.text;
+    const size_t inserted = insertCaptionRow(caption(captioned), std::min(row, RowNumber(rowCount())), item);
     // The caller learns where the row went: -1 (the bottom) becomes its number.
     row = RowNumber(qint16(inserted));
     // An item moved within the list keeps its text: only its row's key is new.

@@ -45,15 +45,20 @@ public:
     ItemNumber itemOfRow(RowNumber row) const;
 
     // New item at the top or the bottom row by addAtBottom; returns its row (-1 when refused).
-    // program: where the text was copied from, when known.
-    RowNumber addItem(const QString &text, const QString &program = {});
+    // made: the new item's text and what came with it (its id is given here).
+    RowNumber addItem(ClipItem made);
+    RowNumber addItem(const QString &text) { return addItem(ClipItem{text}); }
     // New item inserted at row; row becomes the row it went in (one lower when the top row had to go
     // to make room).
-    void insertItem(const QString &text, RowNumber &row, const QString &program = {});
+    void insertItem(ClipItem made, RowNumber &row);
+    void insertItem(const QString &text, RowNumber &row) { insertItem(ClipItem{text}, row); }
     // Inserts a row for item (in the store, or the one about to be appended) at row (-1 = bottom),
     // after dropping a row when makeRoom is set and the list is full; row becomes the row it went in.
     // The row reads as the caption of text. Returns whether the row was inserted.
-    bool insertRow(const QString &text, RowNumber &row, ItemNumber item, bool makeRoom, const QString &program = {});
+    bool insertRow(const QString &text, RowNumber &row, ItemNumber item, bool makeRoom)
+    {
+        return placeRow(ClipItem{text}, row, item, makeRoom);
+    }
     void nameItem(RowNumber row, const QString &name);
     void removeItemName(RowNumber row);
     void clearItems();
@@ -87,6 +92,8 @@ signals:
     void rowsRearranged();
 
 private:
+    // insertRow, where an item appended is made.
+    bool placeRow(ClipItem made, RowNumber &row, ItemNumber item, bool makeRoom);
     void makeRoomAt(RowNumber &position);
     // Returns the row it went in (row -1 is the bottom).
     size_t insertCaptionRow(const QString &caption, RowNumber row, ItemNumber item);

@@ -170,6 +170,24 @@ void QtClipboard::writeText(const QString &text, bool rich)
     forgetContent();
 }
 
+QString QtClipboard::readHtml()
+{
+    const QMimeData *mime = m_clipboard->mimeData(QClipboard::Clipboard);
+    const std::optional<Offer> offer = currentOffer();
+    if (!mime || !offer || offer->secret || !mime->hasHtml())
+        return {};
+    if (const auto *own = qobject_cast<const ClipboardTextMime *>(mime))
+        return own->storedHtml();
+    return mime->html();
+}
+
+void QtClipboard::writeTextAndHtml(const QString &text, const QString &html)
+{
+    auto content = std::make_unique<ClipboardTextMime>(PlainWriteFormat, text, html);
+    m_clipboard->setMimeData(content.release(), QClipboard::Clipboard);
+    forgetContent();
+}
+
 bool QtClipboard::changedSinceLastRead() const
 {
     return !m_gating || !(m_plain || m_rich);

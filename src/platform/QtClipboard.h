@@ -30,6 +30,8 @@ public:
     bool hasPlainText() override;
     QString readText(bool rich) override;
     void writeText(const QString &text, bool rich) override;
+    QString readHtml() override;
+    void writeTextAndHtml(const QString &text, const QString &html) override;
     bool changedSinceLastRead() const override;
 
     // Results are being kept between changes.

@@ -23,7 +23,7 @@ HistoryBatch HistoryBatch::everything(const KeptHistory &kept)
         for (size_t item = 0; item < list.items.size(); ++item)
             batch.entries.push_back({ChangeJournal::Entry::Kind::ItemWritten, list.id, list.items[item].id,
                                      list.rowKeys[item], list.items[item].text, list.items[item].name,
-                                     list.items[item].program});
+                                     list.items[item].program, list.items[item].html});
     }
     batch.sortWrittenItems();
     batch.layout = Layout::of(kept);

@@ -12,8 +12,8 @@
 
 bool HistoryConversion::convert(HistoryDatabase &older, const KeptHistory &kept, const QString &path, QString &error)
 {
-    // The version before differs only by a column, which it gains where it lies.
-    if (older.schemaVersion() == HistoryDatabase::SchemaVersion - 1) {
+    // Versions since the second differ only by columns, which the file gains where it lies.
+    if (older.schemaVersion() >= 2) {
         if (!older.upgradeInPlace()) {
             error = older.errorString();
             return false;

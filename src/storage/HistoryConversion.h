@@ -6,8 +6,8 @@
 class HistoryDatabase;
 struct KeptHistory;
 
-// Brings a history database an earlier version wrote up to the current one. The version just before
-// lacks one column, which its file gains in place in one transaction. The first version kept UTF-16
+// Brings a history database an earlier version wrote up to the current one. Versions since the
+// second lack only columns, which the file gains in place in one transaction. The first version kept UTF-16
 // text, and SQLite fixes a file's text encoding when the file is made, so its lists are written to
 // a new file in one transaction, and that file takes the old one's place in one rename: until then
 // the old file is as it was.

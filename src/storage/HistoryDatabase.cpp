@@ -8,13 +8,22 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QSet>
 #include <sqlite3.h>
 
+#include <array>
+#include <optional>
 #include <type_traits>
 
 namespace {
-constexpr const char *ProgramColumnSql = "program TEXT NOT NULL DEFAULT ''";
+// Columns later versions added to the items table, with the version that added each: an earlier
+// file gains them in place (HistoryDatabase::upgradeInPlace).
+struct AddedColumn {
+    int version;
+    const char *sql;
+};
+constexpr AddedColumn AddedItemColumns[] = {{3, "program TEXT NOT NULL DEFAULT ''"}, {4, "html TEXT NOT NULL DEFAULT ''"}};
 
 // The list options' columns, in the lists table's order after id and position.
 template <typename Visit>
@@ -58,13 +67,15 @@ QByteArray listsTableSql()
 // whether the last run ended cleanly (one row: 0 from a run's first write to its clean end), and
 // dropped the index of items by list: reading the lists at the start then reads every page there
 // is, and clearing a list, which scans the items instead, is rare. Version 3 added the program each
-// item was copied from, as the column an earlier file gains in place (ProgramColumnSql).
+// item was copied from, version 4 the HTML copied with its text (kept as its text is).
 QList<QByteArray> schemaStatements(int version)
 {
     QByteArray items = "CREATE TABLE items(id INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
                        " row_key INTEGER NOT NULL, text TEXT NOT NULL, name TEXT NOT NULL";
-    if (version >= 3)
-        items += ", " + QByteArray(ProgramColumnSql);
+    for (const AddedColumn &column : AddedItemColumns) {
+        if (column.version <= version)
+            items += ", " + QByteArray(column.sql);
+    }
     QList<QByteArray> statements = {listsTableSql(), items + ")",
                                     "CREATE TABLE panes(position INTEGER PRIMARY KEY, list_id INTEGER NOT NULL,"
                                     " height_share REAL NOT NULL, focused INTEGER NOT NULL)"};
@@ -190,21 +201,13 @@ QByteArray makeSchemaOf(int version)
 // Made when first needed: a start meets an earlier version's file only once.
 const QByteArray &expectedSchema(int version)
 {
-    static_assert(HistoryDatabase::SchemaVersion == 3);
-    switch (version) {
-    case 1: {
-        static const QByteArray first = makeSchemaOf(1);
-        return first;
-    }
-    case 2: {
-        static const QByteArray second = makeSchemaOf(2);
-        return second;
-    }
-    default: {
-        static const QByteArray current = makeSchemaOf(3);
-        return current;
-    }
-    }
+    static QMutex making;
+    static std::array<std::optional<QByteArray>, HistoryDatabase::SchemaVersion + 1> made;
+    const QMutexLocker locked(&making);
+    std::optional<QByteArray> &schema = made.at(size_t(version));
+    if (!schema)
+        schema = makeSchemaOf(version);
+    return *schema;
 }
 } // namespace
 
@@ -355,11 +358,16 @@ bool HistoryDatabase::makeSchema()
 
 bool HistoryDatabase::upgradeInPlace()
 {
-    // Only the program column is new since version 2; anything older takes HistoryConversion's way.
-    if (m_version != 2)
+    // Versions since 2 only added columns; anything older takes HistoryConversion's way.
+    if (m_version < 2)
         return false;
-    if (run("BEGIN IMMEDIATE") && run(QByteArray("ALTER TABLE items ADD COLUMN ") + ProgramColumnSql)
-        && run(QByteArray("PRAGMA user_version=" + QByteArray::number(SchemaVersion)).constData()) && run("COMMIT")) {
+    bool upgraded = run("BEGIN IMMEDIATE");
+    for (const AddedColumn &column : AddedItemColumns) {
+        if (column.version > m_version)
+            upgraded = upgraded && run((QByteArray("ALTER TABLE items ADD COLUMN ") + column.sql).constData());
+    }
+    if (upgraded && run(QByteArray("PRAGMA user_version=" + QByteArray::number(SchemaVersion)).constData())
+        && run("COMMIT")) {
         m_version = SchemaVersion;
         checkpoint();
         return true;
@@ -467,8 +475,10 @@ std::optional<KeptHistory> HistoryDatabase::read()
         return broken({});
 
     // In the table's own order, read from start to end: a list's items come in the order of their ids.
-    Query items(m_db, m_version >= 3 ? "SELECT list_id, id, row_key, text, name, program FROM items ORDER BY id"
-                                     : "SELECT list_id, id, row_key, text, name, '' FROM items ORDER BY id");
+    // Columns an earlier version lacks read as empty.
+    const QByteArray itemsSql = QByteArray("SELECT list_id, id, row_key, text, name, ") + (m_version >= 3 ? "program" : "''")
+                                + ", " + (m_version >= 4 ? "html" : "''") + " FROM items ORDER BY id";
+    Query items(m_db, itemsSql.constData());
     PackedTexts packed;
     // Most items come from a few programs: each name is held once.
     QSet<QString> programs;
@@ -480,15 +490,20 @@ std::optional<KeptHistory> HistoryDatabase::read()
         if (list.items.size() >= size_t(MaxCount))
             return broken(damaged);
         const bool compressed = sqlite3_column_type(*items, 3) == SQLITE_BLOB;
+        const bool htmlCompressed = sqlite3_column_type(*items, 6) == SQLITE_BLOB;
         QString program = columnText(*items, 5);
         if (!program.isEmpty())
             program = *programs.insert(program);
         list.items.push_back(ClipItem{compressed ? QString() : columnText(*items, 3), columnText(*items, 4),
-                                      quint64(sqlite3_column_int64(*items, 1)), std::move(program)});
+                                      quint64(sqlite3_column_int64(*items, 1)), std::move(program),
+                                      htmlCompressed ? QString() : columnText(*items, 6)});
         // A deque keeps its elements where they are as it grows.
         if (compressed)
             packed.add(static_cast<const char *>(sqlite3_column_blob(*items, 3)), sqlite3_column_bytes(*items, 3),
                        list.items.back().text);
+        if (htmlCompressed)
+            packed.add(static_cast<const char *>(sqlite3_column_blob(*items, 6)), sqlite3_column_bytes(*items, 6),
+                       list.items.back().html);
         list.rowKeys.push_back(sqlite3_column_int64(*items, 2));
     }
     if (!items.finished())
@@ -535,12 +550,13 @@ bool HistoryDatabase::writeEntry(const ChangeJournal::Entry &entry)
     HistoryText::Packed text;
     QByteArray name;
     QByteArray program;
+    HistoryText::Packed html;
     switch (entry.kind) {
     case Kind::ItemWritten:
-        step = statement(UpsertItem, "INSERT INTO items(id, list_id, row_key, text, name, program) VALUES(?, ?, ?, ?, ?, ?)"
-                                     " ON CONFLICT(id) DO UPDATE SET list_id = excluded.list_id,"
-                                     " row_key = excluded.row_key, text = excluded.text, name = excluded.name,"
-                                     " program = excluded.program");
+        step = statement(UpsertItem, "INSERT INTO items(id, list_id, row_key, text, name, program, html)"
+                                     " VALUES(?, ?, ?, ?, ?, ?, ?) ON CONFLICT(id) DO UPDATE SET"
+                                     " list_id = excluded.list_id, row_key = excluded.row_key, text = excluded.text,"
+                                     " name = excluded.name, program = excluded.program, html = excluded.html");
         if (!step)
             return fail();
         sqlite3_bind_int64(step, 1, qint64(entry.item));
@@ -555,6 +571,11 @@ bool HistoryDatabase::writeEntry(const ChangeJournal::Entry &entry)
         bindUtf8(step, 5, name);
         program = entry.program.toUtf8();
         bindUtf8(step, 6, program);
+        html = HistoryText::pack(entry.html, m_compressing);
+        if (html.compressed)
+            sqlite3_bind_blob(step, 7, html.bytes.constData(), int(html.bytes.size()), SQLITE_STATIC);
+        else
+            bindUtf8(step, 7, html.bytes);
         break;
     case Kind::RowKeyChanged:
         step = statement(SetRowKey, "UPDATE items SET row_key = ? WHERE id = ?");

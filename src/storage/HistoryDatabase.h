@@ -15,7 +15,7 @@ struct sqlite3_stmt;
 // their ids and their rows' keys, so that a change writes only the items it touched.
 class HistoryDatabase {
 public:
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
     // Free pages are given back once there are this many, and they are a quarter of the file.
     static constexpr int MuchFreePages = 256;
     static QString fileName() { return QStringLiteral("QuillKeeperHistory.sqlite3"); }
@@ -43,7 +43,7 @@ public:
     // All or nothing; false with errorString() and diskFull() telling why. The journal is cut back
     // after each batch, so that nothing deleted stays in it.
     bool write(const HistoryBatch &batch);
-    // Brings a file of the version before up to this one where it lies, in one transaction: false
+    // Brings a file of version 2 or later up to this one where it lies, in one transaction: false
     // (errorString says why) leaves it as it was, and for any older one, which HistoryConversion converts.
     bool upgradeInPlace();
     int schemaVersion() const { return m_version; }

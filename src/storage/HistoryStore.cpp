@@ -225,7 +225,7 @@ void HistoryStore::everyItem(HistoryBatch &batch)
         for (RowNumber row{0}; row < items.rowCount(); ++row) {
             const ClipItem &item = items.at(items.itemOfRow(row));
             batch.entries.push_back({ChangeJournal::Entry::Kind::ItemWritten, record.id(), item.id, items.rowKey(row),
-                                     item.text, item.name, item.program});
+                                     item.text, item.name, item.program, item.html});
         }
     }
     batch.sortWrittenItems();

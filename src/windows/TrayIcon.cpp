@@ -127,8 +127,9 @@ void TrayIcon::fillMenu()
         ListItems &items = m_display.focusedRecord().items();
         // The newest items are the last made.
         for (qint16 n = items.count() - 1; n >= 0 && n >= items.count() - NewestCount; --n) {
-            const QString text = items.at(ItemNumber(n)).text;
-            m_menu.addAction(caption(items.at(ItemNumber(n))), this, [this, text] { m_watcher.copyBack(text); });
+            const ClipItem &item = items.at(ItemNumber(n));
+            m_menu.addAction(caption(item), this,
+                             [this, text = item.text, html = item.html] { m_watcher.copyBack(text, html); });
         }
         m_menu.addSeparator();
     }

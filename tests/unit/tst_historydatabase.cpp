@@ -26,9 +26,16 @@ using Entry = ChangeJournal::Entry;
 const QString Odd = QStringLiteral("b\r\n\U0001F600ｶﾅ");
 
 Entry written(quint32 list, quint64 item, qint64 rowKey, const QString &text, const QString &name = {},
-             const QString &program = {})
+             const QString &program = {}, const QString &html = {})
 {
-    return {Entry::Kind::ItemWritten, list, item, rowKey, text, name, program};
+    return {Entry::Kind::ItemWritten, list, item, rowKey, text, name, program, html};
+}
+
+// HTML long enough to be kept compressed.
+QString htmlOf(const QString &text)
+{
+    return QStringLiteral("<html><body>") + QStringLiteral("<p style=\"color: red\">%1</p>").arg(text).repeated(20)
+           + QStringLiteral("</body></html>");
 }
 
 // Every option away from its default, so that a column left out or of the wrong type shows.
@@ -72,14 +79,14 @@ HistoryBatch firstBatch()
 {
     HistoryBatch batch;
     batch.replaceAll = true;
-    batch.entries = {written(7, 1, 10, QStringLiteral("a")), written(7, 2, 20, Odd),
+    batch.entries = {written(7, 1, 10, QStringLiteral("a"), {}, {}, htmlOf(QStringLiteral("a"))), written(7, 2, 20, Odd),
                      written(9, 3, 5, QStringLiteral("c"), {}, QStringLiteral("xterm"))};
     batch.layout = layoutOf({7, 9}, {{9, 0.25f}, {7, 0.75f}}, 1);
     return batch;
 }
 
-// The lists in order with their items (id=text/name@row key, then <program> when known), then the
-// panes top to bottom.
+// The lists in order with their items (id=text/name@row key, then <program> when known and +html
+// when the item's HTML is that of its text), then the panes top to bottom.
 QString described(const KeptHistory &kept)
 {
     QStringList parts;
@@ -90,6 +97,8 @@ QString described(const KeptHistory &kept)
             part += QStringLiteral(" %1=%2/%3@%4").arg(item.id).arg(item.text, item.name).arg(list.rowKeys[at]);
             if (!item.program.isEmpty())
                 part += QLatin1Char('<') + item.program + QLatin1Char('>');
+            if (!item.html.isEmpty())
+                part += item.html == htmlOf(item.text) ? QStringLiteral("+html") : QStringLiteral("+other html");
         }
         parts << part;
     }
@@ -189,13 +198,13 @@ void TestHistoryDatabase::changesReadBack_data()
         return later;
     };
     const QString panes = QStringLiteral(" | panes 9:0.25 7:0.75*");
-    QTest::newRow("nothing more") << HistoryBatch() << QStringLiteral("7: 1=a/@10 2=%1/@20 | 9: 3=c/@5<xterm>").arg(Odd) + panes;
+    QTest::newRow("nothing more") << HistoryBatch() << QStringLiteral("7: 1=a/@10+html 2=%1/@20 | 9: 3=c/@5<xterm>").arg(Odd) + panes;
     QTest::newRow("named") << batch({written(7, 1, 10, QStringLiteral("a"), QStringLiteral("Ay"))})
                            << QStringLiteral("7: 1=a/Ay@10 2=%1/@20 | 9: 3=c/@5<xterm>").arg(Odd) + panes;
     QTest::newRow("moved to another list") << batch({written(9, 1, 1, QStringLiteral("a"))})
                                            << QStringLiteral("7: 2=%1/@20 | 9: 1=a/@1 3=c/@5<xterm>").arg(Odd) + panes;
     QTest::newRow("row key changed") << batch({{Entry::Kind::RowKeyChanged, 0, 2, 30, {}, {}}})
-                                     << QStringLiteral("7: 1=a/@10 2=%1/@30 | 9: 3=c/@5<xterm>").arg(Odd) + panes;
+                                     << QStringLiteral("7: 1=a/@10+html 2=%1/@30 | 9: 3=c/@5<xterm>").arg(Odd) + panes;
     QTest::newRow("dropped") << batch({{Entry::Kind::ItemDropped, 0, 1, 0, {}, {}}})
                              << QStringLiteral("7: 2=%1/@20 | 9: 3=c/@5<xterm>").arg(Odd) + panes;
     QTest::newRow("list emptied") << batch({{Entry::Kind::ListEmptied, 7, 0, 0, {}, {}}}) << QStringLiteral("7: | 9: 3=c/@5<xterm>") + panes;
@@ -204,7 +213,7 @@ void TestHistoryDatabase::changesReadBack_data()
     QTest::newRow("every item anew") << anew << QStringLiteral("7: | 9: 4=d/@0") + panes;
     // Enough compressed texts to be unpacked on several threads.
     HistoryBatch many;
-    QString manyKept = QStringLiteral("7: 1=a/@10 2=%1/@20 | 9: 3=c/@5<xterm>").arg(Odd);
+    QString manyKept = QStringLiteral("7: 1=a/@10+html 2=%1/@20 | 9: 3=c/@5<xterm>").arg(Odd);
     for (quint64 item = 100; item < 1100; ++item) {
         const QString text = randomLetters(300) + QString::number(item);
         many.entries.push_back(written(9, item, qint64(item), text));
@@ -213,7 +222,7 @@ void TestHistoryDatabase::changesReadBack_data()
     QTest::newRow("many long items") << many << manyKept + panes;
     HistoryBatch layout;
     layout.layout = layoutOf({9, 7}, {{7, 1}}, 0);
-    QTest::newRow("layout") << layout << QStringLiteral("9: 3=c/@5<xterm> | 7: 1=a/@10 2=%1/@20 | panes 7:1*").arg(Odd);
+    QTest::newRow("layout") << layout << QStringLiteral("9: 3=c/@5<xterm> | 7: 1=a/@10+html 2=%1/@20 | panes 7:1*").arg(Odd);
 }
 
 void TestHistoryDatabase::changesReadBack()
@@ -241,7 +250,7 @@ void TestHistoryDatabase::refusedFilesAreLeftAsTheyWere_data()
     // After a clean end the start reads the pages instead of checking them first: SQLite's own
     // checks of each page read find the damage.
     QTest::newRow("an item's page damaged after a clean end") << "item page" << HistoryDatabase::Opened::Existing << QString();
-    QTest::newRow("a newer version's") << "PRAGMA user_version = 4" << HistoryDatabase::Opened::Unusable
+    QTest::newRow("a newer version's") << QStringLiteral("PRAGMA user_version = %1").arg(HistoryDatabase::SchemaVersion + 1) << HistoryDatabase::Opened::Unusable
                                        << QStringLiteral("新しいﾊﾞｰｼﾞｮﾝで作成されたﾌｧｲﾙです。");
     QTest::newRow("another program's database") << "foreign" << HistoryDatabase::Opened::Unusable
                                                  << QStringLiteral("履歴ﾌｧｲﾙではありません。");
@@ -335,7 +344,7 @@ void TestHistoryDatabase::failedWriteIsKeptAndRetried()
         QVERIFY2(writer.writePending(), qPrintable(writer.errorString()));
     }
     const QString kept = readBack(path);
-    QCOMPARE(kept, QStringLiteral("7: 1=a/@10 2=%1/@20 6=later/@30 | 9: 3=c/@5<xterm> 5=%2/@6 | panes 9:0.25* 7:0.75").arg(Odd, randomLetters(256 * 1024)));
+    QCOMPARE(kept, QStringLiteral("7: 1=a/@10+html 2=%1/@20 6=later/@30 | 9: 3=c/@5<xterm> 5=%2/@6 | panes 9:0.25* 7:0.75").arg(Odd, randomLetters(256 * 1024)));
 }
 
 void TestHistoryDatabase::olderVersionIsConverted_data()
@@ -494,7 +503,7 @@ void TestHistoryDatabase::freeSpaceIsGivenBackWhenQuiet()
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() < 64 * 1024, HistoryWriter::QuietMs * 2);
         QVERIFY(writer.finish());
     }
-    QCOMPARE(readBack(path), QStringLiteral("7: 1=a/@10 2=%1/@20 | 9: 3=c/@5<xterm> | panes 9:0.25 7:0.75*").arg(Odd));
+    QCOMPARE(readBack(path), QStringLiteral("7: 1=a/@10+html 2=%1/@20 | 9: 3=c/@5<xterm> | panes 9:0.25 7:0.75*").arg(Odd));
 }
 
 QTEST_GUILESS_MAIN(TestHistoryDatabase)

@@ -91,6 +91,7 @@ private slots:
     void copyingATextAgainMovesItsItem();
     void copiesOfIgnoredProgramsAreNotCaptured();
     void mouseSelectionIsCapturedOnceItSettles();
+    void htmlComesWithItsTextAndGoesBackWithIt();
 };
 
 void TestCaptureBackground::everyCopyIsCapturedInOrder()
@@ -343,6 +344,25 @@ void TestCaptureBackground::mouseSelectionIsCapturedOnceItSettles()
     QTRY_COMPARE_WITH_TIMEOUT(p.words(), (QStringList{"held", "beta gamma"}), 5000);
     held.kill();
     held.waitForFinished();
+}
+
+void TestCaptureBackground::htmlComesWithItsTextAndGoesBackWithIt()
+{
+    Program p;
+    QVERIFY(p.started);
+    // HTML alone, as some editors copy: the item is the text it reads as.
+    const QByteArray html = "<p>Hello <b>bold</b> world</p><p>二行目 &amp; more</p>";
+    {
+        ClipboardOwner owner;
+        QVERIFY(owner.take({QStringLiteral("xclip"), QStringLiteral("-t"), QStringLiteral("text/html")}, html));
+        QTRY_COMPARE_WITH_TIMEOUT(p.words(), QStringList{"Hello bold world\r\n二行目 & more"}, 10000);
+    }
+    // Copied back, the text goes with the very HTML it came with.
+    ClipboardWatcher &watcher = p.program->root.watcher();
+    ProgramState &state = p.program->state();
+    watcher.copyFocusedItem(state.display().focusedPane(), ListNumber(0));
+    QTRY_COMPARE(ClipboardOwner::readWithXclip(QStringLiteral("text/html")), html);
+    QCOMPARE(ClipboardOwner::readWithXclip(QStringLiteral("UTF8_STRING")), QByteArray("Hello bold world\n二行目 & more"));
 }
 
 QTEST_MAIN(TestCaptureBackground)

@@ -29,6 +29,10 @@ public:
     virtual QString readText(bool rich) = 0;
     // Replaces the whole clipboard with the text in one format (plain, or rich text when rich).
     virtual void writeText(const QString &text, bool rich) = 0;
+    // The HTML offered with the plain text (readText(false)); "" when none.
+    virtual QString readHtml() { return {}; }
+    // Replaces the whole clipboard with the plain text and the same content as HTML.
+    virtual void writeTextAndHtml(const QString &text, const QString & /*html*/) { writeText(text, false); }
     // False only where the platform reliably reports changes and none was reported since the
     // last text read; true whenever the content may have changed.
     virtual bool changedSinceLastRead() const = 0;
@@ -55,8 +59,9 @@ public:
     virtual void setIgnoredPrograms(const QStringList & /*programs*/) {}
 
 signals:
-    // A new content's text ("" when it offers none of the kind asked for).
-    void textOffered(const QString &text, const CopySource &source = {});
+    // A new content's text ("" when it offers none of the kind asked for), and its HTML when it
+    // offered that too (plain text only).
+    void textOffered(const QString &text, const CopySource &source = {}, const QString &html = {});
     // The text of a content passed over: seen, not new.
     void textSeen(const QString &text);
     // A new content could not be read (its owner did not answer in time, say).

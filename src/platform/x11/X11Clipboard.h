@@ -20,6 +20,8 @@ public:
     bool hasPlainText() override { return !m_held.isEmpty(); }
     QString readText(bool rich) override;
     void writeText(const QString &text, bool rich) override;
+    QString readHtml() override { return m_heldRich ? QString() : m_heldHtml; }
+    void writeTextAndHtml(const QString &text, const QString &html) override;
     bool changedSinceLastRead() const override { return false; }
 
     bool pushesChanges() const override { return true; }
@@ -39,6 +41,7 @@ private:
     // goes. Not the watcher's last text seen: that one outlives a secret or a picture copied since.
     QString m_held;
     bool m_heldRich = false;
+    QString m_heldHtml; // beside a plain text, when it came with it
     bool m_watching = false;
     bool m_passOverCurrent = false;
     bool m_keeping = true;

@@ -65,10 +65,10 @@ void XcbClipboardConnection::setReading(bool reading, bool currentSeen)
         });
 }
 
-void XcbClipboardConnection::serve(const QString &text, bool rich, quint32 time)
+void XcbClipboardConnection::serve(const QString &text, bool rich, quint32 time, const QString &html)
 {
     if (m_worker)
-        m_worker->queueServe(text, rich, time);
+        m_worker->queueServe(text, rich, time, html);
 }
 
 void XcbClipboardConnection::setLargestText(qint64 bytes)

@@ -51,7 +51,7 @@ public:
     // Owns the clipboard with the text and serves it to every program that asks, from the
     // connection's thread. time: as of when (an ownerGone's time; 0: as it is handed over). An owner
     // that came later keeps the clipboard; of texts handed over in quick turn only the last is served.
-    void serve(const QString &text, bool rich, quint32 time = 0);
+    void serve(const QString &text, bool rich, quint32 time = 0, const QString &html = {});
     // The largest content in bytes that is read; a larger one fails (readFailed) and is not retried.
     void setLargestText(qint64 bytes);
     // Whether the text of an owner that goes is kept: then programs that exit may hand their
@@ -69,7 +69,9 @@ signals:
     // A content's text; "" when nobody owns the clipboard or it offers no text of the kind asked for.
     // seen: the content was there when reading was turned on with currentSeen. program: the
     // owner's (XcbOwnerProgram), "" when not known. mouseSelection: PRIMARY's text, never "".
-    void textRead(const QString &text, bool seen, const QString &program, bool mouseSelection);
+    // html: the content as HTML too, when it offered that (plain text only); text is "" when it
+    // offered HTML alone.
+    void textRead(const QString &text, bool seen, const QString &program, bool mouseSelection, const QString &html);
     // The owner marked the content secret: it was not read.
     void secretSkipped();
     // The read failed: no answer in time, refused, not a text type or too large. Nothing more

@@ -9,7 +9,7 @@
 #include <utility>
 
 struct XcbSelectionServer::Atoms {
-    xcb_atom_t targets, timestamp, multiple, atomPair, incr, utf8String, text, plainUtf8, plain, rtf;
+    xcb_atom_t targets, timestamp, multiple, atomPair, incr, utf8String, text, plainUtf8, plain, rtf, html;
 };
 
 XcbSelectionServer::XcbSelectionServer(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t selection)
@@ -26,7 +26,8 @@ XcbSelectionServer::XcbSelectionServer(xcb_connection_t *connection, xcb_window_
                                   {&a.text, "TEXT"},
                                   {&a.plainUtf8, "text/plain;charset=utf-8"},
                                   {&a.plain, "text/plain"},
-                                  {&a.rtf, "text/rtf"}});
+                                  {&a.rtf, "text/rtf"},
+                                  {&a.html, "text/html"}});
     // A property may not exceed the largest request the server takes.
     const qsizetype largest = qsizetype(xcb_get_maximum_request_length(connection)) * 4 - 1024;
     m_chunkBytes = std::clamp<qsizetype>(largest, 4096, ChunkBytes);
@@ -35,10 +36,10 @@ XcbSelectionServer::XcbSelectionServer(xcb_connection_t *connection, xcb_window_
 
 XcbSelectionServer::~XcbSelectionServer() = default;
 
-bool XcbSelectionServer::serve(const QString &text, bool rich, xcb_timestamp_t time)
+bool XcbSelectionServer::serve(const QString &text, bool rich, xcb_timestamp_t time, const QString &html)
 {
     // The text already served: nothing changes for anyone, so nothing is claimed or looked through.
-    if (m_owned && rich == m_rich && text == m_text)
+    if (m_owned && rich == m_rich && text == m_text && html == m_html)
         return true;
     xcb_set_selection_owner(m_connection, m_window, m_selection, time);
     xcb_window_t owner = XcbCalls::selectionOwner(m_connection, m_selection);
@@ -56,6 +57,8 @@ bool XcbSelectionServer::serve(const QString &text, bool rich, xcb_timestamp_t t
     // Bytes are made when someone first asks; transfers under way keep their own.
     m_text = text;
     m_rich = rich;
+    m_html = rich ? QString() : html;
+    m_htmlBytes.clear();
     m_utf8.clear();
     m_latin1Bytes.clear();
     m_latin1 = !rich && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x100; });
@@ -75,6 +78,8 @@ bool XcbSelectionServer::handleEvent(const xcb_generic_event_t *event)
         // Another program copied. Transfers under way finish with the bytes they hold.
         m_owned = false;
         m_text.clear();
+        m_html.clear();
+        m_htmlBytes.clear();
         m_utf8.clear();
         m_latin1Bytes.clear();
         return true;
@@ -108,6 +113,8 @@ QList<xcb_atom_t> XcbSelectionServer::offeredTargets() const
     offered << m_atoms->utf8String << m_atoms->plainUtf8 << m_atoms->plain;
     if (m_latin1)
         offered << XCB_ATOM_STRING << m_atoms->text;
+    if (!m_html.isEmpty())
+        offered << m_atoms->html;
     return offered;
 }
 
@@ -126,6 +133,12 @@ std::optional<QByteArray> XcbSelectionServer::bytesFor(xcb_atom_t target, xcb_at
         if (m_utf8.isNull())
             m_utf8 = LineBreaks::toClipboard(m_text).toUtf8();
         return m_utf8;
+    }
+    if (!m_html.isEmpty() && target == m_atoms->html) {
+        *type = target;
+        if (m_htmlBytes.isNull())
+            m_htmlBytes = m_html.toUtf8();
+        return m_htmlBytes;
     }
     if (m_latin1 && (target == XCB_ATOM_STRING || target == m_atoms->text)) {
         *type = XCB_ATOM_STRING;

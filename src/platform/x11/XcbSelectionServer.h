@@ -16,7 +16,8 @@ class QTimer;
 // it, on the clipboard thread's connection and window: the GUI thread never serves a transfer.
 //
 // Plain text goes out as UTF8_STRING, text/plain;charset=utf-8 and text/plain (UTF-8, LF line
-// breaks), and as STRING and TEXT only when Latin-1 can carry it; rich text as text/rtf. Besides
+// breaks), and as STRING and TEXT only when Latin-1 can carry it, with its HTML (when it has one)
+// as text/html in UTF-8; rich text as text/rtf. Besides
 // those, TARGETS, TIMESTAMP and MULTIPLE. Texts larger than one chunk go INCR; any number of
 // requesters are served at once, each dropped after RequesterLimitMs without taking a chunk.
 class XcbSelectionServer {
@@ -31,7 +32,7 @@ public:
 
     // Takes the selection with the text, as of time (XCB_CURRENT_TIME: now). False when another
     // owner took it after that time. The text it already serves is not taken again.
-    bool serve(const QString &text, bool rich, xcb_timestamp_t time);
+    bool serve(const QString &text, bool rich, xcb_timestamp_t time, const QString &html = {});
     // The X server reported when we became owner.
     void ownedAt(xcb_timestamp_t time) { m_ownedAt = time; }
     bool owns() const { return m_owned; }
@@ -70,6 +71,8 @@ private:
     xcb_timestamp_t m_ownedAt = XCB_CURRENT_TIME;
     QString m_text;
     bool m_rich = false;
+    QString m_html;
+    QByteArray m_htmlBytes;
     bool m_latin1 = false;
     QByteArray m_utf8;
     QByteArray m_latin1Bytes;

@@ -10,6 +10,7 @@
 #include "platform/SecretMarkers.h"
 
 #include <QSocketNotifier>
+#include <QStringDecoder>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -34,7 +35,7 @@ using XcbCalls::Reply;
 
 struct XcbSelectionWorker::Atoms {
     xcb_atom_t clipboard, targets, incr, utf8String, text, compoundText, plainUtf8, plain, rtf, applicationRtf,
-        richtext, clock;
+        richtext, html, clock;
 };
 
 XcbSelectionWorker::XcbSelectionWorker(xcb_connection_t *connection, quint32 ownBase, quint32 ownMask)
@@ -82,6 +83,7 @@ bool XcbSelectionWorker::setUp()
                                     {&a.rtf, "text/rtf"},
                                     {&a.applicationRtf, "application/rtf"},
                                     {&a.richtext, "text/richtext"},
+                                    {&a.html, "text/html"},
                                     {&a.clock, "QK_CLOCK"}});
     m_presenceMarkers = XcbCalls::intern(m_connection, SecretMarkers::presenceFormats());
     const QStringList valueFormats = SecretMarkers::valueFormats();
@@ -199,7 +201,7 @@ void XcbSelectionWorker::setReading(bool reading, bool currentSeen)
     drain();
 }
 
-void XcbSelectionWorker::queueServe(const QString &text, bool rich, quint32 time)
+void XcbSelectionWorker::queueServe(const QString &text, bool rich, quint32 time, const QString &html)
 {
     // A hand-over claims the clipboard as of when it was made, not when its turn comes: an owner
     // that came in between keeps the clipboard.
@@ -207,7 +209,7 @@ void XcbSelectionWorker::queueServe(const QString &text, bool rich, quint32 time
         time = m_serverTime.load();
     QMutexLocker lock(&m_servingLock);
     const bool queued = m_serving.has_value();
-    m_serving = Serving{text, rich, time};
+    m_serving = Serving{text, rich, time, html};
     if (!queued)
         QMetaObject::invokeMethod(this, &XcbSelectionWorker::serveNewest, Qt::QueuedConnection);
 }
@@ -222,7 +224,7 @@ void XcbSelectionWorker::serveNewest()
     if (!serving || !m_connection)
         return;
     // Not ours to take when another owner came after that time.
-    m_server->serve(serving->text, serving->rich, serving->time);
+    m_server->serve(serving->text, serving->rich, serving->time, serving->html);
     serving.reset();
     xcb_flush(m_connection);
     drain();
@@ -393,7 +395,7 @@ void XcbSelectionWorker::startNext()
         const Change change = *next;
         next.reset();
         if (change.owner == XCB_NONE) {
-            emit textRead(QString(), change.seen, QString(), false);
+            emit textRead(QString(), change.seen, QString(), false, QString());
             continue;
         }
         m_read.emplace();
@@ -456,6 +458,12 @@ void XcbSelectionWorker::advance(SelectionTransfer::Step step)
         stageDone();
         return;
     case SelectionTransfer::Step::Failed:
+        // The text read stands without the HTML that should have come with it.
+        if (m_read->stage == Stage::Html && !m_read->text.isEmpty()) {
+            releaseProperty(false);
+            textDone(m_read->text);
+            return;
+        }
         if (m_read->transfer->failure() == SelectionTransfer::Failure::TooLarge && readingClipboard())
             m_tooLarge = m_read->change;
         // An INCR owner stalls once we stop deleting its property; anything else has answered.
@@ -512,7 +520,12 @@ void XcbSelectionWorker::stageDone()
             requestMarkerOrText();
         return;
     case Stage::Text:
-        textDone(decode(read.target, std::move(data), read.rich));
+        read.text = decode(read.target, std::move(data), read.rich);
+        if (read.rich || read.text.isEmpty() || !requestHtml())
+            textDone(read.text);
+        return;
+    case Stage::Html:
+        textDone(read.text, decodeHtml(std::move(data)));
         return;
     }
 }
@@ -552,22 +565,46 @@ void XcbSelectionWorker::skipSecret()
     endRead();
 }
 
-void XcbSelectionWorker::textDone(const QString &text)
+void XcbSelectionWorker::textDone(const QString &text, const QString &html)
 {
     if (readingClipboard()) {
-        m_contentKept = !text.isEmpty();
-        emit textRead(text, m_read->change.seen, m_read->program, false);
-    } else if (!text.isEmpty()) {
-        emit textRead(text, false, m_read->program, true);
+        m_contentKept = !text.isEmpty() || !html.isEmpty();
+        emit textRead(text, m_read->change.seen, m_read->program, false, html);
+    } else if (!text.isEmpty() || !html.isEmpty()) {
+        emit textRead(text, false, m_read->program, true, html);
     }
     endRead();
+}
+
+bool XcbSelectionWorker::requestHtml()
+{
+    if (!m_read->offered.contains(m_atoms->html))
+        return false;
+    m_read->stage = Stage::Html;
+    request(m_atoms->html, 8, {m_atoms->html}, m_largestText);
+    return true;
+}
+
+QString XcbSelectionWorker::decodeHtml(QByteArray bytes)
+{
+    while (bytes.endsWith('\0'))
+        bytes.chop(1);
+    // Browsers write UTF-16 with a byte order mark, others UTF-8; a page may name its own.
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    QString html = decoder(bytes);
+    html.squeeze();
+    return html;
 }
 
 void XcbSelectionWorker::requestText()
 {
     const xcb_atom_t target = chooseTarget(m_read->offered, m_read->rich);
     if (target == XCB_NONE) {
-        textDone(QString());
+        // HTML alone becomes a text all the same.
+        if (m_read->rich || !requestHtml())
+            textDone(QString());
         return;
     }
     m_read->stage = Stage::Text;

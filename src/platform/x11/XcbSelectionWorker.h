@@ -68,11 +68,12 @@ public slots:
 public:
     // Called from any thread: the text is to be served as of time (0: the latest server time this
     // connection has seen). Only the newest text waiting is served; those before it are dropped.
-    void queueServe(const QString &text, bool rich, quint32 time);
+    void queueServe(const QString &text, bool rich, quint32 time, const QString &html = {});
 
 signals:
-    // program: the owner's, "" when not known; mouseSelection: PRIMARY's content, not the clipboard's.
-    void textRead(const QString &text, bool seen, const QString &program, bool mouseSelection);
+    // program: the owner's, "" when not known; mouseSelection: PRIMARY's content, not the clipboard's;
+    // html: the content as HTML when it offered that (then text may be "").
+    void textRead(const QString &text, bool seen, const QString &program, bool mouseSelection, const QString &html);
     void secretSkipped();
     void readFailed();
     // The clipboard's owner went (exited, closed its window or let go) and nobody owns it.
@@ -93,8 +94,9 @@ private:
         QString text;
         bool rich = false;
         quint32 time = XCB_CURRENT_TIME;
+        QString html;
     };
-    enum class Stage { Targets, Marker, Text };
+    enum class Stage { Targets, Marker, Text, Html };
     // A marker whose value says whether the content is secret.
     struct ValueMarker {
         xcb_atom_t atom = XCB_NONE;
@@ -103,6 +105,7 @@ private:
     struct Read {
         Change change;
         QString program;
+        QString text; // read before its HTML
         bool rich = false;
         Stage stage = Stage::Targets;
         QList<xcb_atom_t> offered;
@@ -143,7 +146,10 @@ private:
     void requestText();
     void skipSecret();
     // The text read (or "" when none of the kind asked for was offered) goes out, and the read ends.
-    void textDone(const QString &text);
+    void textDone(const QString &text, const QString &html = {});
+    // Asks for the HTML offered beside a plain text (or in its place); false when none is.
+    bool requestHtml();
+    static QString decodeHtml(QByteArray bytes);
     void drainRetired(xcb_atom_t property);
     void giveUp();
     void endRead();
