@@ -91,6 +91,7 @@ private slots:
     void copyingATextAgainMovesItsItem();
     void copiesOfIgnoredProgramsAreNotCaptured();
     void mouseSelectionIsCapturedOnceItSettles();
+    void htmlComesWithItsTextAndGoesBackWithIt_data();
     void htmlComesWithItsTextAndGoesBackWithIt();
 };
 
@@ -346,15 +347,29 @@ void TestCaptureBackground::mouseSelectionIsCapturedOnceItSettles()
     held.waitForFinished();
 }
 
+void TestCaptureBackground::htmlComesWithItsTextAndGoesBackWithIt_data()
+{
+    QTest::addColumn<bool>("utf16");
+    QTest::newRow("UTF-8") << false;
+    // As browsers write it, ending in a NUL.
+    QTest::newRow("UTF-16 with a byte order mark") << true;
+}
+
 void TestCaptureBackground::htmlComesWithItsTextAndGoesBackWithIt()
 {
+    QFETCH(bool, utf16);
     Program p;
     QVERIFY(p.started);
     // HTML alone, as some editors copy: the item is the text it reads as.
     const QByteArray html = "<p>Hello <b>bold</b> world</p><p>二行目 &amp; more</p>";
+    QByteArray offered = html;
+    if (utf16) {
+        const QString text = QString::fromUtf8(html) + QChar(0);
+        offered = QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    }
     {
         ClipboardOwner owner;
-        QVERIFY(owner.take({QStringLiteral("xclip"), QStringLiteral("-t"), QStringLiteral("text/html")}, html));
+        QVERIFY(owner.take({QStringLiteral("xclip"), QStringLiteral("-t"), QStringLiteral("text/html")}, offered));
         QTRY_COMPARE_WITH_TIMEOUT(p.words(), QStringList{"Hello bold world\r\n二行目 & more"}, 10000);
     }
     // Copied back, the text goes with the very HTML it came with.

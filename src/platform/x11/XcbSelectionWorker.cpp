@@ -587,13 +587,14 @@ bool XcbSelectionWorker::requestHtml()
 
 QString XcbSelectionWorker::decodeHtml(QByteArray bytes)
 {
-    while (bytes.endsWith('\0'))
-        bytes.chop(1);
-    // Browsers write UTF-16 with a byte order mark, others UTF-8; a page may name its own.
+    // Browsers write UTF-16 with a byte order mark, others UTF-8; a page may name its own. A
+    // terminating NUL goes once decoded: in UTF-16 a zero byte is half of many a character.
     QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
     if (!decoder.isValid())
         decoder = QStringDecoder(QStringDecoder::Utf8);
-    QString html = decoder(bytes);
+    QString html = decoder(std::exchange(bytes, {}));
+    while (html.endsWith(QChar(0)))
+        html.chop(1);
     html.squeeze();
     return html;
 }
@@ -650,6 +651,11 @@ void XcbSelectionWorker::giveUp()
     if (!m_read)
         return;
     releaseProperty(true);
+    // An owner slow to give its HTML has given its text all the same.
+    if (m_read->stage == Stage::Html && !m_read->text.isEmpty()) {
+        textDone(m_read->text);
+        return;
+    }
     if (readingClipboard())
         emit readFailed();
     endRead();
