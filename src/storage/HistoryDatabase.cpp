@@ -407,7 +407,7 @@ bool HistoryDatabase::giveBackFreeSpace()
     return run("PRAGMA incremental_vacuum") && checkpoint();
 }
 
-std::optional<KeptHistory> HistoryDatabase::read()
+std::optional<KeptHistory> HistoryDatabase::read(Unpacking unpacking)
 {
     KeptHistory kept;
     QHash<quint32, size_t> listIndex;
@@ -436,7 +436,12 @@ std::optional<KeptHistory> HistoryDatabase::read()
 
     // In the table's own order, read from start to end: a list's items come in the order of their ids.
     Query items(m_db, "SELECT list_id, id, row_key, text, name FROM items ORDER BY id");
-    PackedTexts packed;
+    auto packed = std::make_shared<PackedTexts>();
+    // The texts are no larger than the file: room for them at once spares copying them as they come.
+    const std::optional<int> pages = number("PRAGMA page_count");
+    const std::optional<int> pageSize = number("PRAGMA page_size");
+    if (pages && pageSize)
+        packed->reserve(qsizetype(*pages) * *pageSize);
     while (items.next()) {
         const auto found = listIndex.constFind(quint32(sqlite3_column_int64(*items, 0)));
         if (found == listIndex.cend())
@@ -448,15 +453,25 @@ std::optional<KeptHistory> HistoryDatabase::read()
         list.items.push_back(ClipItem{compressed ? QString() : columnText(*items, 3), columnText(*items, 4),
                                       quint64(sqlite3_column_int64(*items, 1))});
         // A deque keeps its elements where they are as it grows.
-        if (compressed)
-            packed.add(static_cast<const char *>(sqlite3_column_blob(*items, 3)), sqlite3_column_bytes(*items, 3),
-                       list.items.back().text);
+        if (compressed) {
+            list.packedTexts.resize(list.items.size() - 1, -1);
+            list.packedTexts.push_back(packed->add(static_cast<const char *>(sqlite3_column_blob(*items, 3)),
+                                                   sqlite3_column_bytes(*items, 3), list.items.back().text));
+        }
         list.rowKeys.push_back(sqlite3_column_int64(*items, 2));
     }
     if (!items.finished())
         return broken({});
-    if (!packed.unpack())
+    if (unpacking == Unpacking::Now && !packed->unpack())
         return broken(damaged);
+    if (unpacking == Unpacking::InBackground && !packed->empty()) {
+        for (KeptHistory::List &list : kept.lists) {
+            if (!list.packedTexts.empty())
+                list.packedTexts.resize(list.items.size(), -1);
+        }
+        packed->start();
+        kept.texts = std::move(packed);
+    }
 
     Query panes(m_db, "SELECT list_id, height_share, focused FROM panes ORDER BY position");
     QSet<size_t> shown;
