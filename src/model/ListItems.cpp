@@ -52,6 +52,11 @@ void ListItems::settleTexts()
     m_textsToCome = {};
 }
 
+bool ListItems::textsComing() const
+{
+    return m_textsToCome.texts && !m_textsToCome.texts->allThere();
+}
+
 const QString &ListItems::textOf(ItemNumber item) const
 {
     if (item < 0 || item >= count())

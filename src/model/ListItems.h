@@ -45,6 +45,8 @@ public:
     ItemNumber itemOfRow(RowNumber row) const;
     // The item's text, without waiting for the other texts still to come from the history.
     const QString &textOf(ItemNumber item) const;
+    // Texts are still coming from the history: using the items now would wait for them.
+    bool textsComing() const;
 
     // New item at the top or the bottom row by addAtBottom; returns its row (-1 when refused).
     RowNumber addItem(const QString &text);

@@ -15,6 +15,8 @@ public:
     virtual void waitFor(qint32 text) = 0;
     // Every text is in its item. False when some could not be made: those are left empty.
     virtual bool waitForAll() = 0;
+    // Every text is in its item already: waiting for them all would not hold the thread up.
+    virtual bool allThere() const = 0;
 };
 
 // A list's share of the texts still to come: beside each item, the number of its text, or -1 for

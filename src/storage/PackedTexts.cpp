@@ -57,6 +57,7 @@ bool PackedTexts::take(size_t text)
         m_damaged = true;
     m_states[text].store(Done, std::memory_order_release);
     m_states[text].notify_all();
+    ++m_done;
     return true;
 }
 

@@ -34,6 +34,7 @@ public:
 
     void waitFor(qint32 text) override;
     bool waitForAll() override;
+    bool allThere() const override { return m_done == m_texts.size(); }
 
 private:
     enum State : quint8 { Waiting, Taken, Done };
@@ -50,6 +51,7 @@ private:
     std::vector<Text> m_texts;
     std::unique_ptr<std::atomic<quint8>[]> m_states; // beside each text, once started
     std::atomic<size_t> m_next = 0;
+    std::atomic<size_t> m_done = 0;
     std::atomic<bool> m_damaged = false;
     std::vector<std::thread> m_helpers;
 };
