@@ -36,14 +36,18 @@ void ListCommands::makeFirstList()
 
 QString ListCommands::restoreLists(KeptHistory &kept)
 {
-    ClipItem newest;
+    quint64 newestId = 0;
+    const ListItems *newest = nullptr;
     for (KeptHistory::List &keptList : kept.lists) {
-        // Items come in id order, and later items have larger ids.
-        if (!keptList.items.empty() && keptList.items.back().id > newest.id)
-            newest = keptList.items.back();
         const ListNumber list = m_lists.makeList(keptList.id);
+        ListItems &items = m_lists.at(list).items();
+        // Items come in id order, and later items have larger ids.
+        if (!keptList.items.empty() && keptList.items.back().id > newestId) {
+            newestId = keptList.items.back().id;
+            newest = &items;
+        }
         m_lists.setOptions(list, keptList.options);
-        m_lists.at(list).items().restore(std::move(keptList.items), keptList.rowKeys);
+        items.restore(std::move(keptList.items), keptList.rowKeys, kept.textsToCome(keptList));
         m_displayMenu.addListEntry();
     }
     for (const KeptHistory::Pane &pane : kept.panes)
@@ -52,7 +56,7 @@ QString ListCommands::restoreLists(KeptHistory &kept)
     for (size_t position = 0; position < kept.panes.size(); ++position)
         m_display.setHeightShare(m_display.paneAtPosition(qint16(position)), kept.panes[position].heightShare);
     m_display.focusPane(m_display.paneAtPosition(qint16(kept.focusedPane)));
-    return newest.text;
+    return newest ? newest->textOf(ItemNumber(qint16(newest->count() - 1))) : QString();
 }
 
 void ListCommands::deleteList()

@@ -16,6 +16,8 @@
 namespace {
 // Longest a slice of a scan holds up the window.
 constexpr qint64 SliceNs = 12'000'000;
+// Rows looked at between two readings of the clock: a few milliseconds' worth.
+constexpr size_t RowsPerBatch = 2048;
 } // namespace
 
 PaneFilter::PaneFilter(ListCollection &lists, ListDisplay &display, PaneArea &panes, ListFinder &finder)
@@ -140,12 +142,14 @@ void PaneFilter::scanSlice()
     const qsizetype end = m_narrowed ? m_candidates.size() : items.rowCount();
     QElapsedTimer slice;
     slice.start();
+    std::vector<RowNumber> rows;
     while (m_next < end) {
-        const RowNumber row = m_narrowed ? m_candidates[m_next] : RowNumber(m_next);
-        if (m_finder.matches(items, row, m_sought))
-            m_scanned.append(row);
-        // The clock is read now and then: it costs more than looking at a row.
-        if (++m_next % 256 == 0 && !m_unsliced && slice.nsecsElapsed() > SliceNs) {
+        // The rows are looked at a batch at a time, the clock read after each.
+        rows.clear();
+        for (; m_next < end && rows.size() < RowsPerBatch; ++m_next)
+            rows.push_back(m_narrowed ? m_candidates[m_next] : RowNumber(m_next));
+        m_finder.addMatching(items, rows, m_sought, m_scanned);
+        if (m_next < end && !m_unsliced && slice.nsecsElapsed() > SliceNs) {
             m_slices.start();
             return;
         }

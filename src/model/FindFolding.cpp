@@ -59,6 +59,12 @@ void FindFolding::foldSlice()
     slice.start();
     while (!m_walks.empty()) {
         auto &[items, next] = m_walks.front();
+        // Texts still being unpacked after the start are folded once they are all there, rather
+        // than waited for here.
+        if (items && items->textsComing()) {
+            m_slices.start(QuietMs);
+            return;
+        }
         while (items && next < items->count()) {
             const bool folded = m_finder.fold(*items, ItemNumber(next++));
             // The clock is read after each fold, but only now and then while items are found folded already.

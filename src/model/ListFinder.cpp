@@ -4,13 +4,18 @@
 #include "model/FindQuery.h"
 #include "model/ListItems.h"
 
+#include <future>
+#include <system_error>
+#include <thread>
+
 QList<RowNumber> ListFinder::matchingRows(ListItems &items, const FindQuery &query)
 {
+    std::vector<RowNumber> rows;
+    rows.reserve(size_t(items.rowCount()));
+    for (RowNumber row{0}; row < items.rowCount(); ++row)
+        rows.push_back(row);
     QList<RowNumber> found;
-    for (RowNumber row{0}; row < items.rowCount(); ++row) {
-        if (matches(items, row, query))
-            found.append(row);
-    }
+    addMatching(items, rows, query, found);
     return found;
 }
 
@@ -18,6 +23,39 @@ bool ListFinder::matches(ListItems &items, RowNumber row, const FindQuery &query
 {
     const FoldedTexts::Item item = m_folded[&items].folded(items, items.itemOfRow(row));
     return query.matches(item.text, item.name);
+}
+
+void ListFinder::addMatching(ListItems &items, const std::vector<RowNumber> &rows, const FindQuery &query,
+                             QList<RowNumber> &found)
+{
+    // Folded here, on this thread; compared on both. A text folded later keeps the earlier ones' views.
+    FoldedTexts &folded = m_folded[&items];
+    std::vector<FoldedTexts::Item> texts;
+    texts.reserve(rows.size());
+    for (RowNumber row : rows)
+        texts.push_back(folded.folded(items, items.itemOfRow(row)));
+    std::vector<char> matched(texts.size(), 0);
+    const auto compare = [&](size_t from, size_t to) {
+        for (size_t at = from; at < to; ++at)
+            matched[at] = query.matches(texts[at].text, texts[at].name);
+    };
+    // Another thread pays for itself only over a few hundred texts.
+    size_t half = texts.size();
+    std::future<void> other;
+    if (texts.size() >= 512 && std::thread::hardware_concurrency() > 1) {
+        try {
+            other = std::async(std::launch::async, compare, texts.size() / 2, texts.size());
+            half = texts.size() / 2;
+        } catch (const std::system_error &) {
+        }
+    }
+    compare(0, half);
+    if (other.valid())
+        other.get();
+    for (size_t at = 0; at < rows.size(); ++at) {
+        if (matched[at])
+            found.append(rows[at]);
+    }
 }
 
 void ListFinder::keepOnly(const QList<const ListItems *> &lists)

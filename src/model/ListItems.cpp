@@ -28,6 +28,42 @@ ListItems::ListItems(const ListRecord &list, ChangeJournal &journal, ItemIds &id
     connect(this, &QAbstractItemModel::modelReset, this, rearranged);
 }
 
+ListItems::~ListItems()
+{
+    // The helpers unpacking texts write into the items.
+    settleTexts();
+}
+
+const ClipItem &ListItems::ready(size_t item) const
+{
+    if (m_textsToCome.texts && item < m_textsToCome.ofItem.size() && m_textsToCome.ofItem[item] >= 0) {
+        m_textsToCome.texts->waitFor(m_textsToCome.ofItem[item]);
+        m_textsToCome.ofItem[item] = -1;
+    }
+    return m_items[item];
+}
+
+void ListItems::settleTexts()
+{
+    if (!m_textsToCome.texts)
+        return;
+    // A damaged text is left empty; the history store tells of it.
+    m_textsToCome.texts->waitForAll();
+    m_textsToCome = {};
+}
+
+bool ListItems::textsComing() const
+{
+    return m_textsToCome.texts && !m_textsToCome.texts->allThere();
+}
+
+const QString &ListItems::textOf(ItemNumber item) const
+{
+    if (item < 0 || item >= count())
+        throw std::out_of_range("item number out of range");
+    return ready(size_t(item.value())).text;
+}
+
 int ListItems::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -49,7 +85,7 @@ QVariant ListItems::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return shownText(row);
     case FullTextRole:
-        return m_items[size_t(m_rows[row].value())].text;
+        return ready(size_t(m_rows[row].value())).text;
     case NameRole:
         return m_items[size_t(m_rows[row].value())].name;
     case ItemIdRole:
@@ -72,7 +108,8 @@ const QString &ListItems::shownText(size_t row) const
     if (text.isNull() && m_unreadSource) {
         const ClipItem &item = m_items[size_t(m_rows[row].value())];
         text = item.name.isEmpty()
-                   ? CaptionBuilder(ProgramTexts::lineBreak(), *m_unreadSource->meter).caption(m_unreadSource->options, item.text)
+                   ? CaptionBuilder(ProgramTexts::lineBreak(), *m_unreadSource->meter)
+                         .caption(m_unreadSource->options, ready(size_t(m_rows[row].value())).text)
                    : item.name;
         // An empty caption is read too: it must not be taken for one still to read.
         if (text.isNull())
@@ -85,6 +122,7 @@ ClipItem &ListItems::at(ItemNumber item)
 {
     if (item < 0 || item >= count())
         throw std::out_of_range("item number out of range");
+    settleTexts();
     return m_items[size_t(item.value())];
 }
 
@@ -132,6 +170,7 @@ bool ListItems::placeRow(ClipItem made, RowNumber &row, ItemNumber item, bool ma
         qWarning("insertRow: row %d is outside -1..%d; nothing changed", int(row.value()), rowCount());
         return false;
     }
+    settleTexts();
     // The number of an item about to be appended is only known once room has been made.
     const bool appending = item == count();
     if (makeRoom)
@@ -218,10 +257,13 @@ void ListItems::noteWritten(size_t row)
     m_journal.itemWritten(m_list.id(), m_items[size_t(m_rows[row].value())], m_rowKeys[row]);
 }
 
-void ListItems::restore(std::deque<ClipItem> items, const std::vector<qint64> &rowKeys)
+void ListItems::restore(std::deque<ClipItem> items, const std::vector<qint64> &rowKeys, TextsToCome toCome)
 {
     beginResetModel();
+    settleTexts();
+    // Moving a deque leaves its elements where they are, for the texts still to come.
     m_items = std::move(items);
+    m_textsToCome = std::move(toCome);
     m_rows.resize(m_items.size());
     for (size_t item = 0; item < m_items.size(); ++item) {
         m_rows[item] = ItemNumber(qint16(item));
@@ -255,6 +297,7 @@ void ListItems::captionRows(bool all, std::shared_ptr<const TextWidth> meter)
 
 void ListItems::nameItem(RowNumber row, const QString &name)
 {
+    settleTexts();
     if (!rowInRange(row, "nameItem"))
         return;
     m_items[size_t(m_rows[size_t(row.value())].value())].name = name;
@@ -263,6 +306,7 @@ void ListItems::nameItem(RowNumber row, const QString &name)
 
 void ListItems::removeItemName(RowNumber row)
 {
+    settleTexts();
     if (!rowInRange(row, "removeItemName"))
         return;
     ClipItem &item = m_items[size_t(m_rows[size_t(row.value())].value())];
@@ -272,6 +316,7 @@ void ListItems::removeItemName(RowNumber row)
 
 void ListItems::clearItems()
 {
+    settleTexts();
     beginResetModel();
     m_items.clear();
     m_rows.clear();
@@ -285,6 +330,7 @@ void ListItems::clearItems()
 
 void ListItems::deleteItem(RowNumber row)
 {
+    settleTexts();
     if (count() < 1)
         return;
     if (!rowInRange(row, "deleteItem"))
@@ -297,6 +343,7 @@ void ListItems::deleteItem(RowNumber row)
 
 void ListItems::refreshRow(RowNumber row, ItemNumber item)
 {
+    settleTexts();
     if (row < 0)
         return;
     if (!rowInRange(row, "refreshRow") || item < 0 || item >= count()) {
@@ -308,6 +355,7 @@ void ListItems::refreshRow(RowNumber row, ItemNumber item)
 
 void ListItems::removeRow(RowNumber row)
 {
+    settleTexts();
     if (!rowInRange(row, "removeRow"))
         return;
     beginRemoveRows(QModelIndex(), row.value(), row.value());
@@ -319,6 +367,7 @@ void ListItems::removeRow(RowNumber row)
 
 void ListItems::trimToLimit()
 {
+    settleTexts();
     const int excess = std::min<int>(count() - m_list.itemLimit, rowCount());
     if (excess <= 0)
         return;

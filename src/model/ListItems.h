@@ -4,6 +4,7 @@
 #include "model/ClipItem.h"
 #include "model/ListOptions.h"
 #include "model/Numbers.h"
+#include "model/RestoringTexts.h"
 
 #include <QAbstractListModel>
 #include <QString>
@@ -33,6 +34,7 @@ public:
     // The list's options decide where new rows go and how they read; ids come from ids; captions
     // in width mode are measured by meter.
     ListItems(const ListRecord &list, ChangeJournal &journal, ItemIds &ids, const TextWidth &meter);
+    ~ListItems() override;
 
     qint16 count() const { return qint16(m_items.size()); }
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -43,6 +45,10 @@ public:
     // Both throw std::out_of_range outside their ranges.
     ClipItem &at(ItemNumber item);
     ItemNumber itemOfRow(RowNumber row) const;
+    // The item's text, without waiting for the other texts still to come from the history.
+    const QString &textOf(ItemNumber item) const;
+    // Texts are still coming from the history: using the items now would wait for them.
+    bool textsComing() const;
 
     // New item at the top or the bottom row by addAtBottom; returns its row (-1 when refused).
     // made: the new item's text and what came with it (its id is given here).
@@ -77,8 +83,9 @@ public:
     void captionRows(bool all, std::shared_ptr<const TextWidth> meter = nullptr);
 
     // Brings back items kept in the history, in item order, each with the key of its row (rows
-    // go by their keys). Their rows read once captionRows is called.
-    void restore(std::deque<ClipItem> items, const std::vector<qint64> &rowKeys);
+    // go by their keys). Their rows read once captionRows is called. Texts still to come are
+    // waited for one by one as rows read them, and all at once before anything else uses the items.
+    void restore(std::deque<ClipItem> items, const std::vector<qint64> &rowKeys, TextsToCome toCome = {});
     // The key that keeps the row's place in the history; keys grow from the top row down.
     qint64 rowKey(RowNumber row) const { return m_rowKeys.at(size_t(row.value())); }
 
@@ -94,6 +101,9 @@ signals:
 private:
     // insertRow, where an item appended is made.
     bool placeRow(ClipItem made, RowNumber &row, ItemNumber item, bool makeRoom);
+    // The item with its text there, and every item with all: what is still to come is waited for.
+    const ClipItem &ready(size_t item) const;
+    void settleTexts();
     void makeRoomAt(RowNumber &position);
     // Returns the row it went in (row -1 is the bottom).
     size_t insertCaptionRow(const QString &caption, RowNumber row, ItemNumber item);
@@ -125,5 +135,8 @@ private:
         std::shared_ptr<const TextWidth> meter;
     };
     std::unique_ptr<const CaptionSource> m_unreadSource;
+    // Texts of restored items not waited for yet; nothing outside the model sees an item until
+    // they are all there.
+    mutable TextsToCome m_textsToCome;
     bool m_restoredUnread = false; // rows came back from the history and no source is set yet
 };

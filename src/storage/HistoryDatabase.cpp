@@ -447,7 +447,7 @@ bool HistoryDatabase::giveBackFreeSpace()
     return run("PRAGMA incremental_vacuum") && checkpoint();
 }
 
-std::optional<KeptHistory> HistoryDatabase::read()
+std::optional<KeptHistory> HistoryDatabase::read(Unpacking unpacking)
 {
     KeptHistory kept;
     QHash<quint32, size_t> listIndex;
@@ -479,7 +479,14 @@ std::optional<KeptHistory> HistoryDatabase::read()
     const QByteArray itemsSql = QByteArray("SELECT list_id, id, row_key, text, name, ") + (m_version >= 3 ? "program" : "''")
                                 + ", " + (m_version >= 4 ? "html" : "''") + " FROM items ORDER BY id";
     Query items(m_db, itemsSql.constData());
-    PackedTexts packed;
+    auto packed = std::make_shared<PackedTexts>();
+    // The texts are no larger than the file: room for them at once spares copying them as they come.
+    const std::optional<int> pages = number("PRAGMA page_count");
+    const std::optional<int> pageSize = number("PRAGMA page_size");
+    if (pages && pageSize)
+        packed->reserve(qsizetype(*pages) * *pageSize);
+    // HTML is rarer, and unpacked before the lists come back.
+    PackedTexts packedHtml;
     // Most items come from a few programs: each name is held once.
     QSet<QString> programs;
     while (items.next()) {
@@ -498,18 +505,31 @@ std::optional<KeptHistory> HistoryDatabase::read()
                                       quint64(sqlite3_column_int64(*items, 1)), std::move(program),
                                       htmlCompressed ? QString() : columnText(*items, 6)});
         // A deque keeps its elements where they are as it grows.
-        if (compressed)
-            packed.add(static_cast<const char *>(sqlite3_column_blob(*items, 3)), sqlite3_column_bytes(*items, 3),
-                       list.items.back().text);
+        if (compressed) {
+            list.packedTexts.resize(list.items.size() - 1, -1);
+            list.packedTexts.push_back(packed->add(static_cast<const char *>(sqlite3_column_blob(*items, 3)),
+                                                   sqlite3_column_bytes(*items, 3), list.items.back().text));
+        }
         if (htmlCompressed)
-            packed.add(static_cast<const char *>(sqlite3_column_blob(*items, 6)), sqlite3_column_bytes(*items, 6),
-                       list.items.back().html);
+            packedHtml.add(static_cast<const char *>(sqlite3_column_blob(*items, 6)), sqlite3_column_bytes(*items, 6),
+                           list.items.back().html);
         list.rowKeys.push_back(sqlite3_column_int64(*items, 2));
     }
     if (!items.finished())
         return broken({});
-    if (!packed.unpack())
+    // A damaged frame of HTML leaves that item's HTML empty: its text, which matters, is there.
+    if (!packedHtml.empty())
+        packedHtml.unpack();
+    if (unpacking == Unpacking::Now && !packed->unpack())
         return broken(damaged);
+    if (unpacking == Unpacking::InBackground && !packed->empty()) {
+        for (KeptHistory::List &list : kept.lists) {
+            if (!list.packedTexts.empty())
+                list.packedTexts.resize(list.items.size(), -1);
+        }
+        packed->start();
+        kept.texts = std::move(packed);
+    }
 
     Query panes(m_db, "SELECT list_id, height_share, focused FROM panes ORDER BY position");
     QSet<size_t> shown;

@@ -39,7 +39,10 @@ public:
     // Also makes the database and its journal files, and any set aside, readable by the user only.
     Opened open(const QString &path);
     // The lists kept; nothing when what is kept does not hold together (then errorString says why).
-    std::optional<KeptHistory> read();
+    // Compressed texts are unpacked before it returns, or go on being unpacked in the background
+    // (KeptHistory::texts): a damaged one is then found only as they are waited for.
+    enum class Unpacking { Now, InBackground };
+    std::optional<KeptHistory> read(Unpacking unpacking = Unpacking::Now);
     // All or nothing; false with errorString() and diskFull() telling why. The journal is cut back
     // after each batch, so that nothing deleted stays in it.
     bool write(const HistoryBatch &batch);

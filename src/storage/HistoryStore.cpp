@@ -57,7 +57,10 @@ std::optional<KeptHistory> HistoryStore::open(const QString &path)
     std::optional<KeptHistory> kept;
     if (opened == HistoryDatabase::Opened::Existing || opened == HistoryDatabase::Opened::ReadOnly
         || opened == HistoryDatabase::Opened::Older) {
-        kept = database->read();
+        // The texts of a current file are unpacked while the window is built; an earlier version's
+        // are written anew at once.
+        kept = database->read(opened == HistoryDatabase::Opened::Older ? HistoryDatabase::Unpacking::Now
+                                                                        : HistoryDatabase::Unpacking::InBackground);
         if (!kept) {
             database->close();
             opened = HistoryDatabase::Opened::Unusable;
@@ -84,6 +87,7 @@ std::optional<KeptHistory> HistoryStore::open(const QString &path)
     }
     case HistoryDatabase::Opened::ReadOnly:
         // Left as it is: the lists come back, and what changes stays with this run.
+        tellOfDamagedTexts(kept->texts);
         tell(QStringLiteral("履歴ﾌｧｲﾙに書き込めません。") + crLf + whyNotWritten + crLf + crLf
              + QStringLiteral("前回のﾘｽﾄを読み込みましたが、今回の変更は次回の起動まで保持しません。"));
         return kept;
@@ -114,9 +118,23 @@ std::optional<KeptHistory> HistoryStore::open(const QString &path)
     }
     }
     start(std::move(database));
-    if (kept)
+    if (kept) {
         m_lastLayout = HistoryBatch::Layout::of(*kept);
+        tellOfDamagedTexts(kept->texts);
+    }
     return kept;
+}
+
+void HistoryStore::tellOfDamagedTexts(std::shared_ptr<PackedTexts> texts)
+{
+    if (!texts)
+        return;
+    // Once the window is up and the texts are long unpacked: the damaged ones are left empty, and
+    // the file keeps them as they are until their items change.
+    QTimer::singleShot(CollectMs, this, [this, texts] {
+        if (!texts->waitForAll())
+            tell(QStringLiteral("履歴ﾌｧｲﾙの一部の項目が壊れていて、その文字列を読み込めませんでした。"));
+    });
 }
 
 void HistoryStore::switchOn(const QString &path)

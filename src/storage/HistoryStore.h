@@ -44,6 +44,8 @@ public:
 
 private:
     void start(std::unique_ptr<class HistoryDatabase> database);
+    // Tells once the texts read in the background are unpacked, if some were damaged.
+    void tellOfDamagedTexts(std::shared_ptr<PackedTexts> texts);
     void stop();
     HistoryBatch::Layout currentLayout();
     void everyItem(HistoryBatch &batch);

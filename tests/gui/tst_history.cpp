@@ -225,6 +225,38 @@ private slots:
         }
     }
 
+    void damagedTextLeavesTheOtherItems()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(HistoryDatabase::fileName());
+        {
+            TestProgram program;
+            program.start({}, QString(), folder.path());
+            program.fill(0, QStringLiteral("ab"));
+            // Kept compressed, and unpacked while the window is built.
+            program.state().lists().at(ListNumber(0)).items().addItem(QString(400, QLatin1Char('x')));
+            end(program);
+        }
+        sqlite3 *db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, "UPDATE items SET text = zeroblob(40) WHERE typeof(text) = 'blob'", nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        QCOMPARE(sqlite3_changes(db), 1);
+        QCOMPARE(sqlite3_close(db), SQLITE_OK);
+
+        TestProgram program;
+        program.messages.willAnswer(MessageBoxPort::Answer::Ok);
+        program.start({}, QString(), folder.path());
+        QTRY_COMPARE(program.messages.asked.size(), 1);
+        QVERIFY(program.messages.asked.first().text.contains(QStringLiteral("壊れていて")));
+        ListItems &items = program.state().lists().at(ListNumber(0)).items();
+        QStringList texts;
+        for (ItemNumber item{0}; item < items.count(); ++item)
+            texts.append(items.at(item).text);
+        texts.sort();
+        QCOMPARE(texts, QStringList({QString(), QStringLiteral("a"), QStringLiteral("b")}));
+    }
+
     void limitIsKeptWhenALaterListIsRefused()
     {
         QTemporaryDir folder;
