@@ -68,7 +68,7 @@ void ClipboardWatcher::takeOffered(const QString &text, const CopySource &source
         return;
     const PaneNumber pane = m_display.focusedPane();
     const ListNumber list = m_display.listOfPane(pane);
-    if (source.mouseSelection && extendSelectionItem(list, text)) {
+    if (source.mouseSelection && extendSelectionItem(list, text, html)) {
         m_lastText = text;
         m_capturedSinceTick = true;
         emit clipboardLooked(true);
@@ -78,19 +78,19 @@ void ClipboardWatcher::takeOffered(const QString &text, const CopySource &source
         return;
     m_capturedSinceTick = true;
     // The newest item is the one this text made (the last piece, when split).
-    const ListItems &items = m_lists.at(list).items();
+    ListItems &items = m_lists.at(list).items();
     if (source.mouseSelection && items.count() > 0)
-        m_selectionItem = m_lists.at(list).items().at(ItemNumber(items.count() - 1)).id;
+        m_selectionItem = items.at(ItemNumber(items.count() - 1)).id;
 }
 
-bool ClipboardWatcher::extendSelectionItem(ListNumber list, const QString &text)
+bool ClipboardWatcher::extendSelectionItem(ListNumber list, const QString &text, const QString &html)
 {
     // Only while nothing else was captured or copied since, and only a selection that grew at
     // one end: one made anew elsewhere is an item of its own.
     if (m_selectionItem == 0 || text.size() <= m_lastText.size()
         || !(text.startsWith(m_lastText) || text.endsWith(m_lastText)))
         return false;
-    return m_itemMaker.replaceText(list, m_selectionItem, text);
+    return m_itemMaker.replaceText(list, m_selectionItem, text, html);
 }
 
 void ClipboardWatcher::lookAtOffers()

@@ -83,7 +83,7 @@ private:
                   const QString &html = {});
     void takeOffered(const QString &text, const CopySource &source, const QString &html);
     // A mouse selection that only grew from the one captured last takes that item's place.
-    bool extendSelectionItem(ListNumber list, const QString &text);
+    bool extendSelectionItem(ListNumber list, const QString &text, const QString &html);
     // A tick of a clipboard that offers its changes itself.
     void lookAtOffers();
     void setTimer(bool enabled);

@@ -116,13 +116,14 @@ void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text
         items.nameItem(row, name);
 }
 
-bool ItemMaker::replaceText(ListNumber list, quint64 id, const QString &text)
+bool ItemMaker::replaceText(ListNumber list, quint64 id, const QString &text, const QString &html)
 {
     ListItems &items = m_lists.at(list).items();
     for (RowNumber row{0}; row < items.rowCount(); ++row) {
         const ItemNumber item = items.itemOfRow(row);
         if (items.at(item).id == id) {
             items.at(item).text = text;
+            items.at(item).html = html;
             items.refreshRow(row, item);
             return true;
         }

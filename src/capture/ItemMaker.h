@@ -24,9 +24,9 @@ public:
                    const QString &html = {});
     void addOneItem(PaneNumber pane, ListNumber list, const QString &text, const QString &program = {},
                     const QString &html = {});
-    // The item with the id, when the list still holds it, takes the text in place; false when it
-    // does not hold it.
-    bool replaceText(ListNumber list, quint64 id, const QString &text);
+    // The item with the id, when the list still holds it, takes the text (and its HTML) in place;
+    // false when it does not hold it.
+    bool replaceText(ListNumber list, quint64 id, const QString &text, const QString &html);
     // A text the list holds already moves its item (name and all) where a new one would go.
     void setMovingDuplicates(bool on) { m_movingDuplicates = on; }
 
