@@ -64,6 +64,7 @@ private slots:
     void clickHonoursTheTextWindow();
     void timerRule();
     void offeredTextsAreCapturedAsTheyArrive();
+    void grownMouseSelectionsReplaceTheirItem();
 };
 
 void TestCapture::newTextsBecomeItems()
@@ -399,6 +400,27 @@ void TestCapture::offeredTextsAreCapturedAsTheyArrive()
     QVERIFY(!c.clipboard.watching);
     c.clipboard.offer(QStringLiteral("while stopped"));
     QCOMPARE(c.items().count(), 3);
+}
+
+void TestCapture::grownMouseSelectionsReplaceTheirItem()
+{
+    Capture c;
+    c.clipboard.setPushing(true);
+    c.watcher.setCapturing(true);
+    const CopySource selected{QStringLiteral("xterm"), true};
+    c.clipboard.offer(QStringLiteral("beta"), selected);
+    c.clipboard.offer(QStringLiteral("beta gamma"), selected);       // grown at the end
+    c.clipboard.offer(QStringLiteral("alpha beta gamma"), selected); // and at the start
+    QCOMPARE(c.rows(PaneNumber(0)), QStringList{"alpha beta gamma"});
+    QCOMPARE(c.items().data(c.items().index(0), Qt::ToolTipRole).toString(), QStringLiteral("ｺﾋﾟｰ元: xterm"));
+    c.clipboard.offer(QStringLiteral("delta"), selected); // made anew elsewhere
+    // A copy in between: a selection growing from it is an item of its own.
+    c.clipboard.offer(QStringLiteral("copied"));
+    c.clipboard.offer(QStringLiteral("copied more"), selected);
+    // Its item deleted meanwhile, growing the selection does not bring it back in place.
+    c.items().deleteItem(RowNumber(0));
+    c.clipboard.offer(QStringLiteral("copied more still"), selected);
+    QCOMPARE(c.rows(PaneNumber(0)), (QStringList{"copied more still", "copied", "delta", "alpha beta gamma"}));
 }
 
 QTEST_GUILESS_MAIN(TestCapture)
