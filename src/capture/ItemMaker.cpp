@@ -10,6 +10,7 @@
 
 #include <QList>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -101,14 +102,15 @@ void ItemMaker::addOneItem(PaneNumber pane, ListNumber list, const QString &text
             }
         }
     }
+    ClipItem made{text, QString(), 0, program, html};
     RowNumber focused = m_display.focusedRow(pane);
     RowNumber row = RowNumber(-1);
     if (options.addAtFocus && focused >= 0) {
-        items.insertItem(ClipItem{text, QString(), 0, program, html}, focused);
+        items.insertItem(std::move(made), focused);
         row = focused;
         m_display.highlightRow(pane, options.addAtBottom ? focused + 1 : focused);
     } else {
-        row = items.addItem(ClipItem{text, QString(), 0, program, html});
+        row = items.addItem(std::move(made));
         if (row >= 0)
             m_display.highlightRow(pane, row);
     }

@@ -20,7 +20,6 @@ public:
     bool hasPlainText() override { return !m_held.isEmpty(); }
     QString readText(bool rich) override;
     void writeText(const QString &text, bool rich) override;
-    QString readHtml() override { return m_heldRich ? QString() : m_heldHtml; }
     void writeTextAndHtml(const QString &text, const QString &html) override;
     bool changedSinceLastRead() const override { return false; }
 

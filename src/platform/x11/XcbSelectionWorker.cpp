@@ -350,8 +350,8 @@ void XcbSelectionWorker::enqueue(const Change &change)
     m_pending = change;
     if (!m_read)
         startNext();
-    else if (m_progressTimer->remainingTime() > ReplacedOwnerLimitMs)
-        m_progressTimer->start(ReplacedOwnerLimitMs);
+    else
+        cutShortIfReplaced();
 }
 
 void XcbSelectionWorker::selectionOwnerChanged(xcb_window_t owner, xcb_timestamp_t time)
@@ -366,8 +366,7 @@ void XcbSelectionWorker::selectionOwnerChanged(xcb_window_t owner, xcb_timestamp
     // Selecting word by word, or line by line, takes the selection again and again: only the one
     // the user ends with is read.
     m_settleTimer->start(SelectionSettleMs);
-    if (m_read && m_read->change.selection == XCB_ATOM_PRIMARY && m_progressTimer->remainingTime() > ReplacedOwnerLimitMs)
-        m_progressTimer->start(ReplacedOwnerLimitMs);
+    cutShortIfReplaced();
 }
 
 void XcbSelectionWorker::selectionSettled()
@@ -433,6 +432,12 @@ void XcbSelectionWorker::restartProgressTimer()
     // An owner that has lost the clipboard since it was asked gets less time: copies that came
     // after it wait behind it, and only the newest of them can still be read.
     m_progressTimer->start(ownerReplaced() ? ReplacedOwnerLimitMs : NoProgressLimitMs);
+}
+
+void XcbSelectionWorker::cutShortIfReplaced()
+{
+    if (m_read && ownerReplaced() && m_progressTimer->remainingTime() > ReplacedOwnerLimitMs)
+        m_progressTimer->start(ReplacedOwnerLimitMs);
 }
 
 bool XcbSelectionWorker::ownerReplaced() const

@@ -132,6 +132,8 @@ private:
     void selectionSettled();
     bool readingClipboard() const;
     bool ownerReplaced() const;
+    // The read under way gets ReplacedOwnerLimitMs at most once a newer change waits behind it.
+    void cutShortIfReplaced();
     bool isOwn(xcb_window_t window) const;
     void enqueue(const Change &change);
     void startNext();
