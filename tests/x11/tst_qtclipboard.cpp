@@ -35,6 +35,7 @@ private slots:
     void unchangedClipboardIsNotAskedAgain();
     void changedContentIsReadAgain();
     void hugeTextIsTransferredOnceAndShared();
+    void htmlGoesWithItsText();
 
 private:
     ClipboardOwner m_owner;
@@ -292,6 +293,26 @@ void TestQtClipboard::hugeTextIsTransferredOnceAndShared()
     clipboard.writeText(text, false);
     QVERIFY(clipboard.readText(false).isSharedWith(text));
     QCOMPARE(ClipboardOwner::readWithXclip(QStringLiteral("UTF8_STRING")).size(), bytes.size());
+}
+
+void TestQtClipboard::htmlGoesWithItsText()
+{
+    const QString html = QStringLiteral("<p>日本語 <b>bold</b></p>");
+    QtClipboard clipboard;
+    // Offered beside the text by another program, it is read beside it.
+    QVERIFY(m_owner.take({"helper", "--format", "text/plain", "plain words", "--format", "text/html", html}));
+    QCOMPARE(clipboard.readText(false), QStringLiteral("plain words"));
+    QCOMPARE(clipboard.readHtml(), html);
+    m_owner.release();
+
+    // Written with the text, other programs find it as text/html; a plain write offers it no more.
+    clipboard.writeTextAndHtml(QStringLiteral("bold"), html);
+    QCOMPARE(ClipboardOwner::readWithXclip(QStringLiteral("text/html")), html.toUtf8());
+    QCOMPARE(ClipboardOwner::readWithXclip(QStringLiteral("UTF8_STRING")), QByteArray("bold"));
+    QCOMPARE(clipboard.readHtml(), html);
+    clipboard.writeText(QStringLiteral("bold"), false);
+    QVERIFY(!ClipboardOwner::readWithXclip(QStringLiteral("TARGETS")).split('\n').contains("text/html"));
+    QCOMPARE(clipboard.readHtml(), QString());
 }
 
 QTEST_MAIN(TestQtClipboard)
