@@ -106,6 +106,7 @@ private slots:
     void lengthLimitOnOpening();
     void typingUpToTheLimitCutsTheEnd();
     void savingAndDividingKeepWhatTheBoxDoesNotShow();
+    void editedTextsLetTheirHtmlGoAndKeepTheirProgram();
     void unload_data();
     void unload();
     void listChangesRefuseSavingUntilARowIsClicked();
@@ -292,6 +293,24 @@ void TestTextWindow::savingAndDividingKeepWhatTheBoxDoesNotShow()
     QCOMPARE(t.items().at(ItemNumber(2)).text, "a" + item);
     QTest::keyClick(t.box(), Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(t.store(), QStringList({"one", "two", item, "a"}));
+}
+
+void TestTextWindow::editedTextsLetTheirHtmlGoAndKeepTheirProgram()
+{
+    Program t;
+    ClipItem &copied = t.items().at(ItemNumber(2));
+    copied.program = QStringLiteral("firefox-esr");
+    copied.html = QStringLiteral("<b>") + copied.text + QStringLiteral("</b>");
+    t.open(0);
+    QTest::keyClicks(t.box(), QStringLiteral("a"));
+    QTest::keyClick(t.box(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(t.items().at(ItemNumber(2)).html, QString());
+    // Both parts of a divided text came from the same program.
+    QTest::keyClick(t.box(), Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(t.store().size(), 4);
+    QCOMPARE(t.items().at(ItemNumber(2)).program, QStringLiteral("firefox-esr"));
+    QCOMPARE(t.items().at(ItemNumber(3)).program, QStringLiteral("firefox-esr"));
+    QCOMPARE(t.items().at(ItemNumber(3)).html, QString());
 }
 
 void TestTextWindow::unload_data()
